@@ -1,0 +1,112 @@
+// The conversion run: reads the settings, guards the inputs, converts every
+// record of the table into a card and turns what went wrong into the exit status.
+#include "run/run.hpp"
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "config/config.hpp"
+#include "text/text.hpp"
+
+namespace rowcard {
+namespace {
+
+const std::string TEMPLATE_NAME = "master.vcf";
+const std::string TABLE_EXTENSION = ".csv";
+const std::string OUTPUT_EXTENSION = ".vcf";
+
+// What went wrong during one run; `status_of` ranks it.
+struct run_faults {
+    bool write_failed = false;
+    bool no_output = false;
+    bool no_table = false;
+    bool read_error = false;
+    bool no_template = false;
+};
+
+// Returns the exit status for `faults`: the gravest fault decides.
+int status_of(const run_faults& faults) {
+    if (faults.write_failed) return STATUS_WRITE_FAILED;
+    if (faults.no_output) return STATUS_NO_OUTPUT;
+    if (faults.no_table) return STATUS_NO_TABLE;
+    if (faults.read_error) return STATUS_READ_ERROR;
+    if (faults.no_template) return STATUS_NO_TEMPLATE;
+    return STATUS_DONE;
+}
+
+// True when `a` and `b` name one file: the same path written two ways, or one
+// existing file reached through a link. Missing files are never the same.
+bool same_file(const std::string& a, const std::string& b) {
+    namespace fs = std::filesystem;
+    if (fs::path(a).lexically_normal() == fs::path(b).lexically_normal()) return true;
+    std::error_code error;
+    return fs::equivalent(a, b, error) && !error;
+}
+
+// True when writing `output` would overwrite the template or the table.
+bool overwrites_input(const std::string& output, const std::string& table) {
+    return same_file(output, TEMPLATE_NAME) || same_file(output, table);
+}
+
+// Removes the file that `path` ended up naming, following a link, so that a file
+// this run has just created and must not keep is gone again.
+void remove_created(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path target = std::filesystem::canonical(path, error);
+    std::filesystem::remove(error ? std::filesystem::path(path) : target, error);
+}
+
+// Writes one card: the template's lines, then the line feed that ends the card.
+// A template that cannot be opened gives the line feed alone.
+void write_card(text_writer& output, text_reader& master, std::string& line, run_faults& faults) {
+    if (open_for_reading(master, TEMPLATE_NAME)) {
+        while (read_line(master, line)) write_text(output, line);
+        faults.read_error |= master.failed;
+        close_reader(master);
+    } else {
+        faults.no_template = true;
+    }
+    write_text(output, "\n");
+}
+
+}  // namespace
+
+int run_conversion() {
+    conversion_settings settings;
+    run_faults faults;
+
+    const std::string output_name = settings.output_base + OUTPUT_EXTENSION;
+    const std::string table_name = settings.input_base + TABLE_EXTENSION;
+    text_writer output;
+    if (overwrites_input(output_name, table_name) || !create_for_writing(output, output_name)) {
+        faults.no_output = true;
+        return status_of(faults);
+    }
+    // A dangling link can make the new output the template or the table only
+    // once it exists: undo the creation rather than feed the output to itself.
+    if (overwrites_input(output_name, table_name)) {
+        faults.no_output = true;
+        faults.write_failed = !close_writer(output);
+        remove_created(output_name);
+        return status_of(faults);
+    }
+
+    text_reader table;
+    if (open_for_reading(table, table_name)) {
+        text_reader master;
+        std::string line;
+        read_line(table, line);  // the header
+        while (!output.failed && read_line(table, line)) {
+            write_card(output, master, line, faults);
+        }
+        faults.read_error |= table.failed;
+        close_reader(table);
+    } else {
+        faults.no_table = true;
+    }
+    faults.write_failed = !close_writer(output);
+    return status_of(faults);
+}
+
+}  // namespace rowcard

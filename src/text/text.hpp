@@ -1,0 +1,57 @@
+// Bytes and text files: the string primitives the other parts share, and the one
+// routine that reads lines from a text file and the one that writes text to a file.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace rowcard {
+
+// Bytes asked of the system per read: a large table then costs few calls.
+inline constexpr std::size_t READ_BLOCK = 64 * 1024;
+// Bytes gathered before one write: few calls, little memory.
+inline constexpr std::size_t WRITE_BLOCK = 64 * 1024;
+
+// A text file open for reading, taken line by line through `read_line`.
+struct text_reader {
+    int handle = -1;
+    std::string block;     // the bytes of the last read
+    std::size_t next = 0;  // first byte of `block` not yet taken
+    std::size_t end = 0;   // bytes of `block` that hold data
+    bool at_end = false;   // the end, a 0x1A byte or a read error was met
+    bool failed = false;   // a read error ended the file early
+};
+
+// A file being written through `write_text`, gathered into large blocks.
+struct text_writer {
+    int handle = -1;
+    std::string block;     // bytes waiting to be written
+    bool failed = false;   // a write failed; later text is dropped
+};
+
+// Opens `path` for reading only and reads its first block. Returns false, with
+// nothing left open, when the file is missing, refused, or a directory.
+[[nodiscard]] bool open_for_reading(text_reader& reader, const std::string& path);
+
+// Takes the next line into `line` (reusing its storage): its bytes up to and
+// including the line feed, however long. CR LF comes back as a line feed, a lone
+// CR stays, a zero byte ends the line's text, and a 0x1A byte or a read error
+// ends the file. Returns false when no line is left.
+bool read_line(text_reader& reader, std::string& line);
+
+// Closes the file; `reader.failed` still tells whether a read error cut it short.
+void close_reader(text_reader& reader);
+
+// Creates or truncates `path` for writing. Returns false when it cannot.
+[[nodiscard]] bool create_for_writing(text_writer& writer, const std::string& path);
+
+// Queues `text` for the file with each line feed written as CR LF; the queue
+// goes out in large blocks. After a failed write, text is dropped.
+void write_text(text_writer& writer, std::string_view text);
+
+// Writes what is queued and closes the file. Returns true only when every write
+// and the close succeeded.
+[[nodiscard]] bool close_writer(text_writer& writer);
+
+}  // namespace rowcard

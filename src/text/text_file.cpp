@@ -1,0 +1,190 @@
+// Reading and writing text files the same way on every system: files are opened
+// in binary mode and the Windows text-mode rules are applied here, byte by byte.
+#include "text/text.hpp"
+
+#include <array>
+#include <cerrno>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace rowcard {
+namespace {
+
+constexpr unsigned char LINE_FEED = '\n';
+constexpr unsigned char CARRIAGE_RETURN = '\r';
+constexpr unsigned char TEXT_END = '\0';
+// Ctrl-Z: old DOS and Windows programs end text files with it.
+constexpr unsigned char FILE_END = 0x1A;
+
+#ifdef _WIN32
+int system_open_read(const char* path) { return _open(path, _O_RDONLY | _O_BINARY); }
+int system_create(const char* path) {
+    return _open(path, _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, _S_IREAD | _S_IWRITE);
+}
+long system_read(int handle, char* into, std::size_t count) {
+    return _read(handle, into, static_cast<unsigned>(count));
+}
+long system_write(int handle, const char* from, std::size_t count) {
+    return _write(handle, from, static_cast<unsigned>(count));
+}
+int system_close(int handle) { return _close(handle); }
+#else
+int system_open_read(const char* path) { return ::open(path, O_RDONLY | O_CLOEXEC); }
+int system_create(const char* path) {
+    return ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+}
+long system_read(int handle, char* into, std::size_t count) { return ::read(handle, into, count); }
+long system_write(int handle, const char* from, std::size_t count) {
+    return ::write(handle, from, count);
+}
+int system_close(int handle) { return ::close(handle); }
+#endif
+
+// Marks the bytes that stop the plain copying of a line.
+constexpr std::array<bool, 256> make_stop_table() {
+    std::array<bool, 256> stops{};
+    stops[LINE_FEED] = stops[CARRIAGE_RETURN] = stops[TEXT_END] = stops[FILE_END] = true;
+    return stops;
+}
+constexpr std::array<bool, 256> STOPS = make_stop_table();
+
+// Reads the next block. Returns false at the end of the file, after a 0x1A or
+// a read error, which are remembered so that no further read is tried.
+bool refill(text_reader& reader) {
+    if (reader.at_end) return false;
+    for (;;) {
+        const long got = system_read(reader.handle, reader.block.data(), reader.block.size());
+        if (got > 0) {
+            reader.next = 0;
+            reader.end = static_cast<std::size_t>(got);
+            return true;
+        }
+        if (got < 0 && errno == EINTR) continue;
+        reader.failed = got < 0;
+        reader.at_end = true;
+        reader.next = reader.end = 0;
+        return false;
+    }
+}
+
+// Returns the index of the first byte from `from` that stops plain copying, or
+// `end` when there is none.
+std::size_t find_stop(const std::string& block, std::size_t from, std::size_t end) {
+    while (from < end && !STOPS[static_cast<unsigned char>(block[from])]) ++from;
+    return from;
+}
+
+// Writes out the queued bytes. On failure the file is marked failed and the
+// queue dropped, since nothing later can make the output whole again.
+void flush(text_writer& writer) {
+    const char* from = writer.block.data();
+    std::size_t left = writer.block.size();
+    while (left > 0 && !writer.failed) {
+        const long put = system_write(writer.handle, from, left);
+        if (put < 0 && errno == EINTR) continue;
+        if (put <= 0) {
+            writer.failed = true;
+            break;
+        }
+        from += put;
+        left -= static_cast<std::size_t>(put);
+    }
+    writer.block.clear();
+}
+
+}  // namespace
+
+bool open_for_reading(text_reader& reader, const std::string& path) {
+    reader.handle = system_open_read(path.c_str());
+    if (reader.handle < 0) return false;
+    reader.block.resize(READ_BLOCK);
+    reader.next = reader.end = 0;
+    reader.at_end = reader.failed = false;
+    // A directory opens on some systems and fails only when read: that is a
+    // file that cannot be opened, not a read error.
+    if (!refill(reader) && reader.failed && errno == EISDIR) {
+        close_reader(reader);
+        return false;
+    }
+    return true;
+}
+
+bool read_line(text_reader& reader, std::string& line) {
+    line.clear();
+    bool taken = false;     // some byte of this line was consumed
+    bool dropping = false;  // a zero byte ended the text; skip to the line feed
+    for (;;) {
+        if (reader.next == reader.end && !refill(reader)) return taken;
+        const std::size_t stop = find_stop(reader.block, reader.next, reader.end);
+        if (stop > reader.next) {
+            taken = true;
+            if (!dropping) line.append(reader.block, reader.next, stop - reader.next);
+            reader.next = stop;
+        }
+        if (stop == reader.end) continue;
+        const auto byte = static_cast<unsigned char>(reader.block[reader.next++]);
+        if (byte == FILE_END) {
+            // The 0x1A itself is no text: a file ending "...\n\x1A" has no last, empty line.
+            reader.at_end = true;
+            reader.next = reader.end = 0;
+            return taken;
+        }
+        taken = true;
+        if (byte == LINE_FEED) {
+            if (!dropping) line.push_back('\n');
+            return true;
+        }
+        if (byte == TEXT_END) {
+            dropping = true;
+            continue;
+        }
+        // A CR: dropped when a line feed follows, kept otherwise.
+        if (reader.next == reader.end) refill(reader);
+        const bool before_line_feed =
+            reader.next < reader.end && reader.block[reader.next] == '\n';
+        if (!before_line_feed && !dropping) line.push_back('\r');
+    }
+}
+
+void close_reader(text_reader& reader) {
+    if (reader.handle >= 0) system_close(reader.handle);
+    reader.handle = -1;
+}
+
+bool create_for_writing(text_writer& writer, const std::string& path) {
+    writer.handle = system_create(path.c_str());
+    writer.block.clear();
+    writer.block.reserve(WRITE_BLOCK);
+    writer.failed = false;
+    return writer.handle >= 0;
+}
+
+void write_text(text_writer& writer, std::string_view text) {
+    while (!text.empty() && !writer.failed) {
+        const std::size_t feed = text.find('\n');
+        writer.block.append(text.substr(0, feed));
+        if (feed == std::string_view::npos) {
+            text = {};
+        } else {
+            writer.block.append("\r\n");
+            text.remove_prefix(feed + 1);
+        }
+        if (writer.block.size() >= WRITE_BLOCK) flush(writer);
+    }
+}
+
+bool close_writer(text_writer& writer) {
+    flush(writer);
+    const bool closed = system_close(writer.handle) == 0;
+    writer.handle = -1;
+    return closed && !writer.failed;
+}
+
+}  // namespace rowcard

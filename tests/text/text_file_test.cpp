@@ -1,0 +1,120 @@
+// Reading lines and writing text: line ends, Ctrl-Z, zero bytes, long lines,
+// and failures to open, read and write.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/files.hpp"
+#include "text/text.hpp"
+
+namespace rowcard {
+namespace {
+
+using testing::make_scratch;
+using testing::read_file;
+using testing::remove_scratch;
+using testing::write_file;
+
+class TextFile : public ::testing::Test {
+protected:
+    void SetUp() override { folder = make_scratch(); }
+    void TearDown() override { remove_scratch(folder); }
+
+    // Returns every line that `read_line` yields for a file holding `bytes`.
+    std::vector<std::string> lines_of(std::string_view bytes) {
+        const auto path = folder / "in.txt";
+        write_file(path, bytes);
+        text_reader reader;
+        EXPECT_TRUE(open_for_reading(reader, path.string()));
+        std::vector<std::string> lines;
+        std::string line;
+        while (read_line(reader, line)) lines.push_back(line);
+        EXPECT_FALSE(reader.failed);
+        close_reader(reader);
+        return lines;
+    }
+
+    // Returns the bytes that writing `pieces` in turn leaves in a file.
+    std::string written(const std::vector<std::string>& pieces) {
+        const auto path = folder / "out.txt";
+        text_writer writer;
+        EXPECT_TRUE(create_for_writing(writer, path.string()));
+        for (const auto& piece : pieces) write_text(writer, piece);
+        EXPECT_TRUE(close_writer(writer));
+        return read_file(path);
+    }
+
+    std::filesystem::path folder;
+};
+
+using lines = std::vector<std::string>;
+
+TEST_F(TextFile, LineEnds) {
+    EXPECT_EQ(lines_of("a\r\nb\r\n"), (lines{"a\n", "b\n"}));
+    EXPECT_EQ(lines_of("a\rb\n"), (lines{"a\rb\n"}));
+    EXPECT_EQ(lines_of("a\r\r\n"), (lines{"a\r\n"}));
+    EXPECT_EQ(lines_of("a\r"), (lines{"a\r"}));
+    EXPECT_EQ(lines_of("last"), (lines{"last"}));
+    EXPECT_EQ(lines_of("\n\n"), (lines{"\n", "\n"}));
+    EXPECT_EQ(lines_of(""), lines{});
+}
+
+TEST_F(TextFile, CtrlZEndsTheFile) {
+    EXPECT_EQ(lines_of("a\n\x1A"), (lines{"a\n"}));
+    EXPECT_EQ(lines_of("a\nb\x1A" "c\nd\n"), (lines{"a\n", "b"}));
+    EXPECT_EQ(lines_of("a\r\x1A\n"), (lines{"a\r"}));
+    EXPECT_EQ(lines_of("\x1A" "a\n"), lines{});
+}
+
+TEST_F(TextFile, ZeroByteEndsTheTextOfItsLine) {
+    EXPECT_EQ(lines_of(std::string("ab\0cd\nef\n", 9)), (lines{"ab", "ef\n"}));
+    EXPECT_EQ(lines_of(std::string("\0\nx", 3)), (lines{"", "x"}));
+}
+
+TEST_F(TextFile, LongLinesComeWhole) {
+    const std::string long_line(3 * READ_BLOCK + 17, 'x');
+    EXPECT_EQ(lines_of(long_line + "\n" + long_line), (lines{long_line + "\n", long_line}));
+}
+
+TEST_F(TextFile, CarriageReturnAtABlockBoundary) {
+    const std::string head(READ_BLOCK - 1, 'x');
+    EXPECT_EQ(lines_of(head + "\r\nnext\n"), (lines{head + "\n", "next\n"}));
+    EXPECT_EQ(lines_of(head + "\rnext\n"), (lines{head + "\rnext\n"}));
+}
+
+TEST_F(TextFile, OpenFailures) {
+    text_reader reader;
+    EXPECT_FALSE(open_for_reading(reader, (folder / "missing").string()));
+    EXPECT_FALSE(open_for_reading(reader, folder.string()));
+    text_writer writer;
+    EXPECT_FALSE(create_for_writing(writer, (folder / "no" / "such").string()));
+    EXPECT_FALSE(create_for_writing(writer, folder.string()));
+}
+
+#ifdef __linux__
+TEST_F(TextFile, ReadErrorEndsTheFileAndIsRemembered) {
+    text_reader reader;
+    ASSERT_TRUE(open_for_reading(reader, "/proc/self/mem"));
+    std::string line;
+    EXPECT_FALSE(read_line(reader, line));
+    EXPECT_TRUE(reader.failed);
+    close_reader(reader);
+}
+
+TEST_F(TextFile, WriteFailureIsReportedAtClose) {
+    text_writer writer;
+    ASSERT_TRUE(create_for_writing(writer, "/dev/full"));
+    write_text(writer, "card\n");
+    EXPECT_FALSE(close_writer(writer));
+}
+#endif
+
+TEST_F(TextFile, WritingTurnsLineFeedsIntoCrLf) {
+    EXPECT_EQ(written({"a\n", "b", "\n", "\r\n", "c\rd"}), "a\r\nb\r\n\r\r\nc\rd");
+    const std::string big(2 * WRITE_BLOCK + 5, 'y');
+    EXPECT_EQ(written({big + "\n", big}), big + "\r\n" + big);
+}
+
+}  // namespace
+}  // namespace rowcard
