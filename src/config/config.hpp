@@ -2,10 +2,21 @@
 // field separator and the ordered columns with their placeholder names.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rowcard {
+
+// The settings file, looked for in the working directory.
+inline constexpr std::string_view CONFIG_NAME = "rowcard.ini";
+// Longest placeholder name: longer column lines are cut, as they always were.
+inline constexpr std::size_t NAME_LEN = 20;
+// Most columns a table may have; column lines after the last are not read.
+inline constexpr std::size_t MAX_COLUMNS = 51;
+// A line made of a run of these characters sets the separator to its first one.
+inline constexpr std::string_view SEPARATOR_SET = "|!/#$&?=-+,.:;<>()[]{}";
 
 // One column of the table, in the order of the table's fields.
 struct column_spec {
@@ -20,5 +31,16 @@ struct conversion_settings {
     char separator = ',';
     std::vector<column_spec> columns;
 };
+
+// Applies one line of "rowcard.ini" (with or without its line feed) to
+// `settings`: a line holding ".csv" in any case names the table, a run of
+// SEPARATOR_SET sets the separator, any other line, empty ones too, adds a
+// column. Returns false once MAX_COLUMNS columns are held: read no further.
+bool apply_config_line(conversion_settings& settings, std::string_view line);
+
+// Reads "rowcard.ini" into `settings`; a file that cannot be opened leaves them
+// as they are. Returns false when a read error cut the file short; what was
+// read before it stands.
+[[nodiscard]] bool read_config(conversion_settings& settings);
 
 }  // namespace rowcard

@@ -75,6 +75,7 @@ void write_card(text_writer& output, text_reader& master, std::string& line, run
 int run_conversion() {
     conversion_settings settings;
     run_faults faults;
+    faults.read_error = !read_config(settings);
 
     const std::string output_name = settings.output_base + OUTPUT_EXTENSION;
     const std::string table_name = settings.input_base + TABLE_EXTENSION;

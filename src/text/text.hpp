@@ -8,6 +8,42 @@
 
 namespace rowcard {
 
+// Capacity of the line buffer of old: it now bounds only how often one column's
+// word placeholders may be filled in one line, so that a runaway fill ends.
+inline constexpr std::size_t LINE_LEN = 2000;
+// Longest value or word kept from a field: longer text is cut, as users expect.
+inline constexpr std::size_t VALUE_LEN = 100;
+// What `find_text` returns when the text sought does not occur.
+inline constexpr std::ptrdiff_t NOT_FOUND = -1;
+
+// Upper-cases the ASCII letters of `s`; every other byte, accented letters of
+// code page 1250 included, stays. The length never changes.
+void upper_in_place(std::string& s);
+
+// Returns the index of the first `sought` in `text` at or after `start`,
+// comparing bytes exactly; NOT_FOUND when there is none, when `sought` is empty
+// or when `start` lies beyond the end of `text`.
+std::ptrdiff_t find_text(std::string_view text, std::string_view sought, std::size_t start);
+
+// Returns the first `n` bytes of `s`, or all of `s` when it is shorter.
+std::string_view copy_left(std::string_view s, std::size_t n);
+
+// Returns at most `n` bytes of `s` from `start`; empty when `start` is at or past the end.
+std::string_view copy_from(std::string_view s, std::size_t start, std::size_t n);
+
+// Returns `s` without its trailing run of spaces and line feeds; other bytes,
+// tabs and CRs among them, end the run. Empty input gives empty output.
+std::string_view trim_right(std::string_view s);
+
+// Returns the field at the front of `rest`, which runs to the next `sep`, line
+// feed or end, and moves `rest` past the next `sep` (to empty when there is
+// none), so that repeated calls walk the fields in one pass. Fields are not cut.
+std::string_view split_field(std::string_view& rest, char sep);
+
+// Returns field `k` (0 is the first) of `s` split at `sep`, cut after VALUE_LEN
+// bytes; empty when `s` has fewer fields. No quoting: spaces and quotes stay.
+std::string_view field_at(std::string_view s, char sep, std::size_t k);
+
 // Bytes asked of the system per read: a large table then costs few calls.
 inline constexpr std::size_t READ_BLOCK = 64 * 1024;
 // Bytes gathered before one write: few calls, little memory.

@@ -130,7 +130,52 @@ TEST_F(Rowcard, ArgumentsAreIgnored) {
     EXPECT_EQ(output(), "A\r\n\r\n");
 }
 
+// ---- settings ----
+
+TEST_F(Rowcard, SettingsNameTheTableAndTheOutput) {
+    fs::create_directory(work / "data");
+    put("rowcard.ini", "data/List.CSV\r\n");
+    put("data/List.csv", "h\n1\n");
+    put("master.vcf", "A\n");
+    EXPECT_EQ(run(), STATUS_DONE);
+    EXPECT_EQ(output("data/List.vcf"), "A\r\n\r\n");
+    EXPECT_EQ(output(), MISSING);
+}
+
+TEST_F(Rowcard, LongBaseNameIsUsedWhole) {
+    const std::string base(150, 'b');
+    put("rowcard.ini", base + ".csv\n");
+    put(base + ".csv", "h\n1\n");
+    put("master.vcf", "A\n");
+    EXPECT_EQ(run(), STATUS_DONE);
+    EXPECT_EQ(output(base + ".vcf"), "A\r\n\r\n");
+}
+
+TEST_F(Rowcard, BaseNameTheSystemRefuses) {
+    put("rowcard.ini", std::string(300, 'b') + ".csv\n");
+    EXPECT_EQ(run(), STATUS_NO_OUTPUT);
+}
+
+TEST_F(Rowcard, OutputThatWouldBeTheTemplateIsRefused) {
+    put("rowcard.ini", "master.csv\n");
+    put("master.csv", "h\n1\n");
+    put("master.vcf", "TEMPLATE\n");
+    EXPECT_EQ(run(), STATUS_NO_OUTPUT);
+}
+
+TEST_F(Rowcard, OutputThatWouldBeAMissingTemplateIsRefused) {
+    put("rowcard.ini", "./master.csv\n");
+    put("master.csv", "h\n1\n");
+    EXPECT_EQ(run(), STATUS_NO_OUTPUT);
+    EXPECT_EQ(output("master.vcf"), MISSING);
+}
+
 // ---- files that cannot be opened, read or written ----
+
+TEST_F(Rowcard, OutputFolderMissing) {
+    put("rowcard.ini", "nowhere/list.csv\n");
+    EXPECT_EQ(run(), STATUS_NO_OUTPUT);
+}
 
 TEST_F(Rowcard, MissingTableGivesEmptyOutput) {
     put("master.vcf", "A\n");
@@ -193,6 +238,14 @@ TEST_F(Rowcard, ReadErrorInTheTable) {
     fs::create_symlink("/proc/self/mem", work / "import.csv");
     EXPECT_EQ(run(), STATUS_READ_ERROR);
     EXPECT_EQ(output(), "");
+}
+
+TEST_F(Rowcard, ReadErrorInTheSettingsLeavesTheDefaults) {
+    put("import.csv", "h\n1\n");
+    put("master.vcf", "A\n");
+    fs::create_symlink("/proc/self/mem", work / "rowcard.ini");
+    EXPECT_EQ(run(), STATUS_READ_ERROR);
+    EXPECT_EQ(output(), "A\r\n\r\n");
 }
 
 TEST_F(Rowcard, ReadErrorInTheTemplate) {
