@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "config/config.hpp"
+#include "record/record.hpp"
 #include "text/text.hpp"
 
 namespace rowcard {
@@ -98,8 +99,9 @@ int run_conversion() {
         text_reader master;
         std::string line;
         read_line(table, line);  // the header
+        record_values values;
         while (!output.failed && read_line(table, line)) {
-            write_card(output, master, line, faults);
+            if (take_record(line, settings, values)) write_card(output, master, line, faults);
         }
         faults.read_error |= table.failed;
         close_reader(table);

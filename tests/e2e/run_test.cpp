@@ -170,6 +170,21 @@ TEST_F(Rowcard, OutputThatWouldBeAMissingTemplateIsRefused) {
     EXPECT_EQ(output("master.vcf"), MISSING);
 }
 
+TEST_F(Rowcard, RowsWithoutAMandatoryValueLeaveNoTrace) {
+    put("rowcard.ini", ";\nNAME\nTEL%\n");
+    put("import.csv", "name;tel\nEva;1\nPetr;\nJan; \nIva;2\n");
+    put("master.vcf", "C\n");
+    EXPECT_EQ(run(), STATUS_DONE);
+    EXPECT_EQ(output(), "C\r\n\r\nC\r\n\r\n");
+}
+
+TEST_F(Rowcard, RejectedRowsNeedNoTemplate) {
+    put("rowcard.ini", "TEL%\n");
+    put("import.csv", "h\n\n\n");
+    EXPECT_EQ(run(), STATUS_DONE);
+    EXPECT_EQ(output(), "");
+}
+
 // ---- files that cannot be opened, read or written ----
 
 TEST_F(Rowcard, OutputFolderMissing) {

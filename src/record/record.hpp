@@ -1,0 +1,29 @@
+// Record values: one table line split into the configured columns, each value
+// folded to ASCII, trimmed and filtered, and the verdict whether it is written.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "config/config.hpp"
+
+namespace rowcard {
+
+// The cleaned values of one record, one per column in column order, each at
+// most VALUE_LEN bytes. Kept by the caller so that its storage is reused.
+using record_values = std::vector<std::string>;
+
+// Fills `values` from the table line `line`, one value per column of
+// `settings`; missing fields give empty values. Returns false when a
+// mandatory column is blank (empty, or starting with a space).
+bool take_record(std::string_view line, const conversion_settings& settings, record_values& values);
+
+// Folds the accented letters of code page 1250 in `value` to plain ASCII letters.
+void transliterate(std::string& value);
+
+// Removes from `value` every byte but ASCII letters, digits, space, '@', '+'
+// and '.', keeping the order of the rest.
+void filter_chars(std::string& value);
+
+}  // namespace rowcard

@@ -1,0 +1,95 @@
+// Record values: splitting, folding, trimming, filtering and the verdict on
+// mandatory columns.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "record/record.hpp"
+
+namespace rowcard {
+namespace {
+
+// Returns settings with separator `sep` and one column per name.
+conversion_settings columns(char sep, std::initializer_list<const char*> names) {
+    conversion_settings settings;
+    settings.separator = sep;
+    for (const char* name : names) {
+        const std::string_view n = name;
+        settings.columns.push_back({std::string(n), !n.empty() && n.back() == '%'});
+    }
+    return settings;
+}
+
+TEST(TakeRecord, TypicalLine) {
+    const auto settings = columns(';', {"FIRST", "LAST", "PHONE%"});
+    record_values values;
+    EXPECT_TRUE(take_record("Anna;Nov\xE1kov\xE1;+420 (777) 12-3\n", settings, values));
+    EXPECT_EQ(values, (record_values{"Anna", "Novakova", "+420 777 123"}));
+}
+
+TEST(TakeRecord, FieldsAndSplitting) {
+    record_values values;
+    EXPECT_TRUE(take_record("a;;b\n", columns(';', {"A", "B", "C", "D", "E"}), values));
+    EXPECT_EQ(values, (record_values{"a", "", "b", "", ""}));
+    EXPECT_TRUE(take_record("\"x;y\";z\n", columns(';', {"A", "B", "C"}), values));
+    EXPECT_EQ(values, (record_values{"x", "y", "z"}));
+    EXPECT_TRUE(take_record("", columns(',', {"A"}), values));
+    EXPECT_EQ(values, record_values{""});
+    EXPECT_TRUE(take_record("anything\n", columns(',', {}), values));
+    EXPECT_TRUE(values.empty());
+}
+
+TEST(TakeRecord, ValuesAreCutBeforeCleaning) {
+    const std::string field = std::string(95, 'a') + "-----" + std::string(30, 'b');
+    record_values values;
+    take_record(field + "\n", columns(',', {"A"}), values);
+    EXPECT_EQ(values[0], std::string(95, 'a'));
+}
+
+TEST(TakeRecord, OrderOfCleaningShows) {
+    record_values values;
+    take_record("Smith -,---,j_doe-1.x,a@b.cz,Dvo\xF8\xE1k,Stra\xDF" "e,x\r,  \n",
+                columns(',', {"A", "B", "C", "D", "E", "F", "G", "H"}), values);
+    EXPECT_EQ(values, (record_values{"Smith ", "", "jdoe1.x", "a@b.cz", "Dvorak", "Strae", "x", ""}));
+}
+
+TEST(TakeRecord, MandatoryColumns) {
+    const auto settings = columns(';', {"NAME", "TEL%"});
+    record_values values;
+    EXPECT_TRUE(take_record("Eva;1\n", settings, values));
+    EXPECT_FALSE(take_record("Eva;\n", settings, values));
+    EXPECT_FALSE(take_record("Eva\n", settings, values));
+    EXPECT_FALSE(take_record("Eva; x\n", settings, values));
+    EXPECT_FALSE(take_record("Eva;   \n", settings, values));
+    EXPECT_FALSE(take_record("Eva;--\n", settings, values));
+    EXPECT_TRUE(take_record(";-1\n", settings, values));
+    // Every column is still cleaned after a rejection.
+    EXPECT_FALSE(take_record("x;;\n", columns(';', {"A%", "B%", "C"}), values));
+    EXPECT_EQ(values[0], "x");
+}
+
+TEST(Transliterate, FoldsTheTableAndNothingElse) {
+    std::string all_folded =
+        "\xC1\xC8\xCF\xC9\xCC\xCD\xC5\xD2\xD3\xD6\xD5\xD8\x8A\x8D\xDA\xDC\xDB\xDD\x8E"
+        "\xE1\xE4\xE8\xEF\xE9\xEC\xED\xBE\xF2\xF3\xF6\xF4\xF5\xF8\x9A\x9D\xFA\xF9\xFC\xFB\xFD\x9E";
+    transliterate(all_folded);
+    EXPECT_EQ(all_folded, "ACDEEILNOOORSTUUUYZaacdeeilnoooorstuuuuyz");
+    // Upper-case Ä, Ô, Ů, Ľ and lower-case ĺ stay as they are.
+    std::string kept = "\xC4\xD4\xD9\xBC\xE5 az";
+    transliterate(kept);
+    EXPECT_EQ(kept, "\xC4\xD4\xD9\xBC\xE5 az");
+}
+
+TEST(FilterChars, KeepsLettersDigitsSpaceAtPlusDot) {
+    std::string value = "aZ09 @+.-_,;\"'\t\r[]^`{}~!#%&*()/:<=>?\\|\x7F\x80\xFF";
+    filter_chars(value);
+    EXPECT_EQ(value, "aZ09 @+.");
+    std::string all;
+    for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
+    filter_chars(all);
+    EXPECT_EQ(all, " +.0123456789@ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+}
+
+}  // namespace
+}  // namespace rowcard
