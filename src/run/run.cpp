@@ -8,6 +8,7 @@
 
 #include "config/config.hpp"
 #include "record/record.hpp"
+#include "template/template.hpp"
 #include "text/text.hpp"
 
 namespace rowcard {
@@ -58,11 +59,23 @@ void remove_created(const std::string& path) {
     std::filesystem::remove(error ? std::filesystem::path(path) : target, error);
 }
 
-// Writes one card: the template's lines, then the line feed that ends the card.
-// A template that cannot be opened gives the line feed alone.
-void write_card(text_writer& output, text_reader& master, std::string& line, run_faults& faults) {
+// Storage that lives for the whole run, so that the per-record work reuses it.
+struct card_buffers {
+    text_reader master;  // the template, opened afresh for every card
+    std::string line;    // the template line being filled
+    fill_buffers fill;
+};
+
+// Writes one card: the template's lines filled with `values`, then the line feed
+// that ends the card. A template that cannot be opened gives the line feed alone.
+void write_card(text_writer& output, const conversion_settings& settings, const record_values& values,
+                card_buffers& card, run_faults& faults) {
+    text_reader& master = card.master;
     if (open_for_reading(master, TEMPLATE_NAME)) {
-        while (read_line(master, line)) write_text(output, line);
+        while (read_line(master, card.line)) {
+            fill_line(card.line, settings.columns, values, card.fill);
+            write_text(output, card.line);
+        }
         faults.read_error |= master.failed;
         close_reader(master);
     } else {
@@ -96,12 +109,12 @@ int run_conversion() {
 
     text_reader table;
     if (open_for_reading(table, table_name)) {
-        text_reader master;
         std::string line;
         read_line(table, line);  // the header
         record_values values;
+        card_buffers card;
         while (!output.failed && read_line(table, line)) {
-            if (take_record(line, settings, values)) write_card(output, master, line, faults);
+            if (take_record(line, settings, values)) write_card(output, settings, values, card, faults);
         }
         faults.read_error |= table.failed;
         close_reader(table);

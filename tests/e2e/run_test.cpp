@@ -8,6 +8,7 @@
 
 #include "run/run.hpp"
 #include "support/files.hpp"
+#include "text/text.hpp"
 
 #ifndef _WIN32
 #include <sys/wait.h>
@@ -183,6 +184,40 @@ TEST_F(Rowcard, RejectedRowsNeedNoTemplate) {
     put("import.csv", "h\n\n\n");
     EXPECT_EQ(run(), STATUS_DONE);
     EXPECT_EQ(output(), "");
+}
+
+// ---- whole conversions ----
+
+TEST_F(Rowcard, FillsCardsFromACodePage1250Table) {
+    put("rowcard.ini", "contacts.csv\r\n;\r\nNAME\r\nPHONE%\r\nMAILBOX\r\n");
+    put("contacts.csv", "Jm\xE9no;Telefon;E-mail\r\n"
+                        "Jan Nov\xE1k;+420 (777) 12-3;jan_novak@firma.cz\r\n"
+                        "\x8A\xE1rka \xC8" "ern\xE1;;sarka@firma.cz\r\n"
+                        "\x8Atefan \xDAlehla;602-111-222\r\n");
+    put("master.vcf", "BEGIN:VCARD\r\nFN:name\r\nN:2NAME;1NAME;;;\r\nTEL;TYPE=CELL:PHONE%\r\n"
+                      "EMAIL:MAILBOX\r\nEND:VCARD\r\n");
+    EXPECT_EQ(run(), STATUS_DONE);
+    EXPECT_EQ(output("contacts.vcf"),
+              "BEGIN:VCARD\r\nFN:Jan Novak\r\nN:Novak;Jan;;;\r\nTEL;TYPE=CELL:+420 777 123\r\n"
+              "EMAIL:jannovak@firma.cz\r\nEND:VCARD\r\n\r\n"
+              "BEGIN:VCARD\r\nFN:Stefan Ulehla\r\nN:Ulehla;Stefan;;;\r\nTEL;TYPE=CELL:602111222\r\n"
+              "EMAIL:\r\nEND:VCARD\r\n\r\n");
+}
+
+TEST_F(Rowcard, LongTableLineIsOneRecord) {
+    put("rowcard.ini", "NOTE\n");
+    put("import.csv", "h\n" + std::string(2500, 'x') + "\n");
+    put("master.vcf", "[NOTE]\n");
+    EXPECT_EQ(run(), STATUS_DONE);
+    EXPECT_EQ(output(), "[" + std::string(VALUE_LEN, 'x') + "]\r\n\r\n");
+}
+
+TEST_F(Rowcard, RunawayWordPlaceholderEnds) {
+    put("rowcard.ini", "NAME\n");
+    put("import.csv", "h\n1name\n");
+    put("master.vcf", "1NAME NAME\n");
+    EXPECT_EQ(run(), STATUS_DONE);
+    EXPECT_EQ(output(), "1name NAME\r\n\r\n");
 }
 
 // ---- files that cannot be opened, read or written ----

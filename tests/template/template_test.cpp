@@ -1,0 +1,87 @@
+// Template filling: whole values, word placeholders, letter case, the order of
+// columns, names inside words, and the bound on runaway word fills.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+
+#include "template/template.hpp"
+#include "text/text.hpp"
+
+namespace rowcard {
+namespace {
+
+// Returns `line` filled with the given (name, value) columns.
+std::string filled(std::string line, std::initializer_list<std::pair<const char*, const char*>> cols) {
+    std::vector<column_spec> columns;
+    record_values values;
+    for (const auto& [name, value] : cols) {
+        columns.push_back({name, false});
+        values.emplace_back(value);
+    }
+    fill_buffers buffers;
+    fill_line(line, columns, values, buffers);
+    return line;
+}
+
+TEST(FillLine, WholeValuesAndWords) {
+    const std::initializer_list<std::pair<const char*, const char*>> cols = {{"NAME", "Jan Novak"},
+                                                                             {"PHONE", "+420 777 123"}};
+    EXPECT_EQ(filled("FN:name\n", cols), "FN:Jan Novak\n");
+    EXPECT_EQ(filled("N:2NAME;1NAME;;;\n", cols), "N:Novak;Jan;;;\n");
+    EXPECT_EQ(filled("TEL;TYPE=CELL:PHONE\n", cols), "TEL;TYPE=CELL:+420 777 123\n");
+    EXPECT_EQ(filled("NAME:Phone", cols), "Jan Novak:+420 777 123");
+}
+
+TEST(FillLine, OnlyTheFirstPlainOccurrenceIsFilled) {
+    EXPECT_EQ(filled("TEL;TYPE=CELL:TEL\n", {{"TEL", "1"}}), "1;TYPE=CELL:TEL\n");
+    EXPECT_EQ(filled("NAME NAME", {{"NAME", "Eva"}}), "Eva NAME");
+    EXPECT_EQ(filled("NAME 1NAME", {{"NAME", "Eva Kral"}}), "Eva Kral 1NAME");
+    EXPECT_EQ(filled("1NAME 2NAME NAME", {{"NAME", "Eva Kral"}}), "Eva Kral Eva Kral");
+}
+
+TEST(FillLine, WordDigits) {
+    EXPECT_EQ(filled("[3NAME]", {{"NAME", "Eva Kral"}}), "[]");
+    EXPECT_EQ(filled("0NAME", {{"NAME", "Eva"}}), "0Eva");
+    EXPECT_EQ(filled("NAME", {{"NAME", "Eva"}}), "Eva");
+    EXPECT_EQ(filled("[2NAME]", {{"NAME", "Eva  Kral"}}), "[]");
+    EXPECT_EQ(filled("[9NAME]", {{"NAME", "a b c d e f g h i"}}), "[i]");
+}
+
+TEST(FillLine, CaseAndAccents) {
+    EXPECT_EQ(filled("nAmE", {{"NAME", "x"}}), "x");
+    EXPECT_EQ(filled("BEGIN:VCARD", {{"N", "x"}}), "BEGIx:VCARD");
+    EXPECT_EQ(filled("\xE8" "ECH \xC8" "ECH", {{"\xC8" "ECH", "x"}}), "\xE8" "ECH x");
+    EXPECT_EQ(filled("Email:mail", {{"MAIL", "a@b"}}), "Ea@b:mail");
+}
+
+TEST(FillLine, LinesWithoutNamesStayAsTheyAre) {
+    EXPECT_EQ(filled("BEGIN:VCARD\n", {}), "BEGIN:VCARD\n");
+    EXPECT_EQ(filled("VERSION:3.0\r\n", {{"NAME", "x"}}), "VERSION:3.0\r\n");
+    EXPECT_EQ(filled("a\n", {{"", "x"}}), "a\n");
+    EXPECT_EQ(filled("", {{"A", "x"}}), "");
+}
+
+TEST(FillLine, ColumnsAreFilledInOrderOverEarlierValues) {
+    EXPECT_EQ(filled("A B", {{"A", "my b"}, {"B", "z"}}), "my z B");
+    EXPECT_EQ(filled("B A", {{"A", "b"}, {"B", "z"}}), "z b");
+}
+
+TEST(FillLine, LongLinesAreFilledWhole) {
+    const std::string pad(3000, '.');
+    EXPECT_EQ(filled(pad + "NAME" + pad + "\n", {{"NAME", "Eva"}}), pad + "Eva" + pad + "\n");
+}
+
+// Regression: a word that recreates its own placeholder ('1name' for '1NAME')
+// used to make the search repeat for ever.
+TEST(FillLine, RunawayWordPlaceholderEnds) {
+    EXPECT_EQ(filled("X:1NAME NAME", {{"NAME", "1name"}}), "X:1name NAME");
+    // A growing word stops after LINE_LEN fills; the plain name after it stays.
+    const std::string grown = filled("1NAME", {{"NAME", "1name1name"}});
+    EXPECT_EQ(grown.size(), 5 * (LINE_LEN + 1));
+    EXPECT_EQ(filled("1NAME|TEL", {{"NAME", "1name"}, {"TEL", "7"}}), "1name|7");
+}
+
+}  // namespace
+}  // namespace rowcard
