@@ -1,0 +1,114 @@
+// End to end: every way a file can fail to open, read or write, and the exit
+// status and output each one gives.
+#include <string>
+
+#include "e2e/fixture.hpp"
+
+namespace rowcard {
+namespace {
+
+using testing::Rowcard;
+using testing::write_file;
+namespace fs = std::filesystem;
+
+TEST_F(Rowcard, OutputFolderMissing) {
+    put("rowcard.ini", "nowhere/list.csv\n");
+    EXPECT_EQ(run(), STATUS_NO_OUTPUT);
+}
+
+TEST_F(Rowcard, MissingTableGivesEmptyOutput) {
+    put("master.vcf", "A\n");
+    write_file(work / "import.vcf", "old cards");
+    EXPECT_EQ(run(), STATUS_NO_TABLE);
+    EXPECT_EQ(output(), "");
+}
+
+TEST_F(Rowcard, TableThatIsADirectory) {
+    fs::create_directory(work / "import.csv");
+    EXPECT_EQ(run(), STATUS_NO_TABLE);
+    EXPECT_EQ(output(), "");
+}
+
+TEST_F(Rowcard, MissingTemplateGivesOneLineFeedPerRecord) {
+    put("import.csv", "h\n1\n2\n");
+    EXPECT_EQ(run(), STATUS_NO_TEMPLATE);
+    EXPECT_EQ(output(), "\r\n\r\n");
+}
+
+TEST_F(Rowcard, TemplateThatIsADirectory) {
+    put("import.csv", "h\n1\n");
+    fs::create_directory(work / "master.vcf");
+    EXPECT_EQ(run(), STATUS_NO_TEMPLATE);
+    EXPECT_EQ(output(), "\r\n");
+}
+
+TEST_F(Rowcard, MissingTemplateWithoutRecordsIsNoFault) {
+    put("import.csv", "h\n");
+    EXPECT_EQ(run(), STATUS_DONE);
+}
+
+TEST_F(Rowcard, OutputThatIsADirectory) {
+    put("import.csv", "h\n1\n");
+    put("master.vcf", "A\n");
+    fs::create_directory(work / "import.vcf");
+    EXPECT_EQ(run(), STATUS_NO_OUTPUT);
+}
+
+TEST_F(Rowcard, ReadOnlyInputsAreConverted) {
+    put("import.csv", "h\n1\n");
+    put("master.vcf", "A\n");
+    const auto read_only = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    fs::permissions(work / "import.csv", read_only, fs::perm_options::remove);
+    fs::permissions(work / "master.vcf", read_only, fs::perm_options::remove);
+    EXPECT_EQ(run(), STATUS_DONE);
+    EXPECT_EQ(output(), "A\r\n\r\n");
+}
+
+#ifdef __linux__
+TEST_F(Rowcard, OutputLinkedToAFullDevice) {
+    put("import.csv", "h\n1\n");
+    put("master.vcf", "A\n");
+    fs::create_symlink("/dev/full", work / "import.vcf");
+    EXPECT_EQ(run(), STATUS_WRITE_FAILED);
+}
+
+TEST_F(Rowcard, ReadErrorInTheTable) {
+    put("master.vcf", "A\n");
+    fs::create_symlink("/proc/self/mem", work / "import.csv");
+    EXPECT_EQ(run(), STATUS_READ_ERROR);
+    EXPECT_EQ(output(), "");
+}
+
+TEST_F(Rowcard, ReadErrorInTheSettingsLeavesTheDefaults) {
+    put("import.csv", "h\n1\n");
+    put("master.vcf", "A\n");
+    fs::create_symlink("/proc/self/mem", work / "rowcard.ini");
+    EXPECT_EQ(run(), STATUS_READ_ERROR);
+    EXPECT_EQ(output(), "A\r\n\r\n");
+}
+
+TEST_F(Rowcard, ReadErrorInTheTemplate) {
+    put("import.csv", "h\n1\n");
+    fs::create_symlink("/proc/self/mem", work / "master.vcf");
+    EXPECT_EQ(run(), STATUS_READ_ERROR);
+    EXPECT_EQ(output(), "\r\n");
+}
+
+TEST_F(Rowcard, OutputLinkedToTheTableIsRefused) {
+    put("import.csv", "h\n1\n");
+    put("master.vcf", "A\n");
+    fs::create_symlink("import.csv", work / "import.vcf");
+    EXPECT_EQ(run(), STATUS_NO_OUTPUT);
+}
+
+TEST_F(Rowcard, DanglingLinkThatWouldMakeTheOutputTheTemplate) {
+    put("import.csv", "h\n1\n");
+    fs::create_symlink("import.vcf", work / "master.vcf");
+    EXPECT_EQ(run(), STATUS_NO_OUTPUT);
+    EXPECT_FALSE(fs::exists(work / "import.vcf"));
+    EXPECT_TRUE(fs::is_symlink(work / "master.vcf"));
+}
+#endif
+
+}  // namespace
+}  // namespace rowcard
