@@ -3,7 +3,7 @@
 file(REMOVE_RECURSE "${WORK}")
 file(COPY "${EXAMPLES}/" DESTINATION "${WORK}")
 execute_process(COMMAND "${ROWCARD}" WORKING_DIRECTORY "${WORK}" RESULT_VARIABLE status)
-message(STATUS "rowcard finished with exit status ${status}; ${WORK}/import.vcf holds:")
+message(STATUS "rowcard finished with exit status ${status}; import.vcf holds:")
 execute_process(COMMAND "${CMAKE_COMMAND}" -E cat "${WORK}/import.vcf")
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "rowcard failed with exit status ${status}")

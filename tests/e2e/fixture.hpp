@@ -12,7 +12,13 @@
 #include "run/run.hpp"
 #include "support/files.hpp"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX 1
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#else
 #include <sys/wait.h>
 #endif
 
@@ -21,6 +27,25 @@ namespace rowcard::testing {
 namespace fs = std::filesystem;
 
 inline constexpr const char* MISSING = "<missing>";
+
+// Returns the path of the rowcard binary. On Windows it lies beside the test
+// program, found at run time, so that no build-host path is compiled in.
+inline std::string rowcard_binary() {
+#ifdef _WIN32
+    std::wstring self(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size()));
+        if (length < self.size()) {
+            self.resize(length);
+            break;
+        }
+        self.resize(self.size() * 2);
+    }
+    return (fs::path(self).parent_path() / ROWCARD_BINARY).string();
+#else
+    return ROWCARD_BINARY;
+#endif
+}
 
 class Rowcard : public ::testing::Test {
 protected:
@@ -47,12 +72,14 @@ protected:
         const std::string out = (root / "stdout").string();
         const std::string err = (root / "stderr").string();
 #ifdef _WIN32
-        const std::string command = "cd /d \"" + work.string() + "\" && \"" ROWCARD_BINARY "\" " + arguments +
-                                    " >\"" + out + "\" 2>\"" + err + "\"";
+        // cmd.exe drops the first and the last quote of the whole command, so it
+        // is wrapped in one more pair.
+        const std::string command = "cd /d \"" + work.string() + "\" && \"" + rowcard_binary() + "\" " +
+                                    arguments + " >\"" + out + "\" 2>\"" + err + "\" <NUL";
         const int status = std::system(("\"" + command + "\"").c_str());
 #else
-        const std::string command = "cd '" + work.string() + "' && '" ROWCARD_BINARY "' " + arguments + " >'" +
-                                    out + "' 2>'" + err + "' </dev/null";
+        const std::string command = "cd '" + work.string() + "' && '" + rowcard_binary() + "' " + arguments +
+                                    " >'" + out + "' 2>'" + err + "' </dev/null";
         const int raw = std::system(command.c_str());
         const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 #endif

@@ -17,8 +17,14 @@ std::filesystem::path make_scratch() {
 }
 
 void remove_scratch(const std::filesystem::path& folder) {
+    namespace fs = std::filesystem;
     std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
+    // Windows refuses to delete a read-only file: make every file writable first.
+    for (fs::recursive_directory_iterator it(folder, ignored), end; it != end; it.increment(ignored)) {
+        if (it->is_symlink(ignored)) continue;
+        fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, ignored);
+    }
+    fs::remove_all(folder, ignored);
 }
 
 void write_file(const std::filesystem::path& path, std::string_view bytes) {
