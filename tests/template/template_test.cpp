@@ -21,8 +21,7 @@ std::string filled(std::string line, std::initializer_list<std::pair<const char*
         columns.push_back({name, false});
         values.emplace_back(value);
     }
-    fill_buffers buffers;
-    fill_line(line, columns, values, buffers);
+    fill_line(line, columns, values);
     return line;
 }
 
@@ -142,8 +141,7 @@ TEST(FillLine, AgreesWithTheStepByStepRule) {
         }
         const std::string line = random_text(random, 8);
         std::string fast = line;
-        fill_buffers buffers;
-        fill_line(fast, columns, values, buffers);
+        fill_line(fast, columns, values);
         ASSERT_EQ(fast, filled_step_by_step(line, columns, values)) << "round " << round << ": " << line;
     }
 }
