@@ -33,6 +33,10 @@ std::string_view split_field(std::string_view& rest, char sep) {
     std::size_t end = 0;
     while (end < rest.size() && rest[end] != sep && rest[end] != '\n') ++end;
     const std::string_view field = rest.substr(0, end);
+    if (end < rest.size() && rest[end] == sep) {
+        rest.remove_prefix(end + 1);
+        return field;
+    }
     // A line feed ends the field, but the next field still begins after the next sep.
     const std::size_t next_sep = rest.find(sep, end);
     rest = next_sep == std::string_view::npos ? std::string_view{} : rest.substr(next_sep + 1);
