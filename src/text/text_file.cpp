@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -74,10 +76,32 @@ bool refill(text_reader& reader) {
     }
 }
 
+// Every stop byte lies below this one, so a run of eight bytes with none below
+// it holds no stop and can be passed over at once.
+constexpr std::uint64_t FIRST_PLAIN_BYTE = 0x20;
+constexpr std::uint64_t EACH_BYTE = 0x0101010101010101ULL;
+constexpr std::uint64_t HIGH_BITS = 0x8080808080808080ULL;
+static_assert(LINE_FEED < FIRST_PLAIN_BYTE && CARRIAGE_RETURN < FIRST_PLAIN_BYTE &&
+              TEXT_END < FIRST_PLAIN_BYTE && FILE_END < FIRST_PLAIN_BYTE);
+
+// True when some byte of `word` is below FIRST_PLAIN_BYTE (the classic test
+// for a byte below n, exact for n up to 128).
+constexpr bool has_low_byte(std::uint64_t word) {
+    return ((word - EACH_BYTE * FIRST_PLAIN_BYTE) & ~word & HIGH_BITS) != 0;
+}
+
 // Returns the index of the first byte from `from` that stops plain copying, or
-// `end` when there is none.
+// `end` when there is none. Text is mostly printable: eight bytes are tested
+// at a time, and only a word with a control byte is looked at byte by byte.
 std::size_t find_stop(const std::string& block, std::size_t from, std::size_t end) {
-    while (from < end && !STOPS[static_cast<unsigned char>(block[from])]) ++from;
+    const char* bytes = block.data();
+    while (end - from >= sizeof(std::uint64_t)) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes + from, sizeof word);
+        if (has_low_byte(word)) break;
+        from += sizeof word;
+    }
+    while (from < end && !STOPS[static_cast<unsigned char>(bytes[from])]) ++from;
     return from;
 }
 
