@@ -129,7 +129,7 @@ std::string random_text(std::mt19937& random, std::size_t pieces) {
 }
 
 TEST(FillLine, AgreesWithTheStepByStepRule) {
-    static const char* const NAMES[] = {"NAME", "N", "TEL%", "ME", "\xC8" "ECH", "", "A B", "1N"};
+    static const char* const NAMES[] = {"NAME", "N", "TEL%", "ME", ("\xC8" "ECH"), "", "A B", "1N"};
     std::mt19937 random(20261208);
     for (int round = 0; round < 20000; ++round) {
         std::vector<column_spec> columns;
