@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Times rowcard against the I/O floor on a generated table of ROWS rows (default
 # 200000) and reports rowcard's peak memory at ROWS and at ROWS/10.
-# Usage: scripts/bench.sh [ROWS]   (RUNS=N sets the runs of each, default 7)
+# Usage: scripts/bench.sh [ROWS]
+#   RUNS=N        runs of each program (default 7)
+#   ROWCARD=path  time another rowcard binary, an older build say, against the same floor
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,7 +21,7 @@ fi
 build=build/default
 cmake --preset default >/dev/null
 cmake --build --preset default --target rowcard rowcard_bench_generate rowcard_io_floor >/dev/null
-rowcard=$PWD/$build/rowcard
+rowcard=$(realpath "${ROWCARD:-$build/rowcard}")
 floor=$PWD/$build/bench/rowcard_io_floor
 data=$PWD/$build/bench-data
 
