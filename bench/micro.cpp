@@ -107,8 +107,11 @@ BENCHMARK(fill_template_line)->DenseRange(0, 9);
 // template line and the empty line that ends the card. Writes go to a null device.
 void whole_card(benchmark::State& state) {
     const conversion_settings settings = bench_settings();
+    // One row in twenty lacks its mobile number, as in the generated tables.
     std::string table;
-    for (std::size_t i = 0; i < 200; ++i) table += TABLE_LINES[i % TABLE_LINES.size()];
+    for (std::size_t i = 0; i < 200; ++i) {
+        table += i % 20 == 19 ? TABLE_LINES.back() : TABLE_LINES[i % (TABLE_LINES.size() - 1)];
+    }
     text_reader rows;
     text_reader master;
     text_writer output;
