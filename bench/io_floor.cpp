@@ -12,15 +12,19 @@
 #include <cstring>
 #include <string>
 
+#include "text/text.hpp"
+
 namespace {
 
-// The same block sizes as rowcard's reads and writes, so that only the work
-// between the system calls differs.
-constexpr std::size_t READ_BLOCK = 64 * 1024;
-constexpr std::size_t WRITE_BLOCK = 64 * 1024;
+// rowcard's own block sizes are used for the reads and writes, so that only
+// the work between the system calls differs.
+using rowcard::READ_BLOCK;
+using rowcard::WRITE_BLOCK;
+
 // Room for the template: bigger than any template this is run with.
 constexpr std::size_t TEMPLATE_ROOM = 64 * 1024;
 
+// The output file and the bytes queued for it.
 struct output_file {
     int handle = -1;
     std::string block;
