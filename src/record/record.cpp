@@ -34,6 +34,34 @@ constexpr bool kept(unsigned char b) {
            b == '+' || b == '.';
 }
 
+// Maps every byte to what folding and filtering make of it together: its
+// folded byte when that is kept, or 0 when it is dropped (0 itself is never kept).
+constexpr std::array<char, 256> make_clean_table() {
+    std::array<char, 256> table{};
+    for (std::size_t b = 0; b < table.size(); ++b) {
+        const char folded = FOLD[b];
+        table[b] = kept(static_cast<unsigned char>(folded)) ? folded : '\0';
+    }
+    return table;
+}
+constexpr std::array<char, 256> CLEAN = make_clean_table();
+
+// Sets `value` to the field `raw` cleaned: folded, trimmed and filtered in one
+// pass. Folding never makes or removes a space or a line feed, so trimming the
+// raw field first trims exactly what trimming the folded one would.
+void clean_into(std::string& value, std::string_view raw) {
+    raw = trim_right(raw);
+    value.resize(raw.size());
+    char* out = value.data();
+    std::size_t count = 0;
+    for (const char c : raw) {
+        const char k = CLEAN[static_cast<unsigned char>(c)];
+        out[count] = k;
+        count += k != '\0';
+    }
+    value.resize(count);
+}
+
 // True when a mandatory column with this value rejects the record.
 bool blank(std::string_view value) { return value.empty() || value.front() == ' '; }
 
@@ -57,12 +85,9 @@ bool take_record(std::string_view line, const conversion_settings& settings, rec
     std::string_view rest = line;
     for (std::size_t p = 0; p < settings.columns.size(); ++p) {
         std::string& value = values[p];
-        value.assign(copy_left(split_field(rest, settings.separator), VALUE_LEN));
         // Trimming comes before filtering, so 'Smith -' keeps its space and
         // '---' ends up empty.
-        transliterate(value);
-        value.resize(trim_right(value).size());
-        filter_chars(value);
+        clean_into(value, copy_left(split_field(rest, settings.separator), VALUE_LEN));
         if (settings.columns[p].mandatory && blank(value)) accepted = false;
     }
     return accepted;

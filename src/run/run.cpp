@@ -65,7 +65,6 @@ void remove_created(const std::string& path) {
 struct card_buffers {
     text_reader master;  // the template, opened afresh for every card
     std::string line;    // the template line being filled
-    fill_buffers fill;
 };
 
 // Writes one card: the template's lines filled with `values`, then the line feed
@@ -75,7 +74,7 @@ void write_card(text_writer& output, const conversion_settings& settings, const 
     text_reader& master = card.master;
     if (open_for_reading(master, TEMPLATE_NAME)) {
         while (read_line(master, card.line)) {
-            fill_line(card.line, settings.columns, values, card.fill);
+            fill_line(card.line, settings.columns, values);
             write_text(output, card.line);
         }
         faults.read_error |= master.failed;

@@ -2,59 +2,152 @@
 // and splices in the whole value or one of its words.
 #include "template/template.hpp"
 
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
 #include "text/text.hpp"
 
 namespace rowcard {
 namespace {
+
+// Maps every byte to its ASCII upper case; other bytes map to themselves, as
+// `upper_in_place` does.
+constexpr std::array<unsigned char, 256> make_upper_table() {
+    std::array<unsigned char, 256> table{};
+    for (std::size_t b = 0; b < table.size(); ++b) {
+        table[b] = static_cast<unsigned char>(b >= 'a' && b <= 'z' ? b - 'a' + 'A' : b);
+    }
+    return table;
+}
+constexpr std::array<unsigned char, 256> UPPER = make_upper_table();
+
+// A rough record of the bytes a line holds: bit (u & 63) for each upper-cased
+// byte u. It may hold more than the line (bytes share bits, and replaced text
+// stays in it) but never less, so a name with a byte missing from it is truly
+// absent from the line and need not be searched for.
+using byte_marks = std::uint64_t;
+
+// Returns the mark of one byte, its letter case ignored.
+byte_marks mark_of(char c) { return byte_marks{1} << (UPPER[static_cast<unsigned char>(c)] & 63); }
+
+// Returns the marks of every byte of `text`.
+byte_marks marks_of(std::string_view text) {
+    // Two bytes a turn into two sums, which the processor can work on at once.
+    byte_marks even = 0;
+    byte_marks odd = 0;
+    std::size_t i = 0;
+    for (; i + 1 < text.size(); i += 2) {
+        even |= mark_of(text[i]);
+        odd |= mark_of(text[i + 1]);
+    }
+    if (i < text.size()) even |= mark_of(text[i]);
+    return even | odd;
+}
+
+// True unless `marks` show that the upper-case `name` cannot occur: its first
+// and last bytes are checked, which rules out most names at once (a third
+// byte costs more than the searches it spares). An empty name passes, and is
+// then not found by `find_upper`.
+bool may_hold(byte_marks marks, std::string_view name) {
+    if (name.empty()) return true;
+    const byte_marks needed = mark_of(name.front()) | mark_of(name.back());
+    return (needed & ~marks) == 0;
+}
+
+// Eight bytes at a time: a word of the line is passed over at once when it
+// holds neither case of a name's first byte.
+constexpr std::uint64_t EACH_BYTE = 0x0101010101010101ULL;
+constexpr std::uint64_t HIGH_BITS = 0x8080808080808080ULL;
+
+// Returns `word` with the high bit set in each zero byte, and maybe in some
+// bytes after the first one: the borrow of the subtraction only spreads
+// upwards from a true zero byte, so the lowest marked byte is always exact.
+constexpr std::uint64_t zero_bytes(std::uint64_t word) { return (word - EACH_BYTE) & ~word & HIGH_BITS; }
+
+// True when the upper-case `name` starts at `at` in `line` read as upper case.
+bool matches_at(std::string_view line, std::size_t at, std::string_view name) {
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (UPPER[static_cast<unsigned char>(line[at + i])] != static_cast<unsigned char>(name[i])) return false;
+    }
+    return true;
+}
+
+// Returns the index of the first occurrence of the upper-case `name` in `line`
+// at or after `from`, reading the line as upper case (what `find_text` gives on
+// an upper-cased copy), or NOT_FOUND; an empty name is never found.
+std::ptrdiff_t find_upper(std::string_view line, std::string_view name, std::size_t from) {
+    if (name.empty() || name.size() > line.size()) return NOT_FOUND;
+    const auto first = static_cast<unsigned char>(name.front());
+    const auto lower = static_cast<unsigned char>(first >= 'A' && first <= 'Z' ? first - 'A' + 'a' : first);
+    const std::uint64_t firsts = EACH_BYTE * first;
+    const std::uint64_t lowers = EACH_BYTE * lower;
+    const std::size_t last_start = line.size() - name.size();
+    std::size_t at = from;
+    while (at <= last_start) {
+        if (line.size() - at >= sizeof(std::uint64_t)) {
+            std::uint64_t word;
+            std::memcpy(&word, line.data() + at, sizeof word);
+            const std::uint64_t hits = zero_bytes(word ^ firsts) | zero_bytes(word ^ lowers);
+            if (hits == 0) {
+                at += sizeof word;
+                continue;
+            }
+            // Bytes in memory order are the word's bytes from its lowest up.
+            if constexpr (std::endian::native == std::endian::little) {
+                at += static_cast<std::size_t>(std::countr_zero(hits)) / 8;
+                if (at > last_start) break;
+            }
+        }
+        if (matches_at(line, at, name)) return static_cast<std::ptrdiff_t>(at);
+        ++at;
+    }
+    return NOT_FOUND;
+}
 
 // Returns the word number (1-9) that the byte before a name selects, or 0.
 std::size_t word_number(char before) {
     return before >= '1' && before <= '9' ? static_cast<std::size_t>(before - '0') : 0;
 }
 
-// Replaces `line[start, end)` by `replacement` and refreshes the upper-cased copy.
-void splice(std::string& line, std::size_t start, std::size_t end, std::string_view replacement,
-            fill_buffers& buffers) {
-    buffers.next.assign(copy_left(line, start));
-    buffers.next.append(replacement);
-    buffers.next.append(copy_from(line, end, std::string::npos));
-    line.swap(buffers.next);
-    buffers.upper.assign(line);
-    upper_in_place(buffers.upper);
+// Fills the placeholders of one column in `line`, searching from its start:
+// word placeholders until the first plain occurrence, which takes the whole
+// value, or until LINE_LEN word fills, since a word may recreate its own
+// placeholder ('1name' for '1NAME'). Adds what it writes to `present`.
+void fill_column(std::string& line, std::string_view name, std::string_view value, byte_marks& present) {
+    std::size_t from = 0;
+    for (std::size_t word_fills = 0; word_fills < LINE_LEN; ++word_fills) {
+        if (!may_hold(present, name)) return;
+        const std::ptrdiff_t found = find_upper(line, name, from);
+        if (found == NOT_FOUND) return;
+        const auto at = static_cast<std::size_t>(found);
+        const std::size_t word = at > 0 ? word_number(line[at - 1]) : 0;
+        if (word == 0) {
+            line.replace(at, name.size(), value);
+            present |= marks_of(value);
+            return;
+        }
+        const std::string_view chosen = field_at(value, ' ', word - 1);
+        line.replace(at - 1, name.size() + 1, chosen);
+        present |= marks_of(chosen);
+        // No match began before the one just filled, so a new one can only
+        // begin within the name's length before the word put in its place.
+        from = at > name.size() ? at - name.size() : 0;
+    }
 }
 
 }  // namespace
 
-void fill_line(std::string& line, const std::vector<column_spec>& columns, const record_values& values,
-               fill_buffers& buffers) {
+void fill_line(std::string& line, const std::vector<column_spec>& columns, const record_values& values) {
     if (columns.empty()) return;
-    buffers.upper.assign(line);
-    upper_in_place(buffers.upper);
-    std::size_t p = 0;
-    std::size_t word_fills = 0;  // word placeholders of column p filled in this line
-    while (p < columns.size()) {
-        const std::string& name = columns[p].name;
-        const std::ptrdiff_t found = find_text(buffers.upper, name, 0);
-        if (found == NOT_FOUND) {
-            ++p;
-            word_fills = 0;
-            continue;
-        }
-        const auto at = static_cast<std::size_t>(found);
-        const std::string_view value = p < values.size() ? std::string_view(values[p]) : std::string_view();
-        const std::size_t word = at > 0 ? word_number(buffers.upper[at - 1]) : 0;
-        if (word == 0) {
-            splice(line, at, at + name.size(), value, buffers);
-            ++p;
-            word_fills = 0;
-            continue;
-        }
-        splice(line, at - 1, at + name.size(), field_at(value, ' ', word - 1), buffers);
-        // A word may recreate its own placeholder ('1name' for '1NAME'): bound the repeats.
-        if (++word_fills == LINE_LEN) {
-            ++p;
-            word_fills = 0;
-        }
+    byte_marks present = marks_of(line);
+    const std::size_t count = columns.size();
+    const std::size_t with_values = std::min(count, values.size());
+    for (std::size_t p = 0; p < count; ++p) {
+        const std::string_view value = p < with_values ? std::string_view(values[p]) : std::string_view();
+        fill_column(line, columns[p].name, value, present);
     }
 }
 

@@ -2,7 +2,46 @@
 // field splitting. Bytes from 0x80 up are never touched by a case rule.
 #include "text/text.hpp"
 
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
 namespace rowcard {
+namespace {
+
+// Eight bytes at a time: a word that holds neither byte sought is passed over at once.
+constexpr std::uint64_t EACH_BYTE = 0x0101010101010101ULL;
+constexpr std::uint64_t HIGH_BITS = 0x8080808080808080ULL;
+
+// Returns `word` with the high bit set in each zero byte, and maybe in some
+// bytes after the first one: the borrow of the subtraction only spreads
+// upwards from a true zero byte, so the lowest marked byte is always exact.
+constexpr std::uint64_t zero_bytes(std::uint64_t word) { return (word - EACH_BYTE) & ~word & HIGH_BITS; }
+
+// Returns the index of the first byte of `s` that is `a` or `b`, or the size
+// of `s` when there is none.
+std::size_t find_either(std::string_view s, char a, char b) {
+    const std::uint64_t as = EACH_BYTE * static_cast<unsigned char>(a);
+    const std::uint64_t bs = EACH_BYTE * static_cast<unsigned char>(b);
+    std::size_t at = 0;
+    while (s.size() - at >= sizeof(std::uint64_t)) {
+        std::uint64_t word;
+        std::memcpy(&word, s.data() + at, sizeof word);
+        const std::uint64_t hits = zero_bytes(word ^ as) | zero_bytes(word ^ bs);
+        if (hits != 0) {
+            // Bytes in memory order are the word's bytes from its lowest up.
+            if constexpr (std::endian::native == std::endian::little) {
+                return at + static_cast<std::size_t>(std::countr_zero(hits)) / 8;
+            }
+            break;
+        }
+        at += sizeof word;
+    }
+    while (at < s.size() && s[at] != a && s[at] != b) ++at;
+    return at;
+}
+
+}  // namespace
 
 void upper_in_place(std::string& s) {
     for (char& c : s) {
@@ -30,9 +69,12 @@ std::string_view trim_right(std::string_view s) {
 }
 
 std::string_view split_field(std::string_view& rest, char sep) {
-    std::size_t end = 0;
-    while (end < rest.size() && rest[end] != sep && rest[end] != '\n') ++end;
+    const std::size_t end = find_either(rest, sep, '\n');
     const std::string_view field = rest.substr(0, end);
+    if (end < rest.size() && rest[end] == sep) {
+        rest.remove_prefix(end + 1);
+        return field;
+    }
     // A line feed ends the field, but the next field still begins after the next sep.
     const std::size_t next_sep = rest.find(sep, end);
     rest = next_sep == std::string_view::npos ? std::string_view{} : rest.substr(next_sep + 1);

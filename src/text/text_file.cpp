@@ -3,7 +3,10 @@
 #include "text/text.hpp"
 
 #include <array>
+#include <bit>
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -74,11 +77,45 @@ bool refill(text_reader& reader) {
     }
 }
 
+// Every stop byte lies below this one, so a run of eight bytes with none below
+// it holds no stop and can be passed over at once.
+constexpr std::uint64_t FIRST_PLAIN_BYTE = 0x20;
+constexpr std::uint64_t EACH_BYTE = 0x0101010101010101ULL;
+constexpr std::uint64_t HIGH_BITS = 0x8080808080808080ULL;
+static_assert(LINE_FEED < FIRST_PLAIN_BYTE && CARRIAGE_RETURN < FIRST_PLAIN_BYTE &&
+              TEXT_END < FIRST_PLAIN_BYTE && FILE_END < FIRST_PLAIN_BYTE);
+
+// Returns `word` with the high bit set in each byte below FIRST_PLAIN_BYTE, and
+// maybe in some bytes after the first such one: the borrow of the subtraction
+// can only spread upwards from a byte that is truly low, so the lowest marked
+// byte is always exact.
+constexpr std::uint64_t low_bytes(std::uint64_t word) {
+    return (word - EACH_BYTE * FIRST_PLAIN_BYTE) & ~word & HIGH_BITS;
+}
+
 // Returns the index of the first byte from `from` that stops plain copying, or
-// `end` when there is none.
+// `end` when there is none. Text is mostly printable: eight bytes are tested
+// at a time, and a word with a control byte is entered at its first one.
 std::size_t find_stop(const std::string& block, std::size_t from, std::size_t end) {
-    while (from < end && !STOPS[static_cast<unsigned char>(block[from])]) ++from;
-    return from;
+    const char* bytes = block.data();
+    while (from < end) {
+        if (end - from >= sizeof(std::uint64_t)) {
+            std::uint64_t word;
+            std::memcpy(&word, bytes + from, sizeof word);
+            const std::uint64_t low = low_bytes(word);
+            if (low == 0) {
+                from += sizeof word;
+                continue;
+            }
+            // Bytes in memory order are the word's bytes from its lowest up.
+            if constexpr (std::endian::native == std::endian::little) {
+                from += static_cast<std::size_t>(std::countr_zero(low)) / 8;
+            }
+        }
+        if (STOPS[static_cast<unsigned char>(bytes[from])]) return from;
+        ++from;  // a control byte that is no stop, a tab say
+    }
+    return end;
 }
 
 // Writes out the queued bytes. On failure the file is marked failed and the
@@ -117,6 +154,25 @@ bool open_for_reading(text_reader& reader, const std::string& path) {
 }
 
 bool read_line(text_reader& reader, std::string& line) {
+    // Most lines lie whole in the block and end in a line feed or CR LF, with
+    // no other stop byte: they are taken in one piece.
+    const std::size_t first_stop = find_stop(reader.block, reader.next, reader.end);
+    if (first_stop < reader.end) {
+        const char* text = reader.block.data() + reader.next;
+        const char stop_byte = reader.block[first_stop];
+        const std::size_t length = first_stop - reader.next;
+        if (stop_byte == '\n') {
+            line.assign(text, length + 1);
+            reader.next = first_stop + 1;
+            return true;
+        }
+        if (stop_byte == '\r' && first_stop + 1 < reader.end && reader.block[first_stop + 1] == '\n') {
+            line.assign(text, length + 1);
+            line.back() = '\n';
+            reader.next = first_stop + 2;
+            return true;
+        }
+    }
     line.clear();
     bool taken = false;     // some byte of this line was consumed
     bool dropping = false;  // a zero byte ended the text; skip to the line feed

@@ -2,6 +2,7 @@
 // and failures to open, read and write.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,45 @@ TEST_F(TextFile, CarriageReturnAtABlockBoundary) {
     const std::string head(READ_BLOCK - 1, 'x');
     EXPECT_EQ(lines_of(head + "\r\nnext\n"), (lines{head + "\n", "next\n"}));
     EXPECT_EQ(lines_of(head + "\rnext\n"), (lines{head + "\rnext\n"}));
+}
+
+// Splits `bytes` into lines by the text-file rules, one byte at a time: the
+// plainest statement of what `read_line` must give back.
+std::vector<std::string> lines_step_by_step(std::string_view bytes) {
+    std::vector<std::string> result;
+    std::string line;
+    bool taken = false;
+    bool dropping = false;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '\x1A') break;
+        taken = true;
+        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
+        if (c == '\0') dropping = true;
+        if (!dropping) line.push_back(c);
+        if (c == '\n') {
+            result.push_back(line);
+            line.clear();
+            taken = dropping = false;
+        }
+    }
+    if (taken) result.push_back(line);
+    return result;
+}
+
+TEST_F(TextFile, AgreesWithTheByteByByteRule) {
+    // Long runs of plain text with the bytes that matter scattered between
+    // them, across several blocks.
+    static const char* const PARTS[] = {"abcdefgh", "ijklmnopqrstuvw", "\xE1\x9A", " ", "\r", "\n", "\r\n", "\t"};
+    std::mt19937 random(20261208);
+    for (int round = 0; round < 40; ++round) {
+        std::string bytes;
+        const std::size_t size = random() % (3 * READ_BLOCK);
+        while (bytes.size() < size) bytes += PARTS[random() % std::size(PARTS)];
+        if (round % 4 == 1) bytes[random() % bytes.size()] = '\0';
+        if (round % 4 == 2) bytes[random() % bytes.size()] = '\x1A';
+        ASSERT_EQ(lines_of(bytes), lines_step_by_step(bytes)) << "round " << round;
+    }
 }
 
 TEST_F(TextFile, OpenFailures) {

@@ -1,0 +1,147 @@
+// Micro-benchmarks of the per-record work: splitting and cleaning a table line,
+// filling template lines, and one whole card without the template's open, read
+// and close, on contacts like those the generator writes.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "config/config.hpp"
+#include "record/record.hpp"
+#include "template/template.hpp"
+#include "text/text.hpp"
+
+namespace {
+
+using namespace rowcard;
+
+// Table lines in code page 1250 with CR LF ends, as a Czech spreadsheet
+// exports them; the last lacks its mandatory mobile number.
+constexpr std::array<std::string_view, 5> TABLE_LINES = {
+    "Ond\xF8"
+    "ej;H\xE1jek;603628503;ondrej_hajek-57@zdar-nad-sazavou.cz;M\xECsto \x8E\xEF\xE1r nad S\xE1zavou;"
+    "nov\xE1 adresa od 1. 3.\r\n",
+    "Mark\xE9ta;K\xF8\xED\x9Eov\xE1;+420 (604) 563-345;marketa_krizova@seznam.cz;;\r\n",
+    "Tereza;Dvo\xF8\xE1kov\xE1;+420 603 682 363;tereza_dvorakova@seznam.cz;;volat po 14:00\r\n",
+    "Zden\xECk;Hor\xE1k;+420 777 935 182;zdenek.horak@kveta-zahrady.cz;Zahradnictv\xED Kv\xECta;\r\n",
+    "\x8A\xE1rka;\x8A\x9D" "astn\xE1;;sarka.stastna@email.cz;;VIP z\xE1kazn\xEDk\r\n",
+};
+
+constexpr std::string_view SETTINGS =
+    "contacts.csv\n;\nFIRST\nLAST\nMOBILE%\nMAILBOX\nCOMPANY\nREMARK\n";
+
+constexpr std::string_view TEMPLATE =
+    "BEGIN:VCARD\r\nVERSION:3.0\r\nN:LAST;FIRST;;;\r\nFN:FIRST LAST\r\nNICKNAME:1FIRST\r\n"
+    "ORG:COMPANY\r\nTEL;TYPE=CELL:MOBILE%\r\nEMAIL;TYPE=INTERNET:MAILBOX\r\nNOTE:REMARK\r\nEND:VCARD\r\n";
+
+#ifdef _WIN32
+const std::string NULL_DEVICE = "NUL";
+#else
+const std::string NULL_DEVICE = "/dev/null";
+#endif
+
+// Returns the settings the generator's "rowcard.ini" gives.
+conversion_settings bench_settings() {
+    conversion_settings settings;
+    std::string_view rest = SETTINGS;
+    while (!rest.empty()) {
+        const std::size_t feed = rest.find('\n');
+        apply_config_line(settings, rest.substr(0, feed + 1));
+        rest.remove_prefix(feed + 1);
+    }
+    return settings;
+}
+
+// Points `reader` at `bytes` as if they were a whole file already read, so
+// that `read_line` takes lines from them without a system call.
+void load(text_reader& reader, std::string_view bytes) {
+    reader.block.assign(bytes);
+    reader.next = 0;
+    reader.end = bytes.size();
+    reader.at_end = true;
+}
+
+// Returns the template's lines as `read_line` yields them.
+std::vector<std::string> template_lines() {
+    text_reader reader;
+    load(reader, TEMPLATE);
+    std::vector<std::string> lines;
+    std::string line;
+    while (read_line(reader, line)) lines.push_back(line);
+    return lines;
+}
+
+void take_record_line(benchmark::State& state) {
+    const conversion_settings settings = bench_settings();
+    record_values values;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(take_record(TABLE_LINES[i], settings, values));
+        benchmark::DoNotOptimize(values.data());
+        i = (i + 1) % TABLE_LINES.size();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(take_record_line);
+
+// One argument: the template line's number.
+void fill_template_line(benchmark::State& state) {
+    const conversion_settings settings = bench_settings();
+    record_values values;
+    take_record(TABLE_LINES[0], settings, values);
+    const std::string model = template_lines().at(static_cast<std::size_t>(state.range(0)));
+    std::string line;
+    for (auto _ : state) {
+        line.assign(model);
+        fill_line(line, settings.columns, values);
+        benchmark::DoNotOptimize(line.data());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(fill_template_line)->DenseRange(0, 9);
+
+// One whole card as the run makes it, minus the template's open, read and
+// close: read the table line, take the record, then read, fill and write each
+// template line and the empty line that ends the card. Writes go to a null device.
+void whole_card(benchmark::State& state) {
+    const conversion_settings settings = bench_settings();
+    // One row in twenty lacks its mobile number, as in the generated tables.
+    std::string table;
+    for (std::size_t i = 0; i < 200; ++i) {
+        table += i % 20 == 19 ? TABLE_LINES.back() : TABLE_LINES[i % (TABLE_LINES.size() - 1)];
+    }
+    text_reader rows;
+    text_reader master;
+    text_writer output;
+    if (!create_for_writing(output, NULL_DEVICE)) {
+        state.SkipWithError("cannot open /dev/null");
+        return;
+    }
+    record_values values;
+    std::string row;
+    std::string line;
+    load(rows, table);
+    for (auto _ : state) {
+        if (!read_line(rows, row)) {
+            load(rows, table);
+            read_line(rows, row);
+        }
+        if (take_record(row, settings, values)) {
+            load(master, TEMPLATE);
+            while (read_line(master, line)) {
+                fill_line(line, settings.columns, values);
+                write_text(output, line);
+            }
+            write_text(output, "\n");
+        }
+    }
+    state.SetItemsProcessed(state.iterations());
+    benchmark::DoNotOptimize(close_writer(output));
+}
+BENCHMARK(whole_card);
+
+}  // namespace
+
+BENCHMARK_MAIN();
