@@ -2,6 +2,8 @@
 // and splices in the whole value or one of its words.
 #include "template/template.hpp"
 
+#include <algorithm>
+
 #include "text/text.hpp"
 
 namespace rowcard {
@@ -12,15 +14,66 @@ std::size_t word_number(char before) {
     return before >= '1' && before <= '9' ? static_cast<std::size_t>(before - '0') : 0;
 }
 
-// Replaces `line[start, end)` by `replacement` and refreshes the upper-cased copy.
-void splice(std::string& line, std::size_t start, std::size_t end, std::string_view replacement,
-            fill_buffers& buffers) {
-    buffers.next.assign(copy_left(line, start));
-    buffers.next.append(replacement);
-    buffers.next.append(copy_from(line, end, std::string::npos));
-    line.swap(buffers.next);
-    buffers.upper.assign(line);
-    upper_in_place(buffers.upper);
+// During one column's turn the line is `settled` followed by the rest, which
+// is held last byte first: the front of the rest, where every splice happens,
+// is then the end of a string, and a splice costs the bytes it moves rather
+// than the length of the line. A word that recreates its placeholder would
+// otherwise copy the whole growing line on each of its LINE_LEN fills.
+
+// Moves `count` bytes from the front of the rest to the end of the settled text.
+void settle(fill_buffers& b, std::size_t count) {
+    for (; count > 0; --count) {
+        b.settled.push_back(b.rest.back());
+        b.rest.pop_back();
+        b.upper_rest.pop_back();
+    }
+}
+
+// Moves `count` bytes from the end of the settled text back to the front of the rest.
+void unsettle(fill_buffers& b, std::size_t count) {
+    for (; count > 0; --count) {
+        b.rest.push_back(b.settled.back());
+        b.upper_rest.push_back(upper_byte(b.settled.back()));
+        b.settled.pop_back();
+    }
+}
+
+// Replaces the first `span` bytes of the rest by `replacement`.
+void splice_front(fill_buffers& b, std::size_t span, std::string_view replacement) {
+    b.rest.resize(b.rest.size() - span);
+    b.upper_rest.resize(b.upper_rest.size() - span);
+    for (auto c = replacement.rbegin(); c != replacement.rend(); ++c) {
+        b.rest.push_back(*c);
+        b.upper_rest.push_back(upper_byte(*c));
+    }
+}
+
+// Fills the placeholders of the column `name` with `value`, searching the
+// line from its start: word placeholders until the first plain occurrence,
+// which takes the whole value, or until LINE_LEN word fills. An empty name is
+// never found.
+void fill_column(const std::string& name, std::string_view value, fill_buffers& b) {
+    if (name.empty()) return;
+    unsettle(b, b.settled.size());
+    b.name.assign(name.rbegin(), name.rend());
+    for (std::size_t word_fills = 0; word_fills < LINE_LEN; ++word_fills) {
+        // The last match in the reversed rest is the first one in the line.
+        const std::size_t found = b.upper_rest.rfind(b.name);
+        if (found == std::string::npos) return;
+        const std::size_t at = b.rest.size() - found - name.size();  // index in the rest
+        const std::size_t word = at > 0 ? word_number(b.rest[b.rest.size() - at]) : 0;
+        if (word == 0) {
+            settle(b, at);
+            splice_front(b, name.size(), value);
+            return;
+        }
+        settle(b, at - 1);
+        splice_front(b, name.size() + 1, field_at(value, ' ', word - 1));
+        // The text before the splice held no match, so the next one starts at
+        // most name.size() - 1 bytes before it; one byte more keeps its digit
+        // in the rest. Only that much settled text is searched again.
+        unsettle(b, std::min(name.size(), b.settled.size()));
+    }
 }
 
 }  // namespace
@@ -28,34 +81,16 @@ void splice(std::string& line, std::size_t start, std::size_t end, std::string_v
 void fill_line(std::string& line, const std::vector<column_spec>& columns, const record_values& values,
                fill_buffers& buffers) {
     if (columns.empty()) return;
-    buffers.upper.assign(line);
-    upper_in_place(buffers.upper);
-    std::size_t p = 0;
-    std::size_t word_fills = 0;  // word placeholders of column p filled in this line
-    while (p < columns.size()) {
-        const std::string& name = columns[p].name;
-        const std::ptrdiff_t found = find_text(buffers.upper, name, 0);
-        if (found == NOT_FOUND) {
-            ++p;
-            word_fills = 0;
-            continue;
-        }
-        const auto at = static_cast<std::size_t>(found);
+    buffers.settled.clear();
+    buffers.rest.assign(line.rbegin(), line.rend());
+    buffers.upper_rest.assign(buffers.rest);
+    upper_in_place(buffers.upper_rest);
+    for (std::size_t p = 0; p < columns.size(); ++p) {
         const std::string_view value = p < values.size() ? std::string_view(values[p]) : std::string_view();
-        const std::size_t word = at > 0 ? word_number(buffers.upper[at - 1]) : 0;
-        if (word == 0) {
-            splice(line, at, at + name.size(), value, buffers);
-            ++p;
-            word_fills = 0;
-            continue;
-        }
-        splice(line, at - 1, at + name.size(), field_at(value, ' ', word - 1), buffers);
-        // A word may recreate its own placeholder ('1name' for '1NAME'): bound the repeats.
-        if (++word_fills == LINE_LEN) {
-            ++p;
-            word_fills = 0;
-        }
+        fill_column(columns[p].name, value, buffers);
     }
+    line.assign(buffers.settled);
+    line.append(buffers.rest.rbegin(), buffers.rest.rend());
 }
 
 }  // namespace rowcard
