@@ -35,6 +35,13 @@ TEST_F(Rowcard, MissingTemplateGivesOneLineFeedPerRecord) {
     EXPECT_EQ(output(), "\r\n\r\n");
 }
 
+TEST_F(Rowcard, MissingTemplateGivesOneLineFeedPerAcceptedRecordOnly) {
+    put("rowcard.ini", "NAME\nTEL%\n");
+    put("import.csv", "h\nEva,1\nPetr,\nJan,2\n");
+    EXPECT_EQ(run(), STATUS_NO_TEMPLATE);
+    EXPECT_EQ(output(), "\r\n\r\n");
+}
+
 TEST_F(Rowcard, TemplateThatIsADirectory) {
     put("import.csv", "h\n1\n");
     fs::create_directory(work / "master.vcf");
@@ -101,12 +108,56 @@ TEST_F(Rowcard, OutputLinkedToTheTableIsRefused) {
     EXPECT_EQ(run(), STATUS_NO_OUTPUT);
 }
 
+TEST_F(Rowcard, OutputHardLinkedToTheTableIsRefused) {
+    put("import.csv", "h\n1\n");
+    put("master.vcf", "A\n");
+    fs::create_hard_link(work / "import.csv", work / "import.vcf");
+    EXPECT_EQ(run(), STATUS_NO_OUTPUT);
+}
+
+TEST_F(Rowcard, OutputLinkedToTheTemplateIsRefused) {
+    put("import.csv", "h\n1\n");
+    put("master.vcf", "A\n");
+    fs::create_symlink("master.vcf", work / "import.vcf");
+    EXPECT_EQ(run(), STATUS_NO_OUTPUT);
+}
+
 TEST_F(Rowcard, DanglingLinkThatWouldMakeTheOutputTheTemplate) {
     put("import.csv", "h\n1\n");
     fs::create_symlink("import.vcf", work / "master.vcf");
     EXPECT_EQ(run(), STATUS_NO_OUTPUT);
     EXPECT_FALSE(fs::exists(work / "import.vcf"));
     EXPECT_TRUE(fs::is_symlink(work / "master.vcf"));
+}
+// ---- several faults in one run: the gravest decides ----
+
+TEST_F(Rowcard, WriteFailureOutranksATemplateReadError) {
+    put("import.csv", "h\n1\n");
+    fs::create_symlink("/proc/self/mem", work / "master.vcf");
+    fs::create_symlink("/dev/full", work / "import.vcf");
+    EXPECT_EQ(run(), STATUS_WRITE_FAILED);
+}
+
+TEST_F(Rowcard, RefusedOutputOutranksASettingsReadError) {
+    put("import.csv", "h\n1\n");
+    put("master.vcf", "A\n");
+    fs::create_symlink("/proc/self/mem", work / "rowcard.ini");
+    fs::create_directory(work / "import.vcf");
+    EXPECT_EQ(run(), STATUS_NO_OUTPUT);
+}
+
+TEST_F(Rowcard, MissingTableOutranksASettingsReadError) {
+    put("master.vcf", "A\n");
+    fs::create_symlink("/proc/self/mem", work / "rowcard.ini");
+    EXPECT_EQ(run(), STATUS_NO_TABLE);
+    EXPECT_EQ(output(), "");
+}
+
+TEST_F(Rowcard, ReadErrorOutranksAMissingTemplate) {
+    put("import.csv", "h\n1\n");
+    fs::create_symlink("/proc/self/mem", work / "rowcard.ini");
+    EXPECT_EQ(run(), STATUS_READ_ERROR);
+    EXPECT_EQ(output(), "\r\n");
 }
 #endif
 
