@@ -46,9 +46,11 @@ bool same_file(const std::string& a, const std::string& b) {
     return fs::equivalent(a, b, error) && !error;
 }
 
-// True when writing `output` would overwrite the template or the table.
+// True when writing `output` would overwrite an input: the template, the
+// table, or the settings file, which a link can make the output too.
 bool overwrites_input(const std::string& output, const std::string& table) {
-    return same_file(output, TEMPLATE_NAME) || same_file(output, table);
+    return same_file(output, TEMPLATE_NAME) || same_file(output, table) ||
+           same_file(output, std::string(CONFIG_NAME));
 }
 
 // Removes the file that `path` ended up naming, following a link, so that a file

@@ -122,6 +122,16 @@ TEST_F(Rowcard, OutputLinkedToTheTemplateIsRefused) {
     EXPECT_EQ(run(), STATUS_NO_OUTPUT);
 }
 
+// Regression: an output linked to "rowcard.ini" was created over it, so the
+// run destroyed the settings it had just read.
+TEST_F(Rowcard, OutputLinkedToTheSettingsIsRefused) {
+    put("rowcard.ini", "NAME\n");
+    put("import.csv", "h\n1\n");
+    put("master.vcf", "A\n");
+    fs::create_symlink("rowcard.ini", work / "import.vcf");
+    EXPECT_EQ(run(), STATUS_NO_OUTPUT);
+}
+
 TEST_F(Rowcard, DanglingLinkThatWouldMakeTheOutputTheTemplate) {
     put("import.csv", "h\n1\n");
     fs::create_symlink("import.vcf", work / "master.vcf");
