@@ -40,12 +40,12 @@ void unsettle(fill_buffers& b, std::size_t count) {
 
 // Replaces the first `span` bytes of the rest by `replacement`.
 void splice_front(fill_buffers& b, std::size_t span, std::string_view replacement) {
-    b.rest.resize(b.rest.size() - span);
-    b.upper_rest.resize(b.upper_rest.size() - span);
-    for (auto c = replacement.rbegin(); c != replacement.rend(); ++c) {
-        b.rest.push_back(*c);
-        b.upper_rest.push_back(upper_byte(*c));
-    }
+    const std::size_t front = b.rest.size() - span;
+    b.rest.resize(front);
+    b.rest.append(replacement.rbegin(), replacement.rend());
+    b.upper_rest.resize(front);
+    b.upper_rest.append(replacement.rbegin(), replacement.rend());
+    for (std::size_t i = front; i < b.upper_rest.size(); ++i) b.upper_rest[i] = upper_byte(b.upper_rest[i]);
 }
 
 // Fills the placeholders of the column `name` with `value`, searching the
