@@ -74,7 +74,9 @@ void write_card(text_writer& output, const conversion_settings& settings, const 
                 card_buffers& card, run_faults& faults) {
     text_reader& master = card.master;
     if (open_for_reading(master, TEMPLATE_NAME)) {
-        while (read_line(master, card.line)) {
+        // Once a write has failed nothing more reaches the output: filling the
+        // rest of a runaway template would only burn time.
+        while (!output.failed && read_line(master, card.line)) {
             fill_line(card.line, settings.columns, values, card.fill);
             write_text(output, card.line);
         }

@@ -1,8 +1,10 @@
 // End to end: every way a file can fail to open, read or write, and the exit
 // status and output each one gives.
+#include <chrono>
 #include <string>
 
 #include "e2e/fixture.hpp"
+#include "text/text.hpp"
 
 namespace rowcard {
 namespace {
@@ -77,6 +79,24 @@ TEST_F(Rowcard, OutputLinkedToAFullDevice) {
     put("master.vcf", "A\n");
     fs::create_symlink("/dev/full", work / "import.vcf");
     EXPECT_EQ(run(), STATUS_WRITE_FAILED);
+}
+
+// Regression: after a failed write the rest of the card was still filled, and
+// a template of runaway word placeholders kept the run busy for a long while
+// with nothing left that could reach the output.
+TEST_F(Rowcard, RunawayCardStopsAtTheFirstFailedWrite) {
+    std::string pairs;
+    for (std::size_t i = 0; i < VALUE_LEN / 2; ++i) pairs += "1n";
+    put("rowcard.ini", "N\n");
+    put("import.csv", "h\n" + pairs + "\n");
+    std::string runaway;
+    for (int line = 0; line < 5000; ++line) runaway += "1N\n";
+    put("master.vcf", runaway);
+    fs::create_symlink("/dev/full", work / "import.vcf");
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(run(), STATUS_WRITE_FAILED);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(took.count(), 5.0);
 }
 
 TEST_F(Rowcard, ReadErrorInTheTable) {
