@@ -3,8 +3,10 @@
 // never prints, writes nowhere but its output, and exits with a documented status.
 #include <fcntl.h>
 #include <sanitizer/common_interface_defs.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -27,6 +29,12 @@ const std::set<int> STATUSES = {STATUS_DONE,        STATUS_NO_OUTPUT,  STATUS_NO
 constexpr unsigned LAY_TABLE = 1U;
 constexpr unsigned LAY_TEMPLATE = 2U;
 constexpr unsigned LAY_CONFIG = 4U;
+
+// Largest file a case may write. A word that recreates its placeholder may
+// grow each template line by LINE_LEN words for every record, so a few
+// kilobytes of input can ask for gigabytes of cards; past this size the
+// write fails, and the run must then end with STATUS_WRITE_FAILED.
+constexpr rlim_t MAX_FILE_BYTES = 8 * 1024 * 1024;
 
 // The descriptors of the real stdout and stderr, kept while the run's own go
 // to a capture file; sanitizer reports keep going to the real stderr.
@@ -103,12 +111,24 @@ bool crlf_only(const std::string& bytes) {
 }  // namespace
 }  // namespace rowcard::fuzz
 
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    using namespace rowcard::fuzz;
+    const rlimit size = {MAX_FILE_BYTES, MAX_FILE_BYTES};
+    require(setrlimit(RLIMIT_FSIZE, &size) == 0, "cannot limit the size of files");
+    real_streams();
+    return 0;
+}
+
 // The input is one byte of LAY_ bits, then the table, PART_MARK, the template,
 // PART_MARK and the configuration.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace rowcard;
     using namespace rowcard::fuzz;
     if (size == 0) return 0;
+    // An over-long write then fails with EFBIG instead of killing the process;
+    // libFuzzer sets its own handler after LLVMFuzzerInitialize, so this is
+    // said again on every run.
+    std::signal(SIGXFSZ, SIG_IGN);
     const unsigned lay = data[0];
     const std::string bytes = bytes_of(data + 1, size - 1);
     std::string_view rest = bytes;
