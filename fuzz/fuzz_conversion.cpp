@@ -1,6 +1,8 @@
 // Fuzzing the whole conversion: a configuration, a table and a template laid in a
 // fresh folder and the real run_conversion run there. It never changes an input,
 // never prints, writes nowhere but its output, and exits with a documented status.
+// A failing case leaves the working folder inside the case folder: give
+// libFuzzer an absolute -artifact_prefix, as scripts/fuzz.sh does.
 #include <fcntl.h>
 #include <sanitizer/common_interface_defs.h>
 #include <sys/resource.h>
