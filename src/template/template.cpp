@@ -15,37 +15,42 @@ std::size_t word_number(char before) {
 }
 
 // During one column's turn the line is `settled` followed by the rest, which
-// is held last byte first: the front of the rest, where every splice happens,
-// is then the end of a string, and a splice costs the bytes it moves rather
-// than the length of the line. A word that recreates its placeholder would
-// otherwise copy the whole growing line on each of its LINE_LEN fills.
+// lies at the end of `rest` from index `front` on, with free room before it:
+// every splice happens at the front of the rest, so it costs the bytes it
+// moves rather than the length of the line. A word that recreates its
+// placeholder would otherwise copy the whole growing line on each of its
+// LINE_LEN fills.
+
+// Makes room for at least `count` bytes before the front of the rest. The room
+// grows with the rest, so regrowing costs little over a run of splices.
+void make_room(fill_buffers& b, std::size_t count) {
+    if (b.front >= count) return;
+    const std::size_t room = count + (b.rest.size() - b.front);
+    b.rest.insert(0, room - b.front, '\0');
+    b.upper_rest.insert(0, room - b.front, '\0');
+    b.front = room;
+}
+
+// Puts `text` before the front of the rest, with its upper-cased twin.
+void put_front(fill_buffers& b, std::string_view text) {
+    make_room(b, text.size());
+    b.front -= text.size();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        b.rest[b.front + i] = text[i];
+        b.upper_rest[b.front + i] = upper_byte(text[i]);
+    }
+}
 
 // Moves `count` bytes from the front of the rest to the end of the settled text.
 void settle(fill_buffers& b, std::size_t count) {
-    for (; count > 0; --count) {
-        b.settled.push_back(b.rest.back());
-        b.rest.pop_back();
-        b.upper_rest.pop_back();
-    }
+    b.settled.append(b.rest, b.front, count);
+    b.front += count;
 }
 
 // Moves `count` bytes from the end of the settled text back to the front of the rest.
 void unsettle(fill_buffers& b, std::size_t count) {
-    for (; count > 0; --count) {
-        b.rest.push_back(b.settled.back());
-        b.upper_rest.push_back(upper_byte(b.settled.back()));
-        b.settled.pop_back();
-    }
-}
-
-// Replaces the first `span` bytes of the rest by `replacement`.
-void splice_front(fill_buffers& b, std::size_t span, std::string_view replacement) {
-    const std::size_t front = b.rest.size() - span;
-    b.rest.resize(front);
-    b.rest.append(replacement.rbegin(), replacement.rend());
-    b.upper_rest.resize(front);
-    b.upper_rest.append(replacement.rbegin(), replacement.rend());
-    for (std::size_t i = front; i < b.upper_rest.size(); ++i) b.upper_rest[i] = upper_byte(b.upper_rest[i]);
+    put_front(b, std::string_view(b.settled).substr(b.settled.size() - count));
+    b.settled.resize(b.settled.size() - count);
 }
 
 // Fills the placeholders of the column `name` with `value`, searching the
@@ -55,20 +60,20 @@ void splice_front(fill_buffers& b, std::size_t span, std::string_view replacemen
 void fill_column(const std::string& name, std::string_view value, fill_buffers& b) {
     if (name.empty()) return;
     unsettle(b, b.settled.size());
-    b.name.assign(name.rbegin(), name.rend());
     for (std::size_t word_fills = 0; word_fills < LINE_LEN; ++word_fills) {
-        // The last match in the reversed rest is the first one in the line.
-        const std::size_t found = b.upper_rest.rfind(b.name);
-        if (found == std::string::npos) return;
-        const std::size_t at = b.rest.size() - found - name.size();  // index in the rest
-        const std::size_t word = at > 0 ? word_number(b.rest[b.rest.size() - at]) : 0;
+        const std::ptrdiff_t found = find_text(std::string_view(b.upper_rest).substr(b.front), name, 0);
+        if (found == NOT_FOUND) return;
+        const auto at = static_cast<std::size_t>(found);  // index in the rest
+        const std::size_t word = at > 0 ? word_number(b.rest[b.front + at - 1]) : 0;
         if (word == 0) {
             settle(b, at);
-            splice_front(b, name.size(), value);
+            b.front += name.size();
+            put_front(b, value);
             return;
         }
         settle(b, at - 1);
-        splice_front(b, name.size() + 1, field_at(value, ' ', word - 1));
+        b.front += name.size() + 1;
+        put_front(b, field_at(value, ' ', word - 1));
         // The text before the splice held no match, so the next one starts at
         // most name.size() - 1 bytes before it; one byte more keeps its digit
         // in the rest. Only that much settled text is searched again.
@@ -82,15 +87,16 @@ void fill_line(std::string& line, const std::vector<column_spec>& columns, const
                fill_buffers& buffers) {
     if (columns.empty()) return;
     buffers.settled.clear();
-    buffers.rest.assign(line.rbegin(), line.rend());
-    buffers.upper_rest.assign(buffers.rest);
+    buffers.rest.assign(line);
+    buffers.upper_rest.assign(line);
     upper_in_place(buffers.upper_rest);
+    buffers.front = 0;
     for (std::size_t p = 0; p < columns.size(); ++p) {
         const std::string_view value = p < values.size() ? std::string_view(values[p]) : std::string_view();
         fill_column(columns[p].name, value, buffers);
     }
     line.assign(buffers.settled);
-    line.append(buffers.rest.rbegin(), buffers.rest.rend());
+    line.append(buffers.rest, buffers.front);
 }
 
 }  // namespace rowcard

@@ -13,9 +13,9 @@ namespace rowcard {
 // Working storage that `fill_line` reuses from line to line.
 struct fill_buffers {
     std::string settled;     // the front of the line that no later match can reach
-    std::string rest;        // the rest of the line, last byte first
+    std::string rest;        // free room, then from `front` on the rest of the line
     std::string upper_rest;  // `rest` upper-cased, for searching
-    std::string name;        // the column's name, last byte first
+    std::size_t front = 0;   // where the rest begins in `rest` and `upper_rest`
 };
 
 // Fills `line` in place. For each column in order, a digit '1'-'9' before its
