@@ -25,17 +25,19 @@ inline void require(bool holds, const char* what) {
 
 // The folder, made once per process, that holds every case this process lays.
 // Nothing outside it is ever written; it is removed again when the process exits.
+// The path is never destroyed, so that it is still there when the exit
+// handler that removes the folder runs.
 inline const fs::path& private_folder() {
-    static const fs::path folder = [] {
+    static const fs::path* const folder = [] {
         std::string pattern = (fs::temp_directory_path() / "rowcard-fuzz-XXXXXX").string();
         require(mkdtemp(pattern.data()) != nullptr, "cannot make a private scratch folder");
         std::atexit([] {
             std::error_code ignored;
             fs::remove_all(private_folder(), ignored);
         });
-        return fs::path(pattern);
+        return new fs::path(pattern);
     }();
-    return folder;
+    return *folder;
 }
 
 // Writes `bytes` to `path` exactly, creating or truncating it. Returns false

@@ -25,6 +25,10 @@ mkdir -p "$findings"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 
+# The targets' own scratch folders go inside ours, so that even a run that
+# crashes leaves nothing behind.
+mkdir -p "$scratch/tmp"
+
 failed=()
 for source in fuzz/fuzz_*.cpp; do
   target="$(basename "$source" .cpp)"
@@ -33,7 +37,7 @@ for source in fuzz/fuzz_*.cpp; do
   echo "== $target: $seconds s"
   # -timeout: a single input taking this long is a hang; -max_len keeps cases
   # small enough to read when one is found.
-  if ! "build/fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=10 -max_len=4096 \
+  if ! TMPDIR="$scratch/tmp" "build/fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=10 -max_len=4096 \
        -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/$target-" \
        "$scratch/$target" 2>"$scratch/$target.log"; then
     failed+=("$target")
