@@ -93,9 +93,10 @@ void fill_template_line(benchmark::State& state) {
     take_record(TABLE_LINES[0], settings, values);
     const std::string model = template_lines().at(static_cast<std::size_t>(state.range(0)));
     std::string line;
+    fill_buffers buffers;
     for (auto _ : state) {
         line.assign(model);
-        fill_line(line, settings.columns, values);
+        fill_line(line, settings.columns, values, buffers);
         benchmark::DoNotOptimize(line.data());
     }
     state.SetItemsProcessed(state.iterations());
@@ -122,6 +123,7 @@ void whole_card(benchmark::State& state) {
     record_values values;
     std::string row;
     std::string line;
+    fill_buffers buffers;
     load(rows, table);
     for (auto _ : state) {
         if (!read_line(rows, row)) {
@@ -131,7 +133,7 @@ void whole_card(benchmark::State& state) {
         if (take_record(row, settings, values)) {
             load(master, TEMPLATE);
             while (read_line(master, line)) {
-                fill_line(line, settings.columns, values);
+                fill_line(line, settings.columns, values, buffers);
                 write_text(output, line);
             }
             write_text(output, "\n");

@@ -65,6 +65,7 @@ void remove_created(const std::string& path) {
 struct card_buffers {
     text_reader master;  // the template, opened afresh for every card
     std::string line;    // the template line being filled
+    fill_buffers fill;
 };
 
 // Writes one card: the template's lines filled with `values`, then the line feed
@@ -73,8 +74,10 @@ void write_card(text_writer& output, const conversion_settings& settings, const 
                 card_buffers& card, run_faults& faults) {
     text_reader& master = card.master;
     if (open_for_reading(master, TEMPLATE_NAME)) {
-        while (read_line(master, card.line)) {
-            fill_line(card.line, settings.columns, values);
+        // Once a write has failed nothing more reaches the output: filling the
+        // rest of a runaway template would only burn time.
+        while (!output.failed && read_line(master, card.line)) {
+            fill_line(card.line, settings.columns, values, card.fill);
             write_text(output, card.line);
         }
         faults.read_error |= master.failed;

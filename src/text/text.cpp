@@ -43,10 +43,10 @@ std::size_t find_either(std::string_view s, char a, char b) {
 
 }  // namespace
 
+char upper_byte(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 void upper_in_place(std::string& s) {
-    for (char& c : s) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
+    for (char& c : s) c = upper_byte(c);
 }
 
 std::ptrdiff_t find_text(std::string_view text, std::string_view sought, std::size_t start) {

@@ -16,6 +16,9 @@ inline constexpr std::size_t VALUE_LEN = 100;
 // What `find_text` returns when the text sought does not occur.
 inline constexpr std::ptrdiff_t NOT_FOUND = -1;
 
+// Returns `c` upper-cased if it is an ASCII letter, else `c` itself.
+char upper_byte(char c);
+
 // Upper-cases the ASCII letters of `s`; every other byte, accented letters of
 // code page 1250 included, stays. The length never changes.
 void upper_in_place(std::string& s);

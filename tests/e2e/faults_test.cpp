@@ -1,8 +1,10 @@
 // End to end: every way a file can fail to open, read or write, and the exit
 // status and output each one gives.
+#include <chrono>
 #include <string>
 
 #include "e2e/fixture.hpp"
+#include "text/text.hpp"
 
 namespace rowcard {
 namespace {
@@ -31,6 +33,13 @@ TEST_F(Rowcard, TableThatIsADirectory) {
 
 TEST_F(Rowcard, MissingTemplateGivesOneLineFeedPerRecord) {
     put("import.csv", "h\n1\n2\n");
+    EXPECT_EQ(run(), STATUS_NO_TEMPLATE);
+    EXPECT_EQ(output(), "\r\n\r\n");
+}
+
+TEST_F(Rowcard, MissingTemplateGivesOneLineFeedPerAcceptedRecordOnly) {
+    put("rowcard.ini", "NAME\nTEL%\n");
+    put("import.csv", "h\nEva,1\nPetr,\nJan,2\n");
     EXPECT_EQ(run(), STATUS_NO_TEMPLATE);
     EXPECT_EQ(output(), "\r\n\r\n");
 }
@@ -72,6 +81,24 @@ TEST_F(Rowcard, OutputLinkedToAFullDevice) {
     EXPECT_EQ(run(), STATUS_WRITE_FAILED);
 }
 
+// Regression: after a failed write the rest of the card was still filled, and
+// a template of runaway word placeholders kept the run busy for a long while
+// with nothing left that could reach the output.
+TEST_F(Rowcard, RunawayCardStopsAtTheFirstFailedWrite) {
+    std::string pairs;
+    for (std::size_t i = 0; i < VALUE_LEN / 2; ++i) pairs += "1n";
+    put("rowcard.ini", "N\n");
+    put("import.csv", "h\n" + pairs + "\n");
+    std::string runaway;
+    for (int line = 0; line < 5000; ++line) runaway += "1N\n";
+    put("master.vcf", runaway);
+    fs::create_symlink("/dev/full", work / "import.vcf");
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(run(), STATUS_WRITE_FAILED);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(took.count(), 5.0);
+}
+
 TEST_F(Rowcard, ReadErrorInTheTable) {
     put("master.vcf", "A\n");
     fs::create_symlink("/proc/self/mem", work / "import.csv");
@@ -101,6 +128,22 @@ TEST_F(Rowcard, OutputLinkedToTheTableIsRefused) {
     EXPECT_EQ(run(), STATUS_NO_OUTPUT);
 }
 
+TEST_F(Rowcard, OutputHardLinkedToTheTableIsRefused) {
+    put("import.csv", "h\n1\n");
+    put("master.vcf", "A\n");
+    fs::create_hard_link(work / "import.csv", work / "import.vcf");
+    EXPECT_EQ(run(), STATUS_NO_OUTPUT);
+}
+
+TEST_F(Rowcard, OutputLinkedToTheTemplateIsRefused) {
+    put("import.csv", "h\n1\n");
+    put("master.vcf", "A\n");
+    fs::create_symlink("master.vcf", work / "import.vcf");
+    EXPECT_EQ(run(), STATUS_NO_OUTPUT);
+}
+
+// Regression: an output linked to "rowcard.ini" was created over it, so the
+// run destroyed the settings it had just read.
 TEST_F(Rowcard, OutputLinkedToTheSettingsIsRefused) {
     put("rowcard.ini", "NAME\n");
     put("import.csv", "h\n1\n");
@@ -115,6 +158,36 @@ TEST_F(Rowcard, DanglingLinkThatWouldMakeTheOutputTheTemplate) {
     EXPECT_EQ(run(), STATUS_NO_OUTPUT);
     EXPECT_FALSE(fs::exists(work / "import.vcf"));
     EXPECT_TRUE(fs::is_symlink(work / "master.vcf"));
+}
+// ---- several faults in one run: the gravest decides ----
+
+TEST_F(Rowcard, WriteFailureOutranksATemplateReadError) {
+    put("import.csv", "h\n1\n");
+    fs::create_symlink("/proc/self/mem", work / "master.vcf");
+    fs::create_symlink("/dev/full", work / "import.vcf");
+    EXPECT_EQ(run(), STATUS_WRITE_FAILED);
+}
+
+TEST_F(Rowcard, RefusedOutputOutranksASettingsReadError) {
+    put("import.csv", "h\n1\n");
+    put("master.vcf", "A\n");
+    fs::create_symlink("/proc/self/mem", work / "rowcard.ini");
+    fs::create_directory(work / "import.vcf");
+    EXPECT_EQ(run(), STATUS_NO_OUTPUT);
+}
+
+TEST_F(Rowcard, MissingTableOutranksASettingsReadError) {
+    put("master.vcf", "A\n");
+    fs::create_symlink("/proc/self/mem", work / "rowcard.ini");
+    EXPECT_EQ(run(), STATUS_NO_TABLE);
+    EXPECT_EQ(output(), "");
+}
+
+TEST_F(Rowcard, ReadErrorOutranksAMissingTemplate) {
+    put("import.csv", "h\n1\n");
+    fs::create_symlink("/proc/self/mem", work / "rowcard.ini");
+    EXPECT_EQ(run(), STATUS_READ_ERROR);
+    EXPECT_EQ(output(), "\r\n");
 }
 #endif
 

@@ -2,6 +2,7 @@
 // columns, names inside words, and the bound on runaway word fills.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <initializer_list>
 #include <random>
 #include <string>
@@ -21,7 +22,8 @@ std::string filled(std::string line, std::initializer_list<std::pair<const char*
         columns.push_back({name, false});
         values.emplace_back(value);
     }
-    fill_line(line, columns, values);
+    fill_buffers buffers;
+    fill_line(line, columns, values, buffers);
     return line;
 }
 
@@ -131,6 +133,7 @@ std::string random_text(std::mt19937& random, std::size_t pieces) {
 TEST(FillLine, AgreesWithTheStepByStepRule) {
     static const char* const NAMES[] = {"NAME", "N", "TEL%", "ME", ("\xC8" "ECH"), "", "A B", "1N"};
     std::mt19937 random(20261208);
+    fill_buffers buffers;  // shared by every round, as the run shares it
     for (int round = 0; round < 20000; ++round) {
         std::vector<column_spec> columns;
         record_values values;
@@ -141,9 +144,42 @@ TEST(FillLine, AgreesWithTheStepByStepRule) {
         }
         const std::string line = random_text(random, 8);
         std::string fast = line;
-        fill_line(fast, columns, values);
+        fill_line(fast, columns, values, buffers);
         ASSERT_EQ(fast, filled_step_by_step(line, columns, values)) << "round " << round << ": " << line;
     }
+}
+
+// Regression: every word fill copied the whole line, so a runaway word in each
+// of many columns took time in the square of the grown line (about ten minutes
+// for one template line with 51 such columns). The result is unchanged; it now
+// takes time in proportion to it.
+TEST(FillLine, RunawayWordsInEveryColumnFillInLinearTime) {
+    std::string pairs;
+    for (std::size_t i = 0; i < VALUE_LEN / 2; ++i) pairs += "1a";
+    const std::vector<column_spec> columns(MAX_COLUMNS, column_spec{"A", false});
+    const record_values values(MAX_COLUMNS, pairs);
+    std::string line = "1A\n";
+    fill_buffers buffers;
+    const auto start = std::chrono::steady_clock::now();
+    fill_line(line, columns, values, buffers);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    // Each fill swaps one "1A" for VALUE_LEN / 2 pairs "1a".
+    const std::size_t grown = 1 + MAX_COLUMNS * LINE_LEN * (VALUE_LEN / 2 - 1);
+    EXPECT_EQ(line.size(), 2 * grown + 1);
+    EXPECT_EQ(line.find_first_not_of("1a"), line.size() - 1);
+    EXPECT_LT(took.count(), 10.0);
+}
+
+TEST(FillLine, BuffersCarryNothingFromLineToLine) {
+    const std::vector<column_spec> columns = {{"NAME", false}, {"TEL", false}};
+    const record_values values = {"Eva Kral", "7"};
+    fill_buffers buffers;
+    std::string first = "1NAME 2NAME TEL " + std::string(500, '.') + "\n";
+    fill_line(first, columns, values, buffers);
+    std::string second = "2name:tel";
+    fill_line(second, columns, values, buffers);
+    EXPECT_EQ(first, "Eva Kral 7 " + std::string(500, '.') + "\n");
+    EXPECT_EQ(second, "Kral:7");
 }
 
 }  // namespace

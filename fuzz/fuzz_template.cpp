@@ -1,0 +1,82 @@
+// Fuzzing template filling: columns named by configuration lines, values cleaned
+// from a table line, and any template line; filling ends within its bound, keeps
+// the line's line feeds, and ignores the letter case of the template.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "config/config.hpp"
+#include "fuzz/support.hpp"
+#include "record/record.hpp"
+#include "template/template.hpp"
+#include "text/text.hpp"
+
+namespace rowcard::fuzz {
+namespace {
+
+// Returns how often `c` occurs in `s`.
+std::size_t count_of(const std::string& s, char c) {
+    std::size_t count = 0;
+    for (const char b : s) count += b == c ? 1 : 0;
+    return count;
+}
+
+// Returns `s` with its ASCII letters upper-cased.
+std::string upper(std::string s) {
+    upper_in_place(s);
+    return s;
+}
+
+// Returns the longest line that filling `line` may give: each column may fill
+// LINE_LEN word placeholders and one whole value, none longer than VALUE_LEN.
+std::size_t bound_for(const std::string& line, std::size_t columns) {
+    return line.size() + columns * (LINE_LEN + 1) * VALUE_LEN;
+}
+
+// True when some column's name occurs in `line`, in any ASCII case.
+bool names_occur(const std::string& line, const std::vector<column_spec>& columns) {
+    const std::string searched = upper(line);
+    for (const column_spec& column : columns) {
+        if (find_text(searched, column.name, 0) != NOT_FOUND) return true;
+    }
+    return false;
+}
+
+}  // namespace
+}  // namespace rowcard::fuzz
+
+// The input is the template line, then PART_MARK and a table line (fields split
+// at ','), then PART_MARK and configuration lines naming the columns.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace rowcard;
+    using namespace rowcard::fuzz;
+    const std::string bytes = bytes_of(data, size);
+    std::string_view rest = bytes;
+    const std::string line(take_part(rest, PART_MARK));
+    const std::string_view table_line = take_part(rest, PART_MARK);
+
+    conversion_settings settings;
+    std::string_view names = rest;
+    while (!names.empty() && apply_config_line(settings, take_part(names, '\n'))) {
+    }
+    settings.separator = ',';
+    record_values values;
+    take_record(table_line, settings, values);
+
+    fill_buffers buffers;
+    std::string filled = line;
+    fill_line(filled, settings.columns, values, buffers);
+    if (settings.columns.empty() || !names_occur(line, settings.columns)) {
+        require(filled == line, "a line without placeholders changed");
+    }
+    require(filled.size() <= bound_for(line, settings.columns.size()), "filling grew past its bound");
+    require(count_of(filled, '\n') == count_of(line, '\n'), "filling changed the line feeds");
+    require(line.empty() || line.back() != '\n' || filled.back() == '\n', "filling lost the final line feed");
+
+    // Placeholders match in any case and only the template's own text keeps its
+    // case, so an upper-cased template fills to the same text but for case.
+    std::string filled_upper = upper(line);
+    fill_line(filled_upper, settings.columns, values, buffers);
+    require(upper(filled) == upper(filled_upper), "the template's letter case changed what was filled");
+    return 0;
+}
