@@ -112,20 +112,19 @@ std::size_t word_number(char before) {
     return before >= '1' && before <= '9' ? static_cast<std::size_t>(before - '0') : 0;
 }
 
-// While one column is filled the line is split in two: `settled`, which the
-// search has passed for good, and the rest, which lies in `text` from `front`
-// on, with free room before it. Every splice happens at the front of the rest,
-// so it costs the bytes it writes, not the length of the line: a word that
-// recreates its own placeholder would otherwise move the whole growing line on
-// each of its LINE_LEN fills.
+// Word fills of one column made in place, each moving the rest of the line:
+// real templates need a few; more means a word that recreates its placeholder.
+constexpr std::size_t IN_PLACE_FILLS = 16;
+
+// For a runaway column the line is split in two: `settled`, which the search
+// has passed for good, and the rest, which lies in `text` from `front` on, with
+// free room before it. Every splice happens at the front of the rest, so it
+// costs the bytes it writes, not the length of the line that follows.
 struct split_line {
     std::string& text;
     std::size_t front;
     std::string& settled;
 };
-
-// Returns the rest of the line: everything not yet settled.
-std::string_view rest_of(const split_line& line) { return std::string_view(line.text).substr(line.front); }
 
 // Puts `piece` just before the front of the rest. When the room runs out it is
 // grown to the size of the rest, so a run of splices regrows it rarely.
@@ -139,46 +138,68 @@ void put_front(split_line& line, std::string_view piece) {
     line.text.replace(line.front, piece.size(), piece);
 }
 
-// Moves `count` bytes from the front of the rest to the end of the settled text.
-void settle(split_line& line, std::size_t count) {
-    line.settled.append(line.text, line.front, count);
-    line.front += count;
-}
-
 // Moves the last `count` settled bytes back to the front of the rest.
 void unsettle(split_line& line, std::size_t count) {
     put_front(line, std::string_view(line.settled).substr(line.settled.size() - count));
     line.settled.resize(line.settled.size() - count);
 }
 
-// Fills the placeholders of one column, searching the line from its start:
-// word placeholders until the first plain occurrence, which takes the whole
-// value, or until LINE_LEN word fills. Adds what it writes to `present`, and
-// leaves the whole line in the rest again.
-void fill_column(split_line& line, std::string_view name, std::string_view value, byte_marks& present) {
-    for (std::size_t word_fills = 0; word_fills < LINE_LEN; ++word_fills) {
+// Goes on with a column after IN_PLACE_FILLS word fills, for at most `fills`
+// more, searching `line` from `from`: as `fill_column`, but each splice costs
+// only what it writes. The line is whole again on return.
+void fill_runaway(std::string& text, std::size_t from, std::string_view name, std::string_view value,
+                  std::size_t fills, byte_marks& present, std::string& settled) {
+    // The byte before `from` stays in the rest: it may be a match's word digit.
+    const std::size_t front = from > 0 ? from - 1 : 0;
+    settled.assign(text, 0, front);
+    split_line line{text, front, settled};
+    for (; fills > 0; --fills) {
         if (!may_hold(present, name)) break;
-        const std::ptrdiff_t found = find_upper(rest_of(line), name, 0);
+        const std::ptrdiff_t found = find_upper(std::string_view(text).substr(line.front), name, 0);
         if (found == NOT_FOUND) break;
         const auto at = static_cast<std::size_t>(found);
-        const std::size_t word = at > 0 ? word_number(line.text[line.front + at - 1]) : 0;
-        if (word == 0) {
-            settle(line, at);
-            line.front += name.size();
-            put_front(line, value);
-            present |= marks_of(value);
-            break;
-        }
-        const std::string_view chosen = field_at(value, ' ', word - 1);
-        settle(line, at - 1);
-        line.front += name.size() + 1;
+        const std::size_t word = at > 0 ? word_number(text[line.front + at - 1]) : 0;
+        const std::string_view chosen = word == 0 ? value : field_at(value, ' ', word - 1);
+        const std::size_t start = word == 0 ? at : at - 1;
+        settled.append(text, line.front, start);
+        line.front += at + name.size();
         put_front(line, chosen);
         present |= marks_of(chosen);
+        if (word == 0) break;
         // No match began before the one just filled, so a new one can only
         // begin within the name's length before the word put in its place.
-        unsettle(line, std::min(name.size(), line.settled.size()));
+        unsettle(line, std::min(name.size(), settled.size()));
     }
-    unsettle(line, line.settled.size());
+    text.replace(0, line.front, settled);
+}
+
+// Fills the placeholders of one column in `line`, searching from its start:
+// word placeholders until the first plain occurrence, which takes the whole
+// value, or until LINE_LEN word fills, since a word may recreate its own
+// placeholder ('1name' for '1NAME'). Adds what it writes to `present`.
+void fill_column(std::string& line, std::string_view name, std::string_view value, byte_marks& present,
+                 fill_buffers& buffers) {
+    std::size_t from = 0;
+    for (std::size_t word_fills = 0; word_fills < LINE_LEN; ++word_fills) {
+        if (word_fills == IN_PLACE_FILLS) {
+            fill_runaway(line, from, name, value, LINE_LEN - word_fills, present, buffers.settled);
+            return;
+        }
+        if (!may_hold(present, name)) return;
+        const std::ptrdiff_t found = find_upper(line, name, from);
+        if (found == NOT_FOUND) return;
+        const auto at = static_cast<std::size_t>(found);
+        const std::size_t word = at > 0 ? word_number(line[at - 1]) : 0;
+        if (word == 0) {
+            line.replace(at, name.size(), value);
+            present |= marks_of(value);
+            return;
+        }
+        const std::string_view chosen = field_at(value, ' ', word - 1);
+        line.replace(at - 1, name.size() + 1, chosen);
+        present |= marks_of(chosen);
+        from = at > name.size() ? at - name.size() : 0;
+    }
 }
 
 }  // namespace
@@ -187,14 +208,11 @@ void fill_line(std::string& line, const std::vector<column_spec>& columns, const
                fill_buffers& buffers) {
     if (columns.empty()) return;
     byte_marks present = marks_of(line);
-    buffers.settled.clear();
-    split_line split{line, 0, buffers.settled};
     const std::size_t with_values = std::min(columns.size(), values.size());
     for (std::size_t p = 0; p < columns.size(); ++p) {
         const std::string_view value = p < with_values ? std::string_view(values[p]) : std::string_view();
-        fill_column(split, columns[p].name, value, present);
+        fill_column(line, columns[p].name, value, present, buffers);
     }
-    line.erase(0, split.front);
 }
 
 }  // namespace rowcard

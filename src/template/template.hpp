@@ -12,7 +12,7 @@ namespace rowcard {
 
 // Working storage that `fill_line` reuses from line to line.
 struct fill_buffers {
-    std::string settled;  // the front of the line that the current search cannot reach again
+    std::string settled;  // while a runaway column is filled: the front of the line, searched for good
 };
 
 // Fills `line` in place. For each column in order, a digit '1'-'9' before its

@@ -149,6 +149,20 @@ TEST(FillLine, AgreesWithTheStepByStepRule) {
     }
 }
 
+TEST(FillLine, ManyWordPlaceholdersOfOneColumn) {
+    const std::string words = "a b c d e f g h i";
+    std::string line;
+    std::string expected;
+    for (int round = 0; round < 4; ++round) {
+        for (char d = '1'; d <= '9'; ++d) {
+            line += std::string(1, d) + "name,";
+            expected += std::string(1, static_cast<char>('a' + (d - '1'))) + ",";
+        }
+    }
+    EXPECT_EQ(filled(line + "NAME 1NAME", {{"NAME", words.c_str()}}), expected + words + " 1NAME");
+    EXPECT_EQ(filled("9" + line, {{"NAME", words.c_str()}}), "9" + expected);
+}
+
 // Regression: every word fill copied the whole line, so a runaway word in each
 // of many columns took time in the square of the grown line (about ten minutes
 // for one template line with 51 such columns). The result is unchanged; it now
