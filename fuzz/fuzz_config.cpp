@@ -14,12 +14,7 @@ namespace {
 conversion_settings settings_from(const std::string& bytes) {
     const fs::path& folder = private_folder();
     require(write_file(folder / std::string(CONFIG_NAME), bytes), "cannot lay rowcard.ini");
-    const fs::path previous = enter(folder);
-    conversion_settings settings;
-    const bool whole = read_config(settings);
-    leave(previous);
-    require(whole, "a plain file reads with a read error");
-    return settings;
+    return settings_in(folder);
 }
 
 // True when `s` holds no byte from 'a' to 'z'.

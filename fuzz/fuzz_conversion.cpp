@@ -91,17 +91,6 @@ int run_captured(const fs::path& folder, const fs::path& capture) {
     return status;
 }
 
-// Returns the settings that the configuration in `folder` gives, as rowcard
-// reads them, so that the table can be laid where it will be looked for.
-conversion_settings settings_in(const fs::path& folder) {
-    const fs::path previous = enter(folder);
-    conversion_settings settings;
-    const bool whole = read_config(settings);
-    leave(previous);
-    require(whole, "a plain configuration file reads with a read error");
-    return settings;
-}
-
 // True when every '\n' in `bytes` is written as CR LF.
 bool crlf_only(const std::string& bytes) {
     for (std::size_t i = 0; i < bytes.size(); ++i) {

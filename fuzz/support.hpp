@@ -11,6 +11,8 @@
 #include <string_view>
 #include <unistd.h>
 
+#include "config/config.hpp"
+
 namespace rowcard::fuzz {
 
 namespace fs = std::filesystem;
@@ -79,6 +81,17 @@ inline fs::path enter(const fs::path& folder) {
     return previous;
 }
 inline void leave(const fs::path& previous) { fs::current_path(previous); }
+
+// Returns the settings that the "rowcard.ini" in `folder` gives, as rowcard
+// reads them; a plain file must read without a read error.
+inline conversion_settings settings_in(const fs::path& folder) {
+    const fs::path previous = enter(folder);
+    conversion_settings settings;
+    const bool whole = read_config(settings);
+    leave(previous);
+    require(whole, "a plain configuration file reads with a read error");
+    return settings;
+}
 
 // Parts of a fuzz input are split at this byte: a control character that no
 // real configuration, table or template needs.
