@@ -57,16 +57,6 @@ bool may_hold(byte_marks marks, std::string_view name) {
     return (needed & ~marks) == 0;
 }
 
-// Eight bytes at a time: a word of the line is passed over at once when it
-// holds neither case of a name's first byte.
-constexpr std::uint64_t EACH_BYTE = 0x0101010101010101ULL;
-constexpr std::uint64_t HIGH_BITS = 0x8080808080808080ULL;
-
-// Returns `word` with the high bit set in each zero byte, and maybe in some
-// bytes after the first one: the borrow of the subtraction only spreads
-// upwards from a true zero byte, so the lowest marked byte is always exact.
-constexpr std::uint64_t zero_bytes(std::uint64_t word) { return (word - EACH_BYTE) & ~word & HIGH_BITS; }
-
 // True when the upper-case `name` starts at `at` in `line` read as upper case.
 bool matches_at(std::string_view line, std::size_t at, std::string_view name) {
     for (std::size_t i = 0; i < name.size(); ++i) {
@@ -82,15 +72,15 @@ std::ptrdiff_t find_upper(std::string_view line, std::string_view name, std::siz
     if (name.empty() || name.size() > line.size()) return NOT_FOUND;
     const auto first = static_cast<unsigned char>(name.front());
     const auto lower = static_cast<unsigned char>(first >= 'A' && first <= 'Z' ? first - 'A' + 'a' : first);
-    const std::uint64_t firsts = EACH_BYTE * first;
-    const std::uint64_t lowers = EACH_BYTE * lower;
+    const byte_word firsts = EACH_BYTE * first;
+    const byte_word lowers = EACH_BYTE * lower;
     const std::size_t last_start = line.size() - name.size();
     std::size_t at = from;
     while (at <= last_start) {
-        if (line.size() - at >= sizeof(std::uint64_t)) {
-            std::uint64_t word;
+        if (line.size() - at >= sizeof(byte_word)) {
+            byte_word word;
             std::memcpy(&word, line.data() + at, sizeof word);
-            const std::uint64_t hits = zero_bytes(word ^ firsts) | zero_bytes(word ^ lowers);
+            const byte_word hits = bytes_below(word ^ firsts, 1) | bytes_below(word ^ lowers, 1);
             if (hits == 0) {
                 at += sizeof word;
                 continue;

@@ -3,31 +3,21 @@
 #include "text/text.hpp"
 
 #include <bit>
-#include <cstdint>
 #include <cstring>
 
 namespace rowcard {
 namespace {
 
-// Eight bytes at a time: a word that holds neither byte sought is passed over at once.
-constexpr std::uint64_t EACH_BYTE = 0x0101010101010101ULL;
-constexpr std::uint64_t HIGH_BITS = 0x8080808080808080ULL;
-
-// Returns `word` with the high bit set in each zero byte, and maybe in some
-// bytes after the first one: the borrow of the subtraction only spreads
-// upwards from a true zero byte, so the lowest marked byte is always exact.
-constexpr std::uint64_t zero_bytes(std::uint64_t word) { return (word - EACH_BYTE) & ~word & HIGH_BITS; }
-
 // Returns the index of the first byte of `s` that is `a` or `b`, or the size
 // of `s` when there is none.
 std::size_t find_either(std::string_view s, char a, char b) {
-    const std::uint64_t as = EACH_BYTE * static_cast<unsigned char>(a);
-    const std::uint64_t bs = EACH_BYTE * static_cast<unsigned char>(b);
+    const byte_word as = EACH_BYTE * static_cast<unsigned char>(a);
+    const byte_word bs = EACH_BYTE * static_cast<unsigned char>(b);
     std::size_t at = 0;
-    while (s.size() - at >= sizeof(std::uint64_t)) {
-        std::uint64_t word;
+    while (s.size() - at >= sizeof(byte_word)) {
+        byte_word word;
         std::memcpy(&word, s.data() + at, sizeof word);
-        const std::uint64_t hits = zero_bytes(word ^ as) | zero_bytes(word ^ bs);
+        const byte_word hits = bytes_below(word ^ as, 1) | bytes_below(word ^ bs, 1);
         if (hits != 0) {
             // Bytes in memory order are the word's bytes from its lowest up.
             if constexpr (std::endian::native == std::endian::little) {

@@ -79,19 +79,9 @@ bool refill(text_reader& reader) {
 
 // Every stop byte lies below this one, so a run of eight bytes with none below
 // it holds no stop and can be passed over at once.
-constexpr std::uint64_t FIRST_PLAIN_BYTE = 0x20;
-constexpr std::uint64_t EACH_BYTE = 0x0101010101010101ULL;
-constexpr std::uint64_t HIGH_BITS = 0x8080808080808080ULL;
+constexpr unsigned char FIRST_PLAIN_BYTE = 0x20;
 static_assert(LINE_FEED < FIRST_PLAIN_BYTE && CARRIAGE_RETURN < FIRST_PLAIN_BYTE &&
               TEXT_END < FIRST_PLAIN_BYTE && FILE_END < FIRST_PLAIN_BYTE);
-
-// Returns `word` with the high bit set in each byte below FIRST_PLAIN_BYTE, and
-// maybe in some bytes after the first such one: the borrow of the subtraction
-// can only spread upwards from a byte that is truly low, so the lowest marked
-// byte is always exact.
-constexpr std::uint64_t low_bytes(std::uint64_t word) {
-    return (word - EACH_BYTE * FIRST_PLAIN_BYTE) & ~word & HIGH_BITS;
-}
 
 // Returns the index of the first byte from `from` that stops plain copying, or
 // `end` when there is none. Text is mostly printable: eight bytes are tested
@@ -99,10 +89,10 @@ constexpr std::uint64_t low_bytes(std::uint64_t word) {
 std::size_t find_stop(const std::string& block, std::size_t from, std::size_t end) {
     const char* bytes = block.data();
     while (from < end) {
-        if (end - from >= sizeof(std::uint64_t)) {
-            std::uint64_t word;
+        if (end - from >= sizeof(byte_word)) {
+            byte_word word;
             std::memcpy(&word, bytes + from, sizeof word);
-            const std::uint64_t low = low_bytes(word);
+            const byte_word low = bytes_below(word, FIRST_PLAIN_BYTE);
             if (low == 0) {
                 from += sizeof word;
                 continue;
