@@ -13,12 +13,11 @@
 namespace rowcard {
 namespace {
 
-// Maps every byte to its ASCII upper case; other bytes map to themselves, as
-// `upper_in_place` does.
+// Every byte's `upper_byte`, looked up: filling upper-cases each byte it searches.
 constexpr std::array<unsigned char, 256> make_upper_table() {
     std::array<unsigned char, 256> table{};
     for (std::size_t b = 0; b < table.size(); ++b) {
-        table[b] = static_cast<unsigned char>(b >= 'a' && b <= 'z' ? b - 'a' + 'A' : b);
+        table[b] = static_cast<unsigned char>(upper_byte(static_cast<char>(b)));
     }
     return table;
 }
@@ -102,6 +101,38 @@ std::size_t word_number(char before) {
     return before >= '1' && before <= '9' ? static_cast<std::size_t>(before - '0') : 0;
 }
 
+// One placeholder found in a line: the bytes it spans and what takes its place.
+struct placeholder {
+    std::size_t start;       // where the span begins: the word digit, if any
+    std::size_t end;         // just past the name
+    std::string_view fill;   // the whole value, or the word the digit selects
+    bool word;               // a word placeholder: the column's search goes on
+};
+
+// Finds the first placeholder of column `name` in `line` at or after `from`;
+// the byte before `from` may still be its word digit. Returns false when the
+// name is not there, as it never is when empty. Callers ask `may_hold` first,
+// which rules out most columns before any search.
+inline bool find_placeholder(std::string_view line, std::size_t from, std::string_view name,
+                             std::string_view value, placeholder& found) {
+    const std::ptrdiff_t at = find_upper(line, name, from);
+    if (at == NOT_FOUND) return false;
+    const auto name_at = static_cast<std::size_t>(at);
+    const std::size_t word = name_at > 0 ? word_number(line[name_at - 1]) : 0;
+    found.word = word != 0;
+    found.start = found.word ? name_at - 1 : name_at;
+    found.end = name_at + name.size();
+    found.fill = found.word ? field_at(value, ' ', word - 1) : value;
+    return true;
+}
+
+// Returns where the search for a column goes on after a word was put in at
+// `start`: no match began before it, so a new one can only begin within the
+// name's length before the word (the byte before that may be its digit).
+std::size_t resume_at(std::size_t start, std::string_view name) {
+    return start + 1 > name.size() ? start + 1 - name.size() : 0;
+}
+
 // Word fills of one column made in place, each moving the rest of the line:
 // real templates need a few; more means a word that recreates its placeholder.
 constexpr std::size_t IN_PLACE_FILLS = 16;
@@ -135,7 +166,7 @@ void unsettle(split_line& line, std::size_t count) {
 }
 
 // Goes on with a column after IN_PLACE_FILLS word fills, for at most `fills`
-// more, searching `line` from `from`: as `fill_column`, but each splice costs
+// more, searching `text` from `from`: as `fill_column`, but each splice costs
 // only what it writes. The line is whole again on return.
 void fill_runaway(std::string& text, std::size_t from, std::string_view name, std::string_view value,
                   std::size_t fills, byte_marks& present, std::string& settled) {
@@ -143,21 +174,17 @@ void fill_runaway(std::string& text, std::size_t from, std::string_view name, st
     const std::size_t front = from > 0 ? from - 1 : 0;
     settled.assign(text, 0, front);
     split_line line{text, front, settled};
+    placeholder found{};
     for (; fills > 0; --fills) {
-        if (!may_hold(present, name)) break;
-        const std::ptrdiff_t found = find_upper(std::string_view(text).substr(line.front), name, 0);
-        if (found == NOT_FOUND) break;
-        const auto at = static_cast<std::size_t>(found);
-        const std::size_t word = at > 0 ? word_number(text[line.front + at - 1]) : 0;
-        const std::string_view chosen = word == 0 ? value : field_at(value, ' ', word - 1);
-        const std::size_t start = word == 0 ? at : at - 1;
-        settled.append(text, line.front, start);
-        line.front += at + name.size();
-        put_front(line, chosen);
-        present |= marks_of(chosen);
-        if (word == 0) break;
-        // No match began before the one just filled, so a new one can only
-        // begin within the name's length before the word put in its place.
+        const std::string_view rest = std::string_view(text).substr(line.front);
+        if (!may_hold(present, name) || !find_placeholder(rest, 0, name, value, found)) break;
+        settled.append(text, line.front, found.start);
+        line.front += found.end;
+        put_front(line, found.fill);
+        present |= marks_of(found.fill);
+        if (!found.word) break;
+        // Back into the rest goes what `resume_at` says may hold a new match,
+        // and the byte before it.
         unsettle(line, std::min(name.size(), settled.size()));
     }
     text.replace(0, line.front, settled);
@@ -170,25 +197,17 @@ void fill_runaway(std::string& text, std::size_t from, std::string_view name, st
 void fill_column(std::string& line, std::string_view name, std::string_view value, byte_marks& present,
                  fill_buffers& buffers) {
     std::size_t from = 0;
+    placeholder found{};
     for (std::size_t word_fills = 0; word_fills < LINE_LEN; ++word_fills) {
         if (word_fills == IN_PLACE_FILLS) {
             fill_runaway(line, from, name, value, LINE_LEN - word_fills, present, buffers.settled);
             return;
         }
-        if (!may_hold(present, name)) return;
-        const std::ptrdiff_t found = find_upper(line, name, from);
-        if (found == NOT_FOUND) return;
-        const auto at = static_cast<std::size_t>(found);
-        const std::size_t word = at > 0 ? word_number(line[at - 1]) : 0;
-        if (word == 0) {
-            line.replace(at, name.size(), value);
-            present |= marks_of(value);
-            return;
-        }
-        const std::string_view chosen = field_at(value, ' ', word - 1);
-        line.replace(at - 1, name.size() + 1, chosen);
-        present |= marks_of(chosen);
-        from = at > name.size() ? at - name.size() : 0;
+        if (!may_hold(present, name) || !find_placeholder(line, from, name, value, found)) return;
+        line.replace(found.start, found.end - found.start, found.fill);
+        present |= marks_of(found.fill);
+        if (!found.word) return;
+        from = resume_at(found.start, name);
     }
 }
 

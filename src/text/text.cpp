@@ -33,8 +33,6 @@ std::size_t find_either(std::string_view s, char a, char b) {
 
 }  // namespace
 
-char upper_byte(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 void upper_in_place(std::string& s) {
     for (char& c : s) c = upper_byte(c);
 }

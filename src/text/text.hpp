@@ -18,7 +18,7 @@ inline constexpr std::size_t VALUE_LEN = 100;
 inline constexpr std::ptrdiff_t NOT_FOUND = -1;
 
 // Returns `c` upper-cased if it is an ASCII letter, else `c` itself.
-char upper_byte(char c);
+constexpr char upper_byte(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // Scanning eight bytes at a time: a 64-bit word holds eight bytes of text.
 using byte_word = std::uint64_t;
