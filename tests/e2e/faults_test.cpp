@@ -57,15 +57,13 @@ TEST_F(Rowcard, MissingTemplateWithoutRecordsIsNoFault) {
 }
 
 TEST_F(Rowcard, OutputThatIsADirectory) {
-    put("import.csv", "h\n1\n");
-    put("master.vcf", "A\n");
+    put_one_record();
     fs::create_directory(work / "import.vcf");
     EXPECT_EQ(run(), STATUS_NO_OUTPUT);
 }
 
 TEST_F(Rowcard, ReadOnlyInputsAreConverted) {
-    put("import.csv", "h\n1\n");
-    put("master.vcf", "A\n");
+    put_one_record();
     const auto read_only = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     fs::permissions(work / "import.csv", read_only, fs::perm_options::remove);
     fs::permissions(work / "master.vcf", read_only, fs::perm_options::remove);
@@ -75,8 +73,7 @@ TEST_F(Rowcard, ReadOnlyInputsAreConverted) {
 
 #ifdef __linux__
 TEST_F(Rowcard, OutputLinkedToAFullDevice) {
-    put("import.csv", "h\n1\n");
-    put("master.vcf", "A\n");
+    put_one_record();
     fs::create_symlink("/dev/full", work / "import.vcf");
     EXPECT_EQ(run(), STATUS_WRITE_FAILED);
 }
@@ -107,8 +104,7 @@ TEST_F(Rowcard, ReadErrorInTheTable) {
 }
 
 TEST_F(Rowcard, ReadErrorInTheSettingsLeavesTheDefaults) {
-    put("import.csv", "h\n1\n");
-    put("master.vcf", "A\n");
+    put_one_record();
     fs::create_symlink("/proc/self/mem", work / "rowcard.ini");
     EXPECT_EQ(run(), STATUS_READ_ERROR);
     EXPECT_EQ(output(), "A\r\n\r\n");
@@ -122,22 +118,19 @@ TEST_F(Rowcard, ReadErrorInTheTemplate) {
 }
 
 TEST_F(Rowcard, OutputLinkedToTheTableIsRefused) {
-    put("import.csv", "h\n1\n");
-    put("master.vcf", "A\n");
+    put_one_record();
     fs::create_symlink("import.csv", work / "import.vcf");
     EXPECT_EQ(run(), STATUS_NO_OUTPUT);
 }
 
 TEST_F(Rowcard, OutputHardLinkedToTheTableIsRefused) {
-    put("import.csv", "h\n1\n");
-    put("master.vcf", "A\n");
+    put_one_record();
     fs::create_hard_link(work / "import.csv", work / "import.vcf");
     EXPECT_EQ(run(), STATUS_NO_OUTPUT);
 }
 
 TEST_F(Rowcard, OutputLinkedToTheTemplateIsRefused) {
-    put("import.csv", "h\n1\n");
-    put("master.vcf", "A\n");
+    put_one_record();
     fs::create_symlink("master.vcf", work / "import.vcf");
     EXPECT_EQ(run(), STATUS_NO_OUTPUT);
 }
@@ -146,8 +139,7 @@ TEST_F(Rowcard, OutputLinkedToTheTemplateIsRefused) {
 // run destroyed the settings it had just read.
 TEST_F(Rowcard, OutputLinkedToTheSettingsIsRefused) {
     put("rowcard.ini", "NAME\n");
-    put("import.csv", "h\n1\n");
-    put("master.vcf", "A\n");
+    put_one_record();
     fs::create_symlink("rowcard.ini", work / "import.vcf");
     EXPECT_EQ(run(), STATUS_NO_OUTPUT);
 }
@@ -159,6 +151,7 @@ TEST_F(Rowcard, DanglingLinkThatWouldMakeTheOutputTheTemplate) {
     EXPECT_FALSE(fs::exists(work / "import.vcf"));
     EXPECT_TRUE(fs::is_symlink(work / "master.vcf"));
 }
+
 // ---- several faults in one run: the gravest decides ----
 
 TEST_F(Rowcard, WriteFailureOutranksATemplateReadError) {
@@ -169,8 +162,7 @@ TEST_F(Rowcard, WriteFailureOutranksATemplateReadError) {
 }
 
 TEST_F(Rowcard, RefusedOutputOutranksASettingsReadError) {
-    put("import.csv", "h\n1\n");
-    put("master.vcf", "A\n");
+    put_one_record();
     fs::create_symlink("/proc/self/mem", work / "rowcard.ini");
     fs::create_directory(work / "import.vcf");
     EXPECT_EQ(run(), STATUS_NO_OUTPUT);

@@ -66,6 +66,13 @@ protected:
         inputs[name] = bytes;
     }
 
+    // Lays the smallest table and template that give one card: "A", then the
+    // empty line that ends it.
+    void put_one_record() {
+        put("import.csv", "h\n1\n");
+        put("master.vcf", "A\n");
+    }
+
     // Runs rowcard in the work folder with `arguments` and returns its exit
     // status; fails the test if it printed anything.
     int run(const std::string& arguments = "") {

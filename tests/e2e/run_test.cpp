@@ -61,8 +61,7 @@ TEST_F(Rowcard, LongHeaderIsDroppedWhole) {
 }
 
 TEST_F(Rowcard, ArgumentsAreIgnored) {
-    put("import.csv", "h\n1\n");
-    put("master.vcf", "A\n");
+    put_one_record();
     EXPECT_EQ(run("--help other.csv"), STATUS_DONE);
     EXPECT_EQ(output(), "A\r\n\r\n");
 }
