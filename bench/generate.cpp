@@ -173,25 +173,17 @@ void append_mobile(std::string& out, random_source& source) {
         if (below(source, 4) == 0) out += "  ";
         return;
     }
+    // The ways people write a number: "+420 (777) 123-456", "+420 777 123 456", "777123456".
+    struct layout {
+        std::string_view before_prefix, after_prefix, middle;
+    };
+    static constexpr layout LAYOUTS[] = {{"+420 (", ") ", "-"}, {"+420 ", " ", " "}, {"", "", ""}};
     const std::string_view prefix = pick(source, MOBILE_PREFIXES);
-    switch (below(source, 3)) {
-        case 0:
-            out.append("+420 (").append(prefix).append(") ");
-            append_digits(out, source, 3);
-            out += '-';
-            append_digits(out, source, 3);
-            break;
-        case 1:
-            out.append("+420 ").append(prefix).append(" ");
-            append_digits(out, source, 3);
-            out += ' ';
-            append_digits(out, source, 3);
-            break;
-        default:
-            out.append(prefix);
-            append_digits(out, source, 6);
-            break;
-    }
+    const layout& form = LAYOUTS[below(source, std::size(LAYOUTS))];
+    out.append(form.before_prefix).append(prefix).append(form.after_prefix);
+    append_digits(out, source, 3);
+    out.append(form.middle);
+    append_digits(out, source, 3);
 }
 
 // Appends one table row, line end included.
