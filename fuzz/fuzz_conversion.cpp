@@ -163,13 +163,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "a file besides the inputs and the output");
     }
     const std::string output = read_file(folder / output_name, found);
-    if (status == STATUS_NO_OUTPUT) {
-        require(!found || laid.count(output_name) == 1,
-                "refused output still made");
+    if (status == STATUS_NO_OUTPUT || status == STATUS_NO_TABLE) {
+        require(!found || laid.count(output_name) == 1, "output made by a run that could write no card");
     } else if (status != STATUS_WRITE_FAILED) {
         require(found, "no output, yet no refusal");
         require(crlf_only(output), "a line feed written without its CR");
-        if (status == STATUS_NO_TABLE) require(output.empty(), "output without a table");
     }
     return 0;
 }

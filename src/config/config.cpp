@@ -43,6 +43,7 @@ bool apply_config_line(conversion_settings& settings, std::string_view line) {
 bool read_config(conversion_settings& settings) {
     text_reader reader;
     if (!open_for_reading(reader, std::string(CONFIG_NAME))) return true;
+    skip_signature(reader);
     std::string line;
     while (read_line(reader, line) && apply_config_line(settings, line)) {
     }

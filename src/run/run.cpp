@@ -74,6 +74,7 @@ void write_card(text_writer& output, const conversion_settings& settings, const 
                 card_buffers& card, run_faults& faults) {
     text_reader& master = card.master;
     if (open_for_reading(master, TEMPLATE_NAME)) {
+        skip_signature(master);
         // Once a write has failed nothing more reaches the output: filling the
         // rest of a runaway template would only burn time.
         while (!output.failed && read_line(master, card.line)) {
@@ -97,34 +98,42 @@ int run_conversion() {
 
     const std::string output_name = settings.output_base + OUTPUT_EXTENSION;
     const std::string table_name = settings.input_base + TABLE_EXTENSION;
+    if (overwrites_input(output_name, table_name)) {
+        faults.no_output = true;
+        return status_of(faults);
+    }
+    // The table is opened before the output is created: a run that can write no
+    // card (the wrong folder, say) must leave an earlier output as it was.
+    text_reader table;
+    if (!open_for_reading(table, table_name)) {
+        faults.no_table = true;
+        return status_of(faults);
+    }
     text_writer output;
-    if (overwrites_input(output_name, table_name) || !create_for_writing(output, output_name)) {
+    if (!create_for_writing(output, output_name)) {
+        close_reader(table);
         faults.no_output = true;
         return status_of(faults);
     }
     // A dangling link can make the new output the template or the table only
     // once it exists: undo the creation rather than feed the output to itself.
     if (overwrites_input(output_name, table_name)) {
+        close_reader(table);
         faults.no_output = true;
         faults.write_failed = !close_writer(output);
         remove_created(output_name);
         return status_of(faults);
     }
 
-    text_reader table;
-    if (open_for_reading(table, table_name)) {
-        std::string line;
-        read_line(table, line);  // the header
-        record_values values;
-        card_buffers card;
-        while (!output.failed && read_line(table, line)) {
-            if (take_record(line, settings, values)) write_card(output, settings, values, card, faults);
-        }
-        faults.read_error |= table.failed;
-        close_reader(table);
-    } else {
-        faults.no_table = true;
+    std::string line;
+    read_line(table, line);  // the header
+    record_values values;
+    card_buffers card;
+    while (!output.failed && read_line(table, line)) {
+        if (take_record(line, settings, values)) write_card(output, settings, values, card, faults);
     }
+    faults.read_error |= table.failed;
+    close_reader(table);
     faults.write_failed = !close_writer(output);
     return status_of(faults);
 }

@@ -87,6 +87,12 @@ struct text_writer {
 // nothing left open, when the file is missing, refused, or a directory.
 [[nodiscard]] bool open_for_reading(text_reader& reader, const std::string& path);
 
+// Skips the UTF-8 signature (EF BB BF) that Windows editors put at the start
+// of a file, so that it never reaches a file name or a card. Call it right
+// after opening; it looks at the first block only, which holds the file's
+// first bytes whole. Any other start, a short file included, stays as it is.
+void skip_signature(text_reader& reader);
+
 // Takes the next line into `line` (reusing its storage): its bytes up to and
 // including the line feed, however long. CR LF comes back as a line feed, a lone
 // CR stays, a zero byte ends the line's text, and a 0x1A byte or a read error

@@ -25,6 +25,8 @@ constexpr unsigned char CARRIAGE_RETURN = '\r';
 constexpr unsigned char TEXT_END = '\0';
 // Ctrl-Z: old DOS and Windows programs end text files with it.
 constexpr unsigned char FILE_END = 0x1A;
+// What UTF-8 files saved by Windows editors begin with; it is no text.
+constexpr std::string_view UTF8_SIGNATURE = "\xEF\xBB\xBF";
 
 #ifdef _WIN32
 int system_open_read(const char* path) { return _open(path, _O_RDONLY | _O_BINARY); }
@@ -141,6 +143,12 @@ bool open_for_reading(text_reader& reader, const std::string& path) {
         return false;
     }
     return true;
+}
+
+void skip_signature(text_reader& reader) {
+    if (std::string_view(reader.block).substr(reader.next, reader.end - reader.next).starts_with(UTF8_SIGNATURE)) {
+        reader.next += UTF8_SIGNATURE.size();
+    }
 }
 
 bool read_line(text_reader& reader, std::string& line) {

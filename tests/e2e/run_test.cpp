@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 TEST_F(Rowcard, CopiesTheTemplateOncePerRecord) {
     put("import.csv", "header\none\ntwo\nthree\n");
     put("master.vcf", "BEGIN:VCARD\nEND:VCARD\n");
-    EXPECT_EQ(run(), STATUS_DONE);
+    EXPECT_EQ(run(), 0);
     const std::string card = "BEGIN:VCARD\r\nEND:VCARD\r\n\r\n";
     EXPECT_EQ(output(), card + card + card);
 }
@@ -25,44 +25,44 @@ TEST_F(Rowcard, CopiesTheTemplateOncePerRecord) {
 TEST_F(Rowcard, HeaderOnlyOrEmptyTableGivesEmptyOutput) {
     put("master.vcf", "X\n");
     put("import.csv", "header\n");
-    EXPECT_EQ(run(), STATUS_DONE);
+    EXPECT_EQ(run(), 0);
     EXPECT_EQ(output(), "");
     put("import.csv", "");
-    EXPECT_EQ(run(), STATUS_DONE);
+    EXPECT_EQ(run(), 0);
     EXPECT_EQ(output(), "");
 }
 
 TEST_F(Rowcard, TemplateWithoutFinalLineFeed) {
     put("import.csv", "h\n1\n2\n");
     put("master.vcf", "A\nB");
-    EXPECT_EQ(run(), STATUS_DONE);
+    EXPECT_EQ(run(), 0);
     EXPECT_EQ(output(), "A\r\nB\r\nA\r\nB\r\n");
 }
 
 TEST_F(Rowcard, BlankLineAndLastLineWithoutFeedAreRecords) {
     put("import.csv", "h\n\nlast");
     put("master.vcf", "C\n");
-    EXPECT_EQ(run(), STATUS_DONE);
+    EXPECT_EQ(run(), 0);
     EXPECT_EQ(output(), "C\r\n\r\nC\r\n\r\n");
 }
 
 TEST_F(Rowcard, CrLfInputsAndCtrlZ) {
     put("import.csv", "h\r\n1\r\n\x1A");
     put("master.vcf", "A\r\nB\rC\r\n");
-    EXPECT_EQ(run(), STATUS_DONE);
+    EXPECT_EQ(run(), 0);
     EXPECT_EQ(output(), "A\r\nB\rC\r\n\r\n");
 }
 
 TEST_F(Rowcard, LongHeaderIsDroppedWhole) {
     put("import.csv", std::string(2500, 'h') + "\nrow\n");
     put("master.vcf", "A\n");
-    EXPECT_EQ(run(), STATUS_DONE);
+    EXPECT_EQ(run(), 0);
     EXPECT_EQ(output(), "A\r\n\r\n");
 }
 
 TEST_F(Rowcard, ArgumentsAreIgnored) {
     put_one_record();
-    EXPECT_EQ(run("--help other.csv"), STATUS_DONE);
+    EXPECT_EQ(run("--help other.csv"), 0);
     EXPECT_EQ(output(), "A\r\n\r\n");
 }
 
@@ -73,7 +73,7 @@ TEST_F(Rowcard, SettingsNameTheTableAndTheOutput) {
     put("rowcard.ini", "data/List.CSV\r\n");
     put("data/List.csv", "h\n1\n");
     put("master.vcf", "A\n");
-    EXPECT_EQ(run(), STATUS_DONE);
+    EXPECT_EQ(run(), 0);
     EXPECT_EQ(output("data/List.vcf"), "A\r\n\r\n");
     EXPECT_EQ(output(), MISSING);
 }
@@ -83,26 +83,38 @@ TEST_F(Rowcard, LongBaseNameIsUsedWhole) {
     put("rowcard.ini", base + ".csv\n");
     put(base + ".csv", "h\n1\n");
     put("master.vcf", "A\n");
-    EXPECT_EQ(run(), STATUS_DONE);
+    EXPECT_EQ(run(), 0);
     EXPECT_EQ(output(base + ".vcf"), "A\r\n\r\n");
 }
 
-TEST_F(Rowcard, BaseNameTheSystemRefuses) {
+TEST_F(Rowcard, BaseNameTheSystemRefusesIsATableThatCannotBeOpened) {
     put("rowcard.ini", std::string(300, 'b') + ".csv\n");
-    EXPECT_EQ(run(), STATUS_NO_OUTPUT);
+    EXPECT_EQ(run(), 2);
+}
+
+// Regression: the UTF-8 signature of a Windows editor became part of the table's
+// name, and was copied to the front of every card. Only the very start of the
+// two files is skipped: elsewhere, and anywhere in the table, the bytes are text
+// (EF is a code page 1250 letter that folds to 'd').
+TEST_F(Rowcard, SignatureOfSettingsAndTemplateIsSkipped) {
+    put("rowcard.ini", "\xEF\xBB\xBFkontakty.csv\n{NAME}\n");
+    put("kontakty.csv", "\xEF\xBB\xBFh\nEva\n\xEF\xBB\xBFIva\n");
+    put("master.vcf", "\xEF\xBB\xBF" "FN:{NAME}\n\xEF\xBB\xBF\n");
+    EXPECT_EQ(run(), 0);
+    EXPECT_EQ(output("kontakty.vcf"), "FN:Eva\r\n\xEF\xBB\xBF\r\n\r\nFN:dIva\r\n\xEF\xBB\xBF\r\n\r\n");
 }
 
 TEST_F(Rowcard, OutputThatWouldBeTheTemplateIsRefused) {
     put("rowcard.ini", "master.csv\n");
     put("master.csv", "h\n1\n");
     put("master.vcf", "TEMPLATE\n");
-    EXPECT_EQ(run(), STATUS_NO_OUTPUT);
+    EXPECT_EQ(run(), 1);
 }
 
 TEST_F(Rowcard, OutputThatWouldBeAMissingTemplateIsRefused) {
     put("rowcard.ini", "./master.csv\n");
     put("master.csv", "h\n1\n");
-    EXPECT_EQ(run(), STATUS_NO_OUTPUT);
+    EXPECT_EQ(run(), 1);
     EXPECT_EQ(output("master.vcf"), MISSING);
 }
 
@@ -110,14 +122,14 @@ TEST_F(Rowcard, RowsWithoutAMandatoryValueLeaveNoTrace) {
     put("rowcard.ini", ";\nNAME\nTEL%\n");
     put("import.csv", "name;tel\nEva;1\nPetr;\nJan; \nIva;2\n");
     put("master.vcf", "C\n");
-    EXPECT_EQ(run(), STATUS_DONE);
+    EXPECT_EQ(run(), 0);
     EXPECT_EQ(output(), "C\r\n\r\nC\r\n\r\n");
 }
 
 TEST_F(Rowcard, RejectedRowsNeedNoTemplate) {
     put("rowcard.ini", "TEL%\n");
     put("import.csv", "h\n\n\n");
-    EXPECT_EQ(run(), STATUS_DONE);
+    EXPECT_EQ(run(), 0);
     EXPECT_EQ(output(), "");
 }
 
@@ -131,7 +143,7 @@ TEST_F(Rowcard, FillsCardsFromACodePage1250Table) {
                         "\x8Atefan \xDAlehla;602-111-222\r\n");
     put("master.vcf", "BEGIN:VCARD\r\nFN:name\r\nN:2NAME;1NAME;;;\r\nTEL;TYPE=CELL:PHONE%\r\n"
                       "EMAIL:MAILBOX\r\nEND:VCARD\r\n");
-    EXPECT_EQ(run(), STATUS_DONE);
+    EXPECT_EQ(run(), 0);
     EXPECT_EQ(output("contacts.vcf"),
               "BEGIN:VCARD\r\nFN:Jan Novak\r\nN:Novak;Jan;;;\r\nTEL;TYPE=CELL:+420 777 123\r\n"
               "EMAIL:jannovak@firma.cz\r\nEND:VCARD\r\n\r\n"
@@ -143,15 +155,15 @@ TEST_F(Rowcard, LongTableLineIsOneRecord) {
     put("rowcard.ini", "NOTE\n");
     put("import.csv", "h\n" + std::string(2500, 'x') + "\n");
     put("master.vcf", "[NOTE]\n");
-    EXPECT_EQ(run(), STATUS_DONE);
-    EXPECT_EQ(output(), "[" + std::string(VALUE_LEN, 'x') + "]\r\n\r\n");
+    EXPECT_EQ(run(), 0);
+    EXPECT_EQ(output(), "[" + std::string(100, 'x') + "]\r\n\r\n");
 }
 
 TEST_F(Rowcard, RunawayWordPlaceholderEnds) {
     put("rowcard.ini", "NAME\n");
     put("import.csv", "h\n1name\n");
     put("master.vcf", "1NAME NAME\n");
-    EXPECT_EQ(run(), STATUS_DONE);
+    EXPECT_EQ(run(), 0);
     EXPECT_EQ(output(), "1name NAME\r\n\r\n");
 }
 

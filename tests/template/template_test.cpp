@@ -79,9 +79,9 @@ TEST(FillLine, LongLinesAreFilledWhole) {
 // used to make the search repeat for ever.
 TEST(FillLine, RunawayWordPlaceholderEnds) {
     EXPECT_EQ(filled("X:1NAME NAME", {{"NAME", "1name"}}), "X:1name NAME");
-    // A growing word stops after LINE_LEN fills; the plain name after it stays.
+    // A growing word stops after 2000 fills; the plain name after it stays.
     const std::string grown = filled("1NAME", {{"NAME", "1name1name"}});
-    EXPECT_EQ(grown.size(), 5 * (LINE_LEN + 1));
+    EXPECT_EQ(grown.size(), 5 * (2000 + 1));
     EXPECT_EQ(filled("1NAME|TEL", {{"NAME", "1name"}, {"TEL", "7"}}), "1name|7");
 }
 
@@ -109,7 +109,7 @@ std::string filled_step_by_step(std::string line, const std::vector<column_spec>
         const std::string replacement(word ? field_at(values[p], ' ', static_cast<std::size_t>(before - '1'))
                                            : std::string_view(values[p]));
         line = line.substr(0, start) + replacement + line.substr(at + name.size());
-        if (!word || ++word_fills == LINE_LEN) {
+        if (!word || ++word_fills == 2000) {
             ++p;
             word_fills = 0;
         }
@@ -169,16 +169,16 @@ TEST(FillLine, ManyWordPlaceholdersOfOneColumn) {
 // takes time in proportion to it.
 TEST(FillLine, RunawayWordsInEveryColumnFillInLinearTime) {
     std::string pairs;
-    for (std::size_t i = 0; i < VALUE_LEN / 2; ++i) pairs += "1a";
-    const std::vector<column_spec> columns(MAX_COLUMNS, column_spec{"A", false});
-    const record_values values(MAX_COLUMNS, pairs);
+    for (std::size_t i = 0; i < 100 / 2; ++i) pairs += "1a";
+    const std::vector<column_spec> columns(51, column_spec{"A", false});
+    const record_values values(51, pairs);
     std::string line = "1A\n";
     fill_buffers buffers;
     const auto start = std::chrono::steady_clock::now();
     fill_line(line, columns, values, buffers);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-    // Each fill swaps one "1A" for VALUE_LEN / 2 pairs "1a".
-    const std::size_t grown = 1 + MAX_COLUMNS * LINE_LEN * (VALUE_LEN / 2 - 1);
+    // Each fill swaps one "1A" for 100 / 2 pairs "1a".
+    const std::size_t grown = 1 + 51 * 2000 * (100 / 2 - 1);
     EXPECT_EQ(line.size(), 2 * grown + 1);
     EXPECT_EQ(line.find_first_not_of("1a"), line.size() - 1);
     EXPECT_LT(took.count(), 10.0);

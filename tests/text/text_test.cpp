@@ -74,8 +74,8 @@ TEST(FieldAt, Words) {
 
 TEST(FieldAt, CutAfterValueLen) {
     const std::string field(150, 'x');
-    EXPECT_EQ(field_at(field, ',', 0), field.substr(0, VALUE_LEN));
-    EXPECT_EQ(field_at("a," + field + ",b", ',', 1), field.substr(0, VALUE_LEN));
+    EXPECT_EQ(field_at(field, ',', 0), field.substr(0, 100));
+    EXPECT_EQ(field_at("a," + field + ",b", ',', 1), field.substr(0, 100));
     EXPECT_EQ(field_at("a," + field + ",b", ',', 2), "b");
 }
 
