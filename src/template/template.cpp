@@ -167,46 +167,55 @@ void unsettle(split_line& line, std::size_t count) {
 
 // Goes on with a column after IN_PLACE_FILLS word fills, for at most `fills`
 // more, searching `text` from `from`: as `fill_column`, but each splice costs
-// only what it writes. The line is whole again on return.
-void fill_runaway(std::string& text, std::size_t from, std::string_view name, std::string_view value,
+// only what it writes. The line is whole again on return. Returns true when the
+// bound stopped a word fill.
+bool fill_runaway(std::string& text, std::size_t from, std::string_view name, std::string_view value,
                   std::size_t fills, byte_marks& present, std::string& settled) {
     // The byte before `from` stays in the rest: it may be a match's word digit.
     const std::size_t front = from > 0 ? from - 1 : 0;
     settled.assign(text, 0, front);
     split_line line{text, front, settled};
     placeholder found{};
-    for (; fills > 0; --fills) {
+    bool bounded = false;
+    for (;;) {
         const std::string_view rest = std::string_view(text).substr(line.front);
         if (!may_hold(present, name) || !find_placeholder(rest, 0, name, value, found)) break;
+        if (found.word && fills == 0) {
+            bounded = true;
+            break;
+        }
         settled.append(text, line.front, found.start);
         line.front += found.end;
         put_front(line, found.fill);
         present |= marks_of(found.fill);
         if (!found.word) break;
+        --fills;
         // Back into the rest goes what `resume_at` says may hold a new match,
         // and the byte before it.
         unsettle(line, std::min(name.size(), settled.size()));
     }
     text.replace(0, line.front, settled);
+    return bounded;
 }
 
 // Fills the placeholders of one column in `line`, searching from its start:
 // word placeholders until the first plain occurrence, which takes the whole
-// value, or until LINE_LEN word fills, since a word may recreate its own
-// placeholder ('1name' for '1NAME'). Adds what it writes to `present`.
-void fill_column(std::string& line, std::string_view name, std::string_view value, byte_marks& present,
+// value. A word may recreate its own placeholder ('1name' for '1NAME'), so
+// after LINE_LEN word fills the next word placeholder ends the turn unfilled; a
+// plain one found first is still filled. Adds what it writes to `present`.
+// Returns true when the bound ended the turn.
+bool fill_column(std::string& line, std::string_view name, std::string_view value, byte_marks& present,
                  fill_buffers& buffers) {
     std::size_t from = 0;
     placeholder found{};
-    for (std::size_t word_fills = 0; word_fills < LINE_LEN; ++word_fills) {
+    for (std::size_t word_fills = 0;; ++word_fills) {
         if (word_fills == IN_PLACE_FILLS) {
-            fill_runaway(line, from, name, value, LINE_LEN - word_fills, present, buffers.settled);
-            return;
+            return fill_runaway(line, from, name, value, LINE_LEN - word_fills, present, buffers.settled);
         }
-        if (!may_hold(present, name) || !find_placeholder(line, from, name, value, found)) return;
+        if (!may_hold(present, name) || !find_placeholder(line, from, name, value, found)) return false;
         line.replace(found.start, found.end - found.start, found.fill);
         present |= marks_of(found.fill);
-        if (!found.word) return;
+        if (!found.word) return false;
         from = resume_at(found.start, name);
     }
 }
@@ -215,12 +224,13 @@ void fill_column(std::string& line, std::string_view name, std::string_view valu
 
 void fill_line(std::string& line, const std::vector<column_spec>& columns, const record_values& values,
                fill_buffers& buffers) {
+    buffers.bounded = false;
     if (columns.empty()) return;
     byte_marks present = marks_of(line);
     const std::size_t with_values = std::min(columns.size(), values.size());
     for (std::size_t p = 0; p < columns.size(); ++p) {
         const std::string_view value = p < with_values ? std::string_view(values[p]) : std::string_view();
-        fill_column(line, columns[p].name, value, present, buffers);
+        buffers.bounded |= fill_column(line, columns[p].name, value, present, buffers);
     }
 }
 

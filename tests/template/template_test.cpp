@@ -85,6 +85,16 @@ TEST(FillLine, RunawayWordPlaceholderEnds) {
     EXPECT_EQ(filled("1NAME|TEL", {{"NAME", "1name"}, {"TEL", "7"}}), "1name|7");
 }
 
+// Regression: the 2000th word fill ended the column's turn at once, so a plain
+// name after exactly 2000 word placeholders was left unfilled.
+TEST(FillLine, PlainNameAfterExactly2000WordFillsIsFilled) {
+    std::string line;
+    std::string expected;
+    for (int i = 0; i < 2000; ++i) line += "1NAME", expected += "Eva";
+    EXPECT_EQ(filled(line + " NAME", {{"NAME", "Eva"}}), expected + " Eva");
+    EXPECT_EQ(filled(line + "1NAME", {{"NAME", "Eva"}}), expected + "1NAME");
+}
+
 // The filling rule step by step, as plainly as it can be written: an upper-cased
 // copy searched from its start for each column, the whole line rebuilt after
 // every find. The fast filling must agree with it on any line.
@@ -105,11 +115,17 @@ std::string filled_step_by_step(std::string line, const std::vector<column_spec>
         const auto at = static_cast<std::size_t>(found);
         const char before = at > 0 ? upper[at - 1] : ' ';
         const bool word = before >= '1' && before <= '9';
+        if (word && word_fills == 2000) {
+            ++p;
+            word_fills = 0;
+            continue;
+        }
         const std::size_t start = word ? at - 1 : at;
         const std::string replacement(word ? field_at(values[p], ' ', static_cast<std::size_t>(before - '1'))
                                            : std::string_view(values[p]));
         line = line.substr(0, start) + replacement + line.substr(at + name.size());
-        if (!word || ++word_fills == 2000) {
+        ++word_fills;
+        if (!word) {
             ++p;
             word_fills = 0;
         }
