@@ -42,6 +42,14 @@ TEST(ConfigLines, FileNames) {
     EXPECT_TRUE(settings_from({"Names.csv\n"}).columns.empty());
 }
 
+TEST(ConfigLines, EverySeparatorCharacterAloneSetsTheSeparator) {
+    for (const char c : std::string("|!/#$&?=-+,.:;<>()[]{}")) {
+        // An earlier separator line first, so that ',' cannot pass as the default.
+        const std::string earlier = c == ';' ? "|\n" : ";\n";
+        EXPECT_EQ(settings_from({earlier, std::string(1, c) + "\n"}).separator, c) << c;
+    }
+}
+
 TEST(ConfigLines, Separators) {
     EXPECT_EQ(settings_from({";"}).separator, ';');
     EXPECT_EQ(settings_from({";\n"}).separator, ';');

@@ -65,6 +65,13 @@ TEST(FieldAt, Fields) {
     EXPECT_EQ(field_at(" a ,\"b", ',', 1), "\"b");
 }
 
+TEST(FieldAt, ALineFeedEndsTheFieldItStandsIn) {
+    EXPECT_EQ(field_at("ab\ncd,e", ',', 0), "ab");
+    EXPECT_EQ(field_at("a,b\nc,d", ',', 1), "b");
+    EXPECT_EQ(field_at("a,b\nc,d", ',', 2), "d");
+    EXPECT_EQ(field_at("Eva\nKral", ' ', 0), "Eva");
+}
+
 TEST(FieldAt, Words) {
     EXPECT_EQ(field_at("Eva  Kral", ' ', 0), "Eva");
     EXPECT_EQ(field_at("Eva  Kral", ' ', 1), "");
