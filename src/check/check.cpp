@@ -36,9 +36,15 @@ constexpr std::size_t UTF16_SAMPLE = 4096;
 // Separators that spreadsheets write, tried when the configured one does not split.
 constexpr std::string_view LIKELY_SEPARATORS = ",;\t|";
 
-constexpr std::string_view FIX_BRACES =
-    "give the column a braced name in rowcard.ini, such as {NAME}, and write {NAME} in master.vcf "
-    "where the value belongs";
+// Returns the advice that cures a name found where it is not meant: braces,
+// which the cleaning drops from every value and no vCard word holds.
+std::string fix_braces(std::string_view name) {
+    const bool mandatory = name.ends_with('%');
+    if (mandatory) name.remove_suffix(1);
+    const std::string braced = "{" + std::string(name.empty() ? "NAME" : name) + "}" + (mandatory ? "%" : "");
+    return "give the column a braced name in rowcard.ini, such as " + braced + ", and write " + braced +
+           " in master.vcf where the value belongs";
+}
 
 // Returns `line` without its line feed.
 std::string_view text_of(std::string_view line) {
@@ -173,6 +179,7 @@ void check_template(check_report& report, template_scan& scan) {
         const std::string_view text = text_of(line);
         find_names(text, columns, names);
         bool word = false;
+        std::size_t filled = 0;
         std::size_t ended = columns.size();  // the column whose plain placeholder was taken
         for (const name_at& found : names) {
             if (found.column == ended) continue;
@@ -180,6 +187,7 @@ void check_template(check_report& report, template_scan& scan) {
             word |= found.word != 0;
             scan.used[found.column] = true;
             report.placeholders.push_back({number, found.at + 1, found.column, found.word});
+            ++filled;
             const std::string& name = columns[found.column].name;
             const std::size_t start = found.word != 0 ? found.at - 1 : found.at;
             const std::size_t end = found.at + name.size();
@@ -194,10 +202,12 @@ void check_template(check_report& report, template_scan& scan) {
             if (!where.empty()) {
                 add_problem(report, "name-in-text", TEMPLATE_NAME, number, 0, name,
                             "column " + name + " is found " + where + ", and rowcard puts the value there; " +
-                                std::string(FIX_BRACES));
+                                fix_braces(name));
             }
         }
         scan.has_word.push_back(word);
+        std::stable_sort(report.placeholders.end() - static_cast<std::ptrdiff_t>(filled), report.placeholders.end(),
+                         [](const placeholder_report& a, const placeholder_report& b) { return a.position < b.position; });
     }
     scan.failed = reader.failed;
     close_reader(reader);
@@ -317,11 +327,25 @@ struct table_scan {
     std::vector<tally> value_changed;
     tally quote_cut;
     tally runaway;
+    std::size_t runaway_line = 0;
+    std::string runaway_column;  // a column whose value holds its own name, likely the one that ran away
     tally utf8_rows;
     bool utf8 = true;
     bool high = false;
     bool failed = false;
 };
+
+// Returns the name of the first column whose value holds that name, or an
+// empty text: a word that recreates its placeholder must hold its name.
+std::string runaway_name(const std::vector<column_spec>& columns, table_scan& scan) {
+    for (std::size_t p = 0; p < columns.size(); ++p) {
+        find_names(scan.values[p], columns, scan.names);
+        for (const name_at& found : scan.names) {
+            if (found.column == p) return columns[p].name;
+        }
+    }
+    return {};
+}
 
 // Runs the checks of one accepted record, whose line is `line`.
 void check_accepted(const check_report& report, const template_scan& tmpl, table_scan& scan, std::string_view line,
@@ -351,7 +375,10 @@ void check_accepted(const check_report& report, const template_scan& tmpl, table
         scan.filled = tmpl.lines[i];
         fill_line(scan.filled, columns, scan.values, scan.fill);
         if (scan.fill.bounded) {
-            if (scan.runaway.count == 0) scan.runaway.detail = std::to_string(i + 1);
+            if (scan.runaway.count == 0) {
+                scan.runaway_line = i + 1;
+                scan.runaway_column = runaway_name(columns, scan);
+            }
             add_row(scan.runaway, row);
             break;
         }
@@ -487,11 +514,11 @@ void check_table(check_report& report, const template_scan& tmpl, table_scan& sc
         }
     }
     if (scan.runaway.count > 0) {
-        add_problem(report, "runaway-fill", TEMPLATE_NAME, std::stoul(scan.runaway.detail),
-                    scan.runaway.rows.front(), "",
+        add_problem(report, "runaway-fill", TEMPLATE_NAME, scan.runaway_line, scan.runaway.rows.front(),
+                    scan.runaway_column,
                     "a word of a value recreates its own word placeholder, so rowcard fills it until its "
                     "bound and leaves the placeholder in the card (" + rows_of(scan.runaway) + "); " +
-                        std::string(FIX_BRACES),
+                        fix_braces(scan.runaway_column),
                     scan.runaway.count);
     }
 }

@@ -276,19 +276,19 @@ std::string report_text(const check_report& report, const std::string& folder, b
             out += std::to_string(column) + ", named " + shown(spec.name);
             if (spec.mandatory) out += ", mandatory";
         } else {
-            out += ", " + shown(line.text);
+            out += ", '" + shown(line.text) + "'";
         }
         out += "\n";
     }
-    out += "  table " + shown(report.table_name) + ", output " + shown(report.output_name) + ", separator " +
-           shown(std::string(1, settings.separator)) + ", " + std::to_string(settings.columns.size()) +
+    out += "  table " + shown(report.table_name) + ", output " + shown(report.output_name) + ", separator '" +
+           shown(std::string(1, settings.separator)) + "'" + ", " + std::to_string(settings.columns.size()) +
            " columns\n\n";
 
     out += heading("Table (" + shown(report.table_name) + ")");
     if (!report.table_found) {
         out += "  cannot be opened\n";
     } else {
-        out += "  encoding " + report.encoding + "; " + std::to_string(report.rows) + " rows after the header; " +
+        out += "  encoding " + report.encoding + "; " + std::to_string(report.rows) + (report.rows == 1 ? " row" : " rows") + " after the header; " +
                std::to_string(report.header_fields) + " fields in the header, " +
                std::to_string(report.fewest_fields) + " to " + std::to_string(report.most_fields) + " per row\n";
         out += "  " + std::to_string(report.accepted) + " accepted, " + std::to_string(report.rejected.size()) +
