@@ -193,8 +193,11 @@ void check_template(check_report& report, template_scan& scan) {
             const std::size_t end = found.at + name.size();
             const std::size_t colon = text.find(':');
             std::string where;
-            if ((start > 0 && word_byte(static_cast<unsigned char>(text[start - 1]))) ||
-                (end < text.size() && word_byte(static_cast<unsigned char>(text[end])))) {
+            // A name that ends in a brace or a '%' has that edge marked already.
+            const bool open_front = word_byte(static_cast<unsigned char>(text[start]));
+            const bool open_back = word_byte(static_cast<unsigned char>(name.back()));
+            if ((open_front && start > 0 && word_byte(static_cast<unsigned char>(text[start - 1]))) ||
+                (open_back && end < text.size() && word_byte(static_cast<unsigned char>(text[end])))) {
                 where = "inside the word " + in_quotes(word_around(text, start, end));
             } else if (colon != std::string_view::npos && found.at < colon) {
                 where = "in the property part " + in_quotes(text.substr(0, colon)) + ", before the first ':'";

@@ -58,7 +58,7 @@ struct code_case {
 const std::vector<code_case> CASES = {
     {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "TEL;TYPE=CELL:TEL\n"}}},
     {"name-in-text", true, {{"rowcard.ini", "Surname\nName\n"}, {"master.vcf", "N:SURNAME\n"}}},
-    {"name-in-text", false, {{"rowcard.ini", "{Tel}\n"}, {"master.vcf", "TEL;TYPE=CELL:{TEL} 2{tel}\n"}}},
+    {"name-in-text", false, {{"rowcard.ini", "{Tel}\n"}, {"master.vcf", "TEL;TYPE=CELL:2{tel}x{TEL}y\n"}}},
     {"name-in-value", true,
      {{"rowcard.ini", "Company\nCity\n"}, {"master.vcf", "ORG:COMPANY\nADR:CITY\n"},
       {"import.csv", "h\nCity Tours,Brno\n"}}},
