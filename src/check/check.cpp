@@ -36,13 +36,19 @@ constexpr std::size_t UTF16_SAMPLE = 4096;
 // Separators that spreadsheets write, tried when the configured one does not split.
 constexpr std::string_view LIKELY_SEPARATORS = ",;\t|";
 
+// Returns `name` written with braces, a mandatory mark kept after them:
+// "{TEL}%" for "TEL%".
+std::string braced(std::string_view name) {
+    const bool mandatory = name.ends_with('%');
+    if (mandatory) name.remove_suffix(1);
+    return "{" + std::string(name.empty() ? "NAME" : name) + "}" + (mandatory ? "%" : "");
+}
+
 // Returns the advice that cures a name found where it is not meant: braces,
 // which the cleaning drops from every value and no vCard word holds.
 std::string fix_braces(std::string_view name) {
-    const bool mandatory = name.ends_with('%');
-    if (mandatory) name.remove_suffix(1);
-    const std::string braced = "{" + std::string(name.empty() ? "NAME" : name) + "}" + (mandatory ? "%" : "");
-    return "give the column a braced name in rowcard.ini, such as " + braced + ", and write " + braced +
+    const std::string cure = braced(name);
+    return "give the column a braced name in rowcard.ini, such as " + cure + ", and write " + cure +
            " in master.vcf where the value belongs";
 }
 
@@ -503,8 +509,8 @@ void check_table(check_report& report, const template_scan& tmpl, table_scan& sc
             add_problem(report, "name-in-value", name, 0, brought.rows.front(), column,
                         "a value of " + column + " holds " + in_quotes(brought.detail) +
                             ", the name of a later column, whose value rowcard then puts inside it (" +
-                            rows_of(brought) + "); give every column a braced name such as {" +
-                            brought.detail + "}: braces never stay in a value",
+                            rows_of(brought) + "); give every column a braced name such as " +
+                            braced(brought.detail) + ": braces never stay in a value",
                         brought.count);
         }
         const tally& changed = scan.value_changed[p];
