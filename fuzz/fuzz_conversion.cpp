@@ -23,7 +23,6 @@
 namespace rowcard::fuzz {
 namespace {
 
-const std::string TEMPLATE_NAME = "master.vcf";
 const std::set<int> STATUSES = {STATUS_DONE,        STATUS_NO_OUTPUT,  STATUS_NO_TABLE,
                                 STATUS_NO_TEMPLATE, STATUS_READ_ERROR, STATUS_WRITE_FAILED};
 

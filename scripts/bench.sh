@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Times rowcard against the I/O floor on a generated table of ROWS rows (default
-# 200000) and reports rowcard's peak memory at ROWS and at ROWS/10.
+# 200000), times rowcard-check against rowcard on it, and reports rowcard's peak
+# memory at ROWS and at ROWS/10.
 # Usage: scripts/bench.sh [ROWS]
 #   RUNS=N        runs of each program (default 7)
 #   ROWCARD=path  time another rowcard binary, an older build say, against the same floor
@@ -20,9 +21,10 @@ fi
 
 build=build/default
 cmake --preset default >/dev/null
-cmake --build --preset default --target rowcard rowcard_bench_generate rowcard_io_floor >/dev/null
+cmake --build --preset default --target rowcard rowcard-check rowcard_bench_generate rowcard_io_floor >/dev/null
 rowcard=$(realpath "${ROWCARD:-$build/rowcard}")
 floor=$PWD/$build/bench/rowcard_io_floor
+check=$PWD/$build/rowcard-check
 data=$PWD/$build/bench-data
 
 # Writes the table of $1 rows into $data/$1 unless it is there already.
@@ -89,6 +91,19 @@ awk -v r="$(cpu_median "$rowcard_cpu")" -v f="$(cpu_median "$floor_cpu")" 'BEGIN
   if (f > 0) printf "; ratio %.2f", r / f
   print ")"
 }'
+# rowcard-check reads the same folder and writes nothing; its exit status (1
+# when it finds problems) is no failure here.
+check_times=()
+check_cpu=$(mktemp)
+trap 'rm -f "$rowcard_cpu" "$floor_cpu" "$check_cpu"' EXIT
+for ((i = 0; i < runs; i++)); do
+  check_times+=("$(cpu_log=$check_cpu seconds "$check" || true)")
+done
+check_median=$(printf '%s\n' "${check_times[@]}" | median)
+awk -v c="$check_median" -v r="$rowcard_median" 'BEGIN {
+  printf "rowcard-check:   %.4f s median; %.2f times rowcard (target at most 3)\n", c, c / r
+}'
+
 big=$(peak_kib "$data/$rows")
 small=$(peak_kib "$data/$((rows / 10))")
 awk -v b="$big" -v s="$small" -v n="$rows" -v m="$((rows / 10))" 'BEGIN {

@@ -25,17 +25,26 @@ column_spec column_of(std::string_view upper) {
 
 }  // namespace
 
+config_line_kind kind_of_config_line(std::string_view line, std::string_view upper) {
+    if (find_text(upper, TABLE_MARK, 0) != NOT_FOUND) return config_line_kind::file_name;
+    if (find_text(SEPARATOR_SET, without_line_feed(line), 0) != NOT_FOUND) return config_line_kind::separator;
+    return config_line_kind::column;
+}
+
 bool apply_config_line(conversion_settings& settings, std::string_view line) {
     std::string upper(line);
     upper_in_place(upper);
-    const std::ptrdiff_t mark = find_text(upper, TABLE_MARK, 0);
-    if (mark != NOT_FOUND) {
-        settings.input_base = copy_left(line, static_cast<std::size_t>(mark));
+    switch (kind_of_config_line(line, upper)) {
+    case config_line_kind::file_name:
+        settings.input_base = copy_left(line, static_cast<std::size_t>(find_text(upper, TABLE_MARK, 0)));
         settings.output_base = settings.input_base;
-    } else if (find_text(SEPARATOR_SET, without_line_feed(line), 0) != NOT_FOUND) {
+        break;
+    case config_line_kind::separator:
         settings.separator = line.front();
-    } else {
+        break;
+    case config_line_kind::column:
         settings.columns.push_back(column_of(upper));
+        break;
     }
     return settings.columns.size() < MAX_COLUMNS;
 }

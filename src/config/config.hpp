@@ -32,6 +32,15 @@ struct conversion_settings {
     std::vector<column_spec> columns;
 };
 
+// The three kinds of line in "rowcard.ini".
+enum class config_line_kind { file_name, separator, column };
+
+// Returns the kind of one line of "rowcard.ini" (with or without its line
+// feed), given `upper`, the line upper-cased: a line holding ".csv" in any case
+// names the table, a run of SEPARATOR_SET sets the separator, and every other
+// line, an empty one too, is a column.
+config_line_kind kind_of_config_line(std::string_view line, std::string_view upper);
+
 // Applies one line of "rowcard.ini" (with or without its line feed) to
 // `settings`: a line holding ".csv" in any case names the table, a run of
 // SEPARATOR_SET sets the separator, any other line, empty ones too, adds a

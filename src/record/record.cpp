@@ -28,12 +28,6 @@ constexpr std::array<char, 256> make_fold_table() {
 }
 constexpr std::array<char, 256> FOLD = make_fold_table();
 
-// True for the bytes a value may keep.
-constexpr bool kept(unsigned char b) {
-    return (b >= '0' && b <= '9') || (b >= '@' && b <= 'Z') || (b >= 'a' && b <= 'z') || b == ' ' ||
-           b == '+' || b == '.';
-}
-
 // Maps every byte to what folding and filtering make of it together: its
 // folded byte when that is kept, or 0 when it is dropped (0 itself is never kept).
 constexpr std::array<char, 256> make_clean_table() {
@@ -61,9 +55,6 @@ void clean_into(std::string& value, std::string_view raw) {
     }
     value.resize(count);
 }
-
-// True when a mandatory column with this value rejects the record.
-bool blank(std::string_view value) { return value.empty() || value.front() == ' '; }
 
 }  // namespace
 

@@ -14,6 +14,15 @@ namespace rowcard {
 // most VALUE_LEN bytes. Kept by the caller so that its storage is reused.
 using record_values = std::vector<std::string>;
 
+// True for the bytes a value may keep.
+constexpr bool kept(unsigned char b) {
+    return (b >= '0' && b <= '9') || (b >= '@' && b <= 'Z') || (b >= 'a' && b <= 'z') || b == ' ' ||
+           b == '+' || b == '.';
+}
+
+// True when a mandatory column with this value rejects the record.
+inline bool blank(std::string_view value) { return value.empty() || value.front() == ' '; }
+
 // Fills `values` from the table line `line`, one value per column of
 // `settings`; missing fields give empty values. Returns false when a
 // mandatory column is blank (empty, or starting with a space).

@@ -12,20 +12,6 @@
 #include "text/text.hpp"
 
 namespace rowcard {
-namespace {
-
-const std::string TEMPLATE_NAME = "master.vcf";
-const std::string TABLE_EXTENSION = ".csv";
-const std::string OUTPUT_EXTENSION = ".vcf";
-
-// What went wrong during one run; `status_of` ranks it.
-struct run_faults {
-    bool write_failed = false;
-    bool no_output = false;
-    bool no_table = false;
-    bool read_error = false;
-    bool no_template = false;
-};
 
 // Returns the exit status for `faults`: the gravest fault decides.
 int status_of(const run_faults& faults) {
@@ -52,6 +38,8 @@ bool overwrites_input(const std::string& output, const std::string& table) {
     return same_file(output, TEMPLATE_NAME) || same_file(output, table) ||
            same_file(output, std::string(CONFIG_NAME));
 }
+
+namespace {
 
 // Removes the file that `path` ended up naming, following a link, so that a file
 // this run has just created and must not keep is gone again.

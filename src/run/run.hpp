@@ -2,7 +2,15 @@
 // card and the exit status that is the tool's only report.
 #pragma once
 
+#include <string>
+
 namespace rowcard {
+
+// The template, read afresh for every card, and the endings of the table and
+// output names, added to the bases that "rowcard.ini" gives.
+inline const std::string TEMPLATE_NAME = "master.vcf";
+inline const std::string TABLE_EXTENSION = ".csv";
+inline const std::string OUTPUT_EXTENSION = ".vcf";
 
 // Exit statuses. When several apply, the first in this list wins:
 // WRITE_FAILED, NO_OUTPUT, NO_TABLE, READ_ERROR, NO_TEMPLATE, DONE.
@@ -12,6 +20,26 @@ inline constexpr int STATUS_NO_TABLE = 2;       // the table could not be opened
 inline constexpr int STATUS_NO_TEMPLATE = 3;    // the template could not be opened for a record
 inline constexpr int STATUS_READ_ERROR = 4;     // a read error ended an input early
 inline constexpr int STATUS_WRITE_FAILED = 255; // writing or closing the output failed
+
+// What went wrong during one run; `status_of` ranks it.
+struct run_faults {
+    bool write_failed = false;
+    bool no_output = false;
+    bool no_table = false;
+    bool read_error = false;
+    bool no_template = false;
+};
+
+// Returns the exit status for `faults`: the gravest fault decides.
+int status_of(const run_faults& faults);
+
+// True when `a` and `b` name one file: the same path written two ways, or one
+// existing file reached through a link. Missing files are never the same.
+bool same_file(const std::string& a, const std::string& b);
+
+// True when writing `output` would overwrite an input: the template, the table
+// named `table`, or the settings file, which a link could make the output.
+bool overwrites_input(const std::string& output, const std::string& table);
 
 // Converts the table named by "rowcard.ini" (or "import.csv") in the working
 // directory into cards and returns the exit status. Prints nothing.

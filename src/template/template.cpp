@@ -234,4 +234,16 @@ void fill_line(std::string& line, const std::vector<column_spec>& columns, const
     }
 }
 
+void find_names(std::string_view line, const std::vector<column_spec>& columns, std::vector<name_at>& found) {
+    found.clear();
+    for (std::size_t p = 0; p < columns.size(); ++p) {
+        const std::string_view name = columns[p].name;
+        for (std::ptrdiff_t at = find_upper(line, name, 0); at != NOT_FOUND;
+             at = find_upper(line, name, static_cast<std::size_t>(at) + 1)) {
+            const auto start = static_cast<std::size_t>(at);
+            found.push_back({p, start, start > 0 ? word_number(line[start - 1]) : 0});
+        }
+    }
+}
+
 }  // namespace rowcard

@@ -2,7 +2,9 @@
 // values of one record, whole or one word at a time.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "config/config.hpp"
@@ -25,5 +27,18 @@ struct fill_buffers {
 // cap, and the time taken grows with the filled line, not with its square.
 void fill_line(std::string& line, const std::vector<column_spec>& columns, const record_values& values,
                fill_buffers& buffers);
+
+// One occurrence of a column's name in a line, as `fill_line` searches for it.
+struct name_at {
+    std::size_t column;  // index of the column in the list searched
+    std::size_t at;      // where the name begins in the line
+    std::size_t word;    // the word digit 1-9 just before the name, or 0: the whole value
+};
+
+// Sets `found` to every occurrence of every column's name in `line`, matched as
+// `fill_line` matches (any ASCII case), column by column and, within a column,
+// from the start of the line. An empty name is never found. The line is read
+// as it stands: no value is put in.
+void find_names(std::string_view line, const std::vector<column_spec>& columns, std::vector<name_at>& found);
 
 }  // namespace rowcard

@@ -1,0 +1,102 @@
+// rowcard-check: reads a folder as rowcard would, predicts the cards and the exit
+// status through rowcard's own routines, and reports the problems it sees.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "config/config.hpp"
+
+namespace rowcard {
+
+// Exit statuses of rowcard-check.
+inline constexpr int CHECK_CLEAN = 0;     // no problem, and rowcard would exit 0
+inline constexpr int CHECK_PROBLEMS = 1;  // problems found, and rowcard would exit 0
+inline constexpr int CHECK_FAILS = 2;     // rowcard would exit with a failure
+inline constexpr int CHECK_USAGE = 64;    // bad usage: an unknown option, a missing folder
+
+// One line of "rowcard.ini" and what rowcard makes of it.
+struct config_line_report {
+    std::size_t line;  // 1 is the first line
+    std::string kind;  // "file-name", "separator", "column" or "unread"
+    std::string text;  // the line without its line feed
+};
+
+// A table row that rowcard drops, with its blank mandatory columns.
+struct rejected_row {
+    std::size_t row;  // line of the table file; 1 is the header
+    std::vector<std::string> columns;
+};
+
+// A placeholder of the template that rowcard fills.
+struct placeholder_report {
+    std::size_t line;      // line of the template; 1 is the first
+    std::size_t position;  // byte of the line where the name begins; 1 is the first
+    std::size_t column;    // index into the columns
+    std::size_t word;      // the word it selects, 0 for the whole value
+};
+
+// One problem: where it is, what rowcard will do and how to avoid it. `line`
+// and `row` are 0 where they do not apply.
+struct problem {
+    std::string code;
+    std::string file;
+    std::size_t line = 0;
+    std::size_t row = 0;
+    std::string column;
+    std::string message;
+    std::size_t count = 1;          // rows or places it stands for
+};
+
+// Everything rowcard-check found in a folder.
+struct check_report {
+    conversion_settings settings;
+    bool config_found = false;
+    std::vector<std::size_t> column_lines;  // the config line of each column
+    std::vector<config_line_report> config_lines;
+
+    std::string table_name;
+    bool table_found = false;
+    std::string encoding = "ascii";
+    std::size_t rows = 0;  // records after the header
+    std::size_t accepted = 0;
+    std::size_t header_fields = 0;
+    std::size_t fewest_fields = 0;
+    std::size_t most_fields = 0;
+    std::vector<rejected_row> rejected;
+
+    bool template_found = false;
+    std::vector<placeholder_report> placeholders;
+
+    std::string output_name;
+    std::size_t cards = 0;  // cards rowcard would write
+    int status = 0;         // the exit status rowcard would give
+    std::vector<problem> problems;
+};
+
+// Checks the working folder, reading exactly what rowcard would read there and
+// never creating, changing or removing a file.
+check_report check_folder();
+
+// Returns the exit status of rowcard-check for `report`: CHECK_FAILS when
+// rowcard would fail, else CHECK_PROBLEMS or CHECK_CLEAN.
+int check_status(const check_report& report);
+
+// Returns `report` as one JSON object. Bytes that are not UTF-8 are written as
+// the code points U+0080 to U+00FF of the same value.
+std::string report_json(const check_report& report);
+
+// Returns `report` for a person, in colour when `colour` is set, with a few
+// examples of each kind of problem.
+std::string report_text(const check_report& report, const std::string& folder, bool colour);
+
+// Returns the meaning of rowcard's exit status `status`.
+std::string status_meaning(int status);
+
+// Runs rowcard-check with the command line `arguments` (the program name left
+// out): prints the report on stdout, or one line on stderr for bad usage, and
+// returns the exit status.
+int check_main(const std::vector<std::string>& arguments);
+
+}  // namespace rowcard
