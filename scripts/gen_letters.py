@@ -49,14 +49,14 @@ def main():
         match = re.match(r"LATIN (?:SMALL|CAPITAL) (?:LETTER|LIGATURE) ([A-Z]{1,3})(?: WITH .*)?$", name)
         if match:
             letters = match.group(1)
+            # Of the longer names only the digraphs spell their sound: 'ETH' or 'ENG' do not.
+            if len(letters) > 1 and (letters not in ("AE", "OE", "IJ") or " WITH " in name):
+                return None
         elif name.endswith("LETTER SHARP S"):
             letters = "SS"
         elif re.match(r"LATIN (?:SMALL|CAPITAL) LETTER DOTLESS [IJ]$", name):
             letters = name[-1]
         else:
-            return None
-        # Of the longer names only the digraphs spell their sound: 'ETH' or 'ENG' do not.
-        if len(letters) > 1 and (letters not in ("AE", "OE", "IJ") or " WITH " in name):
             return None
         return letters.lower() if small else letters
 
