@@ -407,8 +407,7 @@ int prepare(const prep_options& options) {
 int run_prep(const std::vector<std::string>& arguments) {
     prep_options options;
     if (const std::string wrong = parse_arguments(arguments, options); !wrong.empty()) {
-        complain(wrong);
-        std::fprintf(stderr, "%.*s\n", static_cast<int>(USAGE.size()), USAGE.data());
+        complain(wrong + "; see rowcard-prep --help");
         return PREP_USAGE;
     }
     if (options.help) {

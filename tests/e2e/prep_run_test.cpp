@@ -2,15 +2,14 @@
 // what each leaves on disk, and a started folder that rowcard converts at once.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "e2e/fixture.hpp"
 #include "support/files.hpp"
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
 
 namespace rowcard {
 namespace {
@@ -45,7 +44,11 @@ protected:
         fs::remove(err_file);
         return status;
     }
-    int prep(const std::string& arguments) { return run(PREP_BINARY, arguments); }
+    // rowcard-prep lies beside rowcard: on Windows it is found there at run time.
+    int prep(const std::string& arguments) {
+        return run((fs::path(testing::rowcard_binary()).parent_path() / fs::path(PREP_BINARY).filename()).string(),
+                   arguments);
+    }
 
     // The names in `folder`, sorted, one per line.
     std::string listing(const fs::path& folder) {
@@ -67,6 +70,7 @@ TEST_F(Prep, BadUsageIsStatus64WithOneLine) {
         EXPECT_EQ(prep(arguments), 64) << arguments;
         EXPECT_EQ(out, "");
         EXPECT_EQ(err.rfind("rowcard-prep: ", 0), 0u) << err;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
     }
     EXPECT_EQ(prep("--version"), 0);
     EXPECT_EQ(out.rfind("rowcard-prep ", 0), 0u);
@@ -87,7 +91,7 @@ TEST_F(Prep, StartsAFolderThatRowcardConvertsAtOnce) {
     EXPECT_EQ(listing(root), "cards.csv\nexport.csv\nmaster.vcf\nrowcard.ini\n");
     EXPECT_EQ(read_file(root / "cards.csv"), "Last Name;First Name;Mobile Phone\r\nNov\xE1k;Jan;+420 777 1\r\n");
     EXPECT_NE(out.find("1 rows"), std::string::npos) << out;
-    ASSERT_EQ(run(ROWCARD_BINARY, ""), 0);
+    ASSERT_EQ(run(testing::rowcard_binary(), ""), 0);
     EXPECT_EQ(read_file(root / "cards.vcf"),
               "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Novak;Jan;;;\r\nFN:Jan Novak\r\nTEL;TYPE=CELL:+420 777 1\r\n"
               "END:VCARD\r\n\r\n");
