@@ -24,6 +24,9 @@ enum class role {
     phone, email, street, city, region, postal, country, address, note
 };
 
+// Digits of a Google field number read: more would only overflow, and no export has them.
+constexpr std::size_t NUMBER_DIGITS = 6;
+
 // Which address a column belongs to; a Google export numbers its addresses.
 enum : int { ANY_PLACE = 0, HOME = 1, WORK = 2, OTHER = 3, NUMBERED = 10 };
 
@@ -171,7 +174,7 @@ recognised_column recognise(std::string_view key) {
         std::string(key.substr(0, digit)) + "#" + std::string(after == std::string_view::npos ? "" : key.substr(after));
     for (const known_header& known : NUMBERED_KNOWN) {
         if (known.key == pattern) {
-            const int number = std::stoi(std::string(key.substr(digit, std::min<std::size_t>(after - digit, 6))));
+            const int number = std::stoi(std::string(key.substr(digit, std::min(after - digit, NUMBER_DIGITS))));
             return {true, known.what, NUMBERED + number};
         }
     }
