@@ -49,7 +49,7 @@ void clean_into(std::string& value, std::string_view raw) {
     char* out = value.data();
     std::size_t count = 0;
     for (const char c : raw) {
-        const char k = CLEAN[static_cast<unsigned char>(c)];
+        const char k = clean_byte(static_cast<unsigned char>(c));
         out[count] = k;
         count += k != '\0';
     }
@@ -57,6 +57,8 @@ void clean_into(std::string& value, std::string_view raw) {
 }
 
 }  // namespace
+
+char clean_byte(unsigned char b) { return CLEAN[b]; }
 
 void transliterate(std::string& value) {
     for (char& c : value) c = FOLD[static_cast<unsigned char>(c)];

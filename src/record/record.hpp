@@ -28,6 +28,11 @@ inline bool blank(std::string_view value) { return value.empty() || value.front(
 // mandatory column is blank (empty, or starting with a space).
 bool take_record(std::string_view line, const conversion_settings& settings, record_values& values);
 
+// Returns what cleaning makes of the byte `b`: the ASCII byte a value keeps for
+// it (folded, when it is an accented letter of code page 1250), or 0 when
+// cleaning drops it. `take_record` cleans every byte through this.
+char clean_byte(unsigned char b);
+
 // Folds the accented letters of code page 1250 in `value` to plain ASCII letters.
 void transliterate(std::string& value);
 

@@ -1,0 +1,105 @@
+// rowcard-prep: turns a contacts export (quoted CSV in any common encoding) into
+// rowcard's table, and starts a folder with a rowcard.ini and a master.vcf for it.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rowcard {
+
+// Exit statuses of rowcard-prep.
+inline constexpr int PREP_DONE = 0;       // the table (and the starter files) were written
+inline constexpr int PREP_REFUSED = 1;    // nothing was written: it would harm a file, or writing failed
+inline constexpr int PREP_NO_EXPORT = 2;  // the export is missing or cannot be read
+inline constexpr int PREP_USAGE = 64;     // the command line is wrong
+
+// How an export's bytes stand for characters.
+enum class export_encoding { utf8, utf8_signed, utf16le, utf16be, cp1250 };
+
+// One kind of change made to the values: how many values it touched, and the
+// export lines of the first few of them.
+struct change_tally {
+    std::size_t count = 0;
+    std::vector<std::size_t> lines;  // the first few lines, each once
+    bool more_lines = false;         // lines beyond those were touched too
+};
+
+// Everything reading an export changed, kind by kind.
+struct export_changes {
+    change_tally invalid;       // byte sequences the encoding does not allow, dropped
+    change_tally spaces;        // values whose line breaks, tabs or other spaces became plain spaces
+    change_tally separators;    // values holding the table's separator, made a space
+    change_tally list_items;    // items after the first of a ' ::: ' list, dropped (one per item)
+    change_tally base_letters;  // values with letters written as their Latin base letter
+    change_tally dropped;       // values that lost signs, emoji, other scripts or control bytes
+    change_tally extra_fields;  // records with fields beyond the header's, which were dropped
+    std::size_t unterminated_quote = 0;  // line where a quote that never closes opened; 0: none
+};
+
+// What the user fixed on the command line; unset means detect it.
+struct export_reading {
+    std::optional<export_encoding> encoding;
+    std::optional<char> separator;
+};
+
+// An export read and cleaned into table lines.
+struct export_result {
+    export_encoding encoding = export_encoding::utf8;
+    char separator = ',';              // the export's separator
+    std::vector<std::string> header;   // every header value, cleaned
+    std::vector<bool> filled;          // per column: some record holds a value there
+    std::size_t records = 0;           // records after the header
+    std::string table;                 // the header and records, kept columns only, each line ending in a line feed
+    export_changes changes;
+};
+
+// Reads the export `bytes`: detects what `how` leaves open, splits the fields
+// (quotes, doubled quotes, separators and line breaks inside quotes), and
+// cleans each value for rowcard with `table_separator` between the columns
+// that `keep` marks (all when `keep` is empty). Empty lines are no records; a
+// record with fewer fields than the header gets empty values. Empty input
+// gives no header and an empty table.
+export_result read_export(std::string_view bytes, const export_reading& how, char table_separator,
+                          const std::vector<bool>& keep = {});
+
+// The two starter files for a table of `header` columns, and what they used.
+struct starter_files {
+    std::string settings;                 // rowcard.ini: the table's name, ';', one column line each
+    std::string master;                   // master.vcf: one vCard 3.0 card, lines ending in a line feed
+    std::vector<std::string> recognised;  // the placeholders the card uses
+};
+
+// Returns the starter files for the table `table_name` whose columns are the
+// cleaned `header` values (at most MAX_COLUMNS): each column is named by its
+// header in braces, upper case, at most NAME_LEN bytes and unique; the card
+// uses the columns whose headers it recognises, and the first column for the
+// name when it recognises no name column.
+starter_files make_starter(const std::vector<std::string>& header, std::string_view table_name);
+
+// Returns which of the export's columns go into a table that starter files
+// describe: all of them while they fit in MAX_COLUMNS; beyond that the columns
+// that the card uses or that hold some value, and of those the first ones.
+std::vector<bool> columns_to_keep(const export_result& read);
+
+// Returns the character that the code page 1250 byte `b` stands for; 0 for
+// the five bytes the code page leaves undefined. (Generated from Unicode's data.)
+char32_t cp1250_char(unsigned char b);
+
+// Returns the plain ASCII spelling of the Latin letter `c` ("l" for 'ł', "ss"
+// for 'ß'), " " for a space sign such as the no-break space, and nullptr for
+// any other character. (Generated from Unicode's decomposition data.)
+const char* plain_spelling(char32_t c);
+
+// Runs rowcard-prep on the command-line `arguments` (without the program's
+// name) and returns its exit status; the report goes to stdout, errors to stderr.
+int run_prep(const std::vector<std::string>& arguments);
+
+// On Windows, waits for Enter when this process has the console to itself, as
+// when it was started by a double-click or by a file dropped on it, so that
+// the report stays readable. Elsewhere it does nothing.
+void wait_if_own_console();
+
+}  // namespace rowcard

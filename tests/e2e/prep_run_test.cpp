@@ -1,0 +1,136 @@
+// End to end: rowcard-prep as a user runs it, in a fresh folder: the refusals,
+// what each leaves on disk, and a started folder that rowcard converts at once.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "e2e/fixture.hpp"
+#include "support/files.hpp"
+
+namespace rowcard {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::read_file;
+using testing::write_file;
+
+class Prep : public ::testing::Test {
+protected:
+    void SetUp() override { root = testing::make_scratch(); }
+    void TearDown() override { testing::remove_scratch(root); }
+
+    // Runs `program` in `root` with `arguments`; returns its exit status and
+    // keeps what it printed in `out` and `err`.
+    int run(const std::string& program, const std::string& arguments) {
+        const std::string out_file = (root / ".out").string();
+        const std::string err_file = (root / ".err").string();
+#ifdef _WIN32
+        const std::string command = "cd /d \"" + root.string() + "\" && \"" + program + "\" " + arguments + " >\"" +
+                                    out_file + "\" 2>\"" + err_file + "\" <NUL";
+        const int status = std::system(("\"" + command + "\"").c_str());
+#else
+        const std::string command = "cd '" + root.string() + "' && '" + program + "' " + arguments + " >'" +
+                                    out_file + "' 2>'" + err_file + "' </dev/null";
+        const int raw = std::system(command.c_str());
+        const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+#endif
+        out = read_file(out_file);
+        err = read_file(err_file);
+        fs::remove(out_file);
+        fs::remove(err_file);
+        return status;
+    }
+    // rowcard-prep lies beside rowcard: on Windows it is found there at run time.
+    int prep(const std::string& arguments) {
+        return run((fs::path(testing::rowcard_binary()).parent_path() / fs::path(PREP_BINARY).filename()).string(),
+                   arguments);
+    }
+
+    // The names in `folder`, sorted, one per line.
+    std::string listing(const fs::path& folder) {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        std::string text;
+        for (const std::string& name : names) text += name + "\n";
+        return text;
+    }
+
+    fs::path root;
+    std::string out;
+    std::string err;
+};
+
+TEST_F(Prep, BadUsageIsStatus64WithOneLine) {
+    for (const char* arguments : {"", "--encoding latin9 x.csv", "--separator ab x.csv", "--bogus x.csv", "a b c"}) {
+        EXPECT_EQ(prep(arguments), 64) << arguments;
+        EXPECT_EQ(out, "");
+        EXPECT_EQ(err.rfind("rowcard-prep: ", 0), 0u) << err;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    }
+    EXPECT_EQ(prep("--version"), 0);
+    EXPECT_EQ(out.rfind("rowcard-prep ", 0), 0u);
+}
+
+TEST_F(Prep, MissingOrUnreadableExportIsStatus2) {
+    EXPECT_EQ(prep("nothing.csv"), 2);
+    fs::create_directory(root / "folder.csv");
+    EXPECT_EQ(prep("folder.csv"), 2);
+    EXPECT_NE(err.find("folder.csv"), std::string::npos);
+    EXPECT_EQ(listing(root), "folder.csv\n");
+}
+
+TEST_F(Prep, StartsAFolderThatRowcardConvertsAtOnce) {
+    write_file(root / "export.csv", "Last Name,First Name,Mobile Phone\n\"Nov\xC3\xA1k\",\"Jan\",\"+420 777 1\"\n");
+    ASSERT_EQ(prep("export.csv"), 0) << err;
+    EXPECT_EQ(err, "");
+    EXPECT_EQ(listing(root), "cards.csv\nexport.csv\nmaster.vcf\nrowcard.ini\n");
+    EXPECT_EQ(read_file(root / "cards.csv"), "Last Name;First Name;Mobile Phone\r\nNov\xE1k;Jan;+420 777 1\r\n");
+    EXPECT_NE(out.find("1 rows"), std::string::npos) << out;
+    ASSERT_EQ(run(testing::rowcard_binary(), ""), 0);
+    EXPECT_EQ(read_file(root / "cards.vcf"),
+              "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Novak;Jan;;;\r\nFN:Jan Novak\r\nTEL;TYPE=CELL:+420 777 1\r\n"
+              "END:VCARD\r\n\r\n");
+}
+
+TEST_F(Prep, RefusesToReplaceATableWithoutForce) {
+    write_file(root / "export.csv", "a,b\n1,2\n");
+    write_file(root / "cards.csv", "old\n");
+    write_file(root / "rowcard.ini", "cards.csv\n;\n{A}\n");
+    EXPECT_EQ(prep("export.csv"), 1);
+    EXPECT_NE(err.find("--force"), std::string::npos) << err;
+    EXPECT_EQ(read_file(root / "cards.csv"), "old\n");
+    EXPECT_EQ(prep("--force export.csv"), 0) << err;
+    EXPECT_EQ(read_file(root / "cards.csv"), "a;b\r\n1;2\r\n");
+    // Neither starter file is written beside an existing rowcard.ini, and no temporary file stays.
+    EXPECT_EQ(listing(root), "cards.csv\nexport.csv\nrowcard.ini\n");
+}
+
+TEST_F(Prep, NeverWritesOverTheExport) {
+    // With only a master.vcf, rowcard's own default table, import.csv, is the target.
+    write_file(root / "master.vcf", "X\n");
+    write_file(root / "import.csv", "a,b\n1,2\n");
+    EXPECT_EQ(prep("--force import.csv"), 1);
+    EXPECT_NE(err.find("export itself"), std::string::npos) << err;
+    EXPECT_EQ(read_file(root / "import.csv"), "a,b\n1,2\n");
+#ifndef _WIN32
+    // The same export reached through a link from another folder.
+    fs::create_directory(root / "elsewhere");
+    fs::create_symlink(root / "import.csv", root / "elsewhere" / "export.csv");
+    EXPECT_EQ(prep("--force elsewhere/export.csv ."), 1);
+    EXPECT_EQ(read_file(root / "import.csv"), "a,b\n1,2\n");
+#endif
+    // With only one of the two files, it writes neither and says so.
+    write_file(root / "other.csv", "a;b\n1;2\n");
+    EXPECT_EQ(prep("--force other.csv"), 0) << err;
+    EXPECT_EQ(read_file(root / "import.csv"), "a,b\r\n1,2\r\n");
+    EXPECT_NE(out.find("Wrote no rowcard.ini or master.vcf"), std::string::npos) << out;
+    EXPECT_FALSE(fs::exists(root / "rowcard.ini"));
+}
+
+}  // namespace
+}  // namespace rowcard
