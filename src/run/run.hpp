@@ -13,8 +13,13 @@ inline constexpr int STATUS_NO_TEMPLATE = 3;    // the template could not be ope
 inline constexpr int STATUS_READ_ERROR = 4;     // a read error ended an input early
 inline constexpr int STATUS_WRITE_FAILED = 255; // writing or closing the output failed
 
+// How the template is read for each card: in batches where the system allows
+// it, or always with one plain call per step. Both give the same cards and
+// status; the tool always asks for batches, and the tests run both.
+enum class template_reads { batched, plain };
+
 // Converts the table named by "rowcard.ini" (or "import.csv") in the working
 // directory into cards and returns the exit status. Prints nothing.
-int run_conversion();
+int run_conversion(template_reads reads = template_reads::batched);
 
 }  // namespace rowcard
