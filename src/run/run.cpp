@@ -68,20 +68,20 @@ struct card_buffers {
     text_reader master;  // the template, opened afresh for every card
     std::string line;    // the template line being filled
     fill_buffers fill;
+    fill_plans plans;    // how each template line fills, worked out once
     read_batch batch;    // templates read ahead, one per record of `waiting`
     std::array<record_values, BATCH_READS> waiting;
 };
 
 // Fills and writes the lines of the template open in `master`, then the line
 // feed that ends the card, and closes the template.
-void write_lines(text_writer& output, const conversion_settings& settings, const record_values& values,
-                 card_buffers& card, run_faults& faults) {
+void write_lines(text_writer& output, const record_values& values, card_buffers& card, run_faults& faults) {
     text_reader& master = card.master;
     skip_signature(master);
     // Once a write has failed nothing more reaches the output: filling the
     // rest of a runaway template would only burn time.
-    while (!output.failed && read_line(master, card.line)) {
-        fill_line(card.line, settings.columns, values, card.fill);
+    for (std::size_t index = 0; !output.failed && read_line(master, card.line); ++index) {
+        fill_planned(card.line, index, values, card.plans, card.fill);
         write_text(output, card.line);
     }
     faults.read_error |= master.failed;
@@ -91,10 +91,9 @@ void write_lines(text_writer& output, const conversion_settings& settings, const
 
 // Writes one card, opening and reading the template with plain calls. A
 // template that cannot be opened gives the line feed alone.
-void write_card(text_writer& output, const conversion_settings& settings, const record_values& values,
-                card_buffers& card, run_faults& faults) {
+void write_card(text_writer& output, const record_values& values, card_buffers& card, run_faults& faults) {
     if (open_for_reading(card.master, TEMPLATE_NAME)) {
-        write_lines(output, settings, values, card, faults);
+        write_lines(output, values, card, faults);
     } else {
         faults.no_template = true;
         write_text(output, "\n");
@@ -104,16 +103,15 @@ void write_card(text_writer& output, const conversion_settings& settings, const 
 // Reads the template for every waiting record in one batch and writes their
 // cards in order. A card whose read the batch could not vouch for is read
 // again with plain calls, which decide what it gets.
-void write_waiting(text_writer& output, const conversion_settings& settings, card_buffers& card,
-                   run_faults& faults) {
+void write_waiting(text_writer& output, card_buffers& card, run_faults& faults) {
     read_batch& batch = card.batch;
     run_reads(batch);
     for (std::size_t i = 0; i < batch.queued; ++i) {
         if (batch.whole[i]) {
             read_from_bytes(card.master, read_result(batch, i));
-            write_lines(output, settings, card.waiting[i], card, faults);
+            write_lines(output, card.waiting[i], card, faults);
         } else {
-            write_card(output, settings, card.waiting[i], card, faults);
+            write_card(output, card.waiting[i], card, faults);
         }
     }
     batch.queued = 0;
@@ -161,6 +159,7 @@ int run_conversion(template_reads reads) {
     // a read that finds it otherwise is not trusted to be whole (see refill).
     auto card = std::make_unique<card_buffers>();
     card->master.whole_size = whole_read_size(TEMPLATE_NAME);
+    prepare_plans(card->plans, settings.columns);
     read_batch& batch = card->batch;
     if (reads == template_reads::batched) start_batches(batch, TEMPLATE_NAME, card->master.whole_size);
     while (!output.failed && read_line(table, line)) {
@@ -169,13 +168,13 @@ int run_conversion(template_reads reads) {
         record_values& values = card->waiting[batch.ring != nullptr ? batch.queued : 0];
         if (!take_record(line, settings, values)) continue;
         if (batch.ring == nullptr) {
-            write_card(output, settings, values, *card, faults);
+            write_card(output, values, *card, faults);
             continue;
         }
         queue_read(batch);
-        if (batch.queued == BATCH_READS) write_waiting(output, settings, *card, faults);
+        if (batch.queued == BATCH_READS) write_waiting(output, *card, faults);
     }
-    write_waiting(output, settings, *card, faults);
+    write_waiting(output, *card, faults);
     end_batches(batch);
     faults.read_error |= table.failed;
     close_reader(table);
