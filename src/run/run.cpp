@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "config/config.hpp"
 #include "record/record.hpp"
@@ -69,20 +70,52 @@ struct card_buffers {
     std::string line;    // the template line being filled
     fill_buffers fill;
     fill_plans plans;    // how each template line fills, worked out once
+    // The last template read whole, and its lines as `read_line` gave them:
+    // a card whose template reads the same bytes takes these lines at once.
+    std::string master_bytes;
+    std::vector<std::string> master_lines;
     read_batch batch;    // templates read ahead, one per record of `waiting`
     std::array<record_values, BATCH_READS> waiting;
 };
+
+// Returns the lines of the template open in `card.master` when its first read
+// held all of it, reusing those of the last card when the bytes are the same;
+// null when the template must be read line by line.
+const std::vector<std::string>* whole_template(card_buffers& card) {
+    const text_reader& master = card.master;
+    if (!master.at_end || master.failed || master.next != 0) return nullptr;
+    const std::string_view bytes(master.block.data(), master.end);
+    if (bytes != card.master_bytes || card.master_lines.empty()) {
+        card.master_bytes.assign(bytes);
+        card.master_lines.clear();
+        text_reader copy;
+        read_from_bytes(copy, bytes);
+        skip_signature(copy);
+        std::string line;
+        while (read_line(copy, line)) card.master_lines.push_back(line);
+        // An empty template has no lines to reuse; it is read each time, at no cost.
+    }
+    return &card.master_lines;
+}
 
 // Fills and writes the lines of the template open in `master`, then the line
 // feed that ends the card, and closes the template.
 void write_lines(text_writer& output, const record_values& values, card_buffers& card, run_faults& faults) {
     text_reader& master = card.master;
-    skip_signature(master);
     // Once a write has failed nothing more reaches the output: filling the
     // rest of a runaway template would only burn time.
-    for (std::size_t index = 0; !output.failed && read_line(master, card.line); ++index) {
-        fill_planned(card.line, index, values, card.plans, card.fill);
-        write_text(output, card.line);
+    if (const std::vector<std::string>* lines = whole_template(card)) {
+        for (std::size_t index = 0; !output.failed && index < lines->size(); ++index) {
+            card.line.assign((*lines)[index]);
+            fill_planned(card.line, index, values, card.plans, card.fill);
+            write_text(output, card.line);
+        }
+    } else {
+        skip_signature(master);
+        for (std::size_t index = 0; !output.failed && read_line(master, card.line); ++index) {
+            fill_planned(card.line, index, values, card.plans, card.fill);
+            write_text(output, card.line);
+        }
     }
     faults.read_error |= master.failed;
     close_reader(master);

@@ -346,14 +346,17 @@ bool behaves_as_marker(std::string_view fill, const plan_piece& piece, const fil
     if (!piece.left_safe && plans.inner_or_last[first]) return false;
     if (!piece.right_safe && plans.first_or_inner[last]) return false;
     if (!piece.right_no_start && word_number(fill.back()) != 0) return false;
-    // The names searched after it went in: later columns, and its own after a word.
-    std::uint64_t candidates = 0;
-    for (const char c : fill) candidates |= plans.first_of[UPPER[static_cast<unsigned char>(c)]];
-    candidates &= columns_from(piece.word != 0 ? piece.column : piece.column + 1);
-    while (candidates != 0) {
-        const auto q = static_cast<std::size_t>(std::countr_zero(candidates));
-        if (find_upper(fill, plans.columns[q].name, 0) != NOT_FOUND) return false;
-        candidates &= candidates - 1;
+    // The names searched after it went in: later columns, and its own after a
+    // word. Each is tried only where its first byte stands, early enough.
+    const std::uint64_t searched = columns_from(piece.word != 0 ? piece.column : piece.column + 1);
+    if (searched == 0 || fill.size() < plans.shortest_name) return true;
+    for (std::size_t at = 0; at + plans.shortest_name <= fill.size(); ++at) {
+        std::uint64_t candidates = plans.first_of[UPPER[static_cast<unsigned char>(fill[at])]] & searched;
+        while (candidates != 0) {
+            const std::string& name = plans.columns[static_cast<std::size_t>(std::countr_zero(candidates))].name;
+            if (name.size() <= fill.size() - at && matches_at(fill, at, name)) return false;
+            candidates &= candidates - 1;
+        }
     }
     return true;
 }
@@ -369,6 +372,7 @@ void prepare_plans(fill_plans& plans, const std::vector<column_spec>& columns) {
     plans.inner_or_last.fill(false);
     plans.first_or_inner.fill(false);
     plans.first_of.fill(0);
+    plans.shortest_name = 0;
     if (!plans.usable) return;
     for (std::size_t q = 0; q < columns.size(); ++q) {
         const std::string& name = columns[q].name;
@@ -382,6 +386,7 @@ void prepare_plans(fill_plans& plans, const std::vector<column_spec>& columns) {
         const auto first = static_cast<unsigned char>(name.front());
         plans.starts_name[first] = true;
         plans.first_of[first] |= std::uint64_t{1} << q;
+        if (plans.shortest_name == 0 || name.size() < plans.shortest_name) plans.shortest_name = name.size();
     }
 }
 
