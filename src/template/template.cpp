@@ -408,7 +408,10 @@ bool fill_planned(std::string& line, std::size_t index, const record_values& val
     }
     buffers.bounded = false;
     if (plan.pieces.empty()) return true;
-    plans.fills.clear();
+    // Built aside, so that a value found unfit leaves the line as it was read.
+    std::string& built = plans.built;
+    built.clear();
+    const std::string_view key = plan.key;
     for (const plan_piece& piece : plan.pieces) {
         const std::string_view value =
             piece.column < values.size() ? std::string_view(values[piece.column]) : std::string_view();
@@ -417,15 +420,8 @@ bool fill_planned(std::string& line, std::size_t index, const record_values& val
             fill_line(line, plans.columns, values, buffers);
             return false;
         }
-        plans.fills.push_back(fill);
-    }
-    std::string& built = plans.built;
-    built.clear();
-    const std::string_view key = plan.key;
-    for (std::size_t i = 0; i < plan.pieces.size(); ++i) {
-        const plan_piece& piece = plan.pieces[i];
         built.append(key.substr(piece.text_from, piece.text_to - piece.text_from));
-        built.append(plans.fills[i]);
+        built.append(fill);
     }
     built.append(key.substr(plan.tail_from));
     line.swap(built);

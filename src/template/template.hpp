@@ -75,8 +75,7 @@ struct fill_plans {
     std::array<std::uint64_t, 256> first_of{};
     std::size_t shortest_name = 0;  // bytes of the shortest name that is not empty
     std::vector<line_plan> lines;
-    std::vector<std::string_view> fills;  // the values of the line being filled
-    std::string built;                    // the filled line, swapped into place
+    std::string built;  // the filled line, swapped into place
 };
 
 // Readies `plans` for `columns`, dropping any plans made for other columns.
