@@ -247,7 +247,11 @@ bool create_for_writing(text_writer& writer, const std::string& path) {
 void write_text(text_writer& writer, std::string_view text) {
     while (!text.empty() && !writer.failed) {
         const std::size_t feed = text.find('\n');
-        writer.block.append(text.substr(0, feed));
+        const std::string_view piece = text.substr(0, feed);
+        // Out before it would overflow, so the queue never outgrows the
+        // room reserved for it (only a line longer than that grows it).
+        if (!writer.block.empty() && writer.block.size() + piece.size() + 2 > writer.block.capacity()) flush(writer);
+        writer.block.append(piece);
         if (feed == std::string_view::npos) {
             text = {};
         } else {
