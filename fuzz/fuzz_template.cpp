@@ -1,6 +1,8 @@
 // Fuzzing template filling: columns named by configuration lines, values cleaned
 // from a table line, and any template line; filling ends within its bound, keeps
-// the line's line feeds, and ignores the letter case of the template.
+// the line's line feeds, ignores the letter case of the template, and a
+// line filled through a plan comes out as `fill_line` fills it.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -78,5 +80,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string filled_upper = upper(line);
     fill_line(filled_upper, settings.columns, values, buffers);
     require(upper(filled) == upper(filled_upper), "the template's letter case changed what was filled");
+
+    // A plan fills the line to the same bytes whether it serves or steps
+    // aside: made fresh for this line, then kept for a second record whose
+    // values are the first record's reversed.
+    fill_plans plans;
+    prepare_plans(plans, settings.columns);
+    for (int record = 0; record < 2; ++record) {
+        std::string by_fill = line;
+        fill_line(by_fill, settings.columns, values, buffers);
+        std::string by_plan = line;
+        fill_planned(by_plan, 0, values, plans, buffers);
+        require(by_plan == by_fill, "a plan filled a line otherwise than fill_line");
+        std::reverse(values.begin(), values.end());
+    }
     return 0;
 }

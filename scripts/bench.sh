@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Times rowcard against the I/O floor on a generated table of ROWS rows (default
-# 200000), times rowcard-check against rowcard on it, and reports rowcard's peak
-# memory at ROWS and at ROWS/10.
+# Times rowcard against the I/O floors on a generated table of ROWS rows
+# (default 200000) and reports rowcard's peak memory at ROWS and at ROWS/10.
+# Where rowcard batches its template reads (io_uring), it is timed against the
+# batched floor, and the same tool forced to plain reads against the classic
+# floor; elsewhere rowcard itself runs plain against the classic floor.
+# rowcard-check is timed against rowcard on the same folder.
 # Usage: scripts/bench.sh [ROWS]
 #   RUNS=N        runs of each program (default 7)
-#   ROWCARD=path  time another rowcard binary, an older build say, against the same floor
+#   ROWCARD=path  time another rowcard binary, an older build say, against the same floors
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,6 +29,11 @@ rowcard=$(realpath "${ROWCARD:-$build/rowcard}")
 floor=$PWD/$build/bench/rowcard_io_floor
 check=$PWD/$build/rowcard-check
 data=$PWD/$build/bench-data
+# The plain-read build exists only where batching is built in.
+plain=""
+if cmake --build --preset default --target rowcard_plain >/dev/null 2>&1; then
+  plain=$PWD/$build/tests/rowcard_plain
+fi
 
 # Writes the table of $1 rows into $data/$1 unless it is there already.
 generate() {
@@ -63,47 +71,71 @@ generate "$rows"
 generate "$((rows / 10))"
 cd "$data/$rows"
 
-# Runs the two in turn, so that a busy machine slows both alike; each starts
-# with no output file, as a first conversion does.
-rowcard_times=()
-floor_times=()
-rowcard_cpu=$(mktemp)
-floor_cpu=$(mktemp)
-trap 'rm -f "$rowcard_cpu" "$floor_cpu"' EXIT
-for ((i = 0; i < runs; i++)); do
-  rm -f contacts.vcf floor.vcf
-  rowcard_times+=("$(cpu_log=$rowcard_cpu seconds "$rowcard")")
-  rm -f contacts.vcf floor.vcf
-  floor_times+=("$(cpu_log=$floor_cpu seconds "$floor" contacts.csv master.vcf floor.vcf)")
+# The programs timed, each "label|command", and the floor each one is held to.
+if [[ -n $plain ]]; then
+  programs=("rowcard|$rowcard" "batched floor|$floor batched contacts.csv master.vcf floor.vcf ; 2"
+            "rowcard, plain reads|$plain" "classic floor|$floor classic contacts.csv master.vcf floor.vcf ; 2")
+  pairs=("rowcard|batched floor" "rowcard, plain reads|classic floor")
+else
+  programs=("rowcard|$rowcard" "classic floor|$floor classic contacts.csv master.vcf floor.vcf ; 2")
+  pairs=("rowcard|classic floor")
+fi
+
+# Runs every program in turn, round after round, so that a busy machine slows
+# all alike; each starts with no output file, as a first conversion does.
+declare -A times cpu_logs
+for entry in "${programs[@]}"; do
+  cpu_logs[${entry%%|*}]=$(mktemp)
 done
-rowcard_median=$(printf '%s\n' "${rowcard_times[@]}" | median)
-floor_median=$(printf '%s\n' "${floor_times[@]}" | median)
+trap 'rm -f "${cpu_logs[@]}"' EXIT
+for ((i = 0; i < runs; i++)); do
+  for entry in "${programs[@]}"; do
+    label=${entry%%|*}
+    read -r -a command <<<"${entry#*|}"
+    rm -f contacts.vcf floor.vcf
+    times[$label]+="$(cpu_log=${cpu_logs[$label]} seconds "${command[@]}") "
+  done
+done
 
 echo "rows:            $rows ($runs runs each, $(nproc) cores)"
-echo "rowcard median:  $rowcard_median s   (runs: ${rowcard_times[*]})"
-echo "floor median:    $floor_median s   (runs: ${floor_times[*]})"
-awk -v r="$rowcard_median" -v f="$floor_median" -v n="$rows" 'BEGIN {
-  printf "ratio:           %.2f (target at most 1.3)\n", r / f
-  printf "difference:      %.3f us per row\n", (r - f) / n * 1e6
-}'
-awk -v r="$(cpu_median "$rowcard_cpu")" -v f="$(cpu_median "$floor_cpu")" 'BEGIN {
-  printf "processor time:  rowcard %.2f s, floor %.2f s (median user + system", r, f
-  if (f > 0) printf "; ratio %.2f", r / f
-  print ")"
-}'
+declare -A medians
+for entry in "${programs[@]}"; do
+  label=${entry%%|*}
+  medians[$label]=$(printf '%s\n' ${times[$label]} | median)
+  printf '%-22s median %s s, processor %.3f s   (runs: %s)\n' "$label:" "${medians[$label]}" \
+    "$(cpu_median "${cpu_logs[$label]}")" "${times[$label]% }"
+done
+for pair in "${pairs[@]}"; do
+  tool=${pair%%|*}
+  base=${pair#*|}
+  target=1.3
+  [[ $base == "classic floor" ]] && target=1.1
+  awk -v r="${medians[$tool]}" -v f="${medians[$base]}" -v n="$rows" -v t="$tool" -v b="$base" -v g="$target" 'BEGIN {
+    printf "ratio:           %s to %s %.2f (target at most %s), %.3f us per row more\n", t, b, r / f, g, (r - f) / n * 1e6
+  }'
+done
+if [[ -n $plain ]]; then
+  rm -f contacts.vcf && "$rowcard" && mv contacts.vcf batched.vcf && "$plain"
+  if cmp -s contacts.vcf batched.vcf; then
+    echo "output:          the same bytes with batched and with plain reads"
+  else
+    echo "output:          DIFFERS between batched and plain reads" >&2
+    exit 1
+  fi
+  rm -f batched.vcf
+fi
 # rowcard-check reads the same folder and writes nothing; its exit status (1
 # when it finds problems) is no failure here.
 check_times=()
 check_cpu=$(mktemp)
-trap 'rm -f "$rowcard_cpu" "$floor_cpu" "$check_cpu"' EXIT
+trap 'rm -f "${cpu_logs[@]}" "$check_cpu"' EXIT
 for ((i = 0; i < runs; i++)); do
   check_times+=("$(cpu_log=$check_cpu seconds "$check" || true)")
 done
 check_median=$(printf '%s\n' "${check_times[@]}" | median)
-awk -v c="$check_median" -v r="$rowcard_median" 'BEGIN {
+awk -v c="$check_median" -v r="${medians[rowcard]}" 'BEGIN {
   printf "rowcard-check:   %.4f s median; %.2f times rowcard (target at most 3)\n", c, c / r
 }'
-
 big=$(peak_kib "$data/$rows")
 small=$(peak_kib "$data/$((rows / 10))")
 awk -v b="$big" -v s="$small" -v n="$rows" -v m="$((rows / 10))" 'BEGIN {

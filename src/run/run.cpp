@@ -2,9 +2,12 @@
 // record of the table into a card and turns what went wrong into the exit status.
 #include "run/run.hpp"
 
+#include <array>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "config/config.hpp"
 #include "record/record.hpp"
@@ -54,32 +57,90 @@ struct card_buffers {
     text_reader master;  // the template, opened afresh for every card
     std::string line;    // the template line being filled
     fill_buffers fill;
+    fill_plans plans;    // how each template line fills, worked out once
+    // The last template read whole, and its lines as `read_line` gave them:
+    // a card whose template reads the same bytes takes these lines at once.
+    std::string master_bytes;
+    std::vector<std::string> master_lines;
+    read_batch batch;    // templates read ahead, one per record of `waiting`
+    std::array<record_values, BATCH_READS> waiting;
 };
 
-// Writes one card: the template's lines filled with `values`, then the line feed
-// that ends the card. A template that cannot be opened gives the line feed alone.
-void write_card(text_writer& output, const conversion_settings& settings, const record_values& values,
-                card_buffers& card, run_faults& faults) {
+// Returns the lines of the template open in `card.master` when its first read
+// held all of it, reusing those of the last card when the bytes are the same;
+// null when the template must be read line by line.
+const std::vector<std::string>* whole_template(card_buffers& card) {
+    const text_reader& master = card.master;
+    if (!master.at_end || master.failed || master.next != 0) return nullptr;
+    const std::string_view bytes(master.block.data(), master.end);
+    if (bytes != card.master_bytes || card.master_lines.empty()) {
+        card.master_bytes.assign(bytes);
+        card.master_lines.clear();
+        text_reader copy;
+        read_from_bytes(copy, bytes);
+        skip_signature(copy);
+        std::string line;
+        while (read_line(copy, line)) card.master_lines.push_back(line);
+        // An empty template has no lines to reuse; it is read each time, at no cost.
+    }
+    return &card.master_lines;
+}
+
+// Fills and writes the lines of the template open in `master`, then the line
+// feed that ends the card, and closes the template.
+void write_lines(text_writer& output, const record_values& values, card_buffers& card, run_faults& faults) {
     text_reader& master = card.master;
-    if (open_for_reading(master, TEMPLATE_NAME)) {
-        skip_signature(master);
-        // Once a write has failed nothing more reaches the output: filling the
-        // rest of a runaway template would only burn time.
-        while (!output.failed && read_line(master, card.line)) {
-            fill_line(card.line, settings.columns, values, card.fill);
+    // Once a write has failed nothing more reaches the output: filling the
+    // rest of a runaway template would only burn time.
+    if (const std::vector<std::string>* lines = whole_template(card)) {
+        for (std::size_t index = 0; !output.failed && index < lines->size(); ++index) {
+            card.line.assign((*lines)[index]);
+            fill_planned(card.line, index, values, card.plans, card.fill);
             write_text(output, card.line);
         }
-        faults.read_error |= master.failed;
-        close_reader(master);
+    } else {
+        skip_signature(master);
+        for (std::size_t index = 0; !output.failed && read_line(master, card.line); ++index) {
+            fill_planned(card.line, index, values, card.plans, card.fill);
+            write_text(output, card.line);
+        }
+    }
+    faults.read_error |= master.failed;
+    close_reader(master);
+    write_text(output, "\n");
+}
+
+// Writes one card, opening and reading the template with plain calls. A
+// template that cannot be opened gives the line feed alone.
+void write_card(text_writer& output, const record_values& values, card_buffers& card, run_faults& faults) {
+    if (open_for_reading(card.master, TEMPLATE_NAME)) {
+        write_lines(output, values, card, faults);
     } else {
         faults.no_template = true;
+        write_text(output, "\n");
     }
-    write_text(output, "\n");
+}
+
+// Reads the template for every waiting record in one batch and writes their
+// cards in order. A card whose read the batch could not vouch for is read
+// again with plain calls, which decide what it gets.
+void write_waiting(text_writer& output, card_buffers& card, run_faults& faults) {
+    read_batch& batch = card.batch;
+    run_reads(batch);
+    for (std::size_t i = 0; i < batch.queued; ++i) {
+        if (batch.whole[i]) {
+            read_from_bytes(card.master, read_result(batch, i));
+            write_lines(output, card.waiting[i], card, faults);
+        } else {
+            write_card(output, card.waiting[i], card, faults);
+        }
+    }
+    batch.queued = 0;
 }
 
 }  // namespace
 
-int run_conversion() {
+int run_conversion(template_reads reads) {
     conversion_settings settings;
     run_faults faults;
     faults.read_error = !read_config(settings);
@@ -93,7 +154,7 @@ int run_conversion() {
     // The table is opened before the output is created: a run that can write no
     // card (the wrong folder, say) must leave an earlier output as it was.
     text_reader table;
-    if (!open_for_reading(table, table_name)) {
+    if (!open_for_reading(table, table_name, BULK_BLOCK)) {
         faults.no_table = true;
         return status_of(faults);
     }
@@ -115,11 +176,27 @@ int run_conversion() {
 
     std::string line;
     read_line(table, line);  // the header
-    record_values values;
-    card_buffers card;
+    // The template is sized up once: the run expects it to stay as it is, and
+    // a read that finds it otherwise is not trusted to be whole (see refill).
+    auto card = std::make_unique<card_buffers>();
+    card->master.whole_size = whole_read_size(TEMPLATE_NAME);
+    prepare_plans(card->plans, settings.columns);
+    read_batch& batch = card->batch;
+    if (reads == template_reads::batched) start_batches(batch, TEMPLATE_NAME, card->master.whole_size);
     while (!output.failed && read_line(table, line)) {
-        if (take_record(line, settings, values)) write_card(output, settings, values, card, faults);
+        // While batching, each accepted record waits with its template read
+        // queued, and a full batch is written at once.
+        record_values& values = card->waiting[batch.ring != nullptr ? batch.queued : 0];
+        if (!take_record(line, settings, values)) continue;
+        if (batch.ring == nullptr) {
+            write_card(output, values, *card, faults);
+            continue;
+        }
+        queue_read(batch);
+        if (batch.queued == BATCH_READS) write_waiting(output, *card, faults);
     }
+    write_waiting(output, *card, faults);
+    end_batches(batch);
     faults.read_error |= table.failed;
     close_reader(table);
     faults.write_failed = !close_writer(output);

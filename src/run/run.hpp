@@ -16,7 +16,7 @@ inline const std::string OUTPUT_EXTENSION = ".vcf";
 // WRITE_FAILED, NO_OUTPUT, NO_TABLE, READ_ERROR, NO_TEMPLATE, DONE.
 inline constexpr int STATUS_DONE = 0;           // every accepted record was written with its template
 inline constexpr int STATUS_NO_OUTPUT = 1;      // the output could not be created, or would destroy an input
-inline constexpr int STATUS_NO_TABLE = 2;       // the table could not be opened; the output is empty
+inline constexpr int STATUS_NO_TABLE = 2;       // the table could not be opened; no output is made
 inline constexpr int STATUS_NO_TEMPLATE = 3;    // the template could not be opened for a record
 inline constexpr int STATUS_READ_ERROR = 4;     // a read error ended an input early
 inline constexpr int STATUS_WRITE_FAILED = 255; // writing or closing the output failed
@@ -40,9 +40,13 @@ bool same_file(const std::string& a, const std::string& b);
 // True when writing `output` would overwrite an input: the template, the table
 // named `table`, or the settings file, which a link could make the output.
 bool overwrites_input(const std::string& output, const std::string& table);
+// How the template is read for each card: in batches where the system allows
+// it, or always with one plain call per step. Both give the same cards and
+// status; the tool always asks for batches, and the tests run both.
+enum class template_reads { batched, plain };
 
 // Converts the table named by "rowcard.ini" (or "import.csv") in the working
 // directory into cards and returns the exit status. Prints nothing.
-int run_conversion();
+int run_conversion(template_reads reads = template_reads::batched);
 
 }  // namespace rowcard

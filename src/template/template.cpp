@@ -246,4 +246,198 @@ void find_names(std::string_view line, const std::vector<column_spec>& columns, 
     }
 }
 
+
+// ---- Plans: the filling of a template line worked out once per run ----
+//
+// A plan is made by filling the line with markers in place of values: a
+// marker matches no name and is no word digit. Real values give the same
+// result, and so the plan's layout, whenever each one behaves like a marker:
+// no name searched after it goes in lies inside it; none runs across its
+// edges (its first or last byte can be no inner byte of a name, or the
+// template byte beside it is in no name); its last byte gives no word digit to
+// a name that could start right after it; and an empty one leaves no two
+// neighbours that could join into a name or lend a digit. A template byte that
+// stands beside a value in the finished line stood there from the moment the
+// value went in, so checking the finished layout covers every step.
+
+namespace {
+
+// Marks atoms of a line being planned: template bytes carry their index in the
+// line, markers a negative number.
+using atom_tag = std::int32_t;
+
+// Returns the index of the first occurrence of `name` in `bytes` at or after
+// `from` that lies on template bytes only, or NOT_FOUND.
+std::ptrdiff_t find_unmarked(std::string_view bytes, const std::vector<atom_tag>& tags, std::string_view name,
+                             std::size_t from) {
+    for (;;) {
+        const std::ptrdiff_t at = find_upper(bytes, name, from);
+        if (at == NOT_FOUND) return NOT_FOUND;
+        const auto start = static_cast<std::size_t>(at);
+        bool clear = true;
+        for (std::size_t i = start; i < start + name.size() && clear; ++i) clear = tags[i] >= 0;
+        if (clear) return at;
+        from = start + 1;
+    }
+}
+
+// Returns the columns from `first` on, as a mask; none when `first` is past them.
+std::uint64_t columns_from(std::size_t first) { return first >= PLAN_COLUMNS ? 0 : ~std::uint64_t{0} << first; }
+
+// Works out `plan` for its key with `plans.columns`, as described above.
+// Leaves it unusable when the bound on word fills would be met.
+void make_plan(line_plan& plan, const fill_plans& plans) {
+    plan.usable = false;
+    plan.pieces.clear();
+    std::string bytes = plan.key;
+    std::vector<atom_tag> tags(bytes.size());
+    for (std::size_t i = 0; i < tags.size(); ++i) tags[i] = static_cast<atom_tag>(i);
+    struct origin {
+        std::uint32_t column;
+        std::uint32_t word;
+    };
+    std::vector<origin> origins;
+    for (std::size_t p = 0; p < plans.columns.size(); ++p) {
+        const std::string_view name = plans.columns[p].name;
+        for (std::size_t word_fills = 0;; ++word_fills) {
+            const std::ptrdiff_t found = find_unmarked(bytes, tags, name, 0);
+            if (found == NOT_FOUND) break;
+            const auto at = static_cast<std::size_t>(found);
+            const std::size_t word = at > 0 && tags[at - 1] >= 0 ? word_number(bytes[at - 1]) : 0;
+            if (word != 0 && word_fills == LINE_LEN) return;
+            const std::size_t start = word != 0 ? at - 1 : at;
+            const std::size_t end = at + name.size();
+            bytes.replace(start, end - start, 1, '\0');
+            tags.erase(tags.begin() + static_cast<std::ptrdiff_t>(start + 1),
+                       tags.begin() + static_cast<std::ptrdiff_t>(end));
+            tags[start] = -1 - static_cast<atom_tag>(origins.size());
+            origins.push_back({static_cast<std::uint32_t>(p), static_cast<std::uint32_t>(word)});
+            if (word == 0) break;
+        }
+    }
+    // The finished layout: each marker with the template bytes before it.
+    auto upper_at = [&](std::size_t i) { return UPPER[static_cast<unsigned char>(bytes[i])]; };
+    std::uint32_t text_from = 0;
+    for (std::size_t i = 0; i < tags.size(); ++i) {
+        if (tags[i] >= 0) continue;
+        plan_piece piece;
+        piece.text_from = text_from;
+        piece.text_to = i > 0 && tags[i - 1] >= 0 ? static_cast<std::uint32_t>(tags[i - 1] + 1) : text_from;
+        const origin& from = origins[static_cast<std::size_t>(-1 - tags[i])];
+        piece.column = from.column;
+        piece.word = from.word;
+        const bool left_edge = i == 0;
+        const bool left_template = !left_edge && tags[i - 1] >= 0;
+        const bool right_edge = i + 1 == tags.size();
+        const bool right_template = !right_edge && tags[i + 1] >= 0;
+        const bool left_breaker = left_template && !plans.in_name[upper_at(i - 1)];
+        const bool right_breaker = right_template && !plans.in_name[upper_at(i + 1)];
+        piece.left_safe = left_edge || left_breaker;
+        piece.right_safe = right_edge || right_breaker;
+        piece.right_no_start = right_edge || (right_template && !plans.starts_name[upper_at(i + 1)]);
+        const bool left_digit = left_template && word_number(bytes[i - 1]) != 0;
+        piece.empty_ok = (left_edge || left_template) && (right_edge || right_template) &&
+                         (piece.left_safe || piece.right_safe) && (left_edge || piece.right_no_start || !left_digit);
+        plan.pieces.push_back(piece);
+        // The next run of template bytes starts beside this marker; after
+        // the last marker of the line there is none.
+        text_from = right_template ? static_cast<std::uint32_t>(tags[i + 1])
+                    : right_edge   ? static_cast<std::uint32_t>(plan.key.size())
+                                   : piece.text_to;
+    }
+    plan.tail_from = text_from;
+    plan.usable = true;
+}
+
+// True when `fill`, put in for column `column` (a word of it when `word`),
+// behaves like the plan's marker in the place of `piece`.
+bool behaves_as_marker(std::string_view fill, const plan_piece& piece, const fill_plans& plans) {
+    if (fill.empty()) return piece.empty_ok;
+    const unsigned char first = UPPER[static_cast<unsigned char>(fill.front())];
+    const unsigned char last = UPPER[static_cast<unsigned char>(fill.back())];
+    if (!piece.left_safe && plans.inner_or_last[first]) return false;
+    if (!piece.right_safe && plans.first_or_inner[last]) return false;
+    if (!piece.right_no_start && word_number(fill.back()) != 0) return false;
+    // The names searched after it went in: later columns, and its own after a
+    // word. Each is tried only where its first byte stands, early enough.
+    const std::uint64_t searched = columns_from(piece.word != 0 ? piece.column : piece.column + 1);
+    if (searched == 0 || fill.size() < plans.shortest_name) return true;
+    for (std::size_t at = 0; at + plans.shortest_name <= fill.size(); ++at) {
+        std::uint64_t candidates = plans.first_of[UPPER[static_cast<unsigned char>(fill[at])]] & searched;
+        while (candidates != 0) {
+            const std::string& name = plans.columns[static_cast<std::size_t>(std::countr_zero(candidates))].name;
+            if (name.size() <= fill.size() - at && matches_at(fill, at, name)) return false;
+            candidates &= candidates - 1;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+void prepare_plans(fill_plans& plans, const std::vector<column_spec>& columns) {
+    plans.columns = columns;
+    plans.lines.clear();
+    plans.usable = columns.size() <= PLAN_COLUMNS;
+    plans.in_name.fill(false);
+    plans.starts_name.fill(false);
+    plans.inner_or_last.fill(false);
+    plans.first_or_inner.fill(false);
+    plans.first_of.fill(0);
+    plans.shortest_name = 0;
+    if (!plans.usable) return;
+    for (std::size_t q = 0; q < columns.size(); ++q) {
+        const std::string& name = columns[q].name;
+        if (name.empty()) continue;  // never found, so it stands in no one's way
+        for (std::size_t i = 0; i < name.size(); ++i) {
+            const auto b = static_cast<unsigned char>(name[i]);
+            plans.in_name[b] = true;
+            if (i > 0) plans.inner_or_last[b] = true;
+            if (i + 1 < name.size()) plans.first_or_inner[b] = true;
+        }
+        const auto first = static_cast<unsigned char>(name.front());
+        plans.starts_name[first] = true;
+        plans.first_of[first] |= std::uint64_t{1} << q;
+        if (plans.shortest_name == 0 || name.size() < plans.shortest_name) plans.shortest_name = name.size();
+    }
+}
+
+bool fill_planned(std::string& line, std::size_t index, const record_values& values, fill_plans& plans,
+                  fill_buffers& buffers) {
+    if (!plans.usable || index >= PLANNED_LINES || line.size() > PLAN_LINE_MAX) {
+        fill_line(line, plans.columns, values, buffers);
+        return false;
+    }
+    if (plans.lines.size() <= index) plans.lines.resize(index + 1);
+    line_plan& plan = plans.lines[index];
+    if (plan.key != line) {
+        plan.key = line;
+        make_plan(plan, plans);
+    }
+    if (!plan.usable) {
+        fill_line(line, plans.columns, values, buffers);
+        return false;
+    }
+    buffers.bounded = false;
+    if (plan.pieces.empty()) return true;
+    // Built aside, so that a value found unfit leaves the line as it was read.
+    std::string& built = plans.built;
+    built.clear();
+    const std::string_view key = plan.key;
+    for (const plan_piece& piece : plan.pieces) {
+        const std::string_view value =
+            piece.column < values.size() ? std::string_view(values[piece.column]) : std::string_view();
+        const std::string_view fill = piece.word != 0 ? field_at(value, ' ', piece.word - 1) : value;
+        if (!behaves_as_marker(fill, piece, plans)) {
+            fill_line(line, plans.columns, values, buffers);
+            return false;
+        }
+        built.append(key.substr(piece.text_from, piece.text_to - piece.text_from));
+        built.append(fill);
+    }
+    built.append(key.substr(plan.tail_from));
+    line.swap(built);
+    return true;
+}
+
 }  // namespace rowcard

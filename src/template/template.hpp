@@ -2,7 +2,9 @@
 // values of one record, whole or one word at a time.
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,5 +42,65 @@ struct name_at {
 // from the start of the line. An empty name is never found. The line is read
 // as it stands: no value is put in.
 void find_names(std::string_view line, const std::vector<column_spec>& columns, std::vector<name_at>& found);
+
+// Template lines at most this long get a plan: real lines are far shorter, and
+// working one out takes time in the square of the line.
+inline constexpr std::size_t PLAN_LINE_MAX = 1000;
+// Template lines that get a plan, from the first: a card is a few dozen lines.
+inline constexpr std::size_t PLANNED_LINES = 256;
+// Most columns plans serve: one bit each in a 64-bit mask (MAX_COLUMNS fits).
+inline constexpr std::size_t PLAN_COLUMNS = 64;
+
+// One value put in by a plan: the template bytes before it, and where it
+// comes from, with what its neighbours in the filled line allow it to be.
+struct plan_piece {
+    std::uint32_t text_from = 0;  // template bytes [text_from, text_to) come first
+    std::uint32_t text_to = 0;
+    std::uint32_t column = 0;     // the column whose value goes in
+    std::uint32_t word = 0;       // 1-9: that word of it; 0: the whole value
+    bool left_safe = false;       // no name can run into it from the left
+    bool right_safe = false;      // no name can run out of it to the right
+    bool right_no_start = false;  // no name can start right after it
+    bool empty_ok = false;        // it may be empty: its neighbours cannot join into a name
+};
+
+// What filling one template line comes to when no value takes part in any
+// name: its own bytes (the key) and the values that go where.
+struct line_plan {
+    std::string key;
+    bool usable = false;  // false: this line is always filled by `fill_line`
+    std::vector<plan_piece> pieces;
+    std::uint32_t tail_from = 0;  // the template bytes after the last piece start here
+};
+
+// Plans for the lines of one template and the columns they were made for.
+// Made by `prepare_plans`; `fill_planned` adds and renews line plans in it.
+struct fill_plans {
+    std::vector<column_spec> columns;
+    bool usable = false;  // false: too many columns, every line goes to `fill_line`
+    // Per byte, upper-cased: it occurs in some name, starts one, occurs after
+    // a name's first byte, occurs before a name's last byte; the columns whose
+    // names start with it.
+    std::array<bool, 256> in_name{};
+    std::array<bool, 256> starts_name{};
+    std::array<bool, 256> inner_or_last{};
+    std::array<bool, 256> first_or_inner{};
+    std::array<std::uint64_t, 256> first_of{};
+    std::size_t shortest_name = 0;  // bytes of the shortest name that is not empty
+    std::vector<line_plan> lines;
+    std::string built;  // the filled line, swapped into place
+};
+
+// Readies `plans` for `columns`, dropping any plans made for other columns.
+void prepare_plans(fill_plans& plans, const std::vector<column_spec>& columns);
+
+// Fills `line`, line number `index` of a template, exactly as `fill_line`
+// fills it with the columns of `plans` and `values`. Where a plan of that line,
+// made for the same bytes, serves (no value forms, hides or breaks a name, or
+// gives a word digit), it fills from the plan and returns true; otherwise it
+// calls `fill_line` and returns false. A line over PLAN_LINE_MAX bytes, or
+// numbered PLANNED_LINES or beyond, always goes to `fill_line`.
+bool fill_planned(std::string& line, std::size_t index, const record_values& values, fill_plans& plans,
+                  fill_buffers& buffers);
 
 }  // namespace rowcard

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -61,10 +62,14 @@ std::string_view split_field(std::string_view& rest, char sep);
 // bytes; empty when `s` has fewer fields. No quoting: spaces and quotes stay.
 std::string_view field_at(std::string_view s, char sep, std::size_t k);
 
-// Bytes asked of the system per read: a large table then costs few calls.
+// Bytes asked of the system per read of the settings or the template: more
+// than either ever holds, so that one read takes it whole.
 inline constexpr std::size_t READ_BLOCK = 64 * 1024;
-// Bytes gathered before one write: few calls, little memory.
-inline constexpr std::size_t WRITE_BLOCK = 64 * 1024;
+// Bytes per read of the table and per write of the cards: a run of a million
+// rows then makes a few hundred calls, at 2 MiB of memory for the pair.
+inline constexpr std::size_t BULK_BLOCK = 1024 * 1024;
+// Bytes gathered before one write.
+inline constexpr std::size_t WRITE_BLOCK = BULK_BLOCK;
 
 // A text file open for reading, taken line by line through `read_line`.
 struct text_reader {
@@ -74,6 +79,10 @@ struct text_reader {
     std::size_t end = 0;   // bytes of `block` that hold data
     bool at_end = false;   // the end, a 0x1A byte or a read error was met
     bool failed = false;   // a read error ended the file early
+    // Set by the caller, kept by `open_for_reading`: a read that gives exactly
+    // this many bytes, fewer than asked, is the whole file (see `whole_read_size`).
+    // 0: every file is read until a read gives nothing.
+    std::size_t whole_size = 0;
 };
 
 // A file being written through `write_text`, gathered into large blocks.
@@ -83,9 +92,20 @@ struct text_writer {
     bool failed = false;   // a write failed; later text is dropped
 };
 
-// Opens `path` for reading only and reads its first block. Returns false, with
-// nothing left open, when the file is missing, refused, or a directory.
-[[nodiscard]] bool open_for_reading(text_reader& reader, const std::string& path);
+// Opens `path` for reading only and reads its first block of `block_size`
+// bytes. Returns false, with nothing left open, when the file is missing,
+// refused, or a directory.
+[[nodiscard]] bool open_for_reading(text_reader& reader, const std::string& path,
+                                    std::size_t block_size = READ_BLOCK);
+
+// Returns the size of `path` when it is a regular file of at least one byte and
+// fewer than READ_BLOCK, else 0 (missing, empty, a folder, a device, or a
+// system file such as /proc/self/mem, which shows the size 0).
+std::size_t whole_read_size(const std::string& path);
+
+// Points `reader` at `bytes`, a whole file already read, so that `read_line`
+// and `skip_signature` take it as they take a file, without a system call.
+void read_from_bytes(text_reader& reader, std::string_view bytes);
 
 // Skips the UTF-8 signature (EF BB BF) that Windows editors put at the start
 // of a file, so that it never reaches a file name or a card. Call it right
@@ -112,5 +132,47 @@ void write_text(text_writer& writer, std::string_view text);
 // Writes what is queued and closes the file. Returns true only when every write
 // and the close succeeded.
 [[nodiscard]] bool close_writer(text_writer& writer);
+
+// Reads of one small file queued this many at a time: one system call then
+// opens, reads and closes it for this many cards.
+inline constexpr std::size_t BATCH_READS = 64;
+// Largest file read in batches: BATCH_READS copies of it stay within 1 MiB.
+inline constexpr std::size_t BATCH_FILE_MAX = 16 * 1024;
+
+// The kernel's rings, where the system has them and rowcard was built with them.
+struct batch_ring;
+
+// Whole reads of one file, queued and then made together: each read still
+// opens, reads once and closes the file. Where batching is not built in or the
+// system refuses it, `ring` stays null and the caller reads the plain way.
+struct read_batch {
+    batch_ring* ring = nullptr;
+    std::string path;                      // the file read
+    std::size_t size = 0;                  // its size: a read of this many bytes is the whole file
+    std::string rooms;                     // BATCH_READS rooms of size + 1 bytes
+    std::array<bool, BATCH_READS> whole{}; // after `run_reads`: that read gave the whole file
+    std::size_t queued = 0;                // reads queued, and after `run_reads` made
+};
+
+// Sets up batched reads of `path`, a regular file of `size` bytes (from
+// `whole_read_size`). Returns false, with `batch.ring` null, when `size` is 0
+// or over BATCH_FILE_MAX, when batching is not built in, or when the system
+// refuses it (an old kernel, a sysctl, a container's filter).
+bool start_batches(read_batch& batch, const std::string& path, std::size_t size);
+
+// Queues one more read; at most BATCH_READS may wait.
+void queue_read(read_batch& batch);
+
+// Makes the queued reads with one system call and sets `whole` for each. A
+// read that did not give the whole file (the file changed, vanished or failed)
+// ends batching for good: `ring` becomes null, and the caller reads that file
+// again, and every later one, the plain way, which decides what went wrong.
+void run_reads(read_batch& batch);
+
+// Returns the bytes of read `index` of the last `run_reads`, when `whole`.
+std::string_view read_result(const read_batch& batch, std::size_t index);
+
+// Releases the rings; `ring` is null afterwards. Safe to call twice.
+void end_batches(read_batch& batch);
 
 }  // namespace rowcard

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -69,6 +71,12 @@ bool refill(text_reader& reader) {
         if (got > 0) {
             reader.next = 0;
             reader.end = static_cast<std::size_t>(got);
+            // A read of a regular file gives fewer bytes than asked only at its
+            // end, but a file under /proc or on a device may give a short read
+            // and more later. So a short read ends the file only when it gives
+            // exactly the size the file showed as a regular file: that spares
+            // the read that would give nothing, a system call per card.
+            if (reader.end == reader.whole_size && reader.end < reader.block.size()) reader.at_end = true;
             return true;
         }
         if (got < 0 && errno == EINTR) continue;
@@ -130,10 +138,10 @@ void flush(text_writer& writer) {
 
 }  // namespace
 
-bool open_for_reading(text_reader& reader, const std::string& path) {
+bool open_for_reading(text_reader& reader, const std::string& path, std::size_t block_size) {
     reader.handle = system_open_read(path.c_str());
     if (reader.handle < 0) return false;
-    reader.block.resize(READ_BLOCK);
+    reader.block.resize(block_size);
     reader.next = reader.end = 0;
     reader.at_end = reader.failed = false;
     // A directory opens on some systems and fails only when read: that is a
@@ -143,6 +151,22 @@ bool open_for_reading(text_reader& reader, const std::string& path) {
         return false;
     }
     return true;
+}
+
+std::size_t whole_read_size(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (error || !std::filesystem::is_regular_file(status)) return 0;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    return !error && size < READ_BLOCK ? static_cast<std::size_t>(size) : 0;
+}
+
+void read_from_bytes(text_reader& reader, std::string_view bytes) {
+    reader.block.assign(bytes);
+    reader.next = 0;
+    reader.end = bytes.size();
+    reader.at_end = true;
+    reader.failed = false;
 }
 
 void skip_signature(text_reader& reader) {
@@ -223,7 +247,11 @@ bool create_for_writing(text_writer& writer, const std::string& path) {
 void write_text(text_writer& writer, std::string_view text) {
     while (!text.empty() && !writer.failed) {
         const std::size_t feed = text.find('\n');
-        writer.block.append(text.substr(0, feed));
+        const std::string_view piece = text.substr(0, feed);
+        // Out before it would overflow, so the queue never outgrows the
+        // room reserved for it (only a line longer than that grows it).
+        if (!writer.block.empty() && writer.block.size() + piece.size() + 2 > writer.block.capacity()) flush(writer);
+        writer.block.append(piece);
         if (feed == std::string_view::npos) {
             text = {};
         } else {

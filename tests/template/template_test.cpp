@@ -146,23 +146,79 @@ std::string random_text(std::mt19937& random, std::size_t pieces) {
     return text;
 }
 
+// Both ways of filling agree with the rule: `fill_line`, and `fill_planned`
+// whether its plan serves or it falls back, with a plan kept across records
+// and renewed when the line at its place changes.
 TEST(FillLine, AgreesWithTheStepByStepRule) {
     static const char* const NAMES[] = {"NAME", "N", "TEL%", "ME", ("\xC8" "ECH"), "", "A B", "1N"};
     std::mt19937 random(20261208);
     fill_buffers buffers;  // shared by every round, as the run shares it
+    fill_plans plans;
+    std::size_t planned = 0;
+    std::size_t unplanned = 0;
     for (int round = 0; round < 20000; ++round) {
         std::vector<column_spec> columns;
-        record_values values;
         const std::size_t count = random() % 4;
-        for (std::size_t c = 0; c < count; ++c) {
-            columns.push_back({NAMES[random() % std::size(NAMES)], false});
-            values.push_back(random_text(random, 4));
+        for (std::size_t c = 0; c < count; ++c) columns.push_back({NAMES[random() % std::size(NAMES)], false});
+        prepare_plans(plans, columns);
+        const std::string lines[] = {random_text(random, 8), random_text(random, 8)};
+        for (int record = 0; record < 3; ++record) {
+            record_values values;
+            // Plain words often, so that plans serve; the random pieces make them fail.
+            for (std::size_t c = 0; c < count; ++c) values.push_back(random() % 2 ? "Eva Kral" : random_text(random, 4));
+            const std::string& line = lines[record / 2];
+            const std::string expected = filled_step_by_step(line, columns, values);
+            std::string fast = line;
+            fill_line(fast, columns, values, buffers);
+            ASSERT_EQ(fast, expected) << "round " << round << ": " << line;
+            std::string from_plan = line;
+            (fill_planned(from_plan, 0, values, plans, buffers) ? planned : unplanned) += 1;
+            ASSERT_EQ(from_plan, expected) << "round " << round << ", record " << record << ": " << line;
         }
-        const std::string line = random_text(random, 8);
-        std::string fast = line;
-        fill_line(fast, columns, values, buffers);
-        ASSERT_EQ(fast, filled_step_by_step(line, columns, values)) << "round " << round << ": " << line;
     }
+    EXPECT_GT(planned, 10000U);
+    EXPECT_GT(unplanned, 5000U);
+}
+
+// Returns `line` filled through a plan with the given (name, value) columns;
+// `served` tells whether the plan served or the line fell back.
+std::string planned(std::string line, std::initializer_list<std::pair<const char*, const char*>> cols, bool& served) {
+    std::vector<column_spec> columns;
+    record_values values;
+    for (const auto& [name, value] : cols) {
+        columns.push_back({name, false});
+        values.emplace_back(value);
+    }
+    fill_plans plans;
+    prepare_plans(plans, columns);
+    fill_buffers buffers;
+    served = fill_planned(line, 0, values, plans, buffers);
+    return line;
+}
+
+// A plan serves ordinary cards, and steps aside wherever a value would form a
+// name with its neighbours or lend a word digit.
+TEST(FillLine, PlansServeOnlyWhereValuesCannotFormNames) {
+    bool served = false;
+    EXPECT_EQ(planned("N:2NAME;1NAME;;;\n", {{"NAME", "Jan Novak"}, {"TEL", "+420 777"}}, served), "N:Novak;Jan;;;\n");
+    EXPECT_TRUE(served);
+    EXPECT_EQ(planned("TEL:TEL;NAME", {{"TEL", ""}, {"NAME", "Eva"}}, served), ":TEL;Eva");
+    EXPECT_TRUE(served);
+    // An empty value joins 'Na' and 'me' into a later name.
+    EXPECT_EQ(planned("NaTEL%me", {{"TEL%", ""}, {"NAME", "Eva"}}, served), "Eva");
+    EXPECT_FALSE(served);
+    // An empty word leaves the digit '2' before TEL, which then takes a word.
+    EXPECT_EQ(planned("23NAMETEL", {{"NAME", "Eva Kral"}, {"TEL", "7"}}, served), "");
+    EXPECT_FALSE(served);
+    // A value's last digit makes the name after it a word placeholder.
+    EXPECT_EQ(planned("NAMETEL", {{"NAME", "Eva 2"}, {"TEL", "a b"}}, served), "Eva b");
+    EXPECT_FALSE(served);
+    // A value ends in the first bytes of a later name that the template completes.
+    EXPECT_EQ(planned("NAMEL", {{"NAME", "xTE"}, {"TEL", "7"}}, served), "x7");
+    EXPECT_FALSE(served);
+    // A word that holds its own name again: the search goes on into it.
+    EXPECT_EQ(planned("1NAME NAME", {{"NAME", "2name b"}}, served), "b 2name b");
+    EXPECT_FALSE(served);
 }
 
 TEST(FillLine, ManyWordPlaceholdersOfOneColumn) {

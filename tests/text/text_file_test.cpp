@@ -2,12 +2,22 @@
 // and failures to open, read and write.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "support/files.hpp"
 #include "text/text.hpp"
+
+#ifdef __linux__
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+#endif
 
 namespace rowcard {
 namespace {
@@ -140,6 +150,59 @@ TEST_F(TextFile, ReadErrorEndsTheFileAndIsRemembered) {
     EXPECT_FALSE(read_line(reader, line));
     EXPECT_TRUE(reader.failed);
     close_reader(reader);
+}
+
+// A short read ends a file only when it gives the size the file showed:
+// system files show no size, and a file replaced by a pipe is read to its end.
+TEST_F(TextFile, OneReadIsTrustedOnlyAtTheSizeTheFileShowed) {
+    const auto path = (folder / "master.vcf").string();
+    write_file(path, "A\nB\n");
+    EXPECT_EQ(whole_read_size(path), 4U);
+    EXPECT_EQ(whole_read_size(folder.string()), 0U);
+    EXPECT_EQ(whole_read_size("/proc/self/mem"), 0U);
+    EXPECT_EQ(whole_read_size("/proc/self/status"), 0U);
+    // A pipe in the file's place gives its bytes in two short reads.
+    std::filesystem::remove(path);
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    std::thread writer([&] {
+        const int handle = ::open(path.c_str(), O_WRONLY);
+        EXPECT_EQ(::write(handle, "A\n", 2), 2);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        EXPECT_EQ(::write(handle, "B\n", 2), 2);
+        ::close(handle);
+    });
+    text_reader reader;
+    reader.whole_size = 4;
+    ASSERT_TRUE(open_for_reading(reader, path));
+    std::string text;
+    std::string line;
+    while (read_line(reader, line)) text += line;
+    writer.join();
+    EXPECT_EQ(text, "A\nB\n");
+    close_reader(reader);
+}
+
+// Batched reads give the file's bytes; a read that cannot be vouched for
+// (the file is gone) ends batching, and the caller reads the plain way.
+TEST_F(TextFile, BatchedReadsGiveTheWholeFileOrStepAside) {
+    const auto path = (folder / "master.vcf").string();
+    write_file(path, "\xEF\xBB\xBFN:1NAME\r\n");
+    read_batch batch;
+    if (!start_batches(batch, path, whole_read_size(path))) GTEST_SKIP() << "no batched reads on this system";
+    for (int i = 0; i < 64; ++i) queue_read(batch);
+    run_reads(batch);
+    ASSERT_NE(batch.ring, nullptr);
+    for (std::size_t i = 0; i < 64; ++i) {
+        ASSERT_TRUE(batch.whole[i]);
+        EXPECT_EQ(read_result(batch, i), "\xEF\xBB\xBFN:1NAME\r\n");
+    }
+    std::filesystem::remove(path);
+    batch.queued = 0;
+    queue_read(batch);
+    run_reads(batch);
+    EXPECT_FALSE(batch.whole[0]);
+    EXPECT_EQ(batch.ring, nullptr);
+    end_batches(batch);
 }
 
 TEST_F(TextFile, WriteFailureIsReportedAtClose) {
