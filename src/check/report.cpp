@@ -275,10 +275,10 @@ std::string report_text(const check_report& report, const std::string& folder, b
     for (const config_line_report& line : report.config_lines) {
         out += "  line " + std::to_string(line.line) + ": " + line.kind;
         if (line.kind == "column") {
-            const column_spec& spec = settings.columns[column++];
+            const column_spec& described = settings.columns[column++];
             out += ' ';
-            out += std::to_string(column) + ", named " + shown(spec.name);
-            if (spec.mandatory) out += ", mandatory";
+            out += std::to_string(column) + ", named " + shown(described.name);
+            if (described.mandatory) out += ", mandatory";
         } else {
             out += ", '" + shown(line.text) + "'";
         }
