@@ -123,6 +123,12 @@ void json_key(std::string& out, std::string_view key) {
     out += ": ";
 }
 
+// Appends `"key": "text"` to `out`, the text escaped as `json_string` does.
+void json_text(std::string& out, std::string_view key, std::string_view text) {
+    json_key(out, key);
+    json_string(out, text);
+}
+
 // Terminal colours, or nothing when colour is off.
 struct paint {
     std::string_view heading;
@@ -166,22 +172,18 @@ std::string report_json(const check_report& report) {
     std::string out = "{";
     json_key(out, "settings");
     out += "{";
-    json_key(out, "input");
-    json_string(out, report.table_name);
+    json_text(out, "input", report.table_name);
     out += ", ";
-    json_key(out, "output");
-    json_string(out, report.output_name);
+    json_text(out, "output", report.output_name);
     out += ", ";
-    json_key(out, "separator");
-    json_string(out, std::string(1, settings.separator));
+    json_text(out, "separator", std::string(1, settings.separator));
     out += ", ";
     json_key(out, "columns");
     out += "[";
     for (std::size_t p = 0; p < settings.columns.size(); ++p) {
         if (p > 0) out += ", ";
         out += "{\"position\": " + std::to_string(p + 1) + ", ";
-        json_key(out, "name");
-        json_string(out, settings.columns[p].name);
+        json_text(out, "name", settings.columns[p].name);
         out += std::string(", \"mandatory\": ") + (settings.columns[p].mandatory ? "true" : "false");
         out += ", \"config_line\": ";
         json_number_or_null(out, p < report.column_lines.size() ? report.column_lines[p] : 0);
@@ -194,18 +196,15 @@ std::string report_json(const check_report& report) {
         const config_line_report& line = report.config_lines[i];
         if (i > 0) out += ", ";
         out += "{\"line\": " + std::to_string(line.line) + ", ";
-        json_key(out, "kind");
-        json_string(out, line.kind);
+        json_text(out, "kind", line.kind);
         out += ", ";
-        json_key(out, "text");
-        json_string(out, line.text);
+        json_text(out, "text", line.text);
         out += "}";
     }
     out += "], ";
     json_key(out, "table");
     out += std::string("{\"found\": ") + (report.table_found ? "true" : "false") + ", ";
-    json_key(out, "encoding");
-    json_string(out, report.encoding);
+    json_text(out, "encoding", report.encoding);
     out += ", \"rows\": " + std::to_string(report.rows) + ", \"accepted\": " + std::to_string(report.accepted);
     out += ", \"header_fields\": " + std::to_string(report.header_fields);
     out += ", \"fewest_fields\": " + std::to_string(report.fewest_fields);
@@ -226,8 +225,7 @@ std::string report_json(const check_report& report) {
         const placeholder_report& found = report.placeholders[i];
         if (i > 0) out += ", ";
         out += "{\"line\": " + std::to_string(found.line) + ", \"position\": " + std::to_string(found.position) + ", ";
-        json_key(out, "column");
-        json_string(out, settings.columns[found.column].name);
+        json_text(out, "column", settings.columns[found.column].name);
         out += ", \"word\": " + std::to_string(found.word) + "}";
     }
     out += "]}, ";
@@ -238,11 +236,9 @@ std::string report_json(const check_report& report) {
         const problem& found = report.problems[i];
         if (i > 0) out += ", ";
         out += "{";
-        json_key(out, "code");
-        json_string(out, found.code);
+        json_text(out, "code", found.code);
         out += ", ";
-        json_key(out, "file");
-        json_string(out, found.file);
+        json_text(out, "file", found.file);
         out += ", \"line\": ";
         json_number_or_null(out, found.line);
         out += ", \"row\": ";
@@ -254,8 +250,7 @@ std::string report_json(const check_report& report) {
             json_string(out, found.column);
         }
         out += ", \"count\": " + std::to_string(found.count) + ", ";
-        json_key(out, "message");
-        json_string(out, found.message);
+        json_text(out, "message", found.message);
         out += "}";
     }
     out += "]}\n";

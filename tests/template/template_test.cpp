@@ -14,14 +14,21 @@
 namespace rowcard {
 namespace {
 
-// Returns `line` filled with the given (name, value) columns.
-std::string filled(std::string line, std::initializer_list<std::pair<const char*, const char*>> cols) {
-    std::vector<column_spec> columns;
-    record_values values;
+using named_values = std::initializer_list<std::pair<const char*, const char*>>;
+
+// Sets `columns` and `values` to the given (name, value) pairs, none mandatory.
+void lay_columns(named_values cols, std::vector<column_spec>& columns, record_values& values) {
     for (const auto& [name, value] : cols) {
         columns.push_back({name, false});
         values.emplace_back(value);
     }
+}
+
+// Returns `line` filled with the given (name, value) columns.
+std::string filled(std::string line, named_values cols) {
+    std::vector<column_spec> columns;
+    record_values values;
+    lay_columns(cols, columns, values);
     fill_buffers buffers;
     fill_line(line, columns, values, buffers);
     return line;
@@ -182,13 +189,10 @@ TEST(FillLine, AgreesWithTheStepByStepRule) {
 
 // Returns `line` filled through a plan with the given (name, value) columns;
 // `served` tells whether the plan served or the line fell back.
-std::string planned(std::string line, std::initializer_list<std::pair<const char*, const char*>> cols, bool& served) {
+std::string planned(std::string line, named_values cols, bool& served) {
     std::vector<column_spec> columns;
     record_values values;
-    for (const auto& [name, value] : cols) {
-        columns.push_back({name, false});
-        values.emplace_back(value);
-    }
+    lay_columns(cols, columns, values);
     fill_plans plans;
     prepare_plans(plans, columns);
     fill_buffers buffers;
