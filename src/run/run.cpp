@@ -57,68 +57,74 @@ struct card_buffers {
     text_reader master;  // the template, opened afresh for every card
     std::string line;    // the template line being filled
     fill_buffers fill;
-    fill_plans plans;    // how each template line fills, worked out once
+    fill_plans plans;    // how each template line, and the whole card, fills
     // The last template read whole, and its lines as `read_line` gave them:
-    // a card whose template reads the same bytes takes these lines at once.
+    // a card whose template reads the same bytes takes these lines, and the
+    // card plan made of them, at once.
+    bool master_known = false;
     std::string master_bytes;
     std::vector<std::string> master_lines;
     read_batch batch;    // templates read ahead, one per record of `waiting`
     std::array<record_values, BATCH_READS> waiting;
 };
 
-// Returns the lines of the template open in `card.master` when its first read
-// held all of it, reusing those of the last card when the bytes are the same;
-// null when the template must be read line by line.
-const std::vector<std::string>* whole_template(card_buffers& card) {
-    const text_reader& master = card.master;
-    if (!master.at_end || master.failed || master.next != 0) return nullptr;
-    const std::string_view bytes(master.block.data(), master.end);
-    if (bytes != card.master_bytes || card.master_lines.empty()) {
-        card.master_bytes.assign(bytes);
-        card.master_lines.clear();
-        text_reader copy;
-        read_from_bytes(copy, bytes);
-        skip_signature(copy);
-        std::string line;
-        while (read_line(copy, line)) card.master_lines.push_back(line);
-        // An empty template has no lines to reuse; it is read each time, at no cost.
-    }
-    return &card.master_lines;
+// Returns the lines of the template whose whole bytes are `bytes`. They, and
+// the card plan, are worked out again only when the bytes differ from the last
+// template's: comparing them is what lets every card trust its fresh read.
+const std::vector<std::string>& template_lines(card_buffers& card, std::string_view bytes) {
+    if (card.master_known && bytes == card.master_bytes) return card.master_lines;
+    card.master_bytes.assign(bytes);
+    card.master_lines.clear();
+    text_reader copy;
+    read_from_bytes(copy, bytes);
+    skip_signature(copy);
+    std::string line;
+    while (read_line(copy, line)) card.master_lines.push_back(line);
+    plan_card(card.plans, card.master_lines);
+    card.master_known = true;
+    return card.master_lines;
 }
 
-// Fills and writes the lines of the template open in `master`, then the line
-// feed that ends the card, and closes the template.
-void write_lines(text_writer& output, const record_values& values, card_buffers& card, run_faults& faults) {
-    text_reader& master = card.master;
+// Writes the card of `values` from the template read whole as `bytes`: at once
+// when its card plan serves the values, else line by line.
+void write_whole(text_writer& output, std::string_view bytes, const record_values& values, card_buffers& card) {
+    const std::vector<std::string>& lines = template_lines(card, bytes);
+    std::string_view filled;
+    if (fill_card(values, card.plans, filled)) {
+        write_bytes(output, filled);
+        return;
+    }
     // Once a write has failed nothing more reaches the output: filling the
     // rest of a runaway template would only burn time.
-    if (const std::vector<std::string>* lines = whole_template(card)) {
-        for (std::size_t index = 0; !output.failed && index < lines->size(); ++index) {
-            card.line.assign((*lines)[index]);
-            fill_planned(card.line, index, values, card.plans, card.fill);
-            write_text(output, card.line);
-        }
-    } else {
-        skip_signature(master);
-        for (std::size_t index = 0; !output.failed && read_line(master, card.line); ++index) {
-            fill_planned(card.line, index, values, card.plans, card.fill);
-            write_text(output, card.line);
-        }
+    for (std::size_t index = 0; !output.failed && index < lines.size(); ++index) {
+        card.line.assign(lines[index]);
+        fill_planned(card.line, index, values, card.plans, card.fill);
+        write_text(output, card.line);
     }
-    faults.read_error |= master.failed;
-    close_reader(master);
     write_text(output, "\n");
 }
 
 // Writes one card, opening and reading the template with plain calls. A
 // template that cannot be opened gives the line feed alone.
 void write_card(text_writer& output, const record_values& values, card_buffers& card, run_faults& faults) {
-    if (open_for_reading(card.master, TEMPLATE_NAME)) {
-        write_lines(output, values, card, faults);
-    } else {
+    text_reader& master = card.master;
+    if (!open_for_reading(master, TEMPLATE_NAME)) {
         faults.no_template = true;
         write_text(output, "\n");
+        return;
     }
+    if (master.at_end && !master.failed && master.next == 0) {
+        write_whole(output, std::string_view(master.block.data(), master.end), values, card);
+    } else {
+        skip_signature(master);
+        for (std::size_t index = 0; !output.failed && read_line(master, card.line); ++index) {
+            fill_planned(card.line, index, values, card.plans, card.fill);
+            write_text(output, card.line);
+        }
+        write_text(output, "\n");
+    }
+    faults.read_error |= master.failed;
+    close_reader(master);
 }
 
 // Reads the template for every waiting record in one batch and writes their
@@ -129,8 +135,7 @@ void write_waiting(text_writer& output, card_buffers& card, run_faults& faults) 
     run_reads(batch);
     for (std::size_t i = 0; i < batch.queued; ++i) {
         if (batch.whole[i]) {
-            read_from_bytes(card.master, read_result(batch, i));
-            write_lines(output, card.waiting[i], card, faults);
+            write_whole(output, read_result(batch, i), card.waiting[i], card);
         } else {
             write_card(output, card.waiting[i], card, faults);
         }

@@ -349,6 +349,33 @@ void make_plan(line_plan& plan, const fill_plans& plans) {
     plan.usable = true;
 }
 
+// True when the name of some column of `searched` lies inside `text`, none
+// of whose names is shorter than `shortest`. Empty text holds no name. Most
+// bytes start no name: two at a time are ruled out with one test, and only
+// where one may start are its names compared.
+bool holds_name(std::string_view text, std::uint64_t searched, std::size_t shortest, const fill_plans& plans) {
+    if (searched == 0 || text.size() < shortest) return false;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    const std::uint64_t* first_of = plans.first_of.data();
+    const std::size_t starts = text.size() - std::max<std::size_t>(shortest, 1) + 1;
+    std::size_t at = 0;
+    for (;; at += 2) {
+        if (at + 1 >= starts) {
+            if (at >= starts || (first_of[bytes[at]] & searched) == 0) return false;
+        } else if (((first_of[bytes[at]] | first_of[bytes[at + 1]]) & searched) == 0) {
+            continue;
+        }
+        // One of the two may start a name: each is tried, and the scan goes on.
+        for (std::size_t from = at; from < std::min(at + 2, starts); ++from) {
+            for (std::uint64_t candidates = first_of[bytes[from]] & searched; candidates != 0;
+                 candidates &= candidates - 1) {
+                const std::string& name = plans.columns[static_cast<std::size_t>(std::countr_zero(candidates))].name;
+                if (name.size() <= text.size() - from && matches_at(text, from, name)) return true;
+            }
+        }
+    }
+}
+
 // True when `fill`, put in for column `column` (a word of it when `word`),
 // behaves like the plan's marker in the place of `piece`.
 bool behaves_as_marker(std::string_view fill, const plan_piece& piece, const fill_plans& plans) {
@@ -358,19 +385,86 @@ bool behaves_as_marker(std::string_view fill, const plan_piece& piece, const fil
     if (!piece.left_safe && plans.inner_or_last[first]) return false;
     if (!piece.right_safe && plans.first_or_inner[last]) return false;
     if (!piece.right_no_start && word_number(fill.back()) != 0) return false;
-    // The names searched after it went in: later columns, and its own after a
-    // word. Each is tried only where its first byte stands, early enough.
+    // The names searched after it went in: later columns, and its own after a word.
     const std::uint64_t searched = columns_from(piece.word != 0 ? piece.column : piece.column + 1);
-    if (searched == 0 || fill.size() < plans.shortest_name) return true;
-    for (std::size_t at = 0; at + plans.shortest_name <= fill.size(); ++at) {
-        std::uint64_t candidates = plans.first_of[UPPER[static_cast<unsigned char>(fill[at])]] & searched;
-        while (candidates != 0) {
-            const std::string& name = plans.columns[static_cast<std::size_t>(std::countr_zero(candidates))].name;
-            if (name.size() <= fill.size() - at && matches_at(fill, at, name)) return false;
-            candidates &= candidates - 1;
-        }
+    return !holds_name(fill, searched, plans.shortest_name, plans);
+}
+
+// Returns the usable plan of line `index` with the bytes `line`, making it
+// when the line at that place has changed; null when the line gets no plan.
+const line_plan* plan_for(fill_plans& plans, std::size_t index, std::string_view line) {
+    if (!plans.usable || index >= PLANNED_LINES || line.size() > PLAN_LINE_MAX) return nullptr;
+    if (plans.lines.size() <= index) plans.lines.resize(index + 1);
+    line_plan& plan = plans.lines[index];
+    if (plan.key != line) {
+        plan.key = line;
+        make_plan(plan, plans);
+    }
+    return plan.usable ? &plan : nullptr;
+}
+
+// What a whole value may do that a card slot cannot always allow, as bits of
+// `fill_plans::facts`; a card slot refuses those its neighbours do not allow.
+constexpr std::uint32_t FACT_EMPTY = 1;         // it is empty
+constexpr std::uint32_t FACT_FIRST_JOINS = 2;   // its first byte could continue a name
+constexpr std::uint32_t FACT_LAST_JOINS = 4;    // its last byte could begin or continue one
+constexpr std::uint32_t FACT_LAST_DIGIT = 8;    // its last byte is a word digit
+constexpr std::uint32_t FACT_NAME_INSIDE = 16;  // a later column's name lies inside it
+constexpr std::uint32_t FACT_TOO_LONG = 32;     // it is longer than a card's room for it
+
+// A cleaned value holds no line feed, so the line feeds of a filled card are
+// the template's own and its written form can be worked out ahead.
+static_assert(!kept('\n'));
+
+// True when every kept byte upper-cases to a kept byte: then a name byte that
+// cleaning drops matches no byte of a cleaned value, in any case.
+constexpr bool kept_bytes_stay_kept() {
+    for (int b = 0; b < 256; ++b) {
+        if (kept(static_cast<unsigned char>(b)) && !kept(static_cast<unsigned char>(upper_byte(static_cast<char>(b))))) return false;
     }
     return true;
+}
+static_assert(kept_bytes_stay_kept());
+
+// Returns the facts of `value`, put in whole for column `column`. An empty
+// value is FACT_EMPTY alone: then nothing else about it matters.
+std::uint32_t facts_of(std::string_view value, std::size_t column, const fill_plans& plans) {
+    if (value.empty()) return FACT_EMPTY;
+    std::uint32_t facts = 0;
+    if (value.size() > VALUE_LEN) facts |= FACT_TOO_LONG;
+    if (plans.inner_or_last[UPPER[static_cast<unsigned char>(value.front())]]) facts |= FACT_FIRST_JOINS;
+    if (plans.first_or_inner[UPPER[static_cast<unsigned char>(value.back())]]) facts |= FACT_LAST_JOINS;
+    if (word_number(value.back()) != 0) facts |= FACT_LAST_DIGIT;
+    if (holds_name(value, plans.value_names & columns_from(column + 1), plans.shortest_value_name[column + 1],
+                   plans)) {
+        facts |= FACT_NAME_INSIDE;
+    }
+    return facts;
+}
+
+// Returns the facts that keep a whole value out of the place of `piece`.
+std::uint32_t refused_at(const plan_piece& piece) {
+    std::uint32_t refuse = FACT_NAME_INSIDE | FACT_TOO_LONG;
+    if (!piece.empty_ok) refuse |= FACT_EMPTY;
+    if (!piece.left_safe) refuse |= FACT_FIRST_JOINS;
+    if (!piece.right_safe) refuse |= FACT_LAST_JOINS;
+    if (!piece.right_no_start) refuse |= FACT_LAST_DIGIT;
+    return refuse;
+}
+
+// Copies `count` bytes from `from` to `to` and returns the end of the copy.
+// Pieces of a card are short: up to 16 bytes go as two overlapping moves.
+char* put(char* to, const char* from, std::size_t count) {
+    if (count >= 8 && count <= 16) {
+        std::memcpy(to, from, 8);
+        std::memcpy(to + count - 8, from + count - 8, 8);
+    } else if (count >= 4 && count < 8) {
+        std::memcpy(to, from, 4);
+        std::memcpy(to + count - 4, from + count - 4, 4);
+    } else if (count != 0) {
+        std::memcpy(to, from, count);
+    }
+    return to + count;
 }
 
 }  // namespace
@@ -385,6 +479,9 @@ void prepare_plans(fill_plans& plans, const std::vector<column_spec>& columns) {
     plans.first_or_inner.fill(false);
     plans.first_of.fill(0);
     plans.shortest_name = 0;
+    plans.value_names = 0;
+    plans.shortest_value_name.fill(0);
+    plans.card = card_plan{};
     if (!plans.usable) return;
     for (std::size_t q = 0; q < columns.size(); ++q) {
         const std::string& name = columns[q].name;
@@ -398,26 +495,28 @@ void prepare_plans(fill_plans& plans, const std::vector<column_spec>& columns) {
         const auto first = static_cast<unsigned char>(name.front());
         plans.starts_name[first] = true;
         plans.first_of[first] |= std::uint64_t{1} << q;
+        if (first >= 'A' && first <= 'Z') plans.first_of[first - 'A' + 'a'] |= std::uint64_t{1} << q;
         if (plans.shortest_name == 0 || name.size() < plans.shortest_name) plans.shortest_name = name.size();
+        if (std::all_of(name.begin(), name.end(), [](char c) { return kept(static_cast<unsigned char>(c)); })) {
+            plans.value_names |= std::uint64_t{1} << q;
+        }
+    }
+    for (std::size_t q = columns.size(); q-- > 0;) {
+        std::size_t& shortest = plans.shortest_value_name[q];
+        shortest = plans.shortest_value_name[q + 1];
+        const std::size_t size = columns[q].name.size();
+        if ((plans.value_names >> q & 1) != 0 && (shortest == 0 || size < shortest)) shortest = size;
     }
 }
 
 bool fill_planned(std::string& line, std::size_t index, const record_values& values, fill_plans& plans,
                   fill_buffers& buffers) {
-    if (!plans.usable || index >= PLANNED_LINES || line.size() > PLAN_LINE_MAX) {
+    const line_plan* found = plan_for(plans, index, line);
+    if (found == nullptr) {
         fill_line(line, plans.columns, values, buffers);
         return false;
     }
-    if (plans.lines.size() <= index) plans.lines.resize(index + 1);
-    line_plan& plan = plans.lines[index];
-    if (plan.key != line) {
-        plan.key = line;
-        make_plan(plan, plans);
-    }
-    if (!plan.usable) {
-        fill_line(line, plans.columns, values, buffers);
-        return false;
-    }
+    const line_plan& plan = *found;
     buffers.bounded = false;
     if (plan.pieces.empty()) return true;
     // Built aside, so that a value found unfit leaves the line as it was read.
@@ -437,6 +536,66 @@ bool fill_planned(std::string& line, std::size_t index, const record_values& val
     }
     built.append(key.substr(plan.tail_from));
     line.swap(built);
+    return true;
+}
+
+
+void plan_card(fill_plans& plans, const std::vector<std::string>& lines) {
+    card_plan& card = plans.card;
+    card.usable = false;
+    card.text.clear();
+    card.slots.clear();
+    card.whole_columns = 0;
+    std::uint32_t from = 0;  // where the text before the next slot begins
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        const line_plan* plan = plan_for(plans, index, lines[index]);
+        if (plan == nullptr) return;
+        const std::string_view key = plan->key;
+        for (const plan_piece& piece : plan->pieces) {
+            append_as_written(card.text, key.substr(piece.text_from, piece.text_to - piece.text_from));
+            card_slot slot;
+            slot.text_from = from;
+            slot.text_to = from = static_cast<std::uint32_t>(card.text.size());
+            slot.refuse = refused_at(piece);
+            slot.piece = piece;
+            card.slots.push_back(slot);
+            if (piece.word == 0) card.whole_columns |= std::uint64_t{1} << piece.column;
+        }
+        append_as_written(card.text, key.substr(plan->tail_from));
+    }
+    append_as_written(card.text, "\n");
+    card.tail_from = from;
+    card.built.assign(card.text.size() + card.slots.size() * VALUE_LEN, '\0');
+    card.usable = true;
+}
+
+bool fill_card(const record_values& values, fill_plans& plans, std::string_view& card) {
+    card_plan& plan = plans.card;
+    if (!plan.usable) return false;
+    // A value's facts are found once, however many slots it goes into.
+    for (std::uint64_t columns = plan.whole_columns; columns != 0; columns &= columns - 1) {
+        const auto column = static_cast<std::size_t>(std::countr_zero(columns));
+        const std::string_view value = column < values.size() ? std::string_view(values[column]) : std::string_view();
+        plans.facts[column] = facts_of(value, column, plans);
+    }
+    const char* text = plan.text.data();
+    char* out = plan.built.data();
+    for (const card_slot& slot : plan.slots) {
+        const plan_piece& piece = slot.piece;
+        const std::string_view value =
+            piece.column < values.size() ? std::string_view(values[piece.column]) : std::string_view();
+        std::string_view fill = value;
+        if (piece.word == 0) {
+            if ((plans.facts[piece.column] & slot.refuse) != 0) return false;
+        } else {
+            fill = field_at(value, ' ', piece.word - 1);
+            if (!behaves_as_marker(fill, piece, plans)) return false;
+        }
+        out = put(out, text + slot.text_from, slot.text_to - slot.text_from);
+        out = put(out, fill.data(), fill.size());
+    }
+    out = put(out, text + plan.tail_from, plan.text.size() - plan.tail_from);
+    card = std::string_view(plan.built.data(), static_cast<std::size_t>(out - plan.built.data()));
     return true;
 }
 

@@ -129,6 +129,14 @@ void close_reader(text_reader& reader);
 // goes out in large blocks. After a failed write, text is dropped.
 void write_text(text_writer& writer, std::string_view text);
 
+// Appends `text` to `out` as `write_text` writes it: each line feed as CR LF.
+// Empty text appends nothing.
+void append_as_written(std::string& out, std::string_view text);
+
+// Queues `bytes` for the file as they stand, for text already in its written
+// form (from `append_as_written`); the queue goes out as with `write_text`.
+void write_bytes(text_writer& writer, std::string_view bytes);
+
 // Writes what is queued and closes the file. Returns true only when every write
 // and the close succeeded.
 [[nodiscard]] bool close_writer(text_writer& writer);

@@ -247,19 +247,30 @@ bool create_for_writing(text_writer& writer, const std::string& path) {
 void write_text(text_writer& writer, std::string_view text) {
     while (!text.empty() && !writer.failed) {
         const std::size_t feed = text.find('\n');
-        const std::string_view piece = text.substr(0, feed);
+        const std::string_view line = text.substr(0, feed == std::string_view::npos ? text.size() : feed + 1);
         // Out before it would overflow, so the queue never outgrows the
         // room reserved for it (only a line longer than that grows it).
-        if (!writer.block.empty() && writer.block.size() + piece.size() + 2 > writer.block.capacity()) flush(writer);
-        writer.block.append(piece);
-        if (feed == std::string_view::npos) {
-            text = {};
-        } else {
-            writer.block.append("\r\n");
-            text.remove_prefix(feed + 1);
-        }
+        if (!writer.block.empty() && writer.block.size() + line.size() + 1 > writer.block.capacity()) flush(writer);
+        append_as_written(writer.block, line);
+        text.remove_prefix(line.size());
         if (writer.block.size() >= WRITE_BLOCK) flush(writer);
     }
+}
+
+void append_as_written(std::string& out, std::string_view text) {
+    for (std::size_t feed = text.find('\n'); feed != std::string_view::npos; feed = text.find('\n')) {
+        out.append(text.substr(0, feed));
+        out.append("\r\n");
+        text.remove_prefix(feed + 1);
+    }
+    out.append(text);
+}
+
+void write_bytes(text_writer& writer, std::string_view bytes) {
+    if (writer.failed) return;
+    if (!writer.block.empty() && writer.block.size() + bytes.size() > writer.block.capacity()) flush(writer);
+    writer.block.append(bytes);
+    if (writer.block.size() >= WRITE_BLOCK) flush(writer);
 }
 
 bool close_writer(text_writer& writer) {
