@@ -1,7 +1,7 @@
 // Fuzzing template filling: columns named by configuration lines, values cleaned
 // from a table line, and any template line; filling ends within its bound, keeps
 // the line's line feeds, ignores the letter case of the template, and a
-// line filled through a plan comes out as `fill_line` fills it.
+// line filled through a plan, or as a card, comes out as `fill_line` fills it.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -93,6 +93,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fill_planned(by_plan, 0, values, plans, buffers);
         require(by_plan == by_fill, "a plan filled a line otherwise than fill_line");
         std::reverse(values.begin(), values.end());
+    }
+
+    // A card of this line filled at once is what the line filled and written
+    // out, with the closing line end, would be.
+    plan_card(plans, {line});
+    std::string_view card;
+    if (fill_card(values, plans, card)) {
+        std::string by_fill = line;
+        fill_line(by_fill, settings.columns, values, buffers);
+        std::string written;
+        append_as_written(written, by_fill);
+        append_as_written(written, "\n");
+        require(card == written, "a card plan filled otherwise than fill_line");
     }
     return 0;
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "record/record.hpp"
 #include "template/template.hpp"
 #include "text/text.hpp"
 
@@ -223,6 +224,56 @@ TEST(FillLine, PlansServeOnlyWhereValuesCannotFormNames) {
     // A word that holds its own name again: the search goes on into it.
     EXPECT_EQ(planned("1NAME NAME", {{"NAME", "2name b"}}, served), "b 2name b");
     EXPECT_FALSE(served);
+}
+
+// Returns the card that filling each of `lines` and writing it out, then the
+// closing line end, gives: what a card plan must give at once.
+std::string written_line_by_line(const std::vector<std::string>& lines, const std::vector<column_spec>& columns,
+                                 const record_values& values) {
+    std::string card;
+    fill_buffers buffers;
+    for (std::string line : lines) {
+        fill_line(line, columns, values, buffers);
+        append_as_written(card, line);
+    }
+    append_as_written(card, "\n");
+    return card;
+}
+
+// A card filled at once is the card filled line by line, for values as
+// `take_record` cleans them, both where the card plan serves and where it
+// steps aside; a plan is kept across records as the run keeps it.
+TEST(FillCard, AgreesWithFillingLineByLine) {
+    static const char* const NAMES[] = {"NAME", "N", "TEL%", "ME", "{TEL}", "", "A B", "1N"};
+    std::mt19937 random(20261209);
+    fill_plans plans;
+    std::size_t served = 0;
+    std::size_t declined = 0;
+    for (int round = 0; round < 20000; ++round) {
+        conversion_settings settings;
+        const std::size_t count = random() % 5;
+        for (std::size_t c = 0; c < count; ++c) settings.columns.push_back({NAMES[random() % std::size(NAMES)], false});
+        prepare_plans(plans, settings.columns);
+        std::vector<std::string> lines(random() % 4);
+        for (std::string& line : lines) line = random_text(random, 6) + (random() % 4 ? "\n" : "\r");
+        if (!lines.empty() && random() % 3 == 0) lines.back().pop_back();  // a last line without its line feed
+        plan_card(plans, lines);
+        for (int record = 0; record < 4; ++record) {
+            std::string table_line;
+            for (std::size_t c = 0; c < count; ++c) table_line += (random() % 2 ? "Eva Kral" : random_text(random, 4)) + ",";
+            record_values values;
+            take_record(table_line, settings, values);
+            std::string_view card;
+            if (!fill_card(values, plans, card)) {
+                ++declined;
+                continue;
+            }
+            ++served;
+            ASSERT_EQ(card, written_line_by_line(lines, settings.columns, values)) << "round " << round;
+        }
+    }
+    EXPECT_GT(served, 5000U);
+    EXPECT_GT(declined, 1000U);
 }
 
 TEST(FillLine, ManyWordPlaceholdersOfOneColumn) {
