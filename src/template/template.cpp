@@ -29,6 +29,9 @@ constexpr std::array<unsigned char, 256> UPPER = make_upper_table();
 // absent from the line and need not be searched for.
 using byte_marks = std::uint64_t;
 
+// Returns `c` lower-cased if it is an ASCII letter, else `c` itself.
+constexpr char lower_byte(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 // Returns the mark of one byte, its letter case ignored.
 byte_marks mark_of(char c) { return byte_marks{1} << (UPPER[static_cast<unsigned char>(c)] & 63); }
 
@@ -351,29 +354,27 @@ void make_plan(line_plan& plan, const fill_plans& plans) {
 
 // True when the name of some column of `searched` lies inside `text`, none
 // of whose names is shorter than `shortest`. Empty text holds no name. Most
-// bytes start no name: two at a time are ruled out with one test, and only
-// where one may start are its names compared.
+// bytes start no name: two at a time are ruled out with one test, and a name
+// is compared only where the text's bytes may be its first two (past the
+// text's end any byte may follow).
 bool holds_name(std::string_view text, std::uint64_t searched, std::size_t shortest, const fill_plans& plans) {
     if (searched == 0 || text.size() < shortest) return false;
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
     const std::uint64_t* first_of = plans.first_of.data();
     const std::size_t starts = text.size() - std::max<std::size_t>(shortest, 1) + 1;
-    std::size_t at = 0;
-    for (;; at += 2) {
-        if (at + 1 >= starts) {
-            if (at >= starts || (first_of[bytes[at]] & searched) == 0) return false;
-        } else if (((first_of[bytes[at]] | first_of[bytes[at + 1]]) & searched) == 0) {
-            continue;
-        }
-        // One of the two may start a name: each is tried, and the scan goes on.
+    for (std::size_t at = 0; at < starts; at += 2) {
+        const std::uint64_t either = first_of[bytes[at]] | (at + 1 < starts ? first_of[bytes[at + 1]] : 0);
+        if ((either & searched) == 0) continue;
         for (std::size_t from = at; from < std::min(at + 2, starts); ++from) {
-            for (std::uint64_t candidates = first_of[bytes[from]] & searched; candidates != 0;
+            const std::uint64_t seconds = from + 1 < text.size() ? plans.second_of[bytes[from + 1]] : ~std::uint64_t{0};
+            for (std::uint64_t candidates = first_of[bytes[from]] & seconds & searched; candidates != 0;
                  candidates &= candidates - 1) {
                 const std::string& name = plans.columns[static_cast<std::size_t>(std::countr_zero(candidates))].name;
                 if (name.size() <= text.size() - from && matches_at(text, from, name)) return true;
             }
         }
     }
+    return false;
 }
 
 // True when `fill`, put in for column `column` (a word of it when `word`),
@@ -402,6 +403,10 @@ const line_plan* plan_for(fill_plans& plans, std::size_t index, std::string_view
     }
     return plan.usable ? &plan : nullptr;
 }
+
+// Bytes a card's text is copied by at a time, and spare at the end of the
+// text and of the room for a card, so that no copy runs past either.
+constexpr std::size_t CARD_SLACK = 16;
 
 // What a whole value may do that a card slot cannot always allow, as bits of
 // `fill_plans::facts`; a card slot refuses those its neighbours do not allow.
@@ -453,7 +458,7 @@ std::uint32_t refused_at(const plan_piece& piece) {
 }
 
 // Copies `count` bytes from `from` to `to` and returns the end of the copy.
-// Pieces of a card are short: up to 16 bytes go as two overlapping moves.
+// Values are short: up to 16 bytes go as two overlapping moves.
 char* put(char* to, const char* from, std::size_t count) {
     if (count >= 8 && count <= 16) {
         std::memcpy(to, from, 8);
@@ -464,6 +469,15 @@ char* put(char* to, const char* from, std::size_t count) {
     } else if (count != 0) {
         std::memcpy(to, from, count);
     }
+    return to + count;
+}
+
+// Copies `count` bytes of a card's text, and up to CARD_SLACK - 1 bytes more,
+// from `from` to `to`; returns the end of the `count` bytes. The text and the
+// room for a card both end in CARD_SLACK spare bytes, so the copy moves whole
+// blocks and the bytes beyond the end are overwritten by what comes next.
+char* put_text(char* to, const char* from, std::size_t count) {
+    for (std::size_t done = 0; done < count; done += CARD_SLACK) std::memcpy(to + done, from + done, CARD_SLACK);
     return to + count;
 }
 
@@ -478,6 +492,7 @@ void prepare_plans(fill_plans& plans, const std::vector<column_spec>& columns) {
     plans.inner_or_last.fill(false);
     plans.first_or_inner.fill(false);
     plans.first_of.fill(0);
+    plans.second_of.fill(0);
     plans.shortest_name = 0;
     plans.value_names = 0;
     plans.shortest_value_name.fill(0);
@@ -494,8 +509,16 @@ void prepare_plans(fill_plans& plans, const std::vector<column_spec>& columns) {
         }
         const auto first = static_cast<unsigned char>(name.front());
         plans.starts_name[first] = true;
-        plans.first_of[first] |= std::uint64_t{1} << q;
-        if (first >= 'A' && first <= 'Z') plans.first_of[first - 'A' + 'a'] |= std::uint64_t{1} << q;
+        const std::uint64_t bit = std::uint64_t{1} << q;
+        plans.first_of[first] |= bit;
+        plans.first_of[static_cast<unsigned char>(lower_byte(static_cast<char>(first)))] |= bit;
+        if (name.size() == 1) {
+            for (std::uint64_t& seconds : plans.second_of) seconds |= bit;
+        } else {
+            const auto second = static_cast<unsigned char>(name[1]);
+            plans.second_of[second] |= bit;
+            plans.second_of[static_cast<unsigned char>(lower_byte(static_cast<char>(second)))] |= bit;
+        }
         if (plans.shortest_name == 0 || name.size() < plans.shortest_name) plans.shortest_name = name.size();
         if (std::all_of(name.begin(), name.end(), [](char c) { return kept(static_cast<unsigned char>(c)); })) {
             plans.value_names |= std::uint64_t{1} << q;
@@ -565,25 +588,26 @@ void plan_card(fill_plans& plans, const std::vector<std::string>& lines) {
     }
     append_as_written(card.text, "\n");
     card.tail_from = from;
+    card.text_end = static_cast<std::uint32_t>(card.text.size());
+    card.text.append(CARD_SLACK, '\0');
     card.built.assign(card.text.size() + card.slots.size() * VALUE_LEN, '\0');
     card.usable = true;
 }
 
 bool fill_card(const record_values& values, fill_plans& plans, std::string_view& card) {
     card_plan& plan = plans.card;
-    if (!plan.usable) return false;
+    // Missing values are rare enough to leave to the line by line filling.
+    if (!plan.usable || values.size() < plans.columns.size()) return false;
     // A value's facts are found once, however many slots it goes into.
     for (std::uint64_t columns = plan.whole_columns; columns != 0; columns &= columns - 1) {
         const auto column = static_cast<std::size_t>(std::countr_zero(columns));
-        const std::string_view value = column < values.size() ? std::string_view(values[column]) : std::string_view();
-        plans.facts[column] = facts_of(value, column, plans);
+        plans.facts[column] = facts_of(values[column], column, plans);
     }
     const char* text = plan.text.data();
     char* out = plan.built.data();
     for (const card_slot& slot : plan.slots) {
         const plan_piece& piece = slot.piece;
-        const std::string_view value =
-            piece.column < values.size() ? std::string_view(values[piece.column]) : std::string_view();
+        const std::string_view value = values[piece.column];
         std::string_view fill = value;
         if (piece.word == 0) {
             if ((plans.facts[piece.column] & slot.refuse) != 0) return false;
@@ -591,10 +615,10 @@ bool fill_card(const record_values& values, fill_plans& plans, std::string_view&
             fill = field_at(value, ' ', piece.word - 1);
             if (!behaves_as_marker(fill, piece, plans)) return false;
         }
-        out = put(out, text + slot.text_from, slot.text_to - slot.text_from);
+        out = put_text(out, text + slot.text_from, slot.text_to - slot.text_from);
         out = put(out, fill.data(), fill.size());
     }
-    out = put(out, text + plan.tail_from, plan.text.size() - plan.tail_from);
+    out = put_text(out, text + plan.tail_from, plan.text_end - plan.tail_from);
     card = std::string_view(plan.built.data(), static_cast<std::size_t>(out - plan.built.data()));
     return true;
 }

@@ -92,6 +92,7 @@ struct card_plan {
     std::string text;
     std::vector<card_slot> slots;
     std::uint32_t tail_from = 0;        // the text after the last slot starts here
+    std::uint32_t text_end = 0;         // and ends here; spare bytes follow
     std::uint64_t whole_columns = 0;    // the columns some slot puts in whole
     std::string built;                  // room for a filled card: the text and VALUE_LEN a slot
 };
@@ -104,12 +105,14 @@ struct fill_plans {
     bool usable = false;  // false: too many columns, every line goes to `fill_line`
     // Per byte, upper-cased: it occurs in some name, starts one, occurs after
     // a name's first byte, occurs before a name's last byte; and, for every
-    // byte as it stands, the columns whose names start with it in any case.
+    // byte as it stands, the columns whose names start with it in any case,
+    // and those whose second byte it may be (every one-byte name).
     std::array<bool, 256> in_name{};
     std::array<bool, 256> starts_name{};
     std::array<bool, 256> inner_or_last{};
     std::array<bool, 256> first_or_inner{};
     std::array<std::uint64_t, 256> first_of{};
+    std::array<std::uint64_t, 256> second_of{};
     std::size_t shortest_name = 0;  // bytes of the shortest name that is not empty
     // The columns whose names a value from `take_record` can hold, which is
     // none with a byte that cleaning drops, and per column the shortest of
