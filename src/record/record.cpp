@@ -3,6 +3,9 @@
 #include "record/record.hpp"
 
 #include <array>
+#include <bit>
+#include <cstddef>
+#include <cstring>
 
 #include "text/text.hpp"
 
@@ -40,20 +43,69 @@ constexpr std::array<char, 256> make_clean_table() {
 }
 constexpr std::array<char, 256> CLEAN = make_clean_table();
 
-// Sets `value` to the field `raw` cleaned: folded, trimmed and filtered in one
-// pass. Folding never makes or removes a space or a line feed, so trimming the
-// raw field first trims exactly what trimming the folded one would.
-void clean_into(std::string& value, std::string_view raw) {
-    raw = trim_right(raw);
-    value.resize(raw.size());
-    char* out = value.data();
+// Bytes read as one word when a field's end is sought.
+constexpr auto WORD = static_cast<std::ptrdiff_t>(sizeof(byte_word));
+
+// Returns the first byte from `at` up to `end` that is `sep` or a line feed,
+// or `end` when there is none (an empty range too). `line` is where the line
+// starts: when fewer than eight bytes are left and the line is long enough,
+// the line's last eight bytes are read as one word, so that the last field is
+// not sought byte by byte.
+const char* find_field_end(const char* at, const char* end, const char* line, char sep) {
+    // Bytes in memory order are a word's bytes from its lowest up, and the
+    // lowest marked byte is exact, so the lowest hit is the first one.
+    if constexpr (std::endian::native == std::endian::little) {
+        const byte_word seps = EACH_BYTE * static_cast<unsigned char>(sep);
+        const byte_word feeds = EACH_BYTE * static_cast<unsigned char>('\n');
+        byte_word word;
+        while (end - at >= WORD) {
+            std::memcpy(&word, at, sizeof word);
+            const byte_word hits = bytes_below(word ^ seps, 1) | bytes_below(word ^ feeds, 1);
+            if (hits != 0) return at + std::countr_zero(hits) / 8;
+            at += WORD;
+        }
+        const auto left = static_cast<int>(end - at);
+        if (left != 0 && end - line >= WORD) {
+            // The line's last word, moved down so that its lowest byte is `at`;
+            // the zero bytes moved in at the top are masked off.
+            std::memcpy(&word, end - WORD, sizeof word);
+            word >>= 8 * (WORD - left);
+            const byte_word hits = (bytes_below(word ^ seps, 1) | bytes_below(word ^ feeds, 1)) &
+                                   ((byte_word{1} << (8 * left)) - 1);
+            return hits == 0 ? end : at + std::countr_zero(hits) / 8;
+        }
+    }
+    while (at != end && *at != sep && *at != '\n') ++at;
+    return at;
+}
+
+// Returns how many bytes cleaning writes to `out` for the `size` bytes at `at`
+// (none when `size` is 0): each byte through `clean_byte`, the dropped ones
+// leaving no gap. `out` has room for `size` bytes. Eight bytes go per step, and
+// the rest through one jump into the same steps.
+std::size_t clean_run(const char* at, std::size_t size, char* out) {
     std::size_t count = 0;
-    for (const char c : raw) {
-        const char k = clean_byte(static_cast<unsigned char>(c));
+    const auto take = [&](const char* b) {
+        const char k = clean_byte(static_cast<unsigned char>(*b));
         out[count] = k;
         count += k != '\0';
+    };
+    for (; size >= sizeof(byte_word); size -= sizeof(byte_word), at += sizeof(byte_word)) {
+        take(at); take(at + 1); take(at + 2); take(at + 3);
+        take(at + 4); take(at + 5); take(at + 6); take(at + 7);
     }
-    value.resize(count);
+    const char* const last = at + size;
+    switch (size) {
+        case 7: take(last - 7); [[fallthrough]];
+        case 6: take(last - 6); [[fallthrough]];
+        case 5: take(last - 5); [[fallthrough]];
+        case 4: take(last - 4); [[fallthrough]];
+        case 3: take(last - 3); [[fallthrough]];
+        case 2: take(last - 2); [[fallthrough]];
+        case 1: take(last - 1); break;
+        default: break;
+    }
+    return count;
 }
 
 }  // namespace
@@ -73,15 +125,36 @@ void filter_chars(std::string& value) {
 }
 
 bool take_record(std::string_view line, const conversion_settings& settings, record_values& values) {
-    values.resize(settings.columns.size());
+    const std::size_t columns = settings.columns.size();
+    values.resize(columns);
+    const char sep = settings.separator;
+    const char* at = line.data();
+    const char* const end = at + line.size();
     bool accepted = true;
-    std::string_view rest = line;
-    for (std::size_t p = 0; p < settings.columns.size(); ++p) {
+    for (std::size_t p = 0; p < columns; ++p) {
+        // The field runs to the next separator or line feed (as `split_field`
+        // has it), is cut after VALUE_LEN bytes, and loses its trailing spaces
+        // before it is cleaned, so 'Smith -' keeps its space and '---' ends up
+        // empty. A field never holds a line feed, so spaces are all there is to trim.
+        const char* const field_end = find_field_end(at, end, line.data(), sep);
+        const char* raw_end = field_end - at > static_cast<std::ptrdiff_t>(VALUE_LEN) ? at + VALUE_LEN : field_end;
+        while (raw_end != at && raw_end[-1] == ' ') --raw_end;
         std::string& value = values[p];
-        // Trimming comes before filtering, so 'Smith -' keeps its space and
-        // '---' ends up empty.
-        clean_into(value, copy_left(split_field(rest, settings.separator), VALUE_LEN));
+        const auto raw_size = static_cast<std::size_t>(raw_end - at);
+        // Grown only when the last record's value was shorter; shrinking is free.
+        if (value.size() < raw_size) value.resize(raw_size);
+        value.resize(clean_run(at, raw_size, value.data()));
         if (settings.columns[p].mandatory && blank(value)) accepted = false;
+        if (field_end == end) {
+            at = end;
+        } else if (*field_end == sep) {
+            at = field_end + 1;
+        } else if (p + 1 < columns) {
+            // A line feed ends the field, but the next field still begins after
+            // the next separator.
+            const void* next = std::memchr(field_end, sep, static_cast<std::size_t>(end - field_end));
+            at = next == nullptr ? end : static_cast<const char*>(next) + 1;
+        }
     }
     return accepted;
 }
