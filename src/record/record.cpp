@@ -46,37 +46,40 @@ constexpr std::array<char, 256> CLEAN = make_clean_table();
 // Bytes read as one word when a field's end is sought.
 constexpr auto WORD = static_cast<std::ptrdiff_t>(sizeof(byte_word));
 
-// Returns the first byte from `at` up to `end` that is `sep` or a line feed,
-// or `end` when there is none (an empty range too). `line` is where the line
-// starts: when fewer than eight bytes are left and the line is long enough,
-// the line's last eight bytes are read as one word, so that the last field is
-// not sought byte by byte.
-const char* find_field_end(const char* at, const char* end, const char* line, char sep) {
+// Returns the first `sep` from `at` up to `stop`, or `stop` when there is none
+// (an empty range too). `line` is where the line starts: when fewer than eight
+// bytes are left and at least eight lie before `stop`, the eight bytes that end
+// at `stop` are read as one word, so that a last field is not sought byte by byte.
+const char* find_separator(const char* at, const char* stop, const char* line, char sep) {
     // Bytes in memory order are a word's bytes from its lowest up, and the
     // lowest marked byte is exact, so the lowest hit is the first one.
     if constexpr (std::endian::native == std::endian::little) {
         const byte_word seps = EACH_BYTE * static_cast<unsigned char>(sep);
-        const byte_word feeds = EACH_BYTE * static_cast<unsigned char>('\n');
         byte_word word;
-        while (end - at >= WORD) {
+        while (stop - at >= WORD) {
             std::memcpy(&word, at, sizeof word);
-            const byte_word hits = bytes_below(word ^ seps, 1) | bytes_below(word ^ feeds, 1);
+            const byte_word hits = bytes_below(word ^ seps, 1);
             if (hits != 0) return at + std::countr_zero(hits) / 8;
             at += WORD;
         }
-        const auto left = static_cast<int>(end - at);
-        if (left != 0 && end - line >= WORD) {
-            // The line's last word, moved down so that its lowest byte is `at`;
-            // the zero bytes moved in at the top are masked off.
-            std::memcpy(&word, end - WORD, sizeof word);
+        const auto left = static_cast<int>(stop - at);
+        if (left != 0 && stop - line >= WORD) {
+            // The word that ends at `stop`, moved down so that its lowest byte
+            // is `at`; the zero bytes moved in at the top are masked off.
+            std::memcpy(&word, stop - WORD, sizeof word);
             word >>= 8 * (WORD - left);
-            const byte_word hits = (bytes_below(word ^ seps, 1) | bytes_below(word ^ feeds, 1)) &
-                                   ((byte_word{1} << (8 * left)) - 1);
-            return hits == 0 ? end : at + std::countr_zero(hits) / 8;
+            const byte_word hits = bytes_below(word ^ seps, 1) & ((byte_word{1} << (8 * left)) - 1);
+            return hits == 0 ? stop : at + std::countr_zero(hits) / 8;
         }
     }
-    while (at != end && *at != sep && *at != '\n') ++at;
+    while (at != stop && *at != sep) ++at;
     return at;
+}
+
+// Returns the first `b` from `at` up to `end`, or `end` when there is none.
+const char* find_byte(const char* at, const char* end, char b) {
+    const void* found = std::memchr(at, b, static_cast<std::size_t>(end - at));
+    return found == nullptr ? end : static_cast<const char*>(found);
 }
 
 // Returns how many bytes cleaning writes to `out` for the `size` bytes at `at`
@@ -130,13 +133,16 @@ bool take_record(std::string_view line, const conversion_settings& settings, rec
     const char sep = settings.separator;
     const char* at = line.data();
     const char* const end = at + line.size();
+    // A field ends at a line feed too; the first one is found once, so that
+    // each field is sought for the separator alone.
+    const char* feed = find_byte(at, end, '\n');
     bool accepted = true;
     for (std::size_t p = 0; p < columns; ++p) {
         // The field runs to the next separator or line feed (as `split_field`
         // has it), is cut after VALUE_LEN bytes, and loses its trailing spaces
         // before it is cleaned, so 'Smith -' keeps its space and '---' ends up
         // empty. A field never holds a line feed, so spaces are all there is to trim.
-        const char* const field_end = find_field_end(at, end, line.data(), sep);
+        const char* const field_end = find_separator(at, feed, line.data(), sep);
         const char* raw_end = field_end - at > static_cast<std::ptrdiff_t>(VALUE_LEN) ? at + VALUE_LEN : field_end;
         while (raw_end != at && raw_end[-1] == ' ') --raw_end;
         std::string& value = values[p];
@@ -152,9 +158,10 @@ bool take_record(std::string_view line, const conversion_settings& settings, rec
         } else if (p + 1 < columns) {
             // A line feed ends the field, but the next field still begins after
             // the next separator.
-            const void* next = std::memchr(field_end, sep, static_cast<std::size_t>(end - field_end));
-            at = next == nullptr ? end : static_cast<const char*>(next) + 1;
+            at = find_byte(field_end, end, sep);
+            at += at != end;
         }
+        if (at > feed) feed = find_byte(at, end, '\n');
     }
     return accepted;
 }
