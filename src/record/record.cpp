@@ -128,40 +128,46 @@ void filter_chars(std::string& value) {
 }
 
 bool take_record(std::string_view line, const conversion_settings& settings, record_values& values) {
-    const std::size_t columns = settings.columns.size();
-    values.resize(columns);
+    values.resize(settings.columns.size());
+    // Kept in locals: the cleaned bytes are written through a char pointer,
+    // which could otherwise alias every field read from memory.
     const char sep = settings.separator;
-    const char* at = line.data();
-    const char* const end = at + line.size();
+    const column_spec* column = settings.columns.data();
+    const column_spec* const last_column = column + settings.columns.size();
+    std::string* value = values.data();
+    const char* const start = line.data();
+    const char* const end = start + line.size();
+    const char* at = start;
     // A field ends at a line feed too; the first one is found once, so that
     // each field is sought for the separator alone.
     const char* feed = find_byte(at, end, '\n');
     bool accepted = true;
-    for (std::size_t p = 0; p < columns; ++p) {
+    for (; column != last_column; ++column, ++value) {
         // The field runs to the next separator or line feed (as `split_field`
         // has it), is cut after VALUE_LEN bytes, and loses its trailing spaces
         // before it is cleaned, so 'Smith -' keeps its space and '---' ends up
         // empty. A field never holds a line feed, so spaces are all there is to trim.
-        const char* const field_end = find_separator(at, feed, line.data(), sep);
+        const char* const field_end = find_separator(at, feed, start, sep);
         const char* raw_end = field_end - at > static_cast<std::ptrdiff_t>(VALUE_LEN) ? at + VALUE_LEN : field_end;
         while (raw_end != at && raw_end[-1] == ' ') --raw_end;
-        std::string& value = values[p];
         const auto raw_size = static_cast<std::size_t>(raw_end - at);
         // Grown only when the last record's value was shorter; shrinking is free.
-        if (value.size() < raw_size) value.resize(raw_size);
-        value.resize(clean_run(at, raw_size, value.data()));
-        if (settings.columns[p].mandatory && blank(value)) accepted = false;
-        if (field_end == end) {
+        if (value->size() < raw_size) value->resize(raw_size);
+        char* const out = value->data();
+        const std::size_t count = clean_run(at, raw_size, out);
+        value->resize(count);
+        accepted &= !column->mandatory || !blank(std::string_view(out, count));
+        if (field_end != feed) {
+            at = field_end + 1;  // the separator
+        } else if (feed == end) {
             at = end;
-        } else if (*field_end == sep) {
-            at = field_end + 1;
-        } else if (p + 1 < columns) {
+        } else if (column + 1 != last_column) {
             // A line feed ends the field, but the next field still begins after
-            // the next separator.
-            at = find_byte(field_end, end, sep);
+            // the next separator (the line feed itself when it is the separator).
+            at = sep == '\n' ? feed : find_byte(feed, end, sep);
             at += at != end;
+            feed = find_byte(at, end, '\n');
         }
-        if (at > feed) feed = find_byte(at, end, '\n');
     }
     return accepted;
 }
