@@ -48,8 +48,8 @@ constexpr auto WORD = static_cast<std::ptrdiff_t>(sizeof(byte_word));
 
 // Returns the first `sep` from `at` up to `stop`, or `stop` when there is none
 // (an empty range too). `line` is where the line starts: when fewer than eight
-// bytes are left and at least eight lie before `stop`, the eight bytes that end
-// at `stop` are read as one word, so that a last field is not sought byte by byte.
+// bytes are left but the line holds eight before `stop`, the eight bytes that
+// end at `stop` are read as one word, so a last field is not sought byte by byte.
 const char* find_separator(const char* at, const char* stop, const char* line, char sep) {
     // Bytes in memory order are a word's bytes from its lowest up, and the
     // lowest marked byte is exact, so the lowest hit is the first one.
@@ -76,10 +76,19 @@ const char* find_separator(const char* at, const char* stop, const char* line, c
     return at;
 }
 
-// Returns the first `b` from `at` up to `end`, or `end` when there is none.
+// Returns the first `b` from `at` up to `end`, or `end` when there is none
+// (an empty range too).
 const char* find_byte(const char* at, const char* end, char b) {
     const void* found = std::memchr(at, b, static_cast<std::size_t>(end - at));
     return found == nullptr ? end : static_cast<const char*>(found);
+}
+
+// Cleans the byte at `b` into `out` at `count` and returns the count after
+// it: one more, or the same when cleaning drops the byte.
+inline std::size_t take(char* out, std::size_t count, const char* b) {
+    const char k = clean_byte(static_cast<unsigned char>(*b));
+    out[count] = k;
+    return count + (k != '\0');
 }
 
 // Returns how many bytes cleaning writes to `out` for the `size` bytes at `at`
@@ -88,24 +97,25 @@ const char* find_byte(const char* at, const char* end, char b) {
 // the rest through one jump into the same steps.
 std::size_t clean_run(const char* at, std::size_t size, char* out) {
     std::size_t count = 0;
-    const auto take = [&](const char* b) {
-        const char k = clean_byte(static_cast<unsigned char>(*b));
-        out[count] = k;
-        count += k != '\0';
-    };
     for (; size >= sizeof(byte_word); size -= sizeof(byte_word), at += sizeof(byte_word)) {
-        take(at); take(at + 1); take(at + 2); take(at + 3);
-        take(at + 4); take(at + 5); take(at + 6); take(at + 7);
+        count = take(out, count, at);
+        count = take(out, count, at + 1);
+        count = take(out, count, at + 2);
+        count = take(out, count, at + 3);
+        count = take(out, count, at + 4);
+        count = take(out, count, at + 5);
+        count = take(out, count, at + 6);
+        count = take(out, count, at + 7);
     }
     const char* const last = at + size;
     switch (size) {
-        case 7: take(last - 7); [[fallthrough]];
-        case 6: take(last - 6); [[fallthrough]];
-        case 5: take(last - 5); [[fallthrough]];
-        case 4: take(last - 4); [[fallthrough]];
-        case 3: take(last - 3); [[fallthrough]];
-        case 2: take(last - 2); [[fallthrough]];
-        case 1: take(last - 1); break;
+        case 7: count = take(out, count, last - 7); [[fallthrough]];
+        case 6: count = take(out, count, last - 6); [[fallthrough]];
+        case 5: count = take(out, count, last - 5); [[fallthrough]];
+        case 4: count = take(out, count, last - 4); [[fallthrough]];
+        case 3: count = take(out, count, last - 3); [[fallthrough]];
+        case 2: count = take(out, count, last - 2); [[fallthrough]];
+        case 1: count = take(out, count, last - 1); break;
         default: break;
     }
     return count;
