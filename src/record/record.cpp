@@ -3,6 +3,9 @@
 #include "record/record.hpp"
 
 #include <array>
+#include <bit>
+#include <cstddef>
+#include <cstring>
 
 #include "text/text.hpp"
 
@@ -40,20 +43,82 @@ constexpr std::array<char, 256> make_clean_table() {
 }
 constexpr std::array<char, 256> CLEAN = make_clean_table();
 
-// Sets `value` to the field `raw` cleaned: folded, trimmed and filtered in one
-// pass. Folding never makes or removes a space or a line feed, so trimming the
-// raw field first trims exactly what trimming the folded one would.
-void clean_into(std::string& value, std::string_view raw) {
-    raw = trim_right(raw);
-    value.resize(raw.size());
-    char* out = value.data();
-    std::size_t count = 0;
-    for (const char c : raw) {
-        const char k = clean_byte(static_cast<unsigned char>(c));
-        out[count] = k;
-        count += k != '\0';
+// Bytes read as one word when a field's end is sought.
+constexpr auto WORD = static_cast<std::ptrdiff_t>(sizeof(byte_word));
+
+// Returns the first `sep` from `at` up to `stop`, or `stop` when there is none
+// (an empty range too). `line` is where the line starts: when fewer than eight
+// bytes are left but the line holds eight before `stop`, the eight bytes that
+// end at `stop` are read as one word, so a last field is not sought byte by byte.
+const char* find_separator(const char* at, const char* stop, const char* line, char sep) {
+    // Bytes in memory order are a word's bytes from its lowest up, and the
+    // lowest marked byte is exact, so the lowest hit is the first one.
+    if constexpr (std::endian::native == std::endian::little) {
+        const byte_word seps = EACH_BYTE * static_cast<unsigned char>(sep);
+        byte_word word;
+        while (stop - at >= WORD) {
+            std::memcpy(&word, at, sizeof word);
+            const byte_word hits = bytes_below(word ^ seps, 1);
+            if (hits != 0) return at + std::countr_zero(hits) / 8;
+            at += WORD;
+        }
+        const auto left = static_cast<int>(stop - at);
+        if (left != 0 && stop - line >= WORD) {
+            // The word that ends at `stop`, moved down so that its lowest byte
+            // is `at`; the zero bytes moved in at the top are masked off.
+            std::memcpy(&word, stop - WORD, sizeof word);
+            word >>= 8 * (WORD - left);
+            const byte_word hits = bytes_below(word ^ seps, 1) & ((byte_word{1} << (8 * left)) - 1);
+            return hits == 0 ? stop : at + std::countr_zero(hits) / 8;
+        }
     }
-    value.resize(count);
+    while (at != stop && *at != sep) ++at;
+    return at;
+}
+
+// Returns the first `b` from `at` up to `end`, or `end` when there is none
+// (an empty range too).
+const char* find_byte(const char* at, const char* end, char b) {
+    const void* found = std::memchr(at, b, static_cast<std::size_t>(end - at));
+    return found == nullptr ? end : static_cast<const char*>(found);
+}
+
+// Cleans the byte at `b` into `out` at `count` and returns the count after
+// it: one more, or the same when cleaning drops the byte.
+inline std::size_t take(char* out, std::size_t count, const char* b) {
+    const char k = clean_byte(static_cast<unsigned char>(*b));
+    out[count] = k;
+    return count + (k != '\0');
+}
+
+// Returns how many bytes cleaning writes to `out` for the `size` bytes at `at`
+// (none when `size` is 0): each byte through `clean_byte`, the dropped ones
+// leaving no gap. `out` has room for `size` bytes. Eight bytes go per step, and
+// the rest through one jump into the same steps.
+std::size_t clean_run(const char* at, std::size_t size, char* out) {
+    std::size_t count = 0;
+    for (; size >= sizeof(byte_word); size -= sizeof(byte_word), at += sizeof(byte_word)) {
+        count = take(out, count, at);
+        count = take(out, count, at + 1);
+        count = take(out, count, at + 2);
+        count = take(out, count, at + 3);
+        count = take(out, count, at + 4);
+        count = take(out, count, at + 5);
+        count = take(out, count, at + 6);
+        count = take(out, count, at + 7);
+    }
+    const char* const last = at + size;
+    switch (size) {
+        case 7: count = take(out, count, last - 7); [[fallthrough]];
+        case 6: count = take(out, count, last - 6); [[fallthrough]];
+        case 5: count = take(out, count, last - 5); [[fallthrough]];
+        case 4: count = take(out, count, last - 4); [[fallthrough]];
+        case 3: count = take(out, count, last - 3); [[fallthrough]];
+        case 2: count = take(out, count, last - 2); [[fallthrough]];
+        case 1: count = take(out, count, last - 1); break;
+        default: break;
+    }
+    return count;
 }
 
 }  // namespace
@@ -74,14 +139,45 @@ void filter_chars(std::string& value) {
 
 bool take_record(std::string_view line, const conversion_settings& settings, record_values& values) {
     values.resize(settings.columns.size());
+    // Kept in locals: the cleaned bytes are written through a char pointer,
+    // which could otherwise alias every field read from memory.
+    const char sep = settings.separator;
+    const column_spec* column = settings.columns.data();
+    const column_spec* const last_column = column + settings.columns.size();
+    std::string* value = values.data();
+    const char* const start = line.data();
+    const char* const end = start + line.size();
+    const char* at = start;
+    // A field ends at a line feed too; the first one is found once, so that
+    // each field is sought for the separator alone.
+    const char* feed = find_byte(at, end, '\n');
     bool accepted = true;
-    std::string_view rest = line;
-    for (std::size_t p = 0; p < settings.columns.size(); ++p) {
-        std::string& value = values[p];
-        // Trimming comes before filtering, so 'Smith -' keeps its space and
-        // '---' ends up empty.
-        clean_into(value, copy_left(split_field(rest, settings.separator), VALUE_LEN));
-        if (settings.columns[p].mandatory && blank(value)) accepted = false;
+    for (; column != last_column; ++column, ++value) {
+        // The field runs to the next separator or line feed (as `split_field`
+        // has it), is cut after VALUE_LEN bytes, and loses its trailing spaces
+        // before it is cleaned, so 'Smith -' keeps its space and '---' ends up
+        // empty. A field never holds a line feed, so spaces are all there is to trim.
+        const char* const field_end = find_separator(at, feed, start, sep);
+        const char* raw_end = field_end - at > static_cast<std::ptrdiff_t>(VALUE_LEN) ? at + VALUE_LEN : field_end;
+        while (raw_end != at && raw_end[-1] == ' ') --raw_end;
+        const auto raw_size = static_cast<std::size_t>(raw_end - at);
+        // Grown only when the last record's value was shorter; shrinking is free.
+        if (value->size() < raw_size) value->resize(raw_size);
+        char* const out = value->data();
+        const std::size_t count = clean_run(at, raw_size, out);
+        value->resize(count);
+        accepted &= !column->mandatory || !blank(std::string_view(out, count));
+        if (field_end != feed) {
+            at = field_end + 1;  // the separator
+        } else if (feed == end) {
+            at = end;
+        } else if (column + 1 != last_column) {
+            // A line feed ends the field, but the next field still begins after
+            // the next separator (the line feed itself when it is the separator).
+            at = sep == '\n' ? feed : find_byte(feed, end, sep);
+            at += at != end;
+            feed = find_byte(at, end, '\n');
+        }
     }
     return accepted;
 }
