@@ -93,7 +93,7 @@ void run_reads(read_batch& batch) {
     // A signal may cut the wait short, but only after the entries went in.
     const int submitted = io_uring_submit_and_wait(&ring, expected);
     bool all_whole = submitted >= 0 || submitted == -EINTR;
-    for (unsigned seen = 0; all_whole && seen < expected; ++seen) {
+    for (unsigned seen = 0; all_whole && seen < expected;) {
         io_uring_cqe* done = nullptr;
         int waited = 0;
         do {
@@ -103,14 +103,21 @@ void run_reads(read_batch& batch) {
             all_whole = false;
             break;
         }
-        const std::size_t slot = done->user_data / STEPS;
-        const std::size_t step = done->user_data % STEPS;
-        // A direct open gives 0. A kernel that ignored the descriptor table
-        // gives a plain descriptor, which is closed here and never read.
-        if (step == 0 && done->res > 0) ::close(done->res);
-        if (step == 0) opened[slot] = done->res == 0;
-        if (step == 1) batch.whole[slot] = done->res == static_cast<int>(batch.size);
-        io_uring_cqe_seen(&ring, done);
+        // Every completion that has arrived is taken in one sweep.
+        unsigned head = 0;
+        unsigned taken = 0;
+        io_uring_for_each_cqe(&ring, head, done) {
+            const std::size_t slot = done->user_data / STEPS;
+            const std::size_t step = done->user_data % STEPS;
+            // A direct open gives 0. A kernel that ignored the descriptor table
+            // gives a plain descriptor, which is closed here and never read.
+            if (step == 0 && done->res > 0) ::close(done->res);
+            if (step == 0) opened[slot] = done->res == 0;
+            if (step == 1) batch.whole[slot] = done->res == static_cast<int>(batch.size);
+            ++taken;
+        }
+        io_uring_cq_advance(&ring, taken);
+        seen += taken;
     }
     for (std::size_t slot = 0; slot < batch.queued; ++slot) {
         batch.whole[slot] = batch.whole[slot] && opened[slot];
