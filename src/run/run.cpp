@@ -3,10 +3,13 @@
 #include "run/run.hpp"
 
 #include <array>
+#include <condition_variable>
 #include <filesystem>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 #include "config/config.hpp"
@@ -64,8 +67,7 @@ struct card_buffers {
     bool master_known = false;
     std::string master_bytes;
     std::vector<std::string> master_lines;
-    read_batch batch;    // templates read ahead, one per record of `waiting`
-    std::array<record_values, BATCH_READS> waiting;
+    record_values values;  // the record being written, when templates are not read ahead
 };
 
 // Returns the lines of the template whose whole bytes are `bytes`. They, and
@@ -127,20 +129,133 @@ void write_card(text_writer& output, const record_values& values, card_buffers& 
     close_reader(master);
 }
 
-// Reads the template for every waiting record in one batch and writes their
-// cards in order. A card whose read the batch could not vouch for is read
+// Accepted records waiting for their cards, and the reads of their templates.
+struct waiting_batch {
+    read_batch reads;
+    std::array<record_values, BATCH_READS> records;
+    bool read = false;  // its reads are made; guarded by the reader's lock
+};
+
+// What the run shares with the thread that reads templates ahead: the batches
+// handed to it, oldest first, and whether the run has done with it. All but
+// `ring`, which only the reading thread touches while it runs, are guarded by `lock`.
+struct template_reader {
+    std::mutex lock;
+    std::condition_variable changed;
+    std::array<waiting_batch*, 2> handed{};
+    std::size_t count = 0;
+    bool finished = false;
+    batch_ring* ring = nullptr;
+};
+
+// Two batches: while the templates of one are read, the records of the next
+// are taken and the cards of the one before are written.
+struct read_ahead {
+    template_reader reader;
+    std::array<waiting_batch, 2> batches;
+};
+
+// The reading thread: makes the reads of each batch handed over, in turn,
+// until the run has done with it.
+void read_handed(template_reader& reader) {
+    std::unique_lock<std::mutex> hold(reader.lock);
+    for (;;) {
+        while (reader.count == 0 && !reader.finished) reader.changed.wait(hold);
+        if (reader.count == 0) return;
+        waiting_batch& batch = *reader.handed[0];
+        hold.unlock();
+        run_reads(batch.reads, reader.ring);
+        hold.lock();
+        reader.handed[0] = reader.handed[1];
+        reader.handed[1] = nullptr;
+        --reader.count;
+        batch.read = true;
+        reader.changed.notify_all();
+    }
+}
+
+// Hands `batch`, whose records are all taken, to the reading thread.
+void hand_over(template_reader& reader, waiting_batch& batch) {
+    const std::lock_guard<std::mutex> hold(reader.lock);
+    batch.read = false;
+    reader.handed[reader.count++] = &batch;
+    reader.changed.notify_all();
+}
+
+// Waits until the reads of `batch` are made, then writes its cards in order
+// and empties it. A card whose read the batch could not vouch for is read
 // again with plain calls, which decide what it gets.
-void write_waiting(text_writer& output, card_buffers& card, run_faults& faults) {
-    read_batch& batch = card.batch;
-    run_reads(batch);
-    for (std::size_t i = 0; i < batch.queued; ++i) {
-        if (batch.whole[i]) {
-            write_whole(output, read_result(batch, i), card.waiting[i], card);
+void write_batch(text_writer& output, waiting_batch& batch, template_reader& reader, card_buffers& card,
+                 run_faults& faults) {
+    {
+        std::unique_lock<std::mutex> hold(reader.lock);
+        while (!batch.read) reader.changed.wait(hold);
+    }
+    const read_batch& reads = batch.reads;
+    for (std::size_t i = 0; i < reads.queued; ++i) {
+        if (reads.whole[i]) {
+            write_whole(output, read_result(reads, i), batch.records[i], card);
         } else {
-            write_card(output, card.waiting[i], card, faults);
+            write_card(output, batch.records[i], card, faults);
         }
     }
-    batch.queued = 0;
+    batch.reads.queued = 0;
+}
+
+// Writes a card for every accepted record left in `table`, reading the
+// template for each card as it is written.
+void convert_one_by_one(text_reader& table, const conversion_settings& settings, text_writer& output,
+                        card_buffers& card, run_faults& faults) {
+    std::string line;
+    while (!output.failed && read_line(table, line)) {
+        if (take_record(line, settings, card.values)) write_card(output, card.values, card, faults);
+    }
+}
+
+// As `convert_one_by_one`, with the templates read ahead, a batch at a time,
+// by a second thread (through io_uring when `reads` asks for it and the system
+// allows), so that their system calls and the run's own work overlap. Returns
+// false, having taken no record, when the template is no small regular file
+// or no thread can be started.
+bool convert_read_ahead(text_reader& table, const conversion_settings& settings, text_writer& output,
+                        card_buffers& card, run_faults& faults, template_reads reads) {
+    const std::size_t size = card.master.whole_size;
+    if (size == 0 || size > BATCH_FILE_MAX) return false;
+    auto ahead = std::make_unique<read_ahead>();
+    for (waiting_batch& batch : ahead->batches) prepare_batch(batch.reads, TEMPLATE_NAME, size);
+    template_reader& reader = ahead->reader;
+    if (reads == template_reads::batched) reader.ring = open_ring();
+    std::thread reading;
+    try {
+        reading = std::thread(read_handed, std::ref(reader));
+    } catch (const std::system_error&) {
+        close_ring(reader.ring);
+        return false;
+    }
+    std::string line;
+    std::size_t current = 0;
+    bool earlier = false;  // the other batch is handed over, its cards not yet written
+    while (!output.failed && read_line(table, line)) {
+        waiting_batch& batch = ahead->batches[current];
+        if (!take_record(line, settings, batch.records[batch.reads.queued])) continue;
+        if (++batch.reads.queued < batch.reads.capacity) continue;
+        hand_over(reader, batch);
+        if (earlier) write_batch(output, ahead->batches[current ^ 1], reader, card, faults);
+        earlier = true;
+        current ^= 1;
+    }
+    waiting_batch& last = ahead->batches[current];
+    if (last.reads.queued > 0) hand_over(reader, last);
+    if (earlier) write_batch(output, ahead->batches[current ^ 1], reader, card, faults);
+    if (last.reads.queued > 0) write_batch(output, last, reader, card, faults);
+    {
+        const std::lock_guard<std::mutex> hold(reader.lock);
+        reader.finished = true;
+        reader.changed.notify_all();
+    }
+    reading.join();
+    close_ring(reader.ring);
+    return true;
 }
 
 }  // namespace
@@ -179,29 +294,16 @@ int run_conversion(template_reads reads) {
         return status_of(faults);
     }
 
-    std::string line;
-    read_line(table, line);  // the header
+    std::string header;
+    read_line(table, header);
     // The template is sized up once: the run expects it to stay as it is, and
     // a read that finds it otherwise is not trusted to be whole (see refill).
     auto card = std::make_unique<card_buffers>();
     card->master.whole_size = whole_read_size(TEMPLATE_NAME);
     prepare_plans(card->plans, settings.columns);
-    read_batch& batch = card->batch;
-    if (reads == template_reads::batched) start_batches(batch, TEMPLATE_NAME, card->master.whole_size);
-    while (!output.failed && read_line(table, line)) {
-        // While batching, each accepted record waits with its template read
-        // queued, and a full batch is written at once.
-        record_values& values = card->waiting[batch.ring != nullptr ? batch.queued : 0];
-        if (!take_record(line, settings, values)) continue;
-        if (batch.ring == nullptr) {
-            write_card(output, values, *card, faults);
-            continue;
-        }
-        queue_read(batch);
-        if (batch.queued == BATCH_READS) write_waiting(output, *card, faults);
+    if (!convert_read_ahead(table, settings, output, *card, faults, reads)) {
+        convert_one_by_one(table, settings, output, *card, faults);
     }
-    write_waiting(output, *card, faults);
-    end_batches(batch);
     faults.read_error |= table.failed;
     close_reader(table);
     faults.write_failed = !close_writer(output);

@@ -40,9 +40,10 @@ bool same_file(const std::string& a, const std::string& b);
 // True when writing `output` would overwrite an input: the template, the table
 // named `table`, or the settings file, which a link could make the output.
 bool overwrites_input(const std::string& output, const std::string& table);
-// How the template is read for each card: in batches where the system allows
-// it, or always with one plain call per step. Both give the same cards and
-// status; the tool always asks for batches, and the tests run both.
+// How the templates are read when a second thread reads them ahead of the
+// cards: in batches through io_uring where the system allows it, or with one
+// plain call per step. Both give the same cards and status; the tool always
+// asks for batches, and the tests run both.
 enum class template_reads { batched, plain };
 
 // Converts the table named by "rowcard.ini" (or "import.csv") in the working

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rowcard {
 
@@ -141,46 +142,52 @@ void write_bytes(text_writer& writer, std::string_view bytes);
 // and the close succeeded.
 [[nodiscard]] bool close_writer(text_writer& writer);
 
-// Reads of one small file queued this many at a time: one system call then
-// opens, reads and closes it for this many cards.
-inline constexpr std::size_t BATCH_READS = 64;
-// Largest file read in batches: BATCH_READS copies of it stay within 1 MiB.
+// Most template reads one batch holds. The run hands whole batches to the
+// thread that reads them, and at this size handing them over costs little
+// per card.
+inline constexpr std::size_t BATCH_READS = 1024;
+// Reads given to the kernel with one system call when batching through io_uring.
+inline constexpr std::size_t RING_READS = 64;
+// Bytes of room for the reads of one batch: a batch of a bigger file holds fewer.
+inline constexpr std::size_t BATCH_ROOM = 512 * 1024;
+// Largest file read in batches: 31 reads of it still fit a batch's room.
 inline constexpr std::size_t BATCH_FILE_MAX = 16 * 1024;
 
 // The kernel's rings, where the system has them and rowcard was built with them.
 struct batch_ring;
 
-// Whole reads of one file, queued and then made together: each read still
-// opens, reads once and closes the file. Where batching is not built in or the
-// system refuses it, `ring` stays null and the caller reads the plain way.
+// Whole reads of one small file, queued and then made together: each read
+// still opens the file, reads it once and closes it.
 struct read_batch {
-    batch_ring* ring = nullptr;
     std::string path;                      // the file read
     std::size_t size = 0;                  // its size: a read of this many bytes is the whole file
-    std::string rooms;                     // BATCH_READS rooms of size + 1 bytes
+    std::size_t capacity = 0;              // reads the batch holds
+    std::string rooms;                     // `capacity` rooms of size + 1 bytes
     std::array<bool, BATCH_READS> whole{}; // after `run_reads`: that read gave the whole file
     std::size_t queued = 0;                // reads queued, and after `run_reads` made
+    // Rooms a torn-down ring might still write into: kept, and never used again.
+    std::vector<std::string> retired;
 };
 
-// Sets up batched reads of `path`, a regular file of `size` bytes (from
-// `whole_read_size`). Returns false, with `batch.ring` null, when `size` is 0
-// or over BATCH_FILE_MAX, when batching is not built in, or when the system
-// refuses it (an old kernel, a sysctl, a container's filter).
-bool start_batches(read_batch& batch, const std::string& path, std::size_t size);
+// Readies `batch` for reads of `path`, a regular file of `size` bytes (1 to
+// BATCH_FILE_MAX, from `whole_read_size`), with none queued.
+void prepare_batch(read_batch& batch, const std::string& path, std::size_t size);
 
-// Queues one more read; at most BATCH_READS may wait.
-void queue_read(read_batch& batch);
+// Sets up the rings. Returns null when batching through io_uring is not built
+// in or the system refuses it (an old kernel, a sysctl, a container's filter).
+batch_ring* open_ring();
 
-// Makes the queued reads with one system call and sets `whole` for each. A
-// read that did not give the whole file (the file changed, vanished or failed)
-// ends batching for good: `ring` becomes null, and the caller reads that file
-// again, and every later one, the plain way, which decides what went wrong.
-void run_reads(read_batch& batch);
+// Releases `ring` and sets it to null; a null ring stays as it is.
+void close_ring(batch_ring*& ring);
+
+// Makes the queued reads of `batch` and sets `whole` for each: RING_READS at
+// a time through `ring`, or one plain call a step when `ring` is null. A read
+// the ring could not vouch for (the file changed, vanished or failed) closes
+// it for good, and the later reads are plain. A read that is not whole is for
+// the caller to make again the plain way, which decides what went wrong.
+void run_reads(read_batch& batch, batch_ring*& ring);
 
 // Returns the bytes of read `index` of the last `run_reads`, when `whole`.
 std::string_view read_result(const read_batch& batch, std::size_t index);
-
-// Releases the rings; `ring` is null afterwards. Safe to call twice.
-void end_batches(read_batch& batch);
 
 }  // namespace rowcard

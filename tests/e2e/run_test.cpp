@@ -167,5 +167,26 @@ TEST_F(Rowcard, RunawayWordPlaceholderEnds) {
     EXPECT_EQ(output(), "1name NAME\r\n\r\n");
 }
 
+// Templates are read ahead of the cards, a batch at a time: the cards still
+// come in table order, none lost or doubled, over several full batches and a
+// last part one. A bigger template makes smaller batches, and one over 16 KiB
+// is read card by card; all three give the same cards.
+TEST_F(Rowcard, CardsKeepTableOrderAcrossBatches) {
+    put("rowcard.ini", "{NAME}%\n");
+    std::string table = "h\n";
+    for (int i = 0; i < 2600; ++i) table += i % 7 == 3 ? "\n" : std::to_string(i) + "\n";
+    put("import.csv", table);
+    for (const std::size_t padding : {0, 9000, 20000}) {
+        const std::string pad = padding == 0 ? "" : std::string(padding, 'x') + "\n";
+        put("master.vcf", pad + "N:{NAME}%\n");
+        std::string expected;
+        for (int i = 0; i < 2600; ++i) {
+            if (i % 7 != 3) expected += (padding == 0 ? "" : std::string(padding, 'x') + "\r\n") + "N:" + std::to_string(i) + "\r\n\r\n";
+        }
+        EXPECT_EQ(run(), 0) << padding;
+        EXPECT_TRUE(output() == expected) << "template of " << padding << " bytes more";
+    }
+}
+
 }  // namespace
 }  // namespace rowcard

@@ -182,27 +182,31 @@ TEST_F(TextFile, OneReadIsTrustedOnlyAtTheSizeTheFileShowed) {
     close_reader(reader);
 }
 
-// Batched reads give the file's bytes; a read that cannot be vouched for
-// (the file is gone) ends batching, and the caller reads the plain way.
+// Batched reads give the file's bytes, through the ring (in more than one
+// submission) and with plain calls; a read that cannot be vouched for (the
+// file is gone) is not whole, and closes the ring for good.
 TEST_F(TextFile, BatchedReadsGiveTheWholeFileOrStepAside) {
     const auto path = (folder / "master.vcf").string();
-    write_file(path, "\xEF\xBB\xBFN:1NAME\r\n");
-    read_batch batch;
-    if (!start_batches(batch, path, whole_read_size(path))) GTEST_SKIP() << "no batched reads on this system";
-    for (int i = 0; i < 64; ++i) queue_read(batch);
-    run_reads(batch);
-    ASSERT_NE(batch.ring, nullptr);
-    for (std::size_t i = 0; i < 64; ++i) {
-        ASSERT_TRUE(batch.whole[i]);
-        EXPECT_EQ(read_result(batch, i), "\xEF\xBB\xBFN:1NAME\r\n");
+    for (const bool through_ring : {true, false}) {
+        write_file(path, "\xEF\xBB\xBFN:1NAME\r\n");
+        batch_ring* ring = through_ring ? open_ring() : nullptr;
+        if (through_ring && ring == nullptr) continue;  // no io_uring on this system
+        read_batch batch;
+        prepare_batch(batch, path, whole_read_size(path));
+        batch.queued = 100;
+        run_reads(batch, ring);
+        EXPECT_EQ(ring != nullptr, through_ring);
+        for (std::size_t i = 0; i < 100; ++i) {
+            ASSERT_TRUE(batch.whole[i]) << i;
+            EXPECT_EQ(read_result(batch, i), "\xEF\xBB\xBFN:1NAME\r\n");
+        }
+        std::filesystem::remove(path);
+        batch.queued = 1;
+        run_reads(batch, ring);
+        EXPECT_FALSE(batch.whole[0]);
+        EXPECT_EQ(ring, nullptr);
+        close_ring(ring);
     }
-    std::filesystem::remove(path);
-    batch.queued = 0;
-    queue_read(batch);
-    run_reads(batch);
-    EXPECT_FALSE(batch.whole[0]);
-    EXPECT_EQ(batch.ring, nullptr);
-    end_batches(batch);
 }
 
 TEST_F(TextFile, WriteFailureIsReportedAtClose) {
