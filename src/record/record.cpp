@@ -77,8 +77,9 @@ const char* find_separator(const char* at, const char* stop, const char* line, c
 }
 
 // Returns the first `b` from `at` up to `end`, or `end` when there is none
-// (an empty range too).
+// (an empty range too, whose pointers may be null: memchr is not asked then).
 const char* find_byte(const char* at, const char* end, char b) {
+    if (at == end) return end;
     const void* found = std::memchr(at, b, static_cast<std::size_t>(end - at));
     return found == nullptr ? end : static_cast<const char*>(found);
 }
