@@ -521,7 +521,7 @@ void prepare_plans(fill_plans& plans, const std::vector<column_spec>& columns) {
         }
         if (plans.shortest_name == 0 || name.size() < plans.shortest_name) plans.shortest_name = name.size();
         if (std::all_of(name.begin(), name.end(), [](char c) { return kept(static_cast<unsigned char>(c)); })) {
-            plans.value_names |= std::uint64_t{1} << q;
+            plans.value_names |= bit;
         }
     }
     for (std::size_t q = columns.size(); q-- > 0;) {
@@ -561,7 +561,6 @@ bool fill_planned(std::string& line, std::size_t index, const record_values& val
     line.swap(built);
     return true;
 }
-
 
 void plan_card(fill_plans& plans, const std::vector<std::string>& lines) {
     card_plan& card = plans.card;

@@ -93,7 +93,7 @@ struct card_plan {
     std::vector<card_slot> slots;
     std::uint32_t tail_from = 0;        // the text after the last slot starts here
     std::uint32_t text_end = 0;         // and ends here; spare bytes follow
-    std::uint64_t whole_columns = 0;    // the columns some slot puts in whole
+    std::uint64_t whole_columns = 0;    // the columns some slot takes whole
     std::string built;                  // room for a filled card: the text and VALUE_LEN a slot
 };
 
