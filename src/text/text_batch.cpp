@@ -86,7 +86,8 @@ void queue_read(io_uring& ring, read_batch& batch, std::size_t slot, std::size_t
 // call and sets `whole` for each. Returns false when some read was not whole
 // or the ring itself failed; when it may still be at work, the batch's rooms
 // are retired first, so that nothing it writes late lands in a later read.
-bool ring_reads(io_uring& ring, read_batch& batch, std::size_t from, std::size_t count) {
+bool ring_reads(batch_ring& rings, read_batch& batch, std::size_t from, std::size_t count) {
+    io_uring& ring = rings.ring;
     for (std::size_t slot = from; slot < from + count; ++slot) queue_read(ring, batch, slot, from);
     const auto expected = static_cast<unsigned>(count * STEPS);
     std::array<bool, RING_READS> opened{};
@@ -154,6 +155,22 @@ void close_ring(batch_ring*& ring) {
     ring = nullptr;
 }
 
+#else
+
+// Without liburing there is no ring: every read is a plain one.
+struct batch_ring {};
+batch_ring* open_ring() { return nullptr; }
+void close_ring(batch_ring*& ring) { ring = nullptr; }
+
+namespace {
+
+// Never called: without liburing no ring is ever open.
+bool ring_reads(batch_ring&, read_batch&, std::size_t, std::size_t) { return false; }
+
+}  // namespace
+
+#endif
+
 void run_reads(read_batch& batch, batch_ring*& ring) {
     std::fill_n(batch.whole.begin(), batch.queued, false);
     text_reader reader;
@@ -161,25 +178,11 @@ void run_reads(read_batch& batch, batch_ring*& ring) {
         const std::size_t count = std::min(RING_READS, batch.queued - from);
         if (ring == nullptr) {
             plain_reads(batch, from, count, reader);
-        } else if (!ring_reads(ring->ring, batch, from, count)) {
+        } else if (!ring_reads(*ring, batch, from, count)) {
             close_ring(ring);
         }
     }
 }
-
-#else
-
-// Without liburing there is no ring: every read is a plain one.
-batch_ring* open_ring() { return nullptr; }
-void close_ring(batch_ring*& ring) { ring = nullptr; }
-
-void run_reads(read_batch& batch, batch_ring*&) {
-    std::fill_n(batch.whole.begin(), batch.queued, false);
-    text_reader reader;
-    plain_reads(batch, 0, batch.queued, reader);
-}
-
-#endif
 
 void prepare_batch(read_batch& batch, const std::string& path, std::size_t size) {
     batch.path = path;
