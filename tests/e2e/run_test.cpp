@@ -146,7 +146,7 @@ TEST_F(Rowcard, FillsCardsFromACodePage1250Table) {
     EXPECT_EQ(run(), 0);
     EXPECT_EQ(output("contacts.vcf"),
               "BEGIN:VCARD\r\nFN:Jan Novak\r\nN:Novak;Jan;;;\r\nTEL;TYPE=CELL:+420 777 123\r\n"
-              "EMAIL:jannovak@firma.cz\r\nEND:VCARD\r\n\r\n"
+              "EMAIL:jan_novak@firma.cz\r\nEND:VCARD\r\n\r\n"
               "BEGIN:VCARD\r\nFN:Stefan Ulehla\r\nN:Ulehla;Stefan;;;\r\nTEL;TYPE=CELL:602111222\r\n"
               "EMAIL:\r\nEND:VCARD\r\n\r\n");
 }
