@@ -100,11 +100,10 @@ inline std::size_t take(char* out, std::size_t count, const char* b, const char*
 }
 
 // Returns how many bytes cleaning writes to `out` for the `size` bytes at `at`
-// (none when `size` is 0): each byte through CLEAN, or CLEAN_ADDRESS when the
-// bytes hold '@', the dropped ones leaving no gap. `out` has room for `size`
-// bytes. Eight bytes go per step, and the rest through one jump into the same steps.
-std::size_t clean_run(const char* at, std::size_t size, char* out) {
-    const char* const clean = find_byte(at, at + size, '@') != at + size ? CLEAN_ADDRESS.data() : CLEAN.data();
+// (none when `size` is 0): each byte through the table `clean`, the dropped
+// ones leaving no gap. `out` has room for `size` bytes. Eight bytes go per
+// step, and the rest through one jump into the same steps.
+std::size_t clean_run(const char* at, std::size_t size, char* out, const char* clean) {
     std::size_t count = 0;
     for (; size >= sizeof(byte_word); size -= sizeof(byte_word), at += sizeof(byte_word)) {
         count = take(out, count, at, clean);
@@ -162,6 +161,9 @@ bool take_record(std::string_view line, const conversion_settings& settings, rec
     // A field ends at a line feed too; the first one is found once, so that
     // each field is sought for the separator alone.
     const char* feed = find_byte(at, end, '\n');
+    // The next '@' at or after the field, sought again only once passed: a
+    // row has one address or none, so most rows search for it once.
+    const char* mark = find_byte(at, end, '@');
     bool accepted = true;
     for (; column != last_column; ++column, ++value) {
         // The field runs to the next separator or line feed (as `split_field`
@@ -175,7 +177,9 @@ bool take_record(std::string_view line, const conversion_settings& settings, rec
         // Grown only when the last record's value was shorter; shrinking is free.
         if (value->size() < raw_size) value->resize(raw_size);
         char* const out = value->data();
-        const std::size_t count = clean_run(at, raw_size, out);
+        if (mark < at) mark = find_byte(at, end, '@');
+        const char* const clean = mark < raw_end ? CLEAN_ADDRESS.data() : CLEAN.data();
+        const std::size_t count = clean_run(at, raw_size, out, clean);
         value->resize(count);
         accepted &= !column->mandatory || !blank(std::string_view(out, count));
         if (field_end != feed) {
