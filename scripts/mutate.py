@@ -139,8 +139,11 @@ def mutants_of(path, lines_range):
                 result.append(Mutant(path, number, line, mutated, what))
         for m in NUMBER.finditer(code):
             digits = m.group(1)
-            value = int(digits.replace("'", ""), 16 if digits[:2] in ("0x", "0X") else 10)
-            bigger = hex(value + 1) if digits[:2] in ("0x", "0X") else str(value + 1)
+            if digits[:2] in ("0x", "0X"):
+                # The same prefix and letter case as the original: 0xFF -> 0x100.
+                bigger = digits[:2] + f"{int(digits, 16) + 1:{'X' if digits[2:].isupper() else 'x'}}"
+            else:
+                bigger = str(int(digits.replace("'", "")) + 1)
             mutated = line[: m.start(1)] + bigger + line[m.end(1):]
             result.append(Mutant(path, number, line, mutated, f"{digits} -> {bigger}"))
     return result
