@@ -139,8 +139,11 @@ def mutants_of(path, lines_range):
                 result.append(Mutant(path, number, line, mutated, what))
         for m in NUMBER.finditer(code):
             digits = m.group(1)
-            value = int(digits.replace("'", ""), 16 if digits[:2] in ("0x", "0X") else 10)
-            bigger = hex(value + 1) if digits[:2] in ("0x", "0X") else str(value + 1)
+            if digits[:2] in ("0x", "0X"):
+                # The same prefix and letter case as the original: 0xFF -> 0x100.
+                bigger = digits[:2] + f"{int(digits, 16) + 1:{'X' if digits[2:].isupper() else 'x'}}"
+            else:
+                bigger = str(int(digits.replace("'", "")) + 1)
             mutated = line[: m.start(1)] + bigger + line[m.end(1):]
             result.append(Mutant(path, number, line, mutated, f"{digits} -> {bigger}"))
     return result
@@ -192,8 +195,9 @@ def backup_dir(build):
     return build / "mutate-originals"
 
 
-def restore_leftovers(build):
-    """Puts back any original that an earlier, killed run left in the build folder."""
+def restore_saved(build):
+    """Puts back every original still saved in the build folder: one a killed run
+    left behind, or one whose restoring a signal cut short."""
     originals = backup_dir(build)
     if not originals.is_dir():
         return
@@ -201,7 +205,7 @@ def restore_leftovers(build):
         target = ROOT / saved.relative_to(originals)
         if not target.exists() or target.read_bytes() != saved.read_bytes():
             target.write_bytes(saved.read_bytes())
-            print(f"put back {target.relative_to(ROOT)} from an interrupted run")
+            print(f"put back {target.relative_to(ROOT)} from its saved copy", file=sys.stderr)
         saved.unlink()
     shutil.rmtree(originals)
 
@@ -225,13 +229,13 @@ def judge(build, tests):
     """Builds and tests the tree as it stands; returns one of "killed", "survived",
     "did not compile", "timeout", and the seconds taken. The unchanged tree must
     come out "survived"."""
+    global tests_run
     start = time.monotonic()
     status, _ = run(["cmake", "--build", str(build)])
     if status != 0:
         return "did not compile", time.monotonic() - start
     status, output = run(test_command(build, tests), SUITE_LIMIT_SECONDS)
     seconds = time.monotonic() - start
-    global tests_run
     ran = re.search(r"tests failed out of (\d+)", output)
     tests_run = ran.group(1) if ran else "?"
     if status is None or "***Timeout" in output:
@@ -292,7 +296,7 @@ def main():
     stopped = False
     try:
         build.mkdir(parents=True, exist_ok=True)
-        restore_leftovers(build)
+        restore_saved(build)
         configure(build)
         verdict, seconds = judge(build, args.tests)
         if verdict != "survived":
@@ -319,9 +323,11 @@ def main():
         print(f"\nstopped by {stop}; every file is as it was", file=sys.stderr)
         stopped = True
     finally:
+        # No second Ctrl-C may cut this short: a file caught half-way is put back here.
+        signal.pthread_sigmask(signal.SIG_BLOCK, STOP_SIGNALS)
         if running is not None and running.poll() is None:
             os.killpg(running.pid, signal.SIGKILL)
-        shutil.rmtree(backup_dir(build), ignore_errors=True)
+        restore_saved(build)
 
     summarize(files, results, report)
     return 130 if stopped else 0
