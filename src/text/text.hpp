@@ -91,6 +91,7 @@ struct text_writer {
     int handle = -1;
     std::string block;     // bytes waiting to be written
     bool failed = false;   // a write failed; later text is dropped
+    bool emptied = false;  // the file's earlier bytes are gone (done by the first write or the close)
 };
 
 // Opens `path` for reading only and reads its first block of `block_size`
@@ -123,7 +124,10 @@ bool read_line(text_reader& reader, std::string& line);
 // Closes the file; `reader.failed` still tells whether a read error cut it short.
 void close_reader(text_reader& reader);
 
-// Creates or truncates `path` for writing. Returns false when it cannot.
+// Creates `path` for writing, or opens it to be overwritten. An existing file
+// keeps its bytes until the first block goes out or the file is closed, so
+// that a run that stops before then (memory ran out) leaves it as it was.
+// Returns false when it cannot be created or opened.
 [[nodiscard]] bool create_for_writing(text_writer& writer, const std::string& path);
 
 // Queues `text` for the file with each line feed written as CR LF; the queue
@@ -138,8 +142,8 @@ void append_as_written(std::string& out, std::string_view text);
 // form (from `append_as_written`); the queue goes out as with `write_text`.
 void write_bytes(text_writer& writer, std::string_view bytes);
 
-// Writes what is queued and closes the file. Returns true only when every write
-// and the close succeeded.
+// Empties the file, writes what is queued and closes it. Returns true only
+// when every write and the close succeeded.
 [[nodiscard]] bool close_writer(text_writer& writer);
 
 // Most template reads one batch holds. The run hands whole batches to the

@@ -16,6 +16,7 @@
 #include <sys/stat.h>
 #else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -32,8 +33,11 @@ constexpr std::string_view UTF8_SIGNATURE = "\xEF\xBB\xBF";
 
 #ifdef _WIN32
 int system_open_read(const char* path) { return _open(path, _O_RDONLY | _O_BINARY); }
-int system_create(const char* path) {
-    return _open(path, _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, _S_IREAD | _S_IWRITE);
+int system_create(const char* path) { return _open(path, _O_WRONLY | _O_CREAT | _O_BINARY, _S_IREAD | _S_IWRITE); }
+bool system_empty(int handle) {
+    struct _stat64 status;
+    if (_fstat64(handle, &status) != 0) return false;
+    return (status.st_mode & _S_IFREG) == 0 || _chsize_s(handle, 0) == 0;
 }
 long system_read(int handle, char* into, std::size_t count) {
     return _read(handle, into, static_cast<unsigned>(count));
@@ -44,8 +48,11 @@ long system_write(int handle, const char* from, std::size_t count) {
 int system_close(int handle) { return _close(handle); }
 #else
 int system_open_read(const char* path) { return ::open(path, O_RDONLY | O_CLOEXEC); }
-int system_create(const char* path) {
-    return ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+int system_create(const char* path) { return ::open(path, O_WRONLY | O_CREAT | O_CLOEXEC, 0666); }
+bool system_empty(int handle) {
+    struct stat status;
+    if (::fstat(handle, &status) != 0) return false;
+    return !S_ISREG(status.st_mode) || ::ftruncate(handle, 0) == 0;
 }
 long system_read(int handle, char* into, std::size_t count) { return ::read(handle, into, count); }
 long system_write(int handle, const char* from, std::size_t count) {
@@ -118,9 +125,15 @@ std::size_t find_stop(const std::string& block, std::size_t from, std::size_t en
     return end;
 }
 
-// Writes out the queued bytes. On failure the file is marked failed and the
-// queue dropped, since nothing later can make the output whole again.
+// Writes out the queued bytes, after emptying the file if that is not yet
+// done (a device or a pipe has nothing to empty). On failure the file is
+// marked failed and the queue dropped, since nothing later can make the output
+// whole again.
 void flush(text_writer& writer) {
+    if (!writer.emptied && !writer.failed) {
+        writer.emptied = true;
+        writer.failed = !system_empty(writer.handle);
+    }
     const char* from = writer.block.data();
     std::size_t left = writer.block.size();
     while (left > 0 && !writer.failed) {
@@ -240,7 +253,7 @@ bool create_for_writing(text_writer& writer, const std::string& path) {
     writer.handle = system_create(path.c_str());
     writer.block.clear();
     writer.block.reserve(WRITE_BLOCK);
-    writer.failed = false;
+    writer.failed = writer.emptied = false;
     return writer.handle >= 0;
 }
 
