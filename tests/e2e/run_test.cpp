@@ -188,5 +188,24 @@ TEST_F(Rowcard, CardsKeepTableOrderAcrossBatches) {
     }
 }
 
+// The templates are read ahead only once the accepted records fill a first
+// batch of 1024: a table just short of that, at it and just past it gives the
+// same cards, in order, rejected rows between them.
+TEST_F(Rowcard, CardsAreTheSameEitherSideOfTheFirstFullBatch) {
+    put("rowcard.ini", "{NAME}%\n");
+    put("master.vcf", "N:{NAME}%\n");
+    for (const int accepted : {1023, 1024, 1025}) {
+        std::string table = "h\n\n";
+        std::string expected;
+        for (int i = 0; i < accepted; ++i) {
+            table += std::to_string(i) + (i % 100 == 50 ? "\n\n" : "\n");
+            expected += "N:" + std::to_string(i) + "\r\n\r\n";
+        }
+        put("import.csv", table);
+        EXPECT_EQ(run(), 0);
+        EXPECT_TRUE(output() == expected) << accepted << " cards";
+    }
+}
+
 }  // namespace
 }  // namespace rowcard
