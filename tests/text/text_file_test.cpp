@@ -118,6 +118,22 @@ std::vector<std::string> lines_step_by_step(std::string_view bytes) {
     return result;
 }
 
+// The block keeps the bytes of the read before beyond the last read's end,
+// and those of the last read once the file has ended; neither is text. A
+// template over 64 KiB whose last read (11 bytes, the first a line feed) ends
+// in a lone CR, where the read before held a line feed just past that point,
+// keeps its CR, and its reading ends.
+TEST_F(TextFile, LoneCarriageReturnEndingALaterRead) {
+    std::string first(64 * 1024, 'a');
+    first[100] = '\n';
+    first[11] = '\n';
+    const std::string bytes = first + "\nx\nabcdefg\r";
+    const std::vector<std::string> got = lines_of(bytes);
+    EXPECT_EQ(got, lines_step_by_step(bytes));
+    ASSERT_FALSE(got.empty());
+    EXPECT_EQ(got.back(), "abcdefg\r");
+}
+
 TEST_F(TextFile, AgreesWithTheByteByByteRule) {
     // Long runs of plain text with the bytes that matter scattered between
     // them, across several blocks.
