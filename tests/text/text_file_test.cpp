@@ -134,6 +134,16 @@ TEST_F(TextFile, LoneCarriageReturnEndingALaterRead) {
     EXPECT_EQ(got.back(), "abcdefg\r");
 }
 
+// Lines past a mebibyte are measured to their end before they grow: they
+// still come whole, up to their line feed, 0x1A or zero byte.
+TEST_F(TextFile, LinesPastAMebibyteComeWhole) {
+    const std::string huge(3 * 1024 * 1024 + 5, 'y');
+    for (const std::string& bytes : {huge + "\r\nnext\n", huge + "\r" + huge + "\nlast", huge + "\x1A" + "after\n",
+                                     huge + std::string(1, '\0') + huge + "\nnext\n"}) {
+        EXPECT_EQ(lines_of(bytes), lines_step_by_step(bytes));
+    }
+}
+
 TEST_F(TextFile, AgreesWithTheByteByByteRule) {
     // Long runs of plain text with the bytes that matter scattered between
     // them, across several blocks.
