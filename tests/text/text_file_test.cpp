@@ -304,6 +304,24 @@ TEST_F(TextFile, WriteFailureIsReportedAtClose) {
 }
 #endif
 
+// An existing file keeps its bytes until the first write or the close, and
+// then none of them is left, whatever the writer wrote before.
+TEST_F(TextFile, AnOverwrittenFileIsEmptiedByItsFirstWriteOrItsClose) {
+    const auto first = folder / "first.vcf";
+    const auto second = folder / "second.vcf";
+    write_file(first, "old cards, more of them than the new\n");
+    write_file(second, "old\n");
+    text_writer writer;
+    ASSERT_TRUE(create_for_writing(writer, first.string()));
+    EXPECT_EQ(read_file(first), "old cards, more of them than the new\n");
+    write_text(writer, "new\n");
+    EXPECT_TRUE(close_writer(writer));
+    EXPECT_EQ(read_file(first), "new\r\n");
+    ASSERT_TRUE(create_for_writing(writer, second.string()));
+    EXPECT_TRUE(close_writer(writer));
+    EXPECT_EQ(read_file(second), "");
+}
+
 TEST_F(TextFile, WritingTurnsLineFeedsIntoCrLf) {
     EXPECT_EQ(written({"a\n", "b", "\n", "\r\n", "c\rd"}), "a\r\nb\r\n\r\r\nc\rd");
     const std::string big(2 * WRITE_BLOCK + 5, 'y');
