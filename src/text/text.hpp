@@ -198,6 +198,7 @@ struct ring_faults {
     std::size_t failed_wait = NO_ROUND;     // this round's first wait for completions fails
     std::size_t short_submit = NO_ROUND;    // this round's first submission says it took only some entries
     std::size_t stalled_submit = NO_ROUND;  // this round's submissions take nothing
+    std::size_t thrown = NO_ROUND;          // memory runs out as this round is submitted
 };
 
 // Makes the later rounds of `ring` meet `faults`, counting rounds afresh; a

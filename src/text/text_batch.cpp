@@ -13,6 +13,7 @@
 
 #include <cerrno>
 #include <memory>
+#include <new>
 #endif
 
 namespace rowcard {
@@ -86,9 +87,11 @@ void queue_read(io_uring& ring, read_batch& batch, std::size_t slot, std::size_t
 
 // The seam where a round's entries go to the kernel. Returns what
 // io_uring_submit_and_wait returns (the entries it took, or -errno), or the
-// failure the tests set for this round; `first` marks the round's first try.
+// failure the tests set for this round (or throws it, for running out of
+// memory); `first` marks the round's first try.
 int submit_entries(batch_ring& rings, unsigned expected, bool first) {
     const ring_faults& faults = rings.faults;
+    if (rings.round == faults.thrown) throw std::bad_alloc();
     if (rings.round == faults.failed_submit) return -EIO;
     // The kernel is entered with nothing to take, as when it takes nothing.
     if (rings.round == faults.stalled_submit) return io_uring_enter(rings.ring.ring_fd, 0, 0, 0, nullptr);
