@@ -24,15 +24,16 @@ struct waiting_batch {
 };
 
 // What the run shares with the thread that reads templates ahead: the batches
-// handed to it, oldest first, and whether the run has done with it. All but
-// `ring` and `broken`, which only the reading thread touches while it runs,
-// are guarded by `lock`.
+// handed to it, oldest first, and whether the run has done with it, guarded by
+// `lock`; and what only the reading thread touches while it runs.
 struct template_reader {
     std::mutex lock;
     std::condition_variable changed;
     std::array<waiting_batch*, 2> handed{};
     std::size_t count = 0;
     bool finished = false;
+    template_reads reads = template_reads::batched;  // whether to try a ring
+    ring_faults faults;                               // the tests' failures for it
     batch_ring* ring = nullptr;
     bool broken = false;  // something was thrown while reading: no more reads are made
 };
@@ -61,9 +62,23 @@ void make_reads(template_reader& reader, waiting_batch& batch) {
     std::fill_n(batch.reads.whole.begin(), batch.reads.queued, false);
 }
 
-// The reading thread: makes the reads of each batch handed over, in turn,
-// until the run has done with it and none is left.
+// Sets up the reading thread's ring, when the run asks for one; where memory
+// runs out, the thread goes without and reads with plain calls.
+void start_ring(template_reader& reader) {
+    if (reader.reads != template_reads::batched) return;
+    try {
+        reader.ring = open_ring();
+    } catch (...) {
+        reader.ring = nullptr;
+    }
+    inject_ring_faults(reader.ring, reader.faults);
+}
+
+// The reading thread: sets up the ring while the run takes the next records,
+// then makes the reads of each batch handed over, in turn, until the run has
+// done with it and none is left.
 void read_handed(template_reader& reader) {
+    start_ring(reader);
     std::unique_lock<std::mutex> hold(reader.lock);
     for (;;) {
         while (reader.count == 0 && !reader.finished) reader.changed.wait(hold);
@@ -168,13 +183,12 @@ bool convert_read_ahead(text_reader& table, const conversion_settings& settings,
     }
     for (waiting_batch& batch : ahead->batches) prepare_batch(batch.reads, TEMPLATE_NAME, size);
     template_reader& reader = ahead->reader;
-    if (reads == template_reads::batched) reader.ring = open_ring();
-    inject_ring_faults(reader.ring, ring_faults);
+    reader.reads = reads;
+    reader.faults = ring_faults;
     std::thread reading;
     try {
         reading = std::thread(read_handed, std::ref(reader));
     } catch (const std::system_error&) {
-        close_ring(reader.ring);
         write_plainly(output, first, taken, card, faults);
         return false;
     }
