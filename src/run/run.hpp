@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "text/text.hpp"
+
 namespace rowcard {
 
 // The template, read afresh for every card, and the endings of the table and
@@ -14,11 +16,13 @@ inline const std::string OUTPUT_EXTENSION = ".vcf";
 
 // Exit statuses. When several apply, the first in this list wins:
 // WRITE_FAILED, NO_OUTPUT, NO_TABLE, READ_ERROR, NO_TEMPLATE, DONE.
+// NO_MEMORY stops the run where it stands, whatever went wrong before.
 inline constexpr int STATUS_DONE = 0;           // every accepted record was written with its template
 inline constexpr int STATUS_NO_OUTPUT = 1;      // the output could not be created, or would destroy an input
 inline constexpr int STATUS_NO_TABLE = 2;       // the table could not be opened; no output is made
 inline constexpr int STATUS_NO_TEMPLATE = 3;    // the template could not be opened for a record
 inline constexpr int STATUS_READ_ERROR = 4;     // a read error ended an input early
+inline constexpr int STATUS_NO_MEMORY = 5;      // memory ran out; an output given no card yet is as it was
 inline constexpr int STATUS_WRITE_FAILED = 255; // writing or closing the output failed
 
 // What went wrong during one run; `status_of` ranks it.
@@ -47,7 +51,9 @@ bool overwrites_input(const std::string& output, const std::string& table);
 enum class template_reads { batched, plain };
 
 // Converts the table named by "rowcard.ini" (or "import.csv") in the working
-// directory into cards and returns the exit status. Prints nothing.
-int run_conversion(template_reads reads = template_reads::batched);
+// directory into cards and returns the exit status. Prints nothing and never
+// throws: a run that runs out of memory returns STATUS_NO_MEMORY. `faults` is
+// for the tests alone, to make the ring fail.
+int run_conversion(template_reads reads = template_reads::batched, const ring_faults& faults = {}) noexcept;
 
 }  // namespace rowcard

@@ -91,6 +91,7 @@ struct text_writer {
     int handle = -1;
     std::string block;     // bytes waiting to be written
     bool failed = false;   // a write failed; later text is dropped
+    bool emptied = false;  // the file's earlier bytes are gone (done by the first write or the close)
 };
 
 // Opens `path` for reading only and reads its first block of `block_size`
@@ -123,7 +124,10 @@ bool read_line(text_reader& reader, std::string& line);
 // Closes the file; `reader.failed` still tells whether a read error cut it short.
 void close_reader(text_reader& reader);
 
-// Creates or truncates `path` for writing. Returns false when it cannot.
+// Creates `path` for writing, or opens it to be overwritten. An existing file
+// keeps its bytes until the first block goes out or the file is closed, so
+// that a run that stops before then (memory ran out) leaves it as it was.
+// Returns false when it cannot be created or opened.
 [[nodiscard]] bool create_for_writing(text_writer& writer, const std::string& path);
 
 // Queues `text` for the file with each line feed written as CR LF; the queue
@@ -138,8 +142,8 @@ void append_as_written(std::string& out, std::string_view text);
 // form (from `append_as_written`); the queue goes out as with `write_text`.
 void write_bytes(text_writer& writer, std::string_view bytes);
 
-// Writes what is queued and closes the file. Returns true only when every write
-// and the close succeeded.
+// Empties the file, writes what is queued and closes it. Returns true only
+// when every write and the close succeeded.
 [[nodiscard]] bool close_writer(text_writer& writer);
 
 // Most template reads one batch holds. The run hands whole batches to the
@@ -169,6 +173,11 @@ struct read_batch {
     std::vector<std::string> retired;
 };
 
+// Returns how many reads a batch of a file of `size` bytes (1 to
+// BATCH_FILE_MAX) holds: BATCH_READS, or fewer for a file too big for that
+// many in BATCH_ROOM.
+std::size_t batch_capacity(std::size_t size);
+
 // Readies `batch` for reads of `path`, a regular file of `size` bytes (1 to
 // BATCH_FILE_MAX, from `whole_read_size`), with none queued.
 void prepare_batch(read_batch& batch, const std::string& path, std::size_t size);
@@ -177,14 +186,34 @@ void prepare_batch(read_batch& batch, const std::string& path, std::size_t size)
 // in or the system refuses it (an old kernel, a sysctl, a container's filter).
 batch_ring* open_ring();
 
+// Rounds of a ring count from 0, one per RING_READS reads or fewer; no round
+// has this number.
+inline constexpr std::size_t NO_ROUND = static_cast<std::size_t>(-1);
+
+// For the tests alone: failures that a ring's calls into the kernel give in
+// place of their real results, so that every way a round can go wrong is
+// reached. The tool never sets them.
+struct ring_faults {
+    std::size_t failed_submit = NO_ROUND;   // this round's submission fails
+    std::size_t failed_wait = NO_ROUND;     // this round's first wait for completions fails
+    std::size_t short_submit = NO_ROUND;    // this round's first submission says it took only some entries
+    std::size_t stalled_submit = NO_ROUND;  // this round's submissions take nothing
+    std::size_t thrown = NO_ROUND;          // memory runs out as this round is submitted
+};
+
+// Makes the later rounds of `ring` meet `faults`, counting rounds afresh; a
+// null ring stays as it is.
+void inject_ring_faults(batch_ring* ring, const ring_faults& faults);
+
 // Releases `ring` and sets it to null; a null ring stays as it is.
 void close_ring(batch_ring*& ring);
 
 // Makes the queued reads of `batch` and sets `whole` for each: RING_READS at
 // a time through `ring`, or one plain call a step when `ring` is null. A read
-// the ring could not vouch for (the file changed, vanished or failed) closes
-// it for good, and the later reads are plain. A read that is not whole is for
-// the caller to make again the plain way, which decides what went wrong.
+// the ring could not vouch for (the file changed, vanished or failed), or a
+// round the kernel would not take or finish, closes the ring for good, and the
+// later reads are plain. A read that is not whole is for the caller to make
+// again the plain way, which decides what went wrong. None queued: nothing done.
 void run_reads(read_batch& batch, batch_ring*& ring);
 
 // Returns the bytes of read `index` of the last `run_reads`, when `whole`.

@@ -13,6 +13,7 @@
 
 #include <cerrno>
 #include <memory>
+#include <new>
 #endif
 
 namespace rowcard {
@@ -40,6 +41,8 @@ void plain_reads(read_batch& batch, std::size_t from, std::size_t count, text_re
 
 struct batch_ring {
     io_uring ring{};
+    ring_faults faults;      // the tests' failures; none in the tool
+    std::size_t round = 0;   // rounds made since `faults` was set
 };
 
 namespace {
@@ -82,53 +85,105 @@ void queue_read(io_uring& ring, read_batch& batch, std::size_t slot, std::size_t
     close->user_data = slot * STEPS + 2;
 }
 
-// Makes reads [from, from + count) of `batch` through `ring` with one system
-// call and sets `whole` for each. Returns false when some read was not whole
-// or the ring itself failed; when it may still be at work, the batch's rooms
-// are retired first, so that nothing it writes late lands in a later read.
-bool ring_reads(batch_ring& rings, read_batch& batch, std::size_t from, std::size_t count) {
-    io_uring& ring = rings.ring;
-    for (std::size_t slot = from; slot < from + count; ++slot) queue_read(ring, batch, slot, from);
-    const auto expected = static_cast<unsigned>(count * STEPS);
-    std::array<bool, RING_READS> opened{};
-    // A signal may cut the wait short, but only after the entries went in.
-    const int submitted = io_uring_submit_and_wait(&ring, expected);
-    bool settled = submitted >= 0 || submitted == -EINTR;
-    for (unsigned seen = 0; settled && seen < expected;) {
+// The seam where a round's entries go to the kernel. Returns what
+// io_uring_submit_and_wait returns (the entries it took, or -errno), or the
+// failure the tests set for this round (or throws it, for running out of
+// memory); `first` marks the round's first try.
+int submit_entries(batch_ring& rings, unsigned expected, bool first) {
+    const ring_faults& faults = rings.faults;
+    if (rings.round == faults.thrown) throw std::bad_alloc();
+    if (rings.round == faults.failed_submit) return -EIO;
+    // The kernel is entered with nothing to take, as when it takes nothing.
+    if (rings.round == faults.stalled_submit) return io_uring_enter(rings.ring.ring_fd, 0, 0, 0, nullptr);
+    if (first && rings.round == faults.short_submit) return static_cast<int>(expected / 2);
+    return io_uring_submit_and_wait(&rings.ring, expected);
+}
+
+// The seam where a round waits for its next completion. Returns 0 with `done`
+// set, or -errno (a signal is waited through), or the failure the tests set
+// for this round's first wait.
+int wait_completion(batch_ring& rings, io_uring_cqe*& done, bool first) {
+    if (first && rings.round == rings.faults.failed_wait) return -EIO;
+    int waited = 0;
+    do {
+        waited = io_uring_wait_cqe(&rings.ring, &done);
+    } while (waited == -EINTR);
+    return waited;
+}
+
+// Hands the round's `expected` entries to the kernel, again and again while it
+// takes only some of them (it then leaves the rest queued). Returns false when
+// a try fails or takes nothing, so that no wait is ever made for entries that
+// never went in.
+bool submit_round(batch_ring& rings, unsigned expected) {
+    unsigned taken = 0;
+    for (bool first = true; taken < expected; first = false) {
+        const int got = submit_entries(rings, expected, first);
+        if (got == -EINTR) continue;  // a signal came before any entry went in
+        if (got <= 0) return false;
+        taken += static_cast<unsigned>(got);
+    }
+    return true;
+}
+
+// What the completions of one round said of each of its reads.
+struct round_results {
+    std::array<bool, RING_READS> opened{};  // the open gave the direct descriptor
+    std::array<bool, RING_READS> full{};    // the read gave the file's size
+};
+
+// Takes the `expected` completions of the round of reads from `from`, every
+// one that has arrived in one sweep, into `results`. Returns false when a wait
+// fails: some reads may still be at work.
+bool reap_round(batch_ring& rings, const read_batch& batch, std::size_t from, unsigned expected,
+                round_results& results) {
+    for (unsigned seen = 0; seen < expected;) {
         io_uring_cqe* done = nullptr;
-        int waited = 0;
-        do {
-            waited = io_uring_wait_cqe(&ring, &done);
-        } while (waited == -EINTR);
-        if (waited < 0) {
-            settled = false;
-            break;
-        }
-        // Every completion that has arrived is taken in one sweep.
+        if (wait_completion(rings, done, seen == 0) < 0) return false;
         unsigned head = 0;
         unsigned taken = 0;
-        io_uring_for_each_cqe(&ring, head, done) {
+        io_uring_for_each_cqe(&rings.ring, head, done) {
             const std::size_t slot = done->user_data / STEPS;
             const std::size_t step = done->user_data % STEPS;
             // A direct open gives 0. A kernel that ignored the descriptor table
             // gives a plain descriptor, which is closed here and never read.
             if (step == 0 && done->res > 0) ::close(done->res);
-            if (step == 0) opened[slot - from] = done->res == 0;
-            if (step == 1) batch.whole[slot] = done->res == static_cast<int>(batch.size);
+            if (step == 0) results.opened[slot - from] = done->res == 0;
+            if (step == 1) results.full[slot - from] = done->res == static_cast<int>(batch.size);
             ++taken;
         }
-        io_uring_cq_advance(&ring, taken);
+        io_uring_cq_advance(&rings.ring, taken);
         seen += taken;
     }
+    return true;
+}
+
+// Gives up the round of reads from `from`, which the kernel may still be at
+// work on: the rooms it may write into are kept aside for good, and the
+// earlier rounds' reads, settled, move with their bytes to fresh rooms.
+void give_up_round(read_batch& batch, std::size_t from) {
+    std::string fresh(batch.rooms.size(), '\0');
+    std::memcpy(fresh.data(), batch.rooms.data(), room_of(batch, from));
+    batch.retired.push_back(std::move(batch.rooms));
+    batch.rooms = std::move(fresh);
+}
+
+// Makes reads [from, from + count) of `batch` through `rings`, as one round,
+// and sets `whole` for each once the round has settled; a round given up
+// leaves them all not whole. Returns false when some read was not whole.
+bool ring_reads(batch_ring& rings, read_batch& batch, std::size_t from, std::size_t count) {
+    for (std::size_t slot = from; slot < from + count; ++slot) queue_read(rings.ring, batch, slot, from);
+    const auto expected = static_cast<unsigned>(count * STEPS);
+    round_results results;
+    const bool settled = submit_round(rings, expected) && reap_round(rings, batch, from, expected, results);
+    ++rings.round;
     if (!settled) {
-        batch.retired.push_back(std::move(batch.rooms));
-        batch.rooms.assign(batch.capacity * (batch.size + 1), '\0');
-        std::fill_n(batch.whole.begin() + static_cast<std::ptrdiff_t>(from), count, false);
+        give_up_round(batch, from);
         return false;
     }
     bool all_whole = true;
     for (std::size_t slot = from; slot < from + count; ++slot) {
-        batch.whole[slot] = batch.whole[slot] && opened[slot - from];
+        batch.whole[slot] = results.opened[slot - from] && results.full[slot - from];
         all_whole = all_whole && batch.whole[slot];
     }
     return all_whole;
@@ -155,12 +210,19 @@ void close_ring(batch_ring*& ring) {
     ring = nullptr;
 }
 
+void inject_ring_faults(batch_ring* ring, const ring_faults& faults) {
+    if (ring == nullptr) return;
+    ring->faults = faults;
+    ring->round = 0;
+}
+
 #else
 
 // Without liburing there is no ring: every read is a plain one.
 struct batch_ring {};
 batch_ring* open_ring() { return nullptr; }
 void close_ring(batch_ring*& ring) { ring = nullptr; }
+void inject_ring_faults(batch_ring*, const ring_faults&) {}
 
 namespace {
 
@@ -184,10 +246,12 @@ void run_reads(read_batch& batch, batch_ring*& ring) {
     }
 }
 
+std::size_t batch_capacity(std::size_t size) { return std::min(BATCH_READS, BATCH_ROOM / (size + 1)); }
+
 void prepare_batch(read_batch& batch, const std::string& path, std::size_t size) {
     batch.path = path;
     batch.size = size;
-    batch.capacity = std::min(BATCH_READS, BATCH_ROOM / (size + 1));
+    batch.capacity = batch_capacity(size);
     batch.rooms.assign(batch.capacity * (size + 1), '\0');
     batch.queued = 0;
 }

@@ -16,6 +16,7 @@
 #include <sys/stat.h>
 #else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -32,8 +33,11 @@ constexpr std::string_view UTF8_SIGNATURE = "\xEF\xBB\xBF";
 
 #ifdef _WIN32
 int system_open_read(const char* path) { return _open(path, _O_RDONLY | _O_BINARY); }
-int system_create(const char* path) {
-    return _open(path, _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, _S_IREAD | _S_IWRITE);
+int system_create(const char* path) { return _open(path, _O_WRONLY | _O_CREAT | _O_BINARY, _S_IREAD | _S_IWRITE); }
+bool system_empty(int handle) {
+    struct _stat64 status;
+    if (_fstat64(handle, &status) != 0) return false;
+    return (status.st_mode & _S_IFREG) == 0 || _chsize_s(handle, 0) == 0;
 }
 long system_read(int handle, char* into, std::size_t count) {
     return _read(handle, into, static_cast<unsigned>(count));
@@ -44,8 +48,11 @@ long system_write(int handle, const char* from, std::size_t count) {
 int system_close(int handle) { return _close(handle); }
 #else
 int system_open_read(const char* path) { return ::open(path, O_RDONLY | O_CLOEXEC); }
-int system_create(const char* path) {
-    return ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+int system_create(const char* path) { return ::open(path, O_WRONLY | O_CREAT | O_CLOEXEC, 0666); }
+bool system_empty(int handle) {
+    struct stat status;
+    if (::fstat(handle, &status) != 0) return false;
+    return !S_ISREG(status.st_mode) || ::ftruncate(handle, 0) == 0;
 }
 long system_read(int handle, char* into, std::size_t count) { return ::read(handle, into, count); }
 long system_write(int handle, const char* from, std::size_t count) {
@@ -118,9 +125,57 @@ std::size_t find_stop(const std::string& block, std::size_t from, std::size_t en
     return end;
 }
 
-// Writes out the queued bytes. On failure the file is marked failed and the
-// queue dropped, since nothing later can make the output whole again.
+// A line that outgrows this is measured to its end before it grows further:
+// room doubled as the line comes would hold it almost twice over at times.
+constexpr std::size_t LONG_LINE = 1024 * 1024;
+
+// Returns how many bytes the file holds from the reader's position up to and
+// including the next line feed, or up to a 0x1A or the end, read at an offset
+// that leaves the position alone; 0 where the file cannot be read so (a pipe,
+// or on Windows, where a long line grows as it comes).
+std::size_t rest_of_line(const text_reader& reader) {
+#ifdef _WIN32
+    static_cast<void>(reader);
+    return 0;
+#else
+    const off_t here = ::lseek(reader.handle, 0, SEEK_CUR);
+    if (here < 0) return 0;
+    std::string ahead(READ_BLOCK, '\0');
+    std::size_t rest = 0;
+    for (;;) {
+        const long got = ::pread(reader.handle, ahead.data(), ahead.size(), here + static_cast<off_t>(rest));
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) return rest;
+        const auto size = static_cast<std::size_t>(got);
+        const void* feed = std::memchr(ahead.data(), LINE_FEED, size);
+        const std::size_t line_part = feed == nullptr ? size : static_cast<const char*>(feed) - ahead.data() + 1;
+        const void* file_end = std::memchr(ahead.data(), FILE_END, line_part);
+        if (file_end != nullptr) return rest + static_cast<std::size_t>(static_cast<const char*>(file_end) - ahead.data());
+        rest += line_part;
+        if (feed != nullptr) return rest;
+    }
+#endif
+}
+
+// Gives `line`, about to take the rest of the block, room for all it still
+// runs to in the file at once, when that rest would outgrow its room and the
+// line is past LONG_LINE. `measured` keeps it to once a line.
+void make_room(const text_reader& reader, std::string& line, bool& measured) {
+    const std::size_t needed = line.size() + (reader.end - reader.next);
+    if (measured || needed <= line.capacity() || needed < LONG_LINE) return;
+    measured = true;
+    line.reserve(needed + rest_of_line(reader));
+}
+
+// Writes out the queued bytes, after emptying the file if that is not yet
+// done (a device or a pipe has nothing to empty). On failure the file is
+// marked failed and the queue dropped, since nothing later can make the output
+// whole again.
 void flush(text_writer& writer) {
+    if (!writer.emptied && !writer.failed) {
+        writer.emptied = true;
+        writer.failed = !system_empty(writer.handle);
+    }
     const char* from = writer.block.data();
     std::size_t left = writer.block.size();
     while (left > 0 && !writer.failed) {
@@ -198,11 +253,13 @@ bool read_line(text_reader& reader, std::string& line) {
     line.clear();
     bool taken = false;     // some byte of this line was consumed
     bool dropping = false;  // a zero byte ended the text; skip to the line feed
+    bool measured = false;  // the line has been given room for all of it
     for (;;) {
         if (reader.next == reader.end && !refill(reader)) return taken;
         const std::size_t stop = find_stop(reader.block, reader.next, reader.end);
         if (stop > reader.next) {
             taken = true;
+            if (!dropping && stop == reader.end) make_room(reader, line, measured);
             if (!dropping) line.append(reader.block, reader.next, stop - reader.next);
             reader.next = stop;
         }
@@ -240,7 +297,7 @@ bool create_for_writing(text_writer& writer, const std::string& path) {
     writer.handle = system_create(path.c_str());
     writer.block.clear();
     writer.block.reserve(WRITE_BLOCK);
-    writer.failed = false;
+    writer.failed = writer.emptied = false;
     return writer.handle >= 0;
 }
 

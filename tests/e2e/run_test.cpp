@@ -17,6 +17,7 @@ namespace fs = std::filesystem;
 TEST_F(Rowcard, CopiesTheTemplateOncePerRecord) {
     put("import.csv", "header\none\ntwo\nthree\n");
     put("master.vcf", "BEGIN:VCARD\nEND:VCARD\n");
+    testing::write_file(work / "import.vcf", std::string(500, 'o'));
     EXPECT_EQ(run(), 0);
     const std::string card = "BEGIN:VCARD\r\nEND:VCARD\r\n\r\n";
     EXPECT_EQ(output(), card + card + card);
@@ -25,6 +26,7 @@ TEST_F(Rowcard, CopiesTheTemplateOncePerRecord) {
 TEST_F(Rowcard, HeaderOnlyOrEmptyTableGivesEmptyOutput) {
     put("master.vcf", "X\n");
     put("import.csv", "header\n");
+    testing::write_file(work / "import.vcf", "cards of an earlier run\r\n");
     EXPECT_EQ(run(), 0);
     EXPECT_EQ(output(), "");
     put("import.csv", "");
@@ -173,6 +175,17 @@ TEST_F(Rowcard, LongTableLineIsOneRecord) {
     EXPECT_EQ(output(), "[" + std::string(100, 'x') + "]\r\n\r\n");
 }
 
+// A template over 64 KiB takes more than one read: it is copied whole, and
+// filled to its last line.
+TEST_F(Rowcard, TemplateOverOneReadIsCopiedWhole) {
+    put("rowcard.ini", "{NAME}\n");
+    put("import.csv", "h\nEva\nIva\n");
+    const std::string pad(70 * 1024, 'x');
+    put("master.vcf", pad + "\nN:{NAME}\n");
+    EXPECT_EQ(run(), 0);
+    EXPECT_TRUE(output() == pad + "\r\nN:Eva\r\n\r\n" + pad + "\r\nN:Iva\r\n\r\n");
+}
+
 TEST_F(Rowcard, RunawayWordPlaceholderEnds) {
     put("rowcard.ini", "NAME\n");
     put("import.csv", "h\n1name\n");
@@ -199,6 +212,25 @@ TEST_F(Rowcard, CardsKeepTableOrderAcrossBatches) {
         }
         EXPECT_EQ(run(), 0) << padding;
         EXPECT_TRUE(output() == expected) << "template of " << padding << " bytes more";
+    }
+}
+
+// The templates are read ahead only once the accepted records fill a first
+// batch of 1024: a table just short of that, at it and just past it gives the
+// same cards, in order, rejected rows between them.
+TEST_F(Rowcard, CardsAreTheSameEitherSideOfTheFirstFullBatch) {
+    put("rowcard.ini", "{NAME}%\n");
+    put("master.vcf", "N:{NAME}%\n");
+    for (const int accepted : {1023, 1024, 1025}) {
+        std::string table = "h\n\n";
+        std::string expected;
+        for (int i = 0; i < accepted; ++i) {
+            table += std::to_string(i) + (i % 100 == 50 ? "\n\n" : "\n");
+            expected += "N:" + std::to_string(i) + "\r\n\r\n";
+        }
+        put("import.csv", table);
+        EXPECT_EQ(run(), 0);
+        EXPECT_TRUE(output() == expected) << accepted << " cards";
     }
 }
 

@@ -118,6 +118,32 @@ std::vector<std::string> lines_step_by_step(std::string_view bytes) {
     return result;
 }
 
+// The block keeps the bytes of the read before beyond the last read's end,
+// and those of the last read once the file has ended; neither is text. A
+// template over 64 KiB whose last read (11 bytes, the first a line feed) ends
+// in a lone CR, where the read before held a line feed just past that point,
+// keeps its CR, and its reading ends.
+TEST_F(TextFile, LoneCarriageReturnEndingALaterRead) {
+    std::string first(64 * 1024, 'a');
+    first[100] = '\n';
+    first[11] = '\n';
+    const std::string bytes = first + "\nx\nabcdefg\r";
+    const std::vector<std::string> got = lines_of(bytes);
+    EXPECT_EQ(got, lines_step_by_step(bytes));
+    ASSERT_FALSE(got.empty());
+    EXPECT_EQ(got.back(), "abcdefg\r");
+}
+
+// Lines past a mebibyte are measured to their end before they grow: they
+// still come whole, up to their line feed, 0x1A or zero byte.
+TEST_F(TextFile, LinesPastAMebibyteComeWhole) {
+    const std::string huge(3 * 1024 * 1024 + 5, 'y');
+    for (const std::string& bytes : {huge + "\r\nnext\n", huge + "\r" + huge + "\nlast", huge + "\x1A" + "after\n",
+                                     huge + std::string(1, '\0') + huge + "\nnext\n"}) {
+        EXPECT_EQ(lines_of(bytes), lines_step_by_step(bytes));
+    }
+}
+
 TEST_F(TextFile, AgreesWithTheByteByByteRule) {
     // Long runs of plain text with the bytes that matter scattered between
     // them, across several blocks.
@@ -209,6 +235,67 @@ TEST_F(TextFile, BatchedReadsGiveTheWholeFileOrStepAside) {
     }
 }
 
+// Whatever goes wrong in a round of the ring, no read is ever marked whole
+// without the file's bytes: a round the kernel would not take or finish is
+// left to the plain reads, and so is every round after it, through a closed
+// ring. A round it took only part of is submitted again, never waited on.
+// 200 reads make rounds of 64, 64, 64 and 8.
+TEST_F(TextFile, BatchedReadsSurviveEveryRingFault) {
+    const auto path = (folder / "master.vcf").string();
+    const std::string bytes = "BEGIN:VCARD\r\nFN:{NAME}\r\nEND:VCARD\r\n";
+    write_file(path, bytes);
+    enum fault_kind { failed_submit, failed_wait, stalled_submit, short_submit };
+    for (const fault_kind kind : {failed_submit, failed_wait, stalled_submit, short_submit}) {
+        for (std::size_t round = 0; round < 4; ++round) {
+            batch_ring* ring = open_ring();
+            if (ring == nullptr) GTEST_SKIP() << "no io_uring on this system";
+            ring_faults faults;
+            (kind == failed_submit    ? faults.failed_submit
+             : kind == failed_wait    ? faults.failed_wait
+             : kind == stalled_submit ? faults.stalled_submit
+                                      : faults.short_submit) = round;
+            inject_ring_faults(ring, faults);
+            read_batch batch;
+            prepare_batch(batch, path, bytes.size());
+            batch.queued = 200;
+            run_reads(batch, ring);
+            std::size_t not_whole = 0;
+            for (std::size_t i = 0; i < 200; ++i) {
+                if (!batch.whole[i]) {
+                    ++not_whole;
+                    EXPECT_EQ(i / 64, round) << "kind " << kind << ", read " << i;
+                    continue;
+                }
+                ASSERT_EQ(read_result(batch, i), bytes) << "kind " << kind << ", round " << round << ", read " << i;
+            }
+            const std::size_t in_round = round < 3 ? 64 : 8;
+            EXPECT_EQ(not_whole, kind == short_submit ? 0 : in_round) << "kind " << kind << ", round " << round;
+            EXPECT_EQ(ring == nullptr, kind != short_submit) << "kind " << kind << ", round " << round;
+            close_ring(ring);
+        }
+    }
+}
+
+// A file that is no longer the size its batch was prepared for is read whole
+// by neither path: the run reads it again itself.
+TEST_F(TextFile, BatchedReadOfAFileThatChangedSizeIsNotWhole) {
+    const auto path = (folder / "master.vcf").string();
+    for (const bool through_ring : {true, false}) {
+        for (const std::string changed : {"N:{NAME}\n!", "N:{NAME}"}) {
+            write_file(path, "N:{NAME}\n");
+            batch_ring* ring = through_ring ? open_ring() : nullptr;
+            if (through_ring && ring == nullptr) continue;  // no io_uring on this system
+            read_batch batch;
+            prepare_batch(batch, path, whole_read_size(path));
+            write_file(path, changed);
+            batch.queued = 3;
+            run_reads(batch, ring);
+            for (std::size_t i = 0; i < 3; ++i) EXPECT_FALSE(batch.whole[i]) << through_ring << " " << changed;
+            close_ring(ring);
+        }
+    }
+}
+
 TEST_F(TextFile, WriteFailureIsReportedAtClose) {
     text_writer writer;
     ASSERT_TRUE(create_for_writing(writer, "/dev/full"));
@@ -216,6 +303,24 @@ TEST_F(TextFile, WriteFailureIsReportedAtClose) {
     EXPECT_FALSE(close_writer(writer));
 }
 #endif
+
+// An existing file keeps its bytes until the first write or the close, and
+// then none of them is left, whatever the writer wrote before.
+TEST_F(TextFile, AnOverwrittenFileIsEmptiedByItsFirstWriteOrItsClose) {
+    const auto first = folder / "first.vcf";
+    const auto second = folder / "second.vcf";
+    write_file(first, "old cards, more of them than the new\n");
+    write_file(second, "old\n");
+    text_writer writer;
+    ASSERT_TRUE(create_for_writing(writer, first.string()));
+    EXPECT_EQ(read_file(first), "old cards, more of them than the new\n");
+    write_text(writer, "new\n");
+    EXPECT_TRUE(close_writer(writer));
+    EXPECT_EQ(read_file(first), "new\r\n");
+    ASSERT_TRUE(create_for_writing(writer, second.string()));
+    EXPECT_TRUE(close_writer(writer));
+    EXPECT_EQ(read_file(second), "");
+}
 
 TEST_F(TextFile, WritingTurnsLineFeedsIntoCrLf) {
     EXPECT_EQ(written({"a\n", "b", "\n", "\r\n", "c\rd"}), "a\r\nb\r\n\r\r\nc\rd");

@@ -1,0 +1,208 @@
+// Templates read ahead of the cards by a second thread, a batch at a time,
+// through io_uring or plain calls, so that their system calls overlap the
+// filling of the cards. It must give what `write_card` gives card by card: the
+// end-to-end tests run every case through it, through plain reads, and on
+// tables just short of and just past the first full batch.
+#include <algorithm>
+#include <array>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <system_error>
+#include <thread>
+
+#include "run/cards.hpp"
+
+namespace rowcard {
+namespace {
+
+// Accepted records waiting for their cards, and the reads of their templates.
+struct waiting_batch {
+    read_batch reads;
+    std::array<record_values, BATCH_READS> records;
+    bool read = false;  // its reads are made; guarded by the reader's lock
+};
+
+// What the run shares with the thread that reads templates ahead: the batches
+// handed to it, oldest first, and whether the run has done with it, guarded by
+// `lock`; and what only the reading thread touches while it runs.
+struct template_reader {
+    std::mutex lock;
+    std::condition_variable changed;
+    std::array<waiting_batch*, 2> handed{};
+    std::size_t count = 0;
+    bool finished = false;
+    template_reads reads = template_reads::batched;  // whether to try a ring
+    ring_faults faults;                               // the tests' failures for it
+    batch_ring* ring = nullptr;
+    bool broken = false;  // something was thrown while reading: no more reads are made
+};
+
+// Two batches: while the templates of one are read, the records of the next
+// are taken and the cards of the one before are written.
+struct read_ahead {
+    template_reader reader;
+    std::array<waiting_batch, 2> batches;
+};
+
+// Makes the reads of `batch`, on the reading thread. After anything thrown
+// (memory ran out), this batch and every later one is left with no read
+// whole, so that the run reads those templates itself; the ring is closed,
+// and rooms it may have been writing into are never used again.
+void make_reads(template_reader& reader, waiting_batch& batch) {
+    if (!reader.broken) {
+        try {
+            run_reads(batch.reads, reader.ring);
+            return;
+        } catch (...) {
+            reader.broken = true;
+            close_ring(reader.ring);
+        }
+    }
+    std::fill_n(batch.reads.whole.begin(), batch.reads.queued, false);
+}
+
+// Sets up the reading thread's ring, when the run asks for one; where memory
+// runs out, the thread goes without and reads with plain calls.
+void start_ring(template_reader& reader) {
+    if (reader.reads != template_reads::batched) return;
+    try {
+        reader.ring = open_ring();
+    } catch (...) {
+        reader.ring = nullptr;
+    }
+    inject_ring_faults(reader.ring, reader.faults);
+}
+
+// The reading thread: sets up the ring while the run takes the next records,
+// then makes the reads of each batch handed over, in turn, until the run has
+// done with it and none is left.
+void read_handed(template_reader& reader) {
+    start_ring(reader);
+    std::unique_lock<std::mutex> hold(reader.lock);
+    for (;;) {
+        while (reader.count == 0 && !reader.finished) reader.changed.wait(hold);
+        if (reader.count == 0) return;
+        waiting_batch& batch = *reader.handed[0];
+        hold.unlock();
+        make_reads(reader, batch);
+        hold.lock();
+        reader.handed[0] = reader.handed[1];
+        reader.handed[1] = nullptr;
+        --reader.count;
+        batch.read = true;
+        reader.changed.notify_all();
+    }
+}
+
+// Hands `batch`, whose records are all taken, to the reading thread.
+void hand_over(template_reader& reader, waiting_batch& batch) {
+    const std::lock_guard<std::mutex> hold(reader.lock);
+    batch.read = false;
+    reader.handed[reader.count++] = &batch;
+    reader.changed.notify_all();
+}
+
+// Waits until the reads of `batch` are made, then writes its cards in order
+// and empties it. A card whose read the batch could not vouch for is read
+// again with plain calls, which decide what it gets.
+void write_batch(text_writer& output, waiting_batch& batch, template_reader& reader, card_buffers& card,
+                 run_faults& faults) {
+    {
+        std::unique_lock<std::mutex> hold(reader.lock);
+        while (!batch.read) reader.changed.wait(hold);
+    }
+    const read_batch& reads = batch.reads;
+    for (std::size_t i = 0; i < reads.queued; ++i) {
+        if (reads.whole[i]) {
+            write_whole(output, read_result(reads, i), batch.records[i], card);
+        } else {
+            write_card(output, batch.records[i], card, faults);
+        }
+    }
+    batch.reads.queued = 0;
+}
+
+// Writes the cards of the first `count` records of `batch`, each with its own
+// plain reads of the template; none once a write has failed.
+void write_plainly(text_writer& output, const waiting_batch& batch, std::size_t count, card_buffers& card,
+                   run_faults& faults) {
+    for (std::size_t i = 0; i < count && !output.failed; ++i) write_card(output, batch.records[i], card, faults);
+}
+
+// With the first batch of `ahead` full and handed over, takes the rest of
+// `table` a batch at a time: while the templates of one batch are read, the
+// records of the next are taken and the cards of the one before written.
+void convert_rest(text_reader& table, const conversion_settings& settings, text_writer& output, read_ahead& ahead,
+                  card_buffers& card, run_faults& faults, std::string& line) {
+    template_reader& reader = ahead.reader;
+    std::size_t current = 1;  // the batch being filled; the other is handed over
+    while (!output.failed && read_line(table, line)) {
+        waiting_batch& batch = ahead.batches[current];
+        if (!take_record(line, settings, batch.records[batch.reads.queued])) continue;
+        if (++batch.reads.queued < batch.reads.capacity) continue;
+        hand_over(reader, batch);
+        write_batch(output, ahead.batches[current ^ 1], reader, card, faults);
+        current ^= 1;
+    }
+    waiting_batch& last = ahead.batches[current];
+    if (last.reads.queued > 0) hand_over(reader, last);
+    write_batch(output, ahead.batches[current ^ 1], reader, card, faults);
+    if (last.reads.queued > 0) write_batch(output, last, reader, card, faults);
+}
+
+// Tells the reading thread that the run has done with it, waits until it has
+// made the reads handed to it and ended, and closes the ring.
+void stop_reading(template_reader& reader, std::thread& reading) {
+    {
+        const std::lock_guard<std::mutex> hold(reader.lock);
+        reader.finished = true;
+        reader.changed.notify_all();
+    }
+    reading.join();
+    close_ring(reader.ring);
+}
+
+}  // namespace
+
+bool convert_read_ahead(text_reader& table, const conversion_settings& settings, text_writer& output,
+                        card_buffers& card, run_faults& faults, template_reads reads, const ring_faults& ring_faults) {
+    const std::size_t size = card.master.whole_size;
+    if (size == 0 || size > BATCH_FILE_MAX) return false;
+    auto ahead = std::make_unique<read_ahead>();
+    waiting_batch& first = ahead->batches[0];
+    const std::size_t capacity = batch_capacity(size);
+    std::string line;
+    std::size_t taken = 0;
+    while (taken < capacity && read_line(table, line)) taken += take_record(line, settings, first.records[taken]);
+    // A table that ends within its first batch is too short to pay for
+    // starting a thread and a ring: most tables are.
+    if (taken < capacity) {
+        write_plainly(output, first, taken, card, faults);
+        return true;
+    }
+    for (waiting_batch& batch : ahead->batches) prepare_batch(batch.reads, TEMPLATE_NAME, size);
+    template_reader& reader = ahead->reader;
+    reader.reads = reads;
+    reader.faults = ring_faults;
+    std::thread reading;
+    try {
+        reading = std::thread(read_handed, std::ref(reader));
+    } catch (const std::system_error&) {
+        write_plainly(output, first, taken, card, faults);
+        return false;
+    }
+    // The thread is always told to end and waited for, even when memory runs out.
+    try {
+        first.reads.queued = taken;
+        hand_over(reader, first);
+        convert_rest(table, settings, output, *ahead, card, faults, line);
+    } catch (...) {
+        stop_reading(reader, reading);
+        throw;
+    }
+    stop_reading(reader, reading);
+    return true;
+}
+
+}  // namespace rowcard
