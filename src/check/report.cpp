@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "check/check.hpp"
+#include "check/findings.hpp"
 #include "run/run.hpp"
 
 #ifdef _WIN32
@@ -229,7 +230,8 @@ std::string report_json(const check_report& report) {
         out += ", \"word\": " + std::to_string(found.word) + "}";
     }
     out += "]}, ";
-    out += "\"cards\": " + std::to_string(report.cards) + ", \"status\": " + std::to_string(report.status) + ", ";
+    out += "\"cards\": " + std::to_string(report.cards) + ", \"status\": " +
+           (report.stall.empty() ? std::to_string(report.status) : "null") + ", ";
     json_key(out, "problems");
     out += "[";
     for (std::size_t i = 0; i < report.problems.size(); ++i) {
@@ -316,9 +318,7 @@ std::string report_text(const check_report& report, const std::string& folder, b
     out += "\n";
 
     out += heading("What rowcard would do");
-    out += "  write " + std::to_string(report.cards) + (report.cards == 1 ? " card" : " cards") + " to " +
-           shown(report.output_name) + ", and exit " + std::to_string(report.status) + " (" +
-           status_meaning(report.status) + ")\n\n";
+    out += "  " + shown(checking::outcome_text(report)) + "\n\n";
 
     if (report.problems.empty()) {
         out += heading("No problems");

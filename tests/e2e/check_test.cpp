@@ -83,7 +83,7 @@ TEST_F(Check, ExitStatusesAndTheReport) {
     put_braced_example();
     EXPECT_EQ(check(), 0);
     EXPECT_EQ(err, "");
-    EXPECT_NE(out.find("write 4 cards to import.vcf, and exit 0"), std::string::npos) << out;
+    EXPECT_NE(out.find("writes 4 cards to import.vcf, and exits 0"), std::string::npos) << out;
     EXPECT_NE(out.find("row 4: blank {PHONE}%"), std::string::npos) << out;
     EXPECT_EQ(out.find('\x1b'), std::string::npos);  // no colour off a terminal
 

@@ -1,0 +1,60 @@
+// rowcard-check's parts share these: how a problem is recorded and worded, the
+// forecast of the run, and the checks of names. Only src/check includes it.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "check/check.hpp"
+
+namespace rowcard::checking {
+
+// Rows where a kind of problem stands: how many, and the first few.
+struct tally {
+    std::size_t count = 0;
+    std::vector<std::size_t> rows;
+    std::string detail;  // what the first row showed
+};
+
+// Counts row `row` in `t`; only the first few rows are kept by number.
+void add_row(tally& t, std::size_t row);
+
+// Returns "row 3", "rows 3 and 7", or "rows 3, 7, 9 and 4 more" for `t`; an
+// empty tally gives "rows ".
+std::string rows_of(const tally& t);
+
+// Appends a problem to `report`.
+void add_problem(check_report& report, std::string code, std::string file, std::size_t line, std::size_t row,
+                 std::string column, std::string message, std::size_t count = 1);
+
+// Returns `text` in single quotes, its bytes as they stand (empty gives '').
+std::string in_quotes(std::string_view text);
+
+// Returns `name` written with braces, a mandatory mark kept after them:
+// "{TEL}%" for "TEL%", "{NAME}" for an empty name.
+std::string braced(std::string_view name);
+
+// Returns `line` without its line feed; empty stays empty.
+std::string_view text_of(std::string_view line);
+
+// What the forecast needs of the files as check read them.
+struct read_facts {
+    bool settings_failed = false;  // a read error cut "rowcard.ini" short
+    bool table_failed = false;     // ... the table
+    bool template_failed = false;  // ... the template
+};
+
+// True when reading `path` cannot wait or run without end: it reaches a
+// regular file, a folder, or nothing. FIFOs and devices are never opened.
+bool safe_to_open(const std::string& path);
+
+// Foresees the end of the run by rowcard's own order of file steps, and adds
+// the problems of files that cannot be opened or are no regular files.
+void predict_run(check_report& report, const read_facts& facts);
+
+// Returns the sentence that says what rowcard would do, for a person.
+std::string outcome_text(const check_report& report);
+
+}  // namespace rowcard::checking
