@@ -16,10 +16,10 @@ namespace {
 constexpr std::size_t SETUP_BYTES = 3;
 
 // True for the bytes a cleaned value may hold: ASCII letters, digits, space,
-// '@', '+' and '.'.
-bool allowed(unsigned char b) {
+// '@', '+' and '.', and in an e-mail address (`address`: it holds '@') '-' and '_'.
+bool allowed(unsigned char b, bool address) {
     return (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9') || b == ' ' ||
-           b == '@' || b == '+' || b == '.';
+           b == '@' || b == '+' || b == '.' || (address && (b == '-' || b == '_'));
 }
 
 // Checks the values and the verdict that a line gave under `settings`.
@@ -29,7 +29,10 @@ void check_record(const conversion_settings& settings, const record_values& valu
     for (std::size_t p = 0; p < values.size(); ++p) {
         const std::string& value = values[p];
         require(value.size() <= VALUE_LEN, "a value longer than VALUE_LEN");
-        for (const char c : value) require(allowed(static_cast<unsigned char>(c)), "a value with a dropped byte");
+        const bool address = value.find('@') != std::string::npos;
+        for (const char c : value) {
+            require(allowed(static_cast<unsigned char>(c), address), "a value with a dropped byte");
+        }
         if (settings.columns[p].mandatory && (value.empty() || value.front() == ' ')) blank_mandatory = true;
     }
     require(accepted == !blank_mandatory, "verdict not from the mandatory values");

@@ -2,6 +2,7 @@
 // the mandatory-column verdict.
 #include "record/record.hpp"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstddef>
@@ -32,16 +33,22 @@ constexpr std::array<char, 256> make_fold_table() {
 constexpr std::array<char, 256> FOLD = make_fold_table();
 
 // Maps every byte to what folding and filtering make of it together: its
-// folded byte when that is kept, or 0 when it is dropped (0 itself is never kept).
-constexpr std::array<char, 256> make_clean_table() {
+// folded byte when `keeps` it, or 0 when it is dropped (0 itself is never
+// kept). One table for values in general, one for values that hold '@'.
+constexpr std::array<char, 256> make_clean_table(bool (*keeps)(unsigned char)) {
     std::array<char, 256> table{};
     for (std::size_t b = 0; b < table.size(); ++b) {
         const char folded = FOLD[b];
-        table[b] = kept(static_cast<unsigned char>(folded)) ? folded : '\0';
+        table[b] = keeps(static_cast<unsigned char>(folded)) ? folded : '\0';
     }
     return table;
 }
-constexpr std::array<char, 256> CLEAN = make_clean_table();
+constexpr std::array<char, 256> CLEAN = make_clean_table(kept);
+constexpr std::array<char, 256> CLEAN_ADDRESS = make_clean_table(kept_in_address);
+
+// Folding never makes an '@', so a value holds one after folding exactly when
+// its raw bytes do, and the raw bytes can choose the table.
+static_assert(std::all_of(FOLD_TO.begin(), FOLD_TO.end(), [](char c) { return c != '@'; }));
 
 // Bytes read as one word when a field's end is sought.
 constexpr auto WORD = static_cast<std::ptrdiff_t>(sizeof(byte_word));
@@ -84,39 +91,39 @@ const char* find_byte(const char* at, const char* end, char b) {
     return found == nullptr ? end : static_cast<const char*>(found);
 }
 
-// Cleans the byte at `b` into `out` at `count` and returns the count after
-// it: one more, or the same when cleaning drops the byte.
-inline std::size_t take(char* out, std::size_t count, const char* b) {
-    const char k = clean_byte(static_cast<unsigned char>(*b));
+// Cleans the byte at `b` through `clean` into `out` at `count` and returns the
+// count after it: one more, or the same when cleaning drops the byte.
+inline std::size_t take(char* out, std::size_t count, const char* b, const char* clean) {
+    const char k = clean[static_cast<unsigned char>(*b)];
     out[count] = k;
     return count + (k != '\0');
 }
 
 // Returns how many bytes cleaning writes to `out` for the `size` bytes at `at`
-// (none when `size` is 0): each byte through `clean_byte`, the dropped ones
-// leaving no gap. `out` has room for `size` bytes. Eight bytes go per step, and
-// the rest through one jump into the same steps.
-std::size_t clean_run(const char* at, std::size_t size, char* out) {
+// (none when `size` is 0): each byte through the table `clean`, the dropped
+// ones leaving no gap. `out` has room for `size` bytes. Eight bytes go per
+// step, and the rest through one jump into the same steps.
+std::size_t clean_run(const char* at, std::size_t size, char* out, const char* clean) {
     std::size_t count = 0;
     for (; size >= sizeof(byte_word); size -= sizeof(byte_word), at += sizeof(byte_word)) {
-        count = take(out, count, at);
-        count = take(out, count, at + 1);
-        count = take(out, count, at + 2);
-        count = take(out, count, at + 3);
-        count = take(out, count, at + 4);
-        count = take(out, count, at + 5);
-        count = take(out, count, at + 6);
-        count = take(out, count, at + 7);
+        count = take(out, count, at, clean);
+        count = take(out, count, at + 1, clean);
+        count = take(out, count, at + 2, clean);
+        count = take(out, count, at + 3, clean);
+        count = take(out, count, at + 4, clean);
+        count = take(out, count, at + 5, clean);
+        count = take(out, count, at + 6, clean);
+        count = take(out, count, at + 7, clean);
     }
     const char* const last = at + size;
     switch (size) {
-        case 7: count = take(out, count, last - 7); [[fallthrough]];
-        case 6: count = take(out, count, last - 6); [[fallthrough]];
-        case 5: count = take(out, count, last - 5); [[fallthrough]];
-        case 4: count = take(out, count, last - 4); [[fallthrough]];
-        case 3: count = take(out, count, last - 3); [[fallthrough]];
-        case 2: count = take(out, count, last - 2); [[fallthrough]];
-        case 1: count = take(out, count, last - 1); break;
+        case 7: count = take(out, count, last - 7, clean); [[fallthrough]];
+        case 6: count = take(out, count, last - 6, clean); [[fallthrough]];
+        case 5: count = take(out, count, last - 5, clean); [[fallthrough]];
+        case 4: count = take(out, count, last - 4, clean); [[fallthrough]];
+        case 3: count = take(out, count, last - 3, clean); [[fallthrough]];
+        case 2: count = take(out, count, last - 2, clean); [[fallthrough]];
+        case 1: count = take(out, count, last - 1, clean); break;
         default: break;
     }
     return count;
@@ -131,9 +138,11 @@ void transliterate(std::string& value) {
 }
 
 void filter_chars(std::string& value) {
+    const bool address = value.find('@') != std::string::npos;
     std::size_t count = 0;
     for (const char c : value) {
-        if (kept(static_cast<unsigned char>(c))) value[count++] = c;
+        const auto b = static_cast<unsigned char>(c);
+        if (address ? kept_in_address(b) : kept(b)) value[count++] = c;
     }
     value.resize(count);
 }
@@ -152,6 +161,9 @@ bool take_record(std::string_view line, const conversion_settings& settings, rec
     // A field ends at a line feed too; the first one is found once, so that
     // each field is sought for the separator alone.
     const char* feed = find_byte(at, end, '\n');
+    // The next '@' at or after the field, sought again only once passed: a
+    // row has one address or none, so most rows search for it once.
+    const char* mark = find_byte(at, end, '@');
     bool accepted = true;
     for (; column != last_column; ++column, ++value) {
         // The field runs to the next separator or line feed (as `split_field`
@@ -165,7 +177,9 @@ bool take_record(std::string_view line, const conversion_settings& settings, rec
         // Grown only when the last record's value was shorter; shrinking is free.
         if (value->size() < raw_size) value->resize(raw_size);
         char* const out = value->data();
-        const std::size_t count = clean_run(at, raw_size, out);
+        if (mark < at) mark = find_byte(at, end, '@');
+        const char* const clean = mark < raw_end ? CLEAN_ADDRESS.data() : CLEAN.data();
+        const std::size_t count = clean_run(at, raw_size, out, clean);
         value->resize(count);
         accepted &= !column->mandatory || !blank(std::string_view(out, count));
         if (field_end != feed) {

@@ -419,13 +419,17 @@ constexpr std::uint32_t FACT_TOO_LONG = 32;     // it is longer than a card's ro
 
 // A cleaned value holds no line feed, so the line feeds of a filled card are
 // the template's own and its written form can be worked out ahead.
-static_assert(!kept('\n'));
+static_assert(!kept_in_address('\n'));
 
-// True when every kept byte upper-cases to a kept byte: then a name byte that
-// cleaning drops matches no byte of a cleaned value, in any case.
+// True when every byte a value may keep, an address's '-' and '_' included,
+// upper-cases to such a byte: then a name byte that cleaning drops from every
+// value matches no byte of a cleaned value, in any case.
 constexpr bool kept_bytes_stay_kept() {
     for (int b = 0; b < 256; ++b) {
-        if (kept(static_cast<unsigned char>(b)) && !kept(static_cast<unsigned char>(upper_byte(static_cast<char>(b))))) return false;
+        if (kept_in_address(static_cast<unsigned char>(b)) &&
+            !kept_in_address(static_cast<unsigned char>(upper_byte(static_cast<char>(b))))) {
+            return false;
+        }
     }
     return true;
 }
@@ -520,7 +524,8 @@ void prepare_plans(fill_plans& plans, const std::vector<column_spec>& columns) {
             plans.second_of[static_cast<unsigned char>(lower_byte(static_cast<char>(second)))] |= bit;
         }
         if (plans.shortest_name == 0 || name.size() < plans.shortest_name) plans.shortest_name = name.size();
-        if (std::all_of(name.begin(), name.end(), [](char c) { return kept(static_cast<unsigned char>(c)); })) {
+        const auto in_value = [](char c) { return kept_in_address(static_cast<unsigned char>(c)); };
+        if (std::all_of(name.begin(), name.end(), in_value)) {
             plans.value_names |= bit;
         }
     }

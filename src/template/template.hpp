@@ -115,7 +115,7 @@ struct fill_plans {
     std::array<std::uint64_t, 256> second_of{};
     std::size_t shortest_name = 0;  // bytes of the shortest name that is not empty
     // The columns whose names a value from `take_record` can hold, which is
-    // none with a byte that cleaning drops, and per column the shortest of
+    // none with a byte that cleaning drops from every value, and per column the shortest of
     // those names from that column on.
     std::uint64_t value_names = 0;
     std::array<std::size_t, PLAN_COLUMNS + 1> shortest_value_name{};

@@ -20,12 +20,14 @@ SPELLED = {"ł": "l", "Ł": "L", "ß": "ss", "æ": "ae", "Æ": "AE", "ø": "o", 
 
 def as_rowcard_keeps(value):
     """The value as a card shows it: letters plain, then only letters, digits,
-    spaces, '@', '+' and '.' kept, trailing spaces trimmed first."""
+    spaces, '@', '+' and '.' kept (and '-' and '_' in an e-mail address),
+    trailing spaces trimmed first."""
     value = value.split(" ::: ")[0].replace("\r\n", " ").replace("\n", " ").strip()
     plain = "".join(SPELLED.get(ch, ch) for ch in unicodedata.normalize("NFKD", value)
                     if not unicodedata.combining(ch))
     plain = plain.rstrip(" ")
-    return "".join(ch for ch in plain if ch.isascii() and (ch.isalnum() or ch in " @+."))
+    signs = " @+.-_" if "@" in plain else " @+."
+    return "".join(ch for ch in plain if ch.isascii() and (ch.isalnum() or ch in signs))
 
 
 def csv_text(rows, separator, quote_all):
