@@ -219,26 +219,6 @@ std::string utf16_in(std::string_view start) {
     return "";
 }
 
-// Returns why cleaning the raw field `raw` loses more than spelling, or an
-// empty text. `folded` is scratch storage.
-std::string_view loss_in(std::string_view raw, std::string& folded) {
-    folded.assign(raw);
-    transliterate(folded);
-    const std::string_view value = trim_right(folded);
-    const bool address = value.find('@') != std::string_view::npos;
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        const auto b = static_cast<unsigned char>(value[i]);
-        if (kept(b)) continue;
-        if (b >= 0x80) return "a letter that is not folded to ASCII is dropped";
-        if (address) return "the e-mail address loses characters";
-        if (i > 0 && i + 1 < value.size() && ascii_letter(static_cast<unsigned char>(value[i - 1])) &&
-            ascii_letter(static_cast<unsigned char>(value[i + 1]))) {
-            return "a character between two letters is dropped";
-        }
-    }
-    return {};
-}
-
 // True when a field opens a quote that the separator cut: it starts with '"'
 // and does not end with one.
 bool cut_quote(std::string_view field) {
@@ -306,9 +286,9 @@ void check_accepted(const check_report& report, const template_scan& tmpl, table
         const std::string_view raw = copy_left(split_field(rest, report.settings.separator), VALUE_LEN);
         if (!tmpl.used[p]) continue;
         tally& changed = scan.value_changed[p];
-        const std::string_view loss = loss_in(raw, scan.folded);
-        if (!loss.empty()) {
-            if (changed.count == 0) changed.detail = std::string(loss) + " (" + in_quotes(text_of(raw)) + ")";
+        const value_loss loss = loss_in(raw, scan.values[p], scan.folded);
+        if (loss.kind != loss_kind::none) {
+            if (changed.count == 0) changed.detail = loss_detail(loss, raw, scan.values[p]);
             add_row(changed, row);
         }
         find_names(scan.values[p], columns, scan.names);
@@ -457,9 +437,7 @@ void check_table(check_report& report, const template_scan& tmpl, table_scan& sc
         const tally& changed = scan.value_changed[p];
         if (changed.count > 0) {
             add_problem(report, "value-changed", name, 0, changed.rows.front(), column,
-                        "cleaning " + column + ": " + changed.detail + " (" + rows_of(changed) +
-                            "); rowcard keeps only letters, digits, spaces, '@', '+' and '.', so fix these "
-                            "values in the table or use another column for them",
+                        "cleaning changes values of " + column + " (" + rows_of(changed) + "): " + changed.detail,
                         changed.count);
         }
     }

@@ -39,6 +39,36 @@ std::string braced(std::string_view name);
 // Returns `line` without its line feed; empty stays empty.
 std::string_view text_of(std::string_view line);
 
+// Returns the length of the UTF-8 sequence at the front of `text`, or 0 when
+// it is none (empty text included).
+std::size_t utf8_length(std::string_view text);
+
+// Appends the letter that the code page 1250 byte `b` (0x80 up) stands for,
+// in UTF-8; returns false, appending nothing, for the bytes the page leaves out.
+bool append_cp1250(std::string& out, unsigned char b);
+
+// Returns `bytes` as readable letters: UTF-8 kept, every other byte from 0x80
+// up read as code page 1250; empty gives empty.
+std::string readable(std::string_view bytes);
+
+// How cleaning a value loses more than spelling.
+enum class loss_kind { none, letter, address, joined };
+
+// One loss, with the first byte dropped (as it stood in the field).
+struct value_loss {
+    loss_kind kind = loss_kind::none;
+    char dropped = 0;
+};
+
+// Returns how rowcard's cleaning of the field `raw` (cut as rowcard cuts it)
+// into `value` (what rowcard made of it) loses more than spelling: a letter it
+// does not fold, a byte of an e-mail address, or a sign between two letters.
+// Dropped phone punctuation is no loss. `folded` is scratch storage.
+value_loss loss_in(std::string_view raw, std::string_view value, std::string& folded);
+
+// Returns the example and the advice for `loss` in the field `raw`.
+std::string loss_detail(value_loss loss, std::string_view raw, std::string_view value);
+
 // What the forecast needs of the files as check read them.
 struct read_facts {
     bool settings_failed = false;  // a read error cut "rowcard.ini" short

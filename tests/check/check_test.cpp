@@ -74,7 +74,8 @@ const std::vector<code_case> CASES = {
     {"quoted-separator", false, {{"import.csv", "Name;Mail\n\"Jan Eva\";j@x.cz\n"}}},
     {"separator-mismatch", true, {{"rowcard.ini", "{Name}\n{Mail}\n"}}},
     {"separator-mismatch", false, {{"rowcard.ini", "{Name}\n{Mail}\n"}, {"import.csv", "Name;Mail\nJan\n"}}},
-    {"value-changed", true, {{"import.csv", "h\nJan;jan_novak@x.cz\n"}}},
+    {"value-changed", true, {{"import.csv", "h\nJan;<jan@x.cz>\n"}}},
+    {"value-changed", false, {{"import.csv", "h\nJan;jan_novak-1@x.cz\n"}}},
     {"value-changed", true, {{"import.csv", "h\nNovak-Dvorak;j@x.cz\n"}}},
     {"value-changed", true, {{"import.csv", "h\nJan \x8C;j@x.cz\n"}}},
     {"value-changed", false, {{"import.csv", "h\n+420 (777) 12-3/4;j@x.cz\n"}}},
@@ -107,10 +108,10 @@ TEST(CheckProblems, EachCodeIsRaisedByItsFaultAndNotByANearMiss) {
 }
 
 TEST(CheckProblems, WhereAndHowMany) {
-    // Rows are lines of the table file, 1 being the header; two rows of three
-    // lose their '_', and the problem counts both but stands once.
+    // Rows are lines of the table file, 1 being the header; two addresses of
+    // three lose a sign, and the problem counts both but stands once.
     const check_report report =
-        check_with({{"import.csv", "h\nA;a_b@x.cz\nB;b@x.cz\nC;c_d@x.cz\n"}});
+        check_with({{"import.csv", "h\nA;a,b@x.cz\nB;b_c@x.cz\nC;c d@x.cz (home)\n"}});
     ASSERT_EQ(report.problems.size(), 1U);
     EXPECT_EQ(report.problems[0].row, 2U);
     EXPECT_EQ(report.problems[0].count, 2U);
