@@ -259,6 +259,7 @@ struct table_scan {
     tally runaway;
     std::size_t runaway_line = 0;
     std::string runaway_column;  // a column whose value holds its own name, likely the one that ran away
+    name_scan card_names;
     tally utf8_rows;
     bool utf8 = true;
     bool high = false;
@@ -300,6 +301,7 @@ void check_accepted(const check_report& report, const template_scan& tmpl, table
             break;
         }
     }
+    check_card_name(columns, scan.values, tmpl.lines, row, scan.card_names);
     for (std::size_t i = 0; i < tmpl.lines.size(); ++i) {
         if (!tmpl.has_word[i]) continue;
         scan.filled = tmpl.lines[i];
@@ -321,6 +323,7 @@ void check_table(check_report& report, const template_scan& tmpl, table_scan& sc
     const std::size_t column_count = settings.columns.size();
     scan.name_in_value.assign(column_count, {});
     scan.value_changed.assign(column_count, {});
+    scan_name_lines(report, tmpl.lines, scan.card_names);
     text_reader table;
     if (!safe_to_open(report.table_name) || !open_for_reading(table, report.table_name)) return;
     report.table_found = true;
@@ -441,6 +444,7 @@ void check_table(check_report& report, const template_scan& tmpl, table_scan& sc
                         changed.count);
         }
     }
+    check_header(report, text_of(header));
     if (scan.runaway.count > 0) {
         add_problem(report, "runaway-fill", TEMPLATE_NAME, scan.runaway_line, scan.runaway.rows.front(),
                     scan.runaway_column,
@@ -463,6 +467,7 @@ check_report check_folder() {
     check_template(report, tmpl);
     table_scan scan;
     check_table(report, tmpl, scan);
+    report_names(report, scan.card_names);
     facts.table_failed = scan.failed;
     facts.template_failed = tmpl.failed;
     predict_run(report, facts);

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "check/check.hpp"
+#include "record/record.hpp"
+#include "template/template.hpp"
 
 namespace rowcard::checking {
 
@@ -62,12 +64,42 @@ struct value_loss {
 
 // Returns how rowcard's cleaning of the field `raw` (cut as rowcard cuts it)
 // into `value` (what rowcard made of it) loses more than spelling: a letter it
-// does not fold, a byte of an e-mail address, or a sign between two letters.
-// Dropped phone punctuation is no loss. `folded` is scratch storage.
+// does not fold, a sign from inside an e-mail address, or a sign between two
+// letters. Dropped phone punctuation, and brackets around an address, are no
+// loss. Empty fields lose nothing. `folded` is scratch storage.
 value_loss loss_in(std::string_view raw, std::string_view value, std::string& folded);
 
 // Returns the example and the advice for `loss` in the field `raw`.
 std::string loss_detail(value_loss loss, std::string_view raw, std::string_view value);
+
+// The template's name lines, and the rows whose card would have an empty FN.
+struct name_scan {
+    std::vector<std::size_t> fn_lines;  // template lines, from 0, of the FN property
+    bool has_name_line = false;         // the template holds an FN or N line
+    bool name_filled = false;           // some column is filled into an FN or N line
+    std::string fn_column;              // a column filled into FN, for the advice
+    tally empty_fn;
+    std::string filled;  // scratch: an FN line being filled
+    fill_buffers fill;
+};
+
+// Finds the FN and N lines among the template's `lines` and whether a column
+// of `report.placeholders` is filled into them. No lines: no name lines.
+void scan_name_lines(const check_report& report, const std::vector<std::string>& lines, name_scan& scan);
+
+// Counts row `row` when the FN lines filled with `values` leave the name empty.
+void check_card_name(const std::vector<column_spec>& columns, const record_values& values,
+                     const std::vector<std::string>& lines, std::size_t row, name_scan& scan);
+
+// Adds the problems of cards without a name: no column in FN or N, or rows
+// whose FN would be empty. A template that cannot be read adds none.
+void report_names(check_report& report, const name_scan& scan);
+
+// Adds a problem when rowcard.ini's columns do not fit the table's `header`
+// line (its line feed left out): columns named from other header fields, as
+// rowcard-prep names them, or another count (a trailing separator, as some
+// exports write, adds no field). No columns or no header: none.
+void check_header(check_report& report, std::string_view header);
 
 // What the forecast needs of the files as check read them.
 struct read_facts {

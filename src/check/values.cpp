@@ -12,6 +12,11 @@ namespace {
 // True for an ASCII letter.
 bool ascii_letter(unsigned char b) { return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z'); }
 
+// True for a byte that may stand inside an e-mail address as rowcard keeps it.
+bool address_byte(unsigned char b) {
+    return ascii_letter(b) || (b >= '0' && b <= '9') || b == '.' || b == '@' || b == '-' || b == '_' || b == '+';
+}
+
 // Appends the UTF-8 bytes of the character `c` (below U+10000) to `out`.
 void append_utf8(std::string& out, char32_t c) {
     if (c < 0x80) {
@@ -75,9 +80,14 @@ value_loss loss_in(std::string_view raw, std::string_view value, std::string& fo
         }
         const auto b = static_cast<unsigned char>(trimmed[i]);
         if (b >= 0x80) return {loss_kind::letter, raw[i]};
-        if (value.find('@') != std::string_view::npos) return {loss_kind::address, trimmed[i]};
-        if (i > 0 && i + 1 < trimmed.size() && ascii_letter(static_cast<unsigned char>(trimmed[i - 1])) &&
-            ascii_letter(static_cast<unsigned char>(trimmed[i + 1]))) {
+        if (i == 0 || i + 1 == trimmed.size()) continue;
+        const auto before = static_cast<unsigned char>(trimmed[i - 1]);
+        const auto after = static_cast<unsigned char>(trimmed[i + 1]);
+        // Brackets or quotes around an address cost nothing; a sign inside it
+        // makes another address.
+        if (value.find('@') != std::string_view::npos) {
+            if (address_byte(before) && address_byte(after)) return {loss_kind::address, trimmed[i]};
+        } else if (ascii_letter(before) && ascii_letter(after)) {
             return {loss_kind::joined, trimmed[i]};
         }
     }
@@ -97,8 +107,8 @@ std::string loss_detail(value_loss loss, std::string_view raw, std::string_view 
     }
     case loss_kind::address:
         return text + ", another address: rowcard drops " + in_quotes(dropped) +
-               "; keep only the address itself in this field (no brackets, commas or second address), or add "
-               "the address to the contact by hand";
+               " from inside it; correct the address in the table if it is a typing error, or else add the "
+               "address to the contact by hand after the import";
     case loss_kind::joined:
         return text + ": rowcard drops the " + in_quotes(dropped) +
                " between two letters; write a space in its place in the table to keep the words apart";

@@ -47,6 +47,8 @@ const std::vector<status_case> CASES = {
     {"template missing", {{"master.vcf", "gone"}}, 3},
     {"template is a folder", {{"master.vcf", "folder"}}, 3},
     {"near miss: template missing, no row accepted", {{"master.vcf", "gone"}, {"import.csv", "h\n"}}, 0},
+    {"near miss: template missing, every row rejected",
+     {{"master.vcf", "gone"}, {"rowcard.ini", "{A}%\n"}, {"import.csv", "h\n\n-\n"}}, 0},
     {"settings unreadable", {{"rowcard.ini", "link:/proc/self/mem"}}, 4},
     {"settings a folder: the defaults", {{"rowcard.ini", "folder"}}, 0},
     {"table unreadable", {{"import.csv", "link:/proc/self/mem"}}, 4},
@@ -133,6 +135,37 @@ TEST(CheckForecast, EveryEndOfTheRunIsForeseen) {
         // A run that ends does so at once; one that waits is stopped after half a second.
         EXPECT_EQ(run_for(work, ROWCARD_BINARY, c.status == WAITS ? "0.5" : "10"), c.status) << c.title;
     }
+    testing::remove_scratch(root);
+}
+
+// Whether this build runs under AddressSanitizer, which needs more address
+// space than a memory limit leaves.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool SANITIZED = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool SANITIZED = true;
+#else
+constexpr bool SANITIZED = false;
+#endif
+#else
+constexpr bool SANITIZED = false;
+#endif
+
+TEST(CheckForecast, OutOfMemoryIsOneLineAndTheFailureStatus) {
+    if (SANITIZED) GTEST_SKIP() << "a memory limit starves the sanitizer";
+    const fs::path root = testing::make_scratch();
+    testing::write_file(root / "master.vcf", "A\n");
+    // One row of 100 MB, read under a limit of 150 MB of address space.
+    const std::string make = "cd '" + root.string() +
+                             "' && { echo h; head -c 100000000 /dev/zero | tr '\\0' a; } > import.csv";
+    ASSERT_EQ(std::system(make.c_str()), 0);
+    const std::string command = "cd '" + root.string() + "' && ulimit -v 150000 && '" + CHECK_BINARY +
+                                "' >out 2>err </dev/null";
+    const int raw = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 2);
+    EXPECT_EQ(testing::read_file(root / "err"),
+              "rowcard-check: out of memory; free some memory, or check a smaller table\n");
     testing::remove_scratch(root);
 }
 

@@ -98,11 +98,11 @@ TEST_F(Check, ExitStatusesAndTheReport) {
         EXPECT_NE(out.find(key), std::string::npos) << key << "\n" << out;
     }
 
-    put("master.vcf", "TEL;TYPE=CELL:{PHONE}% TEL\n");
+    put("master.vcf", "FN:{NAME}\nTEL;TYPE=CELL:{PHONE}% TEL\n");
     EXPECT_EQ(check(), 0) << "a name of no column is no problem";
     put("rowcard.ini", "import.csv\n;\nName\nTel\n");
     EXPECT_EQ(check("--json"), 1);
-    EXPECT_NE(out.find("{\"code\": \"name-in-text\", \"file\": \"master.vcf\", \"line\": 1, \"row\": null, "
+    EXPECT_NE(out.find("{\"code\": \"name-in-text\", \"file\": \"master.vcf\", \"line\": 2, \"row\": null, "
                        "\"column\": \"TEL\""),
               std::string::npos)
         << out;
