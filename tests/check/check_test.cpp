@@ -214,6 +214,114 @@ TEST(CheckReport, LettersAreReadableAndNoOutputIsSaid) {
     EXPECT_EQ(missing.output_made, false);
 }
 
+// The report as a person and a script read it, pinned byte for byte: colour,
+// the rows and problems shown and counted, nulls, escapes, and letters of code
+// page 1250 (0xC9 'É', 0x9E 'ž') where a byte is no UTF-8; 0x98, which the page
+// leaves out, stays an escape for a person and is U+FFFD for scripts.
+TEST(CheckReport, TextAndJsonAsPinned) {
+    check_report r;
+    r.settings.input_base = "kontakty";
+    r.settings.separator = ';';
+    r.settings.columns = {{"{JM\xC9NO}", false}, {"{TEL}%", true}};
+    r.config_found = true;
+    r.column_lines = {3};
+    r.config_lines = {{1, "file-name", "kontakty.csv"}, {2, "separator", ";"}, {3, "column", "{Jm\xE9no}"},
+                      {4, "column", "{Tel}%"}, {5, "unread", "x\t\"\\\x01"}};
+    r.table_name = "kontakty.csv";
+    r.table_found = true;
+    r.encoding = "cp1250";
+    r.rows = 9;
+    r.accepted = 2;
+    r.header_fields = 2;
+    r.fewest_fields = 1;
+    r.most_fields = 3;
+    for (std::size_t row = 2; row < 9; ++row) r.rejected.push_back({row, {"{TEL}%"}});
+    r.template_found = true;
+    r.placeholders = {{3, 4, 0, 2}, {4, 1, 1, 0}};
+    r.output_name = "kontakty.vcf";
+    r.cards = 2;
+    r.output_made = true;
+    r.status = 3;
+    for (std::size_t row = 2; row < 6; ++row) {
+        r.problems.push_back({"empty-name", "kontakty.csv", 0, row, "", "m\x9E\x98", 2});
+    }
+    r.problems.push_back({"name-in-text", "master.vcf", 7, 0, "{TEL}%", "x", 1});
+    EXPECT_EQ(report_text(r, "slo\x9Eka", true),
+              "rowcard-check slo\xC5\xBEka\n"
+              "\n"
+              "\x1B[1mSettings (rowcard.ini)\x1B[0m\n"
+              "  line 1: file-name, 'kontakty.csv'\n"
+              "  line 2: separator, ';'\n"
+              "  line 3: column 1, named {JM\xC3\x89NO}\n"
+              "  line 4: column 2, named {TEL}%, mandatory\n"
+              "  line 5: unread, 'x\\t\"\\\\x01'\n"
+              "  table kontakty.csv, output kontakty.vcf, separator ';', 2 columns\n"
+              "\n"
+              "\x1B[1mTable (kontakty.csv)\x1B[0m\n"
+              "  encoding cp1250; 9 rows after the header; 2 fields in the header, 1 to 3 per row\n"
+              "  2 accepted, 7 rejected\n"
+              "  row 2: blank {TEL}%\n"
+              "  row 3: blank {TEL}%\n"
+              "  row 4: blank {TEL}%\n"
+              "  row 5: blank {TEL}%\n"
+              "  row 6: blank {TEL}%\n"
+              "  and 2 more\n"
+              "\n"
+              "\x1B[1mTemplate (master.vcf)\x1B[0m\n"
+              "  line 3, byte 4: {JM\xC3\x89NO}, word 2\n"
+              "  line 4, byte 1: {TEL}%, the whole value\n"
+              "\n"
+              "\x1B[1mWhat rowcard would do\x1B[0m\n"
+              "  writes 2 cards to kontakty.vcf, and exits 3 (the template cannot be opened, so the cards are empty lines)\n"
+              "\n"
+              "\x1B[1mProblems (5)\x1B[0m\n"
+              "  kontakty.csv, row 2: \x1B[31mempty-name\x1B[0m\n"
+              "    m\xC5\xBE\\x98\n"
+              "  kontakty.csv, row 3: \x1B[31mempty-name\x1B[0m\n"
+              "    m\xC5\xBE\\x98\n"
+              "  kontakty.csv, row 4: \x1B[31mempty-name\x1B[0m\n"
+              "    m\xC5\xBE\\x98\n"
+              "  and 1 more empty-name\n"
+              "  master.vcf, line 7, column {TEL}%: \x1B[31mname-in-text\x1B[0m\n"
+              "    x\n");
+    EXPECT_EQ(report_json(r),
+              "{\"settings\": {\"input\": \"kontakty.csv\", \"output\": \"kontakty.vcf\", "
+              "\"separator\": \";\", \"columns\": [{\"position\": 1, \"name\": \"{JM\xC3\x89NO}\", "
+              "\"mandatory\": false, \"config_line\": 3}, {\"position\": 2, "
+              "\"name\": \"{TEL}%\", \"mandatory\": true, \"config_line\": null}]}, "
+              "\"config_lines\": [{\"line\": 1, \"kind\": \"file-name\", "
+              "\"text\": \"kontakty.csv\"}, {\"line\": 2, \"kind\": \"separator\", \"text\": \";\"}, "
+              "{\"line\": 3, \"kind\": \"column\", \"text\": \"{Jm\xC3\xA9no}\"}, {\"line\": 4, "
+              "\"kind\": \"column\", \"text\": \"{Tel}%\"}, {\"line\": 5, \"kind\": \"unread\", "
+              "\"text\": \"x\\u0009\\\"\\\\\\u0001\"}], \"table\": {\"found\": true, "
+              "\"encoding\": \"cp1250\", \"rows\": 9, \"accepted\": 2, \"header_fields\": 2, "
+              "\"fewest_fields\": 1, \"most_fields\": 3, \"rejected\": [{\"row\": 2, "
+              "\"columns\": [\"{TEL}%\"]}, {\"row\": 3, \"columns\": [\"{TEL}%\"]}, {\"row\": 4, "
+              "\"columns\": [\"{TEL}%\"]}, {\"row\": 5, \"columns\": [\"{TEL}%\"]}, {\"row\": 6, "
+              "\"columns\": [\"{TEL}%\"]}, {\"row\": 7, \"columns\": [\"{TEL}%\"]}, {\"row\": 8, "
+              "\"columns\": [\"{TEL}%\"]}]}, \"template\": {\"found\": true, "
+              "\"placeholders\": [{\"line\": 3, \"position\": 4, \"column\": \"{JM\xC3\x89NO}\", "
+              "\"word\": 2}, {\"line\": 4, \"position\": 1, \"column\": \"{TEL}%\", "
+              "\"word\": 0}]}, \"cards\": 2, \"status\": 3, "
+              "\"problems\": [{\"code\": \"empty-name\", \"file\": \"kontakty.csv\", "
+              "\"line\": null, \"row\": 2, \"column\": null, \"count\": 2, "
+              "\"message\": \"m\xC5\xBE\xEF\xBF\xBD\"}, {\"code\": \"empty-name\", \"file\": \"kontakty.csv\", "
+              "\"line\": null, \"row\": 3, \"column\": null, \"count\": 2, "
+              "\"message\": \"m\xC5\xBE\xEF\xBF\xBD\"}, {\"code\": \"empty-name\", \"file\": \"kontakty.csv\", "
+              "\"line\": null, \"row\": 4, \"column\": null, \"count\": 2, "
+              "\"message\": \"m\xC5\xBE\xEF\xBF\xBD\"}, {\"code\": \"empty-name\", \"file\": \"kontakty.csv\", "
+              "\"line\": null, \"row\": 5, \"column\": null, \"count\": 2, "
+              "\"message\": \"m\xC5\xBE\xEF\xBF\xBD\"}, {\"code\": \"name-in-text\", \"file\": \"master.vcf\", "
+              "\"line\": 7, \"row\": null, \"column\": \"{TEL}%\", \"count\": 1, "
+              "\"message\": \"x\"}]}\n");
+    r.stall = "waits for a writer on the FIFO 'master.vcf'";
+    EXPECT_NE(report_json(r).find("\"cards\": 2, \"status\": null, "), std::string::npos);
+    EXPECT_NE(report_text(r, ".", false).find("\n  waits for a writer on the FIFO 'master.vcf', and does not finish "
+                                              "by itself\n"),
+              std::string::npos);
+    EXPECT_EQ(check_status(r), CHECK_FAILS);
+}
+
 TEST(CheckProblems, LinesAfterTheLastColumnAreUnread) {
     std::string ini;
     for (int i = 0; i < 52; ++i) ini += "{C" + std::to_string(i) + "}\n";
