@@ -32,6 +32,18 @@ struct status_case {
     int status;               // rowcard's, pinned; WAITS when it does not end
 };
 
+// Returns an output "import.vcf" that reaches the new file "x.vcf" through
+// `links` links in a row; the system follows 40 and refuses more.
+std::vector<laid> link_chain(int links) {
+    // Built by appending: g++ 12 warns wrongly on "l" + std::to_string(i).
+    const auto link = [](int i) { return std::string("l").append(std::to_string(i)); };
+    std::vector<laid> files;
+    for (int i = 2; i < links; ++i) files.push_back({link(i), std::string("link:").append(link(i + 1))});
+    files.push_back({link(links), "link:x.vcf"});
+    files.push_back({"import.vcf", "link:l2"});
+    return files;
+}
+
 const std::vector<status_case> CASES = {
     {"one card", {}, 0},
     {"output is a folder", {{"import.vcf", "folder"}}, 1},
@@ -41,6 +53,9 @@ const std::vector<status_case> CASES = {
     {"master.vcf a dangling link to the output", {{"master.vcf", "link:import.vcf"}}, 1},
     {"rowcard.ini a dangling link to the output", {{"rowcard.ini", "link:import.vcf"}}, 1},
     {"output a dangling link to a missing template", {{"master.vcf", "gone"}, {"import.vcf", "link:master.vcf"}}, 1},
+    {"output a link to itself", {{"import.vcf", "link:import.vcf"}}, 1},
+    {"output a chain of 40 links to a new file", link_chain(40), 0},
+    {"output a chain of 41 links to a new file", link_chain(41), 1},
     {"table missing", {{"import.csv", "gone"}}, 2},
     {"table is a folder", {{"import.csv", "folder"}}, 2},
     {"table a dangling link", {{"import.csv", "link:none.csv"}}, 2},
@@ -93,7 +108,8 @@ std::map<std::string, std::string> snapshot(const fs::path& folder) {
     std::map<std::string, std::string> entries;
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
         const fs::file_status status = entry.symlink_status();
-        const std::string name = fs::relative(entry.path(), folder).generic_string();
+        // Lexical: a link in the folder is named, never followed.
+        const std::string name = entry.path().lexically_relative(folder).generic_string();
         entries[name] = fs::is_symlink(status)        ? "<link " + fs::read_symlink(entry.path()).string() + ">"
                         : fs::is_regular_file(status) ? testing::read_file(entry.path())
                                                       : "<other>";
