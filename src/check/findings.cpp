@@ -41,6 +41,7 @@ std::string in_quotes(std::string_view text) {
 std::string braced(std::string_view name) {
     const bool mandatory = name.ends_with('%');
     if (mandatory) name.remove_suffix(1);
+    if (name.starts_with('{') && name.ends_with('}')) return std::string(name) + (mandatory ? "%" : "");
     std::string cure(1, '{');
     cure.append(name.empty() ? "NAME" : name).push_back('}');
     if (mandatory) cure.push_back('%');

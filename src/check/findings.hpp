@@ -35,7 +35,7 @@ void add_problem(check_report& report, std::string code, std::string file, std::
 std::string in_quotes(std::string_view text);
 
 // Returns `name` written with braces, a mandatory mark kept after them:
-// "{TEL}%" for "TEL%", "{NAME}" for an empty name.
+// "{TEL}%" for "TEL%", "{NAME}" for an empty name; a braced name stays as it is.
 std::string braced(std::string_view name);
 
 // Returns `line` without its line feed; empty stays empty.
@@ -77,7 +77,7 @@ struct name_scan {
     std::vector<std::size_t> fn_lines;  // template lines, from 0, of the FN property
     bool has_name_line = false;         // the template holds an FN or N line
     bool name_filled = false;           // some column is filled into an FN or N line
-    std::string fn_column;              // a column filled into FN, for the advice
+    std::string fn_columns;             // the columns filled into FN, for the advice
     tally empty_fn;
     std::string filled;  // scratch: an FN line being filled
     fill_buffers fill;

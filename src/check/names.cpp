@@ -47,7 +47,9 @@ void scan_name_lines(const check_report& report, const std::vector<std::string>&
         if (!name_line[found.line - 1]) continue;
         scan.name_filled = true;
         const bool in_fn = std::find(scan.fn_lines.begin(), scan.fn_lines.end(), found.line - 1) != scan.fn_lines.end();
-        if (in_fn && scan.fn_column.empty()) scan.fn_column = report.settings.columns[found.column].name;
+        const std::string name = braced(report.settings.columns[found.column].name);
+        if (!in_fn || scan.fn_columns.find(name) != std::string::npos) continue;
+        scan.fn_columns += (scan.fn_columns.empty() ? "" : " or ") + name;
     }
 }
 
@@ -74,12 +76,12 @@ void report_names(check_report& report, const name_scan& scan) {
                           "FN:{NAME} (FN is the name a phone shows)");
     }
     if (scan.empty_fn.count == 0) return;
-    const std::string fix = scan.fn_column.empty()
+    const std::string fix = scan.fn_columns.empty()
                                 ? "write a column such as {NAME} in the FN line of master.vcf"
-                                : "fill " + braced(scan.fn_column) +
+                                : "fill " + scan.fn_columns +
                                       " in those rows of the table (the company or the e-mail address will do "
                                       "where there is no name)";
-    add_problem(report, "empty-name", report.table_name, 0, scan.empty_fn.rows.front(), scan.fn_column,
+    add_problem(report, "empty-name", report.table_name, 0, scan.empty_fn.rows.front(), "",
                 rows_of(scan.empty_fn) + " would give a card whose FN, the name a phone shows, is empty; " + fix,
                 scan.empty_fn.count);
 }
