@@ -1,5 +1,5 @@
 // rowcard-check's findings: the settings, table and template read as rowcard
-// reads them, the run's outcome predicted by rowcard's own checks, and problems.
+// reads them, and the problems found in them; forecast.cpp foresees the run.
 #include "check/check.hpp"
 #include "check/findings.hpp"
 

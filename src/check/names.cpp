@@ -27,8 +27,10 @@ std::string property_of(std::string_view line) {
 // Returns the field number (from 1) of `name` among `names` other than
 // `field`, or 0 when it is there only, or not at all.
 std::size_t elsewhere(const std::vector<std::string>& names, std::string_view name, std::size_t field) {
-    for (std::size_t q = 0; q < names.size(); ++q) {
-        if (q + 1 != field && names[q] == name) return q + 1;
+    std::size_t number = 0;
+    for (const std::string& other : names) {
+        ++number;
+        if (number != field && other == name) return number;
     }
     return 0;
 }

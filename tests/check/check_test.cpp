@@ -49,19 +49,37 @@ std::vector<std::string> codes(const check_report& report) {
     return found;
 }
 
+// Returns `found` as "FILE line L row R column C: MESSAGE", 0 where none.
+std::string where_and_what(const problem& found) {
+    return found.file + " line " + std::to_string(found.line) + " row " + std::to_string(found.row) + " column " +
+           found.column + ": " + found.message;
+}
+
 struct code_case {
     const char* code;
     bool raised;
     std::map<std::string, std::string> changes;
+    std::string shows = "";  // when raised: a part of its `where_and_what`
 };
 
 const std::vector<code_case> CASES = {
     {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "TEL;TYPE=CELL:TEL\n"}}},
     {"name-in-text", true, {{"rowcard.ini", "Surname\nName\n"}, {"master.vcf", "N:SURNAME\n"}}},
     {"name-in-text", false, {{"rowcard.ini", "{Tel}\n"}, {"master.vcf", "TEL;TYPE=CELL:2{tel}x{TEL}y\n"}}},
+    // A name inside a word: the bytes at each edge of the letters, digits and
+    // bytes from 0x80 up that make a word.
+    {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "ZTEL:x\n"}},
+     "master.vcf line 1 row 0 column TEL: column TEL is found inside the word 'ZTEL', and rowcard puts the value "
+     "there; give the column a braced name in rowcard.ini, such as {TEL}"},
+    {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "FN:x\nX:ATEL\n"}}, "line 2 row 0 column TEL: column TEL is found inside the word 'ATEL'"},
+    {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "X:TEL9\n"}}, "inside the word 'TEL9'"},
+    {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "X:TEL\x80\n"}}},
+    {"name-in-text", false, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "X:TEL-\n"}}},
+    {"name-in-text", true, {{"rowcard.ini", "Tel}\n"}, {"master.vcf", "X:ZTEL}\n"}}, "such as {TEL}}, and write"},
     {"name-in-value", true,
      {{"rowcard.ini", "Company\nCity\n"}, {"master.vcf", "ORG:COMPANY\nADR:CITY\n"},
-      {"import.csv", "h\nCity Tours,Brno\n"}}},
+      {"import.csv", "h\nCity Tours,Brno\n"}},
+     "import.csv line 0 row 2 column COMPANY: a value of COMPANY holds 'CITY', the name of a later column"},
     {"name-in-value", false,
      {{"rowcard.ini", "City\nCompany\n"}, {"master.vcf", "ORG:COMPANY\nADR:CITY\n"},
       {"import.csv", "h\nBrno,City Tours\n"}}},
@@ -69,7 +87,9 @@ const std::vector<code_case> CASES = {
      {{"rowcard.ini", "Company\nCity\n"}, {"master.vcf", "ORG:COMPANY\nADR:CITY\n"},
       {"import.csv", "h\nTours,City\n"}}},
     // The UTF-8 guess: each limit of a valid sequence, and the byte past it.
-    {"table-utf8", true, {{"import.csv", "Name;Mail\nJan\xC3\xA1;j@x.cz\n"}}},
+    {"table-utf8", true, {{"import.csv", "Name;Mail\nJan\xC3\xA1;j@x.cz\n"}}, "import.csv line 0 row 2 column : the table is UTF-8 (row 2)"},
+    {"table-utf8", true, {{"import.csv", "Name;Mail\n\xC3\xA1n;j@x.cz\n"}}},
+    {"table-utf8", false, {{"import.csv", "Name;Mail\nJ\xC3\xA1n \x80;j@x.cz\n"}}},
     {"table-utf8", true, {{"import.csv", "Name;Mail\nJan\xC2\x80\xDF\xBF;j@x.cz\n"}}},
     {"table-utf8", false, {{"import.csv", "Name;Mail\nJan\xC1\xBF;j@x.cz\n"}}},
     {"table-utf8", false, {{"import.csv", "Name;Mail\nJan\xE1;j@x.cz\n"}}},
@@ -83,11 +103,12 @@ const std::vector<code_case> CASES = {
     {"table-utf8", false, {{"import.csv", "Name;Mail\nJ\xF4\x90\x80\x80;j@x.cz\n"}}},
     {"table-utf8", false, {{"import.csv", "Name;Mail\nJ\xF5\x80\x80\x80;j@x.cz\n"}}},
     {"table-utf8", true, {{"import.csv", "Name;Mail\nJan;j@x.cz \xC3\xA1"}}},
-    {"table-utf8", false, {{"import.csv", "Name;Mail\nJan;j@x.cz \xE1\x80"}}},
+    {"table-utf8", false, {{"import.csv", "Name;Mail\nJ\xC3\xA1n;j@x.cz \xE1\x80"}}},
     {"table-utf8", false, {{"import.csv", "Name;Mail\nJan;j@x.cz\n"}}},
     // The UTF-16 guess: a signature, or zeros on one side of at least half
     // the byte pairs and on the other side of fewer than an eighth.
-    {"table-utf16", true, {{"import.csv", std::string("N\0;\0M\0\n\0J\0;\0j\0@\0x\0\n\0", 20)}}},
+    {"table-utf16", true, {{"import.csv", std::string("N\0;\0M\0\n\0J\0;\0j\0@\0x\0\n\0", 20)}},
+     "import.csv line 0 row 1 column : the table is utf-16le"},
     {"table-utf16", true, {{"import.csv", "\xFF\xFEN"}}},
     {"table-utf16", true, {{"import.csv", "\xFE\xFF\0N"}}},
     {"table-utf16", false, {{"import.csv", std::string("Name;Mail\nJ\0an;j@x.cz\n", 22)}}},
@@ -97,16 +118,22 @@ const std::vector<code_case> CASES = {
     {"table-utf16", false, {{"import.csv", std::string("a\0b\0c\0defghijklm", 16)}}},
     {"table-utf16", false, {{"import.csv", std::string("a\0b\0c\0d\0\0fghijkl", 16)}}},
     {"table-utf16", true, {{"import.csv", std::string("a\0b\0c\0d\0e\0\0hijklmn", 18)}}},
+    {"table-utf16", true, {{"import.csv", std::string("abcdefghi\0j\0k\0l\0", 16)}}},
+    {"table-utf16", true, {{"import.csv", std::string("\0a\0b\0c\0d\0ef\0ghijkl", 18)}}},
     {"table-utf16", true, {{"import.csv", std::string("\0a\0b\0c\0dhijklmnop", 16)}}},
     {"table-utf16", false, {{"import.csv", std::string("\0a\0b\0cdefghijklm", 16)}}},
     {"table-utf16", false, {{"import.csv", std::string("\0a\0b\0c\0dh\0jklmno", 16)}}},
     // A field that opens a quote the separator cut, and near misses.
-    {"quoted-separator", true, {{"import.csv", "Name;Mail\n\"Jan;Eva\";j@x.cz\n"}}},
+    {"quoted-separator", true, {{"import.csv", "Name;Mail\n\"Jan;Eva\";j@x.cz\n"}},
+     "import.csv line 0 row 2 column : a field opens with '\"' and the separator ';' stands inside the quotes (row 2)"},
     {"quoted-separator", true, {{"import.csv", "Name;Mail\n\";j@x.cz\n"}}},
     {"quoted-separator", false, {{"import.csv", "Name;Mail\n\"Jan Eva\";j@x.cz\n"}}},
     {"quoted-separator", false, {{"import.csv", "Name;Mail\n\"Jan\"  ;\"\"\n"}}},
     {"quoted-separator", false, {{"import.csv", "Name;Mail\nJan\";j@x.cz\n"}}},
-    {"separator-mismatch", true, {{"rowcard.ini", "{Name}\n{Mail}\n"}}},
+    {"separator-mismatch", true, {{"rowcard.ini", "{Name}\n{Mail}\n"}},
+     "import.csv line 0 row 1 column : with the separator ',' the header is one field, while ';' splits it into 2"},
+    {"separator-mismatch", true, {{"rowcard.ini", "{Name}\n{Mail}\n"}, {"import.csv", "Name;Mail\n"}}},
+    {"separator-mismatch", false, {{"import.csv", "Name;Mail,Tel\nJan;j@x.cz,1\n"}}},
     {"separator-mismatch", false, {{"rowcard.ini", "{Name}\n{Mail}\n"}, {"import.csv", "Name;Mail\nJan\n"}}},
     // What cleaning loses; the value is compared with what rowcard made of it.
     {"value-changed", true, {{"import.csv", "h\nJan;jan!novak@x.cz\n"}}},
@@ -118,17 +145,22 @@ const std::vector<code_case> CASES = {
     {"value-changed", false, {{"import.csv", "h\nNovak 1-2;j@x.cz\n"}}},
     {"value-changed", true, {{"import.csv", "h\nJan \x8C;j@x.cz\n"}}},
     {"value-changed", false, {{"import.csv", "h\n+420 (777) 12-3/4;j@x.cz\n"}}},
+    {"value-changed", false, {{"master.vcf", "FN:{NAME}\n"}, {"import.csv", "h\nJan;j!x@x.cz\n"}}},
+    {"value-changed", true, {{"import.csv", "h\nA-b;j@x.cz\nB-b;j@x.cz\nC-c;j@x.cz\nD-d;j@x.cz\nE-e;j@x.cz\n"}},
+     "cleaning changes values of {NAME} (rows 2, 3, 4 and 2 more): 'A-b' becomes 'Ab'"},
     {"value-changed", false, {{"import.csv", "h\nDvo\xF8\xE1k\xE4 -;j@x.cz\n"}}},
-    {"column-looks-like-comment", true, {{"rowcard.ini", "import.csv\n;\n{Name}\n# mail\n"}}},
+    {"column-looks-like-comment", true, {{"rowcard.ini", "import.csv\n;\n{Name}\n# mail\n"}},
+     "rowcard.ini line 4 row 0 column # MAIL: rowcard has no comments: it reads this line as column 2"},
     {"column-looks-like-comment", true, {{"rowcard.ini", "import.csv\n;\n// name\n{Name}\n"}}},
     {"column-looks-like-comment", false, {{"rowcard.ini", "import.csv\n#\n;\n{Name}\n{Mail}\n"}}},
-    {"missing-table", true, {{"import.csv", GONE}}},
+    {"missing-table", true, {{"import.csv", GONE}}, "import.csv line 0 row 0 column : rowcard cannot open"},
     {"missing-table", false, {{"import.csv", ""}}},
-    {"missing-template", true, {{"master.vcf", GONE}}},
+    {"missing-template", true, {{"master.vcf", GONE}}, "master.vcf line 0 row 0 column : rowcard cannot open"},
     {"missing-template", false, {{"master.vcf", ""}}},
     {"output-overwrites-input", true, {{"rowcard.ini", "master.csv\n"}, {"master.csv", "h\n"}}},
     {"output-overwrites-input", false, {{"rowcard.ini", "masters.csv\n"}, {"masters.csv", "h\n"}}},
-    {"runaway-fill", true, {{"rowcard.ini", "Name\n"}, {"master.vcf", "X:1NAME\n"}, {"import.csv", "h\n1name\n"}}},
+    {"runaway-fill", true, {{"rowcard.ini", "Name\n"}, {"master.vcf", "FN:x\nX:1NAME\n"}, {"import.csv", "h\n1name\n"}},
+     "master.vcf line 2 row 2 column NAME: a word of a value recreates"},
     {"runaway-fill", false, {{"rowcard.ini", "Name\n"}, {"master.vcf", "X:1NAME\n"}, {"import.csv", "h\nname\n"}}},
     // A header that looks like a row: an '@', or a run of five digits, in one field of both.
     {"missing-header", true, {{"import.csv", "Jan;jan@x.cz\nEva;eva@y.cz\n"}}},
@@ -138,20 +170,27 @@ const std::vector<code_case> CASES = {
     {"missing-header", false, {{"import.csv", "jan@x.cz;Mail\nJan;jan@x.cz\n"}}},
     {"missing-header", false, {{"import.csv", "Jan;jan@x.cz\n"}}},
     // rowcard.ini against the header: the count, and names prep made from other fields.
-    {"header-mismatch", true, {{"rowcard.ini", "import.csv\n;\n{Name}\n{Mail}\n{Tel}\n"}}},
+    {"header-mismatch", true, {{"rowcard.ini", "import.csv\n;\n{Name}\n{Mail}\n{Tel}\n"}},
+     "rowcard.ini line 0 row 0 column : rowcard.ini lists 3 columns, but the table's header has 2 fields"},
     {"header-mismatch", true, {{"rowcard.ini", "import.csv\n;\n{Name}\n"}}},
-    {"header-mismatch", true, {{"rowcard.ini", "import.csv\n;\n{Mail}%\n{Name}\n"}}},
+    {"header-mismatch", true, {{"rowcard.ini", "import.csv\n;\n{Mail}%\n{Name}\n"}},
+     "rowcard.ini line 3 row 0 column {MAIL}%: column 1 is named after the header's field 2 ('Mail'), but rowcard "
+     "fills it from field 1 ('Name')"},
     {"header-mismatch", false, {{"rowcard.ini", "import.csv\n;\n{Mail2}\n{Name2}\n"}}},
     {"header-mismatch", false, {{"rowcard.ini", "import.csv\n;\nMail\nName\n"}}},
     {"header-mismatch", false, {{"import.csv", "Name;Mail;\nJan;jan@example.cz;\n"}}},
     {"header-mismatch", false, {{"rowcard.ini", "{Name}\n{Mail}\n{Tel}\n"}}},
     // Cards without a name.
-    {"no-name-column", true, {{"master.vcf", "EMAIL:{MAIL}\n"}}},
-    {"no-name-column", true, {{"master.vcf", "FN:Jan\nNOTE:{NAME}\n"}}},
+    {"no-name-column", true, {{"master.vcf", "EMAIL:{MAIL}\n"}}, "master.vcf line 0 row 0 column : master.vcf has no FN or N line"},
+    {"no-name-column", true, {{"master.vcf", "FN:Jan\nNOTE:{NAME}\n"}}, "no column is filled into the FN or N line"},
     {"no-name-column", false, {{"master.vcf", "N:{NAME};;;;\n"}}},
     {"no-name-column", false, {{"master.vcf", "item1.fn;CHARSET=x:{NAME}\n"}}},
     {"no-name-column", false, {{"master.vcf", GONE}}},
     {"empty-name", true, {{"import.csv", "h\n-;j@x.cz\n"}}},
+    {"empty-name", true, {{"master.vcf", "FN:1{NAME} {NAME}\n"}, {"import.csv", "h\nJan;j@x.cz\n;j@x.cz\n"}},
+     "import.csv line 0 row 3 column : row 3 would give a card whose FN, the name a phone shows, is empty; fill "
+     "{NAME} in those rows"},
+    {"empty-name", true, {{"master.vcf", "FN:\nN:{NAME}\n"}}, "write a column such as {NAME} in the FN line"},
     {"empty-name", true, {{"master.vcf", "FN: {NAME}\n"}, {"import.csv", "h\n;j@x.cz\n"}}},
     {"empty-name", false, {{"master.vcf", "FN:{NAME}.\n"}, {"import.csv", "h\n;j@x.cz\n"}}},
     {"empty-name", false, {{"rowcard.ini", "import.csv\n;\n{Name}%\n{Mail}\n"}, {"import.csv", "h\n;j@x.cz\n"}}},
@@ -160,11 +199,18 @@ const std::vector<code_case> CASES = {
 TEST(CheckProblems, EachCodeIsRaisedByItsFaultAndNotByANearMiss) {
     EXPECT_EQ(codes(check_with({})), std::vector<std::string>{});
     for (const code_case& c : CASES) {
-        const std::vector<std::string> found = codes(check_with(c.changes));
+        const check_report report = check_with(c.changes);
+        const std::vector<std::string> found = codes(report);
         const bool raised = std::find(found.begin(), found.end(), c.code) != found.end();
         std::string shown;
         for (const std::string& code : found) shown += code + " ";
         EXPECT_EQ(raised, c.raised) << c.code << " case " << (&c - CASES.data()) << " raised: " << shown;
+        if (c.shows.empty()) continue;
+        std::string said;
+        for (const problem& p : report.problems) {
+            if (p.code == c.code) said += where_and_what(p) + "\n";
+        }
+        EXPECT_NE(said.find(c.shows), std::string::npos) << c.code << " case " << (&c - CASES.data()) << ":\n" << said;
     }
 }
 
@@ -177,7 +223,15 @@ TEST(CheckProblems, WhereAndHowMany) {
     EXPECT_EQ(report.problems[0].row, 2U);
     EXPECT_EQ(report.problems[0].count, 2U);
     EXPECT_EQ(report.problems[0].column, "{MAIL}");
-    EXPECT_NE(report.problems[0].message.find("rows 2 and 4"), std::string::npos) << report.problems[0].message;
+    EXPECT_NE(report.problems[0].message.find("(rows 2 and 4):"), std::string::npos) << report.problems[0].message;
+    EXPECT_TRUE(report.config_found);
+    EXPECT_FALSE(check_with({{"rowcard.ini", GONE}}).config_found);
+
+    const check_report shapes = check_with({{"rowcard.ini", ";\n{Name}%\n{Tel}\n"}, {"import.csv", "h\nA;1;x\n;2\nB\n"}});
+    EXPECT_EQ(shapes.fewest_fields, 1U);
+    EXPECT_EQ(shapes.most_fields, 3U);
+    ASSERT_EQ(shapes.rejected.size(), 1U);
+    EXPECT_EQ(shapes.rejected[0].columns, std::vector<std::string>{"{NAME}%"});
 
     // A rejected row names its blank mandatory column; word 0 is the whole value.
     const check_report words = check_with({{"rowcard.ini", ";\n{Name}\n{Tel}%\n"},
@@ -226,7 +280,7 @@ TEST(CheckReport, TextAndJsonAsPinned) {
     r.config_found = true;
     r.column_lines = {3};
     r.config_lines = {{1, "file-name", "kontakty.csv"}, {2, "separator", ";"}, {3, "column", "{Jm\xE9no}"},
-                      {4, "column", "{Tel}%"}, {5, "unread", "x\t\"\\\x01"}};
+                      {4, "column", "{Tel}%"}, {5, "unread", "x\t\"\\\x01\x1F"}};
     r.table_name = "kontakty.csv";
     r.table_found = true;
     r.encoding = "cp1250";
@@ -254,7 +308,7 @@ TEST(CheckReport, TextAndJsonAsPinned) {
               "  line 2: separator, ';'\n"
               "  line 3: column 1, named {JM\xC3\x89NO}\n"
               "  line 4: column 2, named {TEL}%, mandatory\n"
-              "  line 5: unread, 'x\\t\"\\\\x01'\n"
+              "  line 5: unread, 'x\\t\"\\\\x01\\x1F'\n"
               "  table kontakty.csv, output kontakty.vcf, separator ';', 2 columns\n"
               "\n"
               "\x1B[1mTable (kontakty.csv)\x1B[0m\n"
@@ -293,7 +347,7 @@ TEST(CheckReport, TextAndJsonAsPinned) {
               "\"text\": \"kontakty.csv\"}, {\"line\": 2, \"kind\": \"separator\", \"text\": \";\"}, "
               "{\"line\": 3, \"kind\": \"column\", \"text\": \"{Jm\xC3\xA9no}\"}, {\"line\": 4, "
               "\"kind\": \"column\", \"text\": \"{Tel}%\"}, {\"line\": 5, \"kind\": \"unread\", "
-              "\"text\": \"x\\u0009\\\"\\\\\\u0001\"}], \"table\": {\"found\": true, "
+              "\"text\": \"x\\u0009\\\"\\\\\\u0001\\u001f\"}], \"table\": {\"found\": true, "
               "\"encoding\": \"cp1250\", \"rows\": 9, \"accepted\": 2, \"header_fields\": 2, "
               "\"fewest_fields\": 1, \"most_fields\": 3, \"rejected\": [{\"row\": 2, "
               "\"columns\": [\"{TEL}%\"]}, {\"row\": 3, \"columns\": [\"{TEL}%\"]}, {\"row\": 4, "

@@ -73,6 +73,7 @@ const std::vector<status_case> CASES = {
     {"writing fails", {{"import.vcf", "link:/dev/full"}}, 255},
     {"near miss: nothing to write to a full device", {{"import.vcf", "link:/dev/full"}, {"import.csv", "h\n"}}, 0},
     {"template /dev/null", {{"master.vcf", "link:/dev/null"}}, 0},
+    {"table /dev/null", {{"import.csv", "link:/dev/null"}}, 0},
     {"settings a FIFO", {{"rowcard.ini", "fifo"}}, WAITS},
     {"table a FIFO", {{"import.csv", "fifo"}}, WAITS},
     {"template a FIFO", {{"master.vcf", "fifo"}}, WAITS},
