@@ -290,6 +290,7 @@ TEST(CheckReport, TextAndJsonAsPinned) {
     r.fewest_fields = 1;
     r.most_fields = 3;
     for (std::size_t row = 2; row < 9; ++row) r.rejected.push_back({row, {"{TEL}%"}});
+    r.rejected[0].columns.insert(r.rejected[0].columns.begin(), "{JM\xC9NO}");
     r.template_found = true;
     r.placeholders = {{3, 4, 0, 2}, {4, 1, 1, 0}};
     r.output_name = "kontakty.vcf";
@@ -314,7 +315,7 @@ TEST(CheckReport, TextAndJsonAsPinned) {
               "\x1B[1mTable (kontakty.csv)\x1B[0m\n"
               "  encoding cp1250; 9 rows after the header; 2 fields in the header, 1 to 3 per row\n"
               "  2 accepted, 7 rejected\n"
-              "  row 2: blank {TEL}%\n"
+              "  row 2: blank {JM\xC3\x89NO} {TEL}%\n"
               "  row 3: blank {TEL}%\n"
               "  row 4: blank {TEL}%\n"
               "  row 5: blank {TEL}%\n"
@@ -350,7 +351,7 @@ TEST(CheckReport, TextAndJsonAsPinned) {
               "\"text\": \"x\\u0009\\\"\\\\\\u0001\\u001f\"}], \"table\": {\"found\": true, "
               "\"encoding\": \"cp1250\", \"rows\": 9, \"accepted\": 2, \"header_fields\": 2, "
               "\"fewest_fields\": 1, \"most_fields\": 3, \"rejected\": [{\"row\": 2, "
-              "\"columns\": [\"{TEL}%\"]}, {\"row\": 3, \"columns\": [\"{TEL}%\"]}, {\"row\": 4, "
+              "\"columns\": [\"{JM\xC3\x89NO}\", \"{TEL}%\"]}, {\"row\": 3, \"columns\": [\"{TEL}%\"]}, {\"row\": 4, "
               "\"columns\": [\"{TEL}%\"]}, {\"row\": 5, \"columns\": [\"{TEL}%\"]}, {\"row\": 6, "
               "\"columns\": [\"{TEL}%\"]}, {\"row\": 7, \"columns\": [\"{TEL}%\"]}, {\"row\": 8, "
               "\"columns\": [\"{TEL}%\"]}]}, \"template\": {\"found\": true, "

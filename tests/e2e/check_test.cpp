@@ -86,6 +86,20 @@ TEST_F(Check, ExitStatusesAndTheReport) {
     EXPECT_NE(out.find("writes 4 cards to import.vcf, and exits 0"), std::string::npos) << out;
     EXPECT_NE(out.find("row 4: blank {PHONE}%"), std::string::npos) << out;
     EXPECT_EQ(out.find('\x1b'), std::string::npos);  // no colour off a terminal
+#ifndef _WIN32
+    // On a terminal there is colour, unless NO_COLOR is set.
+    for (const std::string no_colour : {"", "NO_COLOR=1 "}) {
+        const std::string terminal =
+            "cd '" + work.string() + "' && " + no_colour + "script -qec '" + check_binary() + "' /dev/null";
+        FILE* pipe = popen(terminal.c_str(), "r");
+        ASSERT_NE(pipe, nullptr);
+        std::string shown;
+        for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) shown += static_cast<char>(c);
+        pclose(pipe);
+        EXPECT_EQ(shown.find("\x1b[1mWhat rowcard would do\x1b[0m") != std::string::npos, no_colour.empty()) << shown;
+    }
+    EXPECT_EQ(check(), 0);
+#endif
 
     EXPECT_EQ(check("--json"), 0);
     for (const char* key : {"\"settings\": {\"input\": \"import.csv\", \"output\": \"import.vcf\", \"separator\": \";\"",
