@@ -146,6 +146,22 @@ const std::vector<code_case> CASES = {
     {"value-changed", true, {{"import.csv", "h\nJan \x8C;j@x.cz\n"}}},
     {"value-changed", false, {{"import.csv", "h\n+420 (777) 12-3/4;j@x.cz\n"}}},
     {"value-changed", false, {{"master.vcf", "FN:{NAME}\n"}, {"import.csv", "h\nJan;j!x@x.cz\n"}}},
+    // Inside an address: a sign between any two bytes an address keeps.
+    {"value-changed", true, {{"import.csv", "h\nJan;a1!2@x.cz\n"}}, "'a1!2@x.cz' becomes 'a12@x.cz', another address"},
+    {"value-changed", true, {{"import.csv", "h\nJan;a.!.b@x.cz\n"}}},
+    {"value-changed", true, {{"import.csv", "h\nJan;a-!-b@x.cz\n"}}},
+    {"value-changed", true, {{"import.csv", "h\nJan;a_!_b@x.cz\n"}}},
+    {"value-changed", true, {{"import.csv", "h\nJan;a+!+b@x.cz\n"}}},
+    {"value-changed", false, {{"import.csv", "h\nJan;a@x.cz !x\n"}}},
+    {"value-changed", false, {{"import.csv", "h\nJan;a@x.cz! x\n"}}},
+    // Between two letters, and the near misses on each side.
+    {"value-changed", true, {{"import.csv", "h\nNovak-D;j@x.cz\n"}}},
+    {"value-changed", false, {{"import.csv", "h\nJan 1-a;j@x.cz\n"}}},
+    {"value-changed", false, {{"import.csv", "h\nJan a-1;j@x.cz\n"}}},
+    // A byte from 0x80 up that is no folded letter, shown as the letter it is.
+    {"value-changed", true, {{"import.csv", "h\nJan\x80x;j@x.cz\n"}},
+     "'Jan\xE2\x82\xACx' becomes 'Janx': rowcard drops '\xE2\x82\xAC', a letter it does not fold"},
+    {"value-changed", true, {{"import.csv", "h\nJan\x98x;j@x.cz\n"}}, "rowcard drops '\x98', a letter"},
     {"value-changed", true, {{"import.csv", "h\nA-b;j@x.cz\nB-b;j@x.cz\nC-c;j@x.cz\nD-d;j@x.cz\nE-e;j@x.cz\n"}},
      "cleaning changes values of {NAME} (rows 2, 3, 4 and 2 more): 'A-b' becomes 'Ab'"},
     {"value-changed", false, {{"import.csv", "h\nDvo\xF8\xE1k\xE4 -;j@x.cz\n"}}},
@@ -249,6 +265,15 @@ TEST(CheckProblems, WhereAndHowMany) {
 }
 
 TEST(CheckReport, LettersAreReadableAndNoOutputIsSaid) {
+    // UTF-8 of two, three and four bytes passes as it is; a cut sequence is
+    // read as code page 1250 ('\xF0' is 'đ', '\x9F' is 'ź').
+    check_report made;
+    made.problems.push_back({"x", "f", 0, 0, "", "\xC3\xA1\xE2\x82\xAC\xF0\x9F\x98\x80|\xF0\x9F", 1});
+    EXPECT_NE(report_text(made, ".", false).find("\xC3\xA1\xE2\x82\xAC\xF0\x9F\x98\x80|\xC4\x91\xC5\xBA\n"),
+              std::string::npos);
+    EXPECT_NE(report_json(made).find("\xC3\xA1\xE2\x82\xAC\xF0\x9F\x98\x80|\xC4\x91\xC5\xBA\""),
+              std::string::npos);
+
     // Code page 1250 bytes reach a person, and JSON, as the letters they stand
     // for: 0x9E is 'ž' there (U+017E), though U+009E in Latin-1.
     const check_report report = check_with({{"import.csv", "h\nDvo\xF8\xE1k \x9E\xE1k\xA3;j@x.cz\n"}});
@@ -369,6 +394,8 @@ TEST(CheckReport, TextAndJsonAsPinned) {
               "\"message\": \"m\xC5\xBE\xEF\xBF\xBD\"}, {\"code\": \"name-in-text\", \"file\": \"master.vcf\", "
               "\"line\": 7, \"row\": null, \"column\": \"{TEL}%\", \"count\": 1, "
               "\"message\": \"x\"}]}\n");
+    r.problems.erase(r.problems.begin());  // three of a kind are all shown, with nothing more to count
+    EXPECT_EQ(report_text(r, ".", false).find("more empty-name"), std::string::npos);
     r.stall = "waits for a writer on the FIFO 'master.vcf'";
     EXPECT_NE(report_json(r).find("\"cards\": 2, \"status\": null, "), std::string::npos);
     EXPECT_NE(report_text(r, ".", false).find("\n  waits for a writer on the FIFO 'master.vcf', and does not finish "

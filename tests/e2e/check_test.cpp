@@ -138,6 +138,11 @@ TEST_F(Check, BadUsageIsOneLineAndStatus64) {
     EXPECT_EQ(check("no-such-folder"), 64);
     EXPECT_NE(err.find("no-such-folder"), std::string::npos);
     EXPECT_EQ(check(". ."), 64);
+    // Only '-' and one more byte make an option; '-' alone, or a plain word, is a folder.
+    EXPECT_EQ(check("-"), 64);
+    EXPECT_NE(err.find("there is no folder '-'"), std::string::npos) << err;
+    EXPECT_EQ(check("xx"), 64);
+    EXPECT_NE(err.find("there is no folder 'xx'"), std::string::npos) << err;
     EXPECT_EQ(check("--version"), 0);
     // Windows writes the console's line end as CR LF.
     EXPECT_TRUE(out == "rowcard-check 1.0.0\n" || out == "rowcard-check 1.0.0\r\n") << out;
