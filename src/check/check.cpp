@@ -103,8 +103,8 @@ struct template_scan {
 
 // Returns the word of `line` around the bytes from `start` to `end`.
 std::string_view word_around(std::string_view line, std::size_t start, std::size_t end) {
-    while (start > 0 && word_byte(static_cast<unsigned char>(line[start - 1]))) --start;
-    while (end < line.size() && word_byte(static_cast<unsigned char>(line[end]))) ++end;
+    while (start != 0 && word_byte(static_cast<unsigned char>(line[start - 1]))) --start;
+    while (end != line.size() && word_byte(static_cast<unsigned char>(line[end]))) ++end;
     return line.substr(start, end - start);
 }
 

@@ -73,6 +73,8 @@ const std::vector<code_case> CASES = {
      "there; give the column a braced name in rowcard.ini, such as {TEL}"},
     {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "FN:x\nX:ATEL\n"}}, "line 2 row 0 column TEL: column TEL is found inside the word 'ATEL'"},
     {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "X:TEL9\n"}}, "inside the word 'TEL9'"},
+    {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "X:aTELz\n"}}, "inside the word 'aTELz'"},
+    {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "X:TEL0\n"}}, "inside the word 'TEL0'"},
     {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "X:TEL\x80\n"}}},
     {"name-in-text", false, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "X:TEL-\n"}}},
     {"name-in-text", true, {{"rowcard.ini", "Tel}\n"}, {"master.vcf", "X:ZTEL}\n"}}, "such as {TEL}}, and write"},
@@ -243,7 +245,7 @@ TEST(CheckProblems, WhereAndHowMany) {
     EXPECT_TRUE(report.config_found);
     EXPECT_FALSE(check_with({{"rowcard.ini", GONE}}).config_found);
 
-    const check_report shapes = check_with({{"rowcard.ini", ";\n{Name}%\n{Tel}\n"}, {"import.csv", "h\nA;1;x\n;2\nB\n"}});
+    const check_report shapes = check_with({{"rowcard.ini", ";\n{Name}%\n{Tel}\n"}, {"import.csv", "h\nA\n;2\nB;1;x\n"}});
     EXPECT_EQ(shapes.fewest_fields, 1U);
     EXPECT_EQ(shapes.most_fields, 3U);
     ASSERT_EQ(shapes.rejected.size(), 1U);
