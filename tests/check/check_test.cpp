@@ -82,6 +82,10 @@ const std::vector<code_case> CASES = {
      {{"rowcard.ini", "Company\nCity\n"}, {"master.vcf", "ORG:COMPANY\nADR:CITY\n"},
       {"import.csv", "h\nCity Tours,Brno\n"}},
      "import.csv line 0 row 2 column COMPANY: a value of COMPANY holds 'CITY', the name of a later column"},
+    {"name-in-value", true,
+     {{"rowcard.ini", "Company\nCity\nStreet\n"}, {"master.vcf", "ORG:COMPANY\nADR:STREET CITY\n"},
+      {"import.csv", "h\nCity Street,Brno,Main\n"}},
+     "holds 'CITY', the name of a later column, whose value rowcard then puts inside it (row 2)"},
     {"name-in-value", false,
      {{"rowcard.ini", "City\nCompany\n"}, {"master.vcf", "ORG:COMPANY\nADR:CITY\n"},
       {"import.csv", "h\nBrno,City Tours\n"}}},
@@ -181,7 +185,10 @@ const std::vector<code_case> CASES = {
      "master.vcf line 2 row 2 column NAME: a word of a value recreates"},
     {"runaway-fill", false, {{"rowcard.ini", "Name\n"}, {"master.vcf", "X:1NAME\n"}, {"import.csv", "h\nname\n"}}},
     // A header that looks like a row: an '@', or a run of five digits, in one field of both.
-    {"missing-header", true, {{"import.csv", "Jan;jan@x.cz\nEva;eva@y.cz\n"}}},
+    {"missing-header", true, {{"import.csv", "Jan;jan@x.cz\nEva;eva@y.cz\n"}},
+     "import.csv line 0 row 1 column : the first line, which rowcard always skips as a header, looks like a "
+     "contact: field 2 holds the same kind of value"},
+    {"missing-header", false, {{"import.csv", "Jan;1234 5678\nEva;4321 8765\n"}}},
     {"missing-header", true, {{"import.csv", "Jan;77712\nEva;60212\n"}}},
     {"missing-header", false, {{"import.csv", "Jan;7771\nEva;6021\n"}}},
     {"missing-header", false, {{"import.csv", "Name;Mail 1234\nJan;jan@x.cz\n"}}},
@@ -243,6 +250,8 @@ TEST(CheckProblems, WhereAndHowMany) {
     EXPECT_EQ(report.problems[0].column, "{MAIL}");
     EXPECT_NE(report.problems[0].message.find("(rows 2 and 4):"), std::string::npos) << report.problems[0].message;
     EXPECT_TRUE(report.config_found);
+    EXPECT_EQ(report.encoding, "ascii");
+    EXPECT_EQ(check_with({{"import.csv", "h\nJan \x80;j@x.cz\n"}}).encoding, "cp1250");
     EXPECT_FALSE(check_with({{"rowcard.ini", GONE}}).config_found);
 
     const check_report shapes = check_with({{"rowcard.ini", ";\n{Name}%\n{Tel}\n"}, {"import.csv", "h\nA\n;2\nB;1;x\n"}});
@@ -271,9 +280,9 @@ TEST(CheckReport, LettersAreReadableAndNoOutputIsSaid) {
     // read as code page 1250 ('\xF0' is 'đ', '\x9F' is 'ź').
     check_report made;
     const std::string passes = "\xC2\xA0\xC3\xA1\xE0\xA0\x80\xE2\x82\xAC\xF0\x9F\x98\x80|";
-    made.problems.push_back({"x", "f", 0, 0, "", passes + "\xF0\x9F", 1});
-    EXPECT_NE(report_text(made, ".", false).find(passes + "\xC4\x91\xC5\xBA\n"), std::string::npos);
-    EXPECT_NE(report_json(made).find(passes + "\xC4\x91\xC5\xBA\""), std::string::npos);
+    made.problems.push_back({"x", "f", 0, 0, "", passes + "\xF0\x9F\x80", 1});
+    EXPECT_NE(report_text(made, ".", false).find(passes + "\xC4\x91\xC5\xBA\xE2\x82\xAC\n"), std::string::npos);
+    EXPECT_NE(report_json(made).find(passes + "\xC4\x91\xC5\xBA\xE2\x82\xAC\""), std::string::npos);
 
     // Code page 1250 bytes reach a person, and JSON, as the letters they stand
     // for: 0x9E is 'ž' there (U+017E), though U+009E in Latin-1.
@@ -395,6 +404,10 @@ TEST(CheckReport, TextAndJsonAsPinned) {
               "\"message\": \"m\xC5\xBE\xEF\xBF\xBD\"}, {\"code\": \"name-in-text\", \"file\": \"master.vcf\", "
               "\"line\": 7, \"row\": null, \"column\": \"{TEL}%\", \"count\": 1, "
               "\"message\": \"x\"}]}\n");
+    r.column_lines.clear();  // columns whose lines are unknown have none
+    EXPECT_NE(report_json(r).find("\"config_line\": null}, {\"position\": 2"), std::string::npos);
+    r.rows = 1;
+    EXPECT_NE(report_text(r, ".", false).find("; 1 row after the header;"), std::string::npos);
     r.problems.erase(r.problems.begin());  // three of a kind are all shown, with nothing more to count
     EXPECT_EQ(report_text(r, ".", false).find("more empty-name"), std::string::npos);
     r.stall = "waits for a writer on the FIFO 'master.vcf'";
