@@ -162,6 +162,8 @@ const std::vector<code_case> CASES = {
     {"value-changed", false, {{"import.csv", "h\nJan;a@x.cz! x\n"}}},
     // Between two letters, and the near misses on each side.
     {"value-changed", true, {{"import.csv", "h\nNovak-D;j@x.cz\n"}}},
+    {"value-changed", true, {{"import.csv", "h\nJan Z-a;j@x.cz\n"}}},
+    {"value-changed", true, {{"import.csv", "h\nJan a-z;j@x.cz\n"}}},
     {"value-changed", false, {{"import.csv", "h\nJan 1-a;j@x.cz\n"}}},
     {"value-changed", false, {{"import.csv", "h\nJan a-1;j@x.cz\n"}}},
     // A byte from 0x80 up that is no folded letter, shown as the letter it is.
