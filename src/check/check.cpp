@@ -1,33 +1,21 @@
 // rowcard-check's findings: the settings, table and template read as rowcard
-// reads them, the run's outcome predicted by rowcard's own checks, and problems.
+// reads them, and the problems found in them; forecast.cpp foresees the run.
 #include "check/check.hpp"
+#include "check/findings.hpp"
 
 #include <algorithm>
-#include <filesystem>
 #include <string_view>
-#include <system_error>
 
 #include "record/record.hpp"
 #include "run/run.hpp"
 #include "template/template.hpp"
 #include "text/text.hpp"
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#else
-#include <fcntl.h>
-#include <unistd.h>
-#endif
-
 namespace rowcard {
 namespace {
 
-namespace fs = std::filesystem;
+using namespace checking;
 
-// Rows named in one problem's message; the rest are counted, so that a large
-// table gives a short message.
-constexpr std::size_t ROWS_NAMED = 3;
 // A run of this many digits is a phone number or a postcode, never a heading.
 constexpr std::size_t LONG_DIGITS = 5;
 // Leading bytes of the table looked at for the zero bytes of UTF-16: plenty for
@@ -35,14 +23,6 @@ constexpr std::size_t LONG_DIGITS = 5;
 constexpr std::size_t UTF16_SAMPLE = 4096;
 // Separators that spreadsheets write, tried when the configured one does not split.
 constexpr std::string_view LIKELY_SEPARATORS = ",;\t|";
-
-// Returns `name` written with braces, a mandatory mark kept after them:
-// "{TEL}%" for "TEL%".
-std::string braced(std::string_view name) {
-    const bool mandatory = name.ends_with('%');
-    if (mandatory) name.remove_suffix(1);
-    return "{" + std::string(name.empty() ? "NAME" : name) + "}" + (mandatory ? "%" : "");
-}
 
 // Returns the advice that cures a name found where it is not meant: braces,
 // which the cleaning drops from every value and no vCard word holds.
@@ -52,52 +32,12 @@ std::string fix_braces(std::string_view name) {
            " in master.vcf where the value belongs";
 }
 
-// Returns `line` without its line feed.
-std::string_view text_of(std::string_view line) {
-    if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
-    return line;
-}
-
 // True for an ASCII letter.
 bool ascii_letter(unsigned char b) { return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z'); }
 
 // True for a byte that belongs to a word: an ASCII letter or digit, or any byte
 // from 0x80 up, which is a letter of code page 1250 or part of one in UTF-8.
 bool word_byte(unsigned char b) { return ascii_letter(b) || (b >= '0' && b <= '9') || b >= 0x80; }
-
-// Returns "the value" written in single quotes for a message.
-std::string in_quotes(std::string_view text) { return "'" + std::string(text) + "'"; }
-
-// Rows where a kind of problem stands: how many, and the first few.
-struct tally {
-    std::size_t count = 0;
-    std::vector<std::size_t> rows;
-    std::string detail;  // what the first row showed
-};
-
-// Counts row `row` in `t`.
-void add_row(tally& t, std::size_t row) {
-    ++t.count;
-    if (t.rows.size() < ROWS_NAMED) t.rows.push_back(row);
-}
-
-// Returns "row 3", "rows 3 and 7", or "rows 3, 7, 9 and 4 more" for `t`.
-std::string rows_of(const tally& t) {
-    std::string text = t.count == 1 ? "row " : "rows ";
-    for (std::size_t i = 0; i < t.rows.size(); ++i) {
-        if (i > 0) text += i + 1 == t.rows.size() && t.count == t.rows.size() ? " and " : ", ";
-        text += std::to_string(t.rows[i]);
-    }
-    if (t.count > t.rows.size()) text += " and " + std::to_string(t.count - t.rows.size()) + " more";
-    return text;
-}
-
-// Appends a problem to `report`.
-void add_problem(check_report& report, std::string code, std::string file, std::size_t line, std::size_t row,
-                 std::string column, std::string message, std::size_t count = 1) {
-    report.problems.push_back(
-        {std::move(code), std::move(file), line, row, std::move(column), std::move(message), count});
-}
 
 // Returns the number of fields of a line split at `separator`.
 std::size_t fields_in(std::string_view line, char separator) {
@@ -117,8 +57,9 @@ std::string kind_name(config_line_kind kind) {
 // Reads the settings with `read_config`, then "rowcard.ini" line by line with
 // the routines it runs, to say what each line is. Lines after the last column
 // that rowcard reads are listed as unread.
-void check_settings(check_report& report, run_faults& faults) {
-    faults.read_error = !read_config(report.settings);
+void check_settings(check_report& report, read_facts& facts) {
+    if (!safe_to_open(std::string(CONFIG_NAME))) return;
+    facts.settings_failed = !read_config(report.settings);
     text_reader reader;
     if (!open_for_reading(reader, std::string(CONFIG_NAME))) return;
     report.config_found = true;
@@ -162,8 +103,8 @@ struct template_scan {
 
 // Returns the word of `line` around the bytes from `start` to `end`.
 std::string_view word_around(std::string_view line, std::size_t start, std::size_t end) {
-    while (start > 0 && word_byte(static_cast<unsigned char>(line[start - 1]))) --start;
-    while (end < line.size() && word_byte(static_cast<unsigned char>(line[end]))) ++end;
+    while (start != 0 && word_byte(static_cast<unsigned char>(line[start - 1]))) --start;
+    while (end != line.size() && word_byte(static_cast<unsigned char>(line[end]))) ++end;
     return line.substr(start, end - start);
 }
 
@@ -174,7 +115,7 @@ void check_template(check_report& report, template_scan& scan) {
     const std::vector<column_spec>& columns = report.settings.columns;
     scan.used.assign(columns.size(), false);
     text_reader reader;
-    if (!open_for_reading(reader, TEMPLATE_NAME)) return;
+    if (!safe_to_open(TEMPLATE_NAME) || !open_for_reading(reader, TEMPLATE_NAME)) return;
     report.template_found = true;
     skip_signature(reader);
     std::string line;
@@ -278,26 +219,6 @@ std::string utf16_in(std::string_view start) {
     return "";
 }
 
-// Returns why cleaning the raw field `raw` loses more than spelling, or an
-// empty text. `folded` is scratch storage.
-std::string_view loss_in(std::string_view raw, std::string& folded) {
-    folded.assign(raw);
-    transliterate(folded);
-    const std::string_view value = trim_right(folded);
-    const bool address = value.find('@') != std::string_view::npos;
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        const auto b = static_cast<unsigned char>(value[i]);
-        if (kept(b)) continue;
-        if (b >= 0x80) return "a letter that is not folded to ASCII is dropped";
-        if (address) return "the e-mail address loses characters";
-        if (i > 0 && i + 1 < value.size() && ascii_letter(static_cast<unsigned char>(value[i - 1])) &&
-            ascii_letter(static_cast<unsigned char>(value[i + 1]))) {
-            return "a character between two letters is dropped";
-        }
-    }
-    return {};
-}
-
 // True when a field opens a quote that the separator cut: it starts with '"'
 // and does not end with one.
 bool cut_quote(std::string_view field) {
@@ -338,6 +259,7 @@ struct table_scan {
     tally runaway;
     std::size_t runaway_line = 0;
     std::string runaway_column;  // a column whose value holds its own name, likely the one that ran away
+    name_scan card_names;
     tally utf8_rows;
     bool utf8 = true;
     bool high = false;
@@ -365,9 +287,9 @@ void check_accepted(const check_report& report, const template_scan& tmpl, table
         const std::string_view raw = copy_left(split_field(rest, report.settings.separator), VALUE_LEN);
         if (!tmpl.used[p]) continue;
         tally& changed = scan.value_changed[p];
-        const std::string_view loss = loss_in(raw, scan.folded);
-        if (!loss.empty()) {
-            if (changed.count == 0) changed.detail = std::string(loss) + " (" + in_quotes(text_of(raw)) + ")";
+        const value_loss loss = loss_in(raw, scan.values[p], scan.folded);
+        if (loss.kind != loss_kind::none) {
+            if (changed.count == 0) changed.detail = loss_detail(loss, raw, scan.values[p]);
             add_row(changed, row);
         }
         find_names(scan.values[p], columns, scan.names);
@@ -379,6 +301,7 @@ void check_accepted(const check_report& report, const template_scan& tmpl, table
             break;
         }
     }
+    check_card_name(columns, scan.values, tmpl.lines, row, scan.card_names);
     for (std::size_t i = 0; i < tmpl.lines.size(); ++i) {
         if (!tmpl.has_word[i]) continue;
         scan.filled = tmpl.lines[i];
@@ -400,8 +323,9 @@ void check_table(check_report& report, const template_scan& tmpl, table_scan& sc
     const std::size_t column_count = settings.columns.size();
     scan.name_in_value.assign(column_count, {});
     scan.value_changed.assign(column_count, {});
+    scan_name_lines(report, tmpl.lines, scan.card_names);
     text_reader table;
-    if (!open_for_reading(table, report.table_name)) return;
+    if (!safe_to_open(report.table_name) || !open_for_reading(table, report.table_name)) return;
     report.table_found = true;
     const std::string utf16 = utf16_in(std::string_view(table.block).substr(0, table.end));
     std::string header;
@@ -516,12 +440,11 @@ void check_table(check_report& report, const template_scan& tmpl, table_scan& sc
         const tally& changed = scan.value_changed[p];
         if (changed.count > 0) {
             add_problem(report, "value-changed", name, 0, changed.rows.front(), column,
-                        "cleaning " + column + ": " + changed.detail + " (" + rows_of(changed) +
-                            "); rowcard keeps only letters, digits, spaces, '@', '+' and '.', so fix these "
-                            "values in the table or use another column for them",
+                        "cleaning changes values of " + column + " (" + rows_of(changed) + "): " + changed.detail,
                         changed.count);
         }
     }
+    check_header(report, text_of(header));
     if (scan.runaway.count > 0) {
         add_problem(report, "runaway-fill", TEMPLATE_NAME, scan.runaway_line, scan.runaway.rows.front(),
                     scan.runaway_column,
@@ -532,97 +455,27 @@ void check_table(check_report& report, const template_scan& tmpl, table_scan& sc
     }
 }
 
-// True when rowcard could create or truncate `path`, found without creating
-// or changing it: an existing file must open for writing, a new one needs a
-// folder to be made in.
-bool can_create(const fs::path& path) {
-    std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    if (fs::exists(status)) {
-        if (fs::is_directory(status)) return false;
-#ifdef _WIN32
-        const int handle = _wopen(path.c_str(), _O_WRONLY | _O_BINARY);
-        if (handle < 0) return false;
-        _close(handle);
-#else
-        const int handle = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-        if (handle < 0) return false;
-        ::close(handle);
-#endif
-        return true;
-    }
-    fs::path folder = path.parent_path();
-    if (folder.empty()) folder = ".";
-    if (!fs::is_directory(folder, error)) return false;
-#ifdef _WIN32
-    return true;
-#else
-    return ::access(folder.c_str(), W_OK | X_OK) == 0;
-#endif
-}
-
-// Returns where a dangling link `path` points, or `path` itself when it is no link.
-fs::path link_target(const fs::path& path) {
-    std::error_code error;
-    if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
-    const fs::path target = fs::read_symlink(path, error);
-    if (error) return path;
-    return target.is_absolute() ? target : path.parent_path() / target;
-}
-
-// Predicts the end of the run through rowcard's own checks, in its order.
-void predict_run(check_report& report, const template_scan& tmpl, const table_scan& scan, run_faults& faults) {
-    const std::string& output = report.output_name;
-    if (overwrites_input(output, report.table_name)) {
-        faults.no_output = true;
-        add_problem(report, "output-overwrites-input", output, 0, 0, "",
-                    "the output " + in_quotes(output) +
-                        " would be one of rowcard's inputs, so rowcard writes nothing and exits 1; name a "
-                        "table in rowcard.ini whose base name differs from master and rowcard");
-    } else if (!report.table_found) {
-        faults.no_table = true;
-    } else if (!can_create(output) || overwrites_input(link_target(output).string(), report.table_name)) {
-        faults.no_output = true;
-    } else {
-        report.cards = report.accepted;
-        faults.read_error |= scan.failed;
-        if (report.accepted > 0) {
-            faults.no_template |= !report.template_found;
-            faults.read_error |= tmpl.failed;
-        }
-    }
-    if (!report.table_found) {
-        add_problem(report, "missing-table", report.table_name, 0, 0, "",
-                    "rowcard cannot open the table " + in_quotes(report.table_name) +
-                        ", so it writes no card and exits 2; put the table here, or name it in rowcard.ini with "
-                        "a line such as 'contacts.csv'");
-    }
-    if (!report.template_found) {
-        add_problem(report, "missing-template", TEMPLATE_NAME, 0, 0, "",
-                    "rowcard cannot open master.vcf, so each card is an empty line and it exits 3; put the "
-                    "template master.vcf beside rowcard.ini");
-    }
-    report.status = status_of(faults);
-}
-
 }  // namespace
 
 check_report check_folder() {
     check_report report;
-    run_faults faults;
-    check_settings(report, faults);
+    read_facts facts;
+    check_settings(report, facts);
     report.table_name = report.settings.input_base + TABLE_EXTENSION;
     report.output_name = report.settings.output_base + OUTPUT_EXTENSION;
     template_scan tmpl;
     check_template(report, tmpl);
     table_scan scan;
     check_table(report, tmpl, scan);
-    predict_run(report, tmpl, scan, faults);
+    report_names(report, scan.card_names);
+    facts.table_failed = scan.failed;
+    facts.template_failed = tmpl.failed;
+    predict_run(report, facts);
     return report;
 }
 
 int check_status(const check_report& report) {
-    if (report.status != STATUS_DONE) return CHECK_FAILS;
+    if (report.status != STATUS_DONE || !report.stall.empty()) return CHECK_FAILS;
     return report.problems.empty() ? CHECK_CLEAN : CHECK_PROBLEMS;
 }
 

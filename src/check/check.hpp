@@ -13,7 +13,7 @@ namespace rowcard {
 // Exit statuses of rowcard-check.
 inline constexpr int CHECK_CLEAN = 0;     // no problem, and rowcard would exit 0
 inline constexpr int CHECK_PROBLEMS = 1;  // problems found, and rowcard would exit 0
-inline constexpr int CHECK_FAILS = 2;     // rowcard would exit with a failure
+inline constexpr int CHECK_FAILS = 2;     // rowcard would fail or not finish; or the check ran out of memory
 inline constexpr int CHECK_USAGE = 64;    // bad usage: an unknown option, a missing folder
 
 // One line of "rowcard.ini" and what rowcard makes of it.
@@ -70,8 +70,10 @@ struct check_report {
     std::vector<placeholder_report> placeholders;
 
     std::string output_name;
-    std::size_t cards = 0;  // cards rowcard would write
-    int status = 0;         // the exit status rowcard would give
+    std::size_t cards = 0;     // cards rowcard would write
+    bool output_made = false;  // rowcard would leave an output file, cards or none
+    int status = 0;            // the exit status rowcard would give, when it finishes
+    std::string stall;         // why rowcard would not finish by itself; empty when it would
     std::vector<problem> problems;
 };
 
@@ -80,7 +82,7 @@ struct check_report {
 check_report check_folder();
 
 // Returns the exit status of rowcard-check for `report`: CHECK_FAILS when
-// rowcard would fail, else CHECK_PROBLEMS or CHECK_CLEAN.
+// rowcard would fail or not finish, else CHECK_PROBLEMS or CHECK_CLEAN.
 int check_status(const check_report& report);
 
 // Returns `report` as one JSON object. Bytes that are not UTF-8 are written as

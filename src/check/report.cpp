@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "check/check.hpp"
+#include "check/findings.hpp"
 #include "run/run.hpp"
 
 #ifdef _WIN32
@@ -51,20 +52,8 @@ constexpr std::string_view HELP =
     "Exit status: 0 no problem, 1 problems found, 2 rowcard would fail, 64 bad usage.\n"
     "Colour is used on a terminal only, and never when NO_COLOR is set.\n";
 
-// Returns the length of the UTF-8 sequence at the front of `text`, or 0 when
-// it is none.
-std::size_t utf8_length(std::string_view text) {
-    const auto b = static_cast<unsigned char>(text[0]);
-    std::size_t length = b >= 0xF0 && b <= 0xF4 ? 4 : b >= 0xE0 ? 3 : b >= 0xC2 && b <= 0xDF ? 2 : 0;
-    if (length == 0 || text.size() < length) return 0;
-    for (std::size_t k = 1; k < length; ++k) {
-        if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80) return 0;
-    }
-    return length;
-}
-
 // Appends `text` to `out` as a JSON string. A byte from 0x80 up that starts
-// no UTF-8 sequence stands for the code point of its value.
+// no UTF-8 sequence is read as a letter of code page 1250.
 void json_string(std::string& out, std::string_view text) {
     static constexpr char HEX[] = "0123456789abcdef";
     out += '"';
@@ -79,31 +68,30 @@ void json_string(std::string& out, std::string_view text) {
             out += HEX[b & 15];
         } else if (b < 0x80) {
             out += static_cast<char>(b);
-        } else if (const std::size_t length = utf8_length(text.substr(i)); length != 0) {
+        } else if (const std::size_t length = checking::utf8_length(text.substr(i)); length != 0) {
             out.append(text.substr(i, length));
             i += length - 1;
-        } else {
-            out += static_cast<char>(0xC0 | (b >> 6));
-            out += static_cast<char>(0x80 | (b & 0x3F));
+        } else if (!checking::append_cp1250(out, b)) {
+            out += "\ufffd";
         }
     }
     out += '"';
 }
 
-// Returns `text` for a terminal: a byte that is no UTF-8 shows as \xNN, and
-// control bytes, tabs among them, as \t or \xNN.
+// Returns `text` for a terminal: a byte that is no UTF-8 as its code page 1250
+// letter, and control bytes, tabs among them, as \t or \xNN.
 std::string shown(std::string_view text) {
     static constexpr char HEX[] = "0123456789ABCDEF";
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto b = static_cast<unsigned char>(text[i]);
-        const std::size_t length = b >= 0x80 ? utf8_length(text.substr(i)) : 1;
+        const std::size_t length = b >= 0x80 ? checking::utf8_length(text.substr(i)) : 1;
         if (b == '\t') {
             out += "\\t";
         } else if (b >= 0x20 && b != 0x7F && length != 0) {
             out.append(text.substr(i, length));
             i += length - 1;
-        } else {
+        } else if (b < 0x80 || !checking::append_cp1250(out, b)) {
             out += "\\x";
             out += HEX[b >> 4];
             out += HEX[b & 15];
@@ -229,7 +217,8 @@ std::string report_json(const check_report& report) {
         out += ", \"word\": " + std::to_string(found.word) + "}";
     }
     out += "]}, ";
-    out += "\"cards\": " + std::to_string(report.cards) + ", \"status\": " + std::to_string(report.status) + ", ";
+    out += "\"cards\": " + std::to_string(report.cards) + ", \"status\": " +
+           (report.stall.empty() ? std::to_string(report.status) : "null") + ", ";
     json_key(out, "problems");
     out += "[";
     for (std::size_t i = 0; i < report.problems.size(); ++i) {
@@ -316,9 +305,7 @@ std::string report_text(const check_report& report, const std::string& folder, b
     out += "\n";
 
     out += heading("What rowcard would do");
-    out += "  write " + std::to_string(report.cards) + (report.cards == 1 ? " card" : " cards") + " to " +
-           shown(report.output_name) + ", and exit " + std::to_string(report.status) + " (" +
-           status_meaning(report.status) + ")\n\n";
+    out += "  " + shown(checking::outcome_text(report)) + "\n\n";
 
     if (report.problems.empty()) {
         out += heading("No problems");

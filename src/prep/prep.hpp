@@ -79,6 +79,12 @@ struct starter_files {
 // name when it recognises no name column.
 starter_files make_starter(const std::vector<std::string>& header, std::string_view table_name);
 
+// Returns the placeholder names that starter files give the columns of the
+// cleaned `header`: each header in braces, upper case and folded, cut to fit
+// NAME_LEN with its braces and made unique; an empty header is named by its
+// column's number. rowcard-check compares them with rowcard.ini's columns.
+std::vector<std::string> placeholder_names(const std::vector<std::string>& header);
+
 // Returns which of the export's columns go into a table that starter files
 // describe: all of them while they fit in MAX_COLUMNS; beyond that the columns
 // that the card uses or that hold some value, and of those the first ones.

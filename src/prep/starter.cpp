@@ -181,6 +181,8 @@ recognised_column recognise(std::string_view key) {
     return {};
 }
 
+}  // namespace
+
 // Returns unique placeholder names for the columns: each header in braces,
 // upper case and folded, cut to fit NAME_LEN with its braces; an empty header
 // is named by its column's number, and a name met before gets a number.
@@ -205,6 +207,8 @@ std::vector<std::string> placeholder_names(const std::vector<std::string>& heade
     }
     return names;
 }
+
+namespace {
 
 // The parts of one address, by column; -1 where the export has none.
 struct address_columns {

@@ -10,6 +10,7 @@
 #include "config/config.hpp"
 #include "record/record.hpp"
 #include "run/cards.hpp"
+#include "run/file_order.hpp"
 #include "template/template.hpp"
 #include "text/text.hpp"
 
@@ -61,41 +62,60 @@ void convert_one_by_one(text_reader& table, const conversion_settings& settings,
     }
 }
 
+// The files and settings of a run while its file steps are taken.
+struct run_opening {
+    conversion_settings settings;
+    run_faults faults;
+    std::string output_name;
+    std::string table_name;
+    text_reader table;
+    text_writer output;
+};
+
+// Takes one file step (see file_order.hpp) and returns whether it went well. A
+// step that fails closes what the steps before it opened, and removes an output
+// it created.
+bool take_file_step(file_step step, run_opening& run) {
+    switch (step) {
+    case file_step::read_settings: {
+        const bool read = read_config(run.settings);
+        run.output_name = run.settings.output_base + OUTPUT_EXTENSION;
+        run.table_name = run.settings.input_base + TABLE_EXTENSION;
+        return read;
+    }
+    case file_step::guard_inputs: return !overwrites_input(run.output_name, run.table_name);
+    case file_step::open_table: return open_for_reading(run.table, run.table_name, BULK_BLOCK);
+    case file_step::create_output:
+        if (create_for_writing(run.output, run.output_name)) return true;
+        close_reader(run.table);
+        return false;
+    case file_step::guard_created:
+        // Undo the creation rather than feed the output to itself.
+        if (!overwrites_input(run.output_name, run.table_name)) return true;
+        close_reader(run.table);
+        run.faults.write_failed = !close_writer(run.output);
+        remove_created(run.output_name);
+        return false;
+    case file_step::convert:
+    case file_step::stop:
+        break;
+    }
+    return false;
+}
+
 // The run, which `run_conversion` guards: returns the exit status, and
 // throws when memory runs out.
 int convert_folder(template_reads reads, const ring_faults& ring_faults) {
-    conversion_settings settings;
-    run_faults faults;
-    faults.read_error = !read_config(settings);
-
-    const std::string output_name = settings.output_base + OUTPUT_EXTENSION;
-    const std::string table_name = settings.input_base + TABLE_EXTENSION;
-    if (overwrites_input(output_name, table_name)) {
-        faults.no_output = true;
-        return status_of(faults);
+    run_opening opening;
+    run_faults& faults = opening.faults;
+    file_step step = file_step::read_settings;
+    while (step != file_step::convert && step != file_step::stop) {
+        step = next_file_step(step, take_file_step(step, opening), faults);
     }
-    // The table is opened before the output is created: a run that can write no
-    // card (the wrong folder, say) must leave an earlier output as it was.
-    text_reader table;
-    if (!open_for_reading(table, table_name, BULK_BLOCK)) {
-        faults.no_table = true;
-        return status_of(faults);
-    }
-    text_writer output;
-    if (!create_for_writing(output, output_name)) {
-        close_reader(table);
-        faults.no_output = true;
-        return status_of(faults);
-    }
-    // A dangling link can make the new output the template or the table only
-    // once it exists: undo the creation rather than feed the output to itself.
-    if (overwrites_input(output_name, table_name)) {
-        close_reader(table);
-        faults.no_output = true;
-        faults.write_failed = !close_writer(output);
-        remove_created(output_name);
-        return status_of(faults);
-    }
+    if (step == file_step::stop) return status_of(faults);
+    const conversion_settings& settings = opening.settings;
+    text_reader& table = opening.table;
+    text_writer& output = opening.output;
 
     std::string header;
     read_line(table, header);

@@ -49,73 +49,218 @@ std::vector<std::string> codes(const check_report& report) {
     return found;
 }
 
+// Returns `found` as "FILE line L row R column C: MESSAGE", 0 where none.
+std::string where_and_what(const problem& found) {
+    return found.file + " line " + std::to_string(found.line) + " row " + std::to_string(found.row) + " column " +
+           found.column + ": " + found.message;
+}
+
 struct code_case {
     const char* code;
     bool raised;
     std::map<std::string, std::string> changes;
+    std::string shows = "";  // when raised: a part of its `where_and_what`
 };
 
 const std::vector<code_case> CASES = {
     {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "TEL;TYPE=CELL:TEL\n"}}},
     {"name-in-text", true, {{"rowcard.ini", "Surname\nName\n"}, {"master.vcf", "N:SURNAME\n"}}},
     {"name-in-text", false, {{"rowcard.ini", "{Tel}\n"}, {"master.vcf", "TEL;TYPE=CELL:2{tel}x{TEL}y\n"}}},
+    // A name inside a word: the bytes at each edge of the letters, digits and
+    // bytes from 0x80 up that make a word.
+    {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "ZTEL:x\n"}},
+     "master.vcf line 1 row 0 column TEL: column TEL is found inside the word 'ZTEL', and rowcard puts the value "
+     "there; give the column a braced name in rowcard.ini, such as {TEL}"},
+    {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "FN:x\nX:ATEL\n"}}, "line 2 row 0 column TEL: column TEL is found inside the word 'ATEL'"},
+    {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "X:TEL9\n"}}, "inside the word 'TEL9'"},
+    {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "X:aTELz\n"}}, "inside the word 'aTELz'"},
+    {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "X:TEL0\n"}}, "inside the word 'TEL0'"},
+    {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "X:TEL\x80\n"}}},
+    {"name-in-text", false, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "X:TEL-\n"}}},
+    {"name-in-text", true, {{"rowcard.ini", "Tel}\n"}, {"master.vcf", "X:ZTEL}\n"}}, "such as {TEL}}, and write"},
     {"name-in-value", true,
      {{"rowcard.ini", "Company\nCity\n"}, {"master.vcf", "ORG:COMPANY\nADR:CITY\n"},
-      {"import.csv", "h\nCity Tours,Brno\n"}}},
+      {"import.csv", "h\nCity Tours,Brno\n"}},
+     "import.csv line 0 row 2 column COMPANY: a value of COMPANY holds 'CITY', the name of a later column"},
+    {"name-in-value", true,
+     {{"rowcard.ini", "Company\nCity\nStreet\n"}, {"master.vcf", "ORG:COMPANY\nADR:STREET CITY\n"},
+      {"import.csv", "h\nCity Street,Brno,Main\n"}},
+     "holds 'CITY', the name of a later column, whose value rowcard then puts inside it (row 2)"},
     {"name-in-value", false,
      {{"rowcard.ini", "City\nCompany\n"}, {"master.vcf", "ORG:COMPANY\nADR:CITY\n"},
       {"import.csv", "h\nBrno,City Tours\n"}}},
-    {"table-utf8", true, {{"import.csv", "Name;Mail\nJan\xC3\xA1;j@x.cz\n"}}},
+    {"name-in-value", false,
+     {{"rowcard.ini", "Company\nCity\n"}, {"master.vcf", "ORG:COMPANY\nADR:CITY\n"},
+      {"import.csv", "h\nTours,City\n"}}},
+    // The UTF-8 guess: each limit of a valid sequence, and the byte past it.
+    {"table-utf8", true, {{"import.csv", "Name;Mail\nJan\xC3\xA1;j@x.cz\n"}}, "import.csv line 0 row 2 column : the table is UTF-8 (row 2)"},
+    {"table-utf8", true, {{"import.csv", "Name;Mail\n\xC3\xA1n;j@x.cz\n"}}},
+    {"table-utf8", false, {{"import.csv", "Name;Mail\nJ\xC3\xA1n \x80;j@x.cz\n"}}},
+    {"table-utf8", true, {{"import.csv", "Name;Mail\nJan\xC2\x80\xDF\xBF;j@x.cz\n"}}},
+    {"table-utf8", false, {{"import.csv", "Name;Mail\nJan\xC1\xBF;j@x.cz\n"}}},
     {"table-utf8", false, {{"import.csv", "Name;Mail\nJan\xE1;j@x.cz\n"}}},
-    {"table-utf16", true, {{"import.csv", std::string("N\0;\0M\0\n\0J\0;\0j\0@\0x\0\n\0", 20)}}},
+    {"table-utf8", false, {{"import.csv", "Name;Mail\nJan\xC3\xC0;j@x.cz\n"}}},
+    {"table-utf8", false, {{"import.csv", "Name;Mail\nJan\xC3\x7F;j@x.cz\n"}}},
+    {"table-utf8", true, {{"import.csv", "Name;Mail\nJ\xE0\xA0\x80\xED\x9F\xBF;j@x.cz\n"}}},
+    {"table-utf8", false, {{"import.csv", "Name;Mail\nJ\xE0\x9F\xBF;j@x.cz\n"}}},
+    {"table-utf8", false, {{"import.csv", "Name;Mail\nJ\xED\xA0\x80;j@x.cz\n"}}},
+    {"table-utf8", true, {{"import.csv", "Name;Mail\nJ\xF0\x90\x80\x80\xF4\x8F\xBF\xBF;j@x.cz\n"}}},
+    {"table-utf8", false, {{"import.csv", "Name;Mail\nJ\xF0\x8F\xBF\xBF;j@x.cz\n"}}},
+    {"table-utf8", false, {{"import.csv", "Name;Mail\nJ\xF4\x90\x80\x80;j@x.cz\n"}}},
+    {"table-utf8", false, {{"import.csv", "Name;Mail\nJ\xF5\x80\x80\x80;j@x.cz\n"}}},
+    {"table-utf8", true, {{"import.csv", "Name;Mail\nJan;j@x.cz \xC3\xA1"}}},
+    {"table-utf8", false, {{"import.csv", "Name;Mail\nJ\xC3\xA1n;j@x.cz \xE1\x80"}}},
+    {"table-utf8", false, {{"import.csv", "Name;Mail\nJan;j@x.cz\n"}}},
+    // The UTF-16 guess: a signature, or zeros on one side of at least half
+    // the byte pairs and on the other side of fewer than an eighth.
+    {"table-utf16", true, {{"import.csv", std::string("N\0;\0M\0\n\0J\0;\0j\0@\0x\0\n\0", 20)}},
+     "import.csv line 0 row 1 column : the table is utf-16le"},
     {"table-utf16", true, {{"import.csv", "\xFF\xFEN"}}},
+    {"table-utf16", true, {{"import.csv", "\xFE\xFF\0N"}}},
     {"table-utf16", false, {{"import.csv", std::string("Name;Mail\nJ\0an;j@x.cz\n", 22)}}},
-    {"quoted-separator", true, {{"import.csv", "Name;Mail\n\"Jan;Eva\";j@x.cz\n"}}},
+    {"table-utf16", true, {{"import.csv", std::string("A\0B\0", 4)}}},
+    {"table-utf16", false, {{"import.csv", std::string("A\0", 2)}}},
+    {"table-utf16", true, {{"import.csv", std::string("a\0b\0c\0d\0efghijkl", 16)}}},
+    {"table-utf16", false, {{"import.csv", std::string("a\0b\0c\0defghijklm", 16)}}},
+    {"table-utf16", false, {{"import.csv", std::string("a\0b\0c\0d\0\0fghijkl", 16)}}},
+    {"table-utf16", true, {{"import.csv", std::string("a\0b\0c\0d\0e\0\0hijklmn", 18)}}},
+    {"table-utf16", true, {{"import.csv", std::string("abcdefghi\0j\0k\0l\0", 16)}}},
+    {"table-utf16", true, {{"import.csv", std::string("\0a\0b\0c\0d\0ef\0ghijkl", 18)}}},
+    {"table-utf16", true, {{"import.csv", std::string("\0a\0b\0c\0dhijklmnop", 16)}}},
+    {"table-utf16", false, {{"import.csv", std::string("\0a\0b\0cdefghijklm", 16)}}},
+    {"table-utf16", false, {{"import.csv", std::string("\0a\0b\0c\0dh\0jklmno", 16)}}},
+    // A field that opens a quote the separator cut, and near misses.
+    {"quoted-separator", true, {{"import.csv", "Name;Mail\n\"Jan;Eva\";j@x.cz\n"}},
+     "import.csv line 0 row 2 column : a field opens with '\"' and the separator ';' stands inside the quotes (row 2)"},
+    {"quoted-separator", true, {{"import.csv", "Name;Mail\n\";j@x.cz\n"}}},
     {"quoted-separator", false, {{"import.csv", "Name;Mail\n\"Jan Eva\";j@x.cz\n"}}},
-    {"separator-mismatch", true, {{"rowcard.ini", "{Name}\n{Mail}\n"}}},
+    {"quoted-separator", false, {{"import.csv", "Name;Mail\n\"Jan\"  ;\"\"\n"}}},
+    {"quoted-separator", false, {{"import.csv", "Name;Mail\nJan\";j@x.cz\n"}}},
+    {"separator-mismatch", true, {{"rowcard.ini", "{Name}\n{Mail}\n"}},
+     "import.csv line 0 row 1 column : with the separator ',' the header is one field, while ';' splits it into 2"},
+    {"separator-mismatch", true, {{"rowcard.ini", "{Name}\n{Mail}\n"}, {"import.csv", "Name;Mail\n"}}},
+    {"separator-mismatch", false, {{"import.csv", "Name;Mail,Tel\nJan;j@x.cz,1\n"}}},
     {"separator-mismatch", false, {{"rowcard.ini", "{Name}\n{Mail}\n"}, {"import.csv", "Name;Mail\nJan\n"}}},
-    {"value-changed", true, {{"import.csv", "h\nJan;jan_novak@x.cz\n"}}},
+    // What cleaning loses; the value is compared with what rowcard made of it.
+    {"value-changed", true, {{"import.csv", "h\nJan;jan!novak@x.cz\n"}}},
+    {"value-changed", true, {{"import.csv", "h\nJan;jan@!x.cz\n"}}},
+    {"value-changed", false, {{"import.csv", "h\nJan;<jan_novak-1@x.cz>\n"}}},
+    {"value-changed", false, {{"import.csv", "h\nJan;j@x.cz, \n"}}},
     {"value-changed", true, {{"import.csv", "h\nNovak-Dvorak;j@x.cz\n"}}},
+    {"value-changed", false, {{"import.csv", "h\n-Novak;j@x.cz\n"}}},
+    {"value-changed", false, {{"import.csv", "h\nNovak 1-2;j@x.cz\n"}}},
     {"value-changed", true, {{"import.csv", "h\nJan \x8C;j@x.cz\n"}}},
     {"value-changed", false, {{"import.csv", "h\n+420 (777) 12-3/4;j@x.cz\n"}}},
+    {"value-changed", false, {{"master.vcf", "FN:{NAME}\n"}, {"import.csv", "h\nJan;j!x@x.cz\n"}}},
+    // Inside an address: a sign between any two bytes an address keeps.
+    {"value-changed", true, {{"import.csv", "h\nJan;a1!2@x.cz\n"}}, "'a1!2@x.cz' becomes 'a12@x.cz', another address"},
+    {"value-changed", true, {{"import.csv", "h\nJan;a.!.b@x.cz\n"}}},
+    {"value-changed", true, {{"import.csv", "h\nJan;a-!-b@x.cz\n"}}},
+    {"value-changed", true, {{"import.csv", "h\nJan;a_!_b@x.cz\n"}}},
+    {"value-changed", true, {{"import.csv", "h\nJan;a+!+b@x.cz\n"}}},
+    {"value-changed", false, {{"import.csv", "h\nJan;a@x.cz !x\n"}}},
+    {"value-changed", false, {{"import.csv", "h\nJan;a@x.cz! x\n"}}},
+    // Between two letters, and the near misses on each side.
+    {"value-changed", true, {{"import.csv", "h\nNovak-D;j@x.cz\n"}}},
+    {"value-changed", true, {{"import.csv", "h\nJan Z-a;j@x.cz\n"}}},
+    {"value-changed", true, {{"import.csv", "h\nJan a-z;j@x.cz\n"}}},
+    {"value-changed", false, {{"import.csv", "h\nJan 1-a;j@x.cz\n"}}},
+    {"value-changed", false, {{"import.csv", "h\nJan a-1;j@x.cz\n"}}},
+    // A byte from 0x80 up that is no folded letter, shown as the letter it is.
+    {"value-changed", true, {{"import.csv", "h\nJan\x80x;j@x.cz\n"}},
+     "'Jan\xE2\x82\xACx' becomes 'Janx': rowcard drops '\xE2\x82\xAC', a letter it does not fold"},
+    {"value-changed", true, {{"import.csv", "h\nJan\x98x;j@x.cz\n"}}, "rowcard drops '\x98', a letter"},
+    {"value-changed", true, {{"import.csv", "h\nA-b;j@x.cz\nB-b;j@x.cz\nC-c;j@x.cz\nD-d;j@x.cz\nE-e;j@x.cz\n"}},
+     "cleaning changes values of {NAME} (rows 2, 3, 4 and 2 more): 'A-b' becomes 'Ab'"},
     {"value-changed", false, {{"import.csv", "h\nDvo\xF8\xE1k\xE4 -;j@x.cz\n"}}},
-    {"column-looks-like-comment", true, {{"rowcard.ini", "import.csv\n;\n{Name}\n# mail\n"}}},
+    {"column-looks-like-comment", true, {{"rowcard.ini", "import.csv\n;\n{Name}\n# mail\n"}},
+     "rowcard.ini line 4 row 0 column # MAIL: rowcard has no comments: it reads this line as column 2"},
     {"column-looks-like-comment", true, {{"rowcard.ini", "import.csv\n;\n// name\n{Name}\n"}}},
     {"column-looks-like-comment", false, {{"rowcard.ini", "import.csv\n#\n;\n{Name}\n{Mail}\n"}}},
-    {"missing-table", true, {{"import.csv", GONE}}},
+    {"missing-table", true, {{"import.csv", GONE}}, "import.csv line 0 row 0 column : rowcard cannot open"},
     {"missing-table", false, {{"import.csv", ""}}},
-    {"missing-template", true, {{"master.vcf", GONE}}},
+    {"missing-template", true, {{"master.vcf", GONE}}, "master.vcf line 0 row 0 column : rowcard cannot open"},
     {"missing-template", false, {{"master.vcf", ""}}},
     {"output-overwrites-input", true, {{"rowcard.ini", "master.csv\n"}, {"master.csv", "h\n"}}},
     {"output-overwrites-input", false, {{"rowcard.ini", "masters.csv\n"}, {"masters.csv", "h\n"}}},
-    {"runaway-fill", true, {{"rowcard.ini", "Name\n"}, {"master.vcf", "X:1NAME\n"}, {"import.csv", "h\n1name\n"}}},
+    {"runaway-fill", true, {{"rowcard.ini", "Name\n"}, {"master.vcf", "FN:x\nX:1NAME\n"}, {"import.csv", "h\n1name\n"}},
+     "master.vcf line 2 row 2 column NAME: a word of a value recreates"},
     {"runaway-fill", false, {{"rowcard.ini", "Name\n"}, {"master.vcf", "X:1NAME\n"}, {"import.csv", "h\nname\n"}}},
-    {"missing-header", true, {{"import.csv", "Jan;jan@x.cz\nEva;eva@y.cz\n"}}},
-    {"missing-header", true, {{"import.csv", "Jan;777123456\nEva;602123456\n"}}},
+    // A header that looks like a row: an '@', or a run of five digits, in one field of both.
+    {"missing-header", true, {{"import.csv", "Jan;jan@x.cz\nEva;eva@y.cz\n"}},
+     "import.csv line 0 row 1 column : the first line, which rowcard always skips as a header, looks like a "
+     "contact: field 2 holds the same kind of value"},
+    {"missing-header", false, {{"import.csv", "Jan;1234 5678\nEva;4321 8765\n"}}},
+    {"missing-header", true, {{"import.csv", "Jan;77712\nEva;60212\n"}}},
+    {"missing-header", false, {{"import.csv", "Jan;7771\nEva;6021\n"}}},
     {"missing-header", false, {{"import.csv", "Name;Mail 1234\nJan;jan@x.cz\n"}}},
+    {"missing-header", false, {{"import.csv", "jan@x.cz;Mail\nJan;jan@x.cz\n"}}},
+    {"missing-header", false, {{"import.csv", "Jan;jan@x.cz\n"}}},
+    // rowcard.ini against the header: the count, and names prep made from other fields.
+    {"header-mismatch", true, {{"rowcard.ini", "import.csv\n;\n{Name}\n{Mail}\n{Tel}\n"}},
+     "rowcard.ini line 0 row 0 column : rowcard.ini lists 3 columns, but the table's header has 2 fields"},
+    {"header-mismatch", true, {{"rowcard.ini", "import.csv\n;\n{Name}\n"}}},
+    {"header-mismatch", true, {{"rowcard.ini", "import.csv\n;\n{Mail}%\n{Name}\n"}},
+     "rowcard.ini line 3 row 0 column {MAIL}%: column 1 is named after the header's field 2 ('Mail'), but rowcard "
+     "fills it from field 1 ('Name')"},
+    {"header-mismatch", false, {{"rowcard.ini", "import.csv\n;\n{Mail2}\n{Name2}\n"}}},
+    {"header-mismatch", false, {{"rowcard.ini", "import.csv\n;\nMail\nName\n"}}},
+    {"header-mismatch", false, {{"import.csv", "Name;Mail;\nJan;jan@example.cz;\n"}}},
+    {"header-mismatch", false, {{"rowcard.ini", "{Name}\n{Mail}\n{Tel}\n"}}},
+    // Cards without a name.
+    {"no-name-column", true, {{"master.vcf", "EMAIL:{MAIL}\n"}}, "master.vcf line 0 row 0 column : master.vcf has no FN or N line"},
+    {"no-name-column", true, {{"master.vcf", "FN:Jan\nNOTE:{NAME}\n"}}, "no column is filled into the FN or N line"},
+    {"no-name-column", false, {{"master.vcf", "N:{NAME};;;;\n"}}},
+    {"no-name-column", false, {{"master.vcf", "item1.fn;CHARSET=x:{NAME}\n"}}},
+    {"no-name-column", false, {{"master.vcf", GONE}}},
+    {"empty-name", true, {{"import.csv", "h\n-;j@x.cz\n"}}},
+    {"empty-name", true, {{"master.vcf", "FN:1{NAME} {NAME}\n"}, {"import.csv", "h\nJan;j@x.cz\n;j@x.cz\n"}},
+     "import.csv line 0 row 3 column : row 3 would give a card whose FN, the name a phone shows, is empty; fill "
+     "{NAME} in those rows"},
+    {"empty-name", true, {{"master.vcf", "FN:\nN:{NAME}\n"}}, "write a column such as {NAME} in the FN line"},
+    {"empty-name", true, {{"master.vcf", "FN: {NAME}\n"}, {"import.csv", "h\n;j@x.cz\n"}}},
+    {"empty-name", false, {{"master.vcf", "FN:{NAME}.\n"}, {"import.csv", "h\n;j@x.cz\n"}}},
+    {"empty-name", false, {{"rowcard.ini", "import.csv\n;\n{Name}%\n{Mail}\n"}, {"import.csv", "h\n;j@x.cz\n"}}},
 };
 
 TEST(CheckProblems, EachCodeIsRaisedByItsFaultAndNotByANearMiss) {
     EXPECT_EQ(codes(check_with({})), std::vector<std::string>{});
     for (const code_case& c : CASES) {
-        const std::vector<std::string> found = codes(check_with(c.changes));
+        const check_report report = check_with(c.changes);
+        const std::vector<std::string> found = codes(report);
         const bool raised = std::find(found.begin(), found.end(), c.code) != found.end();
         std::string shown;
         for (const std::string& code : found) shown += code + " ";
         EXPECT_EQ(raised, c.raised) << c.code << " case " << (&c - CASES.data()) << " raised: " << shown;
+        if (c.shows.empty()) continue;
+        std::string said;
+        for (const problem& p : report.problems) {
+            if (p.code == c.code) said += where_and_what(p) + "\n";
+        }
+        EXPECT_NE(said.find(c.shows), std::string::npos) << c.code << " case " << (&c - CASES.data()) << ":\n" << said;
     }
 }
 
 TEST(CheckProblems, WhereAndHowMany) {
-    // Rows are lines of the table file, 1 being the header; two rows of three
-    // lose their '_', and the problem counts both but stands once.
+    // Rows are lines of the table file, 1 being the header; two addresses of
+    // three lose a sign, and the problem counts both but stands once.
     const check_report report =
-        check_with({{"import.csv", "h\nA;a_b@x.cz\nB;b@x.cz\nC;c_d@x.cz\n"}});
+        check_with({{"import.csv", "h\nA;a,b@x.cz\nB;b_c@x.cz\nC;c'd@x.cz\n"}});
     ASSERT_EQ(report.problems.size(), 1U);
     EXPECT_EQ(report.problems[0].row, 2U);
     EXPECT_EQ(report.problems[0].count, 2U);
     EXPECT_EQ(report.problems[0].column, "{MAIL}");
-    EXPECT_NE(report.problems[0].message.find("rows 2 and 4"), std::string::npos) << report.problems[0].message;
+    EXPECT_NE(report.problems[0].message.find("(rows 2 and 4):"), std::string::npos) << report.problems[0].message;
+    EXPECT_TRUE(report.config_found);
+    EXPECT_EQ(report.encoding, "ascii");
+    EXPECT_EQ(check_with({{"import.csv", "h\nJan \x80;j@x.cz\n"}}).encoding, "cp1250");
+    EXPECT_FALSE(check_with({{"rowcard.ini", GONE}}).config_found);
+
+    const check_report shapes = check_with({{"rowcard.ini", ";\n{Name}%\n{Tel}\n"}, {"import.csv", "h\nA\n;2\nB;1;x\n"}});
+    EXPECT_EQ(shapes.fewest_fields, 1U);
+    EXPECT_EQ(shapes.most_fields, 3U);
+    ASSERT_EQ(shapes.rejected.size(), 1U);
+    EXPECT_EQ(shapes.rejected[0].columns, std::vector<std::string>{"{NAME}%"});
 
     // A rejected row names its blank mandatory column; word 0 is the whole value.
     const check_report words = check_with({{"rowcard.ini", ";\n{Name}\n{Tel}%\n"},
@@ -130,6 +275,149 @@ TEST(CheckProblems, WhereAndHowMany) {
     EXPECT_EQ(words.placeholders[2].word, 0U);
     EXPECT_EQ(words.placeholders[2].line, 2U);
     EXPECT_EQ(words.cards, 1U);
+}
+
+TEST(CheckReport, LettersAreReadableAndNoOutputIsSaid) {
+    // UTF-8 of two, three and four bytes passes as it is; a cut sequence is
+    // read as code page 1250 ('\xF0' is 'đ', '\x9F' is 'ź').
+    check_report made;
+    const std::string passes = "\xC2\xA0\xC3\xA1\xE0\xA0\x80\xE2\x82\xAC\xF0\x9F\x98\x80|";
+    made.problems.push_back({"x", "f", 0, 0, "", passes + "\xF0\x9F\x80", 1});
+    EXPECT_NE(report_text(made, ".", false).find(passes + "\xC4\x91\xC5\xBA\xE2\x82\xAC\n"), std::string::npos);
+    EXPECT_NE(report_json(made).find(passes + "\xC4\x91\xC5\xBA\xE2\x82\xAC\""), std::string::npos);
+
+    // Code page 1250 bytes reach a person, and JSON, as the letters they stand
+    // for: 0x9E is 'ž' there (U+017E), though U+009E in Latin-1.
+    const check_report report = check_with({{"import.csv", "h\nDvo\xF8\xE1k \x9E\xE1k\xA3;j@x.cz\n"}});
+    const std::string text = report_text(report, ".", false);
+    EXPECT_NE(text.find("'Dvo\xC5\x99\xC3\xA1k \xC5\xBE\xC3\xA1k\xC5\x81' becomes 'Dvorak zak'"), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("write it as 'L' in the table"), std::string::npos) << text;
+    EXPECT_NE(report_json(report).find("Dvo\xC5\x99\xC3\xA1k \xC5\xBE"), std::string::npos);
+    EXPECT_NE(text.find("writes 1 card to import.vcf, and exits 0"), std::string::npos) << text;
+    // The five bytes the code page leaves out stay visible as escapes.
+    EXPECT_NE(report_text(check_with({{"rowcard.ini", "import.csv\n;\n{N\x98}\n{Mail}\n"}}), ".", false)
+                  .find("{N\\x98}"),
+              std::string::npos);
+
+    const check_report missing = check_with({{"import.csv", GONE}});
+    EXPECT_NE(report_text(missing, ".", false).find("writes no file, and exits 2"), std::string::npos);
+    EXPECT_EQ(missing.output_made, false);
+}
+
+// The report as a person and a script read it, pinned byte for byte: colour,
+// the rows and problems shown and counted, nulls, escapes, and letters of code
+// page 1250 (0xC9 'É', 0x9E 'ž') where a byte is no UTF-8; 0x98, which the page
+// leaves out, stays an escape for a person and is U+FFFD for scripts.
+TEST(CheckReport, TextAndJsonAsPinned) {
+    check_report r;
+    r.settings.input_base = "kontakty";
+    r.settings.separator = ';';
+    r.settings.columns = {{"{JM\xC9NO}", false}, {"{TEL}%", true}};
+    r.config_found = true;
+    r.column_lines = {3};
+    r.config_lines = {{1, "file-name", "kontakty.csv"}, {2, "separator", ";"}, {3, "column", "{Jm\xE9no}"},
+                      {4, "column", "{Tel}%"}, {5, "unread", "x\t\"\\\x01\x1F"}};
+    r.table_name = "kontakty.csv";
+    r.table_found = true;
+    r.encoding = "cp1250";
+    r.rows = 9;
+    r.accepted = 2;
+    r.header_fields = 2;
+    r.fewest_fields = 1;
+    r.most_fields = 3;
+    for (std::size_t row = 2; row < 9; ++row) r.rejected.push_back({row, {"{TEL}%"}});
+    r.rejected[0].columns.insert(r.rejected[0].columns.begin(), "{JM\xC9NO}");
+    r.template_found = true;
+    r.placeholders = {{3, 4, 0, 2}, {4, 1, 1, 0}};
+    r.output_name = "kontakty.vcf";
+    r.cards = 2;
+    r.output_made = true;
+    r.status = 3;
+    for (std::size_t row = 2; row < 6; ++row) {
+        r.problems.push_back({"empty-name", "kontakty.csv", 0, row, "", "m\x9E\x98", 2});
+    }
+    r.problems.push_back({"name-in-text", "master.vcf", 7, 0, "{TEL}%", "x", 1});
+    EXPECT_EQ(report_text(r, "slo\x9Eka", true),
+              "rowcard-check slo\xC5\xBEka\n"
+              "\n"
+              "\x1B[1mSettings (rowcard.ini)\x1B[0m\n"
+              "  line 1: file-name, 'kontakty.csv'\n"
+              "  line 2: separator, ';'\n"
+              "  line 3: column 1, named {JM\xC3\x89NO}\n"
+              "  line 4: column 2, named {TEL}%, mandatory\n"
+              "  line 5: unread, 'x\\t\"\\\\x01\\x1F'\n"
+              "  table kontakty.csv, output kontakty.vcf, separator ';', 2 columns\n"
+              "\n"
+              "\x1B[1mTable (kontakty.csv)\x1B[0m\n"
+              "  encoding cp1250; 9 rows after the header; 2 fields in the header, 1 to 3 per row\n"
+              "  2 accepted, 7 rejected\n"
+              "  row 2: blank {JM\xC3\x89NO} {TEL}%\n"
+              "  row 3: blank {TEL}%\n"
+              "  row 4: blank {TEL}%\n"
+              "  row 5: blank {TEL}%\n"
+              "  row 6: blank {TEL}%\n"
+              "  and 2 more\n"
+              "\n"
+              "\x1B[1mTemplate (master.vcf)\x1B[0m\n"
+              "  line 3, byte 4: {JM\xC3\x89NO}, word 2\n"
+              "  line 4, byte 1: {TEL}%, the whole value\n"
+              "\n"
+              "\x1B[1mWhat rowcard would do\x1B[0m\n"
+              "  writes 2 cards to kontakty.vcf, and exits 3 (the template cannot be opened, so the cards are empty lines)\n"
+              "\n"
+              "\x1B[1mProblems (5)\x1B[0m\n"
+              "  kontakty.csv, row 2: \x1B[31mempty-name\x1B[0m\n"
+              "    m\xC5\xBE\\x98\n"
+              "  kontakty.csv, row 3: \x1B[31mempty-name\x1B[0m\n"
+              "    m\xC5\xBE\\x98\n"
+              "  kontakty.csv, row 4: \x1B[31mempty-name\x1B[0m\n"
+              "    m\xC5\xBE\\x98\n"
+              "  and 1 more empty-name\n"
+              "  master.vcf, line 7, column {TEL}%: \x1B[31mname-in-text\x1B[0m\n"
+              "    x\n");
+    EXPECT_EQ(report_json(r),
+              "{\"settings\": {\"input\": \"kontakty.csv\", \"output\": \"kontakty.vcf\", "
+              "\"separator\": \";\", \"columns\": [{\"position\": 1, \"name\": \"{JM\xC3\x89NO}\", "
+              "\"mandatory\": false, \"config_line\": 3}, {\"position\": 2, "
+              "\"name\": \"{TEL}%\", \"mandatory\": true, \"config_line\": null}]}, "
+              "\"config_lines\": [{\"line\": 1, \"kind\": \"file-name\", "
+              "\"text\": \"kontakty.csv\"}, {\"line\": 2, \"kind\": \"separator\", \"text\": \";\"}, "
+              "{\"line\": 3, \"kind\": \"column\", \"text\": \"{Jm\xC3\xA9no}\"}, {\"line\": 4, "
+              "\"kind\": \"column\", \"text\": \"{Tel}%\"}, {\"line\": 5, \"kind\": \"unread\", "
+              "\"text\": \"x\\u0009\\\"\\\\\\u0001\\u001f\"}], \"table\": {\"found\": true, "
+              "\"encoding\": \"cp1250\", \"rows\": 9, \"accepted\": 2, \"header_fields\": 2, "
+              "\"fewest_fields\": 1, \"most_fields\": 3, \"rejected\": [{\"row\": 2, "
+              "\"columns\": [\"{JM\xC3\x89NO}\", \"{TEL}%\"]}, {\"row\": 3, \"columns\": [\"{TEL}%\"]}, {\"row\": 4, "
+              "\"columns\": [\"{TEL}%\"]}, {\"row\": 5, \"columns\": [\"{TEL}%\"]}, {\"row\": 6, "
+              "\"columns\": [\"{TEL}%\"]}, {\"row\": 7, \"columns\": [\"{TEL}%\"]}, {\"row\": 8, "
+              "\"columns\": [\"{TEL}%\"]}]}, \"template\": {\"found\": true, "
+              "\"placeholders\": [{\"line\": 3, \"position\": 4, \"column\": \"{JM\xC3\x89NO}\", "
+              "\"word\": 2}, {\"line\": 4, \"position\": 1, \"column\": \"{TEL}%\", "
+              "\"word\": 0}]}, \"cards\": 2, \"status\": 3, "
+              "\"problems\": [{\"code\": \"empty-name\", \"file\": \"kontakty.csv\", "
+              "\"line\": null, \"row\": 2, \"column\": null, \"count\": 2, "
+              "\"message\": \"m\xC5\xBE\xEF\xBF\xBD\"}, {\"code\": \"empty-name\", \"file\": \"kontakty.csv\", "
+              "\"line\": null, \"row\": 3, \"column\": null, \"count\": 2, "
+              "\"message\": \"m\xC5\xBE\xEF\xBF\xBD\"}, {\"code\": \"empty-name\", \"file\": \"kontakty.csv\", "
+              "\"line\": null, \"row\": 4, \"column\": null, \"count\": 2, "
+              "\"message\": \"m\xC5\xBE\xEF\xBF\xBD\"}, {\"code\": \"empty-name\", \"file\": \"kontakty.csv\", "
+              "\"line\": null, \"row\": 5, \"column\": null, \"count\": 2, "
+              "\"message\": \"m\xC5\xBE\xEF\xBF\xBD\"}, {\"code\": \"name-in-text\", \"file\": \"master.vcf\", "
+              "\"line\": 7, \"row\": null, \"column\": \"{TEL}%\", \"count\": 1, "
+              "\"message\": \"x\"}]}\n");
+    r.column_lines.clear();  // columns whose lines are unknown have none
+    EXPECT_NE(report_json(r).find("\"config_line\": null}, {\"position\": 2"), std::string::npos);
+    r.rows = 1;
+    EXPECT_NE(report_text(r, ".", false).find("; 1 row after the header;"), std::string::npos);
+    r.problems.erase(r.problems.begin());  // three of a kind are all shown, with nothing more to count
+    EXPECT_EQ(report_text(r, ".", false).find("more empty-name"), std::string::npos);
+    r.stall = "waits for a writer on the FIFO 'master.vcf'";
+    EXPECT_NE(report_json(r).find("\"cards\": 2, \"status\": null, "), std::string::npos);
+    EXPECT_NE(report_text(r, ".", false).find("\n  waits for a writer on the FIFO 'master.vcf', and does not finish "
+                                              "by itself\n"),
+              std::string::npos);
+    EXPECT_EQ(check_status(r), CHECK_FAILS);
 }
 
 TEST(CheckProblems, LinesAfterTheLastColumnAreUnread) {

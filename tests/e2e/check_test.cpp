@@ -83,9 +83,23 @@ TEST_F(Check, ExitStatusesAndTheReport) {
     put_braced_example();
     EXPECT_EQ(check(), 0);
     EXPECT_EQ(err, "");
-    EXPECT_NE(out.find("write 4 cards to import.vcf, and exit 0"), std::string::npos) << out;
+    EXPECT_NE(out.find("writes 4 cards to import.vcf, and exits 0"), std::string::npos) << out;
     EXPECT_NE(out.find("row 4: blank {PHONE}%"), std::string::npos) << out;
     EXPECT_EQ(out.find('\x1b'), std::string::npos);  // no colour off a terminal
+#ifndef _WIN32
+    // On a terminal there is colour, unless NO_COLOR is set.
+    for (const std::string no_colour : {"", "NO_COLOR=1 "}) {
+        const std::string terminal =
+            "cd '" + work.string() + "' && " + no_colour + "script -qec '" + check_binary() + "' /dev/null";
+        FILE* pipe = popen(terminal.c_str(), "r");
+        ASSERT_NE(pipe, nullptr);
+        std::string shown;
+        for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) shown += static_cast<char>(c);
+        pclose(pipe);
+        EXPECT_EQ(shown.find("\x1b[1mWhat rowcard would do\x1b[0m") != std::string::npos, no_colour.empty()) << shown;
+    }
+    EXPECT_EQ(check(), 0);
+#endif
 
     EXPECT_EQ(check("--json"), 0);
     for (const char* key : {"\"settings\": {\"input\": \"import.csv\", \"output\": \"import.vcf\", \"separator\": \";\"",
@@ -98,11 +112,11 @@ TEST_F(Check, ExitStatusesAndTheReport) {
         EXPECT_NE(out.find(key), std::string::npos) << key << "\n" << out;
     }
 
-    put("master.vcf", "TEL;TYPE=CELL:{PHONE}% TEL\n");
+    put("master.vcf", "FN:{NAME}\nTEL;TYPE=CELL:{PHONE}% TEL\n");
     EXPECT_EQ(check(), 0) << "a name of no column is no problem";
     put("rowcard.ini", "import.csv\n;\nName\nTel\n");
     EXPECT_EQ(check("--json"), 1);
-    EXPECT_NE(out.find("{\"code\": \"name-in-text\", \"file\": \"master.vcf\", \"line\": 1, \"row\": null, "
+    EXPECT_NE(out.find("{\"code\": \"name-in-text\", \"file\": \"master.vcf\", \"line\": 2, \"row\": null, "
                        "\"column\": \"TEL\""),
               std::string::npos)
         << out;
@@ -124,6 +138,11 @@ TEST_F(Check, BadUsageIsOneLineAndStatus64) {
     EXPECT_EQ(check("no-such-folder"), 64);
     EXPECT_NE(err.find("no-such-folder"), std::string::npos);
     EXPECT_EQ(check(". ."), 64);
+    // Only '-' and one more byte make an option; '-' alone, or a plain word, is a folder.
+    EXPECT_EQ(check("-"), 64);
+    EXPECT_NE(err.find("there is no folder '-'"), std::string::npos) << err;
+    EXPECT_EQ(check("xx"), 64);
+    EXPECT_NE(err.find("there is no folder 'xx'"), std::string::npos) << err;
     EXPECT_EQ(check("--version"), 0);
     // Windows writes the console's line end as CR LF.
     EXPECT_TRUE(out == "rowcard-check 1.0.0\n" || out == "rowcard-check 1.0.0\r\n") << out;

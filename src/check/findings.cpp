@@ -1,0 +1,56 @@
+// How rowcard-check records and words its problems: the tallies of rows, and
+// the quoting and bracing used in every message.
+#include "check/findings.hpp"
+
+namespace rowcard::checking {
+namespace {
+
+// Rows named in one problem's message; the rest are counted, so that a large
+// table gives a short message.
+constexpr std::size_t ROWS_NAMED = 3;
+
+}  // namespace
+
+void add_row(tally& t, std::size_t row) {
+    ++t.count;
+    if (t.rows.size() < ROWS_NAMED) t.rows.push_back(row);
+}
+
+std::string rows_of(const tally& t) {
+    std::string text = t.count == 1 ? "row " : "rows ";
+    for (std::size_t i = 0; i < t.rows.size(); ++i) {
+        if (i > 0) text += i + 1 == t.rows.size() && t.count == t.rows.size() ? " and " : ", ";
+        text += std::to_string(t.rows[i]);
+    }
+    if (t.count > t.rows.size()) text += " and " + std::to_string(t.count - t.rows.size()) + " more";
+    return text;
+}
+
+void add_problem(check_report& report, std::string code, std::string file, std::size_t line, std::size_t row,
+                 std::string column, std::string message, std::size_t count) {
+    report.problems.push_back(
+        {std::move(code), std::move(file), line, row, std::move(column), std::move(message), count});
+}
+
+std::string in_quotes(std::string_view text) {
+    std::string quoted(1, '\'');
+    quoted.append(text).push_back('\'');
+    return quoted;
+}
+
+std::string braced(std::string_view name) {
+    const bool mandatory = name.ends_with('%');
+    if (mandatory) name.remove_suffix(1);
+    if (name.starts_with('{') && name.ends_with('}')) return std::string(name) + (mandatory ? "%" : "");
+    std::string cure(1, '{');
+    cure.append(name.empty() ? "NAME" : name).push_back('}');
+    if (mandatory) cure.push_back('%');
+    return cure;
+}
+
+std::string_view text_of(std::string_view line) {
+    if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+    return line;
+}
+
+}  // namespace rowcard::checking

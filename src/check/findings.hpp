@@ -1,0 +1,122 @@
+// rowcard-check's parts share these: how a problem is recorded and worded, the
+// forecast of the run, and the checks of names. Only src/check includes it.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "check/check.hpp"
+#include "record/record.hpp"
+#include "template/template.hpp"
+
+namespace rowcard::checking {
+
+// Rows where a kind of problem stands: how many, and the first few.
+struct tally {
+    std::size_t count = 0;
+    std::vector<std::size_t> rows;
+    std::string detail;  // what the first row showed
+};
+
+// Counts row `row` in `t`; only the first few rows are kept by number.
+void add_row(tally& t, std::size_t row);
+
+// Returns "row 3", "rows 3 and 7", or "rows 3, 7, 9 and 4 more" for `t`; an
+// empty tally gives "rows ".
+std::string rows_of(const tally& t);
+
+// Appends a problem to `report`.
+void add_problem(check_report& report, std::string code, std::string file, std::size_t line, std::size_t row,
+                 std::string column, std::string message, std::size_t count = 1);
+
+// Returns `text` in single quotes, its bytes as they stand (empty gives '').
+std::string in_quotes(std::string_view text);
+
+// Returns `name` written with braces, a mandatory mark kept after them:
+// "{TEL}%" for "TEL%", "{NAME}" for an empty name; a braced name stays as it is.
+std::string braced(std::string_view name);
+
+// Returns `line` without its line feed; empty stays empty.
+std::string_view text_of(std::string_view line);
+
+// Returns the length of the UTF-8 sequence at the front of `text`, or 0 when
+// it is none (empty text included).
+std::size_t utf8_length(std::string_view text);
+
+// Appends the letter that the code page 1250 byte `b` (0x80 up) stands for,
+// in UTF-8; returns false, appending nothing, for the bytes the page leaves out.
+bool append_cp1250(std::string& out, unsigned char b);
+
+// Returns `bytes` as readable letters: UTF-8 kept, every other byte from 0x80
+// up read as code page 1250; empty gives empty.
+std::string readable(std::string_view bytes);
+
+// How cleaning a value loses more than spelling.
+enum class loss_kind { none, letter, address, joined };
+
+// One loss, with the first byte dropped (as it stood in the field).
+struct value_loss {
+    loss_kind kind = loss_kind::none;
+    char dropped = 0;
+};
+
+// Returns how rowcard's cleaning of the field `raw` (cut as rowcard cuts it)
+// into `value` (what rowcard made of it) loses more than spelling: a letter it
+// does not fold, a sign from inside an e-mail address, or a sign between two
+// letters. Dropped phone punctuation, and brackets around an address, are no
+// loss. Empty fields lose nothing. `folded` is scratch storage.
+value_loss loss_in(std::string_view raw, std::string_view value, std::string& folded);
+
+// Returns the example and the advice for `loss` in the field `raw`.
+std::string loss_detail(value_loss loss, std::string_view raw, std::string_view value);
+
+// The template's name lines, and the rows whose card would have an empty FN.
+struct name_scan {
+    std::vector<std::size_t> fn_lines;  // template lines, from 0, of the FN property
+    bool has_name_line = false;         // the template holds an FN or N line
+    bool name_filled = false;           // some column is filled into an FN or N line
+    std::string fn_columns;             // the columns filled into FN, for the advice
+    tally empty_fn;
+    std::string filled;  // scratch: an FN line being filled
+    fill_buffers fill;
+};
+
+// Finds the FN and N lines among the template's `lines` and whether a column
+// of `report.placeholders` is filled into them. No lines: no name lines.
+void scan_name_lines(const check_report& report, const std::vector<std::string>& lines, name_scan& scan);
+
+// Counts row `row` when the FN lines filled with `values` leave the name empty.
+void check_card_name(const std::vector<column_spec>& columns, const record_values& values,
+                     const std::vector<std::string>& lines, std::size_t row, name_scan& scan);
+
+// Adds the problems of cards without a name: no column in FN or N, or rows
+// whose FN would be empty. A template that cannot be read adds none.
+void report_names(check_report& report, const name_scan& scan);
+
+// Adds a problem when rowcard.ini's columns do not fit the table's `header`
+// line (its line feed left out): columns named from other header fields, as
+// rowcard-prep names them, or another count (a trailing separator, as some
+// exports write, adds no field). No columns or no header: none.
+void check_header(check_report& report, std::string_view header);
+
+// What the forecast needs of the files as check read them.
+struct read_facts {
+    bool settings_failed = false;  // a read error cut "rowcard.ini" short
+    bool table_failed = false;     // ... the table
+    bool template_failed = false;  // ... the template
+};
+
+// True when reading `path` cannot wait or run without end: it reaches a
+// regular file, a folder, or nothing. FIFOs and devices are never opened.
+bool safe_to_open(const std::string& path);
+
+// Foresees the end of the run by rowcard's own order of file steps, and adds
+// the problems of files that cannot be opened or are no regular files.
+void predict_run(check_report& report, const read_facts& facts);
+
+// Returns the sentence that says what rowcard would do, for a person.
+std::string outcome_text(const check_report& report);
+
+}  // namespace rowcard::checking

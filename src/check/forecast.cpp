@@ -1,0 +1,244 @@
+// rowcard-check's forecast: rowcard's own file steps walked with each outcome
+// foreseen, links followed as the system follows them, and no file opened that
+// could make the check wait: FIFOs and devices are judged by their kind alone.
+#include <filesystem>
+#include <system_error>
+
+#include "check/findings.hpp"
+#include "run/file_order.hpp"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace rowcard::checking {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Links followed in a row before the system gives up (Linux stops at 40).
+constexpr int LINKS_FOLLOWED = 40;
+
+// What a path reaches once the system has followed its links.
+enum class file_kind { none, folder, regular, fifo, device, other };
+
+// Returns what `path` reaches; a dangling link, a loop or an empty path reach none.
+file_kind kind_of(const fs::path& path) {
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    switch (status.type()) {
+    case fs::file_type::regular: return file_kind::regular;
+    case fs::file_type::directory: return file_kind::folder;
+    case fs::file_type::fifo: return file_kind::fifo;
+    case fs::file_type::block:
+    case fs::file_type::character: return file_kind::device;
+    case fs::file_type::socket:
+    case fs::file_type::unknown: return file_kind::other;
+    default: return file_kind::none;
+    }
+}
+
+// True when `path` reaches the device `device`, such as "/dev/null". (The
+// library refuses to compare two devices as files, so their paths are compared.)
+bool is_device(const fs::path& path, const char* device) {
+    std::error_code error;
+    return kind_of(path) == file_kind::device && fs::canonical(path, error) == fs::path(device);
+}
+
+// Returns the path the system reaches from `path` with every link followed,
+// a dangling one too, its folder made absolute; empty when the links loop.
+fs::path reached(fs::path path) {
+    std::error_code error;
+    for (int hop = 0; hop <= LINKS_FOLLOWED; ++hop) {
+        const fs::path folder = fs::weakly_canonical(fs::absolute(path, error).parent_path(), error);
+        if (error || path.filename().empty()) return {};
+        path = folder / path.filename();
+        if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
+        const fs::path target = fs::read_symlink(path, error);
+        if (error) return {};
+        path = target.is_absolute() ? target : folder / target;
+    }
+    return {};
+}
+
+// True when rowcard could create or truncate `path`, found without creating
+// or changing it: an existing regular file must open for writing, a device
+// takes the cards, and a new file, at the end of its links, needs a folder.
+bool can_create(const fs::path& path) {
+    switch (kind_of(path)) {
+    case file_kind::regular: {
+#ifdef _WIN32
+        const int handle = _wopen(path.c_str(), _O_WRONLY | _O_BINARY);
+        if (handle < 0) return false;
+        _close(handle);
+#else
+        const int handle = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        if (handle < 0) return false;
+        ::close(handle);
+#endif
+        return true;
+    }
+    case file_kind::device: return true;
+    case file_kind::none: break;
+    default: return false;
+    }
+    const fs::path target = reached(path);
+    std::error_code error;
+    if (target.empty() || !fs::is_directory(target.parent_path(), error)) return false;
+#ifdef _WIN32
+    return true;
+#else
+    return ::access(target.parent_path().c_str(), W_OK | X_OK) == 0;
+#endif
+}
+
+// True when creating the output, which does not exist yet, would make it one
+// of the inputs: a dangling link among them leads where the output is made.
+bool creation_meets_input(const check_report& report) {
+    const fs::path output = reached(report.output_name);
+    if (output.empty()) return false;
+    for (const std::string& input : {TEMPLATE_NAME, report.table_name, std::string(CONFIG_NAME)}) {
+        if (reached(input) == output) return true;
+    }
+    return false;
+}
+
+// Returns why reading `path` would never end, or an empty text when it ends:
+// a FIFO waits for a writer, and a device other than /dev/null may run on.
+std::string read_stall(const std::string& path) {
+    const file_kind kind = kind_of(path);
+    if (kind == file_kind::fifo) return "waits for a writer on the FIFO " + in_quotes(path);
+    if (kind == file_kind::device && !is_device(path, "/dev/null")) {
+        return "reads the device " + in_quotes(path) + " without end";
+    }
+    return {};
+}
+
+// Returns what the file step `step` is foreseen to do: whether it goes well,
+// and in `stall` why rowcard would stop there for good.
+bool foresee(file_step step, const check_report& report, const read_facts& facts, std::string& stall) {
+    const std::string& output = report.output_name;
+    switch (step) {
+    case file_step::read_settings:
+        stall = read_stall(std::string(CONFIG_NAME));
+        return !facts.settings_failed;
+    case file_step::guard_inputs: return !overwrites_input(output, report.table_name);
+    case file_step::open_table:
+        stall = read_stall(report.table_name);
+        return report.table_found || is_device(report.table_name, "/dev/null");
+    case file_step::create_output:
+        if (kind_of(output) == file_kind::fifo) stall = "waits for a reader on the FIFO " + in_quotes(output);
+        return can_create(output);
+    case file_step::guard_created: return kind_of(output) != file_kind::none || !creation_meets_input(report);
+    case file_step::convert:
+    case file_step::stop:
+        break;
+    }
+    return false;
+}
+
+}  // namespace
+
+namespace {
+
+// Returns what rowcard makes of `path`, which is no regular file, folder or
+// nothing, in the role `role`; empty for those three.
+std::string special_kind(const std::string& path, bool output) {
+    switch (kind_of(path)) {
+    case file_kind::fifo:
+        return " is a FIFO: rowcard would wait for a " + std::string(output ? "reader" : "writer");
+    case file_kind::device:
+        if (is_device(path, "/dev/null")) {
+            return output ? " is the device /dev/null: the cards would be thrown away"
+                          : " is the device /dev/null: rowcard reads it as an empty file";
+        }
+        if (output) {
+            return is_device(path, "/dev/full") ? " is the device /dev/full: every card fails to be written, so rowcard exits 255"
+                                                : " is a device: the cards would go to it, not to a file";
+        }
+        return " is a device: rowcard would read it, and may wait or never come to its end";
+    case file_kind::other: return " is no regular file (a socket, say): rowcard cannot open it";
+    default: return {};
+    }
+}
+
+// Adds a problem for each of the four files that is no regular file, or, for
+// the settings, a folder in the file's place.
+void report_special_files(check_report& report) {
+    const std::string settings(CONFIG_NAME);
+    for (const std::string& path : {settings, report.table_name, TEMPLATE_NAME, report.output_name}) {
+        std::string what = special_kind(path, path == report.output_name);
+        if (what.empty() && path == settings && kind_of(path) == file_kind::folder) {
+            what = " is a folder: rowcard uses the defaults (import.csv, ',' and no columns)";
+        }
+        if (what.empty()) continue;
+        add_problem(report, "special-file", path, 0, 0, "",
+                    in_quotes(path) + what + "; put a regular file named " + in_quotes(path) + " in its place");
+    }
+}
+
+// Foresees the record phase: the cards, a template that cannot be opened or
+// would stall, read errors, and a device that refuses every write.
+void foresee_records(check_report& report, const read_facts& facts, run_faults& faults) {
+    report.output_made = true;
+    report.cards = report.accepted;
+    faults.read_error |= facts.table_failed;
+    if (report.accepted > 0) {
+        report.stall = read_stall(TEMPLATE_NAME);
+        faults.no_template |= !report.template_found && !is_device(TEMPLATE_NAME, "/dev/null");
+        faults.read_error |= facts.template_failed;
+    }
+    faults.write_failed |= report.cards > 0 && is_device(report.output_name, "/dev/full");
+}
+
+}  // namespace
+
+bool safe_to_open(const std::string& path) {
+    const file_kind kind = kind_of(path);
+    return kind == file_kind::none || kind == file_kind::folder || kind == file_kind::regular;
+}
+
+void predict_run(check_report& report, const read_facts& facts) {
+    run_faults faults;
+    file_step step = file_step::read_settings;
+    while (step != file_step::convert && step != file_step::stop && report.stall.empty()) {
+        const bool went_well = foresee(step, report, facts, report.stall);
+        if (step == file_step::guard_inputs && !went_well) {
+            add_problem(report, "output-overwrites-input", report.output_name, 0, 0, "",
+                        "the output " + in_quotes(report.output_name) +
+                            " would be one of rowcard's inputs, so rowcard writes nothing and exits 1; name a "
+                            "table in rowcard.ini whose base name differs from master and rowcard");
+        }
+        step = next_file_step(step, went_well, faults);
+    }
+    if (step == file_step::convert && report.stall.empty()) foresee_records(report, facts, faults);
+    report_special_files(report);
+    if (!report.table_found && safe_to_open(report.table_name)) {
+        add_problem(report, "missing-table", report.table_name, 0, 0, "",
+                    "rowcard cannot open the table " + in_quotes(report.table_name) +
+                        ", so it writes no card and exits 2; put the table here, or name it in rowcard.ini with "
+                        "a line such as 'contacts.csv'");
+    }
+    if (!report.template_found && safe_to_open(TEMPLATE_NAME)) {
+        add_problem(report, "missing-template", TEMPLATE_NAME, 0, 0, "",
+                    "rowcard cannot open master.vcf, so each card is an empty line and it exits 3; put the "
+                    "template master.vcf beside rowcard.ini");
+    }
+    report.status = status_of(faults);
+}
+
+std::string outcome_text(const check_report& report) {
+    if (!report.stall.empty()) return report.stall + ", and does not finish by itself";
+    std::string text = "writes no file";
+    if (report.output_made) {
+        text = "writes " + std::to_string(report.cards) + (report.cards == 1 ? " card" : " cards") + " to " +
+               report.output_name;
+    }
+    return text + ", and exits " + std::to_string(report.status) + " (" + status_meaning(report.status) + ")";
+}
+
+}  // namespace rowcard::checking

@@ -1,0 +1,120 @@
+// What cleaning does to a value, told in letters a person can read: the bytes
+// rowcard drops, found by comparing a field with the value rowcard made of it,
+// and code page 1250 shown as the letters it stands for.
+#include "check/findings.hpp"
+#include "prep/prep.hpp"
+#include "record/record.hpp"
+#include "text/text.hpp"
+
+namespace rowcard::checking {
+namespace {
+
+// True for an ASCII letter.
+bool ascii_letter(unsigned char b) { return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z'); }
+
+// True for a byte that may stand inside an e-mail address as rowcard keeps it.
+bool address_byte(unsigned char b) {
+    return ascii_letter(b) || (b >= '0' && b <= '9') || b == '.' || b == '@' || b == '-' || b == '_' || b == '+';
+}
+
+// Appends the UTF-8 bytes of the character `c` (below U+10000) to `out`.
+void append_utf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+}  // namespace
+
+std::size_t utf8_length(std::string_view text) {
+    if (text.empty()) return 0;
+    const auto b = static_cast<unsigned char>(text[0]);
+    const std::size_t length = b >= 0xF0 && b <= 0xF4 ? 4 : b >= 0xE0 && b <= 0xEF ? 3 : b >= 0xC2 && b <= 0xDF ? 2 : 0;
+    if (length == 0 || text.size() < length) return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80) return 0;
+    }
+    return length;
+}
+
+bool append_cp1250(std::string& out, unsigned char b) {
+    const char32_t letter = cp1250_char(b);
+    if (letter == 0) return false;
+    append_utf8(out, letter);
+    return true;
+}
+
+std::string readable(std::string_view bytes) {
+    std::string out;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        const std::size_t length = b >= 0x80 ? utf8_length(bytes.substr(i)) : 0;
+        if (length != 0) {
+            out.append(bytes.substr(i, length));
+            i += length - 1;
+        } else if (b < 0x80 || !append_cp1250(out, b)) {
+            out += static_cast<char>(b);
+        }
+    }
+    return out;
+}
+
+value_loss loss_in(std::string_view raw, std::string_view value, std::string& folded) {
+    folded.assign(raw);
+    transliterate(folded);
+    const std::string_view trimmed = trim_right(folded);
+    // Cleaning only drops bytes, and a byte it keeps in a value it never drops
+    // there, so walking both at once finds each dropped byte exactly.
+    std::size_t kept_count = 0;
+    for (std::size_t i = 0; i < trimmed.size(); ++i) {
+        if (kept_count < value.size() && trimmed[i] == value[kept_count]) {
+            ++kept_count;
+            continue;
+        }
+        const auto b = static_cast<unsigned char>(trimmed[i]);
+        if (b >= 0x80) return {loss_kind::letter, raw[i]};
+        if (i == 0 || i + 1 == trimmed.size()) continue;
+        const auto before = static_cast<unsigned char>(trimmed[i - 1]);
+        const auto after = static_cast<unsigned char>(trimmed[i + 1]);
+        // Brackets or quotes around an address cost nothing; a sign inside it
+        // makes another address.
+        if (value.find('@') != std::string_view::npos) {
+            if (address_byte(before) && address_byte(after)) return {loss_kind::address, trimmed[i]};
+        } else if (ascii_letter(before) && ascii_letter(after)) {
+            return {loss_kind::joined, trimmed[i]};
+        }
+    }
+    return {};
+}
+
+std::string loss_detail(value_loss loss, std::string_view raw, std::string_view value) {
+    std::string text = in_quotes(readable(text_of(raw))) + " becomes " + in_quotes(value);
+    std::string dropped;
+    if (!append_cp1250(dropped, static_cast<unsigned char>(loss.dropped))) dropped.assign(1, loss.dropped);
+    switch (loss.kind) {
+    case loss_kind::letter: {
+        const char* plain = plain_spelling(cp1250_char(static_cast<unsigned char>(loss.dropped)));
+        return text + ": rowcard drops " + in_quotes(dropped) + ", a letter it does not fold to ASCII; write it " +
+               (plain != nullptr && *plain != ' ' ? "as " + in_quotes(plain) : std::string("as a plain letter")) +
+               " in the table";
+    }
+    case loss_kind::address:
+        return text + ", another address: rowcard drops " + in_quotes(dropped) +
+               " from inside it; correct the address in the table if it is a typing error, or else add the "
+               "address to the contact by hand after the import";
+    case loss_kind::joined:
+        return text + ": rowcard drops the " + in_quotes(dropped) +
+               " between two letters; write a space in its place in the table to keep the words apart";
+    case loss_kind::none: break;
+    }
+    return text;
+}
+
+}  // namespace rowcard::checking
