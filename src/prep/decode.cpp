@@ -32,6 +32,12 @@ char32_t cp1252_char(unsigned char b) {
     return CP1252_LOW[b - 0x80];
 }
 
+// True when the byte at `at` ends a line: a line feed, or a CR that no line
+// feed follows, as the field reader counts them.
+bool ends_line(std::string_view text, std::size_t at) {
+    return text[at] == '\n' || (text[at] == '\r' && (at + 1 == text.size() || text[at + 1] != '\n'));
+}
+
 // Appends the UTF-8 form of `c` to `out`.
 void put_utf8(std::string& out, char32_t c) {
     if (c < 0x80) {
@@ -85,7 +91,7 @@ std::string mend_utf8(std::string_view text, change_tally& invalid) {
             ++at;
             continue;
         }
-        line += text[at] == '\n';
+        line += ends_line(text, at);
         out.append(text, at, length);
         at += length;
     }
@@ -98,11 +104,12 @@ std::string from_code_page(std::string_view text, bool western, change_tally& in
     std::string out;
     out.reserve(text.size() + text.size() / 8);
     std::size_t line = 1;
-    for (const char byte : text) {
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char byte = text[at];
         const auto b = static_cast<unsigned char>(byte);
         if (b < 0x80) {
             out.push_back(byte);
-            line += byte == '\n';
+            line += ends_line(text, at);
         } else if (const char32_t c = western ? cp1252_char(b) : cp1250_char(b); c != 0) {
             put_utf8(out, c);
         } else {
@@ -137,7 +144,7 @@ std::string from_utf16(std::string_view text, bool big_endian, change_tally& inv
             note(invalid, line);
             c = REPLACEMENT_CHAR;
         }
-        line += c == '\n';
+        line += c == '\n' || (c == '\r' && (at + 3 >= text.size() || unit(at + 2) != '\n'));
         put_utf8(out, c);
     }
     if (at < text.size()) {

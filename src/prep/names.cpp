@@ -8,11 +8,12 @@
 namespace rowcard {
 namespace {
 
-// Titles written before a name, small letters, without their dots.
+// Titles written before a name, small letters, without their dots; 'et'
+// joins two of them ('Mgr. et Mgr.').
 constexpr std::string_view PREFIX_TITLES[] = {
     "bc", "bca", "ing", "arch", "mgr", "mga", "mudr", "mddr", "mvdr", "phdr", "rndr", "judr", "paeddr", "pharmdr",
     "thdr", "thlic", "rsdr", "phmr", "dr", "prof", "doc", "dipl", "dipl-ing", "dipl-kfm", "mag", "univ-prof",
-    "hab", "inz", "lek", "mr", "mrs", "ms", "miss", "herr", "frau", "pan", "pani", "sir"};
+    "hab", "inz", "lek", "et", "mr", "mrs", "ms", "miss", "herr", "frau", "pan", "pani", "sir"};
 // Titles written after a name.
 constexpr std::string_view SUFFIX_TITLES[] = {
     "phd", "csc", "drsc", "mba", "dis", "llm", "msc", "bsc", "mph", "jr", "sr", "ii", "iii", "iv", "drhc", "dsc",

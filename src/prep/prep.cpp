@@ -347,8 +347,7 @@ int prepare(const prep_options& options) {
     const std::size_t export_columns = read.header.size();
     contact_table made = make_contact_table(read, settings.separator);
     if (!made.recognised && !options.force) {
-        complain("no column of " + options.export_path + " is a name, an organisation or an e-mail (headers: " +
-                 made.headers_seen + "); name a column 'Name' or 'E-mail', or run again with --force");
+        complain(options.export_path + ": " + made.refusal);
         return PREP_REFUSED;
     }
     read.table = std::move(made.table);
@@ -377,9 +376,8 @@ int prepare(const prep_options& options) {
     std::string report = "Read " + options.export_path + ": " + encoding_name(read.encoding) + ", separator " +
                          separator_name(read.separator) + ", " + std::to_string(read.records) + " rows, " +
                          std::to_string(export_columns) + " columns.\n";
-    report += "  " + encoding_name(read.encoding) + ": " + read.encoding_reason + ".\n";
-    report += "  Layout: " + made.layout + "; the card takes " + std::to_string(made.recognised_columns) +
-              " of its columns" + (made.recognised ? ".\n" : " (none is a name, an organisation or an e-mail).\n");
+    report += "  Encoding " + encoding_name(read.encoding) + ": " + read.encoding_reason + ".\n";
+    report += layout_report(made);
     report += "Changed:\n" + changes_report(read.changes, dropped_columns);
     report += "Wrote " + where + ": " + std::to_string(read.records) + " rows and a header, " +
               std::to_string(read.header.size()) + " columns, separator " + separator_name(settings.separator) +
@@ -397,8 +395,9 @@ int prepare(const prep_options& options) {
                       std::to_string(starter.recognised.size()) + " recognised columns:";
             for (const std::string& name : starter.recognised) report += " " + name;
             report += ".\n";
-            report += "  To skip rows with an empty value, mark its column: end its line in rowcard.ini\n"
-                      "  with '%' ({E-MAIL}%) and write the placeholder with '%' in master.vcf too.\n";
+            report += "  A row with nothing in it makes no card: {FN}% is mandatory. To skip rows with\n"
+                      "  another value empty, end its line in rowcard.ini with '%' ({EMAIL1}%) and\n"
+                      "  write the placeholder with '%' in master.vcf too.\n";
         }
     } else if (has_settings != has_master) {
         report += std::string("Wrote no rowcard.ini or master.vcf: ") + (has_settings ? "rowcard.ini" : "master.vcf") +

@@ -81,7 +81,7 @@ struct contact_table {
     bool recognised = false;           // some column is a name, an organisation or an e-mail
     std::vector<std::string> header;   // the table's header values
     std::size_t recognised_columns = 0;  // export columns the card takes
-    std::string headers_seen;          // when nothing is recognised: the first headers, for the message
+    std::string refusal;               // when nothing is recognised: why, with the headers seen, and what to do
     std::string table;                 // the header and the rows, each line ending in a line feed
     std::size_t dropped_columns = 0;   // export columns left out: empty, or beyond MAX_COLUMNS
     std::size_t dropped_items = 0;     // phones, e-mails or addresses beyond the room MAX_COLUMNS leaves
@@ -94,6 +94,10 @@ struct contact_table {
 // MAX_COLUMNS columns. With no column recognised the export's own columns
 // stand, the first MAX_COLUMNS that matter.
 contact_table make_contact_table(const export_result& read, char table_separator);
+
+// Returns the report's lines on the layout of `made`: its name, the columns
+// known, and the items left out for want of room.
+std::string layout_report(const contact_table& made);
 
 // The two starter files for a table of `header` columns, and what they used.
 struct starter_files {

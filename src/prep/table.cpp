@@ -170,10 +170,12 @@ contact_table make_contact_table(const export_result& read, char table_separator
     out.recognised_columns = static_cast<std::size_t>(std::count(plan.consumed.begin(), plan.consumed.end(), true));
     const std::vector<std::string_view> rows = table_rows(read.table);
     if (!out.recognised) {
+        out.refusal = "no column is a name, an organisation or an e-mail (headers: ";
         for (std::size_t c = 0; c < read.header.size() && c < HEADERS_NAMED; ++c) {
-            out.headers_seen += (c ? ", '" : "'") + read.header[c] + "'";
+            out.refusal += (c ? ", '" : "'") + read.header[c] + "'";
         }
-        if (read.header.size() > HEADERS_NAMED) out.headers_seen += ", ...";
+        out.refusal += read.header.size() > HEADERS_NAMED ? ", ...)" : ")";
+        out.refusal += "; name a column 'Name' or 'E-mail', or run again with --force to take it as it is";
         export_as_it_is(read, rows, table_separator, out);
         return out;
     }
@@ -207,6 +209,16 @@ contact_table make_contact_table(const export_result& read, char table_separator
         put_line(out.table, cells, table_separator);
     }
     return out;
+}
+
+std::string layout_report(const contact_table& made) {
+    std::string text = "  Layout: " + made.layout + "; " + std::to_string(made.recognised_columns) +
+                       (made.recognised ? " columns known.\n" : " columns known, none a name, an organisation or an e-mail.\n");
+    if (made.dropped_items != 0) {
+        text += "  " + std::to_string(made.dropped_items) + " phone, e-mail or address columns left out: rowcard takes " +
+                std::to_string(MAX_COLUMNS) + " columns.\n";
+    }
+    return text;
 }
 
 }  // namespace rowcard

@@ -116,6 +116,76 @@ TEST(PrepEncodings, InvalidSequencesAreReportedByLineAndDropped) {
     EXPECT_EQ(wide.changes.invalid.count, 2u);
 }
 
+TEST(PrepEncodings, OverlongFormsSurrogatesAndBeyondUnicodeAreInvalid) {
+    export_reading utf8;
+    utf8.encoding = export_encoding::utf8;
+    // '/' in two and in three bytes, a surrogate, a character past U+10FFFF, then a real 'é'.
+    const export_result r = read("h\n\xC0\xAF\n\xE0\x80\xAF\n\xED\xA0\x80\n\xF4\x90\x80\x80\n\xC3\xA9\n", utf8);
+    EXPECT_EQ(r.table, "h\n\n\n\n\n\xE9\n");
+    EXPECT_EQ(r.changes.invalid.count, 12u);
+    EXPECT_EQ(r.changes.invalid.lines, (std::vector<std::size_t>{2, 3, 4, 5}));
+    // Left to itself, the same bytes are no UTF-8.
+    EXPECT_EQ(read("h\n\xED\xA0\x80\n").encoding, export_encoding::cp1250);
+}
+
+TEST(PrepEncodings, SignaturesAreDroppedEvenWhenTheEncodingIsGiven) {
+    for (const export_encoding e : {export_encoding::utf16le, export_encoding::utf16be, export_encoding::utf8}) {
+        export_reading given;
+        given.encoding = e;
+        const std::string bytes = e == export_encoding::utf8 ? "\xEF\xBB\xBF" + std::string(UTF8_TEXT)
+                                                               : utf16(UTF8_TEXT, e == export_encoding::utf16be);
+        const export_result r = read(bytes, given);
+        EXPECT_EQ(r.table, "Jm\xE9no\n\x8E" "ofie Los\n");
+        EXPECT_EQ(r.changes.dropped.count, 0u);  // no U+FEFF left to drop
+    }
+    // Without a signature, UTF-16 must be named; its line breaks then count as usual.
+    export_reading wide;
+    wide.encoding = export_encoding::utf16le;
+    const export_result r = read(utf16("a\r\nb\rc\n", false).substr(2) + std::string("\xFF", 1), wide);
+    EXPECT_EQ(r.table, "a\nb\nc\n\n");  // the odd last byte is a row of its own, made empty
+    EXPECT_EQ(r.changes.invalid.lines, std::vector<std::size_t>{4});
+}
+
+TEST(PrepEncodings, LineNumbersCountCrLfOnceInsideQuotesAndOut) {
+    const export_result r = read(
+        "h1,h2\r\n"
+        "\"a\r\nb\",x\r\n"  // lines 2 and 3
+        "\"c\rd\",y\r\n"     // lines 4 and 5: a lone CR breaks a line too
+        "z\tw,v\r\n");        // line 6
+    EXPECT_EQ(r.changes.spaces.lines, (std::vector<std::size_t>{2, 4, 6}));
+    // The decoder names the same lines: an invalid byte after a lone CR and a CR LF.
+    const export_result code_page = read("h\ra\r\n\x81\n");
+    EXPECT_EQ(code_page.changes.invalid.lines, std::vector<std::size_t>{3});
+}
+
+TEST(PrepEncodings, CodePage1252ToldFrom1250ByBytesAndHeaders) {
+    // German headers: è is 1252's; in 1250 the same byte would be č.
+    const export_result german = read("Vorname;Nachname\nMich\xE8le;M\xFCller\n");
+    EXPECT_EQ(german.encoding, export_encoding::cp1252);
+    EXPECT_EQ(german.table, "Vorname;Nachname\nMichele;M\xFCller\n");
+    EXPECT_NE(german.encoding_reason.find("German"), std::string::npos) << german.encoding_reason;
+    // A byte that is a letter in 1250 alone outweighs German headers: Ł, not £.
+    const export_result polish = read("Vorname;Nachname\n\xA3ukasz;Nowak\n");
+    EXPECT_EQ(polish.encoding, export_encoding::cp1250);
+    EXPECT_EQ(polish.table, "Vorname;Nachname\nLukasz;Nowak\n");
+    // Czech headers, and bytes that are letters in both: rowcard's own 1250.
+    const export_result czech = read("Jm\xE9no;P\xF8\xEDjmen\xED\nJi\xF8\xED;Dvo\xF8\xE1k\n");
+    EXPECT_EQ(czech.encoding, export_encoding::cp1250);
+    EXPECT_EQ(czech.table, "Jm\xE9no;P\xF8\xEDjmen\xED\nJi\xF8\xED;Dvo\xF8\xE1k\n");
+    export_reading western;
+    western.encoding = export_encoding::cp1252;
+    EXPECT_EQ(read("x\n\xF8\xE8\x8D\n", western).table, "x\noe\n");
+}
+
+TEST(PrepEncodings, WhatIsPlainlyNoTableIsNamed) {
+    EXPECT_EQ(not_a_table("\xEF\xBB\xBF\r\nbegin:vcard\r\nVERSION:3.0\r\n"), "a vCard file, already cards");
+    EXPECT_EQ(not_a_table(std::string("PK\x03\x04\x14\0", 6)), "a ZIP archive, such as an Excel workbook (.xlsx) or an .ods sheet");
+    EXPECT_EQ(not_a_table("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"), "an old Excel workbook (.xls)");
+    EXPECT_EQ(not_a_table("  <!doctype html><html>"), "an HTML or XML page");
+    EXPECT_EQ(not_a_table("Name,Notes\nJan,BEGIN:VCARD\n"), "");
+    EXPECT_EQ(not_a_table(""), "");
+}
+
 // ---- characters ----
 
 TEST(PrepCharacters, LettersFoldSpellOrDrop) {
