@@ -131,14 +131,18 @@ void row_cells(const table_shape& shape, const card_row& row, std::vector<std::s
     }
 }
 
-// Returns the table of an export with no column the card knows: its own
-// columns, all while they fit in MAX_COLUMNS, else the first ones that hold a value.
+// Fills `out` with the table of an export with no column the card knows: its
+// own columns, all while they fit in MAX_COLUMNS, else those that hold a
+// value first, then the first empty ones.
 void export_as_it_is(const export_result& read, const std::vector<std::string_view>& rows, char separator,
                      contact_table& out) {
     std::vector<bool> keep(read.header.size(), read.header.size() <= MAX_COLUMNS);
-    std::size_t room = MAX_COLUMNS;
-    for (std::size_t c = 0; c < keep.size() && room > 0 && read.header.size() > MAX_COLUMNS; ++c) {
-        if (read.filled[c]) keep[c] = true, --room;
+    std::size_t room = read.header.size() <= MAX_COLUMNS ? 0 : MAX_COLUMNS;
+    // The filled columns first, then the empty ones from the front, while room is left.
+    for (const bool filled : {true, false}) {
+        for (std::size_t c = 0; c < keep.size() && room > 0; ++c) {
+            if (!keep[c] && read.filled[c] == filled) keep[c] = true, --room;
+        }
     }
     std::vector<std::string_view> v;
     std::vector<std::string_view> cells;

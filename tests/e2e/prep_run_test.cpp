@@ -98,6 +98,22 @@ TEST_F(Prep, StartsAFolderThatRowcardConvertsAtOnce) {
               "END:VCARD\r\n\r\n");
 }
 
+TEST_F(Prep, AnExportThatIsNoContactsTableIsRefused) {
+    // Cards, not a table: status 2, one line naming what it is, nothing written.
+    write_file(root / "cards.csv", "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Jan\r\nEND:VCARD\r\n");
+    EXPECT_EQ(prep("cards.csv out"), 2);
+    EXPECT_EQ(err, "rowcard-prep: cards.csv is a vCard file, already cards, not a table of contacts; export the "
+                   "contacts as CSV\n");
+    // No name, organisation or e-mail: status 1 with the headers seen, unless --force.
+    fs::create_directory(root / "out");
+    write_file(root / "codes.csv", "Code,Amount\n1,2\n");
+    EXPECT_EQ(prep("codes.csv out"), 1);
+    EXPECT_NE(err.find("(headers: 'Code', 'Amount')"), std::string::npos) << err;
+    EXPECT_EQ(listing(root / "out"), "");
+    EXPECT_EQ(prep("--force codes.csv out"), 0) << err;
+    EXPECT_EQ(read_file(root / "out" / "cards.csv"), "Code;Amount\r\n1;2\r\n");
+}
+
 TEST_F(Prep, RefusesToReplaceATableWithoutForce) {
     write_file(root / "export.csv", "a,b\n1,2\n");
     write_file(root / "cards.csv", "old\n");
