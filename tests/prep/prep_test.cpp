@@ -119,13 +119,19 @@ TEST(PrepEncodings, InvalidSequencesAreReportedByLineAndDropped) {
 TEST(PrepEncodings, OverlongFormsSurrogatesAndBeyondUnicodeAreInvalid) {
     export_reading utf8;
     utf8.encoding = export_encoding::utf8;
-    // '/' in two and in three bytes, a surrogate, a character past U+10FFFF, then a real 'é'.
-    const export_result r = read("h\n\xC0\xAF\n\xE0\x80\xAF\n\xED\xA0\x80\n\xF4\x90\x80\x80\n\xC3\xA9\n", utf8);
+    // '/' in two and in three bytes, the first and last surrogates, a character
+    // past U+10FFFF, then a real 'é'.
+    const export_result r =
+        read("h\n\xC0\xAF\n\xE0\x80\xAF\n\xED\xA0\x80\xED\xBF\xBF\n\xF4\x90\x80\x80\n\xC3\xA9\n", utf8);
     EXPECT_EQ(r.table, "h\n\n\n\n\n\xE9\n");
-    EXPECT_EQ(r.changes.invalid.count, 12u);
+    EXPECT_EQ(r.changes.invalid.count, 15u);
     EXPECT_EQ(r.changes.invalid.lines, (std::vector<std::size_t>{2, 3, 4, 5}));
-    // Left to itself, the same bytes are no UTF-8.
+    // Left to itself, the same bytes are no UTF-8; the highest two-, three- and
+    // four-byte characters are.
     EXPECT_EQ(read("h\n\xED\xA0\x80\n").encoding, export_encoding::cp1250);
+    const export_result edges = read("h\n\xDF\xBF\xEF\xBF\xBC\xF4\x8F\xBF\xBF\n");
+    EXPECT_EQ(edges.encoding, export_encoding::utf8);
+    EXPECT_EQ(edges.changes.invalid.count, 0u);
 }
 
 TEST(PrepEncodings, SignaturesAreDroppedEvenWhenTheEncodingIsGiven) {
@@ -138,6 +144,11 @@ TEST(PrepEncodings, SignaturesAreDroppedEvenWhenTheEncodingIsGiven) {
         EXPECT_EQ(r.table, "Jm\xE9no\n\x8E" "ofie Los\n");
         EXPECT_EQ(r.changes.dropped.count, 0u);  // no U+FEFF left to drop
     }
+    // A pair of surrogates is one character, from the first high one on: U+10000.
+    const export_result pair = read(std::string("\xFF\xFE" "a\0\x00\xD8\x00\xDC\n\0", 10));
+    EXPECT_EQ(pair.table, "a\n");
+    EXPECT_EQ(pair.changes.invalid.count, 0u);
+    EXPECT_EQ(pair.changes.dropped.count, 1u);
     // Without a signature, UTF-16 must be named; its line breaks then count as usual.
     export_reading wide;
     wide.encoding = export_encoding::utf16le;
@@ -182,6 +193,8 @@ TEST(PrepEncodings, WhatIsPlainlyNoTableIsNamed) {
     EXPECT_EQ(not_a_table(std::string("PK\x03\x04\x14\0", 6)), "a ZIP archive, such as an Excel workbook (.xlsx) or an .ods sheet");
     EXPECT_EQ(not_a_table("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"), "an old Excel workbook (.xls)");
     EXPECT_EQ(not_a_table("  <!doctype html><html>"), "an HTML or XML page");
+    EXPECT_EQ(not_a_table("BEGIN:VCARD"), "a vCard file, already cards");
+    EXPECT_EQ(not_a_table("BEGIN:VCAR"), "");
     EXPECT_EQ(not_a_table("Name,Notes\nJan,BEGIN:VCARD\n"), "");
     EXPECT_EQ(not_a_table(""), "");
 }

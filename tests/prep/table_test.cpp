@@ -30,6 +30,12 @@ TEST(PrepLayouts, TitleKrajAndHomeMeanWhatTheirLayoutSays) {
     EXPECT_EQ(made("Jméno;Příjmení;Město;Kraj\nJan;Kos;Brno;Jihomoravský\n").header,
               (std::vector<std::string>{"FN", "GIVEN", "FAMILY", "ADR1 TYPE", "ADR1 CITY", "ADR1 REGION"}));
     EXPECT_EQ(made("Imię;Nazwisko;Miasto;Kraj\nJan;Kos;Kraków;Polska\n").layout, "a table with Polish headers");
+    // Signs around a header do not hide it.
+    EXPECT_EQ(made("\"Name:\",(Mobil)\nJan Kos,+420 1\n").header,
+              (std::vector<std::string>{"FN", "GIVEN", "FAMILY", "TEL1", "TEL1 TYPE"}));
+    // Any column may be a part of an address, the first one too.
+    EXPECT_EQ(made("Ort,Name\nWien,Jan Kos\n").table,
+              "FN;GIVEN;FAMILY;ADR1 TYPE;ADR1 CITY\nJan Kos;Jan;Kos;POSTAL;Wien\n");
 }
 
 TEST(PrepLayouts, AWholeNameIsSplitIntoItsParts) {
@@ -47,6 +53,15 @@ TEST(PrepLayouts, AWholeNameIsSplitIntoItsParts) {
               "Anna Marie Nov\xE1kov\xE1;Anna Marie;Nov\xE1kov\xE1;;;\n"
               "Mgr. et Mgr. Eva Mal\xE1 CSc.;Eva;Mal\xE1;Mgr. et Mgr.;CSc.;\n"
               "Pek\xE1rna Klas;;;;;Pek\xE1rna Klas\n");
+    // Small words before a family name belong to it; a second given name stays
+    // given, though the family name column comes first.
+    EXPECT_EQ(made("Full Name\nLudwig van Beethoven\nJan Kos\n").table,
+              "FN;GIVEN;FAMILY\nLudwig van Beethoven;Ludwig;van Beethoven\nJan Kos;Jan;Kos\n");
+    EXPECT_EQ(made("Příjmení;Jméno\nNováková;Anna Marie\n").table,
+              "FN;GIVEN;FAMILY\nAnna Marie Nov\xE1kov\xE1;Anna Marie;Nov\xE1kov\xE1\n");
+    // A given-name column alone holds whole names only when most of them are several words.
+    EXPECT_EQ(made("Jméno;Telefon\nAnna Marie;1\nJan;2\nEva;3\n").table,
+              "FN;GIVEN;TEL1;TEL1 TYPE\nAnna Marie;Anna Marie;1;VOICE\nJan;Jan;2;VOICE\nEva;Eva;3;VOICE\n");
     // Hungarian writes the family name first.
     EXPECT_EQ(made("Név,Cég\ndr. Kovács János,\n").table,
               "FN;GIVEN;FAMILY;PREFIX\ndr. Kov\xE1" "cs J\xE1nos;J\xE1nos;Kov\xE1" "cs;dr.\n");
@@ -55,13 +70,14 @@ TEST(PrepLayouts, AWholeNameIsSplitIntoItsParts) {
 TEST(PrepLayouts, GoogleListsGetNumberedColumnsAndLabelsTheirTypes) {
     const contact_table t = made(
         "First Name,Last Name,E-mail 1 - Label,E-mail 1 - Value,Phone 1 - Label,Phone 1 - Value,"
-        "Phone 2 - Label,Phone 2 - Value\n"
-        "Jan,Kos,* Home,a_b@x-y.cz ::: c@d.cz,* Mobile,+420 1 ::: +420 2,Work Fax,+420 3\n"
-        "Eva,Lis,,,Main,+420 4,,\n");
+        "Phone 2 - Label,Phone 2 - Value,Address 1 - Label,Address 1 - Street,Address 2 - Label,Address 2 - Street\n"
+        "Jan,Kos,* Home,a_b@x-y.cz ::: c@d.cz,* Mobile,+420 1 ::: +420 2,Work Fax,+420 3,Home,A 1,Work,B 2\n"
+        "Eva,Lis,,,Main,+420 4,,,,,,\n");
     EXPECT_EQ(t.table,
-              "FN;GIVEN;FAMILY;TEL1;TEL1 TYPE;TEL2;TEL2 TYPE;TEL3;TEL3 TYPE;EMAIL1;EMAIL2\n"
-              "Jan Kos;Jan;Kos;+420 1;CELL;+420 2;CELL;+420 3;FAX;a_b@x-y.cz;c@d.cz\n"
-              "Eva Lis;Eva;Lis;+420 4;VOICE;;;;;;\n");
+              "FN;GIVEN;FAMILY;TEL1;TEL1 TYPE;TEL2;TEL2 TYPE;TEL3;TEL3 TYPE;EMAIL1;EMAIL2;ADR1 TYPE;ADR1 STREET;"
+              "ADR2 TYPE;ADR2 STREET\n"
+              "Jan Kos;Jan;Kos;+420 1;CELL;+420 2;CELL;+420 3;FAX;a_b@x-y.cz;c@d.cz;HOME;A 1;WORK;B 2\n"
+              "Eva Lis;Eva;Lis;+420 4;VOICE;;;;;;;;;;\n");
     EXPECT_EQ(t.layout, "Google Contacts");
 }
 
@@ -103,6 +119,19 @@ TEST(PrepLayouts, NothingKnownIsRefusedWithTheHeadersSeen) {
               "no column is a name, an organisation or an e-mail (headers: 'K\xF3" "d', '\xC8\xE1stka'); name a column "
               "'Name' or 'E-mail', or run again with --force to take it as it is");
     EXPECT_EQ(t.table, "K\xF3" "d;\xC8\xE1stka\n1;2\n");
+    // Too wide for rowcard: the filled columns stay, then the first empty ones.
+    std::string header = "C1";
+    std::string row;
+    for (int k = 2; k <= 60; ++k) {
+        header += ",C" + std::to_string(k);
+        row += k == 58 ? ",x" : ",";
+    }
+    const contact_table wide = made(header + "\n" + row + "\n");
+    ASSERT_EQ(wide.header.size(), 51u);
+    EXPECT_EQ(wide.header.front(), "C1");
+    EXPECT_EQ(wide.header[49], "C50");
+    EXPECT_EQ(wide.header.back(), "C58");
+    EXPECT_EQ(wide.dropped_columns, 9u);
 }
 
 TEST(PrepLayouts, LinkedInPreambleAndThunderbirdTrailingCommaAreNoAlarm) {
@@ -117,7 +146,9 @@ TEST(PrepLayouts, LinkedInPreambleAndThunderbirdTrailingCommaAreNoAlarm) {
     EXPECT_EQ(make_contact_table(linked, ';').layout, "LinkedIn Connections");
     const export_result bird = read_export("First Name,Last Name,Primary Email,Notes,\nJan,Kos,j@x.cz,,\n", utf8, ';');
     EXPECT_EQ(bird.changes.extra_fields.count, 0u);
-    EXPECT_EQ(make_contact_table(bird, ';').table, "FN;GIVEN;FAMILY;EMAIL1\nJan Kos;Jan;Kos;j@x.cz\n");
+    const contact_table bird_table = make_contact_table(bird, ';');
+    EXPECT_EQ(bird_table.table, "FN;GIVEN;FAMILY;EMAIL1\nJan Kos;Jan;Kos;j@x.cz\n");
+    EXPECT_EQ(bird_table.dropped_columns, 1u);  // the empty column after the trailing comma
 }
 
 TEST(PrepStarter, TheCardHasALineForEachColumnItsTableFills) {
@@ -132,6 +163,10 @@ TEST(PrepStarter, TheCardHasALineForEachColumnItsTableFills) {
               "BEGIN:VCARD\nVERSION:3.0\nN:{FAMILY};{GIVEN};;{PREFIX};\nFN:{FN}%\nORG:{ORG}\nTITLE:{ORG TITLE}\n"
               "TEL;TYPE={TEL1 TYPE}:{TEL1}\nTEL;TYPE={TEL2 TYPE}:{TEL2}\nEMAIL;TYPE=INTERNET:{EMAIL1}\n"
               "ADR;TYPE={ADR1 TYPE}:;;{ADR1 STREET};;;{ADR1 CODE};\nEND:VCARD\n");
+    EXPECT_EQ(files.recognised,
+              (std::vector<std::string>{"{FAMILY}", "{GIVEN}", "{PREFIX}", "{FN}%", "{ORG}", "{ORG TITLE}", "{TEL1}",
+                                        "{TEL1 TYPE}", "{TEL2}", "{TEL2 TYPE}", "{EMAIL1}", "{ADR1 TYPE}",
+                                        "{ADR1 STREET}", "{ADR1 CODE}"}));
     // With no card column, the first column names the card, its words split for N.
     EXPECT_EQ(make_starter({"A very long column name indeed", "x"}, "cards.csv").master,
               "BEGIN:VCARD\nVERSION:3.0\nN:2{A VERY LONG COLUMN};1{A VERY LONG COLUMN};;;\n"
