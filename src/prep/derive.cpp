@@ -17,19 +17,27 @@ namespace {
 // Google's way of putting several values into one field.
 constexpr std::string_view LIST_MARK = " ::: ";
 
-// Returns the items of a ' ::: ' list; a plain value is one item, an empty value none.
+// Returns `text` without the spaces around it; all spaces give empty.
+std::string_view trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// Returns the items of a ' ::: ' list, each without spaces around it; a plain
+// value is one item, and empty items (an empty value too) are none.
 std::vector<std::string_view> items(std::string_view value) {
     std::vector<std::string_view> out;
     while (!value.empty()) {
         const std::size_t mark = value.find(LIST_MARK);
-        if (mark != 0) out.push_back(value.substr(0, mark));
+        if (const std::string_view item = trimmed(value.substr(0, mark)); !item.empty()) out.push_back(item);
         value = mark == std::string_view::npos ? std::string_view() : value.substr(mark + LIST_MARK.size());
     }
     return out;
 }
 
 // Returns the first item of `value`, the whole of it when it is no list.
-std::string_view first_item(std::string_view value) { return value.substr(0, value.find(LIST_MARK)); }
+std::string_view first_item(std::string_view value) { return trimmed(value.substr(0, value.find(LIST_MARK))); }
 
 // Returns the address source of `group`, made when it is new.
 address_source& address_of(card_plan& plan, const column_role& role) {
