@@ -377,7 +377,7 @@ int prepare(const prep_options& options) {
                          separator_name(read.separator) + ", " + std::to_string(read.records) + " rows, " +
                          std::to_string(export_columns) + " columns.\n";
     report += "  Encoding " + encoding_name(read.encoding) + ": " + read.encoding_reason + ".\n";
-    report += layout_report(made);
+    report += layout_report(read, made);
     report += "Changed:\n" + changes_report(read.changes, dropped_columns);
     report += "Wrote " + where + ": " + std::to_string(read.records) + " rows and a header, " +
               std::to_string(read.header.size()) + " columns, separator " + separator_name(settings.separator) +

@@ -95,9 +95,9 @@ struct contact_table {
 // stand, the first MAX_COLUMNS that matter.
 contact_table make_contact_table(const export_result& read, char table_separator);
 
-// Returns the report's lines on the layout of `made`: its name, the columns
-// known, and the items left out for want of room.
-std::string layout_report(const contact_table& made);
+// Returns the report's lines on the layout of `made`, read as `read`: its
+// name, the columns known, a preamble skipped, and the items left out for want of room.
+std::string layout_report(const export_result& read, const contact_table& made);
 
 // The two starter files for a table of `header` columns, and what they used.
 struct starter_files {

@@ -215,9 +215,12 @@ contact_table make_contact_table(const export_result& read, char table_separator
     return out;
 }
 
-std::string layout_report(const contact_table& made) {
+std::string layout_report(const export_result& read, const contact_table& made) {
     std::string text = "  Layout: " + made.layout + "; " + std::to_string(made.recognised_columns) +
                        (made.recognised ? " columns known.\n" : " columns known, none a name, an organisation or an e-mail.\n");
+    if (read.header_line > 1) {
+        text += "  The header is line " + std::to_string(read.header_line) + "; the lines above it were skipped.\n";
+    }
     if (made.dropped_items != 0) {
         text += "  " + std::to_string(made.dropped_items) + " phone, e-mail or address columns left out: rowcard takes " +
                 std::to_string(MAX_COLUMNS) + " columns.\n";

@@ -62,6 +62,9 @@ CZECH = [
     person("Ondřej", "Růžička", org="Ruzicka a syn", job="Jednatel", phones=[("WORK", "+420 606 707 808")]),
     person("Věra", "Šťastná", prefix="MUDr.", phones=[("CELL", "+420 731 000 222")],
            adr=[("WORK", "Nemocniční 1", "pavilon B", "Ostrava", "Moravskoslezský", "708 52", "Česko")]),
+    person("Karel", "Procházka", prefix="prof. Ing.", suffix="CSc.", org="ČVUT v Praze", job="Děkan",
+           phones=[("WORK", "+420 224 353 111"), ("VOICE", "+420 224 000 999")], emails=["karel.prochazka@cvut.cz"],
+           adr=[("WORK", "Jugoslávských partyzánů 1580/3", "", "Praha 6", "", "160 00", "Česko")]),
 ]
 SLOVAK = [
     person("Ľubomír", "Kováč", prefix="Ing.", suffix="PhD.", org="Tatry Invest, a.s.",
@@ -69,6 +72,7 @@ SLOVAK = [
     person("Zuzana", "Hrušovská", phones=[("HOME", "+421 2 4444 5555")], emails=["zuzka_h@azet.sk"],
            adr=[("HOME", "Obchodná 7", "", "Bratislava", "Bratislavský", "811 06", "Slovensko")]),
     person("Ján", "Mäsiar", prefix="Mgr.", emails=["jan.masiar@gov.sk"]),
+    person("Mária", "Nováková-Tóthová", phones=[("CELL", "0905 111 222")], emails=["maria.tothova@gmail.com"]),
 ]
 POLISH = [
     person("Łukasz", "Wąsowski", org="Budimex S.A.", job="Kierownik", phones=[("CELL", "+48 600 100 200")],
@@ -77,6 +81,8 @@ POLISH = [
     person("Małgorzata", "Ślęczka", emails=["gosia-s@wp.pl"],
            adr=[("HOME", "ul. Długa 5, m. 3", "", "Kraków", "małopolskie", "30-001", "Polska")]),
     person("Grzegorz", "Brzęczyszczykiewicz", phones=[("HOME", "+48 12 345 67 89")]),
+    person("Zofia", "Żółkiewska", org="Uniwersytet Jagielloński", phones=[("WORK", "+48 12 663 11 00")],
+           emails=["zofia.zolkiewska@uj.edu.pl"]),
 ]
 HUNGARIAN = [
     person("János", "Kovács", org="Magyar Posta Zrt.", phones=[("WORK", "+36 1 234 5678")],
@@ -84,6 +90,9 @@ HUNGARIAN = [
     person("Éva", "Szőke", prefix="dr.", phones=[("CELL", "+36 30 123 4567")], emails=["szoke_eva@freemail.hu"],
            adr=[("HOME", "Fő utca 12, 3. em.", "", "Budapest", "", "1011", "Magyarország")]),
     person("Ödön", "Nagy", emails=["nagy.odon@gmail.com"]),
+    person("Gábor", "Tóth", org="OTP Bank", job="Fiókvezető",
+           phones=[("WORK", "+36 1 473 5000"), ("CELL", "+36 20 555 1234")], emails=["toth.gabor@otpbank.hu"],
+           adr=[("WORK", "Nádor utca 16", "", "Budapest", "", "1051", "Magyarország")]),
 ]
 GERMAN = [
     person("Michèle", "Müller", prefix="Frau", org="Groß & Söhne GmbH", job="Leiterin Einkauf",
@@ -92,6 +101,9 @@ GERMAN = [
     person("Jürgen", "Groß", prefix="Herr", suffix="MBA", phones=[("HOME", "+49 30 123456")],
            emails=["j.gross@web.de"]),
     person("Françoise", "Weiß", emails=["f.weiss@t-online.de"]),
+    person("Lukas", "Schröder", org="Schröder & Partner", phones=[("FAX", "+49 89 1234 99")],
+           emails=["l.schroeder@schroeder-partner.de"],
+           adr=[("HOME", "Am Markt 3", "Wohnung 7", "München", "Bayern", "80331", "Deutschland")]),
 ]
 EVERYONE = CZECH + SLOVAK + POLISH + HUNGARIAN + GERMAN
 
