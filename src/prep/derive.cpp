@@ -39,7 +39,7 @@ std::vector<std::string_view> items(std::string_view value) {
 // Returns the first item of `value`, the whole of it when it is no list.
 std::string_view first_item(std::string_view value) { return trimmed(value.substr(0, value.find(LIST_MARK))); }
 
-// Returns the address source of `group`, made when it is new.
+// Returns the address of `role`'s group in `plan`, made when it is new.
 address_source& address_of(card_plan& plan, const column_role& role) {
     for (address_source& a : plan.addresses) {
         if (a.group == role.group) return a;
@@ -48,7 +48,8 @@ address_source& address_of(card_plan& plan, const column_role& role) {
     return plan.addresses.back();
 }
 
-// Takes the column `c` of role `role` into the plan; false when the card has no use for it.
+// Takes the column `c` of role `role` into the plan. Returns false when the
+// card has no use for it, as for a second column of a single property.
 bool take_column(card_plan& plan, const column_role& role, int c) {
     constexpr std::array<std::pair<field_role, single>, 10> SINGLE_ROLES = {{
         {field_role::full, FN}, {field_role::given, GIVEN}, {field_role::middle, MIDDLE},
@@ -85,7 +86,6 @@ bool take_column(card_plan& plan, const column_role& role, int c) {
     }
 }
 
-
 // Returns `value` without the leading bytes rowcard would drop, so that a
 // mandatory display name never starts blank; empty input gives empty.
 std::string_view keepable_start(std::string_view value) {
@@ -94,14 +94,16 @@ std::string_view keepable_start(std::string_view value) {
     return value.substr(at);
 }
 
-// Appends `word` to `out` after `joiner` when both hold something.
+// Appends `word` to `out`, after `joiner` when `out` holds something; an
+// empty word appends nothing.
 void join(std::string& out, std::string_view word, std::string_view joiner) {
     if (word.empty()) return;
     if (!out.empty()) out.append(joiner);
     out.append(word);
 }
 
-// Fills the name parts and the display name of `row` from `v`.
+// Fills the name parts and the display name of `row` from the row `v`, whose
+// phones and e-mails `row` holds already; a row of empty values leaves them empty.
 void derive_names(const card_plan& plan, const std::vector<std::string_view>& v, card_row& row) {
     const auto at = [&](single s) { return plan.single[s] < 0 ? std::string_view() : first_item(v[plan.single[s]]); };
     std::string full(at(FN));
@@ -132,8 +134,6 @@ void derive_names(const card_plan& plan, const std::vector<std::string_view>& v,
     for (std::size_t c = 0; shown.empty() && c < v.size(); ++c) shown = keepable_start(v[c]);
     row.single[FN] = shown;
 }
-
-
 
 }  // namespace
 

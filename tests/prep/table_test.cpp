@@ -70,14 +70,16 @@ TEST(PrepLayouts, AWholeNameIsSplitIntoItsParts) {
 TEST(PrepLayouts, GoogleListsGetNumberedColumnsAndLabelsTheirTypes) {
     const contact_table t = made(
         "First Name,Last Name,E-mail 1 - Label,E-mail 1 - Value,Phone 1 - Label,Phone 1 - Value,"
-        "Phone 2 - Label,Phone 2 - Value,Address 1 - Label,Address 1 - Street,Address 2 - Label,Address 2 - Street\n"
-        "Jan,Kos,* Home,a_b@x-y.cz  :::  c@d.cz,* Mobile,+420 1 ::: +420 2,Work Fax,+420 3,Home,A 1,Work,B 2\n"
-        "Eva,Lis,,,Main,+420 4,,,,,,\n");
+        "Phone 2 - Label,Phone 2 - Value,Address 1 - Label,Address 1 - Street,Address 1 - Formatted,"
+        "Address 2 - Label,Address 2 - Street\n"
+        "Jan,Kos,* Home,a_b@x-y.cz  :::  c@d.cz,* Mobile,+420 1 ::: +420 2,Work Fax,+420 3,Home,A 1,A 1 Brno,Work,B 2\n"
+        "Eva,Lis,,,Main,+420 4,,,,,\"Dlouhá 5\nPraha\",,\n");
+    // A formatted address stands in only for a row whose parts are empty.
     EXPECT_EQ(t.table,
               "FN;GIVEN;FAMILY;TEL1;TEL1 TYPE;TEL2;TEL2 TYPE;TEL3;TEL3 TYPE;EMAIL1;EMAIL2;ADR1 TYPE;ADR1 STREET;"
               "ADR2 TYPE;ADR2 STREET\n"
               "Jan Kos;Jan;Kos;+420 1;CELL;+420 2;CELL;+420 3;FAX;a_b@x-y.cz;c@d.cz;HOME;A 1;WORK;B 2\n"
-              "Eva Lis;Eva;Lis;+420 4;VOICE;;;;;;;;;;\n");
+              "Eva Lis;Eva;Lis;+420 4;VOICE;;;;;;;POSTAL;Dlouh\xE1 5 Praha;;\n");
     EXPECT_EQ(t.layout, "Google Contacts");
 }
 
