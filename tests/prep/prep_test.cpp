@@ -175,6 +175,8 @@ TEST(PrepEncodings, CodePage1252ToldFrom1250ByBytesAndHeaders) {
     EXPECT_EQ(german.encoding, export_encoding::cp1252);
     EXPECT_EQ(german.table, "Vorname;Nachname\nMichele;M\xFCller\n");
     EXPECT_NE(german.encoding_reason.find("German"), std::string::npos) << german.encoding_reason;
+    // One German word tells the language too.
+    EXPECT_EQ(read("Postleitzahl;Stadt\n1010;Mich\xE8le\n").encoding, export_encoding::cp1252);
     // A byte that is a letter in 1250 alone outweighs German headers: Ł, not £.
     const export_result polish = read("Vorname;Nachname\n\xA3ukasz;Nowak\n");
     EXPECT_EQ(polish.encoding, export_encoding::cp1250);
@@ -207,7 +209,7 @@ TEST(PrepCharacters, LettersFoldSpellOrDrop) {
         "\xC5\x82\xC5\x81\xC3\x9F\xC3\xA6\xC3\xB8\xC4\x85\xC4\xBD\xC5\xAE\xC3\x84\n"  // łŁßæøąĽŮÄ
         "\xC3\xA1\xC5\x99\xC3\xBC\n"                                                 // ářü: rowcard folds them
         "A\xF0\x9F\x98\x80 \xE2\x82\xAC" "5\xCE\xB1\n"                                 // emoji, €, Greek alpha
-        "Jan\xC2\xA0Nov\xC3\xA1k\n"                                                   // a no-break space
+        "\xC2\xA0Jan\xC2\xA0Nov\xC3\xA1k\n"                                           // no-break spaces
         "x;y\x01z\n");
     EXPECT_EQ(r.table, "h\nlLssaeoaLUA\n\xE1\xF8\xFC\nA 5\nJan Nov\xE1k\nx yz\n");
     EXPECT_EQ(r.changes.base_letters.lines, std::vector<std::size_t>{2});

@@ -45,6 +45,8 @@ TEST(PrepLayouts, AWholeNameIsSplitIntoItsParts) {
         "\"Novák, Jan\";\n"
         "Anna Marie Nováková;\n"
         "Mgr. et Mgr. Eva Malá CSc.;\n"
+        "\"Nová Malá, Jana\";\n"
+        "\"Alena Veselá, ArtD.\";\n"
         ";Pekárna Klas\n");
     EXPECT_EQ(t.table,
               "FN;GIVEN;FAMILY;PREFIX;SUFFIX;ORG\n"
@@ -52,6 +54,8 @@ TEST(PrepLayouts, AWholeNameIsSplitIntoItsParts) {
               "Jan Nov\xE1k;Jan;Nov\xE1k;;;\n"
               "Anna Marie Nov\xE1kov\xE1;Anna Marie;Nov\xE1kov\xE1;;;\n"
               "Mgr. et Mgr. Eva Mal\xE1 CSc.;Eva;Mal\xE1;Mgr. et Mgr.;CSc.;\n"
+              "Jana Nov\xE1 Mal\xE1;Jana;Nov\xE1 Mal\xE1;;;\n"
+              "Alena Vesel\xE1, ArtD.;Alena;Vesel\xE1;;ArtD.;\n"
               "Pek\xE1rna Klas;;;;;Pek\xE1rna Klas\n");
     // Small words before a family name belong to it; a second given name stays
     // given, though the family name column comes first.
