@@ -1,7 +1,8 @@
 // Inside rowcard-prep: an export's bytes made UTF-8, in the encoding its
-// signature, its bytes and its headers' language point to.
+// signature, its bytes and its headers' language point to, and each value cleaned.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,5 +35,25 @@ struct decoded_text {
 // told apart by the bytes where they differ and the headers' language.
 // Invalid sequences become U+FFFD and are noted by line in `invalid`.
 decoded_text decode(std::string_view bytes, std::optional<export_encoding> chosen, change_tally& invalid);
+
+// The code page 1250 byte of each character that rowcard folds, by character;
+// 0 for the rest. Every folded letter lies below U+0180.
+inline constexpr char32_t FOLDED_BELOW = 0x180;
+struct folded_chart {
+    std::array<unsigned char, FOLDED_BELOW> byte{};
+};
+
+// Builds the chart from rowcard's own cleaning: a byte from 0x80 up that
+// cleaning keeps is one that it folds.
+folded_chart make_folded_chart();
+
+// Appends the raw field `raw` to `out`, cleaned: line breaks, tabs and space
+// signs as spaces, the separator as a space, ASCII as it is (a ' ::: ' list
+// stays whole, for its items to be split into columns), letters rowcard folds
+// as their code page 1250 byte, other Latin letters as their base letters;
+// everything else dropped. Spaces around the value are trimmed; an empty
+// field appends nothing.
+void clean_value(std::string_view raw, std::size_t line, char separator, const folded_chart& chart,
+                 std::string& out, export_changes& changes);
 
 }  // namespace rowcard

@@ -1,5 +1,5 @@
-// Reading an export: its encoding made UTF-8, its fields split as RFC 4180
-// quotes them, and every value cleaned into bytes that rowcard keeps or folds.
+// Reading an export: its encoding made UTF-8, a preamble skipped, its fields
+// split as RFC 4180 quotes them, and every value cleaned (values.cpp).
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -21,8 +21,6 @@ constexpr std::string_view SEPARATOR_CHOICES = ",;\t|";
 constexpr std::string_view SEPARATOR_LINE = "sep=";
 // Lines above a header that may be a preamble, as LinkedIn's "Notes:" is.
 constexpr std::size_t PREAMBLE_RECORDS = 10;
-// Google's way of putting several values into one field.
-constexpr std::string_view LIST_MARK = " ::: ";
 
 // A reading position in the export's UTF-8 text, taken one field at a time.
 struct field_cursor {
@@ -187,93 +185,6 @@ void skip_preamble(field_cursor& cursor) {
         }
         end_line = probe.line;
     }
-}
-
-// The code page 1250 byte of each character that rowcard folds, by character;
-// 0 for the rest. Every folded letter lies below U+0180.
-constexpr char32_t FOLDED_BELOW = 0x180;
-struct folded_chart {
-    std::array<unsigned char, FOLDED_BELOW> byte{};
-};
-
-// Builds the chart from rowcard's own cleaning: a byte from 0x80 up that
-// cleaning keeps is one that it folds.
-folded_chart make_folded_chart() {
-    folded_chart chart;
-    for (unsigned b = 0x80; b < 0x100; ++b) {
-        const char32_t c = cp1250_char(static_cast<unsigned char>(b));
-        if (clean_byte(static_cast<unsigned char>(b)) != '\0' && c < FOLDED_BELOW) {
-            chart.byte[c] = static_cast<unsigned char>(b);
-        }
-    }
-    return chart;
-}
-
-// Which kinds of change one value underwent.
-struct value_marks {
-    bool spaces = false;
-    bool separators = false;
-    bool base_letters = false;
-    bool dropped = false;
-};
-
-// Appends the raw field `raw` to `out`, cleaned: line breaks, tabs and space
-// signs as spaces, the separator as a space, ASCII as it is (a ' ::: ' list
-// stays whole, for its items to be split into columns), letters rowcard folds
-// as their code page 1250 byte, other Latin letters as their base letters;
-// everything else dropped. Spaces around the value are trimmed; an empty
-// field appends nothing.
-void clean_value(std::string_view raw, std::size_t line, char separator, const folded_chart& chart,
-                 std::string& out, export_changes& changes) {
-    for (std::size_t at = raw.find(LIST_MARK); at != std::string_view::npos; at = raw.find(LIST_MARK, at + 1)) {
-        note(changes.list_items, line);
-    }
-    const std::size_t start = out.size();
-    value_marks marks;
-    for (std::size_t at = 0; at < raw.size();) {
-        const auto b = static_cast<unsigned char>(raw[at]);
-        if (b >= 0x20 && b < 0x7F && b != static_cast<unsigned char>(separator)) {
-            if (b != ' ' || out.size() > start) out.push_back(static_cast<char>(b));
-            ++at;
-            continue;
-        }
-        if (b < 0x80) {
-            ++at;
-            if (b == static_cast<unsigned char>(separator)) {
-                marks.separators = true;
-            } else if (b == '\n' || b == '\r' || b == '\t') {
-                marks.spaces = true;
-                if (b == '\r' && at < raw.size() && raw[at] == '\n') continue;
-            } else {
-                marks.dropped = true;
-                continue;
-            }
-            if (out.size() > start) out.push_back(' ');
-            continue;
-        }
-        char32_t c = 0;
-        const std::size_t length = utf8_sequence(raw, at, c);
-        at += length == 0 ? 1 : length;
-        if (length == 0 || c == REPLACEMENT_CHAR) continue;  // counted as invalid when decoded
-        if (c < FOLDED_BELOW && chart.byte[c] != 0) {
-            out.push_back(static_cast<char>(chart.byte[c]));
-        } else if (const char* plain = plain_spelling(c)) {
-            if (plain[0] == ' ') {
-                marks.spaces = true;
-                if (out.size() > start) out.push_back(' ');
-            } else {
-                marks.base_letters = true;
-                out.append(plain);
-            }
-        } else {
-            marks.dropped = true;
-        }
-    }
-    while (out.size() > start && out.back() == ' ') out.pop_back();
-    if (marks.spaces) note(changes.spaces, line);
-    if (marks.separators) note(changes.separators, line);
-    if (marks.base_letters) note(changes.base_letters, line);
-    if (marks.dropped) note(changes.dropped, line);
 }
 
 }  // namespace
