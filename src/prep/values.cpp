@@ -9,7 +9,6 @@ namespace {
 // Google's way of putting several values into one field.
 constexpr std::string_view LIST_MARK = " ::: ";
 
-
 // Which kinds of change one value underwent.
 struct value_marks {
     bool spaces = false;
@@ -85,6 +84,5 @@ void clean_value(std::string_view raw, std::size_t line, char separator, const f
     if (marks.base_letters) note(changes.base_letters, line);
     if (marks.dropped) note(changes.dropped, line);
 }
-
 
 }  // namespace rowcard
