@@ -18,7 +18,8 @@ constexpr std::size_t SETUP_BYTES = 1;
 
 // The encodings tried, detection first.
 constexpr std::optional<export_encoding> ENCODINGS[] = {
-    std::nullopt, export_encoding::utf8, export_encoding::utf16le, export_encoding::utf16be, export_encoding::cp1250};
+    std::nullopt, export_encoding::utf8, export_encoding::utf16le, export_encoding::utf16be, export_encoding::cp1250,
+    export_encoding::cp1252};
 // The export separators tried ('\0': detect) and the table separators written.
 constexpr char EXPORT_SEPARATORS[] = {'\0', ',', ';', '\t', '|'};
 constexpr char TABLE_SEPARATORS[] = {';', ',', '|'};
@@ -74,8 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const unsigned setup = data[0];
     export_reading how;
     how.encoding = ENCODINGS[setup % std::size(ENCODINGS)];
-    if (const char c = EXPORT_SEPARATORS[(setup / 5) % std::size(EXPORT_SEPARATORS)]; c != '\0') how.separator = c;
-    const char table_separator = TABLE_SEPARATORS[(setup / 25) % std::size(TABLE_SEPARATORS)];
+    if (const char c = EXPORT_SEPARATORS[(setup / 6) % std::size(EXPORT_SEPARATORS)]; c != '\0') how.separator = c;
+    const char table_separator = TABLE_SEPARATORS[(setup / 30) % std::size(TABLE_SEPARATORS)];
     const std::string bytes = bytes_of(data + SETUP_BYTES, size - SETUP_BYTES);
 
     const export_result read = read_export(bytes, how, table_separator);
@@ -89,11 +90,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(part.header == read.header && part.records == read.records, "leaving columns out changed the reading");
     check(part, table_separator, keep);
 
-    // The starter files take any header.
-    if (read.header.size() <= MAX_COLUMNS) {
-        const starter_files starter = make_starter(read.header, "cards.csv");
-        require(starter.master.starts_with("BEGIN:VCARD\n") && starter.master.ends_with("END:VCARD\n"),
-                "a card that is not framed");
-    }
+    // The card's table keeps every property: one line per record, as many
+    // fields as its header, at most MAX_COLUMNS, and a framed card for it.
+    if (read.header.empty()) return 0;
+    export_result table = read;
+    const contact_table made = make_contact_table(read, table_separator);
+    require(made.header.size() <= MAX_COLUMNS, "a table wider than rowcard reads");
+    table.table = made.table;
+    table.header = made.header;
+    check(table, table_separator, {});
+    const starter_files starter = make_starter(made.header, "cards.csv");
+    require(starter.master.starts_with("BEGIN:VCARD\n") && starter.master.ends_with("END:VCARD\n"),
+            "a card that is not framed");
     return 0;
 }

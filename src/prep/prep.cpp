@@ -47,9 +47,10 @@ constexpr std::string_view HELP =
     "When FOLDER has neither rowcard.ini nor master.vcf, it also writes both, so\n"
     "that rowcard can run there next.\n"
     "\n"
-    "  --force          replace a table that is already there\n"
-    "  --encoding E     read EXPORT as E: utf-8, utf-16le, utf-16be or cp1250\n"
-    "                   (default: told from the file)\n"
+    "  --force          replace a table that is already there, and take an\n"
+    "                   export with no name, organisation or e-mail column\n"
+    "  --encoding E     read EXPORT as E: utf-8, utf-16le, utf-16be, cp1250\n"
+    "                   or cp1252 (default: told from the file)\n"
     "  --separator C    split EXPORT's fields at C: one character, or 'tab'\n"
     "                   (default: told from the first lines)\n"
     "  --help           show this help\n"
@@ -94,6 +95,8 @@ bool parse_encoding(std::string_view name, export_encoding& encoding) {
         encoding = export_encoding::utf16be;
     } else if (key == "cp1250" || key == "windows-1250") {
         encoding = export_encoding::cp1250;
+    } else if (key == "cp1252" || key == "windows-1252") {
+        encoding = export_encoding::cp1252;
     } else {
         return false;
     }
@@ -147,10 +150,10 @@ std::string parse_arguments(const std::vector<std::string>& arguments, prep_opti
             options.version = true;
         } else if (name == "--encoding") {
             const std::optional<std::string> given = take_value();
-            if (!given) return "--encoding needs a value: utf-8, utf-16le, utf-16be or cp1250";
+            if (!given) return "--encoding needs a value: utf-8, utf-16le, utf-16be, cp1250 or cp1252";
             export_encoding encoding;
             if (!parse_encoding(*given, encoding)) {
-                return "unknown encoding '" + *given + "': use utf-8, utf-16le, utf-16be or cp1250";
+                return "unknown encoding '" + *given + "': use utf-8, utf-16le, utf-16be, cp1250 or cp1252";
             }
             options.reading.encoding = encoding;
         } else if (name == "--separator") {
@@ -252,6 +255,7 @@ std::string encoding_name(export_encoding encoding) {
     case export_encoding::utf16le: return "UTF-16 LE";
     case export_encoding::utf16be: return "UTF-16 BE";
     case export_encoding::cp1250: return "code page 1250";
+    case export_encoding::cp1252: return "code page 1252";
     }
     return "";
 }
@@ -283,13 +287,13 @@ std::string changes_report(const export_changes& changes, std::size_t dropped_co
     text += tally_line(changes.invalid, "byte sequences invalid in the encoding, dropped", "sequence");
     text += tally_line(changes.spaces, "line breaks, tabs or special spaces made plain spaces", "value");
     text += tally_line(changes.separators, "the table's separator inside a value made a space", "value");
-    text += tally_line(changes.list_items, "list items after the first (' ::: ') dropped", "item");
+    text += tally_line(changes.list_items, "items of ' ::: ' lists given columns of their own", "item");
     text += tally_line(changes.base_letters, "letters written as their base letter (a stroke or ring dropped)", "value");
     text += tally_line(changes.dropped, "signs, emoji or letters of other scripts dropped", "value");
     text += tally_line(changes.extra_fields, "fields beyond the header's columns dropped", "row");
     if (dropped_columns != 0) {
-        text += "  " + std::to_string(dropped_columns) + " columns left out: rowcard takes at most " +
-                std::to_string(MAX_COLUMNS) + ", so empty and unknown columns went first\n";
+        text += "  " + std::to_string(dropped_columns) + " columns left out: empty ones, and beyond the " +
+                std::to_string(MAX_COLUMNS) + " columns rowcard takes\n";
     }
     return text.empty() ? "  nothing\n" : text;
 }
@@ -301,6 +305,10 @@ int prepare(const prep_options& options) {
     std::string bytes;
     if (const std::string why = read_whole(options.export_path, bytes); !why.empty()) {
         complain("cannot read the export " + options.export_path + ": " + why);
+        return PREP_NO_EXPORT;
+    }
+    if (const std::string what = not_a_table(bytes); !what.empty()) {
+        complain(options.export_path + " is " + what + ", not a table of contacts; export the contacts as CSV");
         return PREP_NO_EXPORT;
     }
     const fs::path folder = options.folder.empty() ? export_path.parent_path() : fs::path(options.folder);
@@ -336,20 +344,15 @@ int prepare(const prep_options& options) {
         complain("the export " + options.export_path + " is empty: there is no header line to start from");
         return PREP_REFUSED;
     }
-    std::size_t dropped_columns = 0;
-    if (starting && read.header.size() > MAX_COLUMNS) {
-        const std::vector<bool> keep = columns_to_keep(read);
-        for (const bool k : keep) dropped_columns += !k;
-        export_reading fixed = options.reading;
-        fixed.encoding = read.encoding;
-        fixed.separator = read.separator;
-        read = read_export(bytes, fixed, settings.separator, keep);
-        std::vector<std::string> kept_header;
-        for (std::size_t c = 0; c < keep.size(); ++c) {
-            if (keep[c]) kept_header.push_back(read.header[c]);
-        }
-        read.header = kept_header;
+    const std::size_t export_columns = read.header.size();
+    contact_table made = make_contact_table(read, settings.separator);
+    if (!made.recognised && !options.force) {
+        complain(options.export_path + ": " + made.refusal);
+        return PREP_REFUSED;
     }
+    read.table = std::move(made.table);
+    read.header = made.header;
+    const std::size_t dropped_columns = made.dropped_columns;
 
     if (same_file(table, export_path)) {
         complain("the table " + where + " would be the export itself; name another table in " +
@@ -372,7 +375,9 @@ int prepare(const prep_options& options) {
 
     std::string report = "Read " + options.export_path + ": " + encoding_name(read.encoding) + ", separator " +
                          separator_name(read.separator) + ", " + std::to_string(read.records) + " rows, " +
-                         std::to_string(read.header.size() + dropped_columns) + " columns.\n";
+                         std::to_string(export_columns) + " columns.\n";
+    report += "  Encoding " + encoding_name(read.encoding) + ": " + read.encoding_reason + ".\n";
+    report += layout_report(read, made);
     report += "Changed:\n" + changes_report(read.changes, dropped_columns);
     report += "Wrote " + where + ": " + std::to_string(read.records) + " rows and a header, " +
               std::to_string(read.header.size()) + " columns, separator " + separator_name(settings.separator) +
@@ -390,8 +395,9 @@ int prepare(const prep_options& options) {
                       std::to_string(starter.recognised.size()) + " recognised columns:";
             for (const std::string& name : starter.recognised) report += " " + name;
             report += ".\n";
-            report += "  To skip rows with an empty value, mark its column: end its line in rowcard.ini\n"
-                      "  with '%' ({E-MAIL}%) and write the placeholder with '%' in master.vcf too.\n";
+            report += "  A row with nothing in it makes no card: {FN}% is mandatory. To skip rows with\n"
+                      "  another value empty, end its line in rowcard.ini with '%' ({EMAIL1}%) and\n"
+                      "  write the placeholder with '%' in master.vcf too.\n";
         }
     } else if (has_settings != has_master) {
         report += std::string("Wrote no rowcard.ini or master.vcf: ") + (has_settings ? "rowcard.ini" : "master.vcf") +

@@ -17,7 +17,7 @@ inline constexpr int PREP_NO_EXPORT = 2;  // the export is missing or cannot be 
 inline constexpr int PREP_USAGE = 64;     // the command line is wrong
 
 // How an export's bytes stand for characters.
-enum class export_encoding { utf8, utf8_signed, utf16le, utf16be, cp1250 };
+enum class export_encoding { utf8, utf8_signed, utf16le, utf16be, cp1250, cp1252 };
 
 // One kind of change made to the values: how many values it touched, and the
 // export lines of the first few of them.
@@ -32,7 +32,7 @@ struct export_changes {
     change_tally invalid;       // byte sequences the encoding does not allow, dropped
     change_tally spaces;        // values whose line breaks, tabs or other spaces became plain spaces
     change_tally separators;    // values holding the table's separator, made a space
-    change_tally list_items;    // items after the first of a ' ::: ' list, dropped (one per item)
+    change_tally list_items;    // Google's ' ::: ' lists, each item of which gets a column of its own
     change_tally base_letters;  // values with letters written as their Latin base letter
     change_tally dropped;       // values that lost signs, emoji, other scripts or control bytes
     change_tally extra_fields;  // records with fields beyond the header's, which were dropped
@@ -48,7 +48,9 @@ struct export_reading {
 // An export read and cleaned into table lines.
 struct export_result {
     export_encoding encoding = export_encoding::utf8;
+    std::string encoding_reason;       // why that encoding, one clause
     char separator = ',';              // the export's separator
+    std::size_t header_line = 1;       // the export line of the header, after any preamble
     std::vector<std::string> header;   // every header value, cleaned
     std::vector<bool> filled;          // per column: some record holds a value there
     std::size_t records = 0;           // records after the header
@@ -56,14 +58,46 @@ struct export_result {
     export_changes changes;
 };
 
-// Reads the export `bytes`: detects what `how` leaves open, splits the fields
-// (quotes, doubled quotes, separators and line breaks inside quotes), and
-// cleans each value for rowcard with `table_separator` between the columns
-// that `keep` marks (all when `keep` is empty). Empty lines are no records; a
-// record with fewer fields than the header gets empty values. Empty input
-// gives no header and an empty table.
+// Reads the export `bytes`: detects what `how` leaves open, finds the header
+// below any preamble (LinkedIn's "Notes:"), splits the fields (quotes, doubled
+// quotes, separators and line breaks inside quotes), and cleans each value for
+// rowcard with `table_separator` between the columns that `keep` marks (all
+// when `keep` is empty). Empty lines are no records; a record with fewer
+// fields than the header gets empty values, and empty fields beyond it (as
+// Thunderbird ends its lines) are no change. Empty input gives no header and
+// an empty table.
 export_result read_export(std::string_view bytes, const export_reading& how, char table_separator,
                           const std::vector<bool>& keep = {});
+
+// Returns what the export `bytes` looks like when it is plainly no contacts
+// table ("a vCard file", "an Excel workbook (.xlsx) or another ZIP archive",
+// "an HTML page", ...); empty when it may be one. Empty input gives empty.
+std::string not_a_table(std::string_view bytes);
+
+// The table rowcard reads, made from an export: first the columns the card
+// needs, worked out row by row, then the export's other columns that hold a value.
+struct contact_table {
+    std::string layout;                // "Outlook (German)", "a table with Czech headers", ...
+    bool recognised = false;           // some column is a name, an organisation or an e-mail
+    std::vector<std::string> header;   // the table's header values
+    std::size_t recognised_columns = 0;  // export columns the card takes
+    std::string refusal;               // when nothing is recognised: why, with the headers seen, and what to do
+    std::string table;                 // the header and the rows, each line ending in a line feed
+    std::size_t dropped_columns = 0;   // export columns left out: empty, or beyond MAX_COLUMNS
+    std::size_t dropped_items = 0;     // phones, e-mails or addresses beyond the room MAX_COLUMNS leaves
+};
+
+// Returns the table for the read export `read`, whose values are split by
+// `table_separator`: a display name never blank when a row holds anything,
+// the name's parts from a full name, each phone, e-mail and address in
+// numbered columns with its vCard type, street lines joined; at most
+// MAX_COLUMNS columns. With no column recognised the export's own columns
+// stand, the first MAX_COLUMNS that matter.
+contact_table make_contact_table(const export_result& read, char table_separator);
+
+// Returns the report's lines on the layout of `made`, read as `read`: its
+// name, the columns known, a preamble skipped, and the items left out for want of room.
+std::string layout_report(const export_result& read, const contact_table& made);
 
 // The two starter files for a table of `header` columns, and what they used.
 struct starter_files {
@@ -73,10 +107,11 @@ struct starter_files {
 };
 
 // Returns the starter files for the table `table_name` whose columns are the
-// cleaned `header` values (at most MAX_COLUMNS): each column is named by its
-// header in braces, upper case, at most NAME_LEN bytes and unique; the card
-// uses the columns whose headers it recognises, and the first column for the
-// name when it recognises no name column.
+// cleaned `header` values (at most MAX_COLUMNS), as make_contact_table makes
+// them: each column is named by its header in braces, upper case, at most
+// NAME_LEN bytes and unique; the card has one line for each property a
+// column fills ({FN}, {TEL1 TYPE}, ...), FN mandatory so that an empty row
+// makes no card, and the first column for the name when there is no {FN}.
 starter_files make_starter(const std::vector<std::string>& header, std::string_view table_name);
 
 // Returns the placeholder names that starter files give the columns of the
@@ -84,11 +119,6 @@ starter_files make_starter(const std::vector<std::string>& header, std::string_v
 // NAME_LEN with its braces and made unique; an empty header is named by its
 // column's number. rowcard-check compares them with rowcard.ini's columns.
 std::vector<std::string> placeholder_names(const std::vector<std::string>& header);
-
-// Returns which of the export's columns go into a table that starter files
-// describe: all of them while they fit in MAX_COLUMNS; beyond that the columns
-// that the card uses or that hold some value, and of those the first ones.
-std::vector<bool> columns_to_keep(const export_result& read);
 
 // Returns the character that the code page 1250 byte `b` stands for; 0 for
 // the five bytes the code page leaves undefined. (Generated from Unicode's data.)

@@ -89,12 +89,30 @@ TEST_F(Prep, StartsAFolderThatRowcardConvertsAtOnce) {
     ASSERT_EQ(prep("export.csv"), 0) << err;
     EXPECT_EQ(err, "");
     EXPECT_EQ(listing(root), "cards.csv\nexport.csv\nmaster.vcf\nrowcard.ini\n");
-    EXPECT_EQ(read_file(root / "cards.csv"), "Last Name;First Name;Mobile Phone\r\nNov\xE1k;Jan;+420 777 1\r\n");
+    // The card's columns, worked out per row, stand first.
+    EXPECT_EQ(read_file(root / "cards.csv"), "FN;GIVEN;FAMILY;TEL1;TEL1 TYPE\r\nJan Nov\xE1k;Jan;Nov\xE1k;+420 777 1;CELL\r\n");
     EXPECT_NE(out.find("1 rows"), std::string::npos) << out;
     ASSERT_EQ(run(testing::rowcard_binary(), ""), 0);
     EXPECT_EQ(read_file(root / "cards.vcf"),
               "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Novak;Jan;;;\r\nFN:Jan Novak\r\nTEL;TYPE=CELL:+420 777 1\r\n"
               "END:VCARD\r\n\r\n");
+}
+
+TEST_F(Prep, AnExportThatIsNoContactsTableIsRefused) {
+    // Cards, not a table: status 2, one line naming what it is, nothing written.
+    write_file(root / "cards.csv", "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Jan\r\nEND:VCARD\r\n");
+    EXPECT_EQ(prep("cards.csv out"), 2);
+    EXPECT_EQ(err.rfind("rowcard-prep: cards.csv is a vCard file, already cards, not a table of contacts; export "
+                        "the contacts as CSV", 0), 0u) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    // No name, organisation or e-mail: status 1 with the headers seen, unless --force.
+    fs::create_directory(root / "out");
+    write_file(root / "codes.csv", "Code,Amount\n1,2\n");
+    EXPECT_EQ(prep("codes.csv out"), 1);
+    EXPECT_NE(err.find("(headers: 'Code', 'Amount')"), std::string::npos) << err;
+    EXPECT_EQ(listing(root / "out"), "");
+    EXPECT_EQ(prep("--force codes.csv out"), 0) << err;
+    EXPECT_EQ(read_file(root / "out" / "cards.csv"), "Code;Amount\r\n1;2\r\n");
 }
 
 TEST_F(Prep, RefusesToReplaceATableWithoutForce) {

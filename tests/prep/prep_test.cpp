@@ -116,6 +116,91 @@ TEST(PrepEncodings, InvalidSequencesAreReportedByLineAndDropped) {
     EXPECT_EQ(wide.changes.invalid.count, 2u);
 }
 
+TEST(PrepEncodings, OverlongFormsSurrogatesAndBeyondUnicodeAreInvalid) {
+    export_reading utf8;
+    utf8.encoding = export_encoding::utf8;
+    // '/' in two and in three bytes, the first and last surrogates, a character
+    // past U+10FFFF, then a real 'é'.
+    const export_result r =
+        read("h\n\xC0\xAF\n\xE0\x80\xAF\n\xED\xA0\x80\xED\xBF\xBF\n\xF4\x90\x80\x80\n\xC3\xA9\n", utf8);
+    EXPECT_EQ(r.table, "h\n\n\n\n\n\xE9\n");
+    EXPECT_EQ(r.changes.invalid.count, 15u);
+    EXPECT_EQ(r.changes.invalid.lines, (std::vector<std::size_t>{2, 3, 4, 5}));
+    // Left to itself, the same bytes are no UTF-8; the highest two-, three- and
+    // four-byte characters are.
+    EXPECT_EQ(read("h\n\xED\xA0\x80\n").encoding, export_encoding::cp1250);
+    const export_result edges = read("h\n\xDF\xBF\xEF\xBF\xBC\xF4\x8F\xBF\xBF\n");
+    EXPECT_EQ(edges.encoding, export_encoding::utf8);
+    EXPECT_EQ(edges.changes.invalid.count, 0u);
+}
+
+TEST(PrepEncodings, SignaturesAreDroppedEvenWhenTheEncodingIsGiven) {
+    for (const export_encoding e : {export_encoding::utf16le, export_encoding::utf16be, export_encoding::utf8}) {
+        export_reading given;
+        given.encoding = e;
+        const std::string bytes = e == export_encoding::utf8 ? "\xEF\xBB\xBF" + std::string(UTF8_TEXT)
+                                                               : utf16(UTF8_TEXT, e == export_encoding::utf16be);
+        const export_result r = read(bytes, given);
+        EXPECT_EQ(r.table, "Jm\xE9no\n\x8E" "ofie Los\n");
+        EXPECT_EQ(r.changes.dropped.count, 0u);  // no U+FEFF left to drop
+    }
+    // A pair of surrogates is one character, from the first high one on: U+10000.
+    const export_result pair = read(std::string("\xFF\xFE" "a\0\x00\xD8\x00\xDC\n\0", 10));
+    EXPECT_EQ(pair.table, "a\n");
+    EXPECT_EQ(pair.changes.invalid.count, 0u);
+    EXPECT_EQ(pair.changes.dropped.count, 1u);
+    // Without a signature, UTF-16 must be named; its line breaks then count as usual.
+    export_reading wide;
+    wide.encoding = export_encoding::utf16le;
+    const export_result r = read(utf16("a\r\nb\rc\n", false).substr(2) + std::string("\xFF", 1), wide);
+    EXPECT_EQ(r.table, "a\nb\nc\n\n");  // the odd last byte is a row of its own, made empty
+    EXPECT_EQ(r.changes.invalid.lines, std::vector<std::size_t>{4});
+}
+
+TEST(PrepEncodings, LineNumbersCountCrLfOnceInsideQuotesAndOut) {
+    const export_result r = read(
+        "h1,h2\r\n"
+        "\"a\r\nb\",x\r\n"  // lines 2 and 3
+        "\"c\rd\",y\r\n"     // lines 4 and 5: a lone CR breaks a line too
+        "z\tw,v\r\n");        // line 6
+    EXPECT_EQ(r.changes.spaces.lines, (std::vector<std::size_t>{2, 4, 6}));
+    // The decoder names the same lines: an invalid byte after a lone CR and a CR LF.
+    const export_result code_page = read("h\ra\r\n\x81\n");
+    EXPECT_EQ(code_page.changes.invalid.lines, std::vector<std::size_t>{3});
+}
+
+TEST(PrepEncodings, CodePage1252ToldFrom1250ByBytesAndHeaders) {
+    // German headers: è is 1252's; in 1250 the same byte would be č.
+    const export_result german = read("Vorname;Nachname\nMich\xE8le;M\xFCller\n");
+    EXPECT_EQ(german.encoding, export_encoding::cp1252);
+    EXPECT_EQ(german.table, "Vorname;Nachname\nMichele;M\xFCller\n");
+    EXPECT_NE(german.encoding_reason.find("German"), std::string::npos) << german.encoding_reason;
+    // One German word tells the language too.
+    EXPECT_EQ(read("Postleitzahl;Stadt\n1010;Mich\xE8le\n").encoding, export_encoding::cp1252);
+    // A byte that is a letter in 1250 alone outweighs German headers: Ł, not £.
+    const export_result polish = read("Vorname;Nachname\n\xA3ukasz;Nowak\n");
+    EXPECT_EQ(polish.encoding, export_encoding::cp1250);
+    EXPECT_EQ(polish.table, "Vorname;Nachname\nLukasz;Nowak\n");
+    // Czech headers, and bytes that are letters in both: rowcard's own 1250.
+    const export_result czech = read("Jm\xE9no;P\xF8\xEDjmen\xED\nJi\xF8\xED;Dvo\xF8\xE1k\n");
+    EXPECT_EQ(czech.encoding, export_encoding::cp1250);
+    EXPECT_EQ(czech.table, "Jm\xE9no;P\xF8\xEDjmen\xED\nJi\xF8\xED;Dvo\xF8\xE1k\n");
+    export_reading western;
+    western.encoding = export_encoding::cp1252;
+    EXPECT_EQ(read("x\n\xF8\xE8\x8D\n", western).table, "x\noe\n");
+}
+
+TEST(PrepEncodings, WhatIsPlainlyNoTableIsNamed) {
+    EXPECT_EQ(not_a_table("\xEF\xBB\xBF\r\nbegin:vcard\r\nVERSION:3.0\r\n"), "a vCard file, already cards");
+    EXPECT_EQ(not_a_table(std::string("PK\x03\x04\x14\0", 6)), "a ZIP archive, such as an Excel workbook (.xlsx) or an .ods sheet");
+    EXPECT_EQ(not_a_table("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"), "an old Excel workbook (.xls)");
+    EXPECT_EQ(not_a_table("  <!doctype html><html>"), "an HTML or XML page");
+    EXPECT_EQ(not_a_table("BEGIN:VCARD"), "a vCard file, already cards");
+    EXPECT_EQ(not_a_table("BEGIN:VCAR"), "");
+    EXPECT_EQ(not_a_table("Name,Notes\nJan,BEGIN:VCARD\n"), "");
+    EXPECT_EQ(not_a_table(""), "");
+}
+
 // ---- characters ----
 
 TEST(PrepCharacters, LettersFoldSpellOrDrop) {
@@ -124,118 +209,13 @@ TEST(PrepCharacters, LettersFoldSpellOrDrop) {
         "\xC5\x82\xC5\x81\xC3\x9F\xC3\xA6\xC3\xB8\xC4\x85\xC4\xBD\xC5\xAE\xC3\x84\n"  // łŁßæøąĽŮÄ
         "\xC3\xA1\xC5\x99\xC3\xBC\n"                                                 // ářü: rowcard folds them
         "A\xF0\x9F\x98\x80 \xE2\x82\xAC" "5\xCE\xB1\n"                                 // emoji, €, Greek alpha
-        "Jan\xC2\xA0Nov\xC3\xA1k\n"                                                   // a no-break space
+        "\xC2\xA0Jan\xC2\xA0Nov\xC3\xA1k\n"                                           // no-break spaces
         "x;y\x01z\n");
     EXPECT_EQ(r.table, "h\nlLssaeoaLUA\n\xE1\xF8\xFC\nA 5\nJan Nov\xE1k\nx yz\n");
     EXPECT_EQ(r.changes.base_letters.lines, std::vector<std::size_t>{2});
     EXPECT_EQ(r.changes.dropped.lines, (std::vector<std::size_t>{4, 6}));
     EXPECT_EQ(r.changes.spaces.lines, std::vector<std::size_t>{5});
     EXPECT_EQ(r.changes.separators.lines, std::vector<std::size_t>{6});
-}
-
-TEST(PrepCharacters, GoogleListKeepsItsFirstItem) {
-    const export_result r = read("p,q\n+420 1 ::: +420 2 ::: +420 3,x\n");
-    EXPECT_EQ(r.table, "p;q\n+420 1;x\n");
-    EXPECT_EQ(r.changes.list_items.count, 2u);
-}
-
-// ---- starter files ----
-
-// The card that `header` (a comma-separated export header) gets.
-std::string card_for(std::string_view header) { return make_starter(read(header).header, "cards.csv").master; }
-
-TEST(PrepStarter, GoogleContacts) {
-    EXPECT_EQ(card_for("First Name,Middle Name,Last Name,Name Prefix,Organization Name,Organization Title,Notes,"
-                       "E-mail 1 - Label,E-mail 1 - Value,E-mail 2 - Value,Phone 1 - Label,Phone 1 - Value,"
-                       "Address 1 - Formatted,Address 1 - Street,Address 1 - City,Address 1 - Postal Code,"
-                       "Address 1 - Country\n"),
-              "BEGIN:VCARD\nVERSION:3.0\n"
-              "N:{LAST NAME};{FIRST NAME};{MIDDLE NAME};{NAME PREFIX};\n"
-              "FN:{FIRST NAME} {LAST NAME}\n"
-              "ORG:{ORGANIZATION NAME}\nTITLE:{ORGANIZATION TITLE}\n"
-              "TEL;TYPE=VOICE:{PHONE 1 - VALUE}\n"
-              "EMAIL;TYPE=INTERNET:{E-MAIL 1 - VALUE}\nEMAIL;TYPE=INTERNET:{E-MAIL 2 - VALUE}\n"
-              "ADR:;;{ADDRESS 1 - STREET};{ADDRESS 1 - CITY};;{ADDRESS 1 - POSTAL};{ADDRESS 1 - COUNTR}\n"
-              "NOTE:{NOTES}\nEND:VCARD\n");
-}
-
-TEST(PrepStarter, OutlookInEnglishAndCzech) {
-    const std::string english = card_for(
-        "Title,First Name,Middle Name,Last Name,Suffix,Company,Department,Job Title,Business Street,"
-        "Business City,Business Postal Code,Home Street,Business Phone,Home Phone,Mobile Phone,E-mail Address,"
-        "E-mail Type,Notes\n");
-    EXPECT_EQ(english,
-              "BEGIN:VCARD\nVERSION:3.0\n"
-              "N:{LAST NAME};{FIRST NAME};{MIDDLE NAME};{TITLE};{SUFFIX}\n"
-              "FN:{FIRST NAME} {LAST NAME}\n"
-              "ORG:{COMPANY};{DEPARTMENT}\nTITLE:{JOB TITLE}\n"
-              "TEL;TYPE=WORK:{BUSINESS PHONE}\nTEL;TYPE=HOME:{HOME PHONE}\nTEL;TYPE=CELL:{MOBILE PHONE}\n"
-              "EMAIL;TYPE=INTERNET:{E-MAIL ADDRESS}\n"
-              "ADR;TYPE=WORK:;;{BUSINESS STREET};{BUSINESS CITY};;{BUSINESS POSTAL CO};\n"
-              "ADR;TYPE=HOME:;;{HOME STREET};;;;\n"
-              "NOTE:{NOTES}\nEND:VCARD\n");
-    // Czech Outlook, in code page 1250 as it writes it.
-    const std::string czech = make_starter(
-        read("\"Titul\",\"K\xF8" "estn\xED jm\xE9no\",\"P\xF8\xEDjmen\xED\",\"Spole\xE8nost\",\"Funkce\","
-             "\"Mobiln\xED telefon\",\"E-mailov\xE1 adresa\"\n").header,
-        "cards.csv").master;
-    EXPECT_EQ(czech,
-              "BEGIN:VCARD\nVERSION:3.0\n"
-              "N:{PRIJMENI};{KRESTNI JMENO};;{TITUL};\n"
-              "FN:{KRESTNI JMENO} {PRIJMENI}\n"
-              "ORG:{SPOLECNOST}\nTITLE:{FUNKCE}\n"
-              "TEL;TYPE=CELL:{MOBILNI TELEFON}\nEMAIL;TYPE=INTERNET:{E-MAILOVA ADRESA}\nEND:VCARD\n");
-}
-
-TEST(PrepStarter, ThunderbirdAndCentralEuropeanTables) {
-    EXPECT_EQ(card_for("First Name,Last Name,Display Name,Primary Email,Work Phone,Mobile Number,Home Address,"
-                       "Home City,Organization\n"),
-              "BEGIN:VCARD\nVERSION:3.0\nN:{LAST NAME};{FIRST NAME};;;\nFN:{DISPLAY NAME}\nORG:{ORGANIZATION}\n"
-              "TEL;TYPE=WORK:{WORK PHONE}\nTEL;TYPE=CELL:{MOBILE NUMBER}\nEMAIL;TYPE=INTERNET:{PRIMARY EMAIL}\n"
-              "ADR;TYPE=HOME:;;{HOME ADDRESS};{HOME CITY};;;\nEND:VCARD\n");
-    const char* const tables[] = {
-        "Jm\xC3\xA9no;P\xC5\x99\xC3\xADjmen\xC3\xAD;Mobil;E-mail;Firma\n",          // Czech
-        "Meno;Priezvisko;Telef\xC3\xB3n;E-mail;Firma\n",                                  // Slovak
-        "Imi\xC4\x99;Nazwisko;Telefon kom\xC3\xB3rkowy;E-mail;Firma\n",                  // Polish
-        "Keresztn\xC3\xA9v;Vezet\xC3\xA9kn\xC3\xA9v;Mobil;E-mail;C\xC3\xA9g\n",         // Hungarian
-    };
-    for (const char* header : tables) {
-        const std::string card = card_for(header);
-        EXPECT_NE(card.find("N:{"), std::string::npos) << header;
-        EXPECT_EQ(card.find("N:;"), std::string::npos) << card;
-        EXPECT_EQ(card.find("FN: "), std::string::npos) << card;
-        EXPECT_NE(card.find("TEL;TYPE="), std::string::npos) << card;
-        EXPECT_NE(card.find("EMAIL;TYPE=INTERNET:{E-MAIL}"), std::string::npos) << card;
-        EXPECT_NE(card.find("ORG:{"), std::string::npos) << card;
-    }
-}
-
-TEST(PrepStarter, NamesFitAreUniqueAndNeverASeparatorLine) {
-    const starter_files files = make_starter(read("A very long column name indeed,A very long column name too,,x\n").header,
-                                             "cards.csv");
-    EXPECT_EQ(files.settings, "cards.csv\n;\n{A VERY LONG COLUMN}\n{A VERY LONG COLU 2}\n{COLUMN 3}\n{X}\n");
-    // Nothing recognised: the first column names the card, its words split for N.
-    EXPECT_EQ(files.master, "BEGIN:VCARD\nVERSION:3.0\nN:2{A VERY LONG COLUMN};1{A VERY LONG COLUMN};;;\n"
-                            "FN:{A VERY LONG COLUMN}\nEND:VCARD\n");
-}
-
-TEST(PrepStarter, WideExportKeepsTheColumnsThatMatter) {
-    // 60 columns, two recognised, the e-mail past the 51st; one unknown column
-    // holds a value; the empty unknown ones go.
-    std::string header = "First Name";
-    std::string row = "Jan";
-    for (int k = 1; k < 60; ++k) {
-        header += k == 57 ? ",E-mail Address" : ",Custom " + std::to_string(k);
-        row += k == 57 ? ",jan@example.cz" : k == 58 ? ",kept" : ",";
-    }
-    const std::vector<bool> keep = columns_to_keep(read(header + "\n" + row + "\n"));
-    ASSERT_EQ(keep.size(), 60u);
-    EXPECT_TRUE(keep[0]);
-    EXPECT_TRUE(keep[57]);
-    EXPECT_TRUE(keep[58]);
-    std::size_t kept = 0;
-    for (const bool k : keep) kept += k;
-    EXPECT_EQ(kept, 3u);
 }
 
 }  // namespace

@@ -1,0 +1,324 @@
+// Decoding an export: signatures, UTF-8 and UTF-16 checked as they are read,
+// and the two Windows code pages of Central and Western Europe told apart.
+#include <cstring>
+
+#include "prep/decode.hpp"
+#include "prep/layouts.hpp"
+#include "text/text.hpp"
+
+namespace rowcard {
+namespace {
+
+// Lines of each kind of change that the report names; the count covers the rest.
+constexpr std::size_t LINES_NAMED = 5;
+// What an invalid sequence becomes in the UTF-8 text: U+FFFD.
+constexpr std::string_view REPLACEMENT = "\xEF\xBF\xBD";
+// Lines at the top of a single-byte export whose words tell its language.
+constexpr std::size_t HEADER_LINES = 3;
+
+// The character of each byte 0x80 to 0x9F in code page 1252; 0 where it defines
+// none. From 0xA0 up the code page is Latin-1: the byte is the character.
+constexpr char32_t CP1252_LOW[32] = {
+    0x20AC, 0x0000, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x0000, 0x017D, 0x0000,
+    0x0000, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x0000, 0x017E, 0x0178,
+};
+
+// Returns the character that the code page 1252 byte `b` stands for; 0 for
+// the five bytes it leaves undefined.
+char32_t cp1252_char(unsigned char b) {
+    if (b < 0x80 || b >= 0xA0) return b;
+    return CP1252_LOW[b - 0x80];
+}
+
+// True when the byte at `at` ends a line: a line feed, or a CR that no line
+// feed follows, as the field reader counts them.
+bool ends_line(std::string_view text, std::size_t at) {
+    return text[at] == '\n' || (text[at] == '\r' && (at + 1 == text.size() || text[at + 1] != '\n'));
+}
+
+// Appends the UTF-8 form of `c` to `out`.
+void put_utf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+// True when `text` is UTF-8 throughout. Plain ASCII runs are passed eight bytes at a time.
+bool valid_utf8(std::string_view text) {
+    std::size_t at = 0;
+    char32_t c = 0;
+    while (at < text.size()) {
+        if (text.size() - at >= sizeof(byte_word)) {
+            byte_word word;
+            std::memcpy(&word, text.data() + at, sizeof word);
+            if ((word & (EACH_BYTE * 0x80)) == 0) {
+                at += sizeof word;
+                continue;
+            }
+        }
+        const std::size_t length = utf8_sequence(text, at, c);
+        if (length == 0) return false;
+        at += length;
+    }
+    return true;
+}
+
+// Returns `text` as UTF-8 with each invalid sequence replaced by U+FFFD and noted.
+std::string mend_utf8(std::string_view text, change_tally& invalid) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t line = 1;
+    char32_t c = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = utf8_sequence(text, at, c);
+        if (length == 0) {
+            note(invalid, line);
+            out.append(REPLACEMENT);
+            ++at;
+            continue;
+        }
+        line += ends_line(text, at);
+        out.append(text, at, length);
+        at += length;
+    }
+    return out;
+}
+
+// Returns the single-byte `text` as UTF-8, read as code page 1252 when
+// `western`, else 1250; the undefined bytes are invalid.
+std::string from_code_page(std::string_view text, bool western, change_tally& invalid) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 8);
+    std::size_t line = 1;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char byte = text[at];
+        const auto b = static_cast<unsigned char>(byte);
+        if (b < 0x80) {
+            out.push_back(byte);
+            line += ends_line(text, at);
+        } else if (const char32_t c = western ? cp1252_char(b) : cp1250_char(b); c != 0) {
+            put_utf8(out, c);
+        } else {
+            note(invalid, line);
+            out.append(REPLACEMENT);
+        }
+    }
+    return out;
+}
+
+// Returns the UTF-16 `text` as UTF-8. A lone surrogate or an odd last byte is invalid.
+std::string from_utf16(std::string_view text, bool big_endian, change_tally& invalid) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t line = 1;
+    const auto unit = [&](std::size_t at) {
+        const auto first = static_cast<unsigned char>(text[at]);
+        const auto second = static_cast<unsigned char>(text[at + 1]);
+        return static_cast<char32_t>(big_endian ? first << 8 | second : second << 8 | first);
+    };
+    std::size_t at = 0;
+    for (; at + 1 < text.size(); at += 2) {
+        char32_t c = unit(at);
+        if (c >= 0xD800 && c <= 0xDBFF && at + 3 < text.size()) {
+            const char32_t low = unit(at + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+                at += 2;
+            }
+        }
+        if (c >= 0xD800 && c <= 0xDFFF) {
+            note(invalid, line);
+            c = REPLACEMENT_CHAR;
+        }
+        line += c == '\n' || (c == '\r' && (at + 3 >= text.size() || unit(at + 2) != '\n'));
+        put_utf8(out, c);
+    }
+    if (at < text.size()) {
+        note(invalid, line);
+        out.append(REPLACEMENT);
+    }
+    return out;
+}
+
+// True when `c` is a letter: one with a plain ASCII spelling.
+bool letter(char32_t c) {
+    const char* plain = c == 0 ? nullptr : plain_spelling(c);
+    return plain != nullptr && plain[0] != ' ';
+}
+
+// Returns the first lines of the UTF-8 `text` as one key of plain upper-case
+// words, for telling the headers' language.
+std::string header_words(std::string_view text) {
+    std::string key;
+    std::size_t lines = 0;
+    char32_t c = 0;
+    for (std::size_t at = 0; at < text.size() && lines < HEADER_LINES;) {
+        const std::size_t length = utf8_sequence(text, at, c);
+        at += length == 0 ? 1 : length;
+        lines += c == '\n';
+        const char* plain = c < 0x80 ? nullptr : plain_spelling(c);
+        const char ascii = upper_byte(c < 0x80 ? static_cast<char>(c) : plain != nullptr ? plain[0] : ' ');
+        const bool word = (ascii >= 'A' && ascii <= 'Z') || (ascii >= '0' && ascii <= '9');
+        if (word) {
+            key.push_back(ascii);
+            if (plain != nullptr && plain[0] != '\0' && plain[1] != '\0') key.push_back(upper_byte(plain[1]));
+        } else if (!key.empty() && key.back() != ' ') {
+            key.push_back(' ');
+        }
+    }
+    return key;
+}
+
+// Returns whether the single-byte `bytes` are code page 1252 rather than 1250,
+// and says why in `reason`: the bytes that are letters in one code page only
+// decide; failing them, German headers point to 1252, and otherwise rowcard's
+// own 1250 stands.
+bool western_code_page(std::string_view bytes, std::string& reason) {
+    std::size_t only_central = 0;
+    std::size_t only_western = 0;
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        if (b < 0x80) continue;
+        const bool central = letter(cp1250_char(b));
+        const bool western = letter(cp1252_char(b));
+        only_central += central && !western;
+        only_western += western && !central;
+    }
+    change_tally ignored;
+    const std::string first_lines = from_code_page(bytes.substr(0, std::min(bytes.size(), READ_BLOCK)), false, ignored);
+    const export_language language = guess_language({header_words(first_lines)});
+    const std::string counts = std::to_string(only_central) + " bytes are letters only in code page 1250, " +
+                               std::to_string(only_western) + " only in 1252";
+    if (only_central != only_western) {
+        reason = counts;
+        return only_western > only_central;
+    }
+    if (language == export_language::german) {
+        reason = "the headers are German, and " + counts;
+        return true;
+    }
+    reason = "rowcard's own code page; " + counts + " (use --encoding cp1252 if accents look wrong)";
+    return false;
+}
+
+}  // namespace
+
+void note(change_tally& tally, std::size_t line) {
+    ++tally.count;
+    if (!tally.lines.empty() && tally.lines.back() == line) return;
+    if (tally.lines.size() < LINES_NAMED) {
+        tally.lines.push_back(line);
+    } else {
+        tally.more_lines = true;
+    }
+}
+
+std::size_t utf8_sequence(std::string_view text, std::size_t at, char32_t& c) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[at + k]); };
+    const unsigned char lead = byte(0);
+    std::size_t length = 0;
+    char32_t least = 0;
+    if (lead < 0x80) {
+        c = lead;
+        return 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, c = lead & 0x1F, least = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, c = lead & 0x0F, least = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, c = lead & 0x07, least = 0x10000;
+    } else {
+        return 0;
+    }
+    if (text.size() - at < length) return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        if ((byte(k) & 0xC0) != 0x80) return 0;
+        c = (c << 6) | (byte(k) & 0x3F);
+    }
+    if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0;
+    return length;
+}
+
+decoded_text decode(std::string_view bytes, std::optional<export_encoding> chosen, change_tally& invalid) {
+    constexpr std::string_view UTF8_SIGN = "\xEF\xBB\xBF";
+    constexpr std::string_view UTF16LE_SIGN = "\xFF\xFE";
+    constexpr std::string_view UTF16BE_SIGN = "\xFE\xFF";
+    decoded_text out;
+    if (chosen) {
+        out.reason = "as --encoding says";
+    } else if (bytes.starts_with(UTF8_SIGN)) {
+        chosen = export_encoding::utf8_signed;
+        out.reason = "its signature says so";
+    } else if (bytes.starts_with(UTF16LE_SIGN) || bytes.starts_with(UTF16BE_SIGN)) {
+        chosen = bytes.starts_with(UTF16LE_SIGN) ? export_encoding::utf16le : export_encoding::utf16be;
+        out.reason = "its signature says so";
+    } else if (valid_utf8(bytes)) {
+        chosen = export_encoding::utf8;
+        out.reason = "every byte sequence is valid UTF-8";
+    } else {
+        chosen = western_code_page(bytes, out.reason) ? export_encoding::cp1252 : export_encoding::cp1250;
+    }
+    out.encoding = *chosen;
+    switch (*chosen) {
+    case export_encoding::utf8:
+    case export_encoding::utf8_signed:
+        if (bytes.starts_with(UTF8_SIGN)) {
+            bytes.remove_prefix(UTF8_SIGN.size());
+            out.encoding = export_encoding::utf8_signed;
+        }
+        if (valid_utf8(bytes)) {
+            out.text = bytes;
+            return out;
+        }
+        out.converted = mend_utf8(bytes, invalid);
+        break;
+    case export_encoding::utf16le:
+    case export_encoding::utf16be: {
+        const bool big = *chosen == export_encoding::utf16be;
+        if (bytes.starts_with(big ? UTF16BE_SIGN : UTF16LE_SIGN)) bytes.remove_prefix(2);
+        out.converted = from_utf16(bytes, big, invalid);
+        break;
+    }
+    case export_encoding::cp1250:
+    case export_encoding::cp1252:
+        out.converted = from_code_page(bytes, *chosen == export_encoding::cp1252, invalid);
+        break;
+    }
+    out.text = out.converted;
+    return out;
+}
+
+std::string not_a_table(std::string_view bytes) {
+    const auto starts = [&](std::string_view mark) {
+        std::string_view b = bytes;
+        if (b.starts_with("\xEF\xBB\xBF")) b.remove_prefix(3);
+        while (!b.empty() && (b.front() == ' ' || b.front() == '\r' || b.front() == '\n' || b.front() == '\t')) b.remove_prefix(1);
+        if (b.size() < mark.size()) return false;
+        for (std::size_t k = 0; k < mark.size(); ++k) {
+            if (upper_byte(b[k]) != upper_byte(mark[k])) return false;
+        }
+        return true;
+    };
+    if (starts("BEGIN:VCARD")) return "a vCard file, already cards";
+    if (bytes.starts_with("PK\x03\x04")) return "a ZIP archive, such as an Excel workbook (.xlsx) or an .ods sheet";
+    if (bytes.starts_with("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")) return "an old Excel workbook (.xls)";
+    if (starts("<!DOCTYPE HTML") || starts("<HTML") || starts("<?XML")) return "an HTML or XML page";
+    if (bytes.starts_with("%PDF")) return "a PDF document";
+    return "";
+}
+
+}  // namespace rowcard

@@ -1,0 +1,69 @@
+// Inside rowcard-prep: where each card property of a row comes from in the
+// export, and the card worked out for one row.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "prep/layouts.hpp"
+
+namespace rowcard {
+
+// The parts of an address, in the order of vCard's ADR after its extended part.
+enum address_part : std::size_t { POBOX, STREET, CITY, REGION, POSTAL, COUNTRY, PARTS };
+inline constexpr std::array<std::string_view, PARTS> PART_NAMES = {"POBOX", "STREET", "CITY", "REGION", "CODE", "COUNTRY"};
+
+// The single properties, in the order of their columns.
+enum single : std::size_t { FN, GIVEN, MIDDLE, FAMILY, PREFIX, SUFFIX, ORG, DEPT, JOB, NOTE, SINGLES };
+inline constexpr std::array<std::string_view, SINGLES> SINGLE_NAMES = {
+    "FN", "GIVEN", "MIDDLE", "FAMILY", "PREFIX", "SUFFIX", "ORG", "DEPT", "ORG TITLE", "NOTE"};
+
+// Where one address of the export is: its columns by part, -1 where it has none.
+struct address_source {
+    int group = 0;
+    std::string_view type;  // from the header; empty: from the label, or POSTAL
+    std::array<int, PARTS> part{-1, -1, -1, -1, -1, -1};
+    std::vector<int> more_streets;  // 'Street 2', 'Street 3', 'Extended Address'
+    int formatted = -1;
+    int label = -1;
+};
+
+// Where each property of the card comes from.
+struct card_plan {
+    std::array<int, SINGLES> single{};  // column of each single property, -1 where none; FN: a full name
+    bool given_is_full = false;         // one name column holds whole names
+    bool family_first = false;          // Hungarian order
+    struct phone_source {
+        int column;
+        int label;
+        std::string_view type;
+    };
+    std::vector<phone_source> phones;
+    std::vector<int> emails;
+    std::vector<address_source> addresses;
+    std::vector<bool> consumed;  // per export column: the card takes it
+};
+
+// One row's card, worked out.
+struct card_row {
+    std::array<std::string, SINGLES> single;
+    std::vector<std::pair<std::string, std::string_view>> phones;  // number, vCard type
+    std::vector<std::string> emails;
+    std::vector<std::pair<std::string_view, std::array<std::string, PARTS>>> addresses;  // type, parts
+};
+
+// Returns the plan for an export of layout `layout`: the columns of each
+// property; columns the card has no use for are not consumed.
+card_plan make_plan(const layout_guess& layout);
+
+// Returns the card of the row `v` (one value per export column, as cleaned);
+// `joiner` goes between two street lines. A row of empty values gives an empty card.
+card_row derive_row(const card_plan& plan, const std::vector<std::string_view>& v, std::string_view joiner);
+
+// Splits the table line `line` at `separator` into `v`; an empty line is one empty value.
+void split_line(std::string_view line, char separator, std::vector<std::string_view>& v);
+
+}  // namespace rowcard

@@ -1,0 +1,73 @@
+// Inside rowcard-prep: what an export's columns mean (its layout and language),
+// and how one person's name written whole is split into its parts.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rowcard {
+
+// The language of an export's headers, as far as its words tell it.
+enum class export_language { unknown, english, german, czech, slovak, polish, hungarian };
+
+// What one column of an export holds; `ignored` is a known column the card
+// has no use for (an e-mail's type or display name, a phonetic name).
+enum class field_role : unsigned char {
+    none, ignored, given, middle, family, prefix, suffix, full, org, department, job, note,
+    phone, phone_label, email,
+    pobox, street, street2, city, region, postal, country, formatted, address_label
+};
+
+// One column's role; `group` ties a Google label to its value and the parts of
+// one address together; `type` is the vCard type the header itself gives.
+struct column_role {
+    field_role what = field_role::none;
+    int group = 0;
+    std::string_view type;
+};
+
+// An export's layout: its name for the report, its language, and each column's role.
+struct layout_guess {
+    std::string name;
+    export_language language = export_language::unknown;
+    std::vector<column_role> roles;
+};
+
+// Returns the cleaned text `cleaned` as compared: letters folded to ASCII and
+// upper-cased, every run of other bytes (but '-' when `keep_hyphen`) one
+// space, none leading or trailing. Empty input gives an empty key.
+std::string header_key(std::string_view cleaned, bool keep_hyphen = false);
+
+// Returns the language most of the words in `keys` belong to; unknown when
+// none or a tie. Empty input gives unknown.
+export_language guess_language(const std::vector<std::string>& keys);
+
+// Returns the language's name in English ("German"); empty for unknown.
+std::string_view language_name(export_language language);
+
+// Returns the layout of the cleaned `header`: each column's role, the
+// language, and a name such as "Outlook (German)". An empty header gives no roles.
+layout_guess recognise_layout(const std::vector<std::string>& header);
+
+// Returns the vCard type that an export's label (Google's "Mobile", "Work
+// Fax", a Czech "Práce") gives a phone, or an address when `address`; VOICE
+// (or POSTAL) for a label it does not know, and for an empty label.
+std::string_view type_from_label(std::string_view cleaned_label, bool address);
+
+// One person's name, split into the parts vCard keeps apart.
+struct name_parts {
+    std::string prefix;
+    std::string given;
+    std::string family;
+    std::string suffix;
+    bool reversed = false;  // written 'Family, Given'
+};
+
+// Returns the parts of the name `full` written whole: academic and courtesy
+// titles before it (Ing., Mgr., Dr.) and after it (Ph.D., CSc., MBA), 'Family,
+// Given', several given names, and the family name first when `family_first`
+// (as Hungarian writes it). One word is a given name; empty input gives empty parts.
+name_parts split_full_name(std::string_view full, bool family_first);
+
+}  // namespace rowcard

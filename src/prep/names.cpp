@@ -1,0 +1,137 @@
+// One person's name written whole, split into title, given and family name,
+// and the titles after it, as Czech, Slovak, Polish, Hungarian, German and
+// English write them.
+#include <algorithm>
+
+#include "prep/layouts.hpp"
+
+namespace rowcard {
+namespace {
+
+// Titles written before a name, small letters, without their dots; 'et'
+// joins two of them ('Mgr. et Mgr.').
+constexpr std::string_view PREFIX_TITLES[] = {
+    "bc", "bca", "ing", "arch", "mgr", "mga", "mudr", "mddr", "mvdr", "phdr", "rndr", "judr", "paeddr", "pharmdr",
+    "thdr", "thlic", "rsdr", "phmr", "dr", "prof", "doc", "dipl", "dipl-ing", "dipl-kfm", "mag", "univ-prof",
+    "hab", "inz", "lek", "et", "mr", "mrs", "ms", "miss", "herr", "frau", "pan", "pani", "sir"};
+// Titles written after a name.
+constexpr std::string_view SUFFIX_TITLES[] = {
+    "phd", "csc", "drsc", "mba", "dis", "llm", "msc", "bsc", "mph", "jr", "sr", "ii", "iii", "iv", "drhc", "dsc",
+    "artd", "thd", "mpa"};
+// Small words that belong to the family name after them ('van der Berg').
+constexpr std::string_view PARTICLES[] = {"van", "von", "der", "den", "de", "la", "du", "di", "da", "ten", "ter", "zu"};
+
+// Returns `word` in small ASCII letters without dots and commas; other bytes stay.
+std::string bare(std::string_view word) {
+    std::string out;
+    for (const char c : word) {
+        if (c == '.' || c == ',') continue;
+        out.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+    }
+    return out;
+}
+
+// True when `word` is one of `titles`; an empty word is none.
+template <std::size_t N>
+bool is_title(std::string_view word, const std::string_view (&titles)[N]) {
+    const std::string b = bare(word);
+    return !b.empty() && std::find(std::begin(titles), std::end(titles), b) != std::end(titles);
+}
+
+// Returns the words of `text`, split at spaces; runs of spaces give no empty words.
+std::vector<std::string_view> words_of(std::string_view text) {
+    std::vector<std::string_view> out;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t end = std::min(text.find(' ', at), text.size());
+        if (end > at) out.push_back(text.substr(at, end - at));
+        at = end + 1;
+    }
+    return out;
+}
+
+// Returns `text` without the spaces around it.
+std::string_view trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// Appends `word` to `out` with one space between.
+void add_word(std::string& out, std::string_view word) {
+    if (word.empty()) return;
+    if (!out.empty()) out.push_back(' ');
+    out.append(word);
+}
+
+// Moves the titles at the front of `w` to `prefix` and those at its end to
+// `suffix`; at least one word stays when there is one.
+void take_titles(std::vector<std::string_view>& w, name_parts& parts) {
+    std::size_t first = 0;
+    while (first + 1 < w.size() && is_title(w[first], PREFIX_TITLES)) add_word(parts.prefix, w[first++]);
+    std::size_t last = w.size();
+    std::vector<std::string_view> after;
+    while (last > first + 1 && is_title(w[last - 1], SUFFIX_TITLES)) after.insert(after.begin(), w[--last]);
+    for (const std::string_view s : after) add_word(parts.suffix, s);
+    w = std::vector<std::string_view>(w.begin() + static_cast<std::ptrdiff_t>(first),
+                                      w.begin() + static_cast<std::ptrdiff_t>(last));
+}
+
+}  // namespace
+
+name_parts split_full_name(std::string_view full, bool family_first) {
+    name_parts parts;
+    // Comma-separated pieces: titles after the name ('Jana Nová, Ph.D.'), or 'Family, Given'.
+    std::vector<std::string_view> pieces;
+    for (std::size_t at = 0; at <= full.size();) {
+        const std::size_t comma = std::min(full.find(',', at), full.size());
+        if (const std::string_view piece = trimmed(full.substr(at, comma - at)); !piece.empty()) pieces.push_back(piece);
+        at = comma + 1;
+    }
+    std::vector<std::string_view> after;  // the titles of the pieces after the name
+    while (pieces.size() > 1) {
+        const std::vector<std::string_view> w = words_of(pieces.back());
+        if (!std::all_of(w.begin(), w.end(), [](std::string_view x) { return is_title(x, SUFFIX_TITLES); })) break;
+        after.insert(after.begin(), w.begin(), w.end());
+        pieces.pop_back();
+    }
+    if (pieces.empty()) return parts;
+    std::vector<std::string_view> w = words_of(pieces[0]);
+    std::size_t family_words = 1;
+    if (pieces.size() >= 2) {
+        // 'Novák, Jan': the family name first, then the given names.
+        parts.reversed = true;
+        while (w.size() > 1 && is_title(w.front(), PREFIX_TITLES)) {
+            add_word(parts.prefix, w.front());
+            w.erase(w.begin());
+        }
+        family_words = w.size();
+        for (std::size_t k = 1; k < pieces.size(); ++k) {
+            for (const std::string_view x : words_of(pieces[k])) w.push_back(x);
+        }
+        while (w.size() > family_words + 1 && is_title(w[family_words], PREFIX_TITLES)) {
+            add_word(parts.prefix, w[family_words]);
+            w.erase(w.begin() + static_cast<std::ptrdiff_t>(family_words));
+        }
+        while (w.size() > family_words + 1 && is_title(w.back(), SUFFIX_TITLES)) {
+            after.insert(after.begin(), w.back());
+            w.pop_back();
+        }
+    } else {
+        take_titles(w, parts);
+        if (!family_first) {
+            while (family_words + 1 < w.size() && is_title(w[w.size() - family_words - 1], PARTICLES)) ++family_words;
+        }
+    }
+    for (const std::string_view x : after) add_word(parts.suffix, x);
+    if (w.size() == 1) {
+        add_word(parts.given, w[0]);
+        return parts;
+    }
+    const bool family_at_front = parts.reversed || family_first;
+    const std::size_t split = family_at_front ? family_words : w.size() - family_words;
+    for (std::size_t k = 0; k < w.size(); ++k) add_word((k < split) == family_at_front ? parts.family : parts.given, w[k]);
+    return parts;
+}
+
+}  // namespace rowcard

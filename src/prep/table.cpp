@@ -1,0 +1,231 @@
+// The table made from an export: the card's columns, as many as some row
+// fills and MAX_COLUMNS allows, then the export's other columns that hold a value.
+#include <algorithm>
+
+#include "config/config.hpp"
+#include "prep/derive.hpp"
+#include "prep/prep.hpp"
+
+namespace rowcard {
+namespace {
+
+// Headers named in the message about an export with no known column.
+constexpr std::size_t HEADERS_NAMED = 12;
+
+// How many columns of each kind the table gets: what some row fills.
+struct table_shape {
+    std::array<bool, SINGLES> single{};
+    std::size_t phones = 0;
+    std::size_t emails = 0;
+    std::size_t addresses = 0;
+    std::array<bool, PARTS> part{};
+    std::vector<bool> source;  // per export column: it goes into the table as it is
+
+    // Returns the number of columns the card's properties take.
+    std::size_t card_columns() const {
+        std::size_t parts = 1;  // the type
+        for (const bool p : part) parts += p;
+        return static_cast<std::size_t>(std::count(single.begin(), single.end(), true)) + 2 * phones + emails +
+               addresses * parts;
+    }
+};
+
+// Returns the table's lines after the header; empty lines are none.
+std::vector<std::string_view> table_rows(std::string_view table) {
+    std::vector<std::string_view> rows;
+    bool header = true;
+    while (!table.empty()) {
+        const std::size_t end = table.find('\n');
+        if (!header) rows.push_back(table.substr(0, end));
+        header = false;
+        table = end == std::string_view::npos ? std::string_view() : table.substr(end + 1);
+    }
+    return rows;
+}
+
+// Returns what the rows fill, with the phones, e-mails and addresses cut so
+// that the card fits in MAX_COLUMNS (the items cut counted in `dropped`), and
+// the export's other filled columns while room is left.
+table_shape measure(const card_plan& plan, const std::vector<std::string_view>& rows, const export_result& read,
+                    char separator, std::string_view joiner, std::size_t& dropped) {
+    table_shape shape;
+    shape.single[FN] = true;
+    std::vector<std::string_view> v;
+    for (const std::string_view line : rows) {
+        split_line(line, separator, v);
+        const card_row row = derive_row(plan, v, joiner);
+        for (std::size_t s = 0; s < SINGLES; ++s) shape.single[s] = shape.single[s] || !row.single[s].empty();
+        shape.phones = std::max(shape.phones, row.phones.size());
+        shape.emails = std::max(shape.emails, row.emails.size());
+        shape.addresses = std::max(shape.addresses, row.addresses.size());
+        for (const auto& address : row.addresses) {
+            for (std::size_t p = 0; p < PARTS; ++p) shape.part[p] = shape.part[p] || !address.second[p].empty();
+        }
+    }
+    for (std::size_t turn = 0; shape.card_columns() > MAX_COLUMNS; ++turn) {
+        std::size_t& cut = turn % 3 == 0 ? shape.phones : turn % 3 == 1 ? shape.emails : shape.addresses;
+        if (cut > 1) --cut, ++dropped;
+    }
+    std::size_t room = MAX_COLUMNS - shape.card_columns();
+    shape.source.assign(read.header.size(), false);
+    for (std::size_t c = 0; c < read.header.size() && room > 0; ++c) {
+        if (!plan.consumed[c] && read.filled[c]) shape.source[c] = true, --room;
+    }
+    return shape;
+}
+
+// Appends one table line of `cells` to `table`.
+void put_line(std::string& table, const std::vector<std::string_view>& cells, char separator) {
+    for (std::size_t k = 0; k < cells.size(); ++k) {
+        if (k > 0) table.push_back(separator);
+        table.append(cells[k]);
+    }
+    table.push_back('\n');
+}
+
+// Returns the table's header: the card's columns, then the export's own.
+std::vector<std::string> shape_header(const table_shape& shape, const std::vector<std::string>& export_header) {
+    std::vector<std::string> header;
+    for (std::size_t s = 0; s < SINGLES; ++s) {
+        if (shape.single[s]) header.emplace_back(SINGLE_NAMES[s]);
+    }
+    const auto numbered = [](std::string_view stem, std::size_t k, std::string_view tail) {
+        std::string key(stem);
+        key.append(std::to_string(k)).append(tail);
+        return key;
+    };
+    for (std::size_t k = 1; k <= shape.phones; ++k) {
+        header.push_back(numbered("TEL", k, ""));
+        header.push_back(numbered("TEL", k, " TYPE"));
+    }
+    for (std::size_t k = 1; k <= shape.emails; ++k) header.push_back(numbered("EMAIL", k, ""));
+    for (std::size_t k = 1; k <= shape.addresses; ++k) {
+        header.push_back(numbered("ADR", k, " TYPE"));
+        for (std::size_t p = 0; p < PARTS; ++p) {
+            if (shape.part[p]) header.push_back(numbered("ADR", k, " ").append(PART_NAMES[p]));
+        }
+    }
+    for (std::size_t c = 0; c < export_header.size(); ++c) {
+        if (shape.source[c]) header.push_back(export_header[c]);
+    }
+    return header;
+}
+
+// Appends the cells of `row` that `shape` has columns for to `cells`.
+void row_cells(const table_shape& shape, const card_row& row, std::vector<std::string_view>& cells) {
+    for (std::size_t s = 0; s < SINGLES; ++s) {
+        if (shape.single[s]) cells.push_back(row.single[s]);
+    }
+    for (std::size_t k = 0; k < shape.phones; ++k) {
+        cells.push_back(k < row.phones.size() ? std::string_view(row.phones[k].first) : "");
+        cells.push_back(k < row.phones.size() ? row.phones[k].second : "");
+    }
+    for (std::size_t k = 0; k < shape.emails; ++k) {
+        cells.push_back(k < row.emails.size() ? std::string_view(row.emails[k]) : std::string_view());
+    }
+    for (std::size_t k = 0; k < shape.addresses; ++k) {
+        cells.push_back(k < row.addresses.size() ? row.addresses[k].first : "");
+        for (std::size_t p = 0; p < PARTS; ++p) {
+            if (shape.part[p]) cells.push_back(k < row.addresses.size() ? std::string_view(row.addresses[k].second[p]) : "");
+        }
+    }
+}
+
+// Fills `out` with the table of an export with no column the card knows: its
+// own columns, all while they fit in MAX_COLUMNS, else those that hold a
+// value first, then the first empty ones.
+void export_as_it_is(const export_result& read, const std::vector<std::string_view>& rows, char separator,
+                     contact_table& out) {
+    std::vector<bool> keep(read.header.size(), read.header.size() <= MAX_COLUMNS);
+    std::size_t room = read.header.size() <= MAX_COLUMNS ? 0 : MAX_COLUMNS;
+    // The filled columns first, then the empty ones from the front, while room is left.
+    for (const bool filled : {true, false}) {
+        for (std::size_t c = 0; c < keep.size() && room > 0; ++c) {
+            if (!keep[c] && read.filled[c] == filled) keep[c] = true, --room;
+        }
+    }
+    std::vector<std::string_view> v;
+    std::vector<std::string_view> cells;
+    for (std::size_t c = 0; c < keep.size(); ++c) {
+        if (keep[c]) out.header.push_back(read.header[c]);
+        out.dropped_columns += !keep[c];
+    }
+    cells.assign(out.header.begin(), out.header.end());
+    put_line(out.table, cells, separator);
+    for (const std::string_view line : rows) {
+        split_line(line, separator, v);
+        cells.clear();
+        for (std::size_t c = 0; c < keep.size() && c < v.size(); ++c) {
+            if (keep[c]) cells.push_back(v[c]);
+        }
+        put_line(out.table, cells, separator);
+    }
+}
+
+}  // namespace
+
+contact_table make_contact_table(const export_result& read, char table_separator) {
+    contact_table out;
+    const layout_guess layout = recognise_layout(read.header);
+    card_plan plan = make_plan(layout);
+    out.layout = layout.name;
+    out.recognised = plan.single[FN] >= 0 || plan.single[GIVEN] >= 0 || plan.single[FAMILY] >= 0 ||
+                     plan.single[ORG] >= 0 || !plan.emails.empty();
+    out.recognised_columns = static_cast<std::size_t>(std::count(plan.consumed.begin(), plan.consumed.end(), true));
+    const std::vector<std::string_view> rows = table_rows(read.table);
+    if (!out.recognised) {
+        out.refusal = "no column is a name, an organisation or an e-mail (headers: ";
+        for (std::size_t c = 0; c < read.header.size() && c < HEADERS_NAMED; ++c) {
+            out.refusal += (c ? ", '" : "'") + read.header[c] + "'";
+        }
+        out.refusal += read.header.size() > HEADERS_NAMED ? ", ...)" : ")";
+        out.refusal += "; name a column 'Name' or 'E-mail', or run again with --force to take it as it is";
+        export_as_it_is(read, rows, table_separator, out);
+        return out;
+    }
+    const std::string_view joiner = table_separator == ',' ? " " : ", ";
+    std::vector<std::string_view> v;
+    // One name column whose values are mostly several words holds whole names.
+    if (plan.single[GIVEN] >= 0 && plan.single[FAMILY] < 0 && plan.single[FN] < 0) {
+        std::size_t filled = 0;
+        std::size_t spaced = 0;
+        for (const std::string_view line : rows) {
+            split_line(line, table_separator, v);
+            const std::string_view given = v[static_cast<std::size_t>(plan.single[GIVEN])];
+            filled += !given.empty();
+            spaced += given.find(' ') != std::string_view::npos;
+        }
+        plan.given_is_full = spaced * 2 >= filled && spaced > 0;
+    }
+    const table_shape shape = measure(plan, rows, read, table_separator, joiner, out.dropped_items);
+    for (std::size_t c = 0; c < read.header.size(); ++c) out.dropped_columns += !plan.consumed[c] && !shape.source[c];
+    out.header = shape_header(shape, read.header);
+    std::vector<std::string_view> cells(out.header.begin(), out.header.end());
+    put_line(out.table, cells, table_separator);
+    for (const std::string_view line : rows) {
+        split_line(line, table_separator, v);
+        const card_row row = derive_row(plan, v, joiner);
+        cells.clear();
+        row_cells(shape, row, cells);
+        for (std::size_t c = 0; c < shape.source.size(); ++c) {
+            if (shape.source[c]) cells.push_back(v[c]);
+        }
+        put_line(out.table, cells, table_separator);
+    }
+    return out;
+}
+
+std::string layout_report(const export_result& read, const contact_table& made) {
+    std::string text = "  Layout: " + made.layout + "; " + std::to_string(made.recognised_columns) +
+                       (made.recognised ? " columns known.\n" : " columns known, none a name, an organisation or an e-mail.\n");
+    if (read.header_line > 1) {
+        text += "  The header is line " + std::to_string(read.header_line) + "; the lines above it were skipped.\n";
+    }
+    if (made.dropped_items != 0) {
+        text += "  " + std::to_string(made.dropped_items) + " phone, e-mail or address columns left out: rowcard takes " +
+                std::to_string(MAX_COLUMNS) + " columns.\n";
+    }
+    return text;
+}
+
+}  // namespace rowcard

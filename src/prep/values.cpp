@@ -1,0 +1,88 @@
+// Cleaning one value of an export into the bytes rowcard keeps or folds, and
+// counting what the cleaning changed.
+#include "prep/decode.hpp"
+#include "record/record.hpp"
+
+namespace rowcard {
+namespace {
+
+// Google's way of putting several values into one field.
+constexpr std::string_view LIST_MARK = " ::: ";
+
+// Which kinds of change one value underwent.
+struct value_marks {
+    bool spaces = false;
+    bool separators = false;
+    bool base_letters = false;
+    bool dropped = false;
+};
+
+}  // namespace
+
+// Builds the chart from rowcard's own cleaning: a byte from 0x80 up that
+// cleaning keeps is one that it folds.
+folded_chart make_folded_chart() {
+    folded_chart chart;
+    for (unsigned b = 0x80; b < 0x100; ++b) {
+        const char32_t c = cp1250_char(static_cast<unsigned char>(b));
+        if (clean_byte(static_cast<unsigned char>(b)) != '\0' && c < FOLDED_BELOW) {
+            chart.byte[c] = static_cast<unsigned char>(b);
+        }
+    }
+    return chart;
+}
+
+void clean_value(std::string_view raw, std::size_t line, char separator, const folded_chart& chart,
+                 std::string& out, export_changes& changes) {
+    for (std::size_t at = raw.find(LIST_MARK); at != std::string_view::npos; at = raw.find(LIST_MARK, at + 1)) {
+        note(changes.list_items, line);
+    }
+    const std::size_t start = out.size();
+    value_marks marks;
+    for (std::size_t at = 0; at < raw.size();) {
+        const auto b = static_cast<unsigned char>(raw[at]);
+        if (b >= 0x20 && b < 0x7F && b != static_cast<unsigned char>(separator)) {
+            if (b != ' ' || out.size() > start) out.push_back(static_cast<char>(b));
+            ++at;
+            continue;
+        }
+        if (b < 0x80) {
+            ++at;
+            if (b == static_cast<unsigned char>(separator)) {
+                marks.separators = true;
+            } else if (b == '\n' || b == '\r' || b == '\t') {
+                marks.spaces = true;
+                if (b == '\r' && at < raw.size() && raw[at] == '\n') continue;
+            } else {
+                marks.dropped = true;
+                continue;
+            }
+            if (out.size() > start) out.push_back(' ');
+            continue;
+        }
+        char32_t c = 0;
+        const std::size_t length = utf8_sequence(raw, at, c);
+        at += length == 0 ? 1 : length;
+        if (length == 0 || c == REPLACEMENT_CHAR) continue;  // counted as invalid when decoded
+        if (c < FOLDED_BELOW && chart.byte[c] != 0) {
+            out.push_back(static_cast<char>(chart.byte[c]));
+        } else if (const char* plain = plain_spelling(c)) {
+            if (plain[0] == ' ') {
+                marks.spaces = true;
+                if (out.size() > start) out.push_back(' ');
+            } else {
+                marks.base_letters = true;
+                out.append(plain);
+            }
+        } else {
+            marks.dropped = true;
+        }
+    }
+    while (out.size() > start && out.back() == ' ') out.pop_back();
+    if (marks.spaces) note(changes.spaces, line);
+    if (marks.separators) note(changes.separators, line);
+    if (marks.base_letters) note(changes.base_letters, line);
+    if (marks.dropped) note(changes.dropped, line);
+}
+
+}  // namespace rowcard

@@ -1,0 +1,183 @@
+// rowcard-prep's layouts and the card's columns it works out per row: which
+// header means what in which language, names split, lists numbered, phone
+// types, display names never blank, the room rowcard leaves, and the card.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "prep/prep.hpp"
+
+namespace rowcard {
+namespace {
+
+// The table made from the UTF-8 export `text`, with ';' between its columns.
+contact_table made(std::string_view text) {
+    export_reading utf8;
+    utf8.encoding = export_encoding::utf8;
+    return make_contact_table(read_export(text, utf8, ';'), ';');
+}
+
+TEST(PrepLayouts, TitleKrajAndHomeMeanWhatTheirLayoutSays) {
+    // Outlook's Title is the name's prefix; Yahoo's is the job.
+    EXPECT_EQ(made("Title,First Name,Last Name,E-mail Address\nIng.,Jan,Novák,j@x.cz\n").table,
+              "FN;GIVEN;FAMILY;PREFIX;EMAIL1\nJan Nov\xE1k;Jan;Nov\xE1k;Ing.;j@x.cz\n");
+    EXPECT_EQ(made("First,Last,Title,Home,Work,Email\nJan,Novák,Architekt,+420 1,+420 2,j@x.cz\n").table,
+              "FN;GIVEN;FAMILY;ORG TITLE;TEL1;TEL1 TYPE;TEL2;TEL2 TYPE;EMAIL1\n"
+              "Jan Nov\xE1k;Jan;Nov\xE1k;Architekt;+420 1;HOME;+420 2;WORK;j@x.cz\n");
+    // Polish 'Kraj' is the country; Czech 'Kraj' the region.
+    EXPECT_EQ(made("Imię;Nazwisko;Miasto;Kraj\nJan;Kos;Kraków;Polska\n").header,
+              (std::vector<std::string>{"FN", "GIVEN", "FAMILY", "ADR1 TYPE", "ADR1 CITY", "ADR1 COUNTRY"}));
+    EXPECT_EQ(made("Jméno;Příjmení;Město;Kraj\nJan;Kos;Brno;Jihomoravský\n").header,
+              (std::vector<std::string>{"FN", "GIVEN", "FAMILY", "ADR1 TYPE", "ADR1 CITY", "ADR1 REGION"}));
+    EXPECT_EQ(made("Imię;Nazwisko;Miasto;Kraj\nJan;Kos;Kraków;Polska\n").layout, "a table with Polish headers");
+    // Signs around a header do not hide it.
+    EXPECT_EQ(made("\"Name:\",(Mobil)\nJan Kos,+420 1\n").header,
+              (std::vector<std::string>{"FN", "GIVEN", "FAMILY", "TEL1", "TEL1 TYPE"}));
+    // Any column may be a part of an address, the first one too.
+    EXPECT_EQ(made("Ort,Name\nWien,Jan Kos\n").table,
+              "FN;GIVEN;FAMILY;ADR1 TYPE;ADR1 CITY\nJan Kos;Jan;Kos;POSTAL;Wien\n");
+}
+
+TEST(PrepLayouts, AWholeNameIsSplitIntoItsParts) {
+    const contact_table t = made(
+        "Meno;Firma\n"
+        "\"Ing. Přemysl Ondříček, Ph.D.\";\n"
+        "\"Novák, Jan\";\n"
+        "Anna Marie Nováková;\n"
+        "Mgr. et Mgr. Eva Malá CSc.;\n"
+        "\"Nová Malá, Jana\";\n"
+        "\"Alena Veselá, ArtD.\";\n"
+        ";Pekárna Klas\n");
+    EXPECT_EQ(t.table,
+              "FN;GIVEN;FAMILY;PREFIX;SUFFIX;ORG\n"
+              "Ing. P\xF8" "emysl Ond\xF8\xED\xE8" "ek, Ph.D.;P\xF8" "emysl;Ond\xF8\xED\xE8" "ek;Ing.;Ph.D.;\n"
+              "Jan Nov\xE1k;Jan;Nov\xE1k;;;\n"
+              "Anna Marie Nov\xE1kov\xE1;Anna Marie;Nov\xE1kov\xE1;;;\n"
+              "Mgr. et Mgr. Eva Mal\xE1 CSc.;Eva;Mal\xE1;Mgr. et Mgr.;CSc.;\n"
+              "Jana Nov\xE1 Mal\xE1;Jana;Nov\xE1 Mal\xE1;;;\n"
+              "Alena Vesel\xE1, ArtD.;Alena;Vesel\xE1;;ArtD.;\n"
+              "Pek\xE1rna Klas;;;;;Pek\xE1rna Klas\n");
+    // Small words before a family name belong to it; a second given name stays
+    // given, though the family name column comes first.
+    EXPECT_EQ(made("Full Name\nLudwig van Beethoven\nJan Kos\n").table,
+              "FN;GIVEN;FAMILY\nLudwig van Beethoven;Ludwig;van Beethoven\nJan Kos;Jan;Kos\n");
+    EXPECT_EQ(made("Příjmení;Jméno\nNováková;Anna Marie\n").table,
+              "FN;GIVEN;FAMILY\nAnna Marie Nov\xE1kov\xE1;Anna Marie;Nov\xE1kov\xE1\n");
+    // A given-name column alone holds whole names only when most of them are several words.
+    EXPECT_EQ(made("Jméno;Telefon\nAnna Marie;1\nJan;2\nEva;3\n").table,
+              "FN;GIVEN;TEL1;TEL1 TYPE\nAnna Marie;Anna Marie;1;VOICE\nJan;Jan;2;VOICE\nEva;Eva;3;VOICE\n");
+    // Hungarian writes the family name first.
+    EXPECT_EQ(made("Név,Cég\ndr. Kovács János,\n").table,
+              "FN;GIVEN;FAMILY;PREFIX\ndr. Kov\xE1" "cs J\xE1nos;J\xE1nos;Kov\xE1" "cs;dr.\n");
+}
+
+TEST(PrepLayouts, GoogleListsGetNumberedColumnsAndLabelsTheirTypes) {
+    const contact_table t = made(
+        "First Name,Last Name,E-mail 1 - Label,E-mail 1 - Value,Phone 1 - Label,Phone 1 - Value,"
+        "Phone 2 - Label,Phone 2 - Value,Address 1 - Label,Address 1 - Street,Address 1 - Formatted,"
+        "Address 2 - Label,Address 2 - Street\n"
+        "Jan,Kos,* Home,a_b@x-y.cz  :::  c@d.cz,* Mobile,+420 1 ::: +420 2,Work Fax,+420 3,Home,A 1,A 1 Brno,Work,B 2\n"
+        "Eva,Lis,,,Main,+420 4,,,,,\"Dlouhá 5\nPraha\",,\n");
+    // A formatted address stands in only for a row whose parts are empty.
+    EXPECT_EQ(t.table,
+              "FN;GIVEN;FAMILY;TEL1;TEL1 TYPE;TEL2;TEL2 TYPE;TEL3;TEL3 TYPE;EMAIL1;EMAIL2;ADR1 TYPE;ADR1 STREET;"
+              "ADR2 TYPE;ADR2 STREET\n"
+              "Jan Kos;Jan;Kos;+420 1;CELL;+420 2;CELL;+420 3;FAX;a_b@x-y.cz;c@d.cz;HOME;A 1;WORK;B 2\n"
+              "Eva Lis;Eva;Lis;+420 4;VOICE;;;;;;;POSTAL;Dlouh\xE1 5 Praha;;\n");
+    EXPECT_EQ(t.layout, "Google Contacts");
+}
+
+TEST(PrepLayouts, DisplayNameFallsBackAndStreetLinesJoin) {
+    const contact_table t = made(
+        "First Name,Last Name,Company,E-mail Address,Business Street,Business Street 2,Business City,Birthday\n"
+        ",,Stavby Brno,,\"Křenová 12\",2. patro,Brno,\n"
+        ",,,info_desk@firma-x.cz,,,,\n"
+        ",,,,,,,1.1.1990\n"
+        ",,,,,,,\n"
+        "(Jan),Kos,,,,,,\n");
+    EXPECT_EQ(t.table,
+              "FN;GIVEN;FAMILY;ORG;EMAIL1;ADR1 TYPE;ADR1 STREET;ADR1 CITY;Birthday\n"
+              "Stavby Brno;;;Stavby Brno;;WORK;K\xF8" "enov\xE1 12, 2. patro;Brno;\n"
+              "info_desk@firma-x.cz;;;;info_desk@firma-x.cz;;;;\n"
+              "1.1.1990;;;;;;;;1.1.1990\n"
+              ";;;;;;;;\n"
+              "Jan) Kos;(Jan);Kos;;;;;;\n");
+}
+
+TEST(PrepLayouts, ThePhonesGiveWayWhenRowcardRunsOutOfColumns) {
+    std::string header = "Name";
+    std::string row = "Jan Kos";
+    for (int k = 1; k <= 30; ++k) {
+        header += ",Phone " + std::to_string(k);
+        row += ",+420 " + std::to_string(k);
+    }
+    const contact_table t = made(header + ",Notes\n" + row + ",n\n");
+    // FN, GIVEN, FAMILY and NOTE, then 23 phones of two columns each: 50 of the 51.
+    ASSERT_EQ(t.header.size(), 50u);
+    EXPECT_EQ(t.header.back(), "TEL23 TYPE");
+    EXPECT_EQ(t.dropped_items, 7u);
+}
+
+TEST(PrepLayouts, NothingKnownIsRefusedWithTheHeadersSeen) {
+    const contact_table t = made("Kód,Částka\n1,2\n");
+    EXPECT_FALSE(t.recognised);
+    EXPECT_EQ(t.refusal,
+              "no column is a name, an organisation or an e-mail (headers: 'K\xF3" "d', '\xC8\xE1stka'); name a column "
+              "'Name' or 'E-mail', or run again with --force to take it as it is");
+    EXPECT_EQ(t.table, "K\xF3" "d;\xC8\xE1stka\n1;2\n");
+    // Too wide for rowcard: the filled columns stay, then the first empty ones.
+    std::string header = "C1";
+    std::string row;
+    for (int k = 2; k <= 60; ++k) {
+        header += ",C" + std::to_string(k);
+        row += k == 58 ? ",x" : ",";
+    }
+    const contact_table wide = made(header + "\n" + row + "\n");
+    ASSERT_EQ(wide.header.size(), 51u);
+    EXPECT_EQ(wide.header.front(), "C1");
+    EXPECT_EQ(wide.header[49], "C50");
+    EXPECT_EQ(wide.header.back(), "C58");
+    EXPECT_EQ(wide.dropped_columns, 9u);
+}
+
+TEST(PrepLayouts, LinkedInPreambleAndThunderbirdTrailingCommaAreNoAlarm) {
+    export_reading utf8;
+    utf8.encoding = export_encoding::utf8;
+    const export_result linked = read_export(
+        "Notes:\r\n\"When exporting your connection data, you may notice that some, or all, are missing.\"\r\n\r\n"
+        "First Name,Last Name,URL,Email Address,Company,Position,Connected On\r\nJan,Kos,https://x,,Firma,CEO,1 Jan 2024\r\n",
+        utf8, ';');
+    EXPECT_EQ(linked.header_line, 4u);
+    EXPECT_EQ(linked.records, 1u);
+    EXPECT_EQ(make_contact_table(linked, ';').layout, "LinkedIn Connections");
+    const export_result bird = read_export("First Name,Last Name,Primary Email,Notes,\nJan,Kos,j@x.cz,,\n", utf8, ';');
+    EXPECT_EQ(bird.changes.extra_fields.count, 0u);
+    const contact_table bird_table = make_contact_table(bird, ';');
+    EXPECT_EQ(bird_table.table, "FN;GIVEN;FAMILY;EMAIL1\nJan Kos;Jan;Kos;j@x.cz\n");
+    EXPECT_EQ(bird_table.dropped_columns, 1u);  // the empty column after the trailing comma
+}
+
+TEST(PrepStarter, TheCardHasALineForEachColumnItsTableFills) {
+    const starter_files files = make_starter(
+        {"FN", "GIVEN", "FAMILY", "PREFIX", "ORG", "ORG TITLE", "TEL1", "TEL1 TYPE", "TEL2", "TEL2 TYPE", "EMAIL1",
+         "ADR1 TYPE", "ADR1 STREET", "ADR1 CODE", "Birthday"},
+        "cards.csv");
+    EXPECT_EQ(files.settings,
+              "cards.csv\n;\n{FN}%\n{GIVEN}\n{FAMILY}\n{PREFIX}\n{ORG}\n{ORG TITLE}\n{TEL1}\n{TEL1 TYPE}\n{TEL2}\n"
+              "{TEL2 TYPE}\n{EMAIL1}\n{ADR1 TYPE}\n{ADR1 STREET}\n{ADR1 CODE}\n{BIRTHDAY}\n");
+    EXPECT_EQ(files.master,
+              "BEGIN:VCARD\nVERSION:3.0\nN:{FAMILY};{GIVEN};;{PREFIX};\nFN:{FN}%\nORG:{ORG}\nTITLE:{ORG TITLE}\n"
+              "TEL;TYPE={TEL1 TYPE}:{TEL1}\nTEL;TYPE={TEL2 TYPE}:{TEL2}\nEMAIL;TYPE=INTERNET:{EMAIL1}\n"
+              "ADR;TYPE={ADR1 TYPE}:;;{ADR1 STREET};;;{ADR1 CODE};\nEND:VCARD\n");
+    EXPECT_EQ(files.recognised,
+              (std::vector<std::string>{"{FAMILY}", "{GIVEN}", "{PREFIX}", "{FN}%", "{ORG}", "{ORG TITLE}", "{TEL1}",
+                                        "{TEL1 TYPE}", "{TEL2}", "{TEL2 TYPE}", "{EMAIL1}", "{ADR1 TYPE}",
+                                        "{ADR1 STREET}", "{ADR1 CODE}"}));
+    // With no card column, the first column names the card, its words split for N.
+    EXPECT_EQ(make_starter({"A very long column name indeed", "x"}, "cards.csv").master,
+              "BEGIN:VCARD\nVERSION:3.0\nN:2{A VERY LONG COLUMN};1{A VERY LONG COLUMN};;;\n"
+              "FN:{A VERY LONG COLUMN}\nEND:VCARD\n");
+}
+
+}  // namespace
+}  // namespace rowcard
