@@ -146,7 +146,9 @@ void check_template(check_report& report, template_scan& scan) {
             if ((open_front && start > 0 && word_byte(static_cast<unsigned char>(text[start - 1]))) ||
                 (open_back && end < text.size() && word_byte(static_cast<unsigned char>(text[end])))) {
                 where = "inside the word " + in_quotes(word_around(text, start, end));
-            } else if (colon != std::string_view::npos && found.at < colon) {
+            } else if ((open_front || open_back) && colon != std::string_view::npos && found.at < colon) {
+                // A braced name there was put there on purpose (TEL;TYPE={TEL1 TYPE}); a bare
+                // one most likely matched the property's own letters.
                 where = "in the property part " + in_quotes(text.substr(0, colon)) + ", before the first ':'";
             }
             if (!where.empty()) {

@@ -66,6 +66,9 @@ const std::vector<code_case> CASES = {
     {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "TEL;TYPE=CELL:TEL\n"}}},
     {"name-in-text", true, {{"rowcard.ini", "Surname\nName\n"}, {"master.vcf", "N:SURNAME\n"}}},
     {"name-in-text", false, {{"rowcard.ini", "{Tel}\n"}, {"master.vcf", "TEL;TYPE=CELL:2{tel}x{TEL}y\n"}}},
+    // Regression: the starter card's own TEL;TYPE={TEL1 TYPE} was reported.
+    {"name-in-text", false, {{"rowcard.ini", "{Tel1 type}\n"}, {"master.vcf", "TEL;TYPE={TEL1 TYPE}:x\n"}}},
+    {"name-in-text", true, {{"rowcard.ini", "Type\n"}, {"master.vcf", "TEL;TYPE=x:y\n"}}, "in the property part"},
     // A name inside a word: the bytes at each edge of the letters, digits and
     // bytes from 0x80 up that make a word.
     {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "ZTEL:x\n"}},
