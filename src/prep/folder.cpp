@@ -49,7 +49,8 @@ std::string columns_misfit(const std::vector<column_spec>& have, const std::vect
         }
     }
     if (have.size() == want.size()) return "";
-    return "it names " + std::to_string(have.size()) + " columns, this table has " + std::to_string(want.size());
+    return "it names " + std::to_string(have.size()) + (have.size() == 1 ? " column" : " columns") +
+           ", this table has " + std::to_string(want.size());
 }
 
 // Returns the first braced placeholder ('{' to '}' within one line, at most

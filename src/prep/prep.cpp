@@ -45,7 +45,9 @@ constexpr std::string_view HELP =
     "Turns a contacts export (Google Contacts, Outlook, Thunderbird, Excel) into the\n"
     "table that rowcard reads, in FOLDER (by default the folder that holds EXPORT).\n"
     "When FOLDER has neither rowcard.ini nor master.vcf, it also writes both, so\n"
-    "that rowcard can run there next.\n"
+    "that rowcard can run there next. Those already there are kept when they fit\n"
+    "the table's columns, and refused when they do not. It writes all its files\n"
+    "or none, and one run at a time in a folder.\n"
     "\n"
     "  --force          replace a table that is already there\n"
     "  --new-starter    write a new rowcard.ini and master.vcf even where they are\n"
@@ -58,8 +60,8 @@ constexpr std::string_view HELP =
     "  --help           show this help\n"
     "  --version        show the version\n"
     "\n"
-    "Exit status: 0 written, 1 refused or not written, 2 EXPORT missing or\n"
-    "unreadable, 64 wrong usage.\n";
+    "Exit status: 0 written, 1 refused or not written (FOLDER left as it was),\n"
+    "2 EXPORT missing or unreadable, 64 wrong usage.\n";
 
 // The command line, taken apart.
 struct prep_options {

@@ -62,6 +62,13 @@ TEST_F(Prep, StarterFilesOfAnotherExportAreRefusedOrKeptAside) {
     EXPECT_EQ(read_file(root / "rowcard.ini.old2"), read_file(root / "fresh" / "rowcard.ini"));
     EXPECT_EQ(read_file(root / "master.vcf"), master_a);
 
+    // Fewer columns, each of them right, still shift nothing but leave some out.
+    write_file(root / "rowcard.ini", "cards.csv\n;\n{NAME}\n");
+    EXPECT_EQ(prep("--force a.csv"), 1);
+    EXPECT_NE(err.find("rowcard.ini does not fit this export: it names 1 column, this table has 2;"), std::string::npos)
+        << err;
+    write_file(root / "rowcard.ini", ini_a);
+
     // A master.vcf that uses a column this table lacks is refused as well.
     write_file(root / "master.vcf", "FN:{NAME}\nEMAIL:{E-MAIL}\n");
     EXPECT_EQ(prep("--force a.csv"), 1);
