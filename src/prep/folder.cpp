@@ -177,6 +177,30 @@ folder_plan plan_folder(const starter_files& starter, bool new_starter, const fs
     return plan;
 }
 
+std::string starter_report(const folder_plan& plan, const starter_files& starter,
+                           const std::vector<std::string>& kept) {
+    std::string report;
+    if (plan.write_settings && plan.write_master) {
+        report += "Wrote rowcard.ini (the table's name, ';' and one line per column) and master.vcf, "
+                  "a vCard 3.0 card using " + std::to_string(starter.recognised.size()) + " recognised columns:";
+        for (const std::string& name : starter.recognised) report += " " + name;
+        report += ".\n";
+        report += "  To skip rows with an empty value, mark its column: end its line in rowcard.ini\n"
+                  "  with '%' ({E-MAIL}%) and write the placeholder with '%' in master.vcf too.\n";
+    } else if (plan.write_settings || plan.write_master) {
+        report += std::string("Wrote ") +
+                  (plan.write_settings ? "rowcard.ini to go with master.vcf" : "master.vcf to go with rowcard.ini") +
+                  ", which fits this table.\n";
+    } else if (plan.unfinished) {
+        report += "Wrote no rowcard.ini or master.vcf: master.vcf is there already and uses no column of this table,"
+                  " so the folder is yours to finish.\n";
+    }
+    for (const std::string& name : kept) {
+        report += "Kept the old " + name.substr(0, name.rfind(".old")) + " as " + name + ".\n";
+    }
+    return report;
+}
+
 std::string write_together(const std::vector<folder_file>& files, std::vector<std::string>& kept) {
     std::vector<pending_file> pending(files.size());
     held_signals signals;

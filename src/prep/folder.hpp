@@ -41,6 +41,12 @@ struct folder_plan {
 // the other shows what fits; a file that does not fit refuses the run.
 folder_plan plan_folder(const starter_files& starter, bool new_starter, const std::filesystem::path& folder);
 
+// Returns the report's lines on the starter files that `plan` wrote from
+// `starter`: which were written, the names in `kept` that old ones were kept
+// under, or why none were written. Nothing to say gives an empty string.
+std::string starter_report(const folder_plan& plan, const starter_files& starter,
+                           const std::vector<std::string>& kept);
+
 // A file to write into the working folder.
 struct folder_file {
     std::string name;          // its name in the folder

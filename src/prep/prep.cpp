@@ -39,7 +39,8 @@ constexpr std::string_view STARTER_TABLE = "cards.csv";
 // The starter rowcard.ini's separator, which the export is first read with.
 constexpr char STARTER_SEPARATOR = ';';
 
-constexpr std::string_view USAGE = "usage: rowcard-prep [--force] [--new-starter] [--encoding E] [--separator C] EXPORT [FOLDER]";
+constexpr std::string_view USAGE =
+    "usage: rowcard-prep [--force] [--new-starter] [--encoding E] [--separator C] EXPORT [FOLDER]";
 
 constexpr std::string_view HELP =
     "Turns a contacts export (Google Contacts, Outlook, Thunderbird, Excel) into the\n"
@@ -271,26 +272,20 @@ export_result read_table(std::string_view bytes, const export_reading& how, char
     return read;
 }
 
-// Returns the report's lines on the starter files: which were written, which
-// were kept under another name, or why none were.
-std::string starter_report(const folder_plan& plan, const starter_files& starter, const std::vector<std::string>& kept) {
-    std::string report;
-    if (plan.write_settings && plan.write_master) {
-        report += "Wrote rowcard.ini (the table's name, ';' and one line per column) and master.vcf, a vCard 3.0 card using " +
-                  std::to_string(starter.recognised.size()) + " recognised columns:";
-        for (const std::string& name : starter.recognised) report += " " + name;
-        report += ".\n";
-        report += "  To skip rows with an empty value, mark its column: end its line in rowcard.ini\n"
-                  "  with '%' ({E-MAIL}%) and write the placeholder with '%' in master.vcf too.\n";
-    } else if (plan.write_settings || plan.write_master) {
-        report += std::string("Wrote ") + (plan.write_settings ? "rowcard.ini to go with master.vcf" : "master.vcf to go with rowcard.ini") +
-                  ", which fits this table.\n";
-    } else if (plan.unfinished) {
-        report += "Wrote no rowcard.ini or master.vcf: master.vcf is there already and uses no column of this table,"
-                  " so the folder is yours to finish.\n";
+// Returns why the table may not be written at `table` in the working folder,
+// as the end of a sentence that names it; empty when it may. It must not be
+// the export or a starter file, and replaces a table only with `force`.
+std::string table_refusal(const fs::path& table, const fs::path& export_path, bool force) {
+    if (same_file(table, export_path)) {
+        return " would be the export itself; name another table in " + std::string(CONFIG_NAME) +
+               ", or give another FOLDER";
     }
-    for (const std::string& name : kept) report += "Kept the old " + name.substr(0, name.rfind(".old")) + " as " + name + ".\n";
-    return report;
+    if ((present(std::string(CONFIG_NAME)) && same_file(table, CONFIG_NAME)) ||
+        (present(std::string(TEMPLATE_NAME)) && same_file(table, TEMPLATE_NAME))) {
+        return " would be rowcard.ini or master.vcf; name another table in " + std::string(CONFIG_NAME);
+    }
+    if (present(table) && !force) return " is already there; run again with --force to replace it";
+    return "";
 }
 
 // Converts the export `bytes` into the working folder, shown as `folder`, as
@@ -321,19 +316,8 @@ int prepare_here(const prep_options& options, std::string_view bytes, const fs::
     }
     const fs::path table = plan.settings.input_base + ".csv";
     const std::string where = (folder / table).lexically_normal().string();
-    if (same_file(table, export_path)) {
-        complain("the table " + where + " would be the export itself; name another table in " +
-                 std::string(CONFIG_NAME) + ", or give another FOLDER");
-        return PREP_REFUSED;
-    }
-    if ((present(std::string(CONFIG_NAME)) && same_file(table, CONFIG_NAME)) ||
-        (present(std::string(TEMPLATE_NAME)) && same_file(table, TEMPLATE_NAME))) {
-        complain("the table " + where + " would be rowcard.ini or master.vcf; name another table in " +
-                 std::string(CONFIG_NAME));
-        return PREP_REFUSED;
-    }
-    if (present(table) && !options.force) {
-        complain("the table " + where + " is already there; run again with --force to replace it");
+    if (const std::string why = table_refusal(table, export_path, options.force); !why.empty()) {
+        complain("the table " + where + why);
         return PREP_REFUSED;
     }
     // The table goes in last: a run cut short there leaves starter files that fit it.
