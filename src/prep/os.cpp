@@ -104,7 +104,7 @@ std::string create_pending(pending_file& file, const std::string& name) {
             file.temporary = candidate;
             return "";
         }
-        if (errno != EEXIST) return cannot_create(candidate);
+        if (errno != EEXIST) return cannot_create(name);
     }
     return "no free temporary name beside " + name;
 }
@@ -215,7 +215,7 @@ std::string create_pending(pending_file& file, const std::string& name) {
             file.temporary = candidate;
             return "";
         }
-        if (errno != EEXIST) return cannot_create(candidate);
+        if (errno != EEXIST) return cannot_create(name);
     }
     return "no free temporary name beside " + name;
 }
