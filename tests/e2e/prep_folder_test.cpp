@@ -58,6 +58,9 @@ TEST_F(Prep, StarterFilesOfAnotherExportAreRefusedOrKeptAside) {
     EXPECT_EQ(read_file(root / "rowcard.ini.old"), ini_a);
     EXPECT_EQ(read_file(root / "master.vcf.old"), master_a);
     ASSERT_EQ(prep("--force --new-starter a.csv"), 0) << err;
+    EXPECT_NE(out.find("\nKept the old rowcard.ini as rowcard.ini.old2.\nKept the old master.vcf as master.vcf.old2.\n"),
+              std::string::npos)
+        << out;
     EXPECT_EQ(read_file(root / "rowcard.ini.old"), ini_a);
     EXPECT_EQ(read_file(root / "rowcard.ini.old2"), read_file(root / "fresh" / "rowcard.ini"));
     EXPECT_EQ(read_file(root / "master.vcf"), master_a);
@@ -69,12 +72,16 @@ TEST_F(Prep, StarterFilesOfAnotherExportAreRefusedOrKeptAside) {
         << err;
     write_file(root / "rowcard.ini", ini_a);
 
-    // A master.vcf that uses a column this table lacks is refused as well.
-    write_file(root / "master.vcf", "FN:{NAME}\nEMAIL:{E-MAIL}\n");
+    // A master.vcf that uses a column this table lacks is refused as well; a
+    // placeholder is at most 20 bytes long with its braces.
+    const std::string stray = "FN:{NAME}\nEMAIL:{NOT A PLACEHOLDER!!}{{OTHER E-MAIL VALUE}\n";
+    write_file(root / "master.vcf", stray);
     EXPECT_EQ(prep("--force a.csv"), 1);
-    EXPECT_NE(err.find("master.vcf does not fit this export: it uses {E-MAIL}, which is no column"), std::string::npos)
+    EXPECT_NE(err.find("master.vcf does not fit this export: it uses {OTHER E-MAIL VALUE}, which is no column of this "
+                       "table; run again with --new-starter"),
+              std::string::npos)
         << err;
-    EXPECT_EQ(read_file(root / "master.vcf"), "FN:{NAME}\nEMAIL:{E-MAIL}\n");
+    EXPECT_EQ(read_file(root / "master.vcf"), stray);
 }
 
 TEST_F(Prep, StarterFilesThatFitAreKeptAndAMissingOneIsWritten) {
@@ -85,7 +92,7 @@ TEST_F(Prep, StarterFilesThatFitAreKeptAndAMissingOneIsWritten) {
 
     // A user's edits that keep the columns stay: a '%' mark, a template of their own.
     const std::string ini = "cards.csv\r\n;\r\n{NAME}\r\n{PHONE}%\r\n";
-    const std::string master = "BEGIN:VCARD\nFN:{NAME}\nTEL:{PHONE}%\nEND:VCARD\n";
+    const std::string master = "BEGIN:VCARD\nFN:{NAME}\nNOTE:{ x {NAME}\nTEL:{PHONE}%\nEND:VCARD\n";
     write_file(root / "rowcard.ini", ini);
     write_file(root / "master.vcf", master);
     write_file(root / "a.csv", "Name,Phone\nJan,1\nEva,2\n");
@@ -99,11 +106,19 @@ TEST_F(Prep, StarterFilesThatFitAreKeptAndAMissingOneIsWritten) {
     ASSERT_EQ(prep("--force a.csv"), 0) << err;
     EXPECT_EQ(read_file(root / "master.vcf"), master_a);
     EXPECT_EQ(read_file(root / "rowcard.ini"), ini);
+    EXPECT_NE(out.find("\nWrote master.vcf to go with rowcard.ini, which fits this table.\nNext:"), std::string::npos)
+        << out;
     fs::remove(root / "rowcard.ini");
     write_file(root / "master.vcf", master);
     ASSERT_EQ(prep("--force a.csv"), 0) << err;
     EXPECT_EQ(read_file(root / "rowcard.ini"), ini_a);
     EXPECT_EQ(listing(root), "a.csv\ncards.csv\nmaster.vcf\nrowcard.ini\n");
+
+    // A template with no placeholder fits any table; beside a rowcard.ini nothing is left to finish.
+    write_file(root / "master.vcf", "BEGIN:VCARD\nFN:Office\nEND:VCARD\n");
+    ASSERT_EQ(prep("--force a.csv"), 0) << err;
+    EXPECT_EQ(out.find("Wrote no"), std::string::npos) << out;
+    EXPECT_EQ(read_file(root / "master.vcf"), "BEGIN:VCARD\nFN:Office\nEND:VCARD\n");
 }
 
 #ifndef _WIN32
