@@ -1,15 +1,19 @@
 // rowcard-prep's command line: the options, the safety checks around the files
-// it writes, the writing through a temporary file, and the report.
+// it writes, and the report.
 #include "prep/prep.hpp"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <system_error>
 
 #include "config/config.hpp"
+#include "prep/folder.hpp"
+#include "prep/os.hpp"
 #include "text/text.hpp"
 
 #ifdef _WIN32
@@ -17,10 +21,7 @@
 #define NOMINMAX 1
 #endif
 #define WIN32_LEAN_AND_MEAN
-#include <process.h>
 #include <windows.h>
-#else
-#include <unistd.h>
 #endif
 
 #ifndef ROWCARD_VERSION
@@ -33,22 +34,27 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view PROGRAM = "rowcard-prep";
-const std::string TEMPLATE_FILE = "master.vcf";
 // The table that a started folder reads; rowcard then writes cards.vcf beside it.
 constexpr std::string_view STARTER_TABLE = "cards.csv";
-// Temporary names tried beside the table before giving up.
-constexpr int TEMPORARY_TRIES = 100;
+// The starter rowcard.ini's separator, which the export is first read with.
+constexpr char STARTER_SEPARATOR = ';';
 
-constexpr std::string_view USAGE = "usage: rowcard-prep [--force] [--encoding E] [--separator C] EXPORT [FOLDER]";
+constexpr std::string_view USAGE =
+    "usage: rowcard-prep [--force] [--new-starter] [--encoding E] [--separator C] EXPORT [FOLDER]";
 
 constexpr std::string_view HELP =
     "Turns a contacts export (Google Contacts, Outlook, Thunderbird, Excel) into the\n"
     "table that rowcard reads, in FOLDER (by default the folder that holds EXPORT).\n"
     "When FOLDER has neither rowcard.ini nor master.vcf, it also writes both, so\n"
-    "that rowcard can run there next.\n"
+    "that rowcard can run there next. Those already there are kept when they fit\n"
+    "the table's columns, and refused when they do not. It writes all its files\n"
+    "or none, and one run at a time in a folder.\n"
     "\n"
     "  --force          replace a table that is already there, and take an\n"
     "                   export with no name, organisation or e-mail column\n"
+    "  --new-starter    write a new rowcard.ini and master.vcf even where they are\n"
+    "                   already; the old ones are kept as rowcard.ini.old and\n"
+    "                   master.vcf.old\n"
     "  --encoding E     read EXPORT as E: utf-8, utf-16le, utf-16be, cp1250\n"
     "                   or cp1252 (default: told from the file)\n"
     "  --separator C    split EXPORT's fields at C: one character, or 'tab'\n"
@@ -56,12 +62,13 @@ constexpr std::string_view HELP =
     "  --help           show this help\n"
     "  --version        show the version\n"
     "\n"
-    "Exit status: 0 written, 1 refused or not written, 2 EXPORT missing or\n"
-    "unreadable, 64 wrong usage.\n";
+    "Exit status: 0 written, 1 refused or not written (FOLDER left as it was),\n"
+    "2 EXPORT missing or unreadable, 64 wrong usage.\n";
 
 // The command line, taken apart.
 struct prep_options {
     bool force = false;
+    bool new_starter = false;
     bool help = false;
     bool version = false;
     export_reading reading;
@@ -144,6 +151,8 @@ std::string parse_arguments(const std::vector<std::string>& arguments, prep_opti
             only_positional = true;
         } else if (name == "--force" && !value) {
             options.force = true;
+        } else if (name == "--new-starter" && !value) {
+            options.new_starter = true;
         } else if ((name == "--help" || name == "-h") && !value) {
             options.help = true;
         } else if (name == "--version" && !value) {
@@ -192,59 +201,6 @@ std::string read_whole(const std::string& path, std::string& bytes) {
     const int saved = errno;
     std::fclose(file);
     return failed ? std::string("read error: ") + std::strerror(saved) : "";
-}
-
-// True when `a` and `b` name one file: the same path written two ways, or one
-// existing file reached through a link.
-bool same_file(const fs::path& a, const fs::path& b) {
-    std::error_code error;
-    if (fs::absolute(a, error).lexically_normal() == fs::absolute(b, error).lexically_normal()) return true;
-    return fs::equivalent(a, b, error) && !error;
-}
-
-// True when something, a dangling link included, stands at `path`.
-bool present(const fs::path& path) {
-    std::error_code error;
-    return fs::symlink_status(path, error).type() != fs::file_type::not_found && !error;
-}
-
-// Writes `text` to `path` through a new temporary file beside it, renamed
-// into place only once it is whole, so that an interrupted run leaves what was
-// at `path` intact. Line feeds are written as CR LF. Returns an empty string,
-// or what went wrong; no temporary file is left behind.
-std::string write_replacing(const fs::path& path, std::string_view text) {
-#ifdef _WIN32
-    const int process = _getpid();
-#else
-    const int process = static_cast<int>(getpid());
-#endif
-    fs::path temporary;
-    for (int k = 0; k < TEMPORARY_TRIES; ++k) {
-        fs::path candidate = path;
-        candidate += ".prep-" + std::to_string(process) + "-" + std::to_string(k) + ".tmp";
-        if (!present(candidate)) {
-            temporary = candidate;
-            break;
-        }
-    }
-    if (temporary.empty()) return "no free temporary name beside " + path.string();
-    text_writer writer;
-    if (!create_for_writing(writer, temporary.string())) {
-        return "cannot create " + temporary.string() + ": " + std::strerror(errno);
-    }
-    write_text(writer, text);
-    std::error_code error;
-    if (!close_writer(writer)) {
-        fs::remove(temporary, error);
-        return "writing " + temporary.string() + " failed (is the disk full?)";
-    }
-    fs::rename(temporary, path, error);
-    if (error) {
-        const std::string why = error.message();
-        fs::remove(temporary, error);
-        return "cannot put " + path.string() + " in place: " + why;
-    }
-    return "";
 }
 
 // Returns the name of an encoding as the report gives it.
@@ -298,6 +254,92 @@ std::string changes_report(const export_changes& changes, std::size_t dropped_co
     return text.empty() ? "  nothing\n" : text;
 }
 
+// Returns the export `bytes` read as `how` says, into `made`: rowcard's table
+// with `separator` between its columns. Empty input gives no header.
+export_result read_contacts(std::string_view bytes, const export_reading& how, char separator, contact_table& made) {
+    export_result read = read_export(bytes, how, separator);
+    made = make_contact_table(read, separator);
+    return read;
+}
+
+// Returns why the table may not be written at `table` in the working folder,
+// as the end of a sentence that names it; empty when it may. It must not be
+// the export or a starter file, and replaces a table only with `force`.
+std::string table_refusal(const fs::path& table, const fs::path& export_path, bool force) {
+    if (same_file(table, export_path)) {
+        return " would be the export itself; name another table in " + std::string(CONFIG_NAME) +
+               ", or give another FOLDER";
+    }
+    if ((present(std::string(CONFIG_NAME)) && same_file(table, CONFIG_NAME)) ||
+        (present(std::string(TEMPLATE_NAME)) && same_file(table, TEMPLATE_NAME))) {
+        return " would be rowcard.ini or master.vcf; name another table in " + std::string(CONFIG_NAME);
+    }
+    if (present(table) && !force) return " is already there; run again with --force to replace it";
+    return "";
+}
+
+// Converts the export `bytes` into the working folder, shown as `folder`, as
+// `options` say, holding the folder's lock. Returns the exit status; prints the report.
+int prepare_here(const prep_options& options, std::string_view bytes, const fs::path& export_path,
+                 const fs::path& folder) {
+    contact_table made;
+    export_result read = read_contacts(bytes, options.reading, STARTER_SEPARATOR, made);
+    if (read.header.empty()) {
+        complain("the export " + options.export_path + " is empty: there is no header line to start from");
+        return PREP_REFUSED;
+    }
+    if (!made.recognised && !options.force) {
+        complain(options.export_path + ": " + made.refusal);
+        return PREP_REFUSED;
+    }
+    const starter_files starter = make_starter(made.header, STARTER_TABLE);
+    const folder_plan plan = plan_folder(starter, options.new_starter, folder);
+    if (!plan.refusal.empty()) {
+        const bool need_force = !options.force && present(std::string(STARTER_TABLE));
+        complain(plan.refusal + (plan.stale ? std::string("; run again with ") + (need_force ? "--force " : "") +
+                                                  "--new-starter to write new starter files (the old ones are kept as"
+                                                  " .old), or give another FOLDER"
+                                            : ""));
+        return PREP_REFUSED;
+    }
+    if (plan.settings.separator != STARTER_SEPARATOR) {
+        export_reading fixed = options.reading;
+        fixed.encoding = read.encoding;
+        fixed.separator = read.separator;
+        read = read_contacts(bytes, fixed, plan.settings.separator, made);
+    }
+    const fs::path table = plan.settings.input_base + ".csv";
+    const std::string where = (folder / table).lexically_normal().string();
+    if (const std::string why = table_refusal(table, export_path, options.force); !why.empty()) {
+        complain("the table " + where + why);
+        return PREP_REFUSED;
+    }
+    // The table goes in last: a run cut short there leaves starter files that fit it.
+    std::vector<folder_file> files;
+    if (plan.write_settings) files.push_back({std::string(CONFIG_NAME), starter.settings, true});
+    if (plan.write_master) files.push_back({std::string(TEMPLATE_NAME), starter.master, true});
+    files.push_back({table.string(), made.table, false});
+    std::vector<std::string> kept;
+    if (const std::string why = write_together(files, kept); !why.empty()) {
+        complain("writing into " + folder.string() + " failed, so nothing there changed: " + why);
+        return PREP_REFUSED;
+    }
+
+    std::string report = "Read " + options.export_path + ": " + encoding_name(read.encoding) + ", separator " +
+                         separator_name(read.separator) + ", " + std::to_string(read.records) + " rows, " +
+                         std::to_string(read.header.size()) + " columns.\n";
+    report += "  Encoding " + encoding_name(read.encoding) + ": " + read.encoding_reason + ".\n";
+    report += layout_report(read, made);
+    report += "Changed:\n" + changes_report(read.changes, made.dropped_columns);
+    report += "Wrote " + where + ": " + std::to_string(read.records) + " rows and a header, " +
+              std::to_string(made.header.size()) + " columns, separator " + separator_name(plan.settings.separator) +
+              ".\n";
+    report += starter_report(plan, starter, kept);
+    report += "Next: run rowcard in " + folder.string() + " (or rowcard-check there first).\n";
+    say(report);
+    return PREP_DONE;
+}
+
 // Converts as `options` say. Returns the exit status; prints the report.
 int prepare(const prep_options& options) {
     std::error_code error;
@@ -322,109 +364,41 @@ int prepare(const prep_options& options) {
         complain("cannot enter the folder " + folder.string() + ": " + error.message());
         return PREP_REFUSED;
     }
-
-    const bool has_settings = present(std::string(CONFIG_NAME));
-    const bool has_master = present(TEMPLATE_FILE);
-    const bool starting = !has_settings && !has_master;
-    conversion_settings settings;
-    if (has_settings && !read_config(settings)) {
-        complain("a read error cut " + std::string(CONFIG_NAME) + " short; mend it and run again");
+    // One run at a time: a second one would mix its files with the first's.
+    folder_lock lock;
+    if (lock_folder(lock) == lock_outcome::busy) {
+        complain("another rowcard-prep is writing in " + folder.string() + "; let it finish, then run again");
         return PREP_REFUSED;
     }
-    if (starting) {
-        // The starter rowcard.ini's own table name and separator, as rowcard will read them.
-        apply_config_line(settings, STARTER_TABLE);
-        apply_config_line(settings, ";");
-    }
-    const fs::path table = settings.input_base + ".csv";
-    std::string where = (folder / table).lexically_normal().string();
-
-    export_result read = read_export(bytes, options.reading, settings.separator);
-    if (read.header.empty()) {
-        complain("the export " + options.export_path + " is empty: there is no header line to start from");
-        return PREP_REFUSED;
-    }
-    const std::size_t export_columns = read.header.size();
-    contact_table made = make_contact_table(read, settings.separator);
-    if (!made.recognised && !options.force) {
-        complain(options.export_path + ": " + made.refusal);
-        return PREP_REFUSED;
-    }
-    read.table = std::move(made.table);
-    read.header = made.header;
-    const std::size_t dropped_columns = made.dropped_columns;
-
-    if (same_file(table, export_path)) {
-        complain("the table " + where + " would be the export itself; name another table in " +
-                 std::string(CONFIG_NAME) + ", or give another FOLDER");
-        return PREP_REFUSED;
-    }
-    if ((has_settings && same_file(table, CONFIG_NAME)) || (has_master && same_file(table, TEMPLATE_FILE))) {
-        complain("the table " + where + " would be " + std::string(has_settings ? CONFIG_NAME : "") +
-                 " or master.vcf; name another table in " + std::string(CONFIG_NAME));
-        return PREP_REFUSED;
-    }
-    if (present(table) && !options.force) {
-        complain("the table " + where + " is already there; run again with --force to replace it");
-        return PREP_REFUSED;
-    }
-    if (const std::string why = write_replacing(table, read.table); !why.empty()) {
-        complain(why);
-        return PREP_REFUSED;
-    }
-
-    std::string report = "Read " + options.export_path + ": " + encoding_name(read.encoding) + ", separator " +
-                         separator_name(read.separator) + ", " + std::to_string(read.records) + " rows, " +
-                         std::to_string(export_columns) + " columns.\n";
-    report += "  Encoding " + encoding_name(read.encoding) + ": " + read.encoding_reason + ".\n";
-    report += layout_report(read, made);
-    report += "Changed:\n" + changes_report(read.changes, dropped_columns);
-    report += "Wrote " + where + ": " + std::to_string(read.records) + " rows and a header, " +
-              std::to_string(read.header.size()) + " columns, separator " + separator_name(settings.separator) +
-              ".\n";
-    int status = PREP_DONE;
-    if (starting) {
-        const starter_files starter = make_starter(read.header, STARTER_TABLE);
-        std::string why = write_replacing(std::string(CONFIG_NAME), starter.settings);
-        if (why.empty()) why = write_replacing(TEMPLATE_FILE, starter.master);
-        if (!why.empty()) {
-            complain(why);
-            status = PREP_REFUSED;
-        } else {
-            report += "Wrote rowcard.ini (the table's name, ';' and one line per column) and master.vcf, a vCard 3.0 card using " +
-                      std::to_string(starter.recognised.size()) + " recognised columns:";
-            for (const std::string& name : starter.recognised) report += " " + name;
-            report += ".\n";
-            report += "  A row with nothing in it makes no card: {FN}% is mandatory. To skip rows with\n"
-                      "  another value empty, end its line in rowcard.ini with '%' ({EMAIL1}%) and\n"
-                      "  write the placeholder with '%' in master.vcf too.\n";
-        }
-    } else if (has_settings != has_master) {
-        report += std::string("Wrote no rowcard.ini or master.vcf: ") + (has_settings ? "rowcard.ini" : "master.vcf") +
-                  " is there already and the other is not, so the folder is yours to finish.\n";
-    }
-    report += "Next: run rowcard in " + folder.string() + " (or rowcard-check there first).\n";
-    say(report);
+    const int status = prepare_here(options, bytes, export_path, folder);
+    unlock_folder(lock);
     return status;
 }
 
 }  // namespace
 
 int run_prep(const std::vector<std::string>& arguments) {
-    prep_options options;
-    if (const std::string wrong = parse_arguments(arguments, options); !wrong.empty()) {
-        complain(wrong + "; see rowcard-prep --help");
-        return PREP_USAGE;
+    try {
+        prep_options options;
+        if (const std::string wrong = parse_arguments(arguments, options); !wrong.empty()) {
+            complain(wrong + "; see rowcard-prep --help");
+            return PREP_USAGE;
+        }
+        if (options.help) {
+            say(std::string(USAGE) + "\n\n" + std::string(HELP));
+            return PREP_DONE;
+        }
+        if (options.version) {
+            say(std::string(PROGRAM) + " " + ROWCARD_VERSION + "\n");
+            return PREP_DONE;
+        }
+        return prepare(options);
+    } catch (const std::bad_alloc&) {
+        complain("out of memory; close other programs or split the export, and run again");
+    } catch (const std::exception& failure) {
+        complain(std::string("stopped by an unexpected failure: ") + failure.what());
     }
-    if (options.help) {
-        say(std::string(USAGE) + "\n\n" + std::string(HELP));
-        return PREP_DONE;
-    }
-    if (options.version) {
-        say(std::string(PROGRAM) + " " + ROWCARD_VERSION + "\n");
-        return PREP_DONE;
-    }
-    return prepare(options);
+    return PREP_REFUSED;
 }
 
 void wait_if_own_console() {

@@ -8,62 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "e2e/fixture.hpp"
-#include "support/files.hpp"
+#include "e2e/prep_fixture.hpp"
 
 namespace rowcard {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Prep;
 using testing::read_file;
 using testing::write_file;
-
-class Prep : public ::testing::Test {
-protected:
-    void SetUp() override { root = testing::make_scratch(); }
-    void TearDown() override { testing::remove_scratch(root); }
-
-    // Runs `program` in `root` with `arguments`; returns its exit status and
-    // keeps what it printed in `out` and `err`.
-    int run(const std::string& program, const std::string& arguments) {
-        const std::string out_file = (root / ".out").string();
-        const std::string err_file = (root / ".err").string();
-#ifdef _WIN32
-        const std::string command = "cd /d \"" + root.string() + "\" && \"" + program + "\" " + arguments + " >\"" +
-                                    out_file + "\" 2>\"" + err_file + "\" <NUL";
-        const int status = std::system(("\"" + command + "\"").c_str());
-#else
-        const std::string command = "cd '" + root.string() + "' && '" + program + "' " + arguments + " >'" +
-                                    out_file + "' 2>'" + err_file + "' </dev/null";
-        const int raw = std::system(command.c_str());
-        const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-#endif
-        out = read_file(out_file);
-        err = read_file(err_file);
-        fs::remove(out_file);
-        fs::remove(err_file);
-        return status;
-    }
-    // rowcard-prep lies beside rowcard: on Windows it is found there at run time.
-    int prep(const std::string& arguments) {
-        return run((fs::path(testing::rowcard_binary()).parent_path() / fs::path(PREP_BINARY).filename()).string(),
-                   arguments);
-    }
-
-    // The names in `folder`, sorted, one per line.
-    std::string listing(const fs::path& folder) {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        std::string text;
-        for (const std::string& name : names) text += name + "\n";
-        return text;
-    }
-
-    fs::path root;
-    std::string out;
-    std::string err;
-};
 
 TEST_F(Prep, BadUsageIsStatus64WithOneLine) {
     for (const char* arguments : {"", "--encoding latin9 x.csv", "--separator ab x.csv", "--bogus x.csv", "a b c"}) {
@@ -118,14 +71,17 @@ TEST_F(Prep, AnExportThatIsNoContactsTableIsRefused) {
 TEST_F(Prep, RefusesToReplaceATableWithoutForce) {
     write_file(root / "export.csv", "a,b\n1,2\n");
     write_file(root / "cards.csv", "old\n");
-    write_file(root / "rowcard.ini", "cards.csv\n;\n{A}\n");
+    write_file(root / "rowcard.ini", "cards.csv\n;\n{A}\n{B}\n");
+    write_file(root / "master.vcf", "N:{A}\n");
     EXPECT_EQ(prep("export.csv"), 1);
     EXPECT_NE(err.find("--force"), std::string::npos) << err;
     EXPECT_EQ(read_file(root / "cards.csv"), "old\n");
     EXPECT_EQ(prep("--force export.csv"), 0) << err;
     EXPECT_EQ(read_file(root / "cards.csv"), "a;b\r\n1;2\r\n");
-    // Neither starter file is written beside an existing rowcard.ini, and no temporary file stays.
-    EXPECT_EQ(listing(root), "cards.csv\nexport.csv\nrowcard.ini\n");
+    // The starter files that fit stay as they were, and no temporary file stays.
+    EXPECT_EQ(read_file(root / "rowcard.ini"), "cards.csv\n;\n{A}\n{B}\n");
+    EXPECT_EQ(read_file(root / "master.vcf"), "N:{A}\n");
+    EXPECT_EQ(listing(root), "cards.csv\nexport.csv\nmaster.vcf\nrowcard.ini\n");
 }
 
 TEST_F(Prep, NeverWritesOverTheExport) {

@@ -1,0 +1,225 @@
+// rowcard-prep's writing into the folder: whether existing starter files fit
+// the new table, and the table and starter files put in place all together.
+#include "prep/folder.hpp"
+
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+
+#include "prep/os.hpp"
+#include "text/text.hpp"
+
+namespace rowcard {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Names tried for an old file kept aside (name.old, name.old2, ...): more
+// than anyone keeps; past them the run refuses rather than overwrite one.
+constexpr int OLD_NAMES = 1000;
+
+// Returns `name` without the '%' that marks a column mandatory.
+std::string_view bare(std::string_view name) {
+    if (!name.empty() && name.back() == '%') name.remove_suffix(1);
+    return name;
+}
+
+// Returns a placeholder name as a message shows it; an empty one as "an empty name".
+std::string shown(std::string_view name) { return name.empty() ? "an empty name" : std::string(name); }
+
+// Returns the settings that the text of a rowcard.ini, `text`, gives rowcard.
+conversion_settings settings_of(std::string_view text) {
+    conversion_settings settings;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const std::string_view line = text.substr(0, end == std::string_view::npos ? text.size() : end + 1);
+        text.remove_prefix(line.size());
+        if (!apply_config_line(settings, line)) break;
+    }
+    return settings;
+}
+
+// Returns what keeps the columns `have` from being the columns `want`, a '%'
+// mark aside, as a clause of a message; empty when they are the same.
+std::string columns_misfit(const std::vector<column_spec>& have, const std::vector<column_spec>& want) {
+    for (std::size_t k = 0; k < have.size() && k < want.size(); ++k) {
+        if (bare(have[k].name) != bare(want[k].name)) {
+            return "its column " + std::to_string(k + 1) + " is " + shown(bare(have[k].name)) + ", this table's is " +
+                   shown(bare(want[k].name));
+        }
+    }
+    if (have.size() == want.size()) return "";
+    return "it names " + std::to_string(have.size()) + (have.size() == 1 ? " column" : " columns") +
+           ", this table has " + std::to_string(want.size());
+}
+
+// Returns the first braced placeholder ('{' to '}' within one line, at most
+// NAME_LEN bytes) of the template at `path` that is none of `columns`; empty
+// when there is none. `braced` tells whether it holds any. A template that is
+// no regular file, or cannot be read, holds none.
+std::string stray_placeholder(const fs::path& path, const std::vector<column_spec>& columns, bool& braced) {
+    braced = false;
+    std::error_code error;
+    text_reader reader;
+    if (!fs::is_regular_file(path, error) || !open_for_reading(reader, path.string())) return "";
+    std::string line;
+    std::string stray;
+    while (stray.empty() && read_line(reader, line)) {
+        for (std::size_t open = line.find('{'); open != std::string::npos; open = line.find('{', open + 1)) {
+            const std::size_t close = line.find_first_of("{}\n", open + 1);
+            if (close == std::string::npos || line[close] != '}' || close - open + 1 > NAME_LEN) continue;
+            const std::string_view name = std::string_view(line).substr(open, close - open + 1);
+            braced = true;
+            bool known = false;
+            for (const column_spec& column : columns) known = known || bare(column.name) == name;
+            if (!known) {
+                stray = name;
+                break;
+            }
+        }
+    }
+    close_reader(reader);
+    return stray;
+}
+
+// Writes `file.text` into a new pending file as rowcard reads it, line feeds
+// as CR LF, block by block, and puts it on the disk. Returns an empty string,
+// or what went wrong (the pending file is then left for the caller to discard).
+std::string stage(const folder_file& file, pending_file& pending) {
+    if (std::string why = create_pending(pending, file.name); !why.empty()) return why;
+    std::string block;
+    for (std::size_t at = 0; at < file.text.size(); at += WRITE_BLOCK) {
+        block.clear();
+        append_as_written(block, file.text.substr(at, WRITE_BLOCK));
+        if (!write_pending(pending, block)) return "cannot write " + file.name + ": " + std::strerror(errno);
+    }
+    if (!finish_pending(pending)) return "cannot write " + file.name + ": " + std::strerror(errno);
+    return "";
+}
+
+// Gives the file at `name` a free old name. Returns an empty string, or what
+// went wrong; `kept` receives the name it got.
+std::string keep_aside(const std::string& name, std::vector<std::string>& kept) {
+    for (int k = 1; k <= OLD_NAMES; ++k) {
+        const std::string aside = name + ".old" + (k == 1 ? "" : std::to_string(k));
+        const int result = set_aside(name, aside);
+        if (result == 0) {
+            kept.push_back(aside);
+            return "";
+        }
+        if (result != EEXIST) return "cannot keep " + name + " as " + aside + ": " + std::strerror(result);
+    }
+    return "no free name to keep " + name + " as: remove some of its .old files";
+}
+
+// Puts the staged files in place in their order, each old file that is to be
+// kept first set aside. Returns an empty string, or what went wrong.
+std::string publish_all(const std::vector<folder_file>& files, std::vector<pending_file>& pending,
+                        std::vector<std::string>& kept) {
+    for (std::size_t k = 0; k < files.size(); ++k) {
+        if (files[k].keep_old && present(files[k].name)) {
+            if (std::string why = keep_aside(files[k].name, kept); !why.empty()) return why;
+        }
+        if (std::string why = publish_pending(pending[k], files[k].name); !why.empty()) return why;
+    }
+    return "";
+}
+
+}  // namespace
+
+bool present(const fs::path& path) {
+    std::error_code error;
+    return fs::symlink_status(path, error).type() != fs::file_type::not_found && !error;
+}
+
+bool same_file(const fs::path& a, const fs::path& b) {
+    std::error_code error;
+    if (fs::absolute(a, error).lexically_normal() == fs::absolute(b, error).lexically_normal()) return true;
+    return fs::equivalent(a, b, error) && !error;
+}
+
+folder_plan plan_folder(const starter_files& starter, bool new_starter, const fs::path& folder) {
+    folder_plan plan;
+    const conversion_settings wanted = settings_of(starter.settings);
+    const bool has_settings = present(std::string(CONFIG_NAME));
+    const bool has_master = present(std::string(TEMPLATE_NAME));
+    if (new_starter || (!has_settings && !has_master)) {
+        plan.write_settings = plan.write_master = true;
+        plan.settings = wanted;
+        return plan;
+    }
+    if (has_settings && !read_config(plan.settings)) {
+        plan.refusal = "a read error cut " + (folder / CONFIG_NAME).string() + " short; mend it and run again";
+        return plan;
+    }
+    if (has_settings) {
+        if (const std::string misfit = columns_misfit(plan.settings.columns, wanted.columns); !misfit.empty()) {
+            plan.refusal = (folder / CONFIG_NAME).string() + " does not fit this export: " + misfit;
+            plan.stale = true;
+            return plan;
+        }
+    }
+    bool braced = false;
+    if (has_master) {
+        const std::string stray = stray_placeholder(std::string(TEMPLATE_NAME), wanted.columns, braced);
+        if (!stray.empty()) {
+            plan.refusal = (folder / TEMPLATE_NAME).string() + " does not fit this export: it uses " + stray +
+                           ", which is no column of this table";
+            plan.stale = true;
+            return plan;
+        }
+    }
+    // A file that fits shows the other one missing is prep's to write.
+    plan.write_master = has_settings && !has_master;
+    plan.write_settings = !has_settings && braced;
+    plan.unfinished = !has_settings && !braced;
+    if (plan.write_settings) plan.settings = wanted;
+    return plan;
+}
+
+std::string starter_report(const folder_plan& plan, const starter_files& starter,
+                           const std::vector<std::string>& kept) {
+    std::string report;
+    if (plan.write_settings && plan.write_master) {
+        report += "Wrote rowcard.ini (the table's name, ';' and one line per column) and master.vcf, "
+                  "a vCard 3.0 card using " + std::to_string(starter.recognised.size()) + " recognised columns:";
+        for (const std::string& name : starter.recognised) report += " " + name;
+        report += ".\n";
+        report += "  A row with nothing in it makes no card: {FN}% is mandatory. To skip rows with\n"
+                  "  another value empty, end its line in rowcard.ini with '%' ({EMAIL1}%) and\n"
+                  "  write the placeholder with '%' in master.vcf too.\n";
+    } else if (plan.write_settings || plan.write_master) {
+        report += std::string("Wrote ") +
+                  (plan.write_settings ? "rowcard.ini to go with master.vcf" : "master.vcf to go with rowcard.ini") +
+                  ", which fits this table.\n";
+    } else if (plan.unfinished) {
+        report += "Wrote no rowcard.ini or master.vcf: master.vcf is there already and uses no column of this table,"
+                  " so the folder is yours to finish.\n";
+    }
+    for (const std::string& name : kept) {
+        report += "Kept the old " + name.substr(0, name.rfind(".old")) + " as " + name + ".\n";
+    }
+    return report;
+}
+
+std::string write_together(const std::vector<folder_file>& files, std::vector<std::string>& kept) {
+    std::vector<pending_file> pending(files.size());
+    held_signals signals;
+    hold_signals(signals);
+    std::string why;
+    try {
+        for (std::size_t k = 0; k < files.size() && why.empty(); ++k) why = stage(files[k], pending[k]);
+        // A stop asked for now still finds the folder as it was.
+        if (why.empty() && signal_waiting(signals)) why = "stopped by a signal before anything was written";
+        if (why.empty()) why = publish_all(files, pending, kept);
+    } catch (...) {
+        for (pending_file& file : pending) discard_pending(file);
+        release_signals(signals);
+        throw;
+    }
+    for (pending_file& file : pending) discard_pending(file);
+    release_signals(signals);
+    return why;
+}
+
+}  // namespace rowcard

@@ -1,0 +1,316 @@
+// The system calls behind rowcard-prep's safe writing, for POSIX systems and
+// for Windows: the folder lock, pending files, and held-back signals.
+#include "prep/os.hpp"
+
+#include <cerrno>
+#include <cstring>
+#include <iterator>
+#include <string>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX 1
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <fcntl.h>
+#include <io.h>
+#include <process.h>
+#include <sys/stat.h>
+#include <windows.h>
+
+#include <atomic>
+#else
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#endif
+
+namespace rowcard {
+namespace {
+
+// Temporary names tried beside a file before giving up: each run has its own
+// (the process number is in them), so only a leftover of a crashed run with
+// the same number can take one.
+constexpr int TEMPORARY_TRIES = 100;
+
+// Returns the `k`-th temporary name for `name`, hidden where names starting
+// with a dot are: the file that it becomes, the process number and `k`.
+std::string temporary_name(const std::string& name, int k) {
+#ifdef _WIN32
+    const int process = _getpid();
+#else
+    const int process = static_cast<int>(getpid());
+#endif
+    return name + ".prep-" + std::to_string(process) + "-" + std::to_string(k) + ".tmp";
+}
+
+// Returns the message for a file that could not be created, from errno.
+std::string cannot_create(const std::string& name) { return "cannot create " + name + ": " + std::strerror(errno); }
+
+}  // namespace
+
+#ifdef _WIN32
+
+namespace {
+
+// The lock is a file that no second process may open; the system deletes it
+// when the process ends, however it ends.
+constexpr const char* LOCK_NAME = "rowcard-prep.lock";
+
+// The console's Ctrl-C handler runs on a thread of its own: this flag is how
+// it tells the writing that a Ctrl-C came. The only state shared that way.
+std::atomic<bool> control_c_came{false};
+
+// Holds back Ctrl-C and Ctrl-Break while files are written; other events
+// (the window closing) go on to the default handler.
+BOOL WINAPI on_console_event(DWORD event) {
+    if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT) return FALSE;
+    control_c_came = true;
+    return TRUE;
+}
+
+}  // namespace
+
+lock_outcome lock_folder(folder_lock& lock) {
+    const HANDLE file = CreateFileA(LOCK_NAME, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                    FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        lock.handle = reinterpret_cast<std::intptr_t>(file);
+        return lock_outcome::held;
+    }
+    const DWORD error = GetLastError();
+    // A lock file being deleted as its holder ends refuses access.
+    const bool taken = error == ERROR_SHARING_VIOLATION ||
+                       (error == ERROR_ACCESS_DENIED && GetFileAttributesA(LOCK_NAME) != INVALID_FILE_ATTRIBUTES);
+    return taken ? lock_outcome::busy : lock_outcome::unsupported;
+}
+
+void unlock_folder(folder_lock& lock) {
+    if (lock.handle == -1) return;
+    CloseHandle(reinterpret_cast<HANDLE>(lock.handle));
+    lock.handle = -1;
+}
+
+std::string create_pending(pending_file& file, const std::string& name) {
+    file = pending_file{};
+    for (int k = 0; k < TEMPORARY_TRIES; ++k) {
+        const std::string candidate = temporary_name(name, k);
+        file.handle = _open(candidate.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                            _S_IREAD | _S_IWRITE);
+        if (file.handle >= 0) {
+            file.temporary = candidate;
+            return "";
+        }
+        if (errno != EEXIST) return cannot_create(name);
+    }
+    return "no free temporary name beside " + name;
+}
+
+bool write_pending(pending_file& file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const int put = _write(file.handle, bytes.data(), static_cast<unsigned>(bytes.size()));
+        if (put <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(put));
+    }
+    return true;
+}
+
+bool finish_pending(pending_file& file) {
+    const bool synced = _commit(file.handle) == 0;
+    const bool closed = _close(file.handle) == 0;
+    file.handle = -1;
+    return synced && closed;
+}
+
+std::string publish_pending(pending_file& file, const std::string& name) {
+    if (!MoveFileExA(file.temporary.c_str(), name.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        discard_pending(file);
+        return "cannot put " + name + " in place (Windows error " + std::to_string(GetLastError()) + ")";
+    }
+    file.temporary.clear();
+    return "";
+}
+
+void discard_pending(pending_file& file) {
+    if (file.handle >= 0) _close(file.handle);
+    if (!file.temporary.empty()) DeleteFileA(file.temporary.c_str());
+    file = pending_file{};
+}
+
+int set_aside(const std::string& name, const std::string& aside) {
+    if (MoveFileExA(name.c_str(), aside.c_str(), 0)) return 0;
+    const DWORD error = GetLastError();
+    return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? EEXIST : EACCES;
+}
+
+void hold_signals(held_signals& signals) {
+    control_c_came = false;
+    signals.active = SetConsoleCtrlHandler(on_console_event, TRUE) != 0;
+}
+
+bool signal_waiting(const held_signals& signals) { return signals.active && control_c_came; }
+
+void release_signals(held_signals& signals) {
+    if (!signals.active) return;
+    SetConsoleCtrlHandler(on_console_event, FALSE);
+    signals.active = false;
+    // End as the Ctrl-C would have ended the process.
+    if (control_c_came) ExitProcess(STATUS_CONTROL_C_EXIT);
+}
+
+#else
+
+namespace {
+
+// The signals that end a process by default and that a person or the system
+// sends to stop it: the ones that must not cut a write in half.
+constexpr int TERMINATION_SIGNALS[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+
+// Returns the set of the termination signals whose bits are set in `which`.
+sigset_t signal_set(unsigned which) {
+    sigset_t set;
+    sigemptyset(&set);
+    for (unsigned k = 0; k < std::size(TERMINATION_SIGNALS); ++k) {
+        if (which & (1u << k)) sigaddset(&set, TERMINATION_SIGNALS[k]);
+    }
+    return set;
+}
+
+}  // namespace
+
+lock_outcome lock_folder(folder_lock& lock) {
+    const int folder = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0) return lock_outcome::unsupported;
+    if (::flock(folder, LOCK_EX | LOCK_NB) == 0) {
+        lock.handle = folder;
+        return lock_outcome::held;
+    }
+    const bool taken = errno == EWOULDBLOCK;
+    ::close(folder);
+    return taken ? lock_outcome::busy : lock_outcome::unsupported;
+}
+
+void unlock_folder(folder_lock& lock) {
+    if (lock.handle < 0) return;
+    const int folder = static_cast<int>(lock.handle);
+    ::fsync(folder);
+    ::close(folder);
+    lock.handle = -1;
+}
+
+std::string create_pending(pending_file& file, const std::string& name) {
+    file = pending_file{};
+#ifdef O_TMPFILE
+    // A file with no name vanishes with the process, even after kill -9.
+    file.handle = ::open(".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (file.handle >= 0) return "";
+#endif
+    for (int k = 0; k < TEMPORARY_TRIES; ++k) {
+        const std::string candidate = temporary_name(name, k);
+        file.handle = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (file.handle >= 0) {
+            file.temporary = candidate;
+            return "";
+        }
+        if (errno != EEXIST) return cannot_create(name);
+    }
+    return "no free temporary name beside " + name;
+}
+
+bool write_pending(pending_file& file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t put = ::write(file.handle, bytes.data(), bytes.size());
+        if (put < 0 && errno == EINTR) continue;
+        if (put <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(put));
+    }
+    return true;
+}
+
+bool finish_pending(pending_file& file) {
+    // Some file systems cannot sync; their writes were checked as they went.
+    if (::fdatasync(file.handle) != 0 && errno != EINVAL) return false;
+    if (file.temporary.empty()) return true;  // a nameless file stays open until it is linked
+    const int closed = ::close(file.handle);
+    file.handle = -1;
+    return closed == 0 || errno == EINTR;
+}
+
+std::string publish_pending(pending_file& file, const std::string& name) {
+    std::string why;
+    if (file.temporary.empty()) {
+        // A nameless file gets a temporary name first: a link never replaces.
+        const std::string self = "/proc/self/fd/" + std::to_string(file.handle);
+        for (int k = 0; k < TEMPORARY_TRIES && file.temporary.empty(); ++k) {
+            const std::string candidate = temporary_name(name, k);
+            int linked = ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW);
+            if (linked != 0 && errno == ENOENT) {
+                linked = ::linkat(file.handle, "", AT_FDCWD, candidate.c_str(), AT_EMPTY_PATH);
+            }
+            if (linked == 0) file.temporary = candidate;
+            if (linked != 0 && errno != EEXIST) break;
+        }
+        if (file.temporary.empty()) why = "cannot put " + name + " in place: " + std::strerror(errno);
+        ::close(file.handle);
+        file.handle = -1;
+        if (!why.empty()) return why;
+    }
+    if (::rename(file.temporary.c_str(), name.c_str()) != 0) {
+        why = "cannot put " + name + " in place: " + std::strerror(errno);
+        discard_pending(file);
+        return why;
+    }
+    file.temporary.clear();
+    return "";
+}
+
+void discard_pending(pending_file& file) {
+    if (file.handle >= 0) ::close(file.handle);
+    if (!file.temporary.empty()) ::unlink(file.temporary.c_str());
+    file = pending_file{};
+}
+
+int set_aside(const std::string& name, const std::string& aside) {
+    // A second link keeps `name` in place until its new file replaces it.
+    if (::link(name.c_str(), aside.c_str()) == 0) return 0;
+    if (errno == EEXIST) return EEXIST;
+    // A file system without hard links: under the folder lock, look, then rename.
+    struct stat seen;
+    if (::lstat(aside.c_str(), &seen) == 0) return EEXIST;
+    return ::rename(name.c_str(), aside.c_str()) == 0 ? 0 : errno;
+}
+
+void hold_signals(held_signals& signals) {
+    const unsigned all = (1u << std::size(TERMINATION_SIGNALS)) - 1;
+    const sigset_t block = signal_set(all);
+    sigset_t before;
+    sigprocmask(SIG_BLOCK, &block, &before);
+    signals.held = 0;
+    for (unsigned k = 0; k < std::size(TERMINATION_SIGNALS); ++k) {
+        if (sigismember(&before, TERMINATION_SIGNALS[k]) == 0) signals.held |= 1u << k;
+    }
+    signals.active = true;
+}
+
+bool signal_waiting(const held_signals& signals) {
+    sigset_t waiting;
+    if (!signals.active || sigpending(&waiting) != 0) return false;
+    for (unsigned k = 0; k < std::size(TERMINATION_SIGNALS); ++k) {
+        if ((signals.held & (1u << k)) && sigismember(&waiting, TERMINATION_SIGNALS[k]) == 1) return true;
+    }
+    return false;
+}
+
+void release_signals(held_signals& signals) {
+    if (!signals.active) return;
+    const sigset_t unblock = signal_set(signals.held);
+    signals.active = false;
+    sigprocmask(SIG_UNBLOCK, &unblock, nullptr);
+}
+
+#endif
+
+}  // namespace rowcard

@@ -1,0 +1,289 @@
+// End to end: what rowcard-prep does to a folder that holds files already, and
+// that nothing half-written stays: a full disk, signals, two runs at once, no memory.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "e2e/prep_fixture.hpp"
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#endif
+
+namespace rowcard {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::Prep;
+using testing::read_file;
+using testing::write_file;
+
+// Two exports whose columns differ: the starter files of one shift every value of the other.
+constexpr std::string_view EXPORT_A = "Name,Phone\nJan,1\n";
+constexpr std::string_view EXPORT_B = "Company,E-mail\nACME,eva@x.cz\n";
+
+TEST_F(Prep, StarterFilesOfAnotherExportAreRefusedOrKeptAside) {
+    write_file(root / "a.csv", EXPORT_A);
+    write_file(root / "b.csv", EXPORT_B);
+    fs::create_directory(root / "fresh");
+    ASSERT_EQ(prep("b.csv fresh"), 0) << err;
+    ASSERT_EQ(prep("a.csv"), 0) << err;
+    const std::string ini_a = read_file(root / "rowcard.ini");
+    const std::string master_a = read_file(root / "master.vcf");
+    const std::string started = snapshot(root);
+
+    // --force replaces the table only, and the old rowcard.ini would shift every column.
+    EXPECT_EQ(prep("b.csv"), 1);
+    EXPECT_NE(err.find("rowcard.ini does not fit this export: its column 2 is {GIVEN}, this table's is {ORG}; "
+                       "run again with --force --new-starter"),
+              std::string::npos)
+        << err;
+    EXPECT_EQ(prep("--force b.csv"), 1);
+    EXPECT_NE(err.find("; run again with --new-starter"), std::string::npos) << err;
+    EXPECT_EQ(snapshot(root), started);
+
+    // New starter files; each old one is kept, and an earlier kept one is never overwritten.
+    ASSERT_EQ(prep("--force --new-starter b.csv"), 0) << err;
+    EXPECT_EQ(read_file(root / "rowcard.ini"), read_file(root / "fresh" / "rowcard.ini"));
+    EXPECT_EQ(read_file(root / "master.vcf"), read_file(root / "fresh" / "master.vcf"));
+    EXPECT_EQ(read_file(root / "cards.csv"), read_file(root / "fresh" / "cards.csv"));
+    EXPECT_EQ(read_file(root / "rowcard.ini.old"), ini_a);
+    EXPECT_EQ(read_file(root / "master.vcf.old"), master_a);
+    ASSERT_EQ(prep("--force --new-starter a.csv"), 0) << err;
+    // (On Windows the report's lines end in CR LF.)
+    EXPECT_NE(out.find("Kept the old rowcard.ini as rowcard.ini.old2."), std::string::npos) << out;
+    EXPECT_NE(out.find("Kept the old master.vcf as master.vcf.old2."), std::string::npos) << out;
+    EXPECT_EQ(read_file(root / "rowcard.ini.old"), ini_a);
+    EXPECT_EQ(read_file(root / "rowcard.ini.old2"), read_file(root / "fresh" / "rowcard.ini"));
+    EXPECT_EQ(read_file(root / "master.vcf"), master_a);
+
+    // Fewer columns, each of them right, still shift nothing but leave some out.
+    write_file(root / "rowcard.ini", "cards.csv\n;\n{FN}\n");
+    EXPECT_EQ(prep("--force a.csv"), 1);
+    EXPECT_NE(err.find("rowcard.ini does not fit this export: it names 1 column, this table has 4;"), std::string::npos)
+        << err;
+    write_file(root / "rowcard.ini", ini_a);
+
+    // A master.vcf that uses a column this table lacks is refused as well; a
+    // placeholder is at most 20 bytes long with its braces.
+    const std::string stray = "FN:{FN}\nEMAIL:{NOT A PLACEHOLDER!!}{{OTHER E-MAIL VALUE}\n";
+    write_file(root / "master.vcf", stray);
+    EXPECT_EQ(prep("--force a.csv"), 1);
+    EXPECT_NE(err.find("master.vcf does not fit this export: it uses {OTHER E-MAIL VALUE}, which is no column of this "
+                       "table; run again with --new-starter"),
+              std::string::npos)
+        << err;
+    EXPECT_EQ(read_file(root / "master.vcf"), stray);
+}
+
+TEST_F(Prep, StarterFilesThatFitAreKeptAndAMissingOneIsWritten) {
+    write_file(root / "a.csv", EXPORT_A);
+    ASSERT_EQ(prep("a.csv"), 0) << err;
+    const std::string ini_a = read_file(root / "rowcard.ini");
+    const std::string master_a = read_file(root / "master.vcf");
+
+    // A user's edits that keep the columns stay: a '%' mark, a template of their own.
+    const std::string ini = "cards.csv\r\n;\r\n{FN}\r\n{GIVEN}\r\n{TEL1}%\r\n{TEL1 TYPE}\r\n";
+    const std::string master = "BEGIN:VCARD\nFN:{FN}\nNOTE:{ x {GIVEN}\nTEL:{TEL1}%\nEND:VCARD\n";
+    write_file(root / "rowcard.ini", ini);
+    write_file(root / "master.vcf", master);
+    write_file(root / "a.csv", "Name,Phone\nJan,1\nEva,2\n");
+    ASSERT_EQ(prep("--force a.csv"), 0) << err;
+    EXPECT_EQ(read_file(root / "rowcard.ini"), ini);
+    EXPECT_EQ(read_file(root / "master.vcf"), master);
+    EXPECT_EQ(read_file(root / "cards.csv"), "FN;GIVEN;TEL1;TEL1 TYPE\r\nJan;Jan;1;VOICE\r\nEva;Eva;2;VOICE\r\n");
+
+    // With one of the two gone, as a run cut short might leave it, the next run writes it.
+    fs::remove(root / "master.vcf");
+    ASSERT_EQ(prep("--force a.csv"), 0) << err;
+    EXPECT_EQ(read_file(root / "master.vcf"), master_a);
+    EXPECT_EQ(read_file(root / "rowcard.ini"), ini);
+    EXPECT_NE(out.find("Wrote master.vcf to go with rowcard.ini, which fits this table."), std::string::npos) << out;
+    fs::remove(root / "rowcard.ini");
+    write_file(root / "master.vcf", master);
+    ASSERT_EQ(prep("--force a.csv"), 0) << err;
+    EXPECT_EQ(read_file(root / "rowcard.ini"), ini_a);
+    EXPECT_EQ(listing(root), "a.csv\ncards.csv\nmaster.vcf\nrowcard.ini\n");
+
+    // A template with no placeholder fits any table; beside a rowcard.ini nothing is left to finish.
+    write_file(root / "master.vcf", "BEGIN:VCARD\nFN:Office\nEND:VCARD\n");
+    ASSERT_EQ(prep("--force a.csv"), 0) << err;
+    EXPECT_EQ(out.find("Wrote no"), std::string::npos) << out;
+    EXPECT_EQ(read_file(root / "master.vcf"), "BEGIN:VCARD\nFN:Office\nEND:VCARD\n");
+}
+
+#ifndef _WIN32
+
+// A system limit set on a child process: which one, and its value.
+struct child_limit {
+    int resource = -1;  // none
+    rlim_t value = 0;
+};
+
+// A rowcard-prep process started by `start_prep`.
+struct child {
+    pid_t pid = -1;
+    int errors = -1;  // the reading end of its standard error
+};
+
+// Starts rowcard-prep with `arguments` in `folder`, under `limit`, with the
+// termination signals at their defaults.
+child start_prep(const fs::path& folder, std::vector<std::string> arguments, child_limit limit = {}) {
+    arguments.insert(arguments.begin(), testing::prep_binary());
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    const std::string folder_name = folder.string();
+    int errors[2];
+    if (pipe(errors) != 0) return {};
+    const pid_t pid = fork();
+    if (pid != 0) {
+        close(errors[1]);
+        return {pid, errors[0]};
+    }
+    if (chdir(folder_name.c_str()) != 0) _exit(127);
+    dup2(open("/dev/null", O_RDWR), 0);
+    dup2(open("/dev/null", O_RDWR), 1);
+    dup2(errors[1], 2);
+    for (const int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) signal(sig, SIG_DFL);
+    // A write past a file-size limit then fails, as on a full disk, instead of ending the process.
+    signal(SIGXFSZ, SIG_IGN);
+    if (limit.resource >= 0) {
+        const rlimit value{limit.value, limit.value};
+        setrlimit(limit.resource, &value);
+    }
+    execv(argv[0], argv.data());
+    _exit(127);
+}
+
+// Waits for `process` to end; returns its raw wait status, and what it wrote
+// on standard error in `errors`.
+int wait_for(const child& process, std::string& errors) {
+    char block[4096];
+    errors.clear();
+    for (ssize_t got; (got = read(process.errors, block, sizeof block)) != 0;) {
+        if (got > 0) errors.append(block, static_cast<std::size_t>(got));
+        if (got < 0 && errno != EINTR) break;
+    }
+    close(process.errors);
+    int status = 0;
+    while (waitpid(process.pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return status;
+}
+
+TEST_F(Prep, AFullDiskChangesNothingAndTheNextRunFinishes) {
+    write_file(root / "a.csv", EXPORT_A);
+    fs::create_directory(root / "cards");
+    // 64 bytes take the table and rowcard.ini, but not master.vcf.
+    const int status = wait_for(start_prep(root / "cards", {"../a.csv", "."}, {RLIMIT_FSIZE, 64}), err);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    EXPECT_NE(err.find("writing into . failed, so nothing there changed: cannot write master.vcf"), std::string::npos)
+        << err;
+    EXPECT_EQ(listing(root / "cards"), "");
+
+    ASSERT_EQ(prep("a.csv cards"), 0) << err;
+    const std::string whole = snapshot(root / "cards");
+    // The folder as an earlier run cut short left it: the table and rowcard.ini.
+    fs::remove(root / "cards" / "master.vcf");
+    ASSERT_EQ(prep("--force a.csv cards"), 0) << err;
+    EXPECT_EQ(snapshot(root / "cards"), whole);
+}
+
+TEST_F(Prep, ASignalLeavesNoFileBehind) {
+    // An export large enough that the signal finds the files being written.
+    std::string big = "Name,Phone,E-mail\n";
+    for (int row = 0; row < 400000; ++row) big += "Jan Novak " + std::to_string(row) + ",+420 777,jan@example.cz\n";
+    write_file(root / "big.csv", big);
+    fs::create_directory(root / "cards");
+    const std::string folder = fs::canonical(root / "cards").string() + "/";
+    for (const int sig : {SIGINT, SIGTERM, SIGHUP, SIGKILL}) {
+        const child process = start_prep(root / "cards", {"../big.csv", "."});
+        const fs::path open_files = "/proc/" + std::to_string(process.pid) + "/fd";
+        bool seen = false;
+        const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (!seen && std::chrono::steady_clock::now() < give_up) {
+            std::error_code error;
+            for (fs::directory_iterator it(open_files, error), end; it != end && !seen; it.increment(error)) {
+                seen = fs::read_symlink(it->path(), error).string().starts_with(folder);
+            }
+            if (error) break;  // the process ended
+        }
+        ASSERT_TRUE(seen) << "rowcard-prep ended before it wrote, signal " << sig;
+        kill(process.pid, sig);
+        const int status = wait_for(process, err);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << status;
+        EXPECT_EQ(listing(root / "cards"), "") << "signal " << sig;
+    }
+}
+
+TEST_F(Prep, OfTwoRunsOnOneFolderOneWinsWhole) {
+    // Exports long enough that two runs overlap, with columns that would shift if mixed.
+    std::string a(EXPORT_A);
+    std::string b(EXPORT_B);
+    for (int row = 0; row < 3000; ++row) {
+        a += "Jan " + std::to_string(row) + ",1\n";
+        b += "2,Eva " + std::to_string(row) + ",eva@x.cz\n";
+    }
+    write_file(root / "a.csv", a);
+    write_file(root / "b.csv", b);
+    fs::create_directories(root / "only-a");
+    fs::create_directories(root / "only-b");
+    ASSERT_EQ(prep("a.csv only-a"), 0) << err;
+    ASSERT_EQ(prep("b.csv only-b"), 0) << err;
+    const std::string whole_a = snapshot(root / "only-a");
+    const std::string whole_b = snapshot(root / "only-b");
+    const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    for (int pair = 0; pair < 100 && std::chrono::steady_clock::now() < give_up; ++pair) {
+        const fs::path folder = root / ("pair" + std::to_string(pair));
+        fs::create_directory(folder);
+        // Half the pairs force: that replaces a table, and still never mixes two exports.
+        const std::string force = pair % 2 ? "--force" : "--";
+        const child first = start_prep(folder, {force, "../a.csv", "."});
+        const child second = start_prep(folder, {force, "../b.csv", "."});
+        std::string err_b;
+        const int status_a = wait_for(first, err);
+        const int status_b = wait_for(second, err_b);
+        ASSERT_TRUE(WIFEXITED(status_a) && WIFEXITED(status_b)) << status_a << " " << status_b;
+        EXPECT_EQ(WEXITSTATUS(status_a) + WEXITSTATUS(status_b), 1) << "pair " << pair;
+        const std::string left = snapshot(folder);
+        EXPECT_EQ(left, WEXITSTATUS(status_a) == 0 ? whole_a : whole_b) << "pair " << pair;
+    }
+}
+
+// Sanitized builds reserve more address space than any limit a test can set.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ROWCARD_SANITIZED 1
+#endif
+#elif defined(__SANITIZE_ADDRESS__)
+#define ROWCARD_SANITIZED 1
+#endif
+
+#ifndef ROWCARD_SANITIZED
+TEST_F(Prep, RunningOutOfMemoryIsOneLineAndStatus1) {
+    // An export larger than all the memory the run may have.
+    const std::string row = "Jan Novak,+420 777 123 456,jan.novak@example.cz\n";
+    std::string big = "Name,Phone,E-mail\n";
+    while (big.size() < 48u * 1024 * 1024) big += row;
+    write_file(root / "big.csv", big);
+    fs::create_directory(root / "cards");
+    const int status = wait_for(start_prep(root / "cards", {"../big.csv", "."}, {RLIMIT_AS, 32u * 1024 * 1024}), err);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    EXPECT_EQ(err, "rowcard-prep: out of memory; close other programs or split the export, and run again\n");
+    EXPECT_EQ(listing(root / "cards"), "");
+}
+#endif
+
+#endif
+
+}  // namespace
+}  // namespace rowcard
