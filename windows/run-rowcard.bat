@@ -9,6 +9,7 @@ if %STATUS%==1 echo The output could not be created, or it would overwrite an in
 if %STATUS%==2 echo The table could not be opened; no output was written. Is it import.csv, or the name in rowcard.ini?
 if %STATUS%==3 echo The template master.vcf could not be opened.
 if %STATUS%==4 echo A file could not be read to its end.
+if %STATUS%==5 echo Memory ran out; close other programs and run it again.
 if %STATUS%==255 echo Writing the cards failed; is the disk full?
 pause
 exit /b %STATUS%

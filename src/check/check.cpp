@@ -488,6 +488,7 @@ std::string status_meaning(int status) {
     case STATUS_NO_TABLE: return "the table cannot be opened";
     case STATUS_NO_TEMPLATE: return "the template cannot be opened, so the cards are empty lines";
     case STATUS_READ_ERROR: return "a read error cut an input short";
+    case STATUS_NO_MEMORY: return "memory ran out";
     case STATUS_WRITE_FAILED: return "writing or closing the output failed";
     default: return "unknown";
     }

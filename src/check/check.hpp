@@ -93,6 +93,11 @@ std::string report_json(const check_report& report);
 // examples of each kind of problem.
 std::string report_text(const check_report& report, const std::string& folder, bool colour);
 
+// Returns the first `most` problems of `report`, one line each ("  FILE, row R,
+// column C: MESSAGE"), and a line that counts the rest; empty when there are
+// none. Bytes that are not UTF-8 are shown as cp1250 letters.
+std::string problems_in_brief(const check_report& report, std::size_t most);
+
 // Returns the meaning of rowcard's exit status `status`.
 std::string status_meaning(int status);
 

@@ -1,5 +1,6 @@
 // rowcard-check's words: the report as JSON and for a person, and the command
 // line: options, the folder, colour, and the wait of a console opened for it.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -152,6 +153,16 @@ void wait_if_own_console() {
 
 // Writes `text` to `stream` whole.
 void print(std::FILE* stream, std::string_view text) { std::fwrite(text.data(), 1, text.size(), stream); }
+
+// Returns where `found` is, as "FILE, line L, row R, column C", each part only
+// where it applies.
+std::string place_of(const problem& found) {
+    std::string place = shown(found.file);
+    if (found.line != 0) place += ", line " + std::to_string(found.line);
+    if (found.row != 0) place += ", row " + std::to_string(found.row);
+    if (!found.column.empty()) place += ", column " + shown(found.column);
+    return place;
+}
 
 }  // namespace
 
@@ -322,11 +333,7 @@ std::string report_text(const check_report& report, const std::string& folder, b
             ++same;
         }
         if (same_before >= PROBLEMS_SHOWN) continue;
-        out += "  " + shown(found.file);
-        if (found.line != 0) out += ", line " + std::to_string(found.line);
-        if (found.row != 0) out += ", row " + std::to_string(found.row);
-        if (!found.column.empty()) out += ", column " + shown(found.column);
-        out += ": " + std::string(ink.bad) + found.code + std::string(ink.off) + "\n    " + shown(found.message) + "\n";
+        out += "  " + place_of(found) + ": " + std::string(ink.bad) + found.code + std::string(ink.off) + "\n    " + shown(found.message) + "\n";
         if (same_before + 1 == PROBLEMS_SHOWN && same > PROBLEMS_SHOWN) {
             out += "  and " + std::to_string(same - PROBLEMS_SHOWN) + " more " + found.code + "\n";
         }
@@ -388,6 +395,19 @@ int check_main(const std::vector<std::string>& arguments) {
     std::fflush(stdout);
     wait_if_own_console();
     return status;
+}
+
+std::string problems_in_brief(const check_report& report, std::size_t most) {
+    std::string out;
+    const std::size_t shown_here = std::min(most, report.problems.size());
+    for (std::size_t i = 0; i < shown_here; ++i) {
+        const problem& found = report.problems[i];
+        out += "  " + place_of(found) + ": " + shown(found.message) + "\n";
+    }
+    if (report.problems.size() > shown_here) {
+        out += "  and " + std::to_string(report.problems.size() - shown_here) + " more\n";
+    }
+    return out;
 }
 
 }  // namespace rowcard

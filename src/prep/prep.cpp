@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "config/config.hpp"
+#include "prep/cards.hpp"
 #include "prep/folder.hpp"
 #include "prep/os.hpp"
 #include "text/text.hpp"
@@ -40,21 +41,26 @@ constexpr std::string_view STARTER_TABLE = "cards.csv";
 constexpr char STARTER_SEPARATOR = ';';
 
 constexpr std::string_view USAGE =
-    "usage: rowcard-prep [--force] [--new-starter] [--encoding E] [--separator C] EXPORT [FOLDER]";
+    "usage: rowcard-prep [--force] [--new-starter] [--cards | --no-cards] [--encoding E] [--separator C]\n"
+    "                    EXPORT [FOLDER]";
 
 constexpr std::string_view HELP =
     "Turns a contacts export (Google Contacts, Outlook, Thunderbird, Excel) into the\n"
     "table that rowcard reads, in FOLDER (by default the folder that holds EXPORT).\n"
-    "When FOLDER has neither rowcard.ini nor master.vcf, it also writes both, so\n"
-    "that rowcard can run there next. Those already there are kept when they fit\n"
-    "the table's columns, and refused when they do not. It writes all its files\n"
-    "or none, and one run at a time in a folder.\n"
+    "When FOLDER has neither rowcard.ini nor master.vcf, it also writes both, and\n"
+    "then the cards, as rowcard does there, and sums up what rowcard-check finds.\n"
+    "A rowcard.ini and master.vcf already there are kept when they fit the table's\n"
+    "columns, and refused when they do not. It writes all its files or none, and\n"
+    "one run at a time in a folder.\n"
     "\n"
     "  --force          replace a table that is already there, and take an\n"
     "                   export with no name, organisation or e-mail column\n"
     "  --new-starter    write a new rowcard.ini and master.vcf even where they are\n"
     "                   already; the old ones are kept as rowcard.ini.old and\n"
     "                   master.vcf.old\n"
+    "  --cards          write the cards through the rowcard.ini and master.vcf\n"
+    "                   already in FOLDER too\n"
+    "  --no-cards       write the table and starter files only, no cards\n"
     "  --encoding E     read EXPORT as E: utf-8, utf-16le, utf-16be, cp1250\n"
     "                   or cp1252 (default: told from the file)\n"
     "  --separator C    split EXPORT's fields at C: one character, or 'tab'\n"
@@ -63,12 +69,16 @@ constexpr std::string_view HELP =
     "  --version        show the version\n"
     "\n"
     "Exit status: 0 written, 1 refused or not written (FOLDER left as it was),\n"
-    "2 EXPORT missing or unreadable, 64 wrong usage.\n";
+    "2 EXPORT missing or unreadable, 3 cards written but rowcard-check sees\n"
+    "problems, 4 the cards could not be written (the table is in place),\n"
+    "64 wrong usage.\n";
 
 // The command line, taken apart.
 struct prep_options {
     bool force = false;
     bool new_starter = false;
+    bool cards = false;     // convert through the user's own starter files too
+    bool no_cards = false;  // stop once the files are in place
     bool help = false;
     bool version = false;
     export_reading reading;
@@ -153,6 +163,10 @@ std::string parse_arguments(const std::vector<std::string>& arguments, prep_opti
             options.force = true;
         } else if (name == "--new-starter" && !value) {
             options.new_starter = true;
+        } else if (name == "--cards" && !value) {
+            options.cards = true;
+        } else if (name == "--no-cards" && !value) {
+            options.no_cards = true;
         } else if ((name == "--help" || name == "-h") && !value) {
             options.help = true;
         } else if (name == "--version" && !value) {
@@ -178,6 +192,7 @@ std::string parse_arguments(const std::vector<std::string>& arguments, prep_opti
         }
     }
     if (options.help || options.version) return "";
+    if (options.cards && options.no_cards) return "give --cards or --no-cards, not both";
     if (positional.empty()) return "name the export to read";
     if (positional.size() > 2) return "too many arguments: give EXPORT and at most one FOLDER";
     options.export_path = positional[0];
@@ -234,7 +249,7 @@ std::string tally_line(const change_tally& tally, std::string_view what, std::st
 }
 
 // Returns the "what it changed" part of the report.
-std::string changes_report(const export_changes& changes, std::size_t dropped_columns) {
+std::string changes_report(const export_changes& changes, const contact_table& made) {
     std::string text;
     if (changes.unterminated_quote != 0) {
         text += "  a quote opened on line " + std::to_string(changes.unterminated_quote) +
@@ -246,9 +261,12 @@ std::string changes_report(const export_changes& changes, std::size_t dropped_co
     text += tally_line(changes.list_items, "items of ' ::: ' lists given columns of their own", "item");
     text += tally_line(changes.base_letters, "letters written as their base letter (a stroke or ring dropped)", "value");
     text += tally_line(changes.dropped, "signs, emoji or letters of other scripts dropped", "value");
+
     text += tally_line(changes.extra_fields, "fields beyond the header's columns dropped", "row");
-    if (dropped_columns != 0) {
-        text += "  " + std::to_string(dropped_columns) + " columns left out: empty ones, and beyond the " +
+    text += tally_line(made.joiners, "signs such as '-' or '/' between two words made a space, which rowcard would"
+                                     " drop", "table row");
+    if (made.dropped_columns != 0) {
+        text += "  " + std::to_string(made.dropped_columns) + " columns left out: empty ones, and beyond the " +
                 std::to_string(MAX_COLUMNS) + " columns rowcard takes\n";
     }
     return text.empty() ? "  nothing\n" : text;
@@ -330,14 +348,28 @@ int prepare_here(const prep_options& options, std::string_view bytes, const fs::
                          std::to_string(read.header.size()) + " columns.\n";
     report += "  Encoding " + encoding_name(read.encoding) + ": " + read.encoding_reason + ".\n";
     report += layout_report(read, made);
-    report += "Changed:\n" + changes_report(read.changes, made.dropped_columns);
+    report += "Changed:\n" + changes_report(read.changes, made);
     report += "Wrote " + where + ": " + std::to_string(read.records) + " rows and a header, " +
               std::to_string(made.header.size()) + " columns, separator " + separator_name(plan.settings.separator) +
               ".\n";
     report += starter_report(plan, starter, kept);
-    report += "Next: run rowcard in " + folder.string() + " (or rowcard-check there first).\n";
+    // Starter files the user made are run only when asked: they fit the table,
+    // but only the user knows whether they are the card wanted now.
+    const bool own_starter = plan.write_settings && plan.write_master;
+    if (options.no_cards || (!own_starter && !options.cards)) {
+        report += "Next: run rowcard in " + folder.string() + " (or rowcard-check there first)" +
+                  (options.no_cards ? "" : "; with --cards, rowcard-prep runs it too") + ".\n";
+        say(report);
+        return PREP_DONE;
+    }
     say(report);
-    return PREP_DONE;
+    const cards_outcome cards = write_cards(folder);
+    if (!cards.failure.empty()) {
+        complain(cards.failure);
+        return PREP_NO_CARDS;
+    }
+    say(cards.summary);
+    return cards.problems ? PREP_PROBLEMS : PREP_DONE;
 }
 
 // Converts as `options` say. Returns the exit status; prints the report.

@@ -14,6 +14,8 @@ namespace rowcard {
 inline constexpr int PREP_DONE = 0;       // the table (and the starter files) were written
 inline constexpr int PREP_REFUSED = 1;    // nothing was written: it would harm a file, or writing failed
 inline constexpr int PREP_NO_EXPORT = 2;  // the export is missing or cannot be read
+inline constexpr int PREP_PROBLEMS = 3;   // the cards were written, and rowcard-check sees problems
+inline constexpr int PREP_NO_CARDS = 4;   // the files are in place, but the conversion failed
 inline constexpr int PREP_USAGE = 64;     // the command line is wrong
 
 // How an export's bytes stand for characters.
@@ -85,6 +87,7 @@ struct contact_table {
     std::string table;                 // the header and the rows, each line ending in a line feed
     std::size_t dropped_columns = 0;   // export columns left out: empty, or beyond MAX_COLUMNS
     std::size_t dropped_items = 0;     // phones, e-mails or addresses beyond the room MAX_COLUMNS leaves
+    change_tally joiners;              // table lines with a sign between two words made a space
 };
 
 // Returns the table for the read export `read`, whose values are split by
@@ -94,6 +97,13 @@ struct contact_table {
 // MAX_COLUMNS columns. With no column recognised the export's own columns
 // stand, the first MAX_COLUMNS that matter.
 contact_table make_contact_table(const export_result& read, char table_separator);
+
+// Turns each ASCII sign that rowcard drops ('-', '/', '_', ...) standing
+// between two words of the value that begins at `start` of `out` into a
+// space, unless the value holds '@', and returns whether any did: rowcard
+// would join 'Novakova-Tothova' or 'Sales/IT' into one word. A sign at either
+// end or beside a space is left for rowcard to drop.
+bool space_joiners(std::string& out, std::size_t start);
 
 // Returns the report's lines on the layout of `made`, read as `read`: its
 // name, the columns known, a preamble skipped, and the items left out for want of room.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "config/config.hpp"
+#include "prep/decode.hpp"
 #include "prep/derive.hpp"
 #include "prep/prep.hpp"
 
@@ -81,6 +82,22 @@ void put_line(std::string& table, const std::vector<std::string_view>& cells, ch
         table.append(cells[k]);
     }
     table.push_back('\n');
+}
+
+// Appends one row of `cells` to `table` as put_line does, each value with its
+// joining signs spaced (see space_joiners), and notes `line` in `joiners` when
+// some were.
+void put_row(std::string& table, const std::vector<std::string_view>& cells, char separator, std::size_t line,
+             change_tally& joiners) {
+    bool spaced = false;
+    for (std::size_t k = 0; k < cells.size(); ++k) {
+        if (k > 0) table.push_back(separator);
+        const std::size_t start = table.size();
+        table.append(cells[k]);
+        spaced |= space_joiners(table, start);
+    }
+    table.push_back('\n');
+    if (spaced) note(joiners, line);
 }
 
 // Returns the table's header: the card's columns, then the export's own.
@@ -202,15 +219,16 @@ contact_table make_contact_table(const export_result& read, char table_separator
     out.header = shape_header(shape, read.header);
     std::vector<std::string_view> cells(out.header.begin(), out.header.end());
     put_line(out.table, cells, table_separator);
-    for (const std::string_view line : rows) {
-        split_line(line, table_separator, v);
+    std::size_t line = 1;  // the table's line, the header being the first
+    for (const std::string_view text : rows) {
+        split_line(text, table_separator, v);
         const card_row row = derive_row(plan, v, joiner);
         cells.clear();
         row_cells(shape, row, cells);
         for (std::size_t c = 0; c < shape.source.size(); ++c) {
             if (shape.source[c]) cells.push_back(v[c]);
         }
-        put_line(out.table, cells, table_separator);
+        put_row(out.table, cells, table_separator, ++line, out.joiners);
     }
     return out;
 }

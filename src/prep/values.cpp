@@ -2,6 +2,7 @@
 // counting what the cleaning changed.
 #include "prep/decode.hpp"
 #include "record/record.hpp"
+#include "text/text.hpp"
 
 namespace rowcard {
 namespace {
@@ -83,6 +84,21 @@ void clean_value(std::string_view raw, std::size_t line, char separator, const f
     if (marks.separators) note(changes.separators, line);
     if (marks.base_letters) note(changes.base_letters, line);
     if (marks.dropped) note(changes.dropped, line);
+}
+
+bool space_joiners(std::string& out, std::size_t start) {
+    // rowcard looks for the '@' within the bytes it keeps of a value.
+    const std::string_view value = std::string_view(out).substr(start, VALUE_LEN);
+    if (value.find('@') != std::string_view::npos) return false;
+    bool changed = false;
+    for (std::size_t at = start + 1; at + 1 < out.size(); ++at) {
+        const auto b = static_cast<unsigned char>(out[at]);
+        if (b < 0x80 && !kept(b) && out[at - 1] != ' ' && out[at + 1] != ' ') {
+            out[at] = ' ';
+            changed = true;
+        }
+    }
+    return changed;
 }
 
 }  // namespace rowcard

@@ -111,7 +111,7 @@ TEST_F(Prep, StarterFilesThatFitAreKeptAndAMissingOneIsWritten) {
     write_file(root / "master.vcf", master);
     ASSERT_EQ(prep("--force a.csv"), 0) << err;
     EXPECT_EQ(read_file(root / "rowcard.ini"), ini_a);
-    EXPECT_EQ(listing(root), "a.csv\ncards.csv\nmaster.vcf\nrowcard.ini\n");
+    EXPECT_EQ(listing(root), "a.csv\ncards.csv\ncards.vcf\nmaster.vcf\nrowcard.ini\n");
 
     // A template with no placeholder fits any table; beside a rowcard.ini nothing is left to finish.
     write_file(root / "master.vcf", "BEGIN:VCARD\nFN:Office\nEND:VCARD\n");

@@ -1,5 +1,5 @@
 // End to end: rowcard-prep as a user runs it, in a fresh folder: the refusals,
-// what each leaves on disk, and a started folder that rowcard converts at once.
+// what each leaves on disk, and the cards of one drop.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,7 +19,8 @@ using testing::read_file;
 using testing::write_file;
 
 TEST_F(Prep, BadUsageIsStatus64WithOneLine) {
-    for (const char* arguments : {"", "--encoding latin9 x.csv", "--separator ab x.csv", "--bogus x.csv", "a b c"}) {
+    for (const char* arguments : {"", "--encoding latin9 x.csv", "--separator ab x.csv", "--bogus x.csv", "a b c",
+                                  "--cards --no-cards x.csv"}) {
         EXPECT_EQ(prep(arguments), 64) << arguments;
         EXPECT_EQ(out, "");
         EXPECT_EQ(err.rfind("rowcard-prep: ", 0), 0u) << err;
@@ -37,18 +38,81 @@ TEST_F(Prep, MissingOrUnreadableExportIsStatus2) {
     EXPECT_EQ(listing(root), "folder.csv\n");
 }
 
-TEST_F(Prep, StartsAFolderThatRowcardConvertsAtOnce) {
-    write_file(root / "export.csv", "Last Name,First Name,Mobile Phone\n\"Nov\xC3\xA1k\",\"Jan\",\"+420 777 1\"\n");
-    ASSERT_EQ(prep("export.csv"), 0) << err;
+// One drop: the export in, the table, the starter files and the cards out,
+// byte for byte what rowcard then writes there, the table left as it was.
+TEST_F(Prep, OneDropWritesTheCardsRowcardWould) {
+    write_file(root / "export.csv",
+               "Last Name,First Name,Mobile Phone,E-mail Address\n\"Nov\xC3\xA1k\",\"Jan\",\"+420 777 1\",\n"
+               "Nov\xC3\xA1kov\xC3\xA1-T\xC3\xB3thov\xC3\xA1,M\xC3\xA1ria,,m_t@x-y.sk\n");
+    ASSERT_EQ(prep("export.csv"), 0) << err << out;
     EXPECT_EQ(err, "");
-    EXPECT_EQ(listing(root), "cards.csv\nexport.csv\nmaster.vcf\nrowcard.ini\n");
-    // The card's columns, worked out per row, stand first.
-    EXPECT_EQ(read_file(root / "cards.csv"), "FN;GIVEN;FAMILY;TEL1;TEL1 TYPE\r\nJan Nov\xE1k;Jan;Nov\xE1k;+420 777 1;CELL\r\n");
-    EXPECT_NE(out.find("1 rows"), std::string::npos) << out;
-    ASSERT_EQ(run(testing::rowcard_binary(), ""), 0);
-    EXPECT_EQ(read_file(root / "cards.vcf"),
+    EXPECT_EQ(listing(root), "cards.csv\ncards.vcf\nexport.csv\nmaster.vcf\nrowcard.ini\n");
+    // The card's columns, worked out per row, stand first; a '-' between two
+    // words of a name is a space, as rowcard would drop it and join the words.
+    const std::string table = "FN;GIVEN;FAMILY;TEL1;TEL1 TYPE;EMAIL1\r\nJan Nov\xE1k;Jan;Nov\xE1k;+420 777 1;CELL;\r\n"
+                              "M\xE1ria Nov\xE1kov\xE1 T\xF3thov\xE1;M\xE1ria;Nov\xE1kov\xE1 T\xF3thov\xE1;;;m_t@x-y.sk\r\n";
+    EXPECT_EQ(read_file(root / "cards.csv"), table);
+    const std::string cards = read_file(root / "cards.vcf");
+    EXPECT_EQ(cards,
               "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Novak;Jan;;;\r\nFN:Jan Novak\r\nTEL;TYPE=CELL:+420 777 1\r\n"
-              "END:VCARD\r\n\r\n");
+              "EMAIL;TYPE=INTERNET:\r\nEND:VCARD\r\n\r\n"
+              "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Novakova Tothova;Maria;;;\r\nFN:Maria Novakova Tothova\r\n"
+              "TEL;TYPE=:\r\nEMAIL;TYPE=INTERNET:m_t@x-y.sk\r\nEND:VCARD\r\n\r\n");
+    EXPECT_NE(out.find("Wrote 2 cards from 2 rows to "), std::string::npos) << out;
+    EXPECT_NE(out.find("cards.vcf."), std::string::npos) << out;
+    EXPECT_NE(out.find("rowcard-check sees no problem there."), std::string::npos) << out;
+    ASSERT_EQ(run(testing::rowcard_binary(), ""), 0);
+    EXPECT_EQ(read_file(root / "cards.vcf"), cards);
+    EXPECT_EQ(read_file(root / "cards.csv"), table);
+}
+
+// The cards are written, and what rowcard-check sees is told in the same
+// breath, at most three problems, with the way to the full report: status 3.
+TEST_F(Prep, ProblemsLeftInTheCardsAreStatus3) {
+    // Legal addresses that rowcard would turn into others; the '/' in the
+    // company is spaced by rowcard-prep itself and is no problem.
+    write_file(root / "export.csv",
+               "Name,E-mail 1 - Value,E-mail 2 - Value,E-mail 3 - Value,E-mail 4 - Value,Organization 1 - Name\n"
+               "Jan,o'brien@x.ie,a!b@x.cz,c#d@x.cz,e&f@x.cz,Sales/IT\n");
+    EXPECT_EQ(prep("export.csv"), 3) << err;
+    EXPECT_EQ(err, "");
+    EXPECT_NE(out.find("Wrote 1 card from 1 row to "), std::string::npos) << out;
+    EXPECT_NE(out.find("rowcard-check sees 4 problems there:"), std::string::npos) << out;
+    EXPECT_NE(out.find("  cards.csv, row 2, column {EMAIL3}: "), std::string::npos) << out;
+    EXPECT_EQ(out.find("column {EMAIL4}"), std::string::npos) << out;
+    EXPECT_NE(out.find("  and 1 more"), std::string::npos) << out;
+    EXPECT_NE(out.find("For the full report: rowcard-check "), std::string::npos) << out;
+    EXPECT_NE(read_file(root / "cards.vcf").find("ORG:Sales IT\r\n"), std::string::npos);
+}
+
+// A conversion that fails says rowcard's status in words, on one line: status
+// 4, with the table and the starter files in place for a rerun.
+TEST_F(Prep, AConversionThatFailsIsStatus4) {
+    write_file(root / "export.csv", "Name\nJan\n");
+    fs::create_directory(root / "cards.vcf");
+    EXPECT_EQ(prep("export.csv"), 4);
+    EXPECT_EQ(err.rfind("rowcard-prep: the cards were not written: no output: it cannot be created, or it would "
+                        "overwrite an input (rowcard's status 1); ", 0), 0u) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_EQ(listing(root), "cards.csv\ncards.vcf\nexport.csv\nmaster.vcf\nrowcard.ini\n");
+    EXPECT_TRUE(fs::is_directory(root / "cards.vcf"));
+}
+
+// The user's own starter files are run only with --cards; --no-cards stops
+// once the files are in place.
+TEST_F(Prep, OwnStarterFilesMakeCardsOnlyWhenAsked) {
+    write_file(root / "export.csv", "Name\nJan\n");
+    ASSERT_EQ(prep("--no-cards export.csv"), 0) << err;
+    EXPECT_EQ(listing(root), "cards.csv\nexport.csv\nmaster.vcf\nrowcard.ini\n");
+    EXPECT_EQ(out.find("Wrote 1 card"), std::string::npos) << out;
+    write_file(root / "master.vcf", "FN:{FN}%\n");
+    write_file(root / "export.csv", "Name\nEva\n");
+    ASSERT_EQ(prep("--force export.csv"), 0) << err;
+    EXPECT_FALSE(fs::exists(root / "cards.vcf"));
+    EXPECT_NE(out.find("with --cards, rowcard-prep runs it too"), std::string::npos) << out;
+    ASSERT_EQ(prep("--force --cards export.csv"), 0) << err;
+    EXPECT_EQ(read_file(root / "cards.vcf"), "FN:Eva\r\n\r\n");
+    EXPECT_NE(out.find("Wrote 1 card from 1 row to "), std::string::npos) << out;
 }
 
 TEST_F(Prep, AnExportThatIsNoContactsTableIsRefused) {

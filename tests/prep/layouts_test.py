@@ -29,13 +29,28 @@ PASS_SHARE = 0.95
 SPELLED = {"ł": "l", "Ł": "L", "ß": "ss", "ø": "o", "Ø": "O", "đ": "d", "Đ": "D"}
 
 
+def space_signs(plain):
+    """rowcard-prep's spacing of a value without '@': an ASCII sign that
+    rowcard drops, between two words, becomes a space."""
+    if "@" in plain:
+        return plain
+    out = list(plain)
+    for i in range(1, len(out) - 1):
+        ch = out[i]
+        if ch.isascii() and ch.isprintable() and not (ch.isalnum() or ch in " +.") \
+                and out[i - 1] != " " and out[i + 1] != " ":
+            out[i] = " "
+    return "".join(out)
+
+
 def clean(value):
     """The value as a card holds it: letters plain, line breaks as spaces,
     then only letters, digits, spaces, '@', '+' and '.' (and '-', '_' in a
-    value with '@')."""
+    value with '@'; elsewhere a sign between two words is a space)."""
     value = " ".join(value.replace("\r\n", "\n").split("\n")).strip()
     plain = "".join(SPELLED.get(ch, ch) for ch in unicodedata.normalize("NFKD", value)
                     if not unicodedata.combining(ch))
+    plain = space_signs(plain)
     keep = " @+." + ("-_" if "@" in plain else "")
     return "".join(ch for ch in plain if ch.isascii() and (ch.isalnum() or ch in keep))
 
@@ -623,14 +638,23 @@ def run_layout(name, make, prep, rowcard):
         path = os.path.join(folder, "export.csv")
         with open(path, "wb") as out:
             out.write(text.encode(encoding))
+        # One drop writes the cards, and rowcard-check finds nothing to say.
         run = subprocess.run([prep, path], capture_output=True, text=True)
         if run.returncode != 0:
-            return 0, len(want), [f"rowcard-prep exited {run.returncode}: {run.stderr.strip()}"]
+            return 0, len(want), [f"rowcard-prep exited {run.returncode}: {run.stderr.strip()} {run.stdout}"]
+        cards_path = os.path.join(folder, "cards.vcf")
+        if f"Wrote {len(want)} cards from {len(want)} rows to {cards_path}." not in run.stdout:
+            return 0, len(want), [f"no summary of {len(want)} cards in: {run.stdout}"]
+        with open(cards_path, "rb") as cards:
+            dropped = cards.read()
         run = subprocess.run([rowcard], cwd=folder, capture_output=True)
         if run.returncode != 0 or run.stdout or run.stderr:
             return 0, len(want), [f"rowcard exited {run.returncode}"]
-        with open(os.path.join(folder, "cards.vcf"), "rb") as cards:
-            cards_text = cards.read().decode("cp1250")
+        with open(cards_path, "rb") as cards:
+            again = cards.read()
+        if again != dropped:
+            return 0, len(want), ["rowcard-prep's cards differ from rowcard's"]
+        cards_text = again.decode("cp1250")
     readers = [("vobject", by_vobject)] + ([("Evolution", by_evolution)] if EBookContacts else [])
     wrong = set()
     failures = []

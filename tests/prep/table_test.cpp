@@ -17,6 +17,22 @@ contact_table made(std::string_view text) {
     return make_contact_table(read_export(text, utf8, ';'), ';');
 }
 
+TEST(PrepLayouts, SignsBetweenTwoWordsBecomeSpacesOutsideAddresses) {
+    // rowcard drops such a sign and would join the words; a sign at an end or
+    // beside a space it drops alone; an address keeps '-' and '_' and is left
+    // whole, its other signs for rowcard-check to report.
+    const contact_table t = made("Name,Company,E-mail\nJan Nov\xC3\xA1kov\xC3\xA1-Kos,(Sales/IT) -a-,o'b_c@x-y.cz\n");
+    EXPECT_EQ(t.table, "FN;GIVEN;FAMILY;ORG;EMAIL1\nJan Nov\xE1kov\xE1 Kos;Jan;Nov\xE1kov\xE1 Kos;(Sales IT) -a-;o'b_c@x-y.cz\n");
+    ASSERT_EQ(t.joiners.count, 1u);
+    EXPECT_EQ(t.joiners.lines.front(), 2u);
+    std::string cut(98, 'x');
+    cut += "-y@";
+    EXPECT_TRUE(space_joiners(cut, 0));  // an '@' past the 100 bytes rowcard keeps is no address
+    std::string within = "a-b@c";
+    EXPECT_FALSE(space_joiners(within, 0));
+    EXPECT_EQ(within, "a-b@c");
+}
+
 TEST(PrepLayouts, TitleKrajAndHomeMeanWhatTheirLayoutSays) {
     // Outlook's Title is the name's prefix; Yahoo's is the job.
     EXPECT_EQ(made("Title,First Name,Last Name,E-mail Address\nIng.,Jan,Novák,j@x.cz\n").table,

@@ -18,14 +18,30 @@ import vobject
 SPELLED = {"ł": "l", "Ł": "L", "ß": "ss", "æ": "ae", "Æ": "AE", "ø": "o", "Ø": "O", "đ": "d", "Đ": "D"}
 
 
+def space_signs(plain):
+    """rowcard-prep's spacing of a value without '@': an ASCII sign that
+    rowcard drops, between two words, becomes a space."""
+    if "@" in plain:
+        return plain
+    out = list(plain)
+    for i in range(1, len(out) - 1):
+        ch = out[i]
+        if ch.isascii() and ch.isprintable() and not (ch.isalnum() or ch in " +.") \
+                and out[i - 1] != " " and out[i + 1] != " ":
+            out[i] = " "
+    return "".join(out)
+
+
 def as_rowcard_keeps(value):
     """The value as a card shows it: letters plain, then only letters, digits,
-    spaces, '@', '+' and '.' kept (and '-' and '_' in an e-mail address),
+    spaces, '@', '+' and '.' kept (and '-' and '_' in an e-mail address,
+    elsewhere a sign between two words is a space),
     trailing spaces trimmed first."""
     value = value.split(" ::: ")[0].replace("\r\n", " ").replace("\n", " ").strip()
     plain = "".join(SPELLED.get(ch, ch) for ch in unicodedata.normalize("NFKD", value)
                     if not unicodedata.combining(ch))
     plain = plain.rstrip(" ")
+    plain = space_signs(plain)
     signs = " @+.-_" if "@" in plain else " @+."
     return "".join(ch for ch in plain if ch.isascii() and (ch.isalnum() or ch in signs))
 

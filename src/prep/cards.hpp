@@ -1,0 +1,22 @@
+// rowcard-prep's last step: the cards, written in the prepared folder by
+// rowcard's own run, and a few lines on what rowcard-check sees there.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace rowcard {
+
+// What writing the cards came to.
+struct cards_outcome {
+    int run_status = 0;     // rowcard's exit status
+    bool problems = false;  // rowcard-check sees problems in the folder
+    std::string summary;    // for stdout: the cards, the output's path, the problems
+    std::string failure;    // when the run failed: what went wrong, in words, and what to do
+};
+
+// Converts the working folder, shown to the user as `folder`, exactly as
+// rowcard would there, then checks it as rowcard-check would.
+cards_outcome write_cards(const std::filesystem::path& folder);
+
+}  // namespace rowcard
