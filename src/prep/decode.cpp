@@ -1,10 +1,10 @@
 // Decoding an export: signatures, UTF-8 and UTF-16 checked as they are read,
 // and the two Windows code pages of Central and Western Europe told apart.
-#include <cstring>
 
 #include "prep/decode.hpp"
 #include "prep/layouts.hpp"
 #include "text/text.hpp"
+#include "text/words.hpp"
 
 namespace rowcard {
 namespace {
@@ -62,11 +62,9 @@ bool valid_utf8(std::string_view text) {
     std::size_t at = 0;
     char32_t c = 0;
     while (at < text.size()) {
-        if (text.size() - at >= sizeof(byte_word)) {
-            byte_word word;
-            std::memcpy(&word, text.data() + at, sizeof word);
-            if ((word & (EACH_BYTE * 0x80)) == 0) {
-                at += sizeof word;
+        if (text.size() - at >= WORD_BYTES) {
+            if ((load_word(text.data() + at) & HIGH_BITS) == 0) {
+                at += WORD_BYTES;
                 continue;
             }
         }

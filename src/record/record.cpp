@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "text/text.hpp"
+#include "text/words.hpp"
 
 namespace rowcard {
 namespace {
@@ -58,25 +59,22 @@ constexpr auto WORD = static_cast<std::ptrdiff_t>(sizeof(byte_word));
 // bytes are left but the line holds eight before `stop`, the eight bytes that
 // end at `stop` are read as one word, so a last field is not sought byte by byte.
 const char* find_separator(const char* at, const char* stop, const char* line, char sep) {
-    // Bytes in memory order are a word's bytes from its lowest up, and the
-    // lowest marked byte is exact, so the lowest hit is the first one.
+    // The tail word below is read off by its lowest bytes, which are the first
+    // ones in memory on a little-endian machine only.
     if constexpr (std::endian::native == std::endian::little) {
-        const byte_word seps = EACH_BYTE * static_cast<unsigned char>(sep);
-        byte_word word;
+        const auto byte = static_cast<unsigned char>(sep);
         while (stop - at >= WORD) {
-            std::memcpy(&word, at, sizeof word);
-            const byte_word hits = bytes_below(word ^ seps, 1);
-            if (hits != 0) return at + std::countr_zero(hits) / 8;
+            const byte_word hits = bytes_equal(load_word(at), byte);
+            if (hits != 0) return at + first_marked(hits);
             at += WORD;
         }
         const auto left = static_cast<int>(stop - at);
         if (left != 0 && stop - line >= WORD) {
             // The word that ends at `stop`, moved down so that its lowest byte
             // is `at`; the zero bytes moved in at the top are masked off.
-            std::memcpy(&word, stop - WORD, sizeof word);
-            word >>= 8 * (WORD - left);
-            const byte_word hits = bytes_below(word ^ seps, 1) & ((byte_word{1} << (8 * left)) - 1);
-            return hits == 0 ? stop : at + std::countr_zero(hits) / 8;
+            const byte_word word = load_word(stop - WORD) >> (8 * (WORD - left));
+            const byte_word hits = bytes_equal(word, byte) & ((byte_word{1} << (8 * left)) - 1);
+            return hits == 0 ? stop : at + first_marked(hits);
         }
     }
     while (at != stop && *at != sep) ++at;

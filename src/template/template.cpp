@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "text/text.hpp"
+#include "text/words.hpp"
 
 namespace rowcard {
 namespace {
@@ -74,24 +75,18 @@ std::ptrdiff_t find_upper(std::string_view line, std::string_view name, std::siz
     if (name.empty() || name.size() > line.size()) return NOT_FOUND;
     const auto first = static_cast<unsigned char>(name.front());
     const auto lower = static_cast<unsigned char>(first >= 'A' && first <= 'Z' ? first - 'A' + 'a' : first);
-    const byte_word firsts = EACH_BYTE * first;
-    const byte_word lowers = EACH_BYTE * lower;
     const std::size_t last_start = line.size() - name.size();
     std::size_t at = from;
     while (at <= last_start) {
-        if (line.size() - at >= sizeof(byte_word)) {
-            byte_word word;
-            std::memcpy(&word, line.data() + at, sizeof word);
-            const byte_word hits = bytes_below(word ^ firsts, 1) | bytes_below(word ^ lowers, 1);
+        if (line.size() - at >= WORD_BYTES) {
+            const byte_word word = load_word(line.data() + at);
+            const byte_word hits = bytes_equal(word, first) | bytes_equal(word, lower);
             if (hits == 0) {
-                at += sizeof word;
+                at += WORD_BYTES;
                 continue;
             }
-            // Bytes in memory order are the word's bytes from its lowest up.
-            if constexpr (std::endian::native == std::endian::little) {
-                at += static_cast<std::size_t>(std::countr_zero(hits)) / 8;
-                if (at > last_start) break;
-            }
+            at += first_marked(hits);
+            if (at > last_start) break;
         }
         if (matches_at(line, at, name)) return static_cast<std::ptrdiff_t>(at);
         ++at;

@@ -2,8 +2,7 @@
 // field splitting. Bytes from 0x80 up are never touched by a case rule.
 #include "text/text.hpp"
 
-#include <bit>
-#include <cstring>
+#include "text/words.hpp"
 
 namespace rowcard {
 namespace {
@@ -11,21 +10,16 @@ namespace {
 // Returns the index of the first byte of `s` that is `a` or `b`, or the size
 // of `s` when there is none.
 std::size_t find_either(std::string_view s, char a, char b) {
-    const byte_word as = EACH_BYTE * static_cast<unsigned char>(a);
-    const byte_word bs = EACH_BYTE * static_cast<unsigned char>(b);
     std::size_t at = 0;
-    while (s.size() - at >= sizeof(byte_word)) {
-        byte_word word;
-        std::memcpy(&word, s.data() + at, sizeof word);
-        const byte_word hits = bytes_below(word ^ as, 1) | bytes_below(word ^ bs, 1);
+    while (s.size() - at >= WORD_BYTES) {
+        const byte_word word = load_word(s.data() + at);
+        const byte_word hits = bytes_equal(word, static_cast<unsigned char>(a)) |
+                               bytes_equal(word, static_cast<unsigned char>(b));
         if (hits != 0) {
-            // Bytes in memory order are the word's bytes from its lowest up.
-            if constexpr (std::endian::native == std::endian::little) {
-                return at + static_cast<std::size_t>(std::countr_zero(hits)) / 8;
-            }
+            at += first_marked(hits);
             break;
         }
-        at += sizeof word;
+        at += WORD_BYTES;
     }
     while (at < s.size() && s[at] != a && s[at] != b) ++at;
     return at;

@@ -22,19 +22,6 @@ inline constexpr std::ptrdiff_t NOT_FOUND = -1;
 // Returns `c` upper-cased if it is an ASCII letter, else `c` itself.
 constexpr char upper_byte(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
-// Scanning eight bytes at a time: a 64-bit word holds eight bytes of text.
-using byte_word = std::uint64_t;
-inline constexpr byte_word EACH_BYTE = 0x0101010101010101ULL;
-
-// Returns `word` with the high bit set in each byte below `limit` (at most
-// 0x80), and maybe in some bytes after the first one: the borrow of the
-// subtraction only spreads upwards from a byte truly below, so the lowest
-// marked byte is always exact. `word ^ EACH_BYTE * c` marks the bytes equal to c
-// with a `limit` of 1.
-inline constexpr byte_word bytes_below(byte_word word, unsigned char limit) {
-    return (word - EACH_BYTE * limit) & ~word & (EACH_BYTE * 0x80);
-}
-
 // Upper-cases the ASCII letters of `s`; every other byte, accented letters of
 // code page 1250 included, stays. The length never changes.
 void upper_in_place(std::string& s);

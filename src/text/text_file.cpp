@@ -3,7 +3,6 @@
 #include "text/text.hpp"
 
 #include <array>
-#include <bit>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -19,6 +18,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+
+#include "text/words.hpp"
 
 namespace rowcard {
 namespace {
@@ -106,18 +107,13 @@ static_assert(LINE_FEED < FIRST_PLAIN_BYTE && CARRIAGE_RETURN < FIRST_PLAIN_BYTE
 std::size_t find_stop(const std::string& block, std::size_t from, std::size_t end) {
     const char* bytes = block.data();
     while (from < end) {
-        if (end - from >= sizeof(byte_word)) {
-            byte_word word;
-            std::memcpy(&word, bytes + from, sizeof word);
-            const byte_word low = bytes_below(word, FIRST_PLAIN_BYTE);
+        if (end - from >= WORD_BYTES) {
+            const byte_word low = bytes_below(load_word(bytes + from), FIRST_PLAIN_BYTE);
             if (low == 0) {
-                from += sizeof word;
+                from += WORD_BYTES;
                 continue;
             }
-            // Bytes in memory order are the word's bytes from its lowest up.
-            if constexpr (std::endian::native == std::endian::little) {
-                from += static_cast<std::size_t>(std::countr_zero(low)) / 8;
-            }
+            from += first_marked(low);
         }
         if (STOPS[static_cast<unsigned char>(bytes[from])]) return from;
         ++from;  // a control byte that is no stop, a tab say
