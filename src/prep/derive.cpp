@@ -40,7 +40,7 @@ std::vector<std::string_view> items(std::string_view value) {
 std::string_view first_item(std::string_view value) { return trimmed(value.substr(0, value.find(LIST_MARK))); }
 
 // Returns the address of `role`'s group in `plan`, made when it is new.
-address_source& address_of(card_plan& plan, const column_role& role) {
+address_source& address_of(export_plan& plan, const column_role& role) {
     for (address_source& a : plan.addresses) {
         if (a.group == role.group) return a;
     }
@@ -50,7 +50,7 @@ address_source& address_of(card_plan& plan, const column_role& role) {
 
 // Takes the column `c` of role `role` into the plan. Returns false when the
 // card has no use for it, as for a second column of a single property.
-bool take_column(card_plan& plan, const column_role& role, int c) {
+bool take_column(export_plan& plan, const column_role& role, int c) {
     constexpr std::array<std::pair<field_role, single>, 10> SINGLE_ROLES = {{
         {field_role::full, FN}, {field_role::given, GIVEN}, {field_role::middle, MIDDLE},
         {field_role::family, FAMILY}, {field_role::prefix, PREFIX}, {field_role::suffix, SUFFIX},
@@ -104,7 +104,7 @@ void join(std::string& out, std::string_view word, std::string_view joiner) {
 
 // Fills the name parts and the display name of `row` from the row `v`, whose
 // phones and e-mails `row` holds already; a row of empty values leaves them empty.
-void derive_names(const card_plan& plan, const std::vector<std::string_view>& v, card_row& row) {
+void derive_names(const export_plan& plan, const std::vector<std::string_view>& v, card_row& row) {
     const auto at = [&](single s) { return plan.single[s] < 0 ? std::string_view() : first_item(v[plan.single[s]]); };
     std::string full(at(FN));
     for (const single s : {GIVEN, MIDDLE, FAMILY, PREFIX, SUFFIX, ORG, DEPT, JOB, NOTE}) row.single[s] = at(s);
@@ -137,8 +137,8 @@ void derive_names(const card_plan& plan, const std::vector<std::string_view>& v,
 
 }  // namespace
 
-card_plan make_plan(const layout_guess& layout) {
-    card_plan plan;
+export_plan make_plan(const layout_guess& layout) {
+    export_plan plan;
     plan.single.fill(-1);
     plan.family_first = layout.language == export_language::hungarian;
     plan.consumed.assign(layout.roles.size(), false);
@@ -157,7 +157,7 @@ card_plan make_plan(const layout_guess& layout) {
     return plan;
 }
 
-card_row derive_row(const card_plan& plan, const std::vector<std::string_view>& v, std::string_view joiner) {
+card_row derive_row(const export_plan& plan, const std::vector<std::string_view>& v, std::string_view joiner) {
     card_row row;
     for (const auto& phone : plan.phones) {
         const std::vector<std::string_view> numbers = items(v[static_cast<std::size_t>(phone.column)]);

@@ -32,7 +32,7 @@ struct address_source {
 };
 
 // Where each property of the card comes from.
-struct card_plan {
+struct export_plan {
     std::array<int, SINGLES> single{};  // column of each single property, -1 where none; FN: a full name
     bool given_is_full = false;         // one name column holds whole names
     bool family_first = false;          // Hungarian order
@@ -57,11 +57,11 @@ struct card_row {
 
 // Returns the plan for an export of layout `layout`: the columns of each
 // property; columns the card has no use for are not consumed.
-card_plan make_plan(const layout_guess& layout);
+export_plan make_plan(const layout_guess& layout);
 
 // Returns the card of the row `v` (one value per export column, as cleaned);
 // `joiner` goes between two street lines. A row of empty values gives an empty card.
-card_row derive_row(const card_plan& plan, const std::vector<std::string_view>& v, std::string_view joiner);
+card_row derive_row(const export_plan& plan, const std::vector<std::string_view>& v, std::string_view joiner);
 
 // Splits the table line `line` at `separator` into `v`; an empty line is one empty value.
 void split_line(std::string_view line, char separator, std::vector<std::string_view>& v);

@@ -47,7 +47,7 @@ std::vector<std::string_view> table_rows(std::string_view table) {
 // Returns what the rows fill, with the phones, e-mails and addresses cut so
 // that the card fits in MAX_COLUMNS (the items cut counted in `dropped`), and
 // the export's other filled columns while room is left.
-table_shape measure(const card_plan& plan, const std::vector<std::string_view>& rows, const export_result& read,
+table_shape measure(const export_plan& plan, const std::vector<std::string_view>& rows, const export_result& read,
                     char separator, std::string_view joiner, std::size_t& dropped) {
     table_shape shape;
     shape.single[FN] = true;
@@ -184,7 +184,7 @@ void export_as_it_is(const export_result& read, const std::vector<std::string_vi
 contact_table make_contact_table(const export_result& read, char table_separator) {
     contact_table out;
     const layout_guess layout = recognise_layout(read.header);
-    card_plan plan = make_plan(layout);
+    export_plan plan = make_plan(layout);
     out.layout = layout.name;
     out.recognised = plan.single[FN] >= 0 || plan.single[GIVEN] >= 0 || plan.single[FAMILY] >= 0 ||
                      plan.single[ORG] >= 0 || !plan.emails.empty();
