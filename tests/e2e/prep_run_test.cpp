@@ -74,15 +74,17 @@ TEST_F(Prep, ProblemsLeftInTheCardsAreStatus3) {
     write_file(root / "export.csv",
                "Name,E-mail 1 - Value,E-mail 2 - Value,E-mail 3 - Value,E-mail 4 - Value,Organization 1 - Name\n"
                "Jan,o'brien@x.ie,a!b@x.cz,c#d@x.cz,e&f@x.cz,Sales/IT\n");
-    EXPECT_EQ(prep("export.csv"), 3) << err;
+    fs::create_directory(root / "my cards");
+    EXPECT_EQ(prep("export.csv \"my cards\""), 3) << err;
     EXPECT_EQ(err, "");
     EXPECT_NE(out.find("Wrote 1 card from 1 row to "), std::string::npos) << out;
     EXPECT_NE(out.find("rowcard-check sees 4 problems there:"), std::string::npos) << out;
     EXPECT_NE(out.find("  cards.csv, row 2, column {EMAIL3}: "), std::string::npos) << out;
     EXPECT_EQ(out.find("column {EMAIL4}"), std::string::npos) << out;
     EXPECT_NE(out.find("  and 1 more"), std::string::npos) << out;
-    EXPECT_NE(out.find("For the full report: rowcard-check "), std::string::npos) << out;
-    EXPECT_NE(read_file(root / "cards.vcf").find("ORG:Sales IT\r\n"), std::string::npos);
+    // A folder with a space in its name is quoted, so that the command can be pasted.
+    EXPECT_NE(out.find("For the full report: rowcard-check \""), std::string::npos) << out;
+    EXPECT_NE(read_file(root / "my cards" / "cards.vcf").find("ORG:Sales IT\r\n"), std::string::npos);
 }
 
 // A conversion that fails says rowcard's status in words, on one line: status
