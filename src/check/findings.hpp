@@ -180,4 +180,8 @@ std::size_t fields_in(std::string_view line, char separator);
 // and word placeholders that run away; for a table that was read.
 void report_table_problems(check_report& report, const table_scan& scan);
 
+// Returns `text` for a terminal: a byte that is no UTF-8 as its code page 1250
+// letter, and control bytes, tabs among them, as \t or \xNN.
+std::string shown(std::string_view text);
+
 }  // namespace rowcard::checking
