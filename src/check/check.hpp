@@ -101,9 +101,30 @@ std::string problems_in_brief(const check_report& report, std::size_t most);
 // Returns the meaning of rowcard's exit status `status`.
 std::string status_meaning(int status);
 
-// Runs rowcard-check with the command line `arguments` (the program name left
-// out): prints the report on stdout, or one line on stderr for bad usage, and
-// returns the exit status.
-int check_main(const std::vector<std::string>& arguments);
+// What the command line asks of rowcard-check.
+enum class check_action { report, help, version, bad_usage };
+
+// rowcard-check's command line, read.
+struct check_command {
+    check_action action = check_action::report;
+    bool json = false;          // --json: the report as one JSON object
+    bool folder_given = false;  // a folder was named; else the working folder is checked
+    std::string folder;
+    std::string error;  // for bad usage: the line for stderr
+};
+
+// Reads the command line `arguments` (the program name left out). The first
+// of --help, --version and a bad argument decides; without one, the report of
+// the folder named, which must exist, or of the working folder. No argument
+// asks for the report of the working folder.
+check_command read_check_command(const std::vector<std::string>& arguments);
+
+// Returns the line for stderr that says the folder `folder` cannot be entered.
+std::string cannot_enter(const std::string& folder);
+
+// Carries out `command` in the working folder, which the caller has made the
+// folder named: prints the help, the version or the report on stdout, or the
+// bad usage on stderr, and returns the exit status.
+int run_check_command(const check_command& command);
 
 }  // namespace rowcard

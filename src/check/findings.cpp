@@ -48,6 +48,12 @@ std::string braced(std::string_view name) {
     return cure;
 }
 
+std::string fix_braces(std::string_view name) {
+    const std::string cure = braced(name);
+    return "give the column a braced name in rowcard.ini, such as " + cure + ", and write " + cure +
+           " in master.vcf where the value belongs";
+}
+
 std::string_view text_of(std::string_view line) {
     if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
     return line;

@@ -1,5 +1,6 @@
 // rowcard-check's parts share these: how a problem is recorded and worded, the
-// forecast of the run, and the checks of names. Only src/check includes it.
+// scans of the three files, the forecast of the run, and the checks of names.
+// Only src/check includes it.
 #pragma once
 
 #include <cstddef>
@@ -12,6 +13,10 @@
 #include "template/template.hpp"
 
 namespace rowcard::checking {
+
+// The table's first line, which rowcard skips as a header: rows are lines of
+// the table file, counted from 1.
+inline constexpr std::size_t HEADER_ROW = 1;
 
 // Rows where a kind of problem stands: how many, and the first few.
 struct tally {
@@ -37,6 +42,10 @@ std::string in_quotes(std::string_view text);
 // Returns `name` written with braces, a mandatory mark kept after them:
 // "{TEL}%" for "TEL%", "{NAME}" for an empty name; a braced name stays as it is.
 std::string braced(std::string_view name);
+
+// Returns the advice that cures a name found where it is not meant: braces,
+// which the cleaning drops from every value and no vCard word holds.
+std::string fix_braces(std::string_view name);
 
 // Returns `line` without its line feed; empty stays empty.
 std::string_view text_of(std::string_view line);
@@ -118,5 +127,61 @@ void predict_run(check_report& report, const read_facts& facts);
 
 // Returns the sentence that says what rowcard would do, for a person.
 std::string outcome_text(const check_report& report);
+
+// Reads the settings with `read_config`, listing what each line of
+// "rowcard.ini" is, and reports a column line that looks like a comment. A
+// file that is no regular file or folder is not opened.
+void check_settings(check_report& report, read_facts& facts);
+
+// The template as rowcard reads it, with what the table's checks need of it.
+struct template_scan {
+    std::vector<std::string> lines;
+    std::vector<bool> has_word;  // the line holds a word placeholder, which could run away
+    std::vector<bool> used;      // per column: its name is filled somewhere
+    bool failed = false;         // a read error cut the template short
+};
+
+// Reads "master.vcf" and lists the placeholders that fill each column: its
+// word placeholders up to the first plain one, which ends the column's turn.
+// Reports a name that stands inside a longer word or in a property name.
+void check_template(check_report& report, template_scan& scan);
+
+// What reading the table found, kept across rows so that no row allocates.
+struct table_scan {
+    // Per row, scratch.
+    record_values values;
+    std::string folded;
+    fill_buffers fill;
+    std::string filled;
+    std::vector<name_at> names;
+    // Found in the rows, told as problems once the table is read.
+    std::string utf16;  // the UTF-16 encoding the table's first bytes show, or empty
+    bool has_header = false;
+    std::string header;        // the header line, as read
+    std::string first_record;  // the line after it, as read
+    std::vector<tally> name_in_value;
+    std::vector<tally> value_changed;
+    tally quote_cut;
+    tally runaway;
+    std::size_t runaway_line = 0;
+    std::string runaway_column;  // a column whose value holds its own name, likely the one that ran away
+    name_scan card_names;
+    tally utf8_rows;
+    bool utf8 = true;
+    bool high = false;
+    bool failed = false;
+};
+
+// Returns the number of fields of a line split at `separator`; an empty line is one.
+std::size_t fields_in(std::string_view line, char separator);
+
+// Adds the problems that the whole table shows once read: its encoding, its
+// separator and header, quotes, what cleaning does to each column's values,
+// and word placeholders that run away; for a table that was read.
+void report_table_problems(check_report& report, const table_scan& scan);
+
+// Returns `text` for a terminal: a byte that is no UTF-8 as its code page 1250
+// letter, and control bytes, tabs among them, as \t or \xNN.
+std::string shown(std::string_view text);
 
 }  // namespace rowcard::checking

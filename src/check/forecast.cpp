@@ -157,8 +157,9 @@ std::string special_kind(const std::string& path, bool output) {
                           : " is the device /dev/null: rowcard reads it as an empty file";
         }
         if (output) {
-            return is_device(path, "/dev/full") ? " is the device /dev/full: every card fails to be written, so rowcard exits 255"
-                                                : " is a device: the cards would go to it, not to a file";
+            if (!is_device(path, "/dev/full")) return " is a device: the cards would go to it, not to a file";
+            return " is the device /dev/full: every card fails to be written, so rowcard exits " +
+                   std::to_string(STATUS_WRITE_FAILED);
         }
         return " is a device: rowcard would read it, and may wait or never come to its end";
     case file_kind::other: return " is no regular file (a socket, say): rowcard cannot open it";
@@ -210,8 +211,9 @@ void predict_run(check_report& report, const read_facts& facts) {
         if (step == file_step::guard_inputs && !went_well) {
             add_problem(report, "output-overwrites-input", report.output_name, 0, 0, "",
                         "the output " + in_quotes(report.output_name) +
-                            " would be one of rowcard's inputs, so rowcard writes nothing and exits 1; name a "
-                            "table in rowcard.ini whose base name differs from master and rowcard");
+                            " would be one of rowcard's inputs, so rowcard writes nothing and exits " +
+                            std::to_string(STATUS_NO_OUTPUT) +
+                            "; name a table in rowcard.ini whose base name differs from master and rowcard");
         }
         step = next_file_step(step, went_well, faults);
     }
@@ -220,13 +222,13 @@ void predict_run(check_report& report, const read_facts& facts) {
     if (!report.table_found && safe_to_open(report.table_name)) {
         add_problem(report, "missing-table", report.table_name, 0, 0, "",
                     "rowcard cannot open the table " + in_quotes(report.table_name) +
-                        ", so it writes no card and exits 2; put the table here, or name it in rowcard.ini with "
-                        "a line such as 'contacts.csv'");
+                        ", so it writes no card and exits " + std::to_string(STATUS_NO_TABLE) +
+                        "; put the table here, or name it in rowcard.ini with a line such as 'contacts.csv'");
     }
     if (!report.template_found && safe_to_open(TEMPLATE_NAME)) {
         add_problem(report, "missing-template", TEMPLATE_NAME, 0, 0, "",
-                    "rowcard cannot open master.vcf, so each card is an empty line and it exits 3; put the "
-                    "template master.vcf beside rowcard.ini");
+                    "rowcard cannot open master.vcf, so each card is an empty line and it exits " +
+                        std::to_string(STATUS_NO_TEMPLATE) + "; put the template master.vcf beside rowcard.ini");
     }
     report.status = status_of(faults);
 }

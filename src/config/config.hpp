@@ -32,14 +32,21 @@ struct conversion_settings {
     std::vector<column_spec> columns;
 };
 
-// The three kinds of line in "rowcard.ini".
-enum class config_line_kind { file_name, separator, column };
+// What a line of "rowcard.ini" is to the run: the three kinds it reads, and
+// `unread` for a line after the last column, which the run never looks at.
+enum class config_line_kind { file_name, separator, column, unread };
 
-// Returns the kind of one line of "rowcard.ini" (with or without its line
-// feed), given `upper`, the line upper-cased: a line holding ".csv" in any case
-// names the table, a run of SEPARATOR_SET sets the separator, and every other
-// line, an empty one too, is a column.
-config_line_kind kind_of_config_line(std::string_view line, std::string_view upper);
+// One line of "rowcard.ini" as the run took it.
+struct config_line {
+    config_line_kind kind = config_line_kind::column;
+    std::string text;  // the line without its line feed
+};
+
+// What `read_config` saw, for a caller that explains the file line by line.
+struct config_listing {
+    bool found = false;              // the file opened
+    std::vector<config_line> lines;  // every line of the file, the unread ones too
+};
 
 // Applies one line of "rowcard.ini" (with or without its line feed) to
 // `settings`: a line holding ".csv" in any case names the table, a run of
@@ -49,7 +56,9 @@ bool apply_config_line(conversion_settings& settings, std::string_view line);
 
 // Reads "rowcard.ini" into `settings`; a file that cannot be opened leaves them
 // as they are. Returns false when a read error cut the file short; what was
-// read before it stands.
-[[nodiscard]] bool read_config(conversion_settings& settings);
+// read before it stands. Given a `listing`, also says whether the file opened
+// and lists every line with its kind, reading on past the last column for the
+// unread lines; a read error there does not change what is returned.
+[[nodiscard]] bool read_config(conversion_settings& settings, config_listing* listing = nullptr);
 
 }  // namespace rowcard

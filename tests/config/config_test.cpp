@@ -117,6 +117,35 @@ TEST_F(ConfigFile, ReadsCrLfLinesAndStopsAtTheColumnLimit) {
     EXPECT_EQ(settings.input_base, "import");
 }
 
+// The listing names every line with what the run made of it, the lines after
+// the last column too, which leave the settings as they were.
+TEST_F(ConfigFile, ListsEveryLineWithItsKind) {
+    std::string file = "\xEF\xBB\xBF" "data.csv\r\n;\n";
+    for (int i = 0; i < 51; ++i) file += "c\n";
+    file += "other.csv\n|";
+    testing::write_file(folder / "rowcard.ini", file);
+    const testing::working_folder here(folder);
+    conversion_settings settings;
+    config_listing listing;
+    EXPECT_TRUE(read_config(settings, &listing));
+    EXPECT_TRUE(listing.found);
+    ASSERT_EQ(listing.lines.size(), 55u);
+    EXPECT_EQ(listing.lines[0].kind, config_line_kind::file_name);
+    EXPECT_EQ(listing.lines[0].text, "data.csv");
+    EXPECT_EQ(listing.lines[1].kind, config_line_kind::separator);
+    EXPECT_EQ(listing.lines[52].kind, config_line_kind::column);
+    EXPECT_EQ(listing.lines[53].kind, config_line_kind::unread);
+    EXPECT_EQ(listing.lines[53].text, "other.csv");
+    EXPECT_EQ(listing.lines[54].text, "|");
+    EXPECT_EQ(settings.input_base, "data");
+    EXPECT_EQ(settings.separator, ';');
+    std::filesystem::remove(folder / "rowcard.ini");
+    config_listing none;
+    EXPECT_TRUE(read_config(settings, &none));
+    EXPECT_FALSE(none.found);
+    EXPECT_TRUE(none.lines.empty());
+}
+
 TEST_F(ConfigFile, MissingOrADirectoryLeavesTheDefaults) {
     const testing::working_folder here(folder);
     conversion_settings settings;

@@ -148,6 +148,9 @@ TEST_F(Check, BadUsageIsOneLineAndStatus64) {
     EXPECT_TRUE(out == "rowcard-check 1.0.0\n" || out == "rowcard-check 1.0.0\r\n") << out;
     EXPECT_EQ(check("--help"), 0);
     EXPECT_NE(out.find("--json"), std::string::npos);
+    EXPECT_NE(out.find("Exit status: 0 no problem, 1 problems found, 2 rowcard would fail, 64 bad usage."),
+              std::string::npos)
+        << out;
 }
 
 // The bytes of one random pick from `choices`.

@@ -1,0 +1,170 @@
+// rowcard-check's report for a person: the settings, table, template and
+// outcome in turn, then a few examples of each kind of problem.
+#include <algorithm>
+
+#include "check/check.hpp"
+#include "check/findings.hpp"
+
+namespace rowcard {
+namespace checking {
+
+std::string shown(std::string_view text) {
+    static constexpr char HEX[] = "0123456789ABCDEF";
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        const std::size_t length = b >= 0x80 ? utf8_length(text.substr(i)) : 1;
+        if (b == '\t') {
+            out += "\\t";
+        } else if (b >= 0x20 && b != 0x7F && length != 0) {
+            out.append(text.substr(i, length));
+            i += length - 1;
+        } else if (b < 0x80 || !append_cp1250(out, b)) {
+            out += "\\x";
+            out += HEX[b >> 4];
+            out += HEX[b & 15];
+        }
+    }
+    return out;
+}
+
+}  // namespace checking
+
+namespace {
+
+using checking::shown;
+
+// Problems of one code shown to a person; the rest are counted.
+constexpr std::size_t PROBLEMS_SHOWN = 3;
+// Rejected rows listed to a person; the rest are counted.
+constexpr std::size_t REJECTED_SHOWN = 5;
+
+// Terminal colours, or nothing when colour is off.
+struct paint {
+    std::string_view heading;
+    std::string_view bad;
+    std::string_view off;
+};
+
+// Returns `text` as a heading line in the colours `ink`.
+std::string heading(const paint& ink, std::string_view text) {
+    return std::string(ink.heading) + std::string(text) + std::string(ink.off) + "\n";
+}
+
+// Returns where `found` is, as "FILE, line L, row R, column C", each part only
+// where it applies.
+std::string place_of(const problem& found) {
+    std::string place = shown(found.file);
+    if (found.line != 0) place += ", line " + std::to_string(found.line);
+    if (found.row != 0) place += ", row " + std::to_string(found.row);
+    if (!found.column.empty()) place += ", column " + shown(found.column);
+    return place;
+}
+
+// Returns the settings part: each line of "rowcard.ini" and what it set.
+std::string settings_part(const check_report& report, const paint& ink) {
+    const conversion_settings& settings = report.settings;
+    std::string out =
+        heading(ink, report.config_found ? "Settings (rowcard.ini)" : "Settings (no rowcard.ini: the defaults)");
+    std::size_t column = 0;
+    for (const config_line_report& line : report.config_lines) {
+        out += "  line " + std::to_string(line.line) + ": " + line.kind;
+        if (line.kind == "column") {
+            const column_spec& described = settings.columns[column++];
+            out += ' ';
+            out += std::to_string(column) + ", named " + shown(described.name);
+            if (described.mandatory) out += ", mandatory";
+        } else {
+            out += ", '" + shown(line.text) + "'";
+        }
+        out += "\n";
+    }
+    out += "  table " + shown(report.table_name) + ", output " + shown(report.output_name) + ", separator '" +
+           shown(std::string(1, settings.separator)) + "'" + ", " + std::to_string(settings.columns.size()) +
+           " columns\n\n";
+    return out;
+}
+
+// Returns the table part: its shape, and the first rejected rows.
+std::string table_part(const check_report& report, const paint& ink) {
+    std::string out = heading(ink, "Table (" + shown(report.table_name) + ")");
+    if (!report.table_found) return out + "  cannot be opened\n\n";
+    out += "  encoding " + report.encoding + "; " + std::to_string(report.rows) +
+           (report.rows == 1 ? " row" : " rows") + " after the header; " + std::to_string(report.header_fields) +
+           " fields in the header, " + std::to_string(report.fewest_fields) + " to " +
+           std::to_string(report.most_fields) + " per row\n";
+    out += "  " + std::to_string(report.accepted) + " accepted, " + std::to_string(report.rejected.size()) +
+           " rejected\n";
+    for (std::size_t i = 0; i < report.rejected.size() && i < REJECTED_SHOWN; ++i) {
+        out += "  row " + std::to_string(report.rejected[i].row) + ": blank";
+        for (const std::string& name : report.rejected[i].columns) {
+            out += ' ';
+            out += shown(name);
+        }
+        out += "\n";
+    }
+    if (report.rejected.size() > REJECTED_SHOWN) {
+        out += "  and " + std::to_string(report.rejected.size() - REJECTED_SHOWN) + " more\n";
+    }
+    return out + "\n";
+}
+
+// Returns the template part: each placeholder and what it fills in.
+std::string template_part(const check_report& report, const paint& ink) {
+    std::string out = heading(ink, "Template (master.vcf)");
+    if (!report.template_found) out += "  cannot be opened\n";
+    for (const placeholder_report& found : report.placeholders) {
+        out += "  line " + std::to_string(found.line) + ", byte " + std::to_string(found.position) + ": " +
+               shown(report.settings.columns[found.column].name) +
+               (found.word == 0 ? ", the whole value" : ", word " + std::to_string(found.word)) + "\n";
+    }
+    return out + "\n";
+}
+
+// Returns the problems part: the first PROBLEMS_SHOWN of each code, and a
+// line that counts the rest of that code.
+std::string problems_part(const check_report& report, const paint& ink) {
+    if (report.problems.empty()) return heading(ink, "No problems");
+    std::string out = heading(ink, "Problems (" + std::to_string(report.problems.size()) + ")");
+    for (std::size_t i = 0; i < report.problems.size(); ++i) {
+        const problem& found = report.problems[i];
+        std::size_t same_before = 0;
+        std::size_t same = 0;
+        for (std::size_t k = 0; k < report.problems.size(); ++k) {
+            if (report.problems[k].code != found.code) continue;
+            same_before += k < i;
+            ++same;
+        }
+        if (same_before >= PROBLEMS_SHOWN) continue;
+        out += "  " + place_of(found) + ": " + std::string(ink.bad) + found.code + std::string(ink.off) + "\n    " +
+               shown(found.message) + "\n";
+        if (same_before + 1 == PROBLEMS_SHOWN && same > PROBLEMS_SHOWN) {
+            out += "  and " + std::to_string(same - PROBLEMS_SHOWN) + " more " + found.code + "\n";
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string report_text(const check_report& report, const std::string& folder, bool colour) {
+    const paint ink = colour ? paint{"\x1b[1m", "\x1b[31m", "\x1b[0m"} : paint{"", "", ""};
+    return "rowcard-check " + shown(folder) + "\n\n" + settings_part(report, ink) + table_part(report, ink) +
+           template_part(report, ink) + heading(ink, "What rowcard would do") + "  " +
+           shown(checking::outcome_text(report)) + "\n\n" + problems_part(report, ink);
+}
+
+std::string problems_in_brief(const check_report& report, std::size_t most) {
+    std::string out;
+    const std::size_t shown_here = std::min(most, report.problems.size());
+    for (std::size_t i = 0; i < shown_here; ++i) {
+        const problem& found = report.problems[i];
+        out += "  " + place_of(found) + ": " + shown(found.message) + "\n";
+    }
+    if (report.problems.size() > shown_here) {
+        out += "  and " + std::to_string(report.problems.size() - shown_here) + " more\n";
+    }
+    return out;
+}
+
+}  // namespace rowcard
