@@ -10,6 +10,7 @@
 #include "check/check.hpp"
 #include "check/findings.hpp"
 #include "run/run.hpp"
+#include "text/codecs.hpp"
 
 #ifdef _WIN32
 #ifndef NOMINMAX
@@ -69,7 +70,7 @@ void json_string(std::string& out, std::string_view text) {
             out += HEX[b & 15];
         } else if (b < 0x80) {
             out += static_cast<char>(b);
-        } else if (const std::size_t length = checking::utf8_length(text.substr(i)); length != 0) {
+        } else if (const std::size_t length = utf8_length(text.substr(i)); length != 0) {
             out.append(text.substr(i, length));
             i += length - 1;
         } else if (!checking::append_cp1250(out, b)) {
@@ -86,7 +87,7 @@ std::string shown(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto b = static_cast<unsigned char>(text[i]);
-        const std::size_t length = b >= 0x80 ? checking::utf8_length(text.substr(i)) : 1;
+        const std::size_t length = b >= 0x80 ? utf8_length(text.substr(i)) : 1;
         if (b == '\t') {
             out += "\\t";
         } else if (b >= 0x20 && b != 0x7F && length != 0) {

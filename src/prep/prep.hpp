@@ -130,15 +130,6 @@ starter_files make_starter(const std::vector<std::string>& header, std::string_v
 // column's number. rowcard-check compares them with rowcard.ini's columns.
 std::vector<std::string> placeholder_names(const std::vector<std::string>& header);
 
-// Returns the character that the code page 1250 byte `b` stands for; 0 for
-// the five bytes the code page leaves undefined. (Generated from Unicode's data.)
-char32_t cp1250_char(unsigned char b);
-
-// Returns the plain ASCII spelling of the Latin letter `c` ("l" for 'ł', "ss"
-// for 'ß'), " " for a space sign such as the no-break space, and nullptr for
-// any other character. (Generated from Unicode's decomposition data.)
-const char* plain_spelling(char32_t c);
-
 // Runs rowcard-prep on the command-line `arguments` (without the program's
 // name) and returns its exit status; the report goes to stdout, errors to stderr.
 int run_prep(const std::vector<std::string>& arguments);

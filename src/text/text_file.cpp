@@ -19,6 +19,7 @@
 #include <unistd.h>
 #endif
 
+#include "text/codecs.hpp"
 #include "text/words.hpp"
 
 namespace rowcard {
@@ -29,8 +30,6 @@ constexpr unsigned char CARRIAGE_RETURN = '\r';
 constexpr unsigned char TEXT_END = '\0';
 // Ctrl-Z: old DOS and Windows programs end text files with it.
 constexpr unsigned char FILE_END = 0x1A;
-// What UTF-8 files saved by Windows editors begin with; it is no text.
-constexpr std::string_view UTF8_SIGNATURE = "\xEF\xBB\xBF";
 
 #ifdef _WIN32
 int system_open_read(const char* path) { return _open(path, _O_RDONLY | _O_BINARY); }
