@@ -1,5 +1,5 @@
 // rowcard-check's words: the report as JSON and for a person, and the command
-// line: options, the folder, colour, and the wait of a console opened for it.
+// line: options, the folder and colour.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -137,18 +137,6 @@ bool colour_wanted() {
            SetConsoleMode(console, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0;
 #else
     return isatty(STDOUT_FILENO) != 0;
-#endif
-}
-
-// Waits for Enter when this program owns its console alone, as when it was
-// started by a double-click, so that the window does not close unread.
-void wait_if_own_console() {
-#ifdef _WIN32
-    DWORD processes[2];
-    if (GetConsoleProcessList(processes, 2) == 1) {
-        std::fputs("Press Enter to close this window.", stderr);
-        std::getchar();
-    }
 #endif
 }
 
@@ -351,7 +339,6 @@ int check_main(const std::vector<std::string>& arguments) {
         if (argument == "--help" || argument == "-h") {
             print(stdout, USAGE);
             print(stdout, HELP);
-            wait_if_own_console();
             return CHECK_CLEAN;
         }
         if (argument == "--version") {
@@ -393,8 +380,6 @@ int check_main(const std::vector<std::string>& arguments) {
                            : report_text(report, folder_given ? folder : std::string("."), colour_wanted()));
         status = check_status(report);
     }
-    std::fflush(stdout);
-    wait_if_own_console();
     return status;
 }
 

@@ -59,9 +59,8 @@ std::string columns_misfit(const std::vector<column_spec>& have, const std::vect
 // no regular file, or cannot be read, holds none.
 std::string stray_placeholder(const fs::path& path, const std::vector<column_spec>& columns, bool& braced) {
     braced = false;
-    std::error_code error;
     text_reader reader;
-    if (!fs::is_regular_file(path, error) || !open_for_reading(reader, path.string())) return "";
+    if (!regular_file(path) || !open_for_reading(reader, path.string())) return "";
     std::string line;
     std::string stray;
     while (stray.empty() && read_line(reader, line)) {
@@ -126,17 +125,6 @@ std::string publish_all(const std::vector<folder_file>& files, std::vector<pendi
 }
 
 }  // namespace
-
-bool present(const fs::path& path) {
-    std::error_code error;
-    return fs::symlink_status(path, error).type() != fs::file_type::not_found && !error;
-}
-
-bool same_file(const fs::path& a, const fs::path& b) {
-    std::error_code error;
-    if (fs::absolute(a, error).lexically_normal() == fs::absolute(b, error).lexically_normal()) return true;
-    return fs::equivalent(a, b, error) && !error;
-}
 
 folder_plan plan_folder(const starter_files& starter, bool new_starter, const fs::path& folder) {
     folder_plan plan;

@@ -17,14 +17,6 @@
 #include "prep/os.hpp"
 #include "text/text.hpp"
 
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX 1
-#endif
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-#endif
-
 #ifndef ROWCARD_VERSION
 #define ROWCARD_VERSION "unknown"
 #endif
@@ -431,19 +423,6 @@ int run_prep(const std::vector<std::string>& arguments) {
         complain(std::string("stopped by an unexpected failure: ") + failure.what());
     }
     return PREP_REFUSED;
-}
-
-void wait_if_own_console() {
-#ifdef _WIN32
-    // A console shared with no other process was opened for this one: it
-    // closes as soon as the program ends.
-    DWORD processes[2];
-    if (GetConsoleProcessList(processes, 2) == 1) {
-        std::fputs("Press Enter to close this window.", stdout);
-        std::fflush(stdout);
-        std::getchar();
-    }
-#endif
 }
 
 }  // namespace rowcard

@@ -134,9 +134,4 @@ std::vector<std::string> placeholder_names(const std::vector<std::string>& heade
 // name) and returns its exit status; the report goes to stdout, errors to stderr.
 int run_prep(const std::vector<std::string>& arguments);
 
-// On Windows, waits for Enter when this process has the console to itself, as
-// when it was started by a double-click or by a file dropped on it, so that
-// the report stays readable. Elsewhere it does nothing.
-void wait_if_own_console();
-
 }  // namespace rowcard

@@ -20,6 +20,7 @@
 #endif
 
 #include "text/codecs.hpp"
+#include "text/system.hpp"
 #include "text/words.hpp"
 
 namespace rowcard {
@@ -204,9 +205,8 @@ bool open_for_reading(text_reader& reader, const std::string& path, std::size_t 
 }
 
 std::size_t whole_read_size(const std::string& path) {
+    if (!regular_file(path)) return 0;
     std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(path, error);
-    if (error || !std::filesystem::is_regular_file(status)) return 0;
     const std::uintmax_t size = std::filesystem::file_size(path, error);
     return !error && size < READ_BLOCK ? static_cast<std::size_t>(size) : 0;
 }
