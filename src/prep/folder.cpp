@@ -130,7 +130,7 @@ folder_plan plan_folder(const starter_files& starter, bool new_starter, const fs
     folder_plan plan;
     const conversion_settings wanted = settings_of(starter.settings);
     const bool has_settings = present(std::string(CONFIG_NAME));
-    const bool has_master = present(std::string(TEMPLATE_NAME));
+    const bool has_master = present(TEMPLATE_NAME);
     if (new_starter || (!has_settings && !has_master)) {
         plan.write_settings = plan.write_master = true;
         plan.settings = wanted;
@@ -149,7 +149,7 @@ folder_plan plan_folder(const starter_files& starter, bool new_starter, const fs
     }
     bool braced = false;
     if (has_master) {
-        const std::string stray = stray_placeholder(std::string(TEMPLATE_NAME), wanted.columns, braced);
+        const std::string stray = stray_placeholder(TEMPLATE_NAME, wanted.columns, braced);
         if (!stray.empty()) {
             plan.refusal = (folder / TEMPLATE_NAME).string() + " does not fit this export: it uses " + stray +
                            ", which is no column of this table";

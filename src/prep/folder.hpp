@@ -9,12 +9,10 @@
 
 #include "config/config.hpp"
 #include "prep/prep.hpp"
+#include "run/run.hpp"
 #include "text/system.hpp"
 
 namespace rowcard {
-
-// The card template that rowcard reads beside rowcard.ini.
-inline constexpr std::string_view TEMPLATE_NAME = "master.vcf";
 
 // What rowcard-prep writes beside the table in the working folder.
 struct folder_plan {

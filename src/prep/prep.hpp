@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace rowcard {
@@ -130,8 +132,41 @@ starter_files make_starter(const std::vector<std::string>& header, std::string_v
 // column's number. rowcard-check compares them with rowcard.ini's columns.
 std::vector<std::string> placeholder_names(const std::vector<std::string>& header);
 
-// Runs rowcard-prep on the command-line `arguments` (without the program's
-// name) and returns its exit status; the report goes to stdout, errors to stderr.
-int run_prep(const std::vector<std::string>& arguments);
+// The command line, taken apart.
+struct prep_options {
+    bool force = false;
+    bool new_starter = false;
+    bool cards = false;     // convert through the user's own starter files too
+    bool no_cards = false;  // stop once the files are in place
+    bool help = false;
+    bool version = false;
+    export_reading reading;
+    std::string export_path;
+    std::string folder;
+};
+
+// rowcard-prep's run as far as it goes before it enters FOLDER.
+struct prep_request {
+    int status = PREP_DONE;              // the exit status, when the run ends before FOLDER
+    bool enter = false;                  // FOLDER is to be entered, and finish_prep called there
+    prep_options options;
+    std::string bytes;                   // the export's bytes
+    std::filesystem::path export_path;   // the export, made absolute
+    std::filesystem::path folder;        // FOLDER as given, or the export's folder
+};
+
+// Starts rowcard-prep on the command-line `arguments` (without the program's
+// name): answers --help and --version, reads the export, and decides FOLDER,
+// which must be a folder. Errors go to stderr, the help to stdout. When the
+// request says `enter`, the caller makes FOLDER the working folder, since the
+// names in rowcard.ini are taken from the folder rowcard runs in, and calls
+// finish_prep; else `status` is the exit status.
+prep_request start_prep(const std::vector<std::string>& arguments);
+
+// Finishes rowcard-prep in the working folder, which the caller tried to make
+// `request.folder`; `entered` is what that gave, and an error ends the run.
+// Writes the table, the starter files and the cards; returns the exit status,
+// the report on stdout and errors on stderr.
+int finish_prep(const prep_request& request, const std::error_code& entered);
 
 }  // namespace rowcard
