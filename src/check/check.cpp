@@ -19,8 +19,6 @@ using namespace checking;
 
 // A run of this many digits is a phone number or a postcode, never a heading.
 constexpr std::size_t LONG_DIGITS = 5;
-// Separators that spreadsheets write, tried when the configured one does not split.
-constexpr std::string_view LIKELY_SEPARATORS = ",;\t|";
 
 // Returns the advice that cures a name found where it is not meant: braces,
 // which the cleaning drops from every value and no vCard word holds.
@@ -355,7 +353,7 @@ void check_table(check_report& report, const template_scan& tmpl, table_scan& sc
                     scan.utf8_rows.count);
     }
     if (has_header && report.header_fields == 1 && !text_of(header).empty()) {
-        for (const char candidate : LIKELY_SEPARATORS) {
+        for (const char candidate : EXPORT_SEPARATORS) {
             if (candidate == settings.separator) continue;
             const std::size_t split = fields_in(text_of(header), candidate);
             if (split < 2 || (report.rows > 0 && fields_in(text_of(first_record), candidate) < 2)) continue;
