@@ -9,6 +9,7 @@
 #include "record/record.hpp"
 #include "run/run.hpp"
 #include "template/template.hpp"
+#include "text/codecs.hpp"
 #include "text/text.hpp"
 
 namespace rowcard {
@@ -16,65 +17,25 @@ namespace {
 
 using namespace checking;
 
-// Leading bytes of the table looked at for the zero bytes of UTF-16: plenty for
-// a pattern, and they always lie in the first block read.
-constexpr std::size_t UTF16_SAMPLE = 4096;
 // The table's first record, the line after its header.
 constexpr std::size_t FIRST_RECORD_ROW = HEADER_ROW + 1;
 
 // Returns true when `line` is valid UTF-8; sets `multibyte` when it holds a
 // sequence of more than one byte.
 bool valid_utf8(std::string_view line, bool& multibyte) {
-    for (std::size_t i = 0; i < line.size();) {
-        const auto b = static_cast<unsigned char>(line[i]);
-        if (b < 0x80) {
-            ++i;
-            continue;
-        }
-        std::size_t length = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (b >= 0xC2 && b <= 0xDF) {
-            length = 2;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            length = 3;
-            if (b == 0xE0) low = 0xA0;
-            if (b == 0xED) high = 0x9F;  // no surrogates
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            length = 4;
-            if (b == 0xF0) low = 0x90;
-            if (b == 0xF4) high = 0x8F;  // nothing past U+10FFFF
-        } else {
-            return false;
-        }
-        if (line.size() - i < length) return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto c = static_cast<unsigned char>(line[i + k]);
-            if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF)) return false;
-        }
-        multibyte = true;
-        i += length;
-    }
-    return true;
+    const utf8_shape shape = utf8_shape_of(line);
+    multibyte = shape == utf8_shape::utf8;
+    return shape != utf8_shape::invalid;
 }
 
 // Returns the UTF-16 encoding that the first bytes of a table show, by a
 // signature or by zero bytes in every other place, or an empty text.
 std::string utf16_in(std::string_view start) {
-    if (start.starts_with("\xFF\xFE")) return "utf-16le";
-    if (start.starts_with("\xFE\xFF")) return "utf-16be";
-    start = start.substr(0, UTF16_SAMPLE);
-    std::size_t pairs = start.size() / 2;
-    std::size_t even_zeros = 0;
-    std::size_t odd_zeros = 0;
-    for (std::size_t i = 0; i + 1 < start.size(); i += 2) {
-        even_zeros += start[i] == '\0';
-        odd_zeros += start[i + 1] == '\0';
+    switch (utf16_order_of(start)) {
+    case utf16_order::little_endian: return "utf-16le";
+    case utf16_order::big_endian: return "utf-16be";
+    case utf16_order::none: break;
     }
-    // Latin text in UTF-16 has a zero in most pairs, always on the same side.
-    if (pairs < 2) return "";
-    if (odd_zeros * 2 >= pairs && even_zeros * 8 < pairs) return "utf-16le";
-    if (even_zeros * 2 >= pairs && odd_zeros * 8 < pairs) return "utf-16be";
     return "";
 }
 

@@ -50,10 +50,6 @@ std::string fix_braces(std::string_view name);
 // Returns `line` without its line feed; empty stays empty.
 std::string_view text_of(std::string_view line);
 
-// Returns the length of the UTF-8 sequence at the front of `text`, or 0 when
-// it is none (empty text included).
-std::size_t utf8_length(std::string_view text);
-
 // Appends the letter that the code page 1250 byte `b` (0x80 up) stands for,
 // in UTF-8; returns false, appending nothing, for the bytes the page leaves out.
 bool append_cp1250(std::string& out, unsigned char b);

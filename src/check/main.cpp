@@ -1,6 +1,6 @@
 // The rowcard-check executable: reads its command line, enters the folder it
-// names, runs the check there, and says so in one line when memory runs out
-// rather than aborting.
+// names, runs the check there, says so in one line when memory runs out rather
+// than aborting, and on Windows keeps a window opened just for it until Enter.
 #include <cstdio>
 #include <filesystem>
 #include <new>
@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "check/check.hpp"
+#include "text/system.hpp"
 
 int main(int argc, char** argv) {
+    int status = rowcard::CHECK_FAILS;
     try {
         rowcard::check_command command = rowcard::read_check_command(std::vector<std::string>(argv + 1, argv + argc));
         if (command.action == rowcard::check_action::report && command.folder_given) {
@@ -21,9 +23,11 @@ int main(int argc, char** argv) {
                 command.error = rowcard::cannot_enter(command.folder);
             }
         }
-        return rowcard::run_check_command(command);
+        status = rowcard::run_check_command(command);
     } catch (const std::bad_alloc&) {
         std::fputs("rowcard-check: out of memory; free some memory, or check a smaller table\n", stderr);
-        return rowcard::CHECK_FAILS;
     }
+    std::fflush(stdout);
+    rowcard::wait_if_own_console(stderr);
+    return status;
 }

@@ -1,5 +1,5 @@
 // rowcard-check's console: what each command prints and where, the exit
-// status, colour, and the wait of a console opened for it.
+// status and colour.
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -63,18 +63,6 @@ bool colour_wanted() {
 #endif
 }
 
-// Waits for Enter when this program owns its console alone, as when it was
-// started by a double-click, so that the window does not close unread.
-void wait_if_own_console() {
-#ifdef _WIN32
-    DWORD processes[2];
-    if (GetConsoleProcessList(processes, 2) == 1) {
-        std::fputs("Press Enter to close this window.", stderr);
-        std::getchar();
-    }
-#endif
-}
-
 // Writes `text` to `stream` whole.
 void print(std::FILE* stream, std::string_view text) { std::fwrite(text.data(), 1, text.size(), stream); }
 
@@ -86,7 +74,6 @@ int run_check_command(const check_command& command) {
     case check_action::help:
         print(stdout, USAGE);
         print(stdout, help_text());
-        wait_if_own_console();
         return CHECK_CLEAN;
     case check_action::version:
         print(stdout, "rowcard-check " ROWCARD_VERSION "\n");
@@ -103,8 +90,6 @@ int run_check_command(const check_command& command) {
         break;
     }
     }
-    std::fflush(stdout);
-    wait_if_own_console();
     return status;
 }
 

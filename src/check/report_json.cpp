@@ -2,6 +2,7 @@
 // the lines of "rowcard.ini", the table, the template, the outcome and the problems.
 #include "check/check.hpp"
 #include "check/findings.hpp"
+#include "text/codecs.hpp"
 
 namespace rowcard {
 namespace {
@@ -22,7 +23,7 @@ void json_string(std::string& out, std::string_view text) {
             out += HEX[b & 15];
         } else if (b < 0x80) {
             out += static_cast<char>(b);
-        } else if (const std::size_t length = checking::utf8_length(text.substr(i)); length != 0) {
+        } else if (const std::size_t length = utf8_length(text.substr(i)); length != 0) {
             out.append(text.substr(i, length));
             i += length - 1;
         } else if (!checking::append_cp1250(out, b)) {

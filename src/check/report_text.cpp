@@ -4,6 +4,7 @@
 
 #include "check/check.hpp"
 #include "check/findings.hpp"
+#include "text/codecs.hpp"
 
 namespace rowcard {
 namespace checking {

@@ -9,8 +9,6 @@ namespace {
 
 // A run of this many digits is a phone number or a postcode, never a heading.
 constexpr std::size_t LONG_DIGITS = 5;
-// Separators that spreadsheets write, tried when the configured one does not split.
-constexpr std::string_view LIKELY_SEPARATORS = ",;\t|";
 // Fields a line must split into for a separator to be taken as its own.
 constexpr std::size_t SPLITS = 2;
 
@@ -64,7 +62,7 @@ void report_separator(check_report& report, const table_scan& scan) {
     const char separator = report.settings.separator;
     const std::string_view header = text_of(scan.header);
     if (!scan.has_header || report.header_fields != 1 || header.empty()) return;
-    for (const char candidate : LIKELY_SEPARATORS) {
+    for (const char candidate : EXPORT_SEPARATORS) {
         if (candidate == separator) continue;
         const std::size_t split = fields_in(header, candidate);
         if (split < SPLITS || (report.rows > 0 && fields_in(text_of(scan.first_record), candidate) < SPLITS)) {

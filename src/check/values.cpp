@@ -2,8 +2,8 @@
 // rowcard drops, found by comparing a field with the value rowcard made of it,
 // and code page 1250 shown as the letters it stands for.
 #include "check/findings.hpp"
-#include "prep/prep.hpp"
 #include "record/record.hpp"
+#include "text/codecs.hpp"
 #include "text/text.hpp"
 
 namespace rowcard::checking {
@@ -17,32 +17,7 @@ bool address_byte(unsigned char b) {
     return ascii_letter(b) || (b >= '0' && b <= '9') || b == '.' || b == '@' || b == '-' || b == '_' || b == '+';
 }
 
-// Appends the UTF-8 bytes of the character `c` (below U+10000) to `out`.
-void append_utf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 }  // namespace
-
-std::size_t utf8_length(std::string_view text) {
-    if (text.empty()) return 0;
-    const auto b = static_cast<unsigned char>(text[0]);
-    const std::size_t length = b >= 0xF0 && b <= 0xF4 ? 4 : b >= 0xE0 && b <= 0xEF ? 3 : b >= 0xC2 && b <= 0xDF ? 2 : 0;
-    if (length == 0 || text.size() < length) return 0;
-    for (std::size_t k = 1; k < length; ++k) {
-        if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80) return 0;
-    }
-    return length;
-}
 
 bool append_cp1250(std::string& out, unsigned char b) {
     const char32_t letter = cp1250_char(b);

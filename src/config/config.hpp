@@ -17,6 +17,8 @@ inline constexpr std::size_t NAME_LEN = 20;
 inline constexpr std::size_t MAX_COLUMNS = 51;
 // A line made of a run of these characters sets the separator to its first one.
 inline constexpr std::string_view SEPARATOR_SET = "|!/#$&?=-+,.:;<>()[]{}";
+// The separators that spreadsheets and address books write, in the order ties are settled.
+inline constexpr std::string_view EXPORT_SEPARATORS = ",;\t|";
 
 // One column of the table, in the order of the table's fields.
 struct column_spec {

@@ -31,7 +31,7 @@ std::string counted(std::size_t count, const std::string& noun) {
 
 cards_outcome write_cards(const fs::path& folder) {
     cards_outcome outcome;
-    const fs::path shown = fs::absolute(folder).lexically_normal();
+    const fs::path& shown = folder;
     outcome.run_status = run_conversion();
     if (outcome.run_status != STATUS_DONE) {
         outcome.failure = "the cards were not written: " + status_meaning(outcome.run_status) +

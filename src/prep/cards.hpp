@@ -15,8 +15,8 @@ struct cards_outcome {
     std::string failure;    // when the run failed: what went wrong, in words, and what to do
 };
 
-// Converts the working folder, shown to the user as `folder`, exactly as
-// rowcard would there, then checks it as rowcard-check would.
+// Converts the working folder, shown to the user as `folder` (a full path),
+// exactly as rowcard would there, then checks it as rowcard-check would.
 cards_outcome write_cards(const std::filesystem::path& folder);
 
 }  // namespace rowcard

@@ -4,75 +4,19 @@
 #include "prep/decode.hpp"
 #include "prep/layouts.hpp"
 #include "text/text.hpp"
-#include "text/words.hpp"
 
 namespace rowcard {
 namespace {
 
 // Lines of each kind of change that the report names; the count covers the rest.
 constexpr std::size_t LINES_NAMED = 5;
-// What an invalid sequence becomes in the UTF-8 text: U+FFFD.
-constexpr std::string_view REPLACEMENT = "\xEF\xBF\xBD";
 // Lines at the top of a single-byte export whose words tell its language.
 constexpr std::size_t HEADER_LINES = 3;
-
-// The character of each byte 0x80 to 0x9F in code page 1252; 0 where it defines
-// none. From 0xA0 up the code page is Latin-1: the byte is the character.
-constexpr char32_t CP1252_LOW[32] = {
-    0x20AC, 0x0000, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x0000, 0x017D, 0x0000,
-    0x0000, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x0000, 0x017E, 0x0178,
-};
-
-// Returns the character that the code page 1252 byte `b` stands for; 0 for
-// the five bytes it leaves undefined.
-char32_t cp1252_char(unsigned char b) {
-    if (b < 0x80 || b >= 0xA0) return b;
-    return CP1252_LOW[b - 0x80];
-}
 
 // True when the byte at `at` ends a line: a line feed, or a CR that no line
 // feed follows, as the field reader counts them.
 bool ends_line(std::string_view text, std::size_t at) {
     return text[at] == '\n' || (text[at] == '\r' && (at + 1 == text.size() || text[at + 1] != '\n'));
-}
-
-// Appends the UTF-8 form of `c` to `out`.
-void put_utf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-}
-
-// True when `text` is UTF-8 throughout. Plain ASCII runs are passed eight bytes at a time.
-bool valid_utf8(std::string_view text) {
-    std::size_t at = 0;
-    char32_t c = 0;
-    while (at < text.size()) {
-        if (text.size() - at >= WORD_BYTES) {
-            if ((load_word(text.data() + at) & HIGH_BITS) == 0) {
-                at += WORD_BYTES;
-                continue;
-            }
-        }
-        const std::size_t length = utf8_sequence(text, at, c);
-        if (length == 0) return false;
-        at += length;
-    }
-    return true;
 }
 
 // Returns `text` as UTF-8 with each invalid sequence replaced by U+FFFD and noted.
@@ -85,7 +29,7 @@ std::string mend_utf8(std::string_view text, change_tally& invalid) {
         const std::size_t length = utf8_sequence(text, at, c);
         if (length == 0) {
             note(invalid, line);
-            out.append(REPLACEMENT);
+            out.append(REPLACEMENT_UTF8);
             ++at;
             continue;
         }
@@ -109,10 +53,10 @@ std::string from_code_page(std::string_view text, bool western, change_tally& in
             out.push_back(byte);
             line += ends_line(text, at);
         } else if (const char32_t c = western ? cp1252_char(b) : cp1250_char(b); c != 0) {
-            put_utf8(out, c);
+            append_utf8(out, c);
         } else {
             note(invalid, line);
-            out.append(REPLACEMENT);
+            out.append(REPLACEMENT_UTF8);
         }
     }
     return out;
@@ -143,11 +87,11 @@ std::string from_utf16(std::string_view text, bool big_endian, change_tally& inv
             c = REPLACEMENT_CHAR;
         }
         line += c == '\n' || (c == '\r' && (at + 3 >= text.size() || unit(at + 2) != '\n'));
-        put_utf8(out, c);
+        append_utf8(out, c);
     }
     if (at < text.size()) {
         note(invalid, line);
-        out.append(REPLACEMENT);
+        out.append(REPLACEMENT_UTF8);
     }
     return out;
 }
@@ -225,44 +169,15 @@ void note(change_tally& tally, std::size_t line) {
     }
 }
 
-std::size_t utf8_sequence(std::string_view text, std::size_t at, char32_t& c) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[at + k]); };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    char32_t least = 0;
-    if (lead < 0x80) {
-        c = lead;
-        return 1;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2, c = lead & 0x1F, least = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3, c = lead & 0x0F, least = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4, c = lead & 0x07, least = 0x10000;
-    } else {
-        return 0;
-    }
-    if (text.size() - at < length) return 0;
-    for (std::size_t k = 1; k < length; ++k) {
-        if ((byte(k) & 0xC0) != 0x80) return 0;
-        c = (c << 6) | (byte(k) & 0x3F);
-    }
-    if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0;
-    return length;
-}
-
 decoded_text decode(std::string_view bytes, std::optional<export_encoding> chosen, change_tally& invalid) {
-    constexpr std::string_view UTF8_SIGN = "\xEF\xBB\xBF";
-    constexpr std::string_view UTF16LE_SIGN = "\xFF\xFE";
-    constexpr std::string_view UTF16BE_SIGN = "\xFE\xFF";
     decoded_text out;
     if (chosen) {
         out.reason = "as --encoding says";
-    } else if (bytes.starts_with(UTF8_SIGN)) {
+    } else if (bytes.starts_with(UTF8_SIGNATURE)) {
         chosen = export_encoding::utf8_signed;
         out.reason = "its signature says so";
-    } else if (bytes.starts_with(UTF16LE_SIGN) || bytes.starts_with(UTF16BE_SIGN)) {
-        chosen = bytes.starts_with(UTF16LE_SIGN) ? export_encoding::utf16le : export_encoding::utf16be;
+    } else if (const utf16_order order = utf16_signature(bytes); order != utf16_order::none) {
+        chosen = order == utf16_order::little_endian ? export_encoding::utf16le : export_encoding::utf16be;
         out.reason = "its signature says so";
     } else if (valid_utf8(bytes)) {
         chosen = export_encoding::utf8;
@@ -274,8 +189,8 @@ decoded_text decode(std::string_view bytes, std::optional<export_encoding> chose
     switch (*chosen) {
     case export_encoding::utf8:
     case export_encoding::utf8_signed:
-        if (bytes.starts_with(UTF8_SIGN)) {
-            bytes.remove_prefix(UTF8_SIGN.size());
+        if (bytes.starts_with(UTF8_SIGNATURE)) {
+            bytes.remove_prefix(UTF8_SIGNATURE.size());
             out.encoding = export_encoding::utf8_signed;
         }
         if (valid_utf8(bytes)) {
@@ -287,7 +202,8 @@ decoded_text decode(std::string_view bytes, std::optional<export_encoding> chose
     case export_encoding::utf16le:
     case export_encoding::utf16be: {
         const bool big = *chosen == export_encoding::utf16be;
-        if (bytes.starts_with(big ? UTF16BE_SIGN : UTF16LE_SIGN)) bytes.remove_prefix(2);
+        const std::string_view signature = big ? UTF16BE_SIGNATURE : UTF16LE_SIGNATURE;
+        if (bytes.starts_with(signature)) bytes.remove_prefix(signature.size());
         out.converted = from_utf16(bytes, big, invalid);
         break;
     }
@@ -303,7 +219,7 @@ decoded_text decode(std::string_view bytes, std::optional<export_encoding> chose
 std::string not_a_table(std::string_view bytes) {
     const auto starts = [&](std::string_view mark) {
         std::string_view b = bytes;
-        if (b.starts_with("\xEF\xBB\xBF")) b.remove_prefix(3);
+        if (b.starts_with(UTF8_SIGNATURE)) b.remove_prefix(UTF8_SIGNATURE.size());
         while (!b.empty() && (b.front() == ' ' || b.front() == '\r' || b.front() == '\n' || b.front() == '\t')) b.remove_prefix(1);
         if (b.size() < mark.size()) return false;
         for (std::size_t k = 0; k < mark.size(); ++k) {

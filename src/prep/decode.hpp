@@ -8,19 +8,12 @@
 #include <string_view>
 
 #include "prep/prep.hpp"
+#include "text/codecs.hpp"
 
 namespace rowcard {
 
 // Counts one change on `line`, naming the line while few are named.
 void note(change_tally& tally, std::size_t line);
-
-// Returns the length of the valid UTF-8 sequence at `at`, and its character in
-// `c`; 0 when the bytes there are no valid sequence (overlong forms,
-// surrogates and characters past U+10FFFF are not). `at` lies inside `text`.
-std::size_t utf8_sequence(std::string_view text, std::size_t at, char32_t& c);
-
-// What U+FFFD, the mark of an invalid sequence, is.
-inline constexpr char32_t REPLACEMENT_CHAR = 0xFFFD;
 
 // The export as UTF-8, with the encoding it was found or told to be in, and why.
 struct decoded_text {

@@ -59,9 +59,8 @@ std::string columns_misfit(const std::vector<column_spec>& have, const std::vect
 // no regular file, or cannot be read, holds none.
 std::string stray_placeholder(const fs::path& path, const std::vector<column_spec>& columns, bool& braced) {
     braced = false;
-    std::error_code error;
     text_reader reader;
-    if (!fs::is_regular_file(path, error) || !open_for_reading(reader, path.string())) return "";
+    if (!regular_file(path) || !open_for_reading(reader, path.string())) return "";
     std::string line;
     std::string stray;
     while (stray.empty() && read_line(reader, line)) {
@@ -127,22 +126,11 @@ std::string publish_all(const std::vector<folder_file>& files, std::vector<pendi
 
 }  // namespace
 
-bool present(const fs::path& path) {
-    std::error_code error;
-    return fs::symlink_status(path, error).type() != fs::file_type::not_found && !error;
-}
-
-bool same_file(const fs::path& a, const fs::path& b) {
-    std::error_code error;
-    if (fs::absolute(a, error).lexically_normal() == fs::absolute(b, error).lexically_normal()) return true;
-    return fs::equivalent(a, b, error) && !error;
-}
-
 folder_plan plan_folder(const starter_files& starter, bool new_starter, const fs::path& folder) {
     folder_plan plan;
     const conversion_settings wanted = settings_of(starter.settings);
     const bool has_settings = present(std::string(CONFIG_NAME));
-    const bool has_master = present(std::string(TEMPLATE_NAME));
+    const bool has_master = present(TEMPLATE_NAME);
     if (new_starter || (!has_settings && !has_master)) {
         plan.write_settings = plan.write_master = true;
         plan.settings = wanted;
@@ -161,7 +149,7 @@ folder_plan plan_folder(const starter_files& starter, bool new_starter, const fs
     }
     bool braced = false;
     if (has_master) {
-        const std::string stray = stray_placeholder(std::string(TEMPLATE_NAME), wanted.columns, braced);
+        const std::string stray = stray_placeholder(TEMPLATE_NAME, wanted.columns, braced);
         if (!stray.empty()) {
             plan.refusal = (folder / TEMPLATE_NAME).string() + " does not fit this export: it uses " + stray +
                            ", which is no column of this table";

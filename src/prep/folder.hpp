@@ -9,18 +9,10 @@
 
 #include "config/config.hpp"
 #include "prep/prep.hpp"
+#include "run/run.hpp"
+#include "text/system.hpp"
 
 namespace rowcard {
-
-// The card template that rowcard reads beside rowcard.ini.
-inline constexpr std::string_view TEMPLATE_NAME = "master.vcf";
-
-// True when something, a dangling link included, stands at `path`.
-bool present(const std::filesystem::path& path);
-
-// True when `a` and `b` name one file: the same path written two ways, or one
-// existing file reached through a link.
-bool same_file(const std::filesystem::path& a, const std::filesystem::path& b);
 
 // What rowcard-prep writes beside the table in the working folder.
 struct folder_plan {

@@ -10,6 +10,11 @@
 namespace rowcard {
 namespace {
 
+// Outlook's export alone names a work and a home address part by part (at
+// least this many parts of them) among this many headers or more.
+constexpr std::size_t OUTLOOK_ADDRESS_PARTS = 6;
+constexpr std::size_t OUTLOOK_HEADERS = 20;
+
 using words = std::vector<std::string_view>;
 
 // Returns the words of a key, split at its single spaces. Empty input gives none.
@@ -230,7 +235,7 @@ std::string layout_name(const std::vector<std::string>& keys, const std::vector<
     }
     std::size_t placed = 0;  // address parts of a work or home address
     for (const column_role& r : roles) placed += r.what >= field_role::pobox && (r.group == -1 || r.group == -2);
-    if (placed >= 6 && keys.size() >= 20) return "Outlook (" + std::string(tongue.empty() ? "English" : tongue) + ")";
+    if (placed >= OUTLOOK_ADDRESS_PARTS && keys.size() >= OUTLOOK_HEADERS) return "Outlook (" + std::string(tongue.empty() ? "English" : tongue) + ")";
     return tongue.empty() ? "a table" : "a table with " + std::string(tongue) + " headers";
 }
 

@@ -1,12 +1,22 @@
-// The rowcard-prep executable: the arguments go to run_prep; on Windows a
-// window opened just for it waits for Enter before it closes.
+// The rowcard-prep executable: the arguments go to start_prep, the working
+// folder becomes FOLDER for finish_prep, and on Windows a window opened just
+// for it waits for Enter before it closes.
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "prep/prep.hpp"
+#include "text/system.hpp"
 
 int main(int argc, char** argv) {
-    const int status = rowcard::run_prep(std::vector<std::string>(argv + (argc > 0), argv + argc));
-    rowcard::wait_if_own_console();
+    const rowcard::prep_request request = rowcard::start_prep(std::vector<std::string>(argv + (argc > 0), argv + argc));
+    int status = request.status;
+    if (request.enter) {
+        std::error_code entered;
+        std::filesystem::current_path(request.folder, entered);
+        status = rowcard::finish_prep(request, entered);
+    }
+    rowcard::wait_if_own_console(stdout);
     return status;
 }

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace rowcard {
@@ -130,22 +132,42 @@ starter_files make_starter(const std::vector<std::string>& header, std::string_v
 // column's number. rowcard-check compares them with rowcard.ini's columns.
 std::vector<std::string> placeholder_names(const std::vector<std::string>& header);
 
-// Returns the character that the code page 1250 byte `b` stands for; 0 for
-// the five bytes the code page leaves undefined. (Generated from Unicode's data.)
-char32_t cp1250_char(unsigned char b);
+// The command line, taken apart.
+struct prep_options {
+    bool force = false;
+    bool new_starter = false;
+    bool cards = false;     // convert through the user's own starter files too
+    bool no_cards = false;  // stop once the files are in place
+    bool help = false;
+    bool version = false;
+    export_reading reading;
+    std::string export_path;
+    std::string folder;
+};
 
-// Returns the plain ASCII spelling of the Latin letter `c` ("l" for 'ł', "ss"
-// for 'ß'), " " for a space sign such as the no-break space, and nullptr for
-// any other character. (Generated from Unicode's decomposition data.)
-const char* plain_spelling(char32_t c);
+// rowcard-prep's run as far as it goes before it enters FOLDER.
+struct prep_request {
+    int status = PREP_DONE;              // the exit status, when the run ends before FOLDER
+    bool enter = false;                  // FOLDER is to be entered, and finish_prep called there
+    prep_options options;
+    std::string bytes;                   // the export's bytes
+    std::filesystem::path export_path;   // the export, made absolute
+    std::filesystem::path folder;        // FOLDER as given, or the export's folder
+    std::filesystem::path full_folder;   // FOLDER made absolute before it is entered, to show to the user
+};
 
-// Runs rowcard-prep on the command-line `arguments` (without the program's
-// name) and returns its exit status; the report goes to stdout, errors to stderr.
-int run_prep(const std::vector<std::string>& arguments);
+// Starts rowcard-prep on the command-line `arguments` (without the program's
+// name): answers --help and --version, reads the export, and decides FOLDER,
+// which must be a folder. Errors go to stderr, the help to stdout. When the
+// request says `enter`, the caller makes FOLDER the working folder, since the
+// names in rowcard.ini are taken from the folder rowcard runs in, and calls
+// finish_prep; else `status` is the exit status.
+prep_request start_prep(const std::vector<std::string>& arguments);
 
-// On Windows, waits for Enter when this process has the console to itself, as
-// when it was started by a double-click or by a file dropped on it, so that
-// the report stays readable. Elsewhere it does nothing.
-void wait_if_own_console();
+// Finishes rowcard-prep in the working folder, which the caller tried to make
+// `request.folder`; `entered` is what that gave, and an error ends the run.
+// Writes the table, the starter files and the cards; returns the exit status,
+// the report on stdout and errors on stderr.
+int finish_prep(const prep_request& request, const std::error_code& entered);
 
 }  // namespace rowcard

@@ -15,8 +15,6 @@ namespace {
 
 // Records looked at to tell the separator: enough for a steady count, little time.
 constexpr std::size_t RECORDS_SAMPLED = 20;
-// The separators an export is likely to use, in the order ties are settled.
-constexpr std::string_view SEPARATOR_CHOICES = ",;\t|";
 // Excel's first line naming the separator, 'sep=;'.
 constexpr std::string_view SEPARATOR_LINE = "sep=";
 // Lines above a header that may be a preamble, as LinkedIn's "Notes:" is.
@@ -127,10 +125,10 @@ raw_field next_field(field_cursor& cursor) {
 // most fields: the one for which most sampled records have as many fields as
 // the header, the header's field count settling a tie. ',' when none splits.
 char detect_separator(std::string_view text) {
-    char best = SEPARATOR_CHOICES.front();
+    char best = EXPORT_SEPARATORS.front();
     std::size_t best_steady = 0;
     std::size_t best_fields = 1;
-    for (const char separator : SEPARATOR_CHOICES) {
+    for (const char separator : EXPORT_SEPARATORS) {
         field_cursor cursor{text, 0, 1, separator, 0, {}};
         std::size_t header_fields = 0;
         std::size_t steady = 0;
@@ -157,7 +155,7 @@ char detect_separator(std::string_view text) {
 // cursor into; the cursor stays where it is.
 std::size_t most_fields(const field_cursor& cursor) {
     std::size_t most = 0;
-    for (const char separator : SEPARATOR_CHOICES) {
+    for (const char separator : EXPORT_SEPARATORS) {
         field_cursor probe = cursor;
         probe.separator = separator;
         std::size_t fields = 1;

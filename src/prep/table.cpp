@@ -12,6 +12,12 @@ namespace {
 
 // Headers named in the message about an export with no known column.
 constexpr std::size_t HEADERS_NAMED = 12;
+// Columns that each phone takes: its number and its vCard type.
+constexpr std::size_t PHONE_COLUMNS = 2;
+// The kinds of item cut in turn when the card has no room: phones, e-mails, addresses.
+constexpr std::size_t KINDS_CUT = 3;
+// One name column holds whole names when at least one filled value in this many has a space.
+constexpr std::size_t WHOLE_NAMES_SHARE = 2;
 
 // How many columns of each kind the table gets: what some row fills.
 struct table_shape {
@@ -26,7 +32,7 @@ struct table_shape {
     std::size_t card_columns() const {
         std::size_t parts = 1;  // the type
         for (const bool p : part) parts += p;
-        return static_cast<std::size_t>(std::count(single.begin(), single.end(), true)) + 2 * phones + emails +
+        return static_cast<std::size_t>(std::count(single.begin(), single.end(), true)) + PHONE_COLUMNS * phones + emails +
                addresses * parts;
     }
 };
@@ -64,7 +70,7 @@ table_shape measure(const export_plan& plan, const std::vector<std::string_view>
         }
     }
     for (std::size_t turn = 0; shape.card_columns() > MAX_COLUMNS; ++turn) {
-        std::size_t& cut = turn % 3 == 0 ? shape.phones : turn % 3 == 1 ? shape.emails : shape.addresses;
+        std::size_t& cut = turn % KINDS_CUT == 0 ? shape.phones : turn % KINDS_CUT == 1 ? shape.emails : shape.addresses;
         if (cut > 1) --cut, ++dropped;
     }
     std::size_t room = MAX_COLUMNS - shape.card_columns();
@@ -212,7 +218,7 @@ contact_table make_contact_table(const export_result& read, char table_separator
             filled += !given.empty();
             spaced += given.find(' ') != std::string_view::npos;
         }
-        plan.given_is_full = spaced * 2 >= filled && spaced > 0;
+        plan.given_is_full = spaced * WHOLE_NAMES_SHARE >= filled && spaced > 0;
     }
     const table_shape shape = measure(plan, rows, read, table_separator, joiner, out.dropped_items);
     for (std::size_t c = 0; c < read.header.size(); ++c) out.dropped_columns += !plan.consumed[c] && !shape.source[c];

@@ -12,6 +12,7 @@
 #include "run/cards.hpp"
 #include "run/file_order.hpp"
 #include "template/template.hpp"
+#include "text/system.hpp"
 #include "text/text.hpp"
 
 namespace rowcard {
@@ -24,15 +25,6 @@ int status_of(const run_faults& faults) {
     if (faults.read_error) return STATUS_READ_ERROR;
     if (faults.no_template) return STATUS_NO_TEMPLATE;
     return STATUS_DONE;
-}
-
-// True when `a` and `b` name one file: the same path written two ways, or one
-// existing file reached through a link. Missing files are never the same.
-bool same_file(const std::string& a, const std::string& b) {
-    namespace fs = std::filesystem;
-    if (fs::path(a).lexically_normal() == fs::path(b).lexically_normal()) return true;
-    std::error_code error;
-    return fs::equivalent(a, b, error) && !error;
 }
 
 // True when writing `output` would overwrite an input: the template, the table,

@@ -37,10 +37,6 @@ struct run_faults {
 // Returns the exit status for `faults`: the gravest fault decides.
 int status_of(const run_faults& faults);
 
-// True when `a` and `b` name one file: the same path written two ways, or one
-// existing file reached through a link. Missing files are never the same.
-bool same_file(const std::string& a, const std::string& b);
-
 // True when writing `output` would overwrite an input: the template, the table
 // named `table`, or the settings file, which a link could make the output.
 bool overwrites_input(const std::string& output, const std::string& table);

@@ -19,6 +19,8 @@
 #include <unistd.h>
 #endif
 
+#include "text/codecs.hpp"
+#include "text/system.hpp"
 #include "text/words.hpp"
 
 namespace rowcard {
@@ -29,8 +31,6 @@ constexpr unsigned char CARRIAGE_RETURN = '\r';
 constexpr unsigned char TEXT_END = '\0';
 // Ctrl-Z: old DOS and Windows programs end text files with it.
 constexpr unsigned char FILE_END = 0x1A;
-// What UTF-8 files saved by Windows editors begin with; it is no text.
-constexpr std::string_view UTF8_SIGNATURE = "\xEF\xBB\xBF";
 
 #ifdef _WIN32
 int system_open_read(const char* path) { return _open(path, _O_RDONLY | _O_BINARY); }
@@ -205,9 +205,8 @@ bool open_for_reading(text_reader& reader, const std::string& path, std::size_t 
 }
 
 std::size_t whole_read_size(const std::string& path) {
+    if (!regular_file(path)) return 0;
     std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(path, error);
-    if (error || !std::filesystem::is_regular_file(status)) return 0;
     const std::uintmax_t size = std::filesystem::file_size(path, error);
     return !error && size < READ_BLOCK ? static_cast<std::size_t>(size) : 0;
 }

@@ -1,0 +1,90 @@
+// rowcard-prep's words: the lines of its report on the export read and the
+// table written, and where its messages go.
+#include "prep/report.hpp"
+
+#include <cstdio>
+
+#include "config/config.hpp"
+#include "prep/options.hpp"
+
+namespace rowcard {
+namespace {
+
+// Returns the name of an encoding as the report gives it.
+std::string encoding_name(export_encoding encoding) {
+    switch (encoding) {
+    case export_encoding::utf8: return "UTF-8";
+    case export_encoding::utf8_signed: return "UTF-8 with signature";
+    case export_encoding::utf16le: return "UTF-16 LE";
+    case export_encoding::utf16be: return "UTF-16 BE";
+    case export_encoding::cp1250: return "code page 1250";
+    case export_encoding::cp1252: return "code page 1252";
+    }
+    return "";
+}
+
+// Returns a separator as the report shows it.
+std::string separator_name(char separator) {
+    if (separator == '\t') return "tab";
+    return std::string("'") + separator + "'";
+}
+
+// Returns one report line for a kind of change, or nothing when there was none.
+std::string tally_line(const change_tally& tally, std::string_view what, std::string_view unit) {
+    if (tally.count == 0) return "";
+    std::string line = "  " + std::string(what) + ": " + std::to_string(tally.count) + " " + std::string(unit);
+    line += tally.count == 1 ? "" : "s";
+    line += tally.lines.size() > 1 ? " (lines " : " (line ";
+    for (std::size_t k = 0; k < tally.lines.size(); ++k) line += (k ? ", " : "") + std::to_string(tally.lines[k]);
+    line += tally.more_lines ? ", ...)\n" : ")\n";
+    return line;
+}
+
+// Returns the "what it changed" part of the report.
+std::string changes_report(const export_changes& changes, const contact_table& made) {
+    std::string text;
+    if (changes.unterminated_quote != 0) {
+        text += "  a quote opened on line " + std::to_string(changes.unterminated_quote) +
+                " never closes: it was read as a plain character, and its field ends with that line\n";
+    }
+    text += tally_line(changes.invalid, "byte sequences invalid in the encoding, dropped", "sequence");
+    text += tally_line(changes.spaces, "line breaks, tabs or special spaces made plain spaces", "value");
+    text += tally_line(changes.separators, "the table's separator inside a value made a space", "value");
+    text += tally_line(changes.list_items, "items of ' ::: ' lists given columns of their own", "item");
+    text += tally_line(changes.base_letters, "letters written as their base letter (a stroke or ring dropped)", "value");
+    text += tally_line(changes.dropped, "signs, emoji or letters of other scripts dropped", "value");
+
+    text += tally_line(changes.extra_fields, "fields beyond the header's columns dropped", "row");
+    text += tally_line(made.joiners, "signs such as '-' or '/' between two words made a space, which rowcard would"
+                                     " drop", "table row");
+    if (made.dropped_columns != 0) {
+        text += "  " + std::to_string(made.dropped_columns) + " columns left out: empty ones, and beyond the " +
+                std::to_string(MAX_COLUMNS) + " columns rowcard takes\n";
+    }
+    return text.empty() ? "  nothing\n" : text;
+}
+
+}  // namespace
+
+void complain(const std::string& message) {
+    std::fprintf(stderr, "%.*s: %s\n", static_cast<int>(PREP_PROGRAM.size()), PREP_PROGRAM.data(), message.c_str());
+}
+
+void say(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+
+std::string read_report(std::string_view export_path, const export_result& read, const contact_table& made) {
+    std::string report = "Read " + std::string(export_path) + ": " + encoding_name(read.encoding) + ", separator " +
+                         separator_name(read.separator) + ", " + std::to_string(read.records) + " rows, " +
+                         std::to_string(read.header.size()) + " columns.\n";
+    report += "  Encoding " + encoding_name(read.encoding) + ": " + read.encoding_reason + ".\n";
+    report += layout_report(read, made);
+    report += "Changed:\n" + changes_report(read.changes, made);
+    return report;
+}
+
+std::string table_report(std::string_view where, std::size_t rows, std::size_t columns, char separator) {
+    return "Wrote " + std::string(where) + ": " + std::to_string(rows) + " rows and a header, " +
+           std::to_string(columns) + " columns, separator " + separator_name(separator) + ".\n";
+}
+
+}  // namespace rowcard

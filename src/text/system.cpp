@@ -1,0 +1,51 @@
+// The operating system's shared pieces: file identity through std::filesystem,
+// and the one console call, which only Windows needs.
+#include "text/system.hpp"
+
+#include <system_error>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX 1
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
+
+namespace rowcard {
+
+namespace fs = std::filesystem;
+
+bool same_file(const fs::path& a, const fs::path& b) {
+    if (a.lexically_normal() == b.lexically_normal()) return true;
+    std::error_code error;
+    return fs::equivalent(a, b, error) && !error;
+}
+
+bool present(const fs::path& path) {
+    std::error_code error;
+    return fs::symlink_status(path, error).type() != fs::file_type::not_found && !error;
+}
+
+bool regular_file(const fs::path& path) {
+    std::error_code error;
+    return fs::is_regular_file(fs::status(path, error)) && !error;
+}
+
+void wait_if_own_console(std::FILE* prompt) {
+#ifdef _WIN32
+    // A console shared with no other process was opened for this one: it
+    // closes as soon as the program ends. Room for two shows whether another shares it.
+    DWORD processes[2];
+    if (GetConsoleProcessList(processes, 2) == 1) {
+        std::fflush(stdout);
+        std::fputs("Press Enter to close this window.", prompt);
+        std::fflush(prompt);
+        std::getchar();
+    }
+#else
+    static_cast<void>(prompt);
+#endif
+}
+
+}  // namespace rowcard

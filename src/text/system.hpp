@@ -1,0 +1,27 @@
+// The operating system's pieces that rowcard and its companions share: which
+// file a path names, and the wait of a console window opened for one program.
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+
+namespace rowcard {
+
+// True when `a` and `b` name one file: the same path written two ways, or one
+// existing file reached through a link. Missing files are never the same.
+bool same_file(const std::filesystem::path& a, const std::filesystem::path& b);
+
+// True when something, a dangling link included, stands at `path`.
+bool present(const std::filesystem::path& path);
+
+// True when `path`, its links followed, reaches a regular file; false for
+// folders, devices, FIFOs and paths that reach nothing.
+bool regular_file(const std::filesystem::path& path);
+
+// On Windows, waits for Enter when this process has the console to itself, as
+// when it was started by a double-click or by a file dropped on it, so that
+// its words stay readable; the prompt goes to `prompt`. Elsewhere it does
+// nothing. Only a program's main calls it: it reads the console.
+void wait_if_own_console(std::FILE* prompt);
+
+}  // namespace rowcard
