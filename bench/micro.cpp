@@ -11,7 +11,7 @@
 #include "config/config.hpp"
 #include "record/record.hpp"
 #include "template/template.hpp"
-#include "text/text.hpp"
+#include "text/text_file.hpp"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "run/run.hpp"
 #include "template/template.hpp"
 #include "text/text.hpp"
+#include "text/text_file.hpp"
 
 namespace rowcard {
 namespace {

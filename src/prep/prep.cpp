@@ -16,6 +16,7 @@
 #include "prep/folder.hpp"
 #include "prep/os.hpp"
 #include "text/text.hpp"
+#include "text/text_file.hpp"
 
 #ifdef _WIN32
 #ifndef NOMINMAX

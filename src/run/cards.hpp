@@ -10,7 +10,7 @@
 #include "record/record.hpp"
 #include "run/run.hpp"
 #include "template/template.hpp"
-#include "text/text.hpp"
+#include "text/text_file.hpp"
 
 namespace rowcard {
 

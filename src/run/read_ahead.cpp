@@ -12,6 +12,8 @@
 #include <thread>
 
 #include "run/cards.hpp"
+#include "text/read_batch.hpp"
+#include "text/text_file.hpp"
 
 namespace rowcard {
 namespace {

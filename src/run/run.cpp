@@ -12,7 +12,7 @@
 #include "run/cards.hpp"
 #include "run/file_order.hpp"
 #include "template/template.hpp"
-#include "text/text.hpp"
+#include "text/text_file.hpp"
 
 namespace rowcard {
 

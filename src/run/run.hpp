@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "text/text.hpp"
+#include "text/read_batch.hpp"
 
 namespace rowcard {
 

@@ -1,6 +1,6 @@
 // Reading and writing text files the same way on every system: files are opened
 // in binary mode and the Windows text-mode rules are applied here, byte by byte.
-#include "text/text.hpp"
+#include "text/text_file.hpp"
 
 #include <array>
 #include <cerrno>

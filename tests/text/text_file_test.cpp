@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "support/files.hpp"
-#include "text/text.hpp"
+#include "text/read_batch.hpp"
+#include "text/text_file.hpp"
 
 #ifdef __linux__
 #include <fcntl.h>

@@ -1,7 +1,7 @@
 // Batched whole reads of one small file: through io_uring, per read an open into
 // a direct descriptor, one read and a close, linked, RING_READS of them with one
 // system call; or, without a ring, one plain call a step.
-#include "text/text.hpp"
+#include "text/read_batch.hpp"
 
 #include <algorithm>
 #include <cstring>
@@ -15,6 +15,8 @@
 #include <memory>
 #include <new>
 #endif
+
+#include "text/text_file.hpp"
 
 namespace rowcard {
 namespace {
