@@ -1,12 +1,11 @@
-// Writing the cards of accepted records: with the template read by plain calls
-// for each card, or, for speed, read ahead a batch at a time by a second thread.
+// The framing of each card: the template read by plain calls and filled line by
+// line, or, when it was read whole, filled at once; and the storage cards reuse.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "config/config.hpp"
 #include "record/record.hpp"
 #include "run/run.hpp"
 #include "template/template.hpp"
@@ -37,16 +36,5 @@ void write_whole(text_writer& output, std::string_view bytes, const record_value
 // template that cannot be opened gives the line feed alone and marks
 // `faults.no_template`; a read error marks `faults.read_error`.
 void write_card(text_writer& output, const record_values& values, card_buffers& card, run_faults& faults);
-
-// Writes the cards of the accepted records left in `table` as `write_card`
-// would, one by one, but with the templates read ahead by a second thread (in
-// batches through io_uring when `reads` asks and the system allows), which
-// starts only once a batch of accepted records is full: a shorter table is
-// done with plain calls alone. `ring_faults` is for the tests. Returns false,
-// having written every record it took, when the template is no small regular
-// file or no thread can be started: the caller goes on with the rest.
-// Equal to the one-by-one rule; the end-to-end tests run both paths.
-bool convert_read_ahead(text_reader& table, const conversion_settings& settings, text_writer& output,
-                        card_buffers& card, run_faults& faults, template_reads reads, const ring_faults& ring_faults);
 
 }  // namespace rowcard

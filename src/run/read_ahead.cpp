@@ -3,6 +3,8 @@
 // filling of the cards. It must give what `write_card` gives card by card: the
 // end-to-end tests run every case through it, through plain reads, and on
 // tables just short of and just past the first full batch.
+#include "run/read_ahead.hpp"
+
 #include <algorithm>
 #include <array>
 #include <condition_variable>
@@ -11,6 +13,7 @@
 #include <system_error>
 #include <thread>
 
+#include "record/record.hpp"
 #include "run/cards.hpp"
 #include "text/read_batch.hpp"
 #include "text/text_file.hpp"

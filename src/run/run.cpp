@@ -11,6 +11,7 @@
 #include "record/record.hpp"
 #include "run/cards.hpp"
 #include "run/file_order.hpp"
+#include "run/read_ahead.hpp"
 #include "template/template.hpp"
 #include "text/text_file.hpp"
 
