@@ -15,16 +15,16 @@ namespace rowcard {
 
 // Storage that lives for the whole run, so that the per-record work reuses it.
 struct card_buffers {
-    text_reader master;  // the template, opened afresh for every card
+    text_reader template_file;  // the template, opened afresh for every card
     std::string line;    // the template line being filled
     fill_buffers fill;
     fill_plans plans;    // how each template line, and the whole card, fills
     // The last template read whole, and its lines as `read_line` gave them:
     // a card whose template reads the same bytes takes these lines, and the
     // card plan made of them, at once.
-    bool master_known = false;
-    std::string master_bytes;
-    std::vector<std::string> master_lines;
+    bool template_known = false;
+    std::string template_bytes;
+    std::vector<std::string> template_lines;
     record_values values;  // the record being written, when templates are not read ahead
 };
 
