@@ -43,7 +43,7 @@ void write_whole(text_writer& output, std::string_view bytes, const record_value
 
 void write_card(text_writer& output, const record_values& values, card_buffers& card, run_faults& faults) {
     text_reader& template_file = card.template_file;
-    if (!open_for_reading(template_file, TEMPLATE_NAME)) {
+    if (!open_for_reading(template_file, TEMPLATE_NAME, READ_BLOCK, card.template_size)) {
         faults.no_template = true;
         write_text(output, "\n");
         return;

@@ -16,6 +16,10 @@ namespace rowcard {
 // Storage that lives for the whole run, so that the per-record work reuses it.
 struct card_buffers {
     text_reader template_file;  // the template, opened afresh for every card
+    // The template's size, taken once per run (see `whole_read_size`): the run
+    // expects the template to stay as it is, and a read that finds it otherwise
+    // is not trusted to be whole. 0: it is no small regular file.
+    std::size_t template_size = 0;
     std::string line;    // the template line being filled
     fill_buffers fill;
     fill_plans plans;    // how each template line, and the whole card, fills

@@ -176,7 +176,7 @@ void stop_reading(read_mailbox& mailbox, std::thread& reading) {
 
 bool convert_read_ahead(text_reader& table, const conversion_settings& settings, text_writer& output,
                         card_buffers& card, run_faults& faults, template_reads reads, const ring_faults& ring_faults) {
-    const std::size_t size = card.template_file.whole_size;
+    const std::size_t size = card.template_size;
     if (size == 0 || size > BATCH_FILE_MAX) return false;
     auto ahead = std::make_unique<read_ahead>();
     waiting_batch& first = ahead->batches[0];

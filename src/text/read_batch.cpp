@@ -28,9 +28,8 @@ std::size_t room_of(const read_batch& batch, std::size_t index) { return index *
 // `reader`. One byte more than the file holds is asked, so that a read of the
 // whole file is a short one, which ends it.
 void plain_reads(read_batch& batch, std::size_t from, std::size_t count, text_reader& reader) {
-    reader.whole_size = batch.size;
     for (std::size_t slot = from; slot < from + count; ++slot) {
-        if (!open_for_reading(reader, batch.path, batch.size + 1)) continue;
+        if (!open_for_reading(reader, batch.path, batch.size + 1, batch.size)) continue;
         batch.whole[slot] = reader.at_end && !reader.failed && reader.end == batch.size;
         if (batch.whole[slot]) std::memcpy(batch.rooms.data() + room_of(batch, slot), reader.block.data(), batch.size);
         close_reader(reader);

@@ -189,10 +189,12 @@ void flush(text_writer& writer) {
 
 }  // namespace
 
-bool open_for_reading(text_reader& reader, const std::string& path, std::size_t block_size) {
+bool open_for_reading(text_reader& reader, const std::string& path, std::size_t block_size,
+                      std::size_t whole_size) {
     reader.handle = system_open_read(path.c_str());
     if (reader.handle < 0) return false;
     reader.block.resize(block_size);
+    reader.whole_size = whole_size;
     reader.next = reader.end = 0;
     reader.at_end = reader.failed = false;
     // A directory opens on some systems and fails only when read: that is a

@@ -25,9 +25,9 @@ struct text_reader {
     std::size_t end = 0;   // bytes of `block` that hold data
     bool at_end = false;   // the end, a 0x1A byte or a read error was met
     bool failed = false;   // a read error ended the file early
-    // Set by the caller, kept by `open_for_reading`: a read that gives exactly
-    // this many bytes, fewer than asked, is the whole file (see `whole_read_size`).
-    // 0: every file is read until a read gives nothing.
+    // Given to `open_for_reading`: a read that gives exactly this many bytes,
+    // fewer than asked, is the whole file. 0: the file is read until a read
+    // gives nothing.
     std::size_t whole_size = 0;
 };
 
@@ -40,10 +40,13 @@ struct text_writer {
 };
 
 // Opens `path` for reading only and reads its first block of `block_size`
-// bytes. Returns false, with nothing left open, when the file is missing,
-// refused, or a directory.
+// bytes. `whole_size` is the size the file showed (from `whole_read_size`), or
+// 0 when it is not known: a read of exactly that many bytes, fewer than asked,
+// then ends the file without the further read that would give nothing.
+// Returns false, with nothing left open, when the file is missing, refused, or
+// a directory.
 [[nodiscard]] bool open_for_reading(text_reader& reader, const std::string& path,
-                                    std::size_t block_size = READ_BLOCK);
+                                    std::size_t block_size = READ_BLOCK, std::size_t whole_size = 0);
 
 // Returns the size of `path` when it is a regular file of at least one byte and
 // fewer than READ_BLOCK, else 0 (missing, empty, a folder, a device, or a

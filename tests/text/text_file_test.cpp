@@ -198,8 +198,7 @@ TEST_F(TextFile, OneReadIsTrustedOnlyAtTheSizeTheFileShowed) {
         ::close(handle);
     });
     text_reader reader;
-    reader.whole_size = 4;
-    ASSERT_TRUE(open_for_reading(reader, path));
+    ASSERT_TRUE(open_for_reading(reader, path, READ_BLOCK, 4));
     std::string text;
     std::string line;
     while (read_line(reader, line)) text += line;
