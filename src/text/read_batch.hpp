@@ -30,7 +30,7 @@ struct read_batch {
     std::string path;                      // the file read
     std::size_t size = 0;                  // its size: a read of this many bytes is the whole file
     std::size_t capacity = 0;              // reads the batch holds
-    std::string rooms;                     // `capacity` rooms of size + 1 bytes
+    std::string rooms;                     // `capacity` rooms, each a byte bigger than the file
     std::array<bool, BATCH_READS> whole{}; // after `run_reads`: that read gave the whole file
     std::size_t queued = 0;                // reads queued, and after `run_reads` made
     // Rooms a torn-down ring might still write into: kept, and never used again.

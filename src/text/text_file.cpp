@@ -62,13 +62,16 @@ long system_write(int handle, const char* from, std::size_t count) {
 int system_close(int handle) { return ::close(handle); }
 #endif
 
+// Values a byte can take: the stop table has an entry for each.
+constexpr std::size_t BYTE_VALUES = 256;
+
 // Marks the bytes that stop the plain copying of a line.
-constexpr std::array<bool, 256> make_stop_table() {
-    std::array<bool, 256> stops{};
+constexpr std::array<bool, BYTE_VALUES> make_stop_table() {
+    std::array<bool, BYTE_VALUES> stops{};
     stops[LINE_FEED] = stops[CARRIAGE_RETURN] = stops[TEXT_END] = stops[FILE_END] = true;
     return stops;
 }
-constexpr std::array<bool, 256> STOPS = make_stop_table();
+constexpr std::array<bool, BYTE_VALUES> STOPS = make_stop_table();
 
 // Reads the next block. Returns false at the end of the file, after a 0x1A or
 // a read error, which are remembered so that no further read is tried.
