@@ -1,5 +1,6 @@
-// Batched whole reads of one small file: through io_uring where the system has
-// it, or one plain call a step; the template reads of a long run go this way.
+// Batched whole reads of one small file, through io_uring where the system has
+// it: speed machinery beside `open_for_reading`, whose bytes each read must give
+// or else step aside (read_batch_test.cpp; the end-to-end tests run both ways).
 #pragma once
 
 #include <array>
