@@ -73,8 +73,8 @@ void queue_crlf(output_file& out, std::string_view bytes) {
 }
 
 // Queues one card: the template's bytes and the empty line after them.
-void queue_card(output_file& out, std::string_view master) {
-    queue_crlf(out, master);
+void queue_card(output_file& out, std::string_view template_bytes) {
+    queue_crlf(out, template_bytes);
     queue_crlf(out, "\n");
 }
 
@@ -142,9 +142,9 @@ void for_each_row(const char* path, char separator, long field, Card&& card) {
     ::close(table);
 }
 
-void classic(const char* table, const char* master, char separator, long field, output_file& out) {
+void classic(const char* table, const char* template_path, char separator, long field, output_file& out) {
     std::string room(TEMPLATE_ROOM, '\0');
-    for_each_row(table, separator, field, [&] { queue_card(out, read_template(master, room)); });
+    for_each_row(table, separator, field, [&] { queue_card(out, read_template(template_path, room)); });
 }
 
 #ifdef ROWCARD_HAVE_URING
@@ -156,10 +156,10 @@ struct batch {
 };
 
 // Queues row `slot`'s open into direct descriptor `slot`, its read and its close.
-void queue_row(batch& b, const char* master) {
+void queue_row(batch& b, const char* template_path) {
     const unsigned slot = b.queued++;
     io_uring_sqe* open = io_uring_get_sqe(&b.ring);
-    io_uring_prep_openat_direct(open, AT_FDCWD, master, O_RDONLY, 0, slot);
+    io_uring_prep_openat_direct(open, AT_FDCWD, template_path, O_RDONLY, 0, slot);
     open->flags |= IOSQE_IO_LINK;
     open->user_data = slot * 3;
     io_uring_sqe* read = io_uring_get_sqe(&b.ring);
@@ -173,17 +173,17 @@ void queue_row(batch& b, const char* master) {
 }
 
 // Submits the waiting rows, waits for all of them and queues their cards.
-void run_rows(batch& b, const char* master, output_file& out, std::vector<long>& got) {
+void run_rows(batch& b, const char* template_path, output_file& out, std::vector<long>& got) {
     if (b.queued == 0) return;
     const int sent = io_uring_submit_and_wait(&b.ring, b.queued * 3);
-    if (sent < 0) fail("cannot submit reads of", master, -sent);
+    if (sent < 0) fail("cannot submit reads of", template_path, -sent);
     unsigned seen = 0;
     while (seen < b.queued * 3) {
         io_uring_cqe* done = nullptr;
         const int waited = io_uring_wait_cqe(&b.ring, &done);
-        if (waited < 0) fail("cannot wait for", master, -waited);
+        if (waited < 0) fail("cannot wait for", template_path, -waited);
         const auto step = done->user_data % 3;
-        if (step < 2 && done->res < 0) fail(step == 0 ? "cannot open" : "cannot read", master, -done->res);
+        if (step < 2 && done->res < 0) fail(step == 0 ? "cannot open" : "cannot read", template_path, -done->res);
         if (step == 1) got[done->user_data / 3] = done->res;
         io_uring_cqe_seen(&b.ring, done);
         ++seen;
@@ -194,19 +194,19 @@ void run_rows(batch& b, const char* master, output_file& out, std::vector<long>&
     b.queued = 0;
 }
 
-void batched(const char* table, const char* master, char separator, long field, output_file& out) {
+void batched(const char* table, const char* template_path, char separator, long field, output_file& out) {
     batch b;
     const int made = io_uring_queue_init(BATCH_ROWS * 4, &b.ring, 0);
-    if (made < 0) fail("cannot set up io_uring for", master, -made);
+    if (made < 0) fail("cannot set up io_uring for", template_path, -made);
     const int registered = io_uring_register_files_sparse(&b.ring, BATCH_ROWS);
-    if (registered < 0) fail("cannot register descriptors for", master, -registered);
+    if (registered < 0) fail("cannot register descriptors for", template_path, -registered);
     b.rooms.assign(BATCH_ROWS * TEMPLATE_ROOM, '\0');
     std::vector<long> got(BATCH_ROWS);
     for_each_row(table, separator, field, [&] {
-        queue_row(b, master);
-        if (b.queued == BATCH_ROWS) run_rows(b, master, out, got);
+        queue_row(b, template_path);
+        if (b.queued == BATCH_ROWS) run_rows(b, template_path, out, got);
     });
-    run_rows(b, master, out, got);
+    run_rows(b, template_path, out, got);
     io_uring_queue_exit(&b.ring);
 }
 #endif
@@ -223,7 +223,7 @@ int main(int argc, char** argv) {
         return EXIT_FAILURE;
     }
     const char* table = argv[2];
-    const char* master = argv[3];
+    const char* template_path = argv[3];
     const char separator = argc == 7 ? argv[5][0] : ',';
     const long field = argc == 7 ? std::strtol(argv[6], nullptr, 10) : -1;
     output_file out;
@@ -231,10 +231,10 @@ int main(int argc, char** argv) {
     if (out.handle < 0) fail("cannot create", argv[4]);
     out.block.reserve(BLOCK + TEMPLATE_ROOM);
     if (std::strcmp(argv[1], "classic") == 0) {
-        classic(table, master, separator, field, out);
+        classic(table, template_path, separator, field, out);
     } else {
 #ifdef ROWCARD_HAVE_URING
-        batched(table, master, separator, field, out);
+        batched(table, template_path, separator, field, out);
 #else
         std::fprintf(stderr, "io_floor: built without liburing; only the classic floor runs here\n");
         return EXIT_FAILURE;

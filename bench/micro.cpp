@@ -11,7 +11,7 @@
 #include "config/config.hpp"
 #include "record/record.hpp"
 #include "template/template.hpp"
-#include "text/text.hpp"
+#include "text/text_file.hpp"
 
 namespace {
 
@@ -109,7 +109,7 @@ void whole_card(benchmark::State& state) {
         table += i % 20 == 19 ? TABLE_LINES.back() : TABLE_LINES[i % (TABLE_LINES.size() - 1)];
     }
     text_reader rows;
-    text_reader master;
+    text_reader template_file;
     text_writer output;
     if (!create_for_writing(output, NULL_DEVICE)) {
         state.SkipWithError("cannot open /dev/null");
@@ -122,7 +122,7 @@ void whole_card(benchmark::State& state) {
     fill_plans plans;  // as the run keeps them, from card to card
     prepare_plans(plans, settings.columns);
     std::vector<std::string> lines;
-    for (load(master, TEMPLATE); read_line(master, line);) lines.push_back(line);
+    for (load(template_file, TEMPLATE); read_line(template_file, line);) lines.push_back(line);
     plan_card(plans, lines);
     std::string_view card;
     load(rows, table);
@@ -135,8 +135,8 @@ void whole_card(benchmark::State& state) {
         if (fill_card(values, plans, card)) {
             write_bytes(output, card);
         } else {
-            load(master, TEMPLATE);
-            for (std::size_t index = 0; read_line(master, line); ++index) {
+            load(template_file, TEMPLATE);
+            for (std::size_t index = 0; read_line(template_file, line); ++index) {
                 fill_planned(line, index, values, plans, buffers);
                 write_text(output, line);
             }

@@ -2,6 +2,10 @@
 # only; Debian: liburing-dev). Without it rowcard makes plain reads and behaves
 # the same. Sets ROWCARD_HAVE_URING and, where it is ON, the target rowcard_uring.
 set(ROWCARD_HAVE_URING OFF)
+# io_uring is Linux's alone: elsewhere there is nothing to look for.
+if(NOT CMAKE_SYSTEM_NAME STREQUAL "Linux")
+  return()
+endif()
 set(without_uring "batched template reads through io_uring, and the end-to-end tests run again with plain reads")
 if(NOT ROWCARD_IO_URING)
   rowcard_left_out("${without_uring}: ROWCARD_IO_URING is OFF")

@@ -12,6 +12,7 @@
 #include "record/record.hpp"
 #include "template/template.hpp"
 #include "text/text.hpp"
+#include "text/text_file.hpp"
 
 namespace rowcard::fuzz {
 namespace {

@@ -11,6 +11,7 @@
 #include "template/template.hpp"
 #include "text/codecs.hpp"
 #include "text/text.hpp"
+#include "text/text_file.hpp"
 
 namespace rowcard {
 namespace {

@@ -5,6 +5,7 @@
 #include "check/findings.hpp"
 #include "run/run.hpp"
 #include "text/text.hpp"
+#include "text/text_file.hpp"
 
 namespace rowcard::checking {
 namespace {

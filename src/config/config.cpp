@@ -3,6 +3,7 @@
 #include "config/config.hpp"
 
 #include "text/text.hpp"
+#include "text/text_file.hpp"
 
 namespace rowcard {
 namespace {

@@ -4,6 +4,8 @@
 #include "prep/decode.hpp"
 #include "prep/layouts.hpp"
 #include "text/text.hpp"
+#include "text/text_file.hpp"
+#include "text/words.hpp"
 
 namespace rowcard {
 namespace {

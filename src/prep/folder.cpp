@@ -7,7 +7,7 @@
 #include <system_error>
 
 #include "prep/os.hpp"
-#include "text/text.hpp"
+#include "text/text_file.hpp"
 
 namespace rowcard {
 namespace {

@@ -17,6 +17,7 @@
 #include "prep/report.hpp"
 #include "run/run.hpp"
 #include "text/text.hpp"
+#include "text/text_file.hpp"
 
 #ifndef ROWCARD_VERSION
 #define ROWCARD_VERSION "unknown"

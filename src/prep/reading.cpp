@@ -8,7 +8,6 @@
 #include "prep/decode.hpp"
 #include "prep/prep.hpp"
 #include "record/record.hpp"
-#include "text/text.hpp"
 
 namespace rowcard {
 namespace {

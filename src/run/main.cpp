@@ -11,7 +11,8 @@ int main() {
     // The reading thread allocates next to nothing, yet glibc would reserve
     // it a heap of its own, 64 MiB of address space, at its first allocation:
     // under a memory limit that race could fail a run that fits in one heap.
-    mallopt(M_ARENA_MAX, 1);
+    constexpr int HEAPS = 1;
+    mallopt(M_ARENA_MAX, HEAPS);
 #endif
     return rowcard::run_conversion();
 }

@@ -11,9 +11,10 @@
 #include "record/record.hpp"
 #include "run/cards.hpp"
 #include "run/file_order.hpp"
+#include "run/read_ahead.hpp"
 #include "template/template.hpp"
 #include "text/system.hpp"
-#include "text/text.hpp"
+#include "text/text_file.hpp"
 
 namespace rowcard {
 
@@ -111,10 +112,9 @@ int convert_folder(template_reads reads, const ring_faults& ring_faults) {
 
     std::string header;
     read_line(table, header);
-    // The template is sized up once: the run expects it to stay as it is, and
-    // a read that finds it otherwise is not trusted to be whole (see refill).
+    // The template is sized up once, for every card of the run.
     auto card = std::make_unique<card_buffers>();
-    card->master.whole_size = whole_read_size(TEMPLATE_NAME);
+    card->template_size = whole_read_size(TEMPLATE_NAME);
     prepare_plans(card->plans, settings.columns);
     if (!convert_read_ahead(table, settings, output, *card, faults, reads, ring_faults)) {
         convert_one_by_one(table, settings, output, *card, faults);

@@ -1,10 +1,10 @@
-// The conversion run: the order of files, the record loop, the framing of each
-// card and the exit status that is the tool's only report.
+// The conversion run: the names of its files, the exit status that is the
+// tool's only report, and the routine that runs it.
 #pragma once
 
 #include <string>
 
-#include "text/text.hpp"
+#include "text/read_batch.hpp"
 
 namespace rowcard {
 

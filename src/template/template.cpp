@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "text/text.hpp"
+#include "text/text_file.hpp"
 #include "text/words.hpp"
 
 namespace rowcard {

@@ -1,6 +1,6 @@
 // Reading and writing text files the same way on every system: files are opened
 // in binary mode and the Windows text-mode rules are applied here, byte by byte.
-#include "text/text.hpp"
+#include "text/text_file.hpp"
 
 #include <array>
 #include <cerrno>
@@ -62,13 +62,16 @@ long system_write(int handle, const char* from, std::size_t count) {
 int system_close(int handle) { return ::close(handle); }
 #endif
 
+// Values a byte can take: the stop table has an entry for each.
+constexpr std::size_t BYTE_VALUES = 256;
+
 // Marks the bytes that stop the plain copying of a line.
-constexpr std::array<bool, 256> make_stop_table() {
-    std::array<bool, 256> stops{};
+constexpr std::array<bool, BYTE_VALUES> make_stop_table() {
+    std::array<bool, BYTE_VALUES> stops{};
     stops[LINE_FEED] = stops[CARRIAGE_RETURN] = stops[TEXT_END] = stops[FILE_END] = true;
     return stops;
 }
-constexpr std::array<bool, 256> STOPS = make_stop_table();
+constexpr std::array<bool, BYTE_VALUES> STOPS = make_stop_table();
 
 // Reads the next block. Returns false at the end of the file, after a 0x1A or
 // a read error, which are remembered so that no further read is tried.
@@ -189,10 +192,12 @@ void flush(text_writer& writer) {
 
 }  // namespace
 
-bool open_for_reading(text_reader& reader, const std::string& path, std::size_t block_size) {
+bool open_for_reading(text_reader& reader, const std::string& path, std::size_t block_size,
+                      std::size_t whole_size) {
     reader.handle = system_open_read(path.c_str());
     if (reader.handle < 0) return false;
     reader.block.resize(block_size);
+    reader.whole_size = whole_size;
     reader.next = reader.end = 0;
     reader.at_end = reader.failed = false;
     // A directory opens on some systems and fails only when read: that is a

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <bit>
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -42,7 +43,7 @@ inline constexpr byte_word bytes_equal(byte_word word, unsigned char b) {
 // returns 0, so that the caller goes on byte by byte from the word's start.
 inline constexpr std::size_t first_marked(byte_word marks) {
     if constexpr (std::endian::native == std::endian::little) {
-        return static_cast<std::size_t>(std::countr_zero(marks)) / 8;
+        return static_cast<std::size_t>(std::countr_zero(marks)) / CHAR_BIT;
     }
     return 0;
 }

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "e2e/fixture.hpp"
-#include "text/text.hpp"
 
 // A sanitized program reserves more memory than any limit a test can set.
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)

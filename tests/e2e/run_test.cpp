@@ -3,7 +3,6 @@
 #include <string>
 
 #include "e2e/fixture.hpp"
-#include "text/text.hpp"
 
 namespace rowcard {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "record/record.hpp"
 #include "template/template.hpp"
-#include "text/text.hpp"
+#include "text/text_file.hpp"
 
 namespace rowcard {
 namespace {

@@ -1,7 +1,7 @@
 // Batched whole reads of one small file: through io_uring, per read an open into
 // a direct descriptor, one read and a close, linked, RING_READS of them with one
 // system call; or, without a ring, one plain call a step.
-#include "text/text.hpp"
+#include "text/read_batch.hpp"
 
 #include <algorithm>
 #include <cstring>
@@ -16,19 +16,26 @@
 #include <new>
 #endif
 
+#include "text/text_file.hpp"
+
 namespace rowcard {
 namespace {
 
+// Bytes a room holds, and a read asks for, beyond the file's size: a read of
+// the whole file is then a short one, which ends it.
+constexpr std::size_t ROOM_SPARE = 1;
+
+// Returns the bytes of one room, and of one read, for a file of `size` bytes.
+constexpr std::size_t room_size(std::size_t size) { return size + ROOM_SPARE; }
+
 // Returns the offset of read `index`'s room in `batch.rooms`.
-std::size_t room_of(const read_batch& batch, std::size_t index) { return index * (batch.size + 1); }
+std::size_t room_of(const read_batch& batch, std::size_t index) { return index * room_size(batch.size); }
 
 // Makes reads [from, from + count) of `batch` with plain calls, through
-// `reader`. One byte more than the file holds is asked, so that a read of the
-// whole file is a short one, which ends it.
+// `reader`, each asking for a room's bytes.
 void plain_reads(read_batch& batch, std::size_t from, std::size_t count, text_reader& reader) {
-    reader.whole_size = batch.size;
     for (std::size_t slot = from; slot < from + count; ++slot) {
-        if (!open_for_reading(reader, batch.path, batch.size + 1)) continue;
+        if (!open_for_reading(reader, batch.path, room_size(batch.size), batch.size)) continue;
         batch.whole[slot] = reader.at_end && !reader.failed && reader.end == batch.size;
         if (batch.whole[slot]) std::memcpy(batch.rooms.data() + room_of(batch, slot), reader.block.data(), batch.size);
         close_reader(reader);
@@ -47,8 +54,14 @@ struct batch_ring {
 
 namespace {
 
-// Each read takes three entries: the open, the read and the close.
+// Each read takes three entries, told apart by their place in its user data:
+// the open, the read and the close.
+constexpr std::size_t OPEN_STEP = 0;
+constexpr std::size_t READ_STEP = 1;
+constexpr std::size_t CLOSE_STEP = 2;
 constexpr unsigned STEPS = 3;
+// A short submission the tests inject takes this share of the entries: half.
+constexpr unsigned SHORT_SHARE = 2;
 // Entries of the submission ring: room for RING_READS reads at once.
 constexpr unsigned RING_ENTRIES = 256;
 static_assert(RING_READS * STEPS <= RING_ENTRIES);
@@ -71,18 +84,17 @@ void queue_read(io_uring& ring, read_batch& batch, std::size_t slot, std::size_t
     io_uring_sqe* open = io_uring_get_sqe(&ring);
     io_uring_prep_openat_direct(open, AT_FDCWD, batch.path.c_str(), O_RDONLY, 0, descriptor);
     open->flags |= IOSQE_IO_LINK;
-    open->user_data = slot * STEPS;
-    // One byte more than the file holds is asked, so that a read of the whole
-    // file is a short one, as with the plain reads.
+    open->user_data = slot * STEPS + OPEN_STEP;
+    // A room's bytes are asked, as with the plain reads.
     io_uring_sqe* read = io_uring_get_sqe(&ring);
     io_uring_prep_read(read, static_cast<int>(descriptor), batch.rooms.data() + room_of(batch, slot),
-                       static_cast<unsigned>(batch.size + 1), 0);
+                       static_cast<unsigned>(room_size(batch.size)), 0);
     // A short read would cut a plain link, and the close must follow anyway.
     read->flags |= IOSQE_FIXED_FILE | IOSQE_IO_HARDLINK;
-    read->user_data = slot * STEPS + 1;
+    read->user_data = slot * STEPS + READ_STEP;
     io_uring_sqe* close = io_uring_get_sqe(&ring);
     io_uring_prep_close_direct(close, descriptor);
-    close->user_data = slot * STEPS + 2;
+    close->user_data = slot * STEPS + CLOSE_STEP;
 }
 
 // The seam where a round's entries go to the kernel. Returns what
@@ -95,7 +107,7 @@ int submit_entries(batch_ring& rings, unsigned expected, bool first) {
     if (rings.round == faults.failed_submit) return -EIO;
     // The kernel is entered with nothing to take, as when it takes nothing.
     if (rings.round == faults.stalled_submit) return io_uring_enter(rings.ring.ring_fd, 0, 0, 0, nullptr);
-    if (first && rings.round == faults.short_submit) return static_cast<int>(expected / 2);
+    if (first && rings.round == faults.short_submit) return static_cast<int>(expected / SHORT_SHARE);
     return io_uring_submit_and_wait(&rings.ring, expected);
 }
 
@@ -147,9 +159,9 @@ bool reap_round(batch_ring& rings, const read_batch& batch, std::size_t from, un
             const std::size_t step = done->user_data % STEPS;
             // A direct open gives 0. A kernel that ignored the descriptor table
             // gives a plain descriptor, which is closed here and never read.
-            if (step == 0 && done->res > 0) ::close(done->res);
-            if (step == 0) results.opened[slot - from] = done->res == 0;
-            if (step == 1) results.full[slot - from] = done->res == static_cast<int>(batch.size);
+            if (step == OPEN_STEP && done->res > 0) ::close(done->res);
+            if (step == OPEN_STEP) results.opened[slot - from] = done->res == 0;
+            if (step == READ_STEP) results.full[slot - from] = done->res == static_cast<int>(batch.size);
             ++taken;
         }
         io_uring_cq_advance(&rings.ring, taken);
@@ -246,13 +258,13 @@ void run_reads(read_batch& batch, batch_ring*& ring) {
     }
 }
 
-std::size_t batch_capacity(std::size_t size) { return std::min(BATCH_READS, BATCH_ROOM / (size + 1)); }
+std::size_t batch_capacity(std::size_t size) { return std::min(BATCH_READS, BATCH_ROOM / room_size(size)); }
 
 void prepare_batch(read_batch& batch, const std::string& path, std::size_t size) {
     batch.path = path;
     batch.size = size;
     batch.capacity = batch_capacity(size);
-    batch.rooms.assign(batch.capacity * (size + 1), '\0');
+    batch.rooms.assign(batch.capacity * room_size(size), '\0');
     batch.queued = 0;
 }
 

@@ -1,0 +1,24 @@
+// Templates read ahead of the cards by a second thread, a batch at a time:
+// the speed machinery beside `write_card`, which it must equal card for card.
+#pragma once
+
+#include "config/config.hpp"
+#include "run/cards.hpp"
+#include "run/run.hpp"
+#include "text/read_batch.hpp"
+#include "text/text_file.hpp"
+
+namespace rowcard {
+
+// Writes the cards of the accepted records left in `table` as `write_card`
+// would, one by one, but with the templates read ahead by a second thread (in
+// batches through io_uring when `reads` asks and the system allows), which
+// starts only once a batch of accepted records is full: a shorter table is
+// done with plain calls alone. `ring_faults` is for the tests. Returns false,
+// having written every record it took, when the template is no small regular
+// file or no thread can be started: the caller goes on with the rest.
+// Equal to the one-by-one rule; the end-to-end tests run both paths.
+bool convert_read_ahead(text_reader& table, const conversion_settings& settings, text_writer& output,
+                        card_buffers& card, run_faults& faults, template_reads reads, const ring_faults& ring_faults);
+
+}  // namespace rowcard
