@@ -8,7 +8,7 @@
 
 #include "record/record.hpp"
 #include "run/run.hpp"
-#include "template/template.hpp"
+#include "template/fill.hpp"
 #include "text/text.hpp"
 
 namespace rowcard {

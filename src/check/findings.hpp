@@ -9,7 +9,7 @@
 
 #include "check/check.hpp"
 #include "record/record.hpp"
-#include "template/template.hpp"
+#include "template/fill.hpp"
 
 namespace rowcard::checking {
 

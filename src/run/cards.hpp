@@ -9,7 +9,8 @@
 #include "config/config.hpp"
 #include "record/record.hpp"
 #include "run/run.hpp"
-#include "template/template.hpp"
+#include "template/fill.hpp"
+#include "template/plan.hpp"
 #include "text/text.hpp"
 
 namespace rowcard {

@@ -11,7 +11,7 @@
 #include "record/record.hpp"
 #include "run/cards.hpp"
 #include "run/file_order.hpp"
-#include "template/template.hpp"
+#include "template/plan.hpp"
 #include "text/text.hpp"
 
 namespace rowcard {
