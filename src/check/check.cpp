@@ -307,8 +307,7 @@ void check_accepted(const check_report& report, const template_scan& tmpl, table
     for (std::size_t i = 0; i < tmpl.lines.size(); ++i) {
         if (!tmpl.has_word[i]) continue;
         scan.filled = tmpl.lines[i];
-        fill_line(scan.filled, columns, scan.values, scan.fill);
-        if (scan.fill.bounded) {
+        if (fill_line(scan.filled, columns, scan.values, scan.fill)) {
             if (scan.runaway.count == 0) {
                 scan.runaway_line = i + 1;
                 scan.runaway_column = runaway_name(columns, scan);

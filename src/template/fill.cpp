@@ -165,16 +165,17 @@ bool fill_column(std::string& line, std::string_view name, std::string_view valu
 
 }  // namespace
 
-void fill_line(std::string& line, const std::vector<column_spec>& columns, const record_values& values,
+bool fill_line(std::string& line, const std::vector<column_spec>& columns, const record_values& values,
                fill_buffers& buffers) {
-    buffers.bounded = false;
-    if (columns.empty()) return;
+    if (columns.empty()) return false;
     byte_marks present = marks_of(line);
     const std::size_t with_values = std::min(columns.size(), values.size());
+    bool bounded = false;
     for (std::size_t p = 0; p < columns.size(); ++p) {
         const std::string_view value = p < with_values ? std::string_view(values[p]) : std::string_view();
-        buffers.bounded |= fill_column(line, columns[p].name, value, present, buffers);
+        bounded |= fill_column(line, columns[p].name, value, present, buffers);
     }
+    return bounded;
 }
 
 void find_names(std::string_view line, const std::vector<column_spec>& columns, std::vector<name_at>& found) {

@@ -15,17 +15,17 @@ namespace rowcard {
 // Working storage that `fill_line` reuses from line to line.
 struct fill_buffers {
     std::string settled;  // while a runaway column is filled: the front of the line, searched for good
-    bool bounded = false; // set by each `fill_line`: the word-fill bound stopped a runaway column
 };
 
 // Fills `line` in place. For each column in order, a digit '1'-'9' before its
 // name (matched in any ASCII case) selects that word of the value, and the
 // search repeats; the first plain occurrence takes the whole value and ends the
 // column's turn. After LINE_LEN word fills of one column a further word
-// placeholder ends its turn unfilled, and `buffers.bounded` says so. With no columns, or no name
-// found, the line stays as it is, its line feed included; it may grow without
-// cap, and the time taken grows with the filled line, not with its square.
-void fill_line(std::string& line, const std::vector<column_spec>& columns, const record_values& values,
+// placeholder ends its turn unfilled. Returns true when that bound stopped some
+// column. With no columns, or no name found, the line stays as it is, its line
+// feed included; it may grow without cap, and the time taken grows with the
+// filled line, not with its square.
+bool fill_line(std::string& line, const std::vector<column_spec>& columns, const record_values& values,
                fill_buffers& buffers);
 
 // One occurrence of a column's name in a line, as `fill_line` searches for it.

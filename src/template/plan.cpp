@@ -183,7 +183,6 @@ bool fill_planned(std::string& line, std::size_t index, const record_values& val
         return false;
     }
     const line_plan& plan = *found;
-    buffers.bounded = false;
     if (plan.pieces.empty()) return true;
     // Built aside, so that a value found unfit leaves the line as it was read.
     std::string& built = plans.built;
