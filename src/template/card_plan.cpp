@@ -74,15 +74,20 @@ std::uint32_t refused_at(const plan_piece& piece) {
     return refuse;
 }
 
+// Bytes of one register move, wide and narrow: a value of up to twice as many
+// bytes goes as two moves that overlap, rather than a call to copy it.
+constexpr std::size_t WIDE_MOVE = 8;
+constexpr std::size_t NARROW_MOVE = 4;
+
 // Copies `count` bytes from `from` to `to` and returns the end of the copy.
-// Values are short: up to 16 bytes go as two overlapping moves.
+// Values are short: up to 2 * WIDE_MOVE bytes go as two overlapping moves.
 char* put(char* to, const char* from, std::size_t count) {
-    if (count >= 8 && count <= 16) {
-        std::memcpy(to, from, 8);
-        std::memcpy(to + count - 8, from + count - 8, 8);
-    } else if (count >= 4 && count < 8) {
-        std::memcpy(to, from, 4);
-        std::memcpy(to + count - 4, from + count - 4, 4);
+    if (count >= WIDE_MOVE && count <= 2 * WIDE_MOVE) {
+        std::memcpy(to, from, WIDE_MOVE);
+        std::memcpy(to + count - WIDE_MOVE, from + count - WIDE_MOVE, WIDE_MOVE);
+    } else if (count >= NARROW_MOVE && count < WIDE_MOVE) {
+        std::memcpy(to, from, NARROW_MOVE);
+        std::memcpy(to + count - NARROW_MOVE, from + count - NARROW_MOVE, NARROW_MOVE);
     } else if (count != 0) {
         std::memcpy(to, from, count);
     }

@@ -3,7 +3,9 @@
 #include "template/fill.hpp"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
+#include <limits>
 
 #include "template/name_search.hpp"
 #include "text/text.hpp"
@@ -11,14 +13,17 @@
 namespace rowcard {
 namespace {
 
-// A rough record of the bytes a line holds: bit (u & 63) for each upper-cased
-// byte u. It may hold more than the line (bytes share bits, and replaced text
-// stays in it) but never less, so a name with a byte missing from it is truly
-// absent from the line and need not be searched for.
+// A rough record of the bytes a line holds: bit (u % MARK_BITS) for each
+// upper-cased byte u. It may hold more than the line (bytes share bits, and
+// replaced text stays in it) but never less, so a name with a byte missing from
+// it is truly absent from the line and need not be searched for.
 using byte_marks = std::uint64_t;
+// Bits of one `byte_marks`: one word, so that marking and testing take an instruction each.
+constexpr unsigned MARK_BITS = 64;
+static_assert(MARK_BITS == std::numeric_limits<byte_marks>::digits && std::has_single_bit(MARK_BITS));
 
 // Returns the mark of one byte, its letter case ignored.
-byte_marks mark_of(char c) { return byte_marks{1} << (UPPER[static_cast<unsigned char>(c)] & 63); }
+byte_marks mark_of(char c) { return byte_marks{1} << (UPPER[static_cast<unsigned char>(c)] & (MARK_BITS - 1)); }
 
 // Returns the marks of every byte of `text`.
 byte_marks marks_of(std::string_view text) {
