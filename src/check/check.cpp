@@ -365,7 +365,7 @@ void check_table(check_report& report, const template_scan& tmpl, table_scan& sc
         } else {
             rejected_row rejected{row, {}};
             for (std::size_t p = 0; p < column_count; ++p) {
-                if (settings.columns[p].mandatory && blank(scan.values[p])) {
+                if (settings.columns[p].mandatory && blank_value(scan.values[p])) {
                     rejected.columns.push_back(settings.columns[p].name);
                 }
             }

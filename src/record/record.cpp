@@ -44,7 +44,7 @@ constexpr std::array<char, 256> make_clean_table(bool (*keeps)(unsigned char)) {
     }
     return table;
 }
-constexpr std::array<char, 256> CLEAN = make_clean_table(kept);
+constexpr std::array<char, 256> CLEAN = make_clean_table(kept_in_value);
 constexpr std::array<char, 256> CLEAN_ADDRESS = make_clean_table(kept_in_address);
 
 // Folding never makes an '@', so a value holds one after folding exactly when
@@ -140,7 +140,7 @@ void filter_chars(std::string& value) {
     std::size_t count = 0;
     for (const char c : value) {
         const auto b = static_cast<unsigned char>(c);
-        if (address ? kept_in_address(b) : kept(b)) value[count++] = c;
+        if (address ? kept_in_address(b) : kept_in_value(b)) value[count++] = c;
     }
     value.resize(count);
 }
@@ -179,7 +179,7 @@ bool take_record(std::string_view line, const conversion_settings& settings, rec
         const char* const clean = mark < raw_end ? CLEAN_ADDRESS.data() : CLEAN.data();
         const std::size_t count = clean_run(at, raw_size, out, clean);
         value->resize(count);
-        accepted &= !column->mandatory || !blank(std::string_view(out, count));
+        accepted &= !column->mandatory || !blank_value(std::string_view(out, count));
         if (field_end != feed) {
             at = field_end + 1;  // the separator
         } else if (feed == end) {
