@@ -9,6 +9,7 @@
 
 #include "template/name_search.hpp"
 #include "text/text.hpp"
+#include "text/words.hpp"
 
 namespace rowcard {
 namespace {
@@ -169,6 +170,29 @@ bool fill_column(std::string& line, std::string_view name, std::string_view valu
 }
 
 }  // namespace
+
+std::ptrdiff_t find_upper(std::string_view line, std::string_view name, std::size_t from) {
+    if (name.empty() || name.size() > line.size()) return NOT_FOUND;
+    const auto first = static_cast<unsigned char>(name.front());
+    const auto lower = static_cast<unsigned char>(lower_byte(name.front()));
+    const std::size_t last_start = line.size() - name.size();
+    std::size_t at = from;
+    while (at <= last_start) {
+        if (line.size() - at >= WORD_BYTES) {
+            const byte_word word = load_word(line.data() + at);
+            const byte_word hits = bytes_equal(word, first) | bytes_equal(word, lower);
+            if (hits == 0) {
+                at += WORD_BYTES;
+                continue;
+            }
+            at += first_marked(hits);
+            if (at > last_start) break;
+        }
+        if (matches_at(line, at, name)) return static_cast<std::ptrdiff_t>(at);
+        ++at;
+    }
+    return NOT_FOUND;
+}
 
 bool fill_line(std::string& line, const std::vector<column_spec>& columns, const record_values& values,
                fill_buffers& buffers) {

@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include "text/text.hpp"
-#include "text/words.hpp"
 
 namespace rowcard {
 
@@ -35,28 +34,7 @@ inline bool matches_at(std::string_view line, std::size_t at, std::string_view n
 // Returns the index of the first occurrence of the upper-case `name` in `line`
 // at or after `from`, reading the line as upper case (what `find_text` gives on
 // an upper-cased copy), or NOT_FOUND; an empty name is never found.
-inline std::ptrdiff_t find_upper(std::string_view line, std::string_view name, std::size_t from) {
-    if (name.empty() || name.size() > line.size()) return NOT_FOUND;
-    const auto first = static_cast<unsigned char>(name.front());
-    const auto lower = static_cast<unsigned char>(lower_byte(name.front()));
-    const std::size_t last_start = line.size() - name.size();
-    std::size_t at = from;
-    while (at <= last_start) {
-        if (line.size() - at >= WORD_BYTES) {
-            const byte_word word = load_word(line.data() + at);
-            const byte_word hits = bytes_equal(word, first) | bytes_equal(word, lower);
-            if (hits == 0) {
-                at += WORD_BYTES;
-                continue;
-            }
-            at += first_marked(hits);
-            if (at > last_start) break;
-        }
-        if (matches_at(line, at, name)) return static_cast<std::ptrdiff_t>(at);
-        ++at;
-    }
-    return NOT_FOUND;
-}
+std::ptrdiff_t find_upper(std::string_view line, std::string_view name, std::size_t from);
 
 // Returns the word number (1-9) that the byte before a name selects, or 0.
 constexpr std::size_t word_number(char before) {

@@ -4,6 +4,7 @@
 #include "template/plan.hpp"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -113,6 +114,26 @@ void make_plan(line_plan& plan, const fill_plans& plans) {
 }
 
 }  // namespace
+
+bool holds_name(std::string_view text, std::uint64_t searched, std::size_t shortest, const fill_plans& plans) {
+    if (searched == 0 || text.size() < shortest) return false;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    const std::uint64_t* first_of = plans.first_of.data();
+    const std::size_t starts = text.size() - std::max<std::size_t>(shortest, 1) + 1;
+    for (std::size_t at = 0; at < starts; at += 2) {
+        const std::uint64_t either = first_of[bytes[at]] | (at + 1 < starts ? first_of[bytes[at + 1]] : 0);
+        if ((either & searched) == 0) continue;
+        for (std::size_t from = at; from < std::min(at + 2, starts); ++from) {
+            const std::uint64_t seconds = from + 1 < text.size() ? plans.second_of[bytes[from + 1]] : ~std::uint64_t{0};
+            for (std::uint64_t candidates = first_of[bytes[from]] & seconds & searched; candidates != 0;
+                 candidates &= candidates - 1) {
+                const std::string& name = plans.columns[static_cast<std::size_t>(std::countr_zero(candidates))].name;
+                if (name.size() <= text.size() - from && matches_at(text, from, name)) return true;
+            }
+        }
+    }
+    return false;
+}
 
 const line_plan* plan_for(fill_plans& plans, std::size_t index, std::string_view line) {
     if (!plans.usable || index >= PLANNED_LINES || line.size() > PLAN_LINE_MAX) return nullptr;
