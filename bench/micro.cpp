@@ -10,7 +10,9 @@
 
 #include "config/config.hpp"
 #include "record/record.hpp"
-#include "template/template.hpp"
+#include "template/fill.hpp"
+#include "template/plan.hpp"
+#include "text/text.hpp"
 #include "text/text_file.hpp"
 
 namespace {

@@ -10,7 +10,8 @@
 #include "config/config.hpp"
 #include "fuzz/support.hpp"
 #include "record/record.hpp"
-#include "template/template.hpp"
+#include "template/fill.hpp"
+#include "template/plan.hpp"
 #include "text/text.hpp"
 #include "text/text_file.hpp"
 

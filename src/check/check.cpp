@@ -8,7 +8,7 @@
 
 #include "record/record.hpp"
 #include "run/run.hpp"
-#include "template/template.hpp"
+#include "template/fill.hpp"
 #include "text/codecs.hpp"
 #include "text/text.hpp"
 #include "text/text_file.hpp"
@@ -95,8 +95,7 @@ void check_accepted(const check_report& report, const template_scan& tmpl, table
     for (std::size_t i = 0; i < tmpl.lines.size(); ++i) {
         if (!tmpl.has_word[i]) continue;
         scan.filled = tmpl.lines[i];
-        fill_line(scan.filled, columns, scan.values, scan.fill);
-        if (scan.fill.bounded) {
+        if (fill_line(scan.filled, columns, scan.values, scan.fill)) {
             if (scan.runaway.count == 0) {
                 scan.runaway_line = i + 1;
                 scan.runaway_column = runaway_name(columns, scan);
@@ -146,7 +145,7 @@ void take_row(check_report& report, const template_scan& tmpl, table_scan& scan,
     }
     rejected_row rejected{row, {}};
     for (std::size_t p = 0; p < columns.size(); ++p) {
-        if (columns[p].mandatory && blank(scan.values[p])) rejected.columns.push_back(columns[p].name);
+        if (columns[p].mandatory && blank_value(scan.values[p])) rejected.columns.push_back(columns[p].name);
     }
     report.rejected.push_back(std::move(rejected));
 }

@@ -10,7 +10,7 @@
 
 #include "check/check.hpp"
 #include "record/record.hpp"
-#include "template/template.hpp"
+#include "template/fill.hpp"
 
 namespace rowcard::checking {
 

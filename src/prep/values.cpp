@@ -93,7 +93,7 @@ bool space_joiners(std::string& out, std::size_t start) {
     bool changed = false;
     for (std::size_t at = start + 1; at + 1 < out.size(); ++at) {
         const auto b = static_cast<unsigned char>(out[at]);
-        if (b < 0x80 && !kept(b) && out[at - 1] != ' ' && out[at + 1] != ' ') {
+        if (b < 0x80 && !kept_in_value(b) && out[at - 1] != ' ' && out[at + 1] != ' ') {
             out[at] = ' ';
             changed = true;
         }

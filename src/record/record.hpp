@@ -14,18 +14,19 @@ namespace rowcard {
 // most VALUE_LEN bytes. Kept by the caller so that its storage is reused.
 using record_values = std::vector<std::string>;
 
-// True for the bytes every value may keep.
-constexpr bool kept(unsigned char b) {
+// True for the bytes every value may keep (an address keeps two more, below).
+constexpr bool kept_in_value(unsigned char b) {
     return (b >= '0' && b <= '9') || (b >= '@' && b <= 'Z') || (b >= 'a' && b <= 'z') || b == ' ' ||
            b == '+' || b == '.';
 }
 
 // True for the bytes a value that holds '@' may keep: an e-mail address keeps
 // its '-' and '_', which would otherwise make it another, valid-looking address.
-constexpr bool kept_in_address(unsigned char b) { return kept(b) || b == '-' || b == '_'; }
+constexpr bool kept_in_address(unsigned char b) { return kept_in_value(b) || b == '-' || b == '_'; }
 
-// True when a mandatory column with this value rejects the record.
-inline bool blank(std::string_view value) { return value.empty() || value.front() == ' '; }
+// True when `value` counts as blank: empty, or starting with a space. A
+// mandatory column with a blank value rejects the record.
+inline bool blank_value(std::string_view value) { return value.empty() || value.front() == ' '; }
 
 // Fills `values` from the table line `line`, one value per column of
 // `settings`; missing fields give empty values. Returns false when a

@@ -8,7 +8,9 @@
 
 #include "record/record.hpp"
 #include "run/run.hpp"
-#include "template/template.hpp"
+#include "template/fill.hpp"
+#include "template/plan.hpp"
+#include "text/text.hpp"
 #include "text/text_file.hpp"
 
 namespace rowcard {

@@ -12,8 +12,9 @@
 #include "run/cards.hpp"
 #include "run/file_order.hpp"
 #include "run/read_ahead.hpp"
-#include "template/template.hpp"
+#include "template/plan.hpp"
 #include "text/system.hpp"
+#include "text/text.hpp"
 #include "text/text_file.hpp"
 
 namespace rowcard {

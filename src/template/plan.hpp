@@ -1,5 +1,9 @@
-// Template filling: the placeholders of one template line replaced by the
-// values of one record, whole or one word at a time.
+// Plans: the filling of template lines, and of a whole card, worked out once
+// per template and reused for every record. Speed machinery: whatever a plan
+// fills must equal what `fill_line` (template/fill.hpp), the rule, fills; where
+// a value could make the two differ, the plan steps aside for the rule.
+// tests/template/plan_test.cpp proves it (random lines and cards, and name
+// fragments drawn from a few letters, against the rule), as does the fuzz target.
 #pragma once
 
 #include <array>
@@ -11,37 +15,9 @@
 
 #include "config/config.hpp"
 #include "record/record.hpp"
+#include "template/fill.hpp"
 
 namespace rowcard {
-
-// Working storage that `fill_line` reuses from line to line.
-struct fill_buffers {
-    std::string settled;  // while a runaway column is filled: the front of the line, searched for good
-    bool bounded = false; // set by each `fill_line`: the word-fill bound stopped a runaway column
-};
-
-// Fills `line` in place. For each column in order, a digit '1'-'9' before its
-// name (matched in any ASCII case) selects that word of the value, and the
-// search repeats; the first plain occurrence takes the whole value and ends the
-// column's turn. After LINE_LEN word fills of one column a further word
-// placeholder ends its turn unfilled, and `buffers.bounded` says so. With no columns, or no name
-// found, the line stays as it is, its line feed included; it may grow without
-// cap, and the time taken grows with the filled line, not with its square.
-void fill_line(std::string& line, const std::vector<column_spec>& columns, const record_values& values,
-               fill_buffers& buffers);
-
-// One occurrence of a column's name in a line, as `fill_line` searches for it.
-struct name_at {
-    std::size_t column;  // index of the column in the list searched
-    std::size_t at;      // where the name begins in the line
-    std::size_t word;    // the word digit 1-9 just before the name, or 0: the whole value
-};
-
-// Sets `found` to every occurrence of every column's name in `line`, matched as
-// `fill_line` matches (any ASCII case), column by column and, within a column,
-// from the start of the line. An empty name is never found. The line is read
-// as it stands: no value is put in.
-void find_names(std::string_view line, const std::vector<column_spec>& columns, std::vector<name_at>& found);
 
 // Template lines at most this long get a plan: real lines are far shorter, and
 // working one out takes time in the square of the line.
