@@ -109,6 +109,7 @@ struct check_command {
     check_action action = check_action::report;
     bool json = false;          // --json: the report as one JSON object
     bool folder_given = false;  // a folder was named; else the working folder is checked
+    bool colour = false;        // the report may be coloured: the main decides, as it owns the console
     std::string folder;
     std::string error;  // for bad usage: the line for stderr
 };

@@ -23,6 +23,9 @@ int main(int argc, char** argv) {
                 command.error = rowcard::cannot_enter(command.folder);
             }
         }
+        if (command.action == rowcard::check_action::report && !command.json) {
+            command.colour = rowcard::colour_console();
+        }
         status = rowcard::run_check_command(command);
     } catch (const std::bad_alloc&) {
         std::fputs("rowcard-check: out of memory; free some memory, or check a smaller table\n", stderr);

@@ -1,25 +1,9 @@
-// rowcard-check's console: what each command prints and where, the exit
-// status and colour.
+// rowcard-check's commands: what each prints and where, and its exit status.
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
 #include "check/check.hpp"
-
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX 1
-#endif
-#define WIN32_LEAN_AND_MEAN
-#include <io.h>
-#include <windows.h>
-// Older Windows headers lack the console mode that lets escape codes colour text.
-#ifndef ENABLE_VIRTUAL_TERMINAL_PROCESSING
-#define ENABLE_VIRTUAL_TERMINAL_PROCESSING 0x0004
-#endif
-#else
-#include <unistd.h>
-#endif
 
 #ifndef ROWCARD_VERSION
 #define ROWCARD_VERSION "unknown"
@@ -49,20 +33,6 @@ std::string help_text() {
            "Colour is used on a terminal only, and never when NO_COLOR is set.\n";
 }
 
-// Returns whether stdout is a terminal that may take colour.
-bool colour_wanted() {
-    if (std::getenv("NO_COLOR") != nullptr) return false;
-#ifdef _WIN32
-    if (_isatty(_fileno(stdout)) == 0) return false;
-    const HANDLE console = GetStdHandle(STD_OUTPUT_HANDLE);
-    DWORD mode = 0;
-    return GetConsoleMode(console, &mode) != 0 &&
-           SetConsoleMode(console, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0;
-#else
-    return isatty(STDOUT_FILENO) != 0;
-#endif
-}
-
 // Writes `text` to `stream` whole.
 void print(std::FILE* stream, std::string_view text) { std::fwrite(text.data(), 1, text.size(), stream); }
 
@@ -85,7 +55,7 @@ int run_check_command(const check_command& command) {
         const check_report report = check_folder();
         print(stdout, command.json ? report_json(report)
                                    : report_text(report, command.folder_given ? command.folder : std::string("."),
-                                                 colour_wanted()));
+                                                 command.colour));
         status = check_status(report);
         break;
     }

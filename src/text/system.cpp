@@ -1,7 +1,8 @@
 // The operating system's shared pieces: file identity through std::filesystem,
-// and the one console call, which only Windows needs.
+// colour on a console, and the console wait, which only Windows needs.
 #include "text/system.hpp"
 
+#include <cstdlib>
 #include <system_error>
 
 #ifdef _WIN32
@@ -9,7 +10,14 @@
 #define NOMINMAX 1
 #endif
 #define WIN32_LEAN_AND_MEAN
+#include <io.h>
 #include <windows.h>
+// Older Windows headers lack the console mode that lets escape codes colour text.
+#ifndef ENABLE_VIRTUAL_TERMINAL_PROCESSING
+#define ENABLE_VIRTUAL_TERMINAL_PROCESSING 0x0004
+#endif
+#else
+#include <unistd.h>
 #endif
 
 namespace rowcard {
@@ -30,6 +38,19 @@ bool present(const fs::path& path) {
 bool regular_file(const fs::path& path) {
     std::error_code error;
     return fs::is_regular_file(fs::status(path, error)) && !error;
+}
+
+bool colour_console() {
+    if (std::getenv("NO_COLOR") != nullptr) return false;
+#ifdef _WIN32
+    if (_isatty(_fileno(stdout)) == 0) return false;
+    const HANDLE console = GetStdHandle(STD_OUTPUT_HANDLE);
+    DWORD mode = 0;
+    return GetConsoleMode(console, &mode) != 0 &&
+           SetConsoleMode(console, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0;
+#else
+    return isatty(STDOUT_FILENO) != 0;
+#endif
 }
 
 void wait_if_own_console(std::FILE* prompt) {

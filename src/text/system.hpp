@@ -1,5 +1,6 @@
 // The operating system's pieces that rowcard and its companions share: which
-// file a path names, and the wait of a console window opened for one program.
+// file a path names, colour on a console, and the wait of a console window
+// opened for one program.
 #pragma once
 
 #include <cstdio>
@@ -17,6 +18,11 @@ bool present(const std::filesystem::path& path);
 // True when `path`, its links followed, reaches a regular file; false for
 // folders, devices, FIFOs and paths that reach nothing.
 bool regular_file(const std::filesystem::path& path);
+
+// Returns whether standard output is a terminal that may show colour: never
+// when NO_COLOR is set; on Windows, after switching the console to escape
+// codes. Only a program's main calls it: it changes the console's mode.
+bool colour_console();
 
 // On Windows, waits for Enter when this process has the console to itself, as
 // when it was started by a double-click or by a file dropped on it, so that
