@@ -7,6 +7,8 @@
 #include <iterator>
 #include <string>
 
+#include "text/system.hpp"
+
 #ifdef _WIN32
 #ifndef NOMINMAX
 #define NOMINMAX 1
@@ -205,12 +207,12 @@ std::string create_pending(pending_file& file, const std::string& name) {
     file = pending_file{};
 #ifdef O_TMPFILE
     // A file with no name vanishes with the process, even after kill -9.
-    file.handle = ::open(".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    file.handle = ::open(".", O_TMPFILE | O_WRONLY | O_CLOEXEC, NEW_FILE_MODE);
     if (file.handle >= 0) return "";
 #endif
     for (int k = 0; k < TEMPORARY_TRIES; ++k) {
         const std::string candidate = temporary_name(name, k);
-        file.handle = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        file.handle = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, NEW_FILE_MODE);
         if (file.handle >= 0) {
             file.temporary = candidate;
             return "";

@@ -184,19 +184,12 @@ void skip_preamble(field_cursor& cursor) {
     }
 }
 
-}  // namespace
-
-export_result read_export(std::string_view bytes, const export_reading& how, char table_separator,
-                          const std::vector<bool>& keep) {
-    export_result result;
-    const decoded_text decoded = decode(bytes, how.encoding, result.changes.invalid);
-    result.encoding = decoded.encoding;
-    result.encoding_reason = decoded.reason;
-    std::string_view text = decoded.text;
-
-    field_cursor cursor;
+// Sets `cursor` on the export's header, past Excel's 'sep=;' line, which names
+// the separator and is no part of the table, and past any preamble. Returns
+// the separator: the one `how` gives, else the one that line names, else the
+// one the first lines show.
+char find_header(std::string_view text, const export_reading& how, field_cursor& cursor) {
     cursor.line = 1;
-    // Excel's 'sep=;' line names the separator and is no part of the table.
     std::optional<char> named;
     if (text.starts_with(SEPARATOR_LINE) && text.size() > SEPARATOR_LINE.size()) {
         const std::size_t after = SEPARATOR_LINE.size() + 1;
@@ -209,60 +202,87 @@ export_result read_export(std::string_view bytes, const export_reading& how, cha
     }
     cursor.text = text;
     skip_preamble(cursor);
-    result.header_line = cursor.line;
-    result.separator = how.separator ? *how.separator : named ? *named : detect_separator(text.substr(cursor.at));
-    cursor.separator = result.separator;
+    return how.separator ? *how.separator : named ? *named : detect_separator(text.substr(cursor.at));
+}
 
+// True when `keep` leaves out `column`; an empty `keep` keeps every column.
+bool left_out(const std::vector<bool>& keep, std::size_t column) {
+    return !keep.empty() && (column >= keep.size() || !keep[column]);
+}
+
+// Appends the record at `cursor` to `result`'s table, each kept value cleaned
+// and `table_separator` between them: the header's values also go to
+// `result.header`; a record's fields beyond the header's `columns` are
+// dropped and noted, and a short record gets the separators of the values it
+// lacks. Returns the number of fields the record had.
+std::size_t put_record(field_cursor& cursor, bool header, std::size_t columns, const std::vector<bool>& keep,
+                       char table_separator, export_result& result) {
     static const folded_chart chart = make_folded_chart();
     std::string& table = result.table;
-    table.reserve(text.size() + text.size() / 4);
-    bool header = true;
-    std::size_t columns = 0;
-    while (start_record(cursor)) {
-        const std::size_t record_line = cursor.line;
-        std::size_t column = 0;
-        bool written = false;  // a value of this line is out, so the next needs a separator first
-        bool extra = false;
-        for (bool last = false; !last; ++column) {
-            const raw_field field = next_field(cursor);
-            last = field.ends_record;
-            if (!header && column >= columns) {
-                extra = extra || !field.text.empty();
-                continue;
+    const std::size_t record_line = cursor.line;
+    std::size_t column = 0;
+    bool written = false;  // a value of this line is out, so the next needs a separator first
+    bool extra = false;
+    for (bool last = false; !last; ++column) {
+        const raw_field field = next_field(cursor);
+        last = field.ends_record;
+        if (!header && column >= columns) {
+            extra = extra || !field.text.empty();
+            continue;
+        }
+        if (left_out(keep, column)) {
+            if (header) {
+                result.header.emplace_back();
+                clean_value(field.text, field.line, table_separator, chart, result.header.back(), result.changes);
             }
-            if (!keep.empty() && (column >= keep.size() || !keep[column])) {
-                if (header) {
-                    result.header.emplace_back();
-                    clean_value(field.text, field.line, table_separator, chart, result.header.back(), result.changes);
-                }
-                continue;
-            }
+            continue;
+        }
+        if (written) table.push_back(table_separator);
+        written = true;
+        const std::size_t start = table.size();
+        clean_value(field.text, field.line, table_separator, chart, table, result.changes);
+        if (header) {
+            result.header.emplace_back(table, start);
+        } else if (table.size() > start) {
+            result.filled[column] = true;
+        }
+    }
+    if (!header) {
+        // Every line of the table has as many fields as the header.
+        for (std::size_t missing = column; missing < columns; ++missing) {
+            if (left_out(keep, missing)) continue;
             if (written) table.push_back(table_separator);
             written = true;
-            const std::size_t start = table.size();
-            clean_value(field.text, field.line, table_separator, chart, table, result.changes);
-            if (header) {
-                result.header.emplace_back(table, start);
-            } else if (table.size() > start) {
-                result.filled[column] = true;
-            }
         }
-        if (header) {
-            columns = column;
-            result.filled.assign(columns, false);
-            header = false;
-        } else {
-            // A short record gets the separators of its missing values, so that
-            // every line of the table has as many fields as the header.
-            for (; column < columns; ++column) {
-                if (!keep.empty() && (column >= keep.size() || !keep[column])) continue;
-                if (written) table.push_back(table_separator);
-                written = true;
-            }
-            if (extra) note(result.changes.extra_fields, record_line);
-            ++result.records;
-        }
-        table.push_back('\n');
+        if (extra) note(result.changes.extra_fields, record_line);
+    }
+    table.push_back('\n');
+    return column;
+}
+
+}  // namespace
+
+export_result read_export(std::string_view bytes, const export_reading& how, char table_separator,
+                          const std::vector<bool>& keep) {
+    export_result result;
+    const decoded_text decoded = decode(bytes, how.encoding, result.changes.invalid);
+    result.encoding = decoded.encoding;
+    result.encoding_reason = decoded.reason;
+    const std::string_view text = decoded.text;
+
+    field_cursor cursor;
+    result.separator = find_header(text, how, cursor);
+    result.header_line = cursor.line;
+    cursor.separator = result.separator;
+    result.table.reserve(text.size() + text.size() / 4);
+    std::size_t columns = 0;
+    if (start_record(cursor)) {
+        columns = put_record(cursor, true, 0, keep, table_separator, result);
+        result.filled.assign(columns, false);
+    }
+    while (start_record(cursor)) {
+        put_record(cursor, false, columns, keep, table_separator, result);
+        ++result.records;
     }
     result.changes.unterminated_quote = cursor.unterminated;
     return result;

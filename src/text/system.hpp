@@ -8,6 +8,10 @@
 
 namespace rowcard {
 
+// The mode a new file is created with, before the user's umask: read and
+// write for all, as every ordinary program makes its files.
+inline constexpr unsigned NEW_FILE_MODE = 0666;
+
 // True when `a` and `b` name one file: the same path written two ways, or one
 // existing file reached through a link. Missing files are never the same.
 bool same_file(const std::filesystem::path& a, const std::filesystem::path& b);

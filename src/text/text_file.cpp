@@ -49,7 +49,7 @@ long system_write(int handle, const char* from, std::size_t count) {
 int system_close(int handle) { return _close(handle); }
 #else
 int system_open_read(const char* path) { return ::open(path, O_RDONLY | O_CLOEXEC); }
-int system_create(const char* path) { return ::open(path, O_WRONLY | O_CREAT | O_CLOEXEC, 0666); }
+int system_create(const char* path) { return ::open(path, O_WRONLY | O_CREAT | O_CLOEXEC, NEW_FILE_MODE); }
 bool system_empty(int handle) {
     struct stat status;
     if (::fstat(handle, &status) != 0) return false;
