@@ -21,7 +21,7 @@ constexpr std::optional<export_encoding> ENCODINGS[] = {
     std::nullopt, export_encoding::utf8, export_encoding::utf16le, export_encoding::utf16be, export_encoding::cp1250,
     export_encoding::cp1252};
 // The export separators tried ('\0': detect) and the table separators written.
-constexpr char EXPORT_SEPARATORS[] = {'\0', ',', ';', '\t', '|'};
+constexpr char SEPARATORS_TRIED[] = {'\0', ',', ';', '\t', '|'};
 constexpr char TABLE_SEPARATORS[] = {';', ',', '|'};
 
 // True for a byte a table value may hold: printable ASCII, or a code page 1250
@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const unsigned setup = data[0];
     export_reading how;
     how.encoding = ENCODINGS[setup % std::size(ENCODINGS)];
-    if (const char c = EXPORT_SEPARATORS[(setup / 6) % std::size(EXPORT_SEPARATORS)]; c != '\0') how.separator = c;
+    if (const char c = SEPARATORS_TRIED[(setup / 6) % std::size(SEPARATORS_TRIED)]; c != '\0') how.separator = c;
     const char table_separator = TABLE_SEPARATORS[(setup / 30) % std::size(TABLE_SEPARATORS)];
     const std::string bytes = bytes_of(data + SETUP_BYTES, size - SETUP_BYTES);
 
