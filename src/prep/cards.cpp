@@ -31,12 +31,11 @@ std::string counted(std::size_t count, const std::string& noun) {
 
 cards_outcome write_cards(const fs::path& folder) {
     cards_outcome outcome;
-    const fs::path& shown = folder;
     outcome.run_status = run_conversion();
     if (outcome.run_status != STATUS_DONE) {
         outcome.failure = "the cards were not written: " + status_meaning(outcome.run_status) +
                           " (rowcard's status " + std::to_string(outcome.run_status) +
-                          "); the table and the settings are in place, so run rowcard-check " + command_word(shown) +
+                          "); the table and the settings are in place, so run rowcard-check " + command_word(folder) +
                           " to see why, mend it, and run rowcard there";
         return outcome;
     }
@@ -45,19 +44,19 @@ cards_outcome write_cards(const fs::path& folder) {
         report = check_folder();
     } catch (const std::bad_alloc&) {
         // The cards are written: only the look at the folder is lost.
-        report.problems.push_back({"", "", 0, 0, "", "rowcard-check ran out of memory here; run it by itself", 1});
+        report.problems.push_back({"", "rowcard-check", 0, 0, "", "it ran out of memory here; run it by itself", 1});
     }
     outcome.problems = !report.problems.empty();
     outcome.summary = "Wrote " + counted(report.cards, "card") + " from " + counted(report.rows, "row") + " to " +
-                      (shown / report.output_name).string() + ".\n";
+                      (folder / report.output_name).string() + ".\n";
     if (outcome.problems) {
         outcome.summary += "rowcard-check sees " + counted(report.problems.size(), "problem") + " there:\n" +
                            problems_in_brief(report, SUMMARY_PROBLEMS) +
-                           "For the full report: rowcard-check " + command_word(shown) + "\n";
+                           "For the full report: rowcard-check " + command_word(folder) + "\n";
     } else {
         outcome.summary += "rowcard-check sees no problem there.\n";
     }
-    outcome.summary += "After editing master.vcf, run rowcard in " + command_word(shown) + " to write them again.\n";
+    outcome.summary += "After editing master.vcf, run rowcard in " + command_word(folder) + " to write them again.\n";
     return outcome;
 }
 

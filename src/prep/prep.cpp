@@ -135,8 +135,8 @@ int finish_with_cards(std::string report, const folder_plan& plan, const prep_re
     const prep_options& options = request.options;
     // Starter files the user made are run only when asked: they fit the table,
     // but only the user knows whether they are the card wanted now.
-    const bool own_starter = plan.write_settings && plan.write_master;
-    if (options.no_cards || (!own_starter && !options.cards)) {
+    const bool fresh_starter = plan.write_settings && plan.write_master;
+    if (options.no_cards || (!fresh_starter && !options.cards)) {
         report += "Next: run rowcard in " + request.folder.string() + " (or rowcard-check there first)" +
                   (options.no_cards ? "" : "; with --cards, rowcard-prep runs it too") + ".\n";
         say(report);
