@@ -25,6 +25,8 @@ TEST(PrepFields, QuotesSeparatorsAndLineBreaksInsideQuotes) {
     EXPECT_EQ(r.records, 3u);
     EXPECT_EQ(r.changes.spaces.lines, std::vector<std::size_t>{2});
     EXPECT_EQ(r.changes.unterminated_quote, 0u);
+    // A blank line inside a value is a space for each line break, CR LF or LF alike.
+    EXPECT_EQ(read("h\n\"a\n\nb\"\n\"c\r\n\r\nd\"\n").table, "h\na  b\nc  d\n");
 }
 
 TEST(PrepFields, UnterminatedQuoteIsReportedAndLosesNothing) {

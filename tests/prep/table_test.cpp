@@ -85,6 +85,17 @@ TEST(PrepLayouts, AWholeNameIsSplitIntoItsParts) {
     // Hungarian writes the family name first.
     EXPECT_EQ(made("Név,Cég\ndr. Kovács János,\n").table,
               "FN;GIVEN;FAMILY;PREFIX\ndr. Kov\xE1" "cs J\xE1nos;J\xE1nos;Kov\xE1" "cs;dr.\n");
+    // A title after a single word is still a title.
+    EXPECT_EQ(made("Name,Phone\nKos Ph.D.,1\n").table,
+              "FN;GIVEN;SUFFIX;TEL1;TEL1 TYPE\nKos Ph.D.;Kos;Ph.D.;1;VOICE\n");
+}
+
+TEST(PrepLayouts, GoogleLegacyIsKnownByEitherOfItsMarks) {
+    // Its Given Name with Family Name, or with Group Membership: either one names it.
+    EXPECT_EQ(made("Name,Given Name,Family Name,E-mail 1 - Value\nJan Kos,Jan,Kos,j@x.cz\n").layout,
+              "Google Contacts (legacy)");
+    EXPECT_EQ(made("Name,Given Name,Group Membership,E-mail 1 - Value\nJan Kos,Jan,* myContacts,j@x.cz\n").layout,
+              "Google Contacts (legacy)");
 }
 
 TEST(PrepLayouts, GoogleListsGetNumberedColumnsAndLabelsTheirTypes) {
