@@ -17,6 +17,8 @@ import unicodedata
 
 import vobject
 
+from card_values import SPELLED, space_signs
+
 try:
     import gi
     gi.require_version("EBookContacts", "1.2")
@@ -26,21 +28,6 @@ except (ImportError, ValueError):
 
 # Share of each layout's contacts that must come out right in every field.
 PASS_SHARE = 0.95
-SPELLED = {"ł": "l", "Ł": "L", "ß": "ss", "ø": "o", "Ø": "O", "đ": "d", "Đ": "D"}
-
-
-def space_signs(plain):
-    """rowcard-prep's spacing of a value without '@': an ASCII sign that
-    rowcard drops, between two words, becomes a space."""
-    if "@" in plain:
-        return plain
-    out = list(plain)
-    for i in range(1, len(out) - 1):
-        ch = out[i]
-        if ch.isascii() and ch.isprintable() and not (ch.isalnum() or ch in " +.") \
-                and out[i - 1] != " " and out[i + 1] != " ":
-            out[i] = " "
-    return "".join(out)
 
 
 def clean(value):

@@ -14,22 +14,7 @@ import unicodedata
 
 import vobject
 
-# Letters that keep a stroke or are ligatures: no decomposition drops them.
-SPELLED = {"ł": "l", "Ł": "L", "ß": "ss", "æ": "ae", "Æ": "AE", "ø": "o", "Ø": "O", "đ": "d", "Đ": "D"}
-
-
-def space_signs(plain):
-    """rowcard-prep's spacing of a value without '@': an ASCII sign that
-    rowcard drops, between two words, becomes a space."""
-    if "@" in plain:
-        return plain
-    out = list(plain)
-    for i in range(1, len(out) - 1):
-        ch = out[i]
-        if ch.isascii() and ch.isprintable() and not (ch.isalnum() or ch in " +.") \
-                and out[i - 1] != " " and out[i + 1] != " ":
-            out[i] = " "
-    return "".join(out)
+from card_values import SPELLED, space_signs
 
 
 def as_rowcard_keeps(value):

@@ -1,0 +1,19 @@
+"""What rowcard-prep and rowcard make of a value, as the card-reading tests
+expect it: shared by vcards_test.py and layouts_test.py."""
+
+# Letters that keep a stroke or are ligatures: no decomposition drops them.
+SPELLED = {"ł": "l", "Ł": "L", "ß": "ss", "æ": "ae", "Æ": "AE", "ø": "o", "Ø": "O", "đ": "d", "Đ": "D"}
+
+
+def space_signs(plain):
+    """rowcard-prep's spacing of a value without '@': an ASCII sign that
+    rowcard drops, between two words, becomes a space."""
+    if "@" in plain:
+        return plain
+    out = list(plain)
+    for i in range(1, len(out) - 1):
+        ch = out[i]
+        if ch.isascii() and ch.isprintable() and not (ch.isalnum() or ch in " +.") \
+                and out[i - 1] != " " and out[i + 1] != " ":
+            out[i] = " "
+    return "".join(out)
