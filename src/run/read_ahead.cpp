@@ -30,7 +30,7 @@ constexpr std::size_t BATCHES = 2;
 struct waiting_batch {
     read_batch reads;
     std::array<record_values, BATCH_READS> records;
-    bool read = false;  // its reads are made; guarded by the mailbox's lock
+    bool read = true;  // no read of it is outstanding; guarded by the mailbox's lock
 };
 
 // What the run shares with the thread that reads templates ahead: the batches
@@ -132,20 +132,13 @@ void write_batch(text_writer& output, waiting_batch& batch, read_mailbox& mailbo
     batch.reads.queued = 0;
 }
 
-// Writes the cards of the first `count` records of `batch`, each with its own
-// plain reads of the template; none once a write has failed.
-void write_plainly(text_writer& output, const waiting_batch& batch, std::size_t count, card_buffers& card,
-                   run_faults& faults) {
-    for (std::size_t i = 0; i < count && !output.failed; ++i) write_card(output, batch.records[i], card, faults);
-}
-
-// With the first batch of `ahead` full and handed over, takes the rest of
-// `table` a batch at a time: while the templates of one batch are read, the
-// records of the next are taken and the cards of the one before written.
+// Takes the rest of `table` a batch at a time: while the templates of one
+// batch are read, the records of the next are taken and the cards of the one
+// before written.
 void convert_rest(text_reader& table, const conversion_settings& settings, text_writer& output, read_ahead& ahead,
                   card_buffers& card, run_faults& faults, std::string& line) {
     read_mailbox& mailbox = ahead.mailbox;
-    std::size_t current = 1;  // the batch being filled; the other is handed over
+    std::size_t current = 0;  // the batch being filled; the other is handed over, or empty
     while (!output.failed && read_line(table, line)) {
         waiting_batch& batch = ahead.batches[current];
         if (!take_record(line, settings, batch.records[batch.reads.queued])) continue;
@@ -178,18 +171,18 @@ bool convert_read_ahead(text_reader& table, const conversion_settings& settings,
                         card_buffers& card, run_faults& faults, template_reads reads, const ring_faults& ring_faults) {
     const std::size_t size = card.template_size;
     if (size == 0 || size > BATCH_FILE_MAX) return false;
-    auto ahead = std::make_unique<read_ahead>();
-    waiting_batch& first = ahead->batches[0];
+    // A table that ends within its first batch of accepted records is too
+    // short to pay for starting a thread and a ring, as most tables are: those
+    // cards are written one by one, through the run's own record.
     const std::size_t capacity = batch_capacity(size);
     std::string line;
-    std::size_t taken = 0;
-    while (taken < capacity && read_line(table, line)) taken += take_record(line, settings, first.records[taken]);
-    // A table that ends within its first batch is too short to pay for
-    // starting a thread and a ring: most tables are.
-    if (taken < capacity) {
-        write_plainly(output, first, taken, card, faults);
-        return true;
+    for (std::size_t taken = 0; taken < capacity;) {
+        if (output.failed || !read_line(table, line)) return true;
+        if (!take_record(line, settings, card.values)) continue;
+        write_card(output, card.values, card, faults);
+        ++taken;
     }
+    auto ahead = std::make_unique<read_ahead>();
     for (waiting_batch& batch : ahead->batches) prepare_batch(batch.reads, TEMPLATE_NAME, size);
     read_mailbox& mailbox = ahead->mailbox;
     mailbox.reads = reads;
@@ -198,13 +191,10 @@ bool convert_read_ahead(text_reader& table, const conversion_settings& settings,
     try {
         reading = std::thread(read_handed, std::ref(mailbox));
     } catch (const std::system_error&) {
-        write_plainly(output, first, taken, card, faults);
         return false;
     }
     // The thread is always told to end and waited for, even when memory runs out.
     try {
-        first.reads.queued = taken;
-        hand_over(mailbox, first);
         convert_rest(table, settings, output, *ahead, card, faults, line);
     } catch (...) {
         stop_reading(mailbox, reading);
