@@ -14,9 +14,6 @@
 namespace rowcard {
 namespace {
 
-// Google's way of putting several values into one field.
-constexpr std::string_view LIST_MARK = " ::: ";
-
 // Returns the items of a ' ::: ' list, each without spaces around it; a plain
 // value is one item, and empty items (an empty value too) are none.
 std::vector<std::string_view> items(std::string_view value) {

@@ -23,6 +23,9 @@ inline constexpr int PREP_USAGE = 64;     // the command line is wrong
 // How an export's bytes stand for characters.
 enum class export_encoding { utf8, utf8_signed, utf16le, utf16be, cp1250, cp1252 };
 
+// Google's way of putting several values into one field.
+inline constexpr std::string_view LIST_MARK = " ::: ";
+
 // One kind of change made to the values: how many values it touched, and the
 // export lines of the first few of them.
 struct change_tally {
