@@ -14,16 +14,6 @@
 namespace rowcard {
 namespace {
 
-// Google's way of putting several values into one field.
-constexpr std::string_view LIST_MARK = " ::: ";
-
-// Returns `text` without the spaces around it; all spaces give empty.
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // Returns the items of a ' ::: ' list, each without spaces around it; a plain
 // value is one item, and empty items (an empty value too) are none.
 std::vector<std::string_view> items(std::string_view value) {

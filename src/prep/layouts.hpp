@@ -64,6 +64,9 @@ struct name_parts {
     bool reversed = false;  // written 'Family, Given'
 };
 
+// Returns `text` without the spaces around it; all spaces, and empty input, give empty.
+std::string_view trimmed(std::string_view text);
+
 // Returns the parts of the name `full` written whole: academic and courtesy
 // titles before it (Ing., Mgr., Dr.) and after it (Ph.D., CSc., MBA), 'Family,
 // Given', several given names, and the family name first when `family_first`

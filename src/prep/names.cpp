@@ -50,13 +50,6 @@ std::vector<std::string_view> words_of(std::string_view text) {
     return out;
 }
 
-// Returns `text` without the spaces around it.
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // Appends `word` to `out` with one space between.
 void add_word(std::string& out, std::string_view word) {
     if (word.empty()) return;
@@ -78,6 +71,12 @@ void take_titles(std::vector<std::string_view>& w, name_parts& parts) {
 }
 
 }  // namespace
+
+std::string_view trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
 
 name_parts split_full_name(std::string_view full, bool family_first) {
     name_parts parts;

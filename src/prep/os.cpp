@@ -49,8 +49,25 @@ std::string temporary_name(const std::string& name, int k) {
     return name + ".prep-" + std::to_string(process) + "-" + std::to_string(k) + ".tmp";
 }
 
-// Returns the message for a file that could not be created, from errno.
-std::string cannot_create(const std::string& name) { return "cannot create " + name + ": " + std::strerror(errno); }
+// Returns the handle of the new file `path`, opened for writing only if no
+// file has that name yet, and kept from child processes; -1 with errno set
+// when it cannot be made.
+int open_exclusive(const std::string& path);
+
+// Opens `file` under the first free temporary name beside `name`. Returns
+// why none could be made; empty when `file` is open.
+std::string create_named(pending_file& file, const std::string& name) {
+    for (int k = 0; k < TEMPORARY_TRIES; ++k) {
+        const std::string candidate = temporary_name(name, k);
+        file.handle = open_exclusive(candidate);
+        if (file.handle >= 0) {
+            file.temporary = candidate;
+            return "";
+        }
+        if (errno != EEXIST) return "cannot create " + name + ": " + std::strerror(errno);
+    }
+    return "no free temporary name beside " + name;
+}
 
 }  // namespace
 
@@ -72,6 +89,10 @@ BOOL WINAPI on_console_event(DWORD event) {
     if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT) return FALSE;
     control_c_came = true;
     return TRUE;
+}
+
+int open_exclusive(const std::string& path) {
+    return _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
 }
 
 }  // namespace
@@ -98,17 +119,7 @@ void unlock_folder(folder_lock& lock) {
 
 std::string create_pending(pending_file& file, const std::string& name) {
     file = pending_file{};
-    for (int k = 0; k < TEMPORARY_TRIES; ++k) {
-        const std::string candidate = temporary_name(name, k);
-        file.handle = _open(candidate.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
-                            _S_IREAD | _S_IWRITE);
-        if (file.handle >= 0) {
-            file.temporary = candidate;
-            return "";
-        }
-        if (errno != EEXIST) return cannot_create(name);
-    }
-    return "no free temporary name beside " + name;
+    return create_named(file, name);
 }
 
 bool write_pending(pending_file& file, std::string_view bytes) {
@@ -181,6 +192,10 @@ sigset_t signal_set(unsigned which) {
     return set;
 }
 
+int open_exclusive(const std::string& path) {
+    return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, NEW_FILE_MODE);
+}
+
 }  // namespace
 
 lock_outcome lock_folder(folder_lock& lock) {
@@ -210,16 +225,7 @@ std::string create_pending(pending_file& file, const std::string& name) {
     file.handle = ::open(".", O_TMPFILE | O_WRONLY | O_CLOEXEC, NEW_FILE_MODE);
     if (file.handle >= 0) return "";
 #endif
-    for (int k = 0; k < TEMPORARY_TRIES; ++k) {
-        const std::string candidate = temporary_name(name, k);
-        file.handle = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, NEW_FILE_MODE);
-        if (file.handle >= 0) {
-            file.temporary = candidate;
-            return "";
-        }
-        if (errno != EEXIST) return cannot_create(name);
-    }
-    return "no free temporary name beside " + name;
+    return create_named(file, name);
 }
 
 bool write_pending(pending_file& file, std::string_view bytes) {

@@ -23,6 +23,9 @@ inline constexpr int PREP_USAGE = 64;     // the command line is wrong
 // How an export's bytes stand for characters.
 enum class export_encoding { utf8, utf8_signed, utf16le, utf16be, cp1250, cp1252 };
 
+// Google's way of putting several values into one field.
+inline constexpr std::string_view LIST_MARK = " ::: ";
+
 // One kind of change made to the values: how many values it touched, and the
 // export lines of the first few of them.
 struct change_tally {
@@ -65,13 +68,11 @@ struct export_result {
 // Reads the export `bytes`: detects what `how` leaves open, finds the header
 // below any preamble (LinkedIn's "Notes:"), splits the fields (quotes, doubled
 // quotes, separators and line breaks inside quotes), and cleans each value for
-// rowcard with `table_separator` between the columns that `keep` marks (all
-// when `keep` is empty). Empty lines are no records; a record with fewer
-// fields than the header gets empty values, and empty fields beyond it (as
-// Thunderbird ends its lines) are no change. Empty input gives no header and
-// an empty table.
-export_result read_export(std::string_view bytes, const export_reading& how, char table_separator,
-                          const std::vector<bool>& keep = {});
+// rowcard with `table_separator` between them. Empty lines are no records; a
+// record with fewer fields than the header gets empty values, and empty
+// fields beyond it (as Thunderbird ends its lines) are no change. Empty input
+// gives no header and an empty table.
+export_result read_export(std::string_view bytes, const export_reading& how, char table_separator);
 
 // Returns what the export `bytes` looks like when it is plainly no contacts
 // table ("a vCard file", "an Excel workbook (.xlsx) or another ZIP archive",

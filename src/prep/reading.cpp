@@ -205,23 +205,17 @@ char find_header(std::string_view text, const export_reading& how, field_cursor&
     return how.separator ? *how.separator : named ? *named : detect_separator(text.substr(cursor.at));
 }
 
-// True when `keep` leaves out `column`; an empty `keep` keeps every column.
-bool left_out(const std::vector<bool>& keep, std::size_t column) {
-    return !keep.empty() && (column >= keep.size() || !keep[column]);
-}
-
-// Appends the record at `cursor` to `result`'s table, each kept value cleaned
-// and `table_separator` between them: the header's values also go to
+// Appends the record at `cursor` to `result`'s table, each value cleaned and
+// `table_separator` between them: the header's values also go to
 // `result.header`; a record's fields beyond the header's `columns` are
 // dropped and noted, and a short record gets the separators of the values it
 // lacks. Returns the number of fields the record had.
-std::size_t put_record(field_cursor& cursor, bool header, std::size_t columns, const std::vector<bool>& keep,
-                       char table_separator, export_result& result) {
+std::size_t put_record(field_cursor& cursor, bool header, std::size_t columns, char table_separator,
+                       export_result& result) {
     static const folded_chart chart = make_folded_chart();
     std::string& table = result.table;
     const std::size_t record_line = cursor.line;
     std::size_t column = 0;
-    bool written = false;  // a value of this line is out, so the next needs a separator first
     bool extra = false;
     for (bool last = false; !last; ++column) {
         const raw_field field = next_field(cursor);
@@ -230,15 +224,7 @@ std::size_t put_record(field_cursor& cursor, bool header, std::size_t columns, c
             extra = extra || !field.text.empty();
             continue;
         }
-        if (left_out(keep, column)) {
-            if (header) {
-                result.header.emplace_back();
-                clean_value(field.text, field.line, table_separator, chart, result.header.back(), result.changes);
-            }
-            continue;
-        }
-        if (written) table.push_back(table_separator);
-        written = true;
+        if (column > 0) table.push_back(table_separator);
         const std::size_t start = table.size();
         clean_value(field.text, field.line, table_separator, chart, table, result.changes);
         if (header) {
@@ -249,11 +235,7 @@ std::size_t put_record(field_cursor& cursor, bool header, std::size_t columns, c
     }
     if (!header) {
         // Every line of the table has as many fields as the header.
-        for (std::size_t missing = column; missing < columns; ++missing) {
-            if (left_out(keep, missing)) continue;
-            if (written) table.push_back(table_separator);
-            written = true;
-        }
+        if (column < columns) table.append(columns - column, table_separator);
         if (extra) note(result.changes.extra_fields, record_line);
     }
     table.push_back('\n');
@@ -262,8 +244,7 @@ std::size_t put_record(field_cursor& cursor, bool header, std::size_t columns, c
 
 }  // namespace
 
-export_result read_export(std::string_view bytes, const export_reading& how, char table_separator,
-                          const std::vector<bool>& keep) {
+export_result read_export(std::string_view bytes, const export_reading& how, char table_separator) {
     export_result result;
     const decoded_text decoded = decode(bytes, how.encoding, result.changes.invalid);
     result.encoding = decoded.encoding;
@@ -277,11 +258,11 @@ export_result read_export(std::string_view bytes, const export_reading& how, cha
     result.table.reserve(text.size() + text.size() / 4);
     std::size_t columns = 0;
     if (start_record(cursor)) {
-        columns = put_record(cursor, true, 0, keep, table_separator, result);
+        columns = put_record(cursor, true, 0, table_separator, result);
         result.filled.assign(columns, false);
     }
     while (start_record(cursor)) {
-        put_record(cursor, false, columns, keep, table_separator, result);
+        put_record(cursor, false, columns, table_separator, result);
         ++result.records;
     }
     result.changes.unterminated_quote = cursor.unterminated;

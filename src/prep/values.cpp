@@ -7,9 +7,6 @@
 namespace rowcard {
 namespace {
 
-// Google's way of putting several values into one field.
-constexpr std::string_view LIST_MARK = " ::: ";
-
 // Which kinds of change one value underwent.
 struct value_marks {
     bool spaces = false;
