@@ -21,14 +21,6 @@ using namespace checking;
 // The table's first record, the line after its header.
 constexpr std::size_t FIRST_RECORD_ROW = HEADER_ROW + 1;
 
-// Returns true when `line` is valid UTF-8; sets `multibyte` when it holds a
-// sequence of more than one byte.
-bool valid_utf8(std::string_view line, bool& multibyte) {
-    const utf8_shape shape = utf8_shape_of(line);
-    multibyte = shape == utf8_shape::utf8;
-    return shape != utf8_shape::invalid;
-}
-
 // Returns the UTF-16 encoding that the first bytes of a table show, by a
 // signature or by zero bytes in every other place, or an empty text.
 std::string utf16_in(std::string_view start) {
@@ -109,11 +101,12 @@ void check_accepted(const check_report& report, const template_scan& tmpl, table
 // Notes what the bytes of the line `text`, numbered `row`, say of the table's
 // encoding: UTF-8 while every line is valid UTF-8, and any byte from 0x80 up.
 void note_bytes(table_scan& scan, std::string_view text, std::size_t row) {
-    bool multibyte = false;
-    if (scan.utf8 && !valid_utf8(text, multibyte)) scan.utf8 = false;
-    if (multibyte) add_row(scan.utf8_rows, row);
-    scan.high |= multibyte ||
-                 std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    // One pass: a line that is no UTF-8 has a byte from 0x80 up, as any other
+    // line but a plain ASCII one has.
+    const utf8_shape shape = utf8_shape_of(text);
+    if (shape == utf8_shape::invalid) scan.utf8 = false;
+    if (scan.utf8 && shape == utf8_shape::utf8) add_row(scan.utf8_rows, row);
+    scan.high |= shape != utf8_shape::ascii;
 }
 
 // Notes the shape of the record `line`, numbered `row`: its count of fields,
