@@ -183,15 +183,6 @@ void check_table(check_report& report, const template_scan& tmpl, table_scan& sc
 
 }  // namespace
 
-
-namespace checking {
-
-std::size_t fields_in(std::string_view line, char separator) {
-    return 1 + static_cast<std::size_t>(std::count(line.begin(), line.end(), separator));
-}
-
-}  // namespace checking
-
 check_report check_folder() {
     check_report report;
     read_facts facts;

@@ -50,6 +50,9 @@ std::string fix_braces(std::string_view name);
 // Returns `line` without its line feed; empty stays empty.
 std::string_view text_of(std::string_view line);
 
+// Returns the number of fields of a line split at `separator`; an empty line is one.
+std::size_t fields_in(std::string_view line, char separator);
+
 // Appends the letter that the code page 1250 byte `b` (0x80 up) stands for,
 // in UTF-8; returns false, appending nothing, for the bytes the page leaves out.
 bool append_cp1250(std::string& out, unsigned char b);
@@ -167,9 +170,6 @@ struct table_scan {
     bool high = false;
     bool failed = false;
 };
-
-// Returns the number of fields of a line split at `separator`; an empty line is one.
-std::size_t fields_in(std::string_view line, char separator);
 
 // Adds the problems that the whole table shows once read: its encoding, its
 // separator and header, quotes, what cleaning does to each column's values,
