@@ -163,8 +163,7 @@ void check_table(check_report& report, const template_scan& tmpl, table_scan& sc
     if (!safe_to_open(report.table_name) || !open_for_reading(table, report.table_name)) return;
     report.table_found = true;
     scan.utf16 = utf16_in(std::string_view(table.block).substr(0, table.end));
-    scan.has_header = read_line(table, scan.header);
-    if (scan.has_header) {
+    if (read_line(table, scan.header)) {
         note_bytes(scan, scan.header, HEADER_ROW);
         report.header_fields = fields_in(text_of(scan.header), report.settings.separator);
     }

@@ -155,8 +155,7 @@ struct table_scan {
     std::vector<name_at> names;
     // Found in the rows, told as problems once the table is read.
     std::string utf16;  // the UTF-16 encoding the table's first bytes show, or empty
-    bool has_header = false;
-    std::string header;        // the header line, as read
+    std::string header;        // the header line, as read; empty without one
     std::string first_record;  // the line after it, as read
     std::vector<tally> name_in_value;
     std::vector<tally> value_changed;

@@ -61,7 +61,8 @@ void report_encoding(check_report& report, const table_scan& scan) {
 void report_separator(check_report& report, const table_scan& scan) {
     const char separator = report.settings.separator;
     const std::string_view header = text_of(scan.header);
-    if (!scan.has_header || report.header_fields != 1 || header.empty()) return;
+    // A table without a header line has no header fields.
+    if (report.header_fields != 1 || header.empty()) return;
     for (const char candidate : EXPORT_SEPARATORS) {
         if (candidate == separator) continue;
         const std::size_t split = fields_in(header, candidate);
