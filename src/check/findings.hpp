@@ -57,6 +57,12 @@ std::size_t fields_in(std::string_view line, char separator);
 // in UTF-8; returns false, appending nothing, for the bytes the page leaves out.
 bool append_cp1250(std::string& out, unsigned char b);
 
+// Appends the letter that the byte at `at` of `text`, one from 0x80 up,
+// begins: a UTF-8 sequence as it stands, else that byte's code page 1250
+// letter. Returns the bytes taken; 0, appending nothing, for a byte that is
+// neither. The three ways check shows text to a person or a script share it.
+std::size_t append_letter(std::string& out, std::string_view text, std::size_t at);
+
 // Returns `bytes` as readable letters: UTF-8 kept, every other byte from 0x80
 // up read as code page 1250; empty gives empty.
 std::string readable(std::string_view bytes);

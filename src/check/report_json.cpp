@@ -23,10 +23,9 @@ void json_string(std::string& out, std::string_view text) {
             out += HEX[b & 15];
         } else if (b < 0x80) {
             out += static_cast<char>(b);
-        } else if (const std::size_t length = utf8_length(text.substr(i)); length != 0) {
-            out.append(text.substr(i, length));
-            i += length - 1;
-        } else if (!checking::append_cp1250(out, b)) {
+        } else if (const std::size_t taken = checking::append_letter(out, text, i); taken != 0) {
+            i += taken - 1;
+        } else {
             out += "\ufffd";
         }
     }

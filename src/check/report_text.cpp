@@ -4,7 +4,6 @@
 
 #include "check/check.hpp"
 #include "check/findings.hpp"
-#include "text/codecs.hpp"
 
 namespace rowcard {
 namespace checking {
@@ -14,13 +13,13 @@ std::string shown(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto b = static_cast<unsigned char>(text[i]);
-        const std::size_t length = b >= 0x80 ? utf8_length(text.substr(i)) : 1;
         if (b == '\t') {
             out += "\\t";
-        } else if (b >= 0x20 && b != 0x7F && length != 0) {
-            out.append(text.substr(i, length));
-            i += length - 1;
-        } else if (b < 0x80 || !append_cp1250(out, b)) {
+        } else if (b >= 0x20 && b < 0x7F) {
+            out += static_cast<char>(b);
+        } else if (const std::size_t taken = b >= 0x80 ? append_letter(out, text, i) : 0; taken != 0) {
+            i += taken - 1;
+        } else {
             out += "\\x";
             out += HEX[b >> 4];
             out += HEX[b & 15];
