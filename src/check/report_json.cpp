@@ -8,7 +8,8 @@ namespace rowcard {
 namespace {
 
 // Appends `text` to `out` as a JSON string. A byte from 0x80 up that starts
-// no UTF-8 sequence is read as a letter of code page 1250.
+// no UTF-8 sequence is read as a letter of code page 1250, or as U+FFFD for
+// the bytes the page leaves out.
 void json_string(std::string& out, std::string_view text) {
     static constexpr char HEX[] = "0123456789abcdef";
     out += '"';
@@ -26,7 +27,7 @@ void json_string(std::string& out, std::string_view text) {
         } else if (const std::size_t taken = checking::append_letter(out, text, i); taken != 0) {
             i += taken - 1;
         } else {
-            out += "\ufffd";
+            out += REPLACEMENT_UTF8;
         }
     }
     out += '"';
