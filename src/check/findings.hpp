@@ -47,6 +47,9 @@ std::string braced(std::string_view name);
 // which the cleaning drops from every value and no vCard word holds.
 std::string fix_braces(std::string_view name);
 
+// True for an ASCII letter; the bytes from 0x80 up are not, in any encoding.
+constexpr bool ascii_letter(unsigned char b) { return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z'); }
+
 // Returns `line` without its line feed; empty stays empty.
 std::string_view text_of(std::string_view line);
 

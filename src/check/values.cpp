@@ -9,9 +9,6 @@
 namespace rowcard::checking {
 namespace {
 
-// True for an ASCII letter.
-bool ascii_letter(unsigned char b) { return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z'); }
-
 // True for a byte that may stand inside an e-mail address as rowcard keeps it.
 bool address_byte(unsigned char b) {
     return ascii_letter(b) || (b >= '0' && b <= '9') || b == '.' || b == '@' || b == '-' || b == '_' || b == '+';
