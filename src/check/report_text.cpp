@@ -1,6 +1,8 @@
 // rowcard-check's report for a person: the settings, table, template and
 // outcome in turn, then a few examples of each kind of problem.
 #include <algorithm>
+#include <map>
+#include <string_view>
 
 #include "check/check.hpp"
 #include "check/findings.hpp"
@@ -126,15 +128,14 @@ std::string template_part(const check_report& report, const paint& ink) {
 std::string problems_part(const check_report& report, const paint& ink) {
     if (report.problems.empty()) return heading(ink, "No problems");
     std::string out = heading(ink, "Problems (" + std::to_string(report.problems.size()) + ")");
-    for (std::size_t i = 0; i < report.problems.size(); ++i) {
-        const problem& found = report.problems[i];
-        std::size_t same_before = 0;
-        std::size_t same = 0;
-        for (std::size_t k = 0; k < report.problems.size(); ++k) {
-            if (report.problems[k].code != found.code) continue;
-            same_before += k < i;
-            ++same;
-        }
+    // Each code counted in one pass: a long template can give a problem on
+    // every line, and the list must not be walked again for each of them.
+    std::map<std::string_view, std::size_t> of_code;
+    for (const problem& found : report.problems) ++of_code[found.code];
+    std::map<std::string_view, std::size_t> told;
+    for (const problem& found : report.problems) {
+        const std::size_t same_before = told[found.code]++;
+        const std::size_t same = of_code[found.code];
         if (same_before >= PROBLEMS_SHOWN) continue;
         out += "  " + place_of(found) + ": " + std::string(ink.bad) + found.code + std::string(ink.off) + "\n    " +
                shown(found.message) + "\n";
