@@ -113,17 +113,19 @@ void note_bytes(table_scan& scan, std::string_view text, std::size_t row) {
 // and a quoted field that the separator cuts.
 void note_shape(check_report& report, table_scan& scan, std::string_view line, std::size_t row) {
     const char separator = report.settings.separator;
+    // One walk gives both, counting as `fields_in` does: a trailing separator
+    // leaves an empty last field, which the walk does not reach.
+    std::string_view rest = text_of(line);
+    std::size_t fields = rest.ends_with(separator) ? 1 : 0;
+    bool cut = false;
+    do {
+        cut = cut_quote(split_field(rest, separator)) || cut;
+        ++fields;
+    } while (!rest.empty());
     ++report.rows;
-    const std::size_t fields = fields_in(text_of(line), separator);
     report.fewest_fields = report.rows == 1 ? fields : std::min(report.fewest_fields, fields);
     report.most_fields = std::max(report.most_fields, fields);
-    std::string_view rest = line;
-    while (!rest.empty()) {
-        if (cut_quote(split_field(rest, separator))) {
-            add_row(scan.quote_cut, row);
-            break;
-        }
-    }
+    if (cut) add_row(scan.quote_cut, row);
 }
 
 // Takes the record `line`, numbered `row`, as rowcard does, and checks it when
