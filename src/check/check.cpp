@@ -21,14 +21,6 @@ using namespace checking;
 // The table's first record, the line after its header.
 constexpr std::size_t FIRST_RECORD_ROW = HEADER_ROW + 1;
 
-// Returns true when `line` is valid UTF-8; sets `multibyte` when it holds a
-// sequence of more than one byte.
-bool valid_utf8(std::string_view line, bool& multibyte) {
-    const utf8_shape shape = utf8_shape_of(line);
-    multibyte = shape == utf8_shape::utf8;
-    return shape != utf8_shape::invalid;
-}
-
 // Returns the UTF-16 encoding that the first bytes of a table show, by a
 // signature or by zero bytes in every other place, or an empty text.
 std::string utf16_in(std::string_view start) {
@@ -109,28 +101,31 @@ void check_accepted(const check_report& report, const template_scan& tmpl, table
 // Notes what the bytes of the line `text`, numbered `row`, say of the table's
 // encoding: UTF-8 while every line is valid UTF-8, and any byte from 0x80 up.
 void note_bytes(table_scan& scan, std::string_view text, std::size_t row) {
-    bool multibyte = false;
-    if (scan.utf8 && !valid_utf8(text, multibyte)) scan.utf8 = false;
-    if (multibyte) add_row(scan.utf8_rows, row);
-    scan.high |= multibyte ||
-                 std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    // One pass: a line that is no UTF-8 has a byte from 0x80 up, as any other
+    // line but a plain ASCII one has.
+    const utf8_shape shape = utf8_shape_of(text);
+    if (shape == utf8_shape::invalid) scan.utf8 = false;
+    if (scan.utf8 && shape == utf8_shape::utf8) add_row(scan.utf8_rows, row);
+    scan.high |= shape != utf8_shape::ascii;
 }
 
 // Notes the shape of the record `line`, numbered `row`: its count of fields,
 // and a quoted field that the separator cuts.
 void note_shape(check_report& report, table_scan& scan, std::string_view line, std::size_t row) {
     const char separator = report.settings.separator;
+    // One walk gives both, counting as `fields_in` does: a trailing separator
+    // leaves an empty last field, which the walk does not reach.
+    std::string_view rest = text_of(line);
+    std::size_t fields = rest.ends_with(separator) ? 1 : 0;
+    bool cut = false;
+    do {
+        cut = cut_quote(split_field(rest, separator)) || cut;
+        ++fields;
+    } while (!rest.empty());
     ++report.rows;
-    const std::size_t fields = fields_in(text_of(line), separator);
     report.fewest_fields = report.rows == 1 ? fields : std::min(report.fewest_fields, fields);
     report.most_fields = std::max(report.most_fields, fields);
-    std::string_view rest = line;
-    while (!rest.empty()) {
-        if (cut_quote(split_field(rest, separator))) {
-            add_row(scan.quote_cut, row);
-            break;
-        }
-    }
+    if (cut) add_row(scan.quote_cut, row);
 }
 
 // Takes the record `line`, numbered `row`, as rowcard does, and checks it when
@@ -170,8 +165,7 @@ void check_table(check_report& report, const template_scan& tmpl, table_scan& sc
     if (!safe_to_open(report.table_name) || !open_for_reading(table, report.table_name)) return;
     report.table_found = true;
     scan.utf16 = utf16_in(std::string_view(table.block).substr(0, table.end));
-    scan.has_header = read_line(table, scan.header);
-    if (scan.has_header) {
+    if (read_line(table, scan.header)) {
         note_bytes(scan, scan.header, HEADER_ROW);
         report.header_fields = fields_in(text_of(scan.header), report.settings.separator);
     }
@@ -189,15 +183,6 @@ void check_table(check_report& report, const template_scan& tmpl, table_scan& sc
 }
 
 }  // namespace
-
-
-namespace checking {
-
-std::size_t fields_in(std::string_view line, char separator) {
-    return 1 + static_cast<std::size_t>(std::count(line.begin(), line.end(), separator));
-}
-
-}  // namespace checking
 
 check_report check_folder() {
     check_report report;

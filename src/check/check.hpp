@@ -86,7 +86,7 @@ check_report check_folder();
 int check_status(const check_report& report);
 
 // Returns `report` as one JSON object. Bytes that are not UTF-8 are written as
-// the code points U+0080 to U+00FF of the same value.
+// the code page 1250 letters they stand for.
 std::string report_json(const check_report& report);
 
 // Returns `report` for a person, in colour when `colour` is set, with a few

@@ -1,6 +1,8 @@
-// How rowcard-check records and words its problems: the tallies of rows, and
-// the quoting and bracing used in every message.
+// How rowcard-check records and words its problems: the tallies of rows, the
+// quoting and bracing used in every message, and the lines and fields they name.
 #include "check/findings.hpp"
+
+#include <algorithm>
 
 namespace rowcard::checking {
 namespace {
@@ -57,6 +59,10 @@ std::string fix_braces(std::string_view name) {
 std::string_view text_of(std::string_view line) {
     if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
     return line;
+}
+
+std::size_t fields_in(std::string_view line, char separator) {
+    return 1 + static_cast<std::size_t>(std::count(line.begin(), line.end(), separator));
 }
 
 }  // namespace rowcard::checking

@@ -47,12 +47,24 @@ std::string braced(std::string_view name);
 // which the cleaning drops from every value and no vCard word holds.
 std::string fix_braces(std::string_view name);
 
+// True for an ASCII letter; the bytes from 0x80 up are not, in any encoding.
+constexpr bool ascii_letter(unsigned char b) { return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z'); }
+
 // Returns `line` without its line feed; empty stays empty.
 std::string_view text_of(std::string_view line);
+
+// Returns the number of fields of a line split at `separator`; an empty line is one.
+std::size_t fields_in(std::string_view line, char separator);
 
 // Appends the letter that the code page 1250 byte `b` (0x80 up) stands for,
 // in UTF-8; returns false, appending nothing, for the bytes the page leaves out.
 bool append_cp1250(std::string& out, unsigned char b);
+
+// Appends the letter that the byte at `at` of `text`, one from 0x80 up,
+// begins: a UTF-8 sequence as it stands, else that byte's code page 1250
+// letter. Returns the bytes taken; 0, appending nothing, for a byte that is
+// neither. The three ways check shows text to a person or a script share it.
+std::size_t append_letter(std::string& out, std::string_view text, std::size_t at);
 
 // Returns `bytes` as readable letters: UTF-8 kept, every other byte from 0x80
 // up read as code page 1250; empty gives empty.
@@ -152,8 +164,7 @@ struct table_scan {
     std::vector<name_at> names;
     // Found in the rows, told as problems once the table is read.
     std::string utf16;  // the UTF-16 encoding the table's first bytes show, or empty
-    bool has_header = false;
-    std::string header;        // the header line, as read
+    std::string header;        // the header line, as read; empty without one
     std::string first_record;  // the line after it, as read
     std::vector<tally> name_in_value;
     std::vector<tally> value_changed;
@@ -167,9 +178,6 @@ struct table_scan {
     bool high = false;
     bool failed = false;
 };
-
-// Returns the number of fields of a line split at `separator`; an empty line is one.
-std::size_t fields_in(std::string_view line, char separator);
 
 // Adds the problems that the whole table shows once read: its encoding, its
 // separator and header, quotes, what cleaning does to each column's values,

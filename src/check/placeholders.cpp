@@ -10,9 +10,6 @@
 namespace rowcard::checking {
 namespace {
 
-// True for an ASCII letter.
-bool ascii_letter(unsigned char b) { return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z'); }
-
 // True for a byte that belongs to a word: an ASCII letter or digit, or any byte
 // from 0x80 up, which is a letter of code page 1250 or part of one in UTF-8.
 bool word_byte(unsigned char b) { return ascii_letter(b) || (b >= '0' && b <= '9') || b >= 0x80; }

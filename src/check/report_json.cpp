@@ -8,7 +8,8 @@ namespace rowcard {
 namespace {
 
 // Appends `text` to `out` as a JSON string. A byte from 0x80 up that starts
-// no UTF-8 sequence is read as a letter of code page 1250.
+// no UTF-8 sequence is read as a letter of code page 1250, or as U+FFFD for
+// the bytes the page leaves out.
 void json_string(std::string& out, std::string_view text) {
     static constexpr char HEX[] = "0123456789abcdef";
     out += '"';
@@ -23,11 +24,10 @@ void json_string(std::string& out, std::string_view text) {
             out += HEX[b & 15];
         } else if (b < 0x80) {
             out += static_cast<char>(b);
-        } else if (const std::size_t length = utf8_length(text.substr(i)); length != 0) {
-            out.append(text.substr(i, length));
-            i += length - 1;
-        } else if (!checking::append_cp1250(out, b)) {
-            out += "\ufffd";
+        } else if (const std::size_t taken = checking::append_letter(out, text, i); taken != 0) {
+            i += taken - 1;
+        } else {
+            out += REPLACEMENT_UTF8;
         }
     }
     out += '"';

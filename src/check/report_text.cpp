@@ -1,10 +1,11 @@
 // rowcard-check's report for a person: the settings, table, template and
 // outcome in turn, then a few examples of each kind of problem.
 #include <algorithm>
+#include <map>
+#include <string_view>
 
 #include "check/check.hpp"
 #include "check/findings.hpp"
-#include "text/codecs.hpp"
 
 namespace rowcard {
 namespace checking {
@@ -14,13 +15,13 @@ std::string shown(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto b = static_cast<unsigned char>(text[i]);
-        const std::size_t length = b >= 0x80 ? utf8_length(text.substr(i)) : 1;
         if (b == '\t') {
             out += "\\t";
-        } else if (b >= 0x20 && b != 0x7F && length != 0) {
-            out.append(text.substr(i, length));
-            i += length - 1;
-        } else if (b < 0x80 || !append_cp1250(out, b)) {
+        } else if (b >= 0x20 && b < 0x7F) {
+            out += static_cast<char>(b);
+        } else if (const std::size_t taken = b >= 0x80 ? append_letter(out, text, i) : 0; taken != 0) {
+            i += taken - 1;
+        } else {
             out += "\\x";
             out += HEX[b >> 4];
             out += HEX[b & 15];
@@ -127,15 +128,14 @@ std::string template_part(const check_report& report, const paint& ink) {
 std::string problems_part(const check_report& report, const paint& ink) {
     if (report.problems.empty()) return heading(ink, "No problems");
     std::string out = heading(ink, "Problems (" + std::to_string(report.problems.size()) + ")");
-    for (std::size_t i = 0; i < report.problems.size(); ++i) {
-        const problem& found = report.problems[i];
-        std::size_t same_before = 0;
-        std::size_t same = 0;
-        for (std::size_t k = 0; k < report.problems.size(); ++k) {
-            if (report.problems[k].code != found.code) continue;
-            same_before += k < i;
-            ++same;
-        }
+    // Each code counted in one pass: a long template can give a problem on
+    // every line, and the list must not be walked again for each of them.
+    std::map<std::string_view, std::size_t> of_code;
+    for (const problem& found : report.problems) ++of_code[found.code];
+    std::map<std::string_view, std::size_t> told;
+    for (const problem& found : report.problems) {
+        const std::size_t same_before = told[found.code]++;
+        const std::size_t same = of_code[found.code];
         if (same_before >= PROBLEMS_SHOWN) continue;
         out += "  " + place_of(found) + ": " + std::string(ink.bad) + found.code + std::string(ink.off) + "\n    " +
                shown(found.message) + "\n";

@@ -29,7 +29,7 @@ void check_settings(check_report& report, read_facts& facts) {
     facts.settings_failed = !read_config(report.settings, &listing);
     report.config_found = listing.found;
     std::size_t number = 0;
-    for (config_line& line : listing.lines) {
+    for (const config_line& line : listing.lines) {
         ++number;
         report.config_lines.push_back({number, kind_name(line.kind), line.text});
         if (line.kind != config_line_kind::column) continue;

@@ -61,21 +61,22 @@ void report_encoding(check_report& report, const table_scan& scan) {
 void report_separator(check_report& report, const table_scan& scan) {
     const char separator = report.settings.separator;
     const std::string_view header = text_of(scan.header);
-    if (!scan.has_header || report.header_fields != 1 || header.empty()) return;
+    // A table without a header line has no header fields.
+    if (report.header_fields != 1 || header.empty()) return;
     for (const char candidate : EXPORT_SEPARATORS) {
         if (candidate == separator) continue;
         const std::size_t split = fields_in(header, candidate);
         if (split < SPLITS || (report.rows > 0 && fields_in(text_of(scan.first_record), candidate) < SPLITS)) {
             continue;
         }
-        const std::string shown = candidate == '\t' ? "a tab" : in_quotes(std::string(1, candidate));
+        const std::string named = candidate == '\t' ? "a tab" : in_quotes(std::string(1, candidate));
         const std::string fix = candidate == '\t'
                                     ? "rowcard cannot split at a tab: save the table with ';' between "
                                       "fields, or convert it with rowcard-prep"
-                                    : "put a line holding only " + shown + " in rowcard.ini";
+                                    : "put a line holding only " + named + " in rowcard.ini";
         add_problem(report, "separator-mismatch", report.table_name, 0, HEADER_ROW, "",
                     "with the separator " + in_quotes(std::string(1, separator)) + " the header is one field, while " +
-                        shown + " splits it into " + std::to_string(split) +
+                        named + " splits it into " + std::to_string(split) +
                         ", so every value lands in the first column; " + fix);
         return;
     }

@@ -9,9 +9,6 @@
 namespace rowcard::checking {
 namespace {
 
-// True for an ASCII letter.
-bool ascii_letter(unsigned char b) { return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z'); }
-
 // True for a byte that may stand inside an e-mail address as rowcard keeps it.
 bool address_byte(unsigned char b) {
     return ascii_letter(b) || (b >= '0' && b <= '9') || b == '.' || b == '@' || b == '-' || b == '_' || b == '+';
@@ -26,16 +23,24 @@ bool append_cp1250(std::string& out, unsigned char b) {
     return true;
 }
 
+std::size_t append_letter(std::string& out, std::string_view text, std::size_t at) {
+    const std::size_t length = utf8_length(text.substr(at));
+    if (length != 0) {
+        out.append(text.substr(at, length));
+        return length;
+    }
+    return append_cp1250(out, static_cast<unsigned char>(text[at])) ? 1 : 0;
+}
+
 std::string readable(std::string_view bytes) {
     std::string out;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
-        const std::size_t length = b >= 0x80 ? utf8_length(bytes.substr(i)) : 0;
-        if (length != 0) {
-            out.append(bytes.substr(i, length));
-            i += length - 1;
-        } else if (b < 0x80 || !append_cp1250(out, b)) {
+        const std::size_t taken = b >= 0x80 ? append_letter(out, bytes, i) : 0;
+        if (taken == 0) {
             out += static_cast<char>(b);
+        } else {
+            i += taken - 1;
         }
     }
     return out;
