@@ -115,7 +115,7 @@ void note_shape(check_report& report, table_scan& scan, std::string_view line, s
     const char separator = report.settings.separator;
     // One walk gives both, counting as `fields_in` does: a trailing separator
     // leaves an empty last field, which the walk does not reach.
-    std::string_view rest = text_of(line);
+    std::string_view rest = without_line_feed(line);
     std::size_t fields = rest.ends_with(separator) ? 1 : 0;
     bool cut = false;
     do {
@@ -167,7 +167,7 @@ void check_table(check_report& report, const template_scan& tmpl, table_scan& sc
     scan.utf16 = utf16_in(std::string_view(table.block).substr(0, table.end));
     if (read_line(table, scan.header)) {
         note_bytes(scan, scan.header, HEADER_ROW);
-        report.header_fields = fields_in(text_of(scan.header), report.settings.separator);
+        report.header_fields = fields_in(without_line_feed(scan.header), report.settings.separator);
     }
     std::string line;
     for (std::size_t row = FIRST_RECORD_ROW; read_line(table, line); ++row) {

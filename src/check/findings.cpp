@@ -56,11 +56,6 @@ std::string fix_braces(std::string_view name) {
            " in master.vcf where the value belongs";
 }
 
-std::string_view text_of(std::string_view line) {
-    if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
-    return line;
-}
-
 std::size_t fields_in(std::string_view line, char separator) {
     return 1 + static_cast<std::size_t>(std::count(line.begin(), line.end(), separator));
 }

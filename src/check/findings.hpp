@@ -50,9 +50,6 @@ std::string fix_braces(std::string_view name);
 // True for an ASCII letter; the bytes from 0x80 up are not, in any encoding.
 constexpr bool ascii_letter(unsigned char b) { return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z'); }
 
-// Returns `line` without its line feed; empty stays empty.
-std::string_view text_of(std::string_view line);
-
 // Returns the number of fields of a line split at `separator`; an empty line is one.
 std::size_t fields_in(std::string_view line, char separator);
 

@@ -40,7 +40,7 @@ std::size_t elsewhere(const std::vector<std::string>& names, std::string_view na
 void scan_name_lines(const check_report& report, const std::vector<std::string>& lines, name_scan& scan) {
     std::vector<bool> name_line(lines.size(), false);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string property = property_of(text_of(lines[i]));
+        const std::string property = property_of(without_line_feed(lines[i]));
         if (property == "FN") scan.fn_lines.push_back(i);
         name_line[i] = property == "FN" || property == "N";
         scan.has_name_line |= name_line[i];

@@ -49,7 +49,7 @@ std::string misplaced(std::string_view text, const std::string& name, const name
 bool check_template_line(check_report& report, template_scan& scan, std::string_view line, std::size_t number,
                          std::vector<name_at>& names) {
     const std::vector<column_spec>& columns = report.settings.columns;
-    const std::string_view text = text_of(line);
+    const std::string_view text = without_line_feed(line);
     find_names(text, columns, names);
     bool word = false;
     std::size_t filled = 0;

@@ -60,13 +60,13 @@ void report_encoding(check_report& report, const table_scan& scan) {
 // splits at a separator that spreadsheets write, and the first row does too.
 void report_separator(check_report& report, const table_scan& scan) {
     const char separator = report.settings.separator;
-    const std::string_view header = text_of(scan.header);
+    const std::string_view header = without_line_feed(scan.header);
     // A table without a header line has no header fields.
     if (report.header_fields != 1 || header.empty()) return;
     for (const char candidate : EXPORT_SEPARATORS) {
         if (candidate == separator) continue;
         const std::size_t split = fields_in(header, candidate);
-        if (split < SPLITS || (report.rows > 0 && fields_in(text_of(scan.first_record), candidate) < SPLITS)) {
+        if (split < SPLITS || (report.rows > 0 && fields_in(without_line_feed(scan.first_record), candidate) < SPLITS)) {
             continue;
         }
         const std::string named = candidate == '\t' ? "a tab" : in_quotes(std::string(1, candidate));
@@ -87,7 +87,7 @@ void report_separator(check_report& report, const table_scan& scan) {
 void report_missing_header(check_report& report, const table_scan& scan) {
     if (report.rows == 0) return;
     const std::size_t field =
-        shared_shape(text_of(scan.header), text_of(scan.first_record), report.settings.separator);
+        shared_shape(without_line_feed(scan.header), without_line_feed(scan.first_record), report.settings.separator);
     if (field == 0) return;
     add_problem(report, "missing-header", report.table_name, 0, HEADER_ROW, "",
                 "the first line, which rowcard always skips as a header, looks like a contact: field " +
@@ -149,7 +149,7 @@ void report_table_problems(check_report& report, const table_scan& scan) {
     report_missing_header(report, scan);
     report_quotes(report, scan);
     report_values(report, scan);
-    check_header(report, text_of(scan.header));
+    check_header(report, without_line_feed(scan.header));
     report_runaway(report, scan);
 }
 

@@ -75,7 +75,7 @@ value_loss loss_in(std::string_view raw, std::string_view value, std::string& fo
 }
 
 std::string loss_detail(value_loss loss, std::string_view raw, std::string_view value) {
-    std::string text = in_quotes(readable(text_of(raw))) + " becomes " + in_quotes(value);
+    std::string text = in_quotes(readable(without_line_feed(raw))) + " becomes " + in_quotes(value);
     std::string dropped;
     if (!append_cp1250(dropped, static_cast<unsigned char>(loss.dropped))) dropped.assign(1, loss.dropped);
     switch (loss.kind) {

@@ -10,12 +10,6 @@ namespace {
 
 constexpr std::string_view TABLE_MARK = ".CSV";
 
-// Returns `line` without one trailing line feed.
-std::string_view without_line_feed(std::string_view line) {
-    if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
-    return line;
-}
-
 // Returns the column that the upper-cased column line `upper` describes.
 column_spec column_of(std::string_view upper) {
     column_spec column;

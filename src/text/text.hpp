@@ -34,6 +34,13 @@ std::string_view copy_left(std::string_view s, std::size_t n);
 // Returns at most `n` bytes of `s` from `start`; empty when `start` is at or past the end.
 std::string_view copy_from(std::string_view s, std::size_t start, std::size_t n);
 
+// Returns `line` without the one line feed `read_line` leaves at its end, if
+// any; empty input gives empty output.
+constexpr std::string_view without_line_feed(std::string_view line) {
+    if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+    return line;
+}
+
 // Returns `s` without its trailing run of spaces and line feeds; other bytes,
 // tabs and CRs among them, end the run. Empty input gives empty output.
 std::string_view trim_right(std::string_view s);
