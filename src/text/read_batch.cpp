@@ -35,7 +35,7 @@ std::size_t room_of(const read_batch& batch, std::size_t index) { return index *
 // `reader`, each asking for a room's bytes.
 void plain_reads(read_batch& batch, std::size_t from, std::size_t count, text_reader& reader) {
     for (std::size_t slot = from; slot < from + count; ++slot) {
-        if (!open_for_reading(reader, batch.path, room_size(batch.size), batch.size)) continue;
+        if (batch.lost[slot] || !open_for_reading(reader, batch.path, room_size(batch.size), batch.size)) continue;
         batch.whole[slot] = reader.at_end && !reader.failed && reader.end == batch.size;
         if (batch.whole[slot]) std::memcpy(batch.rooms.data() + room_of(batch, slot), reader.block.data(), batch.size);
         close_reader(reader);
@@ -170,14 +170,11 @@ bool reap_round(batch_ring& rings, const read_batch& batch, std::size_t from, un
     return true;
 }
 
-// Gives up the round of reads from `from`, which the kernel may still be at
-// work on: the rooms it may write into are kept aside for good, and the
-// earlier rounds' reads, settled, move with their bytes to fresh rooms.
-void give_up_round(read_batch& batch, std::size_t from) {
-    std::string fresh(batch.rooms.size(), '\0');
-    std::memcpy(fresh.data(), batch.rooms.data(), room_of(batch, from));
-    batch.retired.push_back(std::move(batch.rooms));
-    batch.rooms = std::move(fresh);
+// Gives up the round of reads [from, from + count), which the kernel may still
+// be at work on: their rooms are lost for good. The other rooms stay where
+// they are, as the results in them may be taken meanwhile.
+void give_up_round(read_batch& batch, std::size_t from, std::size_t count) {
+    std::fill_n(batch.lost.begin() + static_cast<std::ptrdiff_t>(from), count, true);
 }
 
 // Makes reads [from, from + count) of `batch` through `rings`, as one round,
@@ -190,7 +187,7 @@ bool ring_reads(batch_ring& rings, read_batch& batch, std::size_t from, std::siz
     const bool settled = submit_round(rings, expected) && reap_round(rings, batch, from, expected, results);
     ++rings.round;
     if (!settled) {
-        give_up_round(batch, from);
+        give_up_round(batch, from, count);
         return false;
     }
     bool all_whole = true;
@@ -245,14 +242,17 @@ bool ring_reads(batch_ring&, read_batch&, std::size_t, std::size_t) { return fal
 
 #endif
 
-void run_reads(read_batch& batch, batch_ring*& ring) {
-    std::fill_n(batch.whole.begin(), batch.queued, false);
+void run_reads(read_batch& batch, batch_ring*& ring) { run_reads(batch, ring, 0, batch.queued); }
+
+void run_reads(read_batch& batch, batch_ring*& ring, std::size_t from, std::size_t count) {
+    const std::size_t end = from + count;
+    std::fill(batch.whole.begin() + from, batch.whole.begin() + end, false);
     text_reader reader;
-    for (std::size_t from = 0; from < batch.queued; from += RING_READS) {
-        const std::size_t count = std::min(RING_READS, batch.queued - from);
+    for (std::size_t first = from; first < end; first += RING_READS) {
+        const std::size_t round = std::min(RING_READS, end - first);
         if (ring == nullptr) {
-            plain_reads(batch, from, count, reader);
-        } else if (!ring_reads(*ring, batch, from, count)) {
+            plain_reads(batch, first, round, reader);
+        } else if (!ring_reads(*ring, batch, first, round)) {
             close_ring(ring);
         }
     }

@@ -7,13 +7,12 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace rowcard {
 
-// Most template reads one batch holds. The run hands whole batches to the
-// thread that reads them, and at this size handing them over costs little
-// per card.
+// Most template reads one batch holds. The run passes its slots round to the
+// thread that reads them; with fewer the two wait on each other more often
+// on long tables.
 inline constexpr std::size_t BATCH_READS = 1024;
 // Reads given to the kernel with one system call when batching through io_uring.
 inline constexpr std::size_t RING_READS = 64;
@@ -34,8 +33,9 @@ struct read_batch {
     std::string rooms;                     // `capacity` rooms, each a byte bigger than the file
     std::array<bool, BATCH_READS> whole{}; // after `run_reads`: that read gave the whole file
     std::size_t queued = 0;                // reads queued, and after `run_reads` made
-    // Rooms a torn-down ring might still write into: kept, and never used again.
-    std::vector<std::string> retired;
+    // Rooms of a round given up while the kernel might still write into them:
+    // never read into, nor read from, again.
+    std::array<bool, BATCH_READS> lost{};
 };
 
 // Returns how many reads a batch of a file of `size` bytes (1 to
@@ -80,6 +80,11 @@ void close_ring(batch_ring*& ring);
 // later reads are plain. A read that is not whole is for the caller to make
 // again the plain way, which decides what went wrong. None queued: nothing done.
 void run_reads(read_batch& batch, batch_ring*& ring);
+
+// Makes reads [from, from + count) of `batch` as `run_reads` makes the queued
+// ones, touching no other room: another thread may meanwhile take the results
+// of the reads outside the range.
+void run_reads(read_batch& batch, batch_ring*& ring, std::size_t from, std::size_t count);
 
 // Returns the bytes of read `index` of the last `run_reads`, when `whole`.
 std::string_view read_result(const read_batch& batch, std::size_t index);
