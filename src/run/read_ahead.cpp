@@ -1,12 +1,13 @@
-// Templates read ahead of the cards by a second thread, a batch at a time,
-// through io_uring or plain calls, so that their system calls overlap the
-// filling of the cards. It must give what `write_card` gives card by card: the
-// end-to-end tests run every case through it, through plain reads, and on
-// tables just short of and just past the first full batch.
+// Templates read ahead of the cards by a second thread, through io_uring or
+// plain calls, so that their system calls overlap the taking of records and
+// the filling of cards. It must give what `write_card` gives card by card:
+// the end-to-end tests run every case through it, through plain reads, and on
+// tables just short of and just past the point where the thread starts.
 #include "run/read_ahead.hpp"
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -16,153 +17,177 @@
 #include "record/record.hpp"
 #include "run/cards.hpp"
 #include "text/read_batch.hpp"
+#include "text/system.hpp"
 #include "text/text_file.hpp"
 
 namespace rowcard {
 namespace {
 
-// Batches in turn: while the templates of one are read, the records of the
-// next are taken and the cards of the one before are written. They take
-// turns, so the other of batch `current` is `current ^ 1`.
-constexpr std::size_t BATCHES = 2;
+// Accepted records whose cards are written one by one before the reading
+// thread starts: a table that ends sooner, as most do, is too short to pay for
+// a thread and a ring.
+constexpr std::size_t START_AFTER = 512;
+// Plain reads the reading thread makes before it hands them over: enough that
+// the two threads seldom work on one cache line of results at once.
+constexpr std::size_t PLAIN_ROUND = 64;
+// Looks at the other thread's count before a thread waiting for it sleeps:
+// a card takes about a microsecond, and a sleeping thread takes tens of them
+// to wake, so short waits are spun through.
+constexpr unsigned SPIN_LOOKS = 1U << 14U;
 
-// Accepted records waiting for their cards, and the reads of their templates.
-struct waiting_batch {
-    read_batch reads;
-    std::array<record_values, BATCH_READS> records;
-    bool read = true;  // no read of it is outstanding; guarded by the mailbox's lock
+// Bytes of a cache line on the processors this runs on: a count one thread
+// writes and the other reads has one to itself.
+constexpr std::size_t CACHE_LINE = 64;
+
+// One waiting thread's side of the hand-over: whether it sleeps, for the other
+// to wake it. The run and the reading thread each have one.
+struct sleeper {
+    std::atomic<bool> asleep{false};
 };
 
-// What the run shares with the thread that reads templates ahead: the batches
-// handed to it, oldest first, and whether the run has done with it, guarded by
-// `lock`; and what only the reading thread touches while it runs.
-struct read_mailbox {
-    std::mutex lock;
-    std::condition_variable changed;
-    std::array<waiting_batch*, BATCHES> handed{};
-    std::size_t count = 0;
-    bool finished = false;
-    template_reads reads = template_reads::batched;  // whether to try a ring
-    ring_faults faults;                               // the tests' failures for it
-    batch_ring* ring = nullptr;
-    bool broken = false;  // something was thrown while reading: no more reads are made
-};
-
-// The reading thread's mailbox and the batches it reads.
+// The slots the run and the reading thread pass along, in a circle: the run
+// takes a record into the next free slot, the reading thread reads the
+// template for each taken slot, and the run writes each read slot's card, all
+// in table order. Counts run from the start and never wrap; slot `n` is
+// `n % reads.capacity`.
 struct read_ahead {
-    read_mailbox mailbox;
-    std::array<waiting_batch, BATCHES> batches;
+    read_batch reads;                                // the rooms and what each read gave
+    std::array<record_values, BATCH_READS> records;  // the record in each slot
+    // Each count on a cache line of its own, where no other thread writes.
+    alignas(CACHE_LINE) std::atomic<std::size_t> taken{0};  // records taken: the run's count
+    alignas(CACHE_LINE) std::atomic<std::size_t> made{0};   // reads made: the reading thread's count
+    alignas(CACHE_LINE) std::atomic<bool> finished{false};  // the run takes no more records
+    std::mutex lock;                                 // held only to fall asleep or wake one
+    std::condition_variable changed;
+    sleeper run;
+    sleeper reader;
+    template_reads how = template_reads::batched;  // whether to try a ring
+    ring_faults faults;                            // the tests' failures for it
 };
 
-// Makes the reads of `batch`, on the reading thread. After anything thrown
-// (memory ran out), this batch and every later one is left with no read
-// whole, so that the run reads those templates itself; the ring is closed,
-// and rooms it may have been writing into are never used again.
-void make_reads(read_mailbox& mailbox, waiting_batch& batch) {
-    if (!mailbox.broken) {
+// Returns whether the count the waiter waits on has passed `seen` (or, for the
+// reading thread, the run has finished).
+bool passed(const read_ahead& ahead, const std::atomic<std::size_t>& count, std::size_t seen, bool until_finished) {
+    return count.load() > seen || (until_finished && ahead.finished.load());
+}
+
+// Waits until `count` passes `seen` (or, with `until_finished`, the run has
+// finished): spins a while, then sleeps until the other thread wakes it.
+void wait_past(read_ahead& ahead, sleeper& self, const std::atomic<std::size_t>& count, std::size_t seen,
+               bool until_finished) {
+    for (unsigned look = 0; look < SPIN_LOOKS; ++look) {
+        if (passed(ahead, count, seen, until_finished)) return;
+    }
+    std::unique_lock<std::mutex> hold(ahead.lock);
+    // Said before looking again: the other thread changes the count before it
+    // looks whether to wake, so one of the two always sees the other.
+    self.asleep = true;
+    while (!passed(ahead, count, seen, until_finished)) ahead.changed.wait(hold);
+    self.asleep = false;
+}
+
+// Wakes the other thread if it sleeps, after its count has been changed.
+void wake(read_ahead& ahead, const sleeper& other) {
+    if (!other.asleep.load()) return;
+    const std::lock_guard<std::mutex> hold(ahead.lock);
+    ahead.changed.notify_all();
+}
+
+// Makes the reads of slots [from, from + count) on the reading thread. After
+// anything thrown (memory ran out) no read is made again: those slots and
+// every later one are left not whole, for the run to read itself, and the
+// ring is closed; rooms it may have been writing into are never used again.
+void make_reads(batch_ring*& ring, bool& broken, read_batch& reads, std::size_t from, std::size_t count) {
+    if (!broken) {
         try {
-            run_reads(batch.reads, mailbox.ring);
+            run_reads(reads, ring, from, count);
             return;
         } catch (...) {
-            mailbox.broken = true;
-            close_ring(mailbox.ring);
+            broken = true;
+            close_ring(ring);
         }
     }
-    std::fill_n(batch.reads.whole.begin(), batch.reads.queued, false);
+    std::fill_n(reads.whole.begin() + static_cast<std::ptrdiff_t>(from), count, false);
 }
 
 // Sets up the reading thread's ring, when the run asks for one; where memory
 // runs out, the thread goes without and reads with plain calls.
-void start_ring(read_mailbox& mailbox) {
-    if (mailbox.reads != template_reads::batched) return;
+batch_ring* start_ring(const read_ahead& ahead) {
+    if (ahead.how != template_reads::batched) return nullptr;
+    batch_ring* ring = nullptr;
     try {
-        mailbox.ring = open_ring();
+        ring = open_ring();
     } catch (...) {
-        mailbox.ring = nullptr;
+        ring = nullptr;
     }
-    inject_ring_faults(mailbox.ring, mailbox.faults);
+    inject_ring_faults(ring, ahead.faults);
+    return ring;
 }
 
-// The reading thread: sets up the ring while the run takes the next records,
-// then makes the reads of each batch handed over, in turn, until the run has
-// done with it and none is left.
-void read_handed(read_mailbox& mailbox) {
-    start_ring(mailbox);
-    std::unique_lock<std::mutex> hold(mailbox.lock);
-    for (;;) {
-        while (mailbox.count == 0 && !mailbox.finished) mailbox.changed.wait(hold);
-        if (mailbox.count == 0) return;
-        waiting_batch& batch = *mailbox.handed[0];
-        hold.unlock();
-        make_reads(mailbox, batch);
-        hold.lock();
-        mailbox.handed[0] = mailbox.handed[1];
-        mailbox.handed[1] = nullptr;
-        --mailbox.count;
-        batch.read = true;
-        mailbox.changed.notify_all();
+// The reading thread: reads the template for every slot the run has taken,
+// in order, as many at once as are waiting (up to a ring's round, and never
+// past the end of the circle), until the run has finished and none is left.
+void read_taken(read_ahead& ahead) {
+    free_placement();
+    batch_ring* ring = start_ring(ahead);
+    bool broken = false;
+    const std::size_t capacity = ahead.reads.capacity;
+    for (std::size_t made = 0;;) {
+        wait_past(ahead, ahead.reader, ahead.taken, made, true);
+        const std::size_t taken = ahead.taken.load();
+        if (taken == made) break;
+        const std::size_t slot = made % capacity;
+        const std::size_t round = ring == nullptr ? PLAIN_ROUND : RING_READS;
+        const std::size_t count = std::min({taken - made, round, capacity - slot});
+        make_reads(ring, broken, ahead.reads, slot, count);
+        made += count;
+        ahead.made = made;
+        wake(ahead, ahead.run);
+    }
+    close_ring(ring);
+}
+
+// Writes the card of slot count `written`, once its read is made: from the
+// bytes read ahead, or, where that read could not vouch for them, from a read
+// of its own with plain calls, which decides what went wrong.
+void write_slot(text_writer& output, read_ahead& ahead, std::size_t written, card_buffers& card, run_faults& faults) {
+    wait_past(ahead, ahead.run, ahead.made, written, false);
+    const std::size_t slot = written % ahead.reads.capacity;
+    if (ahead.reads.whole[slot]) {
+        write_whole(output, read_result(ahead.reads, slot), ahead.records[slot], card);
+    } else {
+        write_card(output, ahead.records[slot], card, faults);
     }
 }
 
-// Hands `batch`, whose records are all taken, to the reading thread.
-void hand_over(read_mailbox& mailbox, waiting_batch& batch) {
-    const std::lock_guard<std::mutex> hold(mailbox.lock);
-    batch.read = false;
-    mailbox.handed[mailbox.count++] = &batch;
-    mailbox.changed.notify_all();
-}
-
-// Waits until the reads of `batch` are made, then writes its cards in order
-// and empties it. A card whose read the batch could not vouch for is read
-// again with plain calls, which decide what it gets.
-void write_batch(text_writer& output, waiting_batch& batch, read_mailbox& mailbox, card_buffers& card,
-                 run_faults& faults) {
-    {
-        std::unique_lock<std::mutex> hold(mailbox.lock);
-        while (!batch.read) mailbox.changed.wait(hold);
-    }
-    const read_batch& reads = batch.reads;
-    for (std::size_t i = 0; i < reads.queued; ++i) {
-        if (reads.whole[i]) {
-            write_whole(output, read_result(reads, i), batch.records[i], card);
-        } else {
-            write_card(output, batch.records[i], card, faults);
-        }
-    }
-    batch.reads.queued = 0;
-}
-
-// Takes the rest of `table` a batch at a time: while the templates of one
-// batch are read, the records of the next are taken and the cards of the one
-// before written.
+// Takes the rest of `table` into slots, handing each to the reading thread,
+// and writes every card whose read is made as it goes; when every slot is
+// taken, waits for the oldest. Ends by writing every card left.
 void convert_rest(text_reader& table, const conversion_settings& settings, text_writer& output, read_ahead& ahead,
                   card_buffers& card, run_faults& faults, std::string& line) {
-    read_mailbox& mailbox = ahead.mailbox;
-    std::size_t current = 0;  // the batch being filled; the other is handed over, or empty
+    const std::size_t capacity = ahead.reads.capacity;
+    std::size_t taken = 0;
+    std::size_t written = 0;
     while (!output.failed && read_line(table, line)) {
-        waiting_batch& batch = ahead.batches[current];
-        if (!take_record(line, settings, batch.records[batch.reads.queued])) continue;
-        if (++batch.reads.queued < batch.reads.capacity) continue;
-        hand_over(mailbox, batch);
-        write_batch(output, ahead.batches[current ^ 1], mailbox, card, faults);
-        current ^= 1;
+        if (taken - written == capacity) write_slot(output, ahead, written++, card, faults);
+        if (!take_record(line, settings, ahead.records[taken % capacity])) continue;
+        ahead.taken = ++taken;
+        wake(ahead, ahead.reader);
+        for (const std::size_t made = ahead.made.load(); written < made;) {
+            write_slot(output, ahead, written++, card, faults);
+        }
     }
-    waiting_batch& last = ahead.batches[current];
-    if (last.reads.queued > 0) hand_over(mailbox, last);
-    write_batch(output, ahead.batches[current ^ 1], mailbox, card, faults);
-    if (last.reads.queued > 0) write_batch(output, last, mailbox, card, faults);
+    ahead.finished = true;
+    wake(ahead, ahead.reader);
+    while (written < taken) write_slot(output, ahead, written++, card, faults);
 }
 
-// Tells the reading thread that the run has done with it, waits until it has
-// made the reads handed to it and ended, and closes the ring.
-void stop_reading(read_mailbox& mailbox, std::thread& reading) {
-    {
-        const std::lock_guard<std::mutex> hold(mailbox.lock);
-        mailbox.finished = true;
-        mailbox.changed.notify_all();
-    }
+// Tells the reading thread that the run has done with it and waits until it
+// has ended.
+void stop_reading(read_ahead& ahead, std::thread& reading) {
+    ahead.finished = true;
+    wake(ahead, ahead.reader);
     reading.join();
-    close_ring(mailbox.ring);
 }
 
 }  // namespace
@@ -170,37 +195,33 @@ void stop_reading(read_mailbox& mailbox, std::thread& reading) {
 bool convert_read_ahead(text_reader& table, const conversion_settings& settings, text_writer& output,
                         card_buffers& card, run_faults& faults, template_reads reads, const ring_faults& ring_faults) {
     const std::size_t size = card.template_size;
-    if (size == 0 || size > BATCH_FILE_MAX) return false;
-    // A table that ends within its first batch of accepted records is too
-    // short to pay for starting a thread and a ring, as most tables are: those
-    // cards are written one by one, through the run's own record.
-    const std::size_t capacity = batch_capacity(size);
+    if (size == 0 || size > BATCH_FILE_MAX || usable_processors() < 2) return false;
     std::string line;
-    for (std::size_t taken = 0; taken < capacity;) {
+    for (std::size_t taken = 0; taken < START_AFTER;) {
         if (output.failed || !read_line(table, line)) return true;
         if (!take_record(line, settings, card.values)) continue;
         write_card(output, card.values, card, faults);
         ++taken;
     }
     auto ahead = std::make_unique<read_ahead>();
-    for (waiting_batch& batch : ahead->batches) prepare_batch(batch.reads, TEMPLATE_NAME, size);
-    read_mailbox& mailbox = ahead->mailbox;
-    mailbox.reads = reads;
-    mailbox.faults = ring_faults;
+    prepare_batch(ahead->reads, TEMPLATE_NAME, size);
+    ahead->how = reads;
+    ahead->faults = ring_faults;
     std::thread reading;
     try {
-        reading = std::thread(read_handed, std::ref(mailbox));
+        reading = std::thread(read_taken, std::ref(*ahead));
     } catch (const std::system_error&) {
         return false;
     }
+    place_apart(reading);
     // The thread is always told to end and waited for, even when memory runs out.
     try {
         convert_rest(table, settings, output, *ahead, card, faults, line);
     } catch (...) {
-        stop_reading(mailbox, reading);
+        stop_reading(*ahead, reading);
         throw;
     }
-    stop_reading(mailbox, reading);
+    stop_reading(*ahead, reading);
     return true;
 }
 

@@ -12,9 +12,10 @@ namespace rowcard {
 
 // Writes the cards of the accepted records left in `table` as `write_card`
 // would, one by one, but with the templates read ahead by a second thread (in
-// batches through io_uring when `reads` asks and the system allows), which
-// starts only once a batch of accepted records is full: a shorter table is
-// done with plain calls alone. `ring_faults` is for the tests. Returns false,
+// rounds through io_uring when `reads` asks and the system allows), which
+// starts only after the first 512 accepted records, and only where the
+// process may use two processors: a shorter table is done with plain calls
+// alone. `ring_faults` is for the tests. Returns false,
 // having written every record it took, when the template is no small regular
 // file or no thread can be started: the caller goes on with the rest.
 // Equal to the one-by-one rule; the end-to-end tests run both paths.

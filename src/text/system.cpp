@@ -1,7 +1,9 @@
 // The operating system's shared pieces: file identity through std::filesystem,
-// colour on a console, and the console wait, which only Windows needs.
+// the reading thread's processor, colour on a console, and the console wait,
+// which only Windows needs.
 #include "text/system.hpp"
 
+#include <algorithm>
 #include <cstdlib>
 #include <system_error>
 
@@ -18,6 +20,10 @@
 #endif
 #else
 #include <unistd.h>
+#endif
+#ifdef __linux__
+#include <pthread.h>
+#include <sched.h>
 #endif
 
 namespace rowcard {
@@ -38,6 +44,38 @@ bool present(const fs::path& path) {
 bool regular_file(const fs::path& path) {
     std::error_code error;
     return fs::is_regular_file(fs::status(path, error)) && !error;
+}
+
+std::size_t usable_processors() {
+#ifdef __linux__
+    cpu_set_t allowed;
+    CPU_ZERO(&allowed);
+    if (sched_getaffinity(0, sizeof allowed, &allowed) == 0) return static_cast<std::size_t>(std::max(1, CPU_COUNT(&allowed)));
+#endif
+    return std::max(1U, std::thread::hardware_concurrency());
+}
+
+void place_apart(std::thread& thread) {
+#ifdef __linux__
+    cpu_set_t others;
+    CPU_ZERO(&others);
+    const int here = sched_getcpu();
+    if (here < 0 || sched_getaffinity(0, sizeof others, &others) != 0) return;
+    CPU_CLR(here, &others);
+    // A failure only leaves the thread where the scheduler put it.
+    if (CPU_COUNT(&others) > 0) pthread_setaffinity_np(thread.native_handle(), sizeof others, &others);
+#else
+    (void)thread;
+#endif
+}
+
+void free_placement() {
+#ifdef __linux__
+    // The process's first thread keeps the set the process was given.
+    cpu_set_t allowed;
+    CPU_ZERO(&allowed);
+    if (sched_getaffinity(getpid(), sizeof allowed, &allowed) == 0) sched_setaffinity(0, sizeof allowed, &allowed);
+#endif
 }
 
 bool colour_console() {

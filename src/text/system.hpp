@@ -1,10 +1,12 @@
 // The operating system's pieces that rowcard and its companions share: which
-// file a path names, colour on a console, and the wait of a console window
-// opened for one program.
+// file a path names, where a second thread runs, colour on a console, and the
+// wait of a console window opened for one program.
 #pragma once
 
 #include <cstdio>
+#include <cstddef>
 #include <filesystem>
+#include <thread>
 
 namespace rowcard {
 
@@ -22,6 +24,20 @@ bool present(const std::filesystem::path& path);
 // True when `path`, its links followed, reaches a regular file; false for
 // folders, devices, FIFOs and paths that reach nothing.
 bool regular_file(const std::filesystem::path& path);
+
+// Returns how many processors this process may run on, at least 1: a second
+// thread gains nothing where it is 1.
+std::size_t usable_processors();
+
+// Moves `thread`, just started, off the processor its caller runs on, where
+// the process may use another. Linux queues a new thread beside its creator,
+// and there it waits until the creator's time slice ends, for milliseconds,
+// while another processor stands idle. Elsewhere it does nothing.
+void place_apart(std::thread& thread);
+
+// Lets the calling thread, placed apart, run on every processor the process
+// may use again, so that the scheduler can balance it as any other.
+void free_placement();
 
 // Returns whether standard output is a terminal that may show colour: never
 // when NO_COLOR is set; on Windows, after switching the console to escape

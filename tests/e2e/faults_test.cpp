@@ -116,8 +116,8 @@ TEST_F(Rowcard, RunningOutOfMemoryIsAQuietStatusThatKeepsTheEarlierOutput) {
 }
 
 // Where the reading thread cannot be started (here, for want of room for its
-// stack), the cards of the first batch, gathered before, and of every later
-// row come out all the same.
+// stack), the cards written before it was to start, and of every later row,
+// come out all the same.
 TEST_F(Rowcard, EveryCardWithoutTheReadingThread) {
 #ifdef ROWCARD_SANITIZED
     GTEST_SKIP() << "a sanitized rowcard cannot start under a memory limit";
@@ -137,10 +137,12 @@ TEST_F(Rowcard, EveryCardWithoutTheReadingThread) {
 
 #ifdef RING_FAULTS_BINARY
 // Regression: one failed io_uring_enter turned the cards of the batch's earlier
-// rounds into bare empty lines, with the status 0. Whatever fails in a round of
-// the ring (64 reads), in the first batch of 1024 cards or a later one, every
-// card comes out as the plain reads give it; memory running out on the reading
-// thread does not abort the run either.
+// rounds into bare empty lines, with the status 0; and a round given up in the
+// circle's second lap once moved the rooms whose cards were still being
+// written. Whatever fails in a round of the ring (64 reads at most), in the
+// first lap of 1024 slots or a later one, every card comes out as the plain
+// reads give it; memory running out on the reading thread does not abort the
+// run either.
 TEST_F(Rowcard, EveryCardWhateverTheRingDoes) {
     put("rowcard.ini", "{NAME}%\n");
     put("master.vcf", "BEGIN:VCARD\nN:{NAME}%\nEND:VCARD\n");

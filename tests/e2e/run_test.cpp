@@ -193,9 +193,9 @@ TEST_F(Rowcard, RunawayWordPlaceholderEnds) {
     EXPECT_EQ(output(), "1name NAME\r\n\r\n");
 }
 
-// Templates are read ahead of the cards, a batch at a time: the cards still
-// come in table order, none lost or doubled, over several full batches and a
-// last part one. A bigger template makes smaller batches, and one over 16 KiB
+// Templates are read ahead of the cards, round a circle of slots: the cards
+// still come in table order, none lost or doubled, over several laps and a
+// last part one. A bigger template makes a smaller circle, and one over 16 KiB
 // is read card by card; all three give the same cards.
 TEST_F(Rowcard, CardsKeepTableOrderAcrossBatches) {
     put("rowcard.ini", "{NAME}%\n");
@@ -214,13 +214,13 @@ TEST_F(Rowcard, CardsKeepTableOrderAcrossBatches) {
     }
 }
 
-// The templates are read ahead only once the accepted records fill a first
-// batch of 1024: a table just short of that, at it and just past it gives the
-// same cards, in order, rejected rows between them.
-TEST_F(Rowcard, CardsAreTheSameEitherSideOfTheFirstFullBatch) {
+// The templates are read ahead only after the first 512 accepted records: a
+// table just short of that, at it and just past it gives the same cards, in
+// order, rejected rows between them.
+TEST_F(Rowcard, CardsAreTheSameEitherSideOfTheThreadsStart) {
     put("rowcard.ini", "{NAME}%\n");
     put("master.vcf", "N:{NAME}%\n");
-    for (const int accepted : {1023, 1024, 1025}) {
+    for (const int accepted : {511, 512, 513}) {
         std::string table = "h\n\n";
         std::string expected;
         for (int i = 0; i < accepted; ++i) {
