@@ -27,6 +27,12 @@ namespace {
 // thread starts: a table that ends sooner, as most do, is too short to pay for
 // a thread and a ring.
 constexpr std::size_t START_AFTER = 512;
+// Accepted records after which the run looks whether the table is long: then
+// the thread starts at once, for it pays on every card it reads.
+constexpr std::size_t FIRST_LOOK = 64;
+// A table is long when what is left of it holds this many times the bytes of
+// the records so far: some 500 rows more of the same length.
+constexpr std::size_t LONG_TABLE = 8;
 // Plain reads the reading thread makes before it hands them over: enough that
 // the two threads seldom work on one cache line of results at once.
 constexpr std::size_t PLAIN_ROUND = 64;
@@ -191,6 +197,14 @@ void stop_reading(read_ahead& ahead, std::thread& reading) {
     reading.join();
 }
 
+// True when what is left of `table`, whose records so far began at byte
+// `from` of its block, is long (see LONG_TABLE). A full block, or one read
+// since, means a megabyte of rows and more.
+bool long_table(const text_reader& table, std::size_t from) {
+    if (table.end == table.block.size() || table.next < from) return true;
+    return table.end - table.next >= LONG_TABLE * (table.next - from);
+}
+
 }  // namespace
 
 bool convert_read_ahead(text_reader& table, const conversion_settings& settings, text_writer& output,
@@ -198,7 +212,9 @@ bool convert_read_ahead(text_reader& table, const conversion_settings& settings,
     const std::size_t size = card.template_size;
     if (size == 0 || size > BATCH_FILE_MAX || usable_processors() < 2) return false;
     std::string line;
+    const std::size_t from = table.next;
     for (std::size_t taken = 0; taken < START_AFTER;) {
+        if (taken == FIRST_LOOK && long_table(table, from)) break;
         if (output.failed || !read_line(table, line)) return true;
         if (!take_record(line, settings, card.values)) continue;
         write_card(output, card.values, card, faults);
