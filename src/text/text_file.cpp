@@ -18,6 +18,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+#ifdef __linux__
+#include <sys/syscall.h>
+#endif
 
 #include "text/codecs.hpp"
 #include "text/system.hpp"
@@ -48,18 +51,30 @@ long system_write(int handle, const char* from, std::size_t count) {
 }
 int system_close(int handle) { return _close(handle); }
 #else
-int system_open_read(const char* path) { return ::open(path, O_RDONLY | O_CLOEXEC); }
 int system_create(const char* path) { return ::open(path, O_WRONLY | O_CREAT | O_CLOEXEC, NEW_FILE_MODE); }
 bool system_empty(int handle) {
     struct stat status;
     if (::fstat(handle, &status) != 0) return false;
     return !S_ISREG(status.st_mode) || ::ftruncate(handle, 0) == 0;
 }
-long system_read(int handle, char* into, std::size_t count) { return ::read(handle, into, count); }
 long system_write(int handle, const char* from, std::size_t count) {
     return ::write(handle, from, count);
 }
+#ifdef __linux__
+// Every card opens, reads and closes the template. The C library makes these
+// three calls points where another thread may cancel this one, which costs two
+// atomic operations a call once the reading thread exists, some 5% of a card;
+// rowcard cancels no thread, so it enters the kernel directly.
+int system_open_read(const char* path) {
+    return static_cast<int>(::syscall(SYS_openat, AT_FDCWD, path, O_RDONLY | O_CLOEXEC));
+}
+long system_read(int handle, char* into, std::size_t count) { return ::syscall(SYS_read, handle, into, count); }
+int system_close(int handle) { return static_cast<int>(::syscall(SYS_close, handle)); }
+#else
+int system_open_read(const char* path) { return ::open(path, O_RDONLY | O_CLOEXEC); }
+long system_read(int handle, char* into, std::size_t count) { return ::read(handle, into, count); }
 int system_close(int handle) { return ::close(handle); }
+#endif
 #endif
 
 // Values a byte can take: the stop table has an entry for each.
