@@ -41,9 +41,10 @@ int status_of(const run_faults& faults);
 // named `table`, or the settings file, which a link could make the output.
 bool overwrites_input(const std::string& output, const std::string& table);
 // How the templates are read when a second thread reads them ahead of the
-// cards: in batches through io_uring where the system allows it, or with one
-// plain call per step. Both give the same cards and status; the tool always
-// asks for batches, and the tests run both.
+// cards: in batches through io_uring where rowcard is built with it
+// (ROWCARD_IO_URING) and the system allows it, or with one plain call per
+// step. Both give the same cards and status; the tool always asks for
+// batches, and the tests run both.
 enum class template_reads { batched, plain };
 
 // Converts the table named by "rowcard.ini" (or "import.csv") in the working

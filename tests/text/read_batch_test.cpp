@@ -53,6 +53,7 @@ TEST_F(ReadBatch, BatchedReadsGiveTheWholeFileOrStepAside) {
     }
 }
 
+#ifdef ROWCARD_HAVE_URING
 // Whatever goes wrong in a round of the ring, no read is ever marked whole
 // without the file's bytes: a round the kernel would not take or finish is
 // left to the plain reads, and so is every round after it, through a closed
@@ -93,6 +94,7 @@ TEST_F(ReadBatch, BatchedReadsSurviveEveryRingFault) {
         }
     }
 }
+#endif
 
 // A file that is no longer the size its batch was prepared for is read whole
 // by neither path: the run reads it again itself.
