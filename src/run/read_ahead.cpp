@@ -23,16 +23,13 @@
 namespace rowcard {
 namespace {
 
-// Accepted records whose cards are written one by one before the reading
-// thread starts: a table that ends sooner, as most do, is too short to pay for
-// a thread and a ring.
-constexpr std::size_t START_AFTER = 512;
-// Accepted records after which the run looks whether the table is long: then
-// the thread starts at once, for it pays on every card it reads.
+// Accepted records whose cards are written one by one before the run looks
+// whether the rest of the table is long enough to pay for a reading thread.
 constexpr std::size_t FIRST_LOOK = 64;
-// A table is long when what is left of it holds this many times the bytes of
-// the records so far: some 500 rows more of the same length.
-constexpr std::size_t LONG_TABLE = 8;
+// The rest of a table is long enough when it holds this many times the bytes
+// of those first records, some 1,000 rows more: below that, on two cores, the
+// thread's start costs about what it saves.
+constexpr std::size_t LONG_TABLE = 16;
 // Plain reads the reading thread makes before it hands them over: enough that
 // the two threads seldom work on one cache line of results at once.
 constexpr std::size_t PLAIN_ROUND = 64;
@@ -213,13 +210,13 @@ bool convert_read_ahead(text_reader& table, const conversion_settings& settings,
     if (size == 0 || size > BATCH_FILE_MAX || usable_processors() < 2) return false;
     std::string line;
     const std::size_t from = table.next;
-    for (std::size_t taken = 0; taken < START_AFTER;) {
-        if (taken == FIRST_LOOK && long_table(table, from)) break;
+    for (std::size_t taken = 0; taken < FIRST_LOOK;) {
         if (output.failed || !read_line(table, line)) return true;
         if (!take_record(line, settings, card.values)) continue;
         write_card(output, card.values, card, faults);
         ++taken;
     }
+    if (!long_table(table, from)) return false;
     auto ahead = std::make_unique<read_ahead>();
     prepare_batch(ahead->reads, TEMPLATE_NAME, size);
     ahead->how = reads;

@@ -12,12 +12,12 @@ namespace rowcard {
 
 // Writes the cards of the accepted records left in `table` as `write_card`
 // would, one by one, but with the templates read ahead by a second thread (in
-// rounds through io_uring when `reads` asks and the system allows), which
-// starts only after the first 512 accepted records, and only where the
-// process may use two processors: a shorter table is done with plain calls
-// alone. `ring_faults` is for the tests. Returns false,
-// having written every record it took, when the template is no small regular
-// file or no thread can be started: the caller goes on with the rest.
+// rounds through io_uring when `reads` asks and the system allows). The
+// thread starts after the first 64 accepted records, where the rest of the
+// table holds 16 times their bytes or more, and the process may use two
+// processors. `ring_faults` is for the tests. Returns false, having written
+// every record it took, when the template is no small regular file, the table
+// is shorter, or no thread can be started: the caller goes on with the rest.
 // Equal to the one-by-one rule; the end-to-end tests run both paths.
 bool convert_read_ahead(text_reader& table, const conversion_settings& settings, text_writer& output,
                         card_buffers& card, run_faults& faults, template_reads reads, const ring_faults& ring_faults);
