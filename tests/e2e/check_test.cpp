@@ -43,16 +43,7 @@ protected:
     int check(const std::string& arguments = "") {
         const std::string out_file = (root / "check-out").string();
         const std::string err_file = (root / "check-err").string();
-#ifdef _WIN32
-        const std::string command = "\"cd /d \"" + work.string() + "\" && \"" + check_binary() + "\" " + arguments +
-                                    " >\"" + out_file + "\" 2>\"" + err_file + "\" <NUL\"";
-        const int status = std::system(command.c_str());
-#else
-        const std::string command = "cd '" + work.string() + "' && '" + check_binary() + "' " + arguments + " >'" +
-                                    out_file + "' 2>'" + err_file + "' </dev/null";
-        const int raw = std::system(command.c_str());
-        const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-#endif
+        const int status = testing::run_program(work, check_binary(), arguments, out_file, err_file);
         out = testing::read_file(out_file);
         err = testing::read_file(err_file);
         return status;

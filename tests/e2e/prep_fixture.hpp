@@ -31,16 +31,7 @@ protected:
     int run(const std::string& program, const std::string& arguments) {
         const std::string out_file = (root / ".out").string();
         const std::string err_file = (root / ".err").string();
-#ifdef _WIN32
-        const std::string command = "cd /d \"" + root.string() + "\" && \"" + program + "\" " + arguments + " >\"" +
-                                    out_file + "\" 2>\"" + err_file + "\" <NUL";
-        const int status = std::system(("\"" + command + "\"").c_str());
-#else
-        const std::string command = "cd '" + root.string() + "' && '" + program + "' " + arguments + " >'" +
-                                    out_file + "' 2>'" + err_file + "' </dev/null";
-        const int raw = std::system(command.c_str());
-        const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-#endif
+        const int status = run_program(root, program, arguments, out_file, err_file);
         out = read_file(out_file);
         err = read_file(err_file);
         fs::remove(out_file);
