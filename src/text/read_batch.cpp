@@ -4,7 +4,6 @@
 #include "text/read_batch.hpp"
 
 #include <algorithm>
-#include <cstring>
 
 #ifdef ROWCARD_HAVE_URING
 #include <fcntl.h>
@@ -31,14 +30,13 @@ constexpr std::size_t room_size(std::size_t size) { return size + ROOM_SPARE; }
 // Returns the offset of read `index`'s room in `batch.rooms`.
 std::size_t room_of(const read_batch& batch, std::size_t index) { return index * room_size(batch.size); }
 
-// Makes reads [from, from + count) of `batch` with plain calls, through
-// `reader`, each asking for a room's bytes.
-void plain_reads(read_batch& batch, std::size_t from, std::size_t count, text_reader& reader) {
+// Makes reads [from, from + count) of `batch` with plain calls, each asking
+// for a room's bytes straight into its room.
+void plain_reads(read_batch& batch, std::size_t from, std::size_t count) {
     for (std::size_t slot = from; slot < from + count; ++slot) {
-        if (batch.lost[slot] || !open_for_reading(reader, batch.path, room_size(batch.size), batch.size)) continue;
-        batch.whole[slot] = reader.at_end && !reader.failed && reader.end == batch.size;
-        if (batch.whole[slot]) std::memcpy(batch.rooms.data() + room_of(batch, slot), reader.block.data(), batch.size);
-        close_reader(reader);
+        if (batch.lost[slot]) continue;
+        const long got = read_start(batch.path, batch.rooms.data() + room_of(batch, slot), room_size(batch.size));
+        batch.whole[slot] = got == static_cast<long>(batch.size);
     }
 }
 
@@ -247,11 +245,10 @@ void run_reads(read_batch& batch, batch_ring*& ring) { run_reads(batch, ring, 0,
 void run_reads(read_batch& batch, batch_ring*& ring, std::size_t from, std::size_t count) {
     const std::size_t end = from + count;
     std::fill(batch.whole.begin() + from, batch.whole.begin() + end, false);
-    text_reader reader;
     for (std::size_t first = from; first < end; first += RING_READS) {
         const std::size_t round = std::min(RING_READS, end - first);
         if (ring == nullptr) {
-            plain_reads(batch, first, round, reader);
+            plain_reads(batch, first, round);
         } else if (!ring_reads(*ring, batch, first, round)) {
             close_ring(ring);
         }

@@ -53,6 +53,12 @@ struct text_writer {
 // system file such as /proc/self/mem, which shows the size 0).
 std::size_t whole_read_size(const std::string& path);
 
+// Opens `path` for reading only, reads up to `room` bytes from its start into
+// `into` with one call and closes it again: the read of a small regular file
+// whose bytes fit, for callers that need no lines. Returns the bytes read, or
+// -1 when the file cannot be opened or read.
+long read_start(const std::string& path, char* into, std::size_t room);
+
 // Points `reader` at `bytes`, a whole file already read, so that `read_line`
 // and `skip_signature` take it as they take a file, without a system call.
 void read_from_bytes(text_reader& reader, std::string_view bytes);
