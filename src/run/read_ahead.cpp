@@ -30,9 +30,6 @@ constexpr std::size_t FIRST_LOOK = 64;
 // of those first records, some 1,000 rows more: below that, on two cores, the
 // thread's start costs about what it saves.
 constexpr std::size_t LONG_TABLE = 16;
-// Plain reads the reading thread makes before it hands them over: enough that
-// the two threads seldom work on one cache line of results at once.
-constexpr std::size_t PLAIN_ROUND = 64;
 // Looks a waiting thread takes at the other's count before it gives its
 // processor away: a microsecond or so.
 constexpr unsigned SPIN_LOOKS = 1U << 10U;
@@ -158,8 +155,9 @@ void read_taken(read_ahead& ahead) {
         const std::size_t taken = ahead.taken.load();
         if (taken == made) break;
         const std::size_t slot = made % capacity;
-        const std::size_t round = ring == nullptr ? PLAIN_ROUND : RING_READS;
-        const std::size_t count = std::min({taken - made, round, capacity - slot});
+        // Plain reads too are handed over a ring's round at a time: the two
+        // threads then seldom work on one cache line of results at once.
+        const std::size_t count = std::min({taken - made, RING_READS, capacity - slot});
         make_reads(ring, broken, ahead.reads, slot, count);
         made += count;
         ahead.made = made;

@@ -240,8 +240,6 @@ bool ring_reads(batch_ring&, read_batch&, std::size_t, std::size_t) { return fal
 
 #endif
 
-void run_reads(read_batch& batch, batch_ring*& ring) { run_reads(batch, ring, 0, batch.queued); }
-
 void run_reads(read_batch& batch, batch_ring*& ring, std::size_t from, std::size_t count) {
     const std::size_t end = from + count;
     std::fill(batch.whole.begin() + from, batch.whole.begin() + end, false);
@@ -255,14 +253,11 @@ void run_reads(read_batch& batch, batch_ring*& ring, std::size_t from, std::size
     }
 }
 
-std::size_t batch_capacity(std::size_t size) { return std::min(BATCH_READS, BATCH_ROOM / room_size(size)); }
-
 void prepare_batch(read_batch& batch, const std::string& path, std::size_t size) {
     batch.path = path;
     batch.size = size;
-    batch.capacity = batch_capacity(size);
+    batch.capacity = std::min(BATCH_READS, BATCH_ROOM / room_size(size));
     batch.rooms.assign(batch.capacity * room_size(size), '\0');
-    batch.queued = 0;
 }
 
 std::string_view read_result(const read_batch& batch, std::size_t index) {

@@ -24,27 +24,22 @@ inline constexpr std::size_t BATCH_FILE_MAX = 16 * 1024;
 // The kernel's rings, where the system has them and rowcard was built with them.
 struct batch_ring;
 
-// Whole reads of one small file, queued and then made together: each read
-// still opens the file, reads it once and closes it.
+// Whole reads of one small file, made a range at a time: each read still
+// opens the file, reads it once and closes it.
 struct read_batch {
     std::string path;                      // the file read
     std::size_t size = 0;                  // its size: a read of this many bytes is the whole file
     std::size_t capacity = 0;              // reads the batch holds
     std::string rooms;                     // `capacity` rooms, each a byte bigger than the file
     std::array<bool, BATCH_READS> whole{}; // after `run_reads`: that read gave the whole file
-    std::size_t queued = 0;                // reads queued, and after `run_reads` made
     // Rooms of a round given up while the kernel might still write into them:
     // never read into, nor read from, again.
     std::array<bool, BATCH_READS> lost{};
 };
 
-// Returns how many reads a batch of a file of `size` bytes (1 to
-// BATCH_FILE_MAX) holds: BATCH_READS, or fewer for a file too big for that
-// many in BATCH_ROOM.
-std::size_t batch_capacity(std::size_t size);
-
 // Readies `batch` for reads of `path`, a regular file of `size` bytes (1 to
-// BATCH_FILE_MAX, from `whole_read_size`), with none queued.
+// BATCH_FILE_MAX, from `whole_read_size`): BATCH_READS rooms, or fewer for a
+// file too big for that many in BATCH_ROOM.
 void prepare_batch(read_batch& batch, const std::string& path, std::size_t size);
 
 // Sets up the rings. Returns null when batching through io_uring is not built
@@ -73,20 +68,17 @@ void inject_ring_faults(batch_ring* ring, const ring_faults& faults);
 // Releases `ring` and sets it to null; a null ring stays as it is.
 void close_ring(batch_ring*& ring);
 
-// Makes the queued reads of `batch` and sets `whole` for each: RING_READS at
-// a time through `ring`, or one plain call a step when `ring` is null. A read
-// the ring could not vouch for (the file changed, vanished or failed), or a
-// round the kernel would not take or finish, closes the ring for good, and the
-// later reads are plain. A read that is not whole is for the caller to make
-// again the plain way, which decides what went wrong. None queued: nothing done.
-void run_reads(read_batch& batch, batch_ring*& ring);
-
-// Makes reads [from, from + count) of `batch` as `run_reads` makes the queued
-// ones, touching no other room: another thread may meanwhile take the results
-// of the reads outside the range.
+// Makes reads [from, from + count) of `batch` and sets `whole` for each,
+// touching no other room, so that another thread may meanwhile take the
+// results of the reads outside the range: RING_READS at a time through
+// `ring`, or one plain call a step when `ring` is null. A read the ring could
+// not vouch for (the file changed, vanished or failed), or a round the kernel
+// would not take or finish, closes the ring for good, and the later reads are
+// plain. A read that is not whole is for the caller to make again the plain
+// way, which decides what went wrong. A count of 0: nothing done.
 void run_reads(read_batch& batch, batch_ring*& ring, std::size_t from, std::size_t count);
 
-// Returns the bytes of read `index` of the last `run_reads`, when `whole`.
+// Returns the bytes of read `index`, made by `run_reads`, when `whole`.
 std::string_view read_result(const read_batch& batch, std::size_t index);
 
 }  // namespace rowcard

@@ -37,16 +37,14 @@ TEST_F(ReadBatch, BatchedReadsGiveTheWholeFileOrStepAside) {
         if (through_ring && ring == nullptr) continue;  // no io_uring on this system
         read_batch batch;
         prepare_batch(batch, path, whole_read_size(path));
-        batch.queued = 100;
-        run_reads(batch, ring);
+        run_reads(batch, ring, 0, 100);
         EXPECT_EQ(ring != nullptr, through_ring);
         for (std::size_t i = 0; i < 100; ++i) {
             ASSERT_TRUE(batch.whole[i]) << i;
             EXPECT_EQ(read_result(batch, i), "\xEF\xBB\xBFN:1NAME\r\n");
         }
         std::filesystem::remove(path);
-        batch.queued = 1;
-        run_reads(batch, ring);
+        run_reads(batch, ring, 0, 1);
         EXPECT_FALSE(batch.whole[0]);
         EXPECT_EQ(ring, nullptr);
         close_ring(ring);
@@ -76,8 +74,7 @@ TEST_F(ReadBatch, BatchedReadsSurviveEveryRingFault) {
             inject_ring_faults(ring, faults);
             read_batch batch;
             prepare_batch(batch, path, bytes.size());
-            batch.queued = 200;
-            run_reads(batch, ring);
+            run_reads(batch, ring, 0, 200);
             std::size_t not_whole = 0;
             for (std::size_t i = 0; i < 200; ++i) {
                 if (!batch.whole[i]) {
@@ -108,8 +105,7 @@ TEST_F(ReadBatch, BatchedReadOfAFileThatChangedSizeIsNotWhole) {
             read_batch batch;
             prepare_batch(batch, path, whole_read_size(path));
             write_file(path, changed);
-            batch.queued = 3;
-            run_reads(batch, ring);
+            run_reads(batch, ring, 0, 3);
             for (std::size_t i = 0; i < 3; ++i) EXPECT_FALSE(batch.whole[i]) << through_ring << " " << changed;
             close_ring(ring);
         }
