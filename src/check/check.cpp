@@ -52,13 +52,12 @@ std::string runaway_name(const std::vector<column_spec>& columns, table_scan& sc
 }
 
 // Counts the row `row` when a value of a filled column loses more than its
-// spelling to cleaning, or holds the name of a later column.
-void check_values(const check_report& report, const template_scan& tmpl, table_scan& scan, std::string_view line,
-                  std::size_t row) {
+// spelling to cleaning (against its field, from `note_shape`), or holds the
+// name of a later column.
+void check_values(const check_report& report, const template_scan& tmpl, table_scan& scan, std::size_t row) {
     const std::vector<column_spec>& columns = report.settings.columns;
-    std::string_view rest = line;
     for (std::size_t p = 0; p < columns.size(); ++p) {
-        const std::string_view raw = copy_left(split_field(rest, report.settings.separator), VALUE_LEN);
+        const std::string_view raw = scan.fields[p];
         if (!tmpl.used[p]) continue;
         tally& changed = scan.value_changed[p];
         const value_loss loss = loss_in(raw, scan.values[p], scan.folded);
@@ -77,12 +76,11 @@ void check_values(const check_report& report, const template_scan& tmpl, table_s
     }
 }
 
-// Runs the checks of one accepted record, whose line is `line`: its values,
-// its card's name, and the word placeholders that its values make run away.
-void check_accepted(const check_report& report, const template_scan& tmpl, table_scan& scan, std::string_view line,
-                    std::size_t row) {
+// Runs the checks of one accepted record: its values, its card's name, and
+// the word placeholders that its values make run away.
+void check_accepted(const check_report& report, const template_scan& tmpl, table_scan& scan, std::size_t row) {
     const std::vector<column_spec>& columns = report.settings.columns;
-    check_values(report, tmpl, scan, line, row);
+    check_values(report, tmpl, scan, row);
     check_card_name(columns, scan.values, tmpl.lines, row, scan.card_names);
     for (std::size_t i = 0; i < tmpl.lines.size(); ++i) {
         if (!tmpl.has_word[i]) continue;
@@ -99,29 +97,32 @@ void check_accepted(const check_report& report, const template_scan& tmpl, table
 }
 
 // Notes what the bytes of the line `text`, numbered `row`, say of the table's
-// encoding: UTF-8 while every line is valid UTF-8, and any byte from 0x80 up.
+// encoding: UTF-8 while every line is valid UTF-8, and the rows with UTF-8
+// beyond ASCII until then.
 void note_bytes(table_scan& scan, std::string_view text, std::size_t row) {
-    // One pass: a line that is no UTF-8 has a byte from 0x80 up, as any other
-    // line but a plain ASCII one has.
     const utf8_shape shape = utf8_shape_of(text);
     if (shape == utf8_shape::invalid) scan.utf8 = false;
     if (scan.utf8 && shape == utf8_shape::utf8) add_row(scan.utf8_rows, row);
-    scan.high |= shape != utf8_shape::ascii;
 }
 
 // Notes the shape of the record `line`, numbered `row`: its count of fields,
-// and a quoted field that the separator cuts.
+// a quoted field that the separator cuts, and the fields of the columns as
+// rowcard cuts them (views into `line`; empty for a missing one).
 void note_shape(check_report& report, table_scan& scan, std::string_view line, std::size_t row) {
     const char separator = report.settings.separator;
-    // One walk gives both, counting as `fields_in` does: a trailing separator
-    // leaves an empty last field, which the walk does not reach.
+    // One walk gives all three, counting as `fields_in` does: a trailing
+    // separator leaves an empty last field, which the walk does not reach.
     std::string_view rest = without_line_feed(line);
     std::size_t fields = rest.ends_with(separator) ? 1 : 0;
+    scan.fields.assign(report.settings.columns.size(), {});
     bool cut = false;
-    do {
-        cut = cut_quote(split_field(rest, separator)) || cut;
+    for (std::size_t index = 0;; ++index) {
+        const std::string_view field = split_field(rest, separator);
+        if (index < scan.fields.size()) scan.fields[index] = copy_left(field, VALUE_LEN);
+        cut = cut_quote(field) || cut;
         ++fields;
-    } while (!rest.empty());
+        if (rest.empty()) break;
+    }
     ++report.rows;
     report.fewest_fields = report.rows == 1 ? fields : std::min(report.fewest_fields, fields);
     report.most_fields = std::max(report.most_fields, fields);
@@ -135,7 +136,7 @@ void take_row(check_report& report, const template_scan& tmpl, table_scan& scan,
     const std::vector<column_spec>& columns = report.settings.columns;
     if (take_record(line, report.settings, scan.values)) {
         ++report.accepted;
-        check_accepted(report, tmpl, scan, line, row);
+        check_accepted(report, tmpl, scan, row);
         return;
     }
     rejected_row rejected{row, {}};
@@ -149,8 +150,9 @@ void take_row(check_report& report, const template_scan& tmpl, table_scan& scan,
 // show it, else UTF-8 or code page 1250 when some byte is from 0x80 up.
 std::string encoding_of(const table_scan& scan) {
     if (!scan.utf16.empty()) return scan.utf16;
-    if (!scan.high) return "ascii";
-    return scan.utf8 && scan.utf8_rows.count > 0 ? "utf-8" : "cp1250";
+    // A line that is no UTF-8 holds a byte from 0x80 up, as a UTF-8 row does.
+    if (!scan.utf8) return "cp1250";
+    return scan.utf8_rows.count > 0 ? "utf-8" : "ascii";
 }
 
 // Reads the table as rowcard does, record by record, checks every row, and

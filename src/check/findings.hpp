@@ -53,10 +53,6 @@ constexpr bool ascii_letter(unsigned char b) { return (b >= 'A' && b <= 'Z') || 
 // Returns the number of fields of a line split at `separator`; an empty line is one.
 std::size_t fields_in(std::string_view line, char separator);
 
-// Appends the letter that the code page 1250 byte `b` (0x80 up) stands for,
-// in UTF-8; returns false, appending nothing, for the bytes the page leaves out.
-bool append_cp1250(std::string& out, unsigned char b);
-
 // Appends the letter that the byte at `at` of `text`, one from 0x80 up,
 // begins: a UTF-8 sequence as it stands, else that byte's code page 1250
 // letter. Returns the bytes taken; 0, appending nothing, for a byte that is
@@ -159,6 +155,7 @@ struct table_scan {
     fill_buffers fill;
     std::string filled;
     std::vector<name_at> names;
+    std::vector<std::string_view> fields;  // the row's column fields, cut as values are
     // Found in the rows, told as problems once the table is read.
     std::string utf16;  // the UTF-16 encoding the table's first bytes show, or empty
     std::string header;        // the header line, as read; empty without one
@@ -172,7 +169,6 @@ struct table_scan {
     name_scan card_names;
     tally utf8_rows;
     bool utf8 = true;
-    bool high = false;
     bool failed = false;
 };
 

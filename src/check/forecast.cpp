@@ -141,12 +141,9 @@ bool foresee(file_step step, const check_report& report, const read_facts& facts
     return false;
 }
 
-}  // namespace
-
-namespace {
-
 // Returns what rowcard makes of `path`, which is no regular file, folder or
-// nothing, in the role `role`; empty for those three.
+// nothing, as its output when `output`, else as an input; empty for those
+// three.
 std::string special_kind(const std::string& path, bool output) {
     switch (kind_of(path)) {
     case file_kind::fifo:

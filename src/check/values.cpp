@@ -9,19 +9,20 @@
 namespace rowcard::checking {
 namespace {
 
-// True for a byte that may stand inside an e-mail address as rowcard keeps it.
-bool address_byte(unsigned char b) {
-    return ascii_letter(b) || (b >= '0' && b <= '9') || b == '.' || b == '@' || b == '-' || b == '_' || b == '+';
-}
+// True for a byte that may stand inside an e-mail address as rowcard keeps it:
+// what cleaning keeps in an address, but a space.
+bool address_byte(unsigned char b) { return b != ' ' && kept_in_address(b); }
 
-}  // namespace
-
+// Appends the letter that the code page 1250 byte `b` (0x80 up) stands for,
+// in UTF-8; returns false, appending nothing, for the bytes the page leaves out.
 bool append_cp1250(std::string& out, unsigned char b) {
     const char32_t letter = cp1250_char(b);
     if (letter == 0) return false;
     append_utf8(out, letter);
     return true;
 }
+
+}  // namespace
 
 std::size_t append_letter(std::string& out, std::string_view text, std::size_t at) {
     const std::size_t length = utf8_length(text.substr(at));
