@@ -31,10 +31,10 @@ std::string counted(std::size_t count, const std::string& noun) {
 
 cards_outcome write_cards(const fs::path& folder) {
     cards_outcome outcome;
-    outcome.run_status = run_conversion();
-    if (outcome.run_status != STATUS_DONE) {
-        outcome.failure = "the cards were not written: " + status_meaning(outcome.run_status) +
-                          " (rowcard's status " + std::to_string(outcome.run_status) +
+    const int run_status = run_conversion();
+    if (run_status != STATUS_DONE) {
+        outcome.failure = "the cards were not written: " + status_meaning(run_status) +
+                          " (rowcard's status " + std::to_string(run_status) +
                           "); the table and the settings are in place, so run rowcard-check " + command_word(folder) +
                           " to see why, mend it, and run rowcard there";
         return outcome;

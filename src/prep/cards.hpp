@@ -9,7 +9,6 @@ namespace rowcard {
 
 // What writing the cards came to.
 struct cards_outcome {
-    int run_status = 0;     // rowcard's exit status
     bool problems = false;  // rowcard-check sees problems in the folder
     std::string summary;    // for stdout: the cards, the output's path, the problems
     std::string failure;    // when the run failed: what went wrong, in words, and what to do

@@ -173,6 +173,7 @@ void note(change_tally& tally, std::size_t line) {
 
 decoded_text decode(std::string_view bytes, std::optional<export_encoding> chosen, change_tally& invalid) {
     decoded_text out;
+    bool known_valid = false;  // the bytes were found valid UTF-8 as they stand
     if (chosen) {
         out.reason = "as --encoding says";
     } else if (bytes.starts_with(UTF8_SIGNATURE)) {
@@ -184,6 +185,7 @@ decoded_text decode(std::string_view bytes, std::optional<export_encoding> chose
     } else if (valid_utf8(bytes)) {
         chosen = export_encoding::utf8;
         out.reason = "every byte sequence is valid UTF-8";
+        known_valid = true;
     } else {
         chosen = western_code_page(bytes, out.reason) ? export_encoding::cp1252 : export_encoding::cp1250;
     }
@@ -195,7 +197,7 @@ decoded_text decode(std::string_view bytes, std::optional<export_encoding> chose
             bytes.remove_prefix(UTF8_SIGNATURE.size());
             out.encoding = export_encoding::utf8_signed;
         }
-        if (valid_utf8(bytes)) {
+        if (known_valid || valid_utf8(bytes)) {
             out.text = bytes;
             return out;
         }

@@ -221,6 +221,20 @@ column_role role_of(std::string_view key, export_language language, bool yahoo) 
     return address_role(w, language);
 }
 
+// Returns the language's name in English ("German"); empty for unknown.
+std::string_view language_name(export_language language) {
+    switch (language) {
+    case export_language::english: return "English";
+    case export_language::german: return "German";
+    case export_language::czech: return "Czech";
+    case export_language::slovak: return "Slovak";
+    case export_language::polish: return "Polish";
+    case export_language::hungarian: return "Hungarian";
+    case export_language::unknown: break;
+    }
+    return "";
+}
+
 // Returns the layout's name from the roles and keys it has.
 std::string layout_name(const std::vector<std::string>& keys, const std::vector<column_role>& roles,
                         export_language language) {
@@ -276,19 +290,6 @@ export_language guess_language(const std::vector<std::string>& keys) {
         }
     }
     return tie ? export_language::unknown : best;
-}
-
-std::string_view language_name(export_language language) {
-    switch (language) {
-    case export_language::english: return "English";
-    case export_language::german: return "German";
-    case export_language::czech: return "Czech";
-    case export_language::slovak: return "Slovak";
-    case export_language::polish: return "Polish";
-    case export_language::hungarian: return "Hungarian";
-    case export_language::unknown: break;
-    }
-    return "";
 }
 
 layout_guess recognise_layout(const std::vector<std::string>& header) {

@@ -43,9 +43,6 @@ std::string header_key(std::string_view cleaned, bool keep_hyphen = false);
 // none or a tie. Empty input gives unknown.
 export_language guess_language(const std::vector<std::string>& keys);
 
-// Returns the language's name in English ("German"); empty for unknown.
-std::string_view language_name(export_language language);
-
 // Returns the layout of the cleaned `header`: each column's role, the
 // language, and a name such as "Outlook (German)". An empty header gives no roles.
 layout_guess recognise_layout(const std::vector<std::string>& header);
