@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "prep/layouts.hpp"
+#include "text/text.hpp"
 
 namespace rowcard {
 namespace {
@@ -26,7 +27,7 @@ std::string bare(std::string_view word) {
     std::string out;
     for (const char c : word) {
         if (c == '.' || c == ',') continue;
-        out.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+        out.push_back(lower_byte(c));
     }
     return out;
 }

@@ -59,7 +59,7 @@ constexpr option_flag FLAGS[] = {
 // Returns `text` with its ASCII letters made small.
 std::string lower(std::string_view text) {
     std::string out(text);
-    for (char& c : out) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    for (char& c : out) c = lower_byte(c);
     return out;
 }
 

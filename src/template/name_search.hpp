@@ -19,9 +19,6 @@ inline constexpr std::array<unsigned char, 256> UPPER = [] {
     return table;
 }();
 
-// Returns `c` lower-cased if it is an ASCII letter, else `c` itself.
-constexpr char lower_byte(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 // True when the upper-case `name` starts at `at` in `line` read as upper case.
 // The caller makes sure the name fits in the line from `at`.
 inline bool matches_at(std::string_view line, std::size_t at, std::string_view name) {

@@ -19,6 +19,9 @@ inline constexpr std::ptrdiff_t NOT_FOUND = -1;
 // Returns `c` upper-cased if it is an ASCII letter, else `c` itself.
 constexpr char upper_byte(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
+// Returns `c` lower-cased if it is an ASCII letter, else `c` itself.
+constexpr char lower_byte(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 // Upper-cases the ASCII letters of `s`; every other byte, accented letters of
 // code page 1250 included, stays. The length never changes.
 void upper_in_place(std::string& s);
