@@ -6,6 +6,7 @@
 #include <cstring>
 #include <system_error>
 
+#include "prep/journal.hpp"
 #include "prep/os.hpp"
 #include "text/text_file.hpp"
 
@@ -55,9 +56,11 @@ std::string columns_misfit(const std::vector<column_spec>& have, const std::vect
 
 // Returns the first braced placeholder ('{' to '}' within one line, at most
 // NAME_LEN bytes) of the template at `path` that is none of `columns`; empty
-// when there is none. `braced` tells whether it holds any. A template that is
+// when there is none. `braced` tells whether it holds any, and `marked`
+// receives those that a '%' follows, which are mandatory. A template that is
 // no regular file, or cannot be read, holds none.
-std::string stray_placeholder(const fs::path& path, const std::vector<column_spec>& columns, bool& braced) {
+std::string stray_placeholder(const fs::path& path, const std::vector<column_spec>& columns, bool& braced,
+                              std::vector<std::string>& marked) {
     braced = false;
     text_reader reader;
     if (!regular_file(path) || !open_for_reading(reader, path.string())) return "";
@@ -69,6 +72,7 @@ std::string stray_placeholder(const fs::path& path, const std::vector<column_spe
             if (close == std::string::npos || line[close] != '}' || close - open + 1 > NAME_LEN) continue;
             const std::string_view name = std::string_view(line).substr(open, close - open + 1);
             braced = true;
+            if (close + 1 < line.size() && line[close + 1] == '%') marked.emplace_back(name);
             bool known = false;
             for (const column_spec& column : columns) known = known || bare(column.name) == name;
             if (!known) {
@@ -96,30 +100,58 @@ std::string stage(const folder_file& file, pending_file& pending) {
     return "";
 }
 
-// Gives the file at `name` a free old name. Returns an empty string, or what
-// went wrong; `kept` receives the name it got.
-std::string keep_aside(const std::string& name, std::vector<std::string>& kept) {
+// Returns a free .old name for `name` (name.old, name.old2, ...), or empty
+// when every one is taken: the folder lock keeps it free until it is used.
+std::string free_old_name(const std::string& name) {
     for (int k = 1; k <= OLD_NAMES; ++k) {
         const std::string aside = name + ".old" + (k == 1 ? "" : std::to_string(k));
-        const int result = set_aside(name, aside);
-        if (result == 0) {
-            kept.push_back(aside);
-            return "";
-        }
-        if (result != EEXIST) return "cannot keep " + name + " as " + aside + ": " + std::strerror(result);
+        if (!present(aside)) return aside;
     }
-    return "no free name to keep " + name + " as: remove some of its .old files";
+    return "";
 }
 
-// Puts the staged files in place in their order, each old file that is to be
-// kept first set aside. Returns an empty string, or what went wrong.
-std::string publish_all(const std::vector<folder_file>& files, std::vector<pending_file>& pending,
-                        std::vector<std::string>& kept) {
-    for (std::size_t k = 0; k < files.size(); ++k) {
-        if (files[k].keep_old && present(files[k].name)) {
-            if (std::string why = keep_aside(files[k].name, kept); !why.empty()) return why;
+// Returns the journal's entries for a change that puts `files` in place and
+// then writes `later` itself: the .old name that each file standing at one of
+// those names is to be kept under. `why` receives what keeps the change from
+// starting.
+std::vector<journal_entry> plan_entries(const std::vector<folder_file>& files, const std::vector<std::string>& later,
+                                        std::string& why) {
+    std::vector<journal_entry> entries;
+    for (const folder_file& file : files) entries.push_back({file.name, ""});
+    for (const std::string& name : later) entries.push_back({name, ""});
+    for (journal_entry& entry : entries) {
+        if (!present(entry.name)) continue;
+        entry.kept_as = free_old_name(entry.name);
+        if (entry.kept_as.empty()) why = "no free name to keep " + entry.name + " as: remove some of its .old files";
+    }
+    return entries;
+}
+
+// Writes the journal for `entries` and puts it on the disk. Returns an empty
+// string, or what went wrong; nothing then stays.
+std::string write_journal(const std::vector<journal_entry>& entries) {
+    if (present(JOURNAL_NAME)) return JOURNAL_NAME + " is there already: another change is under way";
+    const std::string text = journal_text(process_number(), entries);
+    pending_file journal;
+    std::string why = stage({JOURNAL_NAME, text}, journal);
+    if (why.empty()) why = publish_pending(journal, JOURNAL_NAME);
+    discard_pending(journal);
+    return why;
+}
+
+// Moves each file standing at a name of `entries` to where it waits, and puts
+// the staged `files`, the first entries, in place; the names after them are
+// only cleared. Returns an empty string, or what went wrong.
+std::string publish_all(const std::vector<journal_entry>& entries, std::vector<pending_file>& pending) {
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        const journal_entry& entry = entries[k];
+        if (!entry.kept_as.empty()) {
+            std::error_code error;
+            std::filesystem::rename(entry.name, entry.kept_as, error);
+            if (error) return "cannot move " + entry.name + " aside to " + entry.kept_as + ": " + error.message();
         }
-        if (std::string why = publish_pending(pending[k], files[k].name); !why.empty()) return why;
+        if (k >= pending.size()) continue;
+        if (std::string why = publish_pending(pending[k], entry.name); !why.empty()) return why;
     }
     return "";
 }
@@ -149,7 +181,7 @@ folder_plan plan_folder(const starter_files& starter, bool new_starter, const fs
     }
     bool braced = false;
     if (has_master) {
-        const std::string stray = stray_placeholder(TEMPLATE_NAME, wanted.columns, braced);
+        const std::string stray = stray_placeholder(TEMPLATE_NAME, wanted.columns, braced, plan.marked);
         if (!stray.empty()) {
             plan.refusal = (folder / TEMPLATE_NAME).string() + " does not fit this export: it uses " + stray +
                            ", which is no column of this table";
@@ -162,6 +194,13 @@ folder_plan plan_folder(const starter_files& starter, bool new_starter, const fs
     plan.write_settings = !has_settings && braced;
     plan.unfinished = !has_settings && !braced;
     if (plan.write_settings) plan.settings = wanted;
+    // A file written beside a kept one takes its mandatory marks from it.
+    if (plan.write_master) {
+        plan.marked.clear();
+        for (const column_spec& column : plan.settings.columns) {
+            if (column.mandatory) plan.marked.emplace_back(bare(column.name));
+        }
+    }
     return plan;
 }
 
@@ -190,24 +229,59 @@ std::string starter_report(const folder_plan& plan, const starter_files& starter
     return report;
 }
 
-std::string write_together(const std::vector<folder_file>& files, std::vector<std::string>& kept) {
-    std::vector<pending_file> pending(files.size());
-    held_signals signals;
-    hold_signals(signals);
+std::string begin_change(const std::vector<folder_file>& files, const std::vector<std::string>& later,
+                         folder_change& change) {
+    change = folder_change{};
+    hold_signals(change.signals);
     std::string why;
+    change.entries = plan_entries(files, later, why);
+    if (why.empty()) why = write_journal(change.entries);
+    if (!why.empty()) {
+        release_signals(change.signals);
+        return why;
+    }
+    change.open = true;
+    std::vector<pending_file> pending(files.size());
     try {
         for (std::size_t k = 0; k < files.size() && why.empty(); ++k) why = stage(files[k], pending[k]);
         // A stop asked for now still finds the folder as it was.
-        if (why.empty() && signal_waiting(signals)) why = "stopped by a signal before anything was written";
-        if (why.empty()) why = publish_all(files, pending, kept);
+        if (why.empty() && signal_waiting(change.signals)) why = "stopped by a signal before anything was written";
+        if (why.empty()) why = publish_all(change.entries, pending);
     } catch (...) {
-        for (pending_file& file : pending) discard_pending(file);
-        release_signals(signals);
-        throw;
+        why = "stopped by an unexpected failure";
     }
     for (pending_file& file : pending) discard_pending(file);
-    release_signals(signals);
+    if (!why.empty()) {
+        if (const std::string stuck = undo_change(change); !stuck.empty()) why += "; and " + stuck;
+    }
     return why;
+}
+
+std::vector<std::string> kept_names(const folder_change& change) {
+    std::vector<std::string> kept;
+    for (const journal_entry& entry : change.entries) {
+        if (!entry.kept_as.empty()) kept.push_back(entry.kept_as);
+    }
+    return kept;
+}
+
+void commit_change(folder_change& change) {
+    if (!change.open) return;
+    // The journal's going is the one step that makes the change final.
+    std::error_code error;
+    std::filesystem::remove(JOURNAL_NAME, error);
+    change.open = false;
+    release_signals(change.signals);
+}
+
+std::string undo_change(folder_change& change) {
+    if (!change.open) return "";
+    std::string stuck = undo_entries(change.entries, process_number());
+    std::error_code error;
+    if (stuck.empty()) std::filesystem::remove(JOURNAL_NAME, error);
+    change.open = false;
+    release_signals(change.signals);
+    return stuck;
 }
 
 }  // namespace rowcard

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "config/config.hpp"
+#include "prep/journal.hpp"
+#include "prep/os.hpp"
 #include "prep/prep.hpp"
 #include "run/run.hpp"
 #include "text/system.hpp"
@@ -21,6 +23,7 @@ struct folder_plan {
     bool write_settings = false;   // write the starter rowcard.ini
     bool write_master = false;     // write the starter master.vcf
     bool unfinished = false;       // master.vcf alone is there, and prep cannot tell what fits it
+    std::vector<std::string> marked;  // with one starter file kept: the placeholders it makes mandatory
     conversion_settings settings;  // the table's name and separator, as rowcard will read them
 };
 
@@ -39,20 +42,41 @@ folder_plan plan_folder(const starter_files& starter, bool new_starter, const st
 std::string starter_report(const folder_plan& plan, const starter_files& starter,
                            const std::vector<std::string>& kept);
 
-// A file to write into the working folder.
+// A file to write into the working folder; a file already at its name is
+// kept as name.old (or .old2, .old3, ...).
 struct folder_file {
     std::string name;          // its name in the folder
     std::string_view text;     // its text; each line feed is written as CR LF
-    bool keep_old = false;     // a file already at `name` is kept as name.old (or .old2, .old3, ...)
 };
 
-// Writes `files` into the working folder all together: each into a file of
-// its own that has no name yet (or a temporary one), and only once all are
-// whole on the disk, puts them in place in their order. Termination signals
-// wait meanwhile; one that came before the first is put in place stops the
-// run with nothing changed. Returns an empty string, or what went wrong, and
-// then no file changed and no temporary file stays. `kept` receives the names
-// that old files were kept under. An empty `files` writes nothing.
-std::string write_together(const std::vector<folder_file>& files, std::vector<std::string>& kept);
+// A change to the working folder under way: the journal that undoes it, and
+// the termination signals held back until it is final or undone.
+struct folder_change {
+    std::vector<journal_entry> entries;
+    held_signals signals;
+    bool open = false;  // the journal stands: commit_change or undo_change must follow
+};
+
+// Begins a change that puts `files` into the working folder and leaves the
+// names `later` free for the caller to write (the cards): first a journal of
+// every name, then each file written into a file of its own that has no name
+// yet (or a temporary one beside it), and only once all are whole on the disk,
+// each old file moved to its .old name and the new one put in place, in order. Termination signals wait until the change ends. Returns an empty
+// string, with the change open; or what went wrong, and then the folder is as
+// it was. An empty `files` and `later` changes nothing but the journal.
+std::string begin_change(const std::vector<folder_file>& files, const std::vector<std::string>& later,
+                         folder_change& change);
+
+// Returns the .old names that the open or finished `change` keeps old files under.
+std::vector<std::string> kept_names(const folder_change& change);
+
+// Makes `change` final: the journal goes. A change that is not open is left
+// as it is.
+void commit_change(folder_change& change);
+
+// Undoes the open `change`: the old files back at their names, the new ones
+// gone, then the journal. Returns an empty string, or what could not be put
+// back (the journal then stays for the next run).
+std::string undo_change(folder_change& change);
 
 }  // namespace rowcard

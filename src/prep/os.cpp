@@ -3,11 +3,14 @@
 #include "prep/os.hpp"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iterator>
 #include <string>
 
 #include "text/system.hpp"
+#include "text/text_file.hpp"
 
 #ifdef _WIN32
 #ifndef NOMINMAX
@@ -31,23 +34,41 @@
 #endif
 
 namespace rowcard {
-namespace {
 
-// Temporary names tried beside a file before giving up: each run has its own
-// (the process number is in them), so only a leftover of a crashed run with
-// the same number can take one.
-constexpr int TEMPORARY_TRIES = 100;
-
-// Returns the `k`-th temporary name for `name`, hidden where names starting
-// with a dot are: the file that it becomes, the process number and `k`.
-std::string temporary_name(const std::string& name, int k) {
+int process_number() {
 #ifdef _WIN32
-    const int process = _getpid();
+    return _getpid();
 #else
-    const int process = static_cast<int>(getpid());
+    return static_cast<int>(getpid());
 #endif
+}
+
+std::string temporary_name(const std::string& name, int process, int k) {
     return name + ".prep-" + std::to_string(process) + "-" + std::to_string(k) + ".tmp";
 }
+
+// Reads all of `path` into `bytes`. Returns an empty string, or why it could not.
+std::string read_whole(const std::string& path, std::string& bytes) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return "it is a folder, not a file";
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return std::strerror(errno);
+    std::string block(READ_BLOCK, '\0');
+    for (;;) {
+        const std::size_t got = std::fread(block.data(), 1, block.size(), file);
+        bytes.append(block, 0, got);
+        if (got < block.size()) break;
+    }
+    const bool failed = std::ferror(file) != 0;
+    const int saved = errno;
+    std::fclose(file);
+    return failed ? std::string("read error: ") + std::strerror(saved) : "";
+}
+
+namespace {
+
+// Returns this run's `k`-th temporary name for `name`.
+std::string own_temporary_name(const std::string& name, int k) { return temporary_name(name, process_number(), k); }
 
 // Returns the handle of the new file `path`, opened for writing only if no
 // file has that name yet, and kept from child processes; -1 with errno set
@@ -58,7 +79,7 @@ int open_exclusive(const std::string& path);
 // why none could be made; empty when `file` is open.
 std::string create_named(pending_file& file, const std::string& name) {
     for (int k = 0; k < TEMPORARY_TRIES; ++k) {
-        const std::string candidate = temporary_name(name, k);
+        const std::string candidate = own_temporary_name(name, k);
         file.handle = open_exclusive(candidate);
         if (file.handle >= 0) {
             file.temporary = candidate;
@@ -153,12 +174,6 @@ void discard_pending(pending_file& file) {
     file = pending_file{};
 }
 
-int set_aside(const std::string& name, const std::string& aside) {
-    if (MoveFileExA(name.c_str(), aside.c_str(), 0)) return 0;
-    const DWORD error = GetLastError();
-    return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? EEXIST : EACCES;
-}
-
 void hold_signals(held_signals& signals) {
     control_c_came = false;
     signals.active = SetConsoleCtrlHandler(on_console_event, TRUE) != 0;
@@ -196,6 +211,20 @@ int open_exclusive(const std::string& path) {
     return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, NEW_FILE_MODE);
 }
 
+// Returns the folder that holds `name`: "." for a bare name.
+std::string folder_of(const std::string& name) {
+    const std::string folder = std::filesystem::path(name).parent_path().string();
+    return folder.empty() ? "." : folder;
+}
+
+// Gives the nameless file `handle`, which /proc shows as `self`, the name
+// `path`. Returns false with errno set (EEXIST: the name is taken).
+bool link_nameless(int handle, const std::string& self, const std::string& path) {
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0) return true;
+    // Without /proc, a process with the right to do so links the handle itself.
+    return errno == ENOENT && ::linkat(handle, "", AT_FDCWD, path.c_str(), AT_EMPTY_PATH) == 0;
+}
+
 }  // namespace
 
 lock_outcome lock_folder(folder_lock& lock) {
@@ -221,8 +250,10 @@ void unlock_folder(folder_lock& lock) {
 std::string create_pending(pending_file& file, const std::string& name) {
     file = pending_file{};
 #ifdef O_TMPFILE
-    // A file with no name vanishes with the process, even after kill -9.
-    file.handle = ::open(".", O_TMPFILE | O_WRONLY | O_CLOEXEC, NEW_FILE_MODE);
+    // A file with no name vanishes with the process, even after kill -9. It
+    // is made in the folder of `name`: a link cannot cross file systems.
+    const std::string folder = folder_of(name);
+    file.handle = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, NEW_FILE_MODE);
     if (file.handle >= 0) return "";
 #endif
     return create_named(file, name);
@@ -250,21 +281,17 @@ bool finish_pending(pending_file& file) {
 std::string publish_pending(pending_file& file, const std::string& name) {
     std::string why;
     if (file.temporary.empty()) {
-        // A nameless file gets a temporary name first: a link never replaces.
+        // A nameless file takes a free name with one link, all at once; a
+        // link never replaces, so a taken name needs a temporary one first.
         const std::string self = "/proc/self/fd/" + std::to_string(file.handle);
-        for (int k = 0; k < TEMPORARY_TRIES && file.temporary.empty(); ++k) {
-            const std::string candidate = temporary_name(name, k);
-            int linked = ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW);
-            if (linked != 0 && errno == ENOENT) {
-                linked = ::linkat(file.handle, "", AT_FDCWD, candidate.c_str(), AT_EMPTY_PATH);
-            }
-            if (linked == 0) file.temporary = candidate;
-            if (linked != 0 && errno != EEXIST) break;
+        bool linked = link_nameless(file.handle, self, name);
+        for (int k = 0; !linked && errno == EEXIST && k < TEMPORARY_TRIES; ++k) {
+            if (link_nameless(file.handle, self, own_temporary_name(name, k))) file.temporary = own_temporary_name(name, k);
         }
-        if (file.temporary.empty()) why = "cannot put " + name + " in place: " + std::strerror(errno);
+        if (!linked && file.temporary.empty()) why = "cannot put " + name + " in place: " + std::strerror(errno);
         ::close(file.handle);
         file.handle = -1;
-        if (!why.empty()) return why;
+        if (linked || !why.empty()) return why;
     }
     if (::rename(file.temporary.c_str(), name.c_str()) != 0) {
         why = "cannot put " + name + " in place: " + std::strerror(errno);
@@ -279,16 +306,6 @@ void discard_pending(pending_file& file) {
     if (file.handle >= 0) ::close(file.handle);
     if (!file.temporary.empty()) ::unlink(file.temporary.c_str());
     file = pending_file{};
-}
-
-int set_aside(const std::string& name, const std::string& aside) {
-    // A second link keeps `name` in place until its new file replaces it.
-    if (::link(name.c_str(), aside.c_str()) == 0) return 0;
-    if (errno == EEXIST) return EEXIST;
-    // A file system without hard links: under the folder lock, look, then rename.
-    struct stat seen;
-    if (::lstat(aside.c_str(), &seen) == 0) return EEXIST;
-    return ::rename(name.c_str(), aside.c_str()) == 0 ? 0 : errno;
 }
 
 void hold_signals(held_signals& signals) {

@@ -8,6 +8,22 @@
 
 namespace rowcard {
 
+// Temporary names tried beside a file before giving up: each run has its own
+// (the process number is in them), so only a leftover of a crashed run with
+// the same number can take one.
+inline constexpr int TEMPORARY_TRIES = 100;
+
+// Reads all of `path` into `bytes`. Returns an empty string, or why it could
+// not ("it is a folder, not a file", the system's words).
+std::string read_whole(const std::string& path, std::string& bytes);
+
+// Returns this process's number, which its temporary names carry.
+int process_number();
+
+// Returns the `k`-th temporary name that the process `process` gives a file
+// it is writing as `name`: beside it, so that a rename never crosses file systems.
+std::string temporary_name(const std::string& name, int process, int k);
+
 // A lock on the working folder; the system drops it when the process ends.
 struct folder_lock {
     std::intptr_t handle = -1;
@@ -54,10 +70,6 @@ std::string publish_pending(pending_file& file, const std::string& name);
 
 // Removes the file, named or not; nothing of it stays.
 void discard_pending(pending_file& file);
-
-// Gives the file `name` the new name `aside`, unless something is there already.
-// Returns 0, EEXIST when `aside` is taken, or the system's error number.
-int set_aside(const std::string& name, const std::string& aside);
 
 // The termination signals (Ctrl-C, SIGTERM, SIGHUP, SIGQUIT) held back while
 // files are written and published.

@@ -11,7 +11,9 @@
 
 #include "config/config.hpp"
 #include "prep/cards.hpp"
+#include "check/findings.hpp"
 #include "prep/folder.hpp"
+#include "prep/journal.hpp"
 #include "prep/options.hpp"
 #include "prep/os.hpp"
 #include "prep/report.hpp"
@@ -46,24 +48,6 @@ int stopped_by(const std::exception_ptr& failure) {
     return PREP_REFUSED;
 }
 
-// Reads all of `path` into `bytes`. Returns an empty string, or why it could not.
-std::string read_whole(const std::string& path, std::string& bytes) {
-    std::error_code error;
-    if (fs::is_directory(path, error)) return "it is a folder, not a file";
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return std::strerror(errno);
-    std::string block(READ_BLOCK, '\0');
-    for (;;) {
-        const std::size_t got = std::fread(block.data(), 1, block.size(), file);
-        bytes.append(block, 0, got);
-        if (got < block.size()) break;
-    }
-    const bool failed = std::ferror(file) != 0;
-    const int saved = errno;
-    std::fclose(file);
-    return failed ? std::string("read error: ") + std::strerror(saved) : "";
-}
-
 // Returns the export `bytes` read as `how` says, into `made`: rowcard's table
 // with `separator` between its columns. Empty input gives no header.
 export_result read_contacts(std::string_view bytes, const export_reading& how, char separator, contact_table& made) {
@@ -72,19 +56,60 @@ export_result read_contacts(std::string_view bytes, const export_reading& how, c
     return read;
 }
 
-// Returns why the table may not be written at `table` in the working folder,
-// as the end of a sentence that names it; empty when it may. It must not be
-// the export or a starter file, and replaces a table only with `force`.
-std::string table_refusal(const fs::path& table, const fs::path& export_path, bool force) {
-    if (same_file(table, export_path)) {
+// Returns why `path`, a file of the run in the working folder, may not be
+// written, as the end of a sentence that names it; empty when it may. It must
+// not be the export, rowcard.ini or master.vcf, nor something no file is (a
+// FIFO would stall the run); it replaces a file only with `force`.
+std::string write_refusal(const fs::path& path, const fs::path& export_path, bool force) {
+    if (same_file(path, export_path)) {
         return " would be the export itself; name another table in " + std::string(CONFIG_NAME) +
                ", or give another FOLDER";
     }
-    if ((present(std::string(CONFIG_NAME)) && same_file(table, CONFIG_NAME)) ||
-        (present(TEMPLATE_NAME) && same_file(table, TEMPLATE_NAME))) {
+    if ((present(std::string(CONFIG_NAME)) && same_file(path, CONFIG_NAME)) ||
+        (present(TEMPLATE_NAME) && same_file(path, TEMPLATE_NAME))) {
         return " would be rowcard.ini or master.vcf; name another table in " + std::string(CONFIG_NAME);
     }
-    if (present(table) && !force) return " is already there; run again with --force to replace it";
+    if (!checking::safe_to_open(path.string())) return " is no file (a FIFO, a device or a socket); remove it, or give another FOLDER";
+    std::error_code error;
+    if (fs::is_directory(path, error)) return " is a folder; rename or remove it, or give another FOLDER";
+    if (present(path) && !force) return " is already there; run again with --force to replace it";
+    return "";
+}
+
+// Returns why the run may not write `files` and then `later` (the cards) in
+// the working folder, shown to people as `folder`; empty when it may. No file
+// is the export; the table and the cards replace files only with --force.
+std::string files_refusal(const std::vector<folder_file>& files, const std::vector<std::string>& later,
+                          const prep_request& request, const fs::path& folder) {
+    // The starter files come first, and keep what they replace as .old, but
+    // the export must stay where it is.
+    for (std::size_t k = 0; k + 1 < files.size(); ++k) {
+        if (same_file(files[k].name, request.export_path)) {
+            return "the export " + request.options.export_path + " is the " + files[k].name +
+                   " of this folder; move it elsewhere, or give another FOLDER";
+        }
+    }
+    // The table comes last among the files, the cards after it.
+    std::vector<std::string> names{files.back().name};
+    names.insert(names.end(), later.begin(), later.end());
+    for (const std::string& name : names) {
+        if (std::string why = write_refusal(name, request.export_path, request.options.force); !why.empty()) {
+            return std::string(name == names.front() ? "the table " : "the cards ") +
+                   (folder / name).lexically_normal().string() + why;
+        }
+    }
+    return "";
+}
+
+// Returns why rowcard.ini or master.vcf in the working folder, shown to
+// people in `folder`, cannot be read without waiting; empty when they can.
+std::string starter_refusal(const fs::path& folder) {
+    for (const std::string& name : {std::string(CONFIG_NAME), TEMPLATE_NAME}) {
+        if (!checking::safe_to_open(name)) {
+            return (folder / name).string() + " is no file (a FIFO, a device or a socket), and reading it would "
+                   "wait for ever; remove it, or give another FOLDER";
+        }
+    }
     return "";
 }
 
@@ -113,30 +138,29 @@ export_result read_or_refuse(const prep_request& request, contact_table& made, i
     return read;
 }
 
-// Writes the starter files that `plan` calls for and the table at `table`,
-// the table last: a run cut short there leaves starter files that fit it.
-// Returns false, having said why, when nothing was written.
-bool write_files(const folder_plan& plan, const starter_files& starter, const contact_table& made,
-                 const fs::path& table, const fs::path& folder, std::vector<std::string>& kept) {
+// Returns the files that `plan` calls for: the starter files, then the table
+// at `table`, each a file rowcard reads.
+std::vector<folder_file> files_to_write(const folder_plan& plan, const starter_files& starter,
+                                        const contact_table& made, const fs::path& table) {
     std::vector<folder_file> files;
-    if (plan.write_settings) files.push_back({std::string(CONFIG_NAME), starter.settings, true});
-    if (plan.write_master) files.push_back({TEMPLATE_NAME, starter.master, true});
-    files.push_back({table.string(), made.table, false});
-    if (const std::string why = write_together(files, kept); !why.empty()) {
-        complain("writing into " + folder.string() + " failed, so nothing there changed: " + why);
-        return false;
-    }
-    return true;
+    if (plan.write_settings) files.push_back({std::string(CONFIG_NAME), starter.settings});
+    if (plan.write_master) files.push_back({TEMPLATE_NAME, starter.master});
+    files.push_back({table.string(), made.table});
+    return files;
+}
+
+// True when the run writes the cards too: new starter files are run at once;
+// starter files the user made only when asked, since only the user knows
+// whether they are the card wanted now.
+bool writes_cards(const folder_plan& plan, const prep_options& options) {
+    return !options.no_cards && ((plan.write_settings && plan.write_master) || options.cards);
 }
 
 // Prints `report`, then, where `plan` and the options call for them, writes
 // the cards and prints what rowcard-check sees. Returns the exit status.
 int finish_with_cards(std::string report, const folder_plan& plan, const prep_request& request) {
     const prep_options& options = request.options;
-    // Starter files the user made are run only when asked: they fit the table,
-    // but only the user knows whether they are the card wanted now.
-    const bool fresh_starter = plan.write_settings && plan.write_master;
-    if (options.no_cards || (!fresh_starter && !options.cards)) {
+    if (!writes_cards(plan, options)) {
         report += "Next: run rowcard in " + request.folder.string() + " (or rowcard-check there first)" +
                   (options.no_cards ? "" : "; with --cards, rowcard-prep runs it too") + ".\n";
         say(report);
@@ -161,12 +185,19 @@ int prepare_here(const prep_request& request) {
     contact_table made;
     export_result read = read_or_refuse(request, made, status);
     if (status != PREP_DONE) return status;
-    const starter_files starter = make_starter(made.header, STARTER_TABLE);
-    const folder_plan plan = plan_folder(starter, options.new_starter, folder);
+    if (const std::string why = starter_refusal(folder); !why.empty()) {
+        complain(why);
+        return PREP_REFUSED;
+    }
+    const starter_files fresh = make_starter(made.header, STARTER_TABLE);
+    const folder_plan plan = plan_folder(fresh, options.new_starter, folder);
     if (!plan.refusal.empty()) {
         complain(plan_refusal(plan, options));
         return PREP_REFUSED;
     }
+    // A starter file written beside a kept one takes the kept one's '%' marks.
+    const bool one_kept = plan.write_settings != plan.write_master;
+    const starter_files starter = one_kept ? with_marks(fresh, plan.marked) : fresh;
     if (plan.settings.separator != STARTER_SEPARATOR) {
         export_reading fixed = options.reading;
         fixed.encoding = read.encoding;
@@ -174,17 +205,30 @@ int prepare_here(const prep_request& request) {
         read = read_contacts(request.bytes, fixed, plan.settings.separator, made);
     }
     const fs::path table = plan.settings.input_base + TABLE_EXTENSION;
-    const std::string where = (folder / table).lexically_normal().string();
-    if (const std::string why = table_refusal(table, request.export_path, options.force); !why.empty()) {
-        complain("the table " + where + why);
+    const std::vector<folder_file> files = files_to_write(plan, starter, made, table);
+    std::vector<std::string> later;
+    if (writes_cards(plan, options)) later.push_back(plan.settings.output_base + OUTPUT_EXTENSION);
+    if (const std::string why = files_refusal(files, later, request, folder); !why.empty()) {
+        complain(why);
         return PREP_REFUSED;
     }
-    std::vector<std::string> kept;
-    if (!write_files(plan, starter, made, table, folder, kept)) return PREP_REFUSED;
-    std::string report = read_report(options.export_path, read, made);
-    report += table_report(where, read.records, made.header.size(), plan.settings.separator);
-    report += starter_report(plan, starter, kept);
-    return finish_with_cards(std::move(report), plan, request);
+    folder_change change;
+    if (const std::string why = begin_change(files, later, change); !why.empty()) {
+        complain("writing into " + folder.string() + " failed, so nothing there changed: " + why);
+        return PREP_REFUSED;
+    }
+    try {
+        std::string report = read_report(options.export_path, read, made);
+        report += table_report((folder / table).lexically_normal().string(), read.records, made.header.size(),
+                               plan.settings.separator);
+        report += starter_report(plan, starter, kept_names(change));
+        status = finish_with_cards(std::move(report), plan, request);
+    } catch (...) {
+        undo_change(change);
+        throw;
+    }
+    commit_change(change);
+    return status;
 }
 
 // Reads the export that `request.options` name and decides the folder.
@@ -248,6 +292,14 @@ int finish_prep(const prep_request& request, const std::error_code& entered) {
                      "; let it finish, then run again");
             return PREP_REFUSED;
         }
+        std::string failure;
+        const std::string undone = undo_unfinished(failure);
+        if (!failure.empty()) {
+            complain("a rowcard-prep run cut short in " + request.folder.string() + " cannot be undone: " + failure);
+            unlock_folder(lock);
+            return PREP_REFUSED;
+        }
+        say(undone);
         const int status = prepare_here(request);
         unlock_folder(lock);
         return status;

@@ -127,6 +127,12 @@ struct starter_files {
 // makes no card, and the first column for the name when there is no {FN}.
 starter_files make_starter(const std::vector<std::string>& header, std::string_view table_name);
 
+// Returns `files` with the mandatory mark '%' on exactly the columns whose
+// bare placeholders ("{EMAIL1}") are in `marked`, in rowcard.ini and at each
+// use in master.vcf alike, so that a starter file written beside a kept one
+// agrees with it. An empty `marked` leaves no column mandatory.
+starter_files with_marks(starter_files files, const std::vector<std::string>& marked);
+
 // Returns the placeholder names that starter files give the columns of the
 // cleaned `header`: each header in braces, upper case and folded, cut to fit
 // NAME_LEN with its braces and made unique; an empty header is named by its

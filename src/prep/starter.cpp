@@ -139,4 +139,33 @@ starter_files make_starter(const std::vector<std::string>& header, std::string_v
     return files;
 }
 
+starter_files with_marks(starter_files files, const std::vector<std::string>& marked) {
+    std::string settings;
+    std::string_view lines = files.settings;
+    for (std::size_t k = 0; !lines.empty(); ++k) {
+        const std::size_t end = lines.find('\n');
+        std::string_view line = lines.substr(0, end);
+        lines.remove_prefix(end == std::string_view::npos ? lines.size() : end + 1);
+        // The table's name and the separator come first; then one column a line.
+        if (k >= 2 && !line.empty()) {
+            if (line.back() == MANDATORY) line.remove_suffix(1);
+            const std::string bare(line);
+            const bool mandatory = std::find(marked.begin(), marked.end(), bare) != marked.end();
+            std::string& card = files.master;
+            for (std::size_t at = card.find(bare); at != std::string::npos; at = card.find(bare, at + 1)) {
+                const std::size_t after = at + bare.size();
+                const bool has_mark = after < card.size() && card[after] == MANDATORY;
+                if (has_mark && !mandatory) card.erase(after, 1);
+                if (!has_mark && mandatory) card.insert(after, 1, MANDATORY);
+            }
+            settings += bare + (mandatory ? std::string(1, MANDATORY) : std::string()) + "\n";
+            continue;
+        }
+        settings.append(line);
+        settings += '\n';
+    }
+    files.settings = settings;
+    return files;
+}
+
 }  // namespace rowcard

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "e2e/prep_fixture.hpp"
+#include "e2e/prep_child.hpp"
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -26,6 +27,11 @@ namespace fs = std::filesystem;
 using testing::Prep;
 using testing::read_file;
 using testing::write_file;
+#ifndef _WIN32
+using testing::child;
+using testing::start_prep;
+using testing::wait_for;
+#endif
 
 // Two exports whose columns differ: the starter files of one shift every value of the other.
 constexpr std::string_view EXPORT_A = "Name,Phone\nJan,1\n";
@@ -102,17 +108,28 @@ TEST_F(Prep, StarterFilesThatFitAreKeptAndAMissingOneIsWritten) {
     EXPECT_EQ(read_file(root / "master.vcf"), master);
     EXPECT_EQ(read_file(root / "cards.csv"), "FN;GIVEN;TEL1;TEL1 TYPE\r\nJan;Jan;1;VOICE\r\nEva;Eva;2;VOICE\r\n");
 
-    // With one of the two gone, as a run cut short might leave it, the next run writes it.
+    // With one of the two gone, the next run writes it with the kept one's '%' marks: the
+    // kept rowcard.ini makes {TEL1} mandatory and {FN} not, and so does the new master.vcf.
     fs::remove(root / "master.vcf");
     ASSERT_EQ(prep("--force a.csv"), 0) << err;
-    EXPECT_EQ(read_file(root / "master.vcf"), master_a);
+    std::string marked_master = master_a;
+    marked_master.replace(marked_master.find("{FN}%"), 5, "{FN}");
+    marked_master.replace(marked_master.find("{TEL1}\r"), 7, "{TEL1}%\r");
+    EXPECT_EQ(read_file(root / "master.vcf"), marked_master);
     EXPECT_EQ(read_file(root / "rowcard.ini"), ini);
     EXPECT_NE(out.find("Wrote master.vcf to go with rowcard.ini, which fits this table."), std::string::npos) << out;
+    // A kept master.vcf that marks {TEL1} gets a rowcard.ini that marks it too, and only it.
     fs::remove(root / "rowcard.ini");
     write_file(root / "master.vcf", master);
     ASSERT_EQ(prep("--force a.csv"), 0) << err;
-    EXPECT_EQ(read_file(root / "rowcard.ini"), ini_a);
-    EXPECT_EQ(listing(root), "a.csv\ncards.csv\ncards.vcf\nmaster.vcf\nrowcard.ini\n");
+    EXPECT_EQ(read_file(root / "rowcard.ini"), ini);
+    EXPECT_EQ(listing(root), "a.csv\ncards.csv\ncards.csv.old\ncards.csv.old2\ncards.csv.old3\ncards.vcf\n"
+                             "master.vcf\nrowcard.ini\n");
+    // The cards skip the row without a phone, as both files now say.
+    write_file(root / "a.csv", "Name,Phone\nJan,1\nEva,\n");
+    fs::remove(root / "rowcard.ini");
+    ASSERT_EQ(prep("--force --cards a.csv"), 0) << err;
+    EXPECT_EQ(read_file(root / "cards.vcf"), "BEGIN:VCARD\r\nFN:Jan\r\nNOTE:{ x Jan\r\nTEL:1\r\nEND:VCARD\r\n\r\n");
 
     // A template with no placeholder fits any table; beside a rowcard.ini nothing is left to finish.
     write_file(root / "master.vcf", "BEGIN:VCARD\nFN:Office\nEND:VCARD\n");
@@ -123,69 +140,11 @@ TEST_F(Prep, StarterFilesThatFitAreKeptAndAMissingOneIsWritten) {
 
 #ifndef _WIN32
 
-// A system limit set on a child process: which one, and its value.
-struct child_limit {
-    int resource = -1;  // none
-    rlim_t value = 0;
-};
-
-// A rowcard-prep process started by `start_prep`.
-struct child {
-    pid_t pid = -1;
-    int errors = -1;  // the reading end of its standard error
-};
-
-// Starts rowcard-prep with `arguments` in `folder`, under `limit`, with the
-// termination signals at their defaults.
-child start_prep(const fs::path& folder, std::vector<std::string> arguments, child_limit limit = {}) {
-    arguments.insert(arguments.begin(), testing::prep_binary());
-    std::vector<char*> argv;
-    for (std::string& argument : arguments) argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    const std::string folder_name = folder.string();
-    int errors[2];
-    if (pipe(errors) != 0) return {};
-    const pid_t pid = fork();
-    if (pid != 0) {
-        close(errors[1]);
-        return {pid, errors[0]};
-    }
-    if (chdir(folder_name.c_str()) != 0) _exit(127);
-    dup2(open("/dev/null", O_RDWR), 0);
-    dup2(open("/dev/null", O_RDWR), 1);
-    dup2(errors[1], 2);
-    for (const int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) signal(sig, SIG_DFL);
-    // A write past a file-size limit then fails, as on a full disk, instead of ending the process.
-    signal(SIGXFSZ, SIG_IGN);
-    if (limit.resource >= 0) {
-        const rlimit value{limit.value, limit.value};
-        setrlimit(limit.resource, &value);
-    }
-    execv(argv[0], argv.data());
-    _exit(127);
-}
-
-// Waits for `process` to end; returns its raw wait status, and what it wrote
-// on standard error in `errors`.
-int wait_for(const child& process, std::string& errors) {
-    char block[4096];
-    errors.clear();
-    for (ssize_t got; (got = read(process.errors, block, sizeof block)) != 0;) {
-        if (got > 0) errors.append(block, static_cast<std::size_t>(got));
-        if (got < 0 && errno != EINTR) break;
-    }
-    close(process.errors);
-    int status = 0;
-    while (waitpid(process.pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    return status;
-}
-
 TEST_F(Prep, AFullDiskChangesNothingAndTheNextRunFinishes) {
-    write_file(root / "a.csv", EXPORT_A);
+    write_file(root / "a.csv", "Name,Phone,E-mail,Company\nJan,1,j@x.cz,ACME\n");
     fs::create_directory(root / "cards");
-    // 64 bytes take the table and rowcard.ini, but not master.vcf.
-    const int status = wait_for(start_prep(root / "cards", {"../a.csv", "."}, {RLIMIT_FSIZE, 64}), err);
+    // 110 bytes take the journal of the change, rowcard.ini and the table, but not master.vcf.
+    const int status = wait_for(start_prep(root / "cards", {"../a.csv", "."}, {RLIMIT_FSIZE, 110}), err);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
     EXPECT_NE(err.find("writing into . failed, so nothing there changed: cannot write master.vcf"), std::string::npos)
         << err;
@@ -193,9 +152,10 @@ TEST_F(Prep, AFullDiskChangesNothingAndTheNextRunFinishes) {
 
     ASSERT_EQ(prep("a.csv cards"), 0) << err;
     const std::string whole = snapshot(root / "cards");
-    // The folder as an earlier run cut short left it: the table and rowcard.ini.
+    // A folder that lacks master.vcf gets it back, the same, and the table it replaced stays as .old.
     fs::remove(root / "cards" / "master.vcf");
     ASSERT_EQ(prep("--force a.csv cards"), 0) << err;
+    fs::remove(root / "cards" / "cards.csv.old");
     EXPECT_EQ(snapshot(root / "cards"), whole);
 }
 

@@ -90,17 +90,15 @@ TEST_F(Prep, ProblemsLeftInTheCardsAreStatus3) {
     EXPECT_NE(read_file(root / "my cards" / "cards.vcf").find("ORG:Sales IT\r\n"), std::string::npos);
 }
 
-// A conversion that fails says rowcard's status in words, on one line: status
-// 4, with the table and the starter files in place for a rerun.
-TEST_F(Prep, AConversionThatFailsIsStatus4) {
+// A folder where the cards would go is refused before anything is written:
+// the cards could never go there.
+TEST_F(Prep, AFolderWhereTheCardsGoIsRefused) {
     write_file(root / "export.csv", "Name\nJan\n");
     fs::create_directory(root / "cards.vcf");
-    EXPECT_EQ(prep("export.csv"), 4);
-    EXPECT_EQ(err.rfind("rowcard-prep: the cards were not written: no output: it cannot be created, or it would "
-                        "overwrite an input (rowcard's status 1); ", 0), 0u) << err;
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-    EXPECT_EQ(listing(root), "cards.csv\ncards.vcf\nexport.csv\nmaster.vcf\nrowcard.ini\n");
-    EXPECT_TRUE(fs::is_directory(root / "cards.vcf"));
+    EXPECT_EQ(prep("--force export.csv"), 1);
+    EXPECT_EQ(err, "rowcard-prep: the cards " + (root / "cards.vcf").string() +
+                       " is a folder; rename or remove it, or give another FOLDER\n");
+    EXPECT_EQ(listing(root), "cards.vcf\nexport.csv\n");
 }
 
 // The user's own starter files are run only with --cards; --no-cards stops
@@ -147,10 +145,13 @@ TEST_F(Prep, RefusesToReplaceATableWithoutForce) {
     EXPECT_EQ(read_file(root / "cards.csv"), "old\n");
     EXPECT_EQ(prep("--force export.csv"), 0) << err;
     EXPECT_EQ(read_file(root / "cards.csv"), "a;b\r\n1;2\r\n");
-    // The starter files that fit stay as they were, and no temporary file stays.
+    // The table replaced is kept as .old, the starter files that fit stay as
+    // they were, and no temporary file stays.
+    EXPECT_EQ(read_file(root / "cards.csv.old"), "old\n");
+    EXPECT_NE(out.find("Kept the old cards.csv as cards.csv.old.\n"), std::string::npos) << out;
     EXPECT_EQ(read_file(root / "rowcard.ini"), "cards.csv\n;\n{A}\n{B}\n");
     EXPECT_EQ(read_file(root / "master.vcf"), "N:{A}\n");
-    EXPECT_EQ(listing(root), "cards.csv\nexport.csv\nmaster.vcf\nrowcard.ini\n");
+    EXPECT_EQ(listing(root), "cards.csv\ncards.csv.old\nexport.csv\nmaster.vcf\nrowcard.ini\n");
 }
 
 TEST_F(Prep, NeverWritesOverTheExport) {
