@@ -7,6 +7,7 @@
 
 #include "config/config.hpp"
 #include "prep/derive.hpp"
+#include "prep/evidence.hpp"
 #include "prep/layouts.hpp"
 #include "prep/prep.hpp"
 #include "record/record.hpp"
@@ -24,6 +25,15 @@ std::vector<std::string_view> items(std::string_view value) {
         value = mark == std::string_view::npos ? std::string_view() : value.substr(mark + LIST_MARK.size());
     }
     return out;
+}
+
+// Returns the items of a phone or e-mail value of the shape `item`: those of a
+// ' ::: ' list, or of a list joined by ',' or ';' ("a@x.cz, b@y.cz").
+std::vector<std::string_view> items(std::string_view value, value_shape item) {
+    std::vector<std::string_view> out = items(value);
+    if (out.size() != 1) return out;
+    std::vector<std::string_view> split = split_items(out.front(), item);
+    return split.empty() ? out : split;
 }
 
 // Returns the first item of `value`, the whole of it when it is no list.
@@ -57,6 +67,7 @@ bool take_column(export_plan& plan, const column_role& role, int c) {
     case field_role::phone_label: return true;  // tied to its value below
     case field_role::ignored: return true;
     case field_role::formatted: address_of(plan, role).formatted = c; return true;
+    case field_role::postal_city: address_of(plan, role).postal_city = c; return true;
     case field_role::address_label: address_of(plan, role).label = c; return true;
     case field_role::street2: address_of(plan, role).more_streets.push_back(c); return true;
     case field_role::pobox: case field_role::street: case field_role::city: case field_role::region:
@@ -76,20 +87,74 @@ bool take_column(export_plan& plan, const column_role& role, int c) {
     }
 }
 
-// Returns `value` without the leading bytes rowcard would drop, so that a
-// mandatory display name never starts blank; empty input gives empty.
-std::string_view keepable_start(std::string_view value) {
-    std::size_t at = 0;
-    while (at < value.size() && (clean_byte(static_cast<unsigned char>(value[at])) == '\0' || value[at] == ' ')) ++at;
-    return value.substr(at);
-}
-
 // Appends `word` to `out`, after `joiner` when `out` holds something; an
 // empty word appends nothing.
 void join(std::string& out, std::string_view word, std::string_view joiner) {
     if (word.empty()) return;
     if (!out.empty()) out.append(joiner);
     out.append(word);
+}
+
+// Legal forms that end a company's name, as header_key writes them: a name
+// that ends in one is an organisation's, never a person's.
+constexpr std::string_view LEGAL_FORMS[] = {
+    "S R O", "SRO", "A S", "V O S", "K S", "SPOL S R O", "GMBH", "AG", "KG", "OHG", "E V", "KFT", "ZRT", "NYRT",
+    "BT", "KKT", "SP Z O O", "S A", "SP J", "SP K", "D O O", "DOO", "D D", "S R L", "SRL", "S C", "LTD", "LLC",
+    "INC", "PLC", "CORP", "GMBH CO KG", "B V", "N V"};
+
+// True when `name` ends in a company's legal form ("Stavby Brno s.r.o.",
+// "Muller GmbH"); an empty name is none.
+bool company_name(std::string_view name) {
+    const std::string key = header_key(name);
+    for (const std::string_view form : LEGAL_FORMS) {
+        if (key.size() > form.size() && key.ends_with(form) && key[key.size() - form.size() - 1] == ' ') return true;
+    }
+    return false;
+}
+
+// Puts a postal code and town written in one value, `value`, into `parts`
+// ("602 00 Brno"); a value that is not both goes to the town when no town is
+// there yet, else is left as it stands.
+void take_postal_city(std::string_view value, std::array<std::string, PARTS>& parts) {
+    std::string_view code;
+    std::string_view town;
+    if (split_postal_city(value, code, town)) {
+        parts[POSTAL] = code;
+        if (parts[CITY].empty()) parts[CITY] = town;
+    } else if (parts[CITY].empty() && parts[POSTAL] != value) {
+        parts[CITY] = value;
+    }
+}
+
+// Puts a whole address written in one value, `value`, into `parts`: where
+// double spaces set its parts apart, the street first, then a postal code
+// and town, then the country; else the whole of it is the street.
+void take_formatted(std::string_view value, std::array<std::string, PARTS>& parts) {
+    std::vector<std::string_view> pieces;
+    for (std::size_t at = 0; at <= value.size();) {
+        const std::size_t gap = value.find("  ", at);
+        const std::string_view piece = trimmed(value.substr(at, gap == std::string_view::npos ? gap : gap - at));
+        if (!piece.empty()) pieces.push_back(piece);
+        at = gap == std::string_view::npos ? value.size() + 1 : gap + 2;
+    }
+    std::string_view code;
+    std::string_view town;
+    if (pieces.size() < 2 || !split_postal_city(pieces[1], code, town)) {
+        parts[STREET] = value;
+        return;
+    }
+    parts[STREET] = pieces[0];
+    parts[POSTAL] = code;
+    parts[CITY] = town;
+    for (std::size_t k = 2; k < pieces.size(); ++k) join(parts[COUNTRY], pieces[k], " ");
+}
+
+// Returns `value` without the leading bytes rowcard would drop, so that a
+// mandatory display name never starts blank; empty input gives empty.
+std::string_view keepable_start(std::string_view value) {
+    std::size_t at = 0;
+    while (at < value.size() && (clean_byte(static_cast<unsigned char>(value[at])) == '\0' || value[at] == ' ')) ++at;
+    return value.substr(at);
 }
 
 // Fills the name parts and the display name of `row` from the row `v`, whose
@@ -100,7 +165,11 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
     for (const single s : {GIVEN, MIDDLE, FAMILY, PREFIX, SUFFIX, ORG, DEPT, JOB, NOTE}) row.single[s] = at(s);
     if (plan.given_is_full) full = std::exchange(row.single[GIVEN], std::string());
     bool full_as_written = !full.empty();
-    if (row.single[GIVEN].empty() && row.single[FAMILY].empty() && !full.empty()) {
+    const bool no_person = row.single[GIVEN].empty() && row.single[FAMILY].empty();
+    if (no_person && company_name(full)) {
+        // A company in the name column: its card is the company's, with no person's name.
+        if (row.single[ORG].empty()) row.single[ORG] = full;
+    } else if (no_person && !full.empty()) {
         const name_parts parts = split_full_name(full, plan.family_first);
         row.single[GIVEN] = parts.given;
         row.single[FAMILY] = parts.family;
@@ -150,7 +219,12 @@ export_plan make_plan(const layout_guess& layout) {
 card_row derive_row(const export_plan& plan, const std::vector<std::string_view>& v, std::string_view joiner) {
     card_row row;
     for (const auto& phone : plan.phones) {
-        const std::vector<std::string_view> numbers = items(v[static_cast<std::size_t>(phone.column)]);
+        std::vector<std::string_view> numbers = items(v[static_cast<std::size_t>(phone.column)], value_shape::phone);
+        // A spreadsheet's exponent form kept only the first digits: no number to call.
+        const auto damaged = std::remove_if(numbers.begin(), numbers.end(),
+                                            [](std::string_view n) { return shape_of(n) == value_shape::exponent_number; });
+        row.lost_numbers += static_cast<std::size_t>(numbers.end() - damaged);
+        numbers.erase(damaged, numbers.end());
         const std::vector<std::string_view> labels =
             phone.label < 0 ? std::vector<std::string_view>() : items(v[static_cast<std::size_t>(phone.label)]);
         for (std::size_t k = 0; k < numbers.size(); ++k) {
@@ -159,7 +233,9 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
         }
     }
     for (const int c : plan.emails) {
-        for (const std::string_view mail : items(v[static_cast<std::size_t>(c)])) row.emails.emplace_back(mail);
+        for (const std::string_view mail : items(v[static_cast<std::size_t>(c)], value_shape::email)) {
+            row.emails.emplace_back(mail);
+        }
     }
     for (const address_source& a : plan.addresses) {
         std::array<std::string, PARTS> parts;
@@ -167,8 +243,10 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
             if (a.part[p] >= 0) parts[p] = first_item(v[static_cast<std::size_t>(a.part[p])]);
         }
         for (const int c : a.more_streets) join(parts[STREET], first_item(v[static_cast<std::size_t>(c)]), joiner);
+        if (a.postal_city >= 0) take_postal_city(first_item(v[static_cast<std::size_t>(a.postal_city)]), parts);
+        if (a.part[POSTAL] >= 0 && a.part[CITY] < 0) take_postal_city(std::string(parts[POSTAL]), parts);
         const bool empty = std::all_of(parts.begin(), parts.end(), [](const std::string& p) { return p.empty(); });
-        if (empty && a.formatted >= 0) parts[STREET] = first_item(v[static_cast<std::size_t>(a.formatted)]);
+        if (empty && a.formatted >= 0) take_formatted(first_item(v[static_cast<std::size_t>(a.formatted)]), parts);
         if (std::all_of(parts.begin(), parts.end(), [](const std::string& p) { return p.empty(); })) continue;
         const std::string_view type = a.label >= 0 ? type_from_label(first_item(v[static_cast<std::size_t>(a.label)]), true)
                                       : a.type.empty() ? std::string_view("POSTAL") : a.type;

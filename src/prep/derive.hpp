@@ -28,6 +28,7 @@ struct address_source {
     std::array<int, PARTS> part{-1, -1, -1, -1, -1, -1};
     std::vector<int> more_streets;  // 'Street 2', 'Street 3', 'Extended Address'
     int formatted = -1;
+    int postal_city = -1;  // a postal code and town in one column
     int label = -1;
 };
 
@@ -53,6 +54,7 @@ struct card_row {
     std::vector<std::pair<std::string, std::string_view>> phones;  // number, vCard type
     std::vector<std::string> emails;
     std::vector<std::pair<std::string_view, std::array<std::string, PARTS>>> addresses;  // type, parts
+    std::size_t lost_numbers = 0;  // phone numbers in a spreadsheet's exponent form, left off
 };
 
 // Returns the plan for an export of layout `layout`: the columns of each

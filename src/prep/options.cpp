@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "prep/columns.hpp"
 #include "text/text.hpp"
 
 namespace rowcard {
@@ -11,7 +12,7 @@ namespace {
 
 constexpr std::string_view USAGE =
     "usage: rowcard-prep [--force] [--new-starter] [--cards | --no-cards] [--encoding E] [--separator C]\n"
-    "                    EXPORT [FOLDER]";
+    "                    [--column HEADER=FIELD]... [--columns] EXPORT [FOLDER]";
 
 constexpr std::string_view HELP =
     "Turns a contacts export (Google Contacts, Outlook, Thunderbird, Excel) into the\n"
@@ -36,6 +37,11 @@ constexpr std::string_view HELP =
     "                   or cp1252 (default: told from the file)\n"
     "  --separator C    split EXPORT's fields at C: one character, or 'tab'\n"
     "                   (default: told from the first lines)\n"
+    "  --columns        show what each column of EXPORT is taken for, and why,\n"
+    "                   and write nothing\n"
+    "  --column H=F     take the column headed H as the card field F (company,\n"
+    "                   given, family, phone:work, email, street:home, ...), or\n"
+    "                   leave it off with F 'skip'; give it once per column\n"
     "  --help           show this help\n"
     "  --version        show the version\n"
     "\n";
@@ -55,7 +61,7 @@ constexpr option_flag FLAGS[] = {
     {"--force", &prep_options::force},       {"--new-starter", &prep_options::new_starter},
     {"--cards", &prep_options::cards},       {"--no-cards", &prep_options::no_cards},
     {"--help", &prep_options::help},         {"-h", &prep_options::help},
-    {"--version", &prep_options::version},
+    {"--version", &prep_options::version},   {"--columns", &prep_options::show_columns},
 };
 
 // Returns `text` with its ASCII letters made small.
@@ -111,6 +117,17 @@ std::string apply_option(std::string_view name, const std::optional<std::string>
         options.reading.encoding = encoding;
         return "";
     }
+    if (name == "--column") {
+        const std::size_t equals = value ? value->rfind('=') : std::string::npos;
+        if (equals == std::string::npos || equals == 0) {
+            return "--column needs a column's header and a field, as in --column 'Firma=company'";
+        }
+        const std::string field = value->substr(equals + 1);
+        column_role role;
+        if (!field_by_name(field, role)) return "unknown field '" + field + "' in --column: use " + field_choices();
+        options.overrides.push_back({value->substr(0, equals), field});
+        return "";
+    }
     if (!value) return "--separator needs a value: one character, or 'tab'";
     char separator;
     if (!parse_separator(*value, separator)) {
@@ -161,7 +178,7 @@ std::string parse_arguments(const std::vector<std::string>& arguments, prep_opti
             only_positional = true;
         } else if (const option_switch flag = flag_of(name); flag != nullptr && !value) {
             options.*flag = true;
-        } else if (name == "--encoding" || name == "--separator") {
+        } else if (name == "--encoding" || name == "--separator" || name == "--column") {
             if (!value && k + 1 < arguments.size()) value = arguments[++k];
             if (std::string wrong = apply_option(name, value, options); !wrong.empty()) return wrong;
         } else {

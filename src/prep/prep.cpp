@@ -2,6 +2,7 @@
 // safety checks around the files it writes, the files and the cards.
 #include "prep/prep.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -32,6 +33,8 @@ namespace fs = std::filesystem;
 
 // The table that a started folder reads; rowcard then writes cards.vcf beside it.
 const std::string STARTER_TABLE = "cards" + TABLE_EXTENSION;
+// read_or_refuse's word that the reading was shown and nothing is to be written.
+constexpr int PREP_SHOWN = -1;
 // The starter rowcard.ini's separator, which the export is first read with.
 constexpr char STARTER_SEPARATOR = ';';
 
@@ -50,10 +53,24 @@ int stopped_by(const std::exception_ptr& failure) {
 
 // Returns the export `bytes` read as `how` says, into `made`: rowcard's table
 // with `separator` between its columns. Empty input gives no header.
-export_result read_contacts(std::string_view bytes, const export_reading& how, char separator, contact_table& made) {
+export_result read_contacts(std::string_view bytes, const prep_options& options, const export_reading& how,
+                            char separator, contact_table& made) {
     export_result read = read_export(bytes, how, separator);
-    made = make_contact_table(read, separator);
+    made = make_contact_table(read, separator, options.overrides);
     return read;
+}
+
+// Returns the --column correction of `options` that names no column of the
+// cleaned `header`, as a message with the headers there; empty when all do.
+std::string stray_override(const prep_options& options, const std::vector<std::string>& header) {
+    for (const column_override& o : options.overrides) {
+        if (std::find(header.begin(), header.end(), o.header) != header.end()) continue;
+        std::string known;
+        for (const std::string& h : header) known += (known.empty() ? "'" : ", '") + h + "'";
+        return "--column names '" + o.header + "', which is no column of " + options.export_path + " (its columns: " +
+               known + ")";
+    }
+    return "";
 }
 
 // Returns why `path`, a file of the run in the working folder, may not be
@@ -127,10 +144,16 @@ std::string plan_refusal(const folder_plan& plan, const prep_options& options) {
 // `status` receives PREP_REFUSED then.
 export_result read_or_refuse(const prep_request& request, contact_table& made, int& status) {
     const prep_options& options = request.options;
-    export_result read = read_contacts(request.bytes, options.reading, STARTER_SEPARATOR, made);
+    export_result read = read_contacts(request.bytes, options, options.reading, STARTER_SEPARATOR, made);
     if (read.header.empty()) {
         complain("the export " + options.export_path + " is empty: there is no header line to start from");
         status = PREP_REFUSED;
+    } else if (const std::string stray = stray_override(options, read.header); !stray.empty()) {
+        complain(stray + "; see rowcard-prep --help");
+        status = PREP_USAGE;
+    } else if (options.show_columns) {
+        say(made.reading);
+        status = PREP_SHOWN;
     } else if (!made.recognised && !options.force) {
         complain(options.export_path + ": " + made.refusal);
         status = PREP_REFUSED;
@@ -184,6 +207,7 @@ int prepare_here(const prep_request& request) {
     int status = PREP_DONE;
     contact_table made;
     export_result read = read_or_refuse(request, made, status);
+    if (status == PREP_SHOWN) return PREP_DONE;
     if (status != PREP_DONE) return status;
     if (const std::string why = starter_refusal(folder); !why.empty()) {
         complain(why);
@@ -202,7 +226,7 @@ int prepare_here(const prep_request& request) {
         export_reading fixed = options.reading;
         fixed.encoding = read.encoding;
         fixed.separator = read.separator;
-        read = read_contacts(request.bytes, fixed, plan.settings.separator, made);
+        read = read_contacts(request.bytes, options, fixed, plan.settings.separator, made);
     }
     const fs::path table = plan.settings.input_base + TABLE_EXTENSION;
     const std::vector<folder_file> files = files_to_write(plan, starter, made, table);
@@ -228,7 +252,9 @@ int prepare_here(const prep_request& request) {
         throw;
     }
     commit_change(change);
-    return status;
+    // Columns left off for disagreeing, or rows to look at, are problems too.
+    const bool care = made.disagreements != 0 || made.lost_numbers.count != 0;
+    return status == PREP_DONE && care ? PREP_PROBLEMS : status;
 }
 
 // Reads the export that `request.options` name and decides the folder.

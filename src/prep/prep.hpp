@@ -79,6 +79,14 @@ export_result read_export(std::string_view bytes, const export_reading& how, cha
 // "an HTML page", ...); empty when it may be one. Empty input gives empty.
 std::string not_a_table(std::string_view bytes);
 
+// A user's correction of the reading of the columns: the export column
+// headed `header` (as the export writes it) is the card field `field`, or is
+// left off ("skip").
+struct column_override {
+    std::string header;
+    std::string field;
+};
+
 // The table rowcard reads, made from an export: first the columns the card
 // needs, worked out row by row, then the export's other columns that hold a value.
 struct contact_table {
@@ -91,6 +99,11 @@ struct contact_table {
     std::size_t dropped_columns = 0;   // export columns left out: empty, or beyond MAX_COLUMNS
     std::size_t dropped_items = 0;     // phones, e-mails or addresses beyond the room MAX_COLUMNS leaves
     change_tally joiners;              // table lines with a sign between two words made a space
+    change_tally lost_numbers;         // phone numbers a spreadsheet wrote in exponent form, left off
+    std::string sources;               // the report's lines: each card field and the export columns it came from
+    std::string left_off;              // the report's lines: columns with data left off the card, and why
+    std::string reading;               // every column with its field and evidence, as --columns shows it
+    std::size_t disagreements = 0;     // columns whose header and values disagree, left off
 };
 
 // Returns the table for the read export `read`, whose values are split by
@@ -99,7 +112,8 @@ struct contact_table {
 // numbered columns with its vCard type, street lines joined; at most
 // MAX_COLUMNS columns. With no column recognised the export's own columns
 // stand, the first MAX_COLUMNS that matter.
-contact_table make_contact_table(const export_result& read, char table_separator);
+contact_table make_contact_table(const export_result& read, char table_separator,
+                                 const std::vector<column_override>& overrides = {});
 
 // Turns each ASCII sign that rowcard drops ('-', '/', '_', ...) standing
 // between two words of the value that begins at `start` of `out` into a
@@ -145,6 +159,8 @@ struct prep_options {
     bool new_starter = false;
     bool cards = false;     // convert through the user's own starter files too
     bool no_cards = false;  // stop once the files are in place
+    bool show_columns = false;  // print the reading of the columns and write nothing
+    std::vector<column_override> overrides;  // --column corrections, in order
     bool help = false;
     bool version = false;
     export_reading reading;

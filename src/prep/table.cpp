@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "config/config.hpp"
+#include "prep/columns.hpp"
 #include "prep/decode.hpp"
 #include "prep/derive.hpp"
 #include "prep/prep.hpp"
@@ -185,17 +186,72 @@ void export_as_it_is(const export_result& read, const std::vector<std::string_vi
     }
 }
 
+// The width a report line is folded to, as a terminal shows it whole.
+constexpr std::size_t REPORT_WIDTH = 100;
+
+// Returns `items` (", " between them) after `lead`, folded before an item
+// that would pass REPORT_WIDTH; each line ends in a line feed.
+std::string wrapped(const std::string& lead, const std::string& items) {
+    std::string text = lead;
+    std::size_t line_start = 0;
+    for (std::size_t at = 0; at < items.size();) {
+        std::size_t end = items.find(", ", at);
+        end = end == std::string::npos ? items.size() : end + 2;
+        if (text.size() - line_start + (end - at) > REPORT_WIDTH && text.size() - line_start > lead.size()) {
+            while (!text.empty() && text.back() == ' ') text.pop_back();
+            text += "\n";
+            line_start = text.size();
+            text.append(lead.size(), ' ');
+        }
+        text.append(items, at, end - at);
+        at = end;
+    }
+    return text + "\n";
+}
+
+// Returns the values of each of `columns` columns of the table lines `rows`,
+// split at `separator`; a short row gives its missing columns empty values.
+std::vector<std::vector<std::string_view>> column_values(const std::vector<std::string_view>& rows, std::size_t columns,
+                                                         char separator) {
+    std::vector<std::vector<std::string_view>> values(columns);
+    std::vector<std::string_view> v;
+    for (const std::string_view line : rows) {
+        split_line(line, separator, v);
+        for (std::size_t c = 0; c < columns; ++c) values[c].push_back(c < v.size() ? v[c] : std::string_view());
+    }
+    return values;
+}
+
+// Fills the report's lines on `reading` of the columns headed `header` into
+// `out`: where each card field comes from, what is left off and why.
+void describe_reading(const std::vector<std::string>& header, const columns_reading& reading, contact_table& out) {
+    out.reading = reading_report(header, reading);
+    for (std::size_t c = 0; c < header.size(); ++c) {
+        const column_reading& r = reading.columns[c];
+        const std::string field = field_label(r.role);
+        if (!field.empty()) {
+            out.sources += (out.sources.empty() ? "" : ", ") + field + " <- '" + header[c] + "'";
+        } else if (r.evidence.filled != 0) {
+            out.left_off += (out.left_off.empty() ? "" : ", ") + ("'" + header[c] + "' (" + r.why + ")");
+        }
+        out.disagreements += r.disagrees;
+    }
+}
+
 }  // namespace
 
-contact_table make_contact_table(const export_result& read, char table_separator) {
+contact_table make_contact_table(const export_result& read, char table_separator,
+                                 const std::vector<column_override>& overrides) {
     contact_table out;
-    const layout_guess layout = recognise_layout(read.header);
-    export_plan plan = make_plan(layout);
-    out.layout = layout.name;
+    const std::vector<std::string_view> rows = table_rows(read.table);
+    const columns_reading reading = read_columns(read.header, column_values(rows, read.header.size(), table_separator),
+                                                 overrides);
+    export_plan plan = make_plan(reading.layout);
+    describe_reading(read.header, reading, out);
+    out.layout = reading.layout.name;
     out.recognised = plan.single[FN] >= 0 || plan.single[GIVEN] >= 0 || plan.single[FAMILY] >= 0 ||
                      plan.single[ORG] >= 0 || !plan.emails.empty();
     out.recognised_columns = static_cast<std::size_t>(std::count(plan.consumed.begin(), plan.consumed.end(), true));
-    const std::vector<std::string_view> rows = table_rows(read.table);
     if (!out.recognised) {
         out.refusal = "no column is a name, an organisation or an e-mail (headers: ";
         for (std::size_t c = 0; c < read.header.size() && c < HEADERS_NAMED; ++c) {
@@ -229,6 +285,7 @@ contact_table make_contact_table(const export_result& read, char table_separator
     for (const std::string_view text : rows) {
         split_line(text, table_separator, v);
         const card_row row = derive_row(plan, v, joiner);
+        if (row.lost_numbers != 0) note(out.lost_numbers, line + 1);
         cells.clear();
         row_cells(shape, row, cells);
         for (std::size_t c = 0; c < shape.source.size(); ++c) {
@@ -248,6 +305,16 @@ std::string layout_report(const export_result& read, const contact_table& made) 
     if (made.dropped_items != 0) {
         text += "  " + std::to_string(made.dropped_items) + " phone, e-mail or address columns left out: rowcard takes " +
                 std::to_string(MAX_COLUMNS) + " columns.\n";
+    }
+    if (!made.sources.empty()) text += wrapped("  On the card: ", made.sources + ".");
+    if (!made.left_off.empty()) text += wrapped("  Left off: ", made.left_off + ".");
+    if (made.disagreements != 0) {
+        text += "  Check the columns left off because header and values disagree; --column HEADER=FIELD says what\n"
+                "  one holds, --columns shows the whole reading.\n";
+    }
+    if (made.lost_numbers.count != 0) {
+        text += "  " + std::to_string(made.lost_numbers.count) + " phone numbers in a spreadsheet's exponent form "
+                "(4,20604E+11) lost their digits and were left off; export that column as text.\n";
     }
     return text;
 }

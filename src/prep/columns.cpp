@@ -1,0 +1,280 @@
+// The reading of an export's columns: the header's word and the values'
+// evidence weighed together, each column's field decided, type columns tied
+// to the phone or address beside them, and the user's corrections applied.
+#include "prep/columns.hpp"
+
+#include <algorithm>
+
+namespace rowcard {
+namespace {
+
+// The fields --column names, and what each gives; a place after ':' (home,
+// work, other, cell, fax, pager) says which phone or address.
+struct named_field {
+    std::string_view name;
+    field_role what;
+    std::string_view label;  // as a report names it
+};
+constexpr named_field FIELDS[] = {
+    {"name", field_role::full, "whole name"},       {"given", field_role::given, "given name"},
+    {"middle", field_role::middle, "middle name"},  {"family", field_role::family, "family name"},
+    {"prefix", field_role::prefix, "name prefix"},  {"suffix", field_role::suffix, "name suffix"},
+    {"company", field_role::org, "company"},        {"department", field_role::department, "department"},
+    {"job", field_role::job, "job title"},          {"note", field_role::note, "note"},
+    {"phone", field_role::phone, "phone"},          {"phone-type", field_role::phone_label, "phone type"},
+    {"email", field_role::email, "e-mail"},         {"street", field_role::street, "street"},
+    {"street2", field_role::street2, "street line"}, {"pobox", field_role::pobox, "PO box"},
+    {"city", field_role::city, "town"},             {"region", field_role::region, "region"},
+    {"postal-code", field_role::postal, "postal code"}, {"postal-city", field_role::postal_city, "postal code and town"},
+    {"country", field_role::country, "country"},    {"address", field_role::formatted, "whole address"},
+    {"address-type", field_role::address_label, "address type"}, {"skip", field_role::none, ""},
+};
+
+// The places a correction can give after ':', and the vCard type or address each means.
+struct named_place {
+    std::string_view name;
+    std::string_view type;
+    int address;  // the address group, as the vocabulary numbers places
+};
+constexpr named_place PLACES[] = {
+    {"work", "WORK", -1}, {"home", "HOME", -2}, {"other", "POSTAL", -3},
+    {"cell", "CELL", 0},  {"fax", "FAX", 0},    {"pager", "PAGER", 0},
+};
+
+// Values that are no contact value, and how a report names them.
+struct named_shape {
+    value_shape shape;
+    std::string_view why;
+};
+constexpr named_shape NO_CONTACT_VALUE[] = {
+    {value_shape::flag, "a flag"},   {value_shape::date, "a date"},           {value_shape::count, "a count"},
+    {value_shape::id, "an id"},      {value_shape::url, "a web address"},
+    {value_shape::exponent_number, "numbers a spreadsheet damaged"},
+};
+
+// Why a column the vocabulary knows stays off the card.
+struct named_role {
+    field_role what;
+    std::string_view why;
+};
+constexpr named_role NOT_ON_THE_CARD[] = {
+    {field_role::ignored, "not for the card"}, {field_role::record_id, "an id"},
+    {field_role::date, "a date"},              {field_role::flag, "a flag"},
+    {field_role::count, "a count"},            {field_role::category, "groups"},
+    {field_role::web, "a web address"},        {field_role::nickname, "a nickname"},
+    {field_role::birthday, "a birthday"},      {field_role::email_label, "an e-mail's type"},
+};
+
+// Group numbers given to a type column and the item beside it, above any an
+// export numbers its own items with.
+constexpr int PAIRED_GROUPS = 1000;
+
+// True when a role is a part of an address.
+bool address_part(field_role what) {
+    return what == field_role::pobox || what == field_role::street || what == field_role::street2 ||
+           what == field_role::city || what == field_role::region || what == field_role::postal ||
+           what == field_role::postal_city || what == field_role::country;
+}
+
+// True when a role holds words of a person or an organisation: values that
+// are flags, dates, counts, ids, e-mails or phones cannot be one.
+bool wordy(field_role what) {
+    return what == field_role::full || what == field_role::given || what == field_role::middle ||
+           what == field_role::family || what == field_role::prefix || what == field_role::suffix ||
+           what == field_role::org || what == field_role::department || what == field_role::job ||
+           what == field_role::title || (address_part(what) && what != field_role::postal);
+}
+
+// True when most filled values of `values` are type words ("mobil", "Home").
+bool mostly_type_words(const std::vector<std::string_view>& values, const column_evidence& evidence) {
+    std::size_t typed = 0;
+    for (const std::string_view v : values) typed += !v.empty() && !item_type_word(v).empty();
+    return evidence.filled > 0 && mostly_count(typed, evidence.filled);
+}
+
+// Returns why values of the shapes that are no contact value fill the column;
+// empty when they do not.
+std::string_view no_contact_value(const column_evidence& evidence) {
+    for (const named_shape& s : NO_CONTACT_VALUE) {
+        if (mostly(evidence, {s.shape})) return s.why;
+    }
+    return "";
+}
+
+// Decides the column `c` whose header says `reading.header_role`, from its
+// values `values`. Leaves the role none, with the reason, where it stays off.
+void decide(column_reading& reading, const std::vector<std::string_view>& values) {
+    const column_role h = reading.header_role;
+    const column_evidence& e = reading.evidence;
+    reading.role = {};
+    if (e.filled == 0) {
+        reading.role = h;
+        return;
+    }
+    const bool type_words = mostly_type_words(values, e);
+    const std::string_view odd = no_contact_value(e);
+    if (h.what == field_role::email) {
+        if (mostly(e, {value_shape::email})) reading.role = h;
+        else reading.why = "its header says e-mail, but its values are no addresses", reading.disagrees = true;
+    } else if (h.what == field_role::phone) {
+        if (mostly(e, {value_shape::phone, value_shape::exponent_number})) reading.role = h;
+        else if (type_words) reading.role = {field_role::phone_label, h.group, {}};
+        else reading.why = "its header says phone, but its values are no numbers", reading.disagrees = true;
+    } else if (h.what == field_role::postal) {
+        if (mostly(e, {value_shape::postal_code, value_shape::postal_city})) reading.role = h;
+        else reading.why = "its header says postal code, but its values are none", reading.disagrees = true;
+    } else if (h.what == field_role::title) {
+        reading.role = {mostly(e, {value_shape::honorific}) ? field_role::prefix : field_role::job, 0, {}};
+    } else if (wordy(h.what) || h.what == field_role::formatted) {
+        if (address_part(h.what) && type_words) {
+            reading.role = {field_role::address_label, h.group, {}};
+        } else if (!odd.empty() || mostly(e, {value_shape::email, value_shape::phone})) {
+            reading.why = "its header says " + field_label(h) + ", but its values are " +
+                          std::string(odd.empty() ? "e-mails or phones" : odd);
+            reading.disagrees = true;
+        } else {
+            reading.role = h;
+        }
+    } else if (h.what != field_role::none) {
+        for (const named_role& r : NOT_ON_THE_CARD) {
+            if (r.what == h.what) reading.why = r.why;
+        }
+        if (reading.why.empty()) reading.role = h;  // labels, notes: as the header says
+    } else if (mostly(e, {value_shape::email})) {
+        reading.role = {field_role::email, 0, {}};
+    } else if (mostly(e, {value_shape::phone})) {
+        reading.role = {field_role::phone, 0, "VOICE"};
+    } else if (type_words) {
+        reading.role = {field_role::phone_label, 0, {}};  // tied to its neighbour below, or dropped
+    } else {
+        reading.why = odd.empty() ? "unknown" : odd;
+    }
+}
+
+// Ties each type column to the phone or address beside it (the next column
+// first, then the one before), each pair under a group of its own; a type
+// column with neither beside it is left off.
+void pair_type_columns(std::vector<column_reading>& columns) {
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        column_role& type = columns[c].role;
+        const bool phone = type.what == field_role::phone_label;
+        if (!phone && type.what != field_role::address_label) continue;
+        if (type.group != 0) continue;  // numbered by the export: the vocabulary tied it
+        for (const std::size_t n : {c + 1, c - 1}) {
+            if (n >= columns.size()) continue;
+            column_role& item = columns[n].role;
+            if (phone ? item.what == field_role::phone : address_part(item.what)) {
+                if (phone) item.group = PAIRED_GROUPS + static_cast<int>(n);
+                type.group = item.group;
+                break;
+            }
+        }
+        if (type.group == 0) {
+            columns[c].why = "types with no phone or address beside them";
+            type = {};
+        }
+    }
+}
+
+// Leaves a whole-address column off where the export names the parts too:
+// its text would repeat them.
+void drop_formatted_beside_parts(std::vector<column_reading>& columns) {
+    const bool parts = std::any_of(columns.begin(), columns.end(),
+                                   [](const column_reading& r) { return address_part(r.role.what); });
+    if (!parts) return;
+    for (column_reading& r : columns) {
+        if (r.role.what == field_role::formatted && !r.overridden) {
+            r.role = {};
+            r.why = "a whole address beside its parts";
+        }
+    }
+}
+
+}  // namespace
+
+bool field_by_name(std::string_view name, column_role& role) {
+    const std::size_t colon = name.find(':');
+    const std::string_view field = name.substr(0, colon);
+    const std::string_view place = colon == std::string_view::npos ? "" : name.substr(colon + 1);
+    const auto known = std::find_if(std::begin(FIELDS), std::end(FIELDS), [&](const named_field& f) { return f.name == field; });
+    if (known == std::end(FIELDS)) return false;
+    role = {known->what, 0, known->what == field_role::phone ? "VOICE" : ""};
+    if (address_part(known->what)) role.group = -4;
+    if (place.empty()) return colon == std::string_view::npos;
+    const auto at = std::find_if(std::begin(PLACES), std::end(PLACES), [&](const named_place& p) { return p.name == place; });
+    if (at == std::end(PLACES)) return false;
+    if (known->what == field_role::phone) {
+        role.type = at->type;
+        return true;
+    }
+    if (!address_part(known->what) || at->address == 0) return false;
+    role.group = at->address;
+    role.type = at->type;
+    return true;
+}
+
+std::string field_choices() {
+    std::string text;
+    for (const named_field& f : FIELDS) text += (text.empty() ? "" : ", ") + std::string(f.name);
+    return text + "; a phone or an address part may add :work, :home or :other (phones also :cell, :fax, :pager)";
+}
+
+std::string field_label(const column_role& role) {
+    for (const named_field& f : FIELDS) {
+        if (f.what != role.what || f.label.empty()) continue;
+        std::string label(f.label);
+        if (role.what == field_role::phone && !role.type.empty() && role.type != "VOICE") {
+            label = std::string(role.type == "CELL" ? "mobile" : role.type == "FAX" ? "fax" : role.type == "WORK" ? "work"
+                                : role.type == "HOME" ? "home" : "other") + " phone";
+        }
+        if (address_part(role.what) && !role.type.empty() && role.type != "POSTAL") {
+            label += std::string(" (") + (role.type == "WORK" ? "work" : "home") + " address)";
+        }
+        return label;
+    }
+    return "";
+}
+
+columns_reading read_columns(const std::vector<std::string>& header,
+                             const std::vector<std::vector<std::string_view>>& values,
+                             const std::vector<column_override>& overrides) {
+    columns_reading reading;
+    reading.layout = recognise_layout(header);
+    reading.columns.resize(header.size());
+    for (std::size_t c = 0; c < header.size(); ++c) {
+        column_reading& column = reading.columns[c];
+        column.header_role = reading.layout.roles[c];
+        column.evidence = weigh_column(values[c]);
+        for (const column_override& o : overrides) {
+            if (o.header == header[c]) column.overridden = field_by_name(o.field, column.role);
+        }
+        if (column.overridden) {
+            if (column.role.what == field_role::none) column.why = "left off as asked";
+            continue;
+        }
+        decide(column, values[c]);
+        reading.title_is_job |= column.header_role.what == field_role::title && column.role.what == field_role::job;
+    }
+    pair_type_columns(reading.columns);
+    drop_formatted_beside_parts(reading.columns);
+    for (std::size_t c = 0; c < header.size(); ++c) reading.layout.roles[c] = reading.columns[c].role;
+    return reading;
+}
+
+std::string reading_report(const std::vector<std::string>& header, const columns_reading& reading) {
+    std::string text = "Columns of this export (" + reading.layout.name + "):\n";
+    for (std::size_t c = 0; c < header.size(); ++c) {
+        const column_reading& r = reading.columns[c];
+        const std::string field = field_label(r.role);
+        text += "  " + std::to_string(c + 1) + ". '" + header[c] + "': ";
+        text += !field.empty() ? field : r.evidence.filled == 0 ? "left off (empty)" : "left off (" + r.why + ")";
+        if (r.overridden) text += ", as asked";
+        text += "; " + std::to_string(r.evidence.filled) + " filled";
+        const std::string said = field_label(r.header_role);
+        if (!said.empty() && said != field) text += ", the header says " + said;
+        text += "\n";
+    }
+    return text;
+}
+
+}  // namespace rowcard

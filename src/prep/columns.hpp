@@ -1,0 +1,57 @@
+// rowcard-prep's reading of the columns: what each export column holds, weighed
+// from what its header says and what its values look like, with the user's
+// corrections on top. The stage between reading the export and the card rows.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "prep/evidence.hpp"
+#include "prep/layouts.hpp"
+#include "prep/prep.hpp"
+
+namespace rowcard {
+
+// One column's reading.
+struct column_reading {
+    column_role header_role;   // what its header alone says
+    column_role role;          // what the card takes it as; none: left off
+    column_evidence evidence;  // what its values look like
+    std::string why;           // left off with data: why, in a few words ("a flag", "unknown")
+    bool disagrees = false;    // header and values disagree, so it is left off
+    bool overridden = false;   // the user said what it is
+};
+
+// The reading of every column of an export.
+struct columns_reading {
+    layout_guess layout;                  // the layout, each role the one the card takes
+    std::vector<column_reading> columns;  // one per export column
+    bool title_is_job = false;            // an ambiguous "Title" column holds job titles
+};
+
+// Returns the reading of the export columns headed `header`, whose values are
+// `values` (one vector of cleaned values per column, in row order), with
+// `overrides` applied. A column whose header and values disagree is left off
+// with the reason; one whose header says nothing is read from its values alone
+// (e-mails, phones). An empty header gives no columns.
+columns_reading read_columns(const std::vector<std::string>& header,
+                             const std::vector<std::vector<std::string_view>>& values,
+                             const std::vector<column_override>& overrides);
+
+// Returns the role a --column correction names ("company", "phone-work", "skip",
+// ...); false when the name is none of them.
+bool field_by_name(std::string_view name, column_role& role);
+
+// Returns the names --column takes, for a usage message: "given, family, ...".
+std::string field_choices();
+
+// Returns the card field that `role` fills, as a report names it ("e-mail",
+// "work phone", "street of the home address"); empty for none.
+std::string field_label(const column_role& role);
+
+// Returns the lines of the whole reading, every column with its field and
+// evidence, as --columns prints it.
+std::string reading_report(const std::vector<std::string>& header, const columns_reading& reading);
+
+}  // namespace rowcard
