@@ -1,0 +1,118 @@
+// rowcard-prep's reading of the columns: values veto a header that says the
+// wrong thing, values alone read a header that says nothing, type columns go
+// with their phone or address, several values in one cell are split, and the
+// user's corrections win.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "prep/prep.hpp"
+
+namespace rowcard {
+namespace {
+
+// The table made from the UTF-8 export `text`, with ';' between its columns,
+// read with the corrections `overrides`.
+contact_table made(std::string_view text, const std::vector<column_override>& overrides = {}) {
+    export_reading utf8;
+    utf8.encoding = export_encoding::utf8;
+    return make_contact_table(read_export(text, utf8, ';'), ';', overrides);
+}
+
+// True when `line` is one of the lines of `table`.
+bool has_line(const std::string& table, const std::string& line) {
+    return ("\n" + table).find("\n" + line + "\n") != std::string::npos;
+}
+
+TEST(PrepColumns, ValuesVetoAHeaderThatSaysTheWrongThing) {
+    // A CRM's mailing address and its opt-out flag are no e-mails; a message count neither.
+    const contact_table t = made(
+        "First Name,Last Name,Email,Mailing Street,Mailing City,Mailing Zip,Email Opt Out,Emails Sent\n"
+        "Jan,Novak,jan@x.cz,Hlavna 5,Zvolen,960 01,false,0\n"
+        "Eva,Mala,eva@y.sk,Dlha 2,Nitra,949 01,true,3\n");
+    EXPECT_EQ(t.header, (std::vector<std::string>{"FN", "GIVEN", "FAMILY", "EMAIL1", "ADR1 TYPE", "ADR1 STREET",
+                                                  "ADR1 CITY", "ADR1 CODE"}));
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;jan@x.cz;POSTAL;Hlavna 5;Zvolen;960 01")) << t.table;
+    EXPECT_NE(t.left_off.find("'Email Opt Out' (a flag)"), std::string::npos) << t.left_off;
+    EXPECT_NE(t.left_off.find("'Emails Sent' (a count)"), std::string::npos) << t.left_off;
+    EXPECT_EQ(t.disagreements, 0u);
+
+    // A header that says e-mail over towns is left off, and said to disagree.
+    const contact_table odd = made("Name,E-mail\nJan Novak,Zvolen\nEva Mala,Nitra\n");
+    EXPECT_EQ(odd.header, (std::vector<std::string>{"FN", "GIVEN", "FAMILY"}));
+    EXPECT_EQ(odd.disagreements, 1u);
+    EXPECT_NE(odd.left_off.find("'E-mail' (its header says e-mail, but its values are no addresses)"),
+              std::string::npos)
+        << odd.left_off;
+}
+
+TEST(PrepColumns, AHeaderThatSaysNothingIsReadFromItsValues) {
+    const contact_table t = made("Name,Kontakt 1,Kontakt 2,Poznamka X,Id\n"
+                                 "Jan Novak,jan@x.cz,+420 777 123 456,abc,10023\n"
+                                 "Eva Mala,eva@y.cz,+420 602 111 222,def,10024\n");
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;+420 777 123 456;VOICE;jan@x.cz")) << t.table;
+    EXPECT_NE(t.left_off.find("'Id' (an id)"), std::string::npos) << t.left_off;
+}
+
+TEST(PrepColumns, ATypeColumnGivesThePhoneBesideItsType) {
+    const contact_table t = made("Name;Telefon;Typ\nJan Novak;+420 777 123 456;mobil\nEva Mala;+420 541 000 111;Work\n");
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;+420 777 123 456;CELL")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Eva Mala;Eva;Mala;+420 541 000 111;WORK")) << t.table;
+}
+
+TEST(PrepColumns, ATitleIsAnHonorificOrAJobByItsValues) {
+    EXPECT_TRUE(has_line(made("Title,First Name,Last Name\nIng.,Jan,Novak\nDr.,Eva,Mala\n").table,
+                         "Jan Novak;Jan;Novak;Ing."));
+    const contact_table job = made("Title,First Name,Last Name\nDisponent,Jan,Novak\nstolar,Eva,Mala\n");
+    EXPECT_EQ(job.header, (std::vector<std::string>{"FN", "GIVEN", "FAMILY", "ORG TITLE"}));
+}
+
+TEST(PrepColumns, SeveralValuesInOneCellAreSplit) {
+    const contact_table t = made("Name,E-mail,Phone\nJan Novak,\"jan@x.cz, jan.novak@y.cz\",+420 777 123 456; +420 602 111 222\n");
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;+420 777 123 456;VOICE;+420 602 111 222;VOICE;jan@x.cz;"
+                                  "jan.novak@y.cz"))
+        << t.table;
+}
+
+TEST(PrepColumns, APostalCodeAndTownInOneCellAreSplit) {
+    const contact_table t = made("Name;Ulice;PSČ a obec\nJan Novak;Hlavní 5;602 00 Brno\n");
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;POSTAL;Hlavn\xED 5;Brno;602 00")) << t.table;
+}
+
+TEST(PrepColumns, AWholeAddressIsUsedOnlyWithoutItsParts) {
+    const contact_table beside = made("Name,Street,City,Address\nJan Novak,Severinstrasse 88,Koln,"
+                                      "Severinstrasse 88 50678 Koln Deutschland\n");
+    EXPECT_TRUE(has_line(beside.table, "Jan Novak;Jan;Novak;POSTAL;Severinstrasse 88;Koln")) << beside.table;
+    EXPECT_NE(beside.left_off.find("a whole address beside its parts"), std::string::npos) << beside.left_off;
+    // Alone, its parts set apart by double spaces are taken apart.
+    const contact_table alone = made("Name,Address\nJan Novak,Severinstrasse 88  50678 Koln  Deutschland\n");
+    EXPECT_TRUE(has_line(alone.table, "Jan Novak;Jan;Novak;POSTAL;Severinstrasse 88;Koln;50678;Deutschland"))
+        << alone.table;
+}
+
+TEST(PrepColumns, ANumberASpreadsheetDamagedIsNoPhone) {
+    const contact_table t = made("Name,Mobile\nJan Novak,\"4,20604E+11\"\nEva Mala,+420 602 111 222\n");
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;;")) << t.table;
+    EXPECT_EQ(t.lost_numbers.count, 1u);
+    EXPECT_EQ(t.lost_numbers.lines, (std::vector<std::size_t>{2}));
+}
+
+TEST(PrepColumns, ACompanyInTheNameColumnIsNoPerson) {
+    const contact_table t = made("Name,E-mail\nStavby Brno s.r.o.,info@stavby.cz\nJan Novak,jan@x.cz\n");
+    EXPECT_TRUE(has_line(t.table, "Stavby Brno s.r.o.;;;Stavby Brno s.r.o.;info@stavby.cz")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;;jan@x.cz")) << t.table;
+}
+
+TEST(PrepColumns, TheUsersCorrectionsWin) {
+    const std::string text = "Name,Firm,Kod\nJan Novak,ACME,X1\n";
+    const contact_table t = made(text, {{"Firm", "company"}, {"Kod", "skip"}});
+    EXPECT_EQ(t.header, (std::vector<std::string>{"FN", "GIVEN", "FAMILY", "ORG"}));
+    EXPECT_NE(t.left_off.find("'Kod' (left off as asked)"), std::string::npos) << t.left_off;
+    const contact_table phone = made("Name,Linka\nJan Novak,+420 541 000 111\n", {{"Linka", "phone:work"}});
+    EXPECT_TRUE(has_line(phone.table, "Jan Novak;Jan;Novak;+420 541 000 111;WORK")) << phone.table;
+    EXPECT_NE(phone.reading.find("'Linka': work phone, as asked"), std::string::npos) << phone.reading;
+}
+
+}  // namespace
+}  // namespace rowcard
