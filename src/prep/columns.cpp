@@ -89,7 +89,7 @@ bool wordy(field_role what) {
 bool mostly_type_words(const std::vector<std::string_view>& values, const column_evidence& evidence) {
     std::size_t typed = 0;
     for (const std::string_view v : values) typed += !v.empty() && !item_type_word(v).empty();
-    return evidence.filled > 0 && mostly_count(typed, evidence.filled);
+    return evidence.filled > 0 && typed * 100 >= MOST_SHARE * evidence.filled;
 }
 
 // Returns why values of the shapes that are no contact value fill the column;
