@@ -308,10 +308,10 @@ bool is_honorific(std::string_view v) {
         static_cast<std::size_t>(std::count(v.begin(), v.end(), ' ')) >= HONORIFIC_MAX_WORDS) {
         return false;
     }
-    const name_parts before = split_full_name(std::string(v) + " x", false);
-    if (before.prefix == v && before.given == "x" && before.family.empty()) return true;
-    const name_parts after = split_full_name("x " + std::string(v), false);
-    return after.suffix == v && after.given == "x" && after.family.empty();
+    // The splitter keeps a name's last word: with titles alone before "x", or
+    // after it, nothing is left for a family name.
+    return split_full_name(std::string(v) + " x", false).family.empty() ||
+           split_full_name("x " + std::string(v), false).family.empty();
 }
 
 // Returns the shape of a value of digits alone.
@@ -427,10 +427,11 @@ bool split_postal_city(std::string_view value, std::string_view& code, std::stri
     }
     for (std::size_t words = 2; words >= 1; --words) {
         std::size_t cut = v.size();
-        for (std::size_t k = 0; k < words && cut != std::string_view::npos && cut > 0; ++k) {
+        // `v` is trimmed: a space is never its first byte, and no word is empty.
+        for (std::size_t k = 0; k < words && cut != std::string_view::npos; ++k) {
             cut = v.rfind(' ', v.find_last_not_of(' ', cut - 1));
         }
-        if (cut == std::string_view::npos || cut == 0) continue;
+        if (cut == std::string_view::npos) continue;
         const std::string_view last = without_comma(v.substr(cut));
         const std::string_view rest = without_comma(v.substr(0, cut));
         // A town then four bare digits is a street and its house number.

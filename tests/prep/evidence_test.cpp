@@ -4,6 +4,7 @@
 // accented letters are code page 1250 bytes ("K\xF6ln" is Köln).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,7 @@ TEST(EvidenceShapes, PhonesHaveSixToFifteenDigitsInAPhonesSigns) {
         {"1511/23", vs::text},                       // a house number
         {"1511/2345", vs::phone},
         {"777 123 456 (mobil)", vs::text},
+        {"kl. 25", vs::text},                        // an extension without its number
         {"777 123 456 / 602 111 222", vs::text},     // two phones: a list
     });
 }
@@ -104,7 +106,7 @@ TEST(EvidenceShapes, PostalCodesOfCentralEurope) {
         {"C-10023", vs::id},             // no country's mark
         {"d-50678", vs::id},             // a mark is written in capitals
         {"D-506", vs::id},
-        {"6020 0", vs::text},            {"60 200", vs::text},          {"00-9500", vs::phone},
+        {"602 0", vs::text},  {"00-95", vs::text},  {"6020 0", vs::text},            {"60 200", vs::text},          {"00-9500", vs::phone},
         {"000-95", vs::text},            {"602-00", vs::text},          {"602 000", vs::phone},
         {"1234567", vs::phone},
     });
@@ -119,8 +121,10 @@ TEST(EvidenceShapes, DatesWithOrWithoutTheirTime) {
         {"12.4.1985 0:00:00", vs::date},    {"4/12/1985 12:00:00 AM", vs::date},
         {"2024-01-31 10:00", vs::date},     {"2024-01-31T10:00:00Z", vs::date},
         {"2024-01-31T10:00:00.5+01:00", vs::date}, {"2024-01-31T10:00:00+0100", vs::date},
+        {"1.1.2000", vs::date},             {"4/13/1985", vs::date},          {"13/4/1985", vs::date},
         {"1900", vs::date},                 {"1999", vs::date},               // a year alone
         {"45292", vs::postal_code},         // a spreadsheet's day number reads as a code
+        {"1985-123-45", vs::phone},         {"12..1985", vs::phone},          // no date's layout
         {"13.13.1985", vs::text},           {"32.1.1985", vs::text},          {"0.1.1985", vs::text},
         {"12.0.1985", vs::text},            {"1985-13-01", vs::text},         {"1985-04-32", vs::text},
         {"1985-00-12", vs::text},           {"12.4.198", vs::phone},           {"123.4.1985", vs::phone},
@@ -197,7 +201,7 @@ TEST(EvidenceShapes, TitlesWordsAndText) {
     expect_shapes({
         {"Ing.", vs::honorific},  {"Dr.", vs::honorific},   {"Mr", vs::honorific},    {"Mrs", vs::honorific},
         {"Frau", vs::honorific},  {"Herr", vs::honorific},  {"pan", vs::honorific},   {"pani", vs::honorific},
-        {"Mgr. et Mgr.", vs::honorific}, {"Ph.D.", vs::honorific}, {"Prof. Ing.", vs::honorific},
+        {"Mgr. et Mgr.", vs::honorific}, {"Ph.D.", vs::honorific}, {"Prof. Ing.", vs::honorific}, {"Ph.D.  MBA", vs::honorific},
         {"Ing. Jan", vs::words},  {"Jan", vs::word},        {"Jan Ph.D.", vs::words},
         {"Ing. Ing. Ing. Ing. Ing.", vs::words},            // more titles than anyone writes
         {"mobil", vs::word},      {"dom\xF9", vs::word},    {"K\xF6ln", vs::word},    {"Nov\xE1kov\xE1-T\xF3thov\xE1", vs::word},
@@ -245,6 +249,7 @@ TEST(EvidenceSplits, PostalCodeAndTownInOneCell) {
         {"Brno 602 00", "602 00", "Brno"},
         {"Brno, 602 00", "602 00", "Brno"},
         {"602 00, Brno", "602 00", "Brno"},
+        {"602 00 ,Brno", "602 00", "Brno"},
         {"110 00 Praha 1", "110 00", "Praha 1"},
         {"Praha 10 110 00", "110 00", "Praha 10"},
         {"K\xF6ln 50678", "50678", "K\xF6ln"},
@@ -342,6 +347,13 @@ TEST(EvidenceColumns, ListsCountForTheirItemsOnly) {
     EXPECT_TRUE(mostly(mixed, {vs::email, vs::email, vs::words}));
     EXPECT_FALSE(mostly(mixed, {vs::email, vs::email}));  // an asked shape counts once
     EXPECT_FALSE(mostly(mixed, {}));
+    EXPECT_TRUE(mostly(weighed({"jan@firma.cz"}), {vs::email}));
+    // 103 of 130 is 79.2%: short of the share, however near.
+    std::vector<std::string_view> near(130, "Brno");
+    std::fill(near.begin(), near.begin() + 103, "jan@firma.cz");
+    EXPECT_FALSE(mostly(weighed(near), {vs::email}));
+    near[103] = "eva@firma.cz";
+    EXPECT_TRUE(mostly(weighed(near), {vs::email}));  // 104 of 130 is 80%
 }
 
 TEST(EvidenceColumns, TypeWordsAndEmptyColumns) {
