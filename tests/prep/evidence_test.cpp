@@ -100,7 +100,7 @@ TEST(EvidenceShapes, PostalCodesOfCentralEurope) {
         {"602 00", vs::postal_code},     {"60200", vs::postal_code},    {"811 01", vs::postal_code},
         {"00-950", vs::postal_code},     {"1051", vs::postal_code},     {"D-50678", vs::postal_code},
         {"SK-811 01", vs::postal_code},  {"10000", vs::postal_code},    {"1000", vs::postal_code},
-        {"010011", vs::postal_code},     {"PL-00-950", vs::postal_code}, {"SLO-1000", vs::postal_code},
+        {"010011", vs::postal_code},     {"PL-00-950", vs::postal_code}, {"SLO-1000", vs::postal_code}, {"A-1010", vs::postal_code}, {"AT-1010", vs::postal_code},
         {"2000", vs::postal_code},       // Maribor: no year
         {"2099", vs::postal_code},       {"1899", vs::postal_code},
         {"C-10023", vs::id},             // no country's mark
@@ -180,7 +180,7 @@ TEST(EvidenceShapes, WebAddresses) {
     expect_shapes({
         {"http://firma.cz", vs::url},  {"https://firma.cz/kontakt", vs::url}, {"HTTPS://FIRMA.CZ", vs::url},
         {"www.firma.cz", vs::url},     {"firma.cz", vs::url},                 {"firma.cz/kontakt", vs::url},
-        {"my-firma2.co.uk", vs::url},
+        {"my-firma2.co.uk", vs::url},  {"firma.at", vs::url},                 {"firma.za", vs::url},
         {"http://", vs::text},         {"www.", vs::word},                    {"Ph.D.", vs::honorific},
         {"J.Novak", vs::word},         {"s.r.o.", vs::word},                  {"firma.c", vs::word},
         {".cz", vs::word},             {"firma..cz", vs::word},               {"firma.cz1", vs::id},
@@ -220,6 +220,7 @@ TEST(EvidenceSplits, ListsOfAddressesOrPhones) {
     EXPECT_EQ(split_items("+420 777 123 456, 602 111 222", vs::phone), (items{"+420 777 123 456", "602 111 222"}));
     EXPECT_EQ(split_items("777 123 456 / 602 111 222", vs::phone), (items{"777 123 456", "602 111 222"}));
     EXPECT_EQ(split_items("777123456;602111222", vs::phone), (items{"777123456", "602111222"}));
+    EXPECT_EQ(split_items(";jan@firma.cz;eva@firma.cz", vs::email), (items{"jan@firma.cz", "eva@firma.cz"}));
     // No lists: one item, names, a phone with its area code set apart, a mixed list, the wrong item.
     EXPECT_TRUE(split_items("Novak, Jan", vs::email).empty());
     EXPECT_TRUE(split_items("Novak, Jan", vs::phone).empty());
