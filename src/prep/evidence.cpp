@@ -1,0 +1,484 @@
+// What an export's values look like: the rule of each shape, several items or a
+// postal code and town in one cell, and a column's values counted.
+#include "prep/evidence.hpp"
+
+#include <algorithm>
+#include <string>
+
+#include "prep/layouts.hpp"
+#include "prep/prep.hpp"
+#include "record/record.hpp"
+#include "text/text.hpp"
+
+namespace rowcard {
+namespace {
+
+// A value of at most this many digits alone is a count: 4 to 6 are postal codes.
+constexpr std::size_t COUNT_MAX_DIGITS = 3;
+// Digits of a postal code written bare: 4 (AT, HU, SI, CH), 5 (CZ, SK, DE, HR), 6 (RO).
+constexpr std::size_t POSTAL_MIN_DIGITS = 4;
+constexpr std::size_t POSTAL_MAX_DIGITS = 6;
+// Four digits alone in these years are a year: no Austrian, Hungarian or
+// Slovenian postal code lies there, while 2000 is Maribor's, Szentendre's, Stockerau's.
+constexpr int YEAR_ALONE_FIRST = 1900;
+constexpr int YEAR_ALONE_LAST = 1999;
+// A phone's digits: fewer are a postal code, a year or a count; more than
+// E.164's fifteen are an id.
+constexpr std::size_t PHONE_MIN_DIGITS = 6;
+constexpr std::size_t PHONE_MAX_DIGITS = 15;
+// Digits after a phone's '/' at least: "1511/23" is a house number.
+constexpr std::size_t PHONE_MIN_AFTER_SLASH = 4;
+// Digits of a phone's extension ("kl. 25") at most.
+constexpr std::size_t EXTENSION_MAX_DIGITS = 6;
+// A mixed code of letters and digits this long at least is an id; "2B" or "O2" is no record's key.
+constexpr std::size_t ID_MIN_LENGTH = 5;
+// Hex digits that alone make an id, a GUID's 32 among them: shorter runs may be words or numbers.
+constexpr std::size_t HEX_ID_MIN_DIGITS = 16;
+// Words a value of titles holds at most ("Mgr. et Mgr." is three).
+constexpr std::size_t HONORIFIC_MAX_WORDS = 4;
+// Digits of a town's district at most ("Praha 10").
+constexpr std::size_t DISTRICT_MAX_DIGITS = 2;
+// The highest month and day of a date.
+constexpr int LAST_MONTH = 12;
+constexpr int LAST_DAY = 31;
+// MOST_SHARE is a share of this many.
+constexpr std::size_t WHOLE = 100;
+
+// Yes and no as exports and spreadsheets (in their languages) write them, small letters.
+constexpr std::string_view FLAG_WORDS[] = {
+    "yes", "no", "y", "n", "x", "true", "false", "on", "off", "ano", "ne", "ja", "nein", "igen", "nem",
+    "tak", "nie", "da", "nu", "wahr", "falsch", "pravda", "nepravda", "prawda", "falsz", "igaz", "hamis"};
+// Country marks written before a postal code ("D-50678", "SK-811 01"), small
+// letters here, capitals in a value.
+constexpr std::string_view COUNTRY_MARKS[] = {"a",  "at", "b",  "be", "ch", "cz", "d",  "de", "dk", "f",  "fr", "h",
+                                              "hr", "hu", "i",  "it", "l",  "lu", "nl", "pl", "ro", "si", "sk", "slo"};
+// Words that open a phone's extension ("+420 221 123 456 kl. 25"), small letters.
+constexpr std::string_view EXTENSION_WORDS[] = {"ext", "x", "kl", "klapka", "linka", "wew", "dw", "durchwahl",
+                                                "mellek", "int"};
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// True for an ASCII letter, or a code page 1250 letter that rowcard folds.
+bool is_letter(char c) {
+    const char folded = clean_byte(static_cast<unsigned char>(c));
+    return (folded >= 'a' && folded <= 'z') || (folded >= 'A' && folded <= 'Z');
+}
+
+bool is_ascii_alnum(char c) { return is_digit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// Returns `c` folded to a small ASCII letter where it is a letter, else itself.
+char small(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return lower_byte(b >= 0x80 ? clean_byte(b) : c);
+}
+
+// True when `text`, letters folded to small ones, is one of `words`; empty text is none.
+template <std::size_t N>
+bool one_of(std::string_view text, const std::string_view (&words)[N]) {
+    return std::any_of(std::begin(words), std::end(words), [text](std::string_view w) {
+        return w.size() == text.size() && std::equal(w.begin(), w.end(), text.begin(), [](char a, char b) {
+                   return a == small(b);
+               });
+    });
+}
+
+// True when `text` starts with `start` in any case of its letters.
+bool starts_folded(std::string_view text, std::string_view start) {
+    return text.size() >= start.size() && std::equal(start.begin(), start.end(), text.begin(), [](char a, char b) {
+               return a == small(b);
+           });
+}
+
+bool all_digits(std::string_view s) { return !s.empty() && std::all_of(s.begin(), s.end(), is_digit); }
+
+// Returns the number the digits `s` (at most nine) spell.
+int number(std::string_view s) {
+    int n = 0;
+    for (const char c : s) n = n * 10 + (c - '0');
+    return n;
+}
+
+// A place in a value, read from the front.
+struct cursor {
+    std::string_view s;
+    std::size_t at = 0;
+};
+
+bool at_end(const cursor& c) { return c.at >= c.s.size(); }
+
+// Moves past `ch` and returns true when it is next.
+bool take(cursor& c, char ch) {
+    if (at_end(c) || c.s[c.at] != ch) return false;
+    ++c.at;
+    return true;
+}
+
+// Returns the digits next at the cursor, moved past them; empty when none.
+std::string_view take_digits(cursor& c) {
+    const std::size_t from = c.at;
+    while (!at_end(c) && is_digit(c.s[c.at])) ++c.at;
+    return c.s.substr(from, c.at - from);
+}
+
+bool month_day(std::string_view month, std::string_view day) {
+    return month.size() <= 2 && day.size() <= 2 && number(month) >= 1 && number(month) <= LAST_MONTH &&
+           number(day) >= 1 && number(day) <= LAST_DAY;
+}
+
+// True when the rest at `c` is nothing, or a time of day after ' ' or 'T'
+// ("10:00", "0:00:00", "10:00:00.5+01:00", "12:00:00 AM", "10:00Z").
+bool time_or_end(cursor& c) {
+    if (at_end(c)) return true;
+    if (!take(c, ' ') && !take(c, 'T')) return false;
+    const std::string_view hours = take_digits(c);
+    if (hours.empty() || hours.size() > 2 || !take(c, ':') || take_digits(c).size() != 2) return false;
+    if (take(c, ':') && take_digits(c).size() != 2) return false;
+    if ((take(c, '.') || take(c, ',')) && take_digits(c).empty()) return false;
+    const std::string_view rest = c.s.substr(c.at);
+    if (rest.empty() || rest == "Z" || starts_folded(rest, " am") || starts_folded(rest, " pm")) {
+        return rest.size() <= 3;
+    }
+    cursor zone{rest, 1};
+    if (rest[0] != '+' && rest[0] != '-') return false;
+    if (take_digits(zone).size() == 4) return at_end(zone);
+    zone.at = 1;
+    return take_digits(zone).size() == 2 && take(zone, ':') && take_digits(zone).size() == 2 && at_end(zone);
+}
+
+// Returns date for a date, maybe with its time: year first ("1985-04-12",
+// Hungary's "1985. 04. 12."), day or month first ("12.4.1985", "12. 4. 1985",
+// "4/12/1985", "12.04.85"), or Google's day without a year ("--04-12"). Returns
+// text for a value laid out as a date that is none ("13.13.1985", a broken
+// time), so that it passes for no phone; empty for any other value.
+value_shape date_reading(std::string_view v) {
+    cursor c{v};
+    if (take(c, '-') && take(c, '-')) {
+        const std::string_view month = take_digits(c);
+        return take(c, '-') && month_day(month, take_digits(c)) && at_end(c) ? value_shape::date : value_shape::empty;
+    }
+    c.at = 0;
+    std::string_view g[3];
+    g[0] = take_digits(c);
+    if (g[0].empty() || at_end(c)) return value_shape::empty;
+    const char sep = c.s[c.at];
+    if (sep != '.' && sep != '-' && sep != '/') return value_shape::empty;
+    for (int k = 1; k < 3; ++k) {
+        if (!take(c, sep)) return value_shape::empty;
+        if (sep == '.') take(c, ' ');
+        g[k] = take_digits(c);
+    }
+    if (sep == '.') take(c, '.');
+    bool real = false;
+    if (g[0].size() == 4 && !g[1].empty() && g[1].size() <= 2 && !g[2].empty() && g[2].size() <= 2) {
+        real = month_day(g[1], g[2]);
+    } else if (!g[0].empty() && g[0].size() <= 2 && !g[1].empty() && g[1].size() <= 2 && (g[2].size() == 2 || g[2].size() == 4)) {
+        real = month_day(g[0], g[1]) || month_day(g[1], g[0]);
+    } else {
+        return value_shape::empty;
+    }
+    return real && time_or_end(c) ? value_shape::date : value_shape::text;
+}
+
+// True for a number such as a spreadsheet writes one it thinks too long,
+// "4,20604E+11" or "1E+09": digits, maybe a decimal part, 'E', a sign, digits.
+bool is_exponent_number(std::string_view v) {
+    cursor c{v};
+    if (take_digits(c).empty()) return false;
+    if ((take(c, '.') || take(c, ',')) && take_digits(c).empty()) return false;
+    if (!take(c, 'E') && !take(c, 'e')) return false;
+    if (!take(c, '+') && !take(c, '-')) return false;
+    return !take_digits(c).empty() && at_end(c);
+}
+
+// True for a number with a sign or a decimal part ("-2", "3,5", "45292.41").
+bool is_signed_or_decimal(std::string_view v) {
+    cursor c{v};
+    const bool sign = take(c, '-');
+    if (take_digits(c).empty()) return false;
+    const bool part = take(c, '.') || take(c, ',');
+    if (part && take_digits(c).empty()) return false;
+    return (sign || part) && at_end(c);
+}
+
+// True for a postal code without a country mark: 4 to 6 digits, "602 00", "00-950".
+bool postal_body(std::string_view s) {
+    if (all_digits(s)) return s.size() >= POSTAL_MIN_DIGITS && s.size() <= POSTAL_MAX_DIGITS;
+    cursor c{s};
+    const std::size_t first = take_digits(c).size();
+    const char sep = first == 3 ? ' ' : '-';
+    if ((first != 3 && first != 2) || !take(c, sep)) return false;
+    return take_digits(c).size() == 5 - first && at_end(c);
+}
+
+// True for a postal code, maybe with its country mark ("D-50678", "SK-811 01").
+bool is_postal_code(std::string_view s) {
+    if (postal_body(s)) return true;
+    const std::size_t dash = s.find('-');
+    return dash != std::string_view::npos && one_of(s.substr(0, dash), COUNTRY_MARKS) &&
+           std::all_of(s.begin(), s.begin() + static_cast<std::ptrdiff_t>(dash), [](char c) { return c >= 'A' && c <= 'Z'; }) &&
+           postal_body(s.substr(dash + 1));
+}
+
+// Returns `v` without an extension at its end ("kl. 25", "ext 12"); `v` itself without one.
+std::string_view without_extension(std::string_view v) {
+    std::size_t digits = v.size();
+    while (digits > 0 && is_digit(v[digits - 1])) --digits;
+    if (digits == v.size() || v.size() - digits > EXTENSION_MAX_DIGITS) return v;
+    std::size_t word_end = digits;
+    while (word_end > 0 && v[word_end - 1] == ' ') --word_end;
+    if (word_end > 0 && v[word_end - 1] == '.') --word_end;
+    std::size_t word = word_end;
+    while (word > 0 && is_letter(v[word - 1])) --word;
+    if (word == 0 || v[word - 1] != ' ' || !one_of(v.substr(word, word_end - word), EXTENSION_WORDS)) return v;
+    return trimmed(v.substr(0, word));
+}
+
+// True for a phone number: 6 to 15 digits among spaces and + ( ) - / ., the '+'
+// first ("+420 777 123 456", "(0)221 123 45-6", "0221/1234567"), maybe an extension after it.
+bool is_phone(std::string_view value) {
+    const std::string_view v = without_extension(value);
+    if (v.empty() || !is_digit(v.back())) return false;
+    std::size_t digits = 0;
+    for (std::size_t k = 0; k < v.size(); ++k) {
+        const char c = v[k];
+        if (is_digit(c)) {
+            ++digits;
+        } else if (c == '+') {
+            if (k != 0 && !(k == 1 && v[0] == '(')) return false;
+        } else if (c != ' ' && c != '(' && c != ')' && c != '-' && c != '/' && c != '.') {
+            return false;
+        }
+    }
+    if (digits < PHONE_MIN_DIGITS || digits > PHONE_MAX_DIGITS) return false;
+    const std::size_t slash = v.rfind('/');
+    if (slash == std::string_view::npos) return true;
+    const std::string_view after = v.substr(slash + 1);
+    return static_cast<std::size_t>(std::count_if(after.begin(), after.end(), is_digit)) >= PHONE_MIN_AFTER_SLASH;
+}
+
+// True for one e-mail address alone: one '@' with something before it, a
+// domain of dotted names after it ending in two letters or more, no space.
+bool is_email(std::string_view v) {
+    const std::size_t at = v.find('@');
+    if (at == 0 || at == std::string_view::npos || v.find('@', at + 1) != std::string_view::npos) return false;
+    if (v.find_first_of(" ,;<>()[]\"") != std::string_view::npos) return false;
+    const std::string_view domain = v.substr(at + 1);
+    const std::size_t dot = domain.rfind('.');
+    if (dot == std::string_view::npos || dot == 0 || domain.find("..") != std::string_view::npos) return false;
+    const std::string_view top = domain.substr(dot + 1);
+    return top.size() >= 2 && std::all_of(top.begin(), top.end(), [](char c) { return is_letter(c); });
+}
+
+// True for a web address: "http://" or "https://" or "www." and more, or a
+// bare host of dotted names ending in small letters ("firma.cz/kontakt"); never a space or '@'.
+bool is_url(std::string_view v) {
+    if (v.find_first_of(" @") != std::string_view::npos) return false;
+    for (const std::string_view start : {"http://", "https://", "www."}) {
+        if (starts_folded(v, start)) return v.size() > start.size();
+    }
+    const std::string_view host = v.substr(0, v.find('/'));
+    const std::size_t dot = host.rfind('.');
+    if (dot == std::string_view::npos || dot == 0 || host.find("..") != std::string_view::npos) return false;
+    const std::string_view top = host.substr(dot + 1);
+    const auto in_host = [](char c) { return is_ascii_alnum(c) || c == '-' || c == '.'; };
+    return top.size() >= 2 && std::all_of(top.begin(), top.end(), [](char c) { return c >= 'a' && c <= 'z'; }) &&
+           std::all_of(host.begin(), host.end(), in_host);
+}
+
+// True for a record's key: a GUID or a long run of hex digits, or a code of
+// letters and digits both ("003A000001XyZ", "C-10023", "people/c12345"); no space.
+bool is_id(std::string_view v) {
+    std::string_view bare = v;
+    if (bare.size() > 2 && bare.front() == '{' && bare.back() == '}') bare = bare.substr(1, bare.size() - 2);
+    const auto hex = [](char c) { return is_digit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); };
+    if (std::all_of(bare.begin(), bare.end(), [hex](char c) { return hex(c) || c == '-'; }) &&
+        static_cast<std::size_t>(std::count_if(bare.begin(), bare.end(), hex)) >= HEX_ID_MIN_DIGITS) {
+        return true;
+    }
+    const auto in_code = [](char c) { return is_ascii_alnum(c) || c == '-' || c == '_' || c == '/' || c == '.' || c == ':'; };
+    return v.size() >= ID_MIN_LENGTH && std::all_of(v.begin(), v.end(), in_code) &&
+           std::any_of(v.begin(), v.end(), is_digit) &&
+           std::any_of(v.begin(), v.end(), [](char c) { return is_letter(c); });
+}
+
+// True for titles alone, before a name ("Ing.", "Mgr. et Mgr.", "Frau", "pan")
+// or after one ("Ph.D."): the one table of titles is the name splitter's.
+bool is_honorific(std::string_view v) {
+    if (!std::all_of(v.begin(), v.end(), [](char c) { return is_letter(c) || c == '.' || c == ' ' || c == '-'; }) ||
+        static_cast<std::size_t>(std::count(v.begin(), v.end(), ' ')) >= HONORIFIC_MAX_WORDS) {
+        return false;
+    }
+    // The splitter keeps a name's last word: with titles alone before "x", or
+    // after it, nothing is left for a family name.
+    return split_full_name(std::string(v) + " x", false).family.empty() ||
+           split_full_name("x " + std::string(v), false).family.empty();
+}
+
+// Returns the shape of a value of digits alone.
+value_shape digits_shape(std::string_view v) {
+    if (v.size() <= COUNT_MAX_DIGITS) return value_shape::count;
+    if (v.size() == 4 && number(v) >= YEAR_ALONE_FIRST && number(v) <= YEAR_ALONE_LAST) return value_shape::date;
+    if (v.size() <= POSTAL_MAX_DIGITS) return value_shape::postal_code;
+    return v.size() <= PHONE_MAX_DIGITS ? value_shape::phone : value_shape::id;
+}
+
+// Returns word for one word of letters (maybe with the signs names and towns
+// hold: - ' . , & ( ) /), words for several, text for anything else.
+value_shape words_shape(std::string_view v) {
+    const auto in_word = [](char c) {
+        return is_letter(c) || c == '-' || c == '\'' || c == '.' || c == ',' || c == '&' || c == '(' || c == ')' || c == '/';
+    };
+    if (!std::all_of(v.begin(), v.end(), [in_word](char c) { return in_word(c) || c == ' '; }) ||
+        !std::any_of(v.begin(), v.end(), [](char c) { return is_letter(c); })) {
+        return value_shape::text;
+    }
+    return v.find(' ') == std::string_view::npos ? value_shape::word : value_shape::words;
+}
+
+// True for a town's name: it starts with a letter, holds letters and the signs
+// of place names, and may end in a district's number ("Praha 10").
+bool is_town(std::string_view t) {
+    if (t.empty() || !is_letter(t.front())) return false;
+    std::size_t end = t.size();
+    while (end > 0 && is_digit(t[end - 1])) --end;
+    if (end < t.size()) {
+        if (t.size() - end > DISTRICT_MAX_DIGITS || t[end - 1] != ' ') return false;
+        --end;
+    }
+    return std::all_of(t.begin(), t.begin() + static_cast<std::ptrdiff_t>(end), [](char c) {
+        return is_letter(c) || c == ' ' || c == '-' || c == '.' || c == '\'' || c == '(' || c == ')';
+    });
+}
+
+// Returns `s` without spaces and one comma at either end.
+std::string_view without_comma(std::string_view s) {
+    s = trimmed(s);
+    if (!s.empty() && s.front() == ',') s = trimmed(s.substr(1));
+    if (!s.empty() && s.back() == ',') s = trimmed(s.substr(0, s.size() - 1));
+    return s;
+}
+
+// Returns the length of the item separator at `at` of `v`, or 0 when none starts there.
+std::size_t separator_at(std::string_view v, std::size_t at) {
+    const std::string_view rest = v.substr(at);
+    if (rest.starts_with(LIST_MARK)) return LIST_MARK.size();
+    if (rest.starts_with(" / ")) return 3;
+    return rest.front() == ',' || rest.front() == ';' ? 1 : 0;
+}
+
+}  // namespace
+
+value_shape shape_of(std::string_view value) {
+    const std::string_view v = trimmed(value);
+    if (v.empty()) return value_shape::empty;
+    if (is_email(v)) return value_shape::email;
+    if (is_url(v)) return value_shape::url;
+    if (all_digits(v)) return digits_shape(v);
+    if (is_signed_or_decimal(v)) return value_shape::count;
+    if (is_exponent_number(v)) return value_shape::exponent_number;
+    if (const value_shape date = date_reading(v); date != value_shape::empty) return date;
+    if (is_postal_code(v)) return value_shape::postal_code;
+    // Two phones set apart by " / " make a list, which is text.
+    if (is_phone(v)) return split_items(v, value_shape::phone).empty() ? value_shape::phone : value_shape::text;
+    if (one_of(v, FLAG_WORDS)) return value_shape::flag;
+    if (is_id(v)) return value_shape::id;
+    std::string_view code, town;
+    if (split_postal_city(v, code, town)) return value_shape::postal_city;
+    if (is_honorific(v)) return value_shape::honorific;
+    return words_shape(v);
+}
+
+std::vector<std::string_view> split_items(std::string_view value, value_shape item) {
+    std::vector<std::string_view> items;
+    if (item != value_shape::email && item != value_shape::phone) return items;
+    std::size_t start = 0;
+    for (std::size_t at = 0; at <= value.size();) {
+        const std::size_t mark = at == value.size() ? 0 : separator_at(value, at);
+        if (mark == 0 && at < value.size()) {
+            ++at;
+            continue;
+        }
+        if (const std::string_view piece = trimmed(value.substr(start, at - start)); !piece.empty()) items.push_back(piece);
+        at += std::max<std::size_t>(mark, 1);
+        start = at;
+    }
+    if (items.size() < 2 || !std::all_of(items.begin(), items.end(), [item](std::string_view x) { return shape_of(x) == item; })) {
+        items.clear();
+    }
+    return items;
+}
+
+bool split_postal_city(std::string_view value, std::string_view& code, std::string_view& town) {
+    const std::string_view v = trimmed(value);
+    // The code is one word ("60200", "SK-811") or two ("602 00", "SK-811 01"), first or last.
+    for (std::size_t words = 2; words >= 1; --words) {
+        std::size_t cut = 0;
+        for (std::size_t k = 0; k < words && cut != std::string_view::npos; ++k) {
+            cut = v.find(' ', v.find_first_not_of(' ', cut));
+        }
+        if (cut == std::string_view::npos) continue;
+        const std::string_view first = without_comma(v.substr(0, cut));
+        const std::string_view rest = without_comma(v.substr(cut));
+        if (is_postal_code(first) && is_town(rest)) {
+            code = first;
+            town = rest;
+            return true;
+        }
+    }
+    for (std::size_t words = 2; words >= 1; --words) {
+        std::size_t cut = v.size();
+        // `v` is trimmed: a space is never its first byte, and no word is empty.
+        for (std::size_t k = 0; k < words && cut != std::string_view::npos; ++k) {
+            cut = v.rfind(' ', v.find_last_not_of(' ', cut - 1));
+        }
+        if (cut == std::string_view::npos) continue;
+        const std::string_view last = without_comma(v.substr(cut));
+        const std::string_view rest = without_comma(v.substr(0, cut));
+        // A town then four bare digits is a street and its house number.
+        if (is_postal_code(last) && !(all_digits(last) && last.size() == POSTAL_MIN_DIGITS) && is_town(rest)) {
+            code = last;
+            town = rest;
+            return true;
+        }
+    }
+    return false;
+}
+
+column_evidence weigh_column(const std::vector<std::string_view>& column) {
+    column_evidence e;
+    std::vector<std::string_view> seen;
+    seen.reserve(column.size());
+    for (const std::string_view raw : column) {
+        const std::string_view v = trimmed(raw);
+        const value_shape shape = shape_of(v);
+        if (shape == value_shape::empty) continue;
+        ++e.filled;
+        ++e.shapes[static_cast<std::size_t>(shape)];
+        seen.push_back(v);
+        e.multi_word += v.find(' ') != std::string_view::npos;
+        e.max_length = std::max(e.max_length, v.size());
+        if (shape != value_shape::text) continue;
+        if (!split_items(v, value_shape::email).empty()) {
+            ++e.lists;
+            ++e.email_lists;
+        } else if (!split_items(v, value_shape::phone).empty()) {
+            ++e.lists;
+        }
+    }
+    std::sort(seen.begin(), seen.end());
+    e.distinct = static_cast<std::size_t>(std::unique(seen.begin(), seen.end()) - seen.begin());
+    return e;
+}
+
+bool mostly(const column_evidence& evidence, std::initializer_list<value_shape> shapes) {
+    if (evidence.filled == 0) return false;
+    std::array<bool, SHAPE_COUNT> asked{};
+    for (const value_shape s : shapes) asked[static_cast<std::size_t>(s)] = true;
+    std::size_t matching = 0;
+    for (std::size_t s = 0; s < SHAPE_COUNT; ++s) matching += asked[s] ? evidence.shapes[s] : 0;
+    if (asked[static_cast<std::size_t>(value_shape::email)]) matching += evidence.email_lists;
+    if (asked[static_cast<std::size_t>(value_shape::phone)]) matching += evidence.lists - evidence.email_lists;
+    return matching * WHOLE >= evidence.filled * MOST_SHARE;
+}
+
+}  // namespace rowcard

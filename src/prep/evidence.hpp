@@ -1,0 +1,63 @@
+// Inside rowcard-prep: what an export's values look like, one by one and column
+// by column, so that a column's values can confirm, veto or replace its header.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <initializer_list>
+#include <string_view>
+#include <vector>
+
+namespace rowcard {
+
+// What one value looks like.
+enum class value_shape : unsigned char {
+    empty, email, phone, postal_code, postal_city, date, flag, count, id, url, exponent_number,
+    honorific /* Ing., Dr., Mr, Mrs, Frau, Herr, pan, pani, Ph.D. */, word /* letters only, one word */,
+    words /* letters and spaces: names, towns, job titles */, text /* anything else */, SHAPES
+};
+inline constexpr std::size_t SHAPE_COUNT = static_cast<std::size_t>(value_shape::SHAPES);
+
+// Share of a column's filled values, in percent, that must have a shape for the
+// column to be read as that shape: a few stray or damaged values do not decide.
+inline constexpr std::size_t MOST_SHARE = 80;
+
+// Returns the shape of one cleaned value (rowcard-prep's reader has made it
+// ASCII plus the code page 1250 letters rowcard folds); empty input, or spaces
+// alone, give empty. A value of 0 to 3 digits is a count, 0 and 1 included.
+value_shape shape_of(std::string_view value);
+
+// Several items in one cell: returns the items of `value` when it holds two or
+// more e-mails, or two or more phones (as `item` says), joined by ',', ';',
+// ' / ' or ' ::: ' (each trimmed, empty ones skipped); else an empty vector,
+// as for any other `item`. "Novak, Jan" is no list.
+std::vector<std::string_view> split_items(std::string_view value, value_shape item);
+
+// A postal code and town in one cell: returns true with the two parts when
+// `value` is a postal code then a town ("602 00 Brno", "SK-811 01 Bratislava",
+// "50678 Köln", "110 00 Praha 1") or a town then a code ("Brno 602 00"), a comma
+// between them allowed; else false, the parts untouched. A town then a bare
+// four-digit number is a street and its house number ("Vinohradská 1511").
+bool split_postal_city(std::string_view value, std::string_view& code, std::string_view& town);
+
+// What a column's filled values look like, counted over all its rows.
+struct column_evidence {
+    std::size_t filled = 0;                      // values that are not empty
+    std::array<std::size_t, SHAPE_COUNT> shapes{};  // filled values of each shape (a list is text)
+    std::size_t distinct = 0;                    // distinct filled values, byte for byte
+    std::size_t lists = 0;                       // values that split_items splits (of e-mails or phones)
+    std::size_t email_lists = 0;                 // of those, lists of e-mails; the rest are of phones
+    std::size_t multi_word = 0;                  // values of two words or more
+    std::size_t max_length = 0;                  // bytes of the longest value
+};
+
+// Returns the evidence of the values of `column`; no values, or empty ones
+// only, give filled 0.
+column_evidence weigh_column(const std::vector<std::string_view>& column);
+
+// True when at least MOST_SHARE percent of the filled values have one of
+// `shapes` (lists of e-mails count as e-mails, of phones as phones); false for
+// a column with no filled value, and for no shapes.
+bool mostly(const column_evidence& evidence, std::initializer_list<value_shape> shapes);
+
+}  // namespace rowcard
