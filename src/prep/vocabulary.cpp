@@ -236,7 +236,7 @@ column_role decide(const reading& r, int number) {
     const bool own = r.place_type == "WORK" || r.place_type == "HOME";
     if (what == field_role::phone) {
         if (r.label) return {field_role::phone_label, number, {}};
-        return {field_role::phone, number, r.type.empty() || r.type == "POSTAL" ? "VOICE" : r.type};
+        return {field_role::phone, number, r.type.empty() ? "VOICE" : r.type};
     }
     if (what == field_role::email) {
         if (r.display) return {field_role::ignored, 0, {}};
@@ -311,7 +311,7 @@ std::string_view item_type_word(std::string_view cleaned_value) {
 std::string_view type_of_key(std::string_view key, bool address) {
     const reading r = read_words(split_words(key), export_language::unknown);
     if (address) return r.place_type == "WORK" || r.place_type == "HOME" ? r.place_type : "POSTAL";
-    return r.type.empty() || r.type == "POSTAL" ? "VOICE" : r.type;
+    return r.type.empty() ? "VOICE" : r.type;
 }
 
 }  // namespace rowcard
