@@ -47,23 +47,31 @@ std::string_view language_name(export_language language) {
     return "";
 }
 
-// Returns the layout's name from the roles and keys it has.
-std::string layout_name(const std::vector<std::string>& keys, const std::vector<column_role>& roles,
-                        export_language language) {
+// Returns the layout's name from the roles and keys it has; `words` are the
+// keys as the vocabulary splits them, where a machine's names differ.
+std::string layout_name(const std::vector<std::string>& keys, const std::vector<std::string>& words,
+                        const std::vector<column_role>& roles, export_language language) {
     const auto has = [&](std::string_view k) { return std::find(keys.begin(), keys.end(), k) != keys.end(); };
     const std::string_view tongue = language_name(language);
     if (has("CONNECTED ON")) return "LinkedIn Connections";
     if (has("PRIMARY EMAIL") || has("SCREEN NAME")) return "Thunderbird";
     if (has("FIRST") && has("LAST")) return "Yahoo";
     if (has("GIVEN NAME") && (has("FAMILY NAME") || has("GROUP MEMBERSHIP"))) return "Google Contacts (legacy)";
-    if (has("FILE AS") || has("E MAIL 1 LABEL") || has("PHONE 1 LABEL") || has("ORGANIZATION NAME")) {
+    // 'Organization - Name' alone is a CRM's too.
+    const bool google_names = has("ORGANIZATION NAME") && has("NAME PREFIX");
+    if (has("FILE AS") || has("E MAIL 1 LABEL") || has("PHONE 1 LABEL") || google_names) {
         return "Google Contacts";
     }
-    std::size_t placed = 0;  // address parts of a work or home address
-    for (const column_role& r : roles) {
-        placed += r.what >= field_role::pobox && (r.group == WORK_GROUP || r.group == HOME_GROUP);
+    // Address parts of a work or home address, in headers written in words
+    // as Outlook writes them ('HomeCity' is a CRM's).
+    std::size_t placed = 0;
+    for (std::size_t k = 0; k < roles.size(); ++k) {
+        const bool place = roles[k].group == WORK_GROUP || roles[k].group == HOME_GROUP;
+        placed += roles[k].what >= field_role::pobox && place && keys[k] == words[k];
     }
-    if (placed >= OUTLOOK_ADDRESS_PARTS && keys.size() >= OUTLOOK_HEADERS) return "Outlook (" + std::string(tongue.empty() ? "English" : tongue) + ")";
+    if (placed >= OUTLOOK_ADDRESS_PARTS && keys.size() >= OUTLOOK_HEADERS) {
+        return "Outlook (" + std::string(tongue.empty() ? "English" : tongue) + ")";
+    }
     return tongue.empty() ? "a table" : "a table with " + std::string(tongue) + " headers";
 }
 
@@ -123,7 +131,7 @@ layout_guess recognise_layout(const std::vector<std::string>& header) {
         if (yahoo && role.what == field_role::title) role.what = field_role::job;
         guess.roles.push_back(role);
     }
-    guess.name = layout_name(keys, guess.roles, guess.language);
+    guess.name = layout_name(keys, words, guess.roles, guess.language);
     return guess;
 }
 

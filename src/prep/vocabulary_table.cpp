@@ -138,7 +138,9 @@ constexpr phrase_meaning PHRASES[] = {
     // Phones, and the types and places that name one.
     role("PHONE", phone), role("TEL", phone), role("TELEFON", phone), role("TELEFONU", phone),
     role("TELEFONY", phone), role("TELEPHONE", phone), role("TELEFONNUMMER", phone), role("TELEFONSZAM", phone),
-    role("NUMBER", phone), role("NUMMER", phone), role("CALLBACK", phone), role("HAUPTTELEFON", phone, 0, "VOICE"),
+    role("WORK NUMBER", phone, WORK_PLACE, "WORK"), role("BUSINESS NUMBER", phone, WORK_PLACE, "WORK"),
+    role("HOME NUMBER", phone, HOME_PLACE, "HOME"), role("OTHER NUMBER", phone, OTHER_PLACE, "VOICE"),
+    role("CALLBACK", phone), role("HAUPTTELEFON", phone, 0, "VOICE"),
     kind("FAX", "FAX"), kind("FAKS", "FAX"), kind("TELEFAX", "FAX"),
     kind("MOBILE", "CELL"), kind("MOBIL", "CELL"), kind("MOBILNI", "CELL"), kind("MOBILNY", "CELL"),
     kind("MOBILTELEFON", "CELL"), kind("MOBITEL", "CELL"), kind("CELL", "CELL"), kind("CELLULAR", "CELL"),
@@ -186,12 +188,13 @@ constexpr phrase_meaning PHRASES[] = {
     role("CITY", city), role("TOWN", city), role("ORT", city), role("STADT", city),
     role("MESTO", city), role("MIASTO", city), role("MIEJSCOWOSC", city), role("VAROS", city),
     role("TELEPULES", city), role("OBEC", city), role("GRAD", city), role("ORAS", city), role("LOCALITATE", city),
+    role("OBCINA", city), role("NASELJE", city),
     role("KRAJ", region), role("STATE", region), role("REGION", region), role("BUNDESLAND", region),
     role("KANTON", region), role("CANTON", region), role("WOJEWODZTWO", region), role("MEGYE", region),
     role("OBLAST", region), role("PROVINCE", region), role("COUNTY", region), role("JUDET", region),
-    role("DEZELA", region), role("PROVINCA", region), role("DRZAVA PROVINCIJA", region), role("ZUPANIJA", region),
+    role("DEZELA", region), role("PROVINCA", region), role("DRZAVA PROVINCIJA", region), role("STAT PROVINCIE", region), role("ZUPANIJA", region),
     role("EXTENDED", street2), role("EXTENDED ADDRESS", street2),
-    role("STREET", street), role("STRASSE", street), role("STRASE", street), role("ULICE", street),
+    role("STREET", street), role("STRASSE", street), role("ULICE", street),
     role("ULICA", street), role("UTCA", street), role("ADDRESS", street), role("ADDRESS LINE", street),
     role("ADRESA", street), role("ADRESY", street), role("ADRES", street), role("ADRESSE", street),
     role("ADRESS", street), role("CIM", street), role("NASLOV", street), role("STRADA", street),
@@ -211,7 +214,7 @@ constexpr phrase_meaning PHRASES[] = {
     mark("PHOTO", says::stop), mark("IMAGE", says::stop), mark("FORMAT", says::stop), mark("PREFERRED", says::stop),
     mark("VALUE", says::filler), mark("OF", says::filler), mark("AT", says::filler), mark("ON", says::filler),
     mark("DO", says::filler), mark("NEBO", says::filler), mark("REASON", says::filler),
-    mark("SECONDARY", says::filler), mark("ALTERNATE", says::filler), mark("SOURCE", says::filler),
+    mark("SECONDARY", says::filler), mark("NUMBER", says::filler), mark("NUMMER", says::filler), mark("ALTERNATE", says::filler), mark("SOURCE", says::filler),
 };
 
 // The entries read for one language only, placed before the entries above

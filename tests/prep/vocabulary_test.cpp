@@ -83,7 +83,8 @@ TEST(VocabLanguages, EnglishGermanAndCzechOutlookAndSheets) {
                  {"E-mailová adresa", email}, {"Typ e-mailu", email_label}, {"Zobrazované jméno e-mailu", ignored},
                  {"Narozeniny", birthday}, {"Kategorie", category}, {"Soukromé", flag}, {"Webová stránka", web},
                  {"Poznámky", note}, {"PSČ a obec", postal_city, -4}, {"Korespondenční adresa", street, -5, "POSTAL"},
-                 {"Typ telefonu", phone_label}, {"Typ adresy", address_label, -4}, {"Kraj", region, -4}},
+                 {"Typ telefonu", phone_label}, {"Typ adresy", address_label, -4}, {"Kraj", region, -4},
+                 {"Stát / Provincie", region, -4}, {"Datum poslední změny", date}, {"ID kontaktu", record_id}},
                 lang::czech);
 }
 
@@ -256,7 +257,7 @@ TEST(VocabNumbers, NumbersNumberTheItemOrTheStreetLine) {
                  {"Address Line 2", street2, -4}, {"Address 1", street, -4}, {"Home Address 2", street2, -2, "HOME"},
                  {"Home Street 3", street2, -2, "HOME"}, {"Alternate Email 2", email, 2}, {"Website 1 - Value", web, 1},
                  {"Website 1 - Label", none}, {"Organization 1 - Title", job, 1}, {"Custom Phone 0", phone, 0, "VOICE"},
-                 {"Phone 123", phone, 0, "VOICE"}},
+                 {"Phone 123", phone, 0, "VOICE"}, {"Custom Number 0", none}, {"Phone number", phone, 0, "VOICE"}},
                 lang::english);
 }
 
@@ -323,6 +324,38 @@ TEST(VocabLayouts, YahooTitleIsTheJobAndOutlooksIsLeftToItsValues) {
     const layout_guess plain = recognise_layout({"Title", "First Name", "Last Name", "Mailing Street"});
     EXPECT_EQ(plain.roles[0].what, title);
     EXPECT_EQ(plain.roles[3].what, street);
+}
+
+TEST(VocabLayouts, ACrmIsNoGoogleOrOutlookExport) {
+    // Pipedrive's 'Organization - Name', and Cvent's places run into its words.
+    EXPECT_EQ(recognise_layout({"Person - Name", "Person - Email", "Organization - Name"}).name,
+              "a table with English headers");
+    std::vector<std::string> cvent;
+    for (const std::string_view place : {"Home", "Work"}) {
+        for (const std::string_view part : {"Address1", "Address2", "City", "State", "PostalCode", "Country"}) {
+            cvent.push_back(std::string(place) + std::string(part));
+        }
+    }
+    cvent.insert(cvent.end(), {"FirstName", "LastName", "EmailAddress", "Company", "Title", "Salutation", "Nickname",
+                               "MiddleName"});
+    const layout_guess guess = recognise_layout(cvent);
+    EXPECT_EQ(guess.name, "a table with English headers");
+    EXPECT_EQ(guess.roles[1].what, street2);
+    EXPECT_EQ(guess.roles[6].group, -1);
+}
+
+TEST(VocabLayouts, ACrmExportKeepsItsMailingAddressAndLeavesItsFlagsAsTheyAre) {
+    export_reading utf8;
+    utf8.encoding = export_encoding::utf8;
+    const contact_table t = make_contact_table(
+        read_export("FIRSTNAME,LASTNAME,EMAIL,EMAILOPTOUT,MAILINGSTREET,MAILINGCITY,MAILINGCOUNTRY,PHONE\n"
+                    "Jan,Kos,j@x.cz,false,Dlouh\xC3\xA1 5,Brno,CZ,+420 1\n",
+                    utf8, ';'),
+        ';');
+    // The old rule made the opt-out and every mailing part an e-mail of its own.
+    EXPECT_EQ(t.table,
+              "FN;GIVEN;FAMILY;TEL1;TEL1 TYPE;EMAIL1;ADR1 TYPE;ADR1 STREET;ADR1 CITY;ADR1 COUNTRY;EMAILOPTOUT\n"
+              "Jan Kos;Jan;Kos;+420 1;VOICE;j@x.cz;POSTAL;Dlouh\xE1 5;Brno;CZ;false\n");
 }
 
 }  // namespace
