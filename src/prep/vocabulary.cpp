@@ -74,29 +74,33 @@ std::size_t matched(std::string_view phrase, const word_list& w, std::size_t at)
     return count;
 }
 
-// True when some phrase of the vocabulary has the word `word`.
-bool known_word(std::string_view word) {
+// Returns every word of the vocabulary's phrases, sorted, once each.
+word_list sorted_words() {
+    word_list out;
     for (const phrase_meaning& p : header_phrases()) {
         for (std::string_view rest = p.words; !rest.empty();) {
             const std::size_t space = rest.find(' ');
-            if (rest.substr(0, space) == word) return true;
+            out.push_back(rest.substr(0, space));
             rest = space == std::string_view::npos ? std::string_view() : rest.substr(space + 1);
         }
     }
-    return false;
+    std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
+    return out;
 }
 
-// Appends to `parts` known words that make up all of `run` from `from` on,
-// longest first; returns false, and leaves `parts` as it was, when none do.
-// `dead` marks the places found not to start such words, so that no place is
-// searched twice. The end of the run is true.
-bool split_run(std::string_view run, std::size_t from, word_list& parts, std::array<bool, LONGEST_RUN>& dead) {
+// Appends to `parts` words of `known` (sorted) that make up all of `run` from
+// `from` on, longest first; returns false, and leaves `parts` as it was, when
+// none do. `dead` marks the places found not to start such words, so that no
+// place is searched twice. The end of the run is true.
+bool split_run(std::string_view run, std::size_t from, const word_list& known, word_list& parts,
+               std::array<bool, LONGEST_RUN>& dead) {
     if (from == run.size()) return true;
     if (dead[from]) return false;
     for (std::size_t size = run.size() - from; size >= SHORTEST_PART; --size) {
-        if (!known_word(run.substr(from, size))) continue;
+        if (!std::binary_search(known.begin(), known.end(), run.substr(from, size))) continue;
         parts.push_back(run.substr(from, size));
-        if (split_run(run, from + size, parts, dead)) return true;
+        if (split_run(run, from + size, known, parts, dead)) return true;
         parts.pop_back();
     }
     dead[from] = true;
@@ -104,16 +108,19 @@ bool split_run(std::string_view run, std::size_t from, word_list& parts, std::ar
 }
 
 // Appends the word `word` to `out`, upper-cased, after a space when `out`
-// holds some: as the known words it is made of, when it is an unknown run
-// of them. Empty input appends nothing; `word` is emptied.
-void end_word(std::string& word, std::string& out) {
+// holds some: as the known words it is made of, when it is an unknown run of
+// them. `known` is the vocabulary's words, made here when first needed.
+// Empty input appends nothing; `word` is emptied.
+void end_word(std::string& word, std::string& out, word_list& known) {
     if (word.empty()) return;
     upper_in_place(word);
     word_list parts;
     std::array<bool, LONGEST_RUN> dead{};
     const bool letters = std::all_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-    const bool run = letters && word.size() >= SHORTEST_RUN && word.size() <= LONGEST_RUN && !known_word(word);
-    if (!run || !split_run(word, 0, parts, dead)) parts = {word};
+    const bool run = letters && word.size() >= SHORTEST_RUN && word.size() <= LONGEST_RUN;
+    if (run && known.empty()) known = sorted_words();
+    const bool unknown = run && !std::binary_search(known.begin(), known.end(), std::string_view(word));
+    if (!unknown || !split_run(word, 0, known, parts, dead)) parts = {word};
     for (const std::string_view part : parts) {
         if (!out.empty()) out.push_back(' ');
         out.append(part);
@@ -253,19 +260,20 @@ column_role decide(const reading& r, int number) {
 std::string split_header(std::string_view cleaned) {
     std::string out;
     std::string word;
+    word_list known;
     for (std::size_t k = 0; k < cleaned.size(); ++k) {
         const char c = folded(cleaned[k]);
         const char next = k + 1 < cleaned.size() ? folded(cleaned[k + 1]) : '\0';
         if (!upper(c) && !lower(c) && !digit(c)) {
-            end_word(word, out);
+            end_word(word, out, known);
             continue;
         }
         const char before = word.empty() ? '\0' : word.back();
         const bool hump = (lower(before) && upper(c)) || (upper(before) && upper(c) && lower(next));
-        if (hump || digit(before) != digit(c)) end_word(word, out);
+        if (hump || digit(before) != digit(c)) end_word(word, out, known);
         word.push_back(c);
     }
-    end_word(word, out);
+    end_word(word, out, known);
     return out;
 }
 
