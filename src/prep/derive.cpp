@@ -51,9 +51,11 @@ address_source& address_of(export_plan& plan, const column_role& role) {
 // Takes the column `c` of role `role` into the plan. Returns false when the
 // card has no use for it, as for a second column of a single property.
 bool take_column(export_plan& plan, const column_role& role, int c) {
-    constexpr std::array<std::pair<field_role, single>, 10> SINGLE_ROLES = {{
+    // A bare 'Title' stays the name's prefix until its values are weighed.
+    constexpr std::array<std::pair<field_role, single>, 11> SINGLE_ROLES = {{
         {field_role::full, FN}, {field_role::given, GIVEN}, {field_role::middle, MIDDLE},
-        {field_role::family, FAMILY}, {field_role::prefix, PREFIX}, {field_role::suffix, SUFFIX},
+        {field_role::family, FAMILY}, {field_role::prefix, PREFIX}, {field_role::title, PREFIX},
+        {field_role::suffix, SUFFIX},
         {field_role::org, ORG}, {field_role::department, DEPT}, {field_role::job, JOB}, {field_role::note, NOTE}}};
     for (const auto& [what, slot] : SINGLE_ROLES) {
         if (role.what != what) continue;
@@ -65,18 +67,18 @@ bool take_column(export_plan& plan, const column_role& role, int c) {
     case field_role::phone: plan.phones.push_back({c, -1, role.type}); return true;
     case field_role::email: plan.emails.push_back(c); return true;
     case field_role::phone_label: return true;  // tied to its value below
-    case field_role::ignored: return true;
+    case field_role::ignored: case field_role::email_label: return true;
     case field_role::formatted: address_of(plan, role).formatted = c; return true;
     case field_role::postal_city: address_of(plan, role).postal_city = c; return true;
     case field_role::address_label: address_of(plan, role).label = c; return true;
     case field_role::street2: address_of(plan, role).more_streets.push_back(c); return true;
     case field_role::pobox: case field_role::street: case field_role::city: case field_role::region:
-    case field_role::postal: case field_role::country: {
+    case field_role::postal: case field_role::postal_city: case field_role::country: {
         const std::size_t part = role.what == field_role::pobox    ? POBOX
                                  : role.what == field_role::street ? STREET
                                  : role.what == field_role::city   ? CITY
                                  : role.what == field_role::region ? REGION
-                                 : role.what == field_role::postal ? POSTAL
+                                 : role.what != field_role::country ? POSTAL
                                                                    : COUNTRY;
         int& column = address_of(plan, role).part[part];
         if (column >= 0) return false;

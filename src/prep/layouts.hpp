@@ -9,14 +9,20 @@
 namespace rowcard {
 
 // The language of an export's headers, as far as its words tell it.
-enum class export_language { unknown, english, german, czech, slovak, polish, hungarian };
+enum class export_language { unknown, english, german, czech, slovak, polish, hungarian, slovene, croatian, romanian };
 
 // What one column of an export holds; `ignored` is a known column the card
-// has no use for (an e-mail's type or display name, a phonetic name).
+// has no use for (an e-mail's display name, a phonetic name). `title` is a bare
+// 'Title', an honorific or a job as its values tell; `email_label`,
+// `phone_label` and `address_label` hold the type of their item; `record_id`,
+// `date`, `flag` (yes/no), `count` and `category` hold no contact value;
+// `postal_city` holds a postal code and a town in one. The address parts come
+// last, from `pobox` on.
 enum class field_role : unsigned char {
-    none, ignored, given, middle, family, prefix, suffix, full, org, department, job, note,
-    phone, phone_label, email,
-    pobox, street, street2, city, region, postal, country, formatted, address_label
+    none, ignored, given, middle, family, prefix, suffix, full, title, org, department, job, note,
+    nickname, web, birthday, birth_year, birth_month, birth_day, record_id, date, flag, count, category,
+    phone, phone_label, email, email_label,
+    pobox, street, street2, city, region, postal, postal_city, country, formatted, address_label
 };
 
 // One column's role; `group` ties a Google label to its value and the parts of

@@ -1,0 +1,325 @@
+// How rowcard-prep reads one header or one type value: its words split
+// (camelCase, snake_case, words run together), each phrase looked up in the
+// vocabulary, and the column's role worked out from what its phrases say.
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "prep/vocabulary.hpp"
+#include "prep/vocabulary_table.hpp"
+#include "record/record.hpp"
+#include "text/text.hpp"
+
+namespace rowcard {
+namespace {
+
+// Runs of letters shorter than this are no words run together ('ID', 'PK'
+// stay whole); longer than the second, no header writes them, and the search
+// for their words grows with their length.
+constexpr std::size_t SHORTEST_RUN = 4;
+constexpr std::size_t LONGEST_RUN = 40;
+// A word found inside a run is at least this long ('OF', 'DO', 'ID').
+constexpr std::size_t SHORTEST_PART = 2;
+// A field number of an export has at most two digits.
+constexpr std::size_t NUMBER_DIGITS = 2;
+// A value of more words than this is no type label.
+constexpr std::size_t TYPE_WORDS = 3;
+// The group of an address that names no place and no number.
+constexpr int NO_PLACE = -4;
+
+// The roles a header's words may name, the one that decides first: an e-mail
+// that the header says was opted out of is a flag, a street of a city no street.
+constexpr std::array RANKED = {
+    field_role::ignored, field_role::birthday, field_role::birth_year, field_role::birth_month,
+    field_role::birth_day, field_role::date, field_role::record_id, field_role::flag, field_role::count,
+    field_role::category, field_role::nickname, field_role::web, field_role::email, field_role::phone,
+    field_role::pobox, field_role::formatted, field_role::country, field_role::postal_city, field_role::postal,
+    field_role::city, field_role::region, field_role::street2, field_role::street};
+// Phone types, the one that decides first: a work fax is a fax.
+constexpr std::array<std::string_view, 8> TYPES = {"FAX", "CELL", "PAGER", "CAR", "ISDN", "WORK", "HOME", "VOICE"};
+
+using word_list = std::vector<std::string_view>;
+
+// Returns the words of a key, split at its single spaces. Empty input gives none.
+word_list split_words(std::string_view key) {
+    word_list out;
+    while (!key.empty()) {
+        const std::size_t space = key.find(' ');
+        out.push_back(key.substr(0, space));
+        key = space == std::string_view::npos ? std::string_view() : key.substr(space + 1);
+    }
+    return out;
+}
+
+// Returns the position of `r` among RANKED; past its end for a role no word ranks.
+std::size_t rank(field_role r) {
+    return static_cast<std::size_t>(std::find(RANKED.begin(), RANKED.end(), r) - RANKED.begin());
+}
+
+// Returns the position of `type` among TYPES; past its end for empty input.
+std::size_t type_rank(std::string_view type) {
+    return static_cast<std::size_t>(std::find(TYPES.begin(), TYPES.end(), type) - TYPES.begin());
+}
+
+// Returns how many words of `phrase` stand in `w` from `at` on, all of them
+// in order; 0 when they do not (and for an empty phrase).
+std::size_t matched(std::string_view phrase, const word_list& w, std::size_t at) {
+    std::size_t count = 0;
+    while (!phrase.empty()) {
+        const std::size_t space = phrase.find(' ');
+        if (at + count >= w.size() || w[at + count] != phrase.substr(0, space)) return 0;
+        ++count;
+        phrase = space == std::string_view::npos ? std::string_view() : phrase.substr(space + 1);
+    }
+    return count;
+}
+
+// Returns every word of the vocabulary's phrases, sorted, once each.
+word_list sorted_words() {
+    word_list out;
+    for (const phrase_meaning& p : header_phrases()) {
+        for (std::string_view rest = p.words; !rest.empty();) {
+            const std::size_t space = rest.find(' ');
+            out.push_back(rest.substr(0, space));
+            rest = space == std::string_view::npos ? std::string_view() : rest.substr(space + 1);
+        }
+    }
+    std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
+    return out;
+}
+
+// Appends to `parts` words of `known` (sorted) that make up all of `run` from
+// `from` on, longest first; returns false, and leaves `parts` as it was, when
+// none do. `dead` marks the places found not to start such words, so that no
+// place is searched twice. The end of the run is true.
+bool split_run(std::string_view run, std::size_t from, const word_list& known, word_list& parts,
+               std::array<bool, LONGEST_RUN>& dead) {
+    if (from == run.size()) return true;
+    if (dead[from]) return false;
+    for (std::size_t size = run.size() - from; size >= SHORTEST_PART; --size) {
+        if (!std::binary_search(known.begin(), known.end(), run.substr(from, size))) continue;
+        parts.push_back(run.substr(from, size));
+        if (split_run(run, from + size, known, parts, dead)) return true;
+        parts.pop_back();
+    }
+    dead[from] = true;
+    return false;
+}
+
+// Appends the word `word` to `out`, upper-cased, after a space when `out`
+// holds some: as the known words it is made of, when it is an unknown run of
+// them. `known` is the vocabulary's words, made here when first needed.
+// Empty input appends nothing; `word` is emptied.
+void end_word(std::string& word, std::string& out, word_list& known) {
+    if (word.empty()) return;
+    upper_in_place(word);
+    word_list parts;
+    std::array<bool, LONGEST_RUN> dead{};
+    const bool letters = std::all_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+    const bool run = letters && word.size() >= SHORTEST_RUN && word.size() <= LONGEST_RUN;
+    if (run && known.empty()) known = sorted_words();
+    const bool unknown = run && !std::binary_search(known.begin(), known.end(), std::string_view(word));
+    if (!unknown || !split_run(word, 0, known, parts, dead)) parts = {word};
+    for (const std::string_view part : parts) {
+        if (!out.empty()) out.push_back(' ');
+        out.append(part);
+    }
+    word.clear();
+}
+
+// Returns the byte `c` of a cleaned header as an ASCII letter, digit or sign:
+// a letter rowcard folds as its plain letter, in its case.
+char folded(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b >= 0x80 ? clean_byte(b) : c;
+}
+
+// True when the folded byte `c` is an upper-case or a lower-case letter, or a digit.
+bool upper(char c) { return c >= 'A' && c <= 'Z'; }
+bool lower(char c) { return c >= 'a' && c <= 'z'; }
+bool digit(char c) { return c >= '0' && c <= '9'; }
+
+// Returns the number among `w` (of at most two digits) and sets `at` to its
+// position; 0, and `at` past the end, when there is none.
+int item_number(const word_list& w, std::size_t& at) {
+    for (at = 0; at < w.size(); ++at) {
+        const std::string_view x = w[at];
+        if (x.size() <= NUMBER_DIGITS && std::all_of(x.begin(), x.end(), digit)) return std::stoi(std::string(x));
+    }
+    return 0;
+}
+
+// True when `p` is read in `language`.
+bool fits(const phrase_meaning& p, export_language language) {
+    return p.languages == 0 || (p.languages & (1U << static_cast<unsigned>(language))) != 0;
+}
+
+// Returns the longest phrase (not a whole-header one) that `w` holds from
+// `at` on, the first of equal ones that fits `language`, and its length in
+// `size`; null when none starts there.
+const phrase_meaning* longest_at(const word_list& w, std::size_t at, export_language language, std::size_t& size) {
+    const phrase_meaning* best = nullptr;
+    size = 0;
+    for (const phrase_meaning& p : header_phrases()) {
+        if (p.what == says::whole || !fits(p, language)) continue;
+        const std::size_t count = matched(p.words, w, at);
+        if (count > size) best = &p, size = count;
+    }
+    return best;
+}
+
+// Returns the whole-header phrase that is all of `w`, null when none is (and for empty `w`).
+const phrase_meaning* whole_of(const word_list& w, std::size_t from) {
+    for (const phrase_meaning& p : header_phrases()) {
+        if (p.what == says::whole && from < w.size() && matched(p.words, w, from) == w.size() - from) return &p;
+    }
+    return nullptr;
+}
+
+// What the phrases of one header say.
+struct reading {
+    const phrase_meaning* role = nullptr;  // the highest-ranked role named
+    std::string_view type;                 // the highest-ranked type named, a place's included
+    int place = 0;                         // the first place's group
+    std::string_view place_type;
+    bool label = false;
+    bool display = false;
+    bool stop = false;
+    bool numbered_item = false;  // the number follows the item's words, and more words follow it
+};
+
+// Takes what the phrase `p` says into `r`.
+void take(const phrase_meaning& p, reading& r) {
+    r.label |= p.what == says::label;
+    r.display |= p.what == says::display;
+    r.stop |= p.what == says::stop;
+    const bool names_role = p.what == says::role || (p.what == says::kind && p.role != field_role::none);
+    if (names_role && (r.role == nullptr || rank(p.role) < rank(r.role->role))) r.role = &p;
+    if (p.group != 0 && r.place == 0) r.place = p.group, r.place_type = p.type;
+    if (type_rank(p.type) < type_rank(r.type)) r.type = p.type;
+}
+
+// Returns what the phrases of `w` say in `language`; numbers and unknown words say nothing.
+reading read_words(const word_list& w, export_language language) {
+    reading r;
+    std::size_t role_end = 0;
+    for (std::size_t at = 0; at < w.size();) {
+        if (digit(w[at].front())) {
+            r.numbered_item |= at > 0 && role_end == at && at + 1 < w.size();
+            ++at;
+            continue;
+        }
+        std::size_t size = 0;
+        const phrase_meaning* p = longest_at(w, at, language, size);
+        if (p == nullptr) {
+            ++at;
+            continue;
+        }
+        take(*p, r);
+        at += size;
+        if (p->role != field_role::none) role_end = at;
+    }
+    return r;
+}
+
+// Returns the role of an address part `what` read as `r`, numbered `number`.
+column_role address_role(field_role what, const reading& r, int number) {
+    const bool placed = r.place != 0;
+    if (r.label) {
+        what = field_role::address_label;
+    } else if (what == field_role::street && number >= 2 && (placed || !r.numbered_item)) {
+        what = field_role::street2;  // 'Street 2', 'Home Address 2': a second line
+    }
+    if (!placed) return {what, r.numbered_item && number > 0 ? number : NO_PLACE, {}};
+    const bool own = r.place_type == "WORK" || r.place_type == "HOME";
+    return {what, r.place, own ? r.place_type : std::string_view("POSTAL")};
+}
+
+// Returns the column's role from what its words say, `number` its item's number.
+column_role decide(const reading& r, int number) {
+    if (r.stop || r.role == nullptr) return {};
+    const field_role what = r.role->role;
+    const bool own = r.place_type == "WORK" || r.place_type == "HOME";
+    if (what == field_role::phone) {
+        if (r.label) return {field_role::phone_label, number, {}};
+        return {field_role::phone, number, r.type.empty() ? "VOICE" : r.type};
+    }
+    if (what == field_role::email) {
+        if (r.display) return {field_role::ignored, 0, {}};
+        if (r.label) return {field_role::email_label, number, {}};
+        return {field_role::email, number, own ? r.place_type : std::string_view()};
+    }
+    if (what >= field_role::pobox) return address_role(what, r, number);
+    if (r.label) return {};  // the type of an item the card does not keep
+    return {what, number, {}};
+}
+
+}  // namespace
+
+std::string split_header(std::string_view cleaned) {
+    std::string out;
+    std::string word;
+    word_list known;
+    for (std::size_t k = 0; k < cleaned.size(); ++k) {
+        const char c = folded(cleaned[k]);
+        const char next = k + 1 < cleaned.size() ? folded(cleaned[k + 1]) : '\0';
+        if (!upper(c) && !lower(c) && !digit(c)) {
+            end_word(word, out, known);
+            continue;
+        }
+        const char before = word.empty() ? '\0' : word.back();
+        const bool hump = (lower(before) && upper(c)) || (upper(before) && upper(c) && lower(next));
+        if (hump || digit(before) != digit(c)) end_word(word, out, known);
+        word.push_back(c);
+    }
+    end_word(word, out, known);
+    return out;
+}
+
+column_role read_header(std::string_view cleaned, export_language language, std::string_view table) {
+    const std::string key = split_header(cleaned);
+    const std::string table_key = split_header(table);
+    word_list w = split_words(key);
+    const word_list own = split_words(table_key);
+    if (!own.empty() && w.size() > own.size() && std::equal(own.begin(), own.end(), w.begin())) {
+        w.erase(w.begin(), w.begin() + static_cast<std::ptrdiff_t>(own.size()));
+    }
+    std::size_t number_at = 0;
+    const int number = item_number(w, number_at);
+    word_list plain = w;
+    if (number_at < plain.size()) plain.erase(plain.begin() + static_cast<std::ptrdiff_t>(number_at));
+    const phrase_meaning* whole = whole_of(plain, 0);
+    if (whole == nullptr && plain.size() > 1) {
+        std::size_t size = 0;
+        const phrase_meaning* first = longest_at(plain, 0, language, size);
+        if (first != nullptr && first->what == says::record) whole = whole_of(plain, 1);
+    }
+    if (whole != nullptr) return {whole->role, number, whole->type};
+    return decide(read_words(w, language), number);
+}
+
+std::string_view item_type_word(std::string_view cleaned_value) {
+    const std::string key = header_key(cleaned_value);
+    const word_list w = split_words(key);
+    if (w.empty() || w.size() > TYPE_WORDS) return {};
+    std::string_view type;
+    for (std::size_t at = 0; at < w.size();) {
+        std::size_t size = 0;
+        const phrase_meaning* p = longest_at(w, at, export_language::unknown, size);
+        if (p == nullptr) return {};
+        const bool noun = p->what == says::role && p->role == field_role::phone && p->type.empty();
+        if (!p->value_word && !noun) return {};
+        if (type_rank(p->type) < type_rank(type)) type = p->type;
+        at += size;
+    }
+    return type;
+}
+
+std::string_view type_of_key(std::string_view key, bool address) {
+    const reading r = read_words(split_words(key), export_language::unknown);
+    if (address) return r.place_type == "WORK" || r.place_type == "HOME" ? r.place_type : "POSTAL";
+    return r.type.empty() ? "VOICE" : r.type;
+}
+
+}  // namespace rowcard

@@ -1,0 +1,47 @@
+// Inside rowcard-prep: one header, or one value naming a type, read by its
+// words against the header vocabulary (the words themselves are data, in
+// vocabulary_table.cpp).
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "prep/layouts.hpp"
+
+namespace rowcard {
+
+// Returns the words of the cleaned header `cleaned`, upper-case ASCII with one
+// space between them: split at signs, between digits and letters, at the humps
+// of camelCase ('firstName', 'MailingStreet', 'CCEmail'), and a run of letters
+// the vocabulary does not know split into words it does where they make up
+// the whole run ('MAILINGSTREET', 'firstname'). Empty input gives empty.
+std::string split_header(std::string_view cleaned);
+
+// Returns the role of the column headed `cleaned` in an export of `language`:
+// what the card does with it, the item number or the place of its address as
+// `group`, and the vCard type the header gives. A leading record word
+// ('Contact', 'Person', 'user.') and the export's own name `table`, when given,
+// are dropped where the rest is known. An empty or unknown header gives none.
+column_role read_header(std::string_view cleaned, export_language language, std::string_view table = {});
+
+// Returns the vCard type that a value which is only a type word or two gives
+// ('Mobile', 'Práce', 'Work Fax', 'Otthoni'), written as rowcard-prep cleans
+// values; empty for any other value (a number, a name, a town) and for empty input.
+std::string_view item_type_word(std::string_view cleaned_value);
+
+// Returns the vCard type that the words of the header key `key` give a phone
+// (FAX, CELL, PAGER, CAR, ISDN, WORK, HOME; VOICE when none), or an address
+// when `address` (WORK, HOME; POSTAL when none). Empty input gives VOICE or POSTAL.
+std::string_view type_of_key(std::string_view key, bool address);
+
+// Words each language's headers use and the others' do not.
+struct language_words {
+    export_language language;
+    std::span<const std::string_view> list;
+};
+
+// Returns the table of language markers, one entry per language.
+std::span<const language_words> language_markers();
+
+}  // namespace rowcard

@@ -1,0 +1,272 @@
+// The header vocabulary of rowcard-prep as data: the words exports write in
+// English, German, Czech, Slovak, Polish, Hungarian, Slovene, Croatian and
+// Romanian headers, what each phrase says, and the words that tell the languages apart.
+#include <array>
+
+#include "prep/vocabulary.hpp"
+#include "prep/vocabulary_table.hpp"
+
+namespace rowcard {
+namespace {
+
+using enum field_role;
+
+// The address group of each place; -4, an address of no place, is the reader's.
+constexpr int WORK_PLACE = -1;
+constexpr int HOME_PLACE = -2;
+constexpr int OTHER_PLACE = -3;
+constexpr int MAILING_PLACE = -5;
+constexpr int BILLING_PLACE = -6;
+constexpr int SHIPPING_PLACE = -7;
+
+constexpr unsigned only(export_language language) { return 1U << static_cast<unsigned>(language); }
+
+// Returns an entry of each sort, to keep the table one line per meaning.
+constexpr phrase_meaning whole(std::string_view w, field_role r, std::string_view type = {}) {
+    return {w, says::whole, r, type};
+}
+constexpr phrase_meaning role(std::string_view w, field_role r, int group = 0, std::string_view type = {}) {
+    return {w, says::role, r, type, group};
+}
+constexpr phrase_meaning place(std::string_view w, std::string_view type, int group, bool value_word = true) {
+    return {w, says::place, none, type, group, 0, value_word};
+}
+constexpr phrase_meaning kind(std::string_view w, std::string_view type, bool phone = true) {
+    return {w, says::kind, phone ? field_role::phone : none, type, 0, 0, true};
+}
+constexpr phrase_meaning mark(std::string_view w, says what) { return {w, what}; }
+
+constexpr phrase_meaning PHRASES[] = {
+    // Names, organisation and notes: the whole header says it.
+    whole("FIRST NAME", given), whole("FIRST", given), whole("GIVEN NAME", given),
+    whole("VORNAME", given), whole("JMENO", given), whole("KRESTNI JMENO", given), whole("MENO", given),
+    whole("KRSTNE MENO", given), whole("IMIE", given), whole("UTONEV", given), whole("KERESZTNEV", given),
+    whole("IME", given), whole("PRENUME", given), whole("PRENUMELE", given),
+    whole("MIDDLE NAME", middle), whole("MIDDLE", middle), whole("ADDITIONAL NAME", middle),
+    whole("WEITERE VORNAMEN", middle), whole("DRUHE JMENO", middle), whole("DRUHE MENO", middle),
+    whole("STREDNE MENO", middle), whole("DRUGIE IMIE", middle), whole("TOVABBI UTONEVEK", middle),
+    whole("SREDNJE IME", middle), whole("AL DOILEA NUME", middle),
+    whole("LAST NAME", family), whole("LAST", family), whole("FAMILY NAME", family), whole("SURNAME", family),
+    whole("NACHNAME", family), whole("PRIJMENI", family), whole("PRIEZVISKO", family),
+    whole("NAZWISKO", family), whole("VEZETEKNEV", family), whole("CSALADNEV", family), whole("PRIIMEK", family),
+    whole("PREZIME", family), whole("NUME", family), whole("NUMELE", family), whole("NUME DE FAMILIE", family),
+    whole("TITLE", title), whole("TITEL", title), whole("TITUL", title), whole("TYTUL", title),
+    whole("TITULA", title), whole("NAZIV", title), whole("TITLU", title), whole("TITULUS", title),
+    whole("NAME PREFIX", prefix), whole("PREFIX", prefix), whole("SALUTATION", prefix), whole("ANREDE", prefix),
+    whole("OSLOVENI", prefix), whole("OSLOVENIE", prefix), whole("MEGSZOLITAS", prefix), whole("ZWROT", prefix),
+    whole("TITUL PRED JMENEM", prefix), whole("TITUL PRED MENOM", prefix), whole("VLJUDNOSTNI NAZIV", prefix),
+    whole("NAGOVOR", prefix), whole("KOD ULJUDNOSTI", prefix), whole("POLITETE COD", prefix),
+    whole("CIVILITY", prefix), whole("COURTESY TITLE", prefix),
+    whole("SUFFIX", suffix), whole("NAME SUFFIX", suffix), whole("PRIPONA", suffix), whole("SUFIKS", suffix),
+    whole("SUFIX", suffix), whole("UTOTAG", suffix), whole("TITUL ZA JMENEM", suffix),
+    whole("TITUL ZA MENOM", suffix),
+    whole("NAME", full), whole("DISPLAY NAME", full), whole("FULL NAME", full), whole("NEV", full),
+    whole("TELJES NEV", full), whole("CELE JMENO", full), whole("JMENO A PRIJMENI", full),
+    whole("MENO A PRIEZVISKO", full), whole("CELE MENO", full), whole("IMIE I NAZWISKO", full),
+    whole("POLNO IME", full), whole("IME IN PRIIMEK", full), whole("PUNO IME", full), whole("IME I PREZIME", full),
+    whole("NUME COMPLET", full), whole("NUME SI PRENUME", full), whole("VOLLSTANDIGER NAME", full),
+    whole("COMPANY", org), whole("COMPANY NAME", org), whole("ACCOUNT NAME", org), whole("ORGANIZATION", org),
+    whole("ORGANISATION", org), whole("ORGANIZATION NAME", org), whole("FIRMA", org), whole("SPOLECNOST", org),
+    whole("SPOLOCNOST", org), whole("CEG", org), whole("CEGNEV", org), whole("ORGANIZACE", org),
+    whole("ORGANIZACIA", org), whole("ORGANIZACJA", org), whole("NAZWA FIRMY", org), whole("UNTERNEHMEN", org),
+    whole("FIRMENNAME", org), whole("NAZEV FIRMY", org), whole("PODJETJE", org), whole("IME PODJETJA", org),
+    whole("ORGANIZACIJA", org), whole("TVRTKA", org), whole("NAZIV TVRTKE", org), whole("PODUZECE", org),
+    whole("COMPANIE", org), whole("DENUMIREA COMPANIEI", org), whole("ORGANIZATIE", org),
+    whole("SOCIETATE", org),
+    whole("DEPARTMENT", department), whole("ORGANIZATION DEPARTMENT", department), whole("ABTEILUNG", department),
+    whole("ODDELENI", department), whole("ODDELENIE", department), whole("DZIAL", department),
+    whole("RESZLEG", department), whole("OSZTALY", department), whole("ODDELEK", department),
+    whole("ODJEL", department), whole("DEPARTAMENT", department),
+    whole("JOB TITLE", job), whole("ORGANIZATION TITLE", job), whole("POSITION", job), whole("FUNKCE", job),
+    whole("FUNKCIA", job), whole("STANOWISKO", job), whole("BEOSZTAS", job), whole("POZICE", job),
+    whole("POZICIA", job), whole("JOBTITEL", job), whole("BERUFSBEZEICHNUNG", job), whole("PRACOVNI POZICE", job),
+    whole("FUNKCIJA", job), whole("POLOZAJ", job), whole("POLOZAJ FUNKCIJA", job), whole("DELOVNO MESTO", job),
+    whole("RADNO MJESTO", job), whole("FUNCTIA", job), whole("FUNCTIE", job), whole("POST FUNCTIA", job),
+    whole("NOTES", note), whole("NOTE", note), whole("NOTIZEN", note), whole("NOTIZ", note), whole("POZNAMKY", note),
+    whole("POZNAMKA", note), whole("NOTATKI", note), whole("UWAGI", note), whole("JEGYZETEK", note),
+    whole("MEGJEGYZES", note), whole("COMMENTS", note), whole("DESCRIPTION", note), whole("OPOMBE", note),
+    whole("OPOMBA", note), whole("BILJESKE", note), whole("NAPOMENA", note), whole("NOTITE", note),
+    whole("OBSERVATII", note),
+    // Whole headers of no contact value, and a bare place or type that is a phone.
+    whole("PRIVATE", flag), whole("PRIVAT", flag), whole("SOUKROME", flag), whole("SUKROMNE", flag),
+    whole("PRYWATNE", flag), whole("MAGANJELLEGU", flag), whole("ZASEBNI", flag), whole("PRIVATNO", flag),
+    whole("PRIVATA", flag), whole("ACTIVE", flag), whole("CUSTOMER", flag), whole("SUPPLIER", flag),
+    whole("KUPEC", flag), whole("DOBAVITELJ", flag), whole("KUPAC", flag), whole("DOBAVLJAC", flag),
+    whole("CLIENT", flag), whole("FURNIZOR", flag), whole("ACCOUNT NUMBER", record_id),
+    whole("HOME", phone, "HOME"), whole("WORK", phone, "WORK"), whole("OTHER", phone, "VOICE"),
+    whole("PRIMARY", phone, "VOICE"),
+    // Roles wherever the words stand.
+    role("PHONETIC", ignored), role("YOMI", ignored),
+    role("BIRTHDAY", birthday), role("BIRTHDATE", birthday), role("BIRTH DATE", birthday),
+    role("DATE OF BIRTH", birthday), role("DOB", birthday), role("GEBURTSTAG", birthday),
+    role("GEBURTSDATUM", birthday), role("NAROZENINY", birthday), role("DATUM NAROZENI", birthday),
+    role("NARODENINY", birthday), role("DATUM NARODENIA", birthday), role("URODZINY", birthday),
+    role("DATA URODZENIA", birthday), role("SZULETESNAP", birthday), role("SZULETESI DATUM", birthday),
+    role("ROJSTNI DAN", birthday), role("DATUM ROJSTVA", birthday), role("RODENDAN", birthday),
+    role("DATUM RODENJA", birthday), role("ZI DE NASTERE", birthday), role("DATA NASTERII", birthday),
+    role("ZIUA DE NASTERE", birthday),
+    role("BIRTH YEAR", birth_year), role("BIRTH MONTH", birth_month), role("BIRTH DAY", birth_day),
+    role("DATE", date), role("TIME", date), role("DATUM", date), role("DATA", date), role("CREATED", date),
+    role("CREATION", date), role("MODIFIED", date), role("UPDATED", date), role("LAST ACTIVITY", date),
+    role("ANNIVERSARY", date), role("JAHRESTAG", date), role("VYROCI", date), role("CONNECTED ON", date),
+    role("ID", record_id), role("IDENTIFIER", record_id), role("PK", record_id), role("UID", record_id),
+    role("UUID", record_id), role("GUID", record_id),
+    role("OPT OUT", flag), role("OPTOUT", flag), role("OPTED IN", flag), role("OPT IN", flag),
+    role("BOUNCED", flag), role("DO NOT", flag), role("DO NOT CALL", flag), role("UNSUBSCRIBED", flag),
+    role("UNSUBSCRIBE", flag), role("EXCLUDED", flag), role("IS", flag), role("STATUS", flag),
+    role("STANJE", flag), role("STATUT", flag), role("CHECKBOX", flag),
+    role("NUMBER OF", count), role("COUNT", count), role("COUNTER", count), role("EMPLOYEES", count),
+    role("CATEGORY", category), role("CATEGORIES", category), role("KATEGORIE", category),
+    role("KATEGORIEN", category), role("KATEGORIA", category), role("KATEGORIAK", category),
+    role("KATEGORIJA", category), role("KATEGORIJE", category), role("CATEGORIE", category),
+    role("CATEGORII", category), role("GROUP", category), role("GROUPS", category), role("LABELS", category),
+    role("TAGS", category), role("SKUPINY", category), role("GRUPPEN", category), role("GRUPY", category),
+    role("CSOPORTOK", category), role("SKUPINE", category), role("GRUPE", category), role("GRUPURI", category),
+    role("DISTRIBUTION LISTS", category),
+    role("NICKNAME", nickname), role("NICK NAME", nickname), role("PREZDIVKA", nickname),
+    role("PREZYVKA", nickname), role("PSEUDONIM", nickname), role("BECENEV", nickname),
+    role("SPITZNAME", nickname), role("VZDEVEK", nickname), role("NADIMAK", nickname), role("PORECLA", nickname),
+    role("WEB PAGE", web), role("WEBPAGE", web), role("WEBSITE", web), role("WEB SITE", web), role("WEB", web),
+    role("URL", web), role("HOMEPAGE", web), role("WEBSEITE", web), role("WEBOVA STRANKA", web),
+    role("WWW", web), role("STRONA WWW", web), role("WEBOLDAL", web), role("HONLAP", web),
+    role("SPLETNA STRAN", web), role("WEB STRANICA", web), role("PAGINA WEB", web), role("SITE WEB", web),
+    // E-mails.
+    role("EMAIL", email), role("E MAIL", email), role("MAIL", email), role("EMAILADRESSE", email),
+    role("E MAILOVA", email), role("E MAILU", email), role("E POSTA", email), role("E POSTE", email),
+    role("E POSTNI", email), role("EPOSTA", email), role("ELEKTRONIKUS", email), role("ELEKTRONIKUS LEVEL", email),
+    role("LEVELCIM", email), role("POSTA ELECTRONICA", email),
+    // Phones, and the types and places that name one.
+    role("PHONE", phone), role("TEL", phone), role("TELEFON", phone), role("TELEFONU", phone),
+    role("TELEFONY", phone), role("TELEPHONE", phone), role("TELEFONNUMMER", phone), role("TELEFONSZAM", phone),
+    role("WORK NUMBER", phone, WORK_PLACE, "WORK"), role("BUSINESS NUMBER", phone, WORK_PLACE, "WORK"),
+    role("HOME NUMBER", phone, HOME_PLACE, "HOME"), role("OTHER NUMBER", phone, OTHER_PLACE, "VOICE"),
+    role("CALLBACK", phone), role("HAUPTTELEFON", phone, 0, "VOICE"),
+    kind("FAX", "FAX"), kind("FAKS", "FAX"), kind("TELEFAX", "FAX"),
+    kind("MOBILE", "CELL"), kind("MOBIL", "CELL"), kind("MOBILNI", "CELL"), kind("MOBILNY", "CELL"),
+    kind("MOBILTELEFON", "CELL"), kind("MOBITEL", "CELL"), kind("CELL", "CELL"), kind("CELLULAR", "CELL"),
+    kind("HANDY", "CELL"), kind("KOMORKA", "CELL"), kind("KOMORKOWY", "CELL"),
+    kind("PAGER", "PAGER"), kind("SZEMELYHIVO", "PAGER"), kind("ISDN", "ISDN"), kind("AUTOTELEFON", "CAR"),
+    kind("CAR", "CAR", false), kind("MAIN", "VOICE", false), kind("PRIMARY", "VOICE", false),
+    kind("HLAVNI", "VOICE", false), kind("GLAVNI", "VOICE", false),
+    place("BUSINESS", "WORK", WORK_PLACE), place("WORK", "WORK", WORK_PLACE), place("OFFICE", "WORK", WORK_PLACE),
+    place("GESCHAFTLICH", "WORK", WORK_PLACE), place("DIENSTLICH", "WORK", WORK_PLACE),
+    place("ARBEIT", "WORK", WORK_PLACE), place("ZAMESTNANI", "WORK", WORK_PLACE),
+    place("PRACE", "WORK", WORK_PLACE), place("PRACA", "WORK", WORK_PLACE), place("SLUZBOWY", "WORK", WORK_PLACE),
+    place("SLUZBOWA", "WORK", WORK_PLACE), place("MUNKAHELYI", "WORK", WORK_PLACE),
+    place("SLUZBA", "WORK", WORK_PLACE), place("SLUZBENI", "WORK", WORK_PLACE), place("POSAO", "WORK", WORK_PLACE),
+    place("SERVICIU", "WORK", WORK_PLACE), place("FIRMA", "WORK", WORK_PLACE, false),
+    place("COMPANY", "WORK", WORK_PLACE, false),
+    place("HOME", "HOME", HOME_PLACE), place("PRIVAT", "HOME", HOME_PLACE), place("DOMU", "HOME", HOME_PLACE),
+    place("DOMOV", "HOME", HOME_PLACE), place("DOMOWY", "HOME", HOME_PLACE), place("DOMOWA", "HOME", HOME_PLACE),
+    place("OTTHONI", "HOME", HOME_PLACE), place("DOMA", "HOME", HOME_PLACE), place("DOMACI", "HOME", HOME_PLACE),
+    place("KUCA", "HOME", HOME_PLACE), place("KUCNI", "HOME", HOME_PLACE), place("ACASA", "HOME", HOME_PLACE),
+    place("DOMICILIU", "HOME", HOME_PLACE), place("DOM", "HOME", HOME_PLACE, false),
+    place("OTHER", "VOICE", OTHER_PLACE), place("WEITERE", "VOICE", OTHER_PLACE),
+    place("WEITERER", "VOICE", OTHER_PLACE), place("WEITERES", "VOICE", OTHER_PLACE),
+    place("JINA", "VOICE", OTHER_PLACE), place("JINY", "VOICE", OTHER_PLACE), place("DALSI", "VOICE", OTHER_PLACE),
+    place("INY", "VOICE", OTHER_PLACE), place("INNY", "VOICE", OTHER_PLACE), place("INNA", "VOICE", OTHER_PLACE),
+    place("EGYEB", "VOICE", OTHER_PLACE), place("DRUGO", "VOICE", OTHER_PLACE), place("OSTALO", "VOICE", OTHER_PLACE),
+    place("ALTUL", "VOICE", OTHER_PLACE), place("ALTELE", "VOICE", OTHER_PLACE),
+    place("MAILING", "POSTAL", MAILING_PLACE, false), place("POSTAL", "POSTAL", MAILING_PLACE, false),
+    place("KORESPONDENCNI", "POSTAL", MAILING_PLACE, false), place("KORESPONDENCNA", "POSTAL", MAILING_PLACE, false),
+    place("KORESPONDENCYJNY", "POSTAL", MAILING_PLACE, false), place("LEVELEZESI", "POSTAL", MAILING_PLACE, false),
+    place("BILLING", "POSTAL", BILLING_PLACE, false), place("SHIPPING", "POSTAL", SHIPPING_PLACE, false),
+    // The parts of an address, highest-ranked first where one header names two.
+    role("PO BOX", pobox), role("POBOX", pobox), role("P O BOX", pobox), role("POSTFACH", pobox),
+    role("SKRYTKA POCZTOWA", pobox), role("POSTAFIOK", pobox), role("FORMATTED", formatted),
+    role("COUNTRY", country), role("LAND", country), role("ZEME", country),
+    role("KRAJINA", country), role("ORSZAG", country), role("STAT", country), role("PANSTWO", country),
+    role("DRZAVA", country), role("DRZAVE", country), role("TARA", country), role("TARII", country),
+    role("PSC A OBEC", postal_city), role("PSC OBEC", postal_city), role("PSC A MESTO", postal_city),
+    role("ZIP CITY", postal_city), role("PLZ ORT", postal_city), role("PLZ STADT", postal_city),
+    role("POSTAL CODE CITY", postal_city), role("KOD POCZTOWY MIEJSCOWOSC", postal_city),
+    role("POSTAL CODE", postal), role("POST CODE", postal), role("POSTCODE", postal), role("ZIP", postal),
+    role("ZIPCODE", postal), role("ZIP CODE", postal), role("POSTLEITZAHL", postal), role("PLZ", postal),
+    role("PSC", postal), role("POCZTOWY", postal), role("KOD POCZTOWY", postal), role("IRANYITOSZAM", postal),
+    role("POSTNA STEVILKA", postal), role("POSTANSKI BROJ", postal), role("COD POSTAL", postal),
+    role("BILLING CODE", postal, BILLING_PLACE, "POSTAL"), role("SHIPPING CODE", postal, SHIPPING_PLACE, "POSTAL"),
+    role("CITY", city), role("TOWN", city), role("ORT", city), role("STADT", city),
+    role("MESTO", city), role("MIASTO", city), role("MIEJSCOWOSC", city), role("VAROS", city),
+    role("TELEPULES", city), role("OBEC", city), role("GRAD", city), role("ORAS", city), role("LOCALITATE", city),
+    role("OBCINA", city), role("NASELJE", city),
+    role("KRAJ", region), role("STATE", region), role("REGION", region), role("BUNDESLAND", region),
+    role("KANTON", region), role("CANTON", region), role("WOJEWODZTWO", region), role("MEGYE", region),
+    role("OBLAST", region), role("PROVINCE", region), role("COUNTY", region), role("JUDET", region),
+    role("DEZELA", region), role("PROVINCA", region), role("DRZAVA PROVINCIJA", region), role("STAT PROVINCIE", region), role("ZUPANIJA", region),
+    role("EXTENDED", street2), role("EXTENDED ADDRESS", street2),
+    role("STREET", street), role("STRASSE", street), role("ULICE", street),
+    role("ULICA", street), role("UTCA", street), role("ADDRESS", street), role("ADDRESS LINE", street),
+    role("ADRESA", street), role("ADRESY", street), role("ADRES", street), role("ADRESSE", street),
+    role("ADRESS", street), role("CIM", street), role("NASLOV", street), role("STRADA", street),
+    // Words that qualify the others.
+    mark("TYPE", says::label), mark("TYP", says::label), mark("TYPU", says::label), mark("TIPUSA", says::label),
+    mark("TIPUS", says::label), mark("LABEL", says::label), mark("VRSTA", says::label), mark("TIP", says::label),
+    mark("DISPLAY", says::display), mark("ANGEZEIGTER", says::display), mark("ZOBRAZOVANE", says::display),
+    mark("ZOBRAZOVANY", says::display), mark("WYSWIETLANA", says::display), mark("MEGJELENITENDO", says::display),
+    mark("NAZWA", says::display), mark("NEVE", says::display), mark("PRIKAZNO", says::display),
+    mark("ZASLONSKO", says::display), mark("AFISAT", says::display),
+    mark("CONTACT", says::record), mark("CONTACTS", says::record), mark("PERSON", says::record),
+    mark("KONTAKT", says::record), mark("KONTAKTU", says::record), mark("KONTAKTA", says::record),
+    mark("LEAD", says::record), mark("ACCOUNT", says::record), mark("USER", says::record),
+    mark("MEMBER", says::record), mark("RECORD", says::record), mark("ROW", says::record),
+    mark("BY", says::stop), mark("OWNER", says::stop), mark("SKYPE", says::stop), mark("IM", says::stop),
+    mark("MESSENGER", says::stop), mark("SCREEN NAME", says::stop), mark("TWITTER", says::stop),
+    mark("PHOTO", says::stop), mark("IMAGE", says::stop), mark("FORMAT", says::stop), mark("PREFERRED", says::stop),
+    mark("VALUE", says::filler), mark("OF", says::filler), mark("AT", says::filler), mark("ON", says::filler),
+    mark("DO", says::filler), mark("NEBO", says::filler), mark("REASON", says::filler),
+    mark("SECONDARY", says::filler), mark("NUMBER", says::filler), mark("NUMMER", says::filler), mark("ALTERNATE", says::filler), mark("SOURCE", says::filler),
+};
+
+// The entries read for one language only, placed before the entries above
+// that they stand in front of: Polish 'Kraj' is the country, Slovene 'Kraj' the town.
+constexpr phrase_meaning BOUND[] = {
+    {"KRAJ", says::role, country, {}, 0, only(export_language::polish)},
+    {"KRAJ", says::role, city, {}, 0, only(export_language::slovene)},
+};
+
+constexpr auto joined() {
+    std::array<phrase_meaning, std::size(BOUND) + std::size(PHRASES)> all{};
+    std::size_t at = 0;
+    for (const phrase_meaning& p : BOUND) all[at++] = p;
+    for (const phrase_meaning& p : PHRASES) all[at++] = p;
+    return all;
+}
+constexpr auto ALL_PHRASES = joined();
+
+// Words each language's headers use and the others' do not.
+constexpr std::string_view ENGLISH[] = {"FIRST", "LAST", "NAME", "COMPANY", "BUSINESS", "HOME", "STREET", "CITY",
+    "PHONE", "MOBILE", "ADDRESS", "NOTES", "COUNTRY", "POSTAL", "ORGANIZATION", "GIVEN", "FAMILY"};
+constexpr std::string_view GERMAN[] = {"VORNAME", "NACHNAME", "ANREDE", "STRASSE", "GESCHAFTLICH", "PRIVAT",
+    "POSTLEITZAHL", "ORT", "ABTEILUNG", "NOTIZEN", "WEITERE", "MOBILTELEFON", "BUNDESLAND", "ANGEZEIGTER"};
+constexpr std::string_view CZECH[] = {"JMENO", "PRIJMENI", "KRESTNI", "ULICE", "PSC", "ZEME", "SPOLECNOST",
+    "ODDELENI", "FUNKCE", "ZAMESTNANI", "DOMU", "OSLOVENI", "MOBILNI", "POZNAMKA"};
+constexpr std::string_view SLOVAK[] = {"MENO", "PRIEZVISKO", "KRAJINA", "SPOLOCNOST", "ODDELENIE", "FUNKCIA",
+    "MOBILNY", "PRACA", "DOMOV", "OSLOVENIE", "STREDNE"};
+constexpr std::string_view POLISH[] = {"IMIE", "NAZWISKO", "MIASTO", "POCZTOWY", "STANOWISKO", "DZIAL",
+    "KOMORKOWY", "SLUZBOWY", "DOMOWY", "MIEJSCOWOSC", "WOJEWODZTWO", "ADRES", "NOTATKI", "TYTUL"};
+constexpr std::string_view HUNGARIAN[] = {"NEV", "VEZETEKNEV", "UTONEV", "KERESZTNEV", "CIM", "VAROS", "ORSZAG",
+    "CEG", "IRANYITOSZAM", "BEOSZTAS", "MUNKAHELYI", "OTTHONI", "MEGYE", "UTCA", "LEVELCIM"};
+constexpr std::string_view SLOVENE[] = {"PRIIMEK", "NASLOV", "POSTNA", "STEVILKA", "DEZELA", "PODJETJA",
+    "PODJETJE", "ZASEBNI", "KUPEC", "DOBAVITELJ", "VLJUDNOSTNI", "KREIRANJA", "KODA", "OPOMBE", "ROJSTNI",
+    "ODDELEK", "SLUZBA", "DOMA"};
+constexpr std::string_view CROATIAN[] = {"PREZIME", "GRAD", "TVRTKA", "TVRTKE", "POSTANSKI", "BROJ", "MJESTO",
+    "RADNO", "ULJUDNOSTI", "PRIVATNO", "STANJE", "KUPAC", "DOBAVLJAC", "IZRADE", "IZMJENE", "SIFRA", "MOBITEL",
+    "BILJESKE", "ODJEL", "POSAO", "KUCA"};
+constexpr std::string_view ROMANIAN[] = {"NUME", "PRENUME", "ORAS", "TARA", "JUDET", "CREARII", "MODIFICARE",
+    "PRIVATA", "DENUMIREA", "COMPANIEI", "COMPANIE", "FURNIZOR", "STRADA", "SERVICIU", "DOMICILIU", "POLITETE",
+    "MEMBRU", "FUNCTIA", "LOCALITATE"};
+
+constexpr language_words MARKERS[] = {
+    {export_language::english, ENGLISH}, {export_language::german, GERMAN}, {export_language::czech, CZECH},
+    {export_language::slovak, SLOVAK}, {export_language::polish, POLISH}, {export_language::hungarian, HUNGARIAN},
+    {export_language::slovene, SLOVENE}, {export_language::croatian, CROATIAN},
+    {export_language::romanian, ROMANIAN},
+};
+
+}  // namespace
+
+std::span<const phrase_meaning> header_phrases() { return ALL_PHRASES; }
+
+std::span<const language_words> language_markers() { return MARKERS; }
+
+}  // namespace rowcard
