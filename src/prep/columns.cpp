@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "prep/vocabulary.hpp"
+
 namespace rowcard {
 namespace {
 

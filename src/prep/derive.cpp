@@ -73,12 +73,12 @@ bool take_column(export_plan& plan, const column_role& role, int c) {
     case field_role::address_label: address_of(plan, role).label = c; return true;
     case field_role::street2: address_of(plan, role).more_streets.push_back(c); return true;
     case field_role::pobox: case field_role::street: case field_role::city: case field_role::region:
-    case field_role::postal: case field_role::postal_city: case field_role::country: {
+    case field_role::postal: case field_role::country: {
         const std::size_t part = role.what == field_role::pobox    ? POBOX
                                  : role.what == field_role::street ? STREET
                                  : role.what == field_role::city   ? CITY
                                  : role.what == field_role::region ? REGION
-                                 : role.what != field_role::country ? POSTAL
+                                 : role.what == field_role::postal ? POSTAL
                                                                    : COUNTRY;
         int& column = address_of(plan, role).part[part];
         if (column >= 0) return false;
