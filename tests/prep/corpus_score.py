@@ -30,7 +30,8 @@ import subprocess
 import sys
 import tempfile
 
-import vobject
+sys.dont_write_bytecode = True
+import vobject  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)

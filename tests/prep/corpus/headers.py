@@ -231,6 +231,15 @@ SOURCES = {
                 "Address 1 - Label", "Address 1 - Formatted", "Address 1 - Street", "Address 1 - City",
                 "Address 1 - PO Box", "Address 1 - Region", "Address 1 - Postal Code", "Address 1 - Country",
                 "Address 1 - Extended Address", "Website 1 - Label", "Website 1 - Value"]),
+    "thunderbird": dict(
+        source="Thunderbird address book (Export, comma separated)", language="en",
+        separator=",", encoding="utf-8", documented_as="header row",
+        where="the row as tests/prep/layouts_test.py carries it (thunderbird), with its trailing comma",
+        header=("First Name,Last Name,Display Name,Nickname,Primary Email,Secondary Email,Screen Name,Work Phone,"
+                "Home Phone,Fax Number,Pager Number,Mobile Number,Home Address,Home Address 2,Home City,Home State,"
+                "Home ZipCode,Home Country,Work Address,Work Address 2,Work City,Work State,Work ZipCode,"
+                "Work Country,Job Title,Department,Organization,Web Page 1,Web Page 2,Birth Year,Birth Month,"
+                "Birth Day,Custom 1,Custom 2,Custom 3,Custom 4,Notes,").split(",")),
     "outlook_english": dict(
         source="Microsoft Outlook (Export to a file, CSV), English", language="en",
         separator=",", encoding="cp1252", documented_as="header row",

@@ -3,7 +3,11 @@
 headers.py, in the encodings and with the untidiness those tools' files have,
 each beside what its cards must hold (<name>.expected.json).
 
-Usage: make_exports.py [--check] [FOLDER]   (default: exports/ beside this file)
+Usage: make_exports.py [--check] [FOLDER]   (default: the folder of this file)
+
+It writes FOLDER/exports/<name>.csv with <name>.expected.json, and the layout
+changes of some of them, which must give the same cards, as
+FOLDER/variants/<base>.<change>.csv.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -11,6 +15,8 @@ script makes, so the exports and their expectations never drift apart.
 import json
 import os
 import sys
+
+sys.dont_write_bytecode = True
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
@@ -178,7 +184,8 @@ def zoho_crm_contact_labels():
              "Email": p["emails"][0] if p["emails"] else "", "Phone": first_of(p, "WORK"),
              "Mobile": first_of(p, "CELL"), "Fax": first_of(p, "FAX"), "Account name": p["org"],
              "Lead source": ("Trade Show", "Web Download", "Partner")[k % 3],
-             "Date of birth": iso(p) if p["birthday"] else "", "Email opt out": "true" if k % 4 == 0 else "false",
+             "Date of birth": "{2:02d}/{1:02d}/{0}".format(*p["birthday"]) if p["birthday"] else "",
+             "Email opt out": "true" if k % 4 == 0 else "false",
              "Secondary email": p["emails"][1] if len(p["emails"]) > 1 else "",
              "Created time": f"2024-03-{k:02d} 10:22:31", "Modified time": f"2025-01-{k:02d} 08:00:00",
              "Skype ID": f"live:{p['given'].lower()}.{k}" if k % 5 == 0 else ""}
@@ -562,6 +569,37 @@ def google_contacts_custom_labels():
     return dict(source="google_contacts", rows=rows, want=want)
 
 
+def thunderbird():
+    """Thunderbird's own layout; the birthday in three columns."""
+    s = SOURCES["thunderbird"]
+    h = s["header"]
+    rows, want = [h], []
+    phones = {"WORK": "Work Phone", "HOME": "Home Phone", "FAX": "Fax Number", "CELL": "Mobile Number"}
+    for p in persons(GERMAN) + persons(POLISH) + persons(SLOVAK)[:2]:
+        full = f"{p['given']} {p['family']}"
+        v = {"First Name": p["given"], "Last Name": p["family"], "Display Name": full, "Nickname": p["nickname"],
+             "Job Title": p["job"], "Organization": p["org"], "Web Page 1": p["url"]}
+        v.update(zip(["Primary Email", "Secondary Email"], p["emails"]))
+        tels = []
+        for kind, number in p["phones"]:
+            if phones[kind] not in v:
+                v[phones[kind]] = number
+                tels.append((kind, number))
+        adrs = []
+        for a in p["adr"]:
+            side = "Work" if a[0] == "WORK" else "Home"
+            v.update({f"{side} Address": a[1], f"{side} City": a[2], f"{side} State": a[3], f"{side} ZipCode": a[4],
+                      f"{side} Country": a[5]})
+            adrs.append(a)
+        if p["birthday"]:
+            v.update({"Birth Year": str(p["birthday"][0]), "Birth Month": str(p["birthday"][1]),
+                      "Birth Day": str(p["birthday"][2])})
+        rows.append(fill(h, v))
+        want.append(card(p, fn=full, prefix="", suffix="", tels=tels, emails=p["emails"][:2], adrs=adrs,
+                         birthday=True, nickname=True, url=True))
+    return dict(source="thunderbird", rows=rows, want=want)
+
+
 def outlook(lang):
     """Outlook's export in one of its languages: every field quoted."""
     source = {"en": "outlook_english", "de": "outlook_german", "cs": "outlook_czech"}[lang]
@@ -625,6 +663,60 @@ EXPORTS = {
     "dolibarr_contacts_ro": dolibarr_contacts_ro,
     "google_custom_labels": google_contacts_custom_labels,
     "outlook_english": outlook_english,
+    "thunderbird_birthdays": thunderbird,
+}
+
+
+def shuffled(made):
+    """The same export with its columns in another order."""
+    import random
+    order = list(range(len(made["rows"][0])))
+    random.Random(7).shuffle(order)
+    return dict(made, rows=[[row[i] for i in order] for row in made["rows"]])
+
+
+def with_extra_columns(made):
+    """The same export with columns of ids, dates, flags and empty ones added
+    at its start, middle and end (names as the documented CRMs write them)."""
+    middle = len(made["rows"][0]) // 2
+    rows = []
+    for k, row in enumerate(made["rows"]):
+        if k == 0:
+            start, mid, end = ["Record ID", ""], ["Created Date", "Email Opt Out"], ["Is Email Bounced", "", "Row Id"]
+        else:
+            start = [f"00{48000 + k}", ""]
+            mid = [f"2024-0{1 + k % 9}-1{k % 10} 08:30:00", "true" if k % 3 == 0 else "false"]
+            end = ["false", "", f"AAA_{21000000 + k}"]
+        rows.append(start + row[:middle] + mid + row[middle:] + end)
+    return dict(made, rows=rows)
+
+
+def with_title_and_footer(made):
+    """The same export below a title line and above a footer, as reports are saved."""
+    count = len(made["rows"]) - 1
+    return dict(made, preamble=made.get("preamble", "") + "Adresář kontaktů - export 9. 12. 2026\r\n\r\n",
+                footer=made.get("footer", "") + f"\r\nCelkem: {count} kontaktů\r\n")
+
+
+# Layout changes that must leave every card as it is: variant -> (base export, change).
+VARIANTS = {
+    "outlook_english.german": ("outlook_english", lambda made: outlook("de")),
+    "outlook_english.czech": ("outlook_english", lambda made: outlook("cs")),
+    "outlook_english.shuffled": ("outlook_english", shuffled),
+    "outlook_english.extra_columns": ("outlook_english", with_extra_columns),
+    "outlook_english.title_footer": ("outlook_english", with_title_and_footer),
+    "google_custom_labels.shuffled": ("google_custom_labels", shuffled),
+    "google_custom_labels.extra_columns": ("google_custom_labels", with_extra_columns),
+    "google_custom_labels.title_footer": ("google_custom_labels", with_title_and_footer),
+    "emailit_contacts.shuffled": ("emailit_contacts", shuffled),
+    "emailit_contacts.extra_columns": ("emailit_contacts", with_extra_columns),
+    "emailit_contacts.title_footer": ("emailit_contacts", with_title_and_footer),
+    "hubspot_contacts.shuffled": ("hubspot_contacts", shuffled),
+    "hubspot_contacts.extra_columns": ("hubspot_contacts", with_extra_columns),
+    "hubspot_contacts.title_footer": ("hubspot_contacts", with_title_and_footer),
+    "yeastar_pbx_contacts.shuffled": ("yeastar_pbx_contacts", shuffled),
+    "yeastar_pbx_contacts.extra_columns": ("yeastar_pbx_contacts", with_extra_columns),
+    "yeastar_pbx_contacts.title_footer": ("yeastar_pbx_contacts", with_title_and_footer),
 }
 
 
@@ -652,23 +744,29 @@ def main():
     args = sys.argv[1:]
     check = "--check" in args
     args = [a for a in args if a != "--check"]
-    folder = args[0] if args else os.path.join(HERE, "exports")
-    os.makedirs(folder, exist_ok=True)
-    stale = []
+    folder = args[0] if args else HERE
+    files = []
     for name, make in EXPORTS.items():
         data, expected = render(make())
-        for path, content in ((os.path.join(folder, name + ".csv"), data),
-                              (os.path.join(folder, name + ".expected.json"), expected)):
-            if check:
-                try:
-                    with open(path, "rb") as f:
-                        if f.read() != content:
-                            stale.append(path)
-                except OSError:
-                    stale.append(path)
-            else:
-                with open(path, "wb") as f:
-                    f.write(content)
+        files += [(os.path.join("exports", name + ".csv"), data),
+                  (os.path.join("exports", name + ".expected.json"), expected)]
+    for name, (base, change) in VARIANTS.items():
+        data, _ = render(change(EXPORTS[base]()))
+        files.append((os.path.join("variants", name + ".csv"), data))
+    stale = []
+    for relative, content in files:
+        path = os.path.join(folder, relative)
+        if check:
+            try:
+                with open(path, "rb") as f:
+                    if f.read() != content:
+                        stale.append(path)
+            except OSError:
+                stale.append(path)
+        else:
+            os.makedirs(os.path.dirname(path), exist_ok=True)
+            with open(path, "wb") as f:
+                f.write(content)
     if stale:
         print("stale, run make_exports.py again: " + ", ".join(stale))
         return 1
