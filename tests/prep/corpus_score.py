@@ -205,11 +205,11 @@ def field_errors(want, got, extended):
 
 def foreign_values(want, got):
     """Values of the card that the contact's row holds in another column: each
-    (property, value) where the value is a whole cell of the row that does not
-    feed that property. A cell feeds a property when it holds what the export
-    gives for it, or is part of it ('602 00 Brno' feeds the city and the
-    postal code; 'Ing. Jan Novák' the name). A number a spreadsheet damaged is
-    its own column's, and no other."""
+    (property, value) where the value is a cell of the row, or a part of one
+    (of three letters or more), and is not what the export gives for that
+    property nor a part of it, nor holds it ('602 00 Brno' may stand for the
+    city 'Brno', 'Jan' for the name 'Jan Novák'). A number a spreadsheet
+    damaged is its own column's, and no other."""
     lost = {clean(c) for c in want.get("lost", [])}
     cells = {clean(c) for c in want["cells"]} - {""} - lost
     expected = {f: [clean(want[f])] for f in ("fn", "given", "family", "prefix", "suffix", "org", "title")}
@@ -220,9 +220,9 @@ def foreign_values(want, got):
 
     def foreign(field, value):
         wanted = [w for w in expected[field] if w]
-        if not value or value in wanted or value not in cells:
+        if not value or any(w in value or value in w for w in wanted):
             return False
-        return not any(w in value or value in w for w in wanted)
+        return value in cells or (len(value) >= 3 and any(value in c for c in cells))
     got_values = [(f, got[f]) for f in ("fn", "given", "family", "prefix", "suffix", "org", "title")]
     got_values += [("tel", v) for _, v in got["tels"]] + [("email", v) for v in got["emails"]]
     for k, name in enumerate(("street", "city", "region", "code", "country")):
