@@ -18,7 +18,9 @@ SOURCES = {
               " Phone, HomePhone, Fax, Birthdate, CreatedDate, LastActivityDate, IsEmailBounced, EmailBouncedReason);"
               " Salutation, MiddleName: the Contact schema of api-evangelist/salesforce-sales-cloud; Title (the"
               " job title), MobilePhone, Email and the Mailing* fields: docs.driveworkspro.com/topic/"
-              "SFTaskCreateaNewContactinSalesforce and docs.skedulo.com/object-reference/standard-objects/contacts;"
+              "SFTaskCreateaNewContactinSalesforce, docs.skedulo.com/object-reference/standard-objects/contacts and"
+              " docs.revenera.com (Salesforce Connector, Contact Object Field Mappings: MailingCountry; the e-mail"
+              " field's name is blank in every stored copy, Email as Salesforce names it);"
               " upper-case names as Salesforce's own export files write them (jsforce test/data/Account.csv)",
         header=["ID", "ACCOUNTID", "SALUTATION", "FIRSTNAME", "MIDDLENAME", "LASTNAME", "TITLE", "DEPARTMENT",
                 "PHONE", "MOBILEPHONE", "HOMEPHONE", "FAX", "EMAIL", "MAILINGSTREET", "MAILINGCITY", "MAILINGSTATE",
