@@ -296,7 +296,8 @@ def score_export(name, prep, readers, extended, verbose):
             for k, (w, c) in enumerate(zip(wants, paired)):
                 if c is None:
                     bad.add(k)
-                    result["fields"]["no card"] = result["fields"].get("no card", 0) + 1
+                    if reader == readers[0][0]:
+                        result["fields"]["no card"] = result["fields"].get("no card", 0) + 1
                     continue
                 errors = field_errors(w, c, extended)
                 if errors:
@@ -364,7 +365,7 @@ def main():
           + ("; fields: extended" if args.fields == "extended" else ""))
     missing = [r for r in ("Evolution", "ical.js") if r not in [x for x, _ in readers]]
     if missing:
-        print("(not installed, left out: " + ", ".join(missing) + ")")
+        print("(left out, not installed or not given: " + ", ".join(missing) + ")")
     if not args.thresholds:
         return 0
     failed = [r["name"] for r in results if r["right"] < EXPORT_SHARE * r["total"]]
