@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The scorer measures what it claims: a stand-in for rowcard-prep that writes
 each contact's expected card scores every contact right; one that also files
-the street under EMAIL is caught holding another column's data; one that adds
+the street under EMAIL, or the job title as the name's prefix, is caught
+holding another column's data; one that adds
 a card for a footer line is caught with a stray card; one that drops the type
 of every phone loses every contact with a phone.
 
@@ -26,10 +27,12 @@ SAMPLE = "oracle_crm_accounts,pipedrive_people,yeastar_pbx_contacts,outlook_engl
 
 def fake_card(want, mode):
     """The card a rowcard-prep that reads the export right would write, spoilt as `mode` says."""
+    prefix, title = clean(want["prefix"]), clean(want["title"])
+    if mode == "job_as_prefix" and title:
+        prefix, title = title, ""
     lines = ["BEGIN:VCARD", "VERSION:3.0",
-             "N:" + ";".join(clean(want[f]) for f in ("family", "given")) + ";;"
-             + ";".join(clean(want[f]) for f in ("prefix", "suffix")),
-             "FN:" + clean(want["fn"]), "ORG:" + clean(want["org"]), "TITLE:" + clean(want["title"])]
+             "N:" + ";".join(clean(want[f]) for f in ("family", "given")) + f";;{prefix};" + clean(want["suffix"]),
+             "FN:" + clean(want["fn"]), "ORG:" + clean(want["org"]), "TITLE:" + title]
     for kind, number in want["tels"]:
         kind = "VOICE" if kind == "*" else kind.split("|")[0]
         lines.append(("TEL:" if mode == "untyped" else f"TEL;TYPE={kind}:") + clean(number))
@@ -80,10 +83,12 @@ def main():
     total = len(wants)
     with_address = sum(1 for w in wants if any(a[1] for a in w["adrs"]))
     with_phone = sum(1 for w in wants if w["tels"])
+    with_title = sum(1 for w in wants if w["title"])
     failures = []
     with tempfile.TemporaryDirectory() as folder:
         cases = {"right": (total, total, 0, 0), "street_as_email": (total - with_address, total, with_address, 0),
-                 "footer_card": (total, total, 0, len(names)), "untyped": (None, total, 0, 0)}
+                 "footer_card": (total, total, 0, len(names)), "untyped": (None, total, 0, 0),
+                 "job_as_prefix": (total - with_title, total, with_title, 0)}
         for mode, want in cases.items():
             got = score(mode, folder)
             if mode == "untyped":
