@@ -86,7 +86,8 @@ SOURCES = {
         source="HubSpot (contact properties)", language="en",
         separator=",", encoding="utf-8", documented_as="field list",
         where="default contact property names in wildandfreetools.com/blog/format-csv-for-hubspot-contact-import;"
-              " Record ID as the export's key column (HubSpot imports and exports match on it); Contact owner:"
+              " Record ID, the key HubSpot matches records on besides the e-mail (strocido.com/blog/"
+              "hubspot-import-file-setup); Contact owner:"
               " knowledge.hubspot.com/articles/kcs_article/contacts/how-do-i-import-contacts",
         header=["Record ID", "First name", "Last name", "Email", "Phone number", "Mobile phone number", "Job title",
                 "Company name", "Website URL", "City", "State/Region", "Country/Region", "Zip code",
@@ -220,6 +221,24 @@ SOURCES = {
                 "Ultima modificare data", "Privata", "Adresă", "Cod postal", "Oraş", "Membru / Canton", "Ţară",
                 "Cod ţară", "Telefon", "Fax", "Id-ul de companie", "Denumirea companiei", "Statut", "Cod Client",
                 "Furnizor cod", "Client", "Furnizor"]),
+    "dolibarr_contacts_cs": dict(
+        source="Dolibarr ERP/CRM (contacts export)", language="cs",
+        separator=";", encoding="cp1250", documented_as="field list",
+        where="Dolibarr/dolibarr htdocs/core/modules/modSociete.class.php with htdocs/langs/cs_CZ/companies.lang"
+              " and main.lang (CivilityCode and Status as that translation words them)",
+        header=["ID kontaktu", "Etický kodex", "Příjmení", "Křestní jméno", "Post / Funkce", "Datum vytvoření",
+                "Datum poslední změny", "Privátní", "Adresa", "PSČ", "Město", "Stát / Provincie", "Země",
+                "Kód země", "Telefon", "Fax", "E-mail", "ID společnosti", "Název společnosti", "Postavení",
+                "Kód zákazníka", "Kód dodavatele", "Zákazník", "Dodavatel"]),
+    "dolibarr_contacts_hu": dict(
+        source="Dolibarr ERP/CRM (contacts export)", language="hu",
+        separator=",", encoding="utf-8", documented_as="field list",
+        where="Dolibarr/dolibarr htdocs/core/modules/modSociete.class.php with htdocs/langs/hu_HU/companies.lang"
+              " (IdContact is left in English there; CountryCode reads 'the country's calling code') and"
+              " main.lang; the dates and EMail are not chosen in this export (no stored Hungarian text for EMail)",
+        header=["Contact ID", "Udvariassági kód", "Vezetéknév", "Keresztnév", "Beosztás / Szerepkör", "Magán",
+                "Cím", "Irányítószám", "Város", "Állam / Tartomány", "Ország", "Az ország hívószáma", "Telefon",
+                "Fax", "Cég ID", "Cégnév", "Állapot", "Vevőkód", "Szállító kódja", "Vevő", "Szállító"]),
     "google_contacts": dict(
         source="Google Contacts (Google CSV)", language="en",
         separator=",", encoding="utf-8", documented_as="header row",

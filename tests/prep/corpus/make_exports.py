@@ -497,25 +497,34 @@ def alamode_contact_import():
     return dict(source="alamode_contact_import", rows=rows, want=want, separator=";", encoding="cp1250")
 
 
-def dolibarr(source, people, separator, encoding, email=True, footer=""):
+# Dolibarr's contact export fields, in the module's order (Mobile left out:
+# no stored translation names it).
+DOLIBARR_FIELDS = ["IdContact", "CivilityCode", "Lastname", "Firstname", "PostOrFunction", "DateCreation",
+                   "DateLastModification", "ContactPrivate", "Address", "Zip", "Town", "State", "Country",
+                   "CountryCode", "Phone", "Fax", "EMail", "IdCompany", "CompanyName", "Status", "CustomerCode",
+                   "SupplierCode", "Customer", "Supplier"]
+
+
+def dolibarr(source, people, separator, encoding, left_out=(), footer="", country_code=""):
+    """Dolibarr's contacts export: the labels of the chosen fields in the interface language."""
     s = SOURCES[source]
-    h = s["header"]
-    rows, want = [h], []
+    fields = [f for f in DOLIBARR_FIELDS if f not in left_out]
+    assert len(fields) == len(s["header"])
+    rows, want = [s["header"]], []
     for k, p in enumerate(people, 1):
         a = p["adr"][0] if p["adr"] else None
-        values = [str(40 + k), "", p["family"], p["given"], p["job"], f"2024-02-{k:02d} 10:11:12",
-                  f"2025-0{1 + k % 9}-0{1 + k % 9} 09:00:00", "0", a[1] if a else "", a[4] if a else "",
-                  a[2] if a else "", a[3] if a else "", a[5] if a else "", "", first_of(p, "WORK"),
-                  first_of(p, "FAX")]
-        if email:
-            values.append(p["emails"][0] if p["emails"] else "")
-        values += [str(10 + k), p["org"], "1", f"CU2402-{k:04d}" if p["org"] else "", "", "1" if p["org"] else "0",
-                   "0"]
-        assert len(values) == len(h)
-        rows.append(values)
+        v = dict(IdContact=str(40 + k), Lastname=p["family"], Firstname=p["given"], PostOrFunction=p["job"],
+                 DateCreation=f"2024-02-{k:02d} 10:11:12", DateLastModification=f"2025-0{1 + k % 9}-0{1 + k % 9} 09:00:00",
+                 ContactPrivate="0", Phone=first_of(p, "WORK"), Fax=first_of(p, "FAX"),
+                 EMail=p["emails"][0] if p["emails"] else "", IdCompany=str(10 + k), CompanyName=p["org"],
+                 Status="1", CustomerCode=f"CU2402-{k:04d}" if p["org"] else "", Customer="1" if p["org"] else "0",
+                 Supplier="0", CountryCode=country_code)
+        if a:
+            v.update(Address=a[1], Zip=a[4], Town=a[2], State=a[3], Country=a[5])
+        rows.append([v.get(f, "") for f in fields])
         tels = [("WORK|VOICE", first_of(p, "WORK")), ("FAX", first_of(p, "FAX"))]
-        want.append(card(p, tels=[t for t in tels if t[1]], emails=p["emails"][:1] if email else [], prefix="",
-                         adrs=[(None,) + tuple(a[1:])] if a else []))
+        want.append(card(p, tels=[t for t in tels if t[1]], emails=p["emails"][:1] if "EMail" in fields else [],
+                         prefix="", adrs=[(None,) + tuple(a[1:])] if a else []))
     return dict(source=source, rows=rows, want=want, separator=separator, encoding=encoding, footer=footer)
 
 
@@ -530,7 +539,16 @@ def dolibarr_contacts_hr():
 
 def dolibarr_contacts_ro():
     return dolibarr("dolibarr_contacts_ro", persons(ROMANIAN) + persons(HUNGARIAN) + persons(SLOVENE)[:2], ";", "utf-8",
-                    email=False)
+                    left_out=["EMail"])
+
+
+def dolibarr_contacts_cs():
+    return dolibarr("dolibarr_contacts_cs", persons(CZECH) + persons(SLOVAK), ";", "cp1250", country_code="CZ")
+
+
+def dolibarr_contacts_hu():
+    return dolibarr("dolibarr_contacts_hu", persons(HUNGARIAN) + persons(POLISH), ",", "utf-8",
+                    left_out=["DateCreation", "DateLastModification", "EMail"], country_code="HU")
 
 
 GOOGLE_LABELS = {"cs": {"CELL": "mobil", "WORK": "práce", "HOME": "domů", "FAX": "fax práce"},
@@ -661,6 +679,8 @@ EXPORTS = {
     "dolibarr_contacts_sl": dolibarr_contacts_sl,
     "dolibarr_contacts_hr": dolibarr_contacts_hr,
     "dolibarr_contacts_ro": dolibarr_contacts_ro,
+    "dolibarr_contacts_cs": dolibarr_contacts_cs,
+    "dolibarr_contacts_hu": dolibarr_contacts_hu,
     "google_custom_labels": google_contacts_custom_labels,
     "outlook_english": outlook_english,
     "thunderbird_birthdays": thunderbird,
