@@ -523,8 +523,11 @@ def dolibarr(source, people, separator, encoding, left_out=(), footer="", countr
             v.update(Address=a[1], Zip=a[4], Town=a[2], State=a[3], Country=a[5])
         rows.append([v.get(f, "") for f in fields])
         tels = [("WORK|VOICE", first_of(p, "WORK")), ("FAX", first_of(p, "FAX"))]
-        want.append(card(p, tels=[t for t in tels if t[1]], emails=p["emails"][:1] if "EMail" in fields else [],
-                         prefix="", adrs=[(None,) + tuple(a[1:])] if a else []))
+        # A Hungarian layout names people family name first, as Outlook in Hungarian does.
+        fn = f"{p['family']} {p['given']}" if s["language"] == "hu" else None
+        want.append(card(p, fn=fn, tels=[t for t in tels if t[1]],
+                         emails=p["emails"][:1] if "EMail" in fields else [], prefix="",
+                         adrs=[(None,) + tuple(a[1:])] if a else []))
     return dict(source=source, rows=rows, want=want, separator=separator, encoding=encoding, footer=footer)
 
 
