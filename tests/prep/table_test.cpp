@@ -77,6 +77,9 @@ TEST(PrepLayouts, AWholeNameIsSplitIntoItsParts) {
     // given, though the family name column comes first.
     EXPECT_EQ(made("Full Name\nLudwig van Beethoven\nJan Kos\n").table,
               "FN;GIVEN;FAMILY\nLudwig van Beethoven;Ludwig;van Beethoven\nJan Kos;Jan;Kos\n");
+    // A first word that looks like such a small word is a given name when one word follows.
+    EXPECT_EQ(made("Full Name\nVan Morrison\nDe Niro\n").table,
+              "FN;GIVEN;FAMILY\nVan Morrison;Van;Morrison\nDe Niro;De;Niro\n");
     EXPECT_EQ(made("Příjmení;Jméno\nNováková;Anna Marie\n").table,
               "FN;GIVEN;FAMILY\nAnna Marie Nov\xE1kov\xE1;Anna Marie;Nov\xE1kov\xE1\n");
     // A given-name column alone holds whole names only when most of them are several words.
