@@ -298,11 +298,65 @@ TEST(PrepEncodings, CodePagesStayCodePagesThoughSomePairsLookLikeUtf8) {
     EXPECT_EQ(german.encoding, export_encoding::cp1252);
     EXPECT_EQ(german.table, "Vorname;Nachname;Notiz\nJ\xFCrgen;M\xFCller;GROss\nRen\xE9;Weiss;Caf\xE9\n");
     EXPECT_EQ(german.changes.invalid.count, 0u);
+    EXPECT_NE(german.encoding_reason.find("; only 1 byte sequence would be valid UTF-8, against 6 bytes that would not"),
+              std::string::npos)
+        << german.encoding_reason;
     // Without a German header, a byte that is a letter in 1252 alone (0x83, ƒ) decides.
     const export_result western = read("Bob;\x83x\n");
     EXPECT_EQ(western.encoding, export_encoding::cp1252);
     EXPECT_EQ(western.table, "Bob;fx\n");
     EXPECT_EQ(western.encoding_reason, "0 bytes are letters only in code page 1250, 1 only in 1252");
+}
+
+TEST(PrepEncodings, InvalidBytesAreNamedOnTheirLinesWhateverTheLineBreaks) {
+    // A CR LF is one line break in every encoding, a lone CR one too.
+    EXPECT_EQ(read("h\r\na\r\n\x81\n").changes.invalid.lines, std::vector<std::size_t>{3});
+    EXPECT_EQ(read("h\r\na\rb\r\n\x81\n").changes.invalid.lines, std::vector<std::size_t>{4});
+    export_reading utf8;
+    utf8.encoding = export_encoding::utf8;
+    EXPECT_EQ(read("h\r\na\r\n\xFF\n", utf8).changes.invalid.lines, std::vector<std::size_t>{3});
+    const export_result wide = read(std::string("\xFF\xFE" "a\0\r\0\n\0b\0\r\0\n\0z", 15));
+    EXPECT_EQ(wide.table, "a\nb\n\n");
+    EXPECT_EQ(wide.changes.invalid.lines, std::vector<std::size_t>{3});
+    // U+10FFFF, the last character, is a pair of surrogates and no invalid one;
+    // rowcard keeps no character past U+FFFF, so it is dropped. A lone low
+    // surrogate is invalid.
+    const export_result last = read(std::string("\xFF\xFE" "a\0\xFF\xDB\xFF\xDF\n\0", 10));
+    EXPECT_EQ(last.table, "a\n");
+    EXPECT_EQ(last.changes.invalid.count, 0u);
+    EXPECT_EQ(last.changes.dropped.count, 1u);
+    const export_result low = read(std::string("\xFF\xFE" "a\0\xFF\xDF\n\0", 8));
+    EXPECT_EQ(low.table, "a\n");
+    EXPECT_EQ(low.changes.invalid.lines, std::vector<std::size_t>{1});
+}
+
+TEST(PrepEncodings, NothingPastTheExportsLastByteIsRead) {
+    // The export may be part of a larger buffer: the byte after it is no part of it.
+    const std::string utf8_buffer = "h\n\xC3(\n\x80";
+    export_reading utf8;
+    utf8.encoding = export_encoding::utf8;
+    const export_result mended = read(std::string_view(utf8_buffer).substr(0, utf8_buffer.size() - 1), utf8);
+    EXPECT_EQ(mended.changes.invalid.count, 1u);
+    EXPECT_EQ(mended.table, "h\n(\n");
+    const std::string central_buffer = "h\n\x81\n\x81";
+    export_reading central;
+    central.encoding = export_encoding::cp1250;
+    EXPECT_EQ(read(std::string_view(central_buffer).substr(0, central_buffer.size() - 1), central).changes.invalid.count,
+              1u);
+}
+
+TEST(PrepEncodings, TheFirstThreeLinesTellTheHeadersLanguage) {
+    // 'Straße' is spelled STRASSE, a German header: è is 1252's then.
+    const export_result german = read("Stra\xDF" "e;E-mail\nRue Mich\xE8le;x@y\n");
+    EXPECT_EQ(german.encoding, export_encoding::cp1252);
+    EXPECT_EQ(german.table, "Strasse;E-mail\nRue Michele;x@y\n");
+    // German words on the third line count; on the fourth they are values.
+    EXPECT_EQ(read("Jm\xE9no;E-mail\nA;B\nStra\xDF" "e;Vorname\nMich\xE8le;x\n").encoding, export_encoding::cp1252);
+    EXPECT_EQ(read("Jm\xE9no;E-mail\nA;B\nC;D\nStra\xDF" "e;Vorname\nMich\xE8le;x\n").encoding, export_encoding::cp1250);
+    // The euro sign is a letter in neither code page: dropped, and counted.
+    const export_result euro = read("Cena\n5\x80\n");
+    EXPECT_EQ(euro.table, "Cena\n5\n");
+    EXPECT_EQ(euro.changes.dropped.lines, std::vector<std::size_t>{2});
 }
 
 TEST(PrepEncodings, FiveLinesOfAChangeAreNamedThenAnEllipsis) {
@@ -326,6 +380,7 @@ TEST(PrepEncodings, WhatIsPlainlyNoTableIsNamed) {
     EXPECT_EQ(not_a_table("  <!doctype html><html>"), "an HTML or XML page");
     EXPECT_EQ(not_a_table("BEGIN:VCARD"), "a vCard file, already cards");
     EXPECT_EQ(not_a_table("BEGIN:VCAR"), "");
+    EXPECT_EQ(not_a_table("XEGIN:VCARD\n"), "");  // every letter of the mark counts
     EXPECT_EQ(not_a_table("Name,Notes\nJan,BEGIN:VCARD\n"), "");
     EXPECT_EQ(not_a_table(""), "");
 }

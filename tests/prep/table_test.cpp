@@ -91,6 +91,25 @@ TEST(PrepLayouts, AWholeNameIsSplitIntoItsParts) {
     // A title after a single word is still a title.
     EXPECT_EQ(made("Name,Phone\nKos Ph.D.,1\n").table,
               "FN;GIVEN;SUFFIX;TEL1;TEL1 TYPE\nKos Ph.D.;Kos;Ph.D.;1;VOICE\n");
+    // 'Family, Given': titles after the comma go to their places, with or
+    // without a space after it; a family name that is a title word too ('Pan')
+    // stays the family name, and one word after the comma stays the given
+    // name, titles before it or not.
+    EXPECT_EQ(made("Name;Firma\n"
+                   "\"Nov\xC3\xA1k, Ing. Jan Ph.D.\";\n"
+                   "\"Pan, Petr\";\n"
+                   "\"Kos,Jan\";\n"
+                   "\"Kos, Ing.\";\n"
+                   "\"Kos, Ing. Ph.D.\";\n")
+                  .table,
+              "FN;GIVEN;FAMILY;PREFIX;SUFFIX\n"
+              "Jan Nov\xE1k;Jan;Nov\xE1k;Ing.;Ph.D.\n"
+              "Petr Pan;Petr;Pan;;\n"
+              "Jan Kos;Jan;Kos;;\n"
+              "Ing. Kos;Ing.;Kos;;\n"
+              "Ph.D. Kos;Ph.D.;Kos;Ing.;\n");
+    // A name of titles alone keeps its last word as the given name.
+    EXPECT_EQ(made("Name\nMBA\n").table, "FN;GIVEN\nMBA;MBA\n");
 }
 
 TEST(PrepLayouts, GoogleLegacyIsKnownByEitherOfItsMarks) {
