@@ -44,6 +44,31 @@ TEST(PrepFields, ShortRowsArePaddedAndExtraFieldsDropped) {
     EXPECT_EQ(r.changes.extra_fields.lines, std::vector<std::size_t>{3});
 }
 
+TEST(PrepFields, AnOpenQuoteRightBeforeASeparatorEndsItsFieldThere) {
+    const export_result r = read("n,m\n\",3\n4,5\n");
+    EXPECT_EQ(r.table, "n;m\n\";3\n4;5\n");
+    EXPECT_EQ(r.changes.unterminated_quote, 2u);
+    EXPECT_EQ(r.changes.short_rows.count, 0u);
+}
+
+TEST(PrepFields, TheHeaderAndTwentyRecordsTellTheSeparatorAndTenLinesMayBeAPreamble) {
+    // Ten records split by ';', then ten by ',': a tie, which ',' wins, as
+    // the first of the separators; the twenty-first record is not looked at.
+    std::string mixed = "a,b;c\n";
+    for (int k = 0; k < 10; ++k) mixed += "1;2\n";
+    for (int k = 0; k < 10; ++k) mixed += "3,4\n";
+    EXPECT_EQ(read(mixed + "5;6\n").separator, ',');
+    // Excel's separator line ends with LF as well as CR LF.
+    const export_result named = read("sep=|\na|b,c\n1|2,3\n");
+    EXPECT_EQ(named.separator, '|');
+    EXPECT_EQ(named.table, "a;b,c\n1;2,3\n");
+    // Nine lines of notes above the header are a preamble; ten are not.
+    std::string notes;
+    for (int k = 0; k < 9; ++k) notes += "note\n";
+    EXPECT_EQ(read(notes + "\nName,E-mail\nJan,j@x.cz\n").header_line, 11u);
+    EXPECT_EQ(read(notes + "note\n\nName,E-mail\nJan,j@x.cz\n").header_line, 1u);
+}
+
 TEST(PrepFields, RowsWithMoreOrFewerFieldsThanTheHeaderAreNoted) {
     // Petr's phone and its separator were lost: his e-mail sits in the phone
     // column, and only the report can say so. Empty fields beyond the header
@@ -343,6 +368,13 @@ TEST(PrepEncodings, NothingPastTheExportsLastByteIsRead) {
     central.encoding = export_encoding::cp1250;
     EXPECT_EQ(read(std::string_view(central_buffer).substr(0, central_buffer.size() - 1), central).changes.invalid.count,
               1u);
+    // The field reader: an empty last field, and a closing quote as the last byte.
+    for (const std::string buffer : {"a,b\n1,\"", "a,b\n1,\"x\"\""}) {
+        const std::string_view bytes = std::string_view(buffer).substr(0, buffer.size() - 1);
+        const export_result r = read(bytes, utf8);
+        EXPECT_EQ(r.table, buffer.size() == 7 ? "a;b\n1;\n" : "a;b\n1;x\n") << bytes;
+        EXPECT_EQ(r.changes.unterminated_quote, 0u) << bytes;
+    }
 }
 
 TEST(PrepEncodings, TheFirstThreeLinesTellTheHeadersLanguage) {
