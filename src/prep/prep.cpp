@@ -228,7 +228,8 @@ int prepare_here(const prep_request& request) {
         throw;
     }
     commit_change(change);
-    return status;
+    // Rows whose values may sit in the wrong columns, or bytes dropped, need a look too.
+    return status == PREP_DONE && export_needs_care(read.changes) ? PREP_PROBLEMS : status;
 }
 
 // Reads the export that `request.options` name and decides the folder.

@@ -60,6 +60,23 @@ TEST_F(Prep, TheExportIsNeverWrittenWhateverItsName) {
     }
 }
 
+// A row with a field fewer than the header, or a stray byte in UTF-8, is written
+// but named, and the status says the cards need a look.
+TEST_F(Prep, RowsOrBytesThatNeedALookAreStatus3) {
+    write_file(root / "export.csv", "Name,Phone,E-mail\nJan Novak,+420 777 1,jan@x.cz\nPetr Kos,petr@x.cz\n");
+    EXPECT_EQ(prep("export.csv"), 3) << err;
+    EXPECT_NE(out.find("(line 3)"), std::string::npos) << out;
+    fs::remove_all(root);
+    fs::create_directories(root);
+    std::string utf8 = "Name,E-mail\n";
+    for (int k = 0; k < 50; ++k) utf8 += "Ji\xC5\x99\xC3\xAD Dvo\xC5\x99\xC3\xA1k,j@x.cz\n";
+    utf8 += "Eva\xA0Mala,e@x.cz\n";
+    write_file(root / "export.csv", utf8);
+    EXPECT_EQ(prep("export.csv"), 3) << err;
+    EXPECT_NE(read_file(root / "cards.vcf").find("FN:Jiri Dvorak\r\n"), std::string::npos);
+    EXPECT_NE(out.find("(line 52)"), std::string::npos) << out;
+}
+
 #ifndef _WIN32
 
 // Returns true when strace runs here, for the tests that fail or kill a
