@@ -190,7 +190,11 @@ TEST_F(Prep, ASignalLeavesNoFileBehind) {
         kill(process.pid, sig);
         const int status = wait_for(process, err);
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << status;
-        EXPECT_EQ(listing(root / "cards"), "") << "signal " << sig;
+        // Nothing was put in place: only kill -9, which no program can hold, may
+        // leave the journal, for the next run to undo.
+        const std::string left = listing(root / "cards");
+        if (sig == SIGKILL && left == "rowcard-prep.unfinished\n") continue;
+        EXPECT_EQ(left, "") << "signal " << sig;
     }
 }
 
