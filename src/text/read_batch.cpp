@@ -196,6 +196,18 @@ bool ring_reads(batch_ring& rings, read_batch& batch, std::size_t from, std::siz
     return all_whole;
 }
 
+// Makes the round as `ring_reads` does; memory running out meanwhile gives the
+// round up as a failed submission does, its rooms lost, since the kernel may
+// have taken some of its entries. Returns false when some read was not whole.
+bool guarded_ring_reads(batch_ring& rings, read_batch& batch, std::size_t from, std::size_t count) {
+    try {
+        return ring_reads(rings, batch, from, count);
+    } catch (...) {
+        give_up_round(batch, from, count);
+        return false;
+    }
+}
+
 }  // namespace
 
 batch_ring* open_ring() {
@@ -234,7 +246,7 @@ void inject_ring_faults(batch_ring*, const ring_faults&) {}
 namespace {
 
 // Never called: without liburing no ring is ever open.
-bool ring_reads(batch_ring&, read_batch&, std::size_t, std::size_t) { return false; }
+bool guarded_ring_reads(batch_ring&, read_batch&, std::size_t, std::size_t) { return false; }
 
 }  // namespace
 
@@ -247,7 +259,7 @@ void run_reads(read_batch& batch, batch_ring*& ring, std::size_t from, std::size
         const std::size_t round = std::min(RING_READS, end - first);
         if (ring == nullptr) {
             plain_reads(batch, first, round);
-        } else if (!ring_reads(*ring, batch, first, round)) {
+        } else if (!guarded_ring_reads(*ring, batch, first, round)) {
             close_ring(ring);
         }
     }
