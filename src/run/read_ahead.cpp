@@ -1,5 +1,5 @@
 // Templates read ahead of the cards by a second thread, through io_uring or
-// plain calls, so that their system calls overlap the taking of records and
+// plain calls, whichever the thread finds cheaper (see read_choice.hpp), so that their system calls overlap the taking of records and
 // the filling of cards. It must give what `write_card` gives card by card:
 // the end-to-end tests run every case through it, through plain reads, and on
 // tables just short of and just past the point where the thread starts.
@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <chrono>
+#include <cstdint>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -16,6 +18,7 @@
 
 #include "record/record.hpp"
 #include "run/cards.hpp"
+#include "run/read_choice.hpp"
 #include "text/read_batch.hpp"
 #include "text/system.hpp"
 #include "text/text_file.hpp"
@@ -69,7 +72,7 @@ struct read_ahead {
     std::condition_variable changed;
     sleeper run;
     sleeper reader;
-    template_reads how = template_reads::batched;  // whether to try a ring
+    template_reads how = template_reads::measured;  // whether to try a ring, and whether to time it
     ring_faults faults;                            // the tests' failures for it
 };
 
@@ -106,27 +109,28 @@ void wake(read_ahead& ahead, const sleeper& other) {
     ahead.changed.notify_all();
 }
 
-// Makes the reads of slots [from, from + count) on the reading thread. After
-// anything thrown (memory ran out) no read is made again: those slots and
-// every later one are left not whole, for the run to read itself, and the
-// ring is closed; rooms it may have been writing into are never used again.
-void make_reads(batch_ring*& ring, bool& broken, read_batch& reads, std::size_t from, std::size_t count) {
-    if (!broken) {
-        try {
-            run_reads(reads, ring, from, count);
-            return;
-        } catch (...) {
-            broken = true;
-            close_ring(ring);
-        }
+// Makes the reads of slots [from, from + count) on the reading thread, as one
+// round: through the ring or with plain calls, as `choice` says from the
+// rounds it timed (the ring always where the tests ask for it; plain calls
+// where there is none), and times the round for it. Every slot of the range
+// gets its mark from this round's reads alone.
+void make_round(read_ahead& ahead, batch_ring*& ring, read_choice& choice, std::size_t from, std::size_t count) {
+    batch_ring* none = nullptr;
+    if (ring == nullptr) {
+        run_reads(ahead.reads, none, from, count);
+        return;
     }
-    std::fill_n(reads.whole.begin() + static_cast<std::ptrdiff_t>(from), count, false);
+    const read_way way = ahead.how == template_reads::ring ? read_way::ring : next_way(choice);
+    const auto start = std::chrono::steady_clock::now();
+    run_reads(ahead.reads, way == read_way::ring ? ring : none, from, count);
+    const auto took = std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start);
+    note_round(choice, way, count, static_cast<std::uint64_t>(took.count()));
 }
 
 // Sets up the reading thread's ring, when the run asks for one; where memory
 // runs out, the thread goes without and reads with plain calls.
 batch_ring* start_ring(const read_ahead& ahead) {
-    if (ahead.how != template_reads::batched) return nullptr;
+    if (ahead.how == template_reads::plain) return nullptr;
     batch_ring* ring = nullptr;
     try {
         ring = open_ring();
@@ -142,7 +146,7 @@ batch_ring* start_ring(const read_ahead& ahead) {
 // past the end of the circle), until the run has finished and none is left.
 void read_taken(read_ahead& ahead) {
     batch_ring* ring = start_ring(ahead);
-    bool broken = false;
+    read_choice choice;
     bool freed = false;
     const std::size_t capacity = ahead.reads.capacity;
     for (std::size_t made = 0;;) {
@@ -158,7 +162,7 @@ void read_taken(read_ahead& ahead) {
         // Plain reads too are handed over a ring's round at a time: the two
         // threads then seldom work on one cache line of results at once.
         const std::size_t count = std::min({taken - made, RING_READS, capacity - slot});
-        make_reads(ring, broken, ahead.reads, slot, count);
+        make_round(ahead, ring, choice, slot, count);
         made += count;
         ahead.made = made;
         wake(ahead, ahead.run);

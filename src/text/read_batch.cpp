@@ -35,7 +35,7 @@ std::size_t room_of(const read_batch& batch, std::size_t index) { return index *
 void plain_reads(read_batch& batch, std::size_t from, std::size_t count) {
     for (std::size_t slot = from; slot < from + count; ++slot) {
         if (batch.lost[slot]) continue;
-        const long got = read_start(batch.path, batch.rooms.data() + room_of(batch, slot), room_size(batch.size));
+        const long got = read_start(batch.path, batch.rooms.get() + room_of(batch, slot), room_size(batch.size));
         batch.whole[slot] = got == static_cast<long>(batch.size);
     }
 }
@@ -85,7 +85,7 @@ void queue_read(io_uring& ring, read_batch& batch, std::size_t slot, std::size_t
     open->user_data = slot * STEPS + OPEN_STEP;
     // A room's bytes are asked, as with the plain reads.
     io_uring_sqe* read = io_uring_get_sqe(&ring);
-    io_uring_prep_read(read, static_cast<int>(descriptor), batch.rooms.data() + room_of(batch, slot),
+    io_uring_prep_read(read, static_cast<int>(descriptor), batch.rooms.get() + room_of(batch, slot),
                        static_cast<unsigned>(room_size(batch.size)), 0);
     // A short read would cut a plain link, and the close must follow anyway.
     read->flags |= IOSQE_FIXED_FILE | IOSQE_IO_HARDLINK;
@@ -269,11 +269,11 @@ void prepare_batch(read_batch& batch, const std::string& path, std::size_t size)
     batch.path = path;
     batch.size = size;
     batch.capacity = std::min(BATCH_READS, BATCH_ROOM / room_size(size));
-    batch.rooms.assign(batch.capacity * room_size(size), '\0');
+    batch.rooms = std::make_unique_for_overwrite<char[]>(batch.capacity * room_size(size));
 }
 
 std::string_view read_result(const read_batch& batch, std::size_t index) {
-    return std::string_view(batch.rooms).substr(room_of(batch, index), batch.size);
+    return std::string_view(batch.rooms.get() + room_of(batch, index), batch.size);
 }
 
 }  // namespace rowcard

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -30,7 +31,9 @@ struct read_batch {
     std::string path;                      // the file read
     std::size_t size = 0;                  // its size: a read of this many bytes is the whole file
     std::size_t capacity = 0;              // reads the batch holds
-    std::string rooms;                     // `capacity` rooms, each a byte bigger than the file
+    // `capacity` rooms, each a byte bigger than the file: left as they come,
+    // since a room is read from only after a read has filled it.
+    std::unique_ptr<char[]> rooms;
     std::array<bool, BATCH_READS> whole{}; // after `run_reads`: that read gave the whole file
     // Rooms of a round given up while the kernel might still write into them:
     // never read into, nor read from, again.
