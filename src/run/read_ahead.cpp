@@ -1,8 +1,9 @@
 // Templates read ahead of the cards by a second thread, through io_uring or
-// plain calls, whichever the thread finds cheaper (see read_choice.hpp), so that their system calls overlap the taking of records and
-// the filling of cards. It must give what `write_card` gives card by card:
-// the end-to-end tests run every case through it, through plain reads, and on
-// tables just short of and just past the point where the thread starts.
+// plain calls, whichever the thread finds cheaper (see read_choice.hpp), so
+// that their system calls overlap the taking of records and the filling of
+// cards. It must give what `write_card` gives card by card: the end-to-end
+// tests run every case through it, forced to plain reads and to the ring, and
+// on tables just short of and just past the point where the thread starts.
 #include "run/read_ahead.hpp"
 
 #include <algorithm>
@@ -68,12 +69,15 @@ struct read_ahead {
     alignas(CACHE_LINE) std::atomic<std::size_t> made{0};   // reads made: the reading thread's count
     alignas(CACHE_LINE) std::atomic<bool> finished{false};  // the run takes no more records
     std::atomic<bool> placed{false};                 // the run has placed the thread apart
+    // The reading thread is in a round through the ring: the kernel's workers
+    // then make the reads, and need a processor more than a waiting run does.
+    std::atomic<bool> ring_round{false};
     std::mutex lock;                                 // held only to fall asleep or wake one
     std::condition_variable changed;
     sleeper run;
     sleeper reader;
-    template_reads how = template_reads::measured;  // whether to try a ring, and whether to time it
-    ring_faults faults;                            // the tests' failures for it
+    template_reads how = template_reads::measured;  // whether to try a ring, and to time it
+    ring_faults faults;                             // the tests' failures for it
 };
 
 // Returns whether the count the waiter waits on has passed `seen` (or, for the
@@ -90,7 +94,9 @@ void wait_past(read_ahead& ahead, sleeper& self, const std::atomic<std::size_t>&
     for (unsigned look = 0; look < SPIN_LOOKS; ++look) {
         if (passed(ahead, count, seen, until_finished)) return;
     }
-    for (unsigned turn = 0; turn < YIELD_TURNS; ++turn) {
+    // A ring's round takes tens of microseconds: waiting for one, the run
+    // sleeps at once rather than keep a processor from the kernel's workers.
+    for (unsigned turn = 0; turn < YIELD_TURNS && !ahead.ring_round.load(); ++turn) {
         std::this_thread::yield();
         if (passed(ahead, count, seen, until_finished)) return;
     }
@@ -122,7 +128,9 @@ void make_round(read_ahead& ahead, batch_ring*& ring, read_choice& choice, std::
     }
     const read_way way = ahead.how == template_reads::ring ? read_way::ring : next_way(choice);
     const auto start = std::chrono::steady_clock::now();
+    ahead.ring_round = way == read_way::ring;
     run_reads(ahead.reads, way == read_way::ring ? ring : none, from, count);
+    ahead.ring_round = false;
     const auto took = std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start);
     note_round(choice, way, count, static_cast<std::uint64_t>(took.count()));
 }
