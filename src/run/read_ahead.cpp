@@ -115,24 +115,27 @@ void wake(read_ahead& ahead, const sleeper& other) {
     ahead.changed.notify_all();
 }
 
-// Makes the reads of slots [from, from + count) on the reading thread, as one
-// round: through the ring or with plain calls, as `choice` says from the
-// rounds it timed (the ring always where the tests ask for it; plain calls
-// where there is none), and times the round for it. Every slot of the range
-// gets its mark from this round's reads alone.
-void make_round(read_ahead& ahead, batch_ring*& ring, read_choice& choice, std::size_t from, std::size_t count) {
+// Makes the reads of slots from `from` on the reading thread, up to `count`
+// of them, as one round: through the ring or with plain calls, as `choice`
+// says from the rounds it timed (the ring always where the tests ask for it;
+// plain calls where there is none), and times the round for it. Returns the
+// reads made, each slot's mark set from this round's read alone.
+std::size_t make_round(read_ahead& ahead, batch_ring*& ring, read_choice& choice, std::size_t from,
+                       std::size_t count) {
     batch_ring* none = nullptr;
     if (ring == nullptr) {
         run_reads(ahead.reads, none, from, count);
-        return;
+        return count;
     }
     const read_way way = ahead.how == template_reads::ring ? read_way::ring : next_way(choice);
+    count = round_reads(choice, way, count);
     const auto start = std::chrono::steady_clock::now();
     ahead.ring_round = way == read_way::ring;
     run_reads(ahead.reads, way == read_way::ring ? ring : none, from, count);
     ahead.ring_round = false;
     const auto took = std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start);
     note_round(choice, way, count, static_cast<std::uint64_t>(took.count()));
+    return count;
 }
 
 // Sets up the reading thread's ring, when the run asks for one; where memory
@@ -169,9 +172,7 @@ void read_taken(read_ahead& ahead) {
         const std::size_t slot = made % capacity;
         // Plain reads too are handed over a ring's round at a time: the two
         // threads then seldom work on one cache line of results at once.
-        const std::size_t count = std::min({taken - made, RING_READS, capacity - slot});
-        make_round(ahead, ring, choice, slot, count);
-        made += count;
+        made += make_round(ahead, ring, choice, slot, std::min({taken - made, RING_READS, capacity - slot}));
         ahead.made = made;
         wake(ahead, ahead.run);
     }

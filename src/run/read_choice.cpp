@@ -18,6 +18,11 @@ read_way next_way(const read_choice& choice) {
     return choice.ring.best_per_read < choice.plain.best_per_read ? read_way::ring : read_way::plain;
 }
 
+std::size_t round_reads(const read_choice& choice, read_way way, std::size_t waiting) {
+    if (way == read_way::plain && !look_done(choice) && waiting > PLAIN_TRIAL_READS) return PLAIN_TRIAL_READS;
+    return waiting;
+}
+
 void note_round(read_choice& choice, read_way way, std::size_t reads, std::uint64_t nanoseconds) {
     if (reads == 0) return;
     if (look_done(choice)) {

@@ -13,6 +13,10 @@ namespace rowcard {
 // that a ring's first round, which starts the kernel's workers, or a round
 // the scheduler cut, does not decide alone.
 inline constexpr unsigned TRIAL_ROUNDS = 2;
+// Most reads of a plain round timed at a look: a plain read costs the same in
+// a round of any size, and where plain calls are dear the look then costs a
+// quarter of a ring's round of them.
+inline constexpr std::size_t PLAIN_TRIAL_READS = 16;
 // Reads made between two looks: a machine's load changes, so the way not
 // taken is timed again now and then; at 2 rounds of 64 a look, a costlier
 // way's trial adds about a percent.
@@ -38,6 +42,10 @@ struct read_choice {
 // fewer rounds (the ring first); then the cheaper per read, plain calls where
 // the two cost the same.
 read_way next_way(const read_choice& choice);
+
+// Returns how many of the `waiting` reads the next round, made `way`, takes:
+// all of them but while a look times plain calls, PLAIN_TRIAL_READS at most.
+std::size_t round_reads(const read_choice& choice, read_way way, std::size_t waiting);
 
 // Notes a round of `reads` reads (0: nothing noted) made `way` in
 // `nanoseconds`. After LOOK_AGAIN reads past a look's end a new look begins.

@@ -2,6 +2,7 @@
 // way per read is kept, and the look comes again after 16,384 reads.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 
 #include "run/read_choice.hpp"
@@ -9,21 +10,24 @@
 namespace rowcard {
 namespace {
 
-// Times rounds of 64 reads the way `next_way` says, at `plain` and `ring`
-// nanoseconds per read, until `reads` reads are made; returns how many of
-// them went through the ring.
+// Times rounds of up to 64 reads the way `next_way` says and of the size
+// `round_reads` says, at `plain` and `ring` nanoseconds per read, until
+// `reads` reads are made; returns how many of them went through the ring.
 std::size_t run_rounds(read_choice& choice, std::size_t reads, std::uint64_t plain, std::uint64_t ring) {
     std::size_t through_ring = 0;
-    for (std::size_t made = 0; made < reads; made += 64) {
+    for (std::size_t made = 0; made < reads;) {
         const read_way way = next_way(choice);
-        if (way == read_way::ring) through_ring += 64;
-        note_round(choice, way, 64, 64 * (way == read_way::ring ? ring : plain));
+        const std::size_t count = round_reads(choice, way, std::min<std::size_t>(64, reads - made));
+        if (way == read_way::ring) through_ring += count;
+        note_round(choice, way, count, count * (way == read_way::ring ? ring : plain));
+        made += count;
     }
     return through_ring;
 }
 
-// A look times two rounds each way, the ring first and the two by turns,
-// and then keeps the way whose cheapest round cost less per read.
+// A look times two rounds each way, the ring first and the two by turns
+// (plain rounds of 16 reads at most), and then keeps the way whose cheapest
+// round cost less per read.
 TEST(ReadChoice, ALookTimesBothWaysThenKeepsTheCheaper) {
     read_choice choice;
     const read_way expected[] = {read_way::ring, read_way::plain, read_way::ring, read_way::plain};
@@ -37,14 +41,19 @@ TEST(ReadChoice, ALookTimesBothWaysThenKeepsTheCheaper) {
     EXPECT_EQ(choice.ring.best_per_read, 3'000U);
     EXPECT_EQ(choice.plain.best_per_read, 20'000U);
     EXPECT_EQ(next_way(choice), read_way::ring);
-    // A cheap host: plain reads of 1 us, ring reads of 1.2 us.
+    // A cheap host: plain reads of 1 us, ring reads of 1.2 us. The look's
+    // plain rounds take 16 reads, its ring rounds all that wait.
     read_choice cheap;
-    EXPECT_EQ(run_rounds(cheap, 64 * 4, 1'000, 1'200), 64U * 2);
+    EXPECT_EQ(round_reads(cheap, read_way::plain, 64), 16U);
+    EXPECT_EQ(round_reads(cheap, read_way::plain, 9), 9U);
+    EXPECT_EQ(round_reads(cheap, read_way::ring, 64), 64U);
+    EXPECT_EQ(run_rounds(cheap, 64 + 16 + 64 + 16, 1'000, 1'200), 64U * 2);
+    EXPECT_EQ(round_reads(cheap, read_way::plain, 64), 64U);
     EXPECT_EQ(next_way(cheap), read_way::plain);
     EXPECT_EQ(run_rounds(cheap, 10'000, 1'000, 1'200), 0U);
     // The same cost both ways keeps plain calls; a round of no reads is no round.
     read_choice even;
-    run_rounds(even, 64 * 4, 2'000, 2'000);
+    run_rounds(even, 64 + 16 + 64 + 16, 2'000, 2'000);
     note_round(even, read_way::ring, 0, 0);
     EXPECT_EQ(next_way(even), read_way::plain);
 }
@@ -67,14 +76,14 @@ TEST(ReadChoice, RoundsAreWeighedPerRead) {
 // cheap, the ring once a tracer makes each system call dear.
 TEST(ReadChoice, ALookComesAgainAfterSixteenThousandReads) {
     read_choice choice;
-    EXPECT_EQ(run_rounds(choice, 64 * 4, 1'000, 1'500), 64U * 2);
+    EXPECT_EQ(run_rounds(choice, 64 + 16 + 64 + 16, 1'000, 1'500), 64U * 2);
     // 16,320 reads: the look is still the old one.
     EXPECT_EQ(run_rounds(choice, 16'320, 30'000, 2'000), 0U);
     EXPECT_EQ(next_way(choice), read_way::plain);
     // The 16,384th read ends it: the next look times the ring first.
     EXPECT_EQ(run_rounds(choice, 64, 30'000, 2'000), 0U);
     EXPECT_EQ(choice.plain.rounds, 0U);
-    EXPECT_EQ(run_rounds(choice, 64 * 4, 30'000, 2'000), 64U * 2);
+    EXPECT_EQ(run_rounds(choice, 64 + 16 + 64 + 16, 30'000, 2'000), 64U * 2);
     EXPECT_EQ(next_way(choice), read_way::ring);
     EXPECT_EQ(run_rounds(choice, 8'000, 30'000, 2'000), 8'000U);
 }
