@@ -59,7 +59,7 @@ TEST(ReadChoice, ALookTimesBothWaysThenKeepsTheCheaper) {
 }
 
 // Rounds of different sizes are weighed per read: 64 reads in 128 us beat 8
-// reads in 24 us.
+// reads in 24 us; a round of one read counts too.
 TEST(ReadChoice, RoundsAreWeighedPerRead) {
     read_choice choice;
     note_round(choice, read_way::ring, 64, 128'000);
@@ -69,6 +69,11 @@ TEST(ReadChoice, RoundsAreWeighedPerRead) {
     EXPECT_EQ(choice.ring.best_per_read, 2'000U);
     EXPECT_EQ(choice.plain.best_per_read, 3'000U);
     EXPECT_EQ(next_way(choice), read_way::ring);
+    // A round of one read counts like any other.
+    read_choice single;
+    note_round(single, read_way::ring, 1, 900);
+    EXPECT_EQ(single.ring.rounds, 1U);
+    EXPECT_EQ(single.ring.best_per_read, 900U);
 }
 
 // After 16,384 reads the way kept, a new look times both again, so that a
