@@ -77,6 +77,12 @@ TEST_F(Prep, StarterFilesOfAnotherExportAreRefusedOrKeptAside) {
     EXPECT_EQ(prep("--force a.csv"), 1);
     EXPECT_NE(err.find("rowcard.ini does not fit this export: it names 1 column, this table has 4;"), std::string::npos)
         << err;
+    // A first column that differs is told as any other.
+    std::string renamed = ini_a;
+    renamed.replace(renamed.find("{FN}"), 4, "{NAME}");
+    write_file(root / "rowcard.ini", renamed);
+    EXPECT_EQ(prep("--force a.csv"), 1);
+    EXPECT_NE(err.find("its column 1 is {NAME}, this table's is {FN}"), std::string::npos) << err;
     write_file(root / "rowcard.ini", ini_a);
 
     // A master.vcf that uses a column this table lacks is refused as well; a
