@@ -278,6 +278,18 @@ TEST(CheckProblems, WhereAndHowMany) {
     EXPECT_EQ(words.placeholders[2].word, 0U);
     EXPECT_EQ(words.placeholders[2].line, 2U);
     EXPECT_EQ(words.cards, 1U);
+
+    // A whole-value placeholder ends its column's turn in the line, so a
+    // second one stays unfilled; the columns after it are still listed.
+    const check_report twice = check_with({{"master.vcf", "FN:{NAME}\nNOTE:{NAME} {NAME} {MAIL}\n"}});
+    ASSERT_EQ(twice.placeholders.size(), 3U);
+    EXPECT_EQ(twice.placeholders[1].line, 2U);
+    EXPECT_EQ(twice.placeholders[1].position, 6U);
+    EXPECT_EQ(twice.placeholders[1].column, 0U);
+    EXPECT_EQ(twice.placeholders[2].line, 2U);
+    EXPECT_EQ(twice.placeholders[2].position, 20U);
+    EXPECT_EQ(twice.placeholders[2].column, 1U);
+    EXPECT_EQ(twice.placeholders[2].word, 0U);
 }
 
 TEST(CheckReport, LettersAreReadableAndNoOutputIsSaid) {
