@@ -15,6 +15,7 @@ inline constexpr int CHECK_CLEAN = 0;     // no problem, and rowcard would exit 
 inline constexpr int CHECK_PROBLEMS = 1;  // problems found, and rowcard would exit 0
 inline constexpr int CHECK_FAILS = 2;     // rowcard would fail or not finish; or the check ran out of memory
 inline constexpr int CHECK_USAGE = 64;    // bad usage: an unknown option, a missing folder
+inline constexpr int CHECK_UNWRITTEN = 74;  // the report, help or version did not reach standard output
 
 // One line of "rowcard.ini" and what rowcard makes of it.
 struct config_line_report {
