@@ -54,11 +54,13 @@ struct problem {
 struct check_report {
     conversion_settings settings;
     bool config_found = false;
+    std::string config_unread;  // what stands at "rowcard.ini" when it is there but cannot be read; else empty
     std::vector<std::size_t> column_lines;  // the config line of each column
     std::vector<config_line_report> config_lines;
 
     std::string table_name;
     bool table_found = false;
+    std::string table_unread;  // ... the table
     std::string encoding = "ascii";
     std::size_t rows = 0;  // records after the header
     std::size_t accepted = 0;
@@ -68,6 +70,7 @@ struct check_report {
     std::vector<rejected_row> rejected;
 
     bool template_found = false;
+    std::string template_unread;  // ... "master.vcf"
     std::vector<placeholder_report> placeholders;
 
     std::string output_name;

@@ -10,6 +10,10 @@
 #include "check/check.hpp"
 #include "support/files.hpp"
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace rowcard {
 namespace {
 
@@ -180,9 +184,9 @@ const std::vector<code_case> CASES = {
      "rowcard.ini line 4 row 0 column # MAIL: rowcard has no comments: it reads this line as column 2"},
     {"column-looks-like-comment", true, {{"rowcard.ini", "import.csv\n;\n// name\n{Name}\n"}}},
     {"column-looks-like-comment", false, {{"rowcard.ini", "import.csv\n#\n;\n{Name}\n{Mail}\n"}}},
-    {"missing-table", true, {{"import.csv", GONE}}, "import.csv line 0 row 0 column : rowcard cannot open"},
+    {"missing-table", true, {{"import.csv", GONE}}, "import.csv line 0 row 0 column : there is no table 'import.csv'"},
     {"missing-table", false, {{"import.csv", ""}}},
-    {"missing-template", true, {{"master.vcf", GONE}}, "master.vcf line 0 row 0 column : rowcard cannot open"},
+    {"missing-template", true, {{"master.vcf", GONE}}, "master.vcf line 0 row 0 column : there is no master.vcf"},
     {"missing-template", false, {{"master.vcf", ""}}},
     {"output-overwrites-input", true, {{"rowcard.ini", "master.csv\n"}, {"master.csv", "h\n"}}},
     {"output-overwrites-input", false, {{"rowcard.ini", "masters.csv\n"}, {"masters.csv", "h\n"}}},
@@ -242,6 +246,100 @@ TEST(CheckProblems, EachCodeIsRaisedByItsFaultAndNotByANearMiss) {
         }
         EXPECT_NE(said.find(c.shows), std::string::npos) << c.code << " case " << (&c - CASES.data()) << ":\n" << said;
     }
+}
+
+// Checks CLEAN with the input `name` made `what`: GONE, "folder", or
+// "link:TARGET", and returns the report.
+check_report check_with_unread(const std::string& name, const std::string& what) {
+    const fs::path folder = testing::make_scratch();
+    for (const auto& [file, bytes] : CLEAN) {
+        if (file != name) testing::write_file(folder / file, bytes);
+    }
+    if (what == "folder") fs::create_directory(folder / name);
+    if (what.starts_with("link:")) fs::create_symlink(what.substr(5), folder / name);
+    check_report report;
+    {
+        const testing::working_folder inside(folder);
+        report = check_folder();
+    }
+    testing::remove_scratch(folder);
+    return report;
+}
+
+// Each input that is there but cannot be read is told from one that is not
+// there, with what rowcard does instead; the forecast stays rowcard's.
+TEST(CheckInputs, ThereButUnreadableIsToldFromMissing) {
+    const check_report folder_ini = check_with_unread("rowcard.ini", "folder");
+    EXPECT_EQ(codes(folder_ini), (std::vector<std::string>{"separator-mismatch", "no-name-column", "unreadable-file"}));
+    ASSERT_EQ(folder_ini.problems.size(), 3U);
+    EXPECT_EQ(where_and_what(folder_ini.problems[2]),
+              "rowcard.ini line 0 row 0 column : 'rowcard.ini' is there but cannot be read: it is a folder; rowcard "
+              "takes the defaults (the table import.csv, the separator ',' and no columns), so it fills no "
+              "placeholder; put a readable file named 'rowcard.ini' in its place");
+    EXPECT_EQ(folder_ini.status, 0);
+    EXPECT_NE(report_text(folder_ini, ".", false).find("\nSettings (rowcard.ini is a folder, not read: the defaults)\n"),
+              std::string::npos);
+    const check_report no_ini = check_with_unread("rowcard.ini", GONE);
+    EXPECT_EQ(codes(no_ini), (std::vector<std::string>{"separator-mismatch", "no-name-column"}));
+    EXPECT_NE(report_text(no_ini, ".", false).find("\nSettings (no rowcard.ini: the defaults)\n"), std::string::npos);
+
+    const check_report folder_table = check_with_unread("import.csv", "folder");
+    EXPECT_EQ(codes(folder_table), std::vector<std::string>{"unreadable-file"});
+    EXPECT_EQ(where_and_what(folder_table.problems[0]),
+              "import.csv line 0 row 0 column : 'import.csv' is there but cannot be read: it is a folder; rowcard "
+              "writes no card and no output file; put a readable file named 'import.csv' in its place");
+    EXPECT_EQ(folder_table.status, 2);
+    EXPECT_NE(report_text(folder_table, ".", false).find("Table (import.csv)\n  there, but not read: it is a folder\n"),
+              std::string::npos);
+    const check_report no_table = check_with_unread("import.csv", GONE);
+    EXPECT_EQ(codes(no_table), std::vector<std::string>{"missing-table"});
+    EXPECT_NE(report_text(no_table, ".", false).find("Table (import.csv)\n  not there\n"), std::string::npos);
+
+    const check_report folder_template = check_with_unread("master.vcf", "folder");
+    EXPECT_EQ(codes(folder_template), std::vector<std::string>{"unreadable-file"});
+    EXPECT_EQ(where_and_what(folder_template.problems[0]),
+              "master.vcf line 0 row 0 column : 'master.vcf' is there but cannot be read: it is a folder; each card "
+              "rowcard writes is an empty line; put a readable file named 'master.vcf' in its place");
+    EXPECT_EQ(folder_template.status, 3);
+    EXPECT_NE(report_text(folder_template, ".", false).find("Template (master.vcf)\n  there, but not read: it is a folder\n"),
+              std::string::npos);
+    const check_report no_template = check_with_unread("master.vcf", GONE);
+    EXPECT_EQ(codes(no_template), std::vector<std::string>{"missing-template"});
+    EXPECT_NE(report_text(no_template, ".", false).find("Template (master.vcf)\n  not there\n"), std::string::npos);
+
+#ifndef _WIN32
+    // Links that lead nowhere, and links that loop, are there all the same.
+    for (const std::string name : {"rowcard.ini", "import.csv", "master.vcf"}) {
+        const check_report dangling = check_with_unread(name, "link:none.txt");
+        const check_report loop = check_with_unread(name, "link:" + name);
+        for (const check_report* report : {&dangling, &loop}) {
+            const std::vector<std::string> found = codes(*report);
+            EXPECT_NE(std::find(found.begin(), found.end(), "unreadable-file"), found.end()) << name;
+            EXPECT_EQ(std::find(found.begin(), found.end(), "missing-table"), found.end()) << name;
+            EXPECT_EQ(std::find(found.begin(), found.end(), "missing-template"), found.end()) << name;
+        }
+        EXPECT_NE(report_text(dangling, ".", false).find("it is a link to 'none.txt', where nothing is"),
+                  std::string::npos)
+            << name;
+        EXPECT_NE(report_text(loop, ".", false).find("it is a link that loops back on itself"), std::string::npos)
+            << name;
+        EXPECT_FALSE(dangling.config_found && dangling.table_found && dangling.template_found);
+    }
+    // A FIFO is never opened: it is a special file, not an unreadable one.
+    const fs::path folder = testing::make_scratch();
+    for (const auto& [file, bytes] : CLEAN) testing::write_file(folder / file, bytes);
+    fs::remove(folder / "master.vcf");
+    ASSERT_EQ(::mkfifo((folder / "master.vcf").c_str(), 0600), 0);
+    check_report fifo;
+    {
+        const testing::working_folder inside(folder);
+        fifo = check_folder();
+    }
+    testing::remove_scratch(folder);
+    EXPECT_EQ(codes(fifo), std::vector<std::string>{"special-file"});
+    EXPECT_NE(report_text(fifo, ".", false).find("Template (master.vcf)\n  there, but not read: it is a FIFO\n"),
+              std::string::npos);
+#endif
 }
 
 TEST(CheckProblems, WhereAndHowMany) {
