@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "check/check.hpp"
@@ -139,6 +140,7 @@ struct template_scan {
     std::vector<std::string> lines;
     std::vector<bool> has_word;  // the line holds a word placeholder, which could run away
     std::vector<bool> used;      // per column: its name is filled somewhere
+    std::vector<std::pair<std::size_t, std::size_t>> filled_spans;  // scratch: where a line's filled names lie
     bool failed = false;         // a read error cut the template short
 };
 

@@ -228,6 +228,33 @@ const std::vector<code_case> CASES = {
     {"empty-name", true, {{"master.vcf", "FN: {NAME}\n"}, {"import.csv", "h\n;j@x.cz\n"}}},
     {"empty-name", false, {{"master.vcf", "FN:{NAME}.\n"}, {"import.csv", "h\n;j@x.cz\n"}}},
     {"empty-name", false, {{"rowcard.ini", "import.csv\n;\n{Name}%\n{Mail}\n"}, {"import.csv", "h\n;j@x.cz\n"}}},
+    // Braced names that no column fills reach every card as they stand; braced
+    // text that is no name (lower case, a colon, a space at an edge, too long
+    // for a column) is meant as it stands.
+    {"unfilled-placeholder", true, {{"master.vcf", "FN:{NAME}\nEMAIL:{MAIL}\nEMAIL;TYPE=HOME:{EMAIL1}\n"}},
+     "master.vcf line 3 row 0 column {EMAIL1}: '{EMAIL1}' is filled by no column, so every card shows it as it "
+     "stands; add the column line {EMAIL1} to rowcard.ini, at the place of its field in the table, or remove it "
+     "from master.vcf"},
+    {"unfilled-placeholder", true, {{"master.vcf", "FN:{NAME}\nX:2{E-MAIL_2/A.B}%\n"}}, "line 2 row 0 column {E-MAIL_2/A.B}:"},
+    {"unfilled-placeholder", true, {{"master.vcf", "FN:{NAME}\nX:{{X}}\n"}}, "column {X}:"},
+    {"unfilled-placeholder", true, {{"master.vcf", "FN:{NAME}\nX:{A23456789012345678}\n"}}},
+    {"unfilled-placeholder", false, {{"master.vcf", "FN:{NAME}\nX:{A234567890123456789}\n"}}},
+    {"unfilled-placeholder", true, {{"master.vcf", "FN:{NAME}\nX:{A B}\n"}}},
+    {"unfilled-placeholder", false, {{"master.vcf", "FN:{NAME}\nX:{A }{ A}{}{a}{Note}{1A}{A:1}{\"A\"}{A\n"}}},
+    {"unfilled-placeholder", false, {{"master.vcf", "FN:{NAME}\nX:{A,B}{A;B}{A=B}{A+B}{A'}{1}\n"}}},
+    {"unfilled-placeholder", false, {{"master.vcf", "FN:{name}\nEMAIL:{Mail}\n"}}},
+    // The column meant: a mandatory mark left out, or a name filled once a line already.
+    {"unfilled-placeholder", true, {{"rowcard.ini", "import.csv\n;\n{Name}%\n{Mail}\n"}, {"master.vcf", "FN:{NAME}\n"}},
+     "'{NAME}' is filled by no column, so every card shows it as it stands; the column is {NAME}% in rowcard.ini: "
+     "write {NAME}% here"},
+    {"unfilled-placeholder", true, {{"master.vcf", "FN:{NAME} {MAIL} {Name}\n"}},
+     "line 1 row 0 column {Name}: '{Name}' is filled by no column, so every card shows it as it stands; rowcard "
+     "fills a column once a line, at its first whole {NAME}, and this one stands after it"},
+    {"unfilled-placeholder", true, {{"rowcard.ini", "import.csv\n;\n{Name}%\n{Mail}\n"},
+                                    {"master.vcf", "FN:{NAME}% {NAME}%\n"}}, "at its first whole {NAME}%"},
+    {"unfilled-placeholder", false, {{"rowcard.ini", "import.csv\n;\n{Name}%\n{Mail}\n"}, {"master.vcf", "FN:{NAME}%\n"}}},
+    {"unfilled-placeholder", false, {{"master.vcf", "N:2{NAME};1{NAME};{MAIL}\n"}}},
+    {"unfilled-placeholder", false, {{"rowcard.ini", "import.csv\n;\nName\n{Mail}\n"}, {"master.vcf", "FN:{NAME}\n"}}},
 };
 
 TEST(CheckProblems, EachCodeIsRaisedByItsFaultAndNotByANearMiss) {
@@ -270,9 +297,11 @@ check_report check_with_unread(const std::string& name, const std::string& what)
 // there, with what rowcard does instead; the forecast stays rowcard's.
 TEST(CheckInputs, ThereButUnreadableIsToldFromMissing) {
     const check_report folder_ini = check_with_unread("rowcard.ini", "folder");
-    EXPECT_EQ(codes(folder_ini), (std::vector<std::string>{"separator-mismatch", "no-name-column", "unreadable-file"}));
-    ASSERT_EQ(folder_ini.problems.size(), 3U);
-    EXPECT_EQ(where_and_what(folder_ini.problems[2]),
+    // Without columns the template's braced names reach every card as they stand.
+    EXPECT_EQ(codes(folder_ini), (std::vector<std::string>{"unfilled-placeholder", "unfilled-placeholder",
+                                                           "separator-mismatch", "no-name-column", "unreadable-file"}));
+    ASSERT_EQ(folder_ini.problems.size(), 5U);
+    EXPECT_EQ(where_and_what(folder_ini.problems[4]),
               "rowcard.ini line 0 row 0 column : 'rowcard.ini' is there but cannot be read: it is a folder; rowcard "
               "takes the defaults (the table import.csv, the separator ',' and no columns), so it fills no "
               "placeholder; put a readable file named 'rowcard.ini' in its place");
@@ -280,7 +309,8 @@ TEST(CheckInputs, ThereButUnreadableIsToldFromMissing) {
     EXPECT_NE(report_text(folder_ini, ".", false).find("\nSettings (rowcard.ini is a folder, not read: the defaults)\n"),
               std::string::npos);
     const check_report no_ini = check_with_unread("rowcard.ini", GONE);
-    EXPECT_EQ(codes(no_ini), (std::vector<std::string>{"separator-mismatch", "no-name-column"}));
+    EXPECT_EQ(codes(no_ini), (std::vector<std::string>{"unfilled-placeholder", "unfilled-placeholder",
+                                                       "separator-mismatch", "no-name-column"}));
     EXPECT_NE(report_text(no_ini, ".", false).find("\nSettings (no rowcard.ini: the defaults)\n"), std::string::npos);
 
     const check_report folder_table = check_with_unread("import.csv", "folder");
