@@ -255,6 +255,31 @@ const std::vector<code_case> CASES = {
     {"unfilled-placeholder", false, {{"rowcard.ini", "import.csv\n;\n{Name}%\n{Mail}\n"}, {"master.vcf", "FN:{NAME}%\n"}}},
     {"unfilled-placeholder", false, {{"master.vcf", "N:2{NAME};1{NAME};{MAIL}\n"}}},
     {"unfilled-placeholder", false, {{"rowcard.ini", "import.csv\n;\nName\n{Mail}\n"}, {"master.vcf", "FN:{NAME}\n"}}},
+    // Values that do not fit their property, judged on the line as rowcard
+    // fills it: an EMAIL without '@', a TEL without a digit. Empty is no misfit.
+    {"value-misfit", true, {{"import.csv", "h\nJan;jan@x.cz\nEva;eva.x.cz\nPetr;;\nOta;(ota) x.cz\n"}},
+     "import.csv line 0 row 3 column {MAIL}: the EMAIL line of master.vcf (line 3) gets a value without an '@' "
+     "(rows 3 and 5), such as 'eva.x.cz' in row 3; check that rowcard.ini lists the columns in the order of the "
+     "table's fields, or correct those values in the table"},
+    {"value-misfit", false, {{"import.csv", "h\nJan;jan@x.cz\nPetr;\nOta; \n"}}},
+    {"value-misfit", true,
+     {{"rowcard.ini", "import.csv\n;\n{Name}\n{Tel}\n"}, {"master.vcf", "FN:{NAME}\nTEL;TYPE=CELL:{TEL}%\n"},
+      {"import.csv", "h\nJan;+420 1\nEva;+\nOta;-1-\n"}},
+     "import.csv line 0 row 3 column {TEL}: the TEL line of master.vcf (line 2) gets a value without a digit "
+     "(row 3), such as '+%' in row 3"},
+    {"value-misfit", false,
+     {{"rowcard.ini", "import.csv\n;\n{Name}\n{Tel}\n"}, {"master.vcf", "FN:{NAME}\nTEL;TYPE=CELL:{TEL}\n"},
+      {"import.csv", "h\nJan;+420 1\nEva;0\nOta;9\nIva;\n"}}},
+    // The property by its name: grouped, in any case, with parameters; others are not judged.
+    {"value-misfit", true, {{"master.vcf", "FN:{NAME}\nitem1.email;TYPE=INTERNET:{MAIL}\n"}, {"import.csv", "h\nJan;x\n"}},
+     "(line 2) gets a value without an '@' (row 2), such as 'x' in row 2"},
+    {"value-misfit", true, {{"master.vcf", "FN:{NAME}\nTEL:{NAME}\n"}}, "column {NAME}: the TEL line"},
+    {"value-misfit", true, {{"master.vcf", "FN:{NAME}\nEMAIL:<{MAIL}>\n"}, {"import.csv", "h\nJan;x\n"}}, "'<x>'"},
+    {"value-misfit", false, {{"master.vcf", "FN:{NAME}\nNOTE:{MAIL}\nTELEX:{NAME}\nX-EMAIL:{NAME}\n"}}},
+    {"value-misfit", false, {{"master.vcf", "FN:{NAME}\nEMAIL:{MAIL}\nEMAIL:office\nTEL:none\n"}}},
+    {"value-misfit", false, {{"master.vcf", "FN:{NAME}\nEMAIL;X={NAME}:{MAIL}\n"}}},
+    {"value-misfit", false, {{"master.vcf", "FN:{NAME}\nEMAIL:2{MAIL}\n"}, {"import.csv", "h\nJan;jan@x.cz\n"}}},
+    {"value-misfit", true, {{"master.vcf", "FN:{NAME}\nEMAIL:1{MAIL}\n"}, {"import.csv", "h\nJan;j x@x.cz\n"}}, "'j'"},
 };
 
 TEST(CheckProblems, EachCodeIsRaisedByItsFaultAndNotByANearMiss) {
