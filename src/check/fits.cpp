@@ -1,6 +1,9 @@
 // rowcard-check's view of values against their vCard property: an EMAIL line
 // that gets a value without '@', a TEL line that gets one without a digit,
 // judged on the line as rowcard fills it, row by row in the table's one walk.
+#include <iterator>
+#include <utility>
+
 #include "check/findings.hpp"
 #include "run/run.hpp"
 #include "text/text.hpp"

@@ -95,7 +95,7 @@ std::string unfilled_advice(const std::vector<column_spec>& columns, std::string
         return "rowcard fills a column once a line, at its first whole " + column +
                ", and this one stands after it: put it on a line of its own";
     }
-    return "add the column line " + std::string(name) +
+    return "add the column line " + std::string(name) + (marked ? "%" : "") +
            " to rowcard.ini, at the place of its field in the table, or remove it from master.vcf";
 }
 
@@ -116,8 +116,10 @@ void report_unfilled(check_report& report, std::string_view text, std::size_t nu
         // Braced text with a lower-case letter is a placeholder only where it
         // names a column; else it is meant as it stands, as {x} or {Note} may be.
         if (covered || (!upper_case(name) && column_named(report.settings.columns, name) == nullptr)) continue;
-        add_problem(report, "unfilled-placeholder", TEMPLATE_NAME, number, 0, std::string(name),
-                    in_quotes(name) + " is filled by no column, so every card shows it as it stands; " +
+        // A mandatory mark after it goes with it, as in a column line.
+        const std::string written = std::string(name) + (marked ? "%" : "");
+        add_problem(report, "unfilled-placeholder", TEMPLATE_NAME, number, 0, written,
+                    in_quotes(written) + " is filled by no column, so every card shows it as it stands; " +
                         unfilled_advice(report.settings.columns, name, marked));
     }
 }

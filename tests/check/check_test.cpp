@@ -82,6 +82,7 @@ const std::vector<code_case> CASES = {
     {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "X:TEL9\n"}}, "inside the word 'TEL9'"},
     {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "X:aTELz\n"}}, "inside the word 'aTELz'"},
     {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "X:TEL0\n"}}, "inside the word 'TEL0'"},
+    {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "X:A2TEL\n"}}, "inside the word 'A2TEL'"},
     {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "X:TEL\x80\n"}}},
     {"name-in-text", false, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "X:TEL-\n"}}},
     {"name-in-text", true, {{"rowcard.ini", "Tel}\n"}, {"master.vcf", "X:ZTEL}\n"}}, "such as {TEL}}, and write"},
@@ -235,7 +236,9 @@ const std::vector<code_case> CASES = {
      "master.vcf line 3 row 0 column {EMAIL1}: '{EMAIL1}' is filled by no column, so every card shows it as it "
      "stands; add the column line {EMAIL1} to rowcard.ini, at the place of its field in the table, or remove it "
      "from master.vcf"},
-    {"unfilled-placeholder", true, {{"master.vcf", "FN:{NAME}\nX:2{E-MAIL_2/A.B}%\n"}}, "line 2 row 0 column {E-MAIL_2/A.B}:"},
+    {"unfilled-placeholder", true, {{"master.vcf", "FN:{NAME}\nX:2{E-MAIL_2/A.B}%\n"}},
+     "line 2 row 0 column {E-MAIL_2/A.B}%: '{E-MAIL_2/A.B}%' is filled by no column, so every card shows it as it "
+     "stands; add the column line {E-MAIL_2/A.B}% to rowcard.ini"},
     {"unfilled-placeholder", true, {{"master.vcf", "FN:{NAME}\nX:{{X}}\n"}}, "column {X}:"},
     {"unfilled-placeholder", true, {{"master.vcf", "FN:{NAME}\nX:{A23456789012345678}\n"}}},
     {"unfilled-placeholder", false, {{"master.vcf", "FN:{NAME}\nX:{A234567890123456789}\n"}}},
@@ -278,6 +281,8 @@ const std::vector<code_case> CASES = {
     {"value-misfit", false, {{"master.vcf", "FN:{NAME}\nNOTE:{MAIL}\nTELEX:{NAME}\nX-EMAIL:{NAME}\n"}}},
     {"value-misfit", false, {{"master.vcf", "FN:{NAME}\nEMAIL:{MAIL}\nEMAIL:office\nTEL:none\n"}}},
     {"value-misfit", false, {{"master.vcf", "FN:{NAME}\nEMAIL;X={NAME}:{MAIL}\n"}}},
+    // Fixed text that holds what is needed, right before a word's digit, makes every card fit.
+    {"value-misfit", false, {{"master.vcf", "FN:{NAME}\nTEL:51{NAME}\n"}}},
     {"value-misfit", false, {{"master.vcf", "FN:{NAME}\nEMAIL:2{MAIL}\n"}, {"import.csv", "h\nJan;jan@x.cz\n"}}},
     {"value-misfit", true, {{"master.vcf", "FN:{NAME}\nEMAIL:1{MAIL}\n"}, {"import.csv", "h\nJan;j x@x.cz\n"}}, "'j'"},
 };
