@@ -240,7 +240,7 @@ TEST_F(Prep, OfTwoRunsOnOneFolderOneWinsWhole) {
     std::string b(EXPORT_B);
     for (int row = 0; row < 3000; ++row) {
         a += "Jan " + std::to_string(row) + ",1\n";
-        b += "2,Eva " + std::to_string(row) + ",eva@x.cz\n";
+        b += "2,eva" + std::to_string(row) + "@x.cz,x\n";
     }
     write_file(root / "a.csv", a);
     write_file(root / "b.csv", b);
