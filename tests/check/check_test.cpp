@@ -283,6 +283,9 @@ const std::vector<code_case> CASES = {
     {"value-misfit", false, {{"master.vcf", "FN:{NAME}\nEMAIL;X={NAME}:{MAIL}\n"}}},
     // Fixed text that holds what is needed, right before a word's digit, makes every card fit.
     {"value-misfit", false, {{"master.vcf", "FN:{NAME}\nTEL:51{NAME}\n"}}},
+    {"value-misfit", false, {{"master.vcf", "FN:{NAME}\nEMAIL:@{NAME}\n"}}},
+    {"value-misfit", false, {{"master.vcf", "FN:{NAME}\nEMAIL:{NAME}@\n"}}},
+    {"value-misfit", true, {{"master.vcf", "EMAIL:{MAIL}\nFN:{NAME}\n"}, {"import.csv", "h\nJan;x\n"}}, "(line 1)"},
     {"value-misfit", false, {{"master.vcf", "FN:{NAME}\nEMAIL:2{MAIL}\n"}, {"import.csv", "h\nJan;jan@x.cz\n"}}},
     {"value-misfit", true, {{"master.vcf", "FN:{NAME}\nEMAIL:1{MAIL}\n"}, {"import.csv", "h\nJan;j x@x.cz\n"}}, "'j'"},
 };
