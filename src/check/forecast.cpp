@@ -5,7 +5,9 @@
 #include <system_error>
 
 #include "check/findings.hpp"
+#include "prep/journal.hpp"
 #include "run/file_order.hpp"
+#include "text/system.hpp"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -174,6 +176,15 @@ void report_special_files(check_report& report) {
     }
 }
 
+// Adds a problem when a rowcard-prep run was cut short here: its journal
+// stands, and the files it names may be a mix of old and new ones.
+void report_unfinished_prep(check_report& report) {
+    if (!present(JOURNAL_NAME)) return;
+    add_problem(report, "unfinished-prep", JOURNAL_NAME, 0, 0, "",
+                "a rowcard-prep run was cut short here, so the table and starter files may not go together; "
+                "run rowcard-prep here again, which first puts back what that run changed");
+}
+
 // Returns what stands at the input `path`, which was not read: a folder, a
 // link that leads to nothing or loops, a file that refuses to open, or a FIFO,
 // a device or a socket, which are never opened. Empty when nothing is there.
@@ -273,6 +284,7 @@ void predict_run(check_report& report, const read_facts& facts) {
     }
     if (step == file_step::convert && report.stall.empty()) foresee_records(report, facts, faults);
     report_special_files(report);
+    report_unfinished_prep(report);
     report_unread(report);
     report.status = status_of(faults);
 }

@@ -19,6 +19,7 @@ inline constexpr int PREP_NO_EXPORT = 2;  // the export is missing or cannot be 
 inline constexpr int PREP_PROBLEMS = 3;   // the cards were written, and rowcard-check sees problems
 inline constexpr int PREP_NO_CARDS = 4;   // the files are in place, but the conversion failed
 inline constexpr int PREP_USAGE = 64;     // the command line is wrong
+inline constexpr int PREP_UNWRITTEN = 74; // the report, help or version did not reach standard output
 
 // How an export's bytes stand for characters.
 enum class export_encoding { utf8, utf8_signed, utf16le, utf16be, cp1250, cp1252 };
