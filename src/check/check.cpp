@@ -76,12 +76,14 @@ void check_values(const check_report& report, const template_scan& tmpl, table_s
     }
 }
 
-// Runs the checks of one accepted record: its values, its card's name, and
-// the word placeholders that its values make run away.
+// Runs the checks of one accepted record: its values, its card's name, the
+// values its EMAIL and TEL lines get, and the word placeholders that its
+// values make run away.
 void check_accepted(const check_report& report, const template_scan& tmpl, table_scan& scan, std::size_t row) {
     const std::vector<column_spec>& columns = report.settings.columns;
     check_values(report, tmpl, scan, row);
     check_card_name(columns, scan.values, tmpl.lines, row, scan.card_names);
+    check_fit(columns, scan.values, tmpl.lines, row, scan.fits);
     for (std::size_t i = 0; i < tmpl.lines.size(); ++i) {
         if (!tmpl.has_word[i]) continue;
         scan.filled = tmpl.lines[i];
@@ -163,6 +165,7 @@ void check_table(check_report& report, const template_scan& tmpl, table_scan& sc
     scan.name_in_value.assign(column_count, {});
     scan.value_changed.assign(column_count, {});
     scan_name_lines(report, tmpl.lines, scan.card_names);
+    scan_fit_lines(report, tmpl.lines, scan.fits);
     text_reader table;
     if (!safe_to_open(report.table_name) || !open_for_reading(table, report.table_name)) return;
     report.table_found = true;

@@ -15,6 +15,7 @@ inline constexpr int CHECK_CLEAN = 0;     // no problem, and rowcard would exit 
 inline constexpr int CHECK_PROBLEMS = 1;  // problems found, and rowcard would exit 0
 inline constexpr int CHECK_FAILS = 2;     // rowcard would fail or not finish; or the check ran out of memory
 inline constexpr int CHECK_USAGE = 64;    // bad usage: an unknown option, a missing folder
+inline constexpr int CHECK_UNWRITTEN = 74;  // the report, help or version did not reach standard output
 
 // One line of "rowcard.ini" and what rowcard makes of it.
 struct config_line_report {
@@ -53,11 +54,13 @@ struct problem {
 struct check_report {
     conversion_settings settings;
     bool config_found = false;
+    std::string config_unread;  // what stands at "rowcard.ini" when it is there but cannot be read; else empty
     std::vector<std::size_t> column_lines;  // the config line of each column
     std::vector<config_line_report> config_lines;
 
     std::string table_name;
     bool table_found = false;
+    std::string table_unread;  // ... the table
     std::string encoding = "ascii";
     std::size_t rows = 0;  // records after the header
     std::size_t accepted = 0;
@@ -67,6 +70,7 @@ struct check_report {
     std::vector<rejected_row> rejected;
 
     bool template_found = false;
+    std::string template_unread;  // ... "master.vcf"
     std::vector<placeholder_report> placeholders;
 
     std::string output_name;

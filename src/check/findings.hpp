@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "check/check.hpp"
@@ -105,6 +106,42 @@ void check_card_name(const std::vector<column_spec>& columns, const record_value
 // whose FN would be empty. A template that cannot be read adds none.
 void report_names(check_report& report, const name_scan& scan);
 
+// Returns the vCard property of a template line, upper case, without its
+// group and parameters ("FN" for "item1.fn;CHARSET=x:..."); empty when the
+// line has no ':'.
+std::string property_of(std::string_view line);
+
+// A template line whose property needs something of its value, and the rows
+// whose filled value lacks it.
+struct fit_line {
+    std::size_t line;    // template line, from 0
+    std::size_t need;    // what its property needs of its value
+    std::string column;  // the first column filled into its value
+    std::vector<std::pair<std::size_t, std::size_t>> pieces;  // column and word of each value put in its value
+    bool fixed_content = false;  // its value part holds fixed text besides spaces
+    tally misfits;
+    std::string example;  // the first misfit value, as rowcard writes it
+};
+
+// The template's lines judged by their property, and their scratch.
+struct fit_scan {
+    std::vector<fit_line> lines;
+    std::string filled;  // scratch: a line being filled
+    fill_buffers fill;
+};
+
+// Finds the EMAIL and TEL lines among the template's `lines` whose value part
+// holds a placeholder of `report.placeholders`. No lines: none.
+void scan_fit_lines(const check_report& report, const std::vector<std::string>& lines, fit_scan& scan);
+
+// Counts row `row` for each judged line that, filled with `values`, gets a
+// value without what its property needs; an empty value is no misfit.
+void check_fit(const std::vector<column_spec>& columns, const record_values& values,
+               const std::vector<std::string>& lines, std::size_t row, fit_scan& scan);
+
+// Adds a problem for each judged line with misfit rows: how many, and one example.
+void report_fits(check_report& report, const fit_scan& scan);
+
 // Adds a problem when rowcard.ini's columns do not fit the table's `header`
 // line (its line feed left out): columns named from other header fields, as
 // rowcard-prep names them, or another count (a trailing separator, as some
@@ -139,6 +176,7 @@ struct template_scan {
     std::vector<std::string> lines;
     std::vector<bool> has_word;  // the line holds a word placeholder, which could run away
     std::vector<bool> used;      // per column: its name is filled somewhere
+    std::vector<std::pair<std::size_t, std::size_t>> filled_spans;  // scratch: where a line's filled names lie
     bool failed = false;         // a read error cut the template short
 };
 
@@ -167,6 +205,7 @@ struct table_scan {
     std::size_t runaway_line = 0;
     std::string runaway_column;  // a column whose value holds its own name, likely the one that ran away
     name_scan card_names;
+    fit_scan fits;
     tally utf8_rows;
     bool utf8 = true;
     bool failed = false;
@@ -174,7 +213,8 @@ struct table_scan {
 
 // Adds the problems that the whole table shows once read: its encoding, its
 // separator and header, quotes, what cleaning does to each column's values,
-// and word placeholders that run away; for a table that was read.
+// word placeholders that run away, and values that do not fit their property;
+// for a table that was read.
 void report_table_problems(check_report& report, const table_scan& scan);
 
 // Returns `text` for a terminal: a byte that is no UTF-8 as its code page 1250

@@ -5,7 +5,9 @@
 #include <system_error>
 
 #include "check/findings.hpp"
+#include "prep/journal.hpp"
 #include "run/file_order.hpp"
+#include "text/system.hpp"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -164,18 +166,84 @@ std::string special_kind(const std::string& path, bool output) {
     }
 }
 
-// Adds a problem for each of the four files that is no regular file, or, for
-// the settings, a folder in the file's place.
+// Adds a problem for each of the four files that is a FIFO, a device or a socket.
 void report_special_files(check_report& report) {
-    const std::string settings(CONFIG_NAME);
-    for (const std::string& path : {settings, report.table_name, TEMPLATE_NAME, report.output_name}) {
-        std::string what = special_kind(path, path == report.output_name);
-        if (what.empty() && path == settings && kind_of(path) == file_kind::folder) {
-            what = " is a folder: rowcard uses the defaults (import.csv, ',' and no columns)";
-        }
+    for (const std::string& path : {std::string(CONFIG_NAME), report.table_name, TEMPLATE_NAME, report.output_name}) {
+        const std::string what = special_kind(path, path == report.output_name);
         if (what.empty()) continue;
         add_problem(report, "special-file", path, 0, 0, "",
                     in_quotes(path) + what + "; put a regular file named " + in_quotes(path) + " in its place");
+    }
+}
+
+// Adds a problem when a rowcard-prep run was cut short here: its journal
+// stands, and the files it names may be a mix of old and new ones.
+void report_unfinished_prep(check_report& report) {
+    if (!present(JOURNAL_NAME)) return;
+    add_problem(report, "unfinished-prep", JOURNAL_NAME, 0, 0, "",
+                "a rowcard-prep run was cut short here, so the table and starter files may not go together; "
+                "run rowcard-prep here again, which first puts back what that run changed");
+}
+
+// Returns what stands at the input `path`, which was not read: a folder, a
+// link that leads to nothing or loops, a file that refuses to open, or a FIFO,
+// a device or a socket, which are never opened. Empty when nothing is there.
+std::string unread_kind(const std::string& path) {
+    std::error_code error;
+    const fs::file_status own = fs::symlink_status(path, error);
+    if (error || !fs::exists(own)) return {};
+    switch (kind_of(path)) {
+    case file_kind::folder: return "a folder";
+    case file_kind::regular: return "a file that cannot be opened for reading";
+    case file_kind::fifo: return "a FIFO";
+    case file_kind::device: return "a device";
+    case file_kind::other: return "a socket or another special file";
+    case file_kind::none: break;
+    }
+    if (!fs::is_symlink(own)) return "a file that cannot be reached";
+    if (reached(path).empty()) return "a link that loops back on itself";
+    return "a link to " + in_quotes(fs::read_symlink(path, error).string()) + ", where nothing is";
+}
+
+// Adds the problem of the input `path`, which is there as `what` but cannot be
+// read, with what rowcard does `instead`.
+void add_unreadable(check_report& report, const std::string& path, const std::string& what,
+                    const std::string& instead) {
+    add_problem(report, "unreadable-file", path, 0, 0, "",
+                in_quotes(path) + " is there but cannot be read: it is " + what + "; " + instead +
+                    "; put a readable file named " + in_quotes(path) + " in its place");
+}
+
+// Notes what stands at each input that was not read, and adds the problems
+// of those that are missing, or there but unreadable, with what rowcard does
+// instead. FIFOs and devices are special files, told apart.
+void report_unread(check_report& report) {
+    const std::string settings(CONFIG_NAME);
+    if (!report.config_found) report.config_unread = unread_kind(settings);
+    if (!report.table_found) report.table_unread = unread_kind(report.table_name);
+    if (!report.template_found) report.template_unread = unread_kind(TEMPLATE_NAME);
+    if (!report.config_unread.empty() && safe_to_open(settings)) {
+        add_unreadable(report, settings, report.config_unread,
+                       "rowcard takes the defaults (the table import.csv, the separator ',' and no columns), so it "
+                       "fills no placeholder");
+    }
+    const bool table_unopened = !report.table_found && safe_to_open(report.table_name);
+    if (table_unopened && !report.table_unread.empty()) {
+        add_unreadable(report, report.table_name, report.table_unread, "rowcard writes no card and no output file");
+    } else if (table_unopened) {
+        add_problem(report, "missing-table", report.table_name, 0, 0, "",
+                    "there is no table " + in_quotes(report.table_name) +
+                        ", so rowcard writes no card and no output file, and exits " +
+                        std::to_string(STATUS_NO_TABLE) +
+                        "; put the table here, or name it in rowcard.ini with a line such as 'contacts.csv'");
+    }
+    const bool template_unopened = !report.template_found && safe_to_open(TEMPLATE_NAME);
+    if (template_unopened && !report.template_unread.empty()) {
+        add_unreadable(report, TEMPLATE_NAME, report.template_unread, "each card rowcard writes is an empty line");
+    } else if (template_unopened) {
+        add_problem(report, "missing-template", TEMPLATE_NAME, 0, 0, "",
+                    "there is no master.vcf, so each card is an empty line and rowcard exits " +
+                        std::to_string(STATUS_NO_TEMPLATE) + "; put the template master.vcf beside rowcard.ini");
     }
 }
 
@@ -216,17 +284,8 @@ void predict_run(check_report& report, const read_facts& facts) {
     }
     if (step == file_step::convert && report.stall.empty()) foresee_records(report, facts, faults);
     report_special_files(report);
-    if (!report.table_found && safe_to_open(report.table_name)) {
-        add_problem(report, "missing-table", report.table_name, 0, 0, "",
-                    "rowcard cannot open the table " + in_quotes(report.table_name) +
-                        ", so it writes no card and exits " + std::to_string(STATUS_NO_TABLE) +
-                        "; put the table here, or name it in rowcard.ini with a line such as 'contacts.csv'");
-    }
-    if (!report.template_found && safe_to_open(TEMPLATE_NAME)) {
-        add_problem(report, "missing-template", TEMPLATE_NAME, 0, 0, "",
-                    "rowcard cannot open master.vcf, so each card is an empty line and it exits " +
-                        std::to_string(STATUS_NO_TEMPLATE) + "; put the template master.vcf beside rowcard.ini");
-    }
+    report_unfinished_prep(report);
+    report_unread(report);
     report.status = status_of(faults);
 }
 

@@ -1,6 +1,7 @@
 // The rowcard-check executable: reads its command line, enters the folder it
 // names, runs the check there, says so in one line when memory runs out rather
-// than aborting, and on Windows keeps a window opened just for it until Enter.
+// than aborting, on Windows keeps a window opened just for it until Enter, and
+// fails when what it printed never reached standard output.
 #include <cstdio>
 #include <filesystem>
 #include <new>
@@ -30,7 +31,12 @@ int main(int argc, char** argv) {
     } catch (const std::bad_alloc&) {
         std::fputs("rowcard-check: out of memory; free some memory, or check a smaller table\n", stderr);
     }
-    std::fflush(stdout);
     rowcard::wait_if_own_console(stderr);
+    if (!rowcard::close_standard_output()) {
+        std::fputs("rowcard-check: what it printed did not all reach standard output (a full disk?); free some "
+                   "space, or send the output elsewhere\n",
+                   stderr);
+        status = rowcard::CHECK_UNWRITTEN;
+    }
     return status;
 }

@@ -10,20 +10,6 @@
 namespace rowcard::checking {
 namespace {
 
-// Returns the vCard property of a template line, upper case, without its
-// group and parameters ("FN" for "item1.fn;CHARSET=x:..."); empty when the
-// line has no ':'.
-std::string property_of(std::string_view line) {
-    const std::size_t colon = line.find(':');
-    if (colon == std::string_view::npos) return {};
-    std::string_view name = line.substr(0, std::min(colon, line.find(';')));
-    const std::size_t dot = name.rfind('.');
-    if (dot != std::string_view::npos) name.remove_prefix(dot + 1);
-    std::string upper(name);
-    upper_in_place(upper);
-    return upper;
-}
-
 // Returns the field number (from 1) of `name` among `names` other than
 // `field`, or 0 when it is there only, or not at all.
 std::size_t elsewhere(const std::vector<std::string>& names, std::string_view name, std::size_t field) {
@@ -36,6 +22,17 @@ std::size_t elsewhere(const std::vector<std::string>& names, std::string_view na
 }
 
 }  // namespace
+
+std::string property_of(std::string_view line) {
+    const std::size_t colon = line.find(':');
+    if (colon == std::string_view::npos) return {};
+    std::string_view name = line.substr(0, std::min(colon, line.find(';')));
+    const std::size_t dot = name.rfind('.');
+    if (dot != std::string_view::npos) name.remove_prefix(dot + 1);
+    std::string upper(name);
+    upper_in_place(upper);
+    return upper;
+}
 
 void scan_name_lines(const check_report& report, const std::vector<std::string>& lines, name_scan& scan) {
     std::vector<bool> name_line(lines.size(), false);

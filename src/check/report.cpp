@@ -29,7 +29,8 @@ std::string help_text() {
            "Exit status: " +
            std::to_string(CHECK_CLEAN) + " no problem, " + std::to_string(CHECK_PROBLEMS) + " problems found, " +
            std::to_string(CHECK_FAILS) + " rowcard would fail, " + std::to_string(CHECK_USAGE) +
-           " bad usage.\n"
+           " bad usage,\n" + std::to_string(CHECK_UNWRITTEN) +
+           " this output could not be written (a full disk, say).\n"
            "Colour is used on a terminal only, and never when NO_COLOR is set.\n";
 }
 

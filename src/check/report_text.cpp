@@ -63,11 +63,20 @@ std::string place_of(const problem& found) {
     return place;
 }
 
+// Returns the line that says why an input was not read, from what stands
+// there (`what`), which is empty when nothing does.
+std::string unread_line(const std::string& what) {
+    return what.empty() ? "  not there\n" : "  there, but not read: it is " + shown(what) + "\n";
+}
+
 // Returns the settings part: each line of "rowcard.ini" and what it set.
 std::string settings_part(const check_report& report, const paint& ink) {
     const conversion_settings& settings = report.settings;
-    std::string out =
-        heading(ink, report.config_found ? "Settings (rowcard.ini)" : "Settings (no rowcard.ini: the defaults)");
+    std::string out = heading(ink, report.config_found             ? "Settings (rowcard.ini)"
+                                   : report.config_unread.empty() ? "Settings (no rowcard.ini: the defaults)"
+                                                                  : "Settings (rowcard.ini is " +
+                                                                        shown(report.config_unread) +
+                                                                        ", not read: the defaults)");
     std::size_t column = 0;
     for (const config_line_report& line : report.config_lines) {
         out += "  line " + std::to_string(line.line) + ": " + line.kind;
@@ -90,7 +99,7 @@ std::string settings_part(const check_report& report, const paint& ink) {
 // Returns the table part: its shape, and the first rejected rows.
 std::string table_part(const check_report& report, const paint& ink) {
     std::string out = heading(ink, "Table (" + shown(report.table_name) + ")");
-    if (!report.table_found) return out + "  cannot be opened\n\n";
+    if (!report.table_found) return out + unread_line(report.table_unread) + "\n";
     out += "  encoding " + report.encoding + "; " + std::to_string(report.rows) +
            (report.rows == 1 ? " row" : " rows") + " after the header; " + std::to_string(report.header_fields) +
            " fields in the header, " + std::to_string(report.fewest_fields) + " to " +
@@ -114,7 +123,7 @@ std::string table_part(const check_report& report, const paint& ink) {
 // Returns the template part: each placeholder and what it fills in.
 std::string template_part(const check_report& report, const paint& ink) {
     std::string out = heading(ink, "Template (master.vcf)");
-    if (!report.template_found) out += "  cannot be opened\n";
+    if (!report.template_found) out += unread_line(report.template_unread);
     for (const placeholder_report& found : report.placeholders) {
         out += "  line " + std::to_string(found.line) + ", byte " + std::to_string(found.position) + ": " +
                shown(report.settings.columns[found.column].name) +

@@ -1,5 +1,6 @@
 // rowcard-check's problems of the table, told once every row is read: its
-// encoding, separator and header, quotes, cleaned values and runaway words.
+// encoding, separator and header, quotes, cleaned values, runaway words and
+// values that do not fit their property.
 #include "check/findings.hpp"
 #include "run/run.hpp"
 #include "text/text.hpp"
@@ -151,6 +152,7 @@ void report_table_problems(check_report& report, const table_scan& scan) {
     report_values(report, scan);
     check_header(report, without_line_feed(scan.header));
     report_runaway(report, scan);
+    report_fits(report, scan.fits);
 }
 
 }  // namespace rowcard::checking

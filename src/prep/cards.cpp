@@ -29,9 +29,8 @@ std::string counted(std::size_t count, const std::string& noun) {
 
 }  // namespace
 
-cards_outcome write_cards(const fs::path& folder) {
+cards_outcome sum_up_cards(const fs::path& folder, int run_status) {
     cards_outcome outcome;
-    const int run_status = run_conversion();
     if (run_status != STATUS_DONE) {
         outcome.failure = "the cards were not written: " + status_meaning(run_status) +
                           " (rowcard's status " + std::to_string(run_status) +

@@ -14,8 +14,10 @@ struct cards_outcome {
     std::string failure;    // when the run failed: what went wrong, in words, and what to do
 };
 
-// Converts the working folder, shown to the user as `folder` (a full path),
-// exactly as rowcard would there, then checks it as rowcard-check would.
-cards_outcome write_cards(const std::filesystem::path& folder);
+// Sums up the conversion of the working folder, shown to the user as
+// `folder` (a full path), that ended with rowcard's `run_status`: when it
+// wrote the cards, what rowcard-check sees there now. The caller runs the
+// conversion itself, and makes its change to the folder final between the two.
+cards_outcome sum_up_cards(const std::filesystem::path& folder, int run_status);
 
 }  // namespace rowcard

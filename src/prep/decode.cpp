@@ -14,6 +14,11 @@ namespace {
 constexpr std::size_t LINES_NAMED = 5;
 // Lines at the top of a single-byte export whose words tell its language.
 constexpr std::size_t HEADER_LINES = 3;
+// How many valid multi-byte sequences each invalid byte must be matched by for
+// an export to be UTF-8 with stray bytes: a code page makes a valid sequence
+// only by chance (a capital letter before a sign or one of a few letters, as
+// 'RÓŻA' does), and then beside far more high bytes that make none.
+constexpr std::size_t UTF8_ODDS = 4;
 
 // True when the byte at `at` ends a line: a line feed, or a CR that no line
 // feed follows, as the field reader counts them.
@@ -159,6 +164,31 @@ bool western_code_page(std::string_view bytes, std::string& reason) {
     return false;
 }
 
+// What the bytes of an export that is no valid UTF-8 throughout say for UTF-8.
+struct utf8_weight {
+    std::size_t sequences = 0;  // valid sequences of two to four bytes
+    std::size_t invalid = 0;    // bytes that begin no valid sequence
+};
+
+// Returns the valid multi-byte sequences and the invalid bytes of `bytes`,
+// each invalid byte counted alone, as mend_utf8 replaces them. Empty gives none.
+utf8_weight weigh_utf8(std::string_view bytes) {
+    utf8_weight weight;
+    char32_t c = 0;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t length = utf8_sequence(bytes, at, c);
+        weight.sequences += length > 1;
+        weight.invalid += length == 0;
+        at += length == 0 ? 1 : length;
+    }
+    return weight;
+}
+
+// Returns `count` and `noun`, the noun in the plural unless the count is 1.
+std::string counted(std::size_t count, std::string_view noun) {
+    return std::to_string(count) + " " + std::string(noun) + (count == 1 ? "" : "s");
+}
+
 }  // namespace
 
 void note(change_tally& tally, std::size_t line) {
@@ -173,7 +203,7 @@ void note(change_tally& tally, std::size_t line) {
 
 decoded_text decode(std::string_view bytes, std::optional<export_encoding> chosen, change_tally& invalid) {
     decoded_text out;
-    bool known_valid = false;  // the bytes were found valid UTF-8 as they stand
+    std::optional<bool> valid;  // whether the bytes are valid UTF-8 as they stand, once known
     if (chosen) {
         out.reason = "as --encoding says";
     } else if (bytes.starts_with(UTF8_SIGNATURE)) {
@@ -185,9 +215,18 @@ decoded_text decode(std::string_view bytes, std::optional<export_encoding> chose
     } else if (valid_utf8(bytes)) {
         chosen = export_encoding::utf8;
         out.reason = "every byte sequence is valid UTF-8";
-        known_valid = true;
+        valid = true;
+    } else if (const utf8_weight weight = weigh_utf8(bytes); weight.sequences >= UTF8_ODDS * weight.invalid) {
+        chosen = export_encoding::utf8;
+        out.reason = counted(weight.sequences, "character") + " beyond ASCII are valid UTF-8 against " +
+                     counted(weight.invalid, "stray byte") + ", which the reading dropped (mend the lines named below)";
+        valid = false;
     } else {
         chosen = western_code_page(bytes, out.reason) ? export_encoding::cp1252 : export_encoding::cp1250;
+        if (weight.sequences > 0) {
+            out.reason += "; only " + counted(weight.sequences, "byte sequence") + " would be valid UTF-8, against " +
+                          counted(weight.invalid, "byte") + " that would not (use --encoding utf-8 if letters look garbled)";
+        }
     }
     out.encoding = *chosen;
     switch (*chosen) {
@@ -197,7 +236,7 @@ decoded_text decode(std::string_view bytes, std::optional<export_encoding> chose
             bytes.remove_prefix(UTF8_SIGNATURE.size());
             out.encoding = export_encoding::utf8_signed;
         }
-        if (known_valid || valid_utf8(bytes)) {
+        if (valid ? *valid : valid_utf8(bytes)) {
             out.text = bytes;
             return out;
         }

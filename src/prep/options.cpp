@@ -194,7 +194,7 @@ std::string prep_help() {
            status(PREP_REFUSED) + " refused or not written (FOLDER left as it was),\n" + status(PREP_NO_EXPORT) +
            " EXPORT missing or unreadable, " + status(PREP_PROBLEMS) + " cards written but rowcard-check sees\n" +
            "problems, " + status(PREP_NO_CARDS) + " the cards could not be written (the table is in place),\n" +
-           status(PREP_USAGE) + " wrong usage.\n";
+           status(PREP_USAGE) + " wrong usage, " + status(PREP_UNWRITTEN) + " what it printed did not reach standard output.\n";
 }
 
 }  // namespace rowcard

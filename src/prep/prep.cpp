@@ -180,17 +180,23 @@ bool writes_cards(const folder_plan& plan, const prep_options& options) {
 }
 
 // Prints `report`, then, where `plan` and the options call for them, writes
-// the cards and prints what rowcard-check sees. Returns the exit status.
-int finish_with_cards(std::string report, const folder_plan& plan, const prep_request& request) {
+// the cards, makes `change` final and prints what rowcard-check sees; else
+// makes `change` final at once. Returns the exit status.
+int finish_with_cards(std::string report, const folder_plan& plan, const prep_request& request,
+                      folder_change& change) {
     const prep_options& options = request.options;
     if (!writes_cards(plan, options)) {
+        commit_change(change);
         report += "Next: run rowcard in " + request.folder.string() + " (or rowcard-check there first)" +
                   (options.no_cards ? "" : "; with --cards, rowcard-prep runs it too") + ".\n";
         say(report);
         return PREP_DONE;
     }
     say(report);
-    const cards_outcome cards = write_cards(request.full_folder);
+    const int run_status = run_conversion();
+    // The cards are the change's last file: the folder is whole before rowcard-check looks.
+    commit_change(change);
+    const cards_outcome cards = sum_up_cards(request.full_folder, run_status);
     if (!cards.failure.empty()) {
         complain(cards.failure);
         return PREP_NO_CARDS;
@@ -246,14 +252,14 @@ int prepare_here(const prep_request& request) {
         report += table_report((folder / table).lexically_normal().string(), read.records, made.header.size(),
                                plan.settings.separator);
         report += starter_report(plan, starter, kept_names(change));
-        status = finish_with_cards(std::move(report), plan, request);
+        status = finish_with_cards(std::move(report), plan, request, change);
     } catch (...) {
         undo_change(change);
         throw;
     }
-    commit_change(change);
-    // Columns left off for disagreeing, or rows to look at, are problems too.
-    const bool care = made.disagreements != 0 || made.lost_numbers.count != 0;
+    // Rows whose values may sit in the wrong columns, bytes dropped, columns
+    // left off for disagreeing or numbers lost need a look too.
+    const bool care = export_needs_care(read.changes) || made.disagreements != 0 || made.lost_numbers.count != 0;
     return status == PREP_DONE && care ? PREP_PROBLEMS : status;
 }
 

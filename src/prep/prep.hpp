@@ -19,6 +19,7 @@ inline constexpr int PREP_NO_EXPORT = 2;  // the export is missing or cannot be 
 inline constexpr int PREP_PROBLEMS = 3;   // the cards were written, and rowcard-check sees problems
 inline constexpr int PREP_NO_CARDS = 4;   // the files are in place, but the conversion failed
 inline constexpr int PREP_USAGE = 64;     // the command line is wrong
+inline constexpr int PREP_UNWRITTEN = 74; // the report, help or version did not reach standard output
 
 // How an export's bytes stand for characters.
 enum class export_encoding { utf8, utf8_signed, utf16le, utf16be, cp1250, cp1252 };
@@ -43,6 +44,7 @@ struct export_changes {
     change_tally base_letters;  // values with letters written as their Latin base letter
     change_tally dropped;       // values that lost signs, emoji, other scripts or control bytes
     change_tally extra_fields;  // records with fields beyond the header's, which were dropped
+    change_tally short_rows;    // records with fewer fields than the header's, their last columns left empty
     std::size_t unterminated_quote = 0;  // line where a quote that never closes opened; 0: none
 };
 
@@ -73,6 +75,11 @@ struct export_result {
 // fields beyond it (as Thunderbird ends its lines) are no change. Empty input
 // gives no header and an empty table.
 export_result read_export(std::string_view bytes, const export_reading& how, char table_separator);
+
+// Returns whether reading the export found what the user must look at before
+// trusting the cards: invalid bytes dropped, or rows with more or fewer fields
+// than the header, whose values may sit in the wrong columns.
+bool export_needs_care(const export_changes& changes);
 
 // Returns what the export `bytes` looks like when it is plainly no contacts
 // table ("a vCard file", "an Excel workbook (.xlsx) or another ZIP archive",

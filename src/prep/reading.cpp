@@ -209,14 +209,17 @@ char find_header(std::string_view text, const export_reading& how, field_cursor&
 // `table_separator` between them: the header's values also go to
 // `result.header`; a record's fields beyond the header's `columns` are
 // dropped and noted, and a short record gets the separators of the values it
-// lacks. Returns the number of fields the record had.
-std::size_t put_record(field_cursor& cursor, bool header, std::size_t columns, char table_separator,
-                       export_result& result) {
+// lacks, and is noted when it ends before the header's last `named` column:
+// its values after a lost separator sit in the wrong columns. A record that
+// holds no value is noted for neither. Returns the number of fields the record had.
+std::size_t put_record(field_cursor& cursor, bool header, std::size_t columns, std::size_t named,
+                       char table_separator, export_result& result) {
     static const folded_chart chart = make_folded_chart();
     std::string& table = result.table;
     const std::size_t record_line = cursor.line;
     std::size_t column = 0;
     bool extra = false;
+    bool holds = false;  // some value of the record is not empty
     for (bool last = false; !last; ++column) {
         const raw_field field = next_field(cursor);
         last = field.ends_record;
@@ -231,12 +234,14 @@ std::size_t put_record(field_cursor& cursor, bool header, std::size_t columns, c
             result.header.emplace_back(table, start);
         } else if (table.size() > start) {
             result.filled[column] = true;
+            holds = true;
         }
     }
     if (!header) {
         // Every line of the table has as many fields as the header.
         if (column < columns) table.append(columns - column, table_separator);
         if (extra) note(result.changes.extra_fields, record_line);
+        if (column < named && holds) note(result.changes.short_rows, record_line);
     }
     table.push_back('\n');
     return column;
@@ -258,15 +263,22 @@ export_result read_export(std::string_view bytes, const export_reading& how, cha
     result.table.reserve(text.size() + text.size() / 4);
     std::size_t columns = 0;
     if (start_record(cursor)) {
-        columns = put_record(cursor, true, 0, table_separator, result);
+        columns = put_record(cursor, true, 0, 0, table_separator, result);
         result.filled.assign(columns, false);
     }
+    // A header ending in a separator has an empty last field that no row need fill.
+    std::size_t named = columns;
+    while (named > 0 && result.header[named - 1].empty()) --named;
     while (start_record(cursor)) {
-        put_record(cursor, false, columns, table_separator, result);
+        put_record(cursor, false, columns, named, table_separator, result);
         ++result.records;
     }
     result.changes.unterminated_quote = cursor.unterminated;
     return result;
+}
+
+bool export_needs_care(const export_changes& changes) {
+    return changes.invalid.count != 0 || changes.short_rows.count != 0 || changes.extra_fields.count != 0;
 }
 
 }  // namespace rowcard

@@ -43,7 +43,9 @@ void write_whole(text_writer& output, std::string_view bytes, const record_value
 
 void write_card(text_writer& output, const record_values& values, card_buffers& card, run_faults& faults) {
     text_reader& template_file = card.template_file;
-    if (!open_for_reading(template_file, TEMPLATE_NAME, READ_BLOCK, card.template_size)) {
+    // A block a byte bigger than the template's size takes it whole in one read.
+    const std::size_t block = card.template_size == 0 ? READ_BLOCK : card.template_size + 1;
+    if (!open_for_reading(template_file, TEMPLATE_NAME, block, card.template_size)) {
         faults.no_template = true;
         write_text(output, "\n");
         return;

@@ -1,13 +1,16 @@
 // Templates read ahead of the cards by a second thread, through io_uring or
-// plain calls, so that their system calls overlap the taking of records and
-// the filling of cards. It must give what `write_card` gives card by card:
-// the end-to-end tests run every case through it, through plain reads, and on
-// tables just short of and just past the point where the thread starts.
+// plain calls, whichever the thread finds cheaper (see read_choice.hpp), so
+// that their system calls overlap the taking of records and the filling of
+// cards. It must give what `write_card` gives card by card: the end-to-end
+// tests run every case through it, forced to plain reads and to the ring, and
+// on tables just short of and just past the point where the thread starts.
 #include "run/read_ahead.hpp"
 
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <chrono>
+#include <cstdint>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -16,6 +19,7 @@
 
 #include "record/record.hpp"
 #include "run/cards.hpp"
+#include "run/read_choice.hpp"
 #include "text/read_batch.hpp"
 #include "text/system.hpp"
 #include "text/text_file.hpp"
@@ -65,12 +69,15 @@ struct read_ahead {
     alignas(CACHE_LINE) std::atomic<std::size_t> made{0};   // reads made: the reading thread's count
     alignas(CACHE_LINE) std::atomic<bool> finished{false};  // the run takes no more records
     std::atomic<bool> placed{false};                 // the run has placed the thread apart
+    // The reading thread is in a round through the ring: the kernel's workers
+    // then make the reads, and need a processor more than a waiting run does.
+    std::atomic<bool> ring_round{false};
     std::mutex lock;                                 // held only to fall asleep or wake one
     std::condition_variable changed;
     sleeper run;
     sleeper reader;
-    template_reads how = template_reads::batched;  // whether to try a ring
-    ring_faults faults;                            // the tests' failures for it
+    template_reads how = template_reads::measured;  // whether to try a ring, and to time it
+    ring_faults faults;                             // the tests' failures for it
 };
 
 // Returns whether the count the waiter waits on has passed `seen` (or, for the
@@ -87,7 +94,9 @@ void wait_past(read_ahead& ahead, sleeper& self, const std::atomic<std::size_t>&
     for (unsigned look = 0; look < SPIN_LOOKS; ++look) {
         if (passed(ahead, count, seen, until_finished)) return;
     }
-    for (unsigned turn = 0; turn < YIELD_TURNS; ++turn) {
+    // A ring's round takes tens of microseconds: waiting for one, the run
+    // sleeps at once rather than keep a processor from the kernel's workers.
+    for (unsigned turn = 0; turn < YIELD_TURNS && !ahead.ring_round.load(); ++turn) {
         std::this_thread::yield();
         if (passed(ahead, count, seen, until_finished)) return;
     }
@@ -106,27 +115,33 @@ void wake(read_ahead& ahead, const sleeper& other) {
     ahead.changed.notify_all();
 }
 
-// Makes the reads of slots [from, from + count) on the reading thread. After
-// anything thrown (memory ran out) no read is made again: those slots and
-// every later one are left not whole, for the run to read itself, and the
-// ring is closed; rooms it may have been writing into are never used again.
-void make_reads(batch_ring*& ring, bool& broken, read_batch& reads, std::size_t from, std::size_t count) {
-    if (!broken) {
-        try {
-            run_reads(reads, ring, from, count);
-            return;
-        } catch (...) {
-            broken = true;
-            close_ring(ring);
-        }
+// Makes the reads of slots from `from` on the reading thread, up to `count`
+// of them, as one round: through the ring or with plain calls, as `choice`
+// says from the rounds it timed (the ring always where the tests ask for it;
+// plain calls where there is none), and times the round for it. Returns the
+// reads made, each slot's mark set from this round's read alone.
+std::size_t make_round(read_ahead& ahead, batch_ring*& ring, read_choice& choice, std::size_t from,
+                       std::size_t count) {
+    batch_ring* none = nullptr;
+    if (ring == nullptr) {
+        run_reads(ahead.reads, none, from, count);
+        return count;
     }
-    std::fill_n(reads.whole.begin() + static_cast<std::ptrdiff_t>(from), count, false);
+    const read_way way = ahead.how == template_reads::ring ? read_way::ring : next_way(choice);
+    count = round_reads(choice, way, count);
+    const auto start = std::chrono::steady_clock::now();
+    ahead.ring_round = way == read_way::ring;
+    run_reads(ahead.reads, way == read_way::ring ? ring : none, from, count);
+    ahead.ring_round = false;
+    const auto took = std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start);
+    note_round(choice, way, count, static_cast<std::uint64_t>(took.count()));
+    return count;
 }
 
 // Sets up the reading thread's ring, when the run asks for one; where memory
 // runs out, the thread goes without and reads with plain calls.
 batch_ring* start_ring(const read_ahead& ahead) {
-    if (ahead.how != template_reads::batched) return nullptr;
+    if (ahead.how == template_reads::plain) return nullptr;
     batch_ring* ring = nullptr;
     try {
         ring = open_ring();
@@ -142,7 +157,7 @@ batch_ring* start_ring(const read_ahead& ahead) {
 // past the end of the circle), until the run has finished and none is left.
 void read_taken(read_ahead& ahead) {
     batch_ring* ring = start_ring(ahead);
-    bool broken = false;
+    read_choice choice;
     bool freed = false;
     const std::size_t capacity = ahead.reads.capacity;
     for (std::size_t made = 0;;) {
@@ -157,9 +172,7 @@ void read_taken(read_ahead& ahead) {
         const std::size_t slot = made % capacity;
         // Plain reads too are handed over a ring's round at a time: the two
         // threads then seldom work on one cache line of results at once.
-        const std::size_t count = std::min({taken - made, RING_READS, capacity - slot});
-        make_reads(ring, broken, ahead.reads, slot, count);
-        made += count;
+        made += make_round(ahead, ring, choice, slot, std::min({taken - made, RING_READS, capacity - slot}));
         ahead.made = made;
         wake(ahead, ahead.run);
     }

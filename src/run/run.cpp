@@ -78,7 +78,8 @@ bool take_file_step(file_step step, run_opening& run) {
         return read;
     }
     case file_step::guard_inputs: return !overwrites_input(run.output_name, run.table_name);
-    case file_step::open_table: return open_for_reading(run.table, run.table_name, BULK_BLOCK);
+    case file_step::open_table:
+        return open_for_reading(run.table, run.table_name, block_for(run.table_name, BULK_BLOCK));
     case file_step::create_output:
         if (create_for_writing(run.output, run.output_name)) return true;
         close_reader(run.table);

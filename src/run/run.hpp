@@ -41,16 +41,17 @@ int status_of(const run_faults& faults);
 // named `table`, or the settings file, which a link could make the output.
 bool overwrites_input(const std::string& output, const std::string& table);
 // How the templates are read when a second thread reads them ahead of the
-// cards: in batches through io_uring where rowcard is built with it
-// (ROWCARD_IO_URING) and the system allows it, or with one plain call per
-// step. Both give the same cards and status; the tool always asks for
-// batches, and the tests run both.
-enum class template_reads { batched, plain };
+// cards: through io_uring or with one plain call per step, whichever the
+// thread measures cheaper as it goes, where rowcard is built with liburing
+// (ROWCARD_IO_URING) and the system allows a ring; else with plain calls. All
+// give the same cards and status. The tool measures; the tests also force
+// each way.
+enum class template_reads { measured, ring, plain };
 
 // Converts the table named by "rowcard.ini" (or "import.csv") in the working
 // directory into cards and returns the exit status. Prints nothing and never
 // throws: a run that runs out of memory returns STATUS_NO_MEMORY. `faults` is
 // for the tests alone, to make the ring fail.
-int run_conversion(template_reads reads = template_reads::batched, const ring_faults& faults = {}) noexcept;
+int run_conversion(template_reads reads = template_reads::measured, const ring_faults& faults = {}) noexcept;
 
 }  // namespace rowcard

@@ -35,7 +35,7 @@ std::size_t room_of(const read_batch& batch, std::size_t index) { return index *
 void plain_reads(read_batch& batch, std::size_t from, std::size_t count) {
     for (std::size_t slot = from; slot < from + count; ++slot) {
         if (batch.lost[slot]) continue;
-        const long got = read_start(batch.path, batch.rooms.data() + room_of(batch, slot), room_size(batch.size));
+        const long got = read_start(batch.path, batch.rooms.get() + room_of(batch, slot), room_size(batch.size));
         batch.whole[slot] = got == static_cast<long>(batch.size);
     }
 }
@@ -85,7 +85,7 @@ void queue_read(io_uring& ring, read_batch& batch, std::size_t slot, std::size_t
     open->user_data = slot * STEPS + OPEN_STEP;
     // A room's bytes are asked, as with the plain reads.
     io_uring_sqe* read = io_uring_get_sqe(&ring);
-    io_uring_prep_read(read, static_cast<int>(descriptor), batch.rooms.data() + room_of(batch, slot),
+    io_uring_prep_read(read, static_cast<int>(descriptor), batch.rooms.get() + room_of(batch, slot),
                        static_cast<unsigned>(room_size(batch.size)), 0);
     // A short read would cut a plain link, and the close must follow anyway.
     read->flags |= IOSQE_FIXED_FILE | IOSQE_IO_HARDLINK;
@@ -196,6 +196,18 @@ bool ring_reads(batch_ring& rings, read_batch& batch, std::size_t from, std::siz
     return all_whole;
 }
 
+// Makes the round as `ring_reads` does; memory running out meanwhile gives the
+// round up as a failed submission does, its rooms lost, since the kernel may
+// have taken some of its entries. Returns false when some read was not whole.
+bool guarded_ring_reads(batch_ring& rings, read_batch& batch, std::size_t from, std::size_t count) {
+    try {
+        return ring_reads(rings, batch, from, count);
+    } catch (...) {
+        give_up_round(batch, from, count);
+        return false;
+    }
+}
+
 }  // namespace
 
 batch_ring* open_ring() {
@@ -234,7 +246,7 @@ void inject_ring_faults(batch_ring*, const ring_faults&) {}
 namespace {
 
 // Never called: without liburing no ring is ever open.
-bool ring_reads(batch_ring&, read_batch&, std::size_t, std::size_t) { return false; }
+bool guarded_ring_reads(batch_ring&, read_batch&, std::size_t, std::size_t) { return false; }
 
 }  // namespace
 
@@ -247,7 +259,7 @@ void run_reads(read_batch& batch, batch_ring*& ring, std::size_t from, std::size
         const std::size_t round = std::min(RING_READS, end - first);
         if (ring == nullptr) {
             plain_reads(batch, first, round);
-        } else if (!ring_reads(*ring, batch, first, round)) {
+        } else if (!guarded_ring_reads(*ring, batch, first, round)) {
             close_ring(ring);
         }
     }
@@ -257,11 +269,11 @@ void prepare_batch(read_batch& batch, const std::string& path, std::size_t size)
     batch.path = path;
     batch.size = size;
     batch.capacity = std::min(BATCH_READS, BATCH_ROOM / room_size(size));
-    batch.rooms.assign(batch.capacity * room_size(size), '\0');
+    batch.rooms = std::make_unique_for_overwrite<char[]>(batch.capacity * room_size(size));
 }
 
 std::string_view read_result(const read_batch& batch, std::size_t index) {
-    return std::string_view(batch.rooms).substr(room_of(batch, index), batch.size);
+    return std::string_view(batch.rooms.get() + room_of(batch, index), batch.size);
 }
 
 }  // namespace rowcard

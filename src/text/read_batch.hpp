@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -30,7 +31,9 @@ struct read_batch {
     std::string path;                      // the file read
     std::size_t size = 0;                  // its size: a read of this many bytes is the whole file
     std::size_t capacity = 0;              // reads the batch holds
-    std::string rooms;                     // `capacity` rooms, each a byte bigger than the file
+    // `capacity` rooms, each a byte bigger than the file: left as they come,
+    // since a room is read from only after a read has filled it.
+    std::unique_ptr<char[]> rooms;
     std::array<bool, BATCH_READS> whole{}; // after `run_reads`: that read gave the whole file
     // Rooms of a round given up while the kernel might still write into them:
     // never read into, nor read from, again.
@@ -58,7 +61,7 @@ struct ring_faults {
     std::size_t failed_wait = NO_ROUND;     // this round's first wait for completions fails
     std::size_t short_submit = NO_ROUND;    // this round's first submission says it took only some entries
     std::size_t stalled_submit = NO_ROUND;  // this round's submissions take nothing
-    std::size_t thrown = NO_ROUND;          // memory runs out as this round is submitted
+    std::size_t thrown = NO_ROUND;          // memory runs out as this round is submitted (given up)
 };
 
 // Makes the later rounds of `ring` meet `faults`, counting rounds afresh; a
@@ -72,9 +75,10 @@ void close_ring(batch_ring*& ring);
 // touching no other room, so that another thread may meanwhile take the
 // results of the reads outside the range: RING_READS at a time through
 // `ring`, or one plain call a step when `ring` is null. A read the ring could
-// not vouch for (the file changed, vanished or failed), or a round the kernel
-// would not take or finish, closes the ring for good, and the later reads are
-// plain. A read that is not whole is for the caller to make again the plain
+// not vouch for (the file changed, vanished or failed), a round the kernel
+// would not take or finish, or memory running out in a round, closes the ring
+// for good, and the later reads are plain; every read of the range is marked
+// afresh, whole or not, whatever the earlier reads of its slot gave. A read that is not whole is for the caller to make again the plain
 // way, which decides what went wrong. A count of 0: nothing done.
 void run_reads(read_batch& batch, batch_ring*& ring, std::size_t from, std::size_t count);
 

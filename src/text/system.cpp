@@ -1,6 +1,6 @@
 // The operating system's shared pieces: file identity through std::filesystem,
-// the reading thread's processor, colour on a console, and the console wait,
-// which only Windows needs.
+// the reading thread's processor, colour on a console, the console wait,
+// which only Windows needs, and the last flush of standard output.
 #include "text/system.hpp"
 
 #include <algorithm>
@@ -105,6 +105,13 @@ void wait_if_own_console(std::FILE* prompt) {
 #else
     static_cast<void>(prompt);
 #endif
+}
+
+bool close_standard_output() {
+    // A write that failed may have left nothing for the flush to fail on: the
+    // stream's error mark tells. The close may fail on its own, too.
+    const bool written = std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
+    return std::fclose(stdout) == 0 && written;
 }
 
 }  // namespace rowcard

@@ -1,6 +1,6 @@
 // The operating system's pieces that rowcard and its companions share: which
-// file a path names, where a second thread runs, colour on a console, and the
-// wait of a console window opened for one program.
+// file a path names, where a second thread runs, colour on a console, the
+// wait of a console window opened for one program, and the end of its output.
 #pragma once
 
 #include <cstdio>
@@ -49,5 +49,11 @@ bool colour_console();
 // its words stay readable; the prompt goes to `prompt`. Elsewhere it does
 // nothing. Only a program's main calls it: it reads the console.
 void wait_if_own_console(std::FILE* prompt);
+
+// Flushes and closes standard output; returns false when some of what was
+// written to it never arrived (a full disk, a closed descriptor), so that a
+// lost report is not taken for a success. Nothing written gives true. Only a
+// program's main calls it, last: standard output is gone afterwards.
+bool close_standard_output();
 
 }  // namespace rowcard

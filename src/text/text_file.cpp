@@ -177,6 +177,13 @@ std::size_t whole_read_size(const std::string& path) {
     return !error && size < READ_BLOCK ? static_cast<std::size_t>(size) : 0;
 }
 
+std::size_t block_for(const std::string& path, std::size_t most) {
+    if (!regular_file(path)) return most;
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    return !error && size < most ? static_cast<std::size_t>(size) + 1 : most;
+}
+
 void read_from_bytes(text_reader& reader, std::string_view bytes) {
     reader.block.assign(bytes);
     reader.next = 0;

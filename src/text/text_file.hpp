@@ -53,6 +53,11 @@ struct text_writer {
 // system file such as /proc/self/mem, which shows the size 0).
 std::size_t whole_read_size(const std::string& path);
 
+// Returns the bytes of a read block for `path`: one more than its size where
+// it is a regular file smaller than `most` (a small table is then read whole,
+// and no memory beyond it is touched), else `most`.
+std::size_t block_for(const std::string& path, std::size_t most);
+
 // Opens `path` for reading only, reads up to `room` bytes from its start into
 // `into` with one call and closes it again: the read of a small regular file
 // whose bytes fit, for callers that need no lines. Returns the bytes read, or

@@ -10,6 +10,10 @@
 #include "check/check.hpp"
 #include "support/files.hpp"
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace rowcard {
 namespace {
 
@@ -78,6 +82,7 @@ const std::vector<code_case> CASES = {
     {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "X:TEL9\n"}}, "inside the word 'TEL9'"},
     {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "X:aTELz\n"}}, "inside the word 'aTELz'"},
     {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "X:TEL0\n"}}, "inside the word 'TEL0'"},
+    {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "X:A2TEL\n"}}, "inside the word 'A2TEL'"},
     {"name-in-text", true, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "X:TEL\x80\n"}}},
     {"name-in-text", false, {{"rowcard.ini", "Tel\n"}, {"master.vcf", "X:TEL-\n"}}},
     {"name-in-text", true, {{"rowcard.ini", "Tel}\n"}, {"master.vcf", "X:ZTEL}\n"}}, "such as {TEL}}, and write"},
@@ -180,9 +185,9 @@ const std::vector<code_case> CASES = {
      "rowcard.ini line 4 row 0 column # MAIL: rowcard has no comments: it reads this line as column 2"},
     {"column-looks-like-comment", true, {{"rowcard.ini", "import.csv\n;\n// name\n{Name}\n"}}},
     {"column-looks-like-comment", false, {{"rowcard.ini", "import.csv\n#\n;\n{Name}\n{Mail}\n"}}},
-    {"missing-table", true, {{"import.csv", GONE}}, "import.csv line 0 row 0 column : rowcard cannot open"},
+    {"missing-table", true, {{"import.csv", GONE}}, "import.csv line 0 row 0 column : there is no table 'import.csv'"},
     {"missing-table", false, {{"import.csv", ""}}},
-    {"missing-template", true, {{"master.vcf", GONE}}, "master.vcf line 0 row 0 column : rowcard cannot open"},
+    {"missing-template", true, {{"master.vcf", GONE}}, "master.vcf line 0 row 0 column : there is no master.vcf"},
     {"missing-template", false, {{"master.vcf", ""}}},
     {"output-overwrites-input", true, {{"rowcard.ini", "master.csv\n"}, {"master.csv", "h\n"}}},
     {"output-overwrites-input", false, {{"rowcard.ini", "masters.csv\n"}, {"masters.csv", "h\n"}}},
@@ -224,6 +229,65 @@ const std::vector<code_case> CASES = {
     {"empty-name", true, {{"master.vcf", "FN: {NAME}\n"}, {"import.csv", "h\n;j@x.cz\n"}}},
     {"empty-name", false, {{"master.vcf", "FN:{NAME}.\n"}, {"import.csv", "h\n;j@x.cz\n"}}},
     {"empty-name", false, {{"rowcard.ini", "import.csv\n;\n{Name}%\n{Mail}\n"}, {"import.csv", "h\n;j@x.cz\n"}}},
+    // Braced names that no column fills reach every card as they stand; braced
+    // text that is no name (lower case, a colon, a space at an edge, too long
+    // for a column) is meant as it stands.
+    {"unfilled-placeholder", true, {{"master.vcf", "FN:{NAME}\nEMAIL:{MAIL}\nEMAIL;TYPE=HOME:{EMAIL1}\n"}},
+     "master.vcf line 3 row 0 column {EMAIL1}: '{EMAIL1}' is filled by no column, so every card shows it as it "
+     "stands; add the column line {EMAIL1} to rowcard.ini, at the place of its field in the table, or remove it "
+     "from master.vcf"},
+    {"unfilled-placeholder", true, {{"master.vcf", "FN:{NAME}\nX:2{E-MAIL_2/A.B}%\n"}},
+     "line 2 row 0 column {E-MAIL_2/A.B}%: '{E-MAIL_2/A.B}%' is filled by no column, so every card shows it as it "
+     "stands; add the column line {E-MAIL_2/A.B}% to rowcard.ini"},
+    {"unfilled-placeholder", true, {{"master.vcf", "FN:{NAME}\nX:{{X}}\n"}}, "column {X}:"},
+    {"unfilled-placeholder", true, {{"master.vcf", "FN:{NAME}\nX:{A23456789012345678}\n"}}},
+    {"unfilled-placeholder", false, {{"master.vcf", "FN:{NAME}\nX:{A234567890123456789}\n"}}},
+    {"unfilled-placeholder", true, {{"master.vcf", "FN:{NAME}\nX:{A B}\n"}}},
+    {"unfilled-placeholder", false, {{"master.vcf", "FN:{NAME}\nX:{A }{ A}{}{a}{Note}{1A}{A:1}{\"A\"}{A\n"}}},
+    {"unfilled-placeholder", false, {{"master.vcf", "FN:{NAME}\nX:{A,B}{A;B}{A=B}{A+B}{A'}{1}\n"}}},
+    {"unfilled-placeholder", false, {{"master.vcf", "FN:{name}\nEMAIL:{Mail}\n"}}},
+    // The column meant: a mandatory mark left out, or a name filled once a line already.
+    {"unfilled-placeholder", true, {{"rowcard.ini", "import.csv\n;\n{Name}%\n{Mail}\n"}, {"master.vcf", "FN:{NAME}\n"}},
+     "'{NAME}' is filled by no column, so every card shows it as it stands; the column is {NAME}% in rowcard.ini: "
+     "write {NAME}% here"},
+    {"unfilled-placeholder", true, {{"master.vcf", "FN:{NAME} {MAIL} {Name}\n"}},
+     "line 1 row 0 column {Name}: '{Name}' is filled by no column, so every card shows it as it stands; rowcard "
+     "fills a column once a line, at its first whole {NAME}, and this one stands after it"},
+    {"unfilled-placeholder", true, {{"rowcard.ini", "import.csv\n;\n{Name}%\n{Mail}\n"},
+                                    {"master.vcf", "FN:{NAME}% {NAME}%\n"}}, "at its first whole {NAME}%"},
+    {"unfilled-placeholder", false, {{"rowcard.ini", "import.csv\n;\n{Name}%\n{Mail}\n"}, {"master.vcf", "FN:{NAME}%\n"}}},
+    {"unfilled-placeholder", false, {{"master.vcf", "N:2{NAME};1{NAME};{MAIL}\n"}}},
+    {"unfilled-placeholder", false, {{"rowcard.ini", "import.csv\n;\nName\n{Mail}\n"}, {"master.vcf", "FN:{NAME}\n"}}},
+    // Values that do not fit their property, judged on the line as rowcard
+    // fills it: an EMAIL without '@', a TEL without a digit. Empty is no misfit.
+    {"value-misfit", true, {{"import.csv", "h\nJan;jan@x.cz\nEva;eva.x.cz\nPetr;;\nOta;(ota) x.cz\n"}},
+     "import.csv line 0 row 3 column {MAIL}: the EMAIL line of master.vcf (line 3) gets a value without an '@' "
+     "(rows 3 and 5), such as 'eva.x.cz' in row 3; check that rowcard.ini lists the columns in the order of the "
+     "table's fields, or correct those values in the table"},
+    {"value-misfit", false, {{"import.csv", "h\nJan;jan@x.cz\nPetr;\nOta; \n"}}},
+    {"value-misfit", true,
+     {{"rowcard.ini", "import.csv\n;\n{Name}\n{Tel}\n"}, {"master.vcf", "FN:{NAME}\nTEL;TYPE=CELL:{TEL}%\n"},
+      {"import.csv", "h\nJan;+420 1\nEva;+\nOta;-1-\n"}},
+     "import.csv line 0 row 3 column {TEL}: the TEL line of master.vcf (line 2) gets a value without a digit "
+     "(row 3), such as '+%' in row 3"},
+    {"value-misfit", false,
+     {{"rowcard.ini", "import.csv\n;\n{Name}\n{Tel}\n"}, {"master.vcf", "FN:{NAME}\nTEL;TYPE=CELL:{TEL}\n"},
+      {"import.csv", "h\nJan;+420 1\nEva;0\nOta;9\nIva;\n"}}},
+    // The property by its name: grouped, in any case, with parameters; others are not judged.
+    {"value-misfit", true, {{"master.vcf", "FN:{NAME}\nitem1.email;TYPE=INTERNET:{MAIL}\n"}, {"import.csv", "h\nJan;x\n"}},
+     "(line 2) gets a value without an '@' (row 2), such as 'x' in row 2"},
+    {"value-misfit", true, {{"master.vcf", "FN:{NAME}\nTEL:{NAME}\n"}}, "column {NAME}: the TEL line"},
+    {"value-misfit", true, {{"master.vcf", "FN:{NAME}\nEMAIL:<{MAIL}>\n"}, {"import.csv", "h\nJan;x\n"}}, "'<x>'"},
+    {"value-misfit", false, {{"master.vcf", "FN:{NAME}\nNOTE:{MAIL}\nTELEX:{NAME}\nX-EMAIL:{NAME}\n"}}},
+    {"value-misfit", false, {{"master.vcf", "FN:{NAME}\nEMAIL:{MAIL}\nEMAIL:office\nTEL:none\n"}}},
+    {"value-misfit", false, {{"master.vcf", "FN:{NAME}\nEMAIL;X={NAME}:{MAIL}\n"}}},
+    // Fixed text that holds what is needed, right before a word's digit, makes every card fit.
+    {"value-misfit", false, {{"master.vcf", "FN:{NAME}\nTEL:51{NAME}\n"}}},
+    {"value-misfit", false, {{"master.vcf", "FN:{NAME}\nEMAIL:@{NAME}\n"}}},
+    {"value-misfit", false, {{"master.vcf", "FN:{NAME}\nEMAIL:{NAME}@\n"}}},
+    {"value-misfit", true, {{"master.vcf", "EMAIL:{MAIL}\nFN:{NAME}\n"}, {"import.csv", "h\nJan;x\n"}}, "(line 1)"},
+    {"value-misfit", false, {{"master.vcf", "FN:{NAME}\nEMAIL:2{MAIL}\n"}, {"import.csv", "h\nJan;jan@x.cz\n"}}},
+    {"value-misfit", true, {{"master.vcf", "FN:{NAME}\nEMAIL:1{MAIL}\n"}, {"import.csv", "h\nJan;j x@x.cz\n"}}, "'j'"},
 };
 
 TEST(CheckProblems, EachCodeIsRaisedByItsFaultAndNotByANearMiss) {
@@ -242,6 +306,103 @@ TEST(CheckProblems, EachCodeIsRaisedByItsFaultAndNotByANearMiss) {
         }
         EXPECT_NE(said.find(c.shows), std::string::npos) << c.code << " case " << (&c - CASES.data()) << ":\n" << said;
     }
+}
+
+// Checks CLEAN with the input `name` made `what`: GONE, "folder", or
+// "link:TARGET", and returns the report.
+check_report check_with_unread(const std::string& name, const std::string& what) {
+    const fs::path folder = testing::make_scratch();
+    for (const auto& [file, bytes] : CLEAN) {
+        if (file != name) testing::write_file(folder / file, bytes);
+    }
+    if (what == "folder") fs::create_directory(folder / name);
+    if (what.starts_with("link:")) fs::create_symlink(what.substr(5), folder / name);
+    check_report report;
+    {
+        const testing::working_folder inside(folder);
+        report = check_folder();
+    }
+    testing::remove_scratch(folder);
+    return report;
+}
+
+// Each input that is there but cannot be read is told from one that is not
+// there, with what rowcard does instead; the forecast stays rowcard's.
+TEST(CheckInputs, ThereButUnreadableIsToldFromMissing) {
+    const check_report folder_ini = check_with_unread("rowcard.ini", "folder");
+    // Without columns the template's braced names reach every card as they stand.
+    EXPECT_EQ(codes(folder_ini), (std::vector<std::string>{"unfilled-placeholder", "unfilled-placeholder",
+                                                           "separator-mismatch", "no-name-column", "unreadable-file"}));
+    ASSERT_EQ(folder_ini.problems.size(), 5U);
+    EXPECT_EQ(where_and_what(folder_ini.problems[4]),
+              "rowcard.ini line 0 row 0 column : 'rowcard.ini' is there but cannot be read: it is a folder; rowcard "
+              "takes the defaults (the table import.csv, the separator ',' and no columns), so it fills no "
+              "placeholder; put a readable file named 'rowcard.ini' in its place");
+    EXPECT_EQ(folder_ini.status, 0);
+    EXPECT_NE(report_text(folder_ini, ".", false).find("\nSettings (rowcard.ini is a folder, not read: the defaults)\n"),
+              std::string::npos);
+    const check_report no_ini = check_with_unread("rowcard.ini", GONE);
+    EXPECT_EQ(codes(no_ini), (std::vector<std::string>{"unfilled-placeholder", "unfilled-placeholder",
+                                                       "separator-mismatch", "no-name-column"}));
+    EXPECT_NE(report_text(no_ini, ".", false).find("\nSettings (no rowcard.ini: the defaults)\n"), std::string::npos);
+
+    const check_report folder_table = check_with_unread("import.csv", "folder");
+    EXPECT_EQ(codes(folder_table), std::vector<std::string>{"unreadable-file"});
+    EXPECT_EQ(where_and_what(folder_table.problems[0]),
+              "import.csv line 0 row 0 column : 'import.csv' is there but cannot be read: it is a folder; rowcard "
+              "writes no card and no output file; put a readable file named 'import.csv' in its place");
+    EXPECT_EQ(folder_table.status, 2);
+    EXPECT_NE(report_text(folder_table, ".", false).find("Table (import.csv)\n  there, but not read: it is a folder\n"),
+              std::string::npos);
+    const check_report no_table = check_with_unread("import.csv", GONE);
+    EXPECT_EQ(codes(no_table), std::vector<std::string>{"missing-table"});
+    EXPECT_NE(report_text(no_table, ".", false).find("Table (import.csv)\n  not there\n"), std::string::npos);
+
+    const check_report folder_template = check_with_unread("master.vcf", "folder");
+    EXPECT_EQ(codes(folder_template), std::vector<std::string>{"unreadable-file"});
+    EXPECT_EQ(where_and_what(folder_template.problems[0]),
+              "master.vcf line 0 row 0 column : 'master.vcf' is there but cannot be read: it is a folder; each card "
+              "rowcard writes is an empty line; put a readable file named 'master.vcf' in its place");
+    EXPECT_EQ(folder_template.status, 3);
+    EXPECT_NE(report_text(folder_template, ".", false).find("Template (master.vcf)\n  there, but not read: it is a folder\n"),
+              std::string::npos);
+    const check_report no_template = check_with_unread("master.vcf", GONE);
+    EXPECT_EQ(codes(no_template), std::vector<std::string>{"missing-template"});
+    EXPECT_NE(report_text(no_template, ".", false).find("Template (master.vcf)\n  not there\n"), std::string::npos);
+
+#ifndef _WIN32
+    // Links that lead nowhere, and links that loop, are there all the same.
+    for (const std::string name : {"rowcard.ini", "import.csv", "master.vcf"}) {
+        const check_report dangling = check_with_unread(name, "link:none.txt");
+        const check_report loop = check_with_unread(name, "link:" + name);
+        for (const check_report* report : {&dangling, &loop}) {
+            const std::vector<std::string> found = codes(*report);
+            EXPECT_NE(std::find(found.begin(), found.end(), "unreadable-file"), found.end()) << name;
+            EXPECT_EQ(std::find(found.begin(), found.end(), "missing-table"), found.end()) << name;
+            EXPECT_EQ(std::find(found.begin(), found.end(), "missing-template"), found.end()) << name;
+        }
+        EXPECT_NE(report_text(dangling, ".", false).find("it is a link to 'none.txt', where nothing is"),
+                  std::string::npos)
+            << name;
+        EXPECT_NE(report_text(loop, ".", false).find("it is a link that loops back on itself"), std::string::npos)
+            << name;
+        EXPECT_FALSE(dangling.config_found && dangling.table_found && dangling.template_found);
+    }
+    // A FIFO is never opened: it is a special file, not an unreadable one.
+    const fs::path folder = testing::make_scratch();
+    for (const auto& [file, bytes] : CLEAN) testing::write_file(folder / file, bytes);
+    fs::remove(folder / "master.vcf");
+    ASSERT_EQ(::mkfifo((folder / "master.vcf").c_str(), 0600), 0);
+    check_report fifo;
+    {
+        const testing::working_folder inside(folder);
+        fifo = check_folder();
+    }
+    testing::remove_scratch(folder);
+    EXPECT_EQ(codes(fifo), std::vector<std::string>{"special-file"});
+    EXPECT_NE(report_text(fifo, ".", false).find("Template (master.vcf)\n  there, but not read: it is a FIFO\n"),
+              std::string::npos);
+#endif
 }
 
 TEST(CheckProblems, WhereAndHowMany) {
@@ -278,6 +439,18 @@ TEST(CheckProblems, WhereAndHowMany) {
     EXPECT_EQ(words.placeholders[2].word, 0U);
     EXPECT_EQ(words.placeholders[2].line, 2U);
     EXPECT_EQ(words.cards, 1U);
+
+    // A whole-value placeholder ends its column's turn in the line, so a
+    // second one stays unfilled; the columns after it are still listed.
+    const check_report twice = check_with({{"master.vcf", "FN:{NAME}\nNOTE:{NAME} {NAME} {MAIL}\n"}});
+    ASSERT_EQ(twice.placeholders.size(), 3U);
+    EXPECT_EQ(twice.placeholders[1].line, 2U);
+    EXPECT_EQ(twice.placeholders[1].position, 6U);
+    EXPECT_EQ(twice.placeholders[1].column, 0U);
+    EXPECT_EQ(twice.placeholders[2].line, 2U);
+    EXPECT_EQ(twice.placeholders[2].position, 20U);
+    EXPECT_EQ(twice.placeholders[2].column, 1U);
+    EXPECT_EQ(twice.placeholders[2].word, 0U);
 }
 
 TEST(CheckReport, LettersAreReadableAndNoOutputIsSaid) {

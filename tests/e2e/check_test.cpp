@@ -139,10 +139,46 @@ TEST_F(Check, BadUsageIsOneLineAndStatus64) {
     EXPECT_TRUE(out == "rowcard-check 1.0.0\n" || out == "rowcard-check 1.0.0\r\n") << out;
     EXPECT_EQ(check("--help"), 0);
     EXPECT_NE(out.find("--json"), std::string::npos);
-    EXPECT_NE(out.find("Exit status: 0 no problem, 1 problems found, 2 rowcard would fail, 64 bad usage."),
+    EXPECT_NE(out.find("Exit status: 0 no problem, 1 problems found, 2 rowcard would fail, 64 bad usage,\n"
+                       "74 this output could not be written (a full disk, say).\n"),
               std::string::npos)
         << out;
 }
+
+#ifndef _WIN32
+// What never reached standard output is a failure, not a success: a full disk
+// (/dev/full) or a closed descriptor gives the status 74 and one line on
+// standard error, whether the output is short and held until the end or long
+// enough to fail while it is written. Bad usage prints nothing there.
+TEST_F(Check, OutputThatIsLostIsAFailure) {
+    put_braced_example();
+    const auto status_to = [this](const std::string& arguments, const std::string& out_to) {
+        const std::string err_file = (root / "check-err").string();
+        const std::string command = "cd '" + work.string() + "' && '" + check_binary() + "' " + arguments + " " +
+                                    out_to + " 2>'" + err_file + "' </dev/null";
+        const int raw = std::system(command.c_str());
+        err = testing::read_file(err_file);
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    };
+    const std::string lost = "rowcard-check: what it printed did not all reach standard output (a full disk?); "
+                             "free some space, or send the output elsewhere\n";
+    for (const std::string arguments : {"", "--json", "--help", "--version"}) {
+        EXPECT_EQ(status_to(arguments, ">/dev/full"), 74) << arguments;
+        EXPECT_EQ(err, lost) << arguments;
+    }
+    EXPECT_EQ(status_to("--json", ">&-"), 74);
+    EXPECT_EQ(status_to("--colour", ">/dev/full"), 64);
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    // A report of some hundred kilobytes fails while it is written, before the end.
+    std::string table = "h\n";
+    for (int row = 0; row < 5000; ++row) table += "Jan;;j@x.cz\n";
+    put("import.csv", table);
+    EXPECT_EQ(status_to("--json", ">/dev/full"), 74);
+    EXPECT_EQ(err, lost);
+    EXPECT_EQ(status_to("--json", ">/dev/null"), 0);
+    EXPECT_EQ(err, "");
+}
+#endif
 
 // The bytes of one random pick from `choices`.
 template <std::size_t N>

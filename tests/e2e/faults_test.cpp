@@ -177,6 +177,46 @@ TEST_F(Rowcard, EveryCardWhateverTheRingDoes) {
         }
     }
 }
+
+// Regression: after a round of the ring was given up in a later lap of the
+// circle (memory ran out as it was submitted), its slots kept the marks of
+// the lap before, and their cards came from reads made long before, of an
+// older template where it had changed since. The table comes through a pipe:
+// the template changes while the run waits for the rest of the rows, and
+// every card of those rows must show the new one. Rounds 17 to 60 fall in the
+// first 4,000 rows, after the circle's first lap of 1,024 reads.
+TEST_F(Rowcard, CardsAfterAGivenUpRoundReadTheTemplateAfresh) {
+    put("rowcard.ini", "{NAME}%\n");
+    put("new.vcf", "NEW:{NAME}%\n");
+    std::string first = "h\n";
+    std::string rest;
+    std::string expected_rest;
+    std::size_t first_cards = 0;  // bytes of the first rows' cards, of either template
+    for (int i = 0; i < 4000; ++i) {
+        first += std::to_string(i) + "\n";
+        first_cards += std::string("OLD:\r\n\r\n").size() + std::to_string(i).size();
+    }
+    for (int i = 4000; i < 7000; ++i) {
+        rest += std::to_string(i) + "\n";
+        expected_rest += "NEW:" + std::to_string(i) + "\r\n\r\n";
+    }
+    put("first.csv", first);
+    put("rest.csv", rest);
+    const std::string feed = "{ cat first.csv; sleep 1; cp new.vcf next.vcf; mv next.vcf master.vcf; cat rest.csv; }";
+    for (const std::string kind : {"throw", "submit"}) {
+        for (const int round : {17, 30, 60}) {
+            // Laid afresh each time, not as an input that must stay as it is.
+            write_file(work / "master.vcf", "OLD:{NAME}%\n");
+            fs::remove(work / "import.vcf");
+            fs::remove(work / "import.csv");
+            const std::string fault = std::string("'") + RING_FAULTS_BINARY + "' " + kind + " " + std::to_string(round);
+            EXPECT_EQ(run_in(work, "mkfifo import.csv && { " + fault + " & " + feed + " >import.csv; wait $!; }"), 0);
+            const std::string cards = output();
+            EXPECT_TRUE(cards.ends_with(expected_rest)) << kind << " failing in round " << round;
+            EXPECT_EQ(cards.size(), first_cards + expected_rest.size()) << kind << " failing in round " << round;
+        }
+    }
+}
 #endif
 
 TEST_F(Rowcard, OutputLinkedToAFullDevice) {

@@ -1,5 +1,5 @@
 // rowcard with every template read made by plain calls: the end-to-end tests
-// run it beside the real tool, which batches its reads where it can.
+// run it beside the real tool, which takes whichever way it measures cheaper.
 #include "run/run.hpp"
 
 int main() { return rowcard::run_conversion(rowcard::template_reads::plain); }

@@ -77,6 +77,12 @@ TEST_F(Prep, StarterFilesOfAnotherExportAreRefusedOrKeptAside) {
     EXPECT_EQ(prep("--force a.csv"), 1);
     EXPECT_NE(err.find("rowcard.ini does not fit this export: it names 1 column, this table has 4;"), std::string::npos)
         << err;
+    // A first column that differs is told as any other.
+    std::string renamed = ini_a;
+    renamed.replace(renamed.find("{FN}"), 4, "{NAME}");
+    write_file(root / "rowcard.ini", renamed);
+    EXPECT_EQ(prep("--force a.csv"), 1);
+    EXPECT_NE(err.find("its column 1 is {NAME}, this table's is {FN}"), std::string::npos) << err;
     write_file(root / "rowcard.ini", ini_a);
 
     // A master.vcf that uses a column this table lacks is refused as well; a
@@ -190,17 +196,21 @@ TEST_F(Prep, ASignalLeavesNoFileBehind) {
         kill(process.pid, sig);
         const int status = wait_for(process, err);
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << status;
-        EXPECT_EQ(listing(root / "cards"), "") << "signal " << sig;
+        // Nothing was put in place: only kill -9, which no program can hold, may
+        // leave the journal, for the next run to undo.
+        const std::string left = listing(root / "cards");
+        if (sig == SIGKILL && left == "rowcard-prep.unfinished\n") continue;
+        EXPECT_EQ(left, "") << "signal " << sig;
     }
 }
 
 TEST_F(Prep, OfTwoRunsOnOneFolderOneWinsWhole) {
     // Exports long enough that two runs overlap, with columns that would shift if mixed.
     std::string a(EXPORT_A);
-    std::string b(EXPORT_B);
+    std::string b = "Phone,Company,E-mail\n+420 602 111 222,ACME,eva@x.cz\n";
     for (int row = 0; row < 3000; ++row) {
         a += "Jan " + std::to_string(row) + ",1\n";
-        b += "2,Eva " + std::to_string(row) + ",eva@x.cz\n";
+        b += "+420 777 123 456,Eva " + std::to_string(row) + ",eva@x.cz\n";
     }
     write_file(root / "a.csv", a);
     write_file(root / "b.csv", b);

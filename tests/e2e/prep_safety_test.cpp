@@ -60,6 +60,23 @@ TEST_F(Prep, TheExportIsNeverWrittenWhateverItsName) {
     }
 }
 
+// A row with a field fewer than the header, or a stray byte in UTF-8, is written
+// but named, and the status says the cards need a look.
+TEST_F(Prep, RowsOrBytesThatNeedALookAreStatus3) {
+    write_file(root / "export.csv", "Name,Phone,E-mail\nJan Novak,+420 777 1,jan@x.cz\nPetr Kos,petr@x.cz\n");
+    EXPECT_EQ(prep("export.csv"), 3) << err;
+    EXPECT_NE(out.find("(line 3)"), std::string::npos) << out;
+    fs::remove_all(root);
+    fs::create_directories(root);
+    std::string utf8 = "Name,E-mail\n";
+    for (int k = 0; k < 50; ++k) utf8 += "Ji\xC5\x99\xC3\xAD Dvo\xC5\x99\xC3\xA1k,j@x.cz\n";
+    utf8 += "Eva\xA0Mala,e@x.cz\n";
+    write_file(root / "export.csv", utf8);
+    EXPECT_EQ(prep("export.csv"), 3) << err;
+    EXPECT_NE(read_file(root / "cards.vcf").find("FN:Jiri Dvorak\r\n"), std::string::npos);
+    EXPECT_NE(out.find("(line 52)"), std::string::npos) << out;
+}
+
 #ifndef _WIN32
 
 // Returns true when strace runs here, for the tests that fail or kill a
@@ -119,6 +136,11 @@ TEST_F(PrepOverEarlierRun, AKillAtAnySystemCallLeavesTheOldOrTheNewFolder) {
             SCOPED_TRACE(call + " " + std::to_string(when));
             if (now == before || now == whole) continue;
             ASSERT_TRUE(fs::exists(root / "rowcard-prep.unfinished")) << now;
+            // rowcard-check reports the folder meanwhile.
+            if (undone == 0) {
+                EXPECT_EQ(run(CHECK_BINARY, "."), 1);
+                EXPECT_NE(out.find("unfinished-prep"), std::string::npos) << out;
+            }
             EXPECT_EQ(prep(arguments), 0) << err;
             EXPECT_NE(out.find("Undid what a rowcard-prep run cut short here had begun"), std::string::npos) << out;
             EXPECT_EQ(snapshot(root), whole);
@@ -127,6 +149,25 @@ TEST_F(PrepOverEarlierRun, AKillAtAnySystemCallLeavesTheOldOrTheNewFolder) {
     }
     EXPECT_GT(undone, 0);
     fs::remove_all(pristine);
+}
+
+// A report that never reached standard output is a failure, status 74, with
+// one line on standard error; the cards were written all the same.
+TEST_F(Prep, AReportThatIsLostIsAFailure) {
+    write_file(root / "export.csv", EXPORT);
+    const auto status_to = [this](const std::string& arguments) {
+        const std::string command = "cd '" + root.string() + "' && '" + testing::prep_binary() + "' " + arguments +
+                                    " >/dev/full 2>.err </dev/null";
+        const int raw = std::system(command.c_str());
+        err = read_file(root / ".err");
+        fs::remove(root / ".err");
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    };
+    EXPECT_EQ(status_to("--help"), 74);
+    EXPECT_EQ(status_to("export.csv"), 74);
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_EQ(err.rfind("rowcard-prep: what it printed did not all reach standard output", 0), 0u) << err;
+    EXPECT_NE(read_file(root / "cards.vcf").find("FN:Jan Novak"), std::string::npos);
 }
 
 // A conversion that fails says rowcard's status in words, on one line: status

@@ -1,5 +1,6 @@
-// rowcard with one failure of its ring injected, for the end-to-end tests:
-// `rowcard_ring_faults KIND ROUND`, KIND one of submit, wait, stall, short, throw.
+// rowcard with its templates read through the ring and one failure of the ring
+// injected, for the end-to-end tests: `rowcard_ring_faults KIND ROUND`, KIND one
+// of submit, wait, stall, short, throw.
 #include <cstdlib>
 #include <cstring>
 
@@ -14,5 +15,5 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[1], "stall") == 0) faults.stalled_submit = round;
     if (std::strcmp(argv[1], "short") == 0) faults.short_submit = round;
     if (std::strcmp(argv[1], "throw") == 0) faults.thrown = round;
-    return rowcard::run_conversion(rowcard::template_reads::batched, faults);
+    return rowcard::run_conversion(rowcard::template_reads::ring, faults);
 }

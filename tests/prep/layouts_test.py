@@ -675,4 +675,5 @@ def main():
     return status
 
 
-sys.exit(main())
+if __name__ == "__main__":
+    sys.exit(main())

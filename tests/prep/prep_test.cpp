@@ -5,6 +5,7 @@
 #include <string>
 
 #include "prep/prep.hpp"
+#include "prep/report.hpp"
 
 namespace rowcard {
 namespace {
@@ -41,6 +42,80 @@ TEST(PrepFields, ShortRowsArePaddedAndExtraFieldsDropped) {
     EXPECT_EQ(r.table, "a;b;c\n1;;\n1;2;3\n");
     EXPECT_EQ(r.changes.extra_fields.count, 1u);
     EXPECT_EQ(r.changes.extra_fields.lines, std::vector<std::size_t>{3});
+}
+
+TEST(PrepFields, AnOpenQuoteRightBeforeASeparatorEndsItsFieldThere) {
+    const export_result r = read("n,m\n\",3\n4,5\n");
+    EXPECT_EQ(r.table, "n;m\n\";3\n4;5\n");
+    EXPECT_EQ(r.changes.unterminated_quote, 2u);
+    EXPECT_EQ(r.changes.short_rows.count, 0u);
+}
+
+TEST(PrepFields, TheHeaderAndTwentyRecordsTellTheSeparatorAndTenLinesMayBeAPreamble) {
+    // Ten records split by ';', then ten by ',': a tie, which ',' wins, as
+    // the first of the separators; the twenty-first record is not looked at.
+    std::string mixed = "a,b;c\n";
+    for (int k = 0; k < 10; ++k) mixed += "1;2\n";
+    for (int k = 0; k < 10; ++k) mixed += "3,4\n";
+    EXPECT_EQ(read(mixed + "5;6\n").separator, ',');
+    // Excel's separator line ends with LF as well as CR LF.
+    const export_result named = read("sep=|\na|b,c\n1|2,3\n");
+    EXPECT_EQ(named.separator, '|');
+    EXPECT_EQ(named.table, "a;b,c\n1;2,3\n");
+    // Nine lines of notes above the header are a preamble; ten are not.
+    std::string notes;
+    for (int k = 0; k < 9; ++k) notes += "note\n";
+    EXPECT_EQ(read(notes + "\nName,E-mail\nJan,j@x.cz\n").header_line, 11u);
+    EXPECT_EQ(read(notes + "note\n\nName,E-mail\nJan,j@x.cz\n").header_line, 1u);
+}
+
+TEST(PrepFields, RowsWithMoreOrFewerFieldsThanTheHeaderAreNoted) {
+    // Petr's phone and its separator were lost: his e-mail sits in the phone
+    // column, and only the report can say so. Empty fields beyond the header
+    // (Thunderbird's) and rows that hold nothing are no change.
+    const export_result r = read(
+        "Name,Phone,E-mail\n"
+        "Jan Novak,+420 111,jan@x.cz\n"
+        "Petr Kos,petr@x.cz\n"
+        "Eva Bila,+420 333,eva@x.cz,x\n"
+        "  \n"
+        ",,\n"
+        "Iva,1,i@x.cz,,\n"
+        "Ota\n");
+    EXPECT_EQ(r.table,
+              "Name;Phone;E-mail\nJan Novak;+420 111;jan@x.cz\nPetr Kos;petr@x.cz;\nEva Bila;+420 333;eva@x.cz\n"
+              ";;\n;;\nIva;1;i@x.cz\nOta;;\n");
+    EXPECT_EQ(r.changes.short_rows.count, 2u);
+    EXPECT_EQ(r.changes.short_rows.lines, (std::vector<std::size_t>{3, 8}));
+    EXPECT_EQ(r.changes.extra_fields.lines, std::vector<std::size_t>{4});
+    EXPECT_TRUE(export_needs_care(r.changes));
+    EXPECT_NE(read_report("x.csv", r, make_contact_table(r, ';'))
+                  .find("\n  fewer fields than the header's columns, the last ones left empty (a lost separator puts "
+                        "the values after it in the wrong columns: check these rows): 2 rows (lines 3, 8)\n"),
+              std::string::npos);
+    // A header ending in a separator has an empty field that no row need fill.
+    const export_result bird = read("a,b,c,\n1,2,3\n1,2\n1,2,3,,\n");
+    EXPECT_EQ(bird.changes.short_rows.lines, std::vector<std::size_t>{3});
+    EXPECT_EQ(bird.changes.extra_fields.count, 0u);
+    // Rows as long as the header need no care.
+    const export_result fine = read("a,b\n1,2\n,\n3,\n");
+    EXPECT_EQ(fine.changes.short_rows.count, 0u);
+    EXPECT_FALSE(export_needs_care(fine.changes));
+}
+
+TEST(PrepFields, EachFindingThatNeedsCareIsEnough) {
+    EXPECT_FALSE(export_needs_care(export_changes{}));
+    export_changes changes;
+    changes.spaces.count = 3;
+    changes.dropped.count = 2;
+    changes.base_letters.count = 1;
+    EXPECT_FALSE(export_needs_care(changes));  // cleaning the values loses nothing the user must see to
+    for (change_tally export_changes::*kind :
+         {&export_changes::invalid, &export_changes::short_rows, &export_changes::extra_fields}) {
+        export_changes one;
+        (one.*kind).count = 1;
+        EXPECT_TRUE(export_needs_care(one));
+    }
 }
 
 TEST(PrepFields, SeparatorIsDetectedOrNamedOrGiven) {
@@ -192,6 +267,144 @@ TEST(PrepEncodings, CodePage1252ToldFrom1250ByBytesAndHeaders) {
     EXPECT_EQ(read("x\n\xF8\xE8\x8D\n", western).table, "x\noe\n");
 }
 
+TEST(PrepEncodings, StrayBytesInUtf8AreDroppedNotTakenForACodePage) {
+    // 200 Czech rows in UTF-8, and one no-break space pasted from code page
+    // 1252 on line 102: the names stay whole, the one byte goes and is named.
+    std::string czech = "Jm\xC3\xA9no;P\xC5\x99\xC3\xADjmen\xC3\xAD;E-mail\n";
+    for (int row = 0; row < 200; ++row) {
+        czech += "Ji\xC5\x99\xC3\xAD;Dvo\xC5\x99\xC3\xA1k;" + std::string(row == 100 ? "\xA0" : "") + "j" +
+                 std::to_string(row) + "@x.cz\n";
+    }
+    const export_result r = read(czech);
+    EXPECT_EQ(r.encoding, export_encoding::utf8);
+    const std::string head = "Jm\xE9no;P\xF8\xEDjmen\xED;E-mail\nJi\xF8\xED;Dvo\xF8\xE1k;j0@x.cz\n";
+    EXPECT_EQ(r.table.substr(0, head.size()), head);
+    EXPECT_NE(r.table.find("\nJi\xF8\xED;Dvo\xF8\xE1k;j100@x.cz\n"), std::string::npos);
+    EXPECT_EQ(r.changes.invalid.count, 1u);
+    EXPECT_EQ(r.changes.invalid.lines, std::vector<std::size_t>{102});
+    EXPECT_EQ(r.encoding_reason, "804 characters beyond ASCII are valid UTF-8 against 1 stray byte, which the "
+                                 "reading dropped (mend the lines named below)");
+    EXPECT_TRUE(export_needs_care(r.changes));
+    // German in UTF-8 with René's é written by code page 1252.
+    const export_result german =
+        read("Vorname;Nachname;Stadt\nJ\xC3\xBCrgen;M\xC3\xBCller;K\xC3\xB6ln\nRen\xE9;Wei\xC3\x9F;D\xC3\xBCsseldorf\n");
+    EXPECT_EQ(german.encoding, export_encoding::utf8);
+    EXPECT_EQ(german.table, "Vorname;Nachname;Stadt\nJ\xFCrgen;M\xFCller;K\xF6ln\nRen;Weiss;D\xFCsseldorf\n");
+    EXPECT_EQ(german.changes.invalid.lines, std::vector<std::size_t>{3});
+    // Four valid characters beyond ASCII for each stray byte make UTF-8; three are too few.
+    const export_result four = read("Name\nJi\xC5\x99\xC3\xAD Dvo\xC5\x99\xC3\xA1k\xA0\n");
+    EXPECT_EQ(four.encoding, export_encoding::utf8);
+    EXPECT_EQ(four.table, "Name\nJi\xF8\xED Dvo\xF8\xE1k\n");
+    const export_result three = read("Name\nJi\xC5\x99\xC3\xAD Nov\xC3\xA1k\xA0\n");
+    EXPECT_EQ(three.encoding, export_encoding::cp1250);
+    EXPECT_NE(three.encoding_reason.find("only 3 byte sequences would be valid UTF-8, against 1 byte that would not "
+                                         "(use --encoding utf-8 if letters look garbled)"),
+              std::string::npos)
+        << three.encoding_reason;
+}
+
+TEST(PrepEncodings, CodePagesStayCodePagesThoughSomePairsLookLikeUtf8) {
+    // Capitals before Ž, Ż, Ł or a no-break space make valid UTF-8 pairs by
+    // chance: KŘÍŽ, RÓŻA ŻÓŁW, ERDŐ KFT.; the other high bytes make none.
+    const export_result central = read(
+        "Jm\xE9no;P\xF8\xEDjmen\xED;Pozn\xE1mka\nJAN;K\xD8\xCD\x8E;R\xD3\xAF" "A \xAF\xD3\xA3W\n"
+        "Lubo\x9A;Dvo\xF8\xE1k;ERD\xD5\xA0KFT.\n\xC9va;Kov\xE1" "cs;Sz\xF5l\xF5 utca\n");
+    EXPECT_EQ(central.encoding, export_encoding::cp1250);
+    EXPECT_EQ(central.table,
+              "Jm\xE9no;P\xF8\xEDjmen\xED;Pozn\xE1mka\nJAN;K\xD8\xCD\x8E;R\xD3ZA Z\xD3LW\n"
+              "Lubo\x9A;Dvo\xF8\xE1k;ERD\xD5 KFT.\n\xC9va;Kov\xE1" "cs;Sz\xF5l\xF5 utca\n");
+    EXPECT_EQ(central.changes.invalid.count, 0u);
+    EXPECT_EQ(central.encoding_reason,
+              "3 bytes are letters only in code page 1250, 0 only in 1252; only 4 byte sequences would be valid "
+              "UTF-8, against 14 bytes that would not (use --encoding utf-8 if letters look garbled)");
+    EXPECT_FALSE(export_needs_care(central.changes));
+    // German in code page 1252: ß before a closing quote is such a pair.
+    const export_result german = read("Vorname;Nachname;Notiz\nJ\xFCrgen;M\xFCller;\x84GRO\xDF\x93\nRen\xE9;Wei\xDF;Caf\xE9\n");
+    EXPECT_EQ(german.encoding, export_encoding::cp1252);
+    EXPECT_EQ(german.table, "Vorname;Nachname;Notiz\nJ\xFCrgen;M\xFCller;GROss\nRen\xE9;Weiss;Caf\xE9\n");
+    EXPECT_EQ(german.changes.invalid.count, 0u);
+    EXPECT_NE(german.encoding_reason.find("; only 1 byte sequence would be valid UTF-8, against 6 bytes that would not"),
+              std::string::npos)
+        << german.encoding_reason;
+    // Without a German header, a byte that is a letter in 1252 alone (0x83, ƒ) decides.
+    const export_result western = read("Bob;\x83x\n");
+    EXPECT_EQ(western.encoding, export_encoding::cp1252);
+    EXPECT_EQ(western.table, "Bob;fx\n");
+    EXPECT_EQ(western.encoding_reason, "0 bytes are letters only in code page 1250, 1 only in 1252");
+}
+
+TEST(PrepEncodings, InvalidBytesAreNamedOnTheirLinesWhateverTheLineBreaks) {
+    // A CR LF is one line break in every encoding, a lone CR one too.
+    EXPECT_EQ(read("h\r\na\r\n\x81\n").changes.invalid.lines, std::vector<std::size_t>{3});
+    EXPECT_EQ(read("h\r\na\rb\r\n\x81\n").changes.invalid.lines, std::vector<std::size_t>{4});
+    export_reading utf8;
+    utf8.encoding = export_encoding::utf8;
+    EXPECT_EQ(read("h\r\na\r\n\xFF\n", utf8).changes.invalid.lines, std::vector<std::size_t>{3});
+    const export_result wide = read(std::string("\xFF\xFE" "a\0\r\0\n\0b\0\r\0\n\0z", 15));
+    EXPECT_EQ(wide.table, "a\nb\n\n");
+    EXPECT_EQ(wide.changes.invalid.lines, std::vector<std::size_t>{3});
+    // U+10FFFF, the last character, is a pair of surrogates and no invalid one;
+    // rowcard keeps no character past U+FFFF, so it is dropped. A lone low
+    // surrogate is invalid.
+    const export_result last = read(std::string("\xFF\xFE" "a\0\xFF\xDB\xFF\xDF\n\0", 10));
+    EXPECT_EQ(last.table, "a\n");
+    EXPECT_EQ(last.changes.invalid.count, 0u);
+    EXPECT_EQ(last.changes.dropped.count, 1u);
+    const export_result low = read(std::string("\xFF\xFE" "a\0\xFF\xDF\n\0", 8));
+    EXPECT_EQ(low.table, "a\n");
+    EXPECT_EQ(low.changes.invalid.lines, std::vector<std::size_t>{1});
+}
+
+TEST(PrepEncodings, NothingPastTheExportsLastByteIsRead) {
+    // The export may be part of a larger buffer: the byte after it is no part of it.
+    const std::string utf8_buffer = "h\n\xC3(\n\x80";
+    export_reading utf8;
+    utf8.encoding = export_encoding::utf8;
+    const export_result mended = read(std::string_view(utf8_buffer).substr(0, utf8_buffer.size() - 1), utf8);
+    EXPECT_EQ(mended.changes.invalid.count, 1u);
+    EXPECT_EQ(mended.table, "h\n(\n");
+    const std::string central_buffer = "h\n\x81\n\x81";
+    export_reading central;
+    central.encoding = export_encoding::cp1250;
+    EXPECT_EQ(read(std::string_view(central_buffer).substr(0, central_buffer.size() - 1), central).changes.invalid.count,
+              1u);
+    // The field reader: an empty last field, and a closing quote as the last byte.
+    for (const std::string buffer : {"a,b\n1,\"", "a,b\n1,\"x\"\""}) {
+        const std::string_view bytes = std::string_view(buffer).substr(0, buffer.size() - 1);
+        const export_result r = read(bytes, utf8);
+        EXPECT_EQ(r.table, buffer.size() == 7 ? "a;b\n1;\n" : "a;b\n1;x\n") << bytes;
+        EXPECT_EQ(r.changes.unterminated_quote, 0u) << bytes;
+    }
+}
+
+TEST(PrepEncodings, TheFirstThreeLinesTellTheHeadersLanguage) {
+    // 'Straße' is spelled STRASSE, a German header: è is 1252's then.
+    const export_result german = read("Stra\xDF" "e;E-mail\nRue Mich\xE8le;x@y\n");
+    EXPECT_EQ(german.encoding, export_encoding::cp1252);
+    EXPECT_EQ(german.table, "Strasse;E-mail\nRue Michele;x@y\n");
+    // German words on the third line count; on the fourth they are values.
+    EXPECT_EQ(read("Jm\xE9no;E-mail\nA;B\nStra\xDF" "e;Vorname\nMich\xE8le;x\n").encoding, export_encoding::cp1252);
+    EXPECT_EQ(read("Jm\xE9no;E-mail\nA;B\nC;D\nStra\xDF" "e;Vorname\nMich\xE8le;x\n").encoding, export_encoding::cp1250);
+    // The euro sign is a letter in neither code page: dropped, and counted.
+    const export_result euro = read("Cena\n5\x80\n");
+    EXPECT_EQ(euro.table, "Cena\n5\n");
+    EXPECT_EQ(euro.changes.dropped.lines, std::vector<std::size_t>{2});
+}
+
+TEST(PrepEncodings, FiveLinesOfAChangeAreNamedThenAnEllipsis) {
+    // 0x81 is a letter in neither code page; line 3 holds two, named once.
+    const export_result six = read("h\n\x81\n\x81\x81\n\x81\n\x81\n\x81\n\x81\n");
+    EXPECT_EQ(six.changes.invalid.count, 7u);
+    EXPECT_EQ(six.changes.invalid.lines, (std::vector<std::size_t>{2, 3, 4, 5, 6}));
+    EXPECT_TRUE(six.changes.invalid.more_lines);
+    EXPECT_NE(read_report("x.csv", six, make_contact_table(six, ';'))
+                  .find("\n  byte sequences invalid in the encoding, dropped: 7 sequences (lines 2, 3, 4, 5, 6, ...)\n"),
+              std::string::npos);
+    const export_result five = read("h\n\x81\n\x81\n\x81\n\x81\n\x81\n");
+    EXPECT_EQ(five.changes.invalid.lines, (std::vector<std::size_t>{2, 3, 4, 5, 6}));
+    EXPECT_FALSE(five.changes.invalid.more_lines);
+}
+
 TEST(PrepEncodings, WhatIsPlainlyNoTableIsNamed) {
     EXPECT_EQ(not_a_table("\xEF\xBB\xBF\r\nbegin:vcard\r\nVERSION:3.0\r\n"), "a vCard file, already cards");
     EXPECT_EQ(not_a_table(std::string("PK\x03\x04\x14\0", 6)), "a ZIP archive, such as an Excel workbook (.xlsx) or an .ods sheet");
@@ -199,6 +412,7 @@ TEST(PrepEncodings, WhatIsPlainlyNoTableIsNamed) {
     EXPECT_EQ(not_a_table("  <!doctype html><html>"), "an HTML or XML page");
     EXPECT_EQ(not_a_table("BEGIN:VCARD"), "a vCard file, already cards");
     EXPECT_EQ(not_a_table("BEGIN:VCAR"), "");
+    EXPECT_EQ(not_a_table("XEGIN:VCARD\n"), "");  // every letter of the mark counts
     EXPECT_EQ(not_a_table("Name,Notes\nJan,BEGIN:VCARD\n"), "");
     EXPECT_EQ(not_a_table(""), "");
 }

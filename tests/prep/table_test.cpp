@@ -77,6 +77,9 @@ TEST(PrepLayouts, AWholeNameIsSplitIntoItsParts) {
     // given, though the family name column comes first.
     EXPECT_EQ(made("Full Name\nLudwig van Beethoven\nJan Kos\n").table,
               "FN;GIVEN;FAMILY\nLudwig van Beethoven;Ludwig;van Beethoven\nJan Kos;Jan;Kos\n");
+    // A first word that looks like such a small word is a given name when one word follows.
+    EXPECT_EQ(made("Full Name\nVan Morrison\nDe Niro\n").table,
+              "FN;GIVEN;FAMILY\nVan Morrison;Van;Morrison\nDe Niro;De;Niro\n");
     EXPECT_EQ(made("Příjmení;Jméno\nNováková;Anna Marie\n").table,
               "FN;GIVEN;FAMILY\nAnna Marie Nov\xE1kov\xE1;Anna Marie;Nov\xE1kov\xE1\n");
     // A given-name column alone holds whole names only when most of them are several words.
@@ -88,6 +91,25 @@ TEST(PrepLayouts, AWholeNameIsSplitIntoItsParts) {
     // A title after a single word is still a title.
     EXPECT_EQ(made("Name,Phone\nKos Ph.D.,1\n").table,
               "FN;GIVEN;SUFFIX;TEL1;TEL1 TYPE\nKos Ph.D.;Kos;Ph.D.;1;VOICE\n");
+    // 'Family, Given': titles after the comma go to their places, with or
+    // without a space after it; a family name that is a title word too ('Pan')
+    // stays the family name, and one word after the comma stays the given
+    // name, titles before it or not.
+    EXPECT_EQ(made("Name;Firma\n"
+                   "\"Nov\xC3\xA1k, Ing. Jan Ph.D.\";\n"
+                   "\"Pan, Petr\";\n"
+                   "\"Kos,Jan\";\n"
+                   "\"Kos, Ing.\";\n"
+                   "\"Kos, Ing. Ph.D.\";\n")
+                  .table,
+              "FN;GIVEN;FAMILY;PREFIX;SUFFIX\n"
+              "Jan Nov\xE1k;Jan;Nov\xE1k;Ing.;Ph.D.\n"
+              "Petr Pan;Petr;Pan;;\n"
+              "Jan Kos;Jan;Kos;;\n"
+              "Ing. Kos;Ing.;Kos;;\n"
+              "Ph.D. Kos;Ph.D.;Kos;Ing.;\n");
+    // A name of titles alone keeps its last word as the given name.
+    EXPECT_EQ(made("Name\nMBA\n").table, "FN;GIVEN\nMBA;MBA\n");
 }
 
 TEST(PrepLayouts, GoogleLegacyIsKnownByEitherOfItsMarks) {

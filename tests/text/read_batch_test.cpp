@@ -53,16 +53,16 @@ TEST_F(ReadBatch, BatchedReadsGiveTheWholeFileOrStepAside) {
 
 #ifdef ROWCARD_HAVE_URING
 // Whatever goes wrong in a round of the ring, no read is ever marked whole
-// without the file's bytes: a round the kernel would not take or finish is
-// left to the plain reads, and so is every round after it, through a closed
+// without the file's bytes: a round the kernel would not take or finish, or
+// in which memory ran out, is left to the plain reads, and so is every round after it, through a closed
 // ring. A round it took only part of is submitted again, never waited on.
 // 200 reads make rounds of 64, 64, 64 and 8.
 TEST_F(ReadBatch, BatchedReadsSurviveEveryRingFault) {
     const auto path = (folder / "master.vcf").string();
     const std::string bytes = "BEGIN:VCARD\r\nFN:{NAME}\r\nEND:VCARD\r\n";
     write_file(path, bytes);
-    enum fault_kind { failed_submit, failed_wait, stalled_submit, short_submit };
-    for (const fault_kind kind : {failed_submit, failed_wait, stalled_submit, short_submit}) {
+    enum fault_kind { failed_submit, failed_wait, stalled_submit, short_submit, thrown };
+    for (const fault_kind kind : {failed_submit, failed_wait, stalled_submit, short_submit, thrown}) {
         for (std::size_t round = 0; round < 4; ++round) {
             batch_ring* ring = open_ring();
             if (ring == nullptr) GTEST_SKIP() << "no io_uring on this system";
@@ -70,7 +70,8 @@ TEST_F(ReadBatch, BatchedReadsSurviveEveryRingFault) {
             (kind == failed_submit    ? faults.failed_submit
              : kind == failed_wait    ? faults.failed_wait
              : kind == stalled_submit ? faults.stalled_submit
-                                      : faults.short_submit) = round;
+             : kind == short_submit   ? faults.short_submit
+                                      : faults.thrown) = round;
             inject_ring_faults(ring, faults);
             read_batch batch;
             prepare_batch(batch, path, bytes.size());

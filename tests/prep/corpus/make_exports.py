@@ -1,0 +1,171 @@
+#!/usr/bin/env python3
+"""Writes the evaluation exports: contacts from people.py under the headers of
+headers.py, in the encodings and with the untidiness those tools' files have,
+each beside what its cards must hold (<name>.expected.json).
+
+Usage: make_exports.py [--check] [FOLDER]   (default: the folder of this file)
+
+It writes FOLDER/exports/<name>.csv with <name>.expected.json, and the layout
+changes of some of them, which must give the same cards, as
+FOLDER/variants/<base>.<change>.csv.
+
+--check writes nothing and fails when a committed file differs from what this
+script makes, so the exports and their expectations never drift apart.
+"""
+import json
+import os
+import sys
+
+sys.dont_write_bytecode = True
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
+
+from crm_exports import (civicrm_export, hubspot_contacts, oracle_crm_accounts, pipedrive_people,  # noqa: E402
+                         salesforce_account_export, salesforce_contact_api, salesforce_contact_labels,
+                         zoho_crm_account_fivetran, zoho_crm_contact_api, zoho_crm_contact_labels)
+from export_kit import csv_text  # noqa: E402
+from headers import SOURCES  # noqa: E402
+from tool_exports import (alamode_contact_import, coss_contacts_export, cvent_contacts,  # noqa: E402
+                          dolibarr_contacts_cs, dolibarr_contacts_hr, dolibarr_contacts_hu, dolibarr_contacts_ro,
+                          dolibarr_contacts_sl, emailit_contacts, google_contacts_custom_labels,
+                          lyris_listmanager_report, mapp_engage_export, outlook, outlook_english, thunderbird,
+                          yeastar_pbx_contacts)
+
+EXPORTS = {
+    "salesforce_contacts_dataloader": salesforce_contact_api,
+    "salesforce_contacts_report": salesforce_contact_labels,
+    "salesforce_accounts": salesforce_account_export,
+    "zoho_contacts": zoho_crm_contact_labels,
+    "zoho_contacts_api": zoho_crm_contact_api,
+    "zoho_accounts_warehouse": zoho_crm_account_fivetran,
+    "hubspot_contacts": hubspot_contacts,
+    "pipedrive_people": pipedrive_people,
+    "oracle_crm_accounts": oracle_crm_accounts,
+    "yeastar_pbx_contacts": yeastar_pbx_contacts,
+    "mapp_members": mapp_engage_export,
+    "lyris_members_report": lyris_listmanager_report,
+    "coss_contacts": coss_contacts_export,
+    "emailit_contacts": emailit_contacts,
+    "civicrm_contacts": civicrm_export,
+    "cvent_contacts": cvent_contacts,
+    "alamode_import_sheet": alamode_contact_import,
+    "dolibarr_contacts_sl": dolibarr_contacts_sl,
+    "dolibarr_contacts_hr": dolibarr_contacts_hr,
+    "dolibarr_contacts_ro": dolibarr_contacts_ro,
+    "dolibarr_contacts_cs": dolibarr_contacts_cs,
+    "dolibarr_contacts_hu": dolibarr_contacts_hu,
+    "google_custom_labels": google_contacts_custom_labels,
+    "outlook_english": outlook_english,
+    "thunderbird_birthdays": thunderbird,
+}
+
+
+def shuffled(made):
+    """The same export with its columns in another order."""
+    import random
+    order = list(range(len(made["rows"][0])))
+    random.Random(7).shuffle(order)
+    return dict(made, rows=[[row[i] for i in order] for row in made["rows"]])
+
+
+def with_extra_columns(made):
+    """The same export with columns of ids, dates, flags and empty ones added
+    at its start, middle and end (names as the documented CRMs write them)."""
+    middle = len(made["rows"][0]) // 2
+    rows = []
+    for k, row in enumerate(made["rows"]):
+        if k == 0:
+            start, mid, end = ["Record ID", ""], ["Created Date", "Email Opt Out"], ["Is Email Bounced", "", "Row Id"]
+        else:
+            start = [f"00{48000 + k}", ""]
+            mid = [f"2024-0{1 + k % 9}-1{k % 10} 08:30:00", "true" if k % 3 == 0 else "false"]
+            end = ["false", "", f"AAA_{21000000 + k}"]
+        rows.append(start + row[:middle] + mid + row[middle:] + end)
+    return dict(made, rows=rows)
+
+
+def with_title_and_footer(made):
+    """The same export below a title line and above a footer, as reports are saved."""
+    count = len(made["rows"]) - 1
+    return dict(made, preamble=made.get("preamble", "") + "Adresář kontaktů - export 9. 12. 2026\r\n\r\n",
+                footer=made.get("footer", "") + f"\r\nCelkem: {count} kontaktů\r\n")
+
+
+# Layout changes that must leave every card as it is: variant -> (base export, change).
+VARIANTS = {
+    "outlook_english.german": ("outlook_english", lambda made: outlook("de")),
+    "outlook_english.czech": ("outlook_english", lambda made: outlook("cs")),
+    "outlook_english.shuffled": ("outlook_english", shuffled),
+    "outlook_english.extra_columns": ("outlook_english", with_extra_columns),
+    "outlook_english.title_footer": ("outlook_english", with_title_and_footer),
+    "google_custom_labels.shuffled": ("google_custom_labels", shuffled),
+    "google_custom_labels.extra_columns": ("google_custom_labels", with_extra_columns),
+    "google_custom_labels.title_footer": ("google_custom_labels", with_title_and_footer),
+    "emailit_contacts.shuffled": ("emailit_contacts", shuffled),
+    "emailit_contacts.extra_columns": ("emailit_contacts", with_extra_columns),
+    "emailit_contacts.title_footer": ("emailit_contacts", with_title_and_footer),
+    "hubspot_contacts.shuffled": ("hubspot_contacts", shuffled),
+    "hubspot_contacts.extra_columns": ("hubspot_contacts", with_extra_columns),
+    "hubspot_contacts.title_footer": ("hubspot_contacts", with_title_and_footer),
+    "yeastar_pbx_contacts.shuffled": ("yeastar_pbx_contacts", shuffled),
+    "yeastar_pbx_contacts.extra_columns": ("yeastar_pbx_contacts", with_extra_columns),
+    "yeastar_pbx_contacts.title_footer": ("yeastar_pbx_contacts", with_title_and_footer),
+}
+
+
+def render(made):
+    """The export's bytes, and its expectations as stored beside it."""
+    s = SOURCES[made["source"]]
+    separator = made.get("separator", s["separator"])
+    encoding = made.get("encoding", s["encoding"])
+    line_end = made.get("line_end", "\r\n")
+    text = made.get("preamble", "") + csv_text(made["rows"], separator, made.get("quote_all", False), line_end) \
+        + made.get("footer", "")
+    data = (("\ufeff" if made.get("bom") else "") + text).encode(encoding)
+    header = made["rows"][0]
+    contacts = []
+    for row, want in zip(made["rows"][1:], made["want"]):
+        want = dict(want, cells=[cell for cell in row if cell.strip()])
+        contacts.append(want)
+    meta = dict(source=made["source"], source_name=s["source"], language=s["language"], separator=separator,
+                encoding=encoding + (" with signature" if made.get("bom") else ""), columns=len(header),
+                contacts=contacts)
+    return data, (json.dumps(meta, ensure_ascii=False, indent=1) + "\n").encode("utf-8")
+
+
+def main():
+    args = sys.argv[1:]
+    check = "--check" in args
+    args = [a for a in args if a != "--check"]
+    folder = args[0] if args else HERE
+    files = []
+    for name, make in EXPORTS.items():
+        data, expected = render(make())
+        files += [(os.path.join("exports", name + ".csv"), data),
+                  (os.path.join("exports", name + ".expected.json"), expected)]
+    for name, (base, change) in VARIANTS.items():
+        data, _ = render(change(EXPORTS[base]()))
+        files.append((os.path.join("variants", name + ".csv"), data))
+    stale = []
+    for relative, content in files:
+        path = os.path.join(folder, relative)
+        if check:
+            try:
+                with open(path, "rb") as f:
+                    if f.read() != content:
+                        stale.append(path)
+            except OSError:
+                stale.append(path)
+        else:
+            os.makedirs(os.path.dirname(path), exist_ok=True)
+            with open(path, "wb") as f:
+                f.write(content)
+    if stale:
+        print("stale, run make_exports.py again: " + ", ".join(stale))
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

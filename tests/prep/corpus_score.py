@@ -1,0 +1,381 @@
+#!/usr/bin/env python3
+"""Scores rowcard-prep on exports of layouts it was not built for: each export
+in tests/prep/corpus/exports goes through rowcard-prep in a fresh folder, the
+cards are read by python3-vobject, by Evolution's parser and by ical.js (each
+where installed), and a contact counts as right only when every reader finds
+every field as the export says, cleaned as rowcard cleans it: given and family
+name, display name (FN), job title, organisation, each phone with its type,
+each e-mail and the postal address parts. A company-only contact is right when
+FN and ORG are the company and it has no person's name.
+
+Separately it counts cards that hold another column's data: a value in a
+property where the contact's export row has it in another column (an opt-out
+flag as an e-mail, a phone's type as a phone, a job title as the name's
+prefix), and stray cards that belong to no contact (a title line, a footer).
+
+Usage: corpus_score.py [--thresholds] [--fields extended] [--only NAME[,NAME]]
+                       [--verbose] [--node NODE --icaljs MODULE_FILE] ROWCARD_PREP
+
+Without --thresholds it only reports, and exits 0 unless the harness itself
+breaks (2). With --thresholds it exits 1 unless every export has at least 90%
+of its contacts right, all of them together at least 95%, and no card holds
+another column's data or belongs to no contact. --fields extended also scores
+birthdays, nicknames and web pages.
+"""
+import argparse
+import glob
+import json
+import os
+import subprocess
+import sys
+import tempfile
+
+sys.dont_write_bytecode = True
+import vobject  # noqa: E402
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
+from layouts_test import clean  # noqa: E402  (the one rule for a value as a card holds it)
+
+try:
+    import gi
+    gi.require_version("EBookContacts", "1.2")
+    from gi.repository import EBookContacts
+except (ImportError, ValueError):
+    EBookContacts = None
+
+EXPORTS = os.path.join(HERE, "corpus", "exports")
+# The thresholds the integrator turns on once rowcard-prep reads these layouts.
+EXPORT_SHARE = 0.90
+OVERALL_SHARE = 0.95
+SCORED = ("fn", "given", "family", "title", "org", "tels", "emails", "adrs")
+EXTENDED = ("bday", "nickname", "url")
+
+
+def card_types(types):
+    """A property's TYPE values as one set of upper-case words."""
+    out = set()
+    for t in types:
+        out.update(x.strip().upper() for x in t.split(",") if x.strip())
+    return out - {"PREF", "INTERNET"}
+
+
+def plain_card(fn="", n=("", "", "", "", ""), org="", title="", tels=(), emails=(), adrs=(), bday="", nickname="",
+               url=""):
+    n = (list(n) + [""] * 5)[:5]
+    return dict(fn=fn, family=n[0], given=n[1], prefix=n[3], suffix=n[4], org=org, title=title,
+                tels=[(card_types(t), v) for t, v in tels if v], emails=[e for e in emails if e],
+                adrs=[(card_types(t), list(p)) for t, p in adrs if any(p)], bday=bday, nickname=nickname, url=url)
+
+
+def by_vobject(text):
+    cards = []
+    for card in vobject.readComponents(text):
+        c = card.contents
+
+        def first(name):
+            return c[name][0].value if name in c else ""
+        n = card.n.value if "n" in c else vobject.vcard.Name()
+        org = c["org"][0].value if "org" in c else [""]
+        adrs = [(a.params.get("TYPE", []), [a.value.street, a.value.city, a.value.region, a.value.code,
+                                             a.value.country]) for a in c.get("adr", [])]
+        cards.append(plain_card(
+            first("fn"), (n.family, n.given, n.additional, n.prefix, n.suffix), org[0] if org else "", first("title"),
+            [(t.params.get("TYPE", []), t.value) for t in c.get("tel", [])], [e.value for e in c.get("email", [])],
+            adrs, str(first("bday")), first("nickname"), first("url")))
+    return cards
+
+
+def by_evolution(text):
+    cards = []
+    for chunk in text.split("END:VCARD")[:-1]:
+        contact = EBookContacts.Contact.new_from_vcard(chunk.strip() + "\r\nEND:VCARD\r\n")
+        attributes = {}
+        for a in EBookContacts.VCard.get_attributes(contact):
+            attributes.setdefault(a.get_name().upper(), []).append(a)
+
+        def values(name):
+            return [a.get_values() for a in attributes.get(name, [])]
+
+        def first(name):
+            return (values(name) or [[""]])[0][0]
+
+        def kind(a):
+            return [v for p in a.get_params() if p.get_name().upper() == "TYPE" for v in p.get_values()]
+        n = (values("N") or [[""] * 5])[0] + [""] * 5
+        cards.append(plain_card(
+            contact.get_property("full-name") or "", n[:5], first("ORG"), first("TITLE"),
+            [(kind(a), a.get_values()[0]) for a in attributes.get("TEL", [])], [v[0] for v in values("EMAIL")],
+            [(kind(a), (a.get_values() + [""] * 7)[2:7]) for a in attributes.get("ADR", [])],
+            first("BDAY"), first("NICKNAME"), first("URL")))
+    return cards
+
+
+def icaljs_reader(node, module):
+    script = os.path.join(HERE, "corpus", "icaljs_read.mjs")
+
+    def by_icaljs(text, path):
+        run = subprocess.run([node, script, module, path], capture_output=True, text=True)
+        if run.returncode != 0:
+            raise RuntimeError(f"ical.js reader failed: {run.stderr.strip()}")
+        cards = []
+        for props in json.loads(run.stdout):
+            got = {}
+            for p in props:
+                got.setdefault(p["name"].upper(), []).append(p)
+
+            def first(name):
+                v = got.get(name, [{"values": [""]}])[0]["values"]
+                v = v[0] if v else ""
+                return v if isinstance(v, str) else (v[0] if v else "")
+
+            def parts(name, count):
+                v = got.get(name, [{"values": [[""] * count]}])[0]["values"]
+                v = v[0] if v else []
+                v = [v] if isinstance(v, str) else v
+                return (list(v) + [""] * count)[:count]
+            adrs = []
+            for a in got.get("ADR", []):
+                v = a["values"][0] if a["values"] else []
+                v = ([v] if isinstance(v, str) else list(v)) + [""] * 7
+                adrs.append((a["types"], v[2:7]))
+            cards.append(plain_card(
+                first("FN"), parts("N", 5), parts("ORG", 1)[0], first("TITLE"),
+                [(t["types"], t["values"][0] if t["values"] else "") for t in got.get("TEL", [])],
+                [e["values"][0] for e in got.get("EMAIL", []) if e["values"]], adrs,
+                first("BDAY"), first("NICKNAME"), first("URL")))
+        return cards
+    return by_icaljs
+
+
+def type_fits(want, got):
+    """Whether a card's TYPE words fit the type the export gives: '*' is any;
+    'WORK|VOICE' either; a fax is never a voice line nor the reverse."""
+    if want == "*":
+        return True
+    alternatives = want.split("|")
+    if ("FAX" in got) != ("FAX" in alternatives):
+        return False
+    return any(a in got for a in alternatives) or (not got and "VOICE" in alternatives)
+
+
+def same_list(wanted, got, match):
+    """Whether each wanted item is matched by its own item of `got`, with none left over."""
+    free = list(got)
+    for w in wanted:
+        hit = next((g for g in free if match(w, g)), None)
+        if hit is None:
+            return False
+        free.remove(hit)
+    return not free
+
+
+def bday_text(value):
+    digits = "".join(ch for ch in value if ch.isdigit())
+    return f"{digits[:4]}-{digits[4:6]}-{digits[6:8]}" if len(digits) >= 8 else value
+
+
+def field_errors(want, got, extended):
+    """The fields of one contact that a card does not hold as the export says."""
+    wrong = []
+    for field in ("fn", "given", "family", "title", "org"):
+        if clean(want[field]) != got[field]:
+            wrong.append(field)
+    tels = [(t, clean(n)) for t, n in want["tels"]]
+    if not same_list(tels, got["tels"], lambda w, g: w[1] == g[1] and type_fits(w[0], g[0])):
+        wrong.append("tels")
+    if sorted(clean(m) for m in want["emails"]) != sorted(got["emails"]):
+        wrong.append("emails")
+
+    def adr_fits(w, g):
+        kind, parts = w[0], [clean(x) for x in w[1:]]
+        return parts == g[1] and (kind is None or kind in g[0])
+    if not same_list(want["adrs"], got["adrs"], adr_fits):
+        wrong.append("adrs")
+    if extended:
+        e = want["extended"]
+        if e["bday"] != bday_text(got["bday"]):
+            wrong.append("bday")
+        if clean(e["nickname"]) != got["nickname"]:
+            wrong.append("nickname")
+        if clean(e["url"]) != got["url"]:
+            wrong.append("url")
+    return wrong
+
+
+def foreign_values(want, got):
+    """Values of the card that the contact's row holds in another column: each
+    (property, value) where the value is a cell of the row, or a part of one
+    (of three letters or more), and is not what the export gives for that
+    property nor a part of it, nor holds it ('602 00 Brno' may stand for the
+    city 'Brno', 'Jan' for the name 'Jan Novák'). A number a spreadsheet
+    damaged is its own column's, and no other."""
+    lost = {clean(c) for c in want.get("lost", [])}
+    cells = {clean(c) for c in want["cells"]} - {""} - lost
+    expected = {f: [clean(want[f])] for f in ("fn", "given", "family", "prefix", "suffix", "org", "title")}
+    expected["tel"] = [clean(n) for _, n in want["tels"]]
+    expected["email"] = [clean(m) for m in want["emails"]]
+    for k, name in enumerate(("street", "city", "region", "code", "country")):
+        expected["adr " + name] = [clean(a[1 + k]) for a in want["adrs"]]
+
+    def foreign(field, value):
+        wanted = [w for w in expected[field] if w]
+        if not value or any(w in value or value in w for w in wanted):
+            return False
+        return value in cells or (len(value) >= 3 and any(value in c for c in cells))
+    got_values = [(f, got[f]) for f in ("fn", "given", "family", "prefix", "suffix", "org", "title")]
+    got_values += [("tel", v) for _, v in got["tels"]] + [("email", v) for v in got["emails"]]
+    for k, name in enumerate(("street", "city", "region", "code", "country")):
+        got_values += [("adr " + name, g[1][k]) for g in got["adrs"]]
+    return [(f, v) for f, v in got_values if foreign(f, v)]
+
+
+def pair_cards(wants, cards):
+    """Each contact's card: in order when the counts agree, else the card that
+    shares most of its values, in order of appearance. Returns the cards (None
+    where a contact has none) and the cards left over."""
+    if len(wants) == len(cards):
+        return list(cards), []
+    free = list(range(len(cards)))
+    paired = []
+    for w in wants:
+        keys = {clean(w["fn"]), clean(w["org"])} | {clean(m) for m in w["emails"]} \
+            | {clean(n) for _, n in w["tels"]}
+        keys.discard("")
+
+        def overlap(i):
+            c = cards[i]
+            vals = {c["fn"], c["org"]} | set(c["emails"]) | {v for _, v in c["tels"]}
+            return len(keys & vals)
+        best = max(free, key=overlap, default=None)
+        if best is not None and overlap(best) > 0:
+            free.remove(best)
+            paired.append(cards[best])
+        else:
+            paired.append(None)
+    return paired, [cards[i] for i in free]
+
+
+def run_prep(prep, export_path, folder):
+    """Runs rowcard-prep on a copy of the export in `folder`; returns the cards'
+    text or None, and what it said."""
+    path = os.path.join(folder, os.path.basename(export_path))
+    with open(export_path, "rb") as src, open(path, "wb") as dst:
+        dst.write(src.read())
+    run = subprocess.run([prep, path], capture_output=True, text=True, errors="replace")
+    cards = os.path.join(folder, "cards.vcf")
+    said = (run.stdout + run.stderr).strip()
+    if run.returncode not in (0, 3) or not os.path.exists(cards):
+        return None, f"rowcard-prep exited {run.returncode}: {said[:300]}"
+    with open(cards, "rb") as f:
+        return f.read().decode("cp1250"), said
+
+
+def score_export(name, prep, readers, extended, verbose):
+    with open(os.path.join(EXPORTS, name + ".expected.json"), encoding="utf-8") as f:
+        meta = json.load(f)
+    wants = meta["contacts"]
+    result = dict(name=name, source=meta["source_name"], total=len(wants), right=0, wrong_column=0, stray=0,
+                  fields={}, notes=[])
+    with tempfile.TemporaryDirectory() as folder:
+        text, said = run_prep(prep, os.path.join(EXPORTS, name + ".csv"), folder)
+        if text is None:
+            result["notes"].append(said)
+            return result
+        cards_path = os.path.join(folder, "cards.vcf")
+        bad, foreign_cards, strays = set(), set(), 0
+        for reader, read in readers:
+            try:
+                cards = read(text, cards_path) if reader == "ical.js" else read(text)
+            except Exception as error:  # a parser refusing the cards is a finding, not a harness fault
+                result["notes"].append(f"{reader} could not read the cards: {error}")
+                bad.update(range(len(wants)))
+                continue
+            paired, left = pair_cards(wants, cards)
+            strays = max(strays, len(left))
+            for k, (w, c) in enumerate(zip(wants, paired)):
+                if c is None:
+                    bad.add(k)
+                    if reader == readers[0][0]:
+                        result["fields"]["no card"] = result["fields"].get("no card", 0) + 1
+                    continue
+                errors = field_errors(w, c, extended)
+                if errors:
+                    bad.add(k)
+                    if reader == readers[0][0]:
+                        for e in errors:
+                            result["fields"][e] = result["fields"].get(e, 0) + 1
+                    if verbose:
+                        result["notes"].append(f"{reader}: contact {k + 1} ({w['fn']}): " + "; ".join(
+                            f"{e}: got {c.get(e)!r}, want {w.get(e, w['extended'].get(e))!r}" for e in errors))
+                foreign = foreign_values(w, c)
+                if foreign:
+                    foreign_cards.add(k)
+                    if verbose:
+                        result["notes"].append(f"{reader}: contact {k + 1} ({w['fn']}) holds other columns' data:"
+                                               f" {foreign}")
+            if verbose and left:
+                result["notes"].append(f"{reader}: {len(left)} cards belong to no contact, first: {left[0]['fn']!r}")
+        result.update(right=len(wants) - len(bad), wrong_column=len(foreign_cards), stray=strays)
+    return result
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("prep")
+    parser.add_argument("--thresholds", action="store_true")
+    parser.add_argument("--fields", choices=("card", "extended"), default="card")
+    parser.add_argument("--only")
+    parser.add_argument("--verbose", action="store_true")
+    parser.add_argument("--node", default="node")
+    parser.add_argument("--icaljs", help="ical.js's module file (node_modules/ical.js/dist/ical.js)")
+    args = parser.parse_args()
+    prep = os.path.abspath(args.prep)
+    names = sorted(os.path.basename(p)[:-len(".expected.json")]
+                   for p in glob.glob(os.path.join(EXPORTS, "*.expected.json")))
+    if args.only:
+        names = [n for n in names if n in args.only.split(",")]
+    if not names:
+        print("no exports to score")
+        return 2
+    readers = [("vobject", by_vobject)]
+    if EBookContacts:
+        readers.append(("Evolution", by_evolution))
+    if args.icaljs and os.path.exists(args.icaljs):
+        readers.append(("ical.js", icaljs_reader(args.node, os.path.abspath(args.icaljs))))
+    results = [score_export(n, prep, readers, args.fields == "extended", args.verbose) for n in names]
+
+    width = max(len(r["name"]) for r in results)
+    print(f"{'export':<{width}}  {'right/total':>11}  {'share':>6}  {'wrong-column':>12}  {'stray':>5}  source")
+    for r in results:
+        share = r["right"] / r["total"] if r["total"] else 0
+        print(f"{r['name']:<{width}}  {r['right']:>5}/{r['total']:<5}  {share:>6.0%}  {r['wrong_column']:>12}  "
+              f"{r['stray']:>5}  {r['source']}")
+        if r["fields"]:
+            print(" " * (width + 2) + "fields wrong: " + ", ".join(f"{k} {v}" for k, v in
+                                                               sorted(r["fields"].items(), key=lambda x: -x[1])))
+        for note in r["notes"]:
+            print(" " * (width + 2) + note)
+    right = sum(r["right"] for r in results)
+    total = sum(r["total"] for r in results)
+    wrong = sum(r["wrong_column"] for r in results)
+    strays = sum(r["stray"] for r in results)
+    print(f"overall: {right}/{total} contacts right ({right / total:.1%}), {wrong} cards with another column's data,"
+          f" {strays} stray cards; read by " + ", ".join(r for r, _ in readers)
+          + ("; fields: extended" if args.fields == "extended" else ""))
+    missing = [r for r in ("Evolution", "ical.js") if r not in [x for x, _ in readers]]
+    if missing:
+        print("(left out, not installed or not given: " + ", ".join(missing) + ")")
+    if not args.thresholds:
+        return 0
+    failed = [r["name"] for r in results if r["right"] < EXPORT_SHARE * r["total"]]
+    ok = not failed and right >= OVERALL_SHARE * total and wrong == 0 and strays == 0
+    if not ok:
+        print(f"FAILED: exports under {EXPORT_SHARE:.0%}: {', '.join(failed) or 'none'}; overall"
+              f" {right / total:.1%} (at least {OVERALL_SHARE:.0%}); {wrong} wrong-column and {strays} stray cards"
+              " (none allowed)")
+    return 0 if ok else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
