@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "check/findings.hpp"
 #include "prep/vocabulary.hpp"
 
 namespace rowcard {
@@ -67,6 +68,11 @@ constexpr named_role NOT_ON_THE_CARD[] = {
     {field_role::birthday, "a birthday"},      {field_role::email_label, "an e-mail's type"},
 };
 
+// Shapes of values that hold no phone number at all.
+constexpr std::initializer_list<value_shape> NO_NUMBERS = {
+    value_shape::email, value_shape::word, value_shape::words, value_shape::flag, value_shape::date, value_shape::url,
+    value_shape::honorific};
+
 // Group numbers given to a type column and the item beside it, above any an
 // export numbers its own items with.
 constexpr int PAIRED_GROUPS = 1000;
@@ -119,8 +125,9 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
         if (mostly(e, {value_shape::email})) reading.role = h;
         else reading.why = "its header says e-mail, but its values are no addresses", reading.disagrees = true;
     } else if (h.what == field_role::phone) {
-        if (mostly(e, {value_shape::phone, value_shape::exponent_number})) reading.role = h;
-        else if (type_words) reading.role = {field_role::phone_label, h.group, {}};
+        // Digits among a phone's signs are a number, however short; words, addresses, flags or dates are not.
+        if (type_words) reading.role = {field_role::phone_label, h.group, {}};
+        else if (!mostly(e, NO_NUMBERS)) reading.role = h;
         else reading.why = "its header says phone, but its values are no numbers", reading.disagrees = true;
     } else if (h.what == field_role::postal) {
         if (mostly(e, {value_shape::postal_code, value_shape::postal_city})) reading.role = h;
@@ -141,7 +148,10 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
         for (const named_role& r : NOT_ON_THE_CARD) {
             if (r.what == h.what) reading.why = r.why;
         }
-        if (reading.why.empty()) reading.role = h;  // labels, notes: as the header says
+        // Labels and notes go as the header says; an e-mail's own label and
+        // what the card never uses are taken, so that no raw column repeats them.
+        const bool taken = reading.why.empty() || h.what == field_role::ignored || h.what == field_role::email_label;
+        if (taken) reading.role = h;
     } else if (mostly(e, {value_shape::email})) {
         reading.role = {field_role::email, 0, {}};
     } else if (mostly(e, {value_shape::phone})) {
@@ -178,21 +188,28 @@ void pair_type_columns(std::vector<column_reading>& columns) {
     }
 }
 
-// Leaves a whole-address column off where the export names the parts too:
-// its text would repeat them.
+// Leaves a whole-address column off where the export names the parts of
+// another address but none of its own: its text would repeat them. Beside
+// parts of its own address it stands in for a row whose parts are empty.
 void drop_formatted_beside_parts(std::vector<column_reading>& columns) {
-    const bool parts = std::any_of(columns.begin(), columns.end(),
-                                   [](const column_reading& r) { return address_part(r.role.what); });
-    if (!parts) return;
+    const auto parts_of = [&](int group) {
+        return std::any_of(columns.begin(), columns.end(), [&](const column_reading& r) {
+            return address_part(r.role.what) && (group == 0 || r.role.group == group);
+        });
+    };
     for (column_reading& r : columns) {
-        if (r.role.what == field_role::formatted && !r.overridden) {
-            r.role = {};
-            r.why = "a whole address beside its parts";
-        }
+        if (r.role.what != field_role::formatted || r.overridden) continue;
+        if (parts_of(r.role.group) || !parts_of(0)) continue;
+        r.role = {field_role::ignored, 0, {}};
+        r.why = "a whole address beside its parts";
     }
 }
 
 }  // namespace
+
+bool names_column(std::string_view given, const std::string& header) {
+    return given == header || given == checking::readable(header);
+}
 
 bool field_by_name(std::string_view name, column_role& role) {
     const std::size_t colon = name.find(':');
@@ -248,10 +265,10 @@ columns_reading read_columns(const std::vector<std::string>& header,
         column.header_role = reading.layout.roles[c];
         column.evidence = weigh_column(values[c]);
         for (const column_override& o : overrides) {
-            if (o.header == header[c]) column.overridden = field_by_name(o.field, column.role);
+            if (names_column(o.header, header[c])) column.overridden = field_by_name(o.field, column.role);
         }
         if (column.overridden) {
-            if (column.role.what == field_role::none) column.why = "left off as asked";
+            if (column.role.what == field_role::none) column.role.what = field_role::ignored, column.why = "left off as asked";
             continue;
         }
         decide(column, values[c]);
@@ -268,7 +285,7 @@ std::string reading_report(const std::vector<std::string>& header, const columns
     for (std::size_t c = 0; c < header.size(); ++c) {
         const column_reading& r = reading.columns[c];
         const std::string field = field_label(r.role);
-        text += "  " + std::to_string(c + 1) + ". '" + header[c] + "': ";
+        text += "  " + std::to_string(c + 1) + ". '" + checking::readable(header[c]) + "': ";
         text += !field.empty() ? field : r.evidence.filled == 0 ? "left off (empty)" : "left off (" + r.why + ")";
         if (r.overridden) text += ", as asked";
         text += "; " + std::to_string(r.evidence.filled) + " filled";

@@ -39,6 +39,10 @@ columns_reading read_columns(const std::vector<std::string>& header,
                              const std::vector<std::vector<std::string_view>>& values,
                              const std::vector<column_override>& overrides);
 
+// True when `given`, a header as the user typed it, names the column whose
+// cleaned header is `header`: its bytes, or its letters as UTF-8.
+bool names_column(std::string_view given, const std::string& header);
+
 // Returns the role a --column correction names ("company", "phone-work", "skip",
 // ...); false when the name is none of them.
 bool field_by_name(std::string_view name, column_role& role);

@@ -247,6 +247,10 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
         for (const int c : a.more_streets) join(parts[STREET], first_item(v[static_cast<std::size_t>(c)]), joiner);
         if (a.postal_city >= 0) take_postal_city(first_item(v[static_cast<std::size_t>(a.postal_city)]), parts);
         if (a.part[POSTAL] >= 0 && a.part[CITY] < 0) take_postal_city(std::string(parts[POSTAL]), parts);
+        // A street with its town and code after double spaces is a whole address.
+        if (parts[CITY].empty() && parts[POSTAL].empty() && parts[STREET].find("  ") != std::string::npos) {
+            take_formatted(std::string(parts[STREET]), parts);
+        }
         const bool empty = std::all_of(parts.begin(), parts.end(), [](const std::string& p) { return p.empty(); });
         if (empty && a.formatted >= 0) take_formatted(first_item(v[static_cast<std::size_t>(a.formatted)]), parts);
         if (std::all_of(parts.begin(), parts.end(), [](const std::string& p) { return p.empty(); })) continue;

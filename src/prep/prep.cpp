@@ -12,6 +12,7 @@
 
 #include "config/config.hpp"
 #include "prep/cards.hpp"
+#include "prep/columns.hpp"
 #include "check/findings.hpp"
 #include "prep/folder.hpp"
 #include "prep/journal.hpp"
@@ -64,9 +65,11 @@ export_result read_contacts(std::string_view bytes, const prep_options& options,
 // cleaned `header`, as a message with the headers there; empty when all do.
 std::string stray_override(const prep_options& options, const std::vector<std::string>& header) {
     for (const column_override& o : options.overrides) {
-        if (std::find(header.begin(), header.end(), o.header) != header.end()) continue;
+        if (std::any_of(header.begin(), header.end(), [&](const std::string& h) { return names_column(o.header, h); })) {
+            continue;
+        }
         std::string known;
-        for (const std::string& h : header) known += (known.empty() ? "'" : ", '") + h + "'";
+        for (const std::string& h : header) known += (known.empty() ? "'" : ", '") + checking::readable(h) + "'";
         return "--column names '" + o.header + "', which is no column of " + options.export_path + " (its columns: " +
                known + ")";
     }

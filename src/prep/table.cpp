@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "config/config.hpp"
+#include "check/findings.hpp"
 #include "prep/columns.hpp"
 #include "prep/decode.hpp"
 #include "prep/derive.hpp"
@@ -229,10 +230,21 @@ void describe_reading(const std::vector<std::string>& header, const columns_read
     for (std::size_t c = 0; c < header.size(); ++c) {
         const column_reading& r = reading.columns[c];
         const std::string field = field_label(r.role);
+        std::string shown(1, '\'');
+        shown += checking::readable(header[c]);
+        shown += '\'';
+        std::string& list = !field.empty() ? out.sources : out.left_off;
+        if (field.empty() && (r.evidence.filled == 0 || r.why.empty())) continue;
+        if (!list.empty()) list += ", ";
         if (!field.empty()) {
-            out.sources += (out.sources.empty() ? "" : ", ") + field + " <- '" + header[c] + "'";
-        } else if (r.evidence.filled != 0) {
-            out.left_off += (out.left_off.empty() ? "" : ", ") + ("'" + header[c] + "' (" + r.why + ")");
+            list += field;
+            list += " <- ";
+            list += shown;
+        } else {
+            list += shown;
+            list += " (";
+            list += r.why;
+            list += ")";
         }
         out.disagreements += r.disagrees;
     }
@@ -255,7 +267,7 @@ contact_table make_contact_table(const export_result& read, char table_separator
     if (!out.recognised) {
         out.refusal = "no column is a name, an organisation or an e-mail (headers: ";
         for (std::size_t c = 0; c < read.header.size() && c < HEADERS_NAMED; ++c) {
-            out.refusal += (c ? ", '" : "'") + read.header[c] + "'";
+            out.refusal += (c ? ", '" : "'") + checking::readable(read.header[c]) + "'";
         }
         out.refusal += read.header.size() > HEADERS_NAMED ? ", ...)" : ")";
         out.refusal += "; name a column 'Name' or 'E-mail', or run again with --force to take it as it is";

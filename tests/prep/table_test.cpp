@@ -171,7 +171,7 @@ TEST(PrepLayouts, NothingKnownIsRefusedWithTheHeadersSeen) {
     const contact_table t = made("Kód,Částka\n1,2\n");
     EXPECT_FALSE(t.recognised);
     EXPECT_EQ(t.refusal,
-              "no column is a name, an organisation or an e-mail (headers: 'K\xF3" "d', '\xC8\xE1stka'); name a column "
+              "no column is a name, an organisation or an e-mail (headers: 'K\xC3\xB3" "d', '\xC4\x8C\xC3\xA1stka'); name a column "
               "'Name' or 'E-mail', or run again with --force to take it as it is");
     EXPECT_EQ(t.table, "K\xF3" "d;\xC8\xE1stka\n1;2\n");
     // Too wide for rowcard: the filled columns stay, then the first empty ones.
