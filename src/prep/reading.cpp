@@ -7,6 +7,7 @@
 
 #include "prep/decode.hpp"
 #include "prep/prep.hpp"
+#include "prep/layouts.hpp"
 #include "record/record.hpp"
 
 namespace rowcard {
@@ -16,6 +17,8 @@ namespace {
 constexpr std::size_t RECORDS_SAMPLED = 20;
 // Excel's first line naming the separator, 'sep=;'.
 constexpr std::string_view SEPARATOR_LINE = "sep=";
+// Records at the end that hold one value at most and may be a report's footer.
+constexpr std::size_t FOOTER_RECORDS = 3;
 // Lines above a header that may be a preamble, as LinkedIn's "Notes:" is.
 constexpr std::size_t PREAMBLE_RECORDS = 10;
 
@@ -150,29 +153,38 @@ char detect_separator(std::string_view text) {
     return best;
 }
 
-// Returns the most fields that any likely separator splits the record at the
-// cursor into; the cursor stays where it is.
+// Returns the most filled fields that any likely separator splits the record
+// at the cursor into; the cursor stays where it is.
 std::size_t most_fields(const field_cursor& cursor) {
     std::size_t most = 0;
     for (const char separator : EXPORT_SEPARATORS) {
         field_cursor probe = cursor;
         probe.separator = separator;
-        std::size_t fields = 1;
-        while (!next_field(probe).ends_record) ++fields;
-        most = std::max(most, fields);
+        std::size_t filled = 0;
+        for (bool last = false; !last;) {
+            const raw_field field = next_field(probe);
+            last = field.ends_record;
+            filled += field.text.find_first_not_of(" \t") != std::string_view::npos;
+        }
+        most = std::max(most, filled);
     }
     return most;
 }
 
-// Moves the cursor past a preamble: lines of one field each, ended by an
-// empty line, above the header, as LinkedIn puts its "Notes:" there. A first
-// line of several fields, or no such header within PREAMBLE_RECORDS, moves nothing.
+// Moves the cursor past a preamble: lines of one filled field each above the
+// header and a row of several, as LinkedIn puts its "Notes:" there and a
+// report its title. A first line of several fields, or no such header within
+// PREAMBLE_RECORDS, moves nothing.
 void skip_preamble(field_cursor& cursor) {
     field_cursor probe = cursor;
-    std::size_t end_line = 0;  // the line after the last record passed
     for (std::size_t record = 0; record < PREAMBLE_RECORDS && start_record(probe); ++record) {
         if (most_fields(probe) > 1) {
-            if (record > 0 && probe.line > end_line) {
+            // A header is followed by rows of several fields too; else the
+            // export has one column, and one of its lines only looks split.
+            field_cursor row = probe;
+            while (!next_field(row).ends_record) {
+            }
+            if (record > 0 && start_record(row) && most_fields(row) > 1) {
                 cursor.at = probe.at;
                 cursor.line = probe.line;
             }
@@ -180,7 +192,6 @@ void skip_preamble(field_cursor& cursor) {
         }
         while (!next_field(probe).ends_record) {
         }
-        end_line = probe.line;
     }
 }
 
@@ -247,6 +258,44 @@ std::size_t put_record(field_cursor& cursor, bool header, std::size_t columns, s
     return column;
 }
 
+// Returns the one value of the table line `line` (ending in a line feed)
+// when it holds just one that is no contact's: no e-mail, and with a digit or
+// a ':' as "Total: 23" or "Exported 12.4.2024" have and names never do. Else empty.
+std::string_view footer_value(std::string_view line, char separator) {
+    std::string_view found;
+    for (std::size_t at = 0; at < line.size();) {
+        std::size_t end = line.find_first_of(std::string{separator, '\n'}, at);
+        if (end == std::string_view::npos) end = line.size();
+        const std::string_view value = trimmed(line.substr(at, end - at));
+        if (!value.empty()) {
+            if (!found.empty()) return {};
+            found = value;
+        }
+        at = end + 1;
+    }
+    const bool footer = found.find_first_of("0123456789:") != std::string_view::npos &&
+                        found.find('@') == std::string_view::npos;
+    return footer ? found : std::string_view();
+}
+
+// Takes a report's footer off the end of `result`'s table, whose records
+// start at `starts` and were read from `lines`: at most FOOTER_RECORDS
+// records at the end that each hold one value with a digit or ':', each noted.
+void drop_footer(const std::vector<std::size_t>& starts, const std::vector<std::size_t>& lines, char separator,
+                 export_result& result) {
+    std::size_t first = starts.size();
+    const std::string_view table = result.table;
+    while (first > 0 && starts.size() - first < FOOTER_RECORDS) {
+        const std::size_t end = first < starts.size() ? starts[first] : table.size();
+        if (footer_value(table.substr(starts[first - 1], end - starts[first - 1]), separator).empty()) break;
+        --first;
+    }
+    if (first == 0 || first == starts.size()) return;
+    for (std::size_t k = first; k < starts.size(); ++k) note(result.changes.footer_lines, lines[k]);
+    result.table.resize(starts[first]);
+    result.records -= starts.size() - first;
+}
+
 }  // namespace
 
 export_result read_export(std::string_view bytes, const export_reading& how, char table_separator) {
@@ -269,10 +318,16 @@ export_result read_export(std::string_view bytes, const export_reading& how, cha
     // A header ending in a separator has an empty last field that no row need fill.
     std::size_t named = columns;
     while (named > 0 && result.header[named - 1].empty()) --named;
+    // Where each record starts in the table, and its line in the export.
+    std::vector<std::size_t> starts;
+    std::vector<std::size_t> lines;
     while (start_record(cursor)) {
+        starts.push_back(result.table.size());
+        lines.push_back(cursor.line);
         put_record(cursor, false, columns, named, table_separator, result);
         ++result.records;
     }
+    drop_footer(starts, lines, table_separator, result);
     result.changes.unterminated_quote = cursor.unterminated;
     return result;
 }

@@ -58,6 +58,7 @@ std::string changes_report(const export_changes& changes, const contact_table& m
     text += tally_line(changes.short_rows, "fewer fields than the header's columns, the last ones left empty (a"
                                            " lost separator puts the values after it in the wrong columns: check"
                                            " these rows)", "row");
+    text += tally_line(changes.footer_lines, "lines after the data taken for a report's footer, no contacts, left out", "line");
     text += tally_line(made.joiners, "signs such as '-' or '/' between two words made a space, which rowcard would"
                                      " drop", "table row");
     if (made.dropped_columns != 0) {

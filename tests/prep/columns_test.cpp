@@ -117,3 +117,25 @@ TEST(PrepColumns, TheUsersCorrectionsWin) {
 
 }  // namespace
 }  // namespace rowcard
+
+namespace rowcard {
+namespace {
+
+TEST(PrepShape, ATitleAboveTheHeaderAndAFooterBelowTheDataAreNoContacts) {
+    export_reading utf8;
+    utf8.encoding = export_encoding::utf8;
+    const export_result r = read_export("Contacts - Slovakia,,\nName,E-mail,Phone\nJan Novak,jan@x.cz,+421 2 1\n"
+                                        ",info@firma.sk,\nTotal: 2,,\nExported 12.4.2024\n",
+                                        utf8, ';');
+    EXPECT_EQ(r.header_line, 2u);
+    EXPECT_EQ(r.records, 2u);
+    EXPECT_EQ(r.table, "Name;E-mail;Phone\nJan Novak;jan@x.cz;+421 2 1\n;info@firma.sk;\n");
+    EXPECT_EQ(r.changes.footer_lines.lines, (std::vector<std::size_t>{5, 6}));
+    // A last row of one name, with no digit, is a contact.
+    const export_result name = read_export("Name,E-mail\nJan Novak,jan@x.cz\nEva Mala,\n", utf8, ';');
+    EXPECT_EQ(name.records, 2u);
+    EXPECT_EQ(name.changes.footer_lines.count, 0u);
+}
+
+}  // namespace
+}  // namespace rowcard
