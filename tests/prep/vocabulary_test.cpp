@@ -185,8 +185,11 @@ TEST(VocabMachineForms, WordsAreSplitAtHumpsSignsDigitsAndKnownWords) {
         {"ISEMAILBOUNCED", "IS EMAIL BOUNCED"}, {"firstname", "FIRST NAME"}, {"Address1", "ADDRESS 1"},
         {"E-Mail-Adresse", "E MAIL ADRESSE"}, {"ISOCountryCode", "ISO COUNTRY CODE"}, {"e-mail-2", "E MAIL 2"},
         {"PARENTID", "PARENTID"}, {"Vorname", "VORNAME"}, {"Telefontípus", "TELEFON TIPUS"},
-        {"Jméno", "JMENO"}, {"ADDR", "ADDR"}, {"", ""}, {" - ", ""}};
+        {"Jméno", "JMENO"}, {"ADDR", "ADDR"}, {"", ""}, {" - ", ""}, {"Address10", "ADDRESS 10"}};
     for (const auto& [header, words] : cases) EXPECT_EQ(split_header(cleaned(header)), words) << header;
+    // A run of up to 40 letters is split; a longer one is no header's and stays whole.
+    EXPECT_EQ(split_header("BUSINESSEMAILDISPLAYNAMEMAILINGSTREETFAX"), "BUSINESS EMAIL DISPLAY NAME MAILING STREET FAX");
+    EXPECT_EQ(split_header("BUSINESSEMAILDISPLAYNAMEMAILINGSTREETFAKS"), "BUSINESSEMAILDISPLAYNAMEMAILINGSTREETFAKS");
 }
 
 TEST(VocabMachineForms, SalesforceZohoCventAndMappNames) {
@@ -226,6 +229,8 @@ TEST(VocabMachineForms, ARecordOrTableNameBeforeTheWordsIsDropped) {
     expect_read({{"Kunde Vorname", given}, {"Kunde_Telefon", phone, 0, "VOICE"}, {"Kunde", none}},
                 lang::german, "Kunde");
     expect_read({{"tbl_contacts_email", email}, {"tbl_contacts_Name", full}}, lang::unknown, "tbl_contacts");
+    expect_read({{"Email", email}, {"Phone", phone, 0, "VOICE"}}, lang::english, "Email");
+    expect_read({{"Phone", phone, 0, "VOICE"}}, lang::english, "Phone Book");
 }
 
 // ---- places and types ----
@@ -257,7 +262,9 @@ TEST(VocabNumbers, NumbersNumberTheItemOrTheStreetLine) {
                  {"Address Line 2", street2, -4}, {"Address 1", street, -4}, {"Home Address 2", street2, -2, "HOME"},
                  {"Home Street 3", street2, -2, "HOME"}, {"Alternate Email 2", email, 2}, {"Website 1 - Value", web, 1},
                  {"Website 1 - Label", none}, {"Organization 1 - Title", job, 1}, {"Custom Phone 0", phone, 0, "VOICE"},
-                 {"Phone 123", phone, 0, "VOICE"}, {"Custom Number 0", none}, {"Phone number", phone, 0, "VOICE"}},
+                 {"Phone 123", phone, 0, "VOICE"}, {"Custom Number 0", none}, {"Phone number", phone, 0, "VOICE"},
+                 {"Phone 10 - Value", phone, 10, "VOICE"}, {"2nd Email", email, 2}, {"2nd Street", street2, -4},
+                 {"Custom 2 City", city, -4}, {"Address 0 - City", city, -4}},
                 lang::english);
 }
 
