@@ -176,5 +176,27 @@ TEST_F(Prep, NeverWritesOverTheExport) {
     EXPECT_FALSE(fs::exists(root / "rowcard.ini"));
 }
 
+// --columns shows the reading and writes nothing; --column corrects it, and
+// one that names no column or field is wrong usage with the choices.
+TEST_F(Prep, TheReadingOfTheColumnsIsShownAndCorrected) {
+    write_file(root / "export.csv", "Name,Firm,Kod,Email Opt Out\nJan Novak,ACME,X1,false\n");
+    EXPECT_EQ(prep("--columns export.csv"), 0) << err;
+    EXPECT_NE(out.find("  1. 'Name': whole name"), std::string::npos) << out;
+    EXPECT_NE(out.find("  4. 'Email Opt Out': left off (a flag)"), std::string::npos) << out;
+    EXPECT_EQ(listing(root), "export.csv\n");
+
+    EXPECT_EQ(prep("--column Firm=company --column Kod=skip export.csv"), 0) << err;
+    EXPECT_NE(out.find("company <- 'Firm'"), std::string::npos) << out;
+    EXPECT_NE(read_file(root / "cards.vcf").find("ORG:ACME\r\n"), std::string::npos);
+    EXPECT_EQ(read_file(root / "cards.csv").find("X1"), std::string::npos);
+
+    EXPECT_EQ(prep("--column Firma=company export.csv"), 64);
+    EXPECT_NE(err.find("--column names 'Firma', which is no column of export.csv (its columns: 'Name', 'Firm'"),
+              std::string::npos)
+        << err;
+    EXPECT_EQ(prep("--column Firm=firma export.csv"), 64);
+    EXPECT_NE(err.find("unknown field 'firma' in --column: use name, given,"), std::string::npos) << err;
+}
+
 }  // namespace
 }  // namespace rowcard
