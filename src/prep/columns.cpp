@@ -132,8 +132,6 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
     } else if (h.what == field_role::postal) {
         if (mostly(e, {value_shape::postal_code, value_shape::postal_city})) reading.role = h;
         else reading.why = "its header says postal code, but its values are none", reading.disagrees = true;
-    } else if (h.what == field_role::title) {
-        reading.role = {mostly(e, {value_shape::honorific}) ? field_role::prefix : field_role::job, 0, {}};
     } else if (wordy(h.what) || h.what == field_role::formatted) {
         if (address_part(h.what) && type_words) {
             reading.role = {field_role::address_label, h.group, {}};
@@ -141,6 +139,8 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
             reading.why = "its header says " + field_label(h) + ", but its values are " +
                           std::string(odd.empty() ? "e-mails or phones" : odd);
             reading.disagrees = true;
+        } else if (h.what == field_role::title) {
+            reading.role = {mostly(e, {value_shape::honorific}) ? field_role::prefix : field_role::job, 0, {}};
         } else {
             reading.role = h;
         }
@@ -272,7 +272,6 @@ columns_reading read_columns(const std::vector<std::string>& header,
             continue;
         }
         decide(column, values[c]);
-        reading.title_is_job |= column.header_role.what == field_role::title && column.role.what == field_role::job;
     }
     pair_type_columns(reading.columns);
     drop_formatted_beside_parts(reading.columns);

@@ -27,7 +27,6 @@ struct column_reading {
 struct columns_reading {
     layout_guess layout;                  // the layout, each role the one the card takes
     std::vector<column_reading> columns;  // one per export column
-    bool title_is_job = false;            // an ambiguous "Title" column holds job titles
 };
 
 // Returns the reading of the export columns headed `header`, whose values are

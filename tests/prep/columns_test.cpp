@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "prep/columns.hpp"
 #include "prep/prep.hpp"
 
 namespace rowcard {
@@ -113,6 +114,51 @@ TEST(PrepColumns, TheUsersCorrectionsWin) {
     const contact_table phone = made("Name,Linka\nJan Novak,+420 541 000 111\n", {{"Linka", "phone:work"}});
     EXPECT_TRUE(has_line(phone.table, "Jan Novak;Jan;Novak;+420 541 000 111;WORK")) << phone.table;
     EXPECT_NE(phone.reading.find("'Linka': work phone, as asked"), std::string::npos) << phone.reading;
+}
+
+TEST(PrepColumns, CorrectionsNameThePlaceOfAPhoneOrAnAddress) {
+    const contact_table t = made("Name,Ulice,Mesto,Linka,Fax\nJan Novak,Hlavni 5,Brno,+420 541 000 111,+420 541 000 112\n",
+                                 {{"Ulice", "street:work"}, {"Mesto", "city:work"}, {"Linka", "phone:cell"},
+                                  {"Fax", "phone:fax"}});
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;+420 541 000 111;CELL;+420 541 000 112;FAX;WORK;Hlavni 5;Brno"))
+        << t.table;
+    EXPECT_NE(t.reading.find("'Linka': mobile phone, as asked"), std::string::npos) << t.reading;
+    EXPECT_NE(t.reading.find("'Fax': fax phone, as asked"), std::string::npos) << t.reading;
+    EXPECT_NE(t.reading.find("'Ulice': street (work address), as asked"), std::string::npos) << t.reading;
+    const contact_table home = made("Name,Ulice\nJan Novak,Hlavni 5\n", {{"Ulice", "street:home"}});
+    EXPECT_TRUE(has_line(home.table, "Jan Novak;Jan;Novak;HOME;Hlavni 5")) << home.table;
+    EXPECT_NE(home.reading.find("street (home address)"), std::string::npos) << home.reading;
+    // A place a field cannot have is no correction.
+    column_role role;
+    EXPECT_FALSE(field_by_name("street:cell", role));
+    EXPECT_FALSE(field_by_name("email:work", role));
+    EXPECT_FALSE(field_by_name("phone:", role));
+    EXPECT_TRUE(field_by_name("phone:pager", role));
+    EXPECT_EQ(role.type, "PAGER");
+}
+
+TEST(PrepColumns, WordsOfAPersonOrCompanyAreNoAddressesOrNumbers) {
+    for (const char* header : {"Company", "Last Name", "Title", "Job Title"}) {
+        const contact_table t = made(std::string("Name,") + header + "\nJan Novak,jan@x.cz\nEva Mala,eva@y.cz\n");
+        EXPECT_EQ(t.disagreements, 1u) << header << "\n" << t.table;
+    }
+}
+
+TEST(PrepColumns, ATypeColumnBeforeItsPhoneAndAWholeAddressOfItsOwn) {
+    // The type may come first; a column of types with no phone beside it goes.
+    const contact_table t = made("Typ;Telefon;Name\nmobil;+420 777 123 456;Jan Novak\n");
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;+420 777 123 456;CELL")) << t.table;
+    const contact_table lone = made("Name;Typ;E-mail\nJan Novak;mobil;jan@x.cz\n");
+    EXPECT_NE(lone.left_off.find("'Typ' (types with no phone or address beside them)"), std::string::npos)
+        << lone.left_off;
+    // A whole address beside another address's parts is left off; asked for, it stays.
+    const std::string text = "Name,Address 1 - Street,Address 1 - City,Address 2 - Formatted\n"
+                             "Jan Novak,Hlavni 5,Brno,Dlouha 1  602 00 Brno\n";
+    const contact_table beside = made(text);
+    EXPECT_NE(beside.left_off.find("'Address 2 - Formatted' (a whole address beside its parts)"), std::string::npos)
+        << beside.left_off << beside.reading;
+    const contact_table asked = made(text, {{"Address 2 - Formatted", "address"}});
+    EXPECT_NE(asked.table.find("Dlouha 1"), std::string::npos) << asked.table;
 }
 
 }  // namespace
