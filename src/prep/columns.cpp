@@ -73,6 +73,10 @@ constexpr std::initializer_list<value_shape> NO_NUMBERS = {
     value_shape::email, value_shape::word, value_shape::words, value_shape::flag, value_shape::date, value_shape::url,
     value_shape::honorific};
 
+// Different values a column of type words holds at most: every language's
+// words for home, work, mobile, fax and the like, with their spellings.
+constexpr std::size_t TYPE_WORDS_DISTINCT = 40;
+
 // Group numbers given to a type column and the item beside it, above any an
 // export numbers its own items with.
 constexpr int PAIRED_GROUPS = 1000;
@@ -95,6 +99,11 @@ bool wordy(field_role what) {
 
 // True when most filled values of `values` are type words ("mobil", "Home").
 bool mostly_type_words(const std::vector<std::string_view>& values, const column_evidence& evidence) {
+    // Type words are words, and few: a column of many different values, or of
+    // numbers and addresses, is read no further.
+    if (evidence.distinct > TYPE_WORDS_DISTINCT || !mostly(evidence, {value_shape::word, value_shape::words})) {
+        return false;
+    }
     std::size_t typed = 0;
     for (const std::string_view v : values) typed += !v.empty() && !item_type_word(v).empty();
     return evidence.filled > 0 && typed * 100 >= MOST_SHARE * evidence.filled;

@@ -16,6 +16,16 @@
 
 #include "e2e/prep_fixture.hpp"
 
+// Sanitized builds run several times slower, and reserve more address space
+// than any limit a test can set.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ROWCARD_SANITIZED 1
+#endif
+#elif defined(__SANITIZE_ADDRESS__)
+#define ROWCARD_SANITIZED 1
+#endif
+
 namespace rowcard::testing {
 
 // A system limit set on a child process: which one, and its value.

@@ -238,15 +238,6 @@ TEST_F(Prep, OfTwoRunsOnOneFolderOneWinsWhole) {
     }
 }
 
-// Sanitized builds reserve more address space than any limit a test can set.
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define ROWCARD_SANITIZED 1
-#endif
-#elif defined(__SANITIZE_ADDRESS__)
-#define ROWCARD_SANITIZED 1
-#endif
-
 #ifndef ROWCARD_SANITIZED
 TEST_F(Prep, RunningOutOfMemoryIsOneLineAndStatus1) {
     // An export larger than all the memory the run may have.

@@ -125,7 +125,13 @@ TEST_F(PrepOverEarlierRun, AKillAtAnySystemCallLeavesTheOldOrTheNewFolder) {
     ASSERT_EQ(prep(arguments), 0) << err;
     const std::string whole = snapshot(root);
     int undone = 0;
-    for (const std::string call : {"openat", "write", "fdatasync", "linkat", "rename", "unlink", "close", "flock"}) {
+#ifdef ROWCARD_SANITIZED
+    // Several times slower: the calls that change the folder only.
+    const char* const calls[] = {"fdatasync", "linkat", "rename", "unlink"};
+#else
+    const char* const calls[] = {"openat", "write", "fdatasync", "linkat", "rename", "unlink", "close", "flock"};
+#endif
+    for (const std::string call : calls) {
         // More calls of one kind than a run of three rows makes.
         for (int when = 1; when < 400; ++when) {
             fs::remove_all(root);
