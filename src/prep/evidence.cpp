@@ -5,13 +5,17 @@
 #include <algorithm>
 #include <string>
 
+#include "prep/numbers.hpp"
 #include "prep/layouts.hpp"
+#include "prep/value_text.hpp"
 #include "prep/prep.hpp"
 #include "record/record.hpp"
 #include "text/text.hpp"
 
 namespace rowcard {
 namespace {
+
+using namespace values;
 
 // A value of at most this many digits alone is a count: 4 to 6 are postal codes.
 constexpr std::size_t COUNT_MAX_DIGITS = 3;
@@ -38,9 +42,6 @@ constexpr std::size_t HEX_ID_MIN_DIGITS = 16;
 constexpr std::size_t HONORIFIC_MAX_WORDS = 4;
 // Digits of a town's district at most ("Praha 10").
 constexpr std::size_t DISTRICT_MAX_DIGITS = 2;
-// The highest month and day of a date.
-constexpr int LAST_MONTH = 12;
-constexpr int LAST_DAY = 31;
 // MOST_SHARE is a share of this many.
 constexpr std::size_t WHOLE = 100;
 
@@ -55,150 +56,6 @@ constexpr std::string_view COUNTRY_MARKS[] = {"a",  "at", "b",  "be", "ch", "cz"
 // Words that open a phone's extension ("+420 221 123 456 kl. 25"), small letters.
 constexpr std::string_view EXTENSION_WORDS[] = {"ext", "x", "kl", "klapka", "linka", "wew", "dw", "durchwahl",
                                                 "mellek", "int"};
-
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
-// True for an ASCII letter, or a code page 1250 letter that rowcard folds.
-bool is_letter(char c) {
-    const char folded = clean_byte(static_cast<unsigned char>(c));
-    return (folded >= 'a' && folded <= 'z') || (folded >= 'A' && folded <= 'Z');
-}
-
-bool is_ascii_alnum(char c) { return is_digit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-
-// Returns `c` folded to a small ASCII letter where it is a letter, else itself.
-char small(char c) {
-    const auto b = static_cast<unsigned char>(c);
-    return lower_byte(b >= 0x80 ? clean_byte(b) : c);
-}
-
-// True when `text`, letters folded to small ones, is one of `words`; empty text is none.
-template <std::size_t N>
-bool one_of(std::string_view text, const std::string_view (&words)[N]) {
-    return std::any_of(std::begin(words), std::end(words), [text](std::string_view w) {
-        return w.size() == text.size() && std::equal(w.begin(), w.end(), text.begin(), [](char a, char b) {
-                   return a == small(b);
-               });
-    });
-}
-
-// True when `text` starts with `start` in any case of its letters.
-bool starts_folded(std::string_view text, std::string_view start) {
-    return text.size() >= start.size() && std::equal(start.begin(), start.end(), text.begin(), [](char a, char b) {
-               return a == small(b);
-           });
-}
-
-bool all_digits(std::string_view s) { return !s.empty() && std::all_of(s.begin(), s.end(), is_digit); }
-
-// Returns the number the digits `s` (at most nine) spell.
-int number(std::string_view s) {
-    int n = 0;
-    for (const char c : s) n = n * 10 + (c - '0');
-    return n;
-}
-
-// A place in a value, read from the front.
-struct cursor {
-    std::string_view s;
-    std::size_t at = 0;
-};
-
-bool at_end(const cursor& c) { return c.at >= c.s.size(); }
-
-// Moves past `ch` and returns true when it is next.
-bool take(cursor& c, char ch) {
-    if (at_end(c) || c.s[c.at] != ch) return false;
-    ++c.at;
-    return true;
-}
-
-// Returns the digits next at the cursor, moved past them; empty when none.
-std::string_view take_digits(cursor& c) {
-    const std::size_t from = c.at;
-    while (!at_end(c) && is_digit(c.s[c.at])) ++c.at;
-    return c.s.substr(from, c.at - from);
-}
-
-bool month_day(std::string_view month, std::string_view day) {
-    return month.size() <= 2 && day.size() <= 2 && number(month) >= 1 && number(month) <= LAST_MONTH &&
-           number(day) >= 1 && number(day) <= LAST_DAY;
-}
-
-// True when the rest at `c` is nothing, or a time of day after ' ' or 'T'
-// ("10:00", "0:00:00", "10:00:00.5+01:00", "12:00:00 AM", "10:00Z").
-bool time_or_end(cursor& c) {
-    if (at_end(c)) return true;
-    if (!take(c, ' ') && !take(c, 'T')) return false;
-    const std::string_view hours = take_digits(c);
-    if (hours.empty() || hours.size() > 2 || !take(c, ':') || take_digits(c).size() != 2) return false;
-    if (take(c, ':') && take_digits(c).size() != 2) return false;
-    if ((take(c, '.') || take(c, ',')) && take_digits(c).empty()) return false;
-    const std::string_view rest = c.s.substr(c.at);
-    if (rest.empty() || rest == "Z" || starts_folded(rest, " am") || starts_folded(rest, " pm")) {
-        return rest.size() <= 3;
-    }
-    cursor zone{rest, 1};
-    if (rest[0] != '+' && rest[0] != '-') return false;
-    if (take_digits(zone).size() == 4) return at_end(zone);
-    zone.at = 1;
-    return take_digits(zone).size() == 2 && take(zone, ':') && take_digits(zone).size() == 2 && at_end(zone);
-}
-
-// Returns date for a date, maybe with its time: year first ("1985-04-12",
-// Hungary's "1985. 04. 12."), day or month first ("12.4.1985", "12. 4. 1985",
-// "4/12/1985", "12.04.85"), or Google's day without a year ("--04-12"). Returns
-// text for a value laid out as a date that is none ("13.13.1985", a broken
-// time), so that it passes for no phone; empty for any other value.
-value_shape date_reading(std::string_view v) {
-    cursor c{v};
-    if (take(c, '-') && take(c, '-')) {
-        const std::string_view month = take_digits(c);
-        return take(c, '-') && month_day(month, take_digits(c)) && at_end(c) ? value_shape::date : value_shape::empty;
-    }
-    c.at = 0;
-    std::string_view g[3];
-    g[0] = take_digits(c);
-    if (g[0].empty() || at_end(c)) return value_shape::empty;
-    const char sep = c.s[c.at];
-    if (sep != '.' && sep != '-' && sep != '/') return value_shape::empty;
-    for (int k = 1; k < 3; ++k) {
-        if (!take(c, sep)) return value_shape::empty;
-        if (sep == '.') take(c, ' ');
-        g[k] = take_digits(c);
-    }
-    if (sep == '.') take(c, '.');
-    bool real = false;
-    if (g[0].size() == 4 && !g[1].empty() && g[1].size() <= 2 && !g[2].empty() && g[2].size() <= 2) {
-        real = month_day(g[1], g[2]);
-    } else if (!g[0].empty() && g[0].size() <= 2 && !g[1].empty() && g[1].size() <= 2 && (g[2].size() == 2 || g[2].size() == 4)) {
-        real = month_day(g[0], g[1]) || month_day(g[1], g[0]);
-    } else {
-        return value_shape::empty;
-    }
-    return real && time_or_end(c) ? value_shape::date : value_shape::text;
-}
-
-// True for a number such as a spreadsheet writes one it thinks too long,
-// "4,20604E+11" or "1E+09": digits, maybe a decimal part, 'E', a sign, digits.
-bool is_exponent_number(std::string_view v) {
-    cursor c{v};
-    if (take_digits(c).empty()) return false;
-    if ((take(c, '.') || take(c, ',')) && take_digits(c).empty()) return false;
-    if (!take(c, 'E') && !take(c, 'e')) return false;
-    if (!take(c, '+') && !take(c, '-')) return false;
-    return !take_digits(c).empty() && at_end(c);
-}
-
-// True for a number with a sign or a decimal part ("-2", "3,5", "45292.41").
-bool is_signed_or_decimal(std::string_view v) {
-    cursor c{v};
-    const bool sign = take(c, '-');
-    if (take_digits(c).empty()) return false;
-    const bool part = take(c, '.') || take(c, ',');
-    if (part && take_digits(c).empty()) return false;
-    return (sign || part) && at_end(c);
-}
 
 // True for a postal code without a country mark: 4 to 6 digits, "602 00", "00-950".
 bool postal_body(std::string_view s) {
