@@ -128,6 +128,11 @@ TEST(PrepColumns, CorrectionsNameThePlaceOfAPhoneOrAnAddress) {
     const contact_table home = made("Name,Ulice\nJan Novak,Hlavni 5\n", {{"Ulice", "street:home"}});
     EXPECT_TRUE(has_line(home.table, "Jan Novak;Jan;Novak;HOME;Hlavni 5")) << home.table;
     EXPECT_NE(home.reading.find("street (home address)"), std::string::npos) << home.reading;
+    // Work and home are two addresses, and a home phone says so.
+    const contact_table two = made("Name,Ulice,Domov,Tel\nJan Novak,Hlavni 5,Dlouha 1,+420 541 000 111\n",
+                                   {{"Ulice", "street:work"}, {"Domov", "street:home"}, {"Tel", "phone:home"}});
+    EXPECT_TRUE(has_line(two.table, "Jan Novak;Jan;Novak;+420 541 000 111;HOME;WORK;Hlavni 5;HOME;Dlouha 1")) << two.table;
+    EXPECT_NE(two.reading.find("'Tel': home phone, as asked"), std::string::npos) << two.reading;
     // A place a field cannot have is no correction.
     column_role role;
     EXPECT_FALSE(field_by_name("street:cell", role));
@@ -135,6 +140,17 @@ TEST(PrepColumns, CorrectionsNameThePlaceOfAPhoneOrAnAddress) {
     EXPECT_FALSE(field_by_name("phone:", role));
     EXPECT_TRUE(field_by_name("phone:pager", role));
     EXPECT_EQ(role.type, "PAGER");
+}
+
+TEST(PrepColumns, APhoneColumnOfNamesDisagreesAndTypeWordsNeedFourInFive) {
+    EXPECT_EQ(made("Name,Phone\nJan Novak,Eva\nEva Mala,Petr\n").disagreements, 1u);
+    // Four type words in five values make a type column; three in five do not.
+    const std::string four = "Name;Telefon;Typ\nA B;+420 1;mobil\nC D;+420 2;mobil\nE F;+420 3;Work\nG H;+420 4;Home\n"
+                             "I J;+420 5;Brno\n";
+    EXPECT_TRUE(has_line(made(four).table, "A B;A;B;+420 1;CELL")) << made(four).table;
+    const std::string three = "Name;Telefon;Typ\nA B;+420 1;mobil\nC D;+420 2;mobil\nE F;+420 3;Work\nG H;+420 4;Praha\n"
+                              "I J;+420 5;Brno\n";
+    EXPECT_TRUE(has_line(made(three).table, "A B;A;B;+420 1;VOICE;mobil")) << made(three).table;
 }
 
 TEST(PrepColumns, WordsOfAPersonOrCompanyAreNoAddressesOrNumbers) {
