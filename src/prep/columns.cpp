@@ -118,8 +118,9 @@ std::string_view no_contact_value(const column_evidence& evidence) {
     return "";
 }
 
-// Decides the column `c` whose header says `reading.header_role`, from its
-// values `values`. Leaves the role none, with the reason, where it stays off.
+// Decides the column whose header says `reading.header_role` from its values,
+// `values`. Leaves the role none, with the reason, where it stays off; a
+// column with no value is as its header says.
 void decide(column_reading& reading, const std::vector<std::string_view>& values) {
     const column_role h = reading.header_role;
     const column_evidence& e = reading.evidence;
@@ -145,7 +146,8 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
         if (address_part(h.what) && type_words) {
             reading.role = {field_role::address_label, h.group, {}};
         } else if (!odd.empty() || mostly(e, {value_shape::email, value_shape::phone})) {
-            reading.why = "its header says " + field_label(h) + ", but its values are " +
+            const std::string said = h.what == field_role::title ? "title" : field_label(h);
+            reading.why = "its header says " + said + ", but its values are " +
                           std::string(odd.empty() ? "e-mails or phones" : odd);
             reading.disagrees = true;
         } else if (h.what == field_role::title) {
