@@ -96,8 +96,8 @@ TEST_F(Prep, AFolderWhereTheCardsGoIsRefused) {
     write_file(root / "export.csv", "Name\nJan\n");
     fs::create_directory(root / "cards.vcf");
     EXPECT_EQ(prep("--force export.csv"), 1);
-    EXPECT_EQ(err, "rowcard-prep: the cards " + (root / "cards.vcf").string() +
-                       " is a folder; rename or remove it, or give another FOLDER\n");
+    EXPECT_EQ(err.rfind("rowcard-prep: the cards ", 0), 0u) << err;
+    EXPECT_NE(err.find("cards.vcf is a folder; rename or remove it, or give another FOLDER"), std::string::npos) << err;
     EXPECT_EQ(listing(root), "cards.vcf\nexport.csv\n");
 }
 

@@ -34,8 +34,9 @@ TEST_F(Prep, CardsAlreadyThereAreNotReplacedUnasked) {
     write_file(root / "cards.vcf", "BEGIN:VCARD\r\nFN:Backup\r\nEND:VCARD\r\n");
     const std::string before = snapshot(root);
     EXPECT_EQ(prep("export.csv"), 1);
-    EXPECT_EQ(err, "rowcard-prep: the cards " + (root / "cards.vcf").string() +
-                       " is already there; run again with --force to replace it\n");
+    // (The folder is shown as the system writes it.)
+    EXPECT_EQ(err.rfind("rowcard-prep: the cards ", 0), 0u) << err;
+    EXPECT_NE(err.find("cards.vcf is already there; run again with --force to replace it"), std::string::npos) << err;
     EXPECT_EQ(snapshot(root), before);
 
     // Told to, it replaces them, and keeps the old ones as .old all the same.
