@@ -188,7 +188,12 @@ TEST_F(Prep, ASignalLeavesNoFileBehind) {
             for (fs::directory_iterator it(open_files, error), end; it != end && !seen; it.increment(error)) {
                 seen = fs::read_symlink(it->path(), error).string().starts_with(folder);
             }
-            if (error) break;  // the process ended
+            if (error) {
+                // Unreadable for a moment while the program starts, or gone for good when it ended.
+                siginfo_t ended{};
+                waitid(P_PID, static_cast<id_t>(process.pid), &ended, WEXITED | WNOHANG | WNOWAIT);
+                if (ended.si_pid != 0) break;
+            }
             // Leave the processor to rowcard-prep: on a busy machine a tight loop starves it.
             if (!seen) std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
