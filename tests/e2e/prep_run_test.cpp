@@ -148,7 +148,7 @@ TEST_F(Prep, RefusesToReplaceATableWithoutForce) {
     // The table replaced is kept as .old, the starter files that fit stay as
     // they were, and no temporary file stays.
     EXPECT_EQ(read_file(root / "cards.csv.old"), "old\n");
-    EXPECT_NE(out.find("Kept the old cards.csv as cards.csv.old.\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("Kept the old cards.csv as cards.csv.old."), std::string::npos) << out;
     EXPECT_EQ(read_file(root / "rowcard.ini"), "cards.csv\n;\n{A}\n{B}\n");
     EXPECT_EQ(read_file(root / "master.vcf"), "N:{A}\n");
     EXPECT_EQ(listing(root), "cards.csv\ncards.csv.old\nexport.csv\nmaster.vcf\nrowcard.ini\n");
