@@ -44,6 +44,16 @@ constexpr named_place PLACES[] = {
     {"cell", "CELL", 0},  {"fax", "FAX", 0},    {"pager", "PAGER", 0},
 };
 
+// The vCard types of phones and addresses, as a report names them.
+struct named_type {
+    std::string_view type;
+    std::string_view word;
+};
+constexpr named_type TYPE_NAMES[] = {
+    {"CELL", "mobile"}, {"FAX", "fax"}, {"WORK", "work"}, {"HOME", "home"},
+    {"PAGER", "pager"}, {"CAR", "car"}, {"ISDN", "ISDN"},
+};
+
 // Values that are no contact value, and how a report names them.
 struct named_shape {
     value_shape shape;
@@ -250,15 +260,18 @@ std::string field_choices() {
 }
 
 std::string field_label(const column_role& role) {
+    const auto word = [&](std::string_view fallback) {
+        for (const named_type& t : TYPE_NAMES) {
+            if (t.type == role.type) return std::string(t.word);
+        }
+        return std::string(fallback);
+    };
     for (const named_field& f : FIELDS) {
         if (f.what != role.what || f.label.empty()) continue;
         std::string label(f.label);
-        if (role.what == field_role::phone && !role.type.empty() && role.type != "VOICE") {
-            label = std::string(role.type == "CELL" ? "mobile" : role.type == "FAX" ? "fax" : role.type == "WORK" ? "work"
-                                : role.type == "HOME" ? "home" : "other") + " phone";
-        }
+        if (role.what == field_role::phone && !role.type.empty() && role.type != "VOICE") label = word("other") + " phone";
         if (address_part(role.what) && !role.type.empty() && role.type != "POSTAL") {
-            label += std::string(" (") + (role.type == "WORK" ? "work" : "home") + " address)";
+            label += " (" + word("other") + " address)";
         }
         return label;
     }
