@@ -76,7 +76,13 @@ constexpr named_role NOT_ON_THE_CARD[] = {
     {field_role::count, "a count"},            {field_role::category, "groups"},
     {field_role::web, "a web address"},        {field_role::nickname, "a nickname"},
     {field_role::birthday, "a birthday"},      {field_role::email_label, "an e-mail's type"},
+    {field_role::code, "a code"},              {field_role::company_fact, "about a company"},
 };
+
+// Columns of what only a company has (its trade, revenue, tax number) that
+// make a table of no given or family names one of companies: one may stand
+// in a list of people, as the trade of each one's employer.
+constexpr std::size_t COMPANY_FACTS = 2;
 
 // Shapes of values that hold no phone number at all.
 constexpr std::initializer_list<value_shape> NO_NUMBERS = {
@@ -117,6 +123,14 @@ bool mostly_type_words(const std::vector<std::string_view>& values, const column
     std::size_t typed = 0;
     for (const std::string_view v : values) typed += !v.empty() && !item_type_word(v).empty();
     return evidence.filled > 0 && typed * 100 >= MOST_SHARE * evidence.filled;
+}
+
+// True when most filled values of `values` name a kind of record ("Individual", "Organization").
+bool mostly_record_kinds(const std::vector<std::string_view>& values, const column_evidence& evidence) {
+    if (evidence.distinct > TYPE_WORDS_DISTINCT) return false;
+    std::size_t kinds = 0;
+    for (const std::string_view v : values) kinds += !v.empty() && kind_of_record(v) != record_kind::unknown;
+    return evidence.filled > 0 && kinds * 100 >= MOST_SHARE * evidence.filled;
 }
 
 // Returns why values of the shapes that are no contact value fill the column;
@@ -179,6 +193,8 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
         reading.role = {field_role::phone, 0, "VOICE"};
     } else if (type_words) {
         reading.role = {field_role::phone_label, 0, {}};  // tied to its neighbour below, or dropped
+    } else if (mostly_record_kinds(values, e)) {
+        reading.role = {field_role::record_kind, 0, {}};
     } else {
         reading.why = odd.empty() ? "unknown" : odd;
     }
@@ -224,6 +240,43 @@ void drop_formatted_beside_parts(std::vector<column_reading>& columns) {
         r.role = {field_role::ignored, 0, {}};
         r.why = "a whole address beside its parts";
     }
+}
+
+// Leaves a region off where it is all its address has and another address
+// of the export has a street, town or code: a sales region or a territory
+// beside an account's billing address, not a place to write to.
+void drop_lone_regions(std::vector<column_reading>& columns) {
+    const auto only_region = [&](int group) {
+        return std::none_of(columns.begin(), columns.end(), [&](const column_reading& r) {
+            return address_part(r.role.what) && r.role.what != field_role::region && r.role.group == group;
+        });
+    };
+    const bool other_address = std::any_of(columns.begin(), columns.end(), [&](const column_reading& r) {
+        return address_part(r.role.what) && r.role.what != field_role::region && r.role.what != field_role::country;
+    });
+    for (column_reading& r : columns) {
+        if (r.role.what != field_role::region || r.overridden || !other_address || !only_region(r.role.group)) continue;
+        r.role = {};
+        r.why = "a region with no address of its own";
+    }
+}
+
+// Takes the whole-name column of a table of companies as the company: where
+// no column gives a person's given or family name, and columns of what only
+// a company has stand beside it (a CRM's accounts).
+void names_of_companies(std::vector<column_reading>& columns) {
+    std::size_t facts = 0;
+    column_reading* name = nullptr;
+    for (column_reading& r : columns) {
+        if (r.role.what == field_role::given || r.role.what == field_role::family) return;
+        facts += r.header_role.what == field_role::company_fact;
+        if (r.role.what == field_role::full && !r.overridden && name == nullptr) name = &r;
+    }
+    if (name == nullptr || facts < COMPANY_FACTS) return;
+    for (const column_reading& r : columns) {
+        if (r.role.what == field_role::org) return;
+    }
+    name->role = {field_role::org, 0, {}};
 }
 
 }  // namespace
@@ -299,6 +352,8 @@ columns_reading read_columns(const std::vector<std::string>& header,
     }
     pair_type_columns(reading.columns);
     drop_formatted_beside_parts(reading.columns);
+    drop_lone_regions(reading.columns);
+    names_of_companies(reading.columns);
     for (std::size_t c = 0; c < header.size(); ++c) reading.layout.roles[c] = reading.columns[c].role;
     return reading;
 }

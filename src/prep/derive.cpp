@@ -10,6 +10,7 @@
 #include "prep/evidence.hpp"
 #include "prep/layouts.hpp"
 #include "prep/prep.hpp"
+#include "prep/vocabulary.hpp"
 #include "record/record.hpp"
 
 namespace rowcard {
@@ -68,6 +69,7 @@ bool take_column(export_plan& plan, const column_role& role, int c) {
     case field_role::email: plan.emails.push_back(c); return true;
     case field_role::phone_label: return true;  // tied to its value below
     case field_role::ignored: case field_role::email_label: return true;
+    case field_role::record_kind: plan.kind = c; return true;
     case field_role::formatted: address_of(plan, role).formatted = c; return true;
     case field_role::postal_city: address_of(plan, role).postal_city = c; return true;
     case field_role::address_label: address_of(plan, role).label = c; return true;
@@ -129,8 +131,9 @@ void take_postal_city(std::string_view value, std::array<std::string, PARTS>& pa
 }
 
 // Puts a whole address written in one value, `value`, into `parts`: where
-// double spaces set its parts apart, the street first, then a postal code
-// and town, then the country; else the whole of it is the street.
+// double spaces set its parts apart and one of them is a postal code (alone
+// or before its town), the street first, then the town and the code in
+// either order, then the country; else the whole of it is the street.
 void take_formatted(std::string_view value, std::array<std::string, PARTS>& parts) {
     std::vector<std::string_view> pieces;
     for (std::size_t at = 0; at <= value.size();) {
@@ -139,16 +142,46 @@ void take_formatted(std::string_view value, std::array<std::string, PARTS>& part
         if (!piece.empty()) pieces.push_back(piece);
         at = gap == std::string_view::npos ? value.size() + 1 : gap + 2;
     }
+    // The code and town are the second piece, or the second and third in either order.
+    std::array<std::string, PARTS> found;
     std::string_view code;
     std::string_view town;
-    if (pieces.size() < 2 || !split_postal_city(pieces[1], code, town)) {
+    std::size_t rest = 0;  // the first piece after the code and the town
+    if (pieces.size() >= 2 && split_postal_city(pieces[1], code, town)) {
+        found[POSTAL] = code, found[CITY] = town, rest = 2;
+    } else if (pieces.size() >= 3 && shape_of(pieces[1]) == value_shape::postal_code) {
+        found[POSTAL] = pieces[1], found[CITY] = pieces[2], rest = 3;
+    } else if (pieces.size() >= 3 && shape_of(pieces[2]) == value_shape::postal_code) {
+        found[CITY] = pieces[1], found[POSTAL] = pieces[2], rest = 3;
+    } else {
         parts[STREET] = value;
         return;
     }
-    parts[STREET] = pieces[0];
-    parts[POSTAL] = code;
-    parts[CITY] = town;
-    for (std::size_t k = 2; k < pieces.size(); ++k) join(parts[COUNTRY], pieces[k], " ");
+    found[STREET] = pieces[0];
+    for (std::size_t k = rest; k < pieces.size(); ++k) join(found[COUNTRY], pieces[k], " ");
+    for (std::size_t p = 0; p < PARTS; ++p) parts[p] = std::move(found[p]);
+}
+
+// Returns `street` without the postal code, town and country of its own
+// address that a street of several lines repeats after its first ("Křenová
+// 12 / 602 00 Brno / Česko", its line breaks made spaces). The code must be
+// among what is cut, so that a street named after its town keeps its name;
+// a street that repeats nothing, and empty input, are returned whole.
+std::string_view street_without_repeats(std::string_view street, const std::array<std::string, PARTS>& parts) {
+    const auto cut = [](std::string_view& s, const std::string& part) {
+        if (part.empty() || s.size() <= part.size() || !s.ends_with(part) || s[s.size() - part.size() - 1] != ' ') {
+            return false;
+        }
+        s = trimmed(s.substr(0, s.size() - part.size()));
+        return true;
+    };
+    std::string_view s = street;
+    cut(s, parts[COUNTRY]);
+    cut(s, parts[REGION]);
+    const bool town_last = cut(s, parts[CITY]);
+    if (!cut(s, parts[POSTAL])) return street;
+    if (!town_last) cut(s, parts[CITY]);
+    return s.empty() ? street : s;
 }
 
 // Returns `value` without the leading bytes rowcard would drop, so that a
@@ -168,7 +201,8 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
     if (plan.given_is_full) full = std::exchange(row.single[GIVEN], std::string());
     bool full_as_written = !full.empty();
     const bool no_person = row.single[GIVEN].empty() && row.single[FAMILY].empty();
-    if (no_person && company_name(full)) {
+    const bool organisation = plan.kind >= 0 && kind_of_record(v[static_cast<std::size_t>(plan.kind)]) == record_kind::organisation;
+    if (no_person && (organisation || company_name(full))) {
         // A company in the name column: its card is the company's, with no person's name.
         if (row.single[ORG].empty()) row.single[ORG] = full;
     } else if (no_person && !full.empty()) {
@@ -247,6 +281,14 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
         for (const int c : a.more_streets) join(parts[STREET], first_item(v[static_cast<std::size_t>(c)]), joiner);
         if (a.postal_city >= 0) take_postal_city(first_item(v[static_cast<std::size_t>(a.postal_city)]), parts);
         if (a.part[POSTAL] >= 0 && a.part[CITY] < 0) take_postal_city(std::string(parts[POSTAL]), parts);
+        // A town written with its code, in a row whose code column is empty.
+        std::string_view code;
+        std::string_view town;
+        if (parts[POSTAL].empty() && split_postal_city(parts[CITY], code, town)) {
+            parts[POSTAL] = code;
+            parts[CITY] = std::string(town);
+        }
+        parts[STREET] = std::string(street_without_repeats(parts[STREET], parts));
         // A street with its town and code after double spaces is a whole address.
         if (parts[CITY].empty() && parts[POSTAL].empty() && parts[STREET].find("  ") != std::string::npos) {
             take_formatted(std::string(parts[STREET]), parts);

@@ -37,6 +37,7 @@ struct export_plan {
     std::array<int, SINGLES> single{};  // column of each single property, -1 where none; FN: a full name
     bool given_is_full = false;         // one name column holds whole names
     bool family_first = false;          // Hungarian order
+    int kind = -1;                      // column saying whether a row is a person or an organisation
     struct phone_source {
         int column;
         int label;

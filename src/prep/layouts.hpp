@@ -15,12 +15,16 @@ enum class export_language { unknown, english, german, czech, slovak, polish, hu
 // has no use for (an e-mail's display name, a phonetic name). `title` is a bare
 // 'Title', an honorific or a job as its values tell; `email_label`,
 // `phone_label` and `address_label` hold the type of their item; `record_id`,
-// `date`, `flag` (yes/no), `count` and `category` hold no contact value;
+// `date`, `flag` (yes/no), `count`, `code` (a country's or a language's),
+// `company_fact` (a company's trade, revenue or tax number) and `category`
+// hold no contact value; `record_kind` says whether a row is a person or an
+// organisation;
 // `postal_city` holds a postal code and a town in one. The address parts come
 // last, from `pobox` on.
 enum class field_role : unsigned char {
     none, ignored, given, middle, family, prefix, suffix, full, title, org, department, job, note,
-    nickname, web, birthday, birth_year, birth_month, birth_day, record_id, date, flag, count, category,
+    nickname, web, birthday, birth_year, birth_month, birth_day, record_id, date, flag, count, code, company_fact,
+    record_kind, category,
     phone, phone_label, email, email_label,
     pobox, street, street2, city, region, postal, postal_city, country, formatted, address_label
 };

@@ -19,6 +19,9 @@ constexpr std::size_t RECORDS_SAMPLED = 20;
 constexpr std::string_view SEPARATOR_LINE = "sep=";
 // Records at the end that hold one value at most and may be a report's footer.
 constexpr std::size_t FOOTER_RECORDS = 3;
+// Records of a footer that an empty record sets apart from the data: a
+// report's totals, its notice and its copyright, with gaps between them.
+constexpr std::size_t GAPPED_FOOTER_RECORDS = 6;
 // Lines above a header that may be a preamble, as LinkedIn's "Notes:" is.
 constexpr std::size_t PREAMBLE_RECORDS = 10;
 
@@ -153,32 +156,62 @@ char detect_separator(std::string_view text) {
     return best;
 }
 
+// The fields of one record as one separator splits it.
+struct record_width {
+    std::size_t all = 0;
+    std::size_t filled = 0;
+};
+
+// Returns the fields of the record at `probe` split at `separator`, and
+// moves `probe` past it; at the end of the text, none.
+record_width width_of(field_cursor& probe, char separator) {
+    record_width width;
+    if (!start_record(probe)) return width;
+    probe.separator = separator;
+    for (bool last = false; !last;) {
+        const raw_field field = next_field(probe);
+        last = field.ends_record;
+        ++width.all;
+        width.filled += field.text.find_first_not_of(" \t") != std::string_view::npos;
+    }
+    return width;
+}
+
 // Returns the most filled fields that any likely separator splits the record
 // at the cursor into; the cursor stays where it is.
 std::size_t most_fields(const field_cursor& cursor) {
     std::size_t most = 0;
     for (const char separator : EXPORT_SEPARATORS) {
         field_cursor probe = cursor;
-        probe.separator = separator;
-        std::size_t filled = 0;
-        for (bool last = false; !last;) {
-            const raw_field field = next_field(probe);
-            last = field.ends_record;
-            filled += field.text.find_first_not_of(" \t") != std::string_view::npos;
-        }
-        most = std::max(most, filled);
+        most = std::max(most, width_of(probe, separator).filled);
     }
     return most;
 }
 
-// Moves the cursor past a preamble: lines of one filled field each above the
-// header and a row of several, as LinkedIn puts its "Notes:" there and a
-// report its title. A first line of several fields, or no such header within
+// True when the record at the cursor is a title of several fields above a
+// header ("Report: members of list-a, list-b"): under some separator the
+// next record has at least twice its filled fields, and the record after
+// that is wider than it too, as the header's rows are.
+bool title_of_fields(const field_cursor& cursor) {
+    for (const char separator : EXPORT_SEPARATORS) {
+        field_cursor probe = cursor;
+        const record_width title = width_of(probe, separator);
+        const record_width header = width_of(probe, separator);
+        const record_width row = width_of(probe, separator);
+        if (header.filled >= 2 * title.filled && header.all > title.all && row.all > title.all) return true;
+    }
+    return false;
+}
+
+// Moves the cursor past a preamble: lines of one filled field each, or a
+// title far narrower than the header below it, above the header and a row
+// of several, as LinkedIn puts its "Notes:" there and a report its title.
+// A first line that is a header, or no such header within
 // PREAMBLE_RECORDS, moves nothing.
 void skip_preamble(field_cursor& cursor) {
     field_cursor probe = cursor;
     for (std::size_t record = 0; record < PREAMBLE_RECORDS && start_record(probe); ++record) {
-        if (most_fields(probe) > 1) {
+        if (most_fields(probe) > 1 && !title_of_fields(probe)) {
             // A header is followed by rows of several fields too; else the
             // export has one column, and one of its lines only looks split.
             field_cursor row = probe;
@@ -258,38 +291,51 @@ std::size_t put_record(field_cursor& cursor, bool header, std::size_t columns, s
     return column;
 }
 
-// Returns the one value of the table line `line` (ending in a line feed)
-// when it holds just one that is no contact's: no e-mail, and with a digit or
-// a ':' as "Total: 23" or "Exported 12.4.2024" have and names never do. Else empty.
-std::string_view footer_value(std::string_view line, char separator) {
+// How a table line at the end may belong to a report's footer.
+enum class tail { data, gap, line, words };
+
+// Returns what the table line `line` (ending in a line feed) is at the end
+// of an export: a gap when it holds no value; a footer line when it holds one
+// value that is no contact's (no e-mail, and a digit or a ':' as "Total: 23"
+// or "Exported 12.4.2024" have and names never do); words when its one value
+// has neither, a footer only below a gap; else data.
+tail tail_of(std::string_view line, char separator) {
     std::string_view found;
     for (std::size_t at = 0; at < line.size();) {
         std::size_t end = line.find_first_of(std::string{separator, '\n'}, at);
         if (end == std::string_view::npos) end = line.size();
         const std::string_view value = trimmed(line.substr(at, end - at));
         if (!value.empty()) {
-            if (!found.empty()) return {};
+            if (!found.empty()) return tail::data;
             found = value;
         }
         at = end + 1;
     }
-    const bool footer = found.find_first_of("0123456789:") != std::string_view::npos &&
-                        found.find('@') == std::string_view::npos;
-    return footer ? found : std::string_view();
+    if (found.empty()) return tail::gap;
+    if (found.find('@') != std::string_view::npos) return tail::data;
+    return found.find_first_of("0123456789:") != std::string_view::npos ? tail::line : tail::words;
 }
 
 // Takes a report's footer off the end of `result`'s table, whose records
-// start at `starts` and were read from `lines`: at most FOOTER_RECORDS
-// records at the end that each hold one value with a digit or ':', each noted.
+// start at `starts` and were read from `lines`, each noted: at most
+// FOOTER_RECORDS records at the end that each hold one footer line; or, in a
+// table of several columns, at most GAPPED_FOOTER_RECORDS records of one
+// value or none that a record of no value sets apart from the data.
 void drop_footer(const std::vector<std::size_t>& starts, const std::vector<std::size_t>& lines, char separator,
-                 export_result& result) {
-    std::size_t first = starts.size();
+                 std::size_t columns, export_result& result) {
     const std::string_view table = result.table;
-    while (first > 0 && starts.size() - first < FOOTER_RECORDS) {
-        const std::size_t end = first < starts.size() ? starts[first] : table.size();
-        if (footer_value(table.substr(starts[first - 1], end - starts[first - 1]), separator).empty()) break;
-        --first;
-    }
+    const auto kind = [&](std::size_t k) {
+        const std::size_t end = k + 1 < starts.size() ? starts[k + 1] : table.size();
+        return tail_of(table.substr(starts[k], end - starts[k]), separator);
+    };
+    std::size_t first = starts.size();
+    while (first > 0 && starts.size() - first < FOOTER_RECORDS && kind(first - 1) == tail::line) --first;
+    std::size_t gapped = starts.size();
+    while (gapped > 0 && starts.size() - gapped < GAPPED_FOOTER_RECORDS && kind(gapped - 1) != tail::data) --gapped;
+    while (gapped < starts.size() && kind(gapped) != tail::gap) ++gapped;  // the block starts at its gap
+    bool worded = false;  // the block holds some line, not only gaps
+    for (std::size_t k = gapped; k < starts.size(); ++k) worded = worded || kind(k) != tail::gap;
+    if (columns >= 2 && worded && gapped > 0 && gapped < first) first = gapped;
     if (first == 0 || first == starts.size()) return;
     for (std::size_t k = first; k < starts.size(); ++k) note(result.changes.footer_lines, lines[k]);
     result.table.resize(starts[first]);
@@ -327,7 +373,7 @@ export_result read_export(std::string_view bytes, const export_reading& how, cha
         put_record(cursor, false, columns, named, table_separator, result);
         ++result.records;
     }
-    drop_footer(starts, lines, table_separator, result);
+    drop_footer(starts, lines, table_separator, columns, result);
     result.changes.unterminated_quote = cursor.unterminated;
     return result;
 }

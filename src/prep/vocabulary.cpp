@@ -31,8 +31,9 @@ constexpr int NO_PLACE = -4;
 // that the header says was opted out of is a flag, a street of a city no street.
 constexpr std::array RANKED = {
     field_role::ignored, field_role::birthday, field_role::birth_year, field_role::birth_month,
-    field_role::birth_day, field_role::date, field_role::record_id, field_role::flag, field_role::count,
-    field_role::category, field_role::nickname, field_role::web, field_role::email, field_role::phone,
+    field_role::birth_day, field_role::date, field_role::record_kind, field_role::record_id, field_role::code,
+    field_role::company_fact, field_role::flag, field_role::count, field_role::category, field_role::nickname,
+    field_role::web, field_role::email, field_role::phone,
     field_role::pobox, field_role::formatted, field_role::country, field_role::postal_city, field_role::postal,
     field_role::city, field_role::region, field_role::street2, field_role::street};
 // Phone types, the one that decides first: a work fax is a fax.
@@ -169,13 +170,17 @@ const phrase_meaning* longest_at(const word_list& w, std::size_t at, export_lang
     return best;
 }
 
-// Returns the whole-header phrase that is all of `w`, null when none is (and for empty `w`).
-const phrase_meaning* whole_of(const word_list& w, std::size_t from) {
+// Returns the whole-header phrase that is all of `w` from `from` to `to`,
+// null when none is (and for an empty span).
+const phrase_meaning* whole_in(const word_list& w, std::size_t from, std::size_t to) {
     for (const phrase_meaning& p : header_phrases()) {
-        if (p.what == says::whole && from < w.size() && matched(p.words, w, from) == w.size() - from) return &p;
+        if (p.what == says::whole && from < to && matched(p.words, w, from) == to - from) return &p;
     }
     return nullptr;
 }
+
+// Returns the whole-header phrase that is all of `w` from `from` on; null when none is.
+const phrase_meaning* whole_of(const word_list& w, std::size_t from) { return whole_in(w, from, w.size()); }
 
 // What the phrases of one header say.
 struct reading {
@@ -238,7 +243,8 @@ column_role address_role(field_role what, const reading& r, int number) {
 
 // Returns the column's role from what its words say, `number` its item's number.
 column_role decide(const reading& r, int number) {
-    if (r.stop || r.role == nullptr) return {};
+    if (r.stop) return {field_role::ignored, 0, {}};  // the record's owner or a chat name: never the contact's
+    if (r.role == nullptr) return {};
     const field_role what = r.role->role;
     const bool own = r.place_type == "WORK" || r.place_type == "HOME";
     if (what == field_role::phone) {
@@ -296,7 +302,18 @@ column_role read_header(std::string_view cleaned, export_language language, std:
         if (first != nullptr && first->what == says::record) whole = whole_of(plain, 1);
     }
     if (whole != nullptr) return {whole->role, number, whole->type};
-    return decide(read_words(w, language), number);
+    const column_role read = decide(read_words(w, language), number);
+    // Two names for one column ("Post / Funkce"): the first that says something.
+    for (std::string_view rest = cleaned; read.what == field_role::none && rest.size() < cleaned.size() + 1;) {
+        const std::size_t slash = rest.find('/');
+        if (slash == std::string_view::npos && rest.size() == cleaned.size()) break;  // no slash at all
+        if (const column_role one = read_header(rest.substr(0, slash), language, table); one.what != field_role::none) {
+            return one;
+        }
+        if (slash == std::string_view::npos) break;
+        rest.remove_prefix(slash + 1);
+    }
+    return read;
 }
 
 std::string_view item_type_word(std::string_view cleaned_value) {
@@ -314,6 +331,14 @@ std::string_view item_type_word(std::string_view cleaned_value) {
         at += size;
     }
     return type;
+}
+
+record_kind kind_of_record(std::string_view cleaned_value) {
+    const std::string key = header_key(cleaned_value);
+    for (const kind_word& k : record_kind_words()) {
+        if (k.words == key) return k.kind;
+    }
+    return record_kind::unknown;
 }
 
 std::string_view type_of_key(std::string_view key, bool address) {

@@ -35,6 +35,23 @@ std::string_view item_type_word(std::string_view cleaned_value);
 // when `address` (WORK, HOME; POSTAL when none). Empty input gives VOICE or POSTAL.
 std::string_view type_of_key(std::string_view key, bool address);
 
+// Whose record a row is, as a column of record kinds says ("Individual",
+// "Organization", "Firma").
+enum class record_kind { unknown, person, organisation };
+
+// Returns the kind of record that the cleaned value `cleaned_value` names;
+// unknown for any other value and for empty input.
+record_kind kind_of_record(std::string_view cleaned_value);
+
+// One value word that names a kind of record.
+struct kind_word {
+    std::string_view words;  // upper-case ASCII, one space between words
+    record_kind kind;
+};
+
+// Returns the table of record kinds' words.
+std::span<const kind_word> record_kind_words();
+
 // Words each language's headers use and the others' do not.
 struct language_words {
     export_language language;

@@ -72,7 +72,8 @@ constexpr phrase_meaning PHRASES[] = {
     whole("FIRMENNAME", org), whole("NAZEV FIRMY", org), whole("PODJETJE", org), whole("IME PODJETJA", org),
     whole("ORGANIZACIJA", org), whole("TVRTKA", org), whole("NAZIV TVRTKE", org), whole("PODUZECE", org),
     whole("COMPANIE", org), whole("DENUMIREA COMPANIEI", org), whole("ORGANIZATIE", org),
-    whole("SOCIETATE", org),
+    whole("SOCIETATE", org), whole("NAZEV SPOLECNOSTI", org), whole("NAZOV SPOLOCNOSTI", org),
+    whole("CEG NEVE", org), whole("NAZIV PODJETJA", org), whole("NAZWA ORGANIZACJI", org),
     whole("DEPARTMENT", department), whole("ORGANIZATION DEPARTMENT", department), whole("ABTEILUNG", department),
     whole("ODDELENI", department), whole("ODDELENIE", department), whole("DZIAL", department),
     whole("RESZLEG", department), whole("OSZTALY", department), whole("ODDELEK", department),
@@ -82,6 +83,7 @@ constexpr phrase_meaning PHRASES[] = {
     whole("POZICIA", job), whole("JOBTITEL", job), whole("BERUFSBEZEICHNUNG", job), whole("PRACOVNI POZICE", job),
     whole("FUNKCIJA", job), whole("POLOZAJ", job), whole("POLOZAJ FUNKCIJA", job), whole("DELOVNO MESTO", job),
     whole("RADNO MJESTO", job), whole("FUNCTIA", job), whole("FUNCTIE", job), whole("POST FUNCTIA", job),
+    whole("SZEREPKOR", job), whole("MUNKAKOR", job), whole("STELLUNG", job), whole("PRACOVNI ZARAZENI", job),
     whole("NOTES", note), whole("NOTE", note), whole("NOTIZEN", note), whole("NOTIZ", note), whole("POZNAMKY", note),
     whole("POZNAMKA", note), whole("NOTATKI", note), whole("UWAGI", note), whole("JEGYZETEK", note),
     whole("MEGJEGYZES", note), whole("COMMENTS", note), whole("DESCRIPTION", note), whole("OPOMBE", note),
@@ -115,7 +117,26 @@ constexpr phrase_meaning PHRASES[] = {
     role("BOUNCED", flag), role("DO NOT", flag), role("DO NOT CALL", flag), role("UNSUBSCRIBED", flag),
     role("UNSUBSCRIBE", flag), role("EXCLUDED", flag), role("IS", flag), role("STATUS", flag),
     role("STANJE", flag), role("STATUT", flag), role("CHECKBOX", flag),
-    role("NUMBER OF", count), role("COUNT", count), role("COUNTER", count), role("EMPLOYEES", count),
+    role("NUMBER OF", count), role("COUNT", count), role("COUNTER", count),
+    // Codes of a country, a language or a currency: no place's name.
+    role("COUNTRY CODE", code), role("ISO", code), role("LANGUAGE CODE", code), role("CURRENCY CODE", code),
+    role("CALLING CODE", code), role("DIAL CODE", code), role("LANDERCODE", code), role("LANDESKENNZAHL", code),
+    role("KOD ZEME", code), role("KOD STATU", code), role("KOD KRAJINY", code), role("KOD KRAJU", code),
+    role("ORSZAGKOD", code), role("ORSZAG KOD", code), role("HIVOSZAM", code), role("HIVOSZAMA", code),
+    role("KODA DRZAVE", code), role("OZNAKA DRZAVE", code), role("KOD DRZAVE", code), role("SIFRA DRZAVE", code),
+    role("COD TARA", code), role("CODUL TARII", code), role("COD TARII", code),
+    // What only a company has: a table with these is one of companies.
+    role("INDUSTRY", company_fact), role("ANNUAL REVENUE", company_fact), role("REVENUE", company_fact),
+    role("EMPLOYEES", company_fact), role("TICKER", company_fact), role("TICKER SYMBOL", company_fact),
+    role("SIC", company_fact), role("OWNERSHIP", company_fact), role("BRANCHE", company_fact),
+    role("UMSATZ", company_fact), role("MITARBEITER", company_fact), role("OBOR", company_fact),
+    role("ODVETVI", company_fact), role("ODVETVIE", company_fact), role("OBRAT", company_fact),
+    role("BRANZA", company_fact), role("PRZYCHOD", company_fact), role("IPARAG", company_fact),
+    role("ARBEVETEL", company_fact), role("DEJAVNOST", company_fact), role("DJELATNOST", company_fact),
+    role("INDUSTRIE", company_fact), role("CIFRA DE AFACERI", company_fact), role("VAT", company_fact),
+    role("VAT NUMBER", company_fact), role("TAX ID", company_fact), role("USTID", company_fact),
+    role("ICO", company_fact), role("DIC", company_fact), role("ADOSZAM", company_fact), role("NIP", company_fact),
+    role("REGON", company_fact), role("OIB", company_fact), role("CUI", company_fact),
     role("CATEGORY", category), role("CATEGORIES", category), role("KATEGORIE", category),
     role("KATEGORIEN", category), role("KATEGORIA", category), role("KATEGORIAK", category),
     role("KATEGORIJA", category), role("KATEGORIJE", category), role("CATEGORIE", category),
@@ -192,7 +213,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("KRAJ", region), role("STATE", region), role("REGION", region), role("BUNDESLAND", region),
     role("KANTON", region), role("CANTON", region), role("WOJEWODZTWO", region), role("MEGYE", region),
     role("OBLAST", region), role("PROVINCE", region), role("COUNTY", region), role("JUDET", region),
-    role("DEZELA", region), role("PROVINCA", region), role("DRZAVA PROVINCIJA", region), role("STAT PROVINCIE", region), role("ZUPANIJA", region),
+    role("DEZELA", region), role("PROVINCA", region), role("ALLAM", region), role("TARTOMANY", region), role("DRZAVA PROVINCIJA", region), role("STAT PROVINCIE", region), role("ZUPANIJA", region),
     role("EXTENDED", street2), role("EXTENDED ADDRESS", street2),
     role("STREET", street), role("STRASSE", street), role("ULICE", street),
     role("ULICA", street), role("UTCA", street), role("ADDRESS", street), role("ADDRESS LINE", street),
@@ -209,7 +230,15 @@ constexpr phrase_meaning PHRASES[] = {
     mark("KONTAKT", says::record), mark("KONTAKTU", says::record), mark("KONTAKTA", says::record),
     mark("LEAD", says::record), mark("ACCOUNT", says::record), mark("USER", says::record),
     mark("MEMBER", says::record), mark("RECORD", says::record), mark("ROW", says::record),
-    mark("BY", says::stop), mark("OWNER", says::stop), mark("SKYPE", says::stop), mark("IM", says::stop),
+    // Who made, changed or owns the record: the CRM's users, not the contact.
+    mark("BY", says::stop), mark("OWNER", says::stop), mark("ASSIGNED", says::stop), mark("ASSIGNED TO", says::stop),
+    mark("ERSTELLT VON", says::stop), mark("GEANDERT VON", says::stop), mark("BESITZER", says::stop),
+    mark("VYTVORIL", says::stop), mark("ZMENIL", says::stop), mark("UPRAVIL", says::stop),
+    mark("VLASTNIK", says::stop), mark("PRZEZ", says::stop), mark("WLASCICIEL", says::stop),
+    mark("LETREHOZTA", says::stop), mark("MODOSITOTTA", says::stop), mark("TULAJDONOS", says::stop),
+    mark("USTVARIL", says::stop), mark("SPREMENIL", says::stop), mark("LASTNIK", says::stop),
+    mark("KREIRAO", says::stop), mark("IZMIJENIO", says::stop), mark("VLASNIK", says::stop),
+    mark("CREAT DE", says::stop), mark("MODIFICAT DE", says::stop), mark("PROPRIETAR", says::stop), mark("SKYPE", says::stop), mark("IM", says::stop),
     mark("MESSENGER", says::stop), mark("SCREEN NAME", says::stop), mark("TWITTER", says::stop),
     mark("PHOTO", says::stop), mark("IMAGE", says::stop), mark("FORMAT", says::stop), mark("PREFERRED", says::stop),
     mark("VALUE", says::filler), mark("OF", says::filler), mark("AT", says::filler), mark("ON", says::filler),
@@ -256,6 +285,25 @@ constexpr std::string_view ROMANIAN[] = {"NUME", "PRENUME", "ORAS", "TARA", "JUD
     "PRIVATA", "DENUMIREA", "COMPANIEI", "COMPANIE", "FURNIZOR", "STRADA", "SERVICIU", "DOMICILIU", "POLITETE",
     "MEMBRU", "FUNCTIA", "LOCALITATE"};
 
+// The words a column of record kinds writes for a person and for an organisation.
+constexpr kind_word KINDS[] = {
+    {"INDIVIDUAL", record_kind::person}, {"PERSON", record_kind::person}, {"PRIVATE PERSON", record_kind::person},
+    {"PRIVATPERSON", record_kind::person}, {"OSOBA", record_kind::person}, {"FYZICKA OSOBA", record_kind::person},
+    {"SZEMELY", record_kind::person}, {"MAGANSZEMELY", record_kind::person}, {"OSEBA", record_kind::person},
+    {"FIZICNA OSEBA", record_kind::person}, {"FIZICKA OSOBA", record_kind::person},
+    {"PERSOANA", record_kind::person}, {"PERSOANA FIZICA", record_kind::person},
+    {"ORGANIZATION", record_kind::organisation}, {"ORGANISATION", record_kind::organisation},
+    {"COMPANY", record_kind::organisation}, {"BUSINESS", record_kind::organisation},
+    {"UNTERNEHMEN", record_kind::organisation}, {"FIRMA", record_kind::organisation},
+    {"ORGANIZACE", record_kind::organisation}, {"PRAVNICKA OSOBA", record_kind::organisation},
+    {"ORGANIZACIA", record_kind::organisation}, {"ORGANIZACJA", record_kind::organisation},
+    {"SZERVEZET", record_kind::organisation}, {"CEG", record_kind::organisation},
+    {"PODJETJE", record_kind::organisation}, {"PRAVNA OSEBA", record_kind::organisation},
+    {"ORGANIZACIJA", record_kind::organisation}, {"TVRTKA", record_kind::organisation},
+    {"PRAVNA OSOBA", record_kind::organisation}, {"ORGANIZATIE", record_kind::organisation},
+    {"COMPANIE", record_kind::organisation}, {"PERSOANA JURIDICA", record_kind::organisation},
+};
+
 constexpr language_words MARKERS[] = {
     {export_language::english, ENGLISH}, {export_language::german, GERMAN}, {export_language::czech, CZECH},
     {export_language::slovak, SLOVAK}, {export_language::polish, POLISH}, {export_language::hungarian, HUNGARIAN},
@@ -268,5 +316,7 @@ constexpr language_words MARKERS[] = {
 std::span<const phrase_meaning> header_phrases() { return ALL_PHRASES; }
 
 std::span<const language_words> language_markers() { return MARKERS; }
+
+std::span<const kind_word> record_kind_words() { return KINDS; }
 
 }  // namespace rowcard

@@ -9,22 +9,10 @@
 
 #include "prep/columns.hpp"
 #include "prep/prep.hpp"
+#include "made_table.hpp"
 
 namespace rowcard {
 namespace {
-
-// The table made from the UTF-8 export `text`, with ';' between its columns,
-// read with the corrections `overrides`.
-contact_table made(std::string_view text, const std::vector<column_override>& overrides = {}) {
-    export_reading utf8;
-    utf8.encoding = export_encoding::utf8;
-    return make_contact_table(read_export(text, utf8, ';'), ';', overrides);
-}
-
-// True when `line` is one of the lines of `table`.
-bool has_line(const std::string& table, const std::string& line) {
-    return ("\n" + table).find("\n" + line + "\n") != std::string::npos;
-}
 
 TEST(PrepColumns, ValuesVetoAHeaderThatSaysTheWrongThing) {
     // A CRM's mailing address and its opt-out flag are no e-mails; a message count neither.
@@ -197,6 +185,31 @@ TEST(PrepShape, ATitleAboveTheHeaderAndAFooterBelowTheDataAreNoContacts) {
     const export_result name = read_export("Name,E-mail\nJan Novak,jan@x.cz\nEva Mala,\n", utf8, ';');
     EXPECT_EQ(name.records, 2u);
     EXPECT_EQ(name.changes.footer_lines.count, 0u);
+}
+
+TEST(PrepShape, ATitleOfSeveralFieldsAndAFooterSetApartByAGap) {
+    export_reading utf8;
+    utf8.encoding = export_encoding::utf8;
+    // A report names its lists in its title; its footer is a total, a notice and a copyright.
+    const export_result r = read_export("Members of list-a, list-b\nId,Email,Name,List\n1,jan@x.cz,Jan Novak,list-a\n"
+                                        "2,eva@y.cz,Eva Mala,list-b\n\"\"\n\"Total (2 records)\"\n\"\"\n"
+                                        "\"Confidential - Do Not Distribute\"\n\"Copyright (c) 2026 Firma\"\n",
+                                        utf8, ';');
+    EXPECT_EQ(r.header_line, 2u);
+    EXPECT_EQ(r.records, 2u);
+    EXPECT_EQ(r.changes.footer_lines.lines, (std::vector<std::size_t>{5, 6, 7, 8, 9}));
+    // A header of two columns over rows of two is the first line, however narrow.
+    const export_result two = read_export("Name,E-mail\nJan Novak,jan@x.cz\nEva Mala,eva@y.cz\n", utf8, ';');
+    EXPECT_EQ(two.header_line, 1u);
+    // Empty rows at the end are no footer; and a list of one column keeps its rows after a gap.
+    const export_result gaps = read_export("Name,E-mail\nJan Novak,jan@x.cz\n,\n,\n", utf8, ';');
+    EXPECT_EQ(gaps.changes.footer_lines.count, 0u);
+    const export_result names = read_export("Name\nJan Novak\n\"\"\nEva Mala\n", utf8, ';');
+    EXPECT_EQ(names.changes.footer_lines.count, 0u);
+    EXPECT_EQ(names.records, 3u);
+    // Without a gap, a line of words after the data is a contact's, as before.
+    const export_result worded = read_export("Name,E-mail\nJan Novak,jan@x.cz\nEva Mala,\nPetr Dvorak,\n", utf8, ';');
+    EXPECT_EQ(worded.changes.footer_lines.count, 0u);
 }
 
 }  // namespace

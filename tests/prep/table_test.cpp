@@ -6,16 +6,10 @@
 #include <string>
 
 #include "prep/prep.hpp"
+#include "made_table.hpp"
 
 namespace rowcard {
 namespace {
-
-// The table made from the UTF-8 export `text`, with ';' between its columns.
-contact_table made(std::string_view text) {
-    export_reading utf8;
-    utf8.encoding = export_encoding::utf8;
-    return make_contact_table(read_export(text, utf8, ';'), ';');
-}
 
 TEST(PrepLayouts, SignsBetweenTwoWordsBecomeSpacesOutsideAddresses) {
     // rowcard drops such a sign and would join the words; a sign at an end or

@@ -126,7 +126,7 @@ TEST(VocabLanguages, SloveneCroatianAndRomanianExports) {
     expect_read({{"ID kontakta", record_id}, {"Vljudnostni naziv", prefix}, {"Priimek", family}, {"Ime", given},
                  {"Položaj/Funkcija", job}, {"Datum kreiranja", date}, {"Latest modification date", date},
                  {"Zasebni", flag}, {"Naslov", street, -4}, {"Poštna številka", postal, -4}, {"Mesto", city, -4},
-                 {"Dežela/Provinca", region, -4}, {"Država", country, -4}, {"Koda države", country, -4},
+                 {"Dežela/Provinca", region, -4}, {"Država", country, -4}, {"Koda države", code},
                  {"Telefon", phone, 0, "VOICE"}, {"Faks", phone, 0, "FAX"}, {"E-pošta", email},
                  {"ID podjetja", record_id}, {"Ime podjetja", org}, {"Status", flag}, {"Koda kupca", none},
                  {"Kupec", flag}, {"Dobavitelj", flag}, {"Kraj", city, -4}, {"Mobilni telefon", phone, 0, "CELL"},
@@ -136,7 +136,7 @@ TEST(VocabLanguages, SloveneCroatianAndRomanianExports) {
     expect_read({{"Id kontakta", record_id}, {"Kod uljudnosti", prefix}, {"Prezime", family}, {"Ime", given},
                  {"Radno mjesto", job}, {"Datum izrade", date}, {"Datum zadnje izmjene", date}, {"Privatno", flag},
                  {"Adresa", street, -4}, {"Poštanski broj", postal, -4}, {"Grad", city, -4},
-                 {"Država/provincija", region, -4}, {"Država", country, -4}, {"Šifra države", country, -4},
+                 {"Država/provincija", region, -4}, {"Država", country, -4}, {"Šifra države", code},
                  {"Telefon:", phone, 0, "VOICE"}, {"Faks", phone, 0, "FAX"}, {"E-pošta", email},
                  {"ID Tvrtke", record_id}, {"Naziv tvrtke", org}, {"Stanje", flag}, {"Kod kupca", none},
                  {"Kupac", flag}, {"Dobavljač", flag}, {"Mobitel", phone, 0, "CELL"},
@@ -146,7 +146,7 @@ TEST(VocabLanguages, SloveneCroatianAndRomanianExports) {
     expect_read({{"Id-ul Contact", record_id}, {"Politeţe cod", prefix}, {"Nume", family}, {"Prenume", given},
                  {"Post / Funcţia", job}, {"Data creării", date}, {"Ultima modificare data", date},
                  {"Privata", flag}, {"Adresă", street, -4}, {"Cod postal", postal, -4}, {"Oraş", city, -4},
-                 {"Membru / Canton", region, -4}, {"Ţară", country, -4}, {"Cod ţară", country, -4},
+                 {"Membru / Canton", region, -4}, {"Ţară", country, -4}, {"Cod ţară", code},
                  {"Telefon", phone, 0, "VOICE"}, {"Fax", phone, 0, "FAX"}, {"Id-ul de companie", record_id},
                  {"Denumirea companiei", org}, {"Statut", flag}, {"Cod Client", none}, {"Client", flag},
                  {"Furnizor", flag}, {"Telefon mobil", phone, 0, "CELL"}, {"Telefon serviciu", phone, 0, "WORK"},
@@ -200,21 +200,21 @@ TEST(VocabMachineForms, SalesforceZohoCventAndMappNames) {
                  {"MAILINGCOUNTRY", country, -5, "POSTAL"}, {"BIRTHDATE", birthday}, {"ISEMAILBOUNCED", flag},
                  {"EMAILBOUNCEDREASON", flag}, {"CREATEDDATE", date}, {"LASTACTIVITYDATE", date},
                  {"BILLINGSTREET", street, -6, "POSTAL"}, {"SHIPPINGPOSTALCODE", postal, -7, "POSTAL"},
-                 {"ACCOUNTNUMBER", record_id}, {"NUMBEROFEMPLOYEES", count}, {"WEBSITE", web}, {"DESCRIPTION", note},
+                 {"ACCOUNTNUMBER", record_id}, {"NUMBEROFEMPLOYEES", company_fact}, {"WEBSITE", web}, {"DESCRIPTION", note},
                  {"firstName", given}, {"MailingStreet", street, -5, "POSTAL"}, {"HomeAddress1", street, -2, "HOME"},
                  {"HomeAddress2", street2, -2, "HOME"}, {"BusinessZip", postal, -1, "WORK"},
                  {"CellPhone", phone, 0, "CELL"}, {"HomeEmail", email, 0, "HOME"}, {"BusinessEmail", email, 0, "WORK"},
                  {"HomeEmailDisplayName", ignored}, {"MobileDeviceEmail", email}, {"CCEmailAddress", email},
-                 {"ISOCountryCode", country, -4}, {"LastOptOutDate", date}, {"LastOptOutBy", none},
+                 {"ISOCountryCode", code}, {"LastOptOutDate", date}, {"LastOptOutBy", ignored},
                  {"ExcludedFromEmail", flag}, {"OptedIn", flag}, {"JobTitle", job}, {"SourceId", record_id},
                  {"first_name", given}, {"Mailing_Street", street, -5, "POSTAL"}, {"Other_Street", street, -3, "POSTAL"},
                  {"Email_Opt_Out", flag}, {"Date_of_Birth", birthday}, {"Asst_Phone", phone, 0, "VOICE"},
                  {"do_not_email", flag}, {"nick_name", nickname}, {"billing_code", postal, -6, "POSTAL"},
-                 {"created_by_email", none}, {"owner_email", none}, {"image_URL", none},
+                 {"created_by_email", ignored}, {"owner_email", ignored}, {"image_URL", ignored},
                  {"external_identifier", record_id}, {"display_name", full}, {"Last_Activity_Time", date},
                  {"Unsubscribed_Time", date}, {"user.FirstName", given}, {"user.Email", email},
                  {"User.DateOfBirth", birthday}, {"user.ZipCode", postal, -4}, {"user.MobileNumber", phone, 0, "CELL"},
-                 {"member.MessageCounter", count}, {"member.EmailFormat", none}, {"user.Title", title},
+                 {"member.MessageCounter", count}, {"member.EmailFormat", ignored}, {"user.Title", title},
                  {"contact.first_name", given}, {"first-name", given}, {"e-mail-2", email, 2}},
                 lang::english);
 }
@@ -275,12 +275,12 @@ TEST(VocabNoContactValue, FlagsDatesIdsCountsAndCategories) {
                  {"Unsubscribed", flag}, {"Email Address Status", flag}, {"Created Date", date},
                  {"Last Activity", date}, {"Modified time", date}, {"Date Joined", date}, {"Connected On", date},
                  {"Record ID", record_id}, {"Member ID", record_id}, {"Row Id", record_id},
-                 {"Government ID Number", record_id}, {"Number of Employees", count}, {"Labels", category},
+                 {"Government ID Number", record_id}, {"Number of Employees", company_fact}, {"Labels", category},
                  {"Group Membership", category}, {"Tags", category}, {"Distribution Lists", category},
                  {"Birth Year", birth_year}, {"Birth Month", birth_month}, {"Birth Day", birth_day},
                  {"Date of birth", birthday}, {"Phonetic First Name", ignored}, {"Given Name Yomi", ignored},
-                 {"Skype ID", none}, {"Messenger ID", none}, {"Modified by Email Address", none},
-                 {"Contact owner", none}, {"Screen Name", none}, {"Photo", none}, {"", none}, {"Custom 1", none}},
+                 {"Skype ID", ignored}, {"Messenger ID", ignored}, {"Modified by Email Address", ignored},
+                 {"Contact owner", ignored}, {"Screen Name", ignored}, {"Photo", ignored}, {"", none}, {"Custom 1", none}},
                 lang::english);
 }
 
@@ -290,6 +290,44 @@ TEST(VocabNoContactValue, WhereTheOldPrefixRuleWentWrong) {
                  {"MAILINGSTATE", region, -5, "POSTAL"}, {"Email Opt Out", flag}, {"EMAILBOUNCEDREASON", flag},
                  {"Mail", email}},
                 lang::english);
+}
+
+TEST(VocabNoContactValue, TheRecordsOwnersCodesAndCompanyFactsInEachLanguage) {
+    // Who made, changed or owns a record is the CRM's user; never read from its values either.
+    expect_read({{"Created By", ignored}, {"Assigned_User_Name", ignored}, {"Erstellt von", ignored},
+                 {"Geändert von", ignored}, {"Vytvořil", ignored}, {"Vlastník", ignored}, {"Utworzone przez", ignored},
+                 {"Właściciel", ignored}, {"Létrehozta", ignored}, {"Tulajdonos", ignored}, {"Lastnik", ignored},
+                 {"Vlasnik", ignored}, {"Creat de", ignored}, {"Proprietar", ignored}},
+                lang::unknown);
+    // A country's code is no country's name, nor a dialling code a phone.
+    expect_read({{"Country Code", code}, {"Kód země", code}, {"Kód krajiny", code}, {"Kod kraju", code},
+                 {"Az ország hívószáma", code}, {"Országkód", code}, {"Koda države", code}, {"Cod ţară", code},
+                 {"ISOLanguageCode", code}, {"Country", country, -4}, {"billing_code", postal, -6, "POSTAL"}},
+                lang::unknown);
+    expect_read({{"Industry", company_fact}, {"Annual_Revenue", company_fact}, {"Branche", company_fact},
+                 {"IČO", company_fact}, {"DIČ", company_fact}, {"Adószám", company_fact}, {"VAT Number", company_fact},
+                 {"Number of Employees", company_fact}},
+                lang::unknown);
+}
+
+TEST(VocabLanguages, TwoNamesForOneColumnAreReadOneByOne) {
+    // Dolibarr's translations give a column two names set apart by '/'.
+    expect_read({{"Post / Funkce", job}, {"Beosztás / Szerepkör", job}, {"Állam / Tartomány", region, -4},
+                 {"Stát / Provincie", region, -4}, {"Nothing / Known", none}, {"Telefon / Fax", phone, 0, "FAX"},
+                 {"Název společnosti", org}, {"Cég neve", org}},
+                lang::unknown);
+}
+
+TEST(VocabTypeWords, AValueNamesARecordsKind) {
+    for (const std::string_view v : {"Individual", "Person", "Fyzická osoba", "Magánszemély", "Persoană fizică"}) {
+        EXPECT_EQ(kind_of_record(cleaned(v)), record_kind::person) << v;
+    }
+    for (const std::string_view v : {"Organization", "Company", "Firma", "Právnická osoba", "Szervezet", "Tvrtka"}) {
+        EXPECT_EQ(kind_of_record(cleaned(v)), record_kind::organisation) << v;
+    }
+    for (const std::string_view v : {"Household", "Customer", "Jan Novák", ""}) {
+        EXPECT_EQ(kind_of_record(cleaned(v)), record_kind::unknown) << v;
+    }
 }
 
 // ---- type words of values ----
