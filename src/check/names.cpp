@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "check/findings.hpp"
-#include "prep/prep.hpp"
+#include "prep/starter.hpp"
 #include "run/run.hpp"
 #include "text/text.hpp"
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "check/findings.hpp"
+#include "prep/columns_together.hpp"
 #include "prep/vocabulary.hpp"
 
 namespace rowcard {
@@ -79,10 +80,7 @@ constexpr named_role NOT_ON_THE_CARD[] = {
     {field_role::code, "a code"},              {field_role::company_fact, "about a company"},
 };
 
-// Columns of what only a company has (its trade, revenue, tax number) that
-// make a table of no given or family names one of companies: one may stand
-// in a list of people, as the trade of each one's employer.
-constexpr std::size_t COMPANY_FACTS = 2;
+
 
 // Shapes of values that hold no phone number at all.
 constexpr std::initializer_list<value_shape> NO_NUMBERS = {
@@ -93,16 +91,6 @@ constexpr std::initializer_list<value_shape> NO_NUMBERS = {
 // words for home, work, mobile, fax and the like, with their spellings.
 constexpr std::size_t TYPE_WORDS_DISTINCT = 40;
 
-// Group numbers given to a type column and the item beside it, above any an
-// export numbers its own items with.
-constexpr int PAIRED_GROUPS = 1000;
-
-// True when a role is a part of an address.
-bool address_part(field_role what) {
-    return what == field_role::pobox || what == field_role::street || what == field_role::street2 ||
-           what == field_role::city || what == field_role::region || what == field_role::postal ||
-           what == field_role::postal_city || what == field_role::country;
-}
 
 // True when a role holds words of a person or an organisation: values that
 // are flags, dates, counts, ids, e-mails or phones cannot be one.
@@ -110,7 +98,7 @@ bool wordy(field_role what) {
     return what == field_role::full || what == field_role::given || what == field_role::middle ||
            what == field_role::family || what == field_role::prefix || what == field_role::suffix ||
            what == field_role::org || what == field_role::department || what == field_role::job ||
-           what == field_role::title || (address_part(what) && what != field_role::postal);
+           what == field_role::title || (address_field(what) && what != field_role::postal);
 }
 
 // True when most filled values of `values` are type words ("mobil", "Home").
@@ -167,7 +155,7 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
         if (mostly(e, {value_shape::postal_code, value_shape::postal_city})) reading.role = h;
         else reading.why = "its header says postal code, but its values are none", reading.disagrees = true;
     } else if (wordy(h.what) || h.what == field_role::formatted) {
-        if (address_part(h.what) && type_words) {
+        if (address_field(h.what) && type_words) {
             reading.role = {field_role::address_label, h.group, {}};
         } else if (!odd.empty() || mostly(e, {value_shape::email, value_shape::phone})) {
             const std::string said = h.what == field_role::title ? "title" : field_label(h);
@@ -200,85 +188,6 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
     }
 }
 
-// Ties each type column to the phone or address beside it (the next column
-// first, then the one before), each pair under a group of its own; a type
-// column with neither beside it is left off.
-void pair_type_columns(std::vector<column_reading>& columns) {
-    for (std::size_t c = 0; c < columns.size(); ++c) {
-        column_role& type = columns[c].role;
-        const bool phone = type.what == field_role::phone_label;
-        if (!phone && type.what != field_role::address_label) continue;
-        if (type.group != 0) continue;  // numbered by the export: the vocabulary tied it
-        for (const std::size_t n : {c + 1, c - 1}) {
-            if (n >= columns.size()) continue;
-            column_role& item = columns[n].role;
-            if (phone ? item.what == field_role::phone : address_part(item.what)) {
-                if (phone) item.group = PAIRED_GROUPS + static_cast<int>(n);
-                type.group = item.group;
-                break;
-            }
-        }
-        if (type.group == 0) {
-            columns[c].why = "types with no phone or address beside them";
-            type = {};
-        }
-    }
-}
-
-// Leaves a whole-address column off where the export names the parts of
-// another address but none of its own: its text would repeat them. Beside
-// parts of its own address it stands in for a row whose parts are empty.
-void drop_formatted_beside_parts(std::vector<column_reading>& columns) {
-    const auto parts_of = [&](int group) {
-        return std::any_of(columns.begin(), columns.end(), [&](const column_reading& r) {
-            return address_part(r.role.what) && (group == 0 || r.role.group == group);
-        });
-    };
-    for (column_reading& r : columns) {
-        if (r.role.what != field_role::formatted || r.overridden) continue;
-        if (parts_of(r.role.group) || !parts_of(0)) continue;
-        r.role = {field_role::ignored, 0, {}};
-        r.why = "a whole address beside its parts";
-    }
-}
-
-// Leaves a region off where it is all its address has and another address
-// of the export has a street, town or code: a sales region or a territory
-// beside an account's billing address, not a place to write to.
-void drop_lone_regions(std::vector<column_reading>& columns) {
-    const auto only_region = [&](int group) {
-        return std::none_of(columns.begin(), columns.end(), [&](const column_reading& r) {
-            return address_part(r.role.what) && r.role.what != field_role::region && r.role.group == group;
-        });
-    };
-    const bool other_address = std::any_of(columns.begin(), columns.end(), [&](const column_reading& r) {
-        return address_part(r.role.what) && r.role.what != field_role::region && r.role.what != field_role::country;
-    });
-    for (column_reading& r : columns) {
-        if (r.role.what != field_role::region || r.overridden || !other_address || !only_region(r.role.group)) continue;
-        r.role = {};
-        r.why = "a region with no address of its own";
-    }
-}
-
-// Takes the whole-name column of a table of companies as the company: where
-// no column gives a person's given or family name, and columns of what only
-// a company has stand beside it (a CRM's accounts).
-void names_of_companies(std::vector<column_reading>& columns) {
-    std::size_t facts = 0;
-    column_reading* name = nullptr;
-    for (column_reading& r : columns) {
-        if (r.role.what == field_role::given || r.role.what == field_role::family) return;
-        facts += r.header_role.what == field_role::company_fact;
-        if (r.role.what == field_role::full && !r.overridden && name == nullptr) name = &r;
-    }
-    if (name == nullptr || facts < COMPANY_FACTS) return;
-    for (const column_reading& r : columns) {
-        if (r.role.what == field_role::org) return;
-    }
-    name->role = {field_role::org, 0, {}};
-}
-
 }  // namespace
 
 bool names_column(std::string_view given, const std::string& header) {
@@ -292,7 +201,7 @@ bool field_by_name(std::string_view name, column_role& role) {
     const auto known = std::find_if(std::begin(FIELDS), std::end(FIELDS), [&](const named_field& f) { return f.name == field; });
     if (known == std::end(FIELDS)) return false;
     role = {known->what, 0, known->what == field_role::phone ? "VOICE" : ""};
-    if (address_part(known->what)) role.group = -4;
+    if (address_field(known->what)) role.group = -4;
     if (place.empty()) return colon == std::string_view::npos;
     const auto at = std::find_if(std::begin(PLACES), std::end(PLACES), [&](const named_place& p) { return p.name == place; });
     if (at == std::end(PLACES)) return false;
@@ -300,7 +209,7 @@ bool field_by_name(std::string_view name, column_role& role) {
         role.type = at->type;
         return true;
     }
-    if (!address_part(known->what) || at->address == 0) return false;
+    if (!address_field(known->what) || at->address == 0) return false;
     role.group = at->address;
     role.type = at->type;
     return true;
@@ -323,7 +232,7 @@ std::string field_label(const column_role& role) {
         if (f.what != role.what || f.label.empty()) continue;
         std::string label(f.label);
         if (role.what == field_role::phone && !role.type.empty() && role.type != "VOICE") label = word("other") + " phone";
-        if (address_part(role.what) && !role.type.empty() && role.type != "POSTAL") {
+        if (address_field(role.what) && !role.type.empty() && role.type != "POSTAL") {
             label += " (" + word("other") + " address)";
         }
         return label;
@@ -350,10 +259,7 @@ columns_reading read_columns(const std::vector<std::string>& header,
         }
         decide(column, values[c]);
     }
-    pair_type_columns(reading.columns);
-    drop_formatted_beside_parts(reading.columns);
-    drop_lone_regions(reading.columns);
-    names_of_companies(reading.columns);
+    read_together(reading.columns);
     for (std::size_t c = 0; c < header.size(); ++c) reading.layout.roles[c] = reading.columns[c].role;
     return reading;
 }

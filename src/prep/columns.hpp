@@ -9,9 +9,16 @@
 
 #include "prep/evidence.hpp"
 #include "prep/layouts.hpp"
-#include "prep/prep.hpp"
 
 namespace rowcard {
+
+// A user's correction of the reading of the columns: the export column
+// headed `header` (as the export writes it) is the card field `field`, or is
+// left off ("skip").
+struct column_override {
+    std::string header;
+    std::string field;
+};
 
 // One column's reading.
 struct column_reading {

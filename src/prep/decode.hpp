@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "prep/prep.hpp"
+#include "prep/reading.hpp"
 #include "text/codecs.hpp"
 
 namespace rowcard {
@@ -41,12 +41,13 @@ struct folded_chart {
 folded_chart make_folded_chart();
 
 // Appends the raw field `raw` to `out`, cleaned: line breaks, tabs and space
-// signs as spaces, the separator as a space, ASCII as it is (a ' ::: ' list
+// signs as spaces, ASCII as it is (the table's separator is the table's to
+// handle when it is written; a ' ::: ' list
 // stays whole, for its items to be split into columns), letters rowcard folds
 // as their code page 1250 byte, other Latin letters as their base letters;
 // everything else dropped. Spaces around the value are trimmed; an empty
 // field appends nothing.
-void clean_value(std::string_view raw, std::size_t line, char separator, const folded_chart& chart,
+void clean_value(std::string_view raw, std::size_t line, const folded_chart& chart,
                  std::string& out, export_changes& changes);
 
 }  // namespace rowcard

@@ -9,7 +9,7 @@
 #include "prep/derive.hpp"
 #include "prep/evidence.hpp"
 #include "prep/layouts.hpp"
-#include "prep/prep.hpp"
+#include "prep/reading.hpp"
 #include "prep/vocabulary.hpp"
 #include "record/record.hpp"
 

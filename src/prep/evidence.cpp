@@ -8,7 +8,7 @@
 #include "prep/numbers.hpp"
 #include "prep/layouts.hpp"
 #include "prep/value_text.hpp"
-#include "prep/prep.hpp"
+#include "prep/reading.hpp"
 #include "record/record.hpp"
 #include "text/text.hpp"
 

@@ -10,7 +10,7 @@
 #include "config/config.hpp"
 #include "prep/journal.hpp"
 #include "prep/os.hpp"
-#include "prep/prep.hpp"
+#include "prep/starter.hpp"
 #include "run/run.hpp"
 #include "text/system.hpp"
 

@@ -135,6 +135,12 @@ layout_guess recognise_layout(const std::vector<std::string>& header) {
     return guess;
 }
 
+bool address_field(field_role what) {
+    return what == field_role::pobox || what == field_role::street || what == field_role::street2 ||
+           what == field_role::city || what == field_role::region || what == field_role::postal ||
+           what == field_role::postal_city || what == field_role::country;
+}
+
 std::string_view type_from_label(std::string_view cleaned_label, bool address) {
     return type_of_key(header_key(cleaned_label), address);
 }

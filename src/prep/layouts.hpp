@@ -29,6 +29,9 @@ enum class field_role : unsigned char {
     pobox, street, street2, city, region, postal, postal_city, country, formatted, address_label
 };
 
+// True when `what` is a part of an address (the formatted whole and the type are not).
+bool address_field(field_role what);
+
 // One column's role; `group` ties a Google label to its value and the parts of
 // one address together; `type` is the vCard type the header itself gives.
 struct column_role {

@@ -19,6 +19,8 @@
 #include "prep/options.hpp"
 #include "prep/os.hpp"
 #include "prep/report.hpp"
+#include "prep/starter.hpp"
+#include "prep/table.hpp"
 #include "run/run.hpp"
 #include "text/text.hpp"
 #include "text/text_file.hpp"
@@ -52,11 +54,11 @@ int stopped_by(const std::exception_ptr& failure) {
     return PREP_REFUSED;
 }
 
-// Returns the export `bytes` read as `how` says, into `made`: rowcard's table
+// Returns the export `bytes` read as `how` says, and its table in `made`,
 // with `separator` between its columns. Empty input gives no header.
 export_result read_contacts(std::string_view bytes, const prep_options& options, const export_reading& how,
                             char separator, contact_table& made) {
-    export_result read = read_export(bytes, how, separator);
+    export_result read = read_export(bytes, how);
     made = make_contact_table(read, separator, options.overrides);
     return read;
 }
@@ -215,7 +217,7 @@ int prepare_here(const prep_request& request) {
     const fs::path& folder = request.folder;
     int status = PREP_DONE;
     contact_table made;
-    export_result read = read_or_refuse(request, made, status);
+    const export_result read = read_or_refuse(request, made, status);
     if (status == PREP_SHOWN) return PREP_DONE;
     if (status != PREP_DONE) return status;
     if (const std::string why = starter_refusal(folder); !why.empty()) {
@@ -231,12 +233,8 @@ int prepare_here(const prep_request& request) {
     // A starter file written beside a kept one takes the kept one's '%' marks.
     const bool one_kept = plan.write_settings != plan.write_master;
     const starter_files starter = one_kept ? with_marks(fresh, plan.marked) : fresh;
-    if (plan.settings.separator != STARTER_SEPARATOR) {
-        export_reading fixed = options.reading;
-        fixed.encoding = read.encoding;
-        fixed.separator = read.separator;
-        read = read_contacts(request.bytes, options, fixed, plan.settings.separator, made);
-    }
+    // A kept rowcard.ini's own separator: the rows read stay as they are.
+    if (plan.settings.separator != STARTER_SEPARATOR) made = make_contact_table(read, plan.settings.separator, options.overrides);
     const fs::path table = plan.settings.input_base + TABLE_EXTENSION;
     const std::vector<folder_file> files = files_to_write(plan, starter, made, table);
     std::vector<std::string> later;

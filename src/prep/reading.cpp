@@ -6,7 +6,8 @@
 #include <cstring>
 
 #include "prep/decode.hpp"
-#include "prep/prep.hpp"
+#include "prep/fields.hpp"
+#include "prep/reading.hpp"
 #include "prep/layouts.hpp"
 #include "record/record.hpp"
 
@@ -24,107 +25,6 @@ constexpr std::size_t FOOTER_RECORDS = 3;
 constexpr std::size_t GAPPED_FOOTER_RECORDS = 6;
 // Lines above a header that may be a preamble, as LinkedIn's "Notes:" is.
 constexpr std::size_t PREAMBLE_RECORDS = 10;
-
-// A reading position in the export's UTF-8 text, taken one field at a time.
-struct field_cursor {
-    std::string_view text;
-    std::size_t at = 0;
-    std::size_t line = 1;           // the export line at `at`
-    char separator = ',';
-    std::size_t unterminated = 0;   // line of the first quote that never closed
-    std::string quoted;             // a quoted field's text, reused
-};
-
-// One field, as the cursor found it.
-struct raw_field {
-    std::string_view text;
-    std::size_t line = 0;     // the line it starts on
-    bool ends_record = false;
-};
-
-// Moves past the line break at the cursor, CR LF or LF or a lone CR.
-void pass_line_break(field_cursor& cursor) {
-    if (cursor.text[cursor.at] == '\r' && cursor.at + 1 < cursor.text.size() && cursor.text[cursor.at + 1] == '\n') {
-        ++cursor.at;
-    }
-    ++cursor.at;
-    ++cursor.line;
-}
-
-// Skips empty lines, which hold no record. Returns false at the end of the text.
-bool start_record(field_cursor& cursor) {
-    while (cursor.at < cursor.text.size() && (cursor.text[cursor.at] == '\n' || cursor.text[cursor.at] == '\r')) {
-        pass_line_break(cursor);
-    }
-    return cursor.at < cursor.text.size();
-}
-
-// Returns the index of the first separator or line break at or after `from`, or the end.
-std::size_t plain_end(const field_cursor& cursor, std::size_t from) {
-    const std::string_view text = cursor.text;
-    while (from < text.size()) {
-        const char c = text[from];
-        if (c == cursor.separator || c == '\n' || c == '\r') break;
-        ++from;
-    }
-    return from;
-}
-
-// Takes the next field of the current record. A quoted field keeps its line
-// breaks and separators and turns "" into "; text after its closing quote is
-// kept as it stands. A quote that never closes is taken as a plain character,
-// so that its field ends at its line's end and no later record is swallowed.
-raw_field next_field(field_cursor& cursor) {
-    const std::string_view text = cursor.text;
-    raw_field field;
-    field.line = cursor.line;
-    std::size_t end = cursor.at;
-    if (cursor.at < text.size() && text[cursor.at] == '"') {
-        std::string& quoted = cursor.quoted;
-        quoted.clear();
-        std::size_t at = cursor.at + 1;
-        std::size_t lines = 0;
-        bool closed = false;
-        while (at < text.size()) {
-            const std::size_t quote = text.find('"', at);
-            const std::size_t stop = quote == std::string_view::npos ? text.size() : quote;
-            for (std::size_t k = at; k < stop; ++k) {
-                lines += text[k] == '\n' || (text[k] == '\r' && (k + 1 == stop || text[k + 1] != '\n'));
-            }
-            quoted.append(text, at, stop - at);
-            if (stop == text.size()) break;
-            if (stop + 1 < text.size() && text[stop + 1] == '"') {
-                quoted.push_back('"');
-                at = stop + 2;
-                continue;
-            }
-            closed = true;
-            at = stop + 1;
-            break;
-        }
-        if (closed) {
-            end = plain_end(cursor, at);
-            quoted.append(text, at, end - at);
-            cursor.line += lines;
-            field.text = quoted;
-        } else {
-            if (cursor.unterminated == 0) cursor.unterminated = cursor.line;
-            end = plain_end(cursor, cursor.at + 1);
-            field.text = text.substr(cursor.at, end - cursor.at);
-        }
-    } else {
-        end = plain_end(cursor, cursor.at);
-        field.text = text.substr(cursor.at, end - cursor.at);
-    }
-    cursor.at = end;
-    if (end < text.size() && text[end] == cursor.separator) {
-        ++cursor.at;
-        return field;
-    }
-    field.ends_record = true;
-    if (end < text.size()) pass_line_break(cursor);
-    return field;
-}
 
 // Returns the separator that splits the first records most steadily into the
 // most fields: the one for which most sampled records have as many fields as
@@ -249,102 +149,97 @@ char find_header(std::string_view text, const export_reading& how, field_cursor&
     return how.separator ? *how.separator : named ? *named : detect_separator(text.substr(cursor.at));
 }
 
-// Appends the record at `cursor` to `result`'s table, each value cleaned and
-// `table_separator` between them: the header's values also go to
-// `result.header`; a record's fields beyond the header's `columns` are
-// dropped and noted, and a short record gets the separators of the values it
+// Reads the record at `cursor`, each value cleaned: the header's into
+// `result.header`, a row's into `result.rows`. A row's fields beyond the
+// header's are dropped and noted; a short row gets empty values for those it
 // lacks, and is noted when it ends before the header's last `named` column:
-// its values after a lost separator sit in the wrong columns. A record that
+// its values after a lost separator sit in the wrong columns. A row that
 // holds no value is noted for neither. Returns the number of fields the record had.
-std::size_t put_record(field_cursor& cursor, bool header, std::size_t columns, std::size_t named,
-                       char table_separator, export_result& result) {
+std::size_t put_record(field_cursor& cursor, bool header, std::size_t named, export_result& result) {
     static const folded_chart chart = make_folded_chart();
-    std::string& table = result.table;
+    field_rows& rows = result.rows;
     const std::size_t record_line = cursor.line;
+    const std::size_t columns = rows.columns;
     std::size_t column = 0;
     bool extra = false;
     bool holds = false;  // some value of the record is not empty
+    std::string value;   // the header's values, one at a time
     for (bool last = false; !last; ++column) {
         const raw_field field = next_field(cursor);
         last = field.ends_record;
-        if (!header && column >= columns) {
+        if (header) {
+            value.clear();
+            clean_value(field.text, field.line, chart, value, result.changes);
+            result.header.push_back(value);
+            continue;
+        }
+        if (column >= columns) {
             extra = extra || !field.text.empty();
             continue;
         }
-        if (column > 0) table.push_back(table_separator);
-        const std::size_t start = table.size();
-        clean_value(field.text, field.line, table_separator, chart, table, result.changes);
-        if (header) {
-            result.header.emplace_back(table, start);
-        } else if (table.size() > start) {
-            result.filled[column] = true;
-            holds = true;
-        }
+        const std::size_t start = rows.text.size();
+        clean_value(field.text, field.line, chart, rows.text, result.changes);
+        rows.ends.push_back(rows.text.size());
+        if (rows.text.size() > start) result.filled[column] = true, holds = true;
     }
     if (!header) {
-        // Every line of the table has as many fields as the header.
-        if (column < columns) table.append(columns - column, table_separator);
+        // Every row has as many values as the header.
+        for (std::size_t c = column; c < columns; ++c) rows.ends.push_back(rows.text.size());
+        rows.lines.push_back(record_line);
         if (extra) note(result.changes.extra_fields, record_line);
         if (column < named && holds) note(result.changes.short_rows, record_line);
     }
-    table.push_back('\n');
     return column;
 }
 
 // How a table line at the end may belong to a report's footer.
 enum class tail { data, gap, line, words };
 
-// Returns what the table line `line` (ending in a line feed) is at the end
-// of an export: a gap when it holds no value; a footer line when it holds one
-// value that is no contact's (no e-mail, and a digit or a ':' as "Total: 23"
-// or "Exported 12.4.2024" have and names never do); words when its one value
-// has neither, a footer only below a gap; else data.
-tail tail_of(std::string_view line, char separator) {
+// Returns what row `row` of `rows` is at the end of an export: a gap when it
+// holds no value; a footer line when it holds one value that is no contact's
+// (no e-mail, and a digit or a ':' as "Total: 23" or "Exported 12.4.2024"
+// have and names never do); words when its one value has neither, a footer
+// only below a gap; else data.
+tail tail_of(const field_rows& rows, std::size_t row) {
     std::string_view found;
-    for (std::size_t at = 0; at < line.size();) {
-        std::size_t end = line.find_first_of(std::string{separator, '\n'}, at);
-        if (end == std::string_view::npos) end = line.size();
-        const std::string_view value = trimmed(line.substr(at, end - at));
-        if (!value.empty()) {
-            if (!found.empty()) return tail::data;
-            found = value;
-        }
-        at = end + 1;
+    for (std::size_t c = 0; c < rows.columns; ++c) {
+        const std::string_view value = trimmed(value_at(rows, row, c));
+        if (value.empty()) continue;
+        if (!found.empty()) return tail::data;
+        found = value;
     }
     if (found.empty()) return tail::gap;
     if (found.find('@') != std::string_view::npos) return tail::data;
     return found.find_first_of("0123456789:") != std::string_view::npos ? tail::line : tail::words;
 }
 
-// Takes a report's footer off the end of `result`'s table, whose records
-// start at `starts` and were read from `lines`, each noted: at most
-// FOOTER_RECORDS records at the end that each hold one footer line; or, in a
-// table of several columns, at most GAPPED_FOOTER_RECORDS records of one
-// value or none that a record of no value sets apart from the data.
-void drop_footer(const std::vector<std::size_t>& starts, const std::vector<std::size_t>& lines, char separator,
-                 std::size_t columns, export_result& result) {
-    const std::string_view table = result.table;
-    const auto kind = [&](std::size_t k) {
-        const std::size_t end = k + 1 < starts.size() ? starts[k + 1] : table.size();
-        return tail_of(table.substr(starts[k], end - starts[k]), separator);
-    };
-    std::size_t first = starts.size();
-    while (first > 0 && starts.size() - first < FOOTER_RECORDS && kind(first - 1) == tail::line) --first;
-    std::size_t gapped = starts.size();
-    while (gapped > 0 && starts.size() - gapped < GAPPED_FOOTER_RECORDS && kind(gapped - 1) != tail::data) --gapped;
-    while (gapped < starts.size() && kind(gapped) != tail::gap) ++gapped;  // the block starts at its gap
+// Takes a report's footer off the end of `result`'s rows, each noted: at
+// most FOOTER_RECORDS rows at the end that each hold one footer line; or, in
+// a table of several columns, at most GAPPED_FOOTER_RECORDS rows of one value
+// or none that a row of no value sets apart from the data.
+void drop_footer(export_result& result) {
+    field_rows& rows = result.rows;
+    const std::size_t count = row_count(rows);
+    const auto kind = [&](std::size_t k) { return tail_of(rows, k); };
+    std::size_t first = count;
+    while (first > 0 && count - first < FOOTER_RECORDS && kind(first - 1) == tail::line) --first;
+    std::size_t gapped = count;
+    while (gapped > 0 && count - gapped < GAPPED_FOOTER_RECORDS && kind(gapped - 1) != tail::data) --gapped;
+    while (gapped < count && kind(gapped) != tail::gap) ++gapped;  // the block starts at its gap
     bool worded = false;  // the block holds some line, not only gaps
-    for (std::size_t k = gapped; k < starts.size(); ++k) worded = worded || kind(k) != tail::gap;
-    if (columns >= 2 && worded && gapped > 0 && gapped < first) first = gapped;
-    if (first == 0 || first == starts.size()) return;
-    for (std::size_t k = first; k < starts.size(); ++k) note(result.changes.footer_lines, lines[k]);
-    result.table.resize(starts[first]);
-    result.records -= starts.size() - first;
+    for (std::size_t k = gapped; k < count; ++k) worded = worded || kind(k) != tail::gap;
+    if (rows.columns >= 2 && worded && gapped > 0 && gapped < first) first = gapped;
+    if (first == 0 || first == count) return;
+    for (std::size_t k = first; k < count; ++k) note(result.changes.footer_lines, rows.lines[k]);
+    rows.text.resize(first == 0 ? 0 : rows.ends[first * rows.columns - 1]);
+    rows.ends.resize(first * rows.columns);
+    rows.lines.resize(first);
+    result.records -= count - first;
 }
 
 }  // namespace
 
-export_result read_export(std::string_view bytes, const export_reading& how, char table_separator) {
+export_result read_export(std::string_view bytes, const export_reading& how) {
     export_result result;
     const decoded_text decoded = decode(bytes, how.encoding, result.changes.invalid);
     result.encoding = decoded.encoding;
@@ -355,27 +250,34 @@ export_result read_export(std::string_view bytes, const export_reading& how, cha
     result.separator = find_header(text, how, cursor);
     result.header_line = cursor.line;
     cursor.separator = result.separator;
-    result.table.reserve(text.size() + text.size() / 4);
-    std::size_t columns = 0;
-    if (start_record(cursor)) {
-        columns = put_record(cursor, true, 0, 0, table_separator, result);
-        result.filled.assign(columns, false);
-    }
+    if (start_record(cursor)) put_record(cursor, true, 0, result);
+    field_rows& rows = result.rows;
+    rows.columns = result.header.size();
+    result.filled.assign(rows.columns, false);
+    rows.text.reserve(text.size());
     // A header ending in a separator has an empty last field that no row need fill.
-    std::size_t named = columns;
+    std::size_t named = rows.columns;
     while (named > 0 && result.header[named - 1].empty()) --named;
-    // Where each record starts in the table, and its line in the export.
-    std::vector<std::size_t> starts;
-    std::vector<std::size_t> lines;
     while (start_record(cursor)) {
-        starts.push_back(result.table.size());
-        lines.push_back(cursor.line);
-        put_record(cursor, false, columns, named, table_separator, result);
+        put_record(cursor, false, named, result);
         ++result.records;
     }
-    drop_footer(starts, lines, table_separator, columns, result);
+    drop_footer(result);
     result.changes.unterminated_quote = cursor.unterminated;
     return result;
+}
+
+std::size_t row_count(const field_rows& rows) { return rows.columns == 0 ? 0 : rows.ends.size() / rows.columns; }
+
+std::string_view value_at(const field_rows& rows, std::size_t row, std::size_t column) {
+    const std::size_t k = row * rows.columns + column;
+    const std::size_t start = k == 0 ? 0 : rows.ends[k - 1];
+    return std::string_view(rows.text).substr(start, rows.ends[k] - start);
+}
+
+void row_values(const field_rows& rows, std::size_t row, std::vector<std::string_view>& v) {
+    v.clear();
+    for (std::size_t c = 0; c < rows.columns; ++c) v.push_back(value_at(rows, row, c));
 }
 
 bool export_needs_care(const export_changes& changes) {

@@ -6,6 +6,7 @@
 
 #include "config/config.hpp"
 #include "prep/options.hpp"
+#include "prep/table.hpp"
 
 namespace rowcard {
 namespace {
@@ -40,6 +41,54 @@ std::string tally_line(const change_tally& tally, std::string_view what, std::st
     return line;
 }
 
+// The width a report line is folded to, as a terminal shows it whole.
+constexpr std::size_t REPORT_WIDTH = 100;
+
+// Returns `items` (", " between them) after `lead`, folded before an item
+// that would pass REPORT_WIDTH; each line ends in a line feed.
+std::string wrapped(const std::string& lead, const std::string& items) {
+    std::string text = lead;
+    std::size_t line_start = 0;
+    for (std::size_t at = 0; at < items.size();) {
+        std::size_t end = items.find(", ", at);
+        end = end == std::string::npos ? items.size() : end + 2;
+        if (text.size() - line_start + (end - at) > REPORT_WIDTH && text.size() - line_start > lead.size()) {
+            while (!text.empty() && text.back() == ' ') text.pop_back();
+            text += "\n";
+            line_start = text.size();
+            text.append(lead.size(), ' ');
+        }
+        text.append(items, at, end - at);
+        at = end;
+    }
+    return text + "\n";
+}
+
+// Returns the report's lines on the layout of `made`, read as `read`: its
+// name, the columns known, a preamble skipped, and the items left out for want of room.
+std::string layout_report(const export_result& read, const contact_table& made) {
+    std::string text = "  Layout: " + made.layout + "; " + std::to_string(made.recognised_columns) +
+                       (made.recognised ? " columns known.\n" : " columns known, none a name, an organisation or an e-mail.\n");
+    if (read.header_line > 1) {
+        text += "  The header is line " + std::to_string(read.header_line) + "; the lines above it were skipped.\n";
+    }
+    if (made.dropped_items != 0) {
+        text += "  " + std::to_string(made.dropped_items) + " phone, e-mail or address columns left out: rowcard takes " +
+                std::to_string(MAX_COLUMNS) + " columns.\n";
+    }
+    if (!made.sources.empty()) text += wrapped("  On the card: ", made.sources + ".");
+    if (!made.left_off.empty()) text += wrapped("  Left off: ", made.left_off + ".");
+    if (made.disagreements != 0) {
+        text += "  Check the columns left off because header and values disagree; --column HEADER=FIELD says what\n"
+                "  one holds, --columns shows the whole reading.\n";
+    }
+    if (made.lost_numbers.count != 0) {
+        text += "  " + std::to_string(made.lost_numbers.count) + " phone numbers in a spreadsheet's exponent form "
+                "(4,20604E+11) lost their digits and were left off; export that column as text.\n";
+    }
+    return text;
+}
+
 // Returns the "what it changed" part of the report.
 std::string changes_report(const export_changes& changes, const contact_table& made) {
     std::string text;
@@ -49,7 +98,7 @@ std::string changes_report(const export_changes& changes, const contact_table& m
     }
     text += tally_line(changes.invalid, "byte sequences invalid in the encoding, dropped", "sequence");
     text += tally_line(changes.spaces, "line breaks, tabs or special spaces made plain spaces", "value");
-    text += tally_line(changes.separators, "the table's separator inside a value made a space", "value");
+    text += tally_line(made.separators, "the table's separator inside a value made a space", "row");
     text += tally_line(changes.list_items, "items of ' ::: ' lists given columns of their own", "item");
     text += tally_line(changes.base_letters, "letters written as their base letter (a stroke or ring dropped)", "value");
     text += tally_line(changes.dropped, "signs, emoji or letters of other scripts dropped", "value");
@@ -60,7 +109,7 @@ std::string changes_report(const export_changes& changes, const contact_table& m
                                            " these rows)", "row");
     text += tally_line(changes.footer_lines, "lines after the data taken for a report's footer, no contacts, left out", "line");
     text += tally_line(made.joiners, "signs such as '-' or '/' between two words made a space, which rowcard would"
-                                     " drop", "table row");
+                                     " drop", "row");
     if (made.dropped_columns != 0) {
         text += "  " + std::to_string(made.dropped_columns) + " columns left out: empty ones, and beyond the " +
                 std::to_string(MAX_COLUMNS) + " columns rowcard takes\n";

@@ -5,7 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "prep/prep.hpp"
+#include "prep/reading.hpp"
+#include "prep/table.hpp"
 
 namespace rowcard {
 

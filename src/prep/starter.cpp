@@ -4,7 +4,7 @@
 
 #include "config/config.hpp"
 #include "prep/layouts.hpp"
-#include "prep/prep.hpp"
+#include "prep/starter.hpp"
 #include "text/text.hpp"
 
 namespace rowcard {

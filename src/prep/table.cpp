@@ -7,7 +7,7 @@
 #include "prep/columns.hpp"
 #include "prep/decode.hpp"
 #include "prep/derive.hpp"
-#include "prep/prep.hpp"
+#include "prep/table.hpp"
 
 namespace rowcard {
 namespace {
@@ -39,29 +39,15 @@ struct table_shape {
     }
 };
 
-// Returns the table's lines after the header; empty lines are none.
-std::vector<std::string_view> table_rows(std::string_view table) {
-    std::vector<std::string_view> rows;
-    bool header = true;
-    while (!table.empty()) {
-        const std::size_t end = table.find('\n');
-        if (!header) rows.push_back(table.substr(0, end));
-        header = false;
-        table = end == std::string_view::npos ? std::string_view() : table.substr(end + 1);
-    }
-    return rows;
-}
-
 // Returns what the rows fill, with the phones, e-mails and addresses cut so
 // that the card fits in MAX_COLUMNS (the items cut counted in `dropped`), and
 // the export's other filled columns while room is left.
-table_shape measure(const export_plan& plan, const std::vector<std::string_view>& rows, const export_result& read,
-                    char separator, std::string_view joiner, std::size_t& dropped) {
+table_shape measure(const export_plan& plan, const export_result& read, std::string_view joiner, std::size_t& dropped) {
     table_shape shape;
     shape.single[FN] = true;
     std::vector<std::string_view> v;
-    for (const std::string_view line : rows) {
-        split_line(line, separator, v);
+    for (std::size_t r = 0; r < row_count(read.rows); ++r) {
+        row_values(read.rows, r, v);
         const card_row row = derive_row(plan, v, joiner);
         for (std::size_t s = 0; s < SINGLES; ++s) shape.single[s] = shape.single[s] || !row.single[s].empty();
         shape.phones = std::max(shape.phones, row.phones.size());
@@ -83,29 +69,27 @@ table_shape measure(const export_plan& plan, const std::vector<std::string_view>
     return shape;
 }
 
-// Appends one table line of `cells` to `table`.
-void put_line(std::string& table, const std::vector<std::string_view>& cells, char separator) {
-    for (std::size_t k = 0; k < cells.size(); ++k) {
-        if (k > 0) table.push_back(separator);
-        table.append(cells[k]);
-    }
-    table.push_back('\n');
-}
-
-// Appends one row of `cells` to `table` as put_line does, each value with its
-// joining signs spaced (see space_joiners), and notes `line` in `joiners` when
-// some were.
-void put_row(std::string& table, const std::vector<std::string_view>& cells, char separator, std::size_t line,
-             change_tally& joiners) {
+// Appends one table line of `cells` to `table`, with `separator` between
+// them: a separator inside a value is made a space, and the line `line`
+// noted in `separators` when one was; in a row (`joiners` given) each value
+// has its joining signs spaced (see space_joiners), and `line` noted there when some were.
+void put_line(std::string& table, const std::vector<std::string_view>& cells, char separator, std::size_t line,
+              change_tally& separators, change_tally* joiners) {
+    bool split = false;
     bool spaced = false;
     for (std::size_t k = 0; k < cells.size(); ++k) {
         if (k > 0) table.push_back(separator);
         const std::size_t start = table.size();
         table.append(cells[k]);
-        spaced |= space_joiners(table, start);
+        for (std::size_t at = table.find(separator, start); at != std::string::npos; at = table.find(separator, at + 1)) {
+            table[at] = ' ';
+            split = true;
+        }
+        if (joiners != nullptr) spaced |= space_joiners(table, start);
     }
     table.push_back('\n');
-    if (spaced) note(joiners, line);
+    if (split) note(separators, line);
+    if (spaced) note(*joiners, line);
 }
 
 // Returns the table's header: the card's columns, then the export's own.
@@ -159,8 +143,7 @@ void row_cells(const table_shape& shape, const card_row& row, std::vector<std::s
 // Fills `out` with the table of an export with no column the card knows: its
 // own columns, all while they fit in MAX_COLUMNS, else those that hold a
 // value first, then the first empty ones.
-void export_as_it_is(const export_result& read, const std::vector<std::string_view>& rows, char separator,
-                     contact_table& out) {
+void export_as_it_is(const export_result& read, char separator, contact_table& out) {
     std::vector<bool> keep(read.header.size(), read.header.size() <= MAX_COLUMNS);
     std::size_t room = read.header.size() <= MAX_COLUMNS ? 0 : MAX_COLUMNS;
     // The filled columns first, then the empty ones from the front, while room is left.
@@ -176,49 +159,22 @@ void export_as_it_is(const export_result& read, const std::vector<std::string_vi
         out.dropped_columns += !keep[c];
     }
     cells.assign(out.header.begin(), out.header.end());
-    put_line(out.table, cells, separator);
-    for (const std::string_view line : rows) {
-        split_line(line, separator, v);
+    put_line(out.table, cells, separator, read.header_line, out.separators, nullptr);
+    for (std::size_t r = 0; r < row_count(read.rows); ++r) {
+        row_values(read.rows, r, v);
         cells.clear();
-        for (std::size_t c = 0; c < keep.size() && c < v.size(); ++c) {
+        for (std::size_t c = 0; c < keep.size(); ++c) {
             if (keep[c]) cells.push_back(v[c]);
         }
-        put_line(out.table, cells, separator);
+        put_line(out.table, cells, separator, read.rows.lines[r], out.separators, nullptr);
     }
 }
 
-// The width a report line is folded to, as a terminal shows it whole.
-constexpr std::size_t REPORT_WIDTH = 100;
-
-// Returns `items` (", " between them) after `lead`, folded before an item
-// that would pass REPORT_WIDTH; each line ends in a line feed.
-std::string wrapped(const std::string& lead, const std::string& items) {
-    std::string text = lead;
-    std::size_t line_start = 0;
-    for (std::size_t at = 0; at < items.size();) {
-        std::size_t end = items.find(", ", at);
-        end = end == std::string::npos ? items.size() : end + 2;
-        if (text.size() - line_start + (end - at) > REPORT_WIDTH && text.size() - line_start > lead.size()) {
-            while (!text.empty() && text.back() == ' ') text.pop_back();
-            text += "\n";
-            line_start = text.size();
-            text.append(lead.size(), ' ');
-        }
-        text.append(items, at, end - at);
-        at = end;
-    }
-    return text + "\n";
-}
-
-// Returns the values of each of `columns` columns of the table lines `rows`,
-// split at `separator`; a short row gives its missing columns empty values.
-std::vector<std::vector<std::string_view>> column_values(const std::vector<std::string_view>& rows, std::size_t columns,
-                                                         char separator) {
-    std::vector<std::vector<std::string_view>> values(columns);
-    std::vector<std::string_view> v;
-    for (const std::string_view line : rows) {
-        split_line(line, separator, v);
-        for (std::size_t c = 0; c < columns; ++c) values[c].push_back(c < v.size() ? v[c] : std::string_view());
+// Returns the values of each column of `rows`, in row order.
+std::vector<std::vector<std::string_view>> column_values(const field_rows& rows) {
+    std::vector<std::vector<std::string_view>> values(rows.columns);
+    for (std::size_t r = 0; r < row_count(rows); ++r) {
+        for (std::size_t c = 0; c < rows.columns; ++c) values[c].push_back(value_at(rows, r, c));
     }
     return values;
 }
@@ -255,9 +211,7 @@ void describe_reading(const std::vector<std::string>& header, const columns_read
 contact_table make_contact_table(const export_result& read, char table_separator,
                                  const std::vector<column_override>& overrides) {
     contact_table out;
-    const std::vector<std::string_view> rows = table_rows(read.table);
-    const columns_reading reading = read_columns(read.header, column_values(rows, read.header.size(), table_separator),
-                                                 overrides);
+    const columns_reading reading = read_columns(read.header, column_values(read.rows), overrides);
     export_plan plan = make_plan(reading.layout);
     describe_reading(read.header, reading, out);
     out.layout = reading.layout.name;
@@ -271,7 +225,7 @@ contact_table make_contact_table(const export_result& read, char table_separator
         }
         out.refusal += read.header.size() > HEADERS_NAMED ? ", ...)" : ")";
         out.refusal += "; name a column 'Name' or 'E-mail', or run again with --force to take it as it is";
-        export_as_it_is(read, rows, table_separator, out);
+        export_as_it_is(read, table_separator, out);
         return out;
     }
     const std::string_view joiner = table_separator == ',' ? " " : ", ";
@@ -280,55 +234,30 @@ contact_table make_contact_table(const export_result& read, char table_separator
     if (plan.single[GIVEN] >= 0 && plan.single[FAMILY] < 0 && plan.single[FN] < 0) {
         std::size_t filled = 0;
         std::size_t spaced = 0;
-        for (const std::string_view line : rows) {
-            split_line(line, table_separator, v);
-            const std::string_view given = v[static_cast<std::size_t>(plan.single[GIVEN])];
+        for (std::size_t r = 0; r < row_count(read.rows); ++r) {
+            const std::string_view given = value_at(read.rows, r, static_cast<std::size_t>(plan.single[GIVEN]));
             filled += !given.empty();
             spaced += given.find(' ') != std::string_view::npos;
         }
         plan.given_is_full = spaced * WHOLE_NAMES_SHARE >= filled && spaced > 0;
     }
-    const table_shape shape = measure(plan, rows, read, table_separator, joiner, out.dropped_items);
+    const table_shape shape = measure(plan, read, joiner, out.dropped_items);
     for (std::size_t c = 0; c < read.header.size(); ++c) out.dropped_columns += !plan.consumed[c] && !shape.source[c];
     out.header = shape_header(shape, read.header);
     std::vector<std::string_view> cells(out.header.begin(), out.header.end());
-    put_line(out.table, cells, table_separator);
-    std::size_t line = 1;  // the table's line, the header being the first
-    for (const std::string_view text : rows) {
-        split_line(text, table_separator, v);
+    put_line(out.table, cells, table_separator, read.header_line, out.separators, nullptr);
+    for (std::size_t r = 0; r < row_count(read.rows); ++r) {
+        row_values(read.rows, r, v);
         const card_row row = derive_row(plan, v, joiner);
-        if (row.lost_numbers != 0) note(out.lost_numbers, line + 1);
+        if (row.lost_numbers != 0) note(out.lost_numbers, read.rows.lines[r]);
         cells.clear();
         row_cells(shape, row, cells);
         for (std::size_t c = 0; c < shape.source.size(); ++c) {
             if (shape.source[c]) cells.push_back(v[c]);
         }
-        put_row(out.table, cells, table_separator, ++line, out.joiners);
+        put_line(out.table, cells, table_separator, read.rows.lines[r], out.separators, &out.joiners);
     }
     return out;
-}
-
-std::string layout_report(const export_result& read, const contact_table& made) {
-    std::string text = "  Layout: " + made.layout + "; " + std::to_string(made.recognised_columns) +
-                       (made.recognised ? " columns known.\n" : " columns known, none a name, an organisation or an e-mail.\n");
-    if (read.header_line > 1) {
-        text += "  The header is line " + std::to_string(read.header_line) + "; the lines above it were skipped.\n";
-    }
-    if (made.dropped_items != 0) {
-        text += "  " + std::to_string(made.dropped_items) + " phone, e-mail or address columns left out: rowcard takes " +
-                std::to_string(MAX_COLUMNS) + " columns.\n";
-    }
-    if (!made.sources.empty()) text += wrapped("  On the card: ", made.sources + ".");
-    if (!made.left_off.empty()) text += wrapped("  Left off: ", made.left_off + ".");
-    if (made.disagreements != 0) {
-        text += "  Check the columns left off because header and values disagree; --column HEADER=FIELD says what\n"
-                "  one holds, --columns shows the whole reading.\n";
-    }
-    if (made.lost_numbers.count != 0) {
-        text += "  " + std::to_string(made.lost_numbers.count) + " phone numbers in a spreadsheet's exponent form "
-                "(4,20604E+11) lost their digits and were left off; export that column as text.\n";
-    }
-    return text;
 }
 
 }  // namespace rowcard

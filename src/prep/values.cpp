@@ -10,7 +10,6 @@ namespace {
 // Which kinds of change one value underwent.
 struct value_marks {
     bool spaces = false;
-    bool separators = false;
     bool base_letters = false;
     bool dropped = false;
 };
@@ -30,7 +29,7 @@ folded_chart make_folded_chart() {
     return chart;
 }
 
-void clean_value(std::string_view raw, std::size_t line, char separator, const folded_chart& chart,
+void clean_value(std::string_view raw, std::size_t line, const folded_chart& chart,
                  std::string& out, export_changes& changes) {
     for (std::size_t at = raw.find(LIST_MARK); at != std::string_view::npos; at = raw.find(LIST_MARK, at + 1)) {
         note(changes.list_items, line);
@@ -39,16 +38,14 @@ void clean_value(std::string_view raw, std::size_t line, char separator, const f
     value_marks marks;
     for (std::size_t at = 0; at < raw.size();) {
         const auto b = static_cast<unsigned char>(raw[at]);
-        if (b >= 0x20 && b < 0x7F && b != static_cast<unsigned char>(separator)) {
+        if (b >= 0x20 && b < 0x7F) {
             if (b != ' ' || out.size() > start) out.push_back(static_cast<char>(b));
             ++at;
             continue;
         }
         if (b < 0x80) {
             ++at;
-            if (b == static_cast<unsigned char>(separator)) {
-                marks.separators = true;
-            } else if (b == '\n' || b == '\r' || b == '\t') {
+            if (b == '\n' || b == '\r' || b == '\t') {
                 marks.spaces = true;
                 if (b == '\r' && at < raw.size() && raw[at] == '\n') continue;
             } else {
@@ -78,7 +75,6 @@ void clean_value(std::string_view raw, std::size_t line, char separator, const f
     }
     while (out.size() > start && out.back() == ' ') out.pop_back();
     if (marks.spaces) note(changes.spaces, line);
-    if (marks.separators) note(changes.separators, line);
     if (marks.base_letters) note(changes.base_letters, line);
     if (marks.dropped) note(changes.dropped, line);
 }

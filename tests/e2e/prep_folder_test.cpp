@@ -144,6 +144,20 @@ TEST_F(Prep, StarterFilesThatFitAreKeptAndAMissingOneIsWritten) {
     EXPECT_EQ(read_file(root / "master.vcf"), "BEGIN:VCARD\nFN:Office\nEND:VCARD\n");
 }
 
+TEST_F(Prep, AKeptRowcardIniWithItsOwnSeparatorGetsItsTable) {
+    // The export is read once; its rows are written with the kept file's ','
+    // and a ',' inside a value is made a space, said by its export line.
+    write_file(root / "a.csv", "Contacts\nName;Company;Phone\nJan Nov\xC3\xA1k;Krka, d. d.;1\nEva Mala;;2\n");
+    const std::string ini = "cards.csv\r\n,\r\n{FN}%\r\n{GIVEN}\r\n{FAMILY}\r\n{ORG}\r\n{TEL1}\r\n{TEL1 TYPE}\r\n";
+    write_file(root / "rowcard.ini", ini);
+    write_file(root / "master.vcf", "BEGIN:VCARD\nFN:{FN}%\nORG:{ORG}\nTEL:{TEL1}\nEND:VCARD\n");
+    ASSERT_EQ(prep("a.csv"), 0) << err;
+    EXPECT_EQ(read_file(root / "cards.csv"), "FN,GIVEN,FAMILY,ORG,TEL1,TEL1 TYPE\r\nJan Nov\xE1k,Jan,Nov\xE1k,Krka  d. d.,1,VOICE\r\n"
+                                             "Eva Mala,Eva,Mala,,2,VOICE\r\n");
+    EXPECT_NE(out.find("the table's separator inside a value made a space: 1 row (line 3)"), std::string::npos) << out;
+    EXPECT_EQ(read_file(root / "rowcard.ini"), ini);
+}
+
 #ifndef _WIN32
 
 TEST_F(Prep, AFullDiskChangesNothingAndTheNextRunFinishes) {

@@ -176,13 +176,13 @@ TEST(PrepShape, ATitleAboveTheHeaderAndAFooterBelowTheDataAreNoContacts) {
     utf8.encoding = export_encoding::utf8;
     const export_result r = read_export("Contacts - Slovakia,,\nName,E-mail,Phone\nJan Novak,jan@x.cz,+421 2 1\n"
                                         ",info@firma.sk,\nTotal: 2,,\nExported 12.4.2024\n",
-                                        utf8, ';');
+                                        utf8);
     EXPECT_EQ(r.header_line, 2u);
     EXPECT_EQ(r.records, 2u);
-    EXPECT_EQ(r.table, "Name;E-mail;Phone\nJan Novak;jan@x.cz;+421 2 1\n;info@firma.sk;\n");
+    EXPECT_EQ(table_text(r), "Name;E-mail;Phone\nJan Novak;jan@x.cz;+421 2 1\n;info@firma.sk;\n");
     EXPECT_EQ(r.changes.footer_lines.lines, (std::vector<std::size_t>{5, 6}));
     // A last row of one name, with no digit, is a contact.
-    const export_result name = read_export("Name,E-mail\nJan Novak,jan@x.cz\nEva Mala,\n", utf8, ';');
+    const export_result name = read_export("Name,E-mail\nJan Novak,jan@x.cz\nEva Mala,\n", utf8);
     EXPECT_EQ(name.records, 2u);
     EXPECT_EQ(name.changes.footer_lines.count, 0u);
 }
@@ -194,21 +194,21 @@ TEST(PrepShape, ATitleOfSeveralFieldsAndAFooterSetApartByAGap) {
     const export_result r = read_export("Members of list-a, list-b\nId,Email,Name,List\n1,jan@x.cz,Jan Novak,list-a\n"
                                         "2,eva@y.cz,Eva Mala,list-b\n\"\"\n\"Total (2 records)\"\n\"\"\n"
                                         "\"Confidential - Do Not Distribute\"\n\"Copyright (c) 2026 Firma\"\n",
-                                        utf8, ';');
+                                        utf8);
     EXPECT_EQ(r.header_line, 2u);
     EXPECT_EQ(r.records, 2u);
     EXPECT_EQ(r.changes.footer_lines.lines, (std::vector<std::size_t>{5, 6, 7, 8, 9}));
     // A header of two columns over rows of two is the first line, however narrow.
-    const export_result two = read_export("Name,E-mail\nJan Novak,jan@x.cz\nEva Mala,eva@y.cz\n", utf8, ';');
+    const export_result two = read_export("Name,E-mail\nJan Novak,jan@x.cz\nEva Mala,eva@y.cz\n", utf8);
     EXPECT_EQ(two.header_line, 1u);
     // Empty rows at the end are no footer; and a list of one column keeps its rows after a gap.
-    const export_result gaps = read_export("Name,E-mail\nJan Novak,jan@x.cz\n,\n,\n", utf8, ';');
+    const export_result gaps = read_export("Name,E-mail\nJan Novak,jan@x.cz\n,\n,\n", utf8);
     EXPECT_EQ(gaps.changes.footer_lines.count, 0u);
-    const export_result names = read_export("Name\nJan Novak\n\"\"\nEva Mala\n", utf8, ';');
+    const export_result names = read_export("Name\nJan Novak\n\"\"\nEva Mala\n", utf8);
     EXPECT_EQ(names.changes.footer_lines.count, 0u);
     EXPECT_EQ(names.records, 3u);
     // Without a gap, a line of words after the data is a contact's, as before.
-    const export_result worded = read_export("Name,E-mail\nJan Novak,jan@x.cz\nEva Mala,\nPetr Dvorak,\n", utf8, ';');
+    const export_result worded = read_export("Name,E-mail\nJan Novak,jan@x.cz\nEva Mala,\nPetr Dvorak,\n", utf8);
     EXPECT_EQ(worded.changes.footer_lines.count, 0u);
 }
 

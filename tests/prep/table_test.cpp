@@ -7,6 +7,7 @@
 
 #include "prep/prep.hpp"
 #include "made_table.hpp"
+#include "prep/starter.hpp"
 
 namespace rowcard {
 namespace {
@@ -189,11 +190,11 @@ TEST(PrepLayouts, LinkedInPreambleAndThunderbirdTrailingCommaAreNoAlarm) {
     const export_result linked = read_export(
         "Notes:\r\n\"When exporting your connection data, you may notice that some, or all, are missing.\"\r\n\r\n"
         "First Name,Last Name,URL,Email Address,Company,Position,Connected On\r\nJan,Kos,https://x,,Firma,CEO,1 Jan 2024\r\n",
-        utf8, ';');
+        utf8);
     EXPECT_EQ(linked.header_line, 4u);
     EXPECT_EQ(linked.records, 1u);
     EXPECT_EQ(make_contact_table(linked, ';').layout, "LinkedIn Connections");
-    const export_result bird = read_export("First Name,Last Name,Primary Email,Notes,\nJan,Kos,j@x.cz,,\n", utf8, ';');
+    const export_result bird = read_export("First Name,Last Name,Primary Email,Notes,\nJan,Kos,j@x.cz,,\n", utf8);
     EXPECT_EQ(bird.changes.extra_fields.count, 0u);
     const contact_table bird_table = make_contact_table(bird, ';');
     EXPECT_EQ(bird_table.table, "FN;GIVEN;FAMILY;EMAIL1\nJan Kos;Jan;Kos;j@x.cz\n");

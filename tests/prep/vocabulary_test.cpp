@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "prep/layouts.hpp"
-#include "prep/prep.hpp"
+#include "prep/reading.hpp"
+#include "prep/table.hpp"
 #include "prep/vocabulary.hpp"
 
 namespace rowcard {
@@ -23,7 +24,7 @@ std::string cleaned(std::string_view utf8) {
     how.encoding = export_encoding::utf8;
     std::string line(1, '"');
     line.append(utf8).append("\"\n");
-    const export_result r = read_export(line, how, ';');
+    const export_result r = read_export(line, how);
     return r.header.empty() ? std::string() : r.header.front();
 }
 
@@ -395,7 +396,7 @@ TEST(VocabLayouts, ACrmExportKeepsItsMailingAddressAndLeavesItsFlagsAsTheyAre) {
     const contact_table t = make_contact_table(
         read_export("FIRSTNAME,LASTNAME,EMAIL,EMAILOPTOUT,MAILINGSTREET,MAILINGCITY,MAILINGCOUNTRY,PHONE\n"
                     "Jan,Kos,j@x.cz,false,Dlouh\xC3\xA1 5,Brno,CZ,+420 1\n",
-                    utf8, ';'),
+                    utf8),
         ';');
     // The old rule made the opt-out and every mailing part an e-mail of its own.
     EXPECT_EQ(t.table,

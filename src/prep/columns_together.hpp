@@ -1,0 +1,17 @@
+// Inside rowcard-prep: what a column means beside the others, once each has
+// been read alone; the last step of read_columns.
+#pragma once
+
+#include <vector>
+
+#include "prep/columns.hpp"
+
+namespace rowcard {
+
+// Settles what `columns` mean together: each type column tied to the phone or
+// address beside it, a whole address left off beside another address's
+// parts, a region left off that is all its address has, and the name column
+// of a table of companies taken as the company. Corrections the user gave stand.
+void read_together(std::vector<column_reading>& columns);
+
+}  // namespace rowcard
