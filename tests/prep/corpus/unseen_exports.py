@@ -218,7 +218,8 @@ def copilot_contacts():
             v.update({f"{side}Street": a[1], f"{side}Zip": a[4], f"{side}City": a[2],
                       f"{side}CountryIsoCode": code_of(a[5]), f"{side}Lat": f"{47.8 + k / 10:.4f}",
                       f"{side}Lng": f"{11.2 + k / 7:.4f}"})
-            adrs.append(want_adr(a, kind=None if side == "person" else "WORK", region="", country=code_of(a[5])))
+            # 'company' and 'person' say whose address it is, not home or work: its kind is not scored.
+            adrs.append(want_adr(a, region="", country=code_of(a[5])))
         rows.append(fill(s["header"], v))
         tels = [(ANY, v.get("personPhone", "")), ("CELL", v.get("personMobile", "")),
                 ("WORK|VOICE", v.get("companyPhone", "")), ("CELL", v.get("companyMobile", "")),
