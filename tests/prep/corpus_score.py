@@ -14,7 +14,10 @@ flag as an e-mail, a phone's type as a phone, a job title as the name's
 prefix), and stray cards that belong to no contact (a title line, a footer).
 
 Usage: corpus_score.py [--thresholds] [--fields extended] [--only NAME[,NAME]]
-                       [--verbose] [--node NODE --icaljs MODULE_FILE] ROWCARD_PREP
+                       [--verbose] [--node NODE --icaljs MODULE_FILE] [--exports DIR] ROWCARD_PREP
+
+--exports scores another folder of exports with their expectations, such as
+the held-out set tests/prep/corpus/unseen/exports (default: corpus/exports).
 
 Without --thresholds it only reports, and exits 0 unless the harness itself
 breaks (2). With --thresholds it exits 1 unless every export has at least 90%
@@ -271,14 +274,14 @@ def run_prep(prep, export_path, folder):
         return f.read().decode("cp1250"), said
 
 
-def score_export(name, prep, readers, extended, verbose):
-    with open(os.path.join(EXPORTS, name + ".expected.json"), encoding="utf-8") as f:
+def score_export(name, prep, readers, extended, verbose, exports=EXPORTS):
+    with open(os.path.join(exports, name + ".expected.json"), encoding="utf-8") as f:
         meta = json.load(f)
     wants = meta["contacts"]
     result = dict(name=name, source=meta["source_name"], total=len(wants), right=0, wrong_column=0, stray=0,
                   fields={}, notes=[])
     with tempfile.TemporaryDirectory() as folder:
-        text, said = run_prep(prep, os.path.join(EXPORTS, name + ".csv"), folder)
+        text, said = run_prep(prep, os.path.join(exports, name + ".csv"), folder)
         if text is None:
             result["notes"].append(said)
             return result
@@ -329,10 +332,12 @@ def main():
     parser.add_argument("--verbose", action="store_true")
     parser.add_argument("--node", default="node")
     parser.add_argument("--icaljs", help="ical.js's module file (node_modules/ical.js/dist/ical.js)")
+    parser.add_argument("--exports", default=EXPORTS, help="the folder of exports and their .expected.json")
     args = parser.parse_args()
     prep = os.path.abspath(args.prep)
+    exports = os.path.abspath(args.exports)
     names = sorted(os.path.basename(p)[:-len(".expected.json")]
-                   for p in glob.glob(os.path.join(EXPORTS, "*.expected.json")))
+                   for p in glob.glob(os.path.join(exports, "*.expected.json")))
     if args.only:
         names = [n for n in names if n in args.only.split(",")]
     if not names:
@@ -343,7 +348,7 @@ def main():
         readers.append(("Evolution", by_evolution))
     if args.icaljs and os.path.exists(args.icaljs):
         readers.append(("ical.js", icaljs_reader(args.node, os.path.abspath(args.icaljs))))
-    results = [score_export(n, prep, readers, args.fields == "extended", args.verbose) for n in names]
+    results = [score_export(n, prep, readers, args.fields == "extended", args.verbose, exports) for n in names]
 
     width = max(len(r["name"]) for r in results)
     print(f"{'export':<{width}}  {'right/total':>11}  {'share':>6}  {'wrong-column':>12}  {'stray':>5}  source")

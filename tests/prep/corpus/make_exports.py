@@ -7,7 +7,9 @@ Usage: make_exports.py [--check] [FOLDER]   (default: the folder of this file)
 
 It writes FOLDER/exports/<name>.csv with <name>.expected.json, and the layout
 changes of some of them, which must give the same cards, as
-FOLDER/variants/<base>.<change>.csv.
+FOLDER/variants/<base>.<change>.csv; and the held-out set, whose sources are
+in unseen_headers.py, as FOLDER/unseen/exports/<name>.csv with its
+<name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -31,6 +33,13 @@ from tool_exports import (alamode_contact_import, coss_contacts_export, cvent_co
                           dolibarr_contacts_sl, emailit_contacts, google_contacts_custom_labels,
                           lyris_listmanager_report, mapp_engage_export, outlook, outlook_english, thunderbird,
                           yeastar_pbx_contacts)
+from unseen_exports import (copilot_contacts, innovate_webphone_contacts, mailchimp_audience,  # noqa: E402
+                            nethcti_phonebook, sugarcrm_accounts_table, sugarcrm_contacts_migration,
+                            wazo_phonebook)
+from unseen_headers import SOURCES as UNSEEN_SOURCES  # noqa: E402
+from unseen_ledgers import (bitfaktura_clients, europroof_customers, fakturownia_clients,  # noqa: E402
+                            softpro_partners)
+from unseen_registers import flox_companies, minimax_customers_hr, swoppen_addresses  # noqa: E402
 
 EXPORTS = {
     "salesforce_contacts_dataloader": salesforce_contact_api,
@@ -58,6 +67,25 @@ EXPORTS = {
     "google_custom_labels": google_contacts_custom_labels,
     "outlook_english": outlook_english,
     "thunderbird_birthdays": thunderbird,
+}
+
+
+# The held-out set: layouts rowcard-prep's developers have not looked at.
+UNSEEN_EXPORTS = {
+    "sugarcrm_contacts_migration": sugarcrm_contacts_migration,
+    "sugarcrm_accounts_table": sugarcrm_accounts_table,
+    "mailchimp_audience": mailchimp_audience,
+    "copilot_contacts": copilot_contacts,
+    "wazo_phonebook": wazo_phonebook,
+    "nethcti_phonebook": nethcti_phonebook,
+    "innovate_webphone_contacts": innovate_webphone_contacts,
+    "bitfaktura_clients_sk": bitfaktura_clients,
+    "fakturownia_clients_pl": fakturownia_clients,
+    "softpro_partners_ro": softpro_partners,
+    "europroof_customers_hu": europroof_customers,
+    "swoppen_addresses_de": swoppen_addresses,
+    "flox_companies_cs": flox_companies,
+    "minimax_customers_hr": minimax_customers_hr,
 }
 
 
@@ -114,14 +142,16 @@ VARIANTS = {
 }
 
 
-def render(made):
-    """The export's bytes, and its expectations as stored beside it."""
-    s = SOURCES[made["source"]]
+def render(made, sources=SOURCES):
+    """The export's bytes, and its expectations as stored beside it. A maker
+    gives `text` where its file is no plain CSV."""
+    s = sources[made["source"]]
     separator = made.get("separator", s["separator"])
     encoding = made.get("encoding", s["encoding"])
     line_end = made.get("line_end", "\r\n")
-    text = made.get("preamble", "") + csv_text(made["rows"], separator, made.get("quote_all", False), line_end) \
-        + made.get("footer", "")
+    body = made["text"] if "text" in made else csv_text(made["rows"], separator, made.get("quote_all", False),
+                                                         line_end)
+    text = made.get("preamble", "") + body + made.get("footer", "")
     data = (("\ufeff" if made.get("bom") else "") + text).encode(encoding)
     header = made["rows"][0]
     contacts = []
@@ -147,6 +177,10 @@ def main():
     for name, (base, change) in VARIANTS.items():
         data, _ = render(change(EXPORTS[base]()))
         files.append((os.path.join("variants", name + ".csv"), data))
+    for name, make in UNSEEN_EXPORTS.items():
+        data, expected = render(make(), UNSEEN_SOURCES)
+        files += [(os.path.join("unseen", "exports", name + ".csv"), data),
+                  (os.path.join("unseen", "exports", name + ".expected.json"), expected)]
     stale = []
     for relative, content in files:
         path = os.path.join(folder, relative)
