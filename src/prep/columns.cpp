@@ -31,7 +31,11 @@ constexpr named_field FIELDS[] = {
     {"city", field_role::city, "town"},             {"region", field_role::region, "region"},
     {"postal-code", field_role::postal, "postal code"}, {"postal-city", field_role::postal_city, "postal code and town"},
     {"country", field_role::country, "country"},    {"address", field_role::formatted, "whole address"},
-    {"address-type", field_role::address_label, "address type"}, {"skip", field_role::none, ""},
+    {"address-type", field_role::address_label, "address type"}, {"nickname", field_role::nickname, "nickname"},
+    {"birthday", field_role::birthday, "birthday"}, {"birth-year", field_role::birth_year, "birthday's year"},
+    {"birth-month", field_role::birth_month, "birthday's month"}, {"birth-day", field_role::birth_day, "birthday's day"},
+    {"web", field_role::web, "web page"},           {"groups", field_role::category, "groups"},
+    {"skip", field_role::none, ""},
 };
 
 // The places a correction can give after ':', and the vCard type or address each means.
@@ -74,9 +78,7 @@ struct named_role {
 constexpr named_role NOT_ON_THE_CARD[] = {
     {field_role::ignored, "not for the card"}, {field_role::record_id, "an id"},
     {field_role::date, "a date"},              {field_role::flag, "a flag"},
-    {field_role::count, "a count"},            {field_role::category, "groups"},
-    {field_role::web, "a web address"},        {field_role::nickname, "a nickname"},
-    {field_role::birthday, "a birthday"},      {field_role::email_label, "an e-mail's type"},
+    {field_role::count, "a count"},            {field_role::email_label, "an e-mail's type"},
     {field_role::code, "a code"},              {field_role::company_fact, "about a company"},
 };
 
@@ -85,6 +87,11 @@ constexpr named_role NOT_ON_THE_CARD[] = {
 // Shapes of values that hold no phone number at all.
 constexpr std::initializer_list<value_shape> NO_NUMBERS = {
     value_shape::email, value_shape::word, value_shape::words, value_shape::flag, value_shape::date, value_shape::url,
+    value_shape::honorific};
+
+// Shapes of values that are no date of any form.
+constexpr std::initializer_list<value_shape> NO_DATES = {
+    value_shape::email, value_shape::phone, value_shape::url, value_shape::word, value_shape::words, value_shape::flag,
     value_shape::honorific};
 
 // Different values a column of type words holds at most: every language's
@@ -98,7 +105,8 @@ bool wordy(field_role what) {
     return what == field_role::full || what == field_role::given || what == field_role::middle ||
            what == field_role::family || what == field_role::prefix || what == field_role::suffix ||
            what == field_role::org || what == field_role::department || what == field_role::job ||
-           what == field_role::title || (address_field(what) && what != field_role::postal);
+           what == field_role::title || what == field_role::nickname || what == field_role::category ||
+           (address_field(what) && what != field_role::postal);
 }
 
 // True when most filled values of `values` are type words ("mobil", "Home").
@@ -167,6 +175,13 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
         } else {
             reading.role = h;
         }
+    } else if (h.what == field_role::birthday) {
+        // A birthday is a date, or a spreadsheet's date number.
+        if (!mostly(e, NO_DATES)) reading.role = h;
+        else reading.why = "its header says birthday, but its values are no dates", reading.disagrees = true;
+    } else if (h.what == field_role::web) {
+        if (mostly(e, {value_shape::url})) reading.role = h;
+        else reading.why = "its header says web page, but its values are no web addresses", reading.disagrees = true;
     } else if (h.what != field_role::none) {
         for (const named_role& r : NOT_ON_THE_CARD) {
             if (r.what == h.what) reading.why = r.why;

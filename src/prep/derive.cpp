@@ -53,11 +53,12 @@ address_source& address_of(export_plan& plan, const column_role& role) {
 // card has no use for it, as for a second column of a single property.
 bool take_column(export_plan& plan, const column_role& role, int c) {
     // A bare 'Title' stays the name's prefix until its values are weighed.
-    constexpr std::array<std::pair<field_role, single>, 11> SINGLE_ROLES = {{
+    constexpr std::array<std::pair<field_role, single>, 14> SINGLE_ROLES = {{
         {field_role::full, FN}, {field_role::given, GIVEN}, {field_role::middle, MIDDLE},
         {field_role::family, FAMILY}, {field_role::prefix, PREFIX}, {field_role::title, PREFIX},
-        {field_role::suffix, SUFFIX},
-        {field_role::org, ORG}, {field_role::department, DEPT}, {field_role::job, JOB}, {field_role::note, NOTE}}};
+        {field_role::suffix, SUFFIX}, {field_role::org, ORG}, {field_role::department, DEPT},
+        {field_role::job, JOB}, {field_role::note, NOTE}, {field_role::nickname, NICK}, {field_role::web, URL},
+        {field_role::category, CATS}}};
     for (const auto& [what, slot] : SINGLE_ROLES) {
         if (role.what != what) continue;
         if (plan.single[slot] >= 0) return false;
@@ -70,6 +71,11 @@ bool take_column(export_plan& plan, const column_role& role, int c) {
     case field_role::phone_label: return true;  // tied to its value below
     case field_role::ignored: case field_role::email_label: return true;
     case field_role::record_kind: plan.kind = c; return true;
+    case field_role::birthday: return plan.birthday < 0 ? (plan.birthday = c, true) : false;
+    case field_role::birth_year: case field_role::birth_month: case field_role::birth_day: {
+        int& part = plan.birth_parts[role.what == field_role::birth_year ? 0 : role.what == field_role::birth_month ? 1 : 2];
+        return part < 0 ? (part = c, true) : false;
+    }
     case field_role::formatted: address_of(plan, role).formatted = c; return true;
     case field_role::postal_city: address_of(plan, role).postal_city = c; return true;
     case field_role::address_label: address_of(plan, role).label = c; return true;
@@ -197,7 +203,7 @@ std::string_view keepable_start(std::string_view value) {
 void derive_names(const export_plan& plan, const std::vector<std::string_view>& v, card_row& row) {
     const auto at = [&](single s) { return plan.single[s] < 0 ? std::string_view() : first_item(v[plan.single[s]]); };
     std::string full(at(FN));
-    for (const single s : {GIVEN, MIDDLE, FAMILY, PREFIX, SUFFIX, ORG, DEPT, JOB, NOTE}) row.single[s] = at(s);
+    for (const single s : {GIVEN, MIDDLE, FAMILY, PREFIX, SUFFIX, ORG, DEPT, JOB, NOTE, NICK}) row.single[s] = at(s);
     if (plan.given_is_full) full = std::exchange(row.single[GIVEN], std::string());
     bool full_as_written = !full.empty();
     const bool no_person = row.single[GIVEN].empty() && row.single[FAMILY].empty();
@@ -301,17 +307,8 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
         row.addresses.emplace_back(type, parts);
     }
     derive_names(plan, v, row);
+    derive_extras(plan, v, row);
     return row;
-}
-
-void split_line(std::string_view line, char separator, std::vector<std::string_view>& v) {
-    v.clear();
-    for (;;) {
-        const std::size_t at = line.find(separator);
-        v.push_back(line.substr(0, at));
-        if (at == std::string_view::npos) return;
-        line.remove_prefix(at + 1);
-    }
 }
 
 }  // namespace rowcard

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "prep/dates.hpp"
 #include "prep/layouts.hpp"
 
 namespace rowcard {
@@ -17,9 +18,10 @@ enum address_part : std::size_t { POBOX, STREET, CITY, REGION, POSTAL, COUNTRY, 
 inline constexpr std::array<std::string_view, PARTS> PART_NAMES = {"POBOX", "STREET", "CITY", "REGION", "CODE", "COUNTRY"};
 
 // The single properties, in the order of their columns.
-enum single : std::size_t { FN, GIVEN, MIDDLE, FAMILY, PREFIX, SUFFIX, ORG, DEPT, JOB, NOTE, SINGLES };
+enum single : std::size_t { FN, GIVEN, MIDDLE, FAMILY, PREFIX, SUFFIX, ORG, DEPT, JOB, NOTE, NICK, BDAY, URL, CATS, SINGLES };
 inline constexpr std::array<std::string_view, SINGLES> SINGLE_NAMES = {
-    "FN", "GIVEN", "MIDDLE", "FAMILY", "PREFIX", "SUFFIX", "ORG", "DEPT", "ORG TITLE", "NOTE"};
+    "FN", "GIVEN", "MIDDLE", "FAMILY", "PREFIX", "SUFFIX", "ORG", "DEPT", "ORG TITLE", "NOTE", "NICKNAME", "BDAY",
+    "URL", "CATEGORIES"};
 
 // Where one address of the export is: its columns by part, -1 where it has none.
 struct address_source {
@@ -38,6 +40,9 @@ struct export_plan {
     bool given_is_full = false;         // one name column holds whole names
     bool family_first = false;          // Hungarian order
     int kind = -1;                      // column saying whether a row is a person or an organisation
+    int birthday = -1;                  // a birthday's column, -1 where none
+    std::array<int, 3> birth_parts{-1, -1, -1};  // its year, month and day columns, where apart
+    day_order birthday_order = day_order::day_first;  // how its dates day and month first are written
     struct phone_source {
         int column;
         int label;
@@ -56,6 +61,12 @@ struct card_row {
     std::vector<std::string> emails;
     std::vector<std::pair<std::string_view, std::array<std::string, PARTS>>> addresses;  // type, parts
     std::size_t lost_numbers = 0;  // phone numbers in a spreadsheet's exponent form, left off
+    bool yearless = false;         // the birthday in single[BDAY] has no year ("0412")
+    std::string_view birthday_written;  // the birthday as the export writes it
+    std::string_view unread_birthday;  // a birthday no form of which could be read, left off
+    std::string_view web_cut;          // a web address cut to its host ("firma.cz/kontakt")
+    std::string_view web_lost;         // a web address whose host rowcard would damage, left off
+    std::string_view groups_cut;       // groups beyond the first, left off (the whole cell)
 };
 
 // Returns the plan for an export of layout `layout`: the columns of each
@@ -66,7 +77,8 @@ export_plan make_plan(const layout_guess& layout);
 // `joiner` goes between two street lines. A row of empty values gives an empty card.
 card_row derive_row(const export_plan& plan, const std::vector<std::string_view>& v, std::string_view joiner);
 
-// Splits the table line `line` at `separator` into `v`; an empty line is one empty value.
-void split_line(std::string_view line, char separator, std::vector<std::string_view>& v);
+// Fills the birthday, the web page and the groups of `row` from the row `v`:
+// each in the form rowcard carries whole, or left off and noted in `row`.
+void derive_extras(const export_plan& plan, const std::vector<std::string_view>& v, card_row& row);
 
 }  // namespace rowcard

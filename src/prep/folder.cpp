@@ -284,4 +284,23 @@ std::string undo_change(folder_change& change) {
     return stuck;
 }
 
+std::string made_folder(const fs::path& folder) {
+    std::error_code error;
+    if (fs::is_directory(folder, error)) return "";
+    if (fs::exists(fs::symlink_status(folder, error))) {
+        return "FOLDER " + folder.string() + " is no folder; name a folder, or a new one to make";
+    }
+    fs::path last = folder.lexically_normal();
+    if (!last.has_filename()) last = last.parent_path();  // "cards/"
+    const fs::path parent = last.has_parent_path() ? last.parent_path() : fs::path(".");
+    if (!fs::is_directory(parent, error)) {
+        return "the folder " + parent.string() + " does not exist; rowcard-prep makes only the last folder of " +
+               folder.string() + ", so create the others or name another one";
+    }
+    if (!fs::create_directory(last, error) && !fs::is_directory(last, error)) {
+        return "cannot make the folder " + folder.string() + ": " + error.message();
+    }
+    return "";
+}
+
 }  // namespace rowcard

@@ -79,4 +79,9 @@ void commit_change(folder_change& change);
 // back (the journal then stays for the next run).
 std::string undo_change(folder_change& change);
 
+// Makes the folder `folder` where it does not exist yet, the last part of its
+// path only: people name a new folder for the cards, not a new tree. Returns
+// why it cannot be had; empty when it is a folder now.
+std::string made_folder(const std::filesystem::path& folder);
+
 }  // namespace rowcard

@@ -12,11 +12,12 @@ namespace {
 
 constexpr std::string_view USAGE =
     "usage: rowcard-prep [--force] [--new-starter] [--cards | --no-cards] [--encoding E] [--separator C]\n"
-    "                    [--column HEADER=FIELD]... [--columns] EXPORT [FOLDER]";
+    "                    [--column HEADER=FIELD]... [--columns] [--vcard 2.1|3.0|4.0] EXPORT [FOLDER]";
 
 constexpr std::string_view HELP =
     "Turns a contacts export (Google Contacts, Outlook, Thunderbird, Excel) into the\n"
-    "table that rowcard reads, in FOLDER (by default the folder that holds EXPORT).\n"
+    "table that rowcard reads, in FOLDER (by default the folder that holds EXPORT;\n"
+    "one that does not exist yet is made, in a folder that does).\n"
     "When FOLDER has neither rowcard.ini nor master.vcf, it also writes both, and\n"
     "then the cards, as rowcard does there, and sums up what rowcard-check finds.\n"
     "A rowcard.ini and master.vcf already there are kept when they fit the table's\n"
@@ -42,6 +43,8 @@ constexpr std::string_view HELP =
     "  --column H=F     take the column headed H as the card field F (company,\n"
     "                   given, family, phone:work, email, street:home, ...), or\n"
     "                   leave it off with F 'skip'; give it once per column\n"
+    "  --vcard V        write the starter card as vCard V: 2.1 (older phones and\n"
+    "                   car kits), 3.0 (the default) or 4.0\n"
     "  --help           show this help\n"
     "  --version        show the version\n"
     "\n";
@@ -128,6 +131,10 @@ std::string apply_option(std::string_view name, const std::optional<std::string>
         options.overrides.push_back({value->substr(0, equals), field});
         return "";
     }
+    if (name == "--vcard") {
+        if (!value || !version_by_name(*value, options.vcard)) return "--vcard needs a version: 2.1, 3.0 or 4.0";
+        return "";
+    }
     if (!value) return "--separator needs a value: one character, or 'tab'";
     char separator;
     if (!parse_separator(*value, separator)) {
@@ -178,7 +185,7 @@ std::string parse_arguments(const std::vector<std::string>& arguments, prep_opti
             only_positional = true;
         } else if (const option_switch flag = flag_of(name); flag != nullptr && !value) {
             options.*flag = true;
-        } else if (name == "--encoding" || name == "--separator" || name == "--column") {
+        } else if (name == "--encoding" || name == "--separator" || name == "--column" || name == "--vcard") {
             if (!value && k + 1 < arguments.size()) value = arguments[++k];
             if (std::string wrong = apply_option(name, value, options); !wrong.empty()) return wrong;
         } else {

@@ -59,7 +59,7 @@ int stopped_by(const std::exception_ptr& failure) {
 export_result read_contacts(std::string_view bytes, const prep_options& options, const export_reading& how,
                             char separator, contact_table& made) {
     export_result read = read_export(bytes, how);
-    made = make_contact_table(read, separator, options.overrides);
+    made = make_contact_table(read, separator, options.overrides, options.vcard);
     return read;
 }
 
@@ -224,7 +224,7 @@ int prepare_here(const prep_request& request) {
         complain(why);
         return PREP_REFUSED;
     }
-    const starter_files fresh = make_starter(made.header, STARTER_TABLE);
+    const starter_files fresh = make_starter(made.header, STARTER_TABLE, options.vcard);
     const folder_plan plan = plan_folder(fresh, options.new_starter, folder);
     if (!plan.refusal.empty()) {
         complain(plan_refusal(plan, options));
@@ -234,7 +234,9 @@ int prepare_here(const prep_request& request) {
     const bool one_kept = plan.write_settings != plan.write_master;
     const starter_files starter = one_kept ? with_marks(fresh, plan.marked) : fresh;
     // A kept rowcard.ini's own separator: the rows read stay as they are.
-    if (plan.settings.separator != STARTER_SEPARATOR) made = make_contact_table(read, plan.settings.separator, options.overrides);
+    if (plan.settings.separator != STARTER_SEPARATOR) {
+        made = make_contact_table(read, plan.settings.separator, options.overrides, options.vcard);
+    }
     const fs::path table = plan.settings.input_base + TABLE_EXTENSION;
     const std::vector<folder_file> files = files_to_write(plan, starter, made, table);
     std::vector<std::string> later;
@@ -280,8 +282,8 @@ int resolve(prep_request& request) {
         return PREP_NO_EXPORT;
     }
     request.folder = options.folder.empty() ? request.export_path.parent_path() : fs::path(options.folder);
-    if (!fs::is_directory(request.folder, error)) {
-        complain("the folder " + request.folder.string() + " does not exist; create it or name another one");
+    if (const std::string why = made_folder(request.folder); !why.empty()) {
+        complain(why);
         return PREP_REFUSED;
     }
     request.full_folder = fs::absolute(request.folder, error).lexically_normal();

@@ -15,6 +15,7 @@
 
 #include "prep/columns.hpp"
 #include "prep/reading.hpp"
+#include "prep/vcard.hpp"
 
 namespace rowcard {
 
@@ -34,6 +35,7 @@ struct prep_options {
     bool cards = false;     // convert through the user's own starter files too
     bool no_cards = false;  // stop once the files are in place
     bool show_columns = false;  // print the reading of the columns and write nothing
+    vcard_version vcard = vcard_version::v30;  // the starter card's version
     std::vector<column_override> overrides;  // --column corrections, in order
     bool help = false;
     bool version = false;

@@ -22,6 +22,7 @@ struct change_tally {
     std::size_t count = 0;
     std::vector<std::size_t> lines;  // the first few lines, each once
     bool more_lines = false;         // lines beyond those were touched too
+    std::string example;             // the first value touched, where the report shows one
 };
 
 // Everything reading an export changed, kind by kind.

@@ -5,6 +5,7 @@
 #include "config/config.hpp"
 #include "prep/layouts.hpp"
 #include "prep/starter.hpp"
+#include "prep/vcard.hpp"
 #include "text/text.hpp"
 
 namespace rowcard {
@@ -21,6 +22,28 @@ constexpr char STARTER_SEPARATOR = ';';
 constexpr char MANDATORY = '%';
 // The parts of an address column's header after 'ADR1 ', in the order of vCard's ADR.
 constexpr std::string_view ADDRESS_PARTS[] = {"STREET", "CITY", "REGION", "CODE", "COUNTRY"};
+
+// How each vCard version writes a type before a phone's or an address's
+// value, and an e-mail's line: 2.1's bare type words, TYPE= in 3.0 and 4.0,
+// and 4.0's e-mail with no INTERNET type.
+struct version_lines {
+    vcard_version version;
+    std::string_view type;   // before a type column's placeholder
+    std::string_view email;  // an e-mail line up to its value
+};
+constexpr version_lines LINES[] = {
+    {vcard_version::v21, ";", "EMAIL;INTERNET:"},
+    {vcard_version::v30, ";TYPE=", "EMAIL;TYPE=INTERNET:"},
+    {vcard_version::v40, ";TYPE=", "EMAIL:"},
+};
+
+// Returns the lines of `version`.
+const version_lines& lines_of(vcard_version version) {
+    for (const version_lines& l : LINES) {
+        if (l.version == version) return l;
+    }
+    return LINES[1];
+}
 
 // Returns `stem`, the number `k` and `tail` as one header ("TEL1 TYPE").
 std::string numbered(std::string_view stem, std::size_t k, std::string_view tail = "") {
@@ -43,7 +66,7 @@ std::string placeholder(const std::vector<std::string>& header, const std::vecto
 // Returns the card's lines for the numbered columns ('TEL1', 'EMAIL2', 'ADR1
 // STREET') of the table, one line per number while the table has it.
 std::string numbered_lines(const std::vector<std::string>& header, const std::vector<std::string>& names,
-                           std::vector<std::string>& used) {
+                           const version_lines& form, std::vector<std::string>& used) {
     std::string lines;
     const auto get = [&](const std::string& key) {
         std::string name = placeholder(header, names, key);
@@ -53,17 +76,17 @@ std::string numbered_lines(const std::vector<std::string>& header, const std::ve
     for (std::size_t k = 1;; ++k) {
         const std::string tel = get(numbered("TEL", k));
         if (tel.empty()) break;
-        lines += "TEL;TYPE=" + get(numbered("TEL", k, " TYPE")) + ":" + tel + "\n";
+        lines += "TEL" + std::string(form.type) + get(numbered("TEL", k, " TYPE")) + ":" + tel + "\n";
     }
     for (std::size_t k = 1;; ++k) {
         const std::string mail = get(numbered("EMAIL", k));
         if (mail.empty()) break;
-        lines += "EMAIL;TYPE=INTERNET:" + mail + "\n";
+        lines += std::string(form.email) + mail + "\n";
     }
     for (std::size_t k = 1;; ++k) {
         const std::string type = get(numbered("ADR", k, " TYPE"));
         if (type.empty()) break;
-        lines += "ADR;TYPE=" + type + ":" + get(numbered("ADR", k, " POBOX")) + ";";
+        lines += "ADR" + std::string(form.type) + type + ":" + get(numbered("ADR", k, " POBOX")) + ";";
         for (const std::string_view part : ADDRESS_PARTS) {
             std::string tail(1, ' ');
             tail += part;
@@ -99,7 +122,7 @@ std::vector<std::string> placeholder_names(const std::vector<std::string>& heade
     return names;
 }
 
-starter_files make_starter(const std::vector<std::string>& header, std::string_view table_name) {
+starter_files make_starter(const std::vector<std::string>& header, std::string_view table_name, vcard_version version) {
     starter_files files;
     std::vector<std::string> names = placeholder_names(header);
     const auto fn = std::find(header.begin(), header.end(), "FN");
@@ -114,7 +137,7 @@ starter_files make_starter(const std::vector<std::string>& header, std::string_v
         return name;
     };
     std::string& card = files.master;
-    card = "BEGIN:VCARD\nVERSION:3.0\n";
+    card = "BEGIN:VCARD\nVERSION:" + std::string(version_name(version)) + "\n";
     if (fn == header.end()) {
         // No column the card knows: the first column names it, its words split for N.
         const std::string first = names.empty() ? std::string() : names.front();
@@ -133,7 +156,13 @@ starter_files make_starter(const std::vector<std::string>& header, std::string_v
     const std::string department = get("DEPT");
     if (!org.empty() || !department.empty()) card += "ORG:" + org + (department.empty() ? "" : ";" + department) + "\n";
     if (const std::string job = get("ORG TITLE"); !job.empty()) card += "TITLE:" + job + "\n";
-    card += numbered_lines(header, names, used);
+    if (const std::string nick = get("NICKNAME"); !nick.empty()) card += "NICKNAME:" + nick + "\n";
+    // A day without its year is written after '--', which rowcard's cleaning would drop from a value.
+    if (const std::string day = get("BDAY"); !day.empty()) card += "BDAY:" + day + "\n";
+    if (const std::string day = get("BDAY NO YEAR"); !day.empty()) card += "BDAY:--" + day + "\n";
+    card += numbered_lines(header, names, lines_of(version), used);
+    if (const std::string web = get("URL"); !web.empty()) card += "URL:" + web + "\n";
+    if (const std::string groups = get("CATEGORIES"); !groups.empty()) card += "CATEGORIES:" + groups + "\n";
     if (const std::string note = get("NOTE"); !note.empty()) card += "NOTE:" + note + "\n";
     card += "END:VCARD\n";
     return files;

@@ -6,12 +6,14 @@
 #include <string_view>
 #include <vector>
 
+#include "prep/vcard.hpp"
+
 namespace rowcard {
 
 // The two starter files for a table of `header` columns, and what they used.
 struct starter_files {
     std::string settings;                 // rowcard.ini: the table's name, ';', one column line each
-    std::string master;                   // master.vcf: one vCard 3.0 card, lines ending in a line feed
+    std::string master;                   // master.vcf: one card, lines ending in a line feed
     std::vector<std::string> recognised;  // the placeholders the card uses
 };
 
@@ -19,9 +21,11 @@ struct starter_files {
 // cleaned `header` values (at most MAX_COLUMNS), as make_contact_table makes
 // them: each column is named by its header in braces, upper case, at most
 // NAME_LEN bytes and unique; the card has one line for each property a
-// column fills ({FN}, {TEL1 TYPE}, ...), FN mandatory so that an empty row
-// makes no card, and the first column for the name when there is no {FN}.
-starter_files make_starter(const std::vector<std::string>& header, std::string_view table_name);
+// column fills ({FN}, {TEL1 TYPE}, ...) in the forms of `version`, FN
+// mandatory so that an empty row makes no card, and the first column for
+// the name when there is no {FN}.
+starter_files make_starter(const std::vector<std::string>& header, std::string_view table_name,
+                           vcard_version version = vcard_version::v30);
 
 // Returns `files` with the mandatory mark '%' on exactly the columns whose
 // bare placeholders ("{EMAIL1}") are in `marked`, in rowcard.ini and at each

@@ -21,6 +21,9 @@ constexpr std::size_t KINDS_CUT = 3;
 // One name column holds whole names when at least one filled value in this many has a space.
 constexpr std::size_t WHOLE_NAMES_SHARE = 2;
 
+// The birthday's column where every birthday is a day without its year.
+constexpr std::string_view YEARLESS_BIRTHDAY = "BDAY NO YEAR";
+
 // How many columns of each kind the table gets: what some row fills.
 struct table_shape {
     std::array<bool, SINGLES> single{};
@@ -29,6 +32,8 @@ struct table_shape {
     std::size_t addresses = 0;
     std::array<bool, PARTS> part{};
     std::vector<bool> source;  // per export column: it goes into the table as it is
+    vcard_version version = vcard_version::v30;  // how the types are written
+    bool yearless = false;     // the birthdays are days without a year, as 4.0 writes them after '--'
 
     // Returns the number of columns the card's properties take.
     std::size_t card_columns() const {
@@ -42,14 +47,19 @@ struct table_shape {
 // Returns what the rows fill, with the phones, e-mails and addresses cut so
 // that the card fits in MAX_COLUMNS (the items cut counted in `dropped`), and
 // the export's other filled columns while room is left.
-table_shape measure(const export_plan& plan, const export_result& read, std::string_view joiner, std::size_t& dropped) {
+table_shape measure(const export_plan& plan, const export_result& read, std::string_view joiner, vcard_version version,
+                    std::size_t& dropped) {
     table_shape shape;
+    shape.version = version;
     shape.single[FN] = true;
+    std::size_t dated = 0;     // birthdays with a year
+    std::size_t yearless = 0;  // and without
     std::vector<std::string_view> v;
     for (std::size_t r = 0; r < row_count(read.rows); ++r) {
         row_values(read.rows, r, v);
         const card_row row = derive_row(plan, v, joiner);
         for (std::size_t s = 0; s < SINGLES; ++s) shape.single[s] = shape.single[s] || !row.single[s].empty();
+        if (!row.single[BDAY].empty()) ++(row.yearless ? yearless : dated);
         shape.phones = std::max(shape.phones, row.phones.size());
         shape.emails = std::max(shape.emails, row.emails.size());
         shape.addresses = std::max(shape.addresses, row.addresses.size());
@@ -57,6 +67,9 @@ table_shape measure(const export_plan& plan, const export_result& read, std::str
             for (std::size_t p = 0; p < PARTS; ++p) shape.part[p] = shape.part[p] || !address.second[p].empty();
         }
     }
+    // One BDAY line carries either form: '--' and a day in 4.0 only, and only where no birthday has a year.
+    shape.yearless = version == vcard_version::v40 && dated == 0 && yearless > 0;
+    shape.single[BDAY] = dated > 0 || shape.yearless;
     for (std::size_t turn = 0; shape.card_columns() > MAX_COLUMNS; ++turn) {
         std::size_t& cut = turn % KINDS_CUT == 0 ? shape.phones : turn % KINDS_CUT == 1 ? shape.emails : shape.addresses;
         if (cut > 1) --cut, ++dropped;
@@ -96,7 +109,7 @@ void put_line(std::string& table, const std::vector<std::string_view>& cells, ch
 std::vector<std::string> shape_header(const table_shape& shape, const std::vector<std::string>& export_header) {
     std::vector<std::string> header;
     for (std::size_t s = 0; s < SINGLES; ++s) {
-        if (shape.single[s]) header.emplace_back(SINGLE_NAMES[s]);
+        if (shape.single[s]) header.emplace_back(s == BDAY && shape.yearless ? YEARLESS_BIRTHDAY : SINGLE_NAMES[s]);
     }
     const auto numbered = [](std::string_view stem, std::size_t k, std::string_view tail) {
         std::string key(stem);
@@ -123,17 +136,17 @@ std::vector<std::string> shape_header(const table_shape& shape, const std::vecto
 // Appends the cells of `row` that `shape` has columns for to `cells`.
 void row_cells(const table_shape& shape, const card_row& row, std::vector<std::string_view>& cells) {
     for (std::size_t s = 0; s < SINGLES; ++s) {
-        if (shape.single[s]) cells.push_back(row.single[s]);
+        if (shape.single[s]) cells.push_back(s != BDAY || row.yearless == shape.yearless ? std::string_view(row.single[s]) : "");
     }
     for (std::size_t k = 0; k < shape.phones; ++k) {
         cells.push_back(k < row.phones.size() ? std::string_view(row.phones[k].first) : "");
-        cells.push_back(k < row.phones.size() ? row.phones[k].second : "");
+        cells.push_back(k < row.phones.size() ? type_word(shape.version, row.phones[k].second) : "");
     }
     for (std::size_t k = 0; k < shape.emails; ++k) {
         cells.push_back(k < row.emails.size() ? std::string_view(row.emails[k]) : std::string_view());
     }
     for (std::size_t k = 0; k < shape.addresses; ++k) {
-        cells.push_back(k < row.addresses.size() ? row.addresses[k].first : "");
+        cells.push_back(k < row.addresses.size() ? type_word(shape.version, row.addresses[k].first) : "");
         for (std::size_t p = 0; p < PARTS; ++p) {
             if (shape.part[p]) cells.push_back(k < row.addresses.size() ? std::string_view(row.addresses[k].second[p]) : "");
         }
@@ -168,6 +181,24 @@ void export_as_it_is(const export_result& read, char separator, contact_table& o
         }
         put_line(out.table, cells, separator, read.rows.lines[r], out.separators, nullptr);
     }
+}
+
+// Notes what the card of `row`, from export line `line`, carries of its
+// extras and what it left off, in `out`; `yearless` says which form of
+// birthday the table carries.
+void note_extras(const card_row& row, bool yearless, std::size_t line, contact_table& out) {
+    const auto noted = [&](change_tally& tally, std::string_view example) {
+        if (example.empty()) return;
+        note(tally, line);
+        if (tally.example.empty()) tally.example = example;
+    };
+    const bool carried = !row.single[BDAY].empty() && row.yearless == yearless;
+    out.birthdays += carried;
+    noted(out.unread_birthdays, row.unread_birthday);
+    if (!row.single[BDAY].empty() && !carried) noted(out.yearless_birthdays, row.birthday_written);
+    noted(out.web_cut, row.web_cut);
+    noted(out.web_lost, row.web_lost);
+    noted(out.groups_cut, row.groups_cut);
 }
 
 // Returns the values of each column of `rows`, in row order.
@@ -209,10 +240,17 @@ void describe_reading(const std::vector<std::string>& header, const columns_read
 }  // namespace
 
 contact_table make_contact_table(const export_result& read, char table_separator,
-                                 const std::vector<column_override>& overrides) {
+                                 const std::vector<column_override>& overrides, vcard_version version) {
     contact_table out;
-    const columns_reading reading = read_columns(read.header, column_values(read.rows), overrides);
+    const std::vector<std::vector<std::string_view>> values = column_values(read.rows);
+    const columns_reading reading = read_columns(read.header, values, overrides);
     export_plan plan = make_plan(reading.layout);
+    if (plan.birthday >= 0) {
+        // English layouts write the month first, as Outlook's and Google's do; the dates themselves may say otherwise.
+        const bool english = reading.layout.language == export_language::english;
+        plan.birthday_order = order_shown(values[static_cast<std::size_t>(plan.birthday)],
+                                          english ? day_order::month_first : day_order::day_first);
+    }
     describe_reading(read.header, reading, out);
     out.layout = reading.layout.name;
     out.recognised = plan.single[FN] >= 0 || plan.single[GIVEN] >= 0 || plan.single[FAMILY] >= 0 ||
@@ -241,7 +279,7 @@ contact_table make_contact_table(const export_result& read, char table_separator
         }
         plan.given_is_full = spaced * WHOLE_NAMES_SHARE >= filled && spaced > 0;
     }
-    const table_shape shape = measure(plan, read, joiner, out.dropped_items);
+    const table_shape shape = measure(plan, read, joiner, version, out.dropped_items);
     for (std::size_t c = 0; c < read.header.size(); ++c) out.dropped_columns += !plan.consumed[c] && !shape.source[c];
     out.header = shape_header(shape, read.header);
     std::vector<std::string_view> cells(out.header.begin(), out.header.end());
@@ -250,6 +288,7 @@ contact_table make_contact_table(const export_result& read, char table_separator
         row_values(read.rows, r, v);
         const card_row row = derive_row(plan, v, joiner);
         if (row.lost_numbers != 0) note(out.lost_numbers, read.rows.lines[r]);
+        note_extras(row, shape.yearless, read.rows.lines[r], out);
         cells.clear();
         row_cells(shape, row, cells);
         for (std::size_t c = 0; c < shape.source.size(); ++c) {

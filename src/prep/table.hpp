@@ -8,6 +8,7 @@
 
 #include "prep/columns.hpp"
 #include "prep/reading.hpp"
+#include "prep/vcard.hpp"
 
 namespace rowcard {
 
@@ -25,6 +26,12 @@ struct contact_table {
     change_tally joiners;              // table lines with a sign between two words made a space
     change_tally separators;           // table lines with the table's separator inside a value, made a space
     change_tally lost_numbers;         // phone numbers a spreadsheet wrote in exponent form, left off
+    std::size_t birthdays = 0;         // rows whose card carries a birthday
+    change_tally unread_birthdays;     // birthdays in no form that could be read, left off
+    change_tally yearless_birthdays;   // birthdays without a year where the version or the others allow none, left off
+    change_tally web_cut;              // web addresses cut to their host
+    change_tally web_lost;             // web addresses whose host rowcard would change, left off
+    change_tally groups_cut;           // groups beyond a row's first, left off
     std::string sources;               // the report's lines: each card field and the export columns it came from
     std::string left_off;              // the report's lines: columns with data left off the card, and why
     std::string reading;               // every column with its field and evidence, as --columns shows it
@@ -34,11 +41,14 @@ struct contact_table {
 // Returns the table for the read export `read`, with `table_separator`
 // between its values (one inside a value is made a space): a display name never blank when a row holds anything,
 // the name's parts from a full name, each phone, e-mail and address in
-// numbered columns with its vCard type, street lines joined; at most
+// numbered columns with its type as `version` writes it, street lines joined,
+// a birthday in vCard's basic form (a day without a year only for 4.0, and
+// only where no birthday has one: its column is then 'BDAY NO YEAR'); at most
 // MAX_COLUMNS columns. With no column recognised the export's own columns
 // stand, the first MAX_COLUMNS that matter.
 contact_table make_contact_table(const export_result& read, char table_separator,
-                                 const std::vector<column_override>& overrides = {});
+                                 const std::vector<column_override>& overrides = {},
+                                 vcard_version version = vcard_version::v30);
 
 // Turns each ASCII sign that rowcard drops ('-', '/', '_', ...) standing
 // between two words of the value that begins at `start` of `out` into a

@@ -140,10 +140,10 @@ TEST(PrepLayouts, DisplayNameFallsBackAndStreetLinesJoin) {
         ",,,,,,,\n"
         "(Jan),Kos,,,,,,\n");
     EXPECT_EQ(t.table,
-              "FN;GIVEN;FAMILY;ORG;EMAIL1;ADR1 TYPE;ADR1 STREET;ADR1 CITY;Birthday\n"
-              "Stavby Brno;;;Stavby Brno;;WORK;K\xF8" "enov\xE1 12, 2. patro;Brno;\n"
-              "info_desk@firma-x.cz;;;;info_desk@firma-x.cz;;;;\n"
-              "1.1.1990;;;;;;;;1.1.1990\n"
+              "FN;GIVEN;FAMILY;ORG;BDAY;EMAIL1;ADR1 TYPE;ADR1 STREET;ADR1 CITY\n"
+              "Stavby Brno;;;Stavby Brno;;;WORK;K\xF8" "enov\xE1 12, 2. patro;Brno\n"
+              "info_desk@firma-x.cz;;;;;info_desk@firma-x.cz;;;\n"
+              "1.1.1990;;;;19900101;;;;\n"
               ";;;;;;;;\n"
               "Jan) Kos;(Jan);Kos;;;;;;\n");
 }
