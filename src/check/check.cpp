@@ -199,6 +199,7 @@ check_report check_folder() {
     check_template(report, tmpl);
     table_scan scan;
     check_table(report, tmpl, scan);
+    report_version(report, scan.fits);
     report_names(report, scan.card_names);
     facts.table_failed = scan.failed;
     facts.template_failed = tmpl.failed;

@@ -126,18 +126,25 @@ struct fit_line {
 // The template's lines judged by their property, and their scratch.
 struct fit_scan {
     std::vector<fit_line> lines;
+    std::string version;  // the card's vCard version, as its VERSION line names it
+    std::size_t version_line = 0;  // that line, from 1; 0: none
     std::string filled;  // scratch: a line being filled
     fill_buffers fill;
 };
 
-// Finds the EMAIL and TEL lines among the template's `lines` whose value part
-// holds a placeholder of `report.placeholders`. No lines: none.
+// Finds the EMAIL, TEL and BDAY lines among the template's `lines` whose
+// value part holds a placeholder of `report.placeholders`, and the card's
+// vCard version. No lines: none.
 void scan_fit_lines(const check_report& report, const std::vector<std::string>& lines, fit_scan& scan);
 
 // Counts row `row` for each judged line that, filled with `values`, gets a
 // value without what its property needs; an empty value is no misfit.
 void check_fit(const std::vector<column_spec>& columns, const record_values& values,
                const std::vector<std::string>& lines, std::size_t row, fit_scan& scan);
+
+// Adds a problem when the template's VERSION line names a version other than
+// 2.1, 3.0 and 4.0. A template with no VERSION line has none.
+void report_version(check_report& report, const fit_scan& scan);
 
 // Adds a problem for each judged line with misfit rows: how many, and one example.
 void report_fits(check_report& report, const fit_scan& scan);

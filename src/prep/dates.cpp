@@ -62,6 +62,7 @@ int full_year(std::string_view digits) {
 struct date_groups {
     std::string_view g[3];
     bool year_first = false;
+    bool slashed = false;  // written with '/', the one sign that puts the month first anywhere
 };
 
 // Takes the digit groups of a date that date_reading accepts ("12. 4. 1985",
@@ -74,6 +75,7 @@ bool groups_of(std::string_view v, date_groups& out) {
         g = take_digits(c);
     }
     out.year_first = out.g[0].size() == 4;
+    out.slashed = v.find('/') != std::string_view::npos;
     return true;
 }
 
@@ -84,7 +86,7 @@ day_order order_shown(const std::vector<std::string_view>& values, day_order usu
     bool month_first = false;
     for (const std::string_view v : values) {
         date_groups groups;
-        if (!groups_of(v, groups) || groups.year_first) continue;
+        if (!groups_of(v, groups) || groups.year_first || !groups.slashed) continue;
         day_first |= number(groups.g[0]) > LAST_MONTH;
         month_first |= number(groups.g[1]) > LAST_MONTH;
     }
@@ -106,7 +108,8 @@ bool read_day(std::string_view v, day_order order, calendar_day& out) {
     date_groups groups;
     if (!groups_of(v, groups)) return false;
     if (groups.year_first) return day_of_parts(groups.g[0], groups.g[1], groups.g[2], out);
-    const bool month_first = order == day_order::month_first;
+    // Dots and dashes put the day first wherever they are written ("12.4.1985").
+    const bool month_first = order == day_order::month_first && groups.slashed;
     return day_of_parts(groups.g[2], groups.g[month_first ? 0 : 1], groups.g[month_first ? 1 : 0], out);
 }
 

@@ -19,14 +19,14 @@ struct calendar_day {
 enum class day_order { day_first, month_first };
 
 // Returns the order that the dates among `values` written day and month
-// first show: month first when some has a second part above 12 and none a
+// first with '/' show: month first when some has a second part above 12 and none a
 // first part above 12, day first in the other case, else `usual` (the
 // layout's own). Values of other forms, and empty input, show nothing.
 day_order order_shown(const std::vector<std::string_view>& values, day_order usual);
 
 // Reads the date `v` into `out`: year first ("1985-04-12", "1985. 04. 12.",
-// "1985/04/12"), day and month first in `order` ("12.4.1985", "12/04/1985",
-// "4/12/85"), maybe with a time of day after it; Google's day without a year
+// "1985/04/12"), day first with dots or dashes ("12.4.1985", "12-04-1985"),
+// day and month first in `order` with '/' ("12/04/1985", "4/12/85"), maybe with a time of day after it; Google's day without a year
 // ("--04-12"); or a spreadsheet's date number of five digits ("31149", days
 // counted from 30 December 1899). Returns false for any other value, for a
 // day that does not exist (31 April, 29 February of a common year) and for

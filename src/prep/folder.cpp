@@ -209,7 +209,8 @@ std::string starter_report(const folder_plan& plan, const starter_files& starter
     std::string report;
     if (plan.write_settings && plan.write_master) {
         report += "Wrote rowcard.ini (the table's name, ';' and one line per column) and master.vcf, "
-                  "a vCard 3.0 card using " + std::to_string(starter.recognised.size()) + " recognised columns:";
+                  "a vCard " + std::string(version_name(starter.version)) + " card using " +
+                  std::to_string(starter.recognised.size()) + " recognised columns:";
         for (const std::string& name : starter.recognised) report += " " + name;
         report += ".\n";
         report += "  A row with nothing in it makes no card: {FN}% is mandatory. To skip rows with\n"

@@ -37,8 +37,9 @@ std::string tally_line(const change_tally& tally, std::string_view what, std::st
     line += tally.count == 1 ? "" : "s";
     line += tally.lines.size() > 1 ? " (lines " : " (line ";
     for (std::size_t k = 0; k < tally.lines.size(); ++k) line += (k ? ", " : "") + std::to_string(tally.lines[k]);
-    line += tally.more_lines ? ", ...)\n" : ")\n";
-    return line;
+    line += tally.more_lines ? ", ...)" : ")";
+    if (!tally.example.empty()) line += ", as '" + tally.example + "'";
+    return line + "\n";
 }
 
 // The width a report line is folded to, as a terminal shows it whole.
@@ -86,6 +87,11 @@ std::string layout_report(const export_result& read, const contact_table& made) 
         text += "  " + std::to_string(made.lost_numbers.count) + " phone numbers in a spreadsheet's exponent form "
                 "(4,20604E+11) lost their digits and were left off; export that column as text.\n";
     }
+    const std::size_t unread = made.unread_birthdays.count + made.yearless_birthdays.count;
+    if (made.birthdays + unread != 0) {
+        text += "  Birthdays: " + std::to_string(made.birthdays) + " on the cards, " + std::to_string(unread) +
+                " left off.\n";
+    }
     return text;
 }
 
@@ -110,6 +116,13 @@ std::string changes_report(const export_changes& changes, const contact_table& m
     text += tally_line(changes.footer_lines, "lines after the data taken for a report's footer, no contacts, left out", "line");
     text += tally_line(made.joiners, "signs such as '-' or '/' between two words made a space, which rowcard would"
                                      " drop", "row");
+    text += tally_line(made.unread_birthdays, "birthdays in no date form known, left off", "row");
+    text += tally_line(made.yearless_birthdays, "birthdays without a year, left off (only vCard 4.0 carries them,"
+                                                " and only where no birthday has a year)", "row");
+    text += tally_line(made.web_cut, "web addresses cut to their host (rowcard drops '/' and ':')", "row");
+    text += tally_line(made.web_lost, "web addresses left off: rowcard would change their host ('-', '_', a"
+                                      " letter it folds)", "row");
+    text += tally_line(made.groups_cut, "groups after the first left off (rowcard drops the ',' between them)", "row");
     if (made.dropped_columns != 0) {
         text += "  " + std::to_string(made.dropped_columns) + " columns left out: empty ones, and beyond the " +
                 std::to_string(MAX_COLUMNS) + " columns rowcard takes\n";

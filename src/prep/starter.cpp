@@ -124,6 +124,7 @@ std::vector<std::string> placeholder_names(const std::vector<std::string>& heade
 
 starter_files make_starter(const std::vector<std::string>& header, std::string_view table_name, vcard_version version) {
     starter_files files;
+    files.version = version;
     std::vector<std::string> names = placeholder_names(header);
     const auto fn = std::find(header.begin(), header.end(), "FN");
     if (fn != header.end()) names[static_cast<std::size_t>(fn - header.begin())] += MANDATORY;

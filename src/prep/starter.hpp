@@ -15,6 +15,7 @@ struct starter_files {
     std::string settings;                 // rowcard.ini: the table's name, ';', one column line each
     std::string master;                   // master.vcf: one card, lines ending in a line feed
     std::vector<std::string> recognised;  // the placeholders the card uses
+    vcard_version version = vcard_version::v30;  // the card's version
 };
 
 // Returns the starter files for the table `table_name` whose columns are the

@@ -288,6 +288,20 @@ const std::vector<code_case> CASES = {
     {"value-misfit", true, {{"master.vcf", "EMAIL:{MAIL}\nFN:{NAME}\n"}, {"import.csv", "h\nJan;x\n"}}, "(line 1)"},
     {"value-misfit", false, {{"master.vcf", "FN:{NAME}\nEMAIL:2{MAIL}\n"}, {"import.csv", "h\nJan;jan@x.cz\n"}}},
     {"value-misfit", true, {{"master.vcf", "FN:{NAME}\nEMAIL:1{MAIL}\n"}, {"import.csv", "h\nJan;j x@x.cz\n"}}, "'j'"},
+    // A birthday must be a date the card's version reads; a day without its year only in 4.0.
+    {"value-misfit", true, {{"master.vcf", "VERSION:3.0\nFN:{NAME}\nBDAY:{MAIL}\n"}, {"import.csv", "h\nJan;12.4.85\n"}},
+     "the BDAY line of master.vcf (line 3) gets a value without a date in a form its vCard version reads"},
+    {"value-misfit", false, {{"master.vcf", "VERSION:3.0\nFN:{NAME}\nBDAY:{MAIL}\n"}, {"import.csv", "h\nJan;19850412\nEva;\n"}}},
+    {"value-misfit", true, {{"master.vcf", "VERSION:3.0\nFN:{NAME}\nBDAY:--{MAIL}\n"}, {"import.csv", "h\nJan;0412\n"}},
+     "such as '--0412'"},
+    {"value-misfit", false, {{"master.vcf", "VERSION:4.0\nFN:{NAME}\nBDAY:--{MAIL}\n"}, {"import.csv", "h\nJan;0412\n"}}},
+    {"value-misfit", true, {{"master.vcf", "VERSION:4.0\nFN:{NAME}\nBDAY:--{MAIL}\n"}, {"import.csv", "h\nJan;041\n"}}},
+    {"value-misfit", true, {{"master.vcf", "FN:{NAME}\nBDAY:--{MAIL}\n"}, {"import.csv", "h\nJan;0412\n"}}},
+    // A version no reader knows; none at all is no problem.
+    {"unknown-version", true, {{"master.vcf", "BEGIN:VCARD\nVERSION:3\nFN:{NAME}\nEND:VCARD\n"}},
+     "master.vcf line 2 row 0 column : master.vcf says VERSION:3, which phones and mail programs may not read"},
+    {"unknown-version", false, {{"master.vcf", "BEGIN:VCARD\nversion:2.1\nFN:{NAME}\nEND:VCARD\n"}}},
+    {"unknown-version", false, {{"master.vcf", "BEGIN:VCARD\nVERSION:4.0\nFN:{NAME}\nEND:VCARD\n"}}},
 };
 
 TEST(CheckProblems, EachCodeIsRaisedByItsFaultAndNotByANearMiss) {

@@ -20,7 +20,7 @@ using testing::write_file;
 
 TEST_F(Prep, BadUsageIsStatus64WithOneLine) {
     for (const char* arguments : {"", "--encoding latin9 x.csv", "--separator ab x.csv", "--bogus x.csv", "a b c",
-                                  "--cards --no-cards x.csv"}) {
+                                  "--cards --no-cards x.csv", "--vcard 5.0 x.csv", "--vcard x.csv"}) {
         EXPECT_EQ(prep(arguments), 64) << arguments;
         EXPECT_EQ(out, "");
         EXPECT_EQ(err.rfind("rowcard-prep: ", 0), 0u) << err;
@@ -28,6 +28,22 @@ TEST_F(Prep, BadUsageIsStatus64WithOneLine) {
     }
     EXPECT_EQ(prep("--version"), 0);
     EXPECT_EQ(out.rfind("rowcard-prep ", 0), 0u);
+}
+
+TEST_F(Prep, AFolderNotThereIsMadeItsLastPartOnly) {
+    write_file(root / "a.csv", "Name,Birthday,Nickname,Mobile\nJan Novak,12.4.1985,Honza,+420 777 123 456\n");
+    EXPECT_EQ(prep("--vcard 2.1 a.csv cards/"), 0) << err;
+    EXPECT_EQ(read_file(root / "cards" / "cards.vcf"),
+              "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Novak;Jan;;;\r\nFN:Jan Novak\r\nNICKNAME:Honza\r\nBDAY:19850412\r\n"
+              "TEL;CELL:+420 777 123 456\r\nEND:VCARD\r\n\r\n");
+    EXPECT_NE(out.find("a vCard 2.1 card"), std::string::npos) << out;
+    // Two folders that are not there are no typing slip to mend: nothing is made.
+    EXPECT_EQ(prep("a.csv new/deeper"), 1);
+    EXPECT_NE(err.find("rowcard-prep makes only the last folder of new/deeper"), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(root / "new"));
+    write_file(root / "file", "x");
+    EXPECT_EQ(prep("a.csv file"), 1);
+    EXPECT_NE(err.find("is no folder"), std::string::npos) << err;
 }
 
 TEST_F(Prep, MissingOrUnreadableExportIsStatus2) {

@@ -72,6 +72,11 @@ def plain_card(fn="", n=("", "", "", "", ""), org="", title="", tels=(), emails=
                 adrs=[(card_types(t), list(p)) for t, p in adrs if any(p)], bday=bday, nickname=nickname, url=url)
 
 
+def kinds(line):
+    """The types of a vobject line: TYPE's values, and vCard 2.1's bare words."""
+    return list(line.params.get("TYPE", [])) + list(getattr(line, "singletonparams", []))
+
+
 def by_vobject(text):
     cards = []
     for card in vobject.readComponents(text):
@@ -81,11 +86,11 @@ def by_vobject(text):
             return c[name][0].value if name in c else ""
         n = card.n.value if "n" in c else vobject.vcard.Name()
         org = c["org"][0].value if "org" in c else [""]
-        adrs = [(a.params.get("TYPE", []), [a.value.street, a.value.city, a.value.region, a.value.code,
+        adrs = [(kinds(a), [a.value.street, a.value.city, a.value.region, a.value.code,
                                              a.value.country]) for a in c.get("adr", [])]
         cards.append(plain_card(
             first("fn"), (n.family, n.given, n.additional, n.prefix, n.suffix), org[0] if org else "", first("title"),
-            [(t.params.get("TYPE", []), t.value) for t in c.get("tel", [])], [e.value for e in c.get("email", [])],
+            [(kinds(t), t.value) for t in c.get("tel", [])], [e.value for e in c.get("email", [])],
             adrs, str(first("bday")), first("nickname"), first("url")))
     return cards
 
@@ -270,13 +275,14 @@ def pair_cards(wants, cards):
     return paired, [cards[i] for i in free]
 
 
-def run_prep(prep, export_path, folder):
-    """Runs rowcard-prep on a copy of the export in `folder`; returns the cards'
-    text or None, and what it said."""
+def run_prep(prep, export_path, folder, vcard=None):
+    """Runs rowcard-prep on a copy of the export in `folder` (writing vCard
+    `vcard` where given); returns the cards' text or None, and what it said."""
     path = os.path.join(folder, os.path.basename(export_path))
     with open(export_path, "rb") as src, open(path, "wb") as dst:
         dst.write(src.read())
-    run = subprocess.run([prep, path], capture_output=True, text=True, errors="replace")
+    run = subprocess.run([prep] + (["--vcard", vcard] if vcard else []) + [path], capture_output=True, text=True,
+                         errors="replace")
     cards = os.path.join(folder, "cards.vcf")
     said = (run.stdout + run.stderr).strip()
     if run.returncode not in (0, 3) or not os.path.exists(cards):
@@ -285,14 +291,14 @@ def run_prep(prep, export_path, folder):
         return f.read().decode("cp1250"), said
 
 
-def score_export(name, prep, readers, extended, verbose, exports=EXPORTS):
+def score_export(name, prep, readers, extended, verbose, exports=EXPORTS, vcard=None):
     with open(os.path.join(exports, name + ".expected.json"), encoding="utf-8") as f:
         meta = json.load(f)
     wants = meta["contacts"]
     result = dict(name=name, source=meta["source_name"], total=len(wants), right=0, wrong_column=0, stray=0,
                   fields={}, notes=[])
     with tempfile.TemporaryDirectory() as folder:
-        text, said = run_prep(prep, os.path.join(exports, name + ".csv"), folder)
+        text, said = run_prep(prep, os.path.join(exports, name + ".csv"), folder, vcard)
         if text is None:
             result["notes"].append(said)
             return result
@@ -344,6 +350,7 @@ def main():
     parser.add_argument("--node", default="node")
     parser.add_argument("--icaljs", help="ical.js's module file (node_modules/ical.js/dist/ical.js)")
     parser.add_argument("--exports", default=EXPORTS, help="the folder of exports and their .expected.json")
+    parser.add_argument("--vcard", choices=("2.1", "3.0", "4.0"), help="the version rowcard-prep writes (its default: 3.0)")
     args = parser.parse_args()
     prep = os.path.abspath(args.prep)
     exports = os.path.abspath(args.exports)
@@ -357,9 +364,11 @@ def main():
     readers = [("vobject", by_vobject)]
     if EBookContacts:
         readers.append(("Evolution", by_evolution))
-    if args.icaljs and os.path.exists(args.icaljs):
+    # ical.js reads no vCard 2.1: its bare type words are no parameters to it.
+    if args.icaljs and os.path.exists(args.icaljs) and args.vcard != "2.1":
         readers.append(("ical.js", icaljs_reader(args.node, os.path.abspath(args.icaljs))))
-    results = [score_export(n, prep, readers, args.fields == "extended", args.verbose, exports) for n in names]
+    results = [score_export(n, prep, readers, args.fields == "extended", args.verbose, exports, args.vcard)
+               for n in names]
 
     width = max(len(r["name"]) for r in results)
     print(f"{'export':<{width}}  {'right/total':>11}  {'share':>6}  {'wrong-column':>12}  {'stray':>5}  source")

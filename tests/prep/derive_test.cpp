@@ -6,6 +6,7 @@
 #include <string>
 
 #include "made_table.hpp"
+#include "prep/vcard.hpp"
 
 namespace rowcard {
 namespace {
@@ -94,6 +95,76 @@ TEST(PrepAddresses, ARegionAloneBesideAnAddressIsNoAddress) {
     // A region in its address stays.
     const contact_table own = made("Name,Street,City,Region\nJan Novak,Hlavni 5,Brno,Jihomoravsky kraj\n");
     EXPECT_TRUE(has_line(own.table, "Jan Novak;Jan;Novak;POSTAL;Hlavni 5;Brno;Jihomoravsky kraj")) << own.table;
+}
+
+// ---- birthdays, nicknames, web pages, groups ----
+
+// The table made from the UTF-8 export `text` for the cards of `version`.
+contact_table made_for(std::string_view text, vcard_version version) {
+    export_reading utf8;
+    utf8.encoding = export_encoding::utf8;
+    return make_contact_table(read_export(text, utf8), ';', {}, version);
+}
+
+TEST(PrepExtras, ABirthdayInAnyFormIsItsBasicForm) {
+    // An English layout writes the month first, unless its dates say otherwise.
+    const contact_table us = made("Name,Birthday\nJan Novak,4/12/1985\nEva Mala,31149\nPetr Dvorak,12.4.\n");
+    EXPECT_TRUE(has_line(us.table, "Jan Novak;Jan;Novak;19850412")) << us.table;
+    EXPECT_TRUE(has_line(us.table, "Eva Mala;Eva;Mala;19850412")) << us.table;
+    EXPECT_TRUE(has_line(us.table, "Petr Dvorak;Petr;Dvorak;")) << us.table;
+    EXPECT_EQ(us.unread_birthdays.count, 1u);
+    EXPECT_EQ(us.unread_birthdays.example, "12.4.");
+    EXPECT_EQ(us.birthdays, 2u);
+    const contact_table shown = made("Name,Birthday\nJan Novak,4/12/1985\nEva Mala,31/12/1970\n");
+    EXPECT_TRUE(has_line(shown.table, "Jan Novak;Jan;Novak;19851204")) << shown.table;
+    const contact_table czech = made("Jméno;Příjmení;Datum narození\nJan;Novák;4/12/1985\n");
+    EXPECT_TRUE(has_line(czech.table, "Jan Nov\xE1k;Jan;Nov\xE1k;19851204")) << czech.table;
+    // Year, month and day in columns of their own.
+    const contact_table parts = made("First Name,Birth Year,Birth Month,Birth Day\nJan,1985,4,12\nEva,,12,31\nPetr,1990,,\n");
+    EXPECT_TRUE(has_line(parts.table, "Jan;Jan;19850412")) << parts.table;
+    EXPECT_EQ(parts.yearless_birthdays.count, 1u);  // 3.0 carries no day without a year
+    EXPECT_EQ(parts.unread_birthdays.count, 1u);    // a year alone is no day
+}
+
+TEST(PrepExtras, ADayWithoutItsYearOnlyIn40AndOnlyAlone) {
+    const std::string_view yearless = "Name,Birthday\nJan Novak,--04-12\nEva Mala,\n";
+    const contact_table v40 = made_for(yearless, vcard_version::v40);
+    EXPECT_EQ(v40.header, (std::vector<std::string>{"FN", "GIVEN", "FAMILY", "BDAY NO YEAR"}));
+    EXPECT_TRUE(has_line(v40.table, "Jan Novak;Jan;Novak;0412")) << v40.table;
+    const contact_table v30 = made_for(yearless, vcard_version::v30);
+    EXPECT_EQ(v30.header, (std::vector<std::string>{"FN", "GIVEN", "FAMILY"}));
+    EXPECT_EQ(v30.yearless_birthdays.count, 1u);
+    // Beside a birthday with its year, the day without one goes, even in 4.0.
+    const contact_table mixed = made_for("Name,Birthday\nJan Novak,--04-12\nEva Mala,1970-12-31\n", vcard_version::v40);
+    EXPECT_TRUE(has_line(mixed.table, "Jan Novak;Jan;Novak;")) << mixed.table;
+    EXPECT_TRUE(has_line(mixed.table, "Eva Mala;Eva;Mala;19701231")) << mixed.table;
+    EXPECT_EQ(mixed.yearless_birthdays.example, "--04-12");
+}
+
+TEST(PrepExtras, AWebPageIsItsHostAndGroupsTheFirstOne) {
+    const contact_table t = made("Name;Nickname;Web Page;Groups\n"
+                                 "Jan Novak;Honza;https://www.firma.cz/;Friends ::: Work\n"
+                                 "Eva Mala;;http://firma.cz/kontakt?x=1;* myContacts ::: Rodina\n"
+                                 "Petr Dvorak;;www.stavby-brno.cz;VIP, Partner\n"
+                                 "Ota Kral;;mailto:ota;\n"
+                                 "Ana Horvat;;www.horvat.hr;\n");
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;Honza;www.firma.cz;Friends")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Eva Mala;Eva;Mala;;firma.cz;Rodina")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Petr Dvorak;Petr;Dvorak;;;VIP")) << t.table;
+    EXPECT_EQ(t.web_cut.count, 1u);
+    EXPECT_EQ(t.web_cut.example, "http://firma.cz/kontakt?x=1");
+    EXPECT_EQ(t.web_lost.count, 2u);  // a host with '-' would be another host; 'mailto:' is no web page
+    EXPECT_EQ(t.groups_cut.count, 2u);
+    // A web column of no web addresses disagrees with its header.
+    EXPECT_EQ(made("Name,Website\nJan Novak,yes\nEva Mala,no\n").disagreements, 1u);
+}
+
+TEST(PrepExtras, TypesAreWrittenAsTheVersionWritesThem) {
+    const std::string_view text = "Name,Mobile Phone,E-mail,Home Street,Street\nJan Novak,+420 1,j@x.cz,Dlouha 5,Hlavni 1\n";
+    const contact_table v40 = made_for(text, vcard_version::v40);
+    EXPECT_TRUE(has_line(v40.table, "Jan Novak;Jan;Novak;+420 1;cell;j@x.cz;home;Dlouha 5;;Hlavni 1")) << v40.table;
+    const contact_table v21 = made_for(text, vcard_version::v21);
+    EXPECT_TRUE(has_line(v21.table, "Jan Novak;Jan;Novak;+420 1;CELL;j@x.cz;HOME;Dlouha 5;POSTAL;Hlavni 1")) << v21.table;
 }
 
 }  // namespace

@@ -223,5 +223,25 @@ TEST(PrepStarter, TheCardHasALineForEachColumnItsTableFills) {
               "FN:{A VERY LONG COLUMN}\nEND:VCARD\n");
 }
 
+TEST(PrepStarter, EachVersionWritesItsOwnForms) {
+    const std::vector<std::string> header = {"FN", "GIVEN", "FAMILY", "NICKNAME", "BDAY", "URL", "CATEGORIES", "TEL1",
+                                             "TEL1 TYPE", "EMAIL1", "ADR1 TYPE", "ADR1 CITY"};
+    const std::string_view tail = "URL:{URL}\nCATEGORIES:{CATEGORIES}\nEND:VCARD\n";
+    const std::string head = "N:{FAMILY};{GIVEN};;;\nFN:{FN}%\nNICKNAME:{NICKNAME}\nBDAY:{BDAY}\n";
+    EXPECT_EQ(make_starter(header, "cards.csv", vcard_version::v21).master,
+              "BEGIN:VCARD\nVERSION:2.1\n" + head +
+                  "TEL;{TEL1 TYPE}:{TEL1}\nEMAIL;INTERNET:{EMAIL1}\nADR;{ADR1 TYPE}:;;;{ADR1 CITY};;;\n" + std::string(tail));
+    EXPECT_EQ(make_starter(header, "cards.csv").master,
+              "BEGIN:VCARD\nVERSION:3.0\n" + head +
+                  "TEL;TYPE={TEL1 TYPE}:{TEL1}\nEMAIL;TYPE=INTERNET:{EMAIL1}\nADR;TYPE={ADR1 TYPE}:;;;{ADR1 CITY};;;\n" +
+                  std::string(tail));
+    EXPECT_EQ(make_starter(header, "cards.csv", vcard_version::v40).master,
+              "BEGIN:VCARD\nVERSION:4.0\n" + head +
+                  "TEL;TYPE={TEL1 TYPE}:{TEL1}\nEMAIL:{EMAIL1}\nADR;TYPE={ADR1 TYPE}:;;;{ADR1 CITY};;;\n" + std::string(tail));
+    // A day without its year keeps the '--' that cleaning would drop in the card's own text.
+    EXPECT_EQ(make_starter({"FN", "BDAY NO YEAR"}, "cards.csv", vcard_version::v40).master,
+              "BEGIN:VCARD\nVERSION:4.0\nN:;;;;\nFN:{FN}%\nBDAY:--{BDAY NO YEAR}\nEND:VCARD\n");
+}
+
 }  // namespace
 }  // namespace rowcard
