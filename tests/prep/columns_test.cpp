@@ -121,11 +121,16 @@ TEST(PrepColumns, CorrectionsNameThePlaceOfAPhoneOrAnAddress) {
                                    {{"Ulice", "street:work"}, {"Domov", "street:home"}, {"Tel", "phone:home"}});
     EXPECT_TRUE(has_line(two.table, "Jan Novak;Jan;Novak;+420 541 000 111;HOME;WORK;Hlavni 5;HOME;Dlouha 1")) << two.table;
     EXPECT_NE(two.reading.find("'Tel': home phone, as asked"), std::string::npos) << two.reading;
+    const contact_table places = made("Name,Domov,Jinde\nJan Novak,Dlouha 1,Kratka 2\n",
+                                      {{"Domov", "street:home"}, {"Jinde", "street:other"}});
+    EXPECT_TRUE(has_line(places.table, "Jan Novak;Jan;Novak;HOME;Dlouha 1;POSTAL;Kratka 2")) << places.table;
     // A place a field cannot have is no correction.
     column_role role;
     EXPECT_FALSE(field_by_name("street:cell", role));
     EXPECT_FALSE(field_by_name("email:work", role));
     EXPECT_FALSE(field_by_name("phone:", role));
+    EXPECT_FALSE(field_by_name("phone:bogus", role));
+    EXPECT_FALSE(field_by_name("bogus", role));
     EXPECT_TRUE(field_by_name("phone:pager", role));
     EXPECT_EQ(role.type, "PAGER");
 }
@@ -142,10 +147,31 @@ TEST(PrepColumns, APhoneColumnOfNamesDisagreesAndTypeWordsNeedFourInFive) {
 }
 
 TEST(PrepColumns, WordsOfAPersonOrCompanyAreNoAddressesOrNumbers) {
-    for (const char* header : {"Company", "Last Name", "Title", "Job Title"}) {
+    for (const char* header : {"Company", "Last Name", "First Name", "Middle Name", "Title", "Job Title", "Street",
+                               "City", "Nickname", "Groups"}) {
         const contact_table t = made(std::string("Name,") + header + "\nJan Novak,jan@x.cz\nEva Mala,eva@y.cz\n");
         EXPECT_EQ(t.disagreements, 1u) << header << "\n" << t.table;
     }
+    // The report says what the header said; a bare 'Title' is neither prefix nor job until its values say.
+    EXPECT_NE(made("Name,Title\nJan Novak,jan@x.cz\n").left_off.find(
+                  "'Title' (its header says title, but its values are e-mails or phones)"),
+              std::string::npos);
+    EXPECT_NE(made("Name,Company\nJan Novak,jan@x.cz\n").left_off.find(
+                  "'Company' (its header says company, but its values are e-mails or phones)"),
+              std::string::npos);
+}
+
+TEST(PrepColumns, TheWholeReadingNamesEachColumnsFieldOrWhyItIsOff) {
+    const contact_table t = made("Name,Id,Empty,Firma\nJan Novak,10023,,ACME\nEva Mala,10024,,\n",
+                                 {{"Firma", "company"}});
+    EXPECT_NE(t.reading.find("  1. 'Name': whole name; 2 filled\n"), std::string::npos) << t.reading;
+    EXPECT_NE(t.reading.find("  2. 'Id': left off (an id); 2 filled\n"), std::string::npos) << t.reading;
+    EXPECT_NE(t.reading.find("  3. 'Empty': left off (empty); 0 filled\n"), std::string::npos) << t.reading;
+    EXPECT_NE(t.reading.find("  4. 'Firma': company, as asked; 1 filled\n"), std::string::npos) << t.reading;
+    const contact_table other = made("Name,Company\nJan Novak,ACME\n", {{"Company", "department"}});
+    EXPECT_NE(other.reading.find("  2. 'Company': department, as asked; 1 filled, the header says company\n"),
+              std::string::npos)
+        << other.reading;
 }
 
 TEST(PrepColumns, ATypeColumnBeforeItsPhoneAndAWholeAddressOfItsOwn) {

@@ -32,9 +32,14 @@ TEST(PrepCompanies, ATableOfCompaniesNamesTheCompany) {
     // One company fact may stand in a list of people: its names stay people's.
     const contact_table people = made("Name,Industry,E-mail\nJan Novák,Food,jan@x.cz\n");
     EXPECT_TRUE(has_line(people.table, "Jan Nov\xE1k;Jan;Nov\xE1k;jan@x.cz;Food")) << people.table;
+    // Two facts are enough.
+    const contact_table two = made("Name,Industry,VAT Number\nPekárna U klasu,Food,CZ123\n");
+    EXPECT_TRUE(has_line(two.table, "Pek\xE1rna U klasu;Pek\xE1rna U klasu;Food;CZ123")) << two.table;
     // Given and family names say it is a list of people, whatever else it holds.
     const contact_table named = made("First Name,Last Name,Industry,Employees\nJan,Novák,Food,12\n");
     EXPECT_TRUE(has_line(named.table, "Jan Nov\xE1k;Jan;Nov\xE1k;Food;12")) << named.table;
+    const contact_table whole = made("Name,Last Name,Industry,Employees\nJan Novák,Novák,Food,12\n");
+    EXPECT_TRUE(has_line(whole.table, "Jan Nov\xE1k;Nov\xE1k;Food;12")) << whole.table;
 }
 
 TEST(PrepCompanies, ARowAColumnOfKindsCallsAnOrganisationIsACompanyCard) {
@@ -45,6 +50,9 @@ TEST(PrepCompanies, ARowAColumnOfKindsCallsAnOrganisationIsACompanyCard) {
                                  "Individual,Eva Malá,,,eva@y.cz\n");
     EXPECT_TRUE(has_line(t.table, "M\xECstsk\xE1 knihovna Jihlava;;;M\xECstsk\xE1 knihovna Jihlava;info@knihovna.cz"))
         << t.table;
+    // One row is enough to tell a column of kinds.
+    const contact_table one = made("contact_type,display_name\nOrganization,Městská knihovna\n");
+    EXPECT_TRUE(has_line(one.table, "M\xECstsk\xE1 knihovna;M\xECstsk\xE1 knihovna")) << one.table;
     // A person whose name parts are empty is still split as a person.
     EXPECT_TRUE(has_line(t.table, "Eva Mal\xE1;Eva;Mal\xE1;;eva@y.cz")) << t.table;
     EXPECT_EQ(t.table.find("Individual"), std::string::npos) << t.table;
@@ -92,6 +100,9 @@ TEST(PrepAddresses, ARegionAloneBesideAnAddressIsNoAddress) {
     const contact_table t = made("Account Name,Region,Billing Street,Billing City\nFirma s.r.o.,East,Hlavni 5,Brno\n");
     EXPECT_TRUE(has_line(t.table, "Firma s.r.o.;Firma s.r.o.;POSTAL;Hlavni 5;Brno;East")) << t.table;
     EXPECT_NE(t.left_off.find("'Region' (a region with no address of its own)"), std::string::npos) << t.left_off;
+    // A region that is all the export's address stays.
+    const contact_table alone = made("Name,Region\nJan Novak,Jihomoravsky kraj\n");
+    EXPECT_TRUE(has_line(alone.table, "Jan Novak;Jan;Novak;POSTAL;Jihomoravsky kraj")) << alone.table;
     // A region in its address stays.
     const contact_table own = made("Name,Street,City,Region\nJan Novak,Hlavni 5,Brno,Jihomoravsky kraj\n");
     EXPECT_TRUE(has_line(own.table, "Jan Novak;Jan;Novak;POSTAL;Hlavni 5;Brno;Jihomoravsky kraj")) << own.table;
