@@ -31,6 +31,7 @@ constexpr named_field FIELDS[] = {
     {"city", field_role::city, "town"},             {"region", field_role::region, "region"},
     {"postal-code", field_role::postal, "postal code"}, {"postal-city", field_role::postal_city, "postal code and town"},
     {"country", field_role::country, "country"},    {"address", field_role::formatted, "whole address"},
+    {"house-number", field_role::house_number, "house number"},
     {"address-type", field_role::address_label, "address type"}, {"nickname", field_role::nickname, "nickname"},
     {"birthday", field_role::birthday, "birthday"}, {"birth-year", field_role::birth_year, "birthday's year"},
     {"birth-month", field_role::birth_month, "birthday's month"}, {"birth-day", field_role::birth_day, "birthday's day"},
@@ -106,7 +107,7 @@ bool wordy(field_role what) {
            what == field_role::family || what == field_role::prefix || what == field_role::suffix ||
            what == field_role::org || what == field_role::department || what == field_role::job ||
            what == field_role::title || what == field_role::nickname || what == field_role::category ||
-           (address_field(what) && what != field_role::postal);
+           (address_field(what) && what != field_role::postal && what != field_role::house_number);
 }
 
 // True when most filled values of `values` are type words ("mobil", "Home").
@@ -127,6 +128,26 @@ bool mostly_record_kinds(const std::vector<std::string_view>& values, const colu
     std::size_t kinds = 0;
     for (const std::string_view v : values) kinds += !v.empty() && kind_of_record(v) != record_kind::unknown;
     return evidence.filled > 0 && kinds * 100 >= MOST_SHARE * evidence.filled;
+}
+
+// True when at least half the filled values of `values` end in a company's
+// legal form: a column of companies, though some have none written.
+bool mostly_companies(const std::vector<std::string_view>& values, const column_evidence& evidence) {
+    std::size_t companies = 0;
+    for (const std::string_view v : values) companies += company_name(v);
+    return evidence.filled > 0 && companies * 2 >= evidence.filled;
+}
+
+// True when most filled values of `values` are written as numbers to dial
+// are: with '+', a leading 0, or signs between their digits. Bare runs of
+// digits under a header that says nothing are keys and counts as often.
+bool mostly_dialled(const std::vector<std::string_view>& values, const column_evidence& evidence) {
+    std::size_t dialled = 0;
+    for (const std::string_view v : values) {
+        const std::string_view t = trimmed(v);
+        dialled += !t.empty() && (t.front() == '+' || t.front() == '0' || t.find_first_of(" -/().") != std::string_view::npos);
+    }
+    return evidence.filled > 0 && dialled * 100 >= MOST_SHARE * evidence.filled;
 }
 
 // Returns why values of the shapes that are no contact value fill the column;
@@ -171,7 +192,11 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
                           std::string(odd.empty() ? "e-mails or phones" : odd);
             reading.disagrees = true;
         } else if (h.what == field_role::title) {
-            reading.role = {mostly(e, {value_shape::honorific}) ? field_role::prefix : field_role::job, 0, {}};
+            // 'Title' is an honorific, a job, or in some languages a company's name ("Naziv").
+            const field_role what = mostly(e, {value_shape::honorific}) ? field_role::prefix
+                                    : mostly_companies(values, e)       ? field_role::org
+                                                                        : field_role::job;
+            reading.role = {what, 0, {}};
         } else {
             reading.role = h;
         }
@@ -192,7 +217,7 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
         if (taken) reading.role = h;
     } else if (mostly(e, {value_shape::email})) {
         reading.role = {field_role::email, 0, {}};
-    } else if (mostly(e, {value_shape::phone})) {
+    } else if (mostly(e, {value_shape::phone}) && mostly_dialled(values, e)) {
         reading.role = {field_role::phone, 0, "VOICE"};
     } else if (type_words) {
         reading.role = {field_role::phone_label, 0, {}};  // tied to its neighbour below, or dropped

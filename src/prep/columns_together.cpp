@@ -58,22 +58,57 @@ void drop_formatted_beside_parts(std::vector<column_reading>& columns) {
     }
 }
 
-// Leaves a region off where it is all its address has and another address
-// of the export has a street, town or code: a sales region or a territory
-// beside an account's billing address, not a place to write to.
+// True when the address `group` of `columns` has a part of role `what`.
+bool has_part(const std::vector<column_reading>& columns, int group, field_role what) {
+    return std::any_of(columns.begin(), columns.end(),
+                       [&](const column_reading& r) { return r.role.what == what && r.role.group == group; });
+}
+
+// Leaves a region off where it is all its address has: a sales region or a
+// territory, or where a mailing tool placed a subscriber, is no place to write to.
 void drop_lone_regions(std::vector<column_reading>& columns) {
-    const auto only_region = [&](int group) {
-        return std::none_of(columns.begin(), columns.end(), [&](const column_reading& r) {
-            return address_field(r.role.what) && r.role.what != field_role::region && r.role.group == group;
-        });
-    };
-    const bool other_address = std::any_of(columns.begin(), columns.end(), [&](const column_reading& r) {
-        return address_field(r.role.what) && r.role.what != field_role::region && r.role.what != field_role::country;
-    });
     for (column_reading& r : columns) {
-        if (r.role.what != field_role::region || r.overridden || !other_address || !only_region(r.role.group)) continue;
+        if (r.role.what != field_role::region || r.overridden) continue;
+        const bool alone = std::none_of(columns.begin(), columns.end(), [&](const column_reading& o) {
+            return address_field(o.role.what) && o.role.what != field_role::region && o.role.group == r.role.group;
+        });
+        if (!alone) continue;
         r.role = {};
         r.why = "a region with no address of its own";
+    }
+}
+
+// Takes a country's code as its address's country where no country's name
+// stands beside it and the address has a street or a town; else leaves it
+// off: a code beside only a postal code is where a subscriber signed up.
+void settle_country_codes(std::vector<column_reading>& columns) {
+    for (column_reading& r : columns) {
+        if (r.role.what != field_role::country_code) continue;
+        const int group = r.role.group;
+        const bool placed = has_part(columns, group, field_role::street) || has_part(columns, group, field_role::city) ||
+                            has_part(columns, group, field_role::postal_city);
+        if (!has_part(columns, group, field_role::country) && (placed || r.overridden)) {
+            r.role.what = field_role::country;
+        } else {
+            r.why = placed ? "a country's code beside its name" : "a country's code with no address";
+            r.role = {};
+        }
+    }
+}
+
+// Takes a whole-name column as the family name where a given-name column
+// stands beside it and no family one, and its values are single words: a
+// German 'Name' beside 'Vorname'.
+void name_beside_given(std::vector<column_reading>& columns) {
+    const auto has = [&](field_role what) {
+        return std::any_of(columns.begin(), columns.end(), [&](const column_reading& r) { return r.role.what == what; });
+    };
+    if (!has(field_role::given) || has(field_role::family)) return;
+    for (column_reading& r : columns) {
+        if (r.role.what == field_role::full && !r.overridden && mostly(r.evidence, {value_shape::word})) {
+            r.role.what = field_role::family;
+            return;
+        }
     }
 }
 
@@ -101,6 +136,8 @@ void read_together(std::vector<column_reading>& columns) {
     pair_type_columns(columns);
     drop_formatted_beside_parts(columns);
     drop_lone_regions(columns);
+    settle_country_codes(columns);
+    name_beside_given(columns);
     names_of_companies(columns);
 }
 

@@ -45,7 +45,7 @@ address_source& address_of(export_plan& plan, const column_role& role) {
     for (address_source& a : plan.addresses) {
         if (a.group == role.group) return a;
     }
-    plan.addresses.push_back({role.group, role.type, {-1, -1, -1, -1, -1, -1}, {}, -1, -1});
+    plan.addresses.push_back({role.group, role.type, {-1, -1, -1, -1, -1, -1}, {}, {}, -1, -1, -1});
     return plan.addresses.back();
 }
 
@@ -80,6 +80,7 @@ bool take_column(export_plan& plan, const column_role& role, int c) {
     case field_role::postal_city: address_of(plan, role).postal_city = c; return true;
     case field_role::address_label: address_of(plan, role).label = c; return true;
     case field_role::street2: address_of(plan, role).more_streets.push_back(c); return true;
+    case field_role::house_number: address_of(plan, role).numbers.push_back(c); return true;
     case field_role::pobox: case field_role::street: case field_role::city: case field_role::region:
     case field_role::postal: case field_role::country: {
         const std::size_t part = role.what == field_role::pobox    ? POBOX
@@ -103,23 +104,6 @@ void join(std::string& out, std::string_view word, std::string_view joiner) {
     if (word.empty()) return;
     if (!out.empty()) out.append(joiner);
     out.append(word);
-}
-
-// Legal forms that end a company's name, as header_key writes them: a name
-// that ends in one is an organisation's, never a person's.
-constexpr std::string_view LEGAL_FORMS[] = {
-    "S R O", "SRO", "A S", "V O S", "K S", "SPOL S R O", "GMBH", "AG", "KG", "OHG", "E V", "KFT", "ZRT", "NYRT",
-    "BT", "KKT", "SP Z O O", "S A", "SP J", "SP K", "D O O", "DOO", "D D", "S R L", "SRL", "S C", "LTD", "LLC",
-    "INC", "PLC", "CORP", "GMBH CO KG", "B V", "N V"};
-
-// True when `name` ends in a company's legal form ("Stavby Brno s.r.o.",
-// "Muller GmbH"); an empty name is none.
-bool company_name(std::string_view name) {
-    const std::string key = header_key(name);
-    for (const std::string_view form : LEGAL_FORMS) {
-        if (key.size() > form.size() && key.ends_with(form) && key[key.size() - form.size() - 1] == ' ') return true;
-    }
-    return false;
 }
 
 // Puts a postal code and town written in one value, `value`, into `parts`
@@ -228,6 +212,14 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
             plan.family_first ? std::array<single, 3>{FAMILY, GIVEN, MIDDLE} : std::array<single, 3>{GIVEN, MIDDLE, FAMILY};
         for (const single s : order) join(fn, row.single[s], " ");
     }
+    // A private person's own name in the company column is no company ("Jan Novak" for Jan Novak).
+    if (!row.single[GIVEN].empty() && !row.single[FAMILY].empty()) {
+        const std::string org = header_key(row.single[ORG]);
+        if (org == header_key(row.single[GIVEN] + " " + row.single[FAMILY]) ||
+            org == header_key(row.single[FAMILY] + " " + row.single[GIVEN])) {
+            row.single[ORG].clear();
+        }
+    }
     std::string_view shown = keepable_start(fn);
     if (shown.empty()) shown = keepable_start(row.single[ORG]);
     if (shown.empty() && !row.emails.empty()) shown = keepable_start(row.emails.front());
@@ -284,6 +276,11 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
         for (std::size_t p = 0; p < PARTS; ++p) {
             if (a.part[p] >= 0) parts[p] = first_item(v[static_cast<std::size_t>(a.part[p])]);
         }
+        // A house number written apart goes after its street; two (a Czech house's
+        // descriptive and orientation numbers) with '/' between them.
+        std::string number;
+        for (const int c : a.numbers) join(number, first_item(v[static_cast<std::size_t>(c)]), "/");
+        join(parts[STREET], number, " ");
         for (const int c : a.more_streets) join(parts[STREET], first_item(v[static_cast<std::size_t>(c)]), joiner);
         if (a.postal_city >= 0) take_postal_city(first_item(v[static_cast<std::size_t>(a.postal_city)]), parts);
         if (a.part[POSTAL] >= 0 && a.part[CITY] < 0) take_postal_city(std::string(parts[POSTAL]), parts);

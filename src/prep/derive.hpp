@@ -29,6 +29,7 @@ struct address_source {
     std::string_view type;  // from the header; empty: from the label, or POSTAL
     std::array<int, PARTS> part{-1, -1, -1, -1, -1, -1};
     std::vector<int> more_streets;  // 'Street 2', 'Street 3', 'Extended Address'
+    std::vector<int> numbers;       // the street's house number, or its numbers, apart from it
     int formatted = -1;
     int postal_city = -1;  // a postal code and town in one column
     int label = -1;

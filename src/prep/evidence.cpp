@@ -233,6 +233,7 @@ value_shape shape_of(std::string_view value) {
     if (all_digits(v)) return digits_shape(v);
     if (is_signed_or_decimal(v)) return value_shape::count;
     if (is_exponent_number(v)) return value_shape::exponent_number;
+    if (is_ip_address(v)) return value_shape::id;
     if (const value_shape date = date_reading(v); date != value_shape::empty) return date;
     if (is_postal_code(v)) return value_shape::postal_code;
     // Two phones set apart by " / " make a list, which is text.

@@ -138,7 +138,8 @@ layout_guess recognise_layout(const std::vector<std::string>& header) {
 bool address_field(field_role what) {
     return what == field_role::pobox || what == field_role::street || what == field_role::street2 ||
            what == field_role::city || what == field_role::region || what == field_role::postal ||
-           what == field_role::postal_city || what == field_role::country;
+           what == field_role::postal_city || what == field_role::country || what == field_role::house_number ||
+           what == field_role::country_code;
 }
 
 std::string_view type_from_label(std::string_view cleaned_label, bool address) {

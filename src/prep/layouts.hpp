@@ -19,14 +19,16 @@ enum class export_language { unknown, english, german, czech, slovak, polish, hu
 // `company_fact` (a company's trade, revenue or tax number) and `category`
 // hold no contact value; `record_kind` says whether a row is a person or an
 // organisation;
-// `postal_city` holds a postal code and a town in one. The address parts come
-// last, from `pobox` on.
+// `postal_city` holds a postal code and a town in one, `house_number` a
+// street's number apart from it, `country_code` a country as its code. The
+// address parts come last, from `pobox` on.
 enum class field_role : unsigned char {
     none, ignored, given, middle, family, prefix, suffix, full, title, org, department, job, note,
     nickname, web, birthday, birth_year, birth_month, birth_day, record_id, date, flag, count, code, company_fact,
     record_kind, category,
     phone, phone_label, email, email_label,
-    pobox, street, street2, city, region, postal, postal_city, country, formatted, address_label
+    pobox, street, street2, house_number, city, region, postal, postal_city, country, country_code, formatted,
+    address_label
 };
 
 // True when `what` is a part of an address (the formatted whole and the type are not).
@@ -82,5 +84,9 @@ std::string_view trimmed(std::string_view text);
 // Given', several given names, and the family name first when `family_first`
 // (as Hungarian writes it). One word is a given name; empty input gives empty parts.
 name_parts split_full_name(std::string_view full, bool family_first);
+
+// True when `name` ends in a company's legal form ("Stavby Brno s.r.o.",
+// "Muller GmbH"): an organisation's name, never a person's. Empty input is none.
+bool company_name(std::string_view name);
 
 }  // namespace rowcard

@@ -71,6 +71,13 @@ void take_titles(std::vector<std::string_view>& w, name_parts& parts) {
                                       w.begin() + static_cast<std::ptrdiff_t>(last));
 }
 
+// Legal forms that end a company's name, as header_key writes them: a name
+// that ends in one is an organisation's, never a person's.
+constexpr std::string_view LEGAL_FORMS[] = {
+    "S R O", "SRO", "A S", "V O S", "K S", "SPOL S R O", "GMBH", "AG", "KG", "OHG", "E V", "KFT", "ZRT", "NYRT",
+    "BT", "KKT", "SP Z O O", "S A", "SP J", "SP K", "D O O", "DOO", "D D", "S R L", "SRL", "S C", "LTD", "LLC",
+    "INC", "PLC", "CORP", "GMBH CO KG", "B V", "N V"};
+
 }  // namespace
 
 std::string_view trimmed(std::string_view text) {
@@ -132,6 +139,14 @@ name_parts split_full_name(std::string_view full, bool family_first) {
     const std::size_t split = family_at_front ? family_words : w.size() - family_words;
     for (std::size_t k = 0; k < w.size(); ++k) add_word((k < split) == family_at_front ? parts.family : parts.given, w[k]);
     return parts;
+}
+
+bool company_name(std::string_view name) {
+    const std::string key = header_key(name);
+    for (const std::string_view form : LEGAL_FORMS) {
+        if (key.size() > form.size() && key.ends_with(form) && key[key.size() - form.size() - 1] == ' ') return true;
+    }
+    return false;
 }
 
 }  // namespace rowcard

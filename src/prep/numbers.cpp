@@ -97,4 +97,14 @@ bool is_signed_or_decimal(std::string_view v) {
     return (sign || part) && at_end(c);
 }
 
+bool is_ip_address(std::string_view v) {
+    cursor c{v};
+    for (int group = 0; group < 4; ++group) {
+        if (group > 0 && !take(c, '.')) return false;
+        const std::string_view part = take_digits(c);
+        if (part.empty() || part.size() > 3 || number(part) > 255) return false;
+    }
+    return at_end(c);
+}
+
 }  // namespace rowcard

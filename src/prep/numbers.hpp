@@ -18,6 +18,10 @@ value_shape date_reading(std::string_view v);
 // "4,20604E+11" or "1E+09": digits, maybe a decimal part, 'E', a sign, digits.
 bool is_exponent_number(std::string_view v);
 
+// True for an IPv4 address ("91.219.3.41"), which a mailing tool keeps of
+// where a subscriber signed up: four numbers up to 255 set apart by dots.
+bool is_ip_address(std::string_view v);
+
 // True for a number with a sign or a decimal part ("-2", "3,5", "45292.41").
 bool is_signed_or_decimal(std::string_view v);
 

@@ -34,8 +34,9 @@ constexpr std::array RANKED = {
     field_role::birth_day, field_role::date, field_role::record_kind, field_role::record_id, field_role::code,
     field_role::company_fact, field_role::flag, field_role::count, field_role::category, field_role::nickname,
     field_role::web, field_role::email, field_role::phone,
-    field_role::pobox, field_role::formatted, field_role::country, field_role::postal_city, field_role::postal,
-    field_role::city, field_role::region, field_role::street2, field_role::street};
+    field_role::pobox, field_role::formatted, field_role::country_code, field_role::country, field_role::postal_city,
+    field_role::postal, field_role::city, field_role::region, field_role::house_number, field_role::street2,
+    field_role::street};
 // Phone types, the one that decides first: a work fax is a fax.
 constexpr std::array<std::string_view, 8> TYPES = {"FAX", "CELL", "PAGER", "CAR", "ISDN", "WORK", "HOME", "VOICE"};
 

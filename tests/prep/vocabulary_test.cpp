@@ -127,7 +127,7 @@ TEST(VocabLanguages, SloveneCroatianAndRomanianExports) {
     expect_read({{"ID kontakta", record_id}, {"Vljudnostni naziv", prefix}, {"Priimek", family}, {"Ime", given},
                  {"Položaj/Funkcija", job}, {"Datum kreiranja", date}, {"Latest modification date", date},
                  {"Zasebni", flag}, {"Naslov", street, -4}, {"Poštna številka", postal, -4}, {"Mesto", city, -4},
-                 {"Dežela/Provinca", region, -4}, {"Država", country, -4}, {"Koda države", code},
+                 {"Dežela/Provinca", region, -4}, {"Država", country, -4}, {"Koda države", country_code, -4},
                  {"Telefon", phone, 0, "VOICE"}, {"Faks", phone, 0, "FAX"}, {"E-pošta", email},
                  {"ID podjetja", record_id}, {"Ime podjetja", org}, {"Status", flag}, {"Koda kupca", none},
                  {"Kupec", flag}, {"Dobavitelj", flag}, {"Kraj", city, -4}, {"Mobilni telefon", phone, 0, "CELL"},
@@ -137,7 +137,7 @@ TEST(VocabLanguages, SloveneCroatianAndRomanianExports) {
     expect_read({{"Id kontakta", record_id}, {"Kod uljudnosti", prefix}, {"Prezime", family}, {"Ime", given},
                  {"Radno mjesto", job}, {"Datum izrade", date}, {"Datum zadnje izmjene", date}, {"Privatno", flag},
                  {"Adresa", street, -4}, {"Poštanski broj", postal, -4}, {"Grad", city, -4},
-                 {"Država/provincija", region, -4}, {"Država", country, -4}, {"Šifra države", code},
+                 {"Država/provincija", region, -4}, {"Država", country, -4}, {"Šifra države", country_code, -4},
                  {"Telefon:", phone, 0, "VOICE"}, {"Faks", phone, 0, "FAX"}, {"E-pošta", email},
                  {"ID Tvrtke", record_id}, {"Naziv tvrtke", org}, {"Stanje", flag}, {"Kod kupca", none},
                  {"Kupac", flag}, {"Dobavljač", flag}, {"Mobitel", phone, 0, "CELL"},
@@ -147,7 +147,7 @@ TEST(VocabLanguages, SloveneCroatianAndRomanianExports) {
     expect_read({{"Id-ul Contact", record_id}, {"Politeţe cod", prefix}, {"Nume", family}, {"Prenume", given},
                  {"Post / Funcţia", job}, {"Data creării", date}, {"Ultima modificare data", date},
                  {"Privata", flag}, {"Adresă", street, -4}, {"Cod postal", postal, -4}, {"Oraş", city, -4},
-                 {"Membru / Canton", region, -4}, {"Ţară", country, -4}, {"Cod ţară", code},
+                 {"Membru / Canton", region, -4}, {"Ţară", country, -4}, {"Cod ţară", country_code, -4},
                  {"Telefon", phone, 0, "VOICE"}, {"Fax", phone, 0, "FAX"}, {"Id-ul de companie", record_id},
                  {"Denumirea companiei", org}, {"Statut", flag}, {"Cod Client", none}, {"Client", flag},
                  {"Furnizor", flag}, {"Telefon mobil", phone, 0, "CELL"}, {"Telefon serviciu", phone, 0, "WORK"},
@@ -206,7 +206,7 @@ TEST(VocabMachineForms, SalesforceZohoCventAndMappNames) {
                  {"HomeAddress2", street2, -2, "HOME"}, {"BusinessZip", postal, -1, "WORK"},
                  {"CellPhone", phone, 0, "CELL"}, {"HomeEmail", email, 0, "HOME"}, {"BusinessEmail", email, 0, "WORK"},
                  {"HomeEmailDisplayName", ignored}, {"MobileDeviceEmail", email}, {"CCEmailAddress", email},
-                 {"ISOCountryCode", code}, {"LastOptOutDate", date}, {"LastOptOutBy", ignored},
+                 {"ISOCountryCode", country_code, -4}, {"LastOptOutDate", date}, {"LastOptOutBy", ignored},
                  {"ExcludedFromEmail", flag}, {"OptedIn", flag}, {"JobTitle", job}, {"SourceId", record_id},
                  {"first_name", given}, {"Mailing_Street", street, -5, "POSTAL"}, {"Other_Street", street, -3, "POSTAL"},
                  {"Email_Opt_Out", flag}, {"Date_of_Birth", birthday}, {"Asst_Phone", phone, 0, "VOICE"},
@@ -300,10 +300,13 @@ TEST(VocabNoContactValue, TheRecordsOwnersCodesAndCompanyFactsInEachLanguage) {
                  {"Właściciel", ignored}, {"Létrehozta", ignored}, {"Tulajdonos", ignored}, {"Lastnik", ignored},
                  {"Vlasnik", ignored}, {"Creat de", ignored}, {"Proprietar", ignored}},
                 lang::unknown);
-    // A country's code is no country's name, nor a dialling code a phone.
-    expect_read({{"Country Code", code}, {"Kód země", code}, {"Kód krajiny", code}, {"Kod kraju", code},
-                 {"Az ország hívószáma", code}, {"Országkód", code}, {"Koda države", code}, {"Cod ţară", code},
-                 {"ISOLanguageCode", code}, {"Country", country, -4}, {"billing_code", postal, -6, "POSTAL"}},
+    // A country's code is an address part of its own, the country only where no name of it stands;
+    // a dialling code or a language's code is none.
+    expect_read({{"Country Code", country_code, -4}, {"Kód země", country_code, -4}, {"Kód krajiny", country_code, -4},
+                 {"Kod kraju", country_code, -4}, {"Az ország hívószáma", code}, {"Országkód", country_code, -4},
+                 {"Ország ISO kód (pl. HU)", country_code, -4}, {"Koda države", country_code, -4},
+                 {"Cod ţară", country_code, -4}, {"ISOLanguageCode", code}, {"Country", country, -4},
+                 {"billing_code", postal, -6, "POSTAL"}, {"CONFIRM_IP", record_id}},
                 lang::unknown);
     expect_read({{"Industry", company_fact}, {"Annual_Revenue", company_fact}, {"Branche", company_fact},
                  {"IČO", company_fact}, {"DIČ", company_fact}, {"Adószám", company_fact}, {"VAT Number", company_fact},
