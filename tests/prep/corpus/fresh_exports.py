@@ -161,9 +161,10 @@ def autenti_contacts():
             v.update(street=a[1], postalCode=a[4], city=a[2], country=code_of(a[5]))
             adrs.append(want_adr(a, region="", country=code_of(a[5])))
         rows.append(fill(s["header"], v))
-        # The dial code and the number make one number.
+        # The dial code and the number make one number; 'phoneNumber' says nothing of its kind (only the
+        # help calls it a mobile's), so the card's number is untyped.
         want.append(card(p, title=p["job"] if p["org"] else "", prefix="", suffix="",
-                         tels=[("CELL", bare(number, "plus"))] if number else [], emails=p["emails"][:1],
+                         tels=[(ANY, bare(number, "plus"))] if number else [], emails=p["emails"][:1],
                          adrs=adrs))
     return dict(source="autenti_contacts", rows=rows, want=want, line_end="\n")
 
