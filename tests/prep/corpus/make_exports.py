@@ -9,7 +9,8 @@ It writes FOLDER/exports/<name>.csv with <name>.expected.json, and the layout
 changes of some of them, which must give the same cards, as
 FOLDER/variants/<base>.<change>.csv; and the held-out set, whose sources are
 in unseen_headers.py, as FOLDER/unseen/exports/<name>.csv with its
-<name>.expected.json.
+<name>.expected.json; and the third, whose sources are in fresh_headers.py, as
+FOLDER/fresh/exports/<name>.csv with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -40,6 +41,12 @@ from unseen_headers import SOURCES as UNSEEN_SOURCES  # noqa: E402
 from unseen_ledgers import (bitfaktura_clients, europroof_customers, fakturownia_clients,  # noqa: E402
                             softpro_partners)
 from unseen_registers import flox_companies, minimax_customers_hr, swoppen_addresses  # noqa: E402
+from fresh_exports import (autenti_contacts, bluetick_contacts, cooltix_purchases, dotypos_customers,  # noqa: E402
+                           shoptec_customers)
+from fresh_headers import SOURCES as FRESH_SOURCES  # noqa: E402
+from fresh_ledgers import (comarch_erp_xt_partners, e_racuni_partners, faqt_contractors,  # noqa: E402
+                           isolta_contacts, necto_partners, symfonia_contractors)
+from fresh_phones import audian_contacts, voispeed_phonebook, xarios_directory  # noqa: E402
 
 EXPORTS = {
     "salesforce_contacts_dataloader": salesforce_contact_api,
@@ -86,6 +93,25 @@ UNSEEN_EXPORTS = {
     "swoppen_addresses_de": swoppen_addresses,
     "flox_companies_cs": flox_companies,
     "minimax_customers_hr": minimax_customers_hr,
+}
+
+
+# The third held-out set, kept apart from the other two the same way.
+FRESH_EXPORTS = {
+    "e_racuni_partners_sl": e_racuni_partners,
+    "comarch_erp_xt_partners_de": comarch_erp_xt_partners,
+    "isolta_contacts_de": isolta_contacts,
+    "symfonia_contractors_pl": symfonia_contractors,
+    "faqt_contractors_pl": faqt_contractors,
+    "necto_partners_hr": necto_partners,
+    "autenti_contacts_pl": autenti_contacts,
+    "dotypos_customers_cs": dotypos_customers,
+    "shoptec_customers_sk": shoptec_customers,
+    "cooltix_purchases_hu": cooltix_purchases,
+    "voispeed_phonebook": voispeed_phonebook,
+    "audian_contacts": audian_contacts,
+    "xarios_directory": xarios_directory,
+    "bluetick_contacts": bluetick_contacts,
 }
 
 
@@ -181,6 +207,10 @@ def main():
         data, expected = render(make(), UNSEEN_SOURCES)
         files += [(os.path.join("unseen", "exports", name + ".csv"), data),
                   (os.path.join("unseen", "exports", name + ".expected.json"), expected)]
+    for name, make in FRESH_EXPORTS.items():
+        data, expected = render(make(), FRESH_SOURCES)
+        files += [(os.path.join("fresh", "exports", name + ".csv"), data),
+                  (os.path.join("fresh", "exports", name + ".expected.json"), expected)]
     stale = []
     for relative, content in files:
         path = os.path.join(folder, relative)
