@@ -213,7 +213,9 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
         }
         // Labels and notes go as the header says; an e-mail's own label and
         // what the card never uses are taken, so that no raw column repeats them.
-        const bool taken = reading.why.empty() || h.what == field_role::ignored || h.what == field_role::email_label;
+        // A company's facts stay off the card but tell, row by row, a company from a person.
+        const bool taken = reading.why.empty() || h.what == field_role::ignored || h.what == field_role::email_label ||
+                           h.what == field_role::company_fact;
         if (taken) reading.role = h;
     } else if (mostly(e, {value_shape::email})) {
         reading.role = {field_role::email, 0, {}};

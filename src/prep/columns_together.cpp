@@ -1,5 +1,5 @@
 // What a column means beside the others: types tied to their items, whole
-// addresses and lone regions beside real addresses, tables of companies.
+// addresses and lone regions beside real addresses, codes of countries.
 #include "prep/columns_together.hpp"
 
 #include <algorithm>
@@ -11,10 +11,7 @@ namespace {
 // export numbers its own items with.
 constexpr int PAIRED_GROUPS = 1000;
 
-// Columns of what only a company has (its trade, revenue, tax number) that
-// make a table of no given or family names one of companies: one may stand
-// in a list of people, as the trade of each one's employer.
-constexpr std::size_t COMPANY_FACTS = 2;
+
 
 // Ties each type column to the phone or address beside it (the next column
 // first, then the one before), each pair under a group of its own; a type
@@ -112,24 +109,6 @@ void name_beside_given(std::vector<column_reading>& columns) {
     }
 }
 
-// Takes the whole-name column of a table of companies as the company: where
-// no column gives a person's given or family name, and columns of what only
-// a company has stand beside it (a CRM's accounts).
-void names_of_companies(std::vector<column_reading>& columns) {
-    std::size_t facts = 0;
-    column_reading* name = nullptr;
-    for (column_reading& r : columns) {
-        if (r.role.what == field_role::given || r.role.what == field_role::family) return;
-        facts += r.header_role.what == field_role::company_fact;
-        if (r.role.what == field_role::full && !r.overridden && name == nullptr) name = &r;
-    }
-    if (name == nullptr || facts < COMPANY_FACTS) return;
-    for (const column_reading& r : columns) {
-        if (r.role.what == field_role::org) return;
-    }
-    name->role = {field_role::org, 0, {}};
-}
-
 }  // namespace
 
 void read_together(std::vector<column_reading>& columns) {
@@ -138,7 +117,6 @@ void read_together(std::vector<column_reading>& columns) {
     drop_lone_regions(columns);
     settle_country_codes(columns);
     name_beside_given(columns);
-    names_of_companies(columns);
 }
 
 }  // namespace rowcard

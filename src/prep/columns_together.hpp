@@ -11,9 +11,8 @@ namespace rowcard {
 // Settles what `columns` mean together: each type column tied to the phone or
 // address beside it, a whole address left off beside another address's
 // parts, a region left off that is all its address has, a country's code
-// taken as the country where no name of it stands, a 'Name' beside a given
-// name taken as the family name, and the name column of a table of companies
-// taken as the company. Corrections the user gave stand.
+// taken as the country where no name of it stands, and a 'Name' beside a
+// given name taken as the family name. Corrections the user gave stand.
 void read_together(std::vector<column_reading>& columns);
 
 }  // namespace rowcard

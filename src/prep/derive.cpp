@@ -16,6 +16,11 @@
 namespace rowcard {
 namespace {
 
+// Columns of what only a company has (its trade, revenue, tax number) that
+// make a table of no given or family names one of companies: one may stand
+// in a list of people, as the trade of each one's employer.
+constexpr std::size_t COMPANY_FACTS = 2;
+
 // Returns the items of a ' ::: ' list, each without spaces around it; a plain
 // value is one item, and empty items (an empty value too) are none.
 std::vector<std::string_view> items(std::string_view value) {
@@ -71,6 +76,7 @@ bool take_column(export_plan& plan, const column_role& role, int c) {
     case field_role::phone_label: return true;  // tied to its value below
     case field_role::ignored: case field_role::email_label: return true;
     case field_role::record_kind: plan.kind = c; return true;
+    case field_role::company_fact: plan.company_facts.push_back(c); return false;  // the table keeps them
     case field_role::birthday: return plan.birthday < 0 ? (plan.birthday = c, true) : false;
     case field_role::birth_year: case field_role::birth_month: case field_role::birth_day: {
         int& part = plan.birth_parts[role.what == field_role::birth_year ? 0 : role.what == field_role::birth_month ? 1 : 2];
@@ -174,6 +180,16 @@ std::string_view street_without_repeats(std::string_view street, const std::arra
     return s.empty() ? street : s;
 }
 
+// True when the row `v` of a table with no given or family name column, but
+// columns of what only a company has, fills one of them: a CRM's account or
+// an invoicing tool's business partner, whose name is a company's even
+// without a legal form. A private person among them has none filled.
+bool company_row(const export_plan& plan, const std::vector<std::string_view>& v) {
+    if (plan.company_facts.size() < COMPANY_FACTS || plan.single[GIVEN] >= 0 || plan.single[FAMILY] >= 0) return false;
+    return std::any_of(plan.company_facts.begin(), plan.company_facts.end(),
+                       [&](int c) { return !trimmed(v[static_cast<std::size_t>(c)]).empty(); });
+}
+
 // Returns `value` without the leading bytes rowcard would drop, so that a
 // mandatory display name never starts blank; empty input gives empty.
 std::string_view keepable_start(std::string_view value) {
@@ -191,7 +207,8 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
     if (plan.given_is_full) full = std::exchange(row.single[GIVEN], std::string());
     bool full_as_written = !full.empty();
     const bool no_person = row.single[GIVEN].empty() && row.single[FAMILY].empty();
-    const bool organisation = plan.kind >= 0 && kind_of_record(v[static_cast<std::size_t>(plan.kind)]) == record_kind::organisation;
+    const bool organisation = (plan.kind >= 0 && kind_of_record(v[static_cast<std::size_t>(plan.kind)]) == record_kind::organisation) ||
+                              company_row(plan, v);
     if (no_person && (organisation || company_name(full))) {
         // A company in the name column: its card is the company's, with no person's name.
         if (row.single[ORG].empty()) row.single[ORG] = full;

@@ -93,14 +93,15 @@ std::size_t most_fields(const field_cursor& cursor) {
 // True when the record at the cursor is a title of several fields above a
 // header ("Report: members of list-a, list-b"): under some separator the
 // next record has at least twice its filled fields, and the record after
-// that is wider than it too, as the header's rows are.
+// that has as many fields as that one, as a header's rows have.
 bool title_of_fields(const field_cursor& cursor) {
     for (const char separator : EXPORT_SEPARATORS) {
         field_cursor probe = cursor;
         const record_width title = width_of(probe, separator);
         const record_width header = width_of(probe, separator);
         const record_width row = width_of(probe, separator);
-        if (header.filled >= 2 * title.filled && header.all > title.all && row.all > title.all) return true;
+        // The header and its row split alike: this is the table's separator, not one that only splits values.
+        if (header.filled >= 2 * title.filled && header.all > title.all && row.all == header.all) return true;
     }
     return false;
 }

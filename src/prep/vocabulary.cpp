@@ -1,11 +1,12 @@
-// How rowcard-prep reads one header or one type value: its words split
-// (camelCase, snake_case, words run together), each phrase looked up in the
-// vocabulary, and the column's role worked out from what its phrases say.
+// How rowcard-prep reads one header or one type value: each phrase of its
+// words (header_words.cpp splits them) looked up in the vocabulary, and the
+// column's role worked out from what its phrases say.
 #include <algorithm>
 #include <array>
 #include <vector>
 
 #include "prep/vocabulary.hpp"
+#include "prep/value_text.hpp"
 #include "prep/vocabulary_table.hpp"
 #include "record/record.hpp"
 #include "text/text.hpp"
@@ -13,13 +14,6 @@
 namespace rowcard {
 namespace {
 
-// Runs of letters shorter than this are no words run together ('ID', 'PK'
-// stay whole); longer than the second, no header writes them, and the search
-// for their words grows with their length.
-constexpr std::size_t SHORTEST_RUN = 4;
-constexpr std::size_t LONGEST_RUN = 40;
-// A word found inside a run is at least this long ('OF', 'DO', 'ID').
-constexpr std::size_t SHORTEST_PART = 2;
 // A field number of an export has at most two digits.
 constexpr std::size_t NUMBER_DIGITS = 2;
 // A value of more words than this is no type label.
@@ -31,8 +25,8 @@ constexpr int NO_PLACE = -4;
 // that the header says was opted out of is a flag, a street of a city no street.
 constexpr std::array RANKED = {
     field_role::ignored, field_role::birthday, field_role::birth_year, field_role::birth_month,
-    field_role::birth_day, field_role::date, field_role::record_kind, field_role::record_id, field_role::code,
-    field_role::company_fact, field_role::flag, field_role::count, field_role::category, field_role::nickname,
+    field_role::birth_day, field_role::date, field_role::record_kind, field_role::company_fact, field_role::record_id,
+    field_role::code, field_role::flag, field_role::count, field_role::category, field_role::nickname,
     field_role::web, field_role::email, field_role::phone,
     field_role::pobox, field_role::formatted, field_role::country_code, field_role::country, field_role::postal_city,
     field_role::postal, field_role::city, field_role::region, field_role::house_number, field_role::street2,
@@ -76,78 +70,12 @@ std::size_t matched(std::string_view phrase, const word_list& w, std::size_t at)
     return count;
 }
 
-// Returns every word of the vocabulary's phrases, sorted, once each.
-word_list sorted_words() {
-    word_list out;
-    for (const phrase_meaning& p : header_phrases()) {
-        for (std::string_view rest = p.words; !rest.empty();) {
-            const std::size_t space = rest.find(' ');
-            out.push_back(rest.substr(0, space));
-            rest = space == std::string_view::npos ? std::string_view() : rest.substr(space + 1);
-        }
-    }
-    std::sort(out.begin(), out.end());
-    out.erase(std::unique(out.begin(), out.end()), out.end());
-    return out;
-}
-
-// Appends to `parts` words of `known` (sorted) that make up all of `run` from
-// `from` on, longest first; returns false, and leaves `parts` as it was, when
-// none do. `dead` marks the places found not to start such words, so that no
-// place is searched twice. The end of the run is true.
-bool split_run(std::string_view run, std::size_t from, const word_list& known, word_list& parts,
-               std::array<bool, LONGEST_RUN>& dead) {
-    if (from == run.size()) return true;
-    if (dead[from]) return false;
-    for (std::size_t size = run.size() - from; size >= SHORTEST_PART; --size) {
-        if (!std::binary_search(known.begin(), known.end(), run.substr(from, size))) continue;
-        parts.push_back(run.substr(from, size));
-        if (split_run(run, from + size, known, parts, dead)) return true;
-        parts.pop_back();
-    }
-    dead[from] = true;
-    return false;
-}
-
-// Appends the word `word` to `out`, upper-cased, after a space when `out`
-// holds some: as the known words it is made of, when it is an unknown run of
-// them. `known` is the vocabulary's words, made here when first needed.
-// Empty input appends nothing; `word` is emptied.
-void end_word(std::string& word, std::string& out, word_list& known) {
-    if (word.empty()) return;
-    upper_in_place(word);
-    word_list parts;
-    std::array<bool, LONGEST_RUN> dead{};
-    const bool letters = std::all_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-    const bool run = letters && word.size() >= SHORTEST_RUN && word.size() <= LONGEST_RUN;
-    if (run && known.empty()) known = sorted_words();
-    const bool unknown = run && !std::binary_search(known.begin(), known.end(), std::string_view(word));
-    if (!unknown || !split_run(word, 0, known, parts, dead)) parts = {word};
-    for (const std::string_view part : parts) {
-        if (!out.empty()) out.push_back(' ');
-        out.append(part);
-    }
-    word.clear();
-}
-
-// Returns the byte `c` of a cleaned header as an ASCII letter, digit or sign:
-// a letter rowcard folds as its plain letter, in its case.
-char folded(char c) {
-    const auto b = static_cast<unsigned char>(c);
-    return b >= 0x80 ? clean_byte(b) : c;
-}
-
-// True when the folded byte `c` is an upper-case or a lower-case letter, or a digit.
-bool upper(char c) { return c >= 'A' && c <= 'Z'; }
-bool lower(char c) { return c >= 'a' && c <= 'z'; }
-bool digit(char c) { return c >= '0' && c <= '9'; }
-
 // Returns the number among `w` (of at most two digits) and sets `at` to its
 // position; 0, and `at` past the end, when there is none.
 int item_number(const word_list& w, std::size_t& at) {
     for (at = 0; at < w.size(); ++at) {
         const std::string_view x = w[at];
-        if (x.size() <= NUMBER_DIGITS && std::all_of(x.begin(), x.end(), digit)) return std::stoi(std::string(x));
+        if (x.size() <= NUMBER_DIGITS && std::all_of(x.begin(), x.end(), values::is_digit)) return std::stoi(std::string(x));
     }
     return 0;
 }
@@ -211,7 +139,7 @@ reading read_words(const word_list& w, export_language language) {
     reading r;
     std::size_t role_end = 0;
     for (std::size_t at = 0; at < w.size();) {
-        if (digit(w[at].front())) {
+        if (values::is_digit(w[at].front())) {
             r.numbered_item |= at > 0 && role_end == at && at + 1 < w.size();
             ++at;
             continue;
@@ -264,30 +192,12 @@ column_role decide(const reading& r, int number) {
 
 }  // namespace
 
-std::string split_header(std::string_view cleaned) {
-    std::string out;
-    std::string word;
-    word_list known;
-    for (std::size_t k = 0; k < cleaned.size(); ++k) {
-        const char c = folded(cleaned[k]);
-        const char next = k + 1 < cleaned.size() ? folded(cleaned[k + 1]) : '\0';
-        if (!upper(c) && !lower(c) && !digit(c)) {
-            end_word(word, out, known);
-            continue;
-        }
-        const char before = word.empty() ? '\0' : word.back();
-        const bool hump = (lower(before) && upper(c)) || (upper(before) && upper(c) && lower(next));
-        if (hump || digit(before) != digit(c)) end_word(word, out, known);
-        word.push_back(c);
-    }
-    end_word(word, out, known);
-    return out;
-}
-
-column_role read_header(std::string_view cleaned, export_language language, std::string_view table) {
+column_role read_header(std::string_view cleaned, export_language language, std::string_view table,
+                        std::span<const std::string> suffixes) {
     const std::string key = split_header(cleaned);
     const std::string table_key = split_header(table);
     word_list w = split_words(key);
+    if (w.size() > 1 && std::find(suffixes.begin(), suffixes.end(), w.back()) != suffixes.end()) w.pop_back();
     const word_list own = split_words(table_key);
     if (!own.empty() && w.size() > own.size() && std::equal(own.begin(), own.end(), w.begin())) {
         w.erase(w.begin(), w.begin() + static_cast<std::ptrdiff_t>(own.size()));
@@ -302,13 +212,15 @@ column_role read_header(std::string_view cleaned, export_language language, std:
         const phrase_meaning* first = longest_at(plain, 0, language, size);
         if (first != nullptr && first->what == says::record) whole = whole_of(plain, 1);
     }
+    if (whole != nullptr && whole->role >= field_role::pobox) return address_role(whole->role, reading{}, number);
     if (whole != nullptr) return {whole->role, number, whole->type};
     const column_role read = decide(read_words(w, language), number);
     // Two names for one column ("Post / Funkce"): the first that says something.
     for (std::string_view rest = cleaned; read.what == field_role::none && rest.size() < cleaned.size() + 1;) {
         const std::size_t slash = rest.find('/');
         if (slash == std::string_view::npos && rest.size() == cleaned.size()) break;  // no slash at all
-        if (const column_role one = read_header(rest.substr(0, slash), language, table); one.what != field_role::none) {
+        if (const column_role one = read_header(rest.substr(0, slash), language, table, suffixes);
+            one.what != field_role::none) {
             return one;
         }
         if (slash == std::string_view::npos) break;

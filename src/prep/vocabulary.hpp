@@ -22,8 +22,14 @@ std::string split_header(std::string_view cleaned);
 // what the card does with it, the item number or the place of its address as
 // `group`, and the vCard type the header gives. A leading record word
 // ('Contact', 'Person', 'user.') and the export's own name `table`, when given,
-// are dropped where the rest is known. An empty or unknown header gives none.
-column_role read_header(std::string_view cleaned, export_language language, std::string_view table = {});
+// are dropped where the rest is known, and so is a last word among
+// `suffixes` (the export's own name for its records, "den_par", "tel_par").
+// An empty or unknown header gives none.
+column_role read_header(std::string_view cleaned, export_language language, std::string_view table = {},
+                        std::span<const std::string> suffixes = {});
+
+// True when `word` (upper-case ASCII) is a word of the header vocabulary.
+bool known_word(std::string_view word);
 
 // Returns the vCard type that a value which is only a type word or two gives
 // ('Mobile', 'Práce', 'Work Fax', 'Otthoni'), written as rowcard-prep cleans

@@ -234,7 +234,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("HOUSE NUMBER", house_number), role("DESCRIPTIVE NUMBER", house_number),
     role("ORIENTATION NUMBER", house_number), role("CISLO POPISNE", house_number),
     role("CISLO ORIENTACNI", house_number), role("SUPISNE CISLO", house_number), role("HAUSNUMMER", house_number),
-    role("HNR", house_number), role("HAUSNR", house_number), role("NUMAR", house_number), role("HAZSZAM", house_number),
+    whole("NR", house_number), role("HNR", house_number), role("HAUSNR", house_number), role("NUMAR", house_number), role("HAZSZAM", house_number),
     role("NUMER DOMU", house_number), role("HISNA STEVILKA", house_number), role("KUCNI BROJ", house_number),
     role("STREET", street), role("STRASSE", street), role("ULICE", street), role("STR", street),
     role("ULICA", street), role("UTCA", street), role("ADDRESS", street), role("ADDRESS LINE", street),

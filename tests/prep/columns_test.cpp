@@ -45,6 +45,14 @@ TEST(PrepColumns, AHeaderThatSaysNothingIsReadFromItsValues) {
     EXPECT_NE(t.left_off.find("'Id' (an id)"), std::string::npos) << t.left_off;
 }
 
+TEST(PrepColumns, NumbersWithoutAHeaderAreNoPhonesUnlessWrittenForDialling) {
+    // A mailing tool's ids and the addresses it saw a subscriber at.
+    const contact_table t = made("Email,LEID,CONFIRM_IP,X\njan@x.cz,44877882,91.219.3.41,+420 777 123 456\n"
+                                 "eva@y.cz,44877919,91.219.6.42,0602 111 222\n");
+    EXPECT_TRUE(has_line(t.table, "jan@x.cz;+420 777 123 456;VOICE;jan@x.cz;44877882;91.219.3.41")) << t.table;
+    EXPECT_NE(t.left_off.find("'CONFIRM_IP' (an id)"), std::string::npos) << t.left_off;
+}
+
 TEST(PrepColumns, ATypeColumnGivesThePhoneBesideItsType) {
     const contact_table t = made("Name;Telefon;Typ\nJan Novak;+420 777 123 456;mobil\nEva Mala;+420 541 000 111;Work\n");
     EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;+420 777 123 456;CELL")) << t.table;

@@ -26,7 +26,10 @@ TEST(PrepCompanies, ATableOfCompaniesNamesTheCompany) {
                                   "WORK;info@pekarna.cz;POSTAL;T\xE1\x62or;Food;1200000;12"))
         << t.table;
     EXPECT_EQ(t.table.find("petra@crm.cz"), std::string::npos) << t.table;
-    EXPECT_NE(t.reading.find("'Name': company"), std::string::npos) << t.reading;
+    // A row whose company facts are all empty is a private person's, as invoicing tools list them.
+    const contact_table mixed = made("Name,Industry,VAT Number\nStavby Brno,Construction,\nJan Novák,,\n");
+    EXPECT_TRUE(has_line(mixed.table, "Stavby Brno;;;Stavby Brno;Construction")) << mixed.table;
+    EXPECT_TRUE(has_line(mixed.table, "Jan Nov\xE1k;Jan;Nov\xE1k;;")) << mixed.table;
     EXPECT_NE(t.left_off.find("'Industry' (about a company)"), std::string::npos) << t.left_off;
     EXPECT_NE(t.left_off.find("'Modified_By_Email' (not for the card)"), std::string::npos) << t.left_off;
     // One company fact may stand in a list of people: its names stay people's.
@@ -50,6 +53,9 @@ TEST(PrepCompanies, ARowAColumnOfKindsCallsAnOrganisationIsACompanyCard) {
                                  "Individual,Eva Malá,,,eva@y.cz\n");
     EXPECT_TRUE(has_line(t.table, "M\xECstsk\xE1 knihovna Jihlava;;;M\xECstsk\xE1 knihovna Jihlava;info@knihovna.cz"))
         << t.table;
+    // Kinds in three values of five are no column of kinds.
+    const contact_table few = made("Typ,Name\nFirma,Jan Novak\nFirma,Eva Mala\nFirma,Petr Dvorak\nx1,Ota Kral\ny2,Ana Horvat\n");
+    EXPECT_TRUE(has_line(few.table, "Jan Novak;Jan;Novak;Firma")) << few.table;
     // One row is enough to tell a column of kinds.
     const contact_table one = made("contact_type,display_name\nOrganization,Městská knihovna\n");
     EXPECT_TRUE(has_line(one.table, "M\xECstsk\xE1 knihovna;M\xECstsk\xE1 knihovna")) << one.table;
@@ -107,6 +113,43 @@ TEST(PrepAddresses, ARegionAloneBesideAnAddressIsNoAddress) {
     // A region in its address stays.
     const contact_table own = made("Name,Street,City,Region\nJan Novak,Hlavni 5,Brno,Jihomoravsky kraj\n");
     EXPECT_TRUE(has_line(own.table, "Jan Novak;Jan;Novak;POSTAL;Hlavni 5;Brno;Jihomoravsky kraj")) << own.table;
+}
+
+TEST(PrepAddresses, AHouseNumberApartAndACountrysCode) {
+    // A Czech house's descriptive and orientation numbers, each in a column of its own.
+    const contact_table t = made("name;address_street;address_descriptive_number;address_orientation_number;address_city\n"
+                                 "Jan Novak;Opavská;1105;12;Ostrava\nEva Mala;Dlouhá;5;;Plzeň\nPetr Dvorak;;27;;Lhota\n");
+    // The "/" between them is a space, as rowcard would drop it and join the numbers.
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;POSTAL;Opavsk\xE1 1105 12;Ostrava")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Eva Mala;Eva;Mala;POSTAL;Dlouh\xE1 5;Plze\xF2")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Petr Dvorak;Petr;Dvorak;POSTAL;27;Lhota")) << t.table;  // a village with no streets
+    // A country's code is the country where no name of it stands; beside one, or with no street or town, it goes.
+    const contact_table code = made("Name;Street;City;Country Code\nJan Novak;Hlavni 5;Brno;CZ\n");
+    EXPECT_TRUE(has_line(code.table, "Jan Novak;Jan;Novak;POSTAL;Hlavni 5;Brno;CZ")) << code.table;
+    const contact_table both = made("Name;Street;Country;Country Code\nJan Novak;Hlavni 5;Česko;CZ\n");
+    EXPECT_NE(both.left_off.find("'Country Code' (a country's code beside its name)"), std::string::npos) << both.left_off;
+    const contact_table lone = made("E-mail;ZipCode;ISOCountryCode\njan@x.cz;1010;DE\n");
+    EXPECT_NE(lone.left_off.find("'ISOCountryCode' (a country's code with no address)"), std::string::npos)
+        << lone.left_off;
+}
+
+TEST(PrepCompanies, NamesAsDumpsAndOtherLanguagesWriteThem) {
+    // A database's dump writes NULL for what is not there; a German 'Name' beside 'Vorname' is the family name.
+    const contact_table t = made("Vorname;Name;Firma;Telefon\nGünther;Brückner;NULL;+49 351 4567 890\n");
+    EXPECT_TRUE(has_line(t.table, "G\xFCnther Br\xFC\x63kner;G\xFCnther;Br\xFC\x63kner;+49 351 4567 890;VOICE")) << t.table;
+    // A Croatian 'Naziv' of companies is the company, not a title.
+    const contact_table naziv = made("Šifra;Naziv;Mjesto pošte\n1101;Končar d.d.;Zagreb\n1102;Podravka d.d.;Koprivnica\n");
+    EXPECT_TRUE(has_line(naziv.table, "Kon\xE8\x61r d.d.;Kon\xE8\x61r d.d.;POSTAL;Zagreb;1101")) << naziv.table;
+    // A private person's own name in the company column is no company.
+    const contact_table own = made("Imię;Nazwisko;Nazwa firmy\nJan;Kowalski;Jan Kowalski\nEwa;Nowak;Budimex S.A.\n");
+    EXPECT_TRUE(has_line(own.table, "Jan Kowalski;Jan;Kowalski;")) << own.table;
+    EXPECT_TRUE(has_line(own.table, "Ewa Nowak;Ewa;Nowak;Budimex S.A.")) << own.table;
+    // Each field named after its record ('_par', '_adr') is read without that name.
+    const contact_table named = made("cod_par;den_par;loc_adr;str_adr;nr_adr;tel_par\n"
+                                     "1598001;Dacia Automobile SA;Mioveni;Strada Uzinei;1;0248 500 000\n");
+    EXPECT_TRUE(has_line(named.table, "Dacia Automobile SA;Dacia Automobile SA;0248 500 000;VOICE;POSTAL;"
+                                      "Strada Uzinei 1;Mioveni;1598001"))
+        << named.table;
 }
 
 // ---- birthdays, nicknames, web pages, groups ----
