@@ -225,6 +225,8 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
         reading.role = {field_role::phone_label, 0, {}};  // tied to its neighbour below, or dropped
     } else if (mostly_record_kinds(values, e)) {
         reading.role = {field_role::record_kind, 0, {}};
+    } else if (mostly_companies(values, e)) {
+        reading.role = {field_role::org, 0, {}};
     } else {
         reading.why = odd.empty() ? "unknown" : odd;
     }
@@ -284,7 +286,7 @@ std::string field_label(const column_role& role) {
 
 columns_reading read_columns(const std::vector<std::string>& header,
                              const std::vector<std::vector<std::string_view>>& values,
-                             const std::vector<column_override>& overrides) {
+                             const std::vector<column_override>& overrides, bool headerless) {
     columns_reading reading;
     reading.layout = recognise_layout(header);
     reading.columns.resize(header.size());
@@ -301,7 +303,7 @@ columns_reading read_columns(const std::vector<std::string>& header,
         }
         decide(column, values[c]);
     }
-    read_together(reading.columns);
+    read_together(reading.columns, headerless);
     for (std::size_t c = 0; c < header.size(); ++c) reading.layout.roles[c] = reading.columns[c].role;
     return reading;
 }

@@ -40,10 +40,11 @@ struct columns_reading {
 // `values` (one vector of cleaned values per column, in row order), with
 // `overrides` applied. A column whose header and values disagree is left off
 // with the reason; one whose header says nothing is read from its values alone
-// (e-mails, phones). An empty header gives no columns.
+// (e-mails, phones), and where the export has no header line (`headerless`)
+// the first column of names is the name. An empty header gives no columns.
 columns_reading read_columns(const std::vector<std::string>& header,
                              const std::vector<std::vector<std::string_view>>& values,
-                             const std::vector<column_override>& overrides);
+                             const std::vector<column_override>& overrides, bool headerless = false);
 
 // True when `given`, a header as the user typed it, names the column whose
 // cleaned header is `header`: its bytes, or its letters as UTF-8.

@@ -93,17 +93,37 @@ void settle_country_codes(std::vector<column_reading>& columns) {
     }
 }
 
-// Takes a whole-name column as the family name where a given-name column
-// stands beside it and no family one, and its values are single words: a
-// German 'Name' beside 'Vorname'.
-void name_beside_given(std::vector<column_reading>& columns) {
-    const auto has = [&](field_role what) {
-        return std::any_of(columns.begin(), columns.end(), [&](const column_reading& r) { return r.role.what == what; });
-    };
-    if (!has(field_role::given) || has(field_role::family)) return;
+// True when some column of `columns` is taken as `what`.
+bool has_role(const std::vector<column_reading>& columns, field_role what) {
+    return std::any_of(columns.begin(), columns.end(), [&](const column_reading& r) { return r.role.what == what; });
+}
+
+// Takes a whole-name column of single words as the other part of a name
+// where a given or a family name column stands beside it alone: a German
+// 'Name' beside 'Vorname' is the family name, an English 'Name' beside
+// 'Surname' the given one.
+void name_beside_part(std::vector<column_reading>& columns) {
+    const bool given = has_role(columns, field_role::given);
+    if (given == has_role(columns, field_role::family)) return;
     for (column_reading& r : columns) {
         if (r.role.what == field_role::full && !r.overridden && mostly(r.evidence, {value_shape::word})) {
-            r.role.what = field_role::family;
+            r.role.what = given ? field_role::family : field_role::given;
+            return;
+        }
+    }
+}
+
+// Takes the first column of names, where no column is a name at all in an
+// export with no header line: values mostly of two to four words each.
+void names_from_values(std::vector<column_reading>& columns) {
+    for (const field_role what : {field_role::full, field_role::given, field_role::family}) {
+        if (has_role(columns, what)) return;
+    }
+    for (column_reading& r : columns) {
+        if (r.role.what == field_role::none && r.header_role.what == field_role::none && !r.overridden &&
+            r.evidence.filled > 0 && mostly(r.evidence, {value_shape::words})) {
+            r.role = {field_role::full, 0, {}};
+            r.why.clear();
             return;
         }
     }
@@ -111,12 +131,13 @@ void name_beside_given(std::vector<column_reading>& columns) {
 
 }  // namespace
 
-void read_together(std::vector<column_reading>& columns) {
+void read_together(std::vector<column_reading>& columns, bool headerless) {
     pair_type_columns(columns);
     drop_formatted_beside_parts(columns);
     drop_lone_regions(columns);
     settle_country_codes(columns);
-    name_beside_given(columns);
+    name_beside_part(columns);
+    if (headerless) names_from_values(columns);
 }
 
 }  // namespace rowcard

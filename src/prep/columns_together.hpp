@@ -12,7 +12,8 @@ namespace rowcard {
 // address beside it, a whole address left off beside another address's
 // parts, a region left off that is all its address has, a country's code
 // taken as the country where no name of it stands, and a 'Name' beside a
-// given name taken as the family name. Corrections the user gave stand.
-void read_together(std::vector<column_reading>& columns);
+// given name taken as the family name, and in an export with no header line
+// (`headerless`) the first column of names as the name. Corrections the user gave stand.
+void read_together(std::vector<column_reading>& columns, bool headerless);
 
 }  // namespace rowcard

@@ -316,6 +316,8 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
         const bool empty = std::all_of(parts.begin(), parts.end(), [](const std::string& p) { return p.empty(); });
         if (empty && a.formatted >= 0) take_formatted(first_item(v[static_cast<std::size_t>(a.formatted)]), parts);
         if (std::all_of(parts.begin(), parts.end(), [](const std::string& p) { return p.empty(); })) continue;
+        // An address written twice (a shop's billing and delivery address alike) is one address.
+        if (std::any_of(row.addresses.begin(), row.addresses.end(), [&](const auto& a) { return a.second == parts; })) continue;
         const std::string_view type = a.label >= 0 ? type_from_label(first_item(v[static_cast<std::size_t>(a.label)]), true)
                                       : a.type.empty() ? std::string_view("POSTAL") : a.type;
         row.addresses.emplace_back(type, parts);

@@ -116,25 +116,26 @@ export_language guess_language(const std::vector<std::string>& keys) {
 
 namespace {
 
-// Headers that must end in one unknown word for it to be the export's own name for its records.
+// Headers that must start or end in one unknown word for it to be the export's own name for its records.
 constexpr std::size_t SUFFIX_HEADERS = 3;
 
-// Returns the last words that at least SUFFIX_HEADERS of the split headers
-// `words` share and the vocabulary does not know: the export's own name for
-// its records, written after each field ("den_par", "tel_par", "loc_adr").
-std::vector<std::string> shared_suffixes(const std::vector<std::string>& words) {
-    std::vector<std::string> lasts;
+// Returns the first words (`last` false) or the last words of the split
+// headers `words` that at least SUFFIX_HEADERS of them share and the
+// vocabulary does not know: the export's own name for its records, written
+// before or after each field ("KontrNazwa", "den_par", "loc_adr").
+std::vector<std::string> shared_words(const std::vector<std::string>& words, bool last) {
+    std::vector<std::string> ends;
     for (const std::string& key : words) {
-        const std::size_t space = key.rfind(' ');
+        const std::size_t space = last ? key.rfind(' ') : key.find(' ');
+        if (space == std::string::npos) continue;
+        std::string word = last ? key.substr(space + 1) : key.substr(0, space);
         // A number ends 'Street 2' as an item's number, not as a name.
-        if (space != std::string::npos && !(key[space + 1] >= '0' && key[space + 1] <= '9')) {
-            lasts.push_back(key.substr(space + 1));
-        }
+        if (word[0] < '0' || word[0] > '9') ends.push_back(std::move(word));
     }
-    std::sort(lasts.begin(), lasts.end());
+    std::sort(ends.begin(), ends.end());
     std::vector<std::string> shared;
-    for (auto at = lasts.begin(); at != lasts.end();) {
-        const auto end = std::upper_bound(at, lasts.end(), *at);
+    for (auto at = ends.begin(); at != ends.end();) {
+        const auto end = std::upper_bound(at, ends.end(), *at);
         if (static_cast<std::size_t>(end - at) >= SUFFIX_HEADERS && !known_word(*at)) shared.push_back(*at);
         at = end;
     }
@@ -152,12 +153,14 @@ layout_guess recognise_layout(const std::vector<std::string>& header) {
         words.push_back(split_header(cell));
     }
     guess.language = guess_language(words);
-    const std::vector<std::string> suffixes = shared_suffixes(words);
+    const std::vector<std::string> suffixes = shared_words(words, true);
+    const std::vector<std::string> prefixes = shared_words(words, false);
+    const std::string prefix = prefixes.size() == 1 ? prefixes.front() : std::string();
     // Yahoo's bare 'Title' is the job: its export has a column for nothing else.
     const bool yahoo = std::find(keys.begin(), keys.end(), "FIRST") != keys.end() &&
                        std::find(keys.begin(), keys.end(), "LAST") != keys.end();
     for (const std::string& cell : header) {
-        column_role role = read_header(cell, guess.language, {}, suffixes);
+        column_role role = read_header(cell, guess.language, prefix, suffixes);
         if (yahoo && role.what == field_role::title) role.what = field_role::job;
         guess.roles.push_back(role);
     }

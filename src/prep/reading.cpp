@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "prep/decode.hpp"
+#include "prep/evidence.hpp"
 #include "prep/fields.hpp"
 #include "prep/reading.hpp"
 #include "prep/layouts.hpp"
@@ -242,6 +243,32 @@ void drop_footer(export_result& result) {
     result.records -= count - first;
 }
 
+// True when the first record holds an e-mail address or a number written for
+// dialling: a contact's values, never a header's names. Such an export (a
+// phone's list, an import template) has no header line.
+bool holds_contact_values(const std::vector<std::string>& first) {
+    return std::any_of(first.begin(), first.end(), [](const std::string& v) {
+        const value_shape shape = shape_of(v);
+        return shape == value_shape::email || (shape == value_shape::phone && v.starts_with('+'));
+    });
+}
+
+// Makes the header record of `result` its first row, and names the columns
+// by their numbers, as an export with no header line needs.
+void take_header_as_row(export_result& result) {
+    field_rows& rows = result.rows;
+    for (std::size_t c = 0; c < result.header.size(); ++c) {
+        std::string& value = result.header[c];
+        rows.text += value;
+        rows.ends.push_back(rows.text.size());
+        result.filled[c] = !value.empty();
+        value = "Column " + std::to_string(c + 1);
+    }
+    rows.lines.push_back(result.header_line);
+    ++result.records;
+    result.headerless = true;
+}
+
 }  // namespace
 
 export_result read_export(std::string_view bytes, const export_reading& how) {
@@ -259,6 +286,7 @@ export_result read_export(std::string_view bytes, const export_reading& how) {
     field_rows& rows = result.rows;
     rows.columns = result.header.size();
     result.filled.assign(rows.columns, false);
+    if (holds_contact_values(result.header)) take_header_as_row(result);
     rows.text.reserve(text.size());
     // A header ending in a separator has an empty last field that no row need fill.
     std::size_t named = rows.columns;

@@ -69,6 +69,7 @@ struct export_result {
     std::string encoding_reason;       // why that encoding, one clause
     char separator = ',';              // the export's separator
     std::size_t header_line = 1;       // the export line of the header, after any preamble
+    bool headerless = false;           // the first line is a row: the header is "Column 1", "Column 2", ...
     std::vector<std::string> header;   // every header value, cleaned
     std::vector<bool> filled;          // per column: some record holds a value there
     std::size_t records = 0;           // records after the header

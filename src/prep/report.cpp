@@ -70,7 +70,10 @@ std::string wrapped(const std::string& lead, const std::string& items) {
 std::string layout_report(const export_result& read, const contact_table& made) {
     std::string text = "  Layout: " + made.layout + "; " + std::to_string(made.recognised_columns) +
                        (made.recognised ? " columns known.\n" : " columns known, none a name, an organisation or an e-mail.\n");
-    if (read.header_line > 1) {
+    if (read.headerless) {
+        text += "  No header line: the first line holds contacts' values, so the columns are read from their values"
+                " alone; --column 'Column 1=name' says what one holds.\n";
+    } else if (read.header_line > 1) {
         text += "  The header is line " + std::to_string(read.header_line) + "; the lines above it were skipped.\n";
     }
     if (made.dropped_items != 0) {

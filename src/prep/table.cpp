@@ -243,7 +243,7 @@ contact_table make_contact_table(const export_result& read, char table_separator
                                  const std::vector<column_override>& overrides, vcard_version version) {
     contact_table out;
     const std::vector<std::vector<std::string_view>> values = column_values(read.rows);
-    const columns_reading reading = read_columns(read.header, values, overrides);
+    const columns_reading reading = read_columns(read.header, values, overrides, read.headerless);
     export_plan plan = make_plan(reading.layout);
     if (plan.birthday >= 0) {
         // English layouts write the month first, as Outlook's and Google's do; the dates themselves may say otherwise.

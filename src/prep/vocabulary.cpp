@@ -111,6 +111,14 @@ const phrase_meaning* whole_in(const word_list& w, std::size_t from, std::size_t
 // Returns the whole-header phrase that is all of `w` from `from` on; null when none is.
 const phrase_meaning* whole_of(const word_list& w, std::size_t from) { return whole_in(w, from, w.size()); }
 
+// The words that set two names for one column apart, in each language.
+constexpr std::string_view OR_WORDS[] = {"OR", "ODER", "NEBO", "ALEBO", "LUB", "VAGY", "ALI", "SAU"};
+
+// True when `word` joins two names for one column.
+bool is_or_word(std::string_view word) {
+    return std::find(std::begin(OR_WORDS), std::end(OR_WORDS), word) != std::end(OR_WORDS);
+}
+
 // What the phrases of one header say.
 struct reading {
     const phrase_meaning* role = nullptr;  // the highest-ranked role named
@@ -215,7 +223,15 @@ column_role read_header(std::string_view cleaned, export_language language, std:
     if (whole != nullptr && whole->role >= field_role::pobox) return address_role(whole->role, reading{}, number);
     if (whole != nullptr) return {whole->role, number, whole->type};
     const column_role read = decide(read_words(w, language), number);
-    // Two names for one column ("Post / Funkce"): the first that says something.
+    // Two names for one column ("Post / Funkce", "TitleOrPosition"): the first that says something.
+    if (read.what == field_role::none) {
+        for (std::size_t at = 1; at + 1 < plain.size(); ++at) {
+            if (!is_or_word(plain[at])) continue;
+            const phrase_meaning* one = whole_in(plain, 0, at);
+            if (one == nullptr) one = whole_in(plain, at + 1, plain.size());
+            if (one != nullptr) return {one->role, number, one->type};
+        }
+    }
     for (std::string_view rest = cleaned; read.what == field_role::none && rest.size() < cleaned.size() + 1;) {
         const std::size_t slash = rest.find('/');
         if (slash == std::string_view::npos && rest.size() == cleaned.size()) break;  // no slash at all

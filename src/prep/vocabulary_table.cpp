@@ -75,7 +75,7 @@ constexpr phrase_meaning PHRASES[] = {
     whole("SOCIETATE", org), whole("NAZEV SPOLECNOSTI", org), whole("NAZOV SPOLOCNOSTI", org),
     whole("CEG NEVE", org), whole("NAZIV PODJETJA", org), whole("NAZWA ORGANIZACJI", org),
     whole("SOCIETY", org), whole("SOCIETE", org), whole("NAZOV FIRMY", org), whole("NAZIV FIRME", org),
-    whole("DENUMIRE", full), whole("DEN", full),
+    whole("DENUMIRE", full), whole("DEN", full), whole("NAZWA", full),
     whole("DEPARTMENT", department), whole("ORGANIZATION DEPARTMENT", department), whole("ABTEILUNG", department),
     whole("ODDELENI", department), whole("ODDELENIE", department), whole("DZIAL", department),
     whole("RESZLEG", department), whole("OSZTALY", department), whole("ODDELEK", department),
@@ -206,6 +206,10 @@ constexpr phrase_meaning PHRASES[] = {
     place("KORESPONDENCNI", "POSTAL", MAILING_PLACE, false), place("KORESPONDENCNA", "POSTAL", MAILING_PLACE, false),
     place("KORESPONDENCYJNY", "POSTAL", MAILING_PLACE, false), place("LEVELEZESI", "POSTAL", MAILING_PLACE, false),
     place("BILLING", "POSTAL", BILLING_PLACE, false), place("SHIPPING", "POSTAL", SHIPPING_PLACE, false),
+    place("INVOICE", "POSTAL", BILLING_PLACE, false), place("RECHNUNG", "POSTAL", BILLING_PLACE, false),
+    place("RECHNUNGS", "POSTAL", BILLING_PLACE, false), place("FAKTURACNI", "POSTAL", BILLING_PLACE, false),
+    place("DELIVERY", "POSTAL", SHIPPING_PLACE, false), place("LIEFER", "POSTAL", SHIPPING_PLACE, false),
+    place("DODACI", "POSTAL", SHIPPING_PLACE, false),
     // The parts of an address, highest-ranked first where one header names two.
     role("PO BOX", pobox), role("POBOX", pobox), role("P O BOX", pobox), role("POSTFACH", pobox),
     role("SKRYTKA POCZTOWA", pobox), role("POSTAFIOK", pobox), role("FORMATTED", formatted),
@@ -251,6 +255,10 @@ constexpr phrase_meaning PHRASES[] = {
     mark("KONTAKT", says::record), mark("KONTAKTU", says::record), mark("KONTAKTA", says::record),
     mark("LEAD", says::record), mark("ACCOUNT", says::record), mark("USER", says::record),
     mark("MEMBER", says::record), mark("RECORD", says::record), mark("ROW", says::record),
+    mark("CUSTOMER", says::record), mark("CLIENT", says::record), mark("KUNDE", says::record),
+    mark("PARTNER", says::record), mark("PARTNERJA", says::record), mark("KONTRAHENT", says::record),
+    mark("CONTRACTOR", says::record), mark("SUBSCRIBER", says::record), mark("ATTENDEE", says::record),
+    mark("BUYER", says::record), mark("ZAKAZNIK", says::record), mark("KLIENT", says::record),
     // Who made, changed or owns the record: the CRM's users, not the contact.
     mark("BY", says::stop), mark("OWNER", says::stop), mark("ASSIGNED", says::stop), mark("ASSIGNED TO", says::stop),
     mark("MAIN USER", says::stop), mark("RESPONSIBLE", says::stop), mark("ACCOUNT MANAGER", says::stop),
@@ -274,6 +282,7 @@ constexpr phrase_meaning PHRASES[] = {
 constexpr phrase_meaning BOUND[] = {
     {"KRAJ", says::role, country, {}, 0, only(export_language::polish)},
     {"KRAJ", says::role, city, {}, 0, only(export_language::slovene)},
+    {"POSTA", says::role, city, {}, 0, only(export_language::slovene)},  // Slovene 'Pošta' is the post office's town
 };
 
 constexpr auto joined() {

@@ -152,6 +152,36 @@ TEST(PrepCompanies, NamesAsDumpsAndOtherLanguagesWriteThem) {
         << named.table;
 }
 
+TEST(PrepShapes, AnExportWithNoHeaderLineIsReadFromItsValues) {
+    // A phone system's list: the first line is a contact, the columns are numbered.
+    const contact_table t = made("Janez Novak;+386 41 123 456;Krka d.d.;janez.novak@krka.biz\n"
+                                 "Špela Kranjc;+386 31 987 654;;spela@siol.net\n");
+    EXPECT_EQ(t.header, (std::vector<std::string>{"FN", "GIVEN", "FAMILY", "ORG", "TEL1", "TEL1 TYPE", "EMAIL1"}));
+    EXPECT_TRUE(has_line(t.table, "Janez Novak;Janez;Novak;Krka d.d.;+386 41 123 456;VOICE;janez.novak@krka.biz"))
+        << t.table;
+    EXPECT_NE(t.reading.find("'Column 1': whole name"), std::string::npos) << t.reading;
+    // A header of words is a header, however few of them are known.
+    const contact_table words = made("Meno a priezvisko;Telefon\nJan Novak;+421 2 1234\n");
+    EXPECT_EQ(words.header.front(), "FN");
+    EXPECT_TRUE(has_line(words.table, "Jan Novak;Jan;Novak;+421 2 1234;VOICE")) << words.table;
+}
+
+TEST(PrepShapes, TheExportsOwnNamesAroundItsFields) {
+    // A prefix shared by every field ('Kontr', a contractor's) and records named in English words.
+    const contact_table t = made("KontrNazwa;KontrAdres;KontrAdresMiasto;KontrTel1\nBudimex S.A.;ul. Dluga 5;Warszawa;22 623 60 00\n");
+    EXPECT_TRUE(has_line(t.table, "Budimex S.A.;Budimex S.A.;22 623 60 00;VOICE;POSTAL;ul. Dluga 5;Warszawa")) << t.table;
+    const contact_table customer = made("Customer Email,Customer Name,Invoice Address,Delivery Address\n"
+                                        "jan@x.cz,Jan Novak,Hlavni 5 Brno,Hlavni 5 Brno\n");
+    // One address written twice is one address.
+    EXPECT_TRUE(has_line(customer.table, "Jan Novak;Jan;Novak;jan@x.cz;POSTAL;Hlavni 5 Brno")) << customer.table;
+    // 'Name' beside 'Surname' is the given name; a Slovene 'Pošta' is a town, a Croatian one a postal code.
+    EXPECT_TRUE(has_line(made("Name,Surname\nJohn,Smith\n").table, "John Smith;John;Smith")) << made("Name,Surname\nJohn,Smith\n").table;
+    const contact_table sl = made("Ime;Priimek;Ulica;Poštna številka;Pošta\nJanez;Novak;Trubarjeva 15;1000;Ljubljana\n");
+    EXPECT_TRUE(has_line(sl.table, "Janez Novak;Janez;Novak;POSTAL;Trubarjeva 15;Ljubljana;1000")) << sl.table;
+    // Two names for a column joined by a word for 'or'.
+    EXPECT_TRUE(has_line(made("Name,TitleOrPosition\nJan Novak,Disponent\n").table, "Jan Novak;Jan;Novak;Disponent"));
+}
+
 // ---- birthdays, nicknames, web pages, groups ----
 
 // The table made from the UTF-8 export `text` for the cards of `version`.
