@@ -90,6 +90,10 @@ constexpr std::initializer_list<value_shape> NO_NUMBERS = {
     value_shape::email, value_shape::word, value_shape::words, value_shape::flag, value_shape::date, value_shape::url,
     value_shape::honorific};
 
+// A column of values that no header names holds the contacts' own e-mails or
+// phones only when it has more than one different value in this many.
+constexpr std::size_t SAME_FOR_ALL = 4;
+
 // Shapes of values that are no date of any form.
 constexpr std::initializer_list<value_shape> NO_DATES = {
     value_shape::email, value_shape::phone, value_shape::url, value_shape::word, value_shape::words, value_shape::flag,
@@ -184,7 +188,9 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
         if (mostly(e, {value_shape::postal_code, value_shape::postal_city})) reading.role = h;
         else reading.why = "its header says postal code, but its values are none", reading.disagrees = true;
     } else if (wordy(h.what) || h.what == field_role::formatted) {
-        if (address_field(h.what) && type_words) {
+        if (mostly_record_kinds(values, e)) {
+            reading.role = {field_role::record_kind, 0, {}};  // 'Firma': Firma or Osoba, a row's kind
+        } else if (address_field(h.what) && type_words) {
             reading.role = {field_role::address_label, h.group, {}};
         } else if (!odd.empty() || mostly(e, {value_shape::email, value_shape::phone})) {
             const std::string said = h.what == field_role::title ? "title" : field_label(h);
@@ -217,6 +223,8 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
         const bool taken = reading.why.empty() || h.what == field_role::ignored || h.what == field_role::email_label ||
                            h.what == field_role::company_fact;
         if (taken) reading.role = h;
+    } else if (mostly(e, {value_shape::email, value_shape::phone}) && e.distinct * SAME_FOR_ALL < e.filled) {
+        reading.why = "the same few values in every row";  // a CRM's own address or number, no contact's
     } else if (mostly(e, {value_shape::email})) {
         reading.role = {field_role::email, 0, {}};
     } else if (mostly(e, {value_shape::phone}) && mostly_dialled(values, e)) {

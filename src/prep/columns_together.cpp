@@ -93,6 +93,37 @@ void settle_country_codes(std::vector<column_reading>& columns) {
     }
 }
 
+// Joins an address that an export writes under two places: a street under
+// one ("Rechnungsadresse") and the town, code and country under none, where
+// these are its only addresses and each has what the other lacks.
+void join_split_address(std::vector<column_reading>& columns) {
+    constexpr int NO_PLACE = -4;
+    const auto street_part = [](field_role what) {
+        return what == field_role::street || what == field_role::street2 || what == field_role::house_number;
+    };
+    int placed = 0;
+    bool placed_rest = false;  // the placed address has more than its street
+    bool loose_street = false;
+    for (const column_reading& r : columns) {
+        if (!address_field(r.role.what)) continue;
+        if (r.role.group == NO_PLACE) {
+            loose_street |= street_part(r.role.what);
+        } else if (placed == 0 || placed == r.role.group) {
+            placed = r.role.group;
+            placed_rest |= !street_part(r.role.what);
+        } else {
+            return;  // two placed addresses
+        }
+    }
+    if (placed >= 0 || placed_rest || loose_street) return;
+    const auto at = std::find_if(columns.begin(), columns.end(), [&](const column_reading& r) { return r.role.group == placed; });
+    for (column_reading& r : columns) {
+        if (address_field(r.role.what) && r.role.group == NO_PLACE && !r.overridden) {
+            r.role.group = placed, r.role.type = at->role.type;
+        }
+    }
+}
+
 // True when some column of `columns` is taken as `what`.
 bool has_role(const std::vector<column_reading>& columns, field_role what) {
     return std::any_of(columns.begin(), columns.end(), [&](const column_reading& r) { return r.role.what == what; });
@@ -134,6 +165,7 @@ void names_from_values(std::vector<column_reading>& columns) {
 void read_together(std::vector<column_reading>& columns, bool headerless) {
     pair_type_columns(columns);
     drop_formatted_beside_parts(columns);
+    join_split_address(columns);
     drop_lone_regions(columns);
     settle_country_codes(columns);
     name_beside_part(columns);

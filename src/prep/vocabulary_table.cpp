@@ -137,7 +137,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("KOD KRAJU", country_code), role("ORSZAGKOD", country_code), role("ORSZAG KOD", country_code),
     role("ORSZAG ISO KOD", country_code), role("KODA DRZAVE", country_code), role("OZNAKA DRZAVE", country_code),
     role("KOD DRZAVE", country_code), role("SIFRA DRZAVE", country_code), role("COD TARA", country_code),
-    role("CODUL TARII", country_code), role("COD TARII", country_code),
+    role("CODUL TARII", country_code), role("COD TARII", country_code), role("COUNTRY ID", country_code),
     // What only a company has: a table with these is one of companies.
     role("INDUSTRY", company_fact), role("ANNUAL REVENUE", company_fact), role("REVENUE", company_fact),
     role("EMPLOYEES", company_fact), role("TICKER", company_fact), role("TICKER SYMBOL", company_fact),
@@ -222,7 +222,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("POSTAL CODE", postal), role("POST CODE", postal), role("POSTCODE", postal), role("ZIP", postal),
     role("ZIPCODE", postal), role("ZIP CODE", postal), role("POSTLEITZAHL", postal), role("PLZ", postal),
     role("PSC", postal), role("POCZTOWY", postal), role("KOD POCZTOWY", postal), role("IRANYITOSZAM", postal),
-    role("POSTA", postal),
+    role("POSTA", postal), role("ADRES KOD", postal), role("ADRESA KOD", postal),
     role("POSTNA STEVILKA", postal), role("POSTANSKI BROJ", postal), role("COD POSTAL", postal),
     role("BILLING CODE", postal, BILLING_PLACE, "POSTAL"), role("SHIPPING CODE", postal, SHIPPING_PLACE, "POSTAL"),
     role("CITY", city), role("TOWN", city), role("ORT", city), role("STADT", city),

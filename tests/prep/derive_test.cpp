@@ -182,6 +182,21 @@ TEST(PrepShapes, TheExportsOwnNamesAroundItsFields) {
     EXPECT_TRUE(has_line(made("Name,TitleOrPosition\nJan Novak,Disponent\n").table, "Jan Novak;Jan;Novak;Disponent"));
 }
 
+TEST(PrepShapes, WhatAColumnsValuesSayAgainstItsHeaderOrBeside) {
+    // 'Firma' holding Firma or Osoba tells each row's kind; the name column is the company's where it says Firma.
+    const contact_table kinds = made("Nazwa;Firma;Telefon\nTatry Invest;Firma;+421 2 1\nJan Kowalski;Osoba;+48 601 1\n");
+    EXPECT_TRUE(has_line(kinds.table, "Tatry Invest;;;Tatry Invest;+421 2 1;VOICE")) << kinds.table;
+    EXPECT_TRUE(has_line(kinds.table, "Jan Kowalski;Jan;Kowalski;;+48 601 1;VOICE")) << kinds.table;
+    // An account manager's e-mail in every row of a column no header names is no contact's.
+    const contact_table same = made("Name,E-mail,Field 2\nA B,a@x.cz,m@crm.cz\nC D,c@x.cz,m@crm.cz\nE F,e@x.cz,m@crm.cz\n"
+                                    "G H,g@x.cz,m@crm.cz\nI J,i@x.cz,m@crm.cz\n");
+    EXPECT_TRUE(has_line(same.table, "A B;A;B;a@x.cz;m@crm.cz")) << same.table;
+    EXPECT_NE(same.left_off.find("'Field 2' (the same few values in every row)"), std::string::npos) << same.left_off;
+    // A billing street with the town, code and country under no place is one address.
+    const contact_table split = made("Name;Rechnungsadresse;Postleitzahl;Ort;country_id\nJan Novak;Hauptstr. 5;1010;Wien;at\n");
+    EXPECT_TRUE(has_line(split.table, "Jan Novak;Jan;Novak;POSTAL;Hauptstr. 5;Wien;1010;at")) << split.table;
+}
+
 // ---- birthdays, nicknames, web pages, groups ----
 
 // The table made from the UTF-8 export `text` for the cards of `version`.
