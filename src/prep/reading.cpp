@@ -102,7 +102,10 @@ bool title_of_fields(const field_cursor& cursor) {
         const record_width header = width_of(probe, separator);
         const record_width row = width_of(probe, separator);
         // The header and its row split alike: this is the table's separator, not one that only splits values.
-        if (header.filled >= 2 * title.filled && header.all > title.all && row.all == header.all) return true;
+        // A title split by a separator that never splits it (1 field) says nothing of that separator.
+        if (title.all >= 2 && header.filled >= 2 * title.filled && header.all > title.all && row.all == header.all) {
+            return true;
+        }
     }
     return false;
 }

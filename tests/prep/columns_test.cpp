@@ -232,6 +232,12 @@ TEST(PrepShape, ATitleOfSeveralFieldsAndAFooterSetApartByAGap) {
     EXPECT_EQ(r.header_line, 2u);
     EXPECT_EQ(r.records, 2u);
     EXPECT_EQ(r.changes.footer_lines.lines, (std::vector<std::size_t>{5, 6, 7, 8, 9}));
+    // A header that ',' never splits is no title because ',' splits the rows' quoted values alike.
+    const export_result quoted = read_export("\"Nr\";\"Name\";\"Anrede\"\n\"1\";\"Bruckner\";\"Sehr geehrter Herr,\"\n"
+                                             "\"2\";\"Kessler\";\"Sehr geehrte Frau,\"\n",
+                                             utf8);
+    EXPECT_EQ(quoted.header_line, 1u);
+    EXPECT_EQ(quoted.header, (std::vector<std::string>{"Nr", "Name", "Anrede"}));
     // A header of two columns over rows of two is the first line, however narrow.
     const export_result two = read_export("Name,E-mail\nJan Novak,jan@x.cz\nEva Mala,eva@y.cz\n", utf8);
     EXPECT_EQ(two.header_line, 1u);
