@@ -127,16 +127,18 @@ void take_postal_city(std::string_view value, std::array<std::string, PARTS>& pa
 }
 
 // Puts a whole address written in one value, `value`, into `parts`: where
-// double spaces set its parts apart and one of them is a postal code (alone
-// or before its town), the street first, then the town and the code in
-// either order, then the country; else the whole of it is the street.
+// double spaces (or else ", ") set its parts apart and one of them is a
+// postal code (alone or before its town), the street first, then the town
+// and the code in either order, then the country; else the whole of it is the street.
 void take_formatted(std::string_view value, std::array<std::string, PARTS>& parts) {
+    // Its parts are set apart by double spaces, or else by ", " ("Hlavna 12, 040 01 Kosice").
+    const std::string_view mark = value.find("  ") != std::string_view::npos ? "  " : ", ";
     std::vector<std::string_view> pieces;
     for (std::size_t at = 0; at <= value.size();) {
-        const std::size_t gap = value.find("  ", at);
+        const std::size_t gap = value.find(mark, at);
         const std::string_view piece = trimmed(value.substr(at, gap == std::string_view::npos ? gap : gap - at));
         if (!piece.empty()) pieces.push_back(piece);
-        at = gap == std::string_view::npos ? value.size() + 1 : gap + 2;
+        at = gap == std::string_view::npos ? value.size() + 1 : gap + mark.size();
     }
     // The code and town are the second piece, or the second and third in either order.
     std::array<std::string, PARTS> found;
@@ -309,8 +311,9 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
             parts[CITY] = std::string(town);
         }
         parts[STREET] = std::string(street_without_repeats(parts[STREET], parts));
-        // A street with its town and code after double spaces is a whole address.
-        if (parts[CITY].empty() && parts[POSTAL].empty() && parts[STREET].find("  ") != std::string::npos) {
+        // A street with its town and code after double spaces or ", " is a whole address.
+        if (parts[CITY].empty() && parts[POSTAL].empty() &&
+            (parts[STREET].find("  ") != std::string::npos || parts[STREET].find(", ") != std::string::npos)) {
             take_formatted(std::string(parts[STREET]), parts);
         }
         const bool empty = std::all_of(parts.begin(), parts.end(), [](const std::string& p) { return p.empty(); });

@@ -175,6 +175,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("TELEFONY", phone), role("TELEFONNE", phone), role("TELEFONNE CISLO", phone), role("TELEPHONE", phone), role("TELEFONNUMMER", phone), role("TELEFONSZAM", phone),
     role("WORK NUMBER", phone, WORK_PLACE, "WORK"), role("BUSINESS NUMBER", phone, WORK_PLACE, "WORK"),
     role("HOME NUMBER", phone, HOME_PLACE, "HOME"), role("OTHER NUMBER", phone, OTHER_PLACE, "VOICE"),
+    role("OFFICE NUMBER", phone, WORK_PLACE, "WORK"), role("OFFICE PHONE", phone, WORK_PLACE, "WORK"),
     role("CALLBACK", phone), role("HAUPTTELEFON", phone, 0, "VOICE"),
     kind("FAX", "FAX"), kind("FAKS", "FAX"), kind("TELEFAX", "FAX"),
     kind("MOBILE", "CELL"), kind("MOBIL", "CELL"), kind("MOBILNI", "CELL"), kind("MOBILNY", "CELL"),

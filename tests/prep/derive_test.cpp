@@ -73,6 +73,9 @@ TEST(PrepAddresses, AWholeAddressIsTakenApartInAnyOrderOfTownAndCode) {
                                  "Petr Dvorak;Dlouhá 5  Plzeň  Česko\n");
     EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;POSTAL;Hlavn\xE1 12;Ko\x9Aice;040 01;Slovensko")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Eva Mala;Eva;Mala;POSTAL;Dlouh\xE1 5;Plze\xF2;301 00;")) << t.table;
+    // Parts set apart by ", " where no double space does.
+    const contact_table commas = made("Name;Adresa\nJan Novak;Hlavná 12, 040 01 Košice\n");
+    EXPECT_TRUE(has_line(commas.table, "Jan Novak;Jan;Novak;POSTAL;Hlavn\xE1 12;Ko\x9Aice;040 01")) << commas.table;
     // With no code among its parts it may be anything: it stays the street, whole.
     EXPECT_TRUE(has_line(t.table, "Petr Dvorak;Petr;Dvorak;POSTAL;Dlouh\xE1 5  Plze\xF2  \xC8" "esko;;;")) << t.table;
 }
