@@ -1,6 +1,6 @@
 // The header vocabulary of rowcard-prep as data: the words exports write in
 // English, German, Czech, Slovak, Polish, Hungarian, Slovene, Croatian and
-// Romanian headers, what each phrase says, and the words that tell the languages apart.
+// Romanian headers, and what each phrase says.
 #include <array>
 
 #include "prep/vocabulary.hpp"
@@ -296,61 +296,9 @@ constexpr auto joined() {
 }
 constexpr auto ALL_PHRASES = joined();
 
-// Words each language's headers use and the others' do not.
-constexpr std::string_view ENGLISH[] = {"FIRST", "LAST", "NAME", "COMPANY", "BUSINESS", "HOME", "STREET", "CITY",
-    "PHONE", "MOBILE", "ADDRESS", "NOTES", "COUNTRY", "POSTAL", "ORGANIZATION", "GIVEN", "FAMILY"};
-constexpr std::string_view GERMAN[] = {"VORNAME", "NACHNAME", "ANREDE", "STRASSE", "GESCHAFTLICH", "PRIVAT",
-    "POSTLEITZAHL", "ORT", "ABTEILUNG", "NOTIZEN", "WEITERE", "MOBILTELEFON", "BUNDESLAND", "ANGEZEIGTER"};
-constexpr std::string_view CZECH[] = {"JMENO", "PRIJMENI", "KRESTNI", "ULICE", "PSC", "ZEME", "SPOLECNOST",
-    "ODDELENI", "FUNKCE", "ZAMESTNANI", "DOMU", "OSLOVENI", "MOBILNI", "POZNAMKA"};
-constexpr std::string_view SLOVAK[] = {"MENO", "PRIEZVISKO", "KRAJINA", "SPOLOCNOST", "ODDELENIE", "FUNKCIA",
-    "MOBILNY", "PRACA", "DOMOV", "OSLOVENIE", "STREDNE"};
-constexpr std::string_view POLISH[] = {"IMIE", "NAZWISKO", "MIASTO", "POCZTOWY", "STANOWISKO", "DZIAL",
-    "KOMORKOWY", "SLUZBOWY", "DOMOWY", "MIEJSCOWOSC", "WOJEWODZTWO", "ADRES", "NOTATKI", "TYTUL"};
-constexpr std::string_view HUNGARIAN[] = {"NEV", "VEZETEKNEV", "UTONEV", "KERESZTNEV", "CIM", "VAROS", "ORSZAG",
-    "CEG", "IRANYITOSZAM", "BEOSZTAS", "MUNKAHELYI", "OTTHONI", "MEGYE", "UTCA", "LEVELCIM"};
-constexpr std::string_view SLOVENE[] = {"PRIIMEK", "NASLOV", "POSTNA", "STEVILKA", "DEZELA", "PODJETJA",
-    "PODJETJE", "ZASEBNI", "KUPEC", "DOBAVITELJ", "VLJUDNOSTNI", "KREIRANJA", "KODA", "OPOMBE", "ROJSTNI",
-    "ODDELEK", "SLUZBA", "DOMA"};
-constexpr std::string_view CROATIAN[] = {"PREZIME", "GRAD", "TVRTKA", "TVRTKE", "POSTANSKI", "BROJ", "MJESTO",
-    "RADNO", "ULJUDNOSTI", "PRIVATNO", "STANJE", "KUPAC", "DOBAVLJAC", "IZRADE", "IZMJENE", "SIFRA", "MOBITEL",
-    "BILJESKE", "ODJEL", "POSAO", "KUCA"};
-constexpr std::string_view ROMANIAN[] = {"NUME", "PRENUME", "ORAS", "TARA", "JUDET", "CREARII", "MODIFICARE",
-    "PRIVATA", "DENUMIREA", "COMPANIEI", "COMPANIE", "FURNIZOR", "STRADA", "SERVICIU", "DOMICILIU", "POLITETE",
-    "MEMBRU", "FUNCTIA", "LOCALITATE"};
-
-// The words a column of record kinds writes for a person and for an organisation.
-constexpr kind_word KINDS[] = {
-    {"INDIVIDUAL", record_kind::person}, {"PERSON", record_kind::person}, {"PRIVATE PERSON", record_kind::person},
-    {"PRIVATPERSON", record_kind::person}, {"OSOBA", record_kind::person}, {"FYZICKA OSOBA", record_kind::person},
-    {"SZEMELY", record_kind::person}, {"MAGANSZEMELY", record_kind::person}, {"OSEBA", record_kind::person},
-    {"FIZICNA OSEBA", record_kind::person}, {"FIZICKA OSOBA", record_kind::person},
-    {"PERSOANA", record_kind::person}, {"PERSOANA FIZICA", record_kind::person},
-    {"ORGANIZATION", record_kind::organisation}, {"ORGANISATION", record_kind::organisation},
-    {"COMPANY", record_kind::organisation}, {"BUSINESS", record_kind::organisation},
-    {"UNTERNEHMEN", record_kind::organisation}, {"FIRMA", record_kind::organisation},
-    {"ORGANIZACE", record_kind::organisation}, {"PRAVNICKA OSOBA", record_kind::organisation},
-    {"ORGANIZACIA", record_kind::organisation}, {"ORGANIZACJA", record_kind::organisation},
-    {"SZERVEZET", record_kind::organisation}, {"CEG", record_kind::organisation},
-    {"PODJETJE", record_kind::organisation}, {"PRAVNA OSEBA", record_kind::organisation},
-    {"ORGANIZACIJA", record_kind::organisation}, {"TVRTKA", record_kind::organisation},
-    {"PRAVNA OSOBA", record_kind::organisation}, {"ORGANIZATIE", record_kind::organisation},
-    {"COMPANIE", record_kind::organisation}, {"PERSOANA JURIDICA", record_kind::organisation},
-};
-
-constexpr language_words MARKERS[] = {
-    {export_language::english, ENGLISH}, {export_language::german, GERMAN}, {export_language::czech, CZECH},
-    {export_language::slovak, SLOVAK}, {export_language::polish, POLISH}, {export_language::hungarian, HUNGARIAN},
-    {export_language::slovene, SLOVENE}, {export_language::croatian, CROATIAN},
-    {export_language::romanian, ROMANIAN},
-};
-
 }  // namespace
 
 std::span<const phrase_meaning> header_phrases() { return ALL_PHRASES; }
 
-std::span<const language_words> language_markers() { return MARKERS; }
-
-std::span<const kind_word> record_kind_words() { return KINDS; }
 
 }  // namespace rowcard

@@ -11,41 +11,13 @@
 #include "prep/reading.hpp"
 #include "prep/table.hpp"
 #include "prep/vocabulary.hpp"
+#include "read_header_cases.hpp"
 
 namespace rowcard {
 namespace {
 
 using enum field_role;
 using lang = export_language;
-
-// The UTF-8 header or value `utf8` as rowcard-prep cleans it.
-std::string cleaned(std::string_view utf8) {
-    export_reading how;
-    how.encoding = export_encoding::utf8;
-    std::string line(1, '"');
-    line.append(utf8).append("\"\n");
-    const export_result r = read_export(line, how);
-    return r.header.empty() ? std::string() : r.header.front();
-}
-
-// One header and what it must be read as.
-struct header_case {
-    std::string_view header;
-    field_role what;
-    int group = 0;
-    std::string_view type = {};
-};
-
-// Checks every case of `cases`, read in `language` (and with the table name `table`).
-void expect_read(const std::vector<header_case>& cases, export_language language, std::string_view table = {}) {
-    for (const header_case& c : cases) {
-        SCOPED_TRACE(std::string(c.header));
-        const column_role got = read_header(cleaned(c.header), language, table);
-        EXPECT_EQ(static_cast<int>(got.what), static_cast<int>(c.what));
-        EXPECT_EQ(got.group, c.group);
-        EXPECT_EQ(got.type, c.type);
-    }
-}
 
 // ---- languages ----
 
@@ -291,47 +263,6 @@ TEST(VocabNoContactValue, WhereTheOldPrefixRuleWentWrong) {
                  {"MAILINGSTATE", region, -5, "POSTAL"}, {"Email Opt Out", flag}, {"EMAILBOUNCEDREASON", flag},
                  {"Mail", email}},
                 lang::english);
-}
-
-TEST(VocabNoContactValue, TheRecordsOwnersCodesAndCompanyFactsInEachLanguage) {
-    // Who made, changed or owns a record is the CRM's user; never read from its values either.
-    expect_read({{"Created By", ignored}, {"Assigned_User_Name", ignored}, {"Erstellt von", ignored},
-                 {"Geändert von", ignored}, {"Vytvořil", ignored}, {"Vlastník", ignored}, {"Utworzone przez", ignored},
-                 {"Właściciel", ignored}, {"Létrehozta", ignored}, {"Tulajdonos", ignored}, {"Lastnik", ignored},
-                 {"Vlasnik", ignored}, {"Creat de", ignored}, {"Proprietar", ignored}},
-                lang::unknown);
-    // A country's code is an address part of its own, the country only where no name of it stands;
-    // a dialling code or a language's code is none.
-    expect_read({{"Country Code", country_code, -4}, {"Kód země", country_code, -4}, {"Kód krajiny", country_code, -4},
-                 {"Kod kraju", country_code, -4}, {"Az ország hívószáma", code}, {"Országkód", country_code, -4},
-                 {"Ország ISO kód (pl. HU)", country_code, -4}, {"Koda države", country_code, -4},
-                 {"Cod ţară", country_code, -4}, {"ISOLanguageCode", code}, {"Country", country, -4},
-                 {"billing_code", postal, -6, "POSTAL"}, {"CONFIRM_IP", record_id}},
-                lang::unknown);
-    expect_read({{"Industry", company_fact}, {"Annual_Revenue", company_fact}, {"Branche", company_fact},
-                 {"IČO", company_fact}, {"DIČ", company_fact}, {"Adószám", company_fact}, {"VAT Number", company_fact},
-                 {"Number of Employees", company_fact}},
-                lang::unknown);
-}
-
-TEST(VocabLanguages, TwoNamesForOneColumnAreReadOneByOne) {
-    // Dolibarr's translations give a column two names set apart by '/'.
-    expect_read({{"Post / Funkce", job}, {"Beosztás / Szerepkör", job}, {"Állam / Tartomány", region, -4},
-                 {"Stát / Provincie", region, -4}, {"Nothing / Known", none}, {"Telefon / Fax", phone, 0, "FAX"},
-                 {"Název společnosti", org}, {"Cég neve", org}},
-                lang::unknown);
-}
-
-TEST(VocabTypeWords, AValueNamesARecordsKind) {
-    for (const std::string_view v : {"Individual", "Person", "Fyzická osoba", "Magánszemély", "Persoană fizică"}) {
-        EXPECT_EQ(kind_of_record(cleaned(v)), record_kind::person) << v;
-    }
-    for (const std::string_view v : {"Organization", "Company", "Firma", "Právnická osoba", "Szervezet", "Tvrtka"}) {
-        EXPECT_EQ(kind_of_record(cleaned(v)), record_kind::organisation) << v;
-    }
-    for (const std::string_view v : {"Household", "Customer", "Jan Novák", ""}) {
-        EXPECT_EQ(kind_of_record(cleaned(v)), record_kind::unknown) << v;
-    }
 }
 
 // ---- type words of values ----
