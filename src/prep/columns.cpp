@@ -81,6 +81,7 @@ constexpr named_role NOT_ON_THE_CARD[] = {
     {field_role::date, "a date"},              {field_role::flag, "a flag"},
     {field_role::count, "a count"},            {field_role::email_label, "an e-mail's type"},
     {field_role::code, "a code"},              {field_role::company_fact, "about a company"},
+    {field_role::dial_code, "a dialling code, put before the row's numbers"},
 };
 
 
@@ -221,7 +222,7 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
         // what the card never uses are taken, so that no raw column repeats them.
         // A company's facts stay off the card but tell, row by row, a company from a person.
         const bool taken = reading.why.empty() || h.what == field_role::ignored || h.what == field_role::email_label ||
-                           h.what == field_role::company_fact;
+                           h.what == field_role::company_fact || h.what == field_role::dial_code;
         if (taken) reading.role = h;
     } else if (mostly(e, {value_shape::email, value_shape::phone}) && e.distinct * SAME_FOR_ALL < e.filled) {
         reading.why = "the same few values in every row";  // a CRM's own address or number, no contact's

@@ -77,6 +77,7 @@ bool take_column(export_plan& plan, const column_role& role, int c) {
     case field_role::ignored: case field_role::email_label: return true;
     case field_role::record_kind: plan.kind = c; return true;
     case field_role::company_fact: plan.company_facts.push_back(c); return false;  // the table keeps them
+    case field_role::dial_code: plan.dial_code = c; return false;
     case field_role::birthday: return plan.birthday < 0 ? (plan.birthday = c, true) : false;
     case field_role::birth_year: case field_role::birth_month: case field_role::birth_day: {
         int& part = plan.birth_parts[role.what == field_role::birth_year ? 0 : role.what == field_role::birth_month ? 1 : 2];
@@ -127,12 +128,18 @@ void take_postal_city(std::string_view value, std::array<std::string, PARTS>& pa
 }
 
 // Puts a whole address written in one value, `value`, into `parts`: where
-// double spaces (or else ", ") set its parts apart and one of them is a
+// double spaces (or else "; " or ", ") set its parts apart and one of them is a
 // postal code (alone or before its town), the street first, then the town
 // and the code in either order, then the country; else the whole of it is the street.
 void take_formatted(std::string_view value, std::array<std::string, PARTS>& parts) {
-    // Its parts are set apart by double spaces, or else by ", " ("Hlavna 12, 040 01 Kosice").
-    const std::string_view mark = value.find("  ") != std::string_view::npos ? "  " : ", ";
+    // Its parts are set apart by double spaces, or else by "; " or ", " ("Hlavna 12, 040 01 Kosice").
+    std::string_view mark = ", ";
+    for (const std::string_view gap : {"  ", "; "}) {
+        if (value.find(gap) != std::string_view::npos) {
+            mark = gap;
+            break;
+        }
+    }
     std::vector<std::string_view> pieces;
     for (std::size_t at = 0; at <= value.size();) {
         const std::size_t gap = value.find(mark, at);
@@ -190,6 +197,23 @@ bool company_row(const export_plan& plan, const std::vector<std::string_view>& v
     if (plan.company_facts.size() < COMPANY_FACTS || plan.single[GIVEN] >= 0 || plan.single[FAMILY] >= 0) return false;
     return std::any_of(plan.company_facts.begin(), plan.company_facts.end(),
                        [&](int c) { return !trimmed(v[static_cast<std::size_t>(c)]).empty(); });
+}
+
+// Returns the phone number `number` of the row `v` with its country's calling
+// code in front where the export keeps that code apart ("+48" and
+// "601234567"); a number with its own code or trunk '0' stays as it is.
+std::string dialled(const export_plan& plan, const std::vector<std::string_view>& v, std::string_view number) {
+    if (plan.dial_code < 0 || number.starts_with('+') || number.starts_with('0')) return std::string(number);
+    std::string_view code = trimmed(v[static_cast<std::size_t>(plan.dial_code)]);
+    if (code.starts_with('\'')) code.remove_prefix(1);  // a spreadsheet's mark of text
+    if (code.starts_with('+')) code.remove_prefix(1);
+    if (code.empty() || code.size() > 3 || code.find_first_not_of("0123456789") != std::string_view::npos) {
+        return std::string(number);
+    }
+    std::string out = "+";
+    out.append(code);
+    if (number.find(' ') != std::string_view::npos) out.push_back(' ');
+    return out.append(number);
 }
 
 // Returns `value` without the leading bytes rowcard would drop, so that a
@@ -282,7 +306,7 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
             phone.label < 0 ? std::vector<std::string_view>() : items(v[static_cast<std::size_t>(phone.label)]);
         for (std::size_t k = 0; k < numbers.size(); ++k) {
             const std::string_view label = k < labels.size() ? labels[k] : labels.empty() ? "" : labels.back();
-            row.phones.emplace_back(numbers[k], phone.label < 0 ? phone.type : type_from_label(label, false));
+            row.phones.emplace_back(dialled(plan, v, numbers[k]), phone.label < 0 ? phone.type : type_from_label(label, false));
         }
     }
     for (const int c : plan.emails) {
@@ -311,9 +335,9 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
             parts[CITY] = std::string(town);
         }
         parts[STREET] = std::string(street_without_repeats(parts[STREET], parts));
-        // A street with its town and code after double spaces or ", " is a whole address.
+        // A street with its town and code after double spaces, ';' or ',' is a whole address.
         if (parts[CITY].empty() && parts[POSTAL].empty() &&
-            (parts[STREET].find("  ") != std::string::npos || parts[STREET].find(", ") != std::string::npos)) {
+            (parts[STREET].find_first_of(",;") != std::string::npos || parts[STREET].find("  ") != std::string::npos)) {
             take_formatted(std::string(parts[STREET]), parts);
         }
         const bool empty = std::all_of(parts.begin(), parts.end(), [](const std::string& p) { return p.empty(); });

@@ -42,6 +42,7 @@ struct export_plan {
     bool family_first = false;          // Hungarian order
     int kind = -1;                      // column saying whether a row is a person or an organisation
     std::vector<int> company_facts;     // columns of what only a company has: its trade, revenue, tax number
+    int dial_code = -1;                 // a country's calling code for the row's numbers, -1 where none
     int birthday = -1;                  // a birthday's column, -1 where none
     std::array<int, 3> birth_parts{-1, -1, -1};  // its year, month and day columns, where apart
     day_order birthday_order = day_order::day_first;  // how its dates day and month first are written

@@ -16,6 +16,7 @@ enum class export_language { unknown, english, german, czech, slovak, polish, hu
 // 'Title', an honorific or a job as its values tell; `email_label`,
 // `phone_label` and `address_label` hold the type of their item; `record_id`,
 // `date`, `flag` (yes/no), `count`, `code` (a country's or a language's),
+// `dial_code` (a country's calling code, put before its row's phone numbers),
 // `company_fact` (a company's trade, revenue or tax number) and `category`
 // hold no contact value; `record_kind` says whether a row is a person or an
 // organisation;
@@ -24,7 +25,8 @@ enum class export_language { unknown, english, german, czech, slovak, polish, hu
 // address parts come last, from `pobox` on.
 enum class field_role : unsigned char {
     none, ignored, given, middle, family, prefix, suffix, full, title, org, department, job, note,
-    nickname, web, birthday, birth_year, birth_month, birth_day, record_id, date, flag, count, code, company_fact,
+    nickname, web, birthday, birth_year, birth_month, birth_day, record_id, date, flag, count, code, dial_code,
+    company_fact,
     record_kind, category,
     phone, phone_label, email, email_label,
     pobox, street, street2, house_number, city, region, postal, postal_city, country, country_code, formatted,

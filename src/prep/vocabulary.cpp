@@ -26,7 +26,7 @@ constexpr int NO_PLACE = -4;
 constexpr std::array RANKED = {
     field_role::ignored, field_role::birthday, field_role::birth_year, field_role::birth_month,
     field_role::birth_day, field_role::date, field_role::record_kind, field_role::company_fact, field_role::record_id,
-    field_role::code, field_role::flag, field_role::count, field_role::category, field_role::nickname,
+    field_role::dial_code, field_role::code, field_role::flag, field_role::count, field_role::category, field_role::nickname,
     field_role::web, field_role::email, field_role::phone,
     field_role::pobox, field_role::formatted, field_role::country_code, field_role::country, field_role::postal_city,
     field_role::postal, field_role::city, field_role::region, field_role::house_number, field_role::street2,

@@ -128,8 +128,10 @@ constexpr phrase_meaning PHRASES[] = {
     role("STANJE", flag), role("STATUT", flag), role("CHECKBOX", flag),
     role("NUMBER OF", count), role("COUNT", count), role("COUNTER", count),
     // Codes of a language, a currency or a telephone country: no place's name.
-    role("ISO", code), role("LANGUAGE CODE", code), role("CURRENCY CODE", code), role("CALLING CODE", code),
-    role("DIAL CODE", code), role("LANDESKENNZAHL", code), role("HIVOSZAM", code), role("HIVOSZAMA", code),
+    role("ISO", code), role("LANGUAGE CODE", code), role("CURRENCY CODE", code),
+    role("CALLING CODE", dial_code), role("DIAL CODE", dial_code), role("PHONE CODE", dial_code),
+    role("LANDESKENNZAHL", dial_code), role("VORWAHL", dial_code), role("HIVOSZAM", dial_code),
+    role("HIVOSZAMA", dial_code), role("PREDVOLBA", dial_code), role("KIERUNKOWY", dial_code),
     role("IP", record_id), role("IP ADDRESS", record_id),
     // A country as its code: the country where no name of it stands beside.
     role("COUNTRY CODE", country_code), role("ISO COUNTRY CODE", country_code), role("ISO COUNTRY", country_code),

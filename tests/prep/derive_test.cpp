@@ -73,7 +73,9 @@ TEST(PrepAddresses, AWholeAddressIsTakenApartInAnyOrderOfTownAndCode) {
                                  "Petr Dvorak;Dlouhá 5  Plzeň  Česko\n");
     EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;POSTAL;Hlavn\xE1 12;Ko\x9Aice;040 01;Slovensko")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Eva Mala;Eva;Mala;POSTAL;Dlouh\xE1 5;Plze\xF2;301 00;")) << t.table;
-    // Parts set apart by ", " where no double space does.
+    // Parts set apart by "; " or ", " where no double space does.
+    const contact_table semi = made("Name,Adresa\nJan Novak,Hlavná 12; 040 01 Košice\n");
+    EXPECT_TRUE(has_line(semi.table, "Jan Novak;Jan;Novak;POSTAL;Hlavn\xE1 12;Ko\x9Aice;040 01")) << semi.table;
     const contact_table commas = made("Name;Adresa\nJan Novak;Hlavná 12, 040 01 Košice\n");
     EXPECT_TRUE(has_line(commas.table, "Jan Novak;Jan;Novak;POSTAL;Hlavn\xE1 12;Ko\x9Aice;040 01")) << commas.table;
     // With no code among its parts it may be anything: it stays the street, whole.
@@ -195,6 +197,12 @@ TEST(PrepShapes, WhatAColumnsValuesSayAgainstItsHeaderOrBeside) {
                                     "G H,g@x.cz,m@crm.cz\nI J,i@x.cz,m@crm.cz\n");
     EXPECT_TRUE(has_line(same.table, "A B;A;B;a@x.cz;m@crm.cz")) << same.table;
     EXPECT_NE(same.left_off.find("'Field 2' (the same few values in every row)"), std::string::npos) << same.left_off;
+    // A calling code kept apart goes before the row's numbers that lack one.
+    const contact_table dial = made("Name;phoneNumber;dialCode\nJan Kowalski;601234567;'+48\nEwa Nowak;0601 234 567;+48\n"
+                                    "Ota Kral;602 111 222;420\n");
+    EXPECT_TRUE(has_line(dial.table, "Jan Kowalski;Jan;Kowalski;+48601234567;VOICE;'+48")) << dial.table;
+    EXPECT_TRUE(has_line(dial.table, "Ewa Nowak;Ewa;Nowak;0601 234 567;VOICE;+48")) << dial.table;
+    EXPECT_TRUE(has_line(dial.table, "Ota Kral;Ota;Kral;+420 602 111 222;VOICE;420")) << dial.table;
     // A billing street with the town, code and country under no place is one address.
     const contact_table split = made("Name;Rechnungsadresse;Postleitzahl;Ort;country_id\nJan Novak;Hauptstr. 5;1010;Wien;at\n");
     EXPECT_TRUE(has_line(split.table, "Jan Novak;Jan;Novak;POSTAL;Hauptstr. 5;Wien;1010;at")) << split.table;

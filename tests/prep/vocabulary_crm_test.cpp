@@ -26,7 +26,7 @@ TEST(VocabNoContactValue, TheRecordsOwnersCodesAndCompanyFactsInEachLanguage) {
     // A country's code is an address part of its own, the country only where no name of it stands;
     // a dialling code or a language's code is none.
     expect_read({{"Country Code", country_code, -4}, {"Kód země", country_code, -4}, {"Kód krajiny", country_code, -4},
-                 {"Kod kraju", country_code, -4}, {"Az ország hívószáma", code}, {"Országkód", country_code, -4},
+                 {"Kod kraju", country_code, -4}, {"Az ország hívószáma", dial_code}, {"Országkód", country_code, -4},
                  {"Ország ISO kód (pl. HU)", country_code, -4}, {"Koda države", country_code, -4},
                  {"Cod ţară", country_code, -4}, {"ISOLanguageCode", code}, {"Country", country, -4},
                  {"billing_code", postal, -6, "POSTAL"}, {"CONFIRM_IP", record_id}},
