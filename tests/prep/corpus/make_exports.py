@@ -9,8 +9,10 @@ It writes FOLDER/exports/<name>.csv with <name>.expected.json, and the layout
 changes of some of them, which must give the same cards, as
 FOLDER/variants/<base>.<change>.csv; and the held-out set, whose sources are
 in unseen_headers.py, as FOLDER/unseen/exports/<name>.csv with its
-<name>.expected.json; and the third, whose sources are in fresh_headers.py, as
-FOLDER/fresh/exports/<name>.csv with its <name>.expected.json.
+<name>.expected.json; the third, whose sources are in fresh_headers.py, as
+FOLDER/fresh/exports/<name>.csv; and the fourth, whose sources are in
+final_headers.py, as FOLDER/final/exports/<name>.csv, each with its
+<name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -47,6 +49,11 @@ from fresh_headers import SOURCES as FRESH_SOURCES  # noqa: E402
 from fresh_ledgers import (comarch_erp_xt_partners, e_racuni_partners, faqt_contractors,  # noqa: E402
                            isolta_contacts, necto_partners, symfonia_contractors)
 from fresh_phones import audian_contacts, voispeed_phonebook, xarios_directory  # noqa: E402
+from final_directories import (bitrix24_users, econt_clients, jobka_contacts, namirial_address_book,  # noqa: E402
+                               secutix_contacts, skillsoft_contacts, splicecom_contacts)
+from final_exports import (ceska_posta_adresati, edokumenty_kontrahenci, koleo_kunden, meindialog_kunden,  # noqa: E402
+                           minimax_delavci, mydhl_adresar, thosedays_members)
+from final_headers import SOURCES as FINAL_SOURCES  # noqa: E402
 
 EXPORTS = {
     "salesforce_contacts_dataloader": salesforce_contact_api,
@@ -112,6 +119,25 @@ FRESH_EXPORTS = {
     "audian_contacts": audian_contacts,
     "xarios_directory": xarios_directory,
     "bluetick_contacts": bluetick_contacts,
+}
+
+
+# The fourth held-out set, kept apart from the other three the same way.
+FINAL_EXPORTS = {
+    "ceska_posta_adresati_cs": ceska_posta_adresati,
+    "minimax_delavci_sl": minimax_delavci,
+    "edokumenty_kontrahenci_pl": edokumenty_kontrahenci,
+    "meindialog_kunden_de": meindialog_kunden,
+    "koleo_kunden_de": koleo_kunden,
+    "mydhl_adresar_sk": mydhl_adresar,
+    "thosedays_members": thosedays_members,
+    "splicecom_contacts": splicecom_contacts,
+    "namirial_address_book": namirial_address_book,
+    "bitrix24_users": bitrix24_users,
+    "secutix_contacts": secutix_contacts,
+    "skillsoft_contacts": skillsoft_contacts,
+    "econt_clients": econt_clients,
+    "jobka_contacts": jobka_contacts,
 }
 
 
@@ -207,10 +233,12 @@ def main():
         data, expected = render(make(), UNSEEN_SOURCES)
         files += [(os.path.join("unseen", "exports", name + ".csv"), data),
                   (os.path.join("unseen", "exports", name + ".expected.json"), expected)]
-    for name, make in FRESH_EXPORTS.items():
-        data, expected = render(make(), FRESH_SOURCES)
-        files += [(os.path.join("fresh", "exports", name + ".csv"), data),
-                  (os.path.join("fresh", "exports", name + ".expected.json"), expected)]
+    held_out = (("fresh", FRESH_EXPORTS, FRESH_SOURCES), ("final", FINAL_EXPORTS, FINAL_SOURCES))
+    for folder_name, makers, sources in held_out:
+        for name, make in makers.items():
+            data, expected = render(make(), sources)
+            files += [(os.path.join(folder_name, "exports", name + ".csv"), data),
+                      (os.path.join(folder_name, "exports", name + ".expected.json"), expected)]
     stale = []
     for relative, content in files:
         path = os.path.join(folder, relative)
