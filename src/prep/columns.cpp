@@ -207,6 +207,8 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
         } else {
             reading.role = h;
         }
+    } else if ((h.what == field_role::birth_month || h.what == field_role::birth_day) && mostly(e, {value_shape::date})) {
+        reading.role = {field_role::birthday, 0, {}};  // 'birthDay' of whole dates is the birthday
     } else if (h.what == field_role::birthday) {
         // A birthday is a date, or a spreadsheet's date number.
         if (!mostly(e, NO_DATES)) reading.role = h;

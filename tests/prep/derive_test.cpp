@@ -235,6 +235,8 @@ TEST(PrepExtras, ABirthdayInAnyFormIsItsBasicForm) {
     EXPECT_TRUE(has_line(parts.table, "Jan;Jan;19850412")) << parts.table;
     EXPECT_EQ(parts.yearless_birthdays.count, 1u);  // 3.0 carries no day without a year
     EXPECT_EQ(parts.unread_birthdays.count, 1u);    // a year alone is no day
+    // A 'birthDay' of whole dates is the birthday, not its day of the month.
+    EXPECT_TRUE(has_line(made("firstName,birthDay\nJan,1978-03-14\n").table, "Jan;Jan;19780314"));
 }
 
 TEST(PrepExtras, ADayWithoutItsYearOnlyIn40AndOnlyAlone) {
