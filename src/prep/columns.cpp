@@ -185,6 +185,8 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
         if (type_words) reading.role = {field_role::phone_label, h.group, {}};
         else if (!mostly(e, NO_NUMBERS)) reading.role = h;
         else reading.why = "its header says phone, but its values are no numbers", reading.disagrees = true;
+    } else if (h.what == field_role::city && mostly(e, {value_shape::postal_code})) {
+        reading.role = {field_role::postal, h.group, h.type};  // a 'Pošta' of numbers is the postal code
     } else if (h.what == field_role::postal) {
         if (mostly(e, {value_shape::postal_code, value_shape::postal_city})) reading.role = h;
         else reading.why = "its header says postal code, but its values are none", reading.disagrees = true;

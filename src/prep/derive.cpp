@@ -235,6 +235,10 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
     const bool no_person = row.single[GIVEN].empty() && row.single[FAMILY].empty();
     const bool organisation = (plan.kind >= 0 && kind_of_record(v[static_cast<std::size_t>(plan.kind)]) == record_kind::organisation) ||
                               company_row(plan, v);
+    // 'Příjmení / Název': a family name with no given name that is a company's is the company.
+    if (row.single[GIVEN].empty() && full.empty() && company_name(row.single[FAMILY])) {
+        if (row.single[ORG].empty()) row.single[ORG] = std::exchange(row.single[FAMILY], std::string());
+    }
     if (no_person && (organisation || company_name(full))) {
         // A company in the name column: its card is the company's, with no person's name.
         if (row.single[ORG].empty()) row.single[ORG] = full;

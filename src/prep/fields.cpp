@@ -38,6 +38,10 @@ raw_field next_field(field_cursor& cursor) {
     raw_field field;
     field.line = cursor.line;
     std::size_t end = cursor.at;
+    // Some tools write ", " between fields: spaces before an opening quote are no part of the field.
+    std::size_t first = cursor.at;
+    while (first < text.size() && text[first] == ' ') ++first;
+    if (first < text.size() && text[first] == '"' && first > cursor.at) cursor.at = first;
     if (cursor.at < text.size() && text[cursor.at] == '"') {
         std::string& quoted = cursor.quoted;
         quoted.clear();

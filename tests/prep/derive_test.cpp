@@ -208,6 +208,23 @@ TEST(PrepShapes, WhatAColumnsValuesSayAgainstItsHeaderOrBeside) {
     EXPECT_TRUE(has_line(split.table, "Jan Novak;Jan;Novak;POSTAL;Hauptstr. 5;Wien;1010;at")) << split.table;
 }
 
+TEST(PrepShapes, WordsOfEmployeeListsPostalFormsAndBankAccounts) {
+    const contact_table t = made("Title before name;First name;Surname;WORK_POSITION;UF_PHONE_INNER;TRR;Emailová adresa 1\n"
+                                 "Ing.;Jiří;Dvořák;Stavbyvedoucí;201;0510 0801 2346 178;jiri@stavby.cz\n");
+    // An inner extension is no number to dial from outside; a bank account is no phone.
+    EXPECT_EQ(t.header, (std::vector<std::string>{"FN", "GIVEN", "FAMILY", "PREFIX", "ORG TITLE", "EMAIL1", "TRR"}));
+    // A Czech post's addressee: 'Příjmení / Název' holds a company where no given name stands.
+    const contact_table post = made("Jméno;Příjmení / Název;Ulice;Č. popisné;Obec;Pošta\n"
+                                    "Jiří;Dvořák;Křenová;12;Brno;60200\n;Stavby Brno s.r.o.;Dlouhá;5;Plzeň;30100\n");
+    EXPECT_TRUE(has_line(post.table, "Ji\xF8\xED Dvo\xF8\xE1k;Ji\xF8\xED;Dvo\xF8\xE1k;;POSTAL;K\xF8" "enov\xE1 12;Brno;60200"))
+        << post.table;
+    EXPECT_TRUE(has_line(post.table, "Stavby Brno s.r.o.;;;Stavby Brno s.r.o.;POSTAL;Dlouh\xE1 5;Plze\xF2;30100"))
+        << post.table;
+    // Fields written ", " apart, quoted after the space.
+    const contact_table spaced = made("first name, last name, business address\nJanos, Kovacs, \"Fo utca 1, 1011 Budapest\"\n");
+    EXPECT_TRUE(has_line(spaced.table, "Janos Kovacs;Janos;Kovacs;WORK;Fo utca 1;Budapest;1011")) << spaced.table;
+}
+
 // ---- birthdays, nicknames, web pages, groups ----
 
 // The table made from the UTF-8 export `text` for the cards of `version`.
