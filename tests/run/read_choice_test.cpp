@@ -1,5 +1,5 @@
 // The choice between plain calls and the ring: a look times both, the cheaper
-// way per read is kept, and the look comes again after 16,384 reads.
+// way per read is kept, and the look comes again after 262,144 reads.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -76,16 +76,16 @@ TEST(ReadChoice, RoundsAreWeighedPerRead) {
     EXPECT_EQ(single.ring.best_per_read, 900U);
 }
 
-// After 16,384 reads the way kept, a new look times both again, so that a
+// After 262,144 reads the way kept, a new look times both again, so that a
 // change of the machine's load changes the way: plain calls while they are
 // cheap, the ring once a tracer makes each system call dear.
-TEST(ReadChoice, ALookComesAgainAfterSixteenThousandReads) {
+TEST(ReadChoice, ALookComesAgainAfterAQuarterOfAMillionReads) {
     read_choice choice;
     EXPECT_EQ(run_rounds(choice, 64 + 16 + 64 + 16, 1'000, 1'500), 64U * 2);
-    // 16,320 reads: the look is still the old one.
-    EXPECT_EQ(run_rounds(choice, 16'320, 30'000, 2'000), 0U);
+    // 262,080 reads: the look is still the old one.
+    EXPECT_EQ(run_rounds(choice, 262'080, 30'000, 2'000), 0U);
     EXPECT_EQ(next_way(choice), read_way::plain);
-    // The 16,384th read ends it: the next look times the ring first.
+    // The 262,144th read ends it: the next look times the ring first.
     EXPECT_EQ(run_rounds(choice, 64, 30'000, 2'000), 0U);
     EXPECT_EQ(choice.plain.rounds, 0U);
     EXPECT_EQ(run_rounds(choice, 64 + 16 + 64 + 16, 30'000, 2'000), 64U * 2);
