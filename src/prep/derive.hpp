@@ -80,6 +80,20 @@ export_plan make_plan(const layout_guess& layout);
 // `joiner` goes between two street lines. A row of empty values gives an empty card.
 card_row derive_row(const export_plan& plan, const std::vector<std::string_view>& v, std::string_view joiner);
 
+// Fills the addresses of `row` from the row `v`, `joiner` between two street
+// lines: each address's parts as vCard's ADR keeps them apart, an address
+// written twice once. A row with no address part gives none.
+void derive_addresses(const export_plan& plan, const std::vector<std::string_view>& v, std::string_view joiner,
+                      card_row& row);
+
+// Returns the first item of `value`, a ' ::: ' list's, or the whole of it when
+// it is no list; without the spaces around it.
+std::string_view first_item(std::string_view value);
+
+// Appends `word` to `out`, after `joiner` when `out` holds something; an
+// empty word appends nothing.
+void join_words(std::string& out, std::string_view word, std::string_view joiner);
+
 // Fills the birthday, the web page and the groups of `row` from the row `v`:
 // each in the form rowcard carries whole, or left off and noted in `row`.
 void derive_extras(const export_plan& plan, const std::vector<std::string_view>& v, card_row& row);

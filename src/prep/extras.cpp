@@ -75,7 +75,7 @@ std::string_view web_host(std::string_view v, bool& cut) {
 // address, or whose host rowcard would damage, is noted and left off.
 void take_web(const export_plan& plan, const std::vector<std::string_view>& v, card_row& row) {
     const std::string_view written = cell(v, plan.single[URL]);
-    const std::string_view first = trimmed(written.substr(0, written.find(LIST_MARK)));
+    const std::string_view first = first_item(written);
     if (first.empty()) return;
     bool cut = false;
     const std::string_view host = shape_of(first) == value_shape::url ? web_host(first, cut) : std::string_view();

@@ -132,7 +132,7 @@ SOURCES = {
     "econt_clients": dict(
         source="e-Cont.md (Moldovan invoicing: clients' file)", language="en",
         separator="\t", encoding="utf-8", documented_as="field list",
-        where="docs.e-cont.md/en/import-export-specs-clients: 'Specification of fields in imported client files',"
+        where="docs.e-cont.md, the English page on importing and exporting clients: the fields of imported client files,"
               " the 12 columns in this order (Type J, I or F; First Name and Last Name the contact's or the"
               " individual's; Postal Address the legal address whole); docs.e-cont.md/en/importing-payers: 'We"
               " recommend using a TSV file format' kept in Google Sheets",

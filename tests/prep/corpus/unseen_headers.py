@@ -40,7 +40,7 @@ SOURCES = {
     "mailchimp_audience": dict(
         source="Mailchimp (audience export, subscribed members)", language="en",
         separator=",", encoding="utf-8", documented_as="header row",
-        where="github.com/buren/honey_format, spec/honey_format/csv_spec.rb: a Mailchimp export's header row"
+        where="github.com/buren/honey_format, its CSV test of a Mailchimp export: that export's header row"
               " quoted as its 'diabolical' example (names with spaces and the dates quoted)",
         header=["Email Address", "First Name", "Last Name", "MEMBER_RATING", "OPTIN_TIME", "OPTIN_IP",
                 "CONFIRM_TIME", "CONFIRM_IP", "LATITUDE", "LONGITUDE", "GMTOFF", "DSTOFF", "TIMEZONE", "CC",

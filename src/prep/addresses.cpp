@@ -1,0 +1,129 @@
+// A row's addresses: its parts as the export writes them, a postal code and
+// town in one value, a whole address in one value, a street of several lines
+// and a house number apart, each made the parts vCard's ADR keeps apart.
+#include <algorithm>
+
+#include "prep/derive.hpp"
+#include "prep/evidence.hpp"
+
+namespace rowcard {
+namespace {
+
+// Puts a postal code and town written in one value, `value`, into `parts`
+// ("602 00 Brno"); a value that is not both goes to the town when no town is
+// there yet, else is left as it stands.
+void take_postal_city(std::string_view value, std::array<std::string, PARTS>& parts) {
+    std::string_view code;
+    std::string_view town;
+    if (split_postal_city(value, code, town)) {
+        parts[POSTAL] = code;
+        if (parts[CITY].empty()) parts[CITY] = town;
+    } else if (parts[CITY].empty() && parts[POSTAL] != value) {
+        parts[CITY] = value;
+    }
+}
+
+// Puts a whole address written in one value, `value`, into `parts`: where
+// double spaces (or else "; " or ", ") set its parts apart and one of them is a
+// postal code (alone or before its town), the street first, then the town
+// and the code in either order, then the country; else the whole of it is the street.
+void take_formatted(std::string_view value, std::array<std::string, PARTS>& parts) {
+    // Its parts are set apart by double spaces, or else by "; " or ", " ("Hlavna 12, 040 01 Kosice").
+    std::string_view mark = ", ";
+    for (const std::string_view gap : {"  ", "; "}) {
+        if (value.find(gap) != std::string_view::npos) {
+            mark = gap;
+            break;
+        }
+    }
+    std::vector<std::string_view> pieces;
+    for (std::size_t at = 0; at <= value.size();) {
+        const std::size_t gap = value.find(mark, at);
+        const std::string_view piece = trimmed(value.substr(at, gap == std::string_view::npos ? gap : gap - at));
+        if (!piece.empty()) pieces.push_back(piece);
+        at = gap == std::string_view::npos ? value.size() + 1 : gap + mark.size();
+    }
+    // The code and town are the second piece, or the second and third in either order.
+    std::array<std::string, PARTS> found;
+    std::string_view code;
+    std::string_view town;
+    std::size_t rest = 0;  // the first piece after the code and the town
+    if (pieces.size() >= 2 && split_postal_city(pieces[1], code, town)) {
+        found[POSTAL] = code, found[CITY] = town, rest = 2;
+    } else if (pieces.size() >= 3 && shape_of(pieces[1]) == value_shape::postal_code) {
+        found[POSTAL] = pieces[1], found[CITY] = pieces[2], rest = 3;
+    } else if (pieces.size() >= 3 && shape_of(pieces[2]) == value_shape::postal_code) {
+        found[CITY] = pieces[1], found[POSTAL] = pieces[2], rest = 3;
+    } else {
+        parts[STREET] = value;
+        return;
+    }
+    found[STREET] = pieces[0];
+    for (std::size_t k = rest; k < pieces.size(); ++k) join_words(found[COUNTRY], pieces[k], " ");
+    for (std::size_t p = 0; p < PARTS; ++p) parts[p] = std::move(found[p]);
+}
+
+// Returns `street` without the postal code, town and country of its own
+// address that a street of several lines repeats after its first ("Křenová
+// 12 / 602 00 Brno / Česko", its line breaks made spaces). The code must be
+// among what is cut, so that a street named after its town keeps its name;
+// a street that repeats nothing, and empty input, are returned whole.
+std::string_view street_without_repeats(std::string_view street, const std::array<std::string, PARTS>& parts) {
+    const auto cut = [](std::string_view& s, const std::string& part) {
+        if (part.empty() || s.size() <= part.size() || !s.ends_with(part) || s[s.size() - part.size() - 1] != ' ') {
+            return false;
+        }
+        s = trimmed(s.substr(0, s.size() - part.size()));
+        return true;
+    };
+    std::string_view s = street;
+    cut(s, parts[COUNTRY]);
+    cut(s, parts[REGION]);
+    const bool town_last = cut(s, parts[CITY]);
+    if (!cut(s, parts[POSTAL])) return street;
+    if (!town_last) cut(s, parts[CITY]);
+    return s.empty() ? street : s;
+}
+
+}  // namespace
+
+void derive_addresses(const export_plan& plan, const std::vector<std::string_view>& v, std::string_view joiner,
+                      card_row& row) {
+    for (const address_source& a : plan.addresses) {
+        std::array<std::string, PARTS> parts;
+        for (std::size_t p = 0; p < PARTS; ++p) {
+            if (a.part[p] >= 0) parts[p] = first_item(v[static_cast<std::size_t>(a.part[p])]);
+        }
+        // A house number written apart goes after its street; two (a Czech house's
+        // descriptive and orientation numbers) with '/' between them.
+        std::string number;
+        for (const int c : a.numbers) join_words(number, first_item(v[static_cast<std::size_t>(c)]), "/");
+        join_words(parts[STREET], number, " ");
+        for (const int c : a.more_streets) join_words(parts[STREET], first_item(v[static_cast<std::size_t>(c)]), joiner);
+        if (a.postal_city >= 0) take_postal_city(first_item(v[static_cast<std::size_t>(a.postal_city)]), parts);
+        if (a.part[POSTAL] >= 0 && a.part[CITY] < 0) take_postal_city(std::string(parts[POSTAL]), parts);
+        // A town written with its code, in a row whose code column is empty.
+        std::string_view code;
+        std::string_view town;
+        if (parts[POSTAL].empty() && split_postal_city(parts[CITY], code, town)) {
+            parts[POSTAL] = code;
+            parts[CITY] = std::string(town);
+        }
+        parts[STREET] = std::string(street_without_repeats(parts[STREET], parts));
+        // A street with its town and code after double spaces, ';' or ',' is a whole address.
+        if (parts[CITY].empty() && parts[POSTAL].empty() &&
+            (parts[STREET].find_first_of(",;") != std::string::npos || parts[STREET].find("  ") != std::string::npos)) {
+            take_formatted(std::string(parts[STREET]), parts);
+        }
+        const bool empty = std::all_of(parts.begin(), parts.end(), [](const std::string& p) { return p.empty(); });
+        if (empty && a.formatted >= 0) take_formatted(first_item(v[static_cast<std::size_t>(a.formatted)]), parts);
+        if (std::all_of(parts.begin(), parts.end(), [](const std::string& p) { return p.empty(); })) continue;
+        // An address written twice (a shop's billing and delivery address alike) is one address.
+        if (std::any_of(row.addresses.begin(), row.addresses.end(), [&](const auto& a) { return a.second == parts; })) continue;
+        const std::string_view type = a.label >= 0 ? type_from_label(first_item(v[static_cast<std::size_t>(a.label)]), true)
+                                      : a.type.empty() ? std::string_view("POSTAL") : a.type;
+        row.addresses.emplace_back(type, parts);
+    }
+}
+
+}  // namespace rowcard
