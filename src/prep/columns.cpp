@@ -12,54 +12,6 @@
 namespace rowcard {
 namespace {
 
-// The fields --column names, and what each gives; a place after ':' (home,
-// work, other, cell, fax, pager) says which phone or address.
-struct named_field {
-    std::string_view name;
-    field_role what;
-    std::string_view label;  // as a report names it
-};
-constexpr named_field FIELDS[] = {
-    {"name", field_role::full, "whole name"},       {"given", field_role::given, "given name"},
-    {"middle", field_role::middle, "middle name"},  {"family", field_role::family, "family name"},
-    {"prefix", field_role::prefix, "name prefix"},  {"suffix", field_role::suffix, "name suffix"},
-    {"company", field_role::org, "company"},        {"department", field_role::department, "department"},
-    {"job", field_role::job, "job title"},          {"note", field_role::note, "note"},
-    {"phone", field_role::phone, "phone"},          {"phone-type", field_role::phone_label, "phone type"},
-    {"email", field_role::email, "e-mail"},         {"street", field_role::street, "street"},
-    {"street2", field_role::street2, "street line"}, {"pobox", field_role::pobox, "PO box"},
-    {"city", field_role::city, "town"},             {"region", field_role::region, "region"},
-    {"postal-code", field_role::postal, "postal code"}, {"postal-city", field_role::postal_city, "postal code and town"},
-    {"country", field_role::country, "country"},    {"address", field_role::formatted, "whole address"},
-    {"house-number", field_role::house_number, "house number"},
-    {"address-type", field_role::address_label, "address type"}, {"nickname", field_role::nickname, "nickname"},
-    {"birthday", field_role::birthday, "birthday"}, {"birth-year", field_role::birth_year, "birthday's year"},
-    {"birth-month", field_role::birth_month, "birthday's month"}, {"birth-day", field_role::birth_day, "birthday's day"},
-    {"web", field_role::web, "web page"},           {"groups", field_role::category, "groups"},
-    {"skip", field_role::none, ""},
-};
-
-// The places a correction can give after ':', and the vCard type or address each means.
-struct named_place {
-    std::string_view name;
-    std::string_view type;
-    int address;  // the address group, as the vocabulary numbers places
-};
-constexpr named_place PLACES[] = {
-    {"work", "WORK", -1}, {"home", "HOME", -2}, {"other", "POSTAL", -3},
-    {"cell", "CELL", 0},  {"fax", "FAX", 0},    {"pager", "PAGER", 0},
-};
-
-// The vCard types of phones and addresses, as a report names them.
-struct named_type {
-    std::string_view type;
-    std::string_view word;
-};
-constexpr named_type TYPE_NAMES[] = {
-    {"CELL", "mobile"}, {"FAX", "fax"}, {"WORK", "work"}, {"HOME", "home"},
-    {"PAGER", "pager"}, {"CAR", "car"}, {"ISDN", "ISDN"},
-};
-
 // Values that are no contact value, and how a report names them.
 struct named_shape {
     value_shape shape;
@@ -164,6 +116,58 @@ std::string_view no_contact_value(const column_evidence& evidence) {
     return "";
 }
 
+// Decides the column of words of a person, an organisation or an address
+// whose header says `reading.header_role`, from its values `values`: a
+// column of record kinds or of type words is those, one of no contact value
+// or of e-mails or phones disagrees, a bare 'Title' is what its values say.
+void decide_words(column_reading& reading, const std::vector<std::string_view>& values, bool type_words,
+                  std::string_view odd) {
+    const column_role h = reading.header_role;
+    const column_evidence& e = reading.evidence;
+    if (mostly_record_kinds(values, e)) {
+        reading.role = {field_role::record_kind, 0, {}};  // 'Firma': Firma or Osoba, a row's kind
+    } else if (address_field(h.what) && type_words) {
+        reading.role = {field_role::address_label, h.group, {}};
+    } else if (!odd.empty() || mostly(e, {value_shape::email, value_shape::phone})) {
+        const std::string said = h.what == field_role::title ? "title" : field_label(h);
+        reading.why = "its header says " + said + ", but its values are " +
+                      std::string(odd.empty() ? "e-mails or phones" : odd);
+        reading.disagrees = true;
+    } else if (h.what == field_role::title) {
+        // 'Title' is an honorific, a job, or in some languages a company's name ("Naziv").
+        const field_role what = mostly(e, {value_shape::honorific}) ? field_role::prefix
+                                : mostly_companies(values, e)       ? field_role::org
+                                                                    : field_role::job;
+        reading.role = {what, 0, {}};
+    } else {
+        reading.role = h;
+    }
+}
+
+// Decides the column whose header says nothing from its values `values`
+// alone: e-mails, phones written for dialling, type words, record kinds,
+// companies' names; the same few e-mails or phones in every row are no
+// contact's. Leaves it off, with `odd` or "unknown" as the reason, otherwise.
+void decide_from_values(column_reading& reading, const std::vector<std::string_view>& values, bool type_words,
+                        std::string_view odd) {
+    const column_evidence& e = reading.evidence;
+    if (mostly(e, {value_shape::email, value_shape::phone}) && e.distinct * SAME_FOR_ALL < e.filled) {
+        reading.why = "the same few values in every row";  // a CRM's own address or number, no contact's
+    } else if (mostly(e, {value_shape::email})) {
+        reading.role = {field_role::email, 0, {}};
+    } else if (mostly(e, {value_shape::phone}) && mostly_dialled(values, e)) {
+        reading.role = {field_role::phone, 0, "VOICE"};
+    } else if (type_words) {
+        reading.role = {field_role::phone_label, 0, {}};  // tied to its neighbour below, or dropped
+    } else if (mostly_record_kinds(values, e)) {
+        reading.role = {field_role::record_kind, 0, {}};
+    } else if (mostly_companies(values, e)) {
+        reading.role = {field_role::org, 0, {}};
+    } else {
+        reading.why = odd.empty() ? "unknown" : odd;
+    }
+}
+
 // Decides the column whose header says `reading.header_role` from its values,
 // `values`. Leaves the role none, with the reason, where it stays off; a
 // column with no value is as its header says.
@@ -191,24 +195,7 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
         if (mostly(e, {value_shape::postal_code, value_shape::postal_city})) reading.role = h;
         else reading.why = "its header says postal code, but its values are none", reading.disagrees = true;
     } else if (wordy(h.what) || h.what == field_role::formatted) {
-        if (mostly_record_kinds(values, e)) {
-            reading.role = {field_role::record_kind, 0, {}};  // 'Firma': Firma or Osoba, a row's kind
-        } else if (address_field(h.what) && type_words) {
-            reading.role = {field_role::address_label, h.group, {}};
-        } else if (!odd.empty() || mostly(e, {value_shape::email, value_shape::phone})) {
-            const std::string said = h.what == field_role::title ? "title" : field_label(h);
-            reading.why = "its header says " + said + ", but its values are " +
-                          std::string(odd.empty() ? "e-mails or phones" : odd);
-            reading.disagrees = true;
-        } else if (h.what == field_role::title) {
-            // 'Title' is an honorific, a job, or in some languages a company's name ("Naziv").
-            const field_role what = mostly(e, {value_shape::honorific}) ? field_role::prefix
-                                    : mostly_companies(values, e)       ? field_role::org
-                                                                        : field_role::job;
-            reading.role = {what, 0, {}};
-        } else {
-            reading.role = h;
-        }
+        decide_words(reading, values, type_words, odd);
     } else if ((h.what == field_role::birth_month || h.what == field_role::birth_day) && mostly(e, {value_shape::date})) {
         reading.role = {field_role::birthday, 0, {}};  // 'birthDay' of whole dates is the birthday
     } else if (h.what == field_role::birthday) {
@@ -223,79 +210,19 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
             if (r.what == h.what) reading.why = r.why;
         }
         // Labels and notes go as the header says; an e-mail's own label and
-        // what the card never uses are taken, so that no raw column repeats them.
-        // A company's facts stay off the card but tell, row by row, a company from a person.
-        const bool taken = reading.why.empty() || h.what == field_role::ignored || h.what == field_role::email_label ||
-                           h.what == field_role::company_fact || h.what == field_role::dial_code;
-        if (taken) reading.role = h;
-    } else if (mostly(e, {value_shape::email, value_shape::phone}) && e.distinct * SAME_FOR_ALL < e.filled) {
-        reading.why = "the same few values in every row";  // a CRM's own address or number, no contact's
-    } else if (mostly(e, {value_shape::email})) {
-        reading.role = {field_role::email, 0, {}};
-    } else if (mostly(e, {value_shape::phone}) && mostly_dialled(values, e)) {
-        reading.role = {field_role::phone, 0, "VOICE"};
-    } else if (type_words) {
-        reading.role = {field_role::phone_label, 0, {}};  // tied to its neighbour below, or dropped
-    } else if (mostly_record_kinds(values, e)) {
-        reading.role = {field_role::record_kind, 0, {}};
-    } else if (mostly_companies(values, e)) {
-        reading.role = {field_role::org, 0, {}};
+        // what the card never uses are taken, so that no raw column repeats
+        // them; a company's facts and a calling code stay off the card but
+        // tell, row by row, a company from a person and a number's country.
+        reading.role = reading.why.empty() || h.what == field_role::ignored || h.what == field_role::email_label ||
+                               h.what == field_role::company_fact || h.what == field_role::dial_code
+                           ? h
+                           : column_role{};
     } else {
-        reading.why = odd.empty() ? "unknown" : odd;
+        decide_from_values(reading, values, type_words, odd);
     }
 }
 
 }  // namespace
-
-bool names_column(std::string_view given, const std::string& header) {
-    return given == header || given == checking::readable(header);
-}
-
-bool field_by_name(std::string_view name, column_role& role) {
-    const std::size_t colon = name.find(':');
-    const std::string_view field = name.substr(0, colon);
-    const std::string_view place = colon == std::string_view::npos ? "" : name.substr(colon + 1);
-    const auto known = std::find_if(std::begin(FIELDS), std::end(FIELDS), [&](const named_field& f) { return f.name == field; });
-    if (known == std::end(FIELDS)) return false;
-    role = {known->what, 0, known->what == field_role::phone ? "VOICE" : ""};
-    if (address_field(known->what)) role.group = -4;
-    if (place.empty()) return colon == std::string_view::npos;
-    const auto at = std::find_if(std::begin(PLACES), std::end(PLACES), [&](const named_place& p) { return p.name == place; });
-    if (at == std::end(PLACES)) return false;
-    if (known->what == field_role::phone) {
-        role.type = at->type;
-        return true;
-    }
-    if (!address_field(known->what) || at->address == 0) return false;
-    role.group = at->address;
-    role.type = at->type;
-    return true;
-}
-
-std::string field_choices() {
-    std::string text;
-    for (const named_field& f : FIELDS) text += (text.empty() ? "" : ", ") + std::string(f.name);
-    return text + "; a phone or an address part may add :work, :home or :other (phones also :cell, :fax, :pager)";
-}
-
-std::string field_label(const column_role& role) {
-    const auto word = [&](std::string_view fallback) {
-        for (const named_type& t : TYPE_NAMES) {
-            if (t.type == role.type) return std::string(t.word);
-        }
-        return std::string(fallback);
-    };
-    for (const named_field& f : FIELDS) {
-        if (f.what != role.what || f.label.empty()) continue;
-        std::string label(f.label);
-        if (role.what == field_role::phone && !role.type.empty() && role.type != "VOICE") label = word("other") + " phone";
-        if (address_field(role.what) && !role.type.empty() && role.type != "POSTAL") {
-            label += " (" + word("other") + " address)";
-        }
-        return label;
-    }
-    return "";
-}
 
 columns_reading read_columns(const std::vector<std::string>& header,
                              const std::vector<std::vector<std::string_view>>& values,
