@@ -45,6 +45,21 @@ TEST(PrepColumns, AHeaderThatSaysNothingIsReadFromItsValues) {
     EXPECT_NE(t.left_off.find("'Id' (an id)"), std::string::npos) << t.left_off;
 }
 
+TEST(PrepColumns, ValuesAloneAtTheirMarks) {
+    // A number with its country's code is written for dialling, spaces or none.
+    const contact_table plus = made("Name,X\nJan Novak,+420777123456\nEva Mala,+421905111222\n");
+    EXPECT_TRUE(has_line(plus.table, "Jan Novak;Jan;Novak;+420777123456;VOICE")) << plus.table;
+    // Half the names with a legal form make a column of companies.
+    const contact_table half = made("Email,X\na@x.cz,Stavby s.r.o.\nb@y.cz,Pekarna U klasu\n");
+    EXPECT_TRUE(has_line(half.table, "Stavby s.r.o.;Stavby s.r.o.;a@x.cz")) << half.table;
+    // A phone named by --column alone is a voice number.
+    const contact_table asked = made("Name,Linka\nJan Novak,541 000 111\n", {{"Linka", "phone"}});
+    EXPECT_TRUE(has_line(asked.table, "Jan Novak;Jan;Novak;541 000 111;VOICE")) << asked.table;
+    // An 'other' address is one of its own, beside parts of no place.
+    const contact_table other = made("Name,Jinde,Ulice,Mesto\nJan Novak,Kratka 2,Dlouha 1,Brno\n", {{"Jinde", "street:other"}});
+    EXPECT_TRUE(has_line(other.table, "Jan Novak;Jan;Novak;POSTAL;Kratka 2;;POSTAL;Dlouha 1;Brno")) << other.table;
+}
+
 TEST(PrepColumns, NumbersWithoutAHeaderAreNoPhonesUnlessWrittenForDialling) {
     // A mailing tool's ids and the addresses it saw a subscriber at.
     const contact_table t = made("Email,LEID,CONFIRM_IP,X\njan@x.cz,44877882,91.219.3.41,+420 777 123 456\n"

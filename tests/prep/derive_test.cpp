@@ -204,8 +204,14 @@ TEST(PrepShapes, WhatAColumnsValuesSayAgainstItsHeaderOrBeside) {
     EXPECT_TRUE(has_line(dial.table, "Ewa Nowak;Ewa;Nowak;0601 234 567;VOICE;+48")) << dial.table;
     EXPECT_TRUE(has_line(dial.table, "Ota Kral;Ota;Kral;+420 602 111 222;VOICE;420")) << dial.table;
     // A billing street with the town, code and country under no place is one address.
-    const contact_table split = made("Name;Rechnungsadresse;Postleitzahl;Ort;country_id\nJan Novak;Hauptstr. 5;1010;Wien;at\n");
-    EXPECT_TRUE(has_line(split.table, "Jan Novak;Jan;Novak;POSTAL;Hauptstr. 5;Wien;1010;at")) << split.table;
+    const contact_table split = made("Name;Rechnungsadresse;Postleitzahl;Ort;country_id;Telefon;Typ\n"
+                                     "Jan Novak;Hauptstr. 5;1010;Wien;at;+43 1 234;mobil\n");
+    EXPECT_TRUE(has_line(split.table, "Jan Novak;Jan;Novak;+43 1 234;CELL;POSTAL;Hauptstr. 5;Wien;1010;at")) << split.table;
+    // Its second line counts as its street too; a loose street of its own keeps the two apart.
+    const contact_table lines = made("Name;Billing Street 2;City\nJan Novak;2. patro;Brno\n");
+    EXPECT_TRUE(has_line(lines.table, "Jan Novak;Jan;Novak;POSTAL;2. patro;Brno")) << lines.table;
+    const contact_table two = made("Name;Billing Street;Street;City\nJan Novak;Hlavni 5;Dlouha 1;Brno\n");
+    EXPECT_TRUE(has_line(two.table, "Jan Novak;Jan;Novak;POSTAL;Hlavni 5;;POSTAL;Dlouha 1;Brno")) << two.table;
 }
 
 TEST(PrepShapes, WordsOfEmployeeListsPostalFormsAndBankAccounts) {
