@@ -52,6 +52,18 @@ TEST(PrepColumns, ValuesAloneAtTheirMarks) {
     // Half the names with a legal form make a column of companies.
     const contact_table half = made("Email,X\na@x.cz,Stavby s.r.o.\nb@y.cz,Pekarna U klasu\n");
     EXPECT_TRUE(has_line(half.table, "Stavby s.r.o.;Stavby s.r.o.;a@x.cz")) << half.table;
+    // A trunk '0' alone marks a number for dialling too; a third of companies is no column of them.
+    const contact_table trunk = made("Name,X\nJan Novak,0602111222\nEva Mala,0603222333\n");
+    EXPECT_TRUE(has_line(trunk.table, "Jan Novak;Jan;Novak;0602111222;VOICE")) << trunk.table;
+    const contact_table third = made("Email,X\na@x.cz,Stavby s.r.o.\nb@y.cz,Pekarna U klasu\nc@z.cz,Kovarna\n");
+    EXPECT_TRUE(has_line(third.table, "a@x.cz;a@x.cz;Stavby s.r.o.")) << third.table;
+    // Over forty different values are no column of record kinds (nor of type words).
+    std::string many = "Name,X\n";
+    for (int k = 0; k < 45; ++k) {
+        many += "Jan Novak," + std::string(1, static_cast<char>('A' + k % 26)) + "lpin" +
+                std::string(1, static_cast<char>('a' + k / 26)) + "\n";
+    }
+    EXPECT_NE(made(many).left_off.find("'X' (unknown)"), std::string::npos) << made(many).left_off;
     // A phone named by --column alone is a voice number.
     const contact_table asked = made("Name,Linka\nJan Novak,541 000 111\n", {{"Linka", "phone"}});
     EXPECT_TRUE(has_line(asked.table, "Jan Novak;Jan;Novak;541 000 111;VOICE")) << asked.table;
@@ -171,7 +183,7 @@ TEST(PrepColumns, APhoneColumnOfNamesDisagreesAndTypeWordsNeedFourInFive) {
 
 TEST(PrepColumns, WordsOfAPersonOrCompanyAreNoAddressesOrNumbers) {
     for (const char* header : {"Company", "Last Name", "First Name", "Middle Name", "Title", "Job Title", "Street",
-                               "City", "Nickname", "Groups"}) {
+                               "City", "Nickname", "Groups", "Name Prefix", "Suffix", "Birthday"}) {
         const contact_table t = made(std::string("Name,") + header + "\nJan Novak,jan@x.cz\nEva Mala,eva@y.cz\n");
         EXPECT_EQ(t.disagreements, 1u) << header << "\n" << t.table;
     }
