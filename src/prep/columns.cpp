@@ -67,6 +67,15 @@ bool wordy(field_role what) {
            (address_field(what) && what != field_role::postal && what != field_role::house_number);
 }
 
+// Half of a column's filled values, as a share in a hundred.
+constexpr std::size_t HALF_SHARE = 50;
+
+// True when `count` values are at least `percent` in a hundred of the
+// filled values `evidence` counts; never for a column with none filled.
+bool share_at_least(std::size_t count, const column_evidence& evidence, std::size_t percent) {
+    return evidence.filled > 0 && count * 100 >= percent * evidence.filled;
+}
+
 // True when most filled values of `values` are type words ("mobil", "Home").
 bool mostly_type_words(const std::vector<std::string_view>& values, const column_evidence& evidence) {
     // Type words are words, and few: a column of many different values, or of
@@ -76,7 +85,7 @@ bool mostly_type_words(const std::vector<std::string_view>& values, const column
     }
     std::size_t typed = 0;
     for (const std::string_view v : values) typed += !v.empty() && !item_type_word(v).empty();
-    return evidence.filled > 0 && typed * 100 >= MOST_SHARE * evidence.filled;
+    return share_at_least(typed, evidence, MOST_SHARE);
 }
 
 // True when most filled values of `values` name a kind of record ("Individual", "Organization").
@@ -84,7 +93,7 @@ bool mostly_record_kinds(const std::vector<std::string_view>& values, const colu
     if (evidence.distinct > TYPE_WORDS_DISTINCT) return false;
     std::size_t kinds = 0;
     for (const std::string_view v : values) kinds += !v.empty() && kind_of_record(v) != record_kind::unknown;
-    return evidence.filled > 0 && kinds * 100 >= MOST_SHARE * evidence.filled;
+    return share_at_least(kinds, evidence, MOST_SHARE);
 }
 
 // True when at least half the filled values of `values` end in a company's
@@ -92,7 +101,7 @@ bool mostly_record_kinds(const std::vector<std::string_view>& values, const colu
 bool mostly_companies(const std::vector<std::string_view>& values, const column_evidence& evidence) {
     std::size_t companies = 0;
     for (const std::string_view v : values) companies += company_name(v);
-    return evidence.filled > 0 && companies * 2 >= evidence.filled;
+    return share_at_least(companies, evidence, HALF_SHARE);
 }
 
 // True when most filled values of `values` are written as numbers to dial
@@ -104,7 +113,7 @@ bool mostly_dialled(const std::vector<std::string_view>& values, const column_ev
         const std::string_view t = trimmed(v);
         dialled += !t.empty() && (t.front() == '+' || t.front() == '0' || t.find_first_of(" -/().") != std::string_view::npos);
     }
-    return evidence.filled > 0 && dialled * 100 >= MOST_SHARE * evidence.filled;
+    return share_at_least(dialled, evidence, MOST_SHARE);
 }
 
 // Returns why values of the shapes that are no contact value fill the column;

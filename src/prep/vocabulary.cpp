@@ -111,12 +111,10 @@ const phrase_meaning* whole_in(const word_list& w, std::size_t from, std::size_t
 // Returns the whole-header phrase that is all of `w` from `from` on; null when none is.
 const phrase_meaning* whole_of(const word_list& w, std::size_t from) { return whole_in(w, from, w.size()); }
 
-// The words that set two names for one column apart, in each language.
-constexpr std::string_view OR_WORDS[] = {"OR", "ODER", "NEBO", "ALEBO", "LUB", "VAGY", "ALI", "SAU"};
-
-// True when `word` joins two names for one column.
+// True when `word` joins two names for one column ("or" in any language).
 bool is_or_word(std::string_view word) {
-    return std::find(std::begin(OR_WORDS), std::end(OR_WORDS), word) != std::end(OR_WORDS);
+    return std::any_of(header_phrases().begin(), header_phrases().end(),
+                       [&](const phrase_meaning& p) { return p.what == says::either && p.words == word; });
 }
 
 // What the phrases of one header say.

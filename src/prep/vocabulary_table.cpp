@@ -284,8 +284,10 @@ constexpr phrase_meaning PHRASES[] = {
     mark("CREAT DE", says::stop), mark("MODIFICAT DE", says::stop), mark("PROPRIETAR", says::stop), mark("SKYPE", says::stop), mark("IM", says::stop),
     mark("MESSENGER", says::stop), mark("SCREEN NAME", says::stop), mark("TWITTER", says::stop),
     mark("PHOTO", says::stop), mark("IMAGE", says::stop), mark("FORMAT", says::stop), mark("PREFERRED", says::stop),
+    mark("OR", says::either), mark("ODER", says::either), mark("NEBO", says::either), mark("ALEBO", says::either),
+    mark("LUB", says::either), mark("VAGY", says::either), mark("ALI", says::either), mark("SAU", says::either),
     mark("VALUE", says::filler), mark("CISLO", says::filler), mark("OF", says::filler), mark("AT", says::filler), mark("ON", says::filler),
-    mark("DO", says::filler), mark("NEBO", says::filler), mark("REASON", says::filler),
+    mark("DO", says::filler), mark("REASON", says::filler),
     mark("SECONDARY", says::filler), mark("NUMBER", says::filler), mark("NUMMER", says::filler), mark("ALTERNATE", says::filler), mark("SOURCE", says::filler),
 };
 

@@ -20,6 +20,7 @@ enum class says : unsigned char {
     record,   // a record's or table's name before the words that matter
     stop,     // the column holds no value of the contact's own
     filler,   // a word that says nothing by itself
+    either,   // 'or': two names for one column stand on either side
 };
 
 // One phrase: upper-case ASCII words, one space between them.
