@@ -38,11 +38,15 @@ inline int run_program(const fs::path& folder, const std::string& program, const
     // is wrapped in one more pair.
     const std::string command = "\"cd /d \"" + folder.string() + "\" && \"" + program + "\" " + arguments +
                                 " >\"" + out_file + "\" 2>\"" + err_file + "\" <NUL\"";
-    const int status = std::system(command.c_str());
     // Under wine the command processor now and then fails to start at all
-    // (seen once in some thousand runs): -1, and nothing ran. It is asked
-    // once more.
-    return status == -1 ? std::system(command.c_str()) : status;
+    // (-1), or to start the program it was given (9009, "not recognized"),
+    // each seen once in some thousand runs; nothing ran, so it is asked again.
+    constexpr int NOT_STARTED = 9009;
+    int status = std::system(command.c_str());
+    for (int again = 0; again < 3 && (status == -1 || status == NOT_STARTED); ++again) {
+        status = std::system(command.c_str());
+    }
+    return status;
 #else
     const std::string command = "cd '" + folder.string() + "' && '" + program + "' " + arguments + " >'" +
                                 out_file + "' 2>'" + err_file + "' </dev/null";
