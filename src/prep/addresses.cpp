@@ -26,7 +26,8 @@ void take_postal_city(std::string_view value, std::array<std::string, PARTS>& pa
 // Puts a whole address written in one value, `value`, into `parts`: where
 // double spaces (or else "; " or ", ") set its parts apart and one of them is a
 // postal code (alone or before its town), the street first, then the town
-// and the code in either order, then the country; else the whole of it is the street.
+// and the code in either order, then the country, or the code and town first,
+// then the street and the country; else the whole of it is the street.
 void take_formatted(std::string_view value, std::array<std::string, PARTS>& parts) {
     // Its parts are set apart by double spaces, or else by "; " or ", " ("Hlavna 12, 040 01 Kosice").
     std::string_view mark = ", ";
@@ -48,7 +49,14 @@ void take_formatted(std::string_view value, std::array<std::string, PARTS>& part
     std::string_view code;
     std::string_view town;
     std::size_t rest = 0;  // the first piece after the code and the town
-    if (pieces.size() >= 2 && split_postal_city(pieces[1], code, town)) {
+    std::size_t street = 0;
+    std::string_view second_code;
+    std::string_view second_town;
+    if (pieces.size() >= 2 && split_postal_city(pieces[0], code, town) &&
+        !split_postal_city(pieces[1], second_code, second_town)) {
+        // Code and town first, as Hungarians write it ("1138 Budapest, Dunavirág utca 2-6.").
+        found[POSTAL] = code, found[CITY] = town, street = 1, rest = 2;
+    } else if (pieces.size() >= 2 && split_postal_city(pieces[1], code, town)) {
         found[POSTAL] = code, found[CITY] = town, rest = 2;
     } else if (pieces.size() >= 3 && shape_of(pieces[1]) == value_shape::postal_code) {
         found[POSTAL] = pieces[1], found[CITY] = pieces[2], rest = 3;
@@ -58,7 +66,7 @@ void take_formatted(std::string_view value, std::array<std::string, PARTS>& part
         parts[STREET] = value;
         return;
     }
-    found[STREET] = pieces[0];
+    found[STREET] = pieces[street];
     for (std::size_t k = rest; k < pieces.size(); ++k) join_words(found[COUNTRY], pieces[k], " ");
     for (std::size_t p = 0; p < PARTS; ++p) parts[p] = std::move(found[p]);
 }

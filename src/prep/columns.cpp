@@ -116,6 +116,28 @@ bool mostly_dialled(const std::vector<std::string_view>& values, const column_ev
     return share_at_least(dialled, evidence, MOST_SHARE);
 }
 
+// Characters of a house number at most ("1105/12a"); longer runs of digits are keys and numbers.
+constexpr std::size_t HOUSE_NUMBER_MAX = 8;
+
+// True when most filled values of `values` look like house numbers: short,
+// a digit first, no space; "0012" with its leading zero is a key.
+bool mostly_house_numbers(const std::vector<std::string_view>& values, const column_evidence& evidence) {
+    std::size_t numbers = 0;
+    for (const std::string_view v : values) {
+        const std::string_view t = trimmed(v);
+        numbers += !t.empty() && t.size() <= HOUSE_NUMBER_MAX && t.front() >= '1' && t.front() <= '9' &&
+                   t.find(' ') == std::string_view::npos;
+    }
+    return share_at_least(numbers, evidence, MOST_SHARE);
+}
+
+// True when the column `e` holds a country's calling code for the numbers
+// beside it ("421", "+48"): small numbers, the same few in most rows, where a
+// phone's extensions would differ from row to row.
+bool calling_codes(const column_evidence& e) {
+    return mostly(e, {value_shape::count}) && e.distinct * SAME_FOR_ALL <= e.filled;
+}
+
 // Returns why values of the shapes that are no contact value fill the column;
 // empty when they do not.
 std::string_view no_contact_value(const column_evidence& evidence) {
@@ -144,7 +166,9 @@ void decide_words(column_reading& reading, const std::vector<std::string_view>& 
         reading.disagrees = true;
     } else if (h.what == field_role::title) {
         // 'Title' is an honorific, a job, or in some languages a company's name ("Naziv").
-        const field_role what = mostly(e, {value_shape::honorific}) ? field_role::prefix
+        // Half of it honorifics is a prefix: the rest are a register's own words ("UNDEFINED").
+        const bool honorifics = share_at_least(e.shapes[static_cast<std::size_t>(value_shape::honorific)], e, HALF_SHARE);
+        const field_role what = honorifics ? field_role::prefix
                                 : mostly_companies(values, e)       ? field_role::org
                                                                     : field_role::job;
         reading.role = {what, 0, {}};
@@ -196,6 +220,7 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
     } else if (h.what == field_role::phone) {
         // Digits among a phone's signs are a number, however short; words, addresses, flags or dates are not.
         if (type_words) reading.role = {field_role::phone_label, h.group, {}};
+        else if (calling_codes(e)) reading.role = {field_role::dial_code, 0, {}};
         else if (!mostly(e, NO_NUMBERS)) reading.role = h;
         else reading.why = "its header says phone, but its values are no numbers", reading.disagrees = true;
     } else if (h.what == field_role::city && mostly(e, {value_shape::postal_code})) {
@@ -251,6 +276,8 @@ columns_reading read_columns(const std::vector<std::string>& header,
             continue;
         }
         decide(column, values[c]);
+        column.companies = mostly_companies(values[c], column.evidence);
+        column.house_numbers = mostly_house_numbers(values[c], column.evidence);
     }
     read_together(reading.columns, headerless);
     for (std::size_t c = 0; c < header.size(); ++c) reading.layout.roles[c] = reading.columns[c].role;

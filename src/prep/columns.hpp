@@ -27,6 +27,8 @@ struct column_reading {
     column_evidence evidence;  // what its values look like
     std::string why;           // left off with data: why, in a few words ("a flag", "unknown")
     bool disagrees = false;    // header and values disagree, so it is left off
+    bool companies = false;    // half its filled values at least name a company by its legal form
+    bool house_numbers = false;  // most filled values are short and start with a digit ("12", "5a", "1105/12")
     bool overridden = false;   // the user said what it is
 };
 

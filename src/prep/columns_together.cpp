@@ -144,6 +144,63 @@ void name_beside_part(std::vector<column_reading>& columns) {
     }
 }
 
+// Takes a whole-name column of companies as the company where a second
+// whole-name column is a person's and no column is the company: a register
+// of firms with its contact person ('NAZWA' beside 'OSOBA KONTAKTOWA').
+void companies_beside_person(std::vector<column_reading>& columns) {
+    if (has_role(columns, field_role::org)) return;
+    column_reading* firms = nullptr;
+    bool person = false;
+    for (column_reading& r : columns) {
+        if (r.role.what != field_role::full || r.overridden) continue;
+        if (r.companies && firms == nullptr) firms = &r;
+        else person |= !r.companies;
+    }
+    if (firms != nullptr && person) firms->role = {field_role::org, 0, {}};
+}
+
+// Takes a column whose header says nothing known as the house number of the
+// street right before it, where its values are house numbers ('ULICA', 'NUMER').
+void number_after_street(std::vector<column_reading>& columns) {
+    for (std::size_t c = 1; c < columns.size(); ++c) {
+        column_reading& r = columns[c];
+        const column_role& street = columns[c - 1].role;
+        if (r.role.what != field_role::none || r.header_role.what != field_role::none || r.overridden ||
+            !r.house_numbers || street.what != field_role::street) {
+            continue;
+        }
+        r.role = {field_role::house_number, street.group, street.type};
+        r.why.clear();
+    }
+}
+
+// Leaves a house number off where its address has no street: a bare 'Nr'
+// first in a table counts the rows.
+void drop_numbers_without_street(std::vector<column_reading>& columns) {
+    for (column_reading& r : columns) {
+        if (r.role.what != field_role::house_number || r.overridden) continue;
+        if (has_part(columns, r.role.group, field_role::street)) continue;
+        r.role = {};
+        r.why = "a number with no street";
+    }
+}
+
+// Leaves a company column off where a second one names the companies and it
+// holds the same few values in every row: a register's own code ('NDB').
+void drop_same_companies(std::vector<column_reading>& columns) {
+    constexpr std::size_t SAME_FOR_ALL = 4;  // one different value in this many at most
+    const auto same = [](const column_reading& r) { return r.evidence.distinct * SAME_FOR_ALL <= r.evidence.filled; };
+    const auto varied = std::count_if(columns.begin(), columns.end(), [&](const column_reading& r) {
+        return r.role.what == field_role::org && !same(r);
+    });
+    if (varied == 0) return;
+    for (column_reading& r : columns) {
+        if (r.role.what != field_role::org || r.overridden || !same(r)) continue;
+        r.role = {};
+        r.why = "the same few values in every row";
+    }
+}
+
 // Takes the first column of names, where no column is a name at all in an
 // export with no header line: values mostly of two to four words each.
 void names_from_values(std::vector<column_reading>& columns) {
@@ -169,6 +226,10 @@ void read_together(std::vector<column_reading>& columns, bool headerless) {
     drop_lone_regions(columns);
     settle_country_codes(columns);
     name_beside_part(columns);
+    companies_beside_person(columns);
+    number_after_street(columns);
+    drop_numbers_without_street(columns);
+    drop_same_companies(columns);
     if (headerless) names_from_values(columns);
 }
 

@@ -63,9 +63,16 @@ bool take_column(export_plan& plan, const column_role& role, int c) {
         {field_role::category, CATS}}};
     for (const auto& [what, slot] : SINGLE_ROLES) {
         if (role.what != what) continue;
-        if (plan.single[slot] >= 0) return false;
-        plan.single[slot] = c;
-        return true;
+        if (plan.single[slot] < 0) {
+            plan.single[slot] = c;
+            return true;
+        }
+        // A name's next line is numbered on right beside its last one.
+        std::vector<int>& more = plan.more_lines[slot];
+        const bool next_line = (slot == FN || slot == ORG) && role.group >= 2 &&
+                               c == (more.empty() ? plan.single[slot] : more.back()) + 1;
+        if (next_line) more.push_back(c);
+        return next_line;
     }
     switch (role.what) {
     case field_role::phone: plan.phones.push_back({c, -1, role.type}); return true;
@@ -140,16 +147,21 @@ std::string_view keepable_start(std::string_view value) {
 // Fills the name parts and the display name of `row` from the row `v`, whose
 // phones and e-mails `row` holds already; a row of empty values leaves them empty.
 void derive_names(const export_plan& plan, const std::vector<std::string_view>& v, card_row& row) {
-    const auto at = [&](single s) { return plan.single[s] < 0 ? std::string_view() : first_item(v[plan.single[s]]); };
-    std::string full(at(FN));
+    const auto at = [&](single s) {
+        std::string value(plan.single[s] < 0 ? std::string_view() : first_item(v[plan.single[s]]));
+        for (const int c : plan.more_lines[s]) join_words(value, first_item(v[static_cast<std::size_t>(c)]), " ");
+        return value;
+    };
+    std::string full = at(FN);
     for (const single s : {GIVEN, MIDDLE, FAMILY, PREFIX, SUFFIX, ORG, DEPT, JOB, NOTE, NICK}) row.single[s] = at(s);
     if (plan.given_is_full) full = std::exchange(row.single[GIVEN], std::string());
     bool full_as_written = !full.empty();
     const bool no_person = row.single[GIVEN].empty() && row.single[FAMILY].empty();
     const bool organisation = (plan.kind >= 0 && kind_of_record(v[static_cast<std::size_t>(plan.kind)]) == record_kind::organisation) ||
                               company_row(plan, v);
-    // 'Příjmení / Název': a family name with no given name that is a company's is the company.
-    if (row.single[GIVEN].empty() && full.empty() && company_name(row.single[FAMILY])) {
+    // 'Příjmení / Název': a family name with no given name that is a company's,
+    // or in a row its kind calls an organisation's, is the company.
+    if (row.single[GIVEN].empty() && full.empty() && (organisation || company_name(row.single[FAMILY]))) {
         if (row.single[ORG].empty()) row.single[ORG] = std::exchange(row.single[FAMILY], std::string());
     }
     if (no_person && (organisation || company_name(full))) {

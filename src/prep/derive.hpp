@@ -38,6 +38,9 @@ struct address_source {
 // Where each property of the card comes from.
 struct export_plan {
     std::array<int, SINGLES> single{};  // column of each single property, -1 where none; FN: a full name
+    // Its lines after the first, numbered on in the columns beside it
+    // ('Name1' 'Name2' 'Name3', 'Firmenname1' 'Firmenname2'): one name, joined with spaces.
+    std::array<std::vector<int>, SINGLES> more_lines;
     bool given_is_full = false;         // one name column holds whole names
     bool family_first = false;          // Hungarian order
     int kind = -1;                      // column saying whether a row is a person or an organisation

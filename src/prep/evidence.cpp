@@ -52,7 +52,7 @@ constexpr std::string_view FLAG_WORDS[] = {
 // Country marks written before a postal code ("D-50678", "SK-811 01"), small
 // letters here, capitals in a value.
 constexpr std::string_view COUNTRY_MARKS[] = {"a",  "at", "b",  "be", "ch", "cz", "d",  "de", "dk", "f",  "fr", "h",
-                                              "hr", "hu", "i",  "it", "l",  "lu", "nl", "pl", "ro", "si", "sk", "slo"};
+                                              "hr", "hu", "i",  "it", "l",  "lu", "md", "nl", "pl", "ro", "si", "sk", "slo"};
 // Words that open a phone's extension ("+420 221 123 456 kl. 25"), small letters.
 constexpr std::string_view EXTENSION_WORDS[] = {"ext", "x", "kl", "klapka", "linka", "wew", "dw", "durchwahl",
                                                 "mellek", "int"};

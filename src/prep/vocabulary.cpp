@@ -217,6 +217,10 @@ column_role read_header(std::string_view cleaned, export_language language, std:
         std::size_t size = 0;
         const phrase_meaning* first = longest_at(plain, 0, language, size);
         if (first != nullptr && first->what == says::record) whole = whole_of(plain, 1);
+        // 'CONTACT_NR', 'Kunde Nr': the record's own number, no house's.
+        if (whole != nullptr && first->what == says::record && whole->role == field_role::house_number) {
+            return {field_role::record_id, 0, {}};
+        }
     }
     if (whole != nullptr && whole->role >= field_role::pobox) return address_role(whole->role, reading{}, number);
     if (whole != nullptr) return {whole->role, number, whole->type};

@@ -35,6 +35,9 @@ constexpr kind_word KINDS[] = {
     {"SZEMELY", record_kind::person}, {"MAGANSZEMELY", record_kind::person}, {"OSEBA", record_kind::person},
     {"FIZICNA OSEBA", record_kind::person}, {"FIZICKA OSOBA", record_kind::person},
     {"PERSOANA", record_kind::person}, {"PERSOANA FIZICA", record_kind::person},
+    // A natural or a legal person as Czech, Slovak and Romanian registers abbreviate them.
+    {"FO", record_kind::person}, {"PF", record_kind::person}, {"PO", record_kind::organisation},
+    {"PJ", record_kind::organisation},
     {"ORGANIZATION", record_kind::organisation}, {"ORGANISATION", record_kind::organisation},
     {"COMPANY", record_kind::organisation}, {"BUSINESS", record_kind::organisation},
     {"UNTERNEHMEN", record_kind::organisation}, {"FIRMA", record_kind::organisation},

@@ -1,0 +1,96 @@
+// rowcard-prep on the layouts of registers and ERPs: a name written over
+// numbered columns, a firm beside its contact person, a house number under a
+// bare 'Number', a calling code under a phone's header, a whole address with
+// its code and town first, a register's own codes beside the real values.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "made_table.hpp"
+
+namespace rowcard {
+namespace {
+
+TEST(PrepRegisters, ANameOverNumberedColumnsIsOneName) {
+    // Name1 Name2 Name3, as German ERPs write a firm's name over three lines.
+    // A bare 'Nr' first, with no street to go after, counts the rows.
+    const contact_table t = made("Nr;Name1;Name2;Name3;Ort\n"
+                                 "1;Brückner;Haustechnik;GmbH;Dresden\n"
+                                 "2;Weiss;Consulting;;Rosenheim\n");
+    EXPECT_TRUE(has_line(t.table, "Br\xFC" "ckner Haustechnik GmbH;;;Br\xFC" "ckner Haustechnik GmbH;POSTAL;Dresden;1"))
+        << t.table;
+    EXPECT_TRUE(has_line(t.table, "Weiss Consulting;Weiss;Consulting;;POSTAL;Rosenheim;2")) << t.table;
+    EXPECT_NE(t.left_off.find("'Nr' (a number with no street)"), std::string::npos) << t.left_off;
+    // A company over two columns, its legal form in the second.
+    const contact_table org = made("Vorname;Nachname;Firmenname1;Firmenname2\nJan;Novak;Siemens;AG\n");
+    EXPECT_TRUE(has_line(org.table, "Jan Novak;Jan;Novak;Siemens AG")) << org.table;
+    // Two company columns apart are no lines of one name: the first is the company.
+    const contact_table apart = made("Firmenname1;Vorname;Firmenname2\nSiemens;Jan;AG\n");
+    EXPECT_EQ(apart.table.find("Siemens AG"), std::string::npos) << apart.table;
+}
+
+TEST(PrepRegisters, AFirmBesideItsContactPerson) {
+    const contact_table t = made("NAZWA,ULICA,NUMER,TELEFON,OSOBA KONTAKTOWA\n"
+                                 "Budimex S.A.,ul. Siedmiogrodzka,9,22 623 60 00,Łukasz Wąsowski\n"
+                                 "Chrząszcz i Wspólnicy sp. z o.o.,ul. Święty Marcin,29a,+48 61 852 00 00,\n");
+    // The person's name is the card's, the firm its company; the bare 'NUMER' after the street its house number.
+    EXPECT_TRUE(has_line(t.table, "Lukasz Wasowski;Lukasz;Wasowski;Budimex S.A.;22 623 60 00;VOICE;"
+                                  "POSTAL;ul. Siedmiogrodzka 9"))
+        << t.table;
+    EXPECT_TRUE(has_line(t.table, "Chrzaszcz i Wsp\xF3lnicy sp. z o.o.;;;Chrzaszcz i Wsp\xF3lnicy sp. z o.o.;"
+                                  "+48 61 852 00 00;VOICE;POSTAL;ul. Swiety Marcin 29a"))
+        << t.table;
+    // A count after a street whose values are no house numbers stays off.
+    const contact_table count = made("Name;Street;Visits\nJan Novak;Hlavni;0012\nEva Mala;Dlouha;0003\n");
+    EXPECT_EQ(count.table.find("Hlavni 0012"), std::string::npos) << count.table;
+}
+
+TEST(PrepRegisters, ACallingCodeUnderAPhonesHeader) {
+    const contact_table t = made("Meno,Telefónne číslo Kód krajiny,Telefónne číslo\n"
+                                 "Jan Novak,421,905123456\nEva Mala,421,908765432\nPetr Dvorak,420,605222333\n"
+                                 "Ivan Kral,421,0905111222\nJana Mala,421,905000111\nIgor Ziak,421,905000222\n"
+                                 "Hana Duskova,420,602000333\nEma Kova,421,905000444\n");
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;+421905123456;VOICE;421")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Petr Dvorak;Petr;Dvorak;+420605222333;VOICE;420")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Ivan Kral;Ivan;Kral;0905111222;VOICE;421")) << t.table;  // dialled at home already
+    // Extensions differ from row to row: they are no calling code, and no phone either.
+    const contact_table ext = made("Name;Phone;Phone Extension\nJan Novak;+420 541 000 111;12\n"
+                                   "Eva Mala;+420 541 000 222;31\nPetr Dvorak;+420 541 000 333;45\n");
+    EXPECT_TRUE(has_line(ext.table, "Jan Novak;Jan;Novak;+420 541 000 111;VOICE")) << ext.table;
+}
+
+TEST(PrepRegisters, AWholeAddressWithItsCodeAndTownFirst) {
+    const contact_table t = made("Name;Address\nJanos Kovacs;1138 Budapest, Dunavirág utca 2-6., Magyarország\n"
+                                 "Vasile Ceban;str. Ismail 88, MD-2001 Chișinău\n");
+    // rowcard drops '-', so prep writes it a space already.
+    EXPECT_TRUE(has_line(t.table, "Janos Kovacs;Janos;Kovacs;POSTAL;Dunavir\xE1g utca 2 6.;Budapest;1138;"
+                                  "Magyarorsz\xE1g"))
+        << t.table;
+    EXPECT_TRUE(has_line(t.table, "Vasile Ceban;Vasile;Ceban;POSTAL;str. Ismail 88;Chisinau;MD 2001;")) << t.table;
+}
+
+TEST(PrepRegisters, ARegistersOwnCodesBesideTheRealValues) {
+    // SecuTix: a constant organisation code, the record's number, honorifics
+    // under 'TITLE' with its own word for none, the job under 'FUNCTION'.
+    const contact_table t = made("ORGANIZATION,CONTACT_NR,TITLE,FUNCTION,FIRSTNAME,LASTNAME,OFFICIAL_NAME,LINE1,TOWN\n"
+                                 "NDB,00004701,MRS,Dispecerka,Marketa,Vondrackova,Trans s.r.o.,Opavska 12,Ostrava\n"
+                                 "NDB,00004702,MR,Architekt,Zdenek,Horejsi,Atelier Horejsi,Vinohradska 190,Praha\n"
+                                 "NDB,00004703,UNDEFINED,,Bozena,Krizova,,Na Hrebenech 7,Plzen\n"
+                                 "NDB,00004704,MR,,Radek,Simunek,,Duhova 2,Praha\n");
+    EXPECT_TRUE(has_line(t.table, "Marketa Vondrackova;Marketa;Vondrackova;MRS;Trans s.r.o.;Dispecerka;POSTAL;"
+                                  "Opavska 12;Ostrava;NDB;00004701"))
+        << t.table;
+    EXPECT_NE(t.left_off.find("'ORGANIZATION' (the same few values in every row)"), std::string::npos) << t.left_off;
+    EXPECT_NE(t.left_off.find("'CONTACT_NR' (an id)"), std::string::npos) << t.left_off;
+    // A register's abbreviations of a natural and a legal person tell a company's row.
+    const contact_table kinds = made("Jméno;Příjmení / Název;Subjekt\nJiri;Dvorak;FO\n;Pekarna U klasu;PO\n");
+    EXPECT_TRUE(has_line(kinds.table, "Pekarna U klasu;;;Pekarna U klasu")) << kinds.table;
+    EXPECT_TRUE(has_line(kinds.table, "Jiri Dvorak;Jiri;Dvorak;")) << kinds.table;
+    // Without a kind, a family name alone that is no company's stays a person's.
+    const contact_table alone = made("Jméno;Příjmení / Název\nJiri;Dvorak\n;Pekarna U klasu\n");
+    EXPECT_TRUE(has_line(alone.table, "Pekarna U klasu;;Pekarna U klasu")) << alone.table;
+}
+
+}  // namespace
+}  // namespace rowcard
