@@ -144,6 +144,37 @@ std::string_view keepable_start(std::string_view value) {
     return value.substr(at);
 }
 
+// Words of a firm's name beside its owner's at least ("Biuro Rachunkowe"): one
+// word more is as likely a second given name.
+constexpr std::size_t FIRM_WORDS = 2;
+
+// True when `full`, a whole name beside the row's own given and family names
+// `row`, is a firm named after its owner ("Usługi Remontowe Marek Wójcik"):
+// a legal form, or two words or more besides the owner's names and titles.
+bool firm_of_owner(const std::string& full, const card_row& row) {
+    if (full.empty() || row.single[GIVEN].empty() || row.single[FAMILY].empty()) return false;
+    if (company_name(full)) return true;
+    const auto words = [](const std::string& key) {
+        std::vector<std::string> out;
+        for (std::size_t at = 0; at < key.size();) {
+            const std::size_t end = std::min(key.find(' ', at), key.size());
+            if (end > at) out.push_back(key.substr(at, end - at));
+            at = end + 1;
+        }
+        return out;
+    };
+    std::vector<std::string> own;
+    for (const single s : {GIVEN, MIDDLE, FAMILY}) {
+        for (std::string& w : words(header_key(row.single[s]))) own.push_back(std::move(w));
+    }
+    const name_parts parts = split_full_name(full, false);
+    std::size_t other = 0;
+    for (const std::string& w : words(header_key(parts.given + " " + parts.family))) {
+        other += std::find(own.begin(), own.end(), w) == own.end();
+    }
+    return other >= FIRM_WORDS;
+}
+
 // Fills the name parts and the display name of `row` from the row `v`, whose
 // phones and e-mails `row` holds already; a row of empty values leaves them empty.
 void derive_names(const export_plan& plan, const std::vector<std::string_view>& v, card_row& row) {
@@ -174,6 +205,11 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
         if (row.single[PREFIX].empty()) row.single[PREFIX] = parts.prefix;
         if (row.single[SUFFIX].empty()) row.single[SUFFIX] = parts.suffix;
         full_as_written = !parts.reversed;
+    }
+    // A firm in the name column beside its owner's names is the company.
+    if (row.single[ORG].empty() && !organisation && firm_of_owner(full, row)) {
+        row.single[ORG] = std::exchange(full, std::string());
+        full_as_written = false;
     }
     std::string fn;
     if (full_as_written) {

@@ -221,6 +221,11 @@ column_role read_header(std::string_view cleaned, export_language language, std:
         if (whole != nullptr && first->what == says::record && whole->role == field_role::house_number) {
             return {field_role::record_id, 0, {}};
         }
+        // The record named after the field, as Slovene and Croatian write it ('Ime partnerja').
+        const phrase_meaning* last = longest_at(plain, plain.size() - 1, language, size);
+        if (whole == nullptr && last != nullptr && last->what == says::record) {
+            whole = whole_in(plain, 0, plain.size() - 1);
+        }
     }
     if (whole != nullptr && whole->role >= field_role::pobox) return address_role(whole->role, reading{}, number);
     if (whole != nullptr) return {whole->role, number, whole->type};

@@ -37,7 +37,8 @@ constexpr kind_word KINDS[] = {
     {"PERSOANA", record_kind::person}, {"PERSOANA FIZICA", record_kind::person},
     // A natural or a legal person as Czech, Slovak and Romanian registers abbreviate them.
     {"FO", record_kind::person}, {"PF", record_kind::person}, {"PO", record_kind::organisation},
-    {"PJ", record_kind::organisation},
+    {"PJ", record_kind::organisation}, {"OSOBA FIZYCZNA", record_kind::person},
+    {"OSOBA FIZYCZNA FIRMA", record_kind::person}, {"OSOBA PRAWNA", record_kind::organisation},
     {"ORGANIZATION", record_kind::organisation}, {"ORGANISATION", record_kind::organisation},
     {"COMPANY", record_kind::organisation}, {"BUSINESS", record_kind::organisation},
     {"UNTERNEHMEN", record_kind::organisation}, {"FIRMA", record_kind::organisation},

@@ -92,5 +92,24 @@ TEST(PrepRegisters, ARegistersOwnCodesBesideTheRealValues) {
     EXPECT_TRUE(has_line(alone.table, "Pekarna U klasu;;Pekarna U klasu")) << alone.table;
 }
 
+TEST(PrepRegisters, AFirmNamedAfterItsOwner) {
+    // The record named after the field ('Ime partnerja'), a firm's name beside its owner's names.
+    const contact_table t = made("Name;Priimek partnerja;Ime partnerja\n"
+                                 "Uslugi Remontowe Marek Wojcik;Wojcik;Marek\n"
+                                 "Ing. Jan Maria Novak;Novak;Jan\n"
+                                 "Frizerstvo Mojca s.p.;Potocnik;Mojca\n");
+    EXPECT_TRUE(has_line(t.table, "Marek Wojcik;Marek;Wojcik;Uslugi Remontowe Marek Wojcik")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Mojca Potocnik;Mojca;Potocnik;Frizerstvo Mojca s.p.")) << t.table;
+    // Titles and one more given name are the person's own.
+    EXPECT_TRUE(has_line(t.table, "Ing. Jan Maria Novak;Jan;Novak;")) << t.table;
+    // A Polish register's kinds: a firm's row is a company card even with no legal form.
+    const contact_table kinds = made("Nazwa;Podmiot;Imię;Nazwisko\nUrzad Miasta Wroclawia;Firma;;\n"
+                                     "Anna Lewandowska;Osoba Fizyczna;Anna;Lewandowska\n"
+                                     "Biuro Rachunkowe Anna Lis;Osoba fizyczna (firma);Anna;Lis\n");
+    EXPECT_TRUE(has_line(kinds.table, "Urzad Miasta Wroclawia;;;Urzad Miasta Wroclawia")) << kinds.table;
+    EXPECT_TRUE(has_line(kinds.table, "Anna Lewandowska;Anna;Lewandowska;")) << kinds.table;
+    EXPECT_TRUE(has_line(kinds.table, "Anna Lis;Anna;Lis;Biuro Rachunkowe Anna Lis")) << kinds.table;
+}
+
 }  // namespace
 }  // namespace rowcard
