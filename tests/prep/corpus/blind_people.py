@@ -127,7 +127,8 @@ GERMAN5 = [
            adr=_adr("HOME", "Karl-Liebknecht-Straße 88", "Leipzig", "04275", "Deutschland", "Sachsen"),
            birthday=(1957, 11, 20)),
     person("Svenja", "Kowalski", org="Kowalski Messebau", job="Projektleiterin",
-           phones=[("WORK", "+49 221 9402 6610"), ("CELL", "+49 151 2048 7733")], emails=["svenja@kowalski-messebau.de"],
+           phones=[("WORK", "+49 221 9402 6610"), ("CELL", "+49 151 2048 7733")],
+           emails=["svenja@kowalski-messebau.de"],
            adr=_adr("WORK", "Deutz-Mülheimer Straße 30", "Köln", "51063", "Deutschland", "Nordrhein-Westfalen")),
     person("Ulrich", "Pfeffer", phones=[("HOME", "+49 911 335 208")], emails=["u.pfeffer@web.de"],
            adr=_adr("HOME", "Bucher Straße 17", "Nürnberg", "90419", "Deutschland", "Bayern"), suffix="sen."),
@@ -254,6 +255,28 @@ CROATIAN5 = [
     person("Goran", "Vuković", phones=[("CELL", "+385 95 302 8816")], emails=["goran.vukovic@yahoo.com"]),
     person("Petra", "Lončar", emails=["petra.loncar@gmail.com"]),
     person("Dario", "Matić", phones=[("CELL", "+385 99 640 1172")], emails=["dario.matic@optinet.hr"]),
-    person("Snježana", "Tomljenović", phones=[("HOME", "+385 1 4617 220")], emails=["snjezana.tomljenovic@zg.t-com.hr"]),
+    person("Snježana", "Tomljenović", phones=[("HOME", "+385 1 4617 220")],
+           emails=["snjezana.tomljenovic@zg.t-com.hr"]),
     person("Krešimir", "Bašić", phones=[("CELL", "+385 91 903 4418")], emails=["kresimir.basic@gmail.com"]),
+]
+
+AUSTRIAN_MORE = [
+    person("Barbara", "Lechner", phones=[("CELL", "+43 664 205 7718")], emails=["barbara.lechner@aon.at"],
+           adr=_adr("HOME", "Hauptstraße 51", "Mödling", "2340", "Österreich", "Niederösterreich")),
+    person("Herbert", "Schwaiger", phones=[("HOME", "+43 6412 4471")], emails=["h.schwaiger@sbg.at"],
+           adr=_adr("HOME", "Marktplatz 8", "St. Johann im Pongau", "5600", "Österreich", "Salzburg")),
+    person("Katharina", "Eder", phones=[("CELL", "+43 699 1884 0326")], emails=["katharina.eder@gmx.at"],
+           adr=_adr("HOME", "Grabenstraße 27", "Graz", "8010", "Österreich", "Steiermark")),
+    person("Günter", "Fuchsberger", phones=[("CELL", "+43 676 904 3317")], emails=["g.fuchsberger@tele2.at"],
+           adr=_adr("HOME", "Stelzhamerstraße 4", "Wels", "4600", "Österreich", "Oberösterreich")),
+]
+
+GERMAN_MORE = [
+    person("Ingrid", "Sauerland", adr=_adr("HOME", "Am Lindenhof 3", "Radebeul", "01445", "Deutschland", "Sachsen")),
+    person("Hans-Jürgen", "Mertens", adr=_adr("HOME", "Weinbergstraße 19", "Meißen", "01662", "Deutschland",
+                                              "Sachsen"), suffix="jun."),
+    person("Dörte", "Albrecht", prefix="Dr.", adr=_adr("HOME", "Parkallee 12", "Bautzen", "02625", "Deutschland",
+                                                       "Sachsen")),
+    person("Henning", "Tiedemann", adr=_adr("HOME", "Seestraße 40", "Schwerin", "19053", "Deutschland",
+                                            "Mecklenburg-Vorpommern")),
 ]
