@@ -11,8 +11,9 @@ FOLDER/variants/<base>.<change>.csv; and the held-out set, whose sources are
 in unseen_headers.py, as FOLDER/unseen/exports/<name>.csv with its
 <name>.expected.json; the third, whose sources are in fresh_headers.py, as
 FOLDER/fresh/exports/<name>.csv; and the fourth, whose sources are in
-final_headers.py, as FOLDER/final/exports/<name>.csv, each with its
-<name>.expected.json.
+final_headers.py, as FOLDER/final/exports/<name>.csv; and the fifth, whose
+sources are in blind_headers.py, as FOLDER/blind/exports/<name>.csv, each with
+its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -54,6 +55,12 @@ from final_directories import (bitrix24_users, econt_clients, jobka_contacts, na
 from final_exports import (ceska_posta_adresati, edokumenty_kontrahenci, koleo_kunden, meindialog_kunden,  # noqa: E402
                            minimax_delavci, mydhl_adresar, thosedays_members)
 from final_headers import SOURCES as FINAL_SOURCES  # noqa: E402
+from blind_exports import (collmex_kunden, finesse_phonebook, firetms_kontrahenci,  # noqa: E402
+                           licensespring_customers, selldone_customers, signinghub_contacts,
+                           uccx_campaign_contacts)
+from blind_headers import SOURCES as BLIND_SOURCES  # noqa: E402
+from blind_ledgers import (banana_kontakte, dataflor_adressen, docendorse_contacts, finom_kontakte,  # noqa: E402
+                           infeo_kundenliste, openair_contacts, tofino_guests)
 
 EXPORTS = {
     "salesforce_contacts_dataloader": salesforce_contact_api,
@@ -138,6 +145,25 @@ FINAL_EXPORTS = {
     "skillsoft_contacts": skillsoft_contacts,
     "econt_clients": econt_clients,
     "jobka_contacts": jobka_contacts,
+}
+
+
+# The fifth held-out set, written apart from rowcard-prep's code like the others.
+BLIND_EXPORTS = {
+    "finesse_phonebook": finesse_phonebook,
+    "uccx_campaign_contacts": uccx_campaign_contacts,
+    "firetms_kontrahenci_pl": firetms_kontrahenci,
+    "licensespring_customers": licensespring_customers,
+    "selldone_customers": selldone_customers,
+    "signinghub_contacts": signinghub_contacts,
+    "collmex_kunden_de": collmex_kunden,
+    "infeo_kundenliste_at": infeo_kundenliste,
+    "banana_kontakte_ch": banana_kontakte,
+    "finom_kontakte_de": finom_kontakte,
+    "tofino_guests": tofino_guests,
+    "docendorse_contacts": docendorse_contacts,
+    "dataflor_adressen_de": dataflor_adressen,
+    "openair_contacts": openair_contacts,
 }
 
 
@@ -233,7 +259,8 @@ def main():
         data, expected = render(make(), UNSEEN_SOURCES)
         files += [(os.path.join("unseen", "exports", name + ".csv"), data),
                   (os.path.join("unseen", "exports", name + ".expected.json"), expected)]
-    held_out = (("fresh", FRESH_EXPORTS, FRESH_SOURCES), ("final", FINAL_EXPORTS, FINAL_SOURCES))
+    held_out = (("fresh", FRESH_EXPORTS, FRESH_SOURCES), ("final", FINAL_EXPORTS, FINAL_SOURCES),
+                ("blind", BLIND_EXPORTS, BLIND_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
