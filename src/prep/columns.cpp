@@ -60,7 +60,7 @@ constexpr std::size_t TYPE_WORDS_DISTINCT = 40;
 // True when a role holds words of a person or an organisation: values that
 // are flags, dates, counts, ids, e-mails or phones cannot be one.
 bool wordy(field_role what) {
-    return what == field_role::full || what == field_role::given || what == field_role::middle ||
+    return what == field_role::full || what == field_role::contact || what == field_role::given || what == field_role::middle ||
            what == field_role::family || what == field_role::prefix || what == field_role::suffix ||
            what == field_role::org || what == field_role::department || what == field_role::job ||
            what == field_role::title || what == field_role::nickname || what == field_role::category ||

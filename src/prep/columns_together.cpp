@@ -144,17 +144,30 @@ void name_beside_part(std::vector<column_reading>& columns) {
     }
 }
 
-// Takes a whole-name column of companies as the company where a second
-// whole-name column is a person's and no column is the company: a register
-// of firms with its contact person ('NAZWA' beside 'OSOBA KONTAKTOWA').
+// Takes a contact person's column as the name where no other column holds a
+// person's name; beside one, it names the person of a row that has none.
+void settle_contact_person(std::vector<column_reading>& columns) {
+    const bool person = std::any_of(columns.begin(), columns.end(), [](const column_reading& r) {
+        return (r.role.what == field_role::full && !r.companies) || r.role.what == field_role::given ||
+               r.role.what == field_role::family;
+    });
+    for (column_reading& r : columns) {
+        if (r.role.what == field_role::contact && !r.overridden && !person) r.role.what = field_role::full;
+    }
+}
+
+// Takes a whole-name column of companies as the company where another column
+// holds persons' names and no column is the company: a register of firms
+// with its contact person ('NAZWA' beside 'OSOBA KONTAKTOWA').
 void companies_beside_person(std::vector<column_reading>& columns) {
     if (has_role(columns, field_role::org)) return;
     column_reading* firms = nullptr;
     bool person = false;
     for (column_reading& r : columns) {
-        if (r.role.what != field_role::full || r.overridden) continue;
-        if (r.companies && firms == nullptr) firms = &r;
-        else person |= !r.companies;
+        const field_role what = r.role.what;
+        if (what == field_role::full && r.companies && firms == nullptr && !r.overridden) firms = &r;
+        else person |= (what == field_role::full && !r.companies) || what == field_role::given ||
+                       what == field_role::family || what == field_role::contact;
     }
     if (firms != nullptr && person) firms->role = {field_role::org, 0, {}};
 }
@@ -171,6 +184,21 @@ void number_after_street(std::vector<column_reading>& columns) {
         }
         r.role = {field_role::house_number, street.group, street.type};
         r.why.clear();
+    }
+}
+
+// Leaves a salutation ('Anrede': Herr, Frau, Firma) off where a column of
+// titles ('Titel': Dr., Ing.) stands beside it: the titles are the name's
+// prefix, the salutation only a letter's greeting.
+void titles_before_salutation(std::vector<column_reading>& columns) {
+    const bool titles = std::any_of(columns.begin(), columns.end(), [](const column_reading& r) {
+        return r.role.what == field_role::prefix && r.header_role.what == field_role::title;
+    });
+    if (!titles) return;
+    for (column_reading& r : columns) {
+        if (r.role.what != field_role::prefix || r.header_role.what != field_role::prefix || r.overridden) continue;
+        r.role = {};
+        r.why = "a salutation beside the titles";
     }
 }
 
@@ -227,9 +255,11 @@ void read_together(std::vector<column_reading>& columns, bool headerless) {
     settle_country_codes(columns);
     name_beside_part(columns);
     companies_beside_person(columns);
+    settle_contact_person(columns);
     number_after_street(columns);
     drop_numbers_without_street(columns);
     drop_same_companies(columns);
+    titles_before_salutation(columns);
     if (headerless) names_from_values(columns);
 }
 

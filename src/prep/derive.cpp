@@ -80,6 +80,7 @@ bool take_column(export_plan& plan, const column_role& role, int c) {
     case field_role::phone_label: return true;  // tied to its value below
     case field_role::ignored: case field_role::email_label: return true;
     case field_role::record_kind: plan.kind = c; return true;
+    case field_role::contact: return plan.contact < 0 ? (plan.contact = c, true) : false;
     case field_role::company_fact: plan.company_facts.push_back(c); return false;  // the table keeps them
     case field_role::dial_code: plan.dial_code = c; return false;
     case field_role::birthday: return plan.birthday < 0 ? (plan.birthday = c, true) : false;
@@ -186,6 +187,12 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
     std::string full = at(FN);
     for (const single s : {GIVEN, MIDDLE, FAMILY, PREFIX, SUFFIX, ORG, DEPT, JOB, NOTE, NICK}) row.single[s] = at(s);
     if (plan.given_is_full) full = std::exchange(row.single[GIVEN], std::string());
+    // A row with no person's name of its own is its contact person's card, at the firm it names.
+    const std::string_view contact = plan.contact < 0 ? std::string_view() : first_item(v[static_cast<std::size_t>(plan.contact)]);
+    if (!contact.empty() && row.single[GIVEN].empty() && row.single[FAMILY].empty()) {
+        if (row.single[ORG].empty()) row.single[ORG] = full;
+        full = contact;
+    }
     bool full_as_written = !full.empty();
     const bool no_person = row.single[GIVEN].empty() && row.single[FAMILY].empty();
     const bool organisation = (plan.kind >= 0 && kind_of_record(v[static_cast<std::size_t>(plan.kind)]) == record_kind::organisation) ||
@@ -279,7 +286,10 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
             phone.label < 0 ? std::vector<std::string_view>() : items(v[static_cast<std::size_t>(phone.label)]);
         for (std::size_t k = 0; k < numbers.size(); ++k) {
             const std::string_view label = k < labels.size() ? labels[k] : labels.empty() ? "" : labels.back();
-            row.phones.emplace_back(dialled(plan, v, numbers[k]), phone.label < 0 ? phone.type : type_from_label(label, false));
+            std::string number = dialled(plan, v, numbers[k]);
+            // A number written twice (a shop's customer and delivery phone alike) is one number, typed by its first.
+            if (std::any_of(row.phones.begin(), row.phones.end(), [&](const auto& p) { return p.first == number; })) continue;
+            row.phones.emplace_back(std::move(number), phone.label < 0 ? phone.type : type_from_label(label, false));
         }
     }
     for (const int c : plan.emails) {

@@ -17,6 +17,7 @@ struct named_field {
 };
 constexpr named_field FIELDS[] = {
     {"name", field_role::full, "whole name"},       {"given", field_role::given, "given name"},
+    {"contact", field_role::contact, "contact person"},
     {"middle", field_role::middle, "middle name"},  {"family", field_role::family, "family name"},
     {"prefix", field_role::prefix, "name prefix"},  {"suffix", field_role::suffix, "name suffix"},
     {"company", field_role::org, "company"},        {"department", field_role::department, "department"},

@@ -19,12 +19,13 @@ enum class export_language { unknown, english, german, czech, slovak, polish, hu
 // `dial_code` (a country's calling code, put before its row's phone numbers),
 // `company_fact` (a company's trade, revenue or tax number) and `category`
 // hold no contact value; `record_kind` says whether a row is a person or an
-// organisation;
+// organisation; `contact` is a firm's contact person, the card's name where
+// the row has no person's name of its own;
 // `postal_city` holds a postal code and a town in one, `house_number` a
 // street's number apart from it, `country_code` a country as its code. The
 // address parts come last, from `pobox` on.
 enum class field_role : unsigned char {
-    none, ignored, given, middle, family, prefix, suffix, full, title, org, department, job, note,
+    none, ignored, given, middle, family, prefix, suffix, full, contact, title, org, department, job, note,
     nickname, web, birthday, birth_year, birth_month, birth_day, record_id, date, flag, count, code, dial_code,
     company_fact,
     record_kind, category,

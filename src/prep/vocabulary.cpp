@@ -227,6 +227,15 @@ column_role read_header(std::string_view cleaned, export_language language, std:
             whole = whole_in(plain, 0, plain.size() - 1);
         }
     }
+    // A part of the contact person's name ('Osoba kontaktowa - imię') is the card's.
+    for (std::size_t k = 1; whole == nullptr && k < plain.size(); ++k) {
+        const phrase_meaning* who = whole_in(plain, 0, k);
+        const phrase_meaning* part = who != nullptr && who->role == field_role::contact ? whole_of(plain, k) : nullptr;
+        if (part != nullptr && (part->role == field_role::given || part->role == field_role::family ||
+                                part->role == field_role::full || part->role == field_role::prefix)) {
+            return {part->role, number, {}};
+        }
+    }
     if (whole != nullptr && whole->role >= field_role::pobox) return address_role(whole->role, reading{}, number);
     if (whole != nullptr) return {whole->role, number, whole->type};
     const column_role read = decide(read_words(w, language), number);

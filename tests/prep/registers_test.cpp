@@ -113,3 +113,34 @@ TEST(PrepRegisters, AFirmNamedAfterItsOwner) {
 
 }  // namespace
 }  // namespace rowcard
+
+namespace rowcard {
+namespace {
+
+TEST(PrepRegisters, AContactPersonNamesTheRowsWithoutAPerson) {
+    // A person's own names win; a firm's row is its contact person's card, at the firm.
+    const contact_table t = made("Geschäftlicher Name;Vorname;Nachname;Name der Kontaktperson\n"
+                                 ";Matthias;Oberhofer;\nApfelhof Pircher;;;Verena Pircher\nHotel Sonnenhof KG;;;\n");
+    EXPECT_TRUE(has_line(t.table, "Matthias Oberhofer;Matthias;Oberhofer;")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Verena Pircher;Verena;Pircher;Apfelhof Pircher")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Hotel Sonnenhof KG;;;Hotel Sonnenhof KG")) << t.table;
+    // Beside a whole name of people and firms alike, the firm is the row's name.
+    const contact_table named = made("Name;Kontaktperson\nTheresa Hofer;\nPichler Bau;Markus Pichler\n");
+    EXPECT_TRUE(has_line(named.table, "Theresa Hofer;Theresa;Hofer;")) << named.table;
+    EXPECT_TRUE(has_line(named.table, "Markus Pichler;Markus;Pichler;Pichler Bau")) << named.table;
+}
+
+TEST(PrepRegisters, TitlesBeforeASalutationAndANumberWrittenTwiceOnce) {
+    const contact_table t = made("Anrede;Titel;Vorname;Name;Telefon;Lieferung Telefon\n"
+                                 "Frau;Dr.;Friederike;Lammert;+49 351 8047 220;+49 351 8047 220\n"
+                                 "Herr;;Joachim;Reuter;0341 2256 104;0341 2256 105\n");
+    EXPECT_TRUE(has_line(t.table, "Friederike Lammert;Friederike;Lammert;Dr.;+49 351 8047 220;VOICE;;;Frau")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Joachim Reuter;Joachim;Reuter;;0341 2256 104;VOICE;0341 2256 105;VOICE;Herr"))
+        << t.table;
+    EXPECT_NE(t.left_off.find("'Anrede' (a salutation beside the titles)"), std::string::npos) << t.left_off;
+    // Alone, the salutation is the prefix.
+    EXPECT_TRUE(has_line(made("Anrede;Vorname;Name\nFrau;Eva;Mala\n").table, "Eva Mala;Eva;Mala;Frau"));
+}
+
+}  // namespace
+}  // namespace rowcard

@@ -59,3 +59,27 @@ TEST(VocabTypeWords, AValueNamesARecordsKind) {
 
 }  // namespace
 }  // namespace rowcard
+
+namespace rowcard {
+namespace {
+
+using enum field_role;
+using lang = export_language;
+
+TEST(VocabRegisters, AContactPersonTheRecordsNumberAndTheRecordNamedLast) {
+    // A firm's contact person, whole or in parts; the parts are the card's own.
+    expect_read({{"Osoba kontaktowa", contact}, {"Name der Kontaktperson", contact}, {"Ansprechpartner", contact},
+                 {"Contact Person", contact}, {"Osoba kontaktowa - imię", given},
+                 {"Osoba kontaktowa - nazwisko", family}},
+                lang::unknown);
+    // A record's number is its id, no house's; the record named after the field, or a guest's.
+    expect_read({{"CONTACT_NR", record_id}, {"Kunde Nr", record_id}, {"Nr", house_number, -4},
+                 {"Ime partnerja", given}, {"Priimek partnerja", family}, {"Guest Full Name", full},
+                 {"Wohnungsnr", house_number, -4}, {"LINE1", street, -4}, {"ADDRESS_NAME1", ignored, 1}},
+                lang::unknown);
+    expect_read({{"Nationskennzeichen", country_code, -4}, {"Postal", postal, -4}, {"Provinz", region, -4}},
+                lang::unknown);
+}
+
+}  // namespace
+}  // namespace rowcard
