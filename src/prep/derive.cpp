@@ -206,7 +206,9 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
         // A company in the name column: its card is the company's, with no person's name.
         if (row.single[ORG].empty()) row.single[ORG] = full;
     } else if (no_person && !full.empty()) {
-        const name_parts parts = split_full_name(full, plan.family_first);
+        name_parts parts = split_full_name(full, plan.family_first);
+        // A Hungarian name in a layout of another language is written family name first too.
+        if (!plan.family_first && !parts.reversed && written_family_first(parts)) parts = split_full_name(full, true);
         row.single[GIVEN] = parts.given;
         row.single[FAMILY] = parts.family;
         if (row.single[PREFIX].empty()) row.single[PREFIX] = parts.prefix;

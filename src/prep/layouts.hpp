@@ -88,6 +88,12 @@ std::string_view trimmed(std::string_view text);
 // (as Hungarian writes it). One word is a given name; empty input gives empty parts.
 name_parts split_full_name(std::string_view full, bool family_first);
 
+// True when the name whose parts, read in the western order, are `western`
+// is a Hungarian name written family name first ("Kovács János" as given
+// "Kovács" and family "János"): a common Hungarian family name first and a
+// Hungarian given name last. Empty parts give false.
+bool written_family_first(const name_parts& western);
+
 // True when `name` ends in a company's legal form ("Stavby Brno s.r.o.",
 // "Muller GmbH"): an organisation's name, never a person's. Empty input is none.
 bool company_name(std::string_view name);

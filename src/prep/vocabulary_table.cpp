@@ -259,7 +259,8 @@ constexpr phrase_meaning PHRASES[] = {
     role("HAZSZAM", house_number), role("C POPISNE", house_number), role("C ORIENTACNI", house_number),
     role("NUMER DOMU", house_number), role("HISNA STEVILKA", house_number), role("KUCNI BROJ", house_number),
     // A flat's number goes after the house's, as "Hauptstraße 5/Top 4" is written.
-    role("WOHNUNGSNR", house_number), role("WOHNUNGSNUMMER", house_number), role("NUMER LOKALU", house_number),
+    whole("UNIT", house_number), whole("APARTMENT", house_number), whole("APT", house_number),
+    whole("FLAT", house_number), role("WOHNUNGSNR", house_number), role("WOHNUNGSNUMMER", house_number), role("NUMER LOKALU", house_number),
     role("NR LOKALU", house_number), role("NUMER MIESZKANIA", house_number), role("CISLO BYTU", house_number),
     whole("LINE", street), whole("ADDRESS NAME", ignored),
     role("STREET", street), role("STRASSE", street), role("ULICE", street), role("STR", street),

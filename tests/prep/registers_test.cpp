@@ -144,3 +144,30 @@ TEST(PrepRegisters, TitlesBeforeASalutationAndANumberWrittenTwiceOnce) {
 
 }  // namespace
 }  // namespace rowcard
+
+namespace rowcard {
+namespace {
+
+TEST(PrepRegisters, AHungarianNameWrittenFamilyFirstInAnyLayout) {
+    const contact_table t = made("Customer Name;Email\nKovács János;k@x.hu\nFekete-Molnár Katalin;f@x.hu\n"
+                                 "Dr. Szabó Anna Mária;s@x.hu\nMartin Peter;m@x.sk\nPeter Nagy;p@x.sk\n"
+                                 "Simon Berger;b@x.de\n");
+    // As written, family name first, in the card's own FN.
+    EXPECT_TRUE(has_line(t.table, "Kov\xE1" "cs J\xE1nos;J\xE1nos;Kov\xE1" "cs;;k@x.hu")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Fekete Moln\xE1r Katalin;Katalin;Fekete Moln\xE1r;;f@x.hu")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Dr. Szab\xF3 Anna M\xE1ria;Anna M\xE1ria;Szab\xF3;Dr.;s@x.hu")) << t.table;
+    // Only both ends together say so.
+    EXPECT_TRUE(has_line(t.table, "Martin Peter;Martin;Peter;;m@x.sk")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Peter Nagy;Peter;Nagy;;p@x.sk")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Simon Berger;Simon;Berger;;b@x.de")) << t.table;
+}
+
+TEST(PrepRegisters, AFlatsNumberAfterTheHouses) {
+    const contact_table t = made("Name;Address;No;Unit;City\nAttila Szucs;Baross ter;3;5;Gyor\nEva Mala;Dlha;12;;Nitra\n");
+    // rowcard drops '/', so prep joins the numbers with a space already.
+    EXPECT_TRUE(has_line(t.table, "Attila Szucs;Attila;Szucs;POSTAL;Baross ter 3 5;Gyor")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Eva Mala;Eva;Mala;POSTAL;Dlha 12;Nitra")) << t.table;
+}
+
+}  // namespace
+}  // namespace rowcard
