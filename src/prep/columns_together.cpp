@@ -13,6 +13,19 @@ constexpr int PAIRED_GROUPS = 1000;
 
 
 
+// Returns the group of the one address `columns` has parts of, where no
+// column types it yet; 0 where none, or several.
+int only_address(const std::vector<column_reading>& columns) {
+    int group = 0;
+    for (const column_reading& r : columns) {
+        if (r.role.what == field_role::address_label) return 0;
+        if (!address_field(r.role.what)) continue;
+        if (group != 0 && r.role.group != group) return 0;
+        group = r.role.group;
+    }
+    return group;
+}
+
 // Ties each type column to the phone or address beside it (the next column
 // first, then the one before), each pair under a group of its own; a type
 // column with neither beside it is left off.
@@ -31,7 +44,12 @@ void pair_type_columns(std::vector<column_reading>& columns) {
                 break;
             }
         }
-        if (type.group == 0) {
+        // Far from any item, it types the export's one address: a record's
+        // kind, business or private ('Typ': geschäftlich, privat).
+        const int address = only_address(columns);
+        if (type.group == 0 && address != 0) {
+            type = {field_role::address_label, address, {}};
+        } else if (type.group == 0) {
             columns[c].why = "types with no phone or address beside them";
             type = {};
         }

@@ -202,7 +202,10 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
     if (row.single[GIVEN].empty() && full.empty() && (organisation || company_name(row.single[FAMILY]))) {
         if (row.single[ORG].empty()) row.single[ORG] = std::exchange(row.single[FAMILY], std::string());
     }
-    if (no_person && (organisation || company_name(full))) {
+    // A whole name that is the row's company, where the export's name parts are empty, is the company's.
+    const bool parts_kept = (plan.single[GIVEN] >= 0 && !plan.given_is_full) || plan.single[FAMILY] >= 0;
+    const bool named_as_company = parts_kept && !full.empty() && header_key(full) == header_key(row.single[ORG]);
+    if (no_person && (organisation || named_as_company || company_name(full))) {
         // A company in the name column: its card is the company's, with no person's name.
         if (row.single[ORG].empty()) row.single[ORG] = full;
     } else if (no_person && !full.empty()) {

@@ -171,3 +171,26 @@ TEST(PrepRegisters, AFlatsNumberAfterTheHouses) {
 
 }  // namespace
 }  // namespace rowcard
+
+namespace rowcard {
+namespace {
+
+TEST(PrepRegisters, ANameThatIsTheCompanyAndARecordsKindOfAddress) {
+    // A phone system's directory: the name is the company's where the name's parts are empty.
+    const contact_table t = made("company,name,firstname,lastname\nKoncar d.d.,Ivan Horvat,Ivan,Horvat\n"
+                                 "Jadrolinija,Jadrolinija,,\n");
+    EXPECT_TRUE(has_line(t.table, "Jadrolinija;;;Jadrolinija")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Ivan Horvat;Ivan;Horvat;Koncar d.d.")) << t.table;
+    // One whole-name column alone: a private person's name in the company column stays a person's.
+    const contact_table own = made("Meno,Spolocnost\nZuzana Hrusovska,Zuzana Hrusovska\n");
+    EXPECT_TRUE(has_line(own.table, "Zuzana Hrusovska;Zuzana;Hrusovska")) << own.table;
+    // A record's kind far from its one address types it.
+    const contact_table kind = made("Typ;Name;Vorname;Strasse;Ort\ngeschäftlich;Brückner;Günther;Hauptstr. 5;Dresden\n"
+                                    "privat;Huber;Anna;Ring 2;Wien\n");
+    EXPECT_TRUE(has_line(kind.table, "G\xFCnther Br\xFC" "ckner;G\xFCnther;Br\xFC" "ckner;WORK;Hauptstr. 5;Dresden"))
+        << kind.table;
+    EXPECT_TRUE(has_line(kind.table, "Anna Huber;Anna;Huber;HOME;Ring 2;Wien")) << kind.table;
+}
+
+}  // namespace
+}  // namespace rowcard
