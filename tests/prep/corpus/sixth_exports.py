@@ -109,8 +109,10 @@ def unleashed_supplier_contacts():
              "OfficePhone": "" if direct else work, "Fax": fax, "Mobile": "" if in_phone else cell,
              "DDI": work if direct else "", "Notes": NOTES.get(k, "")}
         rows.append(fill(s["header"], v))
-        tels = [(ANY, toll), (ANY, v["Phone"]), ("WORK", work), ("FAX", fax), ("CELL", v["Mobile"])]
-        # A row with no one's name is the supplier alone; the toll-free line says nothing of its kind.
+        tels = [(ANY, toll), (ANY, v["Phone"]), ("WORK", v["OfficePhone"]), ("WORK|VOICE", v["DDI"]), ("FAX", fax),
+                ("CELL", v["Mobile"])]
+        # A row with no one's name is the supplier alone; the toll-free line says nothing of its kind, and a
+        # direct line is only a business's phone (work or voice), where OfficePhone says the office.
         want.append(card(p, title="", prefix="", suffix="", tels=[t for t in tels if t[1]], emails=p["emails"][:1],
                          adrs=[]))
     return dict(source="unleashed_supplier_contacts", rows=rows, want=want, bom=True)
