@@ -11,9 +11,10 @@ FOLDER/variants/<base>.<change>.csv; and the held-out set, whose sources are
 in unseen_headers.py, as FOLDER/unseen/exports/<name>.csv with its
 <name>.expected.json; the third, whose sources are in fresh_headers.py, as
 FOLDER/fresh/exports/<name>.csv; and the fourth, whose sources are in
-final_headers.py, as FOLDER/final/exports/<name>.csv; and the fifth, whose
-sources are in blind_headers.py, as FOLDER/blind/exports/<name>.csv, each with
-its <name>.expected.json.
+final_headers.py, as FOLDER/final/exports/<name>.csv; the fifth, whose
+sources are in blind_headers.py, as FOLDER/blind/exports/<name>.csv; and the
+sixth, whose sources are in sixth_headers.py, as
+FOLDER/sixth/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -61,6 +62,11 @@ from blind_exports import (collmex_kunden, finesse_phonebook, firetms_kontrahenc
 from blind_headers import SOURCES as BLIND_SOURCES  # noqa: E402
 from blind_ledgers import (banana_kontakte, dataflor_adressen, docendorse_contacts, finom_kontakte,  # noqa: E402
                            infeo_kundenliste, openair_contacts, tofino_guests)
+from sixth_exports import (kupshop_uzivatele, nody_objednavky, packeta_zasilky, pkge_packages,  # noqa: E402
+                           previsto_contacts, unleashed_supplier_contacts, zammad_users)
+from sixth_headers import SOURCES as SIXTH_SOURCES  # noqa: E402
+from sixth_ledgers import (busibricks_connections, chroma_adresy, dropboy_deliveries, shopify_customers,  # noqa: E402
+                           shore_kunden, werkherz_kontakte, zynk_customers)
 
 EXPORTS = {
     "salesforce_contacts_dataloader": salesforce_contact_api,
@@ -167,6 +173,25 @@ BLIND_EXPORTS = {
 }
 
 
+# The sixth held-out set, written apart from rowcard-prep's code like the others.
+SIXTH_EXPORTS = {
+    "packeta_zasilky_cs": packeta_zasilky,
+    "kupshop_uzivatele_cs": kupshop_uzivatele,
+    "nody_objednavky_cs": nody_objednavky,
+    "unleashed_supplier_contacts": unleashed_supplier_contacts,
+    "pkge_packages": pkge_packages,
+    "zammad_users": zammad_users,
+    "previsto_contacts": previsto_contacts,
+    "zynk_customers": zynk_customers,
+    "busibricks_connections": busibricks_connections,
+    "shore_kunden_de": shore_kunden,
+    "dropboy_deliveries": dropboy_deliveries,
+    "chroma_adresy_pl": chroma_adresy,
+    "werkherz_kontakte_de": werkherz_kontakte,
+    "shopify_customers": shopify_customers,
+}
+
+
 def shuffled(made):
     """The same export with its columns in another order."""
     import random
@@ -260,7 +285,7 @@ def main():
         files += [(os.path.join("unseen", "exports", name + ".csv"), data),
                   (os.path.join("unseen", "exports", name + ".expected.json"), expected)]
     held_out = (("fresh", FRESH_EXPORTS, FRESH_SOURCES), ("final", FINAL_EXPORTS, FINAL_SOURCES),
-                ("blind", BLIND_EXPORTS, BLIND_SOURCES))
+                ("blind", BLIND_EXPORTS, BLIND_SOURCES), ("sixth", SIXTH_EXPORTS, SIXTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
