@@ -68,7 +68,10 @@ void take_formatted(std::string_view value, std::array<std::string, PARTS>& part
     }
     found[STREET] = pieces[street];
     for (std::size_t k = rest; k < pieces.size(); ++k) join_words(found[COUNTRY], pieces[k], " ");
-    for (std::size_t p = 0; p < PARTS; ++p) parts[p] = std::move(found[p]);
+    // A part its own column gives (a country beside a whole address) stays.
+    for (std::size_t p = 0; p < PARTS; ++p) {
+        if (p == STREET || !found[p].empty()) parts[p] = std::move(found[p]);
+    }
 }
 
 // Returns `street` without the postal code, town and country of its own

@@ -131,11 +131,46 @@ bool mostly_house_numbers(const std::vector<std::string_view>& values, const col
     return share_at_least(numbers, evidence, MOST_SHARE);
 }
 
-// True when the column `e` holds a country's calling code for the numbers
-// beside it ("421", "+48"): small numbers, the same few in most rows, where a
-// phone's extensions would differ from row to row.
-bool calling_codes(const column_evidence& e) {
-    return mostly(e, {value_shape::count}) && e.distinct * SAME_FOR_ALL <= e.filled;
+// Digits of a country's calling code at most ("421").
+constexpr std::size_t CALLING_CODE_MAX = 3;
+
+// True when most filled values of `values` are a country's calling code for
+// the numbers beside them ("+48", "421"): small numbers written with '+', or
+// the same few in most rows, where a phone's extensions would differ from row to row.
+bool calling_codes(const std::vector<std::string_view>& values, const column_evidence& e) {
+    std::size_t codes = 0;
+    std::size_t plus = 0;
+    for (const std::string_view v : values) {
+        std::string_view t = trimmed(v);
+        const bool marked = t.starts_with('+');
+        if (marked) t.remove_prefix(1);
+        const bool code = !t.empty() && t.size() <= CALLING_CODE_MAX && t.find_first_not_of("0123456789") == std::string_view::npos;
+        codes += code;
+        plus += code && marked;
+    }
+    return share_at_least(codes, e, MOST_SHARE) &&
+           (share_at_least(plus, e, MOST_SHARE) || e.distinct * SAME_FOR_ALL <= e.filled);
+}
+
+// True when most filled values of `values` are countries' codes ("CZ", "DE").
+bool mostly_country_codes(const std::vector<std::string_view>& values, const column_evidence& e) {
+    std::size_t codes = 0;
+    for (const std::string_view v : values) codes += country_code_value(trimmed(v));
+    return share_at_least(codes, e, MOST_SHARE);
+}
+
+// True when most filled values of `values` are postal codes in no order: a
+// record's running number is a postal code's shape too, but ascends.
+bool unordered_postal_codes(const std::vector<std::string_view>& values, const column_evidence& e) {
+    if (!mostly(e, {value_shape::postal_code}) || e.distinct * SAME_FOR_ALL <= e.filled) return false;
+    std::string_view last;
+    for (const std::string_view v : values) {
+        const std::string_view t = trimmed(v);
+        if (t.empty()) continue;
+        if (!last.empty() && (t.size() < last.size() || (t.size() == last.size() && t <= last))) return true;
+        last = t;
+    }
+    return false;
 }
 
 // Returns why values of the shapes that are no contact value fill the column;
@@ -220,7 +255,7 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
     } else if (h.what == field_role::phone) {
         // Digits among a phone's signs are a number, however short; words, addresses, flags or dates are not.
         if (type_words) reading.role = {field_role::phone_label, h.group, {}};
-        else if (calling_codes(e)) reading.role = {field_role::dial_code, 0, {}};
+        else if (calling_codes(values, e)) reading.role = {field_role::dial_code, 0, {}};
         else if (!mostly(e, NO_NUMBERS)) reading.role = h;
         else reading.why = "its header says phone, but its values are no numbers", reading.disagrees = true;
     } else if (h.what == field_role::city && mostly(e, {value_shape::postal_code})) {
@@ -278,6 +313,8 @@ columns_reading read_columns(const std::vector<std::string>& header,
         decide(column, values[c]);
         column.companies = mostly_companies(values[c], column.evidence);
         column.house_numbers = mostly_house_numbers(values[c], column.evidence);
+        column.postal_codes = unordered_postal_codes(values[c], column.evidence);
+        column.country_codes = mostly_country_codes(values[c], column.evidence);
     }
     read_together(reading.columns, headerless);
     for (std::size_t c = 0; c < header.size(); ++c) reading.layout.roles[c] = reading.columns[c].role;

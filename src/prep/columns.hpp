@@ -29,6 +29,8 @@ struct column_reading {
     bool disagrees = false;    // header and values disagree, so it is left off
     bool companies = false;    // half its filled values at least name a company by its legal form
     bool house_numbers = false;  // most filled values are short and start with a digit ("12", "5a", "1105/12")
+    bool postal_codes = false;   // most filled values are postal codes, in no order (no running number)
+    bool country_codes = false;  // most filled values are countries' two-letter codes ("CZ", "de")
     bool overridden = false;   // the user said what it is
 };
 

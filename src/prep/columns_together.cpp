@@ -13,17 +13,23 @@ constexpr int PAIRED_GROUPS = 1000;
 
 
 
-// Returns the group of the one address `columns` has parts of, where no
-// column types it yet; 0 where none, or several.
-int only_address(const std::vector<column_reading>& columns) {
+// Returns the group of the one address `columns` has parts of; 0 where none, or several.
+int one_address(const std::vector<column_reading>& columns) {
     int group = 0;
     for (const column_reading& r : columns) {
-        if (r.role.what == field_role::address_label) return 0;
         if (!address_field(r.role.what)) continue;
         if (group != 0 && r.role.group != group) return 0;
         group = r.role.group;
     }
     return group;
+}
+
+// Returns the group of the one address `columns` has parts of, where no
+// column types it yet; 0 where none, or several.
+int only_address(const std::vector<column_reading>& columns) {
+    const bool typed = std::any_of(columns.begin(), columns.end(),
+                                   [](const column_reading& r) { return r.role.what == field_role::address_label; });
+    return typed ? 0 : one_address(columns);
 }
 
 // Ties each type column to the phone or address beside it (the next column
@@ -205,6 +211,33 @@ void number_after_street(std::vector<column_reading>& columns) {
     }
 }
 
+// Takes a column whose header says nothing known, of postal codes or of
+// countries' codes, as that part of the export's one address where it lacks
+// one, and has a street or a town ('Postcal code', 'destinationContryCode').
+void parts_from_values(std::vector<column_reading>& columns) {
+    const int address = one_address(columns);
+    if (address == 0 || (!has_part(columns, address, field_role::street) && !has_part(columns, address, field_role::city))) {
+        return;  // a lone region or code is where a subscriber signed up, no address
+    }
+    for (column_reading& r : columns) {
+        if (r.role.what != field_role::none || r.header_role.what != field_role::none || r.overridden) continue;
+        if (r.postal_codes && !has_part(columns, address, field_role::postal) &&
+            !has_part(columns, address, field_role::postal_city)) {
+            r.role = {field_role::postal, address, {}};
+        } else if (r.country_codes && !has_part(columns, address, field_role::country) &&
+                   !has_part(columns, address, field_role::country_code)) {
+            r.role = {field_role::country_code, address, {}};
+        } else {
+            continue;
+        }
+        const auto placed = std::find_if(columns.begin(), columns.end(), [&](const column_reading& o) {
+            return address_field(o.role.what) && o.role.group == address;
+        });
+        r.role.type = placed->role.type;
+        r.why.clear();
+    }
+}
+
 // Leaves a salutation ('Anrede': Herr, Frau, Firma) off where a column of
 // titles ('Titel': Dr., Ing.) stands beside it: the titles are the name's
 // prefix, the salutation only a letter's greeting.
@@ -269,6 +302,7 @@ void read_together(std::vector<column_reading>& columns, bool headerless) {
     pair_type_columns(columns);
     drop_formatted_beside_parts(columns);
     join_split_address(columns);
+    parts_from_values(columns);
     drop_lone_regions(columns);
     settle_country_codes(columns);
     name_beside_part(columns);

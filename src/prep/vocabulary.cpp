@@ -221,6 +221,13 @@ column_role read_header(std::string_view cleaned, export_language language, std:
         if (whole != nullptr && first->what == says::record && whole->role == field_role::house_number) {
             return {field_role::record_id, 0, {}};
         }
+        // A delivery's name ('deliveryName', 'destinationAttention'): the place says nothing of a name.
+        if (first != nullptr && first->what == says::place && whole == nullptr) {
+            const phrase_meaning* named = whole_of(plain, size);
+            if (named != nullptr && named->role >= field_role::given && named->role <= field_role::job) {
+                return {named->role, number, named->type};
+            }
+        }
         // The record named after the field, as Slovene and Croatian write it ('Ime partnerja').
         const phrase_meaning* last = longest_at(plain, plain.size() - 1, language, size);
         if (whole == nullptr && last != nullptr && last->what == says::record) {

@@ -58,6 +58,10 @@ struct kind_word {
 // Returns the table of record kinds' words.
 std::span<const kind_word> record_kind_words();
 
+// True when `cleaned_value` is a country's two-letter code in capitals
+// ("CZ", "DE"); small letters are as often a language's. Empty input is none.
+bool country_code_value(std::string_view cleaned_value);
+
 // Words each language's headers use and the others' do not.
 struct language_words {
     export_language language;

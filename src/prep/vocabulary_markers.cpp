@@ -1,5 +1,5 @@
 // The vocabulary's other words as data: those that tell the languages of
-// headers apart, and the values that name a record's kind.
+// headers apart, the values that name a record's kind, and countries' codes.
 #include "prep/vocabulary.hpp"
 
 namespace rowcard {
@@ -51,6 +51,13 @@ constexpr kind_word KINDS[] = {
     {"COMPANIE", record_kind::organisation}, {"PERSOANA JURIDICA", record_kind::organisation},
 };
 
+// Countries' two-letter codes the contacts of these exports live in, and
+// their neighbours' (ISO 3166).
+constexpr std::string_view COUNTRY_CODES[] = {
+    "AT", "BE", "BG", "CH", "CY", "CZ", "DE", "DK", "EE", "ES", "FI", "FR", "GB", "GR", "HR", "HU", "IE", "IS",
+    "IT", "LI", "LT", "LU", "LV", "MC", "MD", "ME", "MK", "MT", "NL", "NO", "PL", "PT", "RO", "RS", "SE", "SI",
+    "SK", "SM", "UA", "BA", "AL", "XK", "TR", "US", "CA", "AU"};
+
 constexpr language_words MARKERS[] = {
     {export_language::english, ENGLISH}, {export_language::german, GERMAN}, {export_language::czech, CZECH},
     {export_language::slovak, SLOVAK}, {export_language::polish, POLISH}, {export_language::hungarian, HUNGARIAN},
@@ -63,5 +70,12 @@ constexpr language_words MARKERS[] = {
 std::span<const language_words> language_markers() { return MARKERS; }
 
 std::span<const kind_word> record_kind_words() { return KINDS; }
+
+bool country_code_value(std::string_view cleaned_value) {
+    for (const std::string_view code : COUNTRY_CODES) {
+        if (cleaned_value == code) return true;
+    }
+    return false;
+}
 
 }  // namespace rowcard

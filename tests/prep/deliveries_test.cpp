@@ -1,0 +1,55 @@
+// rowcard-prep on the exports of parcel, delivery and order tools: the
+// recipient's name under a delivery's words, the sender's address beside the
+// recipient's, a calling code apart, and address parts its header misspells.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "made_table.hpp"
+#include "prep/vocabulary.hpp"
+#include "read_header_cases.hpp"
+
+namespace rowcard {
+namespace {
+
+using enum field_role;
+
+TEST(PrepDeliveries, TheRecipientUnderADeliverysWords) {
+    expect_read({{"deliveryName", full}, {"deliverySurname", family}, {"deliveryNameAndSurname", full},
+                 {"destinationAttention", contact}, {"Forename", given}, {"Contact1Forename", given, 1},
+                 {"adresat", full}, {"Empfänger", full}, {"recipientName", full}, {"firm", org},
+                 {"departureAddress", ignored}, {"Absender Ort", ignored}},
+                export_language::unknown);
+    // A name's single words beside its surname are the given name; the whole one is the card's.
+    const contact_table t = made("deliveryName;deliverySurname;deliveryNameAndSurname;deliveryStreet;deliveryHouseNumber\n"
+                                 "Kamil;Brabec;Kamil Brabec;Cechova;1021/7\nJana;Mala;Jana Mala;Dlouha;5\n");
+    EXPECT_TRUE(has_line(t.table, "Kamil Brabec;Kamil;Brabec;POSTAL;Cechova 1021 7")) << t.table;
+}
+
+TEST(PrepDeliveries, TheSendersAddressIsNoContacts) {
+    const contact_table t = made("departureAddress,destinationAddress,destinationCountry,recipientName\n"
+                                 "\"Vaci ut 178, 1138 Budapest\",\"1117 Budapest, Oktober utca 8.\",hu,Boros Zsuzsanna\n");
+    // A Hungarian name family name first; the country beside a whole address stays.
+    EXPECT_TRUE(has_line(t.table, "Boros Zsuzsanna;Zsuzsanna;Boros;POSTAL;Oktober utca 8.;Budapest;1117;hu")) << t.table;
+}
+
+TEST(PrepDeliveries, ACallingCodeWithItsPlusAndPartsFromTheirValues) {
+    std::string text = "Name;PhonePrefix;PhoneNumber;Street;City;Postcal code;ContryCode\n";
+    const char* rows[] = {"Jan Novak;+49;1715520984;Hauptstr. 5;Kiel;24103;DE\n",
+                          "Eva Mala;+49;1701234567;Ring 2;Flensburg;24941;DE\n",
+                          "Petr Kral;+43;6641234567;Gasse 1;Wien;1010;AT\n",
+                          "Ivan Bily;+49;1601234567;Weg 3;Berlin;10435;DE\n",
+                          "Ota Cerny;+49;1511234567;Platz 4;Hamburg;20095;DE\n"};
+    for (const char* row : rows) text += row;
+    const contact_table t = made(text);
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;+491715520984;VOICE;POSTAL;Hauptstr. 5;Kiel;24103;DE;+49")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Petr Kral;Petr;Kral;+436641234567;VOICE;POSTAL;Gasse 1;Wien;1010;AT;+43")) << t.table;
+    // A running number of the same shape is no postal code; codes in small letters are languages'.
+    const contact_table ids = made("Name;Street;City;Ref;Lang\nJan Novak;Hlavni 5;Brno;10041;cs\n"
+                                   "Eva Mala;Dlouha 2;Plzen;10042;de\nPetr Kral;Kratka 1;Praha;10043;sk\n");
+    EXPECT_TRUE(has_line(ids.table, "Jan Novak;Jan;Novak;POSTAL;Hlavni 5;Brno;10041;cs")) << ids.table;
+}
+
+}  // namespace
+}  // namespace rowcard
