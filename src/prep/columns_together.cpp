@@ -190,7 +190,8 @@ void companies_beside_person(std::vector<column_reading>& columns) {
     for (column_reading& r : columns) {
         const field_role what = r.role.what;
         if (what == field_role::full && r.companies && firms == nullptr && !r.overridden) firms = &r;
-        else person |= (what == field_role::full && !r.companies) || what == field_role::given ||
+        // A name's second line ('Name2') is no person's name beside it.
+        else person |= (what == field_role::full && !r.companies && r.role.group < 2) || what == field_role::given ||
                        what == field_role::family || what == field_role::contact;
     }
     if (firms != nullptr && person) firms->role = {field_role::org, 0, {}};

@@ -95,7 +95,9 @@ name_parts split_full_name(std::string_view full, bool family_first);
 bool written_family_first(const name_parts& western);
 
 // True when `name` ends in a company's legal form ("Stavby Brno s.r.o.",
-// "Muller GmbH"): an organisation's name, never a person's. Empty input is none.
+// "Muller GmbH"), or has two words or more one of which names an institution
+// or a trade ("Metzgerei Huber", "Universitatea din București"): an
+// organisation's name, never a person's. Empty input is none.
 bool company_name(std::string_view name);
 
 }  // namespace rowcard

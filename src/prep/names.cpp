@@ -79,6 +79,41 @@ constexpr std::string_view LEGAL_FORMS[] = {
     "INC", "PLC", "CORP", "GMBH CO KG", "B V", "N V", "EG", "EGEN", "MBB", "PARTG", "UG", "SE", "S P A", "SPA",
     "S P", "E U", "Z S", "O P", "J D O O", "OBRT"};
 
+// Words that name an institution or a trade, never a person, in the
+// languages of these exports ("Universitatea din București", "Metzgerei
+// Huber", "Szegedi Tudományegyetem"), as header_key writes them.
+constexpr std::string_view INSTITUTION_WORDS[] = {
+    "UNIVERSITY", "UNIVERSITAT", "UNIVERZITA", "UNIVERZA", "UNIWERSYTET", "UNIVERSITATEA", "SVEUCILISTE",
+    "EGYETEM", "TUDOMANYEGYETEM", "HOSPITAL", "KRANKENHAUS", "KLINIKUM", "NEMOCNICE", "NEMOCNICA", "SZPITAL",
+    "SPITAL", "SPITALUL", "BOLNISNICA", "BOLNICA", "KORHAZ", "POLIKLINIKA", "HOTEL", "PENZION", "PENSION",
+    "RESTAURANT", "RESTAURACE", "RESTAURACIA", "RESTAURACJA", "ETTEREM", "GASTHAUS", "GASTHOF", "BACKEREI",
+    "PEKARNA", "PEKAREN", "PIEKARNIA", "PEKSEG", "METZGEREI", "FLEISCHEREI", "REZNICTVI", "MASIARSTVO",
+    "APOTHEKE", "LEKARNA", "LEKAREN", "APTEKA", "GYOGYSZERTAR", "LJEKARNA", "FARMACIA", "AUTOSERVIS",
+    "AUTOHAUS", "AUTOSERWIS", "TRUHLARSTVI", "STOLARSTVO", "TISCHLEREI", "SCHREINEREI", "STOLARSTWO",
+    "KADERNICTVI", "KADERNICTVO", "FRISEUR", "FRIZERSTVO", "FODRASZAT", "VINARSTVI", "VINARSTVO", "WEINGUT",
+    "VINARIJA", "WINNICA", "PINCESZET", "PIVOVAR", "BRAUEREI", "BROWAR", "SORFOZDE", "MAGISTRAT", "URZAD",
+    "URAD", "URED", "LANDRATSAMT", "GEMEINDEAMT", "PRIMARIA", "ONKORMANYZAT", "NADACE", "NADACIA", "STIFTUNG",
+    "FUNDACJA", "FUNDATIA", "ALAPITVANY", "SPOLEK", "VEREIN", "STOWARZYSZENIE", "ASOCIATIA", "EGYESULET",
+    "DRUSTVO", "UDRUGA", "SKOLA", "SCHULE", "SZKOLA", "SCOALA", "ISKOLA", "GYMNAZIUM", "GIMNAZJUM", "LICEUL",
+    "MUZEUM", "MUSEUM", "KNIHOVNA", "KNIZNICA", "BIBLIOTHEK", "BIBLIOTEKA", "KONYVTAR", "DRUZSTVO",
+    "GENOSSENSCHAFT", "SPOLDZIELNIA", "SZOVETKEZET", "ZADRUGA", "TISKARNA", "DRUCKEREI", "DRUKARNIA", "NYOMDA",
+    "CUKRARNA", "KONDITOREI", "CUKIERNIA", "CUKRASZDA", "ZAHRADNICTVI", "GARTNEREI", "INSTITUT", "INSTYTUT",
+    "INSTITUTUL", "INTEZET", "USTAV", "MINISTERSTVO", "MINISTERIUM", "MINISTERSTWO", "MINISTERUL",
+    "MINISZTERIUM", "KANZLEI", "KANCELARIA", "ADVOKATNI", "NOTARIAT", "AMBULANCE", "ORDINACE", "ORDINACIA"};
+
+// True when a word of `key` (as header_key writes it) names an institution or a trade.
+bool institution_name(const std::string& key) {
+    for (std::size_t at = 0; at < key.size();) {
+        const std::size_t end = std::min(key.find(' ', at), key.size());
+        const std::string_view word = std::string_view(key).substr(at, end - at);
+        for (const std::string_view w : INSTITUTION_WORDS) {
+            if (word == w) return true;
+        }
+        at = end + 1;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string_view trimmed(std::string_view text) {
@@ -147,7 +182,8 @@ bool company_name(std::string_view name) {
     for (const std::string_view form : LEGAL_FORMS) {
         if (key.size() > form.size() && key.ends_with(form) && key[key.size() - form.size() - 1] == ' ') return true;
     }
-    return false;
+    // A name of one word may be a person's given name alone.
+    return key.find(' ') != std::string::npos && institution_name(key);
 }
 
 }  // namespace rowcard

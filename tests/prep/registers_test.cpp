@@ -88,8 +88,9 @@ TEST(PrepRegisters, ARegistersOwnCodesBesideTheRealValues) {
     EXPECT_TRUE(has_line(kinds.table, "Pekarna U klasu;;;Pekarna U klasu")) << kinds.table;
     EXPECT_TRUE(has_line(kinds.table, "Jiri Dvorak;Jiri;Dvorak;")) << kinds.table;
     // Without a kind, a family name alone that is no company's stays a person's.
-    const contact_table alone = made("Jméno;Příjmení / Název\nJiri;Dvorak\n;Pekarna U klasu\n");
-    EXPECT_TRUE(has_line(alone.table, "Pekarna U klasu;;Pekarna U klasu")) << alone.table;
+    const contact_table alone = made("Jméno;Příjmení / Název\nJiri;Dvorak\n;Novotna Dvorakova\n;Pekarna U klasu\n");
+    EXPECT_TRUE(has_line(alone.table, "Novotna Dvorakova;;Novotna Dvorakova;")) << alone.table;
+    EXPECT_TRUE(has_line(alone.table, "Pekarna U klasu;;;Pekarna U klasu")) << alone.table;  // a trade's word
 }
 
 TEST(PrepRegisters, AFirmNamedAfterItsOwner) {
@@ -181,6 +182,15 @@ TEST(PrepRegisters, ANameThatIsTheCompanyAndARecordsKindOfAddress) {
                                  "Jadrolinija,Jadrolinija,,\n");
     EXPECT_TRUE(has_line(t.table, "Jadrolinija;;;Jadrolinija")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Ivan Horvat;Ivan;Horvat;Koncar d.d.")) << t.table;
+    // A name with a word of an institution or a trade is a company's, legal form or none.
+    const contact_table trade = made("Name,Email\nMetzgerei Huber,office@huber.at\nSzegedi Tudomanyegyetem,info@u.hu\n"
+                                     "Universitatea din Bucuresti,rector@unibuc.ro\nAnna Huber,anna@x.at\nBrauerei,b@x.de\n");
+    EXPECT_TRUE(has_line(trade.table, "Metzgerei Huber;;;Metzgerei Huber;office@huber.at")) << trade.table;
+    EXPECT_TRUE(has_line(trade.table, "Szegedi Tudomanyegyetem;;;Szegedi Tudomanyegyetem;info@u.hu")) << trade.table;
+    EXPECT_TRUE(has_line(trade.table, "Universitatea din Bucuresti;;;Universitatea din Bucuresti;rector@unibuc.ro"))
+        << trade.table;
+    EXPECT_TRUE(has_line(trade.table, "Anna Huber;Anna;Huber;;anna@x.at")) << trade.table;
+    EXPECT_TRUE(has_line(trade.table, "Brauerei;Brauerei;;;b@x.de")) << trade.table;  // one word may be a given name
     // One whole-name column alone: a private person's name in the company column stays a person's.
     const contact_table own = made("Meno,Spolocnost\nZuzana Hrusovska,Zuzana Hrusovska\n");
     EXPECT_TRUE(has_line(own.table, "Zuzana Hrusovska;Zuzana;Hrusovska")) << own.table;
