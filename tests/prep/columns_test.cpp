@@ -50,12 +50,12 @@ TEST(PrepColumns, ValuesAloneAtTheirMarks) {
     const contact_table plus = made("Name,X\nJan Novak,+420777123456\nEva Mala,+421905111222\n");
     EXPECT_TRUE(has_line(plus.table, "Jan Novak;Jan;Novak;+420777123456;VOICE")) << plus.table;
     // Half the names with a legal form make a column of companies.
-    const contact_table half = made("Email,X\na@x.cz,Stavby s.r.o.\nb@y.cz,Pekarna U klasu\n");
+    const contact_table half = made("Email,X\na@x.cz,Stavby s.r.o.\nb@y.cz,U zlateho klasu\n");
     EXPECT_TRUE(has_line(half.table, "Stavby s.r.o.;Stavby s.r.o.;a@x.cz")) << half.table;
     // A trunk '0' alone marks a number for dialling too; a third of companies is no column of them.
     const contact_table trunk = made("Name,X\nJan Novak,0602111222\nEva Mala,0603222333\n");
     EXPECT_TRUE(has_line(trunk.table, "Jan Novak;Jan;Novak;0602111222;VOICE")) << trunk.table;
-    const contact_table third = made("Email,X\na@x.cz,Stavby s.r.o.\nb@y.cz,Pekarna U klasu\nc@z.cz,Kovarna\n");
+    const contact_table third = made("Email,X\na@x.cz,Stavby s.r.o.\nb@y.cz,U zlateho klasu\nc@z.cz,Kovarna\n");
     EXPECT_TRUE(has_line(third.table, "a@x.cz;a@x.cz;Stavby s.r.o.")) << third.table;
     // Over forty different values are no column of record kinds (nor of type words).
     std::string many = "Name,X\n";
