@@ -239,6 +239,21 @@ void parts_from_values(std::vector<column_reading>& columns) {
     }
 }
 
+// Takes a department between two parts of one address as its region: a
+// French 'département' ('TOWN', 'DEPARTMENT', 'COUNTRY'), no unit of a firm.
+void department_in_address(std::vector<column_reading>& columns) {
+    for (std::size_t c = 1; c + 1 < columns.size(); ++c) {
+        column_reading& r = columns[c];
+        const column_role& before = columns[c - 1].role;
+        const column_role& after = columns[c + 1].role;
+        if (r.role.what != field_role::department || r.overridden || !address_field(before.what) ||
+            !address_field(after.what) || before.group != after.group || has_part(columns, before.group, field_role::region)) {
+            continue;
+        }
+        r.role = {field_role::region, before.group, before.type};
+    }
+}
+
 // Leaves a salutation ('Anrede': Herr, Frau, Firma) off where a column of
 // titles ('Titel': Dr., Ing.) stands beside it: the titles are the name's
 // prefix, the salutation only a letter's greeting.
@@ -304,6 +319,7 @@ void read_together(std::vector<column_reading>& columns, bool headerless) {
     drop_formatted_beside_parts(columns);
     join_split_address(columns);
     parts_from_values(columns);
+    department_in_address(columns);
     drop_lone_regions(columns);
     settle_country_codes(columns);
     name_beside_part(columns);

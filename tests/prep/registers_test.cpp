@@ -83,6 +83,12 @@ TEST(PrepRegisters, ARegistersOwnCodesBesideTheRealValues) {
         << t.table;
     EXPECT_NE(t.left_off.find("'ORGANIZATION' (the same few values in every row)"), std::string::npos) << t.left_off;
     EXPECT_NE(t.left_off.find("'CONTACT_NR' (an id)"), std::string::npos) << t.left_off;
+    // A department between a town and a country is the French 'département', a region.
+    const contact_table region = made("FIRSTNAME;LASTNAME;TOWN;DEPARTMENT;COUNTRY;FUNCTION;DEPARTMENT\n"
+                                      "Hana;Duskova;Jihlava;Kraj Vysocina;CZ;Referentka;Financni odbor\n");
+    EXPECT_TRUE(has_line(region.table, "Hana Duskova;Hana;Duskova;Financni odbor;Referentka;POSTAL;Jihlava;"
+                                       "Kraj Vysocina;CZ"))
+        << region.table;
     // A register's abbreviations of a natural and a legal person tell a company's row.
     const contact_table kinds = made("Jméno;Příjmení / Název;Subjekt\nJiri;Dvorak;FO\n;Pekarna U klasu;PO\n");
     EXPECT_TRUE(has_line(kinds.table, "Pekarna U klasu;;;Pekarna U klasu")) << kinds.table;
