@@ -145,6 +145,19 @@ std::string_view keepable_start(std::string_view value) {
     return value.substr(at);
 }
 
+// True when `names` holds two people's names set apart by a comma or ';'
+// ("Renata Sowa, Jerzy Pawlak"): each piece of two words or more, so that
+// "Nowak, Jan" stays one person written family name first.
+bool two_people(std::string_view names) {
+    const std::size_t mark = names.find_first_of(",;");
+    if (mark == std::string_view::npos) return false;
+    const auto several = [](std::string_view piece) {
+        const std::string_view t = trimmed(piece);
+        return !t.empty() && t.find(' ') != std::string_view::npos;
+    };
+    return several(names.substr(0, mark)) && several(names.substr(mark + 1));
+}
+
 // Words of a firm's name beside its owner's at least ("Biuro Rachunkowe"): one
 // word more is as likely a second given name.
 constexpr std::size_t FIRM_WORDS = 2;
@@ -187,12 +200,15 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
     std::string full = at(FN);
     for (const single s : {GIVEN, MIDDLE, FAMILY, PREFIX, SUFFIX, ORG, DEPT, JOB, NOTE, NICK}) row.single[s] = at(s);
     if (plan.given_is_full) full = std::exchange(row.single[GIVEN], std::string());
-    // A row with no person's name of its own is its contact person's card, at the firm it names.
+    // A row with no person's name of its own is its contact person's card, at
+    // the firm it names; with two people named, it stays the firm's.
     const std::string_view contact = plan.contact < 0 ? std::string_view() : first_item(v[static_cast<std::size_t>(plan.contact)]);
-    if (!contact.empty() && row.single[GIVEN].empty() && row.single[FAMILY].empty()) {
+    if (!contact.empty() && row.single[GIVEN].empty() && row.single[FAMILY].empty() && !two_people(contact)) {
         if (row.single[ORG].empty()) row.single[ORG] = full;
         full = contact;
     }
+    // Two people in the name column of a firm's row: the card is the firm's.
+    if (two_people(full) && !row.single[ORG].empty()) full.clear();
     bool full_as_written = !full.empty();
     const bool no_person = row.single[GIVEN].empty() && row.single[FAMILY].empty();
     const bool organisation = (plan.kind >= 0 && kind_of_record(v[static_cast<std::size_t>(plan.kind)]) == record_kind::organisation) ||

@@ -21,7 +21,8 @@ constexpr std::string_view FAMILY_NAMES[] = {
     "HEGYI", "ORBAN", "NEMES", "BARTA", "PETO", "ERDOS", "CSONKA", "CSIZMADIA", "BENKO", "VARADI", "KEREKES",
     "MAROSI", "DOBOS", "SZAKACS", "SZALAY", "GYORI", "KOVACSNE", "NAGYNE", "TOTHNE", "SZABONE", "HORVATHNE",
     "ZSIGA", "SZENDREI", "FARAGO", "GACSI", "BERKI", "BERTA", "KARDOS", "SZOLLOSI", "CSERNI", "KONCZ", "SOOS",
-    "FENYVESI", "BARANYI", "VIDA", "PATAKI", "GERGELY", "TAMAS", "MATYAS", "RIGO", "PUSKAS", "SARKOZI", "HORVAT"};
+    "FENYVESI", "BARANYI", "VIDA", "PATAKI", "GERGELY", "TAMAS", "MATYAS", "RIGO", "PUSKAS", "SARKOZI", "HORVAT",
+    "VIRAG", "KERTESZ", "BARTOK", "SALLAI", "LIGETI", "ERDELYI", "FORGACS", "HALMOS", "NYARI", "SZIGETI"};
 
 // Common Hungarian given names, as header_key writes them.
 constexpr std::string_view GIVEN_NAMES[] = {

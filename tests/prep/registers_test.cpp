@@ -131,6 +131,11 @@ TEST(PrepRegisters, AContactPersonNamesTheRowsWithoutAPerson) {
     EXPECT_TRUE(has_line(t.table, "Matthias Oberhofer;Matthias;Oberhofer;")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Verena Pircher;Verena;Pircher;Apfelhof Pircher")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Hotel Sonnenhof KG;;;Hotel Sonnenhof KG")) << t.table;
+    // Two people named in one cell are no one person: the card is the firm's; "Family, Given" is one person.
+    const contact_table two = made("NAZWA,OSOBA KONTAKTOWA\nHurtownia Baluty sp. j.,\"Jerzy Pawlak, Renata Sowa\"\n"
+                                   "Drukarnia Swit S.A.,\"Lis, Tomasz\"\n");
+    EXPECT_TRUE(has_line(two.table, "Hurtownia Baluty sp. j.;;;Hurtownia Baluty sp. j.")) << two.table;
+    EXPECT_TRUE(has_line(two.table, "Tomasz Lis;Tomasz;Lis;Drukarnia Swit S.A.")) << two.table;
     // Beside a whole name of people and firms alike, the firm is the row's name.
     const contact_table named = made("Name;Kontaktperson\nTheresa Hofer;\nPichler Bau;Markus Pichler\n");
     EXPECT_TRUE(has_line(named.table, "Theresa Hofer;Theresa;Hofer;")) << named.table;
