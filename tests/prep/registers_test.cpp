@@ -131,6 +131,10 @@ TEST(PrepRegisters, AContactPersonNamesTheRowsWithoutAPerson) {
     EXPECT_TRUE(has_line(t.table, "Matthias Oberhofer;Matthias;Oberhofer;")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Verena Pircher;Verena;Pircher;Apfelhof Pircher")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Hotel Sonnenhof KG;;;Hotel Sonnenhof KG")) << t.table;
+    // A contact person alone is the name column itself.
+    const contact_table alone = made("Ansprechpartner;Telefon\nJan Novak;+420 777 123 456\n");
+    EXPECT_TRUE(alone.recognised);
+    EXPECT_TRUE(has_line(alone.table, "Jan Novak;Jan;Novak;+420 777 123 456;VOICE")) << alone.table;
     // Two people named in one cell are no one person: the card is the firm's; "Family, Given" is one person.
     const contact_table two = made("NAZWA,OSOBA KONTAKTOWA\nHurtownia Baluty sp. j.,\"Jerzy Pawlak, Renata Sowa\"\n"
                                    "Drukarnia Swit S.A.,\"Lis, Tomasz\"\n");
