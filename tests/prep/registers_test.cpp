@@ -12,6 +12,11 @@
 namespace rowcard {
 namespace {
 
+// A register whose family name is its first column, beside a company's facts.
+contact_table make_table_first_family() {
+    return made("Příjmení;Jméno;IČO;DIČ\nNovotna;;12345678;CZ12345678\nDvorak;Jiri;;\n");
+}
+
 TEST(PrepRegisters, ANameOverNumberedColumnsIsOneName) {
     // Name1 Name2 Name3, as German ERPs write a firm's name over three lines.
     // A bare 'Nr' first, with no street to go after, counts the rows.
@@ -93,6 +98,9 @@ TEST(PrepRegisters, ARegistersOwnCodesBesideTheRealValues) {
     const contact_table kinds = made("Jméno;Příjmení / Název;Subjekt\nJiri;Dvorak;FO\n;Pekarna U klasu;PO\n");
     EXPECT_TRUE(has_line(kinds.table, "Pekarna U klasu;;;Pekarna U klasu")) << kinds.table;
     EXPECT_TRUE(has_line(kinds.table, "Jiri Dvorak;Jiri;Dvorak;")) << kinds.table;
+    // Where the table has name columns, they say who is a person, whatever a company's facts say.
+    const contact_table facts = make_table_first_family();
+    EXPECT_TRUE(has_line(facts.table, "Novotna;;Novotna;12345678;CZ12345678")) << facts.table;
     // Without a kind, a family name alone that is no company's stays a person's.
     const contact_table alone = made("Jméno;Příjmení / Název\nJiri;Dvorak\n;Novotna Dvorakova\n;Pekarna U klasu\n");
     EXPECT_TRUE(has_line(alone.table, "Novotna Dvorakova;;Novotna Dvorakova;")) << alone.table;
