@@ -9,7 +9,8 @@ from people import company, person
 WOMEN7 = {"Ingrid", "Dagmar", "Edit", "Erzsébet", "Ildikó", "Judit", "Kinga", "Ágnes", "Anett", "Karin", "Gudrun",
           "Heidrun", "Doris", "Ruth", "Noémi", "Emília", "Beáta", "Liesl", "Gertraud", "Anneliese", "Nicole",
           "Carmen", "Ester", "Miriam", "Laure", "Béatrice", "Isabelle", "Sigrid", "Agnes", "Zoé", "Ines",
-          "Žaneta", "Nives", "Dragica", "Ivančica", "Mirjam"}
+          "Žaneta", "Nives", "Dragica", "Ivančica", "Mirjam", "Brigitte", "Sabine", "Elisabeth", "Mandy", "Antje",
+          "Katrin", "Corinne", "Nadine"}
 
 
 def at(street, city, code, country, region="", kind="HOME"):
