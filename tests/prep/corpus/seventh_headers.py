@@ -76,7 +76,7 @@ SOURCES = {
         source="Docnote (paediatric practice software: bulk patient upload)", language="en",
         separator=",", encoding="utf-8", documented_as="header row",
         where="help.docnote.com/en/articles/4993: 'The column headers in the file must include First Name,"
-              " Surname, Health Number (10 digits), Birthdate, and E-Mail Address exactly as specified';"
+              " Surname, Health Number (10 digits), Birthdate, and E-Mail Address', names to be kept as written;"
               " 'Birthdates must follow the dd-mm-yyyy format'; the encoding is the file's setting",
         header=["First Name", "Surname", "Health Number", "Birthdate", "E-Mail Address"]),
     "smilepass_patients": dict(
