@@ -123,12 +123,14 @@ def post_at_adresscheck():
         name, number = street_and_number(a[1])
         street, house = (a[1], "") if k % 4 == 0 else (name, number)
         land = "" if k % 3 == 0 else a[5]
+        salutation = "Firma" if alone else ("Frau" if female(p) else "Herr")
         rows.append(fill(s["header"], {"Name": p["org"] if alone else p["family"], "Vorname": p["given"],
                                        "Straße": street, "Hausnummer": house, "PLZ": a[4], "Ort": a[2],
                                        "Kundennummer": str(20400 + 17 * k), "Land": land,
-                                       "Anrede": "Firma" if alone else ("Frau" if female(p) else "Herr")}))
-        # A firm's name in 'Name' is the company alone; the street is its name and house number.
-        want.append(card(p, title="", prefix="", tels=[], emails=[],
+                                       "Anrede": salutation}))
+        # A firm's name in 'Name' is the company alone; the street is its name and house number; a person's
+        # Anrede is the name's prefix, as the corpus takes an honorific.
+        want.append(card(p, title="", prefix="" if alone else salutation, tels=[], emails=[],
                          adrs=[want_adr(a, street=f"{name} {number}", region="", country=land)]))
     return dict(source="post_at_adresscheck", rows=rows, want=want)
 

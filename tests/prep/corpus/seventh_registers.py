@@ -30,8 +30,9 @@ def peopleforce_employees():
             "hired_on": f"{1 + k % 28:02d}.{1 + k % 12:02d}.{2010 + k % 14}", "phone_number": work,
             "mobile_number": lost[0] if lost else cell, "employment_type": "Part-time" if k in (8, 16) else "Full-time",
             "position": p["job"], "department": p["department"]}))
-        tels = [("WORK", work)] + ([] if lost else [("CELL", cell)])
-        # No column names the firm: no organisation; a department is none either.
+        tels = [("WORK|VOICE", work)] + ([] if lost else [("CELL", cell)])
+        # No column names the firm: no organisation; a department is none either. 'phone_number' names no
+        # office in the file itself (only the help calls it the work number): a business's phone, work or voice.
         want.append(dict(card(p, tels=tels, adrs=[], birthday=True), lost=lost))
     return dict(source="peopleforce_employees", rows=rows, want=want, bom=True)
 
