@@ -14,7 +14,9 @@ FOLDER/fresh/exports/<name>.csv; and the fourth, whose sources are in
 final_headers.py, as FOLDER/final/exports/<name>.csv; the fifth, whose
 sources are in blind_headers.py, as FOLDER/blind/exports/<name>.csv; and the
 sixth, whose sources are in sixth_headers.py, as
-FOLDER/sixth/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/sixth/exports/<name>.csv; and the seventh, whose sources are in
+seventh_headers.py, as FOLDER/seventh/exports/<name>.csv, each with its
+<name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -67,6 +69,11 @@ from sixth_exports import (kupshop_uzivatele, nody_objednavky, packeta_zasilky, 
 from sixth_headers import SOURCES as SIXTH_SOURCES  # noqa: E402
 from sixth_ledgers import (busibricks_connections, chroma_adresy, dropboy_deliveries, shopify_customers,  # noqa: E402
                            shore_kunden, werkherz_kontakte, zynk_customers)
+from seventh_exports import (churchcrm_people, deweloper_zgody, docnote_patients, linear_mitglieder,  # noqa: E402
+                             post_at_adresscheck, smilepass_patients, tiimi_address_book)
+from seventh_headers import SOURCES as SEVENTH_SOURCES  # noqa: E402
+from seventh_registers import (einzly_kunden, gleno_kunden, hiro_clientes, peopleforce_employees,  # noqa: E402
+                               personeelssysteem_employees, rumbleup_contacts, sterling_trading_partners)
 
 EXPORTS = {
     "salesforce_contacts_dataloader": salesforce_contact_api,
@@ -192,6 +199,25 @@ SIXTH_EXPORTS = {
 }
 
 
+# The seventh held-out set, written apart from rowcard-prep's code like the others.
+SEVENTH_EXPORTS = {
+    "churchcrm_people": churchcrm_people,
+    "linear_mitglieder_de": linear_mitglieder,
+    "tiimi_address_book": tiimi_address_book,
+    "post_at_adresscheck": post_at_adresscheck,
+    "deweloper_zgody_pl": deweloper_zgody,
+    "docnote_patients": docnote_patients,
+    "smilepass_patients": smilepass_patients,
+    "peopleforce_employees": peopleforce_employees,
+    "personeelssysteem_employees": personeelssysteem_employees,
+    "einzly_kunden_ch": einzly_kunden,
+    "gleno_kunden_de": gleno_kunden,
+    "sterling_trading_partners": sterling_trading_partners,
+    "hiro_clientes_es": hiro_clientes,
+    "rumbleup_contacts": rumbleup_contacts,
+}
+
+
 def shuffled(made):
     """The same export with its columns in another order."""
     import random
@@ -285,7 +311,8 @@ def main():
         files += [(os.path.join("unseen", "exports", name + ".csv"), data),
                   (os.path.join("unseen", "exports", name + ".expected.json"), expected)]
     held_out = (("fresh", FRESH_EXPORTS, FRESH_SOURCES), ("final", FINAL_EXPORTS, FINAL_SOURCES),
-                ("blind", BLIND_EXPORTS, BLIND_SOURCES), ("sixth", SIXTH_EXPORTS, SIXTH_SOURCES))
+                ("blind", BLIND_EXPORTS, BLIND_SOURCES), ("sixth", SIXTH_EXPORTS, SIXTH_SOURCES),
+                ("seventh", SEVENTH_EXPORTS, SEVENTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
