@@ -263,6 +263,8 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
     } else if (h.what == field_role::postal) {
         if (mostly(e, {value_shape::postal_code, value_shape::postal_city})) reading.role = h;
         else reading.why = "its header says postal code, but its values are none", reading.disagrees = true;
+    } else if ((h.what == field_role::country_code || h.what == field_role::country) && calling_codes(values, e)) {
+        reading.role = {field_role::dial_code, 0, {}};  // 'código país' of "+48": the numbers' country
     } else if (wordy(h.what) || h.what == field_role::formatted) {
         decide_words(reading, values, type_words, odd);
     } else if ((h.what == field_role::birth_month || h.what == field_role::birth_day) && mostly(e, {value_shape::date})) {

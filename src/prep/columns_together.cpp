@@ -197,18 +197,21 @@ void companies_beside_person(std::vector<column_reading>& columns) {
     if (firms != nullptr && person) firms->role = {field_role::org, 0, {}};
 }
 
-// Takes a column whose header says nothing known as the house number of the
-// street right before it, where its values are house numbers ('ULICA', 'NUMER').
+// Takes a column whose header says nothing known, or says street over
+// numbers, as the house number of the street right before it, where its
+// values are house numbers ('ULICA', 'NUMER'; 'adresse_strasse', 'adresse_nr').
 void number_after_street(std::vector<column_reading>& columns) {
     for (std::size_t c = 1; c < columns.size(); ++c) {
         column_reading& r = columns[c];
         const column_role& street = columns[c - 1].role;
-        if (r.role.what != field_role::none || r.header_role.what != field_role::none || r.overridden ||
-            !r.house_numbers || street.what != field_role::street) {
+        const field_role said = r.header_role.what;
+        const bool unread = said == field_role::none || ((said == field_role::street || said == field_role::street2) && r.disagrees);
+        if (r.role.what != field_role::none || !unread || r.overridden || !r.house_numbers || street.what != field_role::street) {
             continue;
         }
         r.role = {field_role::house_number, street.group, street.type};
         r.why.clear();
+        r.disagrees = false;
     }
 }
 

@@ -145,6 +145,21 @@ std::string_view keepable_start(std::string_view value) {
     return value.substr(at);
 }
 
+// Returns the words of the whole name `full` other than those of `given`,
+// where all of given's are among them ("Szalai Gábor" less "Gábor" is
+// "Szalai"); empty where they are not, or nothing is left.
+std::string rest_of_name(const std::string& full, const std::string& given) {
+    const std::string name = header_key(full);
+    const std::string own = header_key(given);
+    if (own.empty() || name.size() <= own.size()) return {};
+    std::string_view rest;
+    if (name.starts_with(own + " ")) rest = std::string_view(full).substr(full.find(' ', full.find_first_not_of(' ')));
+    else if (name.ends_with(" " + own)) rest = std::string_view(full).substr(0, full.rfind(' '));
+    // One word more on either side only: a name of titles or several given names is split as written.
+    rest = trimmed(rest);
+    return rest.empty() || rest.find(' ') != std::string_view::npos ? std::string() : std::string(rest);
+}
+
 // True when `names` holds two people's names set apart by a comma or ';'
 // ("Renata Sowa, Jerzy Pawlak"): each piece of two words or more, so that
 // "Nowak, Jan" stays one person written family name first.
@@ -210,8 +225,15 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
     // Two people in the name column of a firm's row: the card is the firm's.
     if (two_people(full) && !row.single[ORG].empty()) full.clear();
     bool full_as_written = !full.empty();
+    // A salutation of a firm ('Anrede': Firma) is no prefix of a name, and says the row is a company's.
+    const bool firm_salutation = kind_of_record(row.single[PREFIX]) == record_kind::organisation;
+    if (firm_salutation) row.single[PREFIX].clear();
+    // A given name beside the whole name: the family name is the rest of it ("Szalai Gábor", "Gábor").
+    if (!row.single[GIVEN].empty() && row.single[FAMILY].empty() && !full.empty()) {
+        row.single[FAMILY] = rest_of_name(full, row.single[GIVEN]);
+    }
     const bool no_person = row.single[GIVEN].empty() && row.single[FAMILY].empty();
-    const bool organisation = (plan.kind >= 0 && kind_of_record(v[static_cast<std::size_t>(plan.kind)]) == record_kind::organisation) ||
+    const bool organisation = firm_salutation || (plan.kind >= 0 && kind_of_record(v[static_cast<std::size_t>(plan.kind)]) == record_kind::organisation) ||
                               company_row(plan, v);
     // 'Příjmení / Název': a family name with no given name that is a company's,
     // or in a row its kind calls an organisation's, is the company.

@@ -1,6 +1,6 @@
 // The header vocabulary of rowcard-prep as data: the words exports write in
 // English, German, Czech, Slovak, Polish, Hungarian, Slovene, Croatian and
-// Romanian headers, and what each phrase says.
+// Romanian headers (and the commonest Spanish ones), and what each phrase says.
 #include <array>
 
 #include "prep/vocabulary.hpp"
@@ -41,6 +41,10 @@ constexpr phrase_meaning PHRASES[] = {
     whole("FIRST NAME", given), whole("FIRST", given), whole("GIVEN NAME", given),
     whole("VORNAME", given), whole("JMENO", given), whole("KRESTNI JMENO", given), whole("MENO", given),
     whole("KRSTNE MENO", given), whole("IMIE", given), whole("UTONEV", given), whole("KERESZTNEV", given),
+    whole("NOMBRE", given), whole("APELLIDO", family), whole("APELLIDOS", family), whole("EMPRESA", org),
+    whole("NOMBRE COMPLETO", full), role("DIRECCION", street), role("CIUDAD", city), role("PROVINCIA", region),
+    role("PAIS", country), role("CODIGO POSTAL", postal), role("TELEFONO", phone), role("MOVIL", phone, 0, "CELL"),
+    role("CODIGO PAIS", country_code),
     whole("IME", given), whole("PRENUME", given), whole("PRENUMELE", given), whole("FORENAME", given),
     whole("FORENAMES", given),
     whole("MIDDLE NAME", middle), whole("MIDDLE", middle), whole("ADDITIONAL NAME", middle),
@@ -87,7 +91,7 @@ constexpr phrase_meaning PHRASES[] = {
     whole("OSOBA KONTAKTOWA", contact), whole("ANSPRECHPARTNER", contact), whole("KAPCSOLATTARTO", contact),
     whole("KONTAKTNA OSEBA", contact), whole("KONTAKT OSOBA", contact), whole("PERSOANA DE CONTACT", contact),
     whole("KONTAKTPERSON", contact), whole("NAME DER KONTAKTPERSON", contact), whole("CONTACT NAME", contact),
-    whole("NAME DES ANSPRECHPARTNERS", contact), whole("ATTENTION", contact), whole("ATTN", contact),
+    whole("NAME DES ANSPRECHPARTNERS", contact), whole("KONTAKT PERSON", contact), whole("ATTENTION", contact), whole("ATTN", contact),
     whole("ZU HANDEN", contact), whole("Z HD", contact),
     whole("DEPARTMENT", department), whole("ORGANIZATION DEPARTMENT", department), whole("ABTEILUNG", department),
     whole("ODDELENI", department), whole("ODDELENIE", department), whole("DZIAL", department),
@@ -100,6 +104,9 @@ constexpr phrase_meaning PHRASES[] = {
     whole("RADNO MJESTO", job), whole("FUNCTIA", job), whole("FUNCTIE", job), whole("POST FUNCTIA", job),
     whole("SZEREPKOR", job), whole("MUNKAKOR", job), whole("JOB", job), whole("FUNCTION", job),
     role("POSITION", job), role("JOB TITLE", job), role("JOB POSITION", job), whole("STELLUNG", job), whole("PRACOVNI ZARAZENI", job),
+    whole("BERUF", job), whole("POVOLANI", job), whole("POVOLANIE", job), whole("ZAWOD", job), whole("FOGLALKOZAS", job),
+    whole("POKLIC", job), whole("ZANIMANJE", job), whole("PROFESIE", job), whole("OCUPATIE", job),
+    whole("OCCUPATION", job), whole("PROFESSION", job), whole("CARGO", job), whole("PUESTO", job),
     whole("NOTES", note), whole("NOTE", note), whole("NOTIZEN", note), whole("NOTIZ", note), whole("POZNAMKY", note),
     whole("POZNAMKA", note), whole("NOTATKI", note), whole("UWAGI", note), whole("JEGYZETEK", note),
     whole("MEGJEGYZES", note), whole("COMMENTS", note), whole("DESCRIPTION", note), whole("OPOMBE", note),
@@ -116,6 +123,9 @@ constexpr phrase_meaning PHRASES[] = {
     // Roles wherever the words stand.
     role("PHONETIC", ignored), role("YOMI", ignored),
     // Names kept for sorting, searching or a letter's opening, not the contact's own.
+    // A login is no one's name.
+    whole("USER NAME", ignored), whole("USERNAME", ignored), whole("LOGIN", ignored), whole("BENUTZERNAME", ignored),
+    whole("UZIVATELSKE JMENO", ignored), whole("NAZWA UZYTKOWNIKA", ignored), whole("FELHASZNALONEV", ignored),
     role("SORT NAME", ignored), role("SEARCH NAME", ignored), role("SHORT NAME", ignored), role("SUCHNAME", ignored),
     role("KURZNAME", ignored), role("MATCHCODE", ignored), role("BRIEFANREDE", ignored),
     role("LETTER SALUTATION", ignored), role("SKRATENY NAZOV", ignored), role("ZKRACENY NAZEV", ignored),
@@ -190,7 +200,8 @@ constexpr phrase_meaning PHRASES[] = {
     role("E MAILOVA", email), role("E MAILU", email), role("E POSTA", email), role("E POSTE", email),
     role("E POSTNI", email), role("EPOSTA", email), role("ELEKTRONIKUS", email), role("ELEKTRONIKUS LEVEL", email),
     role("LEVELCIM", email), role("POSTA ELECTRONICA", email), role("EMAILOVA", email),
-    role("EMAILOVA ADRESA", email),
+    role("EMAILOVA ADRESA", email), whole("INTERNET ADDRESS", email), role("CORREO", email),
+    role("CORREO ELECTRONICO", email),
     // Phones, and the types and places that name one.
     role("PHONE", phone), role("TEL", phone), role("TELEFON", phone), role("TELEFONU", phone),
     role("TELEFONY", phone), role("TELEFONNE", phone), role("TELEFONNE CISLO", phone), role("TELEPHONE", phone), role("TELEFONNUMMER", phone), role("TELEFONSZAM", phone),

@@ -56,5 +56,25 @@ TEST(PrepDeliveries, ACallingCodeWithItsPlusAndPartsFromTheirValues) {
     EXPECT_EQ(same.header.back(), "Account");
 }
 
+TEST(PrepDeliveries, MembersAndGuestsOfOtherTools) {
+    // A house number under the address's own word after its street; a calling code under a country's header.
+    std::string text = "firma_name;kontakt_person;adresse_strasse;adresse_nr;telefon;codigo pais\n";
+    for (int k = 0; k < 5; ++k) {
+        text += "Holzbau AG;Reto Meier;Seestrasse;" + std::to_string(100 + k) + ";7941234" + std::to_string(k) + ";+41\n";
+    }
+    const contact_table t = made(text);
+    EXPECT_TRUE(has_line(t.table, "Reto Meier;Reto;Meier;Holzbau AG;+4179412340;VOICE;POSTAL;Seestrasse 100;+41")) << t.table;
+    EXPECT_EQ(t.disagreements, 0u);
+    // A firm's salutation is no prefix: the row is the firm's.
+    const contact_table firm = made("Anrede;Vorname;Nachname;Firma\nFirma;;;Baeckerei Huber\nHerr;Jan;Novak;\n");
+    EXPECT_TRUE(has_line(firm.table, "Baeckerei Huber;;;;Baeckerei Huber")) << firm.table;
+    EXPECT_TRUE(has_line(firm.table, "Jan Novak;Jan;Novak;Herr;")) << firm.table;
+    // A given name beside the whole name leaves the family name its other word.
+    const contact_table rest = made("name;first_name\nSzalai Gabor;Gabor\nAnna Kral;Anna\nIng. Petr Maly;Petr\n");
+    EXPECT_TRUE(has_line(rest.table, "Szalai Gabor;Gabor;Szalai")) << rest.table;
+    EXPECT_TRUE(has_line(rest.table, "Anna Kral;Anna;Kral")) << rest.table;
+    EXPECT_TRUE(has_line(rest.table, "Ing. Petr Maly;Petr;")) << rest.table;  // titles are no family name
+}
+
 }  // namespace
 }  // namespace rowcard
