@@ -51,6 +51,15 @@ TEST(PrepRegisters, AFirmBesideItsContactPerson) {
     EXPECT_EQ(count.table.find("Hlavni 0012"), std::string::npos) << count.table;
 }
 
+TEST(PrepRegisters, ASecondBirthdayAndACodeWithASpreadsheetsMark) {
+    // A second birthday column is kept as it is, off the card; a code a spreadsheet marked as text is dialled.
+    const contact_table t = made("Name;Birthday;Geburtstag;Phone;dialCode\nJan Novak;1985-04-12;12.4.1985;905123456;'421\n");
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;19850412;+421905123456;VOICE;12.4.1985;'421")) << t.table;
+    // A row with nothing the card takes shows the first value it has.
+    const contact_table bare = made("Poznamka;Name;Email\nsoused;;\n;Eva Mala;eva@x.cz\n");
+    EXPECT_TRUE(has_line(bare.table, "soused;;;soused;")) << bare.table;
+}
+
 TEST(PrepRegisters, ACallingCodeUnderAPhonesHeader) {
     const contact_table t = made("Meno,Telefónne číslo Kód krajiny,Telefónne číslo\n"
                                  "Jan Novak,421,905123456\nEva Mala,421,908765432\nPetr Dvorak,420,605222333\n"

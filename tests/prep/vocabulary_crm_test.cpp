@@ -79,6 +79,8 @@ TEST(VocabRegisters, AContactPersonTheRecordsNumberAndTheRecordNamedLast) {
                 lang::unknown);
     expect_read({{"Nationskennzeichen", country_code, -4}, {"Postal", postal, -4}, {"Provinz", region, -4}},
                 lang::unknown);
+    // A delivery's job, and two names for one column with 'or' second.
+    expect_read({{"deliveryJob", job}, {"Jméno nebo firma", given}}, lang::unknown);
     // A login is no name; an occupation is the job; Lotus Notes' mailbox; a few Spanish words.
     expect_read({{"User name", ignored}, {"Benutzername", ignored}, {"Beruf", job}, {"Zawód", job},
                  {"Internet Address", email}, {"kontakt_person", contact}, {"nombre", given}, {"apellido", family},

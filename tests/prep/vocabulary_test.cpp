@@ -275,7 +275,7 @@ TEST(VocabTypeWords, AValueThatIsOnlyATypeWordGivesItsType) {
         {"* Mobile", "CELL"}, {"Mobile Phone", "CELL"}, {"Telefon komórkowy", "CELL"}, {"Służbowy", "WORK"},
         {"Domowy", "HOME"}, {"Doma", "HOME"}, {"Služba", "WORK"}, {"Posao", "WORK"}, {"Kućni", "HOME"},
         {"Serviciu", "WORK"}, {"Acasă", "HOME"}, {"Mobitel", "CELL"}, {"Inny", "VOICE"}, {"Egyéb", "VOICE"},
-        {"Home Work", "WORK"}, {"Car", "CAR"}, {"ISDN", "ISDN"},
+        {"Home Work", "WORK"}, {"Car", "CAR"}, {"ISDN", "ISDN"}, {"Work Mobile Phone", "CELL"},
         // Anything else is no type word.
         {"+420 777 123 456", ""}, {"Jan Novák", ""}, {"Brno", ""}, {"Firma", ""}, {"Company", ""}, {"Dom", ""},
         {"Phone", ""}, {"Home 2", ""}, {"", ""}, {"Mobile Home Work Fax", ""}, {"Praha 1", ""}, {"Home office x", ""},
