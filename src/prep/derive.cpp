@@ -16,11 +16,6 @@
 namespace rowcard {
 namespace {
 
-// Columns of what only a company has (its trade, revenue, tax number) that
-// make a table of no given or family names one of companies: one may stand
-// in a list of people, as the trade of each one's employer.
-constexpr std::size_t COMPANY_FACTS = 2;
-
 // Returns the items of a ' ::: ' list, each without spaces around it; a plain
 // value is one item, and empty items (an empty value too) are none.
 std::vector<std::string_view> items(std::string_view value) {
@@ -110,16 +105,6 @@ bool take_column(export_plan& plan, const column_role& role, int c) {
     }
 }
 
-// True when the row `v` of a table with no given or family name column, but
-// columns of what only a company has, fills one of them: a CRM's account or
-// an invoicing tool's business partner, whose name is a company's even
-// without a legal form. A private person among them has none filled.
-bool company_row(const export_plan& plan, const std::vector<std::string_view>& v) {
-    if (plan.company_facts.size() < COMPANY_FACTS || plan.single[GIVEN] >= 0 || plan.single[FAMILY] >= 0) return false;
-    return std::any_of(plan.company_facts.begin(), plan.company_facts.end(),
-                       [&](int c) { return !trimmed(v[static_cast<std::size_t>(c)]).empty(); });
-}
-
 // Returns the phone number `number` of the row `v` with its country's calling
 // code in front where the export keeps that code apart ("+48" and
 // "601234567"); a number with its own code or trunk '0' stays as it is.
@@ -137,154 +122,6 @@ std::string dialled(const export_plan& plan, const std::vector<std::string_view>
     return out.append(number);
 }
 
-// Returns `value` without the leading bytes rowcard would drop, so that a
-// mandatory display name never starts blank; empty input gives empty.
-std::string_view keepable_start(std::string_view value) {
-    std::size_t at = 0;
-    while (at < value.size() && (clean_byte(static_cast<unsigned char>(value[at])) == '\0' || value[at] == ' ')) ++at;
-    return value.substr(at);
-}
-
-// Returns the words of the whole name `full` other than those of `given`,
-// where all of given's are among them ("Szalai Gábor" less "Gábor" is
-// "Szalai"); empty where they are not, or nothing is left.
-std::string rest_of_name(const std::string& full, const std::string& given) {
-    const std::string name = header_key(full);
-    const std::string own = header_key(given);
-    if (own.empty() || name.size() <= own.size()) return {};
-    std::string_view rest;
-    if (name.starts_with(own + " ")) rest = std::string_view(full).substr(full.find(' ', full.find_first_not_of(' ')));
-    else if (name.ends_with(" " + own)) rest = std::string_view(full).substr(0, full.rfind(' '));
-    // One word more on either side only: a name of titles or several given names is split as written.
-    rest = trimmed(rest);
-    return rest.empty() || rest.find(' ') != std::string_view::npos ? std::string() : std::string(rest);
-}
-
-// True when `names` holds two people's names set apart by a comma or ';'
-// ("Renata Sowa, Jerzy Pawlak"): each piece of two words or more, so that
-// "Nowak, Jan" stays one person written family name first.
-bool two_people(std::string_view names) {
-    const std::size_t mark = names.find_first_of(",;");
-    if (mark == std::string_view::npos) return false;
-    const auto several = [](std::string_view piece) {
-        const std::string_view t = trimmed(piece);
-        return !t.empty() && t.find(' ') != std::string_view::npos;
-    };
-    return several(names.substr(0, mark)) && several(names.substr(mark + 1));
-}
-
-// Words of a firm's name beside its owner's at least ("Biuro Rachunkowe"): one
-// word more is as likely a second given name.
-constexpr std::size_t FIRM_WORDS = 2;
-
-// True when `full`, a whole name beside the row's own given and family names
-// `row`, is a firm named after its owner ("Usługi Remontowe Marek Wójcik"):
-// a legal form, or two words or more besides the owner's names and titles.
-bool firm_of_owner(const std::string& full, const card_row& row) {
-    if (full.empty() || row.single[GIVEN].empty() || row.single[FAMILY].empty()) return false;
-    if (company_name(full)) return true;
-    const auto words = [](const std::string& key) {
-        std::vector<std::string> out;
-        for (std::size_t at = 0; at < key.size();) {
-            const std::size_t end = std::min(key.find(' ', at), key.size());
-            if (end > at) out.push_back(key.substr(at, end - at));
-            at = end + 1;
-        }
-        return out;
-    };
-    std::vector<std::string> own;
-    for (const single s : {GIVEN, MIDDLE, FAMILY}) {
-        for (std::string& w : words(header_key(row.single[s]))) own.push_back(std::move(w));
-    }
-    const name_parts parts = split_full_name(full, false);
-    std::size_t other = 0;
-    for (const std::string& w : words(header_key(parts.given + " " + parts.family))) {
-        other += std::find(own.begin(), own.end(), w) == own.end();
-    }
-    return other >= FIRM_WORDS;
-}
-
-// Fills the name parts and the display name of `row` from the row `v`, whose
-// phones and e-mails `row` holds already; a row of empty values leaves them empty.
-void derive_names(const export_plan& plan, const std::vector<std::string_view>& v, card_row& row) {
-    const auto at = [&](single s) {
-        std::string value(plan.single[s] < 0 ? std::string_view() : first_item(v[plan.single[s]]));
-        for (const int c : plan.more_lines[s]) join_words(value, first_item(v[static_cast<std::size_t>(c)]), " ");
-        return value;
-    };
-    std::string full = at(FN);
-    for (const single s : {GIVEN, MIDDLE, FAMILY, PREFIX, SUFFIX, ORG, DEPT, JOB, NOTE, NICK}) row.single[s] = at(s);
-    if (plan.given_is_full) full = std::exchange(row.single[GIVEN], std::string());
-    // A row with no person's name of its own is its contact person's card, at
-    // the firm it names; with two people named, it stays the firm's.
-    const std::string_view contact = plan.contact < 0 ? std::string_view() : first_item(v[static_cast<std::size_t>(plan.contact)]);
-    if (!contact.empty() && row.single[GIVEN].empty() && row.single[FAMILY].empty() && !two_people(contact)) {
-        if (row.single[ORG].empty()) row.single[ORG] = full;
-        full = contact;
-    }
-    // Two people in the name column of a firm's row: the card is the firm's.
-    if (two_people(full) && !row.single[ORG].empty()) full.clear();
-    bool full_as_written = !full.empty();
-    // A salutation of a firm ('Anrede': Firma) is no prefix of a name, and says the row is a company's.
-    const bool firm_salutation = kind_of_record(row.single[PREFIX]) == record_kind::organisation;
-    if (firm_salutation) row.single[PREFIX].clear();
-    // A given name beside the whole name: the family name is the rest of it ("Szalai Gábor", "Gábor").
-    if (!row.single[GIVEN].empty() && row.single[FAMILY].empty() && !full.empty()) {
-        row.single[FAMILY] = rest_of_name(full, row.single[GIVEN]);
-    }
-    const bool no_person = row.single[GIVEN].empty() && row.single[FAMILY].empty();
-    const bool organisation = firm_salutation || (plan.kind >= 0 && kind_of_record(v[static_cast<std::size_t>(plan.kind)]) == record_kind::organisation) ||
-                              company_row(plan, v);
-    // 'Příjmení / Název': a family name with no given name that is a company's,
-    // or in a row its kind calls an organisation's, is the company.
-    if (row.single[GIVEN].empty() && full.empty() && (organisation || company_name(row.single[FAMILY]))) {
-        if (row.single[ORG].empty()) row.single[ORG] = std::exchange(row.single[FAMILY], std::string());
-    }
-    // A whole name that is the row's company, where the export's name parts are empty, is the company's.
-    const bool parts_kept = (plan.single[GIVEN] >= 0 && !plan.given_is_full) || plan.single[FAMILY] >= 0;
-    const bool named_as_company = parts_kept && !full.empty() && header_key(full) == header_key(row.single[ORG]);
-    if (no_person && (organisation || named_as_company || company_name(full))) {
-        // A company in the name column: its card is the company's, with no person's name.
-        if (row.single[ORG].empty()) row.single[ORG] = full;
-    } else if (no_person && !full.empty()) {
-        name_parts parts = split_full_name(full, plan.family_first);
-        // A Hungarian name in a layout of another language is written family name first too.
-        if (!plan.family_first && !parts.reversed && written_family_first(parts)) parts = split_full_name(full, true);
-        row.single[GIVEN] = parts.given;
-        row.single[FAMILY] = parts.family;
-        if (row.single[PREFIX].empty()) row.single[PREFIX] = parts.prefix;
-        if (row.single[SUFFIX].empty()) row.single[SUFFIX] = parts.suffix;
-        full_as_written = !parts.reversed;
-    }
-    // A firm in the name column beside its owner's names is the company.
-    if (row.single[ORG].empty() && !organisation && firm_of_owner(full, row)) {
-        row.single[ORG] = std::exchange(full, std::string());
-        full_as_written = false;
-    }
-    std::string fn;
-    if (full_as_written) {
-        fn = full;
-    } else {
-        // Hungarian puts the family name first, as its exports write it whole.
-        const std::array<single, 3> order =
-            plan.family_first ? std::array<single, 3>{FAMILY, GIVEN, MIDDLE} : std::array<single, 3>{GIVEN, MIDDLE, FAMILY};
-        for (const single s : order) join_words(fn, row.single[s], " ");
-    }
-    // A private person's own name in the company column is no company ("Jan Novak" for Jan Novak).
-    if (!row.single[GIVEN].empty() && !row.single[FAMILY].empty()) {
-        const std::string org = header_key(row.single[ORG]);
-        if (org == header_key(row.single[GIVEN] + " " + row.single[FAMILY]) ||
-            org == header_key(row.single[FAMILY] + " " + row.single[GIVEN])) {
-            row.single[ORG].clear();
-        }
-    }
-    std::string_view shown = keepable_start(fn);
-    if (shown.empty()) shown = keepable_start(row.single[ORG]);
-    if (shown.empty() && !row.emails.empty()) shown = keepable_start(row.emails.front());
-    if (shown.empty() && !row.phones.empty()) shown = keepable_start(row.phones.front().first);
-    for (std::size_t c = 0; shown.empty() && c < v.size(); ++c) shown = keepable_start(v[c]);
-    row.single[FN] = shown;
-}
 
 }  // namespace
 

@@ -84,6 +84,11 @@ export_plan make_plan(const layout_guess& layout);
 // `joiner` goes between two street lines. A row of empty values gives an empty card.
 card_row derive_row(const export_plan& plan, const std::vector<std::string_view>& v, std::string_view joiner);
 
+// Fills the name parts and the display name of `row` from the row `v`, whose
+// phones and e-mails `row` holds already: a person's, a firm's, or a firm's
+// contact person's. A row of empty values leaves them empty.
+void derive_names(const export_plan& plan, const std::vector<std::string_view>& v, card_row& row);
+
 // Fills the addresses of `row` from the row `v`, `joiner` between two street
 // lines: each address's parts as vCard's ADR keeps them apart, an address
 // written twice once. A row with no address part gives none.
