@@ -43,10 +43,6 @@ constexpr std::initializer_list<value_shape> NO_NUMBERS = {
     value_shape::email, value_shape::word, value_shape::words, value_shape::flag, value_shape::date, value_shape::url,
     value_shape::honorific};
 
-// A column of values that no header names holds the contacts' own e-mails or
-// phones only when it has more than one different value in this many.
-constexpr std::size_t SAME_FOR_ALL = 4;
-
 // Shapes of values that are no date of any form.
 constexpr std::initializer_list<value_shape> NO_DATES = {
     value_shape::email, value_shape::phone, value_shape::url, value_shape::word, value_shape::words, value_shape::flag,
@@ -149,7 +145,7 @@ bool calling_codes(const std::vector<std::string_view>& values, const column_evi
         plus += code && marked;
     }
     return share_at_least(codes, e, MOST_SHARE) &&
-           (share_at_least(plus, e, MOST_SHARE) || e.distinct * SAME_FOR_ALL <= e.filled);
+           (share_at_least(plus, e, MOST_SHARE) || same_few(e));
 }
 
 // True when most filled values of `values` are countries' codes ("CZ", "DE").
@@ -162,7 +158,7 @@ bool mostly_country_codes(const std::vector<std::string_view>& values, const col
 // True when most filled values of `values` are postal codes in no order: a
 // record's running number is a postal code's shape too, but ascends.
 bool unordered_postal_codes(const std::vector<std::string_view>& values, const column_evidence& e) {
-    if (!mostly(e, {value_shape::postal_code}) || e.distinct * SAME_FOR_ALL <= e.filled) return false;
+    if (!mostly(e, {value_shape::postal_code}) || same_few(e)) return false;
     std::string_view last;
     for (const std::string_view v : values) {
         const std::string_view t = trimmed(v);

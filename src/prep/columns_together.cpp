@@ -286,14 +286,12 @@ void drop_numbers_without_street(std::vector<column_reading>& columns) {
 // Leaves a company column off where a second one names the companies and it
 // holds the same few values in every row: a register's own code ('NDB').
 void drop_same_companies(std::vector<column_reading>& columns) {
-    constexpr std::size_t SAME_FOR_ALL = 4;  // one different value in this many at most
-    const auto same = [](const column_reading& r) { return r.evidence.distinct * SAME_FOR_ALL <= r.evidence.filled; };
-    const auto varied = std::count_if(columns.begin(), columns.end(), [&](const column_reading& r) {
-        return r.role.what == field_role::org && !same(r);
+    const bool varied = std::any_of(columns.begin(), columns.end(), [](const column_reading& r) {
+        return r.role.what == field_role::org && !same_few(r.evidence);
     });
-    if (varied == 0) return;
+    if (!varied) return;
     for (column_reading& r : columns) {
-        if (r.role.what != field_role::org || r.overridden || !same(r)) continue;
+        if (r.role.what != field_role::org || r.overridden || !same_few(r.evidence)) continue;
         r.role = {};
         r.why = "the same few values in every row";
     }

@@ -51,6 +51,15 @@ struct column_evidence {
     std::size_t max_length = 0;                  // bytes of the longest value
 };
 
+// A column holds the same few values in most rows when it has one different
+// value in this many filled ones at most: a CRM's own address, a register's
+// code, a country's calling code, never a contact's own values.
+inline constexpr std::size_t SAME_FOR_ALL = 4;
+
+// True when the column `evidence` counts holds the same few values in most
+// rows (see SAME_FOR_ALL); true for a column with no filled value.
+inline bool same_few(const column_evidence& evidence) { return evidence.distinct * SAME_FOR_ALL <= evidence.filled; }
+
 // Returns the evidence of the values of `column`; no values, or empty ones
 // only, give filled 0.
 column_evidence weigh_column(const std::vector<std::string_view>& column);
