@@ -196,6 +196,48 @@ column_role decide(const reading& r, int number) {
     return {what, number, {}};
 }
 
+// Reads `plain`, a header's words without its item's number `number`, as
+// one whole phrase, maybe past the record's, a place's or a contact person's
+// words around it. Returns true with `out` set where those words settle the
+// column; false where the header's words one by one must decide, as for no words.
+bool read_whole(const word_list& plain, export_language language, int number, column_role& out) {
+    const phrase_meaning* whole = whole_of(plain, 0);
+    if (whole == nullptr && plain.size() > 1) {
+        std::size_t size = 0;
+        const phrase_meaning* first = longest_at(plain, 0, language, size);
+        if (first != nullptr && first->what == says::record) whole = whole_of(plain, 1);
+        // 'CONTACT_NR', 'Kunde Nr': the record's own number, no house's.
+        if (whole != nullptr && first->what == says::record && whole->role == field_role::house_number) {
+            return out = {field_role::record_id, 0, {}}, true;
+        }
+        // A delivery's name ('deliveryName', 'destinationAttention'): the place says nothing of a name.
+        if (first != nullptr && first->what == says::place && whole == nullptr) {
+            const phrase_meaning* named = whole_of(plain, size);
+            if (named != nullptr && named->role >= field_role::given && named->role <= field_role::job) {
+                return out = {named->role, number, named->type}, true;
+            }
+        }
+        // The record named after the field, as Slovene and Croatian write it ('Ime partnerja').
+        const phrase_meaning* last = longest_at(plain, plain.size() - 1, language, size);
+        if (whole == nullptr && last != nullptr && last->what == says::record) {
+            whole = whole_in(plain, 0, plain.size() - 1);
+        }
+    }
+    // A part of the contact person's name ('Osoba kontaktowa - imię') is the card's.
+    for (std::size_t k = 1; whole == nullptr && k < plain.size(); ++k) {
+        const phrase_meaning* who = whole_in(plain, 0, k);
+        const phrase_meaning* part = who != nullptr && who->role == field_role::contact ? whole_of(plain, k) : nullptr;
+        if (part != nullptr && (part->role == field_role::given || part->role == field_role::family ||
+                                part->role == field_role::full || part->role == field_role::prefix)) {
+            return out = {part->role, number, {}}, true;
+        }
+    }
+    if (whole == nullptr) return false;
+    out = whole->role >= field_role::pobox ? address_role(whole->role, reading{}, number)
+                                           : column_role{whole->role, number, whole->type};
+    return true;
+}
+
 }  // namespace
 
 column_role read_header(std::string_view cleaned, export_language language, std::string_view table,
@@ -212,39 +254,7 @@ column_role read_header(std::string_view cleaned, export_language language, std:
     const int number = item_number(w, number_at);
     word_list plain = w;
     if (number_at < plain.size()) plain.erase(plain.begin() + static_cast<std::ptrdiff_t>(number_at));
-    const phrase_meaning* whole = whole_of(plain, 0);
-    if (whole == nullptr && plain.size() > 1) {
-        std::size_t size = 0;
-        const phrase_meaning* first = longest_at(plain, 0, language, size);
-        if (first != nullptr && first->what == says::record) whole = whole_of(plain, 1);
-        // 'CONTACT_NR', 'Kunde Nr': the record's own number, no house's.
-        if (whole != nullptr && first->what == says::record && whole->role == field_role::house_number) {
-            return {field_role::record_id, 0, {}};
-        }
-        // A delivery's name ('deliveryName', 'destinationAttention'): the place says nothing of a name.
-        if (first != nullptr && first->what == says::place && whole == nullptr) {
-            const phrase_meaning* named = whole_of(plain, size);
-            if (named != nullptr && named->role >= field_role::given && named->role <= field_role::job) {
-                return {named->role, number, named->type};
-            }
-        }
-        // The record named after the field, as Slovene and Croatian write it ('Ime partnerja').
-        const phrase_meaning* last = longest_at(plain, plain.size() - 1, language, size);
-        if (whole == nullptr && last != nullptr && last->what == says::record) {
-            whole = whole_in(plain, 0, plain.size() - 1);
-        }
-    }
-    // A part of the contact person's name ('Osoba kontaktowa - imię') is the card's.
-    for (std::size_t k = 1; whole == nullptr && k < plain.size(); ++k) {
-        const phrase_meaning* who = whole_in(plain, 0, k);
-        const phrase_meaning* part = who != nullptr && who->role == field_role::contact ? whole_of(plain, k) : nullptr;
-        if (part != nullptr && (part->role == field_role::given || part->role == field_role::family ||
-                                part->role == field_role::full || part->role == field_role::prefix)) {
-            return {part->role, number, {}};
-        }
-    }
-    if (whole != nullptr && whole->role >= field_role::pobox) return address_role(whole->role, reading{}, number);
-    if (whole != nullptr) return {whole->role, number, whole->type};
+    if (column_role whole; read_whole(plain, language, number, whole)) return whole;
     const column_role read = decide(read_words(w, language), number);
     // Two names for one column ("Post / Funkce", "TitleOrPosition"): the first that says something.
     if (read.what == field_role::none) {
