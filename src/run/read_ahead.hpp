@@ -14,7 +14,7 @@ namespace rowcard {
 // would, one by one, but with the templates read ahead by a second thread (in
 // rounds through io_uring where `reads` allows it, the system has a ring and,
 // unless the ring is forced, it measures cheaper). The thread starts after the
-// first 64 accepted records, where the rest of the table holds 16 times their
+// first 8 accepted records, where the rest of the table holds 128 times their
 // bytes or more, and the process may use two processors. `ring_faults` is for the tests. Returns false, having written
 // every record it took, when the template is no small regular file, the table
 // is shorter, or no thread can be started: the caller goes on with the rest.
