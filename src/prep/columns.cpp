@@ -315,6 +315,7 @@ columns_reading read_columns(const std::vector<std::string>& header,
         column.country_codes = mostly_country_codes(values[c], column.evidence);
     }
     read_together(reading.columns, headerless);
+    read_rows_together(reading.columns, values);
     for (std::size_t c = 0; c < header.size(); ++c) reading.layout.roles[c] = reading.columns[c].role;
     return reading;
 }

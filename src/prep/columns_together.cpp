@@ -100,14 +100,16 @@ void drop_lone_regions(std::vector<column_reading>& columns) {
 }
 
 // Takes a country's code as its address's country where no country's name
-// stands beside it and the address has a street or a town; else leaves it
-// off: a code beside only a postal code is where a subscriber signed up.
+// stands beside it and the address has a street, a town or a region (a
+// partner's 'BY' and 'DE'); else leaves it off: a code beside only a postal
+// code is where a subscriber signed up.
 void settle_country_codes(std::vector<column_reading>& columns) {
     for (column_reading& r : columns) {
         if (r.role.what != field_role::country_code) continue;
         const int group = r.role.group;
         const bool placed = has_part(columns, group, field_role::street) || has_part(columns, group, field_role::city) ||
-                            has_part(columns, group, field_role::postal_city);
+                            has_part(columns, group, field_role::postal_city) ||
+                            has_part(columns, group, field_role::region);
         if (!has_part(columns, group, field_role::country) && (placed || r.overridden)) {
             r.role.what = field_role::country;
         } else {
@@ -298,7 +300,8 @@ void drop_same_companies(std::vector<column_reading>& columns) {
 }
 
 // Takes the first column of names, where no column is a name at all in an
-// export with no header line: values mostly of two to four words each.
+// export with no header line, or none that names a company or an e-mail:
+// values mostly of two to four words each.
 void names_from_values(std::vector<column_reading>& columns) {
     for (const field_role what : {field_role::full, field_role::given, field_role::family}) {
         if (has_role(columns, what)) return;
@@ -330,7 +333,12 @@ void read_together(std::vector<column_reading>& columns, bool headerless) {
     drop_numbers_without_street(columns);
     drop_same_companies(columns);
     titles_before_salutation(columns);
-    if (headerless) names_from_values(columns);
+    // An export no header of which names anyone ('cid', 'cidname') is read as
+    // one with no header line, rather than refused.
+    const bool unnamed = std::none_of(columns.begin(), columns.end(), [](const column_reading& r) {
+        return r.role.what == field_role::org || r.role.what == field_role::email;
+    });
+    if (headerless || unnamed) names_from_values(columns);
 }
 
 }  // namespace rowcard

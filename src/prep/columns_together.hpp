@@ -2,6 +2,7 @@
 // been read alone; the last step of read_columns.
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "prep/columns.hpp"
@@ -15,7 +16,13 @@ namespace rowcard {
 // name taken as the family name, the names of firms beside their contact
 // persons, house numbers after their streets, a register's codes and a
 // salutation beside titles left off, and in an export with no header line
-// (`headerless`) the first column of names as the name. Corrections the user gave stand.
+// (`headerless`), or none names a company or an e-mail, the first column of names as the name. Corrections the user gave stand.
 void read_together(std::vector<column_reading>& columns, bool headerless);
+
+// Settles what `columns` mean where their values, row by row, tell more than
+// each column's alone (`values`: one vector per column, in row order): a
+// company column that repeats another wherever that one is filled and names
+// private persons elsewhere is the row's name. Corrections the user gave stand.
+void read_rows_together(std::vector<column_reading>& columns, const std::vector<std::vector<std::string_view>>& values);
 
 }  // namespace rowcard

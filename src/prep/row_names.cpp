@@ -155,6 +155,11 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
         if (row.single[SUFFIX].empty()) row.single[SUFFIX] = parts.suffix;
         full_as_written = !parts.reversed;
     }
+    // The row's company again in the name column, beside the person's own names, is the firm's name.
+    if (!no_person && !full.empty() && header_key(full) == header_key(row.single[ORG])) {
+        full.clear();
+        full_as_written = false;
+    }
     // A firm in the name column beside its owner's names is the company.
     if (row.single[ORG].empty() && !organisation && firm_of_owner(full, row)) {
         row.single[ORG] = std::exchange(full, std::string());

@@ -242,6 +242,17 @@ bool read_whole(const word_list& plain, export_language language, int number, co
 
 column_role read_header(std::string_view cleaned, export_language language, std::string_view table,
                         std::span<const std::string> suffixes) {
+    // One name in two languages, as an import format writes both ('Firstname_Vorname',
+    // 'CountryCode_ISO-Ländercode'): where the halves read alike, that is the column.
+    if (const std::size_t under = cleaned.find('_');
+        under != std::string_view::npos && cleaned.find('_', under + 1) == std::string_view::npos) {
+        const column_role one = read_header(cleaned.substr(0, under), language, table, suffixes);
+        const column_role other = read_header(cleaned.substr(under + 1), language, table, suffixes);
+        if (one.what != field_role::none && one.what == other.what && one.group == other.group &&
+            one.type == other.type) {
+            return one;
+        }
+    }
     const std::string key = split_header(cleaned);
     const std::string table_key = split_header(table);
     word_list w = split_words(key);

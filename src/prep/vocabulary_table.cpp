@@ -161,7 +161,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("IP", record_id), role("IP ADDRESS", record_id),
     // A country as its code: the country where no name of it stands beside.
     role("COUNTRY CODE", country_code), role("ISO COUNTRY CODE", country_code), role("ISO COUNTRY", country_code),
-    role("COUNTRY ISO", country_code), role("LANDERCODE", country_code), role("LANDERKENNZEICHEN", country_code),
+    role("COUNTRY ISO", country_code), role("LANDERCODE", country_code), role("ISO LANDERCODE", country_code), role("LANDERKENNZEICHEN", country_code),
     role("NATIONSKENNZEICHEN", country_code), role("LANDESKENNZEICHEN", country_code),
     role("KOD ZEME", country_code), role("KOD STATU", country_code), role("KOD KRAJINY", country_code),
     role("KOD KRAJU", country_code), role("ORSZAGKOD", country_code), role("ORSZAG KOD", country_code),
@@ -267,7 +267,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("OBLAST", region), role("PROVINCE", region), role("PROVINZ", region), role("COUNTY", region), role("JUDET", region),
     role("DEZELA", region), role("PROVINCA", region), role("ALLAM", region), role("TARTOMANY", region),
     role("JUD", region), role("DRZAVA PROVINCIJA", region), role("STAT PROVINCIE", region), role("ZUPANIJA", region),
-    role("EXTENDED", street2), role("EXTENDED ADDRESS", street2),
+    role("EXTENDED", street2), role("EXTENDED ADDRESS", street2), role("ADDITIONAL ADDRESS", street2),
     role("HOUSE NUMBER", house_number), role("DESCRIPTIVE NUMBER", house_number),
     role("ORIENTATION NUMBER", house_number), role("CISLO POPISNE", house_number),
     role("CISLO ORIENTACNI", house_number), role("SUPISNE CISLO", house_number), role("HAUSNUMMER", house_number),
@@ -282,7 +282,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("STREET", street), role("STRASSE", street), role("ULICE", street), role("STR", street),
     role("ULICA", street), role("UTCA", street), role("ADDRESS", street), role("ADDRESS LINE", street),
     role("ADRESA", street), role("ADRESY", street), role("ADRES", street), role("ADRESSE", street),
-    role("ADRESS", street), role("CIM", street), role("NASLOV", street), role("STRADA", street),
+    role("ADRESS", street), role("CIM", street), role("NASLOV", street), role("STRADA", street), role("ROAD", street),
     // Words that qualify the others.
     mark("TYPE", says::label), mark("TYP", says::label), mark("TYPU", says::label), mark("TIPUSA", says::label),
     mark("TIPUS", says::label), mark("LABEL", says::label), mark("VRSTA", says::label), mark("TIP", says::label),

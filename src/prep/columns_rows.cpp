@@ -1,0 +1,59 @@
+// What a column means beside the others where only their values row by row
+// tell: a record's own name that is a company's in some rows, a person's in others.
+#include <algorithm>
+
+#include "prep/columns_together.hpp"
+
+namespace rowcard {
+namespace {
+
+// Returns the first column read as `what`, or -1 where none is.
+int first_of(const std::vector<column_reading>& columns, field_role what) {
+    const auto it = std::find_if(columns.begin(), columns.end(), [&](const column_reading& r) { return r.role.what == what; });
+    return it == columns.end() ? -1 : static_cast<int>(it - columns.begin());
+}
+
+// True when column `record` repeats column `firm` in every row `firm` fills,
+// and fills some row that `firm` leaves empty: a record's name, which is its
+// company's where it has one and else the private person's own.
+bool names_the_record(const std::vector<std::string_view>& record, const std::vector<std::string_view>& firm) {
+    bool repeats = false;
+    bool beyond = false;
+    for (std::size_t row = 0; row < record.size() && row < firm.size(); ++row) {
+        const std::string_view own = trimmed(record[row]);
+        const std::string_view company = trimmed(firm[row]);
+        if (company.empty()) {
+            beyond |= !own.empty();
+        } else if (header_key(own) != header_key(company)) {
+            return false;
+        } else {
+            repeats = true;
+        }
+    }
+    return repeats && beyond;
+}
+
+}  // namespace
+
+void read_rows_together(std::vector<column_reading>& columns, const std::vector<std::vector<std::string_view>>& values) {
+    // 'Account name' beside 'Organization name': the account is a member's,
+    // a firm or a private person, so it is the row's name, and the column of
+    // the firm's contact person becomes the name where the row has one.
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        column_reading& r = columns[c];
+        if (r.role.what != field_role::org || r.overridden) continue;
+        const auto firm = std::find_if(columns.begin(), columns.end(), [&](const column_reading& o) {
+            return &o != &r && o.role.what == field_role::org &&
+                   names_the_record(values[c], values[static_cast<std::size_t>(&o - columns.data())]);
+        });
+        if (firm == columns.end()) continue;
+        const int person = first_of(columns, field_role::full);
+        if (person >= 0 && first_of(columns, field_role::contact) >= 0) continue;
+        if (person >= 0 && columns[static_cast<std::size_t>(person)].overridden) continue;
+        if (person >= 0) columns[static_cast<std::size_t>(person)].role = {field_role::contact, 0, {}};
+        r.role = {field_role::full, 0, {}};
+        return;
+    }
+}
+
+}  // namespace rowcard

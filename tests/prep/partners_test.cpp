@@ -1,0 +1,68 @@
+// rowcard-prep on exports whose columns tell only together: an ERP's partners
+// under names in two languages, a membership tool's accounts that are a firm's
+// or a private person's, a phone book whose headers name nothing it knows.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "made_table.hpp"
+#include "prep/vocabulary.hpp"
+#include "read_header_cases.hpp"
+
+namespace rowcard {
+namespace {
+
+using enum field_role;
+
+TEST(PrepPartners, ANameInTwoLanguagesIsReadWhereItsHalvesAgree) {
+    expect_read({{"Firstname_Vorname", given}, {"Lastname_Nachname", family}, {"Companyname_Firmenname", org},
+                 {"CountryCode_ISO-Ländercode", country_code, -4}, {"ISO-Ländercode", country_code, -4},
+                 {"RegionName_Region", region, -4}, {"Road", street, -4}, {"Additional address", street2, -4},
+                 // Halves that differ keep the whole header's reading: a mobile phone, not a plain one.
+                 {"phone_mobile", phone, 0, "CELL"}, {"home_phone", phone, 0, "HOME"}, {"Value_Suchschlüssel", none}},
+                export_language::unknown);
+}
+
+TEST(PrepPartners, ARegionAndItsCountrysCodeAreAnAddress) {
+    const contact_table t = made("Firstname;Lastname;CountryCode;Region\nMarkus;Obermaier;DE;BY\nStefan;Kogl;AT;T\n");
+    EXPECT_TRUE(has_line(t.table, "Markus Obermaier;Markus;Obermaier;POSTAL;BY;DE")) << t.table;
+    // A country's code beside only a postal code is where a subscriber signed up.
+    const contact_table signup = made("Email;ZipCode;ISOCountryCode\njan@firma.cz;1010;DE\neva@firma.cz;10435;DE\n");
+    EXPECT_EQ(signup.header.back(), "ISOCountryCode") << signup.table;
+}
+
+TEST(PrepPartners, TheFirmsNameAgainInTheNameColumnLeavesThePersonsName) {
+    const contact_table t = made("Companyname;Name;Firstname;Lastname\n"
+                                 "Reiter Bau KG;Reiter Bau KG;Claudia;Reiter\nAnna Zellner;Anna Zellner;Anna;Zellner\n");
+    EXPECT_TRUE(has_line(t.table, "Claudia Reiter;Claudia;Reiter;Reiter Bau KG")) << t.table;
+    // A private customer's own name in the firm's column is no firm.
+    EXPECT_TRUE(has_line(t.table, "Anna Zellner;Anna;Zellner;")) << t.table;
+}
+
+TEST(PrepPartners, AnAccountIsAFirmsOrAPrivatePersons) {
+    const std::string text = "Account name;Contact name;Organization name;Email\n"
+                             "Koller Logistik GmbH;Harald Koller;Koller Logistik GmbH;hk@koller.at\n"
+                             "Andrea Mrazova;;;andrea@gmail.com\n";
+    const contact_table t = made(text);
+    EXPECT_TRUE(has_line(t.table, "Harald Koller;Harald;Koller;Koller Logistik GmbH;hk@koller.at")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Andrea Mrazova;Andrea;Mrazova;;andrea@gmail.com")) << t.table;
+    // Where the account differs from the firm in a row, it is a second firm column, as read before.
+    const contact_table other = made("Account name;Organization name;Email\nKoller GmbH;Koller Logistik GmbH;hk@koller.at\n"
+                                     "Andrea Mrazova;;andrea@gmail.com\n");
+    EXPECT_FALSE(has_line(other.table, "Andrea Mrazova;Andrea;Mrazova;;andrea@gmail.com")) << other.table;
+    // A correction stands: the account kept as the company.
+    const contact_table asked = made(text, {{"Account name", "company"}});
+    EXPECT_FALSE(has_line(asked.table, "Andrea Mrazova;Andrea;Mrazova;;andrea@gmail.com")) << asked.table;
+}
+
+TEST(PrepPartners, HeadersThatNameNothingAreReadByTheirValues) {
+    const contact_table t = made("cid;cidname\n015123348091;Florian Huber\n08731321840;Praxis Dr. Seidl\n"
+                                 "01714290335;Katrin Wimmer\n");
+    EXPECT_TRUE(has_line(t.table, "Florian Huber;Florian;Huber;;015123348091;VOICE")) << t.table;
+    // A doctor's practice is a firm, whatever titles its name holds.
+    EXPECT_TRUE(has_line(t.table, "Praxis Dr. Seidl;;;Praxis Dr. Seidl;08731321840;VOICE")) << t.table;
+}
+
+}  // namespace
+}  // namespace rowcard
