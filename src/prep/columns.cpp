@@ -7,6 +7,7 @@
 
 #include "check/findings.hpp"
 #include "prep/columns_together.hpp"
+#include "prep/value_text.hpp"
 #include "prep/vocabulary.hpp"
 
 namespace rowcard {
@@ -36,13 +37,10 @@ constexpr named_role NOT_ON_THE_CARD[] = {
     {field_role::dial_code, "a dialling code, put before the row's numbers"},
 };
 
-
-
 // Shapes of values that hold no phone number at all.
 constexpr std::initializer_list<value_shape> NO_NUMBERS = {
     value_shape::email, value_shape::word, value_shape::words, value_shape::flag, value_shape::date, value_shape::url,
     value_shape::honorific};
-
 // Shapes of values that are no date of any form.
 constexpr std::initializer_list<value_shape> NO_DATES = {
     value_shape::email, value_shape::phone, value_shape::url, value_shape::word, value_shape::words, value_shape::flag,
@@ -51,7 +49,6 @@ constexpr std::initializer_list<value_shape> NO_DATES = {
 // Different values a column of type words holds at most: every language's
 // words for home, work, mobile, fax and the like, with their spellings.
 constexpr std::size_t TYPE_WORDS_DISTINCT = 40;
-
 
 // True when a role holds words of a person or an organisation: values that
 // are flags, dates, counts, ids, e-mails or phones cannot be one.
@@ -98,6 +95,20 @@ bool mostly_companies(const std::vector<std::string_view>& values, const column_
     std::size_t companies = 0;
     for (const std::string_view v : values) companies += company_name(v);
     return share_at_least(companies, evidence, HALF_SHARE);
+}
+
+// True when most filled values of `column` hold no number to dial: of a shape none has, or
+// more letters than digits ('zvonit 2x', 'Durchwahl 12'; '602 123 456 (mobil)' is a number).
+bool mostly_no_numbers(const std::vector<std::string_view>& column, const column_evidence& evidence) {
+    std::size_t none = 0;
+    for (const std::string_view v : column) {
+        const value_shape shape = shape_of(v);
+        const auto letters = std::count_if(v.begin(), v.end(), [](char c) { return values::is_letter(c); });
+        const auto digits = std::count_if(v.begin(), v.end(), [](char c) { return values::is_digit(c); });
+        none += std::find(NO_NUMBERS.begin(), NO_NUMBERS.end(), shape) != NO_NUMBERS.end() ||
+                (shape == value_shape::text && letters > digits);
+    }
+    return share_at_least(none, evidence, MOST_SHARE);
 }
 
 // True when most filled values of `values` are written as numbers to dial
@@ -252,7 +263,7 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
         // Digits among a phone's signs are a number, however short; words, addresses, flags or dates are not.
         if (type_words) reading.role = {field_role::phone_label, h.group, {}};
         else if (calling_codes(values, e)) reading.role = {field_role::dial_code, 0, {}};
-        else if (!mostly(e, NO_NUMBERS)) reading.role = h;
+        else if (!mostly_no_numbers(values, e)) reading.role = h;
         else reading.why = "its header says phone, but its values are no numbers", reading.disagrees = true;
     } else if (h.what == field_role::city && mostly(e, {value_shape::postal_code})) {
         reading.role = {field_role::postal, h.group, h.type};  // a 'Pošta' of numbers is the postal code

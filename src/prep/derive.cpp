@@ -70,7 +70,7 @@ bool take_column(export_plan& plan, const column_role& role, int c) {
         return next_line;
     }
     switch (role.what) {
-    case field_role::phone: plan.phones.push_back({c, -1, role.type}); return true;
+    case field_role::phone: plan.phones.push_back({c, -1, role.type, {}}); return true;
     case field_role::email: plan.emails.push_back(c); return true;
     case field_role::phone_label: return true;  // tied to its value below
     case field_role::ignored: case field_role::email_label: return true;
@@ -147,6 +147,7 @@ export_plan make_plan(const layout_guess& layout) {
         for (auto& phone : plan.phones) {
             if (layout.roles[static_cast<std::size_t>(phone.column)].group == layout.roles[c].group) {
                 phone.label = static_cast<int>(c);
+                phone.flag_type = layout.roles[c].type;
             }
         }
     }
@@ -169,7 +170,9 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
             std::string number = dialled(plan, v, numbers[k]);
             // A number written twice (a shop's customer and delivery phone alike) is one number, typed by its first.
             if (std::any_of(row.phones.begin(), row.phones.end(), [&](const auto& p) { return p.first == number; })) continue;
-            row.phones.emplace_back(std::move(number), phone.label < 0 ? phone.type : type_from_label(label, false));
+            std::string_view type = phone.label < 0 ? phone.type : type_from_label(label, false);
+            if (!phone.flag_type.empty()) type = says_yes(label) ? phone.flag_type : phone.type;
+            row.phones.emplace_back(std::move(number), type);
         }
     }
     for (const int c : plan.emails) {

@@ -54,6 +54,7 @@ struct export_plan {
         int column;
         int label;
         std::string_view type;
+        std::string_view flag_type;  // the type a label of yes and no flags gives where it says yes
     };
     std::vector<phone_source> phones;
     std::vector<int> emails;

@@ -46,9 +46,10 @@ constexpr std::size_t DISTRICT_MAX_DIGITS = 2;
 constexpr std::size_t WHOLE = 100;
 
 // Yes and no as exports and spreadsheets (in their languages) write them, small letters.
-constexpr std::string_view FLAG_WORDS[] = {
-    "yes", "no", "y", "n", "x", "true", "false", "on", "off", "ano", "ne", "ja", "nein", "igen", "nem",
-    "tak", "nie", "da", "nu", "wahr", "falsch", "pravda", "nepravda", "prawda", "falsz", "igaz", "hamis"};
+constexpr std::string_view YES_WORDS[] = {"yes", "y", "x", "true", "on", "ano", "ja", "igen", "tak", "da", "wahr",
+                                          "pravda", "prawda", "igaz"};
+constexpr std::string_view NO_WORDS[] = {"no", "n", "false", "off", "ne", "nein", "nem", "nie", "nu", "falsch",
+                                         "nepravda", "falsz", "hamis"};
 // Country marks written before a postal code ("D-50678", "SK-811 01"), small
 // letters here, capitals in a value.
 constexpr std::string_view COUNTRY_MARKS[] = {"a",  "at", "b",  "be", "ch", "cz", "d",  "de", "dk", "f",  "fr", "h",
@@ -225,6 +226,11 @@ std::size_t separator_at(std::string_view v, std::size_t at) {
 
 }  // namespace
 
+bool says_yes(std::string_view value) {
+    const std::string_view v = trimmed(value);
+    return v == "1" || one_of(v, YES_WORDS);
+}
+
 value_shape shape_of(std::string_view value) {
     const std::string_view v = trimmed(value);
     if (v.empty()) return value_shape::empty;
@@ -238,7 +244,7 @@ value_shape shape_of(std::string_view value) {
     if (is_postal_code(v)) return value_shape::postal_code;
     // Two phones set apart by " / " make a list, which is text.
     if (is_phone(v)) return split_items(v, value_shape::phone).empty() ? value_shape::phone : value_shape::text;
-    if (one_of(v, FLAG_WORDS)) return value_shape::flag;
+    if (one_of(v, YES_WORDS) || one_of(v, NO_WORDS)) return value_shape::flag;
     if (is_id(v)) return value_shape::id;
     std::string_view code, town;
     if (split_postal_city(v, code, town)) return value_shape::postal_city;

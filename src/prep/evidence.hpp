@@ -27,6 +27,9 @@ inline constexpr std::size_t MOST_SHARE = 80;
 // alone, give empty. A value of 0 to 3 digits is a count, 0 and 1 included.
 value_shape shape_of(std::string_view value);
 
+// True when the flag `value` says yes ("TRUE", "ano", "1"); any other value, empty included, says no.
+bool says_yes(std::string_view value);
+
 // Several items in one cell: returns the items of `value` when it holds two or
 // more e-mails, or two or more phones (as `item` says), joined by ',', ';',
 // ' / ' or ' ::: ' (each trimmed, empty ones skipped); else an empty vector,

@@ -210,9 +210,12 @@ bool read_whole(const word_list& plain, export_language language, int number, co
         if (whole != nullptr && first->what == says::record && whole->role == field_role::house_number) {
             return out = {field_role::record_id, 0, {}}, true;
         }
-        // A delivery's name ('deliveryName', 'destinationAttention'): the place says nothing of a name.
+        // A delivery's name ('deliveryName', 'destinationAttention', 'BillToContact.FirstName'):
+        // the place, and the record after it, say nothing of a name.
         if (first != nullptr && first->what == says::place && whole == nullptr) {
-            const phrase_meaning* named = whole_of(plain, size);
+            std::size_t record = 0;
+            const phrase_meaning* then = longest_at(plain, size, language, record);
+            const phrase_meaning* named = whole_of(plain, size + (then != nullptr && then->what == says::record ? record : 0));
             if (named != nullptr && named->role >= field_role::given && named->role <= field_role::job) {
                 return out = {named->role, number, named->type}, true;
             }
@@ -267,6 +270,11 @@ column_role read_header(std::string_view cleaned, export_language language, std:
     if (number_at < plain.size()) plain.erase(plain.begin() + static_cast<std::ptrdiff_t>(number_at));
     if (column_role whole; read_whole(plain, language, number, whole)) return whole;
     const column_role read = decide(read_words(w, language), number);
+    // 'IsPrimaryPhoneMobile': a flag that says, row by row, the phone's type.
+    if (std::size_t size = 0; read.what == field_role::flag && longest_at(w, 0, language, size) != nullptr && size == 1) {
+        const column_role phone = decide(read_words(word_list(w.begin() + 1, w.end()), language), number);
+        if (phone.what == field_role::phone && phone.type != "VOICE") return {field_role::phone_label, number, phone.type};
+    }
     // Two names for one column ("Post / Funkce", "TitleOrPosition"): the first that says something.
     if (read.what == field_role::none) {
         for (std::size_t at = 1; at + 1 < plain.size(); ++at) {

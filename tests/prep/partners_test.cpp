@@ -1,6 +1,7 @@
 // rowcard-prep on exports whose columns tell only together: an ERP's partners
 // under names in two languages, a membership tool's accounts that are a firm's
-// or a private person's, a phone book whose headers name nothing it knows.
+// or a private person's, a phone book whose headers name nothing it knows, a
+// library's patrons, a billing tool's bill-to contacts, a venue's guests.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -62,6 +63,31 @@ TEST(PrepPartners, HeadersThatNameNothingAreReadByTheirValues) {
     EXPECT_TRUE(has_line(t.table, "Florian Huber;Florian;Huber;;015123348091;VOICE")) << t.table;
     // A doctor's practice is a firm, whatever titles its name holds.
     EXPECT_TRUE(has_line(t.table, "Praxis Dr. Seidl;;;Praxis Dr. Seidl;08731321840;VOICE")) << t.table;
+}
+
+TEST(PrepPartners, APatronsAddressesAndABillToContactsName) {
+    expect_read({{"streetnumber", house_number, -4}, {"contry", country, -4}, {"BillToContact.FirstName", given},
+                 {"ShipToContact.LastName", family}, {"BillTo.FirstName", given}},
+                export_language::unknown);
+    // 'alternate' is a second address, not more of the first.
+    const contact_table t = made("surname;firstname;streetnumber;address line;city;alternate streetnumber;"
+                                 "alternate address line 1;alternate city\nKwiecien;Bartek;47;Dluga;Krakow;4;Rynek;Nowy Targ\n");
+    EXPECT_TRUE(has_line(t.table, "Bartek Kwiecien;Bartek;Kwiecien;POSTAL;Dluga 47;Krakow;POSTAL;Rynek 4;Nowy Targ")) << t.table;
+}
+
+TEST(PrepPartners, AFlagTypesAPhoneAndWordsAreNoNumber) {
+    const contact_table t = made("Name;PrimaryPhone;IsPrimaryPhoneMobile\nZiga Kranjc;041552318;TRUE\n"
+                                 "Ana Novak;012345678;FALSE\nTin Vukovic;031704662;1\n");
+    EXPECT_TRUE(has_line(t.table, "Ziga Kranjc;Ziga;Kranjc;041552318;CELL")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Ana Novak;Ana;Novak;012345678;VOICE")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Tin Vukovic;Tin;Vukovic;031704662;CELL")) << t.table;
+    // A delivery's note under 'other' is no phone; a number with a word is one.
+    const contact_table notes = made("Name;other;phone\nHana Mala;zvonit 2x;604881230\nJan Bily;;604881231\n"
+                                     "Eva Zelena;Durchwahl 12;604881232\n");
+    EXPECT_EQ(notes.header, (std::vector<std::string>{"FN", "GIVEN", "FAMILY", "TEL1", "TEL1 TYPE", "other"}))
+        << notes.table;
+    const contact_table numbers = made("Name;other\nHana Mala;602 123 456 (mobil)\nJan Bily;603 123 456\n");
+    EXPECT_EQ(numbers.header[3], "TEL1") << numbers.table;
 }
 
 }  // namespace
