@@ -31,7 +31,8 @@ EMPLOYEES10 = [
         ("Orsolya", "Szűcs", "", "szucs.orsolya@pannonmernok.hu", "Építészmérnök", "+36 1 371 4415", ""),
         ("Attila", "Lukács", "+36 30 902 5512", "lukacs.attila@pannonmernok.hu", "Projektvezető", "", ""),
         ("Nóra", "Halász", "+36 20 615 3349", "halasz.nora@pannonmernok.hu", "Tervező", "+36 1 371 4420", ""),
-        ("Csaba", "Pintér", "+36 30 118 7724", "pinter.csaba@pannonmernok.hu", "Épületgépész", "", "+36 23 330 412"),
+        ("Csaba", "Pintér", "+36 30 118 7724", "pinter.csaba@pannonmernok.hu", "Épületgépész", "",
+         "+36 23 330 412"),
         ("Zsuzsanna", "Antal", "", "antal.zsuzsanna@pannonmernok.hu", "Könyvelő", "+36 1 371 4403", ""),
         ("Tamás", "Vincze", "+36 70 556 0217", "vincze.tamas@pannonmernok.hu", "Tervező", "+36 1 371 4421", ""),
         ("Viktória", "Mészáros", "+36 20 447 9902", "meszaros.viktoria@pannonmernok.hu", "Asszisztens", "", ""),
@@ -43,7 +44,8 @@ EMPLOYEES10 = [
         ("Levente", "Bognár", "+36 30 284 6611", "bognar.levente@pannonmernok.hu", "Műszaki ellenőr", "", ""))]
 MIDDLE10 = {2: "Mária", 7: "József", 12: "Anna"}
 HOME_MAIL10 = {1: "gtakacs@freemail.hu", 5: "lukacs.attila@gmail.com", 10: "mviki@citromail.hu"}
-DEPTS10 = ("Vezetés", "Iroda", "Tartószerkezet", "Építészet", "Projektek", "Építészet", "Gépészet", "Pénzügy",
+DEPTS10 = ("Vezetés", "Iroda", "Tartószerkezet", "Építészet", "Projektek", "Építészet", "Gépészet",
+           "Pénzügy",
            "Építészet", "Iroda", "IT", "Jog", "Tartószerkezet", "Pénzügy", "Projektek")
 
 # Delis and bakeries in Ontario and Quebec that a Polish-Czech food importer ships to: the buyer at each.
