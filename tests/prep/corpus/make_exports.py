@@ -86,6 +86,11 @@ from ninth_exports import (avaya_cie_address_book, graduway_contacts, highimpact
 from ninth_headers import SOURCES as NINTH_SOURCES  # noqa: E402
 from ninth_registers import (dpd_csv_import, membershipworks_members, metasfresh_bpartners,  # noqa: E402
                              sendgrid_contacts, smscentral_contacts, surveylab_contacts)
+from tenth_exports import (moralius_accounts, nowbookit_customers, pelcro_import, readybuild_contacts,  # noqa: E402
+                           schedulista_clients, servicetrade_locations)
+from tenth_headers import SOURCES as TENTH_SOURCES  # noqa: E402
+from tenth_registers import (dayross_contacts, fishbowl_customers, huawei_espace_contacts,  # noqa: E402
+                             kerio_connect_users, oci_identity_users, sentinel_ems_contacts)
 
 EXPORTS = {
     "salesforce_contacts_dataloader": salesforce_contact_api,
@@ -251,6 +256,17 @@ NINTH_EXPORTS = {
 }
 
 
+# The tenth held-out set, written apart from rowcard-prep's code like the others.
+TENTH_EXPORTS = {
+    "servicetrade_locations_sk": servicetrade_locations, "readybuild_contacts_pl": readybuild_contacts,
+    "moralius_accounts_at": moralius_accounts, "nowbookit_customers_hr": nowbookit_customers,
+    "pelcro_import_cs": pelcro_import, "schedulista_clients_pl": schedulista_clients,
+    "kerio_connect_users_cs": kerio_connect_users, "huawei_espace_contacts_hr": huawei_espace_contacts,
+    "oci_identity_users_hu": oci_identity_users, "dayross_contacts_ca": dayross_contacts,
+    "fishbowl_customers": fishbowl_customers, "sentinel_ems_contacts": sentinel_ems_contacts,
+}
+
+
 def shuffled(made):
     """The same export with its columns in another order."""
     import random
@@ -346,7 +362,7 @@ def main():
     held_out = (("fresh", FRESH_EXPORTS, FRESH_SOURCES), ("final", FINAL_EXPORTS, FINAL_SOURCES),
                 ("blind", BLIND_EXPORTS, BLIND_SOURCES), ("sixth", SIXTH_EXPORTS, SIXTH_SOURCES),
                 ("seventh", SEVENTH_EXPORTS, SEVENTH_SOURCES), ("eighth", EIGHTH_EXPORTS, EIGHTH_SOURCES),
-                ("ninth", NINTH_EXPORTS, NINTH_SOURCES))
+                ("ninth", NINTH_EXPORTS, NINTH_SOURCES), ("tenth", TENTH_EXPORTS, TENTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
