@@ -7,6 +7,7 @@
 
 #include "check/findings.hpp"
 #include "prep/columns_together.hpp"
+#include "prep/numbers.hpp"
 #include "prep/value_text.hpp"
 #include "prep/vocabulary.hpp"
 
@@ -18,11 +19,9 @@ struct named_shape {
     value_shape shape;
     std::string_view why;
 };
-constexpr named_shape NO_CONTACT_VALUE[] = {
-    {value_shape::flag, "a flag"},   {value_shape::date, "a date"},           {value_shape::count, "a count"},
-    {value_shape::id, "an id"},      {value_shape::url, "a web address"},
-    {value_shape::exponent_number, "numbers a spreadsheet damaged"},
-};
+constexpr named_shape NO_CONTACT_VALUE[] = {{value_shape::flag, "a flag"}, {value_shape::date, "a date"},
+    {value_shape::count, "a count"}, {value_shape::id, "an id"}, {value_shape::url, "a web address"},
+    {value_shape::exponent_number, "numbers a spreadsheet damaged"}};
 
 // Why a column the vocabulary knows stays off the card.
 struct named_role {
@@ -268,7 +267,8 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
     } else if (h.what == field_role::city && mostly(e, {value_shape::postal_code})) {
         reading.role = {field_role::postal, h.group, h.type};  // a 'Pošta' of numbers is the postal code
     } else if (h.what == field_role::postal) {
-        if (mostly(e, {value_shape::postal_code, value_shape::postal_city})) reading.role = h;
+        const auto lettered = static_cast<std::size_t>(std::count_if(values.begin(), values.end(), is_lettered_postal_code));
+        if (mostly(e, {value_shape::postal_code, value_shape::postal_city}) || share_at_least(lettered, e, MOST_SHARE)) reading.role = h;
         else reading.why = "its header says postal code, but its values are none", reading.disagrees = true;
     } else if ((h.what == field_role::country_code || h.what == field_role::country) && calling_codes(values, e)) {
         reading.role = {field_role::dial_code, 0, {}};  // 'código país' of "+48": the numbers' country

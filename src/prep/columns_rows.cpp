@@ -1,5 +1,6 @@
-// What a column means beside the others where only their values row by row
-// tell: a record's own name that is a company's in some rows, a person's in others.
+// What a column means beside the others where their values tell: a record's
+// own name that is a company's in some rows and a person's in others, a login
+// beside the whole name.
 #include <algorithm>
 
 #include "prep/columns_together.hpp"
@@ -36,6 +37,17 @@ bool names_the_record(const std::vector<std::string_view>& record, const std::ve
 }  // namespace
 
 void read_rows_together(std::vector<column_reading>& columns, const std::vector<std::vector<std::string_view>>& values) {
+    // A mail server's 'Name' of single words ('jnovak') beside its 'FullName' is a login.
+    const auto names = [&](const column_reading& r) {
+        return r.role.what == field_role::full && mostly(r.evidence, {value_shape::words});
+    };
+    if (std::any_of(columns.begin(), columns.end(), names)) {
+        for (column_reading& r : columns) {
+            if (r.role.what != field_role::full || r.overridden || !mostly(r.evidence, {value_shape::word})) continue;
+            r.role = {};
+            r.why = "single words beside whole names: a login";
+        }
+    }
     // 'Account name' beside 'Organization name': the account is a member's,
     // a firm or a private person, so it is the row's name, and the column of
     // the firm's contact person becomes the name where the row has one.

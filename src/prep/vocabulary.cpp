@@ -205,7 +205,13 @@ bool read_whole(const word_list& plain, export_language language, int number, co
     if (whole == nullptr && plain.size() > 1) {
         std::size_t size = 0;
         const phrase_meaning* first = longest_at(plain, 0, language, size);
-        if (first != nullptr && first->what == says::record) whole = whole_of(plain, 1);
+        // The record's words before the field's, one or two ('AccountContactFirstName').
+        for (std::size_t at = 0, more = size; whole == nullptr && first != nullptr && first->what == says::record && more > 0;) {
+            at += more;
+            whole = whole_of(plain, at);
+            const phrase_meaning* next = longest_at(plain, at, language, more);
+            if (next == nullptr || next->what != says::record) break;
+        }
         // 'CONTACT_NR', 'Kunde Nr': the record's own number, no house's.
         if (whole != nullptr && first->what == says::record && whole->role == field_role::house_number) {
             return out = {field_role::record_id, 0, {}}, true;

@@ -90,5 +90,27 @@ TEST(PrepPartners, AFlagTypesAPhoneAndWordsAreNoNumber) {
     EXPECT_EQ(numbers.header[3], "TEL1") << numbers.table;
 }
 
+TEST(PrepPartners, ServiceAndFreightToolsSitesTownsAndCodes) {
+    expect_read({{"AccountContactFirstName", given}, {"AccountContactLastName", family}, {"AddressContact", contact},
+                 {"location_name", org}, {"Suburb", city, -4}, {"Work Address Locality", city, -1, "WORK"}},
+                export_language::unknown);
+    // Codes of letters and digits under a header that says postal code are postal codes.
+    const contact_table t = made("ContactName;City;PostalCode\nKrystyna Nowicka;Toronto;M6P1Z2\n"
+                                 "Jerzy Malinowski;Mississauga;L5E 1E9\nAnna Kowal;London;SW1A 1AA\n");
+    EXPECT_TRUE(has_line(t.table, "Krystyna Nowicka;Krystyna;Nowicka;POSTAL;Toronto;M6P1Z2")) << t.table;
+    const contact_table ids = made("ContactName;City;PostalCode\nKrystyna Nowicka;Toronto;AB12CD34\n"
+                                   "Jerzy Malinowski;Mississauga;XY99ZZ11\n");
+    EXPECT_EQ(ids.header.back(), "PostalCode") << ids.table;
+}
+
+TEST(PrepPartners, ALoginBesideTheWholeNameIsNoName) {
+    const contact_table t = made("Name;FullName;Description\njnovak;Jan Novak;Vedeni\npsvoboda;Petr Svoboda;Sklad\n");
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;Vedeni;jnovak")) << t.table;
+    // Alone, single words are names still.
+    const contact_table alone = made("Name;Email\nHonza;honza@firma.cz\nPetr;petr@firma.cz\n");
+    EXPECT_EQ(alone.header[0], "FN") << alone.table;
+    EXPECT_TRUE(has_line(alone.table, "Honza;Honza;honza@firma.cz")) << alone.table;
+}
+
 }  // namespace
 }  // namespace rowcard
