@@ -116,6 +116,17 @@ bool settle_row_names(const export_plan& plan, const std::vector<std::string_vie
     return firm_salutation;
 }
 
+// Clears the company of `row` where it is the private person's own name
+// ("Jan Novak" for Jan Novak, either order); a row without both names keeps it.
+void clear_own_name_as_firm(card_row& row) {
+    if (row.single[GIVEN].empty() || row.single[FAMILY].empty()) return;
+    const std::string org = header_key(row.single[ORG]);
+    if (org == header_key(row.single[GIVEN] + " " + row.single[FAMILY]) ||
+        org == header_key(row.single[FAMILY] + " " + row.single[GIVEN])) {
+        row.single[ORG].clear();
+    }
+}
+
 }  // namespace
 
 // Fills the name parts and the display name of `row` from the row `v`, whose
@@ -156,10 +167,7 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
         full_as_written = !parts.reversed;
     }
     // The row's company again in the name column, beside the person's own names, is the firm's name.
-    if (!no_person && !full.empty() && header_key(full) == header_key(row.single[ORG])) {
-        full.clear();
-        full_as_written = false;
-    }
+    if (!no_person && !full.empty() && header_key(full) == header_key(row.single[ORG])) full.clear(), full_as_written = false;
     // A firm in the name column beside its owner's names is the company.
     if (row.single[ORG].empty() && !organisation && firm_of_owner(full, row)) {
         row.single[ORG] = std::exchange(full, std::string());
@@ -174,14 +182,7 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
             plan.family_first ? std::array<single, 3>{FAMILY, GIVEN, MIDDLE} : std::array<single, 3>{GIVEN, MIDDLE, FAMILY};
         for (const single s : order) join_words(fn, row.single[s], " ");
     }
-    // A private person's own name in the company column is no company ("Jan Novak" for Jan Novak).
-    if (!row.single[GIVEN].empty() && !row.single[FAMILY].empty()) {
-        const std::string org = header_key(row.single[ORG]);
-        if (org == header_key(row.single[GIVEN] + " " + row.single[FAMILY]) ||
-            org == header_key(row.single[FAMILY] + " " + row.single[GIVEN])) {
-            row.single[ORG].clear();
-        }
-    }
+    clear_own_name_as_firm(row);
     std::string_view shown = keepable_start(fn);
     if (shown.empty()) shown = keepable_start(row.single[ORG]);
     if (shown.empty() && !row.emails.empty()) shown = keepable_start(row.emails.front());
