@@ -1,5 +1,5 @@
-// An export's text taken one field at a time: quotes, doubled quotes, and
-// separators and line breaks inside quotes.
+// An export's text taken one field at a time: quotes, doubled quotes,
+// separators and line breaks inside quotes, and separators a backslash escapes.
 #include "prep/fields.hpp"
 
 namespace rowcard {
@@ -10,10 +10,25 @@ std::size_t plain_end(const field_cursor& cursor, std::size_t from) {
     const std::string_view text = cursor.text;
     while (from < text.size()) {
         const char c = text[from];
-        if (c == cursor.separator || c == '\n' || c == '\r') break;
+        if (c == '\n' || c == '\r') break;
+        if (c == cursor.separator && !(cursor.escapes && from > cursor.at && text[from - 1] == '\\')) break;
         ++from;
     }
     return from;
+}
+
+// Returns the plain field from the cursor to `end`: as it stands, or, where
+// escapes are on and it holds an escaped separator, without the backslash
+// before each (in the cursor's buffer).
+std::string_view plain_text(field_cursor& cursor, std::size_t end) {
+    const std::string_view raw = cursor.text.substr(cursor.at, end - cursor.at);
+    const char escaped[] = {'\\', cursor.separator};
+    if (!cursor.escapes || raw.find(std::string_view(escaped, 2)) == std::string_view::npos) return raw;
+    cursor.quoted.clear();
+    for (std::size_t k = 0; k < raw.size(); ++k) {
+        if (!(raw[k] == '\\' && k + 1 < raw.size() && raw[k + 1] == cursor.separator)) cursor.quoted.push_back(raw[k]);
+    }
+    return cursor.quoted;
 }
 
 }  // namespace
@@ -77,7 +92,7 @@ raw_field next_field(field_cursor& cursor) {
         }
     } else {
         end = plain_end(cursor, cursor.at);
-        field.text = text.substr(cursor.at, end - cursor.at);
+        field.text = plain_text(cursor, end);
     }
     cursor.at = end;
     if (end < text.size() && text[end] == cursor.separator) {

@@ -15,7 +15,8 @@ struct field_cursor {
     std::size_t line = 1;           // the export line at `at`
     char separator = ',';
     std::size_t unterminated = 0;   // line of the first quote that never closed
-    std::string quoted;             // a quoted field's text, reused
+    std::string quoted;             // a quoted field's text, or an escaped one's, reused
+    bool escapes = false;           // a backslash before the separator makes it part of the value
 };
 
 // One field, as the cursor found it.
@@ -35,6 +36,7 @@ bool start_record(field_cursor& cursor);
 // breaks and separators and turns "" into "; text after its closing quote is
 // kept as it stands. A quote that never closes is taken as a plain character,
 // so that its field ends at its line's end and no later record is swallowed.
+// With `escapes`, a plain field's '\;' is a ';' of its value (for ';' the separator).
 raw_field next_field(field_cursor& cursor);
 
 }  // namespace rowcard

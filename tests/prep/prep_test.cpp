@@ -45,6 +45,17 @@ TEST(PrepFields, ShortRowsArePaddedAndExtraFieldsDropped) {
     EXPECT_EQ(r.changes.extra_fields.lines, std::vector<std::size_t>{3});
 }
 
+TEST(PrepFields, ASeparatorABackslashEscapesIsAValuesWhereThatFitsTheHeader) {
+    const export_result r = read("id;comment;city\nG1;Stammgast\\; Zimmer 214;Freistadt\nG2;;Linz\nG3;Hund\\; 8 kg;Wels\n");
+    EXPECT_EQ(r.changes.extra_fields.count, 0u);
+    EXPECT_EQ(value_at(r.rows, 0, 1), "Stammgast; Zimmer 214");
+    EXPECT_EQ(value_at(r.rows, 2, 2), "Wels");
+    // Where splitting at every separator fits the header, a backslash is a value's own (a folder's path).
+    const export_result paths = read("id;path;city\nG1;C:\\dir\\;Linz\nG2;D:\\x\\;Wels\n");
+    EXPECT_EQ(value_at(paths.rows, 0, 1), "C:\\dir\\");
+    EXPECT_EQ(value_at(paths.rows, 1, 2), "Wels");
+}
+
 TEST(PrepFields, AnOpenQuoteRightBeforeASeparatorEndsItsFieldThere) {
     const export_result r = read("n,m\n\",3\n4,5\n");
     EXPECT_EQ(table_text(r), "n;m\n\";3\n4;5\n");
