@@ -196,6 +196,27 @@ column_role decide(const reading& r, int number) {
     return {what, number, {}};
 }
 
+// Returns the name phrase after a place's words at the start of `plain`
+// ('deliveryName', 'destinationAttention', 'BillToContact.FirstName',
+// 'address_shipping_first_name'): the place, an address's word before it and
+// the record after it say nothing of a name. Null where no name follows.
+const phrase_meaning* name_after_place(const word_list& plain, export_language language) {
+    std::size_t at = 0;
+    std::size_t size = 0;
+    const phrase_meaning* p = longest_at(plain, 0, language, size);
+    if (p != nullptr && p->what == says::role && p->role == field_role::street) {
+        at = size;
+        p = longest_at(plain, at, language, size);
+    }
+    if (p == nullptr || p->what != says::place) return nullptr;
+    at += size;
+    if (const phrase_meaning* record = longest_at(plain, at, language, size); record != nullptr && record->what == says::record) {
+        at += size;
+    }
+    const phrase_meaning* named = whole_of(plain, at);
+    return named != nullptr && named->role >= field_role::given && named->role <= field_role::job ? named : nullptr;
+}
+
 // Reads `plain`, a header's words without its item's number `number`, as
 // one whole phrase, maybe past the record's, a place's or a contact person's
 // words around it. Returns true with `out` set where those words settle the
@@ -216,16 +237,8 @@ bool read_whole(const word_list& plain, export_language language, int number, co
         if (whole != nullptr && first->what == says::record && whole->role == field_role::house_number) {
             return out = {field_role::record_id, 0, {}}, true;
         }
-        // A delivery's name ('deliveryName', 'destinationAttention', 'BillToContact.FirstName'):
-        // the place, and the record after it, say nothing of a name.
-        if (first != nullptr && first->what == says::place && whole == nullptr) {
-            std::size_t record = 0;
-            const phrase_meaning* then = longest_at(plain, size, language, record);
-            const phrase_meaning* named = whole_of(plain, size + (then != nullptr && then->what == says::record ? record : 0));
-            if (named != nullptr && named->role >= field_role::given && named->role <= field_role::job) {
-                return out = {named->role, number, named->type}, true;
-            }
-        }
+        const phrase_meaning* named = whole == nullptr ? name_after_place(plain, language) : nullptr;
+        if (named != nullptr) return out = {named->role, number, named->type}, true;
         // The record named after the field, as Slovene and Croatian write it ('Ime partnerja').
         const phrase_meaning* last = longest_at(plain, plain.size() - 1, language, size);
         if (whole == nullptr && last != nullptr && last->what == says::record) {

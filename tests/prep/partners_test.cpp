@@ -92,7 +92,9 @@ TEST(PrepPartners, AFlagTypesAPhoneAndWordsAreNoNumber) {
 
 TEST(PrepPartners, ServiceAndFreightToolsSitesTownsAndCodes) {
     expect_read({{"AccountContactFirstName", given}, {"AccountContactLastName", family}, {"AddressContact", contact},
-                 {"location_name", org}, {"Suburb", city, -4}, {"Work Address Locality", city, -1, "WORK"}},
+                 {"location_name", org}, {"Suburb", city, -4}, {"Work Address Locality", city, -1, "WORK"},
+                 // A shipment's recipient after its address's words; the address's own lines stay its own.
+                 {"address_shipping_first_name", given}, {"address_billing_line1", street, -6, "POSTAL"}},
                 export_language::unknown);
     // Codes of letters and digits under a header that says postal code are postal codes.
     const contact_table t = made("ContactName;City;PostalCode\nKrystyna Nowicka;Toronto;M6P1Z2\n"
