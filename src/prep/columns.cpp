@@ -41,9 +41,8 @@ constexpr std::initializer_list<value_shape> NO_NUMBERS = {
     value_shape::email, value_shape::word, value_shape::words, value_shape::flag, value_shape::date, value_shape::url,
     value_shape::honorific};
 // Shapes of values that are no date of any form.
-constexpr std::initializer_list<value_shape> NO_DATES = {
-    value_shape::email, value_shape::phone, value_shape::url, value_shape::word, value_shape::words, value_shape::flag,
-    value_shape::honorific};
+constexpr std::initializer_list<value_shape> NO_DATES = {value_shape::email, value_shape::phone, value_shape::url,
+    value_shape::word, value_shape::words, value_shape::flag, value_shape::honorific};
 
 // Different values a column of type words holds at most: every language's
 // words for home, work, mobile, fax and the like, with their spellings.
@@ -96,8 +95,8 @@ bool mostly_companies(const std::vector<std::string_view>& values, const column_
     return share_at_least(companies, evidence, HALF_SHARE);
 }
 
-// True when most filled values of `column` hold no number to dial: of a shape none has, or
-// more letters than digits ('zvonit 2x', 'Durchwahl 12'; '602 123 456 (mobil)' is a number).
+// True when most filled values of `column` hold no number to dial: of a shape none has, a
+// decimal ('2.01', a room), or more letters than digits ('zvonit 2x'; not '602 123 456 (mobil)').
 bool mostly_no_numbers(const std::vector<std::string_view>& column, const column_evidence& evidence) {
     std::size_t none = 0;
     for (const std::string_view v : column) {
@@ -105,7 +104,7 @@ bool mostly_no_numbers(const std::vector<std::string_view>& column, const column
         const auto letters = std::count_if(v.begin(), v.end(), [](char c) { return values::is_letter(c); });
         const auto digits = std::count_if(v.begin(), v.end(), [](char c) { return values::is_digit(c); });
         none += std::find(NO_NUMBERS.begin(), NO_NUMBERS.end(), shape) != NO_NUMBERS.end() ||
-                (shape == value_shape::text && letters > digits);
+                (shape == value_shape::text && letters > digits) || (shape == value_shape::count && !values::all_digits(v));
     }
     return share_at_least(none, evidence, MOST_SHARE);
 }
@@ -255,8 +254,9 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
     }
     const bool type_words = mostly_type_words(values, e);
     const std::string_view odd = no_contact_value(e);
-    if (h.what == field_role::email) {
-        if (mostly(e, {value_shape::email})) reading.role = h;
+    // A login that is an e-mail address (an office suite's 'User Name') is the person's own.
+    if (h.what == field_role::email || (h.type == "LOGIN" && mostly(e, {value_shape::email}))) {
+        if (mostly(e, {value_shape::email})) reading.role = h.what == field_role::email ? h : column_role{field_role::email, 0, {}};
         else reading.why = "its header says e-mail, but its values are no addresses", reading.disagrees = true;
     } else if (h.what == field_role::phone) {
         // Digits among a phone's signs are a number, however short; words, addresses, flags or dates are not.

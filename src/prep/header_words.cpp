@@ -93,7 +93,10 @@ std::string split_header(std::string_view cleaned) {
     std::string out;
     std::string word;
     word_list known;
-    for (std::size_t k = 0; k < cleaned.size(); ++k) {
+    // A type's letter before the name, as a programmer's table writes them
+    // ('cVorname', 'dGeburtstag', 'fRabatt'), says nothing of the column.
+    const bool typed = cleaned.size() > 2 && lower(folded(cleaned[0])) && upper(folded(cleaned[1])) && lower(folded(cleaned[2]));
+    for (std::size_t k = typed ? 1 : 0; k < cleaned.size(); ++k) {
         const char c = folded(cleaned[k]);
         const char next = k + 1 < cleaned.size() ? folded(cleaned[k + 1]) : '\0';
         if (!upper(c) && !lower(c) && !values::is_digit(c)) {

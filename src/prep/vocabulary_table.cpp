@@ -123,7 +123,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("PHONETIC", ignored), role("YOMI", ignored),
     // Names kept for sorting, searching or a letter's opening, not the contact's own.
     // A login is no one's name.
-    whole("USER NAME", ignored), whole("USERNAME", ignored), whole("LOGIN", ignored), whole("BENUTZERNAME", ignored),
+    whole("EMAIL ID", email), whole("USER NAME", ignored, "LOGIN"), whole("USERNAME", ignored, "LOGIN"), whole("LOGIN", ignored, "LOGIN"), whole("BENUTZERNAME", ignored),
     whole("UZIVATELSKE JMENO", ignored), whole("NAZWA UZYTKOWNIKA", ignored), whole("FELHASZNALONEV", ignored),
     role("SORT NAME", ignored), role("SEARCH NAME", ignored), role("SHORT NAME", ignored), role("SUCHNAME", ignored),
     role("KURZNAME", ignored), role("MATCHCODE", ignored), role("BRIEFANREDE", ignored),

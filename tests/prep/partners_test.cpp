@@ -114,5 +114,26 @@ TEST(PrepPartners, ALoginBesideTheWholeNameIsNoName) {
     EXPECT_TRUE(has_line(alone.table, "Honza;Honza;honza@firma.cz")) << alone.table;
 }
 
+TEST(PrepPartners, OfficeSuitesAndShopsLoginsTypeLettersAndRooms) {
+    // A type's letter before the name is no word of it; 'EmailID' is the address.
+    expect_read({{"cVorname", given}, {"cNachname", family}, {"dGeburtstag", birthday}, {"eMail", email},
+                 {"EmailID", email}},
+                export_language::unknown);
+    const contact_table t = made("User Name;First Name;Last Name;Office Number;Office Phone;Alternate email address\n"
+                                 "tomas@atelier.cz;Tomas;Hruby;2.01;+420 541 210 300;tomas@seznam.cz\n"
+                                 "lenka@atelier.cz;Lenka;Mala;3.14;+420 541 210 301;\n");
+    // A login that is an e-mail is the person's; a room's number is no phone.
+    EXPECT_TRUE(has_line(t.table, "Tomas Hruby;Tomas;Hruby;+420 541 210 300;WORK;tomas@atelier.cz;tomas@seznam.cz;2.01"))
+        << t.table;
+    // A login of no e-mail stays off; an address written twice in a row is one, whatever its case.
+    const contact_table twice = made("username;email;Name\njkovac;JKovac@gym.sk;Jana Kovac\npmal;p@gym.sk;Petr Mal\n"
+                                     "x;jk@gym.sk, JK@gym.sk;Ota Bily\n");
+    EXPECT_TRUE(has_line(twice.table, "Jana Kovac;Jana;Kovac;JKovac@gym.sk")) << twice.table;
+    EXPECT_TRUE(has_line(twice.table, "Ota Bily;Ota;Bily;jk@gym.sk")) << twice.table;
+    const contact_table logins = made("username;email;Name\njk@gym.sk;JK@gym.sk;Jana Kovac\npm@gym.sk;p.m@gym.sk;Petr Mal\n");
+    EXPECT_TRUE(has_line(logins.table, "Jana Kovac;Jana;Kovac;jk@gym.sk;")) << logins.table;
+    EXPECT_TRUE(has_line(logins.table, "Petr Mal;Petr;Mal;pm@gym.sk;p.m@gym.sk")) << logins.table;
+}
+
 }  // namespace
 }  // namespace rowcard
