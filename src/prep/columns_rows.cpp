@@ -34,6 +34,42 @@ bool names_the_record(const std::vector<std::string_view>& record, const std::ve
     return repeats && beyond;
 }
 
+// True when `value` is a whole address in one value: pieces set apart by
+// ", ", one of the first three a postal code and town ("Dunajska cesta 21,
+// 1000 Ljubljana, Slovenia"). A note with commas has no such piece.
+bool whole_address(std::string_view value) {
+    // Pieces before the postal code and town at most: a street and its second line.
+    constexpr std::size_t CODE_PIECE = 3;
+    std::size_t piece = 0;
+    for (std::size_t at = 0; at <= value.size() && piece < CODE_PIECE; ++piece) {
+        const std::size_t comma = value.find(", ", at);
+        std::string_view code;
+        std::string_view town;
+        const std::string_view text = value.substr(at, comma == std::string_view::npos ? comma : comma - at);
+        if (piece > 0 && split_postal_city(trimmed(text), code, town)) return true;
+        if (comma == std::string_view::npos) break;
+        at = comma + 2;
+    }
+    return false;
+}
+
+// Takes a column whose header says nothing known, of whole addresses in
+// most of its filled values, as the address where no column is part of one.
+void address_from_values(std::vector<column_reading>& columns, const std::vector<std::vector<std::string_view>>& values) {
+    constexpr int NO_PLACE = -4;
+    const auto part = [](const column_reading& r) { return address_field(r.role.what) || r.role.what == field_role::formatted; };
+    if (std::any_of(columns.begin(), columns.end(), part)) return;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        column_reading& r = columns[c];
+        if (r.role.what != field_role::none || r.header_role.what != field_role::none || r.overridden) continue;
+        const auto whole = static_cast<std::size_t>(std::count_if(values[c].begin(), values[c].end(), whole_address));
+        if (r.evidence.filled == 0 || whole * 100 < r.evidence.filled * MOST_SHARE) continue;
+        r.role = {field_role::formatted, NO_PLACE, {}};
+        r.why.clear();
+        return;
+    }
+}
+
 }  // namespace
 
 void read_rows_together(std::vector<column_reading>& columns, const std::vector<std::vector<std::string_view>>& values) {
@@ -48,6 +84,7 @@ void read_rows_together(std::vector<column_reading>& columns, const std::vector<
             r.why = "single words beside whole names: a login";
         }
     }
+    address_from_values(columns, values);
     // 'Account name' beside 'Organization name': the account is a member's,
     // a firm or a private person, so it is the row's name, and the column of
     // the firm's contact person becomes the name where the row has one.
