@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "made_table.hpp"
+#include "prep/columns.hpp"
 #include "prep/vocabulary.hpp"
 #include "read_header_cases.hpp"
 
@@ -15,6 +16,18 @@ namespace rowcard {
 namespace {
 
 using enum field_role;
+
+// Returns the field each column of `header` is read as, over `rows` (one
+// vector of values per row).
+std::vector<field_role> read_as(const std::vector<std::string>& header, const std::vector<std::vector<std::string_view>>& rows) {
+    std::vector<std::vector<std::string_view>> columns(header.size());
+    for (const auto& row : rows) {
+        for (std::size_t c = 0; c < header.size(); ++c) columns[c].push_back(row[c]);
+    }
+    std::vector<field_role> out;
+    for (const column_reading& r : read_columns(header, columns, {}).columns) out.push_back(r.role.what);
+    return out;
+}
 
 TEST(PrepPartners, ANameInTwoLanguagesIsReadWhereItsHalvesAgree) {
     expect_read({{"Firstname_Vorname", given}, {"Lastname_Nachname", family}, {"Companyname_Firmenname", org},
@@ -52,6 +65,24 @@ TEST(PrepPartners, AnAccountIsAFirmsOrAPrivatePersons) {
     const contact_table other = made("Account name;Organization name;Email\nKoller GmbH;Koller Logistik GmbH;hk@koller.at\n"
                                      "Andrea Mrazova;;andrea@gmail.com\n");
     EXPECT_FALSE(has_line(other.table, "Andrea Mrazova;Andrea;Mrazova;;andrea@gmail.com")) << other.table;
+    // An account that is always its firm, or beside a firm column never filled, is the firm still.
+    EXPECT_EQ(read_as({"Account name", "Organization name", "Email"},
+                      {{"Koller GmbH", "Koller GmbH", "hk@koller.at"}, {"Wagner KG", "Wagner KG", "w@wagner.at"}})[0],
+              org);
+    EXPECT_EQ(read_as({"Account name", "Organization name", "Email"}, {{"Koller GmbH", "", "hk@koller.at"},
+                                                                        {"Wagner KG", "", "w@wagner.at"}})[0],
+              org);
+    // The contact person's column, first or not, becomes the person's where the account is the row's name.
+    EXPECT_EQ(read_as({"Contact name", "Account name", "Organization name"},
+                      {{"Harald Koller", "Koller GmbH", "Koller GmbH"}, {"", "Andrea Mrazova", ""}}),
+              (std::vector<field_role>{contact, full, org}));
+    // Where a contact person's column stands already, the reading stays as it was.
+    EXPECT_EQ(read_as({"Attention", "Name", "Account name", "Organization name"},
+                      {{"Eva Mala", "Harald Koller", "Koller GmbH", "Koller GmbH"}, {"", "", "Andrea Mrazova", ""}}),
+              (std::vector<field_role>{contact, full, org, org}));
+    EXPECT_EQ(read_as({"Name", "Attention", "Account name", "Organization name"},
+                      {{"Harald Koller", "Eva Mala", "Koller GmbH", "Koller GmbH"}, {"", "", "Andrea Mrazova", ""}}),
+              (std::vector<field_role>{full, contact, org, org}));
     // A correction stands: the account kept as the company.
     const contact_table asked = made(text, {{"Account name", "company"}});
     EXPECT_FALSE(has_line(asked.table, "Andrea Mrazova;Andrea;Mrazova;;andrea@gmail.com")) << asked.table;
