@@ -34,7 +34,9 @@ TEST(PrepPartners, ANameInTwoLanguagesIsReadWhereItsHalvesAgree) {
                  {"CountryCode_ISO-Ländercode", country_code, -4}, {"ISO-Ländercode", country_code, -4},
                  {"RegionName_Region", region, -4}, {"Road", street, -4}, {"Additional address", street2, -4},
                  // Halves that differ keep the whole header's reading: a mobile phone, not a plain one.
-                 {"phone_mobile", phone, 0, "CELL"}, {"home_phone", phone, 0, "HOME"}, {"Value_Suchschlüssel", none}},
+                 {"phone_mobile", phone, 0, "CELL"}, {"home_phone", phone, 0, "HOME"}, {"Value_Suchschlüssel", none},
+                 // A contact person's whole name is the card's name.
+                 {"Contact person full name", full}},
                 export_language::unknown);
 }
 
