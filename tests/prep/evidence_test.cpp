@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "prep/evidence.hpp"
+#include "prep/numbers.hpp"
 
 namespace rowcard {
 namespace {
@@ -136,6 +137,16 @@ TEST(EvidenceShapes, DatesWithOrWithoutTheirTime) {
     });
 }
 
+TEST(EvidenceShapes, PostalCodesOfLettersAndDigitsUnderTheirHeader) {
+    for (const char* code : {"M6P 1Z2", "M6P1Z2", "L5E-1E9", "SW1A 1AA", "1234 AB", " W1A 0AX "}) {
+        EXPECT_TRUE(is_lettered_postal_code(code)) << code;
+    }
+    // Digits or letters alone, too short or long, two gaps or another sign: none.
+    for (const char* other : {"12345", "ABCDE", "A1B2", "AB12CD34", "A1 B2 C3", "M6P  1Z2", "M6P.1Z2", "M6P 1Z2 X", ""}) {
+        EXPECT_FALSE(is_lettered_postal_code(other)) << other;
+    }
+}
+
 TEST(EvidenceShapes, FlagsInTheExportsLanguages) {
     expect_shapes({
         {"yes", vs::flag},   {"No", vs::flag},    {"TRUE", vs::flag},  {"FALSE", vs::flag}, {"y", vs::flag},
@@ -146,6 +157,9 @@ TEST(EvidenceShapes, FlagsInTheExportsLanguages) {
         {"0", vs::count},    {"1", vs::count},    // a lone 0 or 1 is a count; the column tells a flag
         {"yess", vs::word},  {"noe", vs::word},   {"yes no", vs::words},
     });
+    // What says yes, as a flag that types a phone reads it; anything else says no.
+    for (const char* yes : {"yes", "TRUE", "ano", "Ja", "igen", "tak", "1", " x "}) EXPECT_TRUE(says_yes(yes)) << yes;
+    for (const char* no : {"no", "FALSE", "ne", "0", "", "maybe", "11"}) EXPECT_FALSE(says_yes(no)) << no;
 }
 
 TEST(EvidenceShapes, CountsAndNumbers) {
