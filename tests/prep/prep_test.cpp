@@ -51,7 +51,7 @@ TEST(PrepFields, ASeparatorABackslashEscapesIsAValuesWhereThatFitsTheHeader) {
     EXPECT_EQ(value_at(r.rows, 0, 1), "Stammgast; Zimmer 214");
     EXPECT_EQ(value_at(r.rows, 2, 2), "Wels");
     // Where splitting at every separator fits the header, a backslash is a value's own (a folder's path).
-    const export_result paths = read("id;path;city\nG1;C:\\dir\\;Linz\nG2;D:\\x\\;Wels\n");
+    const export_result paths = read("id;path;city\nG1;C:\\dir\\;Linz\nG2;D:\\x\\;Wels\nG3;none;Graz\n");
     EXPECT_EQ(value_at(paths.rows, 0, 1), "C:\\dir\\");
     EXPECT_EQ(value_at(paths.rows, 1, 2), "Wels");
 }
