@@ -74,7 +74,7 @@ void address_from_values(std::vector<column_reading>& columns, const std::vector
 
 void read_rows_together(std::vector<column_reading>& columns, const std::vector<std::vector<std::string_view>>& values) {
     // A mail server's 'Name' of single words ('jnovak') beside its 'FullName' is a login.
-    const auto names = [&](const column_reading& r) {
+    const auto names = [](const column_reading& r) {
         return r.role.what == field_role::full && mostly(r.evidence, {value_shape::words});
     };
     if (std::any_of(columns.begin(), columns.end(), names)) {

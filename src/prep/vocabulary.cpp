@@ -264,8 +264,7 @@ bool read_whole(const word_list& plain, export_language language, int number, co
 
 column_role read_header(std::string_view cleaned, export_language language, std::string_view table,
                         std::span<const std::string> suffixes) {
-    // One name in two languages, as an import format writes both ('Firstname_Vorname',
-    // 'CountryCode_ISO-Ländercode'): where the halves read alike, that is the column.
+    // A name in two languages ('Firstname_Vorname'): where the halves read alike, that is the column.
     if (const std::size_t under = cleaned.find('_');
         under != std::string_view::npos && cleaned.find('_', under + 1) == std::string_view::npos) {
         const column_role one = read_header(cleaned.substr(0, under), language, table, suffixes);
@@ -290,9 +289,11 @@ column_role read_header(std::string_view cleaned, export_language language, std:
     if (column_role whole; read_whole(plain, language, number, whole)) return whole;
     const column_role read = decide(read_words(w, language), number);
     // 'IsPrimaryPhoneMobile': a flag that says, row by row, the phone's type.
-    if (std::size_t size = 0; read.what == field_role::flag && longest_at(w, 0, language, size) != nullptr && size == 1) {
+    if (std::size_t size = 0; read.what == field_role::flag && w.size() > 1) {
+        const phrase_meaning* is = longest_at(w, 0, language, size);
         const column_role phone = decide(read_words(word_list(w.begin() + 1, w.end()), language), number);
-        if (phone.what == field_role::phone && phone.type != "VOICE") return {field_role::phone_label, number, phone.type};
+        const bool typed = phone.what == field_role::phone && phone.type != "VOICE";
+        if (typed && is != nullptr && is->role == field_role::flag && size == 1) return {field_role::phone_label, number, phone.type};
     }
     // Two names for one column ("Post / Funkce", "TitleOrPosition"): the first that says something.
     if (read.what == field_role::none) {

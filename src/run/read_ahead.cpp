@@ -78,6 +78,7 @@ struct read_ahead {
     sleeper reader;
     template_reads how = template_reads::measured;  // whether to try a ring, and to time it
     ring_faults faults;                             // the tests' failures for it
+    batch_ring* ring = nullptr;                     // set up by the run, used and closed by the reading thread
 };
 
 // Returns whether the count the waiter waits on has passed `seen` (or, for the
@@ -155,8 +156,11 @@ batch_ring* start_ring(const read_ahead& ahead) {
 // The reading thread: reads the template for every slot the run has taken,
 // in order, as many at once as are waiting (up to a ring's round, and never
 // past the end of the circle), until the run has finished and none is left.
+// It allocates nothing: a thread's first allocation makes the C library
+// reserve it an arena of 64 MiB of address space, which under a limit on
+// that space took the room a long row needed.
 void read_taken(read_ahead& ahead) {
-    batch_ring* ring = start_ring(ahead);
+    batch_ring* ring = ahead.ring;
     read_choice choice;
     bool freed = false;
     const std::size_t capacity = ahead.reads.capacity;
@@ -249,10 +253,12 @@ bool convert_read_ahead(text_reader& table, const conversion_settings& settings,
     prepare_batch(ahead->reads, TEMPLATE_NAME, size);
     ahead->how = reads;
     ahead->faults = ring_faults;
+    ahead->ring = start_ring(*ahead);
     std::thread reading;
     try {
         reading = std::thread(read_taken, std::ref(*ahead));
     } catch (const std::system_error&) {
+        close_ring(ahead->ring);
         return false;
     }
     place_apart(reading);
