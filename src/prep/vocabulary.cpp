@@ -201,8 +201,7 @@ column_role decide(const reading& r, int number) {
 // 'address_shipping_first_name'): the place, an address's word before it and
 // the record after it say nothing of a name. Null where no name follows.
 const phrase_meaning* name_after_place(const word_list& plain, export_language language) {
-    std::size_t at = 0;
-    std::size_t size = 0;
+    std::size_t at = 0, size = 0;
     const phrase_meaning* p = longest_at(plain, 0, language, size);
     if (p != nullptr && p->what == says::role && p->role == field_role::street) {
         at = size;
