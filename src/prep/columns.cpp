@@ -98,13 +98,13 @@ bool mostly_companies(const std::vector<std::string_view>& values, const column_
 // True when most filled values of `column` hold no number to dial: of a shape none has, a
 // decimal ('2.01', a room), or more letters than digits ('zvonit 2x'; not '602 123 456 (mobil)').
 bool mostly_no_numbers(const std::vector<std::string_view>& column, const column_evidence& evidence) {
+    // The shapes that hold none are counted already; text and counts are looked into.
     std::size_t none = 0;
+    for (const value_shape shape : NO_NUMBERS) none += evidence.shapes[static_cast<std::size_t>(shape)];
     for (const std::string_view v : column) {
         const value_shape shape = shape_of(v);
-        const auto letters = std::count_if(v.begin(), v.end(), [](char c) { return values::is_letter(c); });
-        const auto digits = std::count_if(v.begin(), v.end(), [](char c) { return values::is_digit(c); });
-        none += std::find(NO_NUMBERS.begin(), NO_NUMBERS.end(), shape) != NO_NUMBERS.end() ||
-                (shape == value_shape::text && letters > digits) || (shape == value_shape::count && !values::all_digits(v));
+        if (shape == value_shape::count) none += !values::all_digits(v);
+        if (shape == value_shape::text) none += std::count_if(v.begin(), v.end(), values::is_letter) > std::count_if(v.begin(), v.end(), values::is_digit);
     }
     return share_at_least(none, evidence, MOST_SHARE);
 }

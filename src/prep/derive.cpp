@@ -179,10 +179,7 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
     for (const int c : plan.emails) {
         for (const std::string_view mail : items(v[static_cast<std::size_t>(c)], value_shape::email)) {
             // An address written twice (a login and the mail column alike) is one address.
-            const auto same = [&](const std::string& m) {
-                return std::equal(m.begin(), m.end(), mail.begin(), mail.end(),
-                                  [](char a, char b) { return values::small(a) == values::small(b); });
-            };
+            const auto same = [&](const std::string& m) { return values::same_folded(m, mail); };
             if (std::none_of(row.emails.begin(), row.emails.end(), same)) row.emails.emplace_back(mail);
         }
     }

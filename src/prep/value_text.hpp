@@ -38,6 +38,11 @@ bool one_of(std::string_view text, const std::string_view (&words)[N]) {
     });
 }
 
+// True when `a` and `b` are the same text in any case of their letters; two empty texts are.
+inline bool same_folded(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return small(x) == small(y); });
+}
+
 // True when `text` starts with `start` in any case of its letters.
 inline bool starts_folded(std::string_view text, std::string_view start) {
     return text.size() >= start.size() && std::equal(start.begin(), start.end(), text.begin(), [](char a, char b) {
