@@ -1,9 +1,10 @@
 // Templates read ahead of the cards by a second thread, through io_uring or
 // plain calls, whichever the thread finds cheaper (see read_choice.hpp), so
 // that their system calls overlap the taking of records and the filling of
-// cards. It must give what `write_card` gives card by card: the end-to-end
-// tests run every case through it, forced to plain reads and to the ring, and
-// on tables just short of and just past the point where the thread starts.
+// cards; the run makes rounds too where it would otherwise wait. It must give
+// what `write_card` gives card by card: the end-to-end tests run every case
+// through it, forced to plain reads and to the ring, and on tables just short
+// of and just past the point where the thread starts.
 #include "run/read_ahead.hpp"
 
 #include <algorithm>
@@ -59,25 +60,36 @@ struct sleeper {
     std::atomic<bool> asleep{false};
 };
 
+// One thread's way of making reads: its own ring (each ring's direct
+// descriptors are its own) and what its rounds cost each way.
+struct read_side {
+    batch_ring* ring = nullptr;
+    read_choice choice;
+};
+
 // The slots the run and the reading thread pass along, in a circle: the run
 // takes a record into the next free slot, the reading thread reads the
 // template for each taken slot, and the run writes each read slot's card, all
-// in table order. Counts run from the start and never wrap; slot `n` is
-// `n % reads.capacity`.
+// in table order. A round of reads is claimed before it is made, by the
+// reading thread or, where it would otherwise wait, by the run, so that both
+// processors share the kernel's work. Counts run from the start and never
+// wrap; slot `n` is `n % reads.capacity`.
 struct read_ahead {
     read_batch reads;                                // the rooms and what each read gave
     std::array<record_values, BATCH_READS> records;  // the record in each slot
     // Each count on a cache line of its own, where no other thread writes.
-    alignas(CACHE_LINE) std::atomic<std::size_t> taken{0};  // records taken: the run's count
-    alignas(CACHE_LINE) std::atomic<std::size_t> made{0};   // reads made: the reading thread's count
-    alignas(CACHE_LINE) std::atomic<bool> finished{false};  // the run takes no more records
+    alignas(CACHE_LINE) std::atomic<std::size_t> taken{0};    // records taken: the run's count
+    alignas(CACHE_LINE) std::atomic<std::size_t> claimed{0};  // reads claimed by either thread
+    alignas(CACHE_LINE) std::atomic<bool> finished{false};    // the run takes no more records
+    // In each slot, one more than the count of the last read made there.
+    alignas(CACHE_LINE) std::array<std::atomic<std::size_t>, BATCH_READS> done{};
     std::atomic<bool> placed{false};                 // the run has placed the thread apart
     std::mutex lock;                                 // held only to fall asleep or wake one
     std::condition_variable changed;
     sleeper run;
     sleeper reader;
     template_reads how = template_reads::measured;  // whether to try a ring, and to time it
-    ring_faults faults;                             // the tests' failures for it
+    ring_faults faults;                             // the tests' failures for the rings
     batch_ring* ring = nullptr;                     // set up by the run, used and closed by the reading thread
 };
 
@@ -118,29 +130,45 @@ void wake(read_ahead& ahead, const sleeper& other) {
     ahead.changed.notify_all();
 }
 
-// Makes the reads of slots from `from` on the reading thread, up to `count`
-// of them, as one round: through the ring or with plain calls, as `choice`
-// says from the rounds it timed (the ring always where the tests ask for it;
-// plain calls where there is none), and times the round for it. Returns the
-// reads made, each slot's mark set from this round's read alone.
-std::size_t make_round(read_ahead& ahead, batch_ring*& ring, read_choice& choice, std::size_t from,
-                       std::size_t count) {
+// Makes reads [from, from + count) of the circle as one round, `way` (plain
+// calls where `side` has no ring), and times the round for the side's choice.
+void make_round(read_ahead& ahead, read_side& side, read_way way, std::size_t from, std::size_t count) {
     batch_ring* none = nullptr;
-    if (ring == nullptr) {
+    if (side.ring == nullptr) {
         run_reads(ahead.reads, none, from, count);
-        return count;
+        return;
     }
-    const read_way way = ahead.how == template_reads::ring ? read_way::ring : next_way(choice);
-    count = round_reads(choice, way, count);
     const auto start = std::chrono::steady_clock::now();
-    run_reads(ahead.reads, way == read_way::ring ? ring : none, from, count);
+    run_reads(ahead.reads, way == read_way::ring ? side.ring : none, from, count);
     const auto took = std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start);
-    note_round(choice, way, count, static_cast<std::uint64_t>(took.count()));
-    return count;
+    note_round(side.choice, way, count, static_cast<std::uint64_t>(took.count()));
 }
 
-// Sets up the reading thread's ring, when the run asks for one; where memory
-// runs out, the thread goes without and reads with plain calls.
+// Claims the oldest taken reads no thread has claimed, a round's worth at
+// most and never past the end of the circle, makes them the way the side's
+// choice says (the ring always where the tests ask for it), and marks each
+// slot's read done. Returns false, having done nothing, when none is waiting.
+bool read_round(read_ahead& ahead, read_side& side) {
+    const std::size_t capacity = ahead.reads.capacity;
+    std::size_t from = ahead.claimed.load();
+    std::size_t count = 0;
+    read_way way = read_way::plain;
+    do {
+        const std::size_t taken = ahead.taken.load();
+        if (taken == from) return false;
+        count = std::min({taken - from, RING_READS, capacity - from % capacity});
+        if (side.ring != nullptr) {
+            way = ahead.how == template_reads::ring ? read_way::ring : next_way(side.choice);
+            count = round_reads(side.choice, way, count);
+        }
+    } while (!ahead.claimed.compare_exchange_weak(from, from + count));
+    make_round(ahead, side, way, from % capacity, count);
+    for (std::size_t n = from; n < from + count; ++n) ahead.done[n % capacity] = n + 1;
+    return true;
+}
+
+// Sets up a thread's ring, when the run asks for one; where memory runs out,
+// the thread goes without and reads with plain calls.
 batch_ring* start_ring(const read_ahead& ahead) {
     if (ahead.how == template_reads::plain) return nullptr;
     batch_ring* ring = nullptr;
@@ -153,42 +181,47 @@ batch_ring* start_ring(const read_ahead& ahead) {
     return ring;
 }
 
-// The reading thread: reads the template for every slot the run has taken,
-// in order, as many at once as are waiting (up to a ring's round, and never
-// past the end of the circle), until the run has finished and none is left.
-// It allocates nothing: a thread's first allocation makes the C library
-// reserve it an arena of 64 MiB of address space, which under a limit on
-// that space took the room a long row needed.
+// The reading thread: reads the template for every slot taken and not yet
+// claimed, in order, as many at once as are waiting (see `read_round`),
+// until the run has finished and none is left. It allocates nothing: a
+// thread's first allocation makes the C library reserve it an arena of 64 MiB
+// of address space, which under a limit on that space took the room a long
+// row needed.
 void read_taken(read_ahead& ahead) {
-    batch_ring* ring = ahead.ring;
-    read_choice choice;
+    read_side side{ahead.ring, {}};
     bool freed = false;
-    const std::size_t capacity = ahead.reads.capacity;
-    for (std::size_t made = 0;;) {
+    for (;;) {
         // Freed only once placed: the other way round it would stay pinned.
         if (!freed && ahead.placed) {
             free_placement();
             freed = true;
         }
-        wait_past(ahead, ahead.reader, ahead.taken, made, true);
-        const std::size_t taken = ahead.taken.load();
-        if (taken == made) break;
-        const std::size_t slot = made % capacity;
-        // Plain reads too are handed over a ring's round at a time: the two
-        // threads then seldom work on one cache line of results at once.
-        made += make_round(ahead, ring, choice, slot, std::min({taken - made, RING_READS, capacity - slot}));
-        ahead.made = made;
-        wake(ahead, ahead.run);
+        if (read_round(ahead, side)) {
+            wake(ahead, ahead.run);
+            continue;
+        }
+        const std::size_t claimed = ahead.claimed.load();
+        if (ahead.finished && ahead.taken == claimed) break;
+        wait_past(ahead, ahead.reader, ahead.taken, claimed, true);
     }
-    close_ring(ring);
+    close_ring(side.ring);
 }
 
-// Writes the card of slot count `written`, once its read is made: from the
-// bytes read ahead, or, where that read could not vouch for them, from a read
-// of its own with plain calls, which decides what went wrong.
-void write_slot(text_writer& output, read_ahead& ahead, std::size_t written, card_buffers& card, run_faults& faults) {
-    wait_past(ahead, ahead.run, ahead.made, written, false);
+// True when the read of slot count `written` is done.
+bool read_done(const read_ahead& ahead, std::size_t written) {
+    return ahead.done[written % ahead.reads.capacity].load() > written;
+}
+
+// Writes the card of slot count `written`, once its read is done: rounds
+// still unclaimed the run reads itself meanwhile, rather than wait. The card
+// comes from the bytes read ahead, or, where that read could not vouch for
+// them, from a read of its own with plain calls, which decides what went wrong.
+void write_slot(text_writer& output, read_ahead& ahead, read_side& side, std::size_t written, card_buffers& card,
+                run_faults& faults) {
     const std::size_t slot = written % ahead.reads.capacity;
+    while (!read_done(ahead, written) && read_round(ahead, side)) {
+    }
+    wait_past(ahead, ahead.run, ahead.done[slot], written, false);
     if (ahead.reads.whole[slot]) {
         write_whole(output, read_result(ahead.reads, slot), ahead.records[slot], card);
     } else {
@@ -200,22 +233,20 @@ void write_slot(text_writer& output, read_ahead& ahead, std::size_t written, car
 // and writes every card whose read is made as it goes; when every slot is
 // taken, waits for the oldest. Ends by writing every card left.
 void convert_rest(text_reader& table, const conversion_settings& settings, text_writer& output, read_ahead& ahead,
-                  card_buffers& card, run_faults& faults, std::string& line) {
+                  read_side& side, card_buffers& card, run_faults& faults, std::string& line) {
     const std::size_t capacity = ahead.reads.capacity;
     std::size_t taken = 0;
     std::size_t written = 0;
     while (!output.failed && read_line(table, line)) {
-        if (taken - written == capacity) write_slot(output, ahead, written++, card, faults);
+        if (taken - written == capacity) write_slot(output, ahead, side, written++, card, faults);
         if (!take_record(line, settings, ahead.records[taken % capacity])) continue;
         ahead.taken = ++taken;
         wake(ahead, ahead.reader);
-        for (const std::size_t made = ahead.made.load(); written < made;) {
-            write_slot(output, ahead, written++, card, faults);
-        }
+        while (written < taken && read_done(ahead, written)) write_slot(output, ahead, side, written++, card, faults);
     }
     ahead.finished = true;
     wake(ahead, ahead.reader);
-    while (written < taken) write_slot(output, ahead, written++, card, faults);
+    while (written < taken) write_slot(output, ahead, side, written++, card, faults);
 }
 
 // Tells the reading thread that the run has done with it and waits until it
@@ -254,23 +285,27 @@ bool convert_read_ahead(text_reader& table, const conversion_settings& settings,
     ahead->how = reads;
     ahead->faults = ring_faults;
     ahead->ring = start_ring(*ahead);
+    read_side own{start_ring(*ahead), {}};
     std::thread reading;
     try {
         reading = std::thread(read_taken, std::ref(*ahead));
     } catch (const std::system_error&) {
         close_ring(ahead->ring);
+        close_ring(own.ring);
         return false;
     }
     place_apart(reading);
     ahead->placed = true;
     // The thread is always told to end and waited for, even when memory runs out.
     try {
-        convert_rest(table, settings, output, *ahead, card, faults, line);
+        convert_rest(table, settings, output, *ahead, own, card, faults, line);
     } catch (...) {
         stop_reading(*ahead, reading);
+        close_ring(own.ring);
         throw;
     }
     stop_reading(*ahead, reading);
+    close_ring(own.ring);
     return true;
 }
 
