@@ -79,7 +79,7 @@ constexpr std::string_view LEGAL_FORMS[] = {
     "INC", "PLC", "CORP", "GMBH CO KG", "B V", "N V", "EG", "EGEN", "MBB", "PARTG", "UG", "SE", "S P A", "SPA",
     "S P", "E U", "Z S", "O P", "J D O O", "OBRT"};
 
-// Words that name an institution or a trade, never a person, in the
+// Words that name an institution, a trade or a department, never a person, in the
 // languages of these exports ("Universitatea din București", "Metzgerei
 // Huber", "Szegedi Tudományegyetem"), as header_key writes them.
 constexpr std::string_view INSTITUTION_WORDS[] = {
@@ -100,7 +100,9 @@ constexpr std::string_view INSTITUTION_WORDS[] = {
     "CUKRARNA", "KONDITOREI", "CUKIERNIA", "CUKRASZDA", "ZAHRADNICTVI", "GARTNEREI", "INSTITUT", "INSTYTUT",
     "INSTITUTUL", "INTEZET", "USTAV", "MINISTERSTVO", "MINISTERIUM", "MINISTERSTWO", "MINISTERUL",
     "MINISZTERIUM", "KANZLEI", "KANCELARIA", "ADVOKATNI", "NOTARIAT", "AMBULANCE", "ORDINACE", "ORDINACIA",
-    "PRAXIS", "ARZTPRAXIS", "ORDINATION", "GABINET", "PRZYCHODNIA", "RENDELO", "AMBULANTA", "ORDINACIJA"};
+    "PRAXIS", "ARZTPRAXIS", "ORDINATION", "GABINET", "PRZYCHODNIA", "RENDELO", "AMBULANTA", "ORDINACIJA",
+    // A firm's department, where a contact person's name would stand ('Nákupní oddělení').
+    "DEPARTMENT", "ABTEILUNG", "ODDELENI", "ODDELENIE", "DZIAL", "OSZTALY", "ODDELEK", "ODJEL", "DEPARTAMENT"};
 
 // True when a word of `key` (as header_key writes it) names an institution or a trade.
 bool institution_name(const std::string& key) {
@@ -122,6 +124,9 @@ std::string_view trimmed(std::string_view text) {
     if (first == std::string_view::npos) return {};
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
+
+// The ending of a Hungarian wife's name taken from her husband's ('Kovácsné'), as header_key writes it.
+constexpr std::string_view MARRIED_MARK = "NE";
 
 name_parts split_full_name(std::string_view full, bool family_first) {
     name_parts parts;
@@ -165,6 +170,9 @@ name_parts split_full_name(std::string_view full, bool family_first) {
         take_titles(w, parts);
         if (!family_first) {
             while (family_words + 1 < w.size() && is_title(w[w.size() - family_words - 1], PARTICLES)) ++family_words;
+        } else if (const std::string first = header_key(w[0]);
+                   w.size() >= 3 && first.size() > MARRIED_MARK.size() + 2 && first.ends_with(MARRIED_MARK)) {
+            family_words = 2;  // 'Kovácsné Tóth Mária': the husband's name with '-né', then her own family name
         }
     }
     for (const std::string_view x : after) add_word(parts.suffix, x);

@@ -102,7 +102,8 @@ bool settle_row_names(const export_plan& plan, const std::vector<std::string_vie
     // A row with no person's name of its own is its contact person's card, at
     // the firm it names; with two people named, it stays the firm's.
     const std::string_view contact = plan.contact < 0 ? std::string_view() : first_item(v[static_cast<std::size_t>(plan.contact)]);
-    if (!contact.empty() && row.single[GIVEN].empty() && row.single[FAMILY].empty() && !two_people(contact)) {
+    if (!contact.empty() && row.single[GIVEN].empty() && row.single[FAMILY].empty() && !two_people(contact) &&
+        !company_name(contact)) {
         if (row.single[ORG].empty()) row.single[ORG] = full;
         full = contact;
     }
@@ -156,6 +157,8 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
     if (no_person && (organisation || named_as_company || company_name(full))) {
         // A company in the name column: its card is the company's, with no person's name.
         if (row.single[ORG].empty()) row.single[ORG] = full;
+        // A department in the contact's place ('Nákupní oddělení'): the card is its firm's.
+        else if (company_name(full) && !organisation) full_as_written = false;
     } else if (no_person && !full.empty()) {
         name_parts parts = split_full_name(full, plan.family_first);
         // A Hungarian name in a layout of another language is written family name first too.

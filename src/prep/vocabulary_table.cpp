@@ -4,6 +4,7 @@
 #include <array>
 
 #include "prep/vocabulary.hpp"
+#include "prep/vocabulary_marks.hpp"
 #include "prep/vocabulary_table.hpp"
 
 namespace rowcard {
@@ -34,7 +35,6 @@ constexpr phrase_meaning place(std::string_view w, std::string_view type, int gr
 constexpr phrase_meaning kind(std::string_view w, std::string_view type, bool phone = true) {
     return {w, says::kind, phone ? field_role::phone : none, type, 0, 0, true};
 }
-constexpr phrase_meaning mark(std::string_view w, says what) { return {w, what}; }
 
 constexpr phrase_meaning PHRASES[] = {
     // Names, organisation and notes: the whole header says it.
@@ -66,7 +66,7 @@ constexpr phrase_meaning PHRASES[] = {
     whole("SUFFIX", suffix), whole("NAME SUFFIX", suffix), whole("PRIPONA", suffix), whole("SUFIKS", suffix),
     whole("SUFIX", suffix), whole("UTOTAG", suffix), whole("TITUL ZA JMENEM", suffix),
     whole("TITUL ZA MENOM", suffix),
-    whole("NAME", full), whole("DISPLAY NAME", full), whole("FULL NAME", full), whole("NEV", full),
+    whole("NAME", full), whole("DISPLAY NAME", full), whole("FULL NAME", full), whole("NEV", full), whole("NEVE", full),
     whole("TELJES NEV", full), whole("CELE JMENO", full), whole("JMENO A PRIJMENI", full),
     whole("MENO A PRIEZVISKO", full), whole("CELE MENO", full), whole("IMIE I NAZWISKO", full),
     whole("POLNO IME", full), whole("IME IN PRIIMEK", full), whole("PUNO IME", full), whole("IME I PREZIME", full),
@@ -91,7 +91,7 @@ constexpr phrase_meaning PHRASES[] = {
     whole("KONTAKTNA OSEBA", contact), whole("KONTAKT OSOBA", contact), whole("PERSOANA DE CONTACT", contact),
     whole("KONTAKTPERSON", contact), whole("NAME DER KONTAKTPERSON", contact), whole("CONTACT NAME", contact),
     whole("ADDRESS CONTACT", contact), whole("SITE CONTACT", contact), whole("NAME DES ANSPRECHPARTNERS", contact),
-    whole("KONTAKT PERSON", contact), whole("ATTENTION", contact), whole("ATTN", contact), whole("ZU HANDEN", contact), whole("Z HD", contact),
+    whole("KONTAKT PERSON", contact), whole("ATTENTION", contact), whole("ATTENTION LINE", contact), whole("ATTN", contact), whole("ZU HANDEN", contact), whole("Z HD", contact),
     whole("DEPARTMENT", department), whole("ORGANIZATION DEPARTMENT", department), whole("ABTEILUNG", department),
     whole("ODDELENI", department), whole("ODDELENIE", department), whole("DZIAL", department),
     whole("RESZLEG", department), whole("OSZTALY", department), whole("ODDELEK", department),
@@ -211,7 +211,8 @@ constexpr phrase_meaning PHRASES[] = {
     kind("MOBILE", "CELL"), kind("MOBIL", "CELL"), kind("MOBILNI", "CELL"), kind("MOBILNY", "CELL"),
     kind("MOBILNE", "CELL"),
     kind("MOBILTELEFON", "CELL"), kind("MOBITEL", "CELL"), kind("CELL", "CELL"), kind("CELLULAR", "CELL"),
-    kind("HANDY", "CELL"), kind("KOMORKA", "CELL"), kind("KOMORKOWY", "CELL"),
+    kind("HANDY", "CELL"), kind("KOMORKA", "CELL"), kind("KOMORKOWY", "CELL"), kind("MOBILFUNK", "CELL"),
+    kind("MOBILFUNKNUMMER", "CELL"),
     kind("PAGER", "PAGER"), kind("SZEMELYHIVO", "PAGER"), kind("ISDN", "ISDN"), kind("AUTOTELEFON", "CAR"),
     kind("CAR", "CAR", false), kind("MAIN", "VOICE", false), kind("PRIMARY", "VOICE", false),
     kind("HLAVNI", "VOICE", false), kind("GLAVNI", "VOICE", false),
@@ -261,7 +262,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("CITY", city), role("TOWN", city), role("ORT", city), role("STADT", city), role("SUBURB", city), role("LOCALITY", city),
     role("MESTO", city), role("MIASTO", city), role("MIEJSCOWOSC", city), role("VAROS", city),
     role("TELEPULES", city), role("OBEC", city), role("GRAD", city), role("ORAS", city), role("LOCALITATE", city),
-    role("OBCINA", city), role("NASELJE", city), role("WOHNORT", city), role("MJESTO", city), role("LOC", city),
+    role("MAIL CODE", postal), role("OBCINA", city), role("NASELJE", city), role("WOHNORT", city), role("MJESTO", city), role("LOC", city),
     role("KRAJ", region), role("STATE", region), role("REGION", region), role("BUNDESLAND", region),
     role("KANTON", region), role("CANTON", region), role("WOJEWODZTWO", region), role("MEGYE", region),
     role("OBLAST", region), role("PROVINCE", region), role("PROVINZ", region), role("COUNTY", region), role("JUDET", region),
@@ -282,47 +283,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("STREET", street), role("STRASSE", street), role("ULICE", street), role("STR", street),
     role("ULICA", street), role("UTCA", street), role("ADDRESS", street), role("ADDRESS LINE", street),
     role("ADRESA", street), role("ADRESY", street), role("ADRES", street), role("ADRESSE", street),
-    role("ADRESS", street), role("CIM", street), role("NASLOV", street), role("STRADA", street), role("ROAD", street),
-    // Words that qualify the others.
-    mark("TYPE", says::label), mark("TYP", says::label), mark("TYPU", says::label), mark("TIPUSA", says::label),
-    mark("TIPUS", says::label), mark("LABEL", says::label), mark("VRSTA", says::label), mark("TIP", says::label),
-    mark("DISPLAY", says::display), mark("ANGEZEIGTER", says::display), mark("ZOBRAZOVANE", says::display),
-    mark("ZOBRAZOVANY", says::display), mark("WYSWIETLANA", says::display), mark("MEGJELENITENDO", says::display),
-    mark("NAZWA", says::display), mark("NEVE", says::display), mark("PRIKAZNO", says::display),
-    mark("ZASLONSKO", says::display), mark("AFISAT", says::display),
-    mark("CONTACT", says::record), mark("CONTACTS", says::record), mark("PERSON", says::record),
-    mark("KONTAKT", says::record), mark("KONTAKTU", says::record), mark("KONTAKTA", says::record),
-    mark("LEAD", says::record), mark("ACCOUNT", says::record), mark("USER", says::record),
-    mark("MEMBER", says::record), mark("RECORD", says::record), mark("ROW", says::record),
-    mark("CUSTOMER", says::record), mark("CLIENT", says::record), mark("KUNDE", says::record),
-    mark("PARTNER", says::record), mark("PARTNERJA", says::record), mark("KONTRAHENT", says::record),
-    mark("CONTRACTOR", says::record), mark("SUBSCRIBER", says::record), mark("ATTENDEE", says::record),
-    mark("BUYER", says::record), mark("GUEST", says::record), mark("VISITOR", says::record),
-    mark("PARTICIPANT", says::record), mark("TEILNEHMER", says::record), mark("GAST", says::record),
-    mark("DONOR", says::record), mark("BIDDER", says::record), mark("UCZESTNIK", says::record),
-    mark("UCASTNIK", says::record), mark("EMPLOYEE", says::record), mark("MITARBEITER", says::record), mark("ZAKAZNIK", says::record), mark("KLIENT", says::record),
-    // Who made, changed or owns the record: the CRM's users, not the contact.
-    // The sender of a parcel or a letter, beside its recipient.
-    mark("DEPARTURE", says::stop), mark("SENDER", says::stop), mark("ORIGIN", says::stop),
-    mark("ABSENDER", says::stop), mark("ODESILATEL", says::stop), mark("ODOSIELATEL", says::stop),
-    mark("NADAWCA", says::stop), mark("FELADO", says::stop), mark("POSILJATELJ", says::stop), mark("EXPEDITOR", says::stop),
-    mark("BY", says::stop), mark("OWNER", says::stop), mark("ASSIGNED", says::stop), mark("ASSIGNED TO", says::stop),
-    mark("MAIN USER", says::stop), mark("RESPONSIBLE", says::stop), mark("ACCOUNT MANAGER", says::stop),
-    mark("SALES REP", says::stop), mark("BETREUER", says::stop), mark("SACHBEARBEITER", says::stop),
-    mark("ERSTELLT VON", says::stop), mark("GEANDERT VON", says::stop), mark("BESITZER", says::stop),
-    mark("VYTVORIL", says::stop), mark("ZMENIL", says::stop), mark("UPRAVIL", says::stop),
-    mark("VLASTNIK", says::stop), mark("PRZEZ", says::stop), mark("WLASCICIEL", says::stop),
-    mark("LETREHOZTA", says::stop), mark("MODOSITOTTA", says::stop), mark("TULAJDONOS", says::stop),
-    mark("USTVARIL", says::stop), mark("SPREMENIL", says::stop), mark("LASTNIK", says::stop),
-    mark("KREIRAO", says::stop), mark("IZMIJENIO", says::stop), mark("VLASNIK", says::stop),
-    mark("CREAT DE", says::stop), mark("MODIFICAT DE", says::stop), mark("PROPRIETAR", says::stop), mark("SKYPE", says::stop), mark("IM", says::stop),
-    mark("MESSENGER", says::stop), mark("SCREEN NAME", says::stop), mark("TWITTER", says::stop),
-    mark("PHOTO", says::stop), mark("IMAGE", says::stop), mark("FORMAT", says::stop), mark("PREFERRED", says::stop),
-    mark("OR", says::either), mark("ODER", says::either), mark("NEBO", says::either), mark("ALEBO", says::either),
-    mark("LUB", says::either), mark("VAGY", says::either), mark("ALI", says::either), mark("SAU", says::either),
-    mark("VALUE", says::filler), mark("CISLO", says::filler), mark("OF", says::filler), mark("AT", says::filler), mark("ON", says::filler),
-    mark("DO", says::filler), mark("REASON", says::filler),
-    mark("SECONDARY", says::filler), mark("NUMBER", says::filler), mark("NUMMER", says::filler), mark("SOURCE", says::filler),
+    role("ADRESS", street), role("CIM", street), role("LAKCIM", street, HOME_PLACE, "HOME"), role("NASLOV", street), role("STRADA", street), role("ROAD", street),
 };
 
 // The entries read for one language only, placed before the entries above
@@ -334,10 +295,11 @@ constexpr phrase_meaning BOUND[] = {
 };
 
 constexpr auto joined() {
-    std::array<phrase_meaning, std::size(BOUND) + std::size(PHRASES)> all{};
+    std::array<phrase_meaning, std::size(BOUND) + std::size(PHRASES) + std::size(MARK_PHRASES)> all{};
     std::size_t at = 0;
     for (const phrase_meaning& p : BOUND) all[at++] = p;
     for (const phrase_meaning& p : PHRASES) all[at++] = p;
+    for (const phrase_meaning& p : MARK_PHRASES) all[at++] = p;
     return all;
 }
 constexpr auto ALL_PHRASES = joined();

@@ -2,7 +2,8 @@
 expect it: shared by vcards_test.py and layouts_test.py."""
 
 # Letters that keep a stroke or are ligatures: no decomposition drops them.
-SPELLED = {"ł": "l", "Ł": "L", "ß": "ss", "æ": "ae", "Æ": "AE", "ø": "o", "Ø": "O", "đ": "d", "Đ": "D"}
+SPELLED = {"ł": "l", "Ł": "L", "ß": "ss", "æ": "ae", "Æ": "AE", "ø": "o", "Ø": "O", "đ": "d", "Đ": "D", "ı": "i", "œ": "oe",
+           "Œ": "OE", "ħ": "h", "Ħ": "H"}
 
 
 def space_signs(plain):

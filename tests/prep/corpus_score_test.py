@@ -30,15 +30,22 @@ def fake_card(want, mode):
     prefix, title = clean(want["prefix"]), clean(want["title"])
     if mode == "job_as_prefix" and title:
         prefix, title = title, ""
+    middle, fn = "", clean(want["fn"])
+    if mode == "made_up_middle" and want["given"] and want["family"]:
+        # A middle name of no cell of the row, in FN too: no display name of the export.
+        middle, fn = "Xaver", " ".join((clean(want["given"]), "Xaver", clean(want["family"])))
     lines = ["BEGIN:VCARD", "VERSION:3.0",
-             "N:" + ";".join(clean(want[f]) for f in ("family", "given")) + f";;{prefix};" + clean(want["suffix"]),
-             "FN:" + clean(want["fn"]), "ORG:" + clean(want["org"]), "TITLE:" + title]
+             "N:" + ";".join(clean(want[f]) for f in ("family", "given")) + f";{middle};{prefix};" + clean(want["suffix"]),
+             "FN:" + fn, "ORG:" + clean(want["org"]), "TITLE:" + title]
     for kind, number in want["tels"]:
         kind = "VOICE" if kind == "*" else kind.split("|")[0]
         lines.append(("TEL:" if mode == "untyped" else f"TEL;TYPE={kind}:") + clean(number))
     lines += ["EMAIL;TYPE=INTERNET:" + clean(m) for m in want["emails"]]
     for a in want["adrs"]:
-        lines.append(f"ADR;TYPE={a[0] or 'POSTAL'}:;;" + ";".join(clean(x) for x in a[1:]))
+        parts = [clean(x) for x in a[1:]]
+        if mode == "city_in_street" and parts[0] and parts[1]:
+            parts[0] += " " + parts[1]  # the town again after the street: no second street line
+        lines.append(f"ADR;TYPE={a[0] or 'POSTAL'}:;;" + ";".join(parts))
         if mode == "street_as_email" and a[1]:
             lines.append("EMAIL;TYPE=INTERNET:" + clean(a[1]))
     return "\r\n".join(lines + ["END:VCARD", ""]) + "\r\n"
@@ -84,11 +91,15 @@ def main():
     with_address = sum(1 for w in wants if any(a[1] for a in w["adrs"]))
     with_phone = sum(1 for w in wants if w["tels"])
     with_title = sum(1 for w in wants if w["title"])
+    with_names = sum(1 for w in wants if w["given"] and w["family"])
+    with_street_and_city = sum(1 for w in wants if any(a[1] and a[2] for a in w["adrs"]))
     failures = []
     with tempfile.TemporaryDirectory() as folder:
         cases = {"right": (total, total, 0, 0), "street_as_email": (total - with_address, total, with_address, 0),
                  "footer_card": (total, total, 0, len(names)), "untyped": (None, total, 0, 0),
-                 "job_as_prefix": (total - with_title, total, with_title, 0)}
+                 "job_as_prefix": (total - with_title, total, with_title, 0),
+                 "made_up_middle": (total - with_names, total, 0, 0),
+                 "city_in_street": (total - with_street_and_city, total, 0, 0)}
         for mode, want in cases.items():
             got = score(mode, folder)
             if mode == "untyped":

@@ -157,7 +157,7 @@ TEST(VocabMachineForms, WordsAreSplitAtHumpsSignsDigitsAndKnownWords) {
         {"CCEmailAddress", "CC EMAIL ADDRESS"}, {"NUMBEROFEMPLOYEES", "NUMBER OF EMPLOYEES"},
         {"ISEMAILBOUNCED", "IS EMAIL BOUNCED"}, {"firstname", "FIRST NAME"}, {"Address1", "ADDRESS 1"},
         {"E-Mail-Adresse", "E MAIL ADRESSE"}, {"ISOCountryCode", "ISO COUNTRY CODE"}, {"e-mail-2", "E MAIL 2"},
-        {"PARENTID", "PARENTID"}, {"Vorname", "VORNAME"}, {"Telefontípus", "TELEFON TIPUS"},
+        {"MASTERID", "MASTERID"}, {"Vorname", "VORNAME"}, {"Telefontípus", "TELEFON TIPUS"},
         {"Jméno", "JMENO"}, {"ADDR", "ADDR"}, {"", ""}, {" - ", ""}, {"Address10", "ADDRESS 10"}};
     for (const auto& [header, words] : cases) EXPECT_EQ(split_header(cleaned(header)), words) << header;
     // A run of up to 40 letters is split; a longer one is no header's and stays whole.

@@ -1,0 +1,63 @@
+// Inside rowcard-prep: the words of the header vocabulary that qualify the
+// others (a type, a display name, the record's own words, someone else's
+// value, fillers), joined after the phrases of vocabulary_table.cpp.
+#pragma once
+
+#include "prep/vocabulary_table.hpp"
+
+namespace rowcard {
+
+// Returns an entry that only qualifies the words around it.
+constexpr phrase_meaning mark(std::string_view w, says what) { return {w, what}; }
+
+inline constexpr phrase_meaning MARK_PHRASES[] = {
+    mark("TYPE", says::label), mark("TYP", says::label), mark("TYPU", says::label), mark("TIPUSA", says::label),
+    mark("TIPUS", says::label), mark("LABEL", says::label), mark("VRSTA", says::label), mark("TIP", says::label),
+    mark("DISPLAY", says::display), mark("ANGEZEIGTER", says::display), mark("ZOBRAZOVANE", says::display),
+    mark("ZOBRAZOVANY", says::display), mark("WYSWIETLANA", says::display), mark("MEGJELENITENDO", says::display),
+    mark("NAZWA", says::display), mark("NEVE", says::display), mark("PRIKAZNO", says::display),
+    mark("ZASLONSKO", says::display), mark("AFISAT", says::display),
+    mark("CONTACT", says::record), mark("CONTACTS", says::record), mark("PERSON", says::record),
+    mark("KONTAKT", says::record), mark("KONTAKTU", says::record), mark("KONTAKTA", says::record),
+    mark("LEAD", says::record), mark("ACCOUNT", says::record), mark("USER", says::record),
+    mark("MEMBER", says::record), mark("RECORD", says::record), mark("ROW", says::record),
+    mark("CUSTOMER", says::record), mark("CLIENT", says::record), mark("KUNDE", says::record),
+    mark("PARTNER", says::record), mark("PARTNERJA", says::record), mark("KONTRAHENT", says::record),
+    mark("CONTRACTOR", says::record), mark("SUBSCRIBER", says::record), mark("ATTENDEE", says::record),
+    mark("BUYER", says::record), mark("GUEST", says::record), mark("VISITOR", says::record),
+    mark("PARTICIPANT", says::record), mark("TEILNEHMER", says::record), mark("GAST", says::record),
+    mark("DONOR", says::record), mark("BIDDER", says::record), mark("UCZESTNIK", says::record),
+    mark("UCASTNIK", says::record), mark("PATIENT", says::record), mark("PACIENT", says::record),
+    mark("PACJENT", says::record), mark("STUDENT", says::record), mark("ATHLETE", says::record),
+    mark("SPORTOLO", says::record), mark("UGYFEL", says::record), mark("VEVO", says::record), mark("EMPLOYEE", says::record), mark("MITARBEITER", says::record), mark("ZAKAZNIK", says::record), mark("KLIENT", says::record),
+    // Who made, changed or owns the record: the CRM's users, not the contact.
+    // The sender of a parcel or a letter, beside its recipient.
+    // The contact's relatives and whom to call in an emergency: other people.
+    mark("MOTHER", says::stop), mark("FATHER", says::stop), mark("PARENT", says::stop), mark("GUARDIAN", says::stop),
+    mark("SPOUSE", says::stop), mark("EMERGENCY", says::stop), mark("MUTTER", says::stop), mark("VATER", says::stop),
+    mark("NOTFALL", says::stop), mark("MATKA", says::stop), mark("MATKY", says::stop), mark("MATKI", says::stop),
+    mark("OTEC", says::stop), mark("OTCE", says::stop), mark("OJCIEC", says::stop), mark("OJCA", says::stop),
+    mark("ANYJA", says::stop), mark("APJA", says::stop), mark("MAJKE", says::stop), mark("OCA", says::stop),
+    mark("DEPARTURE", says::stop), mark("SENDER", says::stop), mark("ORIGIN", says::stop),
+    mark("ABSENDER", says::stop), mark("ODESILATEL", says::stop), mark("ODOSIELATEL", says::stop),
+    mark("NADAWCA", says::stop), mark("FELADO", says::stop), mark("POSILJATELJ", says::stop), mark("EXPEDITOR", says::stop),
+    mark("BY", says::stop), mark("OWNER", says::stop), mark("ASSIGNED", says::stop), mark("ASSIGNED TO", says::stop),
+    mark("MAIN USER", says::stop), mark("RESPONSIBLE", says::stop), mark("ACCOUNT MANAGER", says::stop),
+    mark("SALES REP", says::stop), mark("BETREUER", says::stop), mark("SACHBEARBEITER", says::stop),
+    mark("ERSTELLT VON", says::stop), mark("GEANDERT VON", says::stop), mark("BESITZER", says::stop),
+    mark("VYTVORIL", says::stop), mark("ZMENIL", says::stop), mark("UPRAVIL", says::stop),
+    mark("VLASTNIK", says::stop), mark("PRZEZ", says::stop), mark("WLASCICIEL", says::stop),
+    mark("LETREHOZTA", says::stop), mark("MODOSITOTTA", says::stop), mark("TULAJDONOS", says::stop),
+    mark("USTVARIL", says::stop), mark("SPREMENIL", says::stop), mark("LASTNIK", says::stop),
+    mark("KREIRAO", says::stop), mark("IZMIJENIO", says::stop), mark("VLASNIK", says::stop),
+    mark("CREAT DE", says::stop), mark("MODIFICAT DE", says::stop), mark("PROPRIETAR", says::stop), mark("SKYPE", says::stop), mark("IM", says::stop),
+    mark("MESSENGER", says::stop), mark("SCREEN NAME", says::stop), mark("TWITTER", says::stop),
+    mark("PHOTO", says::stop), mark("IMAGE", says::stop), mark("FORMAT", says::stop), mark("PREFERRED", says::stop),
+    mark("OR", says::either), mark("ODER", says::either), mark("NEBO", says::either), mark("ALEBO", says::either),
+    mark("LUB", says::either), mark("VAGY", says::either), mark("ALI", says::either), mark("SAU", says::either),
+    mark("VALUE", says::filler), mark("CISLO", says::filler), mark("OF", says::filler), mark("AT", says::filler), mark("ON", says::filler),
+    mark("DO", says::filler), mark("REASON", says::filler),
+    mark("SECONDARY", says::filler), mark("NUMBER", says::filler), mark("NUMMER", says::filler), mark("SOURCE", says::filler),
+};
+
+}  // namespace rowcard

@@ -1,0 +1,58 @@
+// rowcard-prep on registers of people kept by someone else's body: a party's
+// or a federation's members, a clinic's patients, a firm's customers whose
+// contact line names a department, and the relatives such registers list.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+#include "made_table.hpp"
+#include "text/codecs.hpp"
+#include "prep/vocabulary.hpp"
+#include "read_header_cases.hpp"
+
+namespace rowcard {
+namespace {
+
+using enum field_role;
+
+// Returns the card table `table`, written in code page 1250, in UTF-8.
+std::string in_utf8(const std::string& table) {
+    std::string text;
+    for (const char b : table) append_utf8(text, cp1250_char(static_cast<unsigned char>(b)));
+    return text;
+}
+
+TEST(PrepMembers, TheRegistersOwnWordsNameTheirPeople) {
+    expect_read({{"Mobilfunknummer", phone, 0, "CELL"}, {"Sportoló neve", full}, {"Ügyfél neve", full},
+                 {"Lakcím", street, -2, "HOME"}, {"patient_first_name", given}, {"PatientLastName", family},
+                 {"student_email", email}, {"ATTENTION LINE", contact},
+                 {"customerInternationalMailCode", postal, -4}},
+                export_language::unknown);
+}
+
+TEST(PrepMembers, RelativesAndEmergencyContactsAreOtherPeople) {
+    expect_read({{"Anyja neve", ignored}, {"Mother's maiden name", ignored}, {"Emergency contact phone", ignored},
+                 {"Jméno matky", ignored}, {"Name der Mutter", ignored}, {"Parent email", ignored},
+                 {"Guardian name", ignored}, {"Spouse", ignored}},
+                export_language::unknown);
+    const contact_table t = made("Sportoló neve;Anyja neve;Email\nKovács Péter;Szabó Erzsébet;kp@freemail.hu\n"
+                                 "Nagy Anna;Tóth Ilona;na@freemail.hu\n");
+    EXPECT_TRUE(has_line(in_utf8(t.table), "Kovács Péter;Péter;Kovács;kp@freemail.hu")) << t.table;
+}
+
+TEST(PrepMembers, ADepartmentInTheContactsPlaceLeavesTheFirmsCard) {
+    const contact_table t = made("CUSTOMER NAME;ATTENTION LINE;MAIN VOICE TELEPHONE\n"
+                                 "Glashaus Wachau GmbH;Nákupní oddělení;+43 2713 8200\n"
+                                 "Herend Porcelánház Kft.;Kovácsné Tóth Mária;+36 88 523 190\n"
+                                 "Galerie Bohemia Glass;Ondřej Malý;+420 224 213 509\n");
+    EXPECT_TRUE(has_line(t.table, "Glashaus Wachau GmbH;;;Glashaus Wachau GmbH;+43 2713 8200;VOICE")) << t.table;
+    // A Hungarian wife's name: her husband's family name with '-né', then her own.
+    EXPECT_TRUE(has_line(in_utf8(t.table), "Kovácsné Tóth Mária;Mária;Kovácsné Tóth;Herend Porcelánház Kft.;+36 88 523 190;VOICE"))
+        << t.table;
+    EXPECT_TRUE(has_line(in_utf8(t.table), "Ondřej Malý;Ondřej;Malý;Galerie Bohemia Glass;+420 224 213 509;VOICE"))
+        << t.table;
+}
+
+}  // namespace
+}  // namespace rowcard
