@@ -104,6 +104,7 @@ void derive_addresses(const export_plan& plan, const std::vector<std::string_vie
         std::array<std::string, PARTS> parts;
         for (std::size_t p = 0; p < PARTS; ++p) {
             if (a.part[p] >= 0) parts[p] = first_item(v[static_cast<std::size_t>(a.part[p])]);
+            if (parts[p].empty() && a.second[p] >= 0) parts[p] = first_item(v[static_cast<std::size_t>(a.second[p])]);
         }
         // A house number written apart goes after its street; two (a Czech house's
         // descriptive and orientation numbers) with '/' between them.

@@ -171,11 +171,12 @@ void name_beside_part(std::vector<column_reading>& columns) {
 }
 
 // Takes a contact person's column as the name where no other column holds a
-// person's name; beside one, it names the person of a row that has none.
+// person's name or the company's; beside one, it names the person of a row
+// that has none, at the firm of the row.
 void settle_contact_person(std::vector<column_reading>& columns) {
     const bool person = std::any_of(columns.begin(), columns.end(), [](const column_reading& r) {
         return (r.role.what == field_role::full && !r.companies) || r.role.what == field_role::given ||
-               r.role.what == field_role::family;
+               r.role.what == field_role::family || r.role.what == field_role::org;
     });
     for (column_reading& r : columns) {
         if (r.role.what == field_role::contact && !r.overridden && !person) r.role.what = field_role::full;

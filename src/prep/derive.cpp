@@ -43,7 +43,7 @@ address_source& address_of(export_plan& plan, const column_role& role) {
     for (address_source& a : plan.addresses) {
         if (a.group == role.group) return a;
     }
-    plan.addresses.push_back({role.group, role.type, {-1, -1, -1, -1, -1, -1}, {}, {}, -1, -1, -1});
+    plan.addresses.push_back({role.group, role.type, {-1, -1, -1, -1, -1, -1}, {}, {}, -1, -1, -1, {-1, -1, -1, -1, -1, -1}});
     return plan.addresses.back();
 }
 
@@ -97,7 +97,8 @@ bool take_column(export_plan& plan, const column_role& role, int c) {
                                  : role.what == field_role::region ? REGION
                                  : role.what == field_role::postal ? POSTAL
                                                                    : COUNTRY;
-        int& column = address_of(plan, role).part[part];
+        address_source& address = address_of(plan, role);
+        int& column = address.part[part] < 0 ? address.part[part] : address.second[part];
         if (column >= 0) return false;
         column = c;
         return true;

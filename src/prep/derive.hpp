@@ -33,6 +33,9 @@ struct address_source {
     int formatted = -1;
     int postal_city = -1;  // a postal code and town in one column
     int label = -1;
+    // A part's second column, read in a row where the first is empty (a US
+    // 'StateCode' beside an 'InternationalProvinceName').
+    std::array<int, PARTS> second{-1, -1, -1, -1, -1, -1};
 };
 
 // Where each property of the card comes from.

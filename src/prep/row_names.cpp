@@ -144,6 +144,8 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
     const bool firm_salutation = settle_row_names(plan, v, row, full);
     bool full_as_written = !full.empty();
     const bool no_person = row.single[GIVEN].empty() && row.single[FAMILY].empty();
+    // The firm's contact person, named where the row has no name of its own, is a person whatever the firm.
+    const bool contact_named = plan.contact >= 0 && !full.empty() && full == first_item(v[static_cast<std::size_t>(plan.contact)]);
     const bool organisation = firm_salutation || (plan.kind >= 0 && kind_of_record(v[static_cast<std::size_t>(plan.kind)]) == record_kind::organisation) ||
                               company_row(plan, v);
     // 'Příjmení / Název': a family name with no given name that is a company's,
@@ -154,7 +156,7 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
     // A whole name that is the row's company, where the export's name parts are empty, is the company's.
     const bool parts_kept = (plan.single[GIVEN] >= 0 && !plan.given_is_full) || plan.single[FAMILY] >= 0;
     const bool named_as_company = parts_kept && !full.empty() && header_key(full) == header_key(row.single[ORG]);
-    if (no_person && (organisation || named_as_company || company_name(full))) {
+    if (no_person && !contact_named && (organisation || named_as_company || company_name(full))) {
         // A company in the name column: its card is the company's, with no person's name.
         if (row.single[ORG].empty()) row.single[ORG] = full;
         // A department in the contact's place ('Nákupní oddělení'): the card is its firm's.

@@ -54,5 +54,21 @@ TEST(PrepMembers, ADepartmentInTheContactsPlaceLeavesTheFirmsCard) {
         << t.table;
 }
 
+TEST(PrepMembers, AFirmsContactIsAPersonAndASecondColumnFillsAnEmptyPart) {
+    const contact_table t = made("customerName;customerContactName;customerTaxNbr;customerCityName;customerStateCode;"
+                                 "customerAddressInternationalProvinceName;customerZipCode;customerInternationalMailCode\n"
+                                 "Univerzita Karlova;Jana Novakova;CZ00216208;Praha 1;;Hlavni mesto Praha;;116 36\n"
+                                 "Pacific Marine LLC;Kevin Nakamura;99-1234567;Kapolei;HI;;96707;\n"
+                                 "Semmelweis Egyetem;;HU15329735;Budapest;;Budapest;;1085\n");
+    // The contact person's card at the firm, whatever the firm's facts say of the row.
+    EXPECT_TRUE(has_line(t.table, "Jana Novakova;Jana;Novakova;Univerzita Karlova;POSTAL;Praha 1;Hlavni mesto Praha;116 36;"
+                                  "CZ00216208"))
+        << t.table;
+    EXPECT_TRUE(has_line(t.table, "Kevin Nakamura;Kevin;Nakamura;Pacific Marine LLC;POSTAL;Kapolei;HI;96707;99 1234567"))
+        << t.table;
+    EXPECT_TRUE(has_line(t.table, "Semmelweis Egyetem;;;Semmelweis Egyetem;POSTAL;Budapest;Budapest;1085;HU15329735"))
+        << t.table;
+}
+
 }  // namespace
 }  // namespace rowcard
