@@ -272,12 +272,13 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
         else reading.why = "its header says postal code, but its values are none", reading.disagrees = true;
     } else if ((h.what == field_role::country_code || h.what == field_role::country) && calling_codes(values, e)) {
         reading.role = {field_role::dial_code, 0, {}};  // 'código país' of "+48": the numbers' country
+    } else if (h.what == field_role::contact && mostly(e, {value_shape::email, value_shape::phone})) {
+        decide_from_values(reading, values, type_words, odd);  // a 'Contact' of addresses or numbers: how to reach one
     } else if (wordy(h.what) || h.what == field_role::formatted) {
         decide_words(reading, values, type_words, odd);
     } else if ((h.what == field_role::birth_month || h.what == field_role::birth_day) && mostly(e, {value_shape::date})) {
         reading.role = {field_role::birthday, 0, {}};  // 'birthDay' of whole dates is the birthday
-    } else if (h.what == field_role::birthday) {
-        // A birthday is a date, or a spreadsheet's date number.
+    } else if (h.what == field_role::birthday) {  // a date, or a spreadsheet's date number
         if (!mostly(e, NO_DATES)) reading.role = h;
         else reading.why = "its header says birthday, but its values are no dates", reading.disagrees = true;
     } else if (h.what == field_role::web) {
@@ -287,10 +288,9 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
         for (const named_role& r : NOT_ON_THE_CARD) {
             if (r.what == h.what) reading.why = r.why;
         }
-        // Labels and notes go as the header says; an e-mail's own label and
-        // what the card never uses are taken, so that no raw column repeats
-        // them; a company's facts and a calling code stay off the card but
-        // tell, row by row, a company from a person and a number's country.
+        // Labels and notes go as the header says; an e-mail's own label and what the card never uses are taken,
+        // so that no raw column repeats them; a company's facts and a calling code stay off the card but tell,
+        // row by row, a company from a person and a number's country.
         reading.role = reading.why.empty() || h.what == field_role::ignored || h.what == field_role::email_label ||
                                h.what == field_role::company_fact || h.what == field_role::dial_code
                            ? h

@@ -70,5 +70,15 @@ TEST(PrepMembers, AFirmsContactIsAPersonAndASecondColumnFillsAnEmptyPart) {
         << t.table;
 }
 
+TEST(PrepMembers, ABareContactIsTheFirmsPersonOrHowToReachIt) {
+    const contact_table people = made("name;contact;email\nBuchhandlung Thalia;Verena Koller;einkauf@thalia.at\n"
+                                      "Papirnictvi Pero s.r.o.;Jitka Benesova;pero@pero.cz\nKarl Huber;;karl@huber.at\n");
+    EXPECT_TRUE(has_line(people.table, "Verena Koller;Verena;Koller;Buchhandlung Thalia;einkauf@thalia.at")) << people.table;
+    EXPECT_TRUE(has_line(people.table, "Karl Huber;Karl;Huber;;karl@huber.at")) << people.table;
+    // Addresses under it are the e-mail, as its values say.
+    const contact_table mails = made("Firma;Contact\nAlfa s.r.o.;jan@alfa.cz\nBeta a.s.;petr@beta.cz\nGama k.s.;eva@gama.cz\n");
+    EXPECT_TRUE(has_line(mails.table, "Alfa s.r.o.;Alfa s.r.o.;jan@alfa.cz")) << mails.table;
+}
+
 }  // namespace
 }  // namespace rowcard

@@ -196,7 +196,7 @@ TEST(VocabMachineForms, ARecordOrTableNameBeforeTheWordsIsDropped) {
     expect_read({{"Contact First Name", given}, {"contact_email", email}, {"Person - Name", full},
                  {"Person - Email", email}, {"Person - Phone", phone, 0, "VOICE"}, {"Organization - Name", org},
                  {"Person - Note", note}, {"Contact ID", record_id}, {"Account Name", org}, {"Person - Label", none},
-                 {"Lead Status", flag}, {"Kontakt Vorname", given}, {"Contact", none}},
+                 {"Lead Status", flag}, {"Kontakt Vorname", given}, {"Contact", contact}},
                 lang::english);
     // The export's own name, as its caller knows it, goes the same way, but never all of a header.
     expect_read({{"Kunde Vorname", given}, {"Kunde_Telefon", phone, 0, "VOICE"}, {"Kunde", none}},
