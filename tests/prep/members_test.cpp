@@ -52,6 +52,10 @@ TEST(PrepMembers, ADepartmentInTheContactsPlaceLeavesTheFirmsCard) {
         << t.table;
     EXPECT_TRUE(has_line(in_utf8(t.table), "Ondřej Malý;Ondřej;Malý;Galerie Bohemia Glass;+420 224 213 509;VOICE"))
         << t.table;
+    // In a Hungarian register, a short family name ending so is still one name.
+    const contact_table hu = made("Név;E-mail\nKovácsné Tóth Mária;ktm@freemail.hu\nBene János Péter;bjp@freemail.hu\n");
+    EXPECT_TRUE(has_line(in_utf8(hu.table), "Kovácsné Tóth Mária;Mária;Kovácsné Tóth;ktm@freemail.hu")) << hu.table;
+    EXPECT_TRUE(has_line(in_utf8(hu.table), "Bene János Péter;János Péter;Bene;bjp@freemail.hu")) << hu.table;
 }
 
 TEST(PrepMembers, AFirmsContactIsAPersonAndASecondColumnFillsAnEmptyPart) {
