@@ -32,8 +32,8 @@ def kreta_gondviselok():
     the guardian's name family name first (wives' -né names, one 'dr.'), the
     relation and the legal-representative flag, numbers in four shapes with a
     kind beside them, one turned into '3,67051E+10', mailboxes with a kind,
-    an address of postal code, town and country only (one in Slovakia), two
-    guardians of one pupil on two rows, three without a mailbox."""
+    an address of postal code, town and country only (one in Slovakia), both
+    parents of two pupils on rows of their own, three without a mailbox."""
     s = SOURCES["kreta_gondviselok"]
     rows, want = [s["header"]], []
     for (pupil, pupil_id, name, relation, legal, phone, phone_kind, mail, mail_kind, adr_kind, country, code,
@@ -137,7 +137,7 @@ def telefonny_zoznam():
     """A Bratislava household's phone book as the console program saves it:
     the database's name and its record count on the two lines above the
     header, no quoting, numbers at home ('0908 765 432', '041/706 3111') or
-    international, second numbers for some, four without a mailbox."""
+    international, second numbers for some, three without a mailbox."""
     s = SOURCES["telefonny_zoznam"]
     rows, want = [s["header"]], []
     for family, given, phone1, phone2, mail in PHONEBOOK13:

@@ -73,7 +73,7 @@ def zelo_mottakere():
 def vantaca_tenants():
     """Tenants of Ohio homeowners' associations in Vantaca's import sheet:
     association codes and the owner's account number in front, a secondary
-    tenant (a spouse or flatmate) with a number and a mailbox on five rows,
+    tenant (a spouse or flatmate) with a number, a mailbox or both on five rows,
     the tenant's own numbers with a label beside the second and third, US
     dates, moved-out dates for two; no mailbox and no address of the tenant."""
     s = SOURCES["vantaca_tenants"]
