@@ -1,6 +1,7 @@
 // The header vocabulary of rowcard-prep as data: the words exports write in
 // English, German, Czech, Slovak, Polish, Hungarian, Slovene, Croatian and
-// Romanian headers (and the commonest Spanish ones), and what each phrase says.
+// Romanian headers (and the commonest Spanish, Italian and Scandinavian ones),
+// and what each phrase says.
 #include <array>
 
 #include "prep/vocabulary.hpp"
@@ -46,6 +47,13 @@ constexpr phrase_meaning PHRASES[] = {
     role("PAIS", country), role("CODIGO POSTAL", postal), role("TELEFONO", phone), role("CODIGO PAIS", country_code),
     role("MOVIL", phone, 0, "CELL"), whole("IME", given), whole("PRENUME", given), whole("PRENUMELE", given),
     whole("FORENAME", given), whole("FORENAMES", given),
+    // Italian, and Norwegian, Danish and Swedish, as their exports write them most.
+    whole("NOME", given), whole("COGNOME", family), whole("NOME E COGNOME", full), whole("NOMINATIVO", full),
+    whole("RAGIONE SOCIALE", org), whole("AZIENDA", org), role("INDIRIZZO", street), role("CAP", postal),
+    role("CITTA", city), role("COMUNE", city), role("LOCALITA", city), role("NAZIONE", country),
+    role("CELLULARE", phone, 0, "CELL"), whole("QUALIFICA", job), whole("RUOLO", job), whole("FORNAVN", given),
+    whole("ETTERNAVN", family), whole("EFTERNAVN", family), whole("FORNAMN", given), whole("EFTERNAMN", family),
+    whole("TITTEL", title), role("POSTNUMMER", postal), role("POSTSTED", city), role("GRUPPER", category),
     whole("MIDDLE NAME", middle), whole("MIDDLE", middle), whole("ADDITIONAL NAME", middle),
     whole("WEITERE VORNAMEN", middle), whole("DRUHE JMENO", middle), whole("DRUHE MENO", middle),
     whole("STREDNE MENO", middle), whole("DRUGIE IMIE", middle), whole("TOVABBI UTONEVEK", middle),
@@ -102,7 +110,7 @@ constexpr phrase_meaning PHRASES[] = {
     whole("FUNKCIJA", job), whole("POLOZAJ", job), whole("POLOZAJ FUNKCIJA", job), whole("DELOVNO MESTO", job),
     whole("RADNO MJESTO", job), whole("FUNCTIA", job), whole("FUNCTIE", job), whole("POST FUNCTIA", job),
     whole("SZEREPKOR", job), whole("MUNKAKOR", job), whole("JOB", job), whole("FUNCTION", job),
-    role("POSITION", job), role("JOB TITLE", job), role("JOB POSITION", job), whole("STELLUNG", job), whole("PRACOVNI ZARAZENI", job),
+    role("POSITION", job), role("JOB TITLE", job), role("JOB POSITION", job), role("PRACOVNEJ POZICIE", job), role("PRACOVNI POZICE", job), whole("STELLUNG", job), whole("PRACOVNI ZARAZENI", job),
     whole("BERUF", job), whole("POVOLANI", job), whole("POVOLANIE", job), whole("ZAWOD", job), whole("FOGLALKOZAS", job),
     whole("POKLIC", job), whole("ZANIMANJE", job), whole("PROFESIE", job), whole("OCUPATIE", job),
     whole("PROFESSION", job), whole("CARGO", job), whole("PUESTO", job),
@@ -152,7 +160,8 @@ constexpr phrase_meaning PHRASES[] = {
     role("BOUNCED", flag), role("DO NOT", flag), role("DO NOT CALL", flag), role("UNSUBSCRIBED", flag),
     role("UNSUBSCRIBE", flag), role("EXCLUDED", flag), role("IS", flag), role("STATUS", flag),
     role("STANJE", flag), role("STATUT", flag), role("CHECKBOX", flag),
-    role("NUMBER OF", count), role("COUNT", count), role("COUNTER", count),
+    role("NUMBER OF", count), role("COUNT", count), role("COUNTER", count), role("LICZBA", count),
+    role("POCET", count), role("ANZAHL", count), role("STEVILO", count),
     // Codes of a language, a currency or a telephone country: no place's name.
     role("ISO", code), role("LANGUAGE CODE", code), role("CURRENCY CODE", code),
     role("CALLING CODE", dial_code), role("DIAL CODE", dial_code), role("PHONE CODE", dial_code),
@@ -283,7 +292,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("STREET", street), role("STRASSE", street), role("ULICE", street), role("STR", street),
     role("ULICA", street), role("UTCA", street), role("ADDRESS", street), role("ADDRESS LINE", street),
     role("ADRESA", street), role("ADRESY", street), role("ADRES", street), role("ADRESSE", street),
-    role("ADRESS", street), role("CIM", street), role("LAKCIM", street, HOME_PLACE, "HOME"), role("NASLOV", street), role("STRADA", street), role("ROAD", street),
+    role("HELYSEG", city), role("HELYSEGNEV", city), role("ADRESS", street), role("CIM", street), role("LAKCIM", street, HOME_PLACE, "HOME"), role("NASLOV", street), role("STRADA", street), role("ROAD", street),
 };
 
 // The entries read for one language only, placed before the entries above

@@ -31,6 +31,19 @@ TEST(PrepMembers, TheRegistersOwnWordsNameTheirPeople) {
                 export_language::unknown);
 }
 
+TEST(PrepMembers, ItalianAndScandinavianHeadersAndCounts) {
+    expect_read({{"NOME", given}, {"COGNOME", family}, {"INDIRIZZO", street, -4}, {"CAP", postal, -4},
+                 {"CITTA", city, -4}, {"CELLULARE", phone, 0, "CELL"}, {"Fornavn", given}, {"Etternavn", family},
+                 {"Tittel", title}, {"Postnummer", postal, -4}, {"Poststed", city, -4}, {"Grupper", category},
+                 // A count beside the address is no house number; a guardian's locality is the town.
+                 {"Liczba spotkań", count}, {"Počet návštěv", count}, {"Gondviselő cím helység név", city, -4},
+                 {"Názov pracovnej pozície", job}},
+                export_language::unknown);
+    const contact_table t = made("Imię;Nazwisko;Adres;Liczba spotkań\nJan;Nowak;ul. Długa 5, 30-001 Kraków;7\n"
+                                 "Ewa;Lis;ul. Krótka 2, 80-244 Gdańsk;3\n");
+    EXPECT_TRUE(has_line(in_utf8(t.table), "Jan Nowak;Jan;Nowak;POSTAL;ul. Dluga 5;Kraków;30 001;7")) << t.table;
+}
+
 TEST(PrepMembers, RelativesAndEmergencyContactsAreOtherPeople) {
     expect_read({{"Anyja neve", ignored}, {"Mother's maiden name", ignored}, {"Emergency contact phone", ignored},
                  {"Jméno matky", ignored}, {"Name der Mutter", ignored}, {"Parent email", ignored},
@@ -64,6 +77,10 @@ TEST(PrepMembers, AFirmsContactIsAPersonAndASecondColumnFillsAnEmptyPart) {
                                  "Univerzita Karlova;Jana Novakova;CZ00216208;Praha 1;;Hlavni mesto Praha;;116 36\n"
                                  "Pacific Marine LLC;Kevin Nakamura;99-1234567;Kapolei;HI;;96707;\n"
                                  "Semmelweis Egyetem;;HU15329735;Budapest;;Budapest;;1085\n");
+    // First or not, the contact column names the person of a row with none of its own.
+    const contact_table first = made("contact;name;vat;tax number\nVerena Koller;Buchhandlung Thalia;ATU12345678;FN 12a\n"
+                                     "Jitka Benesova;Papirnictvi Pero s.r.o.;CZ12345678;C 1234\n");
+    EXPECT_TRUE(has_line(first.table, "Verena Koller;Verena;Koller;Buchhandlung Thalia;ATU12345678;FN 12a")) << first.table;
     // The contact person's card at the firm, whatever the firm's facts say of the row.
     EXPECT_TRUE(has_line(t.table, "Jana Novakova;Jana;Novakova;Univerzita Karlova;POSTAL;Praha 1;Hlavni mesto Praha;116 36;"
                                   "CZ00216208"))
