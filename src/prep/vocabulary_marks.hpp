@@ -28,16 +28,21 @@ inline constexpr phrase_meaning MARK_PHRASES[] = {
     mark("PARTICIPANT", says::record), mark("TEILNEHMER", says::record), mark("GAST", says::record),
     mark("DONOR", says::record), mark("BIDDER", says::record), mark("UCZESTNIK", says::record),
     mark("UCASTNIK", says::record), mark("PATIENT", says::record), mark("PACIENT", says::record),
-    mark("PACJENT", says::record), mark("STUDENT", says::record), mark("ATHLETE", says::record),
-    mark("SPORTOLO", says::record), mark("UGYFEL", says::record), mark("VEVO", says::record), mark("EMPLOYEE", says::record), mark("MITARBEITER", says::record), mark("ZAKAZNIK", says::record), mark("KLIENT", says::record),
-    // Who made, changed or owns the record: the CRM's users, not the contact.
-    // The sender of a parcel or a letter, beside its recipient.
-    // The contact's relatives and whom to call in an emergency: other people.
+    mark("PACJENT", says::record), mark("TENANT", says::record), mark("RESIDENT", says::record),
+    mark("STUDENT", says::record), mark("ATHLETE", says::record), mark("SPORTOLO", says::record),
+    mark("UGYFEL", says::record), mark("VEVO", says::record), mark("EMPLOYEE", says::record),
+    mark("MITARBEITER", says::record), mark("ZAKAZNIK", says::record), mark("KLIENT", says::record),
+    // A second person on the record, the contact's relatives and whom to call in an emergency: other people.
+    mark("SECONDARY TENANT", says::stop), mark("SECOND TENANT", says::stop), mark("CO TENANT", says::stop),
+    mark("CO APPLICANT", says::stop), mark("CO BORROWER", says::stop), mark("CO OWNER", says::stop),
+    mark("SECONDARY CONTACT", says::stop), mark("SECOND CONTACT", says::stop), mark("ALTERNATE CONTACT", says::stop),
     mark("MOTHER", says::stop), mark("FATHER", says::stop), mark("PARENT", says::stop), mark("GUARDIAN", says::stop),
     mark("SPOUSE", says::stop), mark("EMERGENCY", says::stop), mark("MUTTER", says::stop), mark("VATER", says::stop),
     mark("NOTFALL", says::stop), mark("MATKA", says::stop), mark("MATKY", says::stop), mark("MATKI", says::stop),
     mark("OTEC", says::stop), mark("OTCE", says::stop), mark("OJCIEC", says::stop), mark("OJCA", says::stop),
     mark("ANYJA", says::stop), mark("APJA", says::stop), mark("MAJKE", says::stop), mark("OCA", says::stop),
+    // Who made, changed or owns the record: the CRM's users, not the contact.
+    // The sender of a parcel or a letter, beside its recipient.
     mark("DEPARTURE", says::stop), mark("SENDER", says::stop), mark("ORIGIN", says::stop),
     mark("ABSENDER", says::stop), mark("ODESILATEL", says::stop), mark("ODOSIELATEL", says::stop),
     mark("NADAWCA", says::stop), mark("FELADO", says::stop), mark("POSILJATELJ", says::stop), mark("EXPEDITOR", says::stop),

@@ -47,7 +47,8 @@ TEST(PrepMembers, ItalianAndScandinavianHeadersAndCounts) {
 TEST(PrepMembers, RelativesAndEmergencyContactsAreOtherPeople) {
     expect_read({{"Anyja neve", ignored}, {"Mother's maiden name", ignored}, {"Emergency contact phone", ignored},
                  {"Jméno matky", ignored}, {"Name der Mutter", ignored}, {"Parent email", ignored},
-                 {"Guardian name", ignored}, {"Spouse", ignored}},
+                 {"Guardian name", ignored}, {"Spouse", ignored}, {"SecondaryTenantPhone", ignored},
+                 {"SecondaryTenantEmail", ignored}, {"Co-applicant email", ignored}, {"TenantPhone", phone, 0, "VOICE"}},
                 export_language::unknown);
     const contact_table t = made("Sportoló neve;Anyja neve;Email\nKovács Péter;Szabó Erzsébet;kp@freemail.hu\n"
                                  "Nagy Anna;Tóth Ilona;na@freemail.hu\n");
