@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "check/findings.hpp"
+#include "prep/column_numbers.hpp"
 #include "prep/columns_together.hpp"
 #include "prep/numbers.hpp"
 #include "prep/value_text.hpp"
@@ -36,10 +37,6 @@ constexpr named_role NOT_ON_THE_CARD[] = {
     {field_role::dial_code, "a dialling code, put before the row's numbers"},
 };
 
-// Shapes of values that hold no phone number at all.
-constexpr std::initializer_list<value_shape> NO_NUMBERS = {
-    value_shape::email, value_shape::word, value_shape::words, value_shape::flag, value_shape::date, value_shape::url,
-    value_shape::honorific};
 // Shapes of values that are no date of any form.
 constexpr std::initializer_list<value_shape> NO_DATES = {value_shape::email, value_shape::phone, value_shape::url,
     value_shape::word, value_shape::words, value_shape::flag, value_shape::honorific};
@@ -60,12 +57,9 @@ bool wordy(field_role what) {
 
 // Half of a column's filled values, as a share in a hundred.
 constexpr std::size_t HALF_SHARE = 50;
-
-// True when `count` values are at least `percent` in a hundred of the
-// filled values `evidence` counts; never for a column with none filled.
-bool share_at_least(std::size_t count, const column_evidence& evidence, std::size_t percent) {
-    return evidence.filled > 0 && count * 100 >= percent * evidence.filled;
-}
+// The least share of each kind in a column of e-mails and phones mixed: one
+// in five, fewer being a stray value in a column of the other kind.
+constexpr std::size_t MIXED_SHARE = 20;
 
 // True when most filled values of `values` are type words ("mobil", "Home").
 bool mostly_type_words(const std::vector<std::string_view>& values, const column_evidence& evidence) {
@@ -93,89 +87,6 @@ bool mostly_companies(const std::vector<std::string_view>& values, const column_
     std::size_t companies = 0;
     for (const std::string_view v : values) companies += company_name(v);
     return share_at_least(companies, evidence, HALF_SHARE);
-}
-
-// True when most filled values of `column` hold no number to dial: of a shape none has, a
-// decimal ('2.01', a room), or more letters than digits ('zvonit 2x'; not '602 123 456 (mobil)').
-bool mostly_no_numbers(const std::vector<std::string_view>& column, const column_evidence& evidence) {
-    // The shapes that hold none are counted already; text and counts are looked into.
-    std::size_t none = 0;
-    for (const value_shape shape : NO_NUMBERS) none += evidence.shapes[static_cast<std::size_t>(shape)];
-    for (const std::string_view v : column) {
-        const value_shape shape = shape_of(v);
-        if (shape == value_shape::count) none += !values::all_digits(v);
-        if (shape == value_shape::text) none += std::count_if(v.begin(), v.end(), values::is_letter) > std::count_if(v.begin(), v.end(), values::is_digit);
-    }
-    return share_at_least(none, evidence, MOST_SHARE);
-}
-
-// True when most filled values of `values` are written as numbers to dial
-// are: with '+', a leading 0, or signs between their digits. Bare runs of
-// digits under a header that says nothing are keys and counts as often.
-bool mostly_dialled(const std::vector<std::string_view>& values, const column_evidence& evidence) {
-    std::size_t dialled = 0;
-    for (const std::string_view v : values) {
-        const std::string_view t = trimmed(v);
-        dialled += !t.empty() && (t.front() == '+' || t.front() == '0' || t.find_first_of(" -/().") != std::string_view::npos);
-    }
-    return share_at_least(dialled, evidence, MOST_SHARE);
-}
-
-// Characters of a house number at most ("1105/12a"); longer runs of digits are keys and numbers.
-constexpr std::size_t HOUSE_NUMBER_MAX = 8;
-
-// True when most filled values of `values` look like house numbers: short,
-// a digit first, no space; "0012" with its leading zero is a key.
-bool mostly_house_numbers(const std::vector<std::string_view>& values, const column_evidence& evidence) {
-    std::size_t numbers = 0;
-    for (const std::string_view v : values) {
-        const std::string_view t = trimmed(v);
-        numbers += !t.empty() && t.size() <= HOUSE_NUMBER_MAX && t.front() >= '1' && t.front() <= '9' &&
-                   t.find(' ') == std::string_view::npos;
-    }
-    return share_at_least(numbers, evidence, MOST_SHARE);
-}
-
-// Digits of a country's calling code at most ("421").
-constexpr std::size_t CALLING_CODE_MAX = 3;
-
-// True when most filled values of `values` are a country's calling code for
-// the numbers beside them ("+48", "421"): small numbers written with '+', or
-// the same few in most rows, where a phone's extensions would differ from row to row.
-bool calling_codes(const std::vector<std::string_view>& values, const column_evidence& e) {
-    std::size_t codes = 0;
-    std::size_t plus = 0;
-    for (const std::string_view v : values) {
-        std::string_view t = trimmed(v);
-        const bool marked = t.starts_with('+');
-        if (marked) t.remove_prefix(1);
-        const bool code = !t.empty() && t.size() <= CALLING_CODE_MAX && t.find_first_not_of("0123456789") == std::string_view::npos;
-        codes += code;
-        plus += code && marked;
-    }
-    return share_at_least(codes, e, MOST_SHARE) &&
-           (share_at_least(plus, e, MOST_SHARE) || same_few(e));
-}
-
-// True when most filled values of `values` are countries' codes ("CZ", "DE").
-bool mostly_country_codes(const std::vector<std::string_view>& values, const column_evidence& e) {
-    std::size_t codes = 0;
-    for (const std::string_view v : values) codes += country_code_value(trimmed(v));
-    return share_at_least(codes, e, MOST_SHARE);
-}
-
-// True when most filled values of `values` are postal codes in no order: a
-// record's running number is a postal code's shape too, but ascends.
-bool unordered_postal_codes(const std::vector<std::string_view>& values, const column_evidence& e) {
-    if (!mostly(e, {value_shape::postal_code}) || same_few(e)) return false;
-    std::string_view last;
-    for (const std::string_view v : values) {
-        const std::string_view t = trimmed(v);
-        if (t.empty()) continue;
-        if (!last.empty() && (t.size() < last.size() || (t.size() == last.size() && t <= last))) return true;
-        last = t;
-    }
-    return false;
 }
 
 // Returns why values of the shapes that are no contact value fill the column;
@@ -230,6 +141,10 @@ void decide_from_values(column_reading& reading, const std::vector<std::string_v
         reading.role = {field_role::email, 0, {}};
     } else if (mostly(e, {value_shape::phone}) && mostly_dialled(values, e)) {
         reading.role = {field_role::phone, 0, "VOICE"};
+    } else if (mostly(e, {value_shape::email, value_shape::phone}) &&
+               share_at_least(e.shapes[static_cast<std::size_t>(value_shape::email)], e, MIXED_SHARE) &&
+               share_at_least(e.shapes[static_cast<std::size_t>(value_shape::phone)], e, MIXED_SHARE)) {
+        reading.role = {field_role::reach, 0, {}};  // 'Kontakt': an e-mail here, a number there
     } else if (type_words) {
         reading.role = {field_role::phone_label, 0, {}};  // tied to its neighbour below, or dropped
     } else if (mostly_record_kinds(values, e)) {

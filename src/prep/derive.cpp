@@ -73,6 +73,7 @@ bool take_column(export_plan& plan, const column_role& role, int c) {
     switch (role.what) {
     case field_role::phone: plan.phones.push_back({c, -1, role.type, {}}); return true;
     case field_role::email: plan.emails.push_back(c); return true;
+    case field_role::reach: plan.reaches.push_back(c); return true;
     case field_role::phone_label: return true;  // tied to its value below
     case field_role::ignored: case field_role::email_label: return true;
     case field_role::record_kind: plan.kind = c; return true;
@@ -125,6 +126,20 @@ std::string dialled(const export_plan& plan, const std::vector<std::string_view>
 }
 
 
+// Adds `number` of type `type` to `row`: a number written twice (a shop's
+// customer and delivery phone alike) is one number, typed by its first.
+void add_phone(card_row& row, std::string number, std::string_view type) {
+    if (std::any_of(row.phones.begin(), row.phones.end(), [&](const auto& p) { return p.first == number; })) return;
+    row.phones.emplace_back(std::move(number), type);
+}
+
+// Adds `mail` to `row`: an address written twice (a login and the mail column
+// alike) is one address, whatever its letters' case.
+void add_email(card_row& row, std::string_view mail) {
+    const auto same = [&](const std::string& m) { return values::same_folded(m, mail); };
+    if (std::none_of(row.emails.begin(), row.emails.end(), same)) row.emails.emplace_back(mail);
+}
+
 }  // namespace
 
 std::string_view first_item(std::string_view value) { return trimmed(value.substr(0, value.find(LIST_MARK))); }
@@ -169,20 +184,20 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
             phone.label < 0 ? std::vector<std::string_view>() : items(v[static_cast<std::size_t>(phone.label)]);
         for (std::size_t k = 0; k < numbers.size(); ++k) {
             const std::string_view label = k < labels.size() ? labels[k] : labels.empty() ? "" : labels.back();
-            std::string number = dialled(plan, v, numbers[k]);
-            // A number written twice (a shop's customer and delivery phone alike) is one number, typed by its first.
-            if (std::any_of(row.phones.begin(), row.phones.end(), [&](const auto& p) { return p.first == number; })) continue;
             std::string_view type = phone.label < 0 ? phone.type : type_from_label(label, false);
             if (!phone.flag_type.empty()) type = says_yes(label) ? phone.flag_type : phone.type;
-            row.phones.emplace_back(std::move(number), type);
+            add_phone(row, dialled(plan, v, numbers[k]), type);
         }
     }
     for (const int c : plan.emails) {
-        for (const std::string_view mail : items(v[static_cast<std::size_t>(c)], value_shape::email)) {
-            // An address written twice (a login and the mail column alike) is one address.
-            const auto same = [&](const std::string& m) { return values::same_folded(m, mail); };
-            if (std::none_of(row.emails.begin(), row.emails.end(), same)) row.emails.emplace_back(mail);
-        }
+        for (const std::string_view mail : items(v[static_cast<std::size_t>(c)], value_shape::email)) add_email(row, mail);
+    }
+    // Each value of a column of both goes where its shape says; another shape is no contact value.
+    for (const int c : plan.reaches) {
+        const std::string_view value = first_item(v[static_cast<std::size_t>(c)]);
+        const value_shape shape = shape_of(value);
+        if (shape == value_shape::email) add_email(row, value);
+        else if (shape == value_shape::phone) add_phone(row, dialled(plan, v, value), "VOICE");
     }
     derive_addresses(plan, v, joiner, row);
     derive_names(plan, v, row);

@@ -61,6 +61,7 @@ struct export_plan {
     };
     std::vector<phone_source> phones;
     std::vector<int> emails;
+    std::vector<int> reaches;  // columns of e-mails and phones mixed
     std::vector<address_source> addresses;
     std::vector<bool> consumed;  // per export column: the card takes it
 };

@@ -21,6 +21,7 @@ enum class export_language { unknown, english, german, czech, slovak, polish, hu
 // hold no contact value; `record_kind` says whether a row is a person or an
 // organisation; `contact` is a firm's contact person, the card's name where
 // the row has no person's name of its own;
+// `reach` holds e-mails and phones mixed ('Kontakt'), each value going where its shape says;
 // `postal_city` holds a postal code and a town in one, `house_number` a
 // street's number apart from it, `country_code` a country as its code. The
 // address parts come last, from `pobox` on.
@@ -29,7 +30,7 @@ enum class field_role : unsigned char {
     nickname, web, birthday, birth_year, birth_month, birth_day, record_id, date, flag, count, code, dial_code,
     company_fact,
     record_kind, category,
-    phone, phone_label, email, email_label,
+    phone, phone_label, email, email_label, reach,
     pobox, street, street2, house_number, city, region, postal, postal_city, country, country_code, formatted,
     address_label
 };

@@ -1,15 +1,19 @@
 // rowcard-prep on registers of people kept by someone else's body: a party's
 // or a federation's members, a clinic's patients, a firm's customers whose
-// contact line names a department, and the relatives such registers list.
+// contact line names a department, the relatives and second persons such
+// registers list, headers in Italian and Norwegian, a campaign's sheet whose
+// one contact column holds a mailbox here and a number there.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "made_table.hpp"
-#include "text/codecs.hpp"
 #include "prep/vocabulary.hpp"
 #include "read_header_cases.hpp"
+#include "text/codecs.hpp"
 
 namespace rowcard {
 namespace {
@@ -100,6 +104,22 @@ TEST(PrepMembers, ABareContactIsTheFirmsPersonOrHowToReachIt) {
     // Addresses under it are the e-mail, as its values say.
     const contact_table mails = made("Firma;Contact\nAlfa s.r.o.;jan@alfa.cz\nBeta a.s.;petr@beta.cz\nGama k.s.;eva@gama.cz\n");
     EXPECT_TRUE(has_line(mails.table, "Alfa s.r.o.;Alfa s.r.o.;jan@alfa.cz")) << mails.table;
+}
+
+TEST(PrepMembers, AColumnOfMailboxesAndNumbersMixedGivesEachItsPlace) {
+    const std::string rows = "Novak;Jan;jan@novak.cz\nSvoboda;Petr;+420 603 411 275\nDvorak;Ota;ota@dvorak.cz\n"
+                             "Mala;Eva;eva@mala.cz\nCerna;Iva;\nBily;Karel;777 219 804\n";
+    const contact_table t = made("Prijmeni;Jmeno;Kontakt pro dobrovolniky\n" + rows);
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;;;jan@novak.cz")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Petr Svoboda;Petr;Svoboda;+420 603 411 275;VOICE;")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Iva Cerna;Iva;Cerna;;;")) << t.table;
+    // Said so by a correction, a column of either is read the same way.
+    const contact_table said = made("Prijmeni;Jmeno;Spojeni\n" + rows, {column_override{"Spojeni", "email-or-phone"}});
+    EXPECT_TRUE(has_line(said.table, "Karel Bily;Karel;Bily;777 219 804;VOICE;")) << said.table;
+    // One number in ten is a stray value: no column of both.
+    const contact_table mails = made("Prijmeni;Jmeno;Kontakt\nA;Jan;a@x.cz\nB;Jan;b@x.cz\nC;Jan;c@x.cz\nD;Jan;d@x.cz\n"
+                                     "E;Jan;e@x.cz\nF;Jan;f@x.cz\nG;Jan;g@x.cz\nH;Jan;777 219 804\nI;Jan;viz web\nJ;Jan;neuvedeno\n");
+    EXPECT_EQ(std::count(mails.header.begin(), mails.header.end(), "TEL1"), 0) << mails.table;
 }
 
 }  // namespace
