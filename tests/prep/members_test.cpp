@@ -96,6 +96,14 @@ TEST(PrepMembers, AFirmsContactIsAPersonAndASecondColumnFillsAnEmptyPart) {
         << t.table;
 }
 
+TEST(PrepMembers, AThirdColumnOfOnePartStaysInTheTable) {
+    // The first column fills the part, the second where the first is empty; a third is the table's own.
+    const contact_table t = made("State;Province;City;County;Email\nHI;;Kapolei;Honolulu County;k@x.us\n"
+                                 ";Hlavni mesto Praha;Praha 1;;j@x.cz\nIL;;Chicago;Cook County;c@x.us\n");
+    EXPECT_TRUE(has_line(t.table, "k@x.us;k@x.us;POSTAL;Kapolei;HI;Honolulu County")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "j@x.cz;j@x.cz;POSTAL;Praha 1;Hlavni mesto Praha;")) << t.table;
+}
+
 TEST(PrepMembers, ABareContactIsTheFirmsPersonOrHowToReachIt) {
     const contact_table people = made("name;contact;email\nBuchhandlung Thalia;Verena Koller;einkauf@thalia.at\n"
                                       "Papirnictvi Pero s.r.o.;Jitka Benesova;pero@pero.cz\nKarl Huber;;karl@huber.at\n");
