@@ -117,6 +117,9 @@ bool institution_name(const std::string& key) {
     return false;
 }
 
+// The ending of a Hungarian wife's name taken from her husband's ('Kovácsné'), as header_key writes it.
+constexpr std::string_view MARRIED_MARK = "NE";
+
 }  // namespace
 
 std::string_view trimmed(std::string_view text) {
@@ -124,9 +127,6 @@ std::string_view trimmed(std::string_view text) {
     if (first == std::string_view::npos) return {};
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
-
-// The ending of a Hungarian wife's name taken from her husband's ('Kovácsné'), as header_key writes it.
-constexpr std::string_view MARRIED_MARK = "NE";
 
 name_parts split_full_name(std::string_view full, bool family_first) {
     name_parts parts;

@@ -159,8 +159,6 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
     if (no_person && !contact_named && (organisation || named_as_company || company_name(full))) {
         // A company in the name column: its card is the company's, with no person's name.
         if (row.single[ORG].empty()) row.single[ORG] = full;
-        // A department in the contact's place ('Nákupní oddělení'): the card is its firm's.
-        else if (company_name(full) && !organisation) full_as_written = false;
     } else if (no_person && !full.empty()) {
         name_parts parts = split_full_name(full, plan.family_first);
         // A Hungarian name in a layout of another language is written family name first too.
