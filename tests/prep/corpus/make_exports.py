@@ -22,8 +22,9 @@ FOLDER/ninth/exports/<name>.csv; and the tenth, eleventh and twelfth, whose
 sources are in tenth_headers.py, eleventh_headers.py and twelfth_headers.py,
 as FOLDER/tenth/exports/<name>.csv, FOLDER/eleventh/exports/<name>.csv and
 FOLDER/twelfth/exports/<name>.csv; and the thirteenth, whose sources are in
-thirteenth_headers.py, as FOLDER/thirteenth/exports/<name>.csv, each with its
-<name>.expected.json.
+thirteenth_headers.py, as FOLDER/thirteenth/exports/<name>.csv; and the
+fourteenth, whose sources are in fourteenth_headers.py, as
+FOLDER/fourteenth/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -110,6 +111,10 @@ from thirteenth_exports import (bilete_utilizatori, ftv_stab, kreta_gondviselok,
                                 senat_kandidati, stim_zamestnanci, telefonny_zoznam, zaposleni)
 from thirteenth_headers import SOURCES as THIRTEENTH_SOURCES  # noqa: E402
 from thirteenth_registers import flashcrm_clienti, giunti_clienti, vantaca_tenants, zelo_mottakere  # noqa: E402
+from fourteenth_exports import (blogic_klienti, crm_kontakty, imenik_kontakti, mitglieder_export,  # noqa: E402
+                                posta_destinatari, score_leadi, studio_klienti, szkola_odbiorcy)
+from fourteenth_headers import SOURCES as FOURTEENTH_SOURCES  # noqa: E402
+from fourteenth_registers import drift_contacts, missive_contacts, oncehub_contacts, zendesk_sell_leads  # noqa: E402
 
 EXPORTS = {
     "salesforce_contacts_dataloader": salesforce_contact_api,
@@ -318,6 +323,16 @@ THIRTEENTH_EXPORTS = {
 }
 
 
+# The fourteenth held-out set, written apart from rowcard-prep's code like the others.
+FOURTEENTH_EXPORTS = {
+    "blogic_klienti_cs": blogic_klienti, "studio_klienti_cs": studio_klienti, "szkola_odbiorcy_pl": szkola_odbiorcy,
+    "crm_kontakty_pl": crm_kontakty, "imenik_kontakti_sl": imenik_kontakti, "score_leadi_sl": score_leadi,
+    "posta_destinatari_ro": posta_destinatari, "mitglieder_export_de": mitglieder_export,
+    "zendesk_sell_leads": zendesk_sell_leads, "oncehub_contacts": oncehub_contacts,
+    "drift_contacts": drift_contacts, "missive_contacts": missive_contacts,
+}
+
+
 def shuffled(made):
     """The same export with its columns in another order."""
     import random
@@ -415,7 +430,8 @@ def main():
                 ("seventh", SEVENTH_EXPORTS, SEVENTH_SOURCES), ("eighth", EIGHTH_EXPORTS, EIGHTH_SOURCES),
                 ("ninth", NINTH_EXPORTS, NINTH_SOURCES), ("tenth", TENTH_EXPORTS, TENTH_SOURCES),
                 ("eleventh", ELEVENTH_EXPORTS, ELEVENTH_SOURCES), ("twelfth", TWELFTH_EXPORTS, TWELFTH_SOURCES),
-                ("thirteenth", THIRTEENTH_EXPORTS, THIRTEENTH_SOURCES))
+                ("thirteenth", THIRTEENTH_EXPORTS, THIRTEENTH_SOURCES),
+                ("fourteenth", FOURTEENTH_EXPORTS, FOURTEENTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
