@@ -14,6 +14,20 @@ struct value_marks {
     bool dropped = false;
 };
 
+// Returns the text a spreadsheet's formula of text gives ('="0737 550 129"',
+// written so that the leading zero stays), noting it; any other value as it is.
+std::string_view formula_text(std::string_view raw, std::size_t line, export_changes& changes) {
+    const std::size_t first = raw.find_first_not_of(' ');
+    const std::size_t last = raw.find_last_not_of(' ');
+    if (first == std::string_view::npos) return raw;
+    const std::string_view t = raw.substr(first, last - first + 1);
+    if (t.size() < 3 || !t.starts_with("=\"") || !t.ends_with('"') || t.substr(2, t.size() - 3).find('"') != std::string_view::npos) {
+        return raw;
+    }
+    note(changes.formulas, line);
+    return t.substr(2, t.size() - 3);
+}
+
 }  // namespace
 
 // Builds the chart from rowcard's own cleaning: a byte from 0x80 up that
@@ -34,6 +48,7 @@ void clean_value(std::string_view raw, std::size_t line, const folded_chart& cha
     for (std::size_t at = raw.find(LIST_MARK); at != std::string_view::npos; at = raw.find(LIST_MARK, at + 1)) {
         note(changes.list_items, line);
     }
+    raw = formula_text(raw, line, changes);
     const std::size_t start = out.size();
     value_marks marks;
     for (std::size_t at = 0; at < raw.size();) {

@@ -156,6 +156,10 @@ constexpr phrase_meaning PHRASES[] = {
     role("ANNIVERSARY", date), role("JAHRESTAG", date), role("VYROCI", date), role("CONNECTED ON", date),
     role("ID", record_id), role("IDENTIFIER", record_id), role("PK", record_id), role("UID", record_id),
     role("UUID", record_id), role("GUID", record_id),
+    // A person's national number: no number to call ('680412/1187').
+    role("RODNE CISLO", record_id), role("PESEL", record_id), role("CNP", record_id), role("EMSO", record_id),
+    role("SSN", record_id), role("SOCIAL SECURITY", record_id), role("NATIONAL ID", record_id),
+    role("SZEMELYI AZONOSITO", record_id), role("SVNR", record_id), role("SOZIALVERSICHERUNGSNUMMER", record_id),
     role("OPT OUT", flag), role("OPTOUT", flag), role("OPTED IN", flag), role("OPT IN", flag),
     role("BOUNCED", flag), role("DO NOT", flag), role("DO NOT CALL", flag), role("UNSUBSCRIBED", flag),
     role("UNSUBSCRIBE", flag), role("EXCLUDED", flag), role("IS", flag), role("STATUS", flag),
@@ -206,7 +210,8 @@ constexpr phrase_meaning PHRASES[] = {
     // E-mails.
     role("EMAIL", email), role("E MAIL", email), role("MAIL", email), role("EMAILADRESSE", email),
     role("E MAILOVA", email), role("E MAILU", email), role("E POSTA", email), role("E POSTE", email),
-    role("E POSTNI", email), role("EPOSTA", email), role("ELEKTRONIKUS", email), role("ELEKTRONIKUS LEVEL", email),
+    role("ELEKTRONSKA POSTA", email), role("ELEKTRONICKA POSTA", email), role("POCZTA ELEKTRONICZNA", email),
+    role("E NASLOV", email), role("E POSTNI", email), role("EPOSTA", email), role("ELEKTRONIKUS", email), role("ELEKTRONIKUS LEVEL", email),
     role("LEVELCIM", email), role("POSTA ELECTRONICA", email), role("EMAILOVA", email),
     role("EMAILOVA ADRESA", email), whole("INTERNET ADDRESS", email), role("CORREO", email), role("CORREO ELECTRONICO", email),
     // Phones, and the types and places that name one.

@@ -451,5 +451,13 @@ TEST(PrepCharacters, LettersFoldSpellOrDrop) {
     EXPECT_EQ(t.separators.lines, std::vector<std::size_t>{6});
 }
 
+TEST(PrepCharacters, ASpreadsheetsFormulaOfTextIsTheTextItGives) {
+    // Written so that a number keeps its leading zero; any other formula, or quotes inside, stay as they are.
+    const export_result r = read("h\n\"=\"\"0737 550 129\"\"\"\n \"=\"\"680412/1187\"\" \"\n=SUM(A1)\n"
+                                 "\"=\"\"a\"\"b\"\"\"\n=\"\n");
+    EXPECT_EQ(table_text(r), "h\n0737 550 129\n680412/1187\n=SUM(A1)\n=\"a\"b\"\n=\"\n");
+    EXPECT_EQ(r.changes.formulas.lines, (std::vector<std::size_t>{2, 3}));
+}
+
 }  // namespace
 }  // namespace rowcard
