@@ -142,6 +142,19 @@ void add_email(card_row& row, std::string_view mail) {
 
 }  // namespace
 
+bool only_an_address(const export_plan& plan, const std::vector<std::string_view>& v, const card_row& row) {
+    const auto empty_at = [&](int c) { return c < 0 || first_item(v[static_cast<std::size_t>(c)]).empty(); };
+    return !row.addresses.empty() && row.phones.empty() && row.emails.empty() && row.single[GIVEN].empty() &&
+           row.single[FAMILY].empty() && row.single[ORG].empty() && empty_at(plan.single[FN]) && empty_at(plan.contact);
+}
+
+void take_addresses(card_row& row, card_row&& more) {
+    for (auto& address : more.addresses) {
+        const auto same = [&](const auto& a) { return a.second == address.second; };
+        if (std::none_of(row.addresses.begin(), row.addresses.end(), same)) row.addresses.push_back(std::move(address));
+    }
+}
+
 std::string_view first_item(std::string_view value) { return trimmed(value.substr(0, value.find(LIST_MARK))); }
 
 void join_words(std::string& out, std::string_view word, std::string_view joiner) {

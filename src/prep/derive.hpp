@@ -89,6 +89,14 @@ export_plan make_plan(const layout_guess& layout);
 // `joiner` goes between two street lines. A row of empty values gives an empty card.
 card_row derive_row(const export_plan& plan, const std::vector<std::string_view>& v, std::string_view joiner);
 
+// True when `row`, the card of the row `v`, holds an address and nothing else
+// of a contact's own: no name, company, contact person, phone or e-mail (a
+// register's further address of the customer in the row above).
+bool only_an_address(const export_plan& plan, const std::vector<std::string_view>& v, const card_row& row);
+
+// Adds the addresses of `more` that `row` does not hold yet to `row`.
+void take_addresses(card_row& row, card_row&& more);
+
 // Fills the name parts and the display name of `row` from the row `v`, whose
 // phones and e-mails `row` holds already: a person's, a firm's, or a firm's
 // contact person's. A row of empty values leaves them empty.

@@ -44,25 +44,49 @@ struct table_shape {
     }
 };
 
+// Returns, for each row, whether it continues the card of the row above: it
+// holds only an address, after a row that holds a contact's own values (a
+// register's further addresses of one customer). None does where such rows are
+// as many as the others: then the names stand in a column not read.
+std::vector<bool> continuing_rows(const export_plan& plan, const export_result& read, std::string_view joiner) {
+    std::vector<bool> continues(row_count(read.rows), false);
+    std::vector<std::string_view> v;
+    std::size_t count = 0;
+    bool after_contact = false;
+    for (std::size_t r = 0; r < continues.size(); ++r) {
+        row_values(read.rows, r, v);
+        const bool address = only_an_address(plan, v, derive_row(plan, v, joiner));
+        continues[r] = address && after_contact;
+        count += continues[r];
+        after_contact = continues[r] || !address;
+    }
+    if (count * 2 >= continues.size()) continues.assign(continues.size(), false);
+    return continues;
+}
+
 // Returns what the rows fill, with the phones, e-mails and addresses cut so
 // that the card fits in MAX_COLUMNS (the items cut counted in `dropped`), and
 // the export's other filled columns while room is left.
 table_shape measure(const export_plan& plan, const export_result& read, std::string_view joiner, vcard_version version,
-                    std::size_t& dropped) {
+                    const std::vector<bool>& continues, std::size_t& dropped) {
     table_shape shape;
     shape.version = version;
     shape.single[FN] = true;
     std::size_t dated = 0;     // birthdays with a year
     std::size_t yearless = 0;  // and without
+    card_row card;
     std::vector<std::string_view> v;
     for (std::size_t r = 0; r < row_count(read.rows); ++r) {
         row_values(read.rows, r, v);
         const card_row row = derive_row(plan, v, joiner);
+        // The addresses of the card the row belongs to, with those of the rows continuing it.
+        if (!continues[r]) card.addresses.clear();
+        take_addresses(card, card_row(row));
+        shape.addresses = std::max(shape.addresses, card.addresses.size());
         for (std::size_t s = 0; s < SINGLES; ++s) shape.single[s] = shape.single[s] || !row.single[s].empty();
         if (!row.single[BDAY].empty()) ++(row.yearless ? yearless : dated);
         shape.phones = std::max(shape.phones, row.phones.size());
         shape.emails = std::max(shape.emails, row.emails.size());
-        shape.addresses = std::max(shape.addresses, row.addresses.size());
         for (const auto& address : row.addresses) {
             for (std::size_t p = 0; p < PARTS; ++p) shape.part[p] = shape.part[p] || !address.second[p].empty();
         }
@@ -279,14 +303,22 @@ contact_table make_contact_table(const export_result& read, char table_separator
         }
         plan.given_is_full = spaced * WHOLE_NAMES_SHARE >= filled && spaced > 0;
     }
-    const table_shape shape = measure(plan, read, joiner, version, out.dropped_items);
+    const std::vector<bool> continues = continuing_rows(plan, read, joiner);
+    const table_shape shape = measure(plan, read, joiner, version, continues, out.dropped_items);
     for (std::size_t c = 0; c < read.header.size(); ++c) out.dropped_columns += !plan.consumed[c] && !shape.source[c];
     out.header = shape_header(shape, read.header);
     std::vector<std::string_view> cells(out.header.begin(), out.header.end());
     put_line(out.table, cells, table_separator, read.header_line, out.separators, nullptr);
+    std::vector<std::string_view> more;
     for (std::size_t r = 0; r < row_count(read.rows); ++r) {
+        if (continues[r]) continue;
         row_values(read.rows, r, v);
-        const card_row row = derive_row(plan, v, joiner);
+        card_row row = derive_row(plan, v, joiner);
+        for (std::size_t k = r + 1; k < continues.size() && continues[k]; ++k) {
+            row_values(read.rows, k, more);
+            take_addresses(row, derive_row(plan, more, joiner));
+            note(out.more_addresses, read.rows.lines[k]);
+        }
         if (row.lost_numbers != 0) note(out.lost_numbers, read.rows.lines[r]);
         note_extras(row, shape.yearless, read.rows.lines[r], out);
         cells.clear();

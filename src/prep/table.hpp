@@ -26,6 +26,7 @@ struct contact_table {
     change_tally joiners;              // table lines with a sign between two words made a space
     change_tally separators;           // table lines with the table's separator inside a value, made a space
     change_tally lost_numbers;         // phone numbers a spreadsheet wrote in exponent form, left off
+    change_tally more_addresses;       // rows of only an address, taken as more addresses of the contact above
     std::size_t birthdays = 0;         // rows whose card carries a birthday
     change_tally unread_birthdays;     // birthdays in no form that could be read, left off
     change_tally yearless_birthdays;   // birthdays without a year where the version or the others allow none, left off

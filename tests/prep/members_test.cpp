@@ -106,6 +106,22 @@ TEST(PrepMembers, AThirdColumnOfOnePartStaysInTheTable) {
     EXPECT_TRUE(has_line(t.table, "j@x.cz;j@x.cz;POSTAL;Praha 1;Hlavni mesto Praha;")) << t.table;
 }
 
+TEST(PrepMembers, ARowOfOnlyAnAddressIsAnotherAddressOfTheContactAbove) {
+    const contact_table t = made("customerName;customerEmail;customerLine1StreetAddress;customerCityName\n"
+                                 ";;Hauptplatz 1;Graz\n"  // before any contact: a row of its own
+                                 "Alfa s.r.o.;info@alfa.cz;Dlouha 5;Praha\n;;Skladova 9;Kladno\n;;Dlouha 5;Praha\n"
+                                 "Beta a.s.;info@beta.cz;Kratka 2;Brno\nGama k.s.;info@gama.cz;Nova 7;Olomouc\n");
+    EXPECT_TRUE(has_line(t.table, "Alfa s.r.o.;Alfa s.r.o.;info@alfa.cz;POSTAL;Dlouha 5;Praha;POSTAL;Skladova 9;Kladno"))
+        << t.table;
+    EXPECT_TRUE(has_line(t.table, "Beta a.s.;Beta a.s.;info@beta.cz;POSTAL;Kratka 2;Brno;;;")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Hauptplatz 1;;;POSTAL;Hauptplatz 1;Graz;;;")) << t.table;
+    EXPECT_EQ(t.more_addresses.lines, (std::vector<std::size_t>{4, 5}));
+    // As many such rows as the others: the names stand in a column not read, and each row stays a card.
+    const contact_table half = made("Firma;Mail;Ulice;Mesto\nAlfa s.r.o.;a@alfa.cz;Dlouha 5;Praha\n;;Skladova 9;Kladno\n");
+    EXPECT_EQ(half.more_addresses.count, 0U);
+    EXPECT_TRUE(has_line(half.table, "Skladova 9;;;POSTAL;Skladova 9;Kladno")) << half.table;
+}
+
 TEST(PrepMembers, ABareContactIsTheFirmsPersonOrHowToReachIt) {
     const contact_table people = made("name;contact;email\nBuchhandlung Thalia;Verena Koller;einkauf@thalia.at\n"
                                       "Papirnictvi Pero s.r.o.;Jitka Benesova;pero@pero.cz\nKarl Huber;;karl@huber.at\n");
