@@ -37,7 +37,7 @@ def atomic_crm_contacts():
 
 def mrets_contacts():
     """Account contacts of M-RETS: one whole name per contact (one with an
-    apostrophe, three with letters beyond ASCII), titles with a comma
+    apostrophe, four with letters beyond ASCII), titles with a comma
     (quoted), US numbers as '(612) 555-0147', faxes for four, the
     organisation's web site for five, suites and floors as a second line,
     states and provinces as codes, US and Canadian postal codes."""
@@ -76,7 +76,7 @@ def crmhub_contacts():
 def salescrm_contacts():
     """An outsourcing firm's client contacts from its sales CRM's report:
     companies across Europe, positions, Skype names, a social network and
-    the profile's link, second (personal) mailboxes for three, office
+    the profile's link, second (personal) mailboxes for four, office
     numbers (one missing), countries alone, sex in capitals, the main-contact
     flag, the salesperson's name, the lead's source, ISO birth dates for
     some."""
