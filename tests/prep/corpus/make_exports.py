@@ -24,7 +24,9 @@ as FOLDER/tenth/exports/<name>.csv, FOLDER/eleventh/exports/<name>.csv and
 FOLDER/twelfth/exports/<name>.csv; and the thirteenth, whose sources are in
 thirteenth_headers.py, as FOLDER/thirteenth/exports/<name>.csv; and the
 fourteenth, whose sources are in fourteenth_headers.py, as
-FOLDER/fourteenth/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/fourteenth/exports/<name>.csv; and the fifteenth, whose sources are in
+fifteenth_headers.py, as FOLDER/fifteenth/exports/<name>.csv, each with its
+<name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -115,6 +117,10 @@ from fourteenth_exports import (blogic_klienti, crm_kontakty, imenik_kontakti, m
                                 posta_destinatari, score_leadi, studio_klienti, szkola_odbiorcy)
 from fourteenth_headers import SOURCES as FOURTEENTH_SOURCES  # noqa: E402
 from fourteenth_registers import drift_contacts, missive_contacts, oncehub_contacts, zendesk_sell_leads  # noqa: E402
+from fifteenth_exports import (oe_prihlasky, oscmax_kunden, pls_pacienti, pracanti, pracownicy_bpp,  # noqa: E402
+                               sedziowie, skola_uzivatele, zencart_kundendaten)
+from fifteenth_headers import SOURCES as FIFTEENTH_SOURCES  # noqa: E402
+from fifteenth_registers import atomic_crm_contacts, crmhub_contacts, mrets_contacts, salescrm_contacts  # noqa: E402
 
 EXPORTS = {
     "salesforce_contacts_dataloader": salesforce_contact_api,
@@ -333,6 +339,16 @@ FOURTEENTH_EXPORTS = {
 }
 
 
+# The fifteenth held-out set, written apart from rowcard-prep's code like the others.
+FIFTEENTH_EXPORTS = {
+    "pls_pacienti_cs": pls_pacienti, "pracanti_cs": pracanti, "skola_uzivatele_cs": skola_uzivatele,
+    "oe_prihlasky_cs": oe_prihlasky, "sedziowie_pl": sedziowie, "pracownicy_bpp_pl": pracownicy_bpp,
+    "zencart_kundendaten_de": zencart_kundendaten, "oscmax_kunden_de": oscmax_kunden,
+    "atomic_crm_contacts": atomic_crm_contacts, "mrets_contacts": mrets_contacts,
+    "crmhub_contacts": crmhub_contacts, "salescrm_contacts": salescrm_contacts,
+}
+
+
 def shuffled(made):
     """The same export with its columns in another order."""
     import random
@@ -431,7 +447,8 @@ def main():
                 ("ninth", NINTH_EXPORTS, NINTH_SOURCES), ("tenth", TENTH_EXPORTS, TENTH_SOURCES),
                 ("eleventh", ELEVENTH_EXPORTS, ELEVENTH_SOURCES), ("twelfth", TWELFTH_EXPORTS, TWELFTH_SOURCES),
                 ("thirteenth", THIRTEENTH_EXPORTS, THIRTEENTH_SOURCES),
-                ("fourteenth", FOURTEENTH_EXPORTS, FOURTEENTH_SOURCES))
+                ("fourteenth", FOURTEENTH_EXPORTS, FOURTEENTH_SOURCES),
+                ("fifteenth", FIFTEENTH_EXPORTS, FIFTEENTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
