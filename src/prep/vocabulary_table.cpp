@@ -40,7 +40,8 @@ constexpr phrase_meaning kind(std::string_view w, std::string_view type, bool ph
 constexpr phrase_meaning PHRASES[] = {
     // Names, organisation and notes: the whole header says it.
     whole("FIRST NAME", given), whole("FIRST", given), whole("GIVEN NAME", given),
-    whole("VORNAME", given), whole("JMENO", given), whole("KRESTNI JMENO", given), whole("MENO", given),
+    whole("VORNAME", given), whole("JMENO", given), whole("KRESTNI JMENO", given), whole("JMENO KREST", given),
+    whole("MENO", given), whole("POBOCKA", org), whole("POBOCKA NAZEV", org), whole("NAZEV POBOCKY", org),
     whole("KRSTNE MENO", given), whole("IMIE", given), whole("UTONEV", given), whole("KERESZTNEV", given),
     whole("NOMBRE", given), whole("APELLIDO", family), whole("APELLIDOS", family), whole("EMPRESA", org),
     whole("NOMBRE COMPLETO", full), role("DIRECCION", street), role("CIUDAD", city), role("PROVINCIA", region),

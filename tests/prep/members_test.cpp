@@ -43,7 +43,9 @@ TEST(PrepMembers, ItalianAndScandinavianHeadersAndCounts) {
                  {"Liczba spotkań", count}, {"Počet návštěv", count}, {"Gondviselő cím helység név", city, -4},
                  {"Názov pracovnej pozície", job}, {"elektronskaPosta", email}, {"Poczta elektroniczna", email},
                  // A person's national number is no number to call.
-                 {"Rodné číslo", record_id}, {"PESEL", record_id}, {"CNP", record_id}},
+                 {"Rodné číslo", record_id}, {"PESEL", record_id}, {"CNP", record_id},
+                 // An orienteering entry's given name; a staff file's branch is the firm.
+                 {"Jméno (křest.)", given}, {"Pobočka název", org}},
                 export_language::unknown);
     const contact_table t = made("Imię;Nazwisko;Adres;Liczba spotkań\nJan;Nowak;ul. Długa 5, 30-001 Kraków;7\n"
                                  "Ewa;Lis;ul. Krótka 2, 80-244 Gdańsk;3\n");
