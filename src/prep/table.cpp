@@ -55,10 +55,12 @@ std::vector<bool> continuing_rows(const export_plan& plan, const export_result& 
     bool after_contact = false;
     for (std::size_t r = 0; r < continues.size(); ++r) {
         row_values(read.rows, r, v);
-        const bool address = only_an_address(plan, v, derive_row(plan, v, joiner));
+        const card_row row = derive_row(plan, v, joiner);
+        const bool address = only_an_address(plan, v, row);
         continues[r] = address && after_contact;
         count += continues[r];
-        after_contact = continues[r] || !address;
+        // An empty row makes no card, so what follows it continues none.
+        after_contact = continues[r] || (!address && !row.single[FN].empty());
     }
     if (count * 2 >= continues.size()) continues.assign(continues.size(), false);
     return continues;
