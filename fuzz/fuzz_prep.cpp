@@ -54,8 +54,8 @@ void check(const export_result& read) {
 }
 
 // Checks the table `table` written with `table_separator`: one line per
-// record and the header, each of `columns` fields, no separator or line
-// break inside a value.
+// card's record (`records`) and the header, each of `columns` fields, no
+// separator or line break inside a value.
 void check_table(const std::string& table, std::size_t columns, std::size_t records, char table_separator) {
     require(!table.empty() && table.back() == '\n', "the table does not end with a line");
     std::size_t lines = 0;
@@ -71,7 +71,7 @@ void check_table(const std::string& table, std::size_t columns, std::size_t reco
             require(allowed(static_cast<unsigned char>(c)), "a byte that rowcard neither keeps nor folds");
         }
     }
-    require(lines == records + 1, "not one table line per record");
+    require(lines == records + 1, "not one table line per card's record");
 }
 
 }  // namespace
@@ -92,12 +92,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(read);
     require(read.filled.size() == read.header.size(), "not one filled mark per column");
 
-    // The card's table keeps every property: one line per record, as many
-    // fields as its header, at most MAX_COLUMNS, and a framed card for it.
+    // The card's table keeps every property: one line per record, but for the
+    // rows of only an address taken into the card above, as many fields as its
+    // header, at most MAX_COLUMNS, and a framed card for it.
     if (read.header.empty()) return 0;
     const contact_table made = make_contact_table(read, table_separator);
     require(made.header.size() <= MAX_COLUMNS, "a table wider than rowcard reads");
-    check_table(made.table, made.header.size(), read.records, table_separator);
+    require(made.more_addresses.count < read.records || read.records == 0, "every row taken into another");
+    check_table(made.table, made.header.size(), read.records - made.more_addresses.count, table_separator);
     const starter_files starter = make_starter(made.header, "cards.csv");
     require(starter.master.starts_with("BEGIN:VCARD\n") && starter.master.ends_with("END:VCARD\n"),
             "a card that is not framed");
