@@ -148,10 +148,10 @@ bool only_an_address(const export_plan& plan, const std::vector<std::string_view
            row.single[FAMILY].empty() && row.single[ORG].empty() && empty_at(plan.single[FN]) && empty_at(plan.contact);
 }
 
-void take_addresses(card_row& row, card_row&& more) {
-    for (auto& address : more.addresses) {
+void take_addresses(card_row& row, const card_row& more) {
+    for (const auto& address : more.addresses) {
         const auto same = [&](const auto& a) { return a.second == address.second; };
-        if (std::none_of(row.addresses.begin(), row.addresses.end(), same)) row.addresses.push_back(std::move(address));
+        if (std::none_of(row.addresses.begin(), row.addresses.end(), same)) row.addresses.push_back(address);
     }
 }
 

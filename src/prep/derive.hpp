@@ -95,7 +95,7 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
 bool only_an_address(const export_plan& plan, const std::vector<std::string_view>& v, const card_row& row);
 
 // Adds the addresses of `more` that `row` does not hold yet to `row`.
-void take_addresses(card_row& row, card_row&& more);
+void take_addresses(card_row& row, const card_row& more);
 
 // Fills the name parts and the display name of `row` from the row `v`, whose
 // phones and e-mails `row` holds already: a person's, a firm's, or a firm's

@@ -95,6 +95,10 @@ name_parts split_full_name(std::string_view full, bool family_first);
 // Hungarian given name last. Empty parts give false.
 bool written_family_first(const name_parts& western);
 
+// The ending of a Hungarian wife's family name taken from her husband's
+// ('Kovácsné'), as header_key writes it.
+inline constexpr std::string_view MARRIED_MARK = "NE";
+
 // True when `name` ends in a company's legal form ("Stavby Brno s.r.o.",
 // "Muller GmbH"), or has two words or more one of which names an institution
 // or a trade ("Metzgerei Huber", "Universitatea din București"): an

@@ -57,7 +57,7 @@ bool written_family_first(const name_parts& western) {
     if (given.empty() || family.empty() || family.find(' ') != std::string::npos) return false;
     const std::string first = given.substr(0, given.find(' '));
     // A wife's name after her husband's family name ('Kovácsné') says so too.
-    const bool wife = first.ends_with("NE") && listed(first.substr(0, first.size() - 2), FAMILY_NAMES);
+    const bool wife = first.ends_with(MARRIED_MARK) && listed(first.substr(0, first.size() - MARRIED_MARK.size()), FAMILY_NAMES);
     return (listed(first, FAMILY_NAMES) || wife) && listed(family, GIVEN_NAMES);
 }
 

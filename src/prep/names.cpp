@@ -117,9 +117,6 @@ bool institution_name(const std::string& key) {
     return false;
 }
 
-// The ending of a Hungarian wife's name taken from her husband's ('Kovácsné'), as header_key writes it.
-constexpr std::string_view MARRIED_MARK = "NE";
-
 }  // namespace
 
 std::string_view trimmed(std::string_view text) {

@@ -252,8 +252,8 @@ int prepare_here(const prep_request& request) {
     }
     try {
         std::string report = read_report(options.export_path, read, made);
-        report += table_report((folder / table).lexically_normal().string(), read.records - made.more_addresses.count,
-                               made.header.size(), plan.settings.separator);
+        report += table_report((folder / table).lexically_normal().string(), made.rows, made.header.size(),
+                               plan.settings.separator);
         report += starter_report(plan, starter, kept_names(change));
         status = finish_with_cards(std::move(report), plan, request, change);
     } catch (...) {

@@ -124,7 +124,8 @@ std::string changes_report(const export_changes& changes, const contact_table& m
     text += tally_line(made.yearless_birthdays, "birthdays without a year, left off (only vCard 4.0 carries them,"
                                                 " and only where no birthday has a year)", "row");
     text += tally_line(made.web_cut, "web addresses cut to their host (rowcard drops '/' and ':')", "row");
-    text += tally_line(made.more_addresses, "rows of only an address taken as more addresses of the contact above, their other values left out", "row");
+    text += tally_line(made.more_addresses, "rows of only an address taken as more addresses of the contact above, their"
+                                           " other values left out", "row");
     text += tally_line(made.web_lost, "web addresses left off: rowcard would change their host ('-', '_', a"
                                       " letter it folds)", "row");
     text += tally_line(made.groups_cut, "groups after the first left off (rowcard drops the ',' between them)", "row");

@@ -83,7 +83,7 @@ table_shape measure(const export_plan& plan, const export_result& read, std::str
         const card_row row = derive_row(plan, v, joiner);
         // The addresses of the card the row belongs to, with those of the rows continuing it.
         if (!continues[r]) card.addresses.clear();
-        take_addresses(card, card_row(row));
+        take_addresses(card, row);
         shape.addresses = std::max(shape.addresses, card.addresses.size());
         for (std::size_t s = 0; s < SINGLES; ++s) shape.single[s] = shape.single[s] || !row.single[s].empty();
         if (!row.single[BDAY].empty()) ++(row.yearless ? yearless : dated);
@@ -206,6 +206,7 @@ void export_as_it_is(const export_result& read, char separator, contact_table& o
             if (keep[c]) cells.push_back(v[c]);
         }
         put_line(out.table, cells, separator, read.rows.lines[r], out.separators, nullptr);
+        ++out.rows;
     }
 }
 
@@ -329,6 +330,7 @@ contact_table make_contact_table(const export_result& read, char table_separator
             if (shape.source[c]) cells.push_back(v[c]);
         }
         put_line(out.table, cells, table_separator, read.rows.lines[r], out.separators, &out.joiners);
+        ++out.rows;
     }
     return out;
 }

@@ -21,6 +21,7 @@ struct contact_table {
     std::size_t recognised_columns = 0;  // export columns the card takes
     std::string refusal;               // when nothing is recognised: why, with the headers seen, and what to do
     std::string table;                 // the header and the rows, each line ending in a line feed
+    std::size_t rows = 0;              // the table's lines after its header: one per card's record
     std::size_t dropped_columns = 0;   // export columns left out: empty, or beyond MAX_COLUMNS
     std::size_t dropped_items = 0;     // phones, e-mails or addresses beyond the room MAX_COLUMNS leaves
     change_tally joiners;              // table lines with a sign between two words made a space

@@ -1,6 +1,7 @@
 // Cleaning one value of an export into the bytes rowcard keeps or folds, and
 // counting what the cleaning changed.
 #include "prep/decode.hpp"
+#include "prep/layouts.hpp"
 #include "record/record.hpp"
 #include "text/text.hpp"
 
@@ -17,10 +18,7 @@ struct value_marks {
 // Returns the text a spreadsheet's formula of text gives ('="0737 550 129"',
 // written so that the leading zero stays), noting it; any other value as it is.
 std::string_view formula_text(std::string_view raw, std::size_t line, export_changes& changes) {
-    const std::size_t first = raw.find_first_not_of(' ');
-    const std::size_t last = raw.find_last_not_of(' ');
-    if (first == std::string_view::npos) return raw;
-    const std::string_view t = raw.substr(first, last - first + 1);
+    const std::string_view t = trimmed(raw);
     if (t.size() < 3 || !t.starts_with("=\"") || !t.ends_with('"') || t.substr(2, t.size() - 3).find('"') != std::string_view::npos) {
         return raw;
     }

@@ -118,6 +118,7 @@ TEST(PrepMembers, ARowOfOnlyAnAddressIsAnotherAddressOfTheContactAbove) {
     EXPECT_TRUE(has_line(t.table, "Beta a.s.;Beta a.s.;info@beta.cz;POSTAL;Kratka 2;Brno;;;")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Hauptplatz 1;;;POSTAL;Hauptplatz 1;Graz;;;")) << t.table;
     EXPECT_EQ(t.more_addresses.lines, (std::vector<std::size_t>{4, 5}));
+    EXPECT_EQ(t.rows, 4U);  // one table line a card: six rows, two taken into the card above
     // After an empty row, which makes no card, such a row is a card of its own.
     const contact_table gap = made("Firma;Mail;Ulice;Mesto\nAlfa s.r.o.;a@alfa.cz;Dlouha 5;Praha\n;;;\n;;Skladova 9;Kladno\n"
                                    "Beta a.s.;b@beta.cz;Kratka 2;Brno\nGama k.s.;g@gama.cz;Nova 7;Olomouc\n");
