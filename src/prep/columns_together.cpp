@@ -275,14 +275,16 @@ void titles_before_salutation(std::vector<column_reading>& columns) {
     }
 }
 
-// Leaves a house number off where its address has no street: a bare 'Nr'
-// first in a table counts the rows.
+// Leaves a house number or a second street line off where its address has no
+// street: a bare 'Nr' first in a table counts the rows, and a floor or 'c/o'
+// alone is no street ('Adresszusatz' of an export that leaves the street out).
 void drop_numbers_without_street(std::vector<column_reading>& columns) {
     for (column_reading& r : columns) {
-        if (r.role.what != field_role::house_number || r.overridden) continue;
+        const bool number = r.role.what == field_role::house_number;
+        if ((!number && r.role.what != field_role::street2) || r.overridden) continue;
         if (has_part(columns, r.role.group, field_role::street)) continue;
         r.role = {};
-        r.why = "a number with no street";
+        r.why = number ? "a number with no street" : "a second line with no street";
     }
 }
 

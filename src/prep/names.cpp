@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "prep/layouts.hpp"
+#include "prep/value_text.hpp"
 #include "text/text.hpp"
 
 namespace rowcard {
@@ -77,7 +78,7 @@ constexpr std::string_view LEGAL_FORMS[] = {
     "S R O", "SRO", "A S", "V O S", "K S", "SPOL S R O", "GMBH", "AG", "KG", "OHG", "E V", "KFT", "ZRT", "NYRT",
     "BT", "KKT", "SP Z O O", "S A", "SA", "SP J", "SP K", "D O O", "DOO", "D D", "S R L", "SRL", "S C", "LTD", "LLC",
     "INC", "PLC", "CORP", "GMBH CO KG", "B V", "N V", "EG", "EGEN", "MBB", "PARTG", "UG", "SE", "S P A", "SPA",
-    "S P", "E U", "Z S", "O P", "J D O O", "OBRT"};
+    "S P", "E U", "Z S", "O P", "J D O O", "OBRT", "OG", "KEG", "OEG"};
 
 // Words that name an institution, a trade or a department, never a person, in the
 // languages of these exports ("Universitatea din București", "Metzgerei
@@ -186,7 +187,10 @@ name_parts split_full_name(std::string_view full, bool family_first) {
 bool company_name(std::string_view name) {
     const std::string key = header_key(name);
     for (const std::string_view form : LEGAL_FORMS) {
-        if (key.size() > form.size() && key.ends_with(form) && key[key.size() - form.size() - 1] == ' ') return true;
+        if (key.size() <= form.size() || !key.ends_with(form) || key[key.size() - form.size() - 1] != ' ') continue;
+        // After a number the letters are a floor or a flat ('Hauptstraße 5, 2. OG'), not a firm's form.
+        const std::size_t before = key.size() - form.size() - 1;
+        if (!values::is_digit(key[before - 1])) return true;
     }
     // A name of one word may be a person's given name alone.
     return key.find(' ') != std::string::npos && institution_name(key);

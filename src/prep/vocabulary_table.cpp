@@ -283,7 +283,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("OBLAST", region), role("PROVINCE", region), role("PROVINZ", region), role("COUNTY", region), role("JUDET", region),
     role("DEZELA", region), role("PROVINCA", region), role("ALLAM", region), role("TARTOMANY", region),
     role("JUD", region), role("DRZAVA PROVINCIJA", region), role("STAT PROVINCIE", region), role("ZUPANIJA", region),
-    role("EXTENDED", street2), role("EXTENDED ADDRESS", street2), role("ADDITIONAL ADDRESS", street2),
+    role("EXTENDED", street2), role("EXTENDED ADDRESS", street2), role("ADDITIONAL ADDRESS", street2), role("ADRESSZUSATZ", street2),
     role("HOUSE NUMBER", house_number), role("STREET NUMBER", house_number), role("DESCRIPTIVE NUMBER", house_number),
     role("ORIENTATION NUMBER", house_number), role("CISLO POPISNE", house_number),
     role("CISLO ORIENTACNI", house_number), role("SUPISNE CISLO", house_number), role("HAUSNUMMER", house_number),
@@ -296,7 +296,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("NR LOKALU", house_number), role("NUMER MIESZKANIA", house_number), role("CISLO BYTU", house_number),
     whole("LINE", street), whole("ADDRESS NAME", ignored),
     role("STREET", street), role("STRASSE", street), role("ULICE", street), role("STR", street),
-    role("ULICA", street), role("UTCA", street), role("ADDRESS", street), role("ADDRESS LINE", street),
+    role("ULICA", street), role("UTCA", street), role("ADDRESS", street), role("ADDRESS LINE", street), role("ADRESSZEILE", street), role("ANSCHRIFT", street),
     role("ADRESA", street), role("ADRESY", street), role("ADRES", street), role("ADRESSE", street),
     role("HELYSEG", city), role("HELYSEGNEV", city), role("ADRESS", street), role("CIM", street), role("LAKCIM", street, HOME_PLACE, "HOME"), role("NASLOV", street), role("STRADA", street), role("ROAD", street),
 };

@@ -90,6 +90,18 @@ TEST(PrepPartners, AnAccountIsAFirmsOrAPrivatePersons) {
     EXPECT_FALSE(has_line(asked.table, "Andrea Mrazova;Andrea;Mrazova;;andrea@gmail.com")) << asked.table;
 }
 
+TEST(PrepPartners, ALegalFormEndsAFirmsNameButNotAFloorsNumber) {
+    const contact_table t = made("Name;Strasse;Ort\nSchreibwaren Wagner OG;Linzer Strasse 5;Wels\n"
+                                 "Petra Aigner;Hauptplatz 3;Steyr\n");
+    // Austria's partnership ('OG') is a firm; the same letters after a number are a floor.
+    EXPECT_TRUE(has_line(t.table, "Schreibwaren Wagner OG;;;Schreibwaren Wagner OG;POSTAL;Linzer Strasse 5;Wels")) << t.table;
+    EXPECT_EQ(read_as({"Vorname", "Nachname", "Info"}, {{"Petra", "Aigner", "2. OG"}, {"Jonas", "Mayr", "3. OG"}})[2], none);
+    // A floor or 'c/o' as the only line of an address that has no street is no street.
+    const contact_table floors = made("Vorname;Nachname;Adresszusatz;PLZ;Ort\nPetra;Aigner;2. OG;4400;Steyr\n"
+                                      "Jonas;Mayr;bei Huber;4470;Enns\n");
+    EXPECT_TRUE(has_line(floors.table, "Petra Aigner;Petra;Aigner;POSTAL;Steyr;4400;2. OG")) << floors.table;
+}
+
 TEST(PrepPartners, HeadersThatNameNothingAreReadByTheirValues) {
     const contact_table t = made("cid;cidname\n015123348091;Florian Huber\n08731321840;Praxis Dr. Seidl\n"
                                  "01714290335;Katrin Wimmer\n");
