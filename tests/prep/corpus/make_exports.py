@@ -27,7 +27,9 @@ fourteenth, whose sources are in fourteenth_headers.py, as
 FOLDER/fourteenth/exports/<name>.csv; and the fifteenth, whose sources are in
 fifteenth_headers.py, as FOLDER/fifteenth/exports/<name>.csv; and the
 sixteenth, whose sources are in sixteenth_headers.py, as
-FOLDER/sixteenth/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/sixteenth/exports/<name>.csv; and the eighteenth, whose sources are
+in eighteenth_headers.py, as FOLDER/eighteenth/exports/<name>.csv, each with
+its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -125,6 +127,9 @@ from fifteenth_registers import atomic_crm_contacts, crmhub_contacts, mrets_cont
 from sixteenth_exports import (bilete_utilizatori_evenimente, ocena_kontakti, pacienti, portal_contacte,  # noqa: E402
                                ziaci_import)
 from sixteenth_headers import SOURCES as SIXTEENTH_SOURCES  # noqa: E402
+from eighteenth_exports import (besucher_doppelt, destinatari_postasi, fahrer_import, kontakty_telefon,  # noqa: E402
+                                sach_hraci, sfz_osoby, winvet_majitele, zaehler_ablesung)
+from eighteenth_headers import SOURCES as EIGHTEENTH_SOURCES  # noqa: E402
 
 EXPORTS = {
     "salesforce_contacts_dataloader": salesforce_contact_api,
@@ -361,6 +366,15 @@ SIXTEENTH_EXPORTS = {
 }
 
 
+# The eighteenth held-out set, written apart from rowcard-prep's code like the others.
+EIGHTEENTH_EXPORTS = {
+    "winvet_majitele_cs": winvet_majitele, "destinatari_postasi_ro": destinatari_postasi,
+    "sach_hraci_sk": sach_hraci, "sfz_osoby_sk": sfz_osoby, "fahrer_import_at": fahrer_import,
+    "besucher_doppelt_de": besucher_doppelt, "zaehler_ablesung_de": zaehler_ablesung,
+    "kontakty_telefon_cs": kontakty_telefon,
+}
+
+
 def shuffled(made):
     """The same export with its columns in another order."""
     import random
@@ -461,7 +475,8 @@ def main():
                 ("thirteenth", THIRTEENTH_EXPORTS, THIRTEENTH_SOURCES),
                 ("fourteenth", FOURTEENTH_EXPORTS, FOURTEENTH_SOURCES),
                 ("fifteenth", FIFTEENTH_EXPORTS, FIFTEENTH_SOURCES),
-                ("sixteenth", SIXTEENTH_EXPORTS, SIXTEENTH_SOURCES))
+                ("sixteenth", SIXTEENTH_EXPORTS, SIXTEENTH_SOURCES),
+                ("eighteenth", EIGHTEENTH_EXPORTS, EIGHTEENTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
