@@ -27,9 +27,10 @@ fourteenth, whose sources are in fourteenth_headers.py, as
 FOLDER/fourteenth/exports/<name>.csv; and the fifteenth, whose sources are in
 fifteenth_headers.py, as FOLDER/fifteenth/exports/<name>.csv; and the
 sixteenth, whose sources are in sixteenth_headers.py, as
-FOLDER/sixteenth/exports/<name>.csv; and the seventeenth, whose sources are
-in seventeenth_headers.py, as FOLDER/seventeenth/exports/<name>.csv, each
-with its <name>.expected.json.
+FOLDER/sixteenth/exports/<name>.csv; the seventeenth, whose sources are
+in seventeenth_headers.py, as FOLDER/seventeenth/exports/<name>.csv; and the
+eighteenth, whose sources are in eighteenth_headers.py, as
+FOLDER/eighteenth/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -131,6 +132,9 @@ from seventeenth_exports import (campuslogic_donors, crm_import_kontaktu, grossa
                                  krisen_benutzer, kuerschner_liste, leadradar_leads, obchodnici_kpi,
                                  schach_mitglieder, trener_klienci)
 from seventeenth_headers import SOURCES as SEVENTEENTH_SOURCES  # noqa: E402
+from eighteenth_exports import (besucher_doppelt, destinatari_postasi, fahrer_import, kontakty_telefon,  # noqa: E402
+                                sach_hraci, sfz_osoby, winvet_majitele, zaehler_ablesung)
+from eighteenth_headers import SOURCES as EIGHTEENTH_SOURCES  # noqa: E402
 
 EXPORTS = {
     "salesforce_contacts_dataloader": salesforce_contact_api,
@@ -376,6 +380,14 @@ SEVENTEENTH_EXPORTS = {
     "krisen_benutzer_ch": krisen_benutzer,
 }
 
+# The eighteenth held-out set, written apart from rowcard-prep's code like the others.
+EIGHTEENTH_EXPORTS = {
+    "winvet_majitele_cs": winvet_majitele, "destinatari_postasi_ro": destinatari_postasi,
+    "sach_hraci_sk": sach_hraci, "sfz_osoby_sk": sfz_osoby, "fahrer_import_at": fahrer_import,
+    "besucher_doppelt_de": besucher_doppelt, "zaehler_ablesung_de": zaehler_ablesung,
+    "kontakty_telefon_cs": kontakty_telefon,
+}
+
 
 def shuffled(made):
     """The same export with its columns in another order."""
@@ -478,7 +490,8 @@ def main():
                 ("fourteenth", FOURTEENTH_EXPORTS, FOURTEENTH_SOURCES),
                 ("fifteenth", FIFTEENTH_EXPORTS, FIFTEENTH_SOURCES),
                 ("sixteenth", SIXTEENTH_EXPORTS, SIXTEENTH_SOURCES),
-                ("seventeenth", SEVENTEENTH_EXPORTS, SEVENTEENTH_SOURCES))
+                ("seventeenth", SEVENTEENTH_EXPORTS, SEVENTEENTH_SOURCES),
+                ("eighteenth", EIGHTEENTH_EXPORTS, EIGHTEENTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
