@@ -17,6 +17,9 @@
 namespace rowcard {
 namespace {
 
+// Digits of the longest area code with its trunk '0' (Germany's '033203').
+constexpr std::size_t AREA_CODE_DIGITS = 6;
+
 // Returns the items of a ' ::: ' list, each without spaces around it; a plain
 // value is one item, and empty items (an empty value too) are none.
 std::vector<std::string_view> items(std::string_view value) {
@@ -79,7 +82,7 @@ bool take_column(export_plan& plan, const column_role& role, int c) {
     case field_role::record_kind: plan.kind = c; return true;
     case field_role::contact: return plan.contact < 0 ? (plan.contact = c, true) : false;
     case field_role::company_fact: plan.company_facts.push_back(c); return false;  // the table keeps them
-    case field_role::dial_code: plan.dial_code = c; return false;
+    case field_role::dial_code: if (plan.dial_code < 0) plan.dial_code = c; return false;
     case field_role::birthday: return plan.birthday < 0 ? (plan.birthday = c, true) : false;
     case field_role::birth_year: case field_role::birth_month: case field_role::birth_day: {
         int& part = plan.birth_parts[role.what == field_role::birth_year ? 0 : role.what == field_role::birth_month ? 1 : 2];
@@ -108,23 +111,27 @@ bool take_column(export_plan& plan, const column_role& role, int c) {
     }
 }
 
-// Returns the phone number `number` of the row `v` with its country's calling
-// code in front where the export keeps that code apart ("+48" and
-// "601234567"); a number with its own code or trunk '0' stays as it is.
-std::string dialled(const export_plan& plan, const std::vector<std::string_view>& v, std::string_view number) {
-    if (plan.dial_code < 0 || number.starts_with('+') || number.starts_with('0')) return std::string(number);
-    std::string_view code = trimmed(v[static_cast<std::size_t>(plan.dial_code)]);
+// Returns the phone number `number` with the code of column `code` of the row
+// `v` in front, where the export keeps that code apart: a country's calling
+// code ("+48" and "601234567") or an area code with its trunk '0' ("030" and
+// "227-71432"). A number with its own code or trunk '0', or a code column of
+// -1, empty or no code, leaves the number as it is.
+std::string dialled(int code_column, const std::vector<std::string_view>& v, std::string_view number) {
+    if (code_column < 0 || number.starts_with('+') || number.starts_with('0')) return std::string(number);
+    std::string_view code = trimmed(v[static_cast<std::size_t>(code_column)]);
     if (code.starts_with('\'')) code.remove_prefix(1);  // a spreadsheet's mark of text
     if (code.starts_with('+')) code.remove_prefix(1);
-    if (code.empty() || code.size() > 3 || code.find_first_not_of("0123456789") != std::string_view::npos) {
+    else if (code.starts_with("00")) code.remove_prefix(2);  // the international prefix
+    const bool area = code.starts_with('0');
+    if (code.empty() || code.size() > (area ? AREA_CODE_DIGITS : 3) ||
+        code.find_first_not_of("0123456789") != std::string_view::npos) {
         return std::string(number);
     }
-    std::string out = "+";
+    std::string out = area ? "" : "+";
     out.append(code);
-    if (number.find(' ') != std::string_view::npos) out.push_back(' ');
+    if (area || number.find(' ') != std::string_view::npos) out.push_back(' ');
     return out.append(number);
 }
-
 
 // Adds `number` of type `type` to `row`: a number written twice (a shop's
 // customer and delivery phone alike) is one number, typed by its first.
@@ -171,6 +178,19 @@ export_plan make_plan(const layout_guess& layout) {
     for (std::size_t c = 0; c < layout.roles.size(); ++c) {
         plan.consumed[c] = take_column(plan, layout.roles[c], static_cast<int>(c));
     }
+    // Each phone takes the code written apart nearest before it in its place
+    // ('TelefonvorwahlWK' before 'TelefonnummerWK'), or else the export's first.
+    for (auto& phone : plan.phones) {
+        phone.dial = plan.dial_code;
+        const int group = layout.roles[static_cast<std::size_t>(phone.column)].group;
+        for (int c = phone.column - 1; c >= 0; --c) {
+            const column_role& r = layout.roles[static_cast<std::size_t>(c)];
+            if (r.what == field_role::dial_code && r.group == group) {
+                phone.dial = c;
+                break;
+            }
+        }
+    }
     // Each Google label belongs to the phone of its number.
     for (std::size_t c = 0; c < layout.roles.size(); ++c) {
         if (layout.roles[c].what != field_role::phone_label) continue;
@@ -199,7 +219,7 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
             const std::string_view label = k < labels.size() ? labels[k] : labels.empty() ? "" : labels.back();
             std::string_view type = phone.label < 0 ? phone.type : type_from_label(label, false);
             if (!phone.flag_type.empty()) type = says_yes(label) ? phone.flag_type : phone.type;
-            add_phone(row, dialled(plan, v, numbers[k]), type);
+            add_phone(row, dialled(phone.dial, v, numbers[k]), type);
         }
     }
     for (const int c : plan.emails) {
@@ -210,7 +230,7 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
         const std::string_view value = first_item(v[static_cast<std::size_t>(c)]);
         const value_shape shape = shape_of(value);
         if (shape == value_shape::email) add_email(row, value);
-        else if (shape == value_shape::phone) add_phone(row, dialled(plan, v, value), "VOICE");
+        else if (shape == value_shape::phone) add_phone(row, dialled(plan.dial_code, v, value), "VOICE");
     }
     derive_addresses(plan, v, joiner, row);
     derive_names(plan, v, row);

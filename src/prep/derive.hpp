@@ -49,7 +49,7 @@ struct export_plan {
     int contact = -1;                   // a firm's contact person: the name of a row with none of its own
     int kind = -1;                      // column saying whether a row is a person or an organisation
     std::vector<int> company_facts;     // columns of what only a company has: its trade, revenue, tax number
-    int dial_code = -1;                 // a country's calling code for the row's numbers, -1 where none
+    int dial_code = -1;                 // a calling or area code for the row's numbers, -1 where none
     int birthday = -1;                  // a birthday's column, -1 where none
     std::array<int, 3> birth_parts{-1, -1, -1};  // its year, month and day columns, where apart
     day_order birthday_order = day_order::day_first;  // how its dates day and month first are written
@@ -58,6 +58,7 @@ struct export_plan {
         int label;
         std::string_view type;
         std::string_view flag_type;  // the type a label of yes and no flags gives where it says yes
+        int dial = -1;               // its calling or area code's column: of its own place, or the export's first
     };
     std::vector<phone_source> phones;
     std::vector<int> emails;

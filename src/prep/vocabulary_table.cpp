@@ -129,7 +129,7 @@ constexpr phrase_meaning PHRASES[] = {
     whole("HOME", phone, "HOME"), whole("WORK", phone, "WORK"), whole("OTHER", phone, "VOICE"),
     whole("PRIMARY", phone, "VOICE"),
     // Roles wherever the words stand.
-    role("PHONETIC", ignored), role("YOMI", ignored),
+    role("PHONETIC", ignored), role("YOMI", ignored), role("GRADE", ignored),  // a diver's or pupil's grade
     // Names kept for sorting, searching or a letter's opening, not the contact's own.
     // A login is no one's name.
     whole("EMAIL ID", email), whole("USER NAME", ignored, "LOGIN"), whole("USERNAME", ignored, "LOGIN"), whole("LOGIN", ignored, "LOGIN"), whole("BENUTZERNAME", ignored),

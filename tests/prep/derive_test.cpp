@@ -203,6 +203,13 @@ TEST(PrepShapes, WhatAColumnsValuesSayAgainstItsHeaderOrBeside) {
     EXPECT_TRUE(has_line(dial.table, "Jan Kowalski;Jan;Kowalski;+48601234567;VOICE;'+48")) << dial.table;
     EXPECT_TRUE(has_line(dial.table, "Ewa Nowak;Ewa;Nowak;0601 234 567;VOICE;+48")) << dial.table;
     EXPECT_TRUE(has_line(dial.table, "Ota Kral;Ota;Kral;+420 602 111 222;VOICE;420")) << dial.table;
+    // An area code with its trunk '0' goes before the number of its own place;
+    // '0049' is a country's code after the international prefix.
+    const contact_table area = made("Name;Vorwahl;Telefon;Mobil;Vorwahl WK;Telefon WK\n"
+                                    "Jan Schulz;030;227 71432;0171 2345678;0351;8104477\nEva Kohl;0049;30 1234567;;;\n");
+    EXPECT_TRUE(has_line(area.table, "Jan Schulz;Jan;Schulz;030 227 71432;VOICE;0171 2345678;CELL;0351 8104477;VOICE;030;0351"))
+        << area.table;
+    EXPECT_TRUE(has_line(area.table, "Eva Kohl;Eva;Kohl;+49 30 1234567;VOICE;;;;;0049;")) << area.table;
     // A billing street with the town, code and country under no place is one address.
     const contact_table split = made("Name;Rechnungsadresse;Postleitzahl;Ort;country_id;Telefon;Typ\n"
                                      "Jan Novak;Hauptstr. 5;1010;Wien;at;+43 1 234;mobil\n");
