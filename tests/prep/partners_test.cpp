@@ -100,6 +100,12 @@ TEST(PrepPartners, ALegalFormEndsAFirmsNameButNotAFloorsNumber) {
     const contact_table floors = made("Vorname;Nachname;Adresszusatz;PLZ;Ort\nPetra;Aigner;2. OG;4400;Steyr\n"
                                       "Jonas;Mayr;bei Huber;4470;Enns\n");
     EXPECT_TRUE(has_line(floors.table, "Petra Aigner;Petra;Aigner;POSTAL;Steyr;4400;2. OG")) << floors.table;
+    // A society, a fund or a union is no person, though its name holds a family's.
+    const contact_table donors = made("Name;Email\nKowalski Family Foundation;kff@example.org\n"
+                                      "Dvorak Memorial Fund;fund@example.org\nJana Dvorak;jana@example.org\n");
+    EXPECT_TRUE(has_line(donors.table, "Kowalski Family Foundation;;;Kowalski Family Foundation;kff@example.org")) << donors.table;
+    EXPECT_TRUE(has_line(donors.table, "Dvorak Memorial Fund;;;Dvorak Memorial Fund;fund@example.org")) << donors.table;
+    EXPECT_TRUE(has_line(donors.table, "Jana Dvorak;Jana;Dvorak;;jana@example.org")) << donors.table;
 }
 
 TEST(PrepPartners, HeadersThatNameNothingAreReadByTheirValues) {
