@@ -114,6 +114,14 @@ void derive_addresses(const export_plan& plan, const std::vector<std::string_vie
         for (const int c : a.more_streets) join_words(parts[STREET], first_item(v[static_cast<std::size_t>(c)]), joiner);
         if (a.postal_city >= 0) take_postal_city(first_item(v[static_cast<std::size_t>(a.postal_city)]), parts);
         if (a.part[POSTAL] >= 0 && a.part[CITY] < 0) take_postal_city(std::string(parts[POSTAL]), parts);
+        // A town's column that holds a whole address in some rows ('Ort / Adresse':
+        // "Oberburgstrasse 12, 3400 Burgdorf"), where the row has no street.
+        if (parts[STREET].empty() && parts[CITY].find_first_of(",;") != std::string::npos) {
+            std::array<std::string, PARTS> whole = parts;
+            whole[CITY].clear();
+            take_formatted(parts[CITY], whole);
+            if (!whole[POSTAL].empty()) parts = std::move(whole);
+        }
         // A town written with its code, in a row whose code column is empty.
         std::string_view code;
         std::string_view town;

@@ -80,6 +80,12 @@ TEST(PrepAddresses, AWholeAddressIsTakenApartInAnyOrderOfTownAndCode) {
     EXPECT_TRUE(has_line(commas.table, "Jan Novak;Jan;Novak;POSTAL;Hlavn\xE1 12;Ko\x9Aice;040 01")) << commas.table;
     // With no code among its parts it may be anything: it stays the street, whole.
     EXPECT_TRUE(has_line(t.table, "Petr Dvorak;Petr;Dvorak;POSTAL;Dlouh\xE1 5  Plze\xF2  \xC8" "esko;;;")) << t.table;
+    // A town's column with a whole address in some rows: the place alone elsewhere, or a town with a comma.
+    const contact_table towns = made("Name;Ort / Adresse\nUrs Gerber;Oberburgstrasse 12, 3400 Burgdorf\n"
+                                     "Eva Aebi;Langnau i.E.\nJan Kohl;Frankfurt, Main\n");
+    EXPECT_TRUE(has_line(towns.table, "Urs Gerber;Urs;Gerber;POSTAL;Oberburgstrasse 12;Burgdorf;3400")) << towns.table;
+    EXPECT_TRUE(has_line(towns.table, "Eva Aebi;Eva;Aebi;POSTAL;;Langnau i.E.;")) << towns.table;
+    EXPECT_TRUE(has_line(towns.table, "Jan Kohl;Jan;Kohl;POSTAL;;Frankfurt, Main;")) << towns.table;
 }
 
 TEST(PrepAddresses, AStreetOfSeveralLinesLosesWhatItsRowRepeats) {
