@@ -204,10 +204,11 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
             if (r.what == h.what) reading.why = r.why;
         }
         // Labels and notes go as the header says; an e-mail's own label and what the card never uses are taken,
-        // so that no raw column repeats them; a company's facts and a calling code stay off the card but tell,
-        // row by row, a company from a person and a number's country.
+        // so that no raw column repeats them; a company's facts, a calling code and a record's key stay off the
+        // card but tell, row by row, a company from a person, a number's country and a record of its own.
         reading.role = reading.why.empty() || h.what == field_role::ignored || h.what == field_role::email_label ||
-                               h.what == field_role::company_fact || h.what == field_role::dial_code
+                               h.what == field_role::company_fact || h.what == field_role::dial_code ||
+                               h.what == field_role::record_id
                            ? h
                            : column_role{};
     } else {

@@ -19,6 +19,8 @@ namespace {
 
 // Digits of the longest area code with its trunk '0' (Germany's '033203').
 constexpr std::size_t AREA_CODE_DIGITS = 6;
+// Digits of the shortest number one calls: an internal line, '112'.
+constexpr std::ptrdiff_t SHORTEST_NUMBER_DIGITS = 3;
 
 // Returns the items of a ' ::: ' list, each without spaces around it; a plain
 // value is one item, and empty items (an empty value too) are none.
@@ -82,6 +84,7 @@ bool take_column(export_plan& plan, const column_role& role, int c) {
     case field_role::record_kind: plan.kind = c; return true;
     case field_role::contact: return plan.contact < 0 ? (plan.contact = c, true) : false;
     case field_role::company_fact: plan.company_facts.push_back(c); return false;  // the table keeps them
+    case field_role::record_id: plan.record_ids.push_back(c); return false;
     case field_role::dial_code: if (plan.dial_code < 0) plan.dial_code = c; return false;
     case field_role::birthday: return plan.birthday < 0 ? (plan.birthday = c, true) : false;
     case field_role::birth_year: case field_role::birth_month: case field_role::birth_day: {
@@ -152,7 +155,8 @@ void add_email(card_row& row, std::string_view mail) {
 bool only_an_address(const export_plan& plan, const std::vector<std::string_view>& v, const card_row& row) {
     const auto empty_at = [&](int c) { return c < 0 || first_item(v[static_cast<std::size_t>(c)]).empty(); };
     return !row.addresses.empty() && row.phones.empty() && row.emails.empty() && row.single[GIVEN].empty() &&
-           row.single[FAMILY].empty() && row.single[ORG].empty() && empty_at(plan.single[FN]) && empty_at(plan.contact);
+           row.single[FAMILY].empty() && row.single[ORG].empty() && empty_at(plan.single[FN]) && empty_at(plan.contact) &&
+           std::all_of(plan.record_ids.begin(), plan.record_ids.end(), empty_at);
 }
 
 void take_addresses(card_row& row, const card_row& more) {
@@ -213,6 +217,10 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
                                             [](std::string_view n) { return shape_of(n) == value_shape::exponent_number; });
         row.lost_numbers += static_cast<std::size_t>(numbers.end() - damaged);
         numbers.erase(damaged, numbers.end());
+        // '0' or '-1' for no number, as a table of integers writes it.
+        std::erase_if(numbers, [](std::string_view n) {
+            return std::count_if(n.begin(), n.end(), values::is_digit) < SHORTEST_NUMBER_DIGITS;
+        });
         const std::vector<std::string_view> labels =
             phone.label < 0 ? std::vector<std::string_view>() : items(v[static_cast<std::size_t>(phone.label)]);
         for (std::size_t k = 0; k < numbers.size(); ++k) {

@@ -49,6 +49,7 @@ struct export_plan {
     int contact = -1;                   // a firm's contact person: the name of a row with none of its own
     int kind = -1;                      // column saying whether a row is a person or an organisation
     std::vector<int> company_facts;     // columns of what only a company has: its trade, revenue, tax number
+    std::vector<int> record_ids;        // columns of the record's own keys: a row with one is a record of its own
     int dial_code = -1;                 // a calling or area code for the row's numbers, -1 where none
     int birthday = -1;                  // a birthday's column, -1 where none
     std::array<int, 3> birth_parts{-1, -1, -1};  // its year, month and day columns, where apart

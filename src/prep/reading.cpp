@@ -24,8 +24,8 @@ constexpr std::size_t FOOTER_RECORDS = 3;
 // Records of a footer that an empty record sets apart from the data: a
 // report's totals, its notice and its copyright, with gaps between them.
 constexpr std::size_t GAPPED_FOOTER_RECORDS = 6;
-// How a database's dump writes a value that is not there.
-constexpr std::string_view DUMPED_NULL = "NULL";
+// How a database's dump, a script's or a C program's writes a value that is not there.
+constexpr std::string_view DUMPED_NULLS[] = {"NULL", "null", "(null)"};
 // Lines above a header that may be a preamble, as LinkedIn's "Notes:" is.
 constexpr std::size_t PREAMBLE_RECORDS = 10;
 
@@ -187,7 +187,9 @@ std::size_t put_record(field_cursor& cursor, bool header, std::size_t named, exp
         const std::size_t start = rows.text.size();
         clean_value(field.text, field.line, chart, rows.text, result.changes);
         // A database's dump writes a value that is not there as NULL.
-        if (std::string_view(rows.text).substr(start) == DUMPED_NULL) rows.text.resize(start);
+        for (const std::string_view none : DUMPED_NULLS) {
+            if (std::string_view(rows.text).substr(start) == none) rows.text.resize(start);
+        }
         rows.ends.push_back(rows.text.size());
         if (rows.text.size() > start) result.filled[column] = true, holds = true;
     }

@@ -190,6 +190,10 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
     if (shown.empty()) shown = keepable_start(row.single[ORG]);
     if (shown.empty() && !row.emails.empty()) shown = keepable_start(row.emails.front());
     if (shown.empty() && !row.phones.empty()) shown = keepable_start(row.phones.front().first);
+    // A home with no one named in it ('null;null' beside a meter's number) is its address's, not its key's.
+    for (std::size_t p = STREET; shown.empty() && !row.addresses.empty() && p <= CITY; ++p) {
+        shown = keepable_start(row.addresses.front().second[p]);
+    }
     for (std::size_t c = 0; shown.empty() && c < v.size(); ++c) shown = keepable_start(v[c]);
     row.single[FN] = shown;
 }

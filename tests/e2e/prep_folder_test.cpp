@@ -34,7 +34,7 @@ using testing::wait_for;
 #endif
 
 // Two exports whose columns differ: the starter files of one shift every value of the other.
-constexpr std::string_view EXPORT_A = "Name,Phone\nJan,1\n";
+constexpr std::string_view EXPORT_A = "Name,Phone\nJan,601\n";
 constexpr std::string_view EXPORT_B = "Company,E-mail\nACME,eva@x.cz\n";
 
 TEST_F(Prep, StarterFilesOfAnotherExportAreRefusedOrKeptAside) {
@@ -108,11 +108,11 @@ TEST_F(Prep, StarterFilesThatFitAreKeptAndAMissingOneIsWritten) {
     const std::string master = "BEGIN:VCARD\nFN:{FN}\nNOTE:{ x {GIVEN}\nTEL:{TEL1}%\nEND:VCARD\n";
     write_file(root / "rowcard.ini", ini);
     write_file(root / "master.vcf", master);
-    write_file(root / "a.csv", "Name,Phone\nJan,1\nEva,2\n");
+    write_file(root / "a.csv", "Name,Phone\nJan,601\nEva,602\n");
     ASSERT_EQ(prep("--force a.csv"), 0) << err;
     EXPECT_EQ(read_file(root / "rowcard.ini"), ini);
     EXPECT_EQ(read_file(root / "master.vcf"), master);
-    EXPECT_EQ(read_file(root / "cards.csv"), "FN;GIVEN;TEL1;TEL1 TYPE\r\nJan;Jan;1;VOICE\r\nEva;Eva;2;VOICE\r\n");
+    EXPECT_EQ(read_file(root / "cards.csv"), "FN;GIVEN;TEL1;TEL1 TYPE\r\nJan;Jan;601;VOICE\r\nEva;Eva;602;VOICE\r\n");
 
     // With one of the two gone, the next run writes it with the kept one's '%' marks: the
     // kept rowcard.ini makes {TEL1} mandatory and {FN} not, and so does the new master.vcf.
@@ -132,10 +132,10 @@ TEST_F(Prep, StarterFilesThatFitAreKeptAndAMissingOneIsWritten) {
     EXPECT_EQ(listing(root), "a.csv\ncards.csv\ncards.csv.old\ncards.csv.old2\ncards.csv.old3\ncards.vcf\n"
                              "master.vcf\nrowcard.ini\n");
     // The cards skip the row without a phone, as both files now say.
-    write_file(root / "a.csv", "Name,Phone\nJan,1\nEva,\n");
+    write_file(root / "a.csv", "Name,Phone\nJan,601\nEva,\n");
     fs::remove(root / "rowcard.ini");
     ASSERT_EQ(prep("--force --cards a.csv"), 0) << err;
-    EXPECT_EQ(read_file(root / "cards.vcf"), "BEGIN:VCARD\r\nFN:Jan\r\nNOTE:{ x Jan\r\nTEL:1\r\nEND:VCARD\r\n\r\n");
+    EXPECT_EQ(read_file(root / "cards.vcf"), "BEGIN:VCARD\r\nFN:Jan\r\nNOTE:{ x Jan\r\nTEL:601\r\nEND:VCARD\r\n\r\n");
 
     // A template with no placeholder fits any table; beside a rowcard.ini nothing is left to finish.
     write_file(root / "master.vcf", "BEGIN:VCARD\nFN:Office\nEND:VCARD\n");
@@ -147,13 +147,13 @@ TEST_F(Prep, StarterFilesThatFitAreKeptAndAMissingOneIsWritten) {
 TEST_F(Prep, AKeptRowcardIniWithItsOwnSeparatorGetsItsTable) {
     // The export is read once; its rows are written with the kept file's ','
     // and a ',' inside a value is made a space, said by its export line.
-    write_file(root / "a.csv", "Contacts\nName;Company;Phone\nJan Nov\xC3\xA1k;Krka, d. d.;1\nEva Mala;;2\n");
+    write_file(root / "a.csv", "Contacts\nName;Company;Phone\nJan Nov\xC3\xA1k;Krka, d. d.;601\nEva Mala;;602\n");
     const std::string ini = "cards.csv\r\n,\r\n{FN}%\r\n{GIVEN}\r\n{FAMILY}\r\n{ORG}\r\n{TEL1}\r\n{TEL1 TYPE}\r\n";
     write_file(root / "rowcard.ini", ini);
     write_file(root / "master.vcf", "BEGIN:VCARD\nFN:{FN}%\nORG:{ORG}\nTEL:{TEL1}\nEND:VCARD\n");
     ASSERT_EQ(prep("a.csv"), 0) << err;
-    EXPECT_EQ(read_file(root / "cards.csv"), "FN,GIVEN,FAMILY,ORG,TEL1,TEL1 TYPE\r\nJan Nov\xE1k,Jan,Nov\xE1k,Krka  d. d.,1,VOICE\r\n"
-                                             "Eva Mala,Eva,Mala,,2,VOICE\r\n");
+    EXPECT_EQ(read_file(root / "cards.csv"), "FN,GIVEN,FAMILY,ORG,TEL1,TEL1 TYPE\r\nJan Nov\xE1k,Jan,Nov\xE1k,Krka  d. d.,601,VOICE\r\n"
+                                             "Eva Mala,Eva,Mala,,602,VOICE\r\n");
     EXPECT_NE(out.find("the table's separator inside a value made a space: 1 row (line 3)"), std::string::npos) << out;
     EXPECT_EQ(read_file(root / "rowcard.ini"), ini);
 }
@@ -161,7 +161,7 @@ TEST_F(Prep, AKeptRowcardIniWithItsOwnSeparatorGetsItsTable) {
 #ifndef _WIN32
 
 TEST_F(Prep, AFullDiskChangesNothingAndTheNextRunFinishes) {
-    write_file(root / "a.csv", "Name,Phone,E-mail,Company\nJan,1,j@x.cz,ACME\n");
+    write_file(root / "a.csv", "Name,Phone,E-mail,Company\nJan,601,j@x.cz,ACME\n");
     fs::create_directory(root / "cards");
     // 110 bytes take the journal of the change, rowcard.ini and the table, but not master.vcf.
     const int status = wait_for(start_prep(root / "cards", {"../a.csv", "."}, {RLIMIT_FSIZE, 110}), err);
@@ -229,7 +229,7 @@ TEST_F(Prep, OfTwoRunsOnOneFolderOneWinsWhole) {
     std::string a(EXPORT_A);
     std::string b = "Phone,Company,E-mail\n+420 602 111 222,ACME,eva@x.cz\n";
     for (int row = 0; row < 3000; ++row) {
-        a += "Jan " + std::to_string(row) + ",1\n";
+        a += "Jan " + std::to_string(row) + ",601\n";
         b += "+420 777 123 456,Eva " + std::to_string(row) + ",eva@x.cz\n";
     }
     write_file(root / "a.csv", a);

@@ -98,7 +98,7 @@ class PrepOverEarlierRun : public Prep {
 protected:
     void SetUp() override {
         Prep::SetUp();
-        write_file(root / "old.csv", "Company,Phone\nACME,1\n");
+        write_file(root / "old.csv", "Company,Phone\nACME,601\n");
         ASSERT_EQ(prep("old.csv"), 0) << err;
         write_file(root / "export.csv", EXPORT);
     }

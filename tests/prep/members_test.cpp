@@ -130,6 +130,17 @@ TEST(PrepMembers, ARowOfOnlyAnAddressIsAnotherAddressOfTheContactAbove) {
     EXPECT_TRUE(has_line(half.table, "Skladova 9;;;POSTAL;Skladova 9;Kladno")) << half.table;
 }
 
+TEST(PrepMembers, AHomeWithNoOneInItIsARecordOfItsOwn) {
+    // A meter list: a home no one is named for has its own key, 'null' for the names and '0' for the number.
+    const contact_table t = made("ID Person;Nachname;Vorname;Telefon;Strasse;Hausnummer\n"
+                                 "17;Bergmann;Helga;3518041227;Bautzner Strasse;41\n0;null;null;0;Bautzner Strasse;45\n"
+                                 "23;(null);Werner;(null);Glacisstrasse;12\n31;Koehler;Sven;1607731940;Glacisstrasse;14\n");
+    EXPECT_EQ(t.more_addresses.count, 0U);
+    EXPECT_TRUE(has_line(t.table, "Helga Bergmann;Helga;Bergmann;3518041227;VOICE;POSTAL;Bautzner Strasse 41;17")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Bautzner Strasse 45;;;;;POSTAL;Bautzner Strasse 45;0")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Werner;Werner;;;;POSTAL;Glacisstrasse 12;23")) << t.table;
+}
+
 TEST(PrepMembers, ABareContactIsTheFirmsPersonOrHowToReachIt) {
     const contact_table people = made("name;contact;email\nBuchhandlung Thalia;Verena Koller;einkauf@thalia.at\n"
                                       "Papirnictvi Pero s.r.o.;Jitka Benesova;pero@pero.cz\nKarl Huber;;karl@huber.at\n");

@@ -78,14 +78,14 @@ TEST(PrepLayouts, AWholeNameIsSplitIntoItsParts) {
     EXPECT_EQ(made("Příjmení;Jméno\nNováková;Anna Marie\n").table,
               "FN;GIVEN;FAMILY\nAnna Marie Nov\xE1kov\xE1;Anna Marie;Nov\xE1kov\xE1\n");
     // A given-name column alone holds whole names only when most of them are several words.
-    EXPECT_EQ(made("Jméno;Telefon\nAnna Marie;1\nJan;2\nEva;3\n").table,
-              "FN;GIVEN;TEL1;TEL1 TYPE\nAnna Marie;Anna Marie;1;VOICE\nJan;Jan;2;VOICE\nEva;Eva;3;VOICE\n");
+    EXPECT_EQ(made("Jméno;Telefon\nAnna Marie;601\nJan;602\nEva;603\n").table,
+              "FN;GIVEN;TEL1;TEL1 TYPE\nAnna Marie;Anna Marie;601;VOICE\nJan;Jan;602;VOICE\nEva;Eva;603;VOICE\n");
     // Hungarian writes the family name first.
     EXPECT_EQ(made("Név,Cég\ndr. Kovács János,\n").table,
               "FN;GIVEN;FAMILY;PREFIX\ndr. Kov\xE1" "cs J\xE1nos;J\xE1nos;Kov\xE1" "cs;dr.\n");
     // A title after a single word is still a title.
-    EXPECT_EQ(made("Name,Phone\nKos Ph.D.,1\n").table,
-              "FN;GIVEN;SUFFIX;TEL1;TEL1 TYPE\nKos Ph.D.;Kos;Ph.D.;1;VOICE\n");
+    EXPECT_EQ(made("Name,Phone\nKos Ph.D.,601\n").table,
+              "FN;GIVEN;SUFFIX;TEL1;TEL1 TYPE\nKos Ph.D.;Kos;Ph.D.;601;VOICE\n");
     // 'Family, Given': titles after the comma go to their places, with or
     // without a space after it; a family name that is a title word too ('Pan')
     // stays the family name, and one word after the comma stays the given
