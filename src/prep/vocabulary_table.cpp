@@ -94,6 +94,10 @@ constexpr phrase_meaning PHRASES[] = {
     whole("SOCIETATE", org), whole("NAZEV SPOLECNOSTI", org), whole("NAZOV SPOLOCNOSTI", org),
     whole("CEG NEVE", org), whole("NAZIV PODJETJA", org), whole("NAZWA ORGANIZACJI", org),
     whole("SOCIETY", org), whole("FIRM", org), whole("FIRM NAME", org), whole("SOCIETE", org), whole("NAZOV FIRMY", org), whole("NAZIV FIRME", org),
+    // Where one works: the employer is the card's organisation.
+    whole("EMPLOYER", org), whole("EMPLOYER NAME", org), whole("BUSINESS NAME", org), whole("ARBEITGEBER", org),
+    whole("ZAMESTNAVATEL", org), whole("PRACODAWCA", org), whole("MUNKALTATO", org), whole("MUNKAHELY", org),
+    whole("DELODAJALEC", org), whole("POSLODAVAC", org), whole("ANGAJATOR", org), whole("INSTITUTION", org),
     whole("DENUMIRE", full), whole("DEN", full), whole("NAZWA", full),
     whole("CONTACT PERSON", contact), whole("KONTAKTNI OSOBA", contact), whole("KONTAKTNA OSOBA", contact),
     whole("OSOBA KONTAKTOWA", contact), whole("ANSPRECHPARTNER", contact), whole("KAPCSOLATTARTO", contact),

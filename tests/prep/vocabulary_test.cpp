@@ -61,6 +61,17 @@ TEST(VocabLanguages, EnglishGermanAndCzechOutlookAndSheets) {
                 lang::czech);
 }
 
+TEST(VocabLanguages, AnEmployerIsTheOrganisationAndAnAddressHasItsLines) {
+    expect_read({{"Employer", org}, {"Business Name", org}, {"Institution", org}, {"Address Line 2", street2, 2}},
+                lang::english);
+    expect_read({{"Arbeitgeber", org}, {"Anschrift", street}, {"Adresszeile 2", street2, 2}, {"Adresszusatz", street2},
+                 {"Telefonvorwahl", dial_code}},
+                lang::german);
+    expect_read({{"Zaměstnavatel", org}}, lang::czech);
+    expect_read({{"Pracodawca", org}}, lang::polish);
+    expect_read({{"Munkáltató", org}}, lang::hungarian);
+}
+
 TEST(VocabLanguages, SlovakPolishAndHungarian) {
     expect_read({{"Oslovenie", prefix}, {"Meno", given}, {"Stredné meno", middle}, {"Priezvisko", family},
                  {"Spoločnosť", org}, {"Funkcia", job}, {"Ulica (práca)", street, -1, "WORK"},
@@ -252,7 +263,7 @@ TEST(VocabNoContactValue, FlagsDatesIdsCountsAndCategories) {
                  {"Group Membership", category}, {"Tags", category}, {"Distribution Lists", category},
                  {"Birth Year", birth_year}, {"Birth Month", birth_month}, {"Birth Day", birth_day},
                  {"Date of birth", birthday}, {"Phonetic First Name", ignored}, {"Given Name Yomi", ignored},
-                 {"Skype ID", ignored}, {"Messenger ID", ignored}, {"Modified by Email Address", ignored},
+                 {"Skype ID", ignored}, {"Messenger ID", ignored}, {"Diver Grade", ignored}, {"Modified by Email Address", ignored},
                  {"Contact owner", ignored}, {"Screen Name", ignored}, {"Photo", ignored}, {"", none}, {"Custom 1", none}},
                 lang::english);
 }
