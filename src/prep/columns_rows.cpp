@@ -34,6 +34,20 @@ bool names_the_record(const std::vector<std::string_view>& record, const std::ve
     return repeats && beyond;
 }
 
+// True when column `second` holds, row by row, the name in column `person`
+// or a company's, and a company's in some row: an invoice's name, which is
+// the firm's where the person buys for one ('Nagy és Társa Bt.').
+bool person_or_firm(const std::vector<std::string_view>& second, const std::vector<std::string_view>& person) {
+    bool firm = false;
+    for (std::size_t row = 0; row < second.size() && row < person.size(); ++row) {
+        const std::string_view own = trimmed(second[row]);
+        if (own.empty() || header_key(own) == header_key(trimmed(person[row]))) continue;
+        if (!company_name(own)) return false;
+        firm = true;
+    }
+    return firm;
+}
+
 // True when `value` is a whole address in one value: pieces set apart by
 // ", ", one of the first three a postal code and town ("Dunajska cesta 21,
 // 1000 Ljubljana, Slovenia"). A note with commas has no such piece.
@@ -85,6 +99,15 @@ void read_rows_together(std::vector<column_reading>& columns, const std::vector<
         }
     }
     address_from_values(columns, values);
+    // A second whole name that is the person's or a firm's is the firm's, and the person's own name there no firm's.
+    const int person = first_of(columns, field_role::full);
+    for (std::size_t c = 0; person >= 0 && c < columns.size(); ++c) {
+        column_reading& r = columns[c];
+        if (r.role.what != field_role::full || r.overridden || static_cast<int>(c) == person) continue;
+        if (!person_or_firm(values[c], values[static_cast<std::size_t>(person)])) continue;
+        r.role = {field_role::org, 0, {}};
+        r.why.clear();
+    }
     // 'Account name' beside 'Organization name': the account is a member's,
     // a firm or a private person, so it is the row's name, and the column of
     // the firm's contact person becomes the name where the row has one.

@@ -90,6 +90,19 @@ TEST(PrepPartners, AnAccountIsAFirmsOrAPrivatePersons) {
     EXPECT_FALSE(has_line(asked.table, "Andrea Mrazova;Andrea;Mrazova;;andrea@gmail.com")) << asked.table;
 }
 
+TEST(PrepPartners, AnInvoicesNameIsThePersonsOrTheirFirms) {
+    const contact_table t = made("Customer Name;Invoice Name;Email\nKovacs Janos;Kovacs Janos;k@posta.hu\n"
+                                 "Nagy Odon;Nagy es Tarsa Bt.;n@nagy.hu\nSzabo Laszlo;Szabo Laszlo;sz@posta.hu\n"
+                                 "Toth Gabor;Toth Gabor;t@posta.hu\nOlah Reka;Miskolci Egyetem;o@uni.hu\n");
+    EXPECT_TRUE(has_line(t.table, "Kovacs Janos;Janos;Kovacs;;k@posta.hu")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Nagy Odon;Odon;Nagy;Nagy es Tarsa Bt.;n@nagy.hu")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Olah Reka;Reka;Olah;Miskolci Egyetem;o@uni.hu")) << t.table;
+    // Another person's name in some row: the column is no firm's.
+    const contact_table other = made("Customer Name;Invoice Name\nJan Novak;Eva Mala\nPetr Dvorak;Alfa s.r.o.\n"
+                                     "Ota Kral;Ota Kral\n");
+    EXPECT_EQ(other.table.find("ORG"), std::string::npos) << other.table;
+}
+
 TEST(PrepPartners, ALegalFormEndsAFirmsNameButNotAFloorsNumber) {
     const contact_table t = made("Name;Strasse;Ort\nSchreibwaren Wagner OG;Linzer Strasse 5;Wels\n"
                                  "Petra Aigner;Hauptplatz 3;Steyr\n");
