@@ -30,9 +30,10 @@ sixteenth, whose sources are in sixteenth_headers.py, as
 FOLDER/sixteenth/exports/<name>.csv; the seventeenth, whose sources are
 in seventeenth_headers.py, as FOLDER/seventeenth/exports/<name>.csv; and the
 eighteenth, whose sources are in eighteenth_headers.py, as
-FOLDER/eighteenth/exports/<name>.csv; and the nineteenth, whose sources are in
-nineteenth_headers.py, as FOLDER/nineteenth/exports/<name>.csv, each with its
-<name>.expected.json.
+FOLDER/eighteenth/exports/<name>.csv; the nineteenth, whose sources are in
+nineteenth_headers.py, as FOLDER/nineteenth/exports/<name>.csv; and the
+twentieth, whose sources are in twentieth_headers.py, as
+FOLDER/twentieth/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -139,6 +140,9 @@ from eighteenth_exports import (besucher_doppelt, destinatari_postasi, fahrer_im
 from eighteenth_headers import SOURCES as EIGHTEENTH_SOURCES  # noqa: E402
 from nineteenth_exports import apex_kunder, clio_contacts, contractors_kontakty, palm_address_csv  # noqa: E402
 from nineteenth_headers import SOURCES as NINETEENTH_SOURCES  # noqa: E402
+from twentieth_exports import (accessions, clanovi, gemeinden, lekarny, posiljke, prihlasky,  # noqa: E402
+                               rendelesek, skoly_kontakty)
+from twentieth_headers import SOURCES as TWENTIETH_SOURCES  # noqa: E402
 
 EXPORTS = {
     "salesforce_contacts_dataloader": salesforce_contact_api,
@@ -398,6 +402,13 @@ NINETEENTH_EXPORTS = {
     "apex_kunder_no": apex_kunder, "palm_address_csv_cs": palm_address_csv,
 }
 
+# The twentieth held-out set, written apart from rowcard-prep's code like the others.
+TWENTIETH_EXPORTS = {
+    "prihlasky_cs": prihlasky, "lekarny_cs": lekarny, "skoly_kontakty_cs": skoly_kontakty,
+    "gemeinden_at": gemeinden, "clanovi_hr": clanovi, "rendelesek_hu": rendelesek, "posiljke_sl": posiljke,
+    "accessions_us": accessions,
+}
+
 
 def shuffled(made):
     """The same export with its columns in another order."""
@@ -502,7 +513,8 @@ def main():
                 ("sixteenth", SIXTEENTH_EXPORTS, SIXTEENTH_SOURCES),
                 ("seventeenth", SEVENTEENTH_EXPORTS, SEVENTEENTH_SOURCES),
                 ("eighteenth", EIGHTEENTH_EXPORTS, EIGHTEENTH_SOURCES),
-                ("nineteenth", NINETEENTH_EXPORTS, NINETEENTH_SOURCES))
+                ("nineteenth", NINETEENTH_EXPORTS, NINETEENTH_SOURCES),
+                ("twentieth", TWENTIETH_EXPORTS, TWENTIETH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
