@@ -32,6 +32,12 @@ inline constexpr phrase_meaning MARK_PHRASES[] = {
     mark("STUDENT", says::record), mark("ATHLETE", says::record), mark("SPORTOLO", says::record),
     mark("UGYFEL", says::record), mark("VEVO", says::record), mark("EMPLOYEE", says::record),
     mark("MITARBEITER", says::record), mark("ZAKAZNIK", says::record), mark("KLIENT", says::record),
+    // The one person a register of bodies names: its pharmacist, its head ('Imię i nazwisko dyrektora').
+    mark("LEKARNIK", says::record), mark("PHARMACIST", says::record), mark("APOTHEKER", says::record),
+    mark("REDITEL", says::record), mark("REDITELE", says::record), mark("RIADITEL", says::record),
+    mark("RIADITELA", says::record), mark("DYREKTOR", says::record), mark("DYREKTORA", says::record),
+    mark("IGAZGATO", says::record), mark("RAVNATELJ", says::record), mark("SCHULLEITER", says::record),
+    mark("PRINCIPAL", says::record), mark("HEADTEACHER", says::record),
     // A second person on the record, the contact's relatives and whom to call in an emergency: other people.
     mark("SECONDARY TENANT", says::stop), mark("SECOND TENANT", says::stop), mark("CO TENANT", says::stop),
     mark("CO APPLICANT", says::stop), mark("CO BORROWER", says::stop), mark("CO OWNER", says::stop),
@@ -41,6 +47,11 @@ inline constexpr phrase_meaning MARK_PHRASES[] = {
     mark("NOTFALL", says::stop), mark("MATKA", says::stop), mark("MATKY", says::stop), mark("MATKI", says::stop),
     mark("OTEC", says::stop), mark("OTCE", says::stop), mark("OJCIEC", says::stop), mark("OJCA", says::stop),
     mark("ANYJA", says::stop), mark("APJA", says::stop), mark("MAJKE", says::stop), mark("OCA", says::stop),
+    mark("NOUZE", says::stop), mark("NOUZOVY", says::stop), mark("NOUZOVA", says::stop), mark("NUDZE", says::stop),
+    mark("NUDZOVY", says::stop), mark("NUDZOVA", says::stop), mark("AWARYJNY", says::stop), mark("AWARYJNA", says::stop),
+    mark("AWARYJNEGO", says::stop), mark("VESZHELYZET", says::stop), mark("VESZHELYZETI", says::stop),
+    mark("ERTESITENDO", says::stop), mark("NUJNI", says::stop), mark("NUJNO", says::stop), mark("HITNI", says::stop),
+    mark("HITNO", says::stop), mark("URGENTA", says::stop), mark("URGENTE", says::stop),
     // Who made, changed or owns the record: the CRM's users, not the contact.
     // The sender of a parcel or a letter, beside its recipient.
     mark("DEPARTURE", says::stop), mark("SENDER", says::stop), mark("ORIGIN", says::stop),

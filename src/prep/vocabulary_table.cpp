@@ -94,6 +94,10 @@ constexpr phrase_meaning PHRASES[] = {
     whole("SOCIETATE", org), whole("NAZEV SPOLECNOSTI", org), whole("NAZOV SPOLOCNOSTI", org),
     whole("CEG NEVE", org), whole("NAZIV PODJETJA", org), whole("NAZWA ORGANIZACJI", org),
     whole("SOCIETY", org), whole("FIRM", org), whole("FIRM NAME", org), whole("SOCIETE", org), whole("NAZOV FIRMY", org), whole("NAZIV FIRME", org),
+    // The name of the school or pharmacy a register lists.
+    whole("NAZEV SKOLY", org), whole("NAZOV SKOLY", org), whole("NAZWA SZKOLY", org), whole("SCHOOL NAME", org),
+    whole("SCHULNAME", org), whole("NAME DER SCHULE", org), whole("ISKOLA NEVE", org), whole("NAZIV SKOLE", org),
+    whole("IME SOLE", org), whole("DENUMIRE SCOALA", org), whole("NAZEV LEKARNY", org), whole("NAZWA APTEKI", org),
     // Where one works: the employer is the card's organisation.
     whole("EMPLOYER", org), whole("EMPLOYER NAME", org), whole("BUSINESS NAME", org), whole("ARBEITGEBER", org),
     whole("ZAMESTNAVATEL", org), whole("PRACODAWCA", org), whole("MUNKALTATO", org), whole("MUNKAHELY", org),
@@ -172,7 +176,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("NUMBER OF", count), role("COUNT", count), role("COUNTER", count), role("LICZBA", count),
     role("POCET", count), role("ANZAHL", count), role("STEVILO", count),
     // Codes of a language, a currency or a telephone country: no place's name.
-    role("ISO", code), role("LANGUAGE CODE", code), role("CURRENCY CODE", code),
+    role("ISO", code), role("LANGUAGE CODE", code), role("CURRENCY CODE", code), role("KOD", code),
     role("CALLING CODE", dial_code), role("DIAL CODE", dial_code), role("PHONE CODE", dial_code),
     role("LANDESKENNZAHL", dial_code), role("VORWAHL", dial_code), role("HIVOSZAM", dial_code),
     role("HIVOSZAMA", dial_code), role("PREDVOLBA", dial_code), role("KIERUNKOWY", dial_code),

@@ -61,14 +61,18 @@ TEST(VocabLanguages, EnglishGermanAndCzechOutlookAndSheets) {
                 lang::czech);
 }
 
-TEST(VocabLanguages, AnEmployerIsTheOrganisationAndAnAddressHasItsLines) {
+TEST(VocabLanguages, AnEmployerOrARegistersBodyIsTheOrganisationAndItsHeadThePerson) {
     expect_read({{"Employer", org}, {"Business Name", org}, {"Institution", org}, {"Address Line 2", street2, -4}},
                 lang::english);
     expect_read({{"Arbeitgeber", org}, {"Anschrift", street, -4}, {"Adresszeile 2", street2, -4}, {"Adresszusatz", street2, -4},
                  {"Telefonvorwahl", dial_code}},
                 lang::german);
-    expect_read({{"Zaměstnavatel", org}}, lang::czech);
-    expect_read({{"Pracodawca", org}}, lang::polish);
+    expect_read({{"Zaměstnavatel", org}, {"Název školy", org}, {"LEKARNIK_PRIJMENI", family}, {"Jméno ředitele", given},
+                 {"KOD_PRACOVISTE", code}, {"Kontakt v případě nouze (jméno a telefon)", ignored}},
+                lang::czech);
+    expect_read({{"Pracodawca", org}, {"Imię i nazwisko dyrektora", full}, {"Kod terytorialny ulica", code},
+                 {"Kod pocztowy", postal, -4}},
+                lang::polish);
     expect_read({{"Munkáltató", org}}, lang::hungarian);
 }
 
@@ -122,7 +126,7 @@ TEST(VocabLanguages, SloveneCroatianAndRomanianExports) {
                  {"Adresa", street, -4}, {"Poštanski broj", postal, -4}, {"Grad", city, -4},
                  {"Država/provincija", region, -4}, {"Država", country, -4}, {"Šifra države", country_code, -4},
                  {"Telefon:", phone, 0, "VOICE"}, {"Faks", phone, 0, "FAX"}, {"E-pošta", email},
-                 {"ID Tvrtke", record_id}, {"Naziv tvrtke", org}, {"Stanje", flag}, {"Kod kupca", none},
+                 {"ID Tvrtke", record_id}, {"Naziv tvrtke", org}, {"Stanje", flag}, {"Kod kupca", code},
                  {"Kupac", flag}, {"Dobavljač", flag}, {"Mobitel", phone, 0, "CELL"},
                  {"Telefon (posao)", phone, 0, "WORK"}, {"Kućni telefon", phone, 0, "HOME"}, {"Rođendan", birthday},
                  {"Adresa e-pošte", email}},
