@@ -177,6 +177,7 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
         // Digits among a phone's signs are a number, however short; words, addresses, flags or dates are not.
         if (type_words) reading.role = {field_role::phone_label, h.group, {}};
         else if (calling_codes(values, e)) reading.role = {field_role::dial_code, 0, {}};
+        else if (mostly(e, {value_shape::email})) reading.role = {field_role::email, 0, {}};  // a slot of mailboxes
         else if (!mostly_no_numbers(values, e)) reading.role = h;
         else reading.why = "its header says phone, but its values are no numbers", reading.disagrees = true;
     } else if (h.what == field_role::city && mostly(e, {value_shape::postal_code})) {

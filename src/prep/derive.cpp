@@ -219,11 +219,17 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
         numbers.erase(damaged, numbers.end());
         // '0' or '-1' for no number, as a table of integers writes it.
         std::erase_if(numbers, [](std::string_view n) {
-            return std::count_if(n.begin(), n.end(), values::is_digit) < SHORTEST_NUMBER_DIGITS;
+            return std::count_if(n.begin(), n.end(), values::is_digit) < SHORTEST_NUMBER_DIGITS &&
+                   shape_of(n) != value_shape::email;
         });
         const std::vector<std::string_view> labels =
             phone.label < 0 ? std::vector<std::string_view>() : items(v[static_cast<std::size_t>(phone.label)]);
         for (std::size_t k = 0; k < numbers.size(); ++k) {
+            // A mailbox kept in a phone's slot (an old organiser's) is an e-mail.
+            if (shape_of(numbers[k]) == value_shape::email) {
+                add_email(row, numbers[k]);
+                continue;
+            }
             const std::string_view label = k < labels.size() ? labels[k] : labels.empty() ? "" : labels.back();
             std::string_view type = phone.label < 0 ? phone.type : type_from_label(label, false);
             if (!phone.flag_type.empty()) type = says_yes(label) ? phone.flag_type : phone.type;

@@ -244,7 +244,8 @@ value_shape shape_of(std::string_view value) {
     if (is_postal_code(v)) return value_shape::postal_code;
     // Two phones set apart by " / " make a list, which is text.
     if (is_phone(v)) return split_items(v, value_shape::phone).empty() ? value_shape::phone : value_shape::text;
-    if (one_of(v, YES_WORDS) || one_of(v, NO_WORDS)) return value_shape::flag;
+    // Two capitals are a place's code ('ON', Ontario), but for the 'NO' beside a 'YES'.
+    if ((!two_capitals(v) || v == "NO") && (one_of(v, YES_WORDS) || one_of(v, NO_WORDS))) return value_shape::flag;
     if (is_id(v)) return value_shape::id;
     std::string_view code, town;
     if (split_postal_city(v, code, town)) return value_shape::postal_city;

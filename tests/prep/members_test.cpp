@@ -130,6 +130,24 @@ TEST(PrepMembers, ARowOfOnlyAnAddressIsAnotherAddressOfTheContactAbove) {
     EXPECT_TRUE(has_line(half.table, "Skladova 9;;;POSTAL;Skladova 9;Kladno")) << half.table;
 }
 
+TEST(PrepMembers, AMailboxInAPhonesSlotIsAnEmail) {
+    // An old organiser's five slots: numbers and mailboxes in any of them, a slot's label as its index.
+    const contact_table t = made("Lastname,Firstname,Phone_1_Index,Phone_1,Phone_2_Index,Phone_2,Phone_3\n"
+                                 "Vondrak,Jaroslav,0,+420 224 812 300,4,vondrak@stavby.cz,a@b.cz\n"
+                                 "Simkova,Helena,1,+420 235 301 442,7,+420 737 220 418,c@d.cz\n");
+    EXPECT_TRUE(has_line(t.table, "Jaroslav Vondrak;Jaroslav;Vondrak;+420 224 812 300;VOICE;;;vondrak@stavby.cz;a@b.cz;0;4"))
+        << t.table;
+    EXPECT_TRUE(has_line(t.table, "Helena Simkova;Helena;Simkova;+420 235 301 442;VOICE;+420 737 220 418;VOICE;c@d.cz;;1;7"))
+        << t.table;
+    // A region of two capitals is a region's code, though 'ON' says yes elsewhere.
+    const contact_table codes = made("first_name,business_city,business_state\nTomas,Toronto,ON\nAnna,Ottawa,ON\n");
+    EXPECT_TRUE(has_line(codes.table, "FN;GIVEN;ADR1 TYPE;ADR1 CITY;ADR1 REGION")) << codes.table;
+    EXPECT_TRUE(has_line(codes.table, "Tomas;Tomas;WORK;Toronto;ON")) << codes.table;
+    // 'NO' in capitals beside 'YES' still says no.
+    const contact_table flags = made("Name;Email;Newsletter\nJan Novak;j@x.cz;YES\nEva Mala;e@x.cz;NO\nOta Kral;o@x.cz;NO\n");
+    EXPECT_NE(flags.left_off.find("'Newsletter' (a flag)"), std::string::npos) << flags.left_off;
+}
+
 TEST(PrepMembers, AHomeWithNoOneInItIsARecordOfItsOwn) {
     // A meter list: a home no one is named for has its own key, 'null' for the names and '0' for the number.
     const contact_table t = made("ID Person;Nachname;Vorname;Telefon;Strasse;Hausnummer\n"

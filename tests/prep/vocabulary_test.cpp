@@ -74,6 +74,10 @@ TEST(VocabLanguages, AnEmployerOrARegistersBodyIsTheOrganisationAndItsHeadThePer
                  {"Kod pocztowy", postal, -4}},
                 lang::polish);
     expect_read({{"Munkáltató", org}}, lang::hungarian);
+    // Norwegian, where no language of these is told.
+    expect_read({{"Navn", full}, {"E-post", email}, {"Telefon (jobb)", phone, 0, "WORK"},
+                 {"Telefon (private)", phone, 0, "HOME"}, {"Phone_1_Index", code, 1}},
+                lang::unknown);
 }
 
 TEST(VocabLanguages, SlovakPolishAndHungarian) {
