@@ -24,8 +24,8 @@ constexpr std::size_t FOOTER_RECORDS = 3;
 // Records of a footer that an empty record sets apart from the data: a
 // report's totals, its notice and its copyright, with gaps between them.
 constexpr std::size_t GAPPED_FOOTER_RECORDS = 6;
-// How a database's dump, a script's or a C program's writes a value that is not there.
-constexpr std::string_view DUMPED_NULLS[] = {"NULL", "null", "(null)"};
+// How a database's dump, a script's, a C program's or a spreadsheet's writes a value that is not there.
+constexpr std::string_view DUMPED_NULLS[] = {"NULL", "null", "(null)", "None", "none", "N/A", "n/a", "#N/A"};
 // Lines above a header that may be a preamble, as LinkedIn's "Notes:" is.
 constexpr std::size_t PREAMBLE_RECORDS = 10;
 

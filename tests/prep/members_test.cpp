@@ -152,11 +152,13 @@ TEST(PrepMembers, AHomeWithNoOneInItIsARecordOfItsOwn) {
     // A meter list: a home no one is named for has its own key, 'null' for the names and '0' for the number.
     const contact_table t = made("ID Person;Nachname;Vorname;Telefon;Strasse;Hausnummer\n"
                                  "17;Bergmann;Helga;3518041227;Bautzner Strasse;41\n0;null;null;0;Bautzner Strasse;45\n"
-                                 "23;(null);Werner;(null);Glacisstrasse;12\n31;Koehler;Sven;1607731940;Glacisstrasse;14\n");
+                                 "23;(null);Werner;(null);Glacisstrasse;12\n31;Koehler;Sven;1607731940;Glacisstrasse;14\n"
+                                 "41;Lang;Eva;N/A;none;3\n");
     EXPECT_EQ(t.more_addresses.count, 0U);
     EXPECT_TRUE(has_line(t.table, "Helga Bergmann;Helga;Bergmann;3518041227;VOICE;POSTAL;Bautzner Strasse 41;17")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Bautzner Strasse 45;;;;;POSTAL;Bautzner Strasse 45;0")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Werner;Werner;;;;POSTAL;Glacisstrasse 12;23")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Eva Lang;Eva;Lang;;;POSTAL;3;41")) << t.table;  // 'N/A' and 'none' are no values
 }
 
 TEST(PrepMembers, ABareContactIsTheFirmsPersonOrHowToReachIt) {
