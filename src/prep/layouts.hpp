@@ -95,6 +95,13 @@ name_parts split_full_name(std::string_view full, bool family_first);
 // Hungarian given name last. Empty parts give false.
 bool written_family_first(const name_parts& western);
 
+// True when the name `full`, whose parts read family name first are
+// `hungarian`, is written given name first in a Hungarian layout: a letter
+// Hungarian never writes ("Ján Baláž"), a Czech or Slovak woman's family name
+// last ("Zuzana Nováková"), or a Hungarian given name before a family name
+// ("Peter Horváth"). Empty parts give false.
+bool written_given_first(std::string_view full, const name_parts& hungarian);
+
 // The ending of a Hungarian wife's family name taken from her husband's
 // ('Kovácsné'), as header_key writes it.
 inline constexpr std::string_view MARRIED_MARK = "NE";

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "prep/layouts.hpp"
+#include "text/codecs.hpp"
 
 namespace rowcard {
 namespace {
@@ -43,6 +44,13 @@ constexpr std::string_view GIVEN_NAMES[] = {
     "BARNA", "LORINC", "SOMA", "VENCEL", "NORA", "HANNA", "LAURA", "SZONJA", "DALMA", "RITA", "IBOLYA",
     "JOLAN", "TEREZ", "VILMA", "ETELKA", "MARIANN", "ZSANETT", "BIANKA", "DIANA", "ALIZ", "OTILIA"};
 
+// Letters Hungarian never writes (Czech, Slovak, Polish, Slovene, Croatian and
+// Romanian ones), small and capital: a name with one is written given name first.
+constexpr char32_t FOREIGN_LETTERS[] = {
+    U'š', U'ž', U'č', U'ř', U'ě', U'ů', U'ľ', U'ĺ', U'ň', U'ť', U'ď', U'ŕ', U'ł', U'ć', U'ś', U'ź', U'ż', U'ń', U'ą',
+    U'ę', U'đ', U'ă', U'ş', U'ţ', U'Š', U'Ž', U'Č', U'Ř', U'Ě', U'Ů', U'Ľ', U'Ĺ', U'Ň', U'Ť', U'Ď', U'Ŕ', U'Ł', U'Ć',
+    U'Ś', U'Ź', U'Ż', U'Ń', U'Ą', U'Ę', U'Đ', U'Ă', U'Ş', U'Ţ'};
+
 bool listed(std::string_view key, std::span<const std::string_view> names) {
     return std::find(names.begin(), names.end(), key) != names.end();
 }
@@ -59,6 +67,20 @@ bool written_family_first(const name_parts& western) {
     // A wife's name after her husband's family name ('Kovácsné') says so too.
     const bool wife = first.ends_with(MARRIED_MARK) && listed(first.substr(0, first.size() - MARRIED_MARK.size()), FAMILY_NAMES);
     return (listed(first, FAMILY_NAMES) || wife) && listed(family, GIVEN_NAMES);
+}
+
+bool written_given_first(std::string_view full, const name_parts& hungarian) {
+    for (const char b : full) {
+        const char32_t c = cp1250_char(static_cast<unsigned char>(b));
+        if (std::find(std::begin(FOREIGN_LETTERS), std::end(FOREIGN_LETTERS), c) != std::end(FOREIGN_LETTERS)) return true;
+    }
+    const std::string first = header_key(hungarian.family);
+    const std::string rest = header_key(hungarian.given);
+    const std::string last = rest.substr(rest.rfind(' ') + 1);
+    // A Czech or Slovak woman's family name ('Nováková'), or a Hungarian given name before a word that is
+    // a family name and never a given name ('Pál Tóth'; not 'Balázs Gergely').
+    return last.ends_with("OVA") ||
+           (listed(first, GIVEN_NAMES) && listed(last, FAMILY_NAMES) && !listed(last, GIVEN_NAMES));
 }
 
 }  // namespace rowcard

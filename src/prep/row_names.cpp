@@ -163,6 +163,8 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
         name_parts parts = split_full_name(full, plan.family_first);
         // A Hungarian name in a layout of another language is written family name first too.
         if (!plan.family_first && !parts.reversed && written_family_first(parts)) parts = split_full_name(full, true);
+        // A Slovak or Czech name in a Hungarian layout is written given name first.
+        else if (plan.family_first && !parts.reversed && written_given_first(full, parts)) parts = split_full_name(full, false);
         row.single[GIVEN] = parts.given;
         row.single[FAMILY] = parts.family;
         if (row.single[PREFIX].empty()) row.single[PREFIX] = parts.prefix;

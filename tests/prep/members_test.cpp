@@ -80,6 +80,22 @@ TEST(PrepMembers, ADepartmentInTheContactsPlaceLeavesTheFirmsCard) {
     EXPECT_TRUE(has_line(in_utf8(hu.table), "Bene János Péter;János Péter;Bene;bjp@freemail.hu")) << hu.table;
 }
 
+TEST(PrepMembers, AForeignersNameInAHungarianRegisterIsWrittenGivenNameFirst) {
+    const contact_table t = made("Név;Telefonszám\nKovács Péter;+36 30 111 2233\nJán Baláž;+421 905 111 222\n"
+                                 "Zuzana Novakova;+421 905 333 444\nPeter Horváth;+36 30 555 6677\n"
+                                 "Balázs Gergely;+36 30 777 8899\nHorváth Anna;+36 30 999 0011\nPál Tóth;+36 30 222 3344\n");
+    const std::string table = in_utf8(t.table);
+    EXPECT_TRUE(has_line(table, "Kovács Péter;Péter;Kovács;+36 30 111 2233;VOICE")) << table;
+    // A letter Hungarian never writes, a Slovak woman's family name, a Hungarian given name first.
+    EXPECT_TRUE(has_line(table, "Ján Baláž;Ján;Baláž;+421 905 111 222;VOICE")) << table;
+    EXPECT_TRUE(has_line(table, "Zuzana Novakova;Zuzana;Novakova;+421 905 333 444;VOICE")) << table;
+    EXPECT_TRUE(has_line(table, "Peter Horváth;Peter;Horváth;+36 30 555 6677;VOICE")) << table;
+    EXPECT_TRUE(has_line(table, "Pál Tóth;Pál;Tóth;+36 30 222 3344;VOICE")) << table;
+    // Words that are both a family and a given name keep the layout's order.
+    EXPECT_TRUE(has_line(table, "Balázs Gergely;Gergely;Balázs;+36 30 777 8899;VOICE")) << table;
+    EXPECT_TRUE(has_line(table, "Horváth Anna;Anna;Horváth;+36 30 999 0011;VOICE")) << table;
+}
+
 TEST(PrepMembers, AFirmsContactIsAPersonAndASecondColumnFillsAnEmptyPart) {
     const contact_table t = made("customerName;customerContactName;customerTaxNbr;customerCityName;customerStateCode;"
                                  "customerAddressInternationalProvinceName;customerZipCode;customerInternationalMailCode\n"
