@@ -119,6 +119,11 @@ TEST(PrepPartners, ALegalFormEndsAFirmsNameButNotAFloorsNumber) {
     EXPECT_TRUE(has_line(donors.table, "Kowalski Family Foundation;;;Kowalski Family Foundation;kff@example.org")) << donors.table;
     EXPECT_TRUE(has_line(donors.table, "Dvorak Memorial Fund;;;Dvorak Memorial Fund;fund@example.org")) << donors.table;
     EXPECT_TRUE(has_line(donors.table, "Jana Dvorak;Jana;Dvorak;;jana@example.org")) << donors.table;
+    // Schools by their kind: a lyceum, a kindergarten.
+    const contact_table schools = made("Nazwa;Email\nV Liceum Ogolnoksztalcace w Krakowie;lo5@krakow.pl\n"
+                                       "Przedszkole nr 3 w Nowym Saczu;p3@sacz.pl\n");
+    EXPECT_TRUE(has_line(schools.table, "Przedszkole nr 3 w Nowym Saczu;Przedszkole nr 3 w Nowym Saczu;p3@sacz.pl"))
+        << schools.table;
 }
 
 TEST(PrepPartners, HeadersThatNameNothingAreReadByTheirValues) {
