@@ -74,6 +74,11 @@ TEST(VocabLanguages, AnEmployerOrARegistersBodyIsTheOrganisationAndItsHeadThePer
                  {"Kod pocztowy", postal, -4}},
                 lang::polish);
     expect_read({{"Munkáltató", org}}, lang::hungarian);
+    // French and Dutch, where no language of these is told.
+    expect_read({{"Prénom", given}, {"Nom", family}, {"Courriel", email}, {"Portable", phone, 0, "CELL"},
+                 {"Voornaam", given}, {"Achternaam", family}, {"Bedrijfsnaam", org}, {"Woonplaats", city, -4},
+                 {"E-mailadres", email}, {"Mobiel", phone, 0, "CELL"}},
+                lang::unknown);
     // Norwegian, where no language of these is told.
     expect_read({{"Navn", full}, {"E-post", email}, {"Telefon (jobb)", phone, 0, "WORK"},
                  {"Telefon (private)", phone, 0, "HOME"}, {"Phone_1_Index", code, 1}},
