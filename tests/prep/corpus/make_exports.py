@@ -33,7 +33,9 @@ eighteenth, whose sources are in eighteenth_headers.py, as
 FOLDER/eighteenth/exports/<name>.csv; the nineteenth, whose sources are in
 nineteenth_headers.py, as FOLDER/nineteenth/exports/<name>.csv; and the
 twentieth, whose sources are in twentieth_headers.py, as
-FOLDER/twentieth/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/twentieth/exports/<name>.csv; and the twentyfirst, whose sources are
+in twentyfirst_headers.py, as FOLDER/twentyfirst/exports/<name>.csv, each
+with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -143,6 +145,9 @@ from nineteenth_headers import SOURCES as NINETEENTH_SOURCES  # noqa: E402
 from twentieth_exports import (accessions, clanovi, gemeinden, lekarny, posiljke, prihlasky,  # noqa: E402
                                rendelesek, skoly_kontakty)
 from twentieth_headers import SOURCES as TWENTIETH_SOURCES  # noqa: E402
+from twentyfirst_exports import (acuity, amazon_orders, etsy_orders, kickstarter_backers,  # noqa: E402
+                                 myob_cards, patreon_members, paypal_activity, stripe_payments)
+from twentyfirst_headers import SOURCES as TWENTYFIRST_SOURCES  # noqa: E402
 
 EXPORTS = {
     "salesforce_contacts_dataloader": salesforce_contact_api,
@@ -409,6 +414,13 @@ TWENTIETH_EXPORTS = {
     "accessions_us": accessions,
 }
 
+# The twentyfirst held-out set, written apart from rowcard-prep's code like the others.
+TWENTYFIRST_EXPORTS = {
+    "acuity_appointments_uk": acuity, "myob_cards_au": myob_cards, "amazon_orders_us": amazon_orders,
+    "stripe_payments_ie": stripe_payments, "etsy_orders_ca": etsy_orders, "paypal_activity_uk": paypal_activity,
+    "patreon_members_us": patreon_members, "kickstarter_backers_ca": kickstarter_backers,
+}
+
 
 def shuffled(made):
     """The same export with its columns in another order."""
@@ -514,7 +526,8 @@ def main():
                 ("seventeenth", SEVENTEENTH_EXPORTS, SEVENTEENTH_SOURCES),
                 ("eighteenth", EIGHTEENTH_EXPORTS, EIGHTEENTH_SOURCES),
                 ("nineteenth", NINETEENTH_EXPORTS, NINETEENTH_SOURCES),
-                ("twentieth", TWENTIETH_EXPORTS, TWENTIETH_SOURCES))
+                ("twentieth", TWENTIETH_EXPORTS, TWENTIETH_SOURCES),
+                ("twentyfirst", TWENTYFIRST_EXPORTS, TWENTYFIRST_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
