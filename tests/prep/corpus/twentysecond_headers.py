@@ -133,7 +133,7 @@ SOURCES = {
 # material searched (files of public repositories), beyond the other header
 # modules' lists.
 NOT_FOUND = [
-    "Hungarian: a restaurants' list of a school exercise ('Azonosító;Név;Telefonszám;Első_nyitás;Specialitás':"
+    "Hungarian: a restaurants' list of a school exercise ('Azonosító;Név;Telefonszám;Első_nyitás;...':"
     " a class's task, no program's export), a company monitor ('Cégnév;Adószám;Aktuális létszám;...': no"
     " contact columns), a workwear inventory ('Költséghely;...;Vezetéknév;Keresztnév;...': no contact"
     " columns)",
