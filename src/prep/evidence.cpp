@@ -58,9 +58,10 @@ constexpr std::string_view COUNTRY_MARKS[] = {"a",  "at", "b",  "be", "ch", "cz"
 constexpr std::string_view EXTENSION_WORDS[] = {"ext", "x", "kl", "klapka", "linka", "wew", "dw", "durchwahl",
                                                 "mellek", "int"};
 
-// True for a postal code without a country mark: 4 to 6 digits, "602 00", "00-950".
+// True for a postal code without a country mark: 4 to 6 digits, "602 00", "00-950", a US "15210-2613".
 bool postal_body(std::string_view s) {
     if (all_digits(s)) return s.size() >= POSTAL_MIN_DIGITS && s.size() <= POSTAL_MAX_DIGITS;
+    if (s.size() == 10 && s[5] == '-' && all_digits(s.substr(0, 5)) && all_digits(s.substr(6))) return true;
     cursor c{s};
     const std::size_t first = take_digits(c).size();
     const char sep = first == 3 ? ' ' : '-';

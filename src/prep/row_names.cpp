@@ -102,10 +102,25 @@ bool settle_row_names(const export_plan& plan, const std::vector<std::string_vie
     // A row with no person's name of its own is its contact person's card, at
     // the firm it names; with two people named, it stays the firm's.
     const std::string_view contact = plan.contact < 0 ? std::string_view() : first_item(v[static_cast<std::size_t>(plan.contact)]);
-    if (!contact.empty() && row.single[GIVEN].empty() && row.single[FAMILY].empty() && !two_people(contact) &&
-        !company_name(contact)) {
-        if (row.single[ORG].empty()) row.single[ORG] = full;
-        full = contact;
+    // A firm in the family name's place ('Co./Last Name'), named so or no part of the contact's name, is no
+    // name of the row's own either.
+    std::string family(1, ' ');
+    family.append(header_key(row.single[FAMILY])).push_back(' ');
+    std::string contact_words(1, ' ');
+    contact_words.append(header_key(contact)).push_back(' ');
+    // One that is part of the contact's name is the contact's own, whose whole name the contact holds.
+    const bool own_family = contact_words.find(family) != std::string::npos;
+    const bool firm_as_family =
+        row.single[GIVEN].empty() && !row.single[FAMILY].empty() && (company_name(row.single[FAMILY]) || !own_family);
+    if (!contact.empty() && row.single[GIVEN].empty() && !two_people(contact) && !company_name(contact)) {
+        if (row.single[FAMILY].empty() || firm_as_family) {
+            if (row.single[ORG].empty()) row.single[ORG] = firm_as_family ? row.single[FAMILY] : full;
+            row.single[FAMILY].clear();
+            full = contact;
+        } else if (own_family && full.empty()) {
+            row.single[FAMILY].clear();
+            full = contact;
+        }
     }
     if (two_people(full) && !row.single[ORG].empty()) full.clear();
     const bool firm_salutation = kind_of_record(row.single[PREFIX]) == record_kind::organisation;

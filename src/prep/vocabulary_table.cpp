@@ -1,12 +1,13 @@
 // The header vocabulary of rowcard-prep as data: the words exports write in
 // English, German, Czech, Slovak, Polish, Hungarian, Slovene, Croatian and
-// Romanian headers (and the commonest Spanish, Italian and Scandinavian ones),
+// Romanian headers (the commonest western ones are in vocabulary_west.hpp),
 // and what each phrase says.
 #include <array>
 
 #include "prep/vocabulary.hpp"
 #include "prep/vocabulary_marks.hpp"
 #include "prep/vocabulary_table.hpp"
+#include "prep/vocabulary_west.hpp"
 
 namespace rowcard {
 namespace {
@@ -24,12 +25,6 @@ constexpr int SHIPPING_PLACE = -7;
 constexpr unsigned only(export_language language) { return 1U << static_cast<unsigned>(language); }
 
 // Returns an entry of each sort, to keep the table one line per meaning.
-constexpr phrase_meaning whole(std::string_view w, field_role r, std::string_view type = {}) {
-    return {w, says::whole, r, type};
-}
-constexpr phrase_meaning role(std::string_view w, field_role r, int group = 0, std::string_view type = {}) {
-    return {w, says::role, r, type, group};
-}
 constexpr phrase_meaning place(std::string_view w, std::string_view type, int group, bool value_word = true) {
     return {w, says::place, none, type, group, 0, value_word};
 }
@@ -43,29 +38,9 @@ constexpr phrase_meaning PHRASES[] = {
     whole("VORNAME", given), whole("JMENO", given), whole("KRESTNI JMENO", given), whole("JMENO KREST", given),
     whole("MENO", given), whole("POBOCKA", org), whole("POBOCKA NAZEV", org), whole("NAZEV POBOCKY", org),
     whole("KRSTNE MENO", given), whole("IMIE", given), whole("UTONEV", given), whole("KERESZTNEV", given),
-    whole("NOMBRE", given), whole("APELLIDO", family), whole("APELLIDOS", family), whole("EMPRESA", org),
-    whole("NOMBRE COMPLETO", full), role("DIRECCION", street), role("CIUDAD", city), role("PROVINCIA", region),
-    role("PAIS", country), role("CODIGO POSTAL", postal), role("TELEFONO", phone), role("CODIGO PAIS", country_code),
-    role("MOVIL", phone, 0, "CELL"), whole("IME", given), whole("PRENUME", given), whole("PRENUMELE", given),
-    whole("FORENAME", given), whole("FORENAMES", given),
-    // Italian, and Norwegian, Danish and Swedish, as their exports write them most.
-    whole("NOME", given), whole("COGNOME", family), whole("NOME E COGNOME", full), whole("NOMINATIVO", full),
-    whole("RAGIONE SOCIALE", org), whole("AZIENDA", org), role("INDIRIZZO", street), role("CAP", postal),
-    role("CITTA", city), role("COMUNE", city), role("LOCALITA", city), role("NAZIONE", country),
-    role("CELLULARE", phone, 0, "CELL"), whole("QUALIFICA", job), whole("RUOLO", job), whole("FORNAVN", given),
-    whole("ETTERNAVN", family), whole("EFTERNAVN", family), whole("FORNAMN", given), whole("EFTERNAMN", family),
-    whole("TITTEL", title), role("POSTNUMMER", postal), role("POSTSTED", city), role("GRUPPER", category),
-    whole("NAVN", full), whole("FULLT NAVN", full), whole("NAMN", full), whole("FIRMANAVN", org), whole("FORETAK", org),
-    role("E POST", email), role("EPOST", email),
-    // French, Dutch and Portuguese, as international tools write them in those languages.
-    whole("PRENOM", given), whole("NOM", family), whole("NOM COMPLET", full), whole("ENTREPRISE", org),
-    role("VILLE", city), role("CODE POSTAL", postal), role("PAYS", country), role("PORTABLE", phone, 0, "CELL"),
-    role("COURRIEL", email), whole("FONCTION", job), whole("VOORNAAM", given), whole("ACHTERNAAM", family),
-    whole("BEDRIJF", org), whole("BEDRIJFSNAAM", org), role("STRAAT", street), role("STRAATNAAM", street),
-    role("HUISNUMMER", house_number), role("WOONPLAATS", city), role("PLAATS", city), role("TELEFOON", phone),
-    role("TELEFOONNUMMER", phone), role("MOBIEL", phone, 0, "CELL"), role("MAILADRES", email), whole("FUNCTIE", job),
-    whole("SOBRENOME", family), role("ENDERECO", street), role("CIDADE", city), role("TELEFONE", phone),
-    role("CELULAR", phone, 0, "CELL"), role("TELEMOVEL", phone, 0, "CELL"),
+    whole("IME", given), whole("PRENUME", given), whole("PRENUMELE", given),
+    whole("FORENAME", given), whole("FORENAMES", given), whole("CARD NAME", full), whole("NAME ON CARD", full),
+    whole("CARDHOLDER NAME", full), whole("CARD HOLDER NAME", full), whole("CARDHOLDER", full),
     whole("MIDDLE NAME", middle), whole("MIDDLE", middle), whole("ADDITIONAL NAME", middle),
     whole("WEITERE VORNAMEN", middle), whole("DRUHE JMENO", middle), whole("DRUHE MENO", middle),
     whole("STREDNE MENO", middle), whole("DRUGIE IMIE", middle), whole("TOVABBI UTONEVEK", middle),
@@ -157,7 +132,8 @@ constexpr phrase_meaning PHRASES[] = {
     role("KURZNAME", ignored), role("MATCHCODE", ignored), role("BRIEFANREDE", ignored),
     role("LETTER SALUTATION", ignored), role("SKRATENY NAZOV", ignored), role("ZKRACENY NAZEV", ignored),
     role("NAZWA SKROCONA", ignored),
-    role("TAX", company_fact), role("STEUER", company_fact), role("STEUERNUMMER", company_fact),
+    role("TAX", company_fact), role("SALES TAX", count), role("ITEM TAX", count), role("SHIPPING TAX", count),
+    role("TAX AMOUNT", count), role("STEUER", company_fact), role("STEUERNUMMER", company_fact),
     role("UST ID", company_fact), role("COD FISCAL", company_fact), role("CIF", company_fact),
     role("REG COM", company_fact), role("IBAN", record_id), role("TRR", record_id), role("BANK ACCOUNT", record_id),
     role("CISLO UCTU", record_id), role("KONTONUMMER", record_id),
@@ -331,10 +307,12 @@ constexpr phrase_meaning BOUND[] = {
 };
 
 constexpr auto joined() {
-    std::array<phrase_meaning, std::size(BOUND) + std::size(PHRASES) + std::size(MARK_PHRASES)> all{};
+    std::array<phrase_meaning, std::size(BOUND) + std::size(PHRASES) + std::size(vocabulary_west::PHRASES) + std::size(MARK_PHRASES)>
+        all{};
     std::size_t at = 0;
     for (const phrase_meaning& p : BOUND) all[at++] = p;
     for (const phrase_meaning& p : PHRASES) all[at++] = p;
+    for (const phrase_meaning& p : vocabulary_west::PHRASES) all[at++] = p;
     for (const phrase_meaning& p : MARK_PHRASES) all[at++] = p;
     return all;
 }

@@ -34,6 +34,15 @@ struct phrase_meaning {
     bool value_word = false;     // also a type word when it is all a value holds
 };
 
+// Returns an entry that settles the column when it is the whole header, and
+// one that settles it wherever the phrase stands: one line per meaning.
+constexpr phrase_meaning whole(std::string_view w, field_role r, std::string_view type = {}) {
+    return {w, says::whole, r, type};
+}
+constexpr phrase_meaning role(std::string_view w, field_role r, int group = 0, std::string_view type = {}) {
+    return {w, says::role, r, type, group};
+}
+
 // Returns every phrase; where one phrase has several entries, the first whose
 // language fits is the one read (language-bound entries come first).
 std::span<const phrase_meaning> header_phrases();

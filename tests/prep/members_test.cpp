@@ -164,6 +164,27 @@ TEST(PrepMembers, AMailboxInAPhonesSlotIsAnEmail) {
     EXPECT_NE(flags.left_off.find("'Newsletter' (a flag)"), std::string::npos) << flags.left_off;
 }
 
+TEST(PrepMembers, AnOrderOrAPaymentIsItsBuyersCard) {
+    // A marketplace's order: the tax is an amount, no firm's fact; a US ZIP+4 is a postal code.
+    const contact_table order = made("buyer-name\titem-tax\tship-address-1\tship-city\tship-postal-code\n"
+                                     "Karen Kowalczyk\t1.50\t1408 Brownsville Rd\tPittsburgh\t15210-2613\n"
+                                     "Emily Carter\t0.00\t9 Elm St\tAkron\t44308\n");
+    EXPECT_TRUE(has_line(order.table, "Karen Kowalczyk;Karen;Kowalczyk;POSTAL;1408 Brownsville Rd;Pittsburgh;15210 2613;1.50"))
+        << order.table;
+    // A payment: the name on the card is the payer's.
+    const contact_table paid = made("Customer Description,Customer Email,Card Name\nMember 0412,sk@gmail.com,Siobhan Keane\n");
+    EXPECT_TRUE(has_line(paid.table, "Siobhan Keane;Siobhan;Keane;Member 0412;sk@gmail.com")) << paid.table;
+}
+
+TEST(PrepMembers, AFirmInTheFamilyNamesPlaceLeavesTheCardToItsContact) {
+    const contact_table t = made("Co./Last Name,First Name,Contact Name\nFitzroy Organic Grocer,,Marta Horvat\n"
+                                 "Kowalski,,Tomasz Kowalski\nNovak,Jan,Eva Mala\n");
+    EXPECT_TRUE(has_line(t.table, "Marta Horvat;Marta;Horvat;Fitzroy Organic Grocer")) << t.table;
+    // A family name that is part of the contact's is the contact's own; a row with a given name keeps its person.
+    EXPECT_TRUE(has_line(t.table, "Tomasz Kowalski;Tomasz;Kowalski;")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;")) << t.table;
+}
+
 TEST(PrepMembers, AHomeWithNoOneInItIsARecordOfItsOwn) {
     // A meter list: a home no one is named for has its own key, 'null' for the names and '0' for the number.
     const contact_table t = made("ID Person;Nachname;Vorname;Telefon;Strasse;Hausnummer\n"

@@ -1,0 +1,41 @@
+// Inside rowcard-prep: the header vocabulary's commonest words of western
+// languages (Spanish, Italian, Norwegian, Danish, Swedish, French, Dutch and
+// Portuguese), as international tools write their exports in them; joined
+// after the phrases of vocabulary_table.cpp.
+#pragma once
+
+#include "prep/vocabulary_table.hpp"
+
+namespace rowcard {
+namespace vocabulary_west {
+
+using enum field_role;
+
+inline constexpr phrase_meaning PHRASES[] = {
+    // Spanish.
+    whole("NOMBRE", given), whole("APELLIDO", family), whole("APELLIDOS", family), whole("EMPRESA", org),
+    whole("NOMBRE COMPLETO", full), role("DIRECCION", street), role("CIUDAD", city), role("PROVINCIA", region),
+    role("PAIS", country), role("CODIGO POSTAL", postal), role("TELEFONO", phone), role("CODIGO PAIS", country_code),
+    role("MOVIL", phone, 0, "CELL"),
+    // Italian, and Norwegian, Danish and Swedish, as their exports write them most.
+    whole("NOME", given), whole("COGNOME", family), whole("NOME E COGNOME", full), whole("NOMINATIVO", full),
+    whole("RAGIONE SOCIALE", org), whole("AZIENDA", org), role("INDIRIZZO", street), role("CAP", postal),
+    role("CITTA", city), role("COMUNE", city), role("LOCALITA", city), role("NAZIONE", country),
+    role("CELLULARE", phone, 0, "CELL"), whole("QUALIFICA", job), whole("RUOLO", job), whole("FORNAVN", given),
+    whole("ETTERNAVN", family), whole("EFTERNAVN", family), whole("FORNAMN", given), whole("EFTERNAMN", family),
+    whole("TITTEL", title), role("POSTNUMMER", postal), role("POSTSTED", city), role("GRUPPER", category),
+    whole("NAVN", full), whole("FULLT NAVN", full), whole("NAMN", full), whole("FIRMANAVN", org),
+    whole("FORETAK", org), role("E POST", email), role("EPOST", email),
+    // French, Dutch and Portuguese, as international tools write them in those languages.
+    whole("PRENOM", given), whole("NOM", family), whole("NOM COMPLET", full), whole("ENTREPRISE", org),
+    role("VILLE", city), role("CODE POSTAL", postal), role("PAYS", country), role("PORTABLE", phone, 0, "CELL"),
+    role("COURRIEL", email), whole("FONCTION", job), whole("VOORNAAM", given), whole("ACHTERNAAM", family),
+    whole("BEDRIJF", org), whole("BEDRIJFSNAAM", org), role("STRAAT", street), role("STRAATNAAM", street),
+    role("HUISNUMMER", house_number), role("WOONPLAATS", city), role("PLAATS", city), role("TELEFOON", phone),
+    role("TELEFOONNUMMER", phone), role("MOBIEL", phone, 0, "CELL"), role("MAILADRES", email), whole("FUNCTIE", job),
+    whole("SOBRENOME", family), role("ENDERECO", street), role("CIDADE", city), role("TELEFONE", phone),
+    role("CELULAR", phone, 0, "CELL"), role("TELEMOVEL", phone, 0, "CELL"),
+};
+
+}  // namespace vocabulary_west
+}  // namespace rowcard
