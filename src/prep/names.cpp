@@ -78,7 +78,7 @@ constexpr std::string_view LEGAL_FORMS[] = {
     "S R O", "SRO", "A S", "V O S", "K S", "SPOL S R O", "GMBH", "AG", "KG", "OHG", "E V", "KFT", "ZRT", "NYRT",
     "BT", "KKT", "SP Z O O", "S A", "SA", "SP J", "SP K", "D O O", "DOO", "D D", "S R L", "SRL", "S C", "LTD", "LLC",
     "INC", "PLC", "CORP", "GMBH CO KG", "B V", "N V", "EG", "EGEN", "MBB", "PARTG", "UG", "SE", "S P A", "SPA",
-    "S P", "E U", "Z S", "O P", "J D O O", "OBRT", "OG", "KEG", "OEG"};
+    "S P", "E U", "Z S", "O P", "J D O O", "OBRT", "OG", "KEG", "OEG", "PFA", "SRL D", "SNC"};
 
 // Words that name an institution, a trade or a department, never a person, in the
 // languages of these exports ("Universitatea din București", "Metzgerei
@@ -97,7 +97,8 @@ constexpr std::string_view INSTITUTION_WORDS[] = {
     "FUNDACJA", "FUNDATIA", "ALAPITVANY", "SPOLEK", "VEREIN", "STOWARZYSZENIE", "ASOCIATIA", "EGYESULET",
     "DRUSTVO", "UDRUGA", "SKOLA", "SCHULE", "SZKOLA", "SCOALA", "ISKOLA", "GYMNAZIUM", "GIMNAZJUM", "LICEUL",
     "LICEUM", "TECHNIKUM", "PRZEDSZKOLE", "ZESPOL", "SKOLKA", "GYMNASIUM", "KINDERGARTEN", "VOLKSSCHULE",
-    "HOCHSCHULE", "OVODA", "GIMNAZIUM", "GRADINITA", "SOLA", "VRTEC", "VRTIC",
+    "HOCHSCHULE", "OVODA", "GIMNAZIUM", "GRADINITA", "SOLA", "VRTEC", "VRTIC", "CENTRUM", "CENTER", "CENTRE",
+    "ZENTRUM", "KOZPONT", "CENTAR",
     "MUZEUM", "MUSEUM", "KNIHOVNA", "KNIZNICA", "BIBLIOTHEK", "BIBLIOTEKA", "KONYVTAR", "DRUZSTVO",
     "GENOSSENSCHAFT", "SPOLDZIELNIA", "SZOVETKEZET", "ZADRUGA", "TISKARNA", "DRUCKEREI", "DRUKARNIA", "NYOMDA",
     "CUKRARNA", "KONDITOREI", "CUKIERNIA", "CUKRASZDA", "ZAHRADNICTVI", "GARTNEREI", "INSTITUT", "INSTYTUT",

@@ -287,6 +287,7 @@ constexpr phrase_meaning PHRASES[] = {
     whole("NR", house_number), role("HNR", house_number), role("HAUSNR", house_number), role("NUMAR", house_number),
     role("HAZSZAM", house_number), role("C POPISNE", house_number), role("C ORIENTACNI", house_number),
     role("NUMER DOMU", house_number), role("NR DOMU", house_number), role("HISNA STEVILKA", house_number), role("KUCNI BROJ", house_number),
+    role("ULICNA STEVILKA", house_number), role("ORTSTEIL", city), role("STADTTEIL", city), whole("PREDNAZIV", prefix),
     // A flat's number goes after the house's, as "Hauptstraße 5/Top 4" is written.
     whole("UNIT", house_number), whole("APARTMENT", house_number), whole("APT", house_number),
     whole("FLAT", house_number), role("WOHNUNGSNR", house_number), role("WOHNUNGSNUMMER", house_number), role("NUMER LOKALU", house_number),

@@ -119,6 +119,11 @@ TEST(PrepPartners, ALegalFormEndsAFirmsNameButNotAFloorsNumber) {
     EXPECT_TRUE(has_line(donors.table, "Kowalski Family Foundation;;;Kowalski Family Foundation;kff@example.org")) << donors.table;
     EXPECT_TRUE(has_line(donors.table, "Dvorak Memorial Fund;;;Dvorak Memorial Fund;fund@example.org")) << donors.table;
     EXPECT_TRUE(has_line(donors.table, "Jana Dvorak;Jana;Dvorak;;jana@example.org")) << donors.table;
+    // A garden centre, and a Romanian authorised person's firm ('PFA'), are firms too.
+    const contact_table firms = made("Nazwa;Email\nCentrum Ogrodnicze Rosa;rosa@ogrod.pl\nANDRONACHE MARIA PFA;am@pfa.ro\n"
+                                     "Jan Kowalski;jk@wp.pl\n");
+    EXPECT_TRUE(has_line(firms.table, "Centrum Ogrodnicze Rosa;;;Centrum Ogrodnicze Rosa;rosa@ogrod.pl")) << firms.table;
+    EXPECT_TRUE(has_line(firms.table, "ANDRONACHE MARIA PFA;;;ANDRONACHE MARIA PFA;am@pfa.ro")) << firms.table;
     // Schools by their kind: a lyceum, a kindergarten.
     const contact_table schools = made("Nazwa;Email\nV Liceum Ogolnoksztalcace w Krakowie;lo5@krakow.pl\n"
                                        "Przedszkole nr 3 w Nowym Saczu;p3@sacz.pl\n");

@@ -64,7 +64,7 @@ TEST(VocabLanguages, EnglishGermanAndCzechOutlookAndSheets) {
 TEST(VocabLanguages, AnEmployerOrARegistersBodyIsTheOrganisationAndItsHeadThePerson) {
     expect_read({{"Employer", org}, {"Business Name", org}, {"Institution", org}, {"Address Line 2", street2, -4}},
                 lang::english);
-    expect_read({{"Arbeitgeber", org}, {"Anschrift", street, -4}, {"Adresszeile 2", street2, -4}, {"Adresszusatz", street2, -4},
+    expect_read({{"Arbeitgeber", org}, {"Ortsteil", city, -4}, {"Anschrift", street, -4}, {"Adresszeile 2", street2, -4}, {"Adresszusatz", street2, -4},
                  {"Telefonvorwahl", dial_code}},
                 lang::german);
     expect_read({{"Zaměstnavatel", org}, {"Název školy", org}, {"LEKARNIK_PRIJMENI", family}, {"Jméno ředitele", given},
@@ -74,6 +74,7 @@ TEST(VocabLanguages, AnEmployerOrARegistersBodyIsTheOrganisationAndItsHeadThePer
                  {"Kod pocztowy", postal, -4}},
                 lang::polish);
     expect_read({{"Munkáltató", org}}, lang::hungarian);
+    expect_read({{"ulična številka", house_number, -4}, {"prednaziv", prefix}}, lang::slovene);
     // French and Dutch, where no language of these is told.
     expect_read({{"Prénom", given}, {"Nom", family}, {"Courriel", email}, {"Portable", phone, 0, "CELL"},
                  {"Voornaam", given}, {"Achternaam", family}, {"Bedrijfsnaam", org}, {"Woonplaats", city, -4},
