@@ -86,6 +86,9 @@ TEST(PrepAddresses, AWholeAddressIsTakenApartInAnyOrderOfTownAndCode) {
     EXPECT_TRUE(has_line(towns.table, "Urs Gerber;Urs;Gerber;POSTAL;Oberburgstrasse 12;Burgdorf;3400")) << towns.table;
     EXPECT_TRUE(has_line(towns.table, "Eva Aebi;Eva;Aebi;POSTAL;;Langnau i.E.;")) << towns.table;
     EXPECT_TRUE(has_line(towns.table, "Jan Kohl;Jan;Kohl;POSTAL;;Frankfurt, Main;")) << towns.table;
+    // Beside a street of its own, the town is the town, whatever it holds.
+    const contact_table street = made("Name;Strasse;Ort\nUrs Gerber;Lyssachstrasse 91;Burgdorf, 3400 Burgdorf\n");
+    EXPECT_TRUE(has_line(street.table, "Urs Gerber;Urs;Gerber;POSTAL;Lyssachstrasse 91;Burgdorf, 3400 Burgdorf")) << street.table;
 }
 
 TEST(PrepAddresses, AStreetOfSeveralLinesLosesWhatItsRowRepeats) {
@@ -212,10 +215,14 @@ TEST(PrepShapes, WhatAColumnsValuesSayAgainstItsHeaderOrBeside) {
     // An area code with its trunk '0' goes before the number of its own place;
     // '0049' is a country's code after the international prefix.
     const contact_table area = made("Name;Vorwahl;Telefon;Mobil;Vorwahl WK;Telefon WK\n"
-                                    "Jan Schulz;030;227 71432;0171 2345678;0351;8104477\nEva Kohl;0049;30 1234567;;;\n");
+                                    "Jan Schulz;030;227 71432;0171 2345678;0351;8104477\nEva Kohl;0049;30 1234567;;;\n"
+                                    "Ota Kral;;602 111 222;;;\nIva Bila;4711;777 000 111;;;\n");
     EXPECT_TRUE(has_line(area.table, "Jan Schulz;Jan;Schulz;030 227 71432;VOICE;0171 2345678;CELL;0351 8104477;VOICE;030;0351"))
         << area.table;
     EXPECT_TRUE(has_line(area.table, "Eva Kohl;Eva;Kohl;+49 30 1234567;VOICE;;;;;0049;")) << area.table;
+    // No code, or digits too many for a country's, leave the number as written.
+    EXPECT_TRUE(has_line(area.table, "Ota Kral;Ota;Kral;602 111 222;VOICE;;;;;;")) << area.table;
+    EXPECT_TRUE(has_line(area.table, "Iva Bila;Iva;Bila;777 000 111;VOICE;;;;;4711;")) << area.table;
     // A billing street with the town, code and country under no place is one address.
     const contact_table split = made("Name;Rechnungsadresse;Postleitzahl;Ort;country_id;Telefon;Typ\n"
                                      "Jan Novak;Hauptstr. 5;1010;Wien;at;+43 1 234;mobil\n");
