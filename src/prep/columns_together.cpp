@@ -288,17 +288,19 @@ void drop_numbers_without_street(std::vector<column_reading>& columns) {
     }
 }
 
-// Leaves a company column off where a second one names the companies and it
-// holds the same few values in every row: a register's own code ('NDB').
-void drop_same_companies(std::vector<column_reading>& columns) {
-    const bool varied = std::any_of(columns.begin(), columns.end(), [](const column_reading& r) {
-        return r.role.what == field_role::org && !same_few(r.evidence);
-    });
-    if (!varied) return;
-    for (column_reading& r : columns) {
-        if (r.role.what != field_role::org || r.overridden || !same_few(r.evidence)) continue;
-        r.role = {};
-        r.why = "the same few values in every row";
+// Leaves a company or e-mail column off where a second one names the varied
+// ones and it holds the same few values in every row: a register's own code
+// ('NDB'), the account's own mailbox a payment went to ('To Email Address').
+void drop_same_values(std::vector<column_reading>& columns) {
+    for (const field_role what : {field_role::org, field_role::email}) {
+        const bool varied = std::any_of(columns.begin(), columns.end(), [what](const column_reading& r) {
+            return r.role.what == what && !same_few(r.evidence);
+        });
+        for (column_reading& r : columns) {
+            if (!varied || r.role.what != what || r.overridden || !same_few(r.evidence)) continue;
+            r.role = {};
+            r.why = "the same few values in every row";
+        }
     }
 }
 
@@ -334,7 +336,7 @@ void read_together(std::vector<column_reading>& columns, bool headerless) {
     settle_contact_person(columns);
     number_after_street(columns);
     drop_numbers_without_street(columns);
-    drop_same_companies(columns);
+    drop_same_values(columns);
     titles_before_salutation(columns);
     // An export no header of which names anyone ('cid', 'cidname') is read as
     // one with no header line, rather than refused.

@@ -15,7 +15,7 @@ namespace rowcard {
 // taken as the country where no name of it stands, a 'Name' beside a given
 // name taken as the family name, the names of firms beside their contact
 // persons, house numbers after their streets, a register's codes and a
-// salutation beside titles left off, and in an export with no header line
+// salutation beside titles left off, an account's own mailbox in every row left off, and in an export with no header line
 // (`headerless`), or none names a company or an e-mail, the first column of names as the name. Corrections the user gave stand.
 void read_together(std::vector<column_reading>& columns, bool headerless);
 

@@ -174,6 +174,13 @@ TEST(PrepMembers, AnOrderOrAPaymentIsItsBuyersCard) {
     // A payment: the name on the card is the payer's.
     const contact_table paid = made("Customer Description,Customer Email,Card Name\nMember 0412,sk@gmail.com,Siobhan Keane\n");
     EXPECT_TRUE(has_line(paid.table, "Siobhan Keane;Siobhan;Keane;Member 0412;sk@gmail.com")) << paid.table;
+    // The account's own mailbox the payments went to is no payer's.
+    const contact_table received = made("Name,From Email Address,To Email Address\nOliver Hughes,oh@gmail.com,sales@avon.co.uk\n"
+                                        "Beata Kaminska,bk@o2.pl,sales@avon.co.uk\nIan Reid,ir@bt.com,sales@avon.co.uk\n"
+                                        "Ola Berg,ob@web.de,sales@avon.co.uk\n");
+    EXPECT_TRUE(has_line(received.table, "Oliver Hughes;Oliver;Hughes;oh@gmail.com;sales@avon.co.uk")) << received.table;
+    EXPECT_NE(received.left_off.find("'To Email Address' (the same few values in every row)"), std::string::npos)
+        << received.left_off;
 }
 
 TEST(PrepMembers, AFirmInTheFamilyNamesPlaceLeavesTheCardToItsContact) {
