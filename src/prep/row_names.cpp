@@ -133,14 +133,21 @@ bool settle_row_names(const export_plan& plan, const std::vector<std::string_vie
 }
 
 // Clears the company of `row` where it is the private person's own name
-// ("Jan Novak" for Jan Novak, either order); a row without both names keeps it.
-void clear_own_name_as_firm(card_row& row) {
-    if (row.single[GIVEN].empty() || row.single[FAMILY].empty()) return;
+// ("Jan Novak" for Jan Novak, either order, or with titles and a middle name:
+// "Ing. Jan Maria Novak"). Returns that name where it holds more than the
+// parts (the display name as written), else empty; a row without both names keeps it.
+std::string clear_own_name_as_firm(card_row& row) {
+    if (row.single[GIVEN].empty() || row.single[FAMILY].empty()) return {};
     const std::string org = header_key(row.single[ORG]);
+    const name_parts written = split_full_name(row.single[ORG], false);
+    const std::string given = header_key(written.given);
+    const bool titled = !company_name(row.single[ORG]) && header_key(written.family) == header_key(row.single[FAMILY]) &&
+                        given.substr(0, given.find(' ')) == header_key(row.single[GIVEN]);
     if (org == header_key(row.single[GIVEN] + " " + row.single[FAMILY]) ||
         org == header_key(row.single[FAMILY] + " " + row.single[GIVEN])) {
         row.single[ORG].clear();
     }
+    return titled && !row.single[ORG].empty() ? std::exchange(row.single[ORG], std::string()) : std::string();
 }
 
 }  // namespace
@@ -202,7 +209,7 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
             plan.family_first ? std::array<single, 3>{FAMILY, GIVEN, MIDDLE} : std::array<single, 3>{GIVEN, MIDDLE, FAMILY};
         for (const single s : order) join_words(fn, row.single[s], " ");
     }
-    clear_own_name_as_firm(row);
+    if (std::string written = clear_own_name_as_firm(row); !written.empty() && !full_as_written) fn = std::move(written);
     std::string_view shown = keepable_start(fn);
     if (shown.empty()) shown = keepable_start(row.single[ORG]);
     if (shown.empty() && !row.emails.empty()) shown = keepable_start(row.emails.front());

@@ -121,9 +121,13 @@ TEST(PrepPartners, ALegalFormEndsAFirmsNameButNotAFloorsNumber) {
     EXPECT_TRUE(has_line(donors.table, "Jana Dvorak;Jana;Dvorak;;jana@example.org")) << donors.table;
     // A garden centre, and a Romanian authorised person's firm ('PFA'), are firms too.
     const contact_table firms = made("Nazwa;Email\nCentrum Ogrodnicze Rosa;rosa@ogrod.pl\nANDRONACHE MARIA PFA;am@pfa.ro\n"
-                                     "Jan Kowalski;jk@wp.pl\n");
+                                     "Jan Kowalski;jk@wp.pl\nKwiaciarnia Bratek Anna Kubiak;ak@bratek.pl\n");
     EXPECT_TRUE(has_line(firms.table, "Centrum Ogrodnicze Rosa;;;Centrum Ogrodnicze Rosa;rosa@ogrod.pl")) << firms.table;
     EXPECT_TRUE(has_line(firms.table, "ANDRONACHE MARIA PFA;;;ANDRONACHE MARIA PFA;am@pfa.ro")) << firms.table;
+    // A florist's before its owner's name is the florist's; a person alone is a person.
+    EXPECT_TRUE(has_line(firms.table, "Kwiaciarnia Bratek Anna Kubiak;;;Kwiaciarnia Bratek Anna Kubiak;ak@bratek.pl"))
+        << firms.table;
+    EXPECT_TRUE(has_line(firms.table, "Jan Kowalski;Jan;Kowalski;;jk@wp.pl")) << firms.table;
     // Schools by their kind: a lyceum, a kindergarten.
     const contact_table schools = made("Nazwa;Email\nV Liceum Ogolnoksztalcace w Krakowie;lo5@krakow.pl\n"
                                        "Przedszkole nr 3 w Nowym Saczu;p3@sacz.pl\n");
