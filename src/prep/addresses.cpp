@@ -5,6 +5,7 @@
 
 #include "prep/derive.hpp"
 #include "prep/evidence.hpp"
+#include "prep/value_text.hpp"
 
 namespace rowcard {
 namespace {
@@ -96,6 +97,21 @@ std::string_view street_without_repeats(std::string_view street, const std::arra
     return s.empty() ? street : s;
 }
 
+// Moves the town after the last ", " of `parts`' street to its town where the
+// street before it ends in a house number and the town holds no digit; a
+// street of any other shape stays whole.
+void take_town_after_street(std::array<std::string, PARTS>& parts) {
+    const std::size_t comma = parts[STREET].rfind(", ");
+    if (comma == std::string::npos || comma == 0) return;
+    const std::string_view head = trimmed(std::string_view(parts[STREET]).substr(0, comma));
+    const std::string_view town = trimmed(std::string_view(parts[STREET]).substr(comma + 2));
+    const std::size_t last_word = head.rfind(' ');
+    const bool numbered = last_word != std::string_view::npos && values::is_digit(head[last_word + 1]);
+    if (!numbered || town.empty() || std::any_of(town.begin(), town.end(), values::is_digit)) return;
+    parts[CITY] = std::string(town);
+    parts[STREET] = std::string(head);
+}
+
 }  // namespace
 
 void derive_addresses(const export_plan& plan, const std::vector<std::string_view>& v, std::string_view joiner,
@@ -135,6 +151,9 @@ void derive_addresses(const export_plan& plan, const std::vector<std::string_vie
             (parts[STREET].find_first_of(",;") != std::string::npos || parts[STREET].find("  ") != std::string::npos)) {
             take_formatted(std::string(parts[STREET]), parts);
         }
+        // Where the export has no town column, a street ending in its house number and then a
+        // town of words after ", " is both ("Str. Fabricii 46, Cluj-Napoca").
+        if (a.part[CITY] < 0 && a.postal_city < 0 && parts[CITY].empty()) take_town_after_street(parts);
         const bool empty = std::all_of(parts.begin(), parts.end(), [](const std::string& p) { return p.empty(); });
         if (empty && a.formatted >= 0) take_formatted(first_item(v[static_cast<std::size_t>(a.formatted)]), parts);
         if (std::all_of(parts.begin(), parts.end(), [](const std::string& p) { return p.empty(); })) continue;

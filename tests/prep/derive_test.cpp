@@ -86,6 +86,16 @@ TEST(PrepAddresses, AWholeAddressIsTakenApartInAnyOrderOfTownAndCode) {
     EXPECT_TRUE(has_line(towns.table, "Urs Gerber;Urs;Gerber;POSTAL;Oberburgstrasse 12;Burgdorf;3400")) << towns.table;
     EXPECT_TRUE(has_line(towns.table, "Eva Aebi;Eva;Aebi;POSTAL;;Langnau i.E.;")) << towns.table;
     EXPECT_TRUE(has_line(towns.table, "Jan Kohl;Jan;Kohl;POSTAL;;Frankfurt, Main;")) << towns.table;
+    // With no town column, a town of words after the street's house number is the town; a floor or a
+    // street with no number stays the street.
+    const contact_table ro = made("Denumire;Adresa\nRadu Pop;Str. Fabricii 46, Cluj-Napoca\nEva Mala;Dlouha 5, 2. patro\n"
+                                  "Ota Kral;Na Prikope, Praha\n");
+    EXPECT_TRUE(has_line(ro.table, "Radu Pop;Radu;Pop;POSTAL;Str. Fabricii 46;Cluj Napoca")) << ro.table;
+    EXPECT_TRUE(has_line(ro.table, "Eva Mala;Eva;Mala;POSTAL;Dlouha 5, 2. patro;")) << ro.table;
+    EXPECT_TRUE(has_line(ro.table, "Ota Kral;Ota;Kral;POSTAL;Na Prikope, Praha;")) << ro.table;
+    const contact_table back = made("Name;Strasse;Ort\nJan Kohl;Hauptstrasse 5, Hinterhaus;Wels\nIda Berg;Ring 2, Hinterhaus;\n");
+    EXPECT_TRUE(has_line(back.table, "Jan Kohl;Jan;Kohl;POSTAL;Hauptstrasse 5, Hinterhaus;Wels")) << back.table;
+    EXPECT_TRUE(has_line(back.table, "Ida Berg;Ida;Berg;POSTAL;Ring 2, Hinterhaus;")) << back.table;
     // Beside a street of its own, the town is the town, whatever it holds.
     const contact_table street = made("Name;Strasse;Ort\nUrs Gerber;Lyssachstrasse 91;Burgdorf, 3400 Burgdorf\n");
     EXPECT_TRUE(has_line(street.table, "Urs Gerber;Urs;Gerber;POSTAL;Lyssachstrasse 91;Burgdorf, 3400 Burgdorf")) << street.table;
