@@ -89,7 +89,7 @@ constexpr phrase_meaning PHRASES[] = {
     whole("ZAMESTNAVATEL", org), whole("PRACODAWCA", org), whole("MUNKALTATO", org), whole("MUNKAHELY", org),
     whole("DELODAJALEC", org), whole("POSLODAVAC", org), whole("ANGAJATOR", org), whole("INSTITUTION", org),
     whole("DENUMIRE", full), whole("DEN", full), whole("NAZWA", full),
-    whole("CONTACT PERSON", contact), whole("KONTAKTNI OSOBA", contact), whole("KONTAKTNA OSOBA", contact),
+    whole("CONTACT PERSON", contact), role("OSOBA", contact), whole("KONTAKTNI OSOBA", contact), whole("KONTAKTNA OSOBA", contact),
     whole("OSOBA KONTAKTOWA", contact), whole("ANSPRECHPARTNER", contact), whole("KAPCSOLATTARTO", contact),
     whole("KONTAKTNA OSEBA", contact), whole("KONTAKT OSOBA", contact), whole("PERSOANA DE CONTACT", contact),
     whole("KONTAKTPERSON", contact), whole("NAME DER KONTAKTPERSON", contact), whole("CONTACT NAME", contact),

@@ -75,6 +75,8 @@ TEST(VocabLanguages, AnEmployerOrARegistersBodyIsTheOrganisationAndItsHeadThePer
                 lang::polish);
     expect_read({{"Munkáltató", org}}, lang::hungarian);
     expect_read({{"ulična številka", house_number, -4}, {"prednaziv", prefix}}, lang::slovene);
+    // A person answering for a firm ('Osoba za obranu', 'Odgovorna osoba') is its contact person.
+    expect_read({{"Osoba za obranu", contact}, {"Odgovorna osoba", contact}}, lang::croatian);
     // French and Dutch, where no language of these is told.
     expect_read({{"Prénom", given}, {"Nom", family}, {"Courriel", email}, {"Portable", phone, 0, "CELL"},
                  {"Voornaam", given}, {"Achternaam", family}, {"Bedrijfsnaam", org}, {"Woonplaats", city, -4},
