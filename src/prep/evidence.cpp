@@ -245,8 +245,8 @@ value_shape shape_of(std::string_view value) {
     if (is_postal_code(v)) return value_shape::postal_code;
     // Two phones set apart by " / " make a list, which is text.
     if (is_phone(v)) return split_items(v, value_shape::phone).empty() ? value_shape::phone : value_shape::text;
-    // Two capitals are a place's code ('ON', Ontario), but for the 'NO' beside a 'YES'.
-    if ((!two_capitals(v) || v == "NO") && (one_of(v, YES_WORDS) || one_of(v, NO_WORDS))) return value_shape::flag;
+    // 'ON' in capitals is Ontario's code, where 'NO', 'NE' or 'JA' in capitals are flags as often as codes.
+    if (v != "ON" && (one_of(v, YES_WORDS) || one_of(v, NO_WORDS))) return value_shape::flag;
     if (is_id(v)) return value_shape::id;
     std::string_view code, town;
     if (split_postal_city(v, code, town)) return value_shape::postal_city;

@@ -186,7 +186,7 @@ std::size_t put_record(field_cursor& cursor, bool header, std::size_t named, exp
         }
         const std::size_t start = rows.text.size();
         clean_value(field.text, field.line, chart, rows.text, result.changes);
-        // A database's dump writes a value that is not there as NULL.
+        // A dump or a sheet writes a value that is not there as NULL, None or #N/A.
         for (const std::string_view none : DUMPED_NULLS) {
             if (std::string_view(rows.text).substr(start) == none) rows.text.resize(start);
         }

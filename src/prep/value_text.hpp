@@ -50,11 +50,6 @@ inline bool starts_folded(std::string_view text, std::string_view start) {
            });
 }
 
-// True for two capital letters: a region's or a country's code ("ON", "SK").
-inline bool two_capitals(std::string_view s) {
-    return s.size() == 2 && s[0] >= 'A' && s[0] <= 'Z' && s[1] >= 'A' && s[1] <= 'Z';
-}
-
 inline bool all_digits(std::string_view s) { return !s.empty() && std::all_of(s.begin(), s.end(), is_digit); }
 
 // Returns the number the digits `s` (at most nine) spell.
