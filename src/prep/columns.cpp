@@ -149,8 +149,10 @@ void decide_from_values(column_reading& reading, const std::vector<std::string_v
         reading.role = {field_role::phone_label, 0, {}};  // tied to its neighbour below, or dropped
     } else if (mostly_record_kinds(values, e)) {
         reading.role = {field_role::record_kind, 0, {}};
-    } else if (mostly_companies(values, e)) {
+    } else if (mostly_companies(values, e) && !same_few(e)) {
         reading.role = {field_role::org, 0, {}};
+    } else if (mostly_companies(values, e)) {
+        reading.why = "the same few values in every row";  // the club or register itself ('Main Club')
     } else {
         reading.why = odd.empty() ? "unknown" : odd;
     }

@@ -119,6 +119,15 @@ TEST(PrepPartners, ALegalFormEndsAFirmsNameButNotAFloorsNumber) {
     EXPECT_TRUE(has_line(donors.table, "Kowalski Family Foundation;;;Kowalski Family Foundation;kff@example.org")) << donors.table;
     EXPECT_TRUE(has_line(donors.table, "Dvorak Memorial Fund;;;Dvorak Memorial Fund;fund@example.org")) << donors.table;
     EXPECT_TRUE(has_line(donors.table, "Jana Dvorak;Jana;Dvorak;;jana@example.org")) << donors.table;
+    // A club is a firm's name too, but a column whose values alone say so, the same in every row, is the
+    // club that keeps the list.
+    std::string members = "Name;Main Club\nSteel Valley Rotary Club;\n";
+    for (const char* name : {"Eva Mala", "Jan Novak", "Ota Kral", "Iva Bila", "Petr Maly"}) {
+        members += std::string(name) + ";Ealing Sub Aqua Club\n";
+    }
+    const contact_table clubs = made(members);
+    EXPECT_TRUE(has_line(clubs.table, "Steel Valley Rotary Club;;;Steel Valley Rotary Club;")) << clubs.table;
+    EXPECT_NE(clubs.left_off.find("'Main Club' (the same few values in every row)"), std::string::npos) << clubs.left_off;
     // A garden centre, and a Romanian authorised person's firm ('PFA'), are firms too.
     const contact_table firms = made("Nazwa;Email\nCentrum Ogrodnicze Rosa;rosa@ogrod.pl\nANDRONACHE MARIA PFA;am@pfa.ro\n"
                                      "Jan Kowalski;jk@wp.pl\nKwiaciarnia Bratek Anna Kubiak;ak@bratek.pl\n");
