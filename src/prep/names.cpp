@@ -20,8 +20,10 @@ constexpr std::string_view PREFIX_TITLES[] = {
 constexpr std::string_view SUFFIX_TITLES[] = {
     "phd", "csc", "drsc", "mba", "dis", "llm", "msc", "bsc", "mph", "jr", "sr", "ii", "iii", "iv", "drhc", "dsc",
     "artd", "thd", "mpa"};
-// Small words that belong to the family name after them ('van der Berg').
-constexpr std::string_view PARTICLES[] = {"van", "von", "der", "den", "de", "la", "du", "di", "da", "ten", "ter", "zu"};
+// Small words that belong to the family name after them ('van der Berg'), the
+// Irish ones as code page 1250 spells them ('Ó Conaire', 'Ní Bhriain').
+constexpr std::string_view PARTICLES[] = {"van", "von", "der", "den", "de", "la", "du", "di", "da", "ten", "ter", "zu",
+                                          "o", "\xF3", "\xD3", "ni", "n\xED", "ui", "u\xED"};
 
 // Returns `word` in small ASCII letters without dots and commas; other bytes stay.
 std::string bare(std::string_view word) {

@@ -70,8 +70,9 @@ TEST(PrepLayouts, AWholeNameIsSplitIntoItsParts) {
               "Pek\xE1rna Klas;;;;;Pek\xE1rna Klas\n");
     // Small words before a family name belong to it; a second given name stays
     // given, though the family name column comes first.
-    EXPECT_EQ(made("Full Name\nLudwig van Beethoven\nJan Kos\n").table,
-              "FN;GIVEN;FAMILY\nLudwig van Beethoven;Ludwig;van Beethoven\nJan Kos;Jan;Kos\n");
+    EXPECT_EQ(made("Full Name\nLudwig van Beethoven\nJan Kos\nTomás Ó Conaire\n").table,
+              "FN;GIVEN;FAMILY\nLudwig van Beethoven;Ludwig;van Beethoven\nJan Kos;Jan;Kos\n"
+              "Tom\xE1s \xD3 Conaire;Tom\xE1s;\xD3 Conaire\n");
     // A first word that looks like such a small word is a given name when one word follows.
     EXPECT_EQ(made("Full Name\nVan Morrison\nDe Niro\n").table,
               "FN;GIVEN;FAMILY\nVan Morrison;Van;Morrison\nDe Niro;De;Niro\n");
