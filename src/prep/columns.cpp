@@ -244,6 +244,7 @@ columns_reading read_columns(const std::vector<std::string>& header,
         column.postal_codes = unordered_postal_codes(values[c], column.evidence);
         column.country_codes = mostly_country_codes(values[c], column.evidence);
     }
+    settle_other_people(reading.columns);
     read_together(reading.columns, headerless);
     read_rows_together(reading.columns, values);
     for (std::size_t c = 0; c < header.size(); ++c) reading.layout.roles[c] = reading.columns[c].role;

@@ -44,6 +44,7 @@ struct column_role {
     field_role what = field_role::none;
     int group = 0;
     std::string_view type;
+    bool other = false;  // another person's (a guardian's), where the contact's own of its kind stands beside
 };
 
 // An export's layout: its name for the report, its language, and each column's role.

@@ -24,13 +24,12 @@ constexpr int NO_PLACE = -4;
 // The roles a header's words may name, the one that decides first: an e-mail
 // that the header says was opted out of is a flag, a street of a city no street.
 constexpr std::array RANKED = {
-    field_role::ignored, field_role::birthday, field_role::birth_year, field_role::birth_month,
-    field_role::birth_day, field_role::date, field_role::record_kind, field_role::company_fact, field_role::record_id,
-    field_role::dial_code, field_role::code, field_role::flag, field_role::count, field_role::category, field_role::nickname,
-    field_role::web, field_role::email, field_role::phone,
-    field_role::pobox, field_role::formatted, field_role::country_code, field_role::country, field_role::postal_city,
-    field_role::postal, field_role::city, field_role::region, field_role::house_number, field_role::street2,
-    field_role::street};
+    field_role::ignored, field_role::birthday, field_role::birth_year, field_role::birth_month, field_role::birth_day,
+    field_role::date, field_role::record_kind, field_role::company_fact, field_role::record_id, field_role::dial_code,
+    field_role::code, field_role::flag, field_role::count, field_role::category, field_role::nickname, field_role::web,
+    field_role::email, field_role::phone, field_role::pobox, field_role::formatted, field_role::country_code,
+    field_role::country, field_role::postal_city, field_role::postal, field_role::city, field_role::region,
+    field_role::house_number, field_role::street2, field_role::street};
 // Phone types, the one that decides first: a work fax is a fax.
 constexpr std::array<std::string_view, 8> TYPES = {"FAX", "CELL", "PAGER", "CAR", "ISDN", "WORK", "HOME", "VOICE"};
 
@@ -80,19 +79,15 @@ int item_number(const word_list& w, std::size_t& at) {
     return 0;
 }
 
-// True when `p` is read in `language`.
-bool fits(const phrase_meaning& p, export_language language) {
-    return p.languages == 0 || (p.languages & (1U << static_cast<unsigned>(language))) != 0;
-}
-
 // Returns the longest phrase (not a whole-header one) that `w` holds from
-// `at` on, the first of equal ones that fits `language`, and its length in
+// `at` on, the first of equal ones read in `language`, and its length in
 // `size`; null when none starts there.
 const phrase_meaning* longest_at(const word_list& w, std::size_t at, export_language language, std::size_t& size) {
     const phrase_meaning* best = nullptr;
     size = 0;
+    const unsigned bit = 1U << static_cast<unsigned>(language);
     for (const phrase_meaning& p : header_phrases()) {
-        if (p.what == says::whole || !fits(p, language)) continue;
+        if (p.what == says::whole || (p.languages != 0 && (p.languages & bit) == 0)) continue;
         const std::size_t count = matched(p.words, w, at);
         if (count > size) best = &p, size = count;
     }
@@ -126,6 +121,7 @@ struct reading {
     bool label = false;
     bool display = false;
     bool stop = false;
+    bool other = false;
     bool numbered_item = false;  // the number follows the item's words, and more words follow it
 };
 
@@ -134,6 +130,7 @@ void take(const phrase_meaning& p, reading& r) {
     r.label |= p.what == says::label;
     r.display |= p.what == says::display;
     r.stop |= p.what == says::stop;
+    r.other |= p.what == says::other;
     const bool names_role = p.what == says::role || (p.what == says::kind && p.role != field_role::none);
     if (names_role && (r.role == nullptr || rank(p.role) < rank(r.role->role))) r.role = &p;
     if (p.group != 0 && r.place == 0) r.place = p.group, r.place_type = p.type;
@@ -225,8 +222,9 @@ bool read_whole(const word_list& plain, export_language language, int number, co
     if (whole == nullptr && plain.size() > 1) {
         std::size_t size = 0;
         const phrase_meaning* first = longest_at(plain, 0, language, size);
-        // The record's words before the field's, one or two ('AccountContactFirstName').
-        for (std::size_t at = 0, more = size; whole == nullptr && first != nullptr && first->what == says::record && more > 0;) {
+        // The record's words before the field's, one or two ('AccountContactFirstName'), or a guardian's.
+        const bool record = first != nullptr && (first->what == says::record || first->what == says::other);
+        for (std::size_t at = 0, more = size; whole == nullptr && record && more > 0;) {
             at += more;
             whole = whole_of(plain, at);
             const phrase_meaning* next = longest_at(plain, at, language, more);
@@ -285,8 +283,10 @@ column_role read_header(std::string_view cleaned, export_language language, std:
     const int number = item_number(w, number_at);
     word_list plain = w;
     if (number_at < plain.size()) plain.erase(plain.begin() + static_cast<std::ptrdiff_t>(number_at));
-    if (column_role whole; read_whole(plain, language, number, whole)) return whole;
-    const column_role read = decide(read_words(w, language), number);
+    const reading words = read_words(w, language);
+    if (column_role whole; read_whole(plain, language, number, whole)) return whole.other = words.other, whole;
+    column_role read = decide(words, number);
+    read.other = words.other;
     // 'IsPrimaryPhoneMobile': a flag that says, row by row, the phone's type.
     if (std::size_t size = 0; read.what == field_role::flag && w.size() > 1) {
         const phrase_meaning* is = longest_at(w, 0, language, size);

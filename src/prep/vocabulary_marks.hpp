@@ -42,7 +42,7 @@ inline constexpr phrase_meaning MARK_PHRASES[] = {
     mark("SECONDARY TENANT", says::stop), mark("SECOND TENANT", says::stop), mark("CO TENANT", says::stop),
     mark("CO APPLICANT", says::stop), mark("CO BORROWER", says::stop), mark("CO OWNER", says::stop),
     mark("SECONDARY CONTACT", says::stop), mark("SECOND CONTACT", says::stop), mark("ALTERNATE CONTACT", says::stop),
-    mark("MOTHER", says::stop), mark("FATHER", says::stop), mark("PARENT", says::stop), mark("GUARDIAN", says::stop),
+    mark("MOTHER", says::stop), mark("FATHER", says::stop), mark("PARENT", says::stop),
     mark("SPOUSE", says::stop), mark("EMERGENCY", says::stop), mark("MUTTER", says::stop), mark("VATER", says::stop),
     mark("NOTFALL", says::stop), mark("MATKA", says::stop), mark("MATKY", says::stop), mark("MATKI", says::stop),
     mark("OTEC", says::stop), mark("OTCE", says::stop), mark("OJCIEC", says::stop), mark("OJCA", says::stop),
@@ -52,6 +52,14 @@ inline constexpr phrase_meaning MARK_PHRASES[] = {
     mark("AWARYJNEGO", says::stop), mark("VESZHELYZET", says::stop), mark("VESZHELYZETI", says::stop),
     mark("ERTESITENDO", says::stop), mark("NUJNI", says::stop), mark("NUJNO", says::stop), mark("HITNI", says::stop),
     mark("HITNO", says::stop), mark("URGENTA", says::stop), mark("URGENTE", says::stop),
+    // A pupil's guardians and parents: a class list's other people, or a list of the guardians themselves.
+    mark("GUARDIAN", says::other), mark("OPIEKUN", says::other), mark("OPIEKUNA", says::other),
+    mark("ZAKONNY ZASTUPCE", says::other), mark("ZAKONNEHO ZASTUPCE", says::other), mark("ZAKONNY ZASTUPCA", says::other),
+    mark("ZAKONNEHO ZASTUPCU", says::other), mark("ERZIEHUNGSBERECHTIGTE", says::other),
+    mark("ERZIEHUNGSBERECHTIGTER", says::other), mark("ELTERN", says::other), mark("RODIC", says::other),
+    mark("RODICE", says::other), mark("RODZIC", says::other), mark("RODZICA", says::other), mark("SZULO", says::other),
+    mark("GONDVISELO", says::other), mark("SKRBNIK", says::other), mark("SKRBNIKA", says::other),
+    mark("RODITELJ", says::other), mark("PARINTE", says::other), mark("TUTORE", says::other),
     // Who made, changed or owns the record: the CRM's users, not the contact.
     // The sender of a parcel or a letter, beside its recipient.
     mark("DEPARTURE", says::stop), mark("SENDER", says::stop), mark("ORIGIN", says::stop),

@@ -55,12 +55,28 @@ TEST(PrepMembers, ItalianAndScandinavianHeadersAndCounts) {
 TEST(PrepMembers, RelativesAndEmergencyContactsAreOtherPeople) {
     expect_read({{"Anyja neve", ignored}, {"Mother's maiden name", ignored}, {"Emergency contact phone", ignored},
                  {"Jméno matky", ignored}, {"Name der Mutter", ignored}, {"Parent email", ignored},
-                 {"Guardian name", ignored}, {"Spouse", ignored}, {"SecondaryTenantPhone", ignored},
+                 {"Spouse", ignored}, {"SecondaryTenantPhone", ignored},
                  {"SecondaryTenantEmail", ignored}, {"Co-applicant email", ignored}, {"TenantPhone", phone, 0, "VOICE"}},
                 export_language::unknown);
     const contact_table t = made("Sportoló neve;Anyja neve;Email\nKovács Péter;Szabó Erzsébet;kp@freemail.hu\n"
                                  "Nagy Anna;Tóth Ilona;na@freemail.hu\n");
     EXPECT_TRUE(has_line(in_utf8(t.table), "Kovács Péter;Péter;Kovács;kp@freemail.hu")) << t.table;
+}
+
+TEST(PrepMembers, AGuardiansColumnIsAnotherPersonsBesideThePupilsOwn) {
+    // A class list: the pupil's own e-mail, and the guardian's beside it.
+    const contact_table pupils = made("imię;nazwisko;e-mail;e-mail opiekuna prawnego;Guardian name\n"
+                                      "Jakub;Kaminski;jk@lo5.pl;m.kaminska@interia.pl;Maria Kaminska\n"
+                                      "Zuzanna;Wojcik;zw@lo5.pl;;\n");
+    EXPECT_TRUE(has_line(pupils.table, "Jakub Kaminski;Jakub;Kaminski;jk@lo5.pl;m.kaminska@interia.pl;Maria Kaminska"))
+        << pupils.table;
+    EXPECT_NE(pupils.left_off.find("(another person's (a guardian's) beside the contact's own)"), std::string::npos)
+        << pupils.left_off;
+    // A list of the guardians themselves: their name, number and mailbox are the card's.
+    const contact_table guardians = made("Tanuló neve;Gondviselő neve;Gondviselő telefonszáma;Gondviselő email címe\n"
+                                         "Kiss Bence;Kiss Gábor;+36 30 412 5567;kiss.gabor@gmail.com\n");
+    EXPECT_TRUE(has_line(in_utf8(guardians.table), "Kiss Gábor;Gábor;Kiss;+36 30 412 5567;VOICE;kiss.gabor@gmail.com;Kiss Bence"))
+        << guardians.table;
 }
 
 TEST(PrepMembers, ADepartmentInTheContactsPlaceLeavesTheFirmsCard) {

@@ -1,0 +1,36 @@
+// Whose a column is: a pupil's guardian's or parent's columns beside the
+// pupil's own are another person's; in a list of the guardians themselves they
+// are the contact's.
+#include <algorithm>
+
+#include "prep/columns_together.hpp"
+
+namespace rowcard {
+namespace {
+
+// The kind of contact value `what` is, as far as whose it is goes: 0 for none.
+int value_kind(field_role what) {
+    switch (what) {
+    case field_role::full: case field_role::given: case field_role::family: case field_role::contact: return 1;
+    case field_role::email: return 2;
+    case field_role::phone: return 3;
+    default: return address_field(what) ? 4 : 0;
+    }
+}
+
+}  // namespace
+
+void settle_other_people(std::vector<column_reading>& columns) {
+    for (column_reading& r : columns) {
+        const int kind = value_kind(r.role.what);
+        if (!r.role.other || r.overridden || kind == 0) continue;
+        const bool own = std::any_of(columns.begin(), columns.end(), [kind](const column_reading& o) {
+            return !o.role.other && value_kind(o.role.what) == kind;
+        });
+        if (!own) continue;
+        r.role = {};
+        r.why = "another person's (a guardian's) beside the contact's own";
+    }
+}
+
+}  // namespace rowcard
