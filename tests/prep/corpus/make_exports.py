@@ -36,7 +36,9 @@ twentieth, whose sources are in twentieth_headers.py, as
 FOLDER/twentieth/exports/<name>.csv; the twenty-first, whose sources are in
 twentyfirst_headers.py, as FOLDER/twentyfirst/exports/<name>.csv; and the
 twenty-second, whose sources are in twentysecond_headers.py, as
-FOLDER/twentysecond/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/twentysecond/exports/<name>.csv; and the twenty-third, whose sources
+are in twentythird_headers.py, as FOLDER/twentythird/exports/<name>.csv, each
+with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -153,6 +155,9 @@ from twentysecond_exports import (bestandsuebertragung, clienti_contabilitate, c
                                   donatorji, geburtstage, kontrahenci, licencirane_firme, lista_klasy,
                                   mitgliedsantraege, ubytovani)
 from twentysecond_headers import SOURCES as TWENTYSECOND_SOURCES  # noqa: E402
+from twentythird_exports import (adresar, ehrenamtskarte, kontakte_crm, kunden_ch, newsletter_personen,  # noqa: E402
+                                 ratsmitglieder, studip_teilnehmer, therapeuten)
+from twentythird_headers import SOURCES as TWENTYTHIRD_SOURCES  # noqa: E402
 
 EXPORTS = {
     "salesforce_contacts_dataloader": salesforce_contact_api,
@@ -434,6 +439,13 @@ TWENTYSECOND_EXPORTS = {
     "clienti_livrare_ro": clienti_livrare, "clienti_contabilitate_ro": clienti_contabilitate,
 }
 
+# The twenty-third held-out set, written apart from rowcard-prep's code like the others.
+TWENTYTHIRD_EXPORTS = {
+    "kontakte_crm_de": kontakte_crm, "ratsmitglieder_de": ratsmitglieder, "ehrenamtskarte_de": ehrenamtskarte,
+    "studip_teilnehmer_de": studip_teilnehmer, "therapeuten_de": therapeuten, "kunden_ch": kunden_ch,
+    "newsletter_personen_de": newsletter_personen, "adresar_cs": adresar,
+}
+
 
 def shuffled(made):
     """The same export with its columns in another order."""
@@ -541,7 +553,8 @@ def main():
                 ("nineteenth", NINETEENTH_EXPORTS, NINETEENTH_SOURCES),
                 ("twentieth", TWENTIETH_EXPORTS, TWENTIETH_SOURCES),
                 ("twentyfirst", TWENTYFIRST_EXPORTS, TWENTYFIRST_SOURCES),
-                ("twentysecond", TWENTYSECOND_EXPORTS, TWENTYSECOND_SOURCES))
+                ("twentysecond", TWENTYSECOND_EXPORTS, TWENTYSECOND_SOURCES),
+                ("twentythird", TWENTYTHIRD_EXPORTS, TWENTYTHIRD_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
