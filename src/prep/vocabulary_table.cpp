@@ -228,6 +228,7 @@ constexpr phrase_meaning PHRASES[] = {
     kind("HLAVNI", "VOICE", false), kind("GLAVNI", "VOICE", false),
     place("BUSINESS", "WORK", WORK_PLACE), place("WORK", "WORK", WORK_PLACE), place("OFFICE", "WORK", WORK_PLACE),
     place("GESCHAFTLICH", "WORK", WORK_PLACE), place("DIENSTLICH", "WORK", WORK_PLACE),
+    place("GESCHAEFTLICH", "WORK", WORK_PLACE), place("GESCHAEFT", "WORK", WORK_PLACE), place("GESCHAFT", "WORK", WORK_PLACE),
     place("ARBEIT", "WORK", WORK_PLACE), place("ZAMESTNANI", "WORK", WORK_PLACE),
     place("PRACE", "WORK", WORK_PLACE), place("PRACA", "WORK", WORK_PLACE), place("SLUZBOWY", "WORK", WORK_PLACE),
     place("SLUZBOWA", "WORK", WORK_PLACE), place("MUNKAHELYI", "WORK", WORK_PLACE),

@@ -81,6 +81,10 @@ TEST(PrepLayouts, AWholeNameIsSplitIntoItsParts) {
     // A given-name column alone holds whole names only when most of them are several words.
     EXPECT_EQ(made("Jméno;Telefon\nAnna Marie;601\nJan;602\nEva;603\n").table,
               "FN;GIVEN;TEL1;TEL1 TYPE\nAnna Marie;Anna Marie;601;VOICE\nJan;Jan;602;VOICE\nEva;Eva;603;VOICE\n");
+    // A psychologist's or a doctor of philosophy's degree is a title before the name.
+    EXPECT_EQ(made("Titel;Vorname;Nachname\nDipl.-Psych.;Claudia;Rehberg\nDr. phil.;Jan;Kohl\nDipl. Psych.;Eva;Lang\n").table,
+              "FN;GIVEN;FAMILY;PREFIX\nClaudia Rehberg;Claudia;Rehberg;Dipl. Psych.\nJan Kohl;Jan;Kohl;Dr. phil.\n"
+              "Eva Lang;Eva;Lang;Dipl. Psych.\n");  // the dash made a space
     // Hungarian writes the family name first.
     EXPECT_EQ(made("Név,Cég\ndr. Kovács János,\n").table,
               "FN;GIVEN;FAMILY;PREFIX\ndr. Kov\xE1" "cs J\xE1nos;J\xE1nos;Kov\xE1" "cs;dr.\n");

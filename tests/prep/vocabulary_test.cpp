@@ -64,7 +64,7 @@ TEST(VocabLanguages, EnglishGermanAndCzechOutlookAndSheets) {
 TEST(VocabLanguages, AnEmployerOrARegistersBodyIsTheOrganisationAndItsHeadThePerson) {
     expect_read({{"Employer", org}, {"Business Name", org}, {"Institution", org}, {"Address Line 2", street2, -4}},
                 lang::english);
-    expect_read({{"Arbeitgeber", org}, {"Ortsteil", city, -4}, {"Anschrift", street, -4}, {"Adresszeile 2", street2, -4}, {"Adresszusatz", street2, -4},
+    expect_read({{"Arbeitgeber", org}, {"TelefonGeschaeft", phone, 0, "WORK"}, {"Ortsteil", city, -4}, {"Anschrift", street, -4}, {"Adresszeile 2", street2, -4}, {"Adresszusatz", street2, -4},
                  {"Telefonvorwahl", dial_code}},
                 lang::german);
     expect_read({{"Zaměstnavatel", org}, {"Název školy", org}, {"LEKARNIK_PRIJMENI", family}, {"Jméno ředitele", given},
