@@ -7,6 +7,7 @@
 
 #include "check/findings.hpp"
 #include "prep/column_numbers.hpp"
+#include "prep/columns_people.hpp"
 #include "prep/columns_together.hpp"
 #include "prep/numbers.hpp"
 #include "prep/value_text.hpp"

@@ -3,7 +3,7 @@
 // are the contact's.
 #include <algorithm>
 
-#include "prep/columns_together.hpp"
+#include "prep/columns_people.hpp"
 
 namespace rowcard {
 namespace {

@@ -15,15 +15,10 @@ namespace rowcard {
 // taken as the country where no name of it stands, a 'Name' beside a given
 // name taken as the family name, the names of firms beside their contact
 // persons, house numbers after their streets, a register's codes and a
-// salutation beside titles left off, an account's own mailbox in every row left off, and in an export with no header line
+// salutation beside titles left off, an account's own mailbox in every row
+// left off, and in an export with no header line
 // (`headerless`), or none names a company or an e-mail, the first column of names as the name. Corrections the user gave stand.
 void read_together(std::vector<column_reading>& columns, bool headerless);
-
-// Leaves off the columns of `columns` that name another person (a pupil's
-// guardian, 'e-mail opiekuna prawnego') where a column of the contact's own of
-// the same kind (names, e-mails, phones, address parts) stands beside them; a
-// list of the guardians themselves keeps them. Corrections the user gave stand.
-void settle_other_people(std::vector<column_reading>& columns);
 
 // Settles what `columns` mean where their values, row by row, tell more than
 // each column's alone (`values`: one vector per column, in row order): a

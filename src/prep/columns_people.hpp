@@ -1,0 +1,17 @@
+// Inside rowcard-prep: whose a column is, once each has been read alone; the
+// first step of read_columns' reading of the columns together.
+#pragma once
+
+#include <vector>
+
+#include "prep/columns.hpp"
+
+namespace rowcard {
+
+// Leaves off the columns of `columns` that name another person (a pupil's
+// guardian, 'e-mail opiekuna prawnego') where a column of the contact's own of
+// the same kind (names, e-mails, phones, address parts) stands beside them; a
+// list of the guardians themselves keeps them. Corrections the user gave stand.
+void settle_other_people(std::vector<column_reading>& columns);
+
+}  // namespace rowcard
