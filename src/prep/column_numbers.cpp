@@ -91,4 +91,24 @@ bool unordered_postal_codes(const std::vector<std::string_view>& values, const c
     return false;
 }
 
+// Rows a running number counts at least: fewer house numbers may ascend by chance.
+constexpr std::size_t RUNNING_MIN = 5;
+// Digits of a row's running number at most; more are a key's, which need not ascend.
+constexpr std::size_t RUNNING_DIGITS = 9;
+
+bool running_numbers(const std::vector<std::string_view>& values, const column_evidence& e) {
+    if (e.filled < RUNNING_MIN || e.filled * 100 < values.size() * MOST_SHARE) return false;
+    unsigned long last = 0;
+    for (const std::string_view v : values) {
+        const std::string_view t = trimmed(v);
+        if (t.empty()) continue;
+        if (t.size() > RUNNING_DIGITS || !values::all_digits(t)) return false;
+        unsigned long n = 0;
+        for (const char c : t) n = n * 10 + static_cast<unsigned long>(c - '0');
+        if (n <= last) return false;
+        last = n;
+    }
+    return true;
+}
+
 }  // namespace rowcard

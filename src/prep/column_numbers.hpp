@@ -40,4 +40,9 @@ bool mostly_country_codes(const std::vector<std::string_view>& values, const col
 // record's running number is a postal code's shape too, but ascends.
 bool unordered_postal_codes(const std::vector<std::string_view>& values, const column_evidence& e);
 
+// True when the filled values of `values`, most of them filled, are bare
+// numbers that ascend from row to row: a row's running number ('Nr.' 1, 2,
+// 3), never a house's. False for a handful of rows, which may ascend by chance.
+bool running_numbers(const std::vector<std::string_view>& values, const column_evidence& e);
+
 }  // namespace rowcard

@@ -141,7 +141,8 @@ void decide_from_values(column_reading& reading, const std::vector<std::string_v
     } else if (mostly(e, {value_shape::email})) {
         reading.role = {field_role::email, 0, {}};
     } else if (mostly(e, {value_shape::phone}) && mostly_dialled(values, e)) {
-        reading.role = {field_role::phone, 0, "VOICE"};
+        const std::string_view own = reading.header_role.type;
+        reading.role = {field_role::phone, 0, own == "HOME" || own == "WORK" ? own : "VOICE"};
     } else if (mostly(e, {value_shape::email, value_shape::phone}) &&
                share_at_least(e.shapes[static_cast<std::size_t>(value_shape::email)], e, MIXED_SHARE) &&
                share_at_least(e.shapes[static_cast<std::size_t>(value_shape::phone)], e, MIXED_SHARE)) {
@@ -203,6 +204,9 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
     } else if (h.what == field_role::web) {
         if (mostly(e, {value_shape::url})) reading.role = h;
         else reading.why = "its header says web page, but its values are no web addresses", reading.disagrees = true;
+    } else if (h.what == field_role::house_number && running_numbers(values, e)) {
+        reading.role = {field_role::record_id, 0, {}};  // 'Nr.' counting the rows
+        reading.why = "a running number";
     } else if (h.what != field_role::none) {
         for (const named_role& r : NOT_ON_THE_CARD) {
             if (r.what == h.what) reading.why = r.why;

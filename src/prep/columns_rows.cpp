@@ -1,9 +1,10 @@
 // What a column means beside the others where their values tell: a record's
 // own name that is a company's in some rows and a person's in others, a login
-// beside the whole name.
+// beside the whole name, a residence of towns alone.
 #include <algorithm>
 
 #include "prep/columns_together.hpp"
+#include "prep/value_text.hpp"
 
 namespace rowcard {
 namespace {
@@ -84,6 +85,23 @@ void address_from_values(std::vector<column_reading>& columns, const std::vector
     }
 }
 
+// Takes the one column of an address that its header calls the street
+// ('Bydlisko', a residence) as the town where no value holds a digit and no
+// column is the town or the house number: a street without a number is rare.
+void town_from_street(std::vector<column_reading>& columns, const std::vector<std::vector<std::string_view>>& values) {
+    const auto is = [&](field_role what) { return [what](const column_reading& r) { return r.role.what == what; }; };
+    if (std::count_if(columns.begin(), columns.end(), is(field_role::street)) != 1 ||
+        std::any_of(columns.begin(), columns.end(), is(field_role::city)) ||
+        std::any_of(columns.begin(), columns.end(), is(field_role::house_number))) {
+        return;
+    }
+    const auto c = static_cast<std::size_t>(std::find_if(columns.begin(), columns.end(), is(field_role::street)) - columns.begin());
+    const auto digit = [](std::string_view v) { return std::any_of(v.begin(), v.end(), values::is_digit); };
+    column_reading& r = columns[c];
+    if (r.overridden || r.evidence.filled == 0 || std::any_of(values[c].begin(), values[c].end(), digit)) return;
+    r.role.what = field_role::city;
+}
+
 }  // namespace
 
 void read_rows_together(std::vector<column_reading>& columns, const std::vector<std::vector<std::string_view>>& values) {
@@ -99,6 +117,7 @@ void read_rows_together(std::vector<column_reading>& columns, const std::vector<
         }
     }
     address_from_values(columns, values);
+    town_from_street(columns, values);
     // A second whole name that is the person's or a firm's is the firm's, and the person's own name there no firm's.
     const int person = first_of(columns, field_role::full);
     for (std::size_t c = 0; person >= 0 && c < columns.size(); ++c) {

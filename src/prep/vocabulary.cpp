@@ -176,9 +176,9 @@ column_role address_role(field_role what, const reading& r, int number) {
 // Returns the column's role from what its words say, `number` its item's number.
 column_role decide(const reading& r, int number) {
     if (r.stop) return {field_role::ignored, 0, {}};  // the record's owner or a chat name: never the contact's
-    if (r.role == nullptr) return {};
-    const field_role what = r.role->role;
     const bool own = r.place_type == "WORK" || r.place_type == "HOME";
+    if (r.role == nullptr) return own ? column_role{field_role::none, r.place, r.place_type} : column_role{};  // 'Privatnr'
+    const field_role what = r.role->role;
     if (what == field_role::phone) {
         if (r.label) return {field_role::phone_label, number, {}};
         return {field_role::phone, number, r.type.empty() ? "VOICE" : r.type};

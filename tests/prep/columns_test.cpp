@@ -226,6 +226,42 @@ TEST(PrepColumns, ATypeColumnBeforeItsPhoneAndAWholeAddressOfItsOwn) {
     EXPECT_NE(asked.table.find("Dlouha 1"), std::string::npos) << asked.table;
 }
 
+TEST(PrepColumns, ACountersNumberIsNoHousesAndAPlaceAloneTypesWhatTheValuesSay) {
+    // 'Nr.' counting the rows beside the house number: a record's, not a second house number.
+    const std::string rows = "Nr.;Vorname;Nachname;Strasse;Hausnummer;Ort\n"
+                             "1;Jan;Novak;Hauptweg;14;Bonn\n2;Eva;Mala;Am Hof;3;Bonn\n3;Ota;Bily;Ring;201a;Bonn\n"
+                             "4;Ida;Cerna;Gasse;9;Bonn\n5;Petr;Maly;Allee;57;Bonn\n";
+    const contact_table counted = made(rows);
+    EXPECT_TRUE(has_line(counted.table, "Jan Novak;Jan;Novak;POSTAL;Hauptweg 14;Bonn;1")) << counted.table;
+    EXPECT_NE(counted.reading.find("'Nr.': left off (a running number)"), std::string::npos) << counted.reading;
+    // Four rows may ascend by chance, and numbers that fall back are houses'.
+    const contact_table few = made("Nr.;Name;Strasse\n1;Jan Novak;Hauptweg\n2;Eva Mala;Ring\n3;Ota Bily;Gasse\n4;Ida Cerna;Allee\n");
+    EXPECT_TRUE(has_line(few.table, "Jan Novak;Jan;Novak;POSTAL;Hauptweg 1")) << few.table;
+    const contact_table again = made("Nr.;Name;Strasse\n1;Jan Novak;Hauptweg\n2;Eva Mala;Ring\n2;Ota Bily;Gasse\n"
+                                     "4;Ida Cerna;Allee\n5;Petr Maly;Dlouha\n");
+    EXPECT_TRUE(has_line(again.table, "Ota Bily;Ota;Bily;POSTAL;Gasse 2")) << again.table;
+    const contact_table back = made("Nr.;Name;Strasse\n1;Jan Novak;Hauptweg\n2;Eva Mala;Ring\n3;Ota Bily;Gasse\n"
+                                    "40;Ida Cerna;Allee\n12;Petr Maly;Dlouha\n");
+    EXPECT_TRUE(has_line(back.table, "Petr Maly;Petr;Maly;POSTAL;Dlouha 12")) << back.table;
+    // A place with no field ('Privatnr', 'Privatadr'): the values say which, the place its type.
+    const contact_table home = made("Vorname;Nachname;Privatnr;Nr. dienstlich;Privatadr\n"
+                                    "Lea;Brand;0551 3702218;0551 39 0;Weender Landstrasse 52, 37075 Goettingen\n");
+    EXPECT_TRUE(has_line(home.table, "Lea Brand;Lea;Brand;0551 3702218;HOME;0551 39 0;WORK;HOME;Weender Landstrasse 52;"
+                                     "Goettingen;37075"))
+        << home.table;
+}
+
+TEST(PrepColumns, AResidenceOfTownsAloneIsTheTown) {
+    const contact_table towns = made("Meno;Priezvisko;Bydlisko\nMarian;Stefanka;Nitra\nDusan;Kollar;Zlate Moravce\n");
+    EXPECT_TRUE(has_line(towns.table, "FN;GIVEN;FAMILY;ADR1 TYPE;ADR1 CITY")) << towns.table;
+    // A number in one value makes the column streets; so does a town column beside it.
+    const contact_table street = made("Meno;Priezvisko;Bydlisko\nMarian;Stefanka;Nitra\nDusan;Kollar;Trnava\n"
+                                      "Ivan;Bily;Presov\nOta;Maly;Zilina\nJan;Cerny;Levice\nEva;Mala;Hlavna 5\n");
+    EXPECT_TRUE(has_line(street.table, "FN;GIVEN;FAMILY;ADR1 TYPE;ADR1 STREET")) << street.table;
+    const contact_table beside = made("Meno;Priezvisko;Bydlisko;Obec\nMarian;Stefanka;Pod hajom;Nitra\n");
+    EXPECT_TRUE(has_line(beside.table, "Marian Stefanka;Marian;Stefanka;POSTAL;Pod hajom;Nitra")) << beside.table;
+}
+
 }  // namespace
 }  // namespace rowcard
 
