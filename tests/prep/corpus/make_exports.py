@@ -37,9 +37,11 @@ FOLDER/twentieth/exports/<name>.csv; the twenty-first, whose sources are in
 twentyfirst_headers.py, as FOLDER/twentyfirst/exports/<name>.csv; and the
 twenty-second, whose sources are in twentysecond_headers.py, as
 FOLDER/twentysecond/exports/<name>.csv; the twenty-third, whose sources
-are in twentythird_headers.py, as FOLDER/twentythird/exports/<name>.csv; and
-the twenty-fourth, whose sources are in twentyfourth_headers.py, as
-FOLDER/twentyfourth/exports/<name>.csv, each with its <name>.expected.json.
+are in twentythird_headers.py, as FOLDER/twentythird/exports/<name>.csv; the
+twenty-fourth, whose sources are in twentyfourth_headers.py, as
+FOLDER/twentyfourth/exports/<name>.csv; and the twenty-fifth, whose sources are
+in twentyfifth_headers.py, as FOLDER/twentyfifth/exports/<name>.csv, each with
+its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -162,6 +164,10 @@ from twentythird_headers import SOURCES as TWENTYTHIRD_SOURCES  # noqa: E402
 from twentyfourth_exports import (import_erori, kunden_export, kunden_vorlage, mzdy_adresy, pecouni,  # noqa: E402
                                   pflege_kunden, policka, portal_nutzer)
 from twentyfourth_headers import SOURCES as TWENTYFOURTH_SOURCES  # noqa: E402
+from twentyfifth_exports import (academia_alunos, clienti_riepilogo, extraction_tiers,  # noqa: E402
+                                 federacao_individuos, laiv_fraktioner, lopp_anmalningar, medlemmer, padelreiser,
+                                 sportlink_leden)
+from twentyfifth_headers import SOURCES as TWENTYFIFTH_SOURCES  # noqa: E402
 
 EXPORTS = {
     "salesforce_contacts_dataloader": salesforce_contact_api,
@@ -457,6 +463,14 @@ TWENTYFOURTH_EXPORTS = {
     "policka_sk": policka, "import_erori_ro": import_erori,
 }
 
+# The twenty-fifth held-out set, written apart from rowcard-prep's code like the others.
+TWENTYFIFTH_EXPORTS = {
+    "laiv_fraktioner_sv": laiv_fraktioner, "medlemmer_no": medlemmer, "padelreiser_no": padelreiser,
+    "lopp_anmalningar_sv": lopp_anmalningar, "sportlink_leden_nl": sportlink_leden,
+    "extraction_tiers_fr": extraction_tiers, "federacao_individuos_pt": federacao_individuos,
+    "academia_alunos_br": academia_alunos, "clienti_riepilogo_it": clienti_riepilogo,
+}
+
 
 def shuffled(made):
     """The same export with its columns in another order."""
@@ -566,7 +580,8 @@ def main():
                 ("twentyfirst", TWENTYFIRST_EXPORTS, TWENTYFIRST_SOURCES),
                 ("twentysecond", TWENTYSECOND_EXPORTS, TWENTYSECOND_SOURCES),
                 ("twentythird", TWENTYTHIRD_EXPORTS, TWENTYTHIRD_SOURCES),
-                ("twentyfourth", TWENTYFOURTH_EXPORTS, TWENTYFOURTH_SOURCES))
+                ("twentyfourth", TWENTYFOURTH_EXPORTS, TWENTYFOURTH_SOURCES),
+                ("twentyfifth", TWENTYFIFTH_EXPORTS, TWENTYFIFTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
