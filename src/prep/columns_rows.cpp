@@ -1,8 +1,9 @@
 // What a column means beside the others where their values tell: a record's
 // own name that is a company's in some rows and a person's in others, a login
-// beside the whole name, a residence of towns alone.
+// beside the whole name, a residence of towns alone, a family name by the whole names it ends.
 #include <algorithm>
 
+#include "prep/column_numbers.hpp"
 #include "prep/columns_together.hpp"
 #include "prep/value_text.hpp"
 
@@ -102,6 +103,35 @@ void town_from_street(std::vector<column_reading>& columns, const std::vector<st
     r.role.what = field_role::city;
 }
 
+// True when most filled values of `column` end the whole name of their row
+// in `full` as its last words ('Silva' of "Carlos Alberto Silva"): a family
+// name, whatever the header calls it (Portuguese 'Apelido' is one; Brazilian a nickname).
+bool ends_the_names(const std::vector<std::string_view>& column, const std::vector<std::string_view>& full,
+                    const column_evidence& e) {
+    std::size_t ends = 0;
+    for (std::size_t row = 0; row < column.size() && row < full.size(); ++row) {
+        const std::string own = header_key(trimmed(column[row]));
+        const std::string name = header_key(trimmed(full[row]));
+        ends += !own.empty() && name.size() > own.size() + 1 && name.ends_with(" " + own);
+    }
+    return share_at_least(ends, e, MOST_SHARE);
+}
+
+// Takes a column the header does not tell, whose values end the whole names,
+// as the family name where no column is one.
+void family_from_values(std::vector<column_reading>& columns, const std::vector<std::vector<std::string_view>>& values) {
+    const int full = first_of(columns, field_role::full);
+    if (full < 0 || first_of(columns, field_role::family) >= 0) return;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        column_reading& r = columns[c];
+        if (r.role.what != field_role::none || r.overridden || r.evidence.filled == 0) continue;
+        if (!ends_the_names(values[c], values[static_cast<std::size_t>(full)], r.evidence)) continue;
+        r.role = {field_role::family, 0, {}};
+        r.why.clear();
+        return;
+    }
+}
+
 }  // namespace
 
 void read_rows_together(std::vector<column_reading>& columns, const std::vector<std::vector<std::string_view>>& values) {
@@ -118,6 +148,7 @@ void read_rows_together(std::vector<column_reading>& columns, const std::vector<
     }
     address_from_values(columns, values);
     town_from_street(columns, values);
+    family_from_values(columns, values);
     // A second whole name that is the person's or a firm's is the firm's, and the person's own name there no firm's.
     const int person = first_of(columns, field_role::full);
     for (std::size_t c = 0; person >= 0 && c < columns.size(); ++c) {

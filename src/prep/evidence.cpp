@@ -22,8 +22,7 @@ constexpr std::size_t COUNT_MAX_DIGITS = 3;
 // Digits of a postal code written bare: 4 (AT, HU, SI, CH), 5 (CZ, SK, DE, HR), 6 (RO).
 constexpr std::size_t POSTAL_MIN_DIGITS = 4;
 constexpr std::size_t POSTAL_MAX_DIGITS = 6;
-// Four digits alone in these years are a year: no Austrian, Hungarian or
-// Slovenian postal code lies there, while 2000 is Maribor's, Szentendre's, Stockerau's.
+// Four digits alone in these years are a year: no AT, HU or SI postal code lies there (2000 is Maribor's).
 constexpr int YEAR_ALONE_FIRST = 1900;
 constexpr int YEAR_ALONE_LAST = 1999;
 // A phone's digits: fewer are a postal code, a year or a count; more than
@@ -58,10 +57,11 @@ constexpr std::string_view COUNTRY_MARKS[] = {"a",  "at", "b",  "be", "ch", "cz"
 constexpr std::string_view EXTENSION_WORDS[] = {"ext", "x", "kl", "klapka", "linka", "wew", "dw", "durchwahl",
                                                 "mellek", "int"};
 
-// True for a postal code without a country mark: 4 to 6 digits, "602 00", "00-950", a US "15210-2613".
+// True for a postal code without a country mark: 4 to 6 digits, "602 00", "00-950", a US "15210-2613", a Portuguese "1000-001".
 bool postal_body(std::string_view s) {
     if (all_digits(s)) return s.size() >= POSTAL_MIN_DIGITS && s.size() <= POSTAL_MAX_DIGITS;
     if (s.size() == 10 && s[5] == '-' && all_digits(s.substr(0, 5)) && all_digits(s.substr(6))) return true;
+    if (s.size() == 8 && s[4] == '-' && all_digits(s.substr(0, 4)) && all_digits(s.substr(5))) return true;
     cursor c{s};
     const std::size_t first = take_digits(c).size();
     const char sep = first == 3 ? ' ' : '-';

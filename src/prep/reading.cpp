@@ -9,6 +9,7 @@
 #include "prep/evidence.hpp"
 #include "prep/fields.hpp"
 #include "prep/reading.hpp"
+#include "prep/reading_shape.hpp"
 #include "prep/layouts.hpp"
 #include "record/record.hpp"
 
@@ -19,11 +20,6 @@ namespace {
 constexpr std::size_t RECORDS_SAMPLED = 20;
 // Excel's first line naming the separator, 'sep=;'.
 constexpr std::string_view SEPARATOR_LINE = "sep=";
-// Records at the end that hold one value at most and may be a report's footer.
-constexpr std::size_t FOOTER_RECORDS = 3;
-// Records of a footer that an empty record sets apart from the data: a
-// report's totals, its notice and its copyright, with gaps between them.
-constexpr std::size_t GAPPED_FOOTER_RECORDS = 6;
 // How a database's dump, a script's, a C program's or a spreadsheet's writes a value that is not there.
 constexpr std::string_view DUMPED_NULLS[] = {"NULL", "null", "(null)", "None", "none", "N/A", "n/a", "#N/A"};
 // Lines above a header that may be a preamble, as LinkedIn's "Notes:" is.
@@ -203,51 +199,6 @@ std::size_t put_record(field_cursor& cursor, bool header, std::size_t named, exp
     return column;
 }
 
-// How a table line at the end may belong to a report's footer.
-enum class tail { data, gap, line, words };
-
-// Returns what row `row` of `rows` is at the end of an export: a gap when it
-// holds no value; a footer line when it holds one value that is no contact's
-// (no e-mail, and a digit or a ':' as "Total: 23" or "Exported 12.4.2024"
-// have and names never do); words when its one value has neither, a footer
-// only below a gap; else data.
-tail tail_of(const field_rows& rows, std::size_t row) {
-    std::string_view found;
-    for (std::size_t c = 0; c < rows.columns; ++c) {
-        const std::string_view value = trimmed(value_at(rows, row, c));
-        if (value.empty()) continue;
-        if (!found.empty()) return tail::data;
-        found = value;
-    }
-    if (found.empty()) return tail::gap;
-    if (found.find('@') != std::string_view::npos) return tail::data;
-    return found.find_first_of("0123456789:") != std::string_view::npos ? tail::line : tail::words;
-}
-
-// Takes a report's footer off the end of `result`'s rows, each noted: at
-// most FOOTER_RECORDS rows at the end that each hold one footer line; or, in
-// a table of several columns, at most GAPPED_FOOTER_RECORDS rows of one value
-// or none that a row of no value sets apart from the data.
-void drop_footer(export_result& result) {
-    field_rows& rows = result.rows;
-    const std::size_t count = row_count(rows);
-    const auto kind = [&](std::size_t k) { return tail_of(rows, k); };
-    std::size_t first = count;
-    while (first > 0 && count - first < FOOTER_RECORDS && kind(first - 1) == tail::line) --first;
-    std::size_t gapped = count;
-    while (gapped > 0 && count - gapped < GAPPED_FOOTER_RECORDS && kind(gapped - 1) != tail::data) --gapped;
-    while (gapped < count && kind(gapped) != tail::gap) ++gapped;  // the block starts at its gap
-    bool worded = false;  // the block holds some line, not only gaps
-    for (std::size_t k = gapped; k < count; ++k) worded = worded || kind(k) != tail::gap;
-    if (rows.columns >= 2 && worded && gapped > 0 && gapped < first) first = gapped;
-    if (first == 0 || first == count) return;
-    for (std::size_t k = first; k < count; ++k) note(result.changes.footer_lines, rows.lines[k]);
-    rows.text.resize(first == 0 ? 0 : rows.ends[first * rows.columns - 1]);
-    rows.ends.resize(first * rows.columns);
-    rows.lines.resize(first);
-    result.records -= count - first;
-}
-
 // True when the first record holds an e-mail address or a number written for
 // dialling: a contact's values, never a header's names. Such an export (a
 // phone's list, an import template) has no header line.
@@ -321,6 +272,7 @@ export_result read_export(std::string_view bytes, const export_reading& how) {
         put_record(cursor, false, named, result);
         ++result.records;
     }
+    drop_headers_again(result);
     drop_footer(result);
     result.changes.unterminated_quote = cursor.unterminated;
     return result;

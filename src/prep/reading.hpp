@@ -36,6 +36,7 @@ struct export_changes {
     change_tally extra_fields;  // records with fields beyond the header's, which were dropped
     change_tally short_rows;    // records with fewer fields than the header's, their last columns left empty
     change_tally footer_lines;  // lines after the data that hold one value, as a report's footer: no contacts, left out
+    change_tally headers_again;  // the header written again over a block of rows, and the block's title: no contacts
     std::size_t unterminated_quote = 0;  // line where a quote that never closes opened; 0: none
 };
 

@@ -118,6 +118,7 @@ std::string changes_report(const export_changes& changes, const contact_table& m
                                            " lost separator puts the values after it in the wrong columns: check"
                                            " these rows)", "row");
     text += tally_line(changes.footer_lines, "lines after the data taken for a report's footer, no contacts, left out", "line");
+    text += tally_line(changes.headers_again, "lines repeating the header, or a block's title above it, left out", "line");
     text += tally_line(made.joiners, "signs such as '-' or '/' between two words made a space, which rowcard would"
                                      " drop", "row");
     text += tally_line(made.unread_birthdays, "birthdays in no date form known, left off", "row");

@@ -171,9 +171,11 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
     const bool organisation = firm_salutation || (plan.kind >= 0 && kind_of_record(v[static_cast<std::size_t>(plan.kind)]) == record_kind::organisation) ||
                               company_row(plan, v);
     // 'Příjmení / Název': a family name with no given name that is a company's,
-    // or in a row its kind calls an organisation's, is the company.
-    if (row.single[GIVEN].empty() && full.empty() && (organisation || company_name(row.single[FAMILY]))) {
+    // or in a row its kind calls an organisation's, or the row's company again, is the company.
+    const bool firm_again = !row.single[ORG].empty() && header_key(row.single[FAMILY]) == header_key(row.single[ORG]);
+    if (row.single[GIVEN].empty() && full.empty() && (organisation || company_name(row.single[FAMILY]) || firm_again)) {
         if (row.single[ORG].empty()) row.single[ORG] = std::exchange(row.single[FAMILY], std::string());
+        else if (firm_again) row.single[FAMILY].clear();
     }
     // A whole name that is the row's company, where the export's name parts are empty, is the company's.
     const bool parts_kept = (plan.single[GIVEN] >= 0 && !plan.given_is_full) || plan.single[FAMILY] >= 0;

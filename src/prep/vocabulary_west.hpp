@@ -35,6 +35,18 @@ inline constexpr phrase_meaning PHRASES[] = {
     role("TELEFOONNUMMER", phone), role("MOBIEL", phone, 0, "CELL"), role("MAILADRES", email), whole("FUNCTIE", job),
     whole("SOBRENOME", family), role("ENDERECO", street), role("CIDADE", city), role("TELEFONE", phone),
     role("CELULAR", phone, 0, "CELL"), role("TELEMOVEL", phone, 0, "CELL"),
+    whole("NOME COMPLETO", full), role("MORADA", street), role("LOCALIDADE", city), role("DISTRITO", region),
+    whole("CIVILITE", prefix), whole("NOM ENTREPRISE", org), whole("RAISON SOCIALE", org), role("SURNOM", nickname),
+    role("GATUADRESS", street), role("GATA", street), role("VEJ", street), whole("PROV", region),
+    role("EPOSTADRESS", email),
+    role("COGNOME E NOME", full), role("STAD", city),
+    // A person's own national or tax number, and a firm's: no number to call.
+    role("PERSONNUMMER", record_id), role("FODSELSNUMMER", record_id), role("CPR", record_id),
+    role("BSN", record_id), role("CPF", record_id), role("NIF", record_id), role("DNI", record_id),
+    role("NIE", record_id), whole("CF", record_id), role("CODICE FISCALE", record_id), role("NUMERO FISCAL", record_id),
+    role("PARTITA IVA", company_fact), whole("P IVA", company_fact), role("CNPJ", company_fact), role("CIF", company_fact),
+    role("SIRET", company_fact), role("SIREN", company_fact), role("TVA", company_fact), role("KVK", company_fact),
+    role("ORGANISASJONSNUMMER", company_fact), role("ORGANISATIONSNUMMER", company_fact), role("ORGNR", company_fact),
 };
 
 }  // namespace vocabulary_west
