@@ -30,6 +30,20 @@ TEST(PrepWestern, NationalAndTaxNumbersAreNoPhones) {
     EXPECT_TRUE(has_line(t.table, "Rafael Moura;Rafael;Moura;(82) 99999 0000;VOICE;529.982.247 25")) << t.table;
 }
 
+TEST(PrepWestern, TheCommonestHeadersOfEachLanguage) {
+    expect_read({{"Departamento", department}, {"Fecha de nacimiento", birthday}, {"Apodo", nickname},
+                 {"Tratamiento", prefix}, {"Número", house_number, -4}, {"Notas", note}, {"Società", org},
+                 {"Reparto", department}, {"Civico", house_number, -4}, {"Titolo", title}, {"Data di nascita", birthday},
+                 {"Service", department}, {"Télécopie", phone, 0, "FAX"}, {"Remarques", note},
+                 {"Date de naissance", birthday}, {"Afdeling", department}, {"Aanhef", prefix},
+                 {"Geboortedatum", birthday}, {"Provincie", region, -4}, {"Complemento", street2, -4},
+                 {"CEP", postal, -4}, {"Observações", note}, {"Stilling", job}, {"Nettside", web},
+                 {"Företag", org}, {"Födelsedag", birthday}, {"Postnr.", postal, -4}, {"Hjemmeside", web},
+                 {"Etunimi", given}, {"Sukunimi", family}, {"Matkapuhelin", phone, 0, "CELL"},
+                 {"Postitoimipaikka", city, -4}, {"Sähköposti", email}},
+                export_language::unknown);
+}
+
 TEST(PrepWestern, APortuguesePostalCodeAndASurnameByTheWholeNamesItEnds) {
     const std::string rows = "Nome;Apelido;Nome Completo;codigo_postal;localidade\n"
                              "Carlos;Silva;Carlos Alberto Silva;1000-001;Lisboa\n"
