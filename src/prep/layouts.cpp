@@ -42,6 +42,7 @@ std::string_view language_name(export_language language) {
     case export_language::slovene: return "Slovene";
     case export_language::croatian: return "Croatian";
     case export_language::romanian: return "Romanian";
+    case export_language::western: return "western European";
     case export_language::unknown: break;
     }
     return "";

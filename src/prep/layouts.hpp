@@ -9,7 +9,7 @@
 namespace rowcard {
 
 // The language of an export's headers, as far as its words tell it.
-enum class export_language { unknown, english, german, czech, slovak, polish, hungarian, slovene, croatian, romanian };
+enum class export_language { unknown, english, german, czech, slovak, polish, hungarian, slovene, croatian, romanian, western };
 
 // What one column of an export holds; `ignored` is a known column the card
 // has no use for (an e-mail's display name, a phonetic name). `title` is a bare

@@ -27,6 +27,11 @@ constexpr std::string_view CROATIAN[] = {"PREZIME", "GRAD", "TVRTKA", "TVRTKE", 
 constexpr std::string_view ROMANIAN[] = {"NUME", "PRENUME", "ORAS", "TARA", "JUDET", "CREARII", "MODIFICARE",
     "PRIVATA", "DENUMIREA", "COMPANIEI", "COMPANIE", "FURNIZOR", "STRADA", "SERVICIU", "DOMICILIU", "POLITETE",
     "MEMBRU", "FUNCTIA", "LOCALITATE"};
+// The western languages' own words, whose exports are written in code page 1252 where not in UTF-8.
+constexpr std::string_view WESTERN[] = {"PRENOM", "NOM", "VILLE", "PAYS", "SOCIETE", "NOMBRE", "APELLIDO", "APELLIDOS",
+    "CIUDAD", "DIRECCION", "TELEFONO", "NOME", "COGNOME", "INDIRIZZO", "CITTA", "VOORNAAM", "ACHTERNAAM",
+    "WOONPLAATS", "STRAAT", "SOBRENOME", "CIDADE", "ENDERECO", "MORADA", "FORNAVN", "ETTERNAVN", "FORNAMN",
+    "EFTERNAMN", "EFTERNAVN", "POSTSTED", "ETUNIMI", "SUKUNIMI", "COURRIEL", "PORTABLE", "CELLULARE", "TELEFONE"};
 
 // The words a column of record kinds writes for a person and for an organisation.
 constexpr kind_word KINDS[] = {
@@ -62,7 +67,7 @@ constexpr language_words MARKERS[] = {
     {export_language::english, ENGLISH}, {export_language::german, GERMAN}, {export_language::czech, CZECH},
     {export_language::slovak, SLOVAK}, {export_language::polish, POLISH}, {export_language::hungarian, HUNGARIAN},
     {export_language::slovene, SLOVENE}, {export_language::croatian, CROATIAN},
-    {export_language::romanian, ROMANIAN},
+    {export_language::romanian, ROMANIAN}, {export_language::western, WESTERN},
 };
 
 }  // namespace

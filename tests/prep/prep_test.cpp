@@ -268,6 +268,11 @@ TEST(PrepEncodings, CodePage1252ToldFrom1250ByBytesAndHeaders) {
     EXPECT_NE(german.encoding_reason.find("German"), std::string::npos) << german.encoding_reason;
     // One German word tells the language too.
     EXPECT_EQ(read("Postleitzahl;Stadt\n1010;Mich\xE8le\n").encoding, export_encoding::cp1252);
+    // French, Italian or Swedish headers too: Jaurès, not Jaurčs.
+    const export_result french = read("Nom;Pr\xE9nom;Ville\nJaur\xE8s;Jean;Toulouse\n");
+    EXPECT_EQ(french.encoding, export_encoding::cp1252);
+    EXPECT_NE(french.encoding_reason.find("western European"), std::string::npos) << french.encoding_reason;
+    EXPECT_EQ(read("Nome;Cognome\nNicol\xF2;Ros\xEC\n").encoding, export_encoding::cp1252);
     // A byte that is a letter in 1250 alone outweighs German headers: Ł, not £.
     const export_result polish = read("Vorname;Nachname\n\xA3ukasz;Nowak\n");
     EXPECT_EQ(polish.encoding, export_encoding::cp1250);
