@@ -112,6 +112,16 @@ std::string split_header(std::string_view cleaned) {
     return out;
 }
 
+std::vector<std::string_view> split_words(std::string_view key) {
+    std::vector<std::string_view> out;
+    while (!key.empty()) {
+        const std::size_t space = key.find(' ');
+        out.push_back(key.substr(0, space));
+        key = space == std::string_view::npos ? std::string_view() : key.substr(space + 1);
+    }
+    return out;
+}
+
 bool known_word(std::string_view word) {
     static const word_list known = sorted_words();
     return std::binary_search(known.begin(), known.end(), word);

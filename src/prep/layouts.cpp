@@ -19,17 +19,6 @@ constexpr std::size_t OUTLOOK_HEADERS = 20;
 constexpr int WORK_GROUP = -1;
 constexpr int HOME_GROUP = -2;
 
-// Returns the words of a key, split at its single spaces. Empty input gives none.
-std::vector<std::string_view> split_words(std::string_view key) {
-    std::vector<std::string_view> out;
-    while (!key.empty()) {
-        const std::size_t space = key.find(' ');
-        out.push_back(key.substr(0, space));
-        key = space == std::string_view::npos ? std::string_view() : key.substr(space + 1);
-    }
-    return out;
-}
-
 // Returns the language's name in English ("German"); empty for unknown.
 std::string_view language_name(export_language language) {
     switch (language) {

@@ -35,17 +35,6 @@ constexpr std::array<std::string_view, 8> TYPES = {"FAX", "CELL", "PAGER", "CAR"
 
 using word_list = std::vector<std::string_view>;
 
-// Returns the words of a key, split at its single spaces. Empty input gives none.
-word_list split_words(std::string_view key) {
-    word_list out;
-    while (!key.empty()) {
-        const std::size_t space = key.find(' ');
-        out.push_back(key.substr(0, space));
-        key = space == std::string_view::npos ? std::string_view() : key.substr(space + 1);
-    }
-    return out;
-}
-
 // Returns the position of `r` among RANKED; past its end for a role no word ranks.
 std::size_t rank(field_role r) {
     return static_cast<std::size_t>(std::find(RANKED.begin(), RANKED.end(), r) - RANKED.begin());
@@ -270,6 +259,12 @@ column_role read_header(std::string_view cleaned, export_language language, std:
             one.type == other.type) {
             return one;
         }
+    }
+    // 'Address Line 2/District/Neighborhood': the names after a slash name the numbered item again.
+    if (const std::size_t slash = cleaned.find('/');
+        slash != std::string_view::npos && std::any_of(cleaned.begin(), cleaned.begin() + static_cast<std::ptrdiff_t>(slash), values::is_digit)) {
+        const column_role one = read_header(cleaned.substr(0, slash), language, table, suffixes);
+        if (one.what != field_role::none) return one;
     }
     const std::string key = split_header(cleaned);
     const std::string table_key = split_header(table);

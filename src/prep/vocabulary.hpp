@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include <vector>
+
 #include "prep/layouts.hpp"
 
 namespace rowcard {
@@ -17,6 +19,10 @@ namespace rowcard {
 // the vocabulary does not know split into words it does where they make up
 // the whole run ('MAILINGSTREET', 'firstname'). Empty input gives empty.
 std::string split_header(std::string_view cleaned);
+
+// Returns the words of a key that split_header or header_key wrote, split at
+// its single spaces. Empty input gives none.
+std::vector<std::string_view> split_words(std::string_view key);
 
 // Returns the role of the column headed `cleaned` in an export of `language`:
 // what the card does with it, the item number or the place of its address as

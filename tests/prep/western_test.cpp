@@ -44,6 +44,13 @@ TEST(PrepWestern, TheCommonestHeadersOfEachLanguage) {
                 export_language::unknown);
 }
 
+TEST(PrepWestern, NamesAfterASlashNameTheNumberedItemAgain) {
+    const contact_table t = made("Name;Address Line 1;Address Line 2/District/Neighborhood;Town/City\n"
+                                 "Beata Kaminska;27 Stokes Croft;Flat 4;Bristol\n");
+    EXPECT_TRUE(has_line(t.table, "FN;GIVEN;FAMILY;ADR1 TYPE;ADR1 STREET;ADR1 CITY")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Beata Kaminska;Beata;Kaminska;POSTAL;27 Stokes Croft, Flat 4;Bristol")) << t.table;
+}
+
 TEST(PrepWestern, APortuguesePostalCodeAndASurnameByTheWholeNamesItEnds) {
     const std::string rows = "Nome;Apelido;Nome Completo;codigo_postal;localidade\n"
                              "Carlos;Silva;Carlos Alberto Silva;1000-001;Lisboa\n"
