@@ -169,7 +169,8 @@ from twentyfifth_exports import (academia_alunos, clienti_riepilogo, extraction_
                                  federacao_individuos, laiv_fraktioner, lopp_anmalningar, medlemmer, padelreiser,
                                  sportlink_leden)
 from twentyfifth_headers import SOURCES as TWENTYFIFTH_SOURCES  # noqa: E402
-from twentysixth_exports import praxisakte_export, prijimacky_uchadzaci  # noqa: E402
+from twentysixth_exports import (gls_csomagok, gottesdienst_besucher, ksiazka_adresowa,  # noqa: E402
+                                 membri_asociatie, oddil_adresar, praxisakte_export, prijimacky_uchadzaci)
 from twentysixth_headers import SOURCES as TWENTYSIXTH_SOURCES  # noqa: E402
 
 EXPORTS = {
@@ -477,6 +478,9 @@ TWENTYFIFTH_EXPORTS = {
 # The twenty-sixth held-out set, written apart from rowcard-prep's code like the others.
 TWENTYSIXTH_EXPORTS = {
     "prijimacky_uchadzaci_sk": prijimacky_uchadzaci, "praxisakte_export_de": praxisakte_export,
+    "ksiazka_adresowa_pl": ksiazka_adresowa, "oddil_adresar_cs": oddil_adresar,
+    "gottesdienst_besucher_de": gottesdienst_besucher, "membri_asociatie_ro": membri_asociatie,
+    "gls_csomagok_hu": gls_csomagok,
 }
 
 
