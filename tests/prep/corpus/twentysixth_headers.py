@@ -8,10 +8,10 @@ row": the source shows the row itself, in a sample file, or a program that
 reads or writes the file spells it out; "field list": it lists the names in
 this order) and where.
 
-Nothing here is made up: each row is known from a program that reads the
-file, named by its stored file id. Where the separator, encoding or line end
-is the export's setting rather than a fixed property, or the source does not
-show it, the note says so.
+Nothing here is made up: each row is known from a program that reads or
+writes the file, named by its stored file id. Where the separator, encoding
+or line end is the export's setting rather than a fixed property, or the
+source does not show it, the note says so.
 """
 
 SOURCES = {
