@@ -70,7 +70,7 @@ SOURCES = {
         where="Kleisteen's help, 'Relaties importeren' (support.kleisteen.nl/knowledge-base/relaties-importeren):"
               " 'naam bedrijf, achternaam,voornaam,geslacht (m/v), straat, postcode,plaats,landcode,tel,email,"
               "btw-nummer,kvk,bankrekening/iban,bic/swift'; 'Alle kolommen zijn verplicht, wanneer er geen"
-              " gegevens zijn dan kunt u de velden leeg laten'; 'Landcode is volgens iso-code 3166 alpha-2';"
+              " gegevens zijn dan kunt u de velden leeg laten'; 'Landcode is volgens iso-code 3166 apha-2';"
               " 'Wanneer zowel de kolom bedrijfsnaam als achternaam is ingevuld dan wordt de achternaam als"
               " contactpersoon ingevoerd'; the sheet is an Excel file: saved by a Dutch Excel as CSV (';', code"
               " page 1252, CRLF)",

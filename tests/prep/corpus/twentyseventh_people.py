@@ -236,8 +236,8 @@ POM27 = [
     ("113", "Chiara Lombardi", "40121", "Bologna", "BO", "Via Marsala", "12", "Italia", "Fondazione Carisbo",
      "", "92003440376", "051 275 3111", "", "", "chiara.lombardi@fondazionecarisbo.it", "", "0", "0", "0", "", "",
      "-1", "1"),
-    ("114", "Kovačič Trasporti S.r.l.", "34170", "Gorizia", "GO", "Via Terza Armata", "117", "Italia", "",
-     "01188020319", "01188020319", "0481 522 410", "", "0481 522 411", "logistica@kovacictrasporti.it", "", "0",
+    ("114", "Kovacich Trasporti S.r.l.", "34170", "Gorizia", "GO", "Via Terza Armata", "117", "Italia", "",
+     "01188020319", "01188020319", "0481 522 410", "", "0481 522 411", "logistica@kovacichtrasporti.it", "", "0",
      "0", "5", "", "", "-1", "1"),
 ]
 
