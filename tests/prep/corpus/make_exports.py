@@ -39,10 +39,12 @@ twenty-second, whose sources are in twentysecond_headers.py, as
 FOLDER/twentysecond/exports/<name>.csv; the twenty-third, whose sources
 are in twentythird_headers.py, as FOLDER/twentythird/exports/<name>.csv; the
 twenty-fourth, whose sources are in twentyfourth_headers.py, as
-FOLDER/twentyfourth/exports/<name>.csv; and the twenty-fifth, whose sources are
-in twentyfifth_headers.py, as FOLDER/twentyfifth/exports/<name>.csv; and the
+FOLDER/twentyfourth/exports/<name>.csv; the twenty-fifth, whose sources are
+in twentyfifth_headers.py, as FOLDER/twentyfifth/exports/<name>.csv; the
 twenty-sixth, whose sources are in twentysixth_headers.py, as
-FOLDER/twentysixth/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/twentysixth/exports/<name>.csv; and the twenty-seventh, whose sources
+are in twentyseventh_headers.py, as FOLDER/twentyseventh/exports/<name>.csv,
+each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -172,6 +174,10 @@ from twentyfifth_headers import SOURCES as TWENTYFIFTH_SOURCES  # noqa: E402
 from twentysixth_exports import (gls_csomagok, gottesdienst_besucher, ksiazka_adresowa,  # noqa: E402
                                  membri_asociatie, oddil_adresar, praxisakte_export, prijimacky_uchadzaci)
 from twentysixth_headers import SOURCES as TWENTYSIXTH_SOURCES  # noqa: E402
+from twentyseventh_exports import (banktrack_contactos, dataweb_clientes, dealerkit_contacts,  # noqa: E402
+                                   freeagent_contacts, gnucash_customers, kanboard_users, kleisteen_relaties,
+                                   pom_mittenti, quickbutik_kunder, yoursminc_contacten)
+from twentyseventh_headers import SOURCES as TWENTYSEVENTH_SOURCES  # noqa: E402
 
 EXPORTS = {
     "salesforce_contacts_dataloader": salesforce_contact_api,
@@ -483,6 +489,15 @@ TWENTYSIXTH_EXPORTS = {
     "gls_csomagok_hu": gls_csomagok,
 }
 
+# The twenty-seventh held-out set, written apart from rowcard-prep's code like the others.
+TWENTYSEVENTH_EXPORTS = {
+    "gnucash_customers_ie": gnucash_customers, "freeagent_contacts_uk": freeagent_contacts,
+    "dealerkit_contacts_uk": dealerkit_contacts, "kanboard_users_ie": kanboard_users,
+    "kleisteen_relaties_nl": kleisteen_relaties, "yoursminc_contacten_nl": yoursminc_contacten,
+    "mittenti_it": pom_mittenti, "banktrack_contactos_es": banktrack_contactos,
+    "dataweb_clientes_es": dataweb_clientes, "quickbutik_kunder_no": quickbutik_kunder,
+}
+
 
 def shuffled(made):
     """The same export with its columns in another order."""
@@ -594,7 +609,8 @@ def main():
                 ("twentythird", TWENTYTHIRD_EXPORTS, TWENTYTHIRD_SOURCES),
                 ("twentyfourth", TWENTYFOURTH_EXPORTS, TWENTYFOURTH_SOURCES),
                 ("twentyfifth", TWENTYFIFTH_EXPORTS, TWENTYFIFTH_SOURCES),
-                ("twentysixth", TWENTYSIXTH_EXPORTS, TWENTYSIXTH_SOURCES))
+                ("twentysixth", TWENTYSIXTH_EXPORTS, TWENTYSIXTH_SOURCES),
+                ("twentyseventh", TWENTYSEVENTH_EXPORTS, TWENTYSEVENTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
