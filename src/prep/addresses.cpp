@@ -5,6 +5,7 @@
 
 #include "prep/derive.hpp"
 #include "prep/evidence.hpp"
+#include "prep/numbers.hpp"
 #include "prep/value_text.hpp"
 
 namespace rowcard {
@@ -22,6 +23,28 @@ void take_postal_city(std::string_view value, std::array<std::string, PARTS>& pa
     } else if (parts[CITY].empty() && parts[POSTAL] != value) {
         parts[CITY] = value;
     }
+}
+
+// True, with the street, town, county or state and code put into `found`,
+// where the last of three `pieces` or more is a code of letters and digits,
+// or a US state and ZIP, as English writes an address ("1 High St, Leeds, LS1
+// 4AB", "Apt 7, The Elms, Oranmore, Co. Galway, H91 P6C2", "5 Main St,
+// Pittsburgh, PA 15213"): the town before it, or before an Irish county.
+bool code_last(const std::vector<std::string_view>& pieces, std::array<std::string, PARTS>& found) {
+    if (pieces.size() < 3) return false;
+    const std::string_view last = pieces.back();
+    const auto capital = [](char c) { return c >= 'A' && c <= 'Z'; };
+    const bool state = last.find(' ') == 2 && capital(last[0]) && capital(last[1]) &&
+                       shape_of(last.substr(3)) == value_shape::postal_code;
+    if (!state && !is_lettered_postal_code(last)) return false;
+    std::size_t town = pieces.size() - 2;
+    const bool county = pieces[town].starts_with("Co. ") || pieces[town].starts_with("County ");
+    if (county && town > 1) found[REGION] = pieces[town--];
+    if (state) found[REGION] = last.substr(0, 2);
+    found[POSTAL] = state ? last.substr(3) : last;
+    found[CITY] = pieces[town];
+    for (std::size_t k = 0; k < town; ++k) join_words(found[STREET], pieces[k], ", ");
+    return true;
 }
 
 // Puts a whole address written in one value, `value`, into `parts`: where
@@ -63,6 +86,9 @@ void take_formatted(std::string_view value, std::array<std::string, PARTS>& part
         found[POSTAL] = pieces[1], found[CITY] = pieces[2], rest = 3;
     } else if (pieces.size() >= 3 && shape_of(pieces[2]) == value_shape::postal_code) {
         found[CITY] = pieces[1], found[POSTAL] = pieces[2], rest = 3;
+    } else if (code_last(pieces, found)) {
+        parts = std::move(found);
+        return;
     } else {
         parts[STREET] = value;
         return;

@@ -132,6 +132,26 @@ void family_from_values(std::vector<column_reading>& columns, const std::vector<
     }
 }
 
+// Takes back a whole-name column made the company beside a contact person
+// where most of its rows without a company's legal form have no contact
+// person either: those are private persons, and the column is the row's
+// name, a firm's or a person's ('firma_name' beside 'kontakt_person').
+void private_persons_among_firms(std::vector<column_reading>& columns, const std::vector<std::vector<std::string_view>>& values) {
+    const int contact = first_of(columns, field_role::contact);
+    for (std::size_t c = 0; contact >= 0 && c < columns.size(); ++c) {
+        column_reading& r = columns[c];
+        if (r.role.what != field_role::org || r.header_role.what != field_role::full || r.overridden) continue;
+        std::size_t alone = 0;
+        std::size_t beside = 0;
+        for (std::size_t row = 0; row < values[c].size(); ++row) {
+            const std::string_view own = trimmed(values[c][row]);
+            if (own.empty() || company_name(own)) continue;
+            (trimmed(values[static_cast<std::size_t>(contact)][row]).empty() ? alone : beside) += 1;
+        }
+        if (alone > beside) r.role = {field_role::full, 0, {}};
+    }
+}
+
 }  // namespace
 
 void read_rows_together(std::vector<column_reading>& columns, const std::vector<std::vector<std::string_view>>& values) {
@@ -149,6 +169,7 @@ void read_rows_together(std::vector<column_reading>& columns, const std::vector<
     address_from_values(columns, values);
     town_from_street(columns, values);
     family_from_values(columns, values);
+    private_persons_among_firms(columns, values);
     // A second whole name that is the person's or a firm's is the firm's, and the person's own name there no firm's.
     const int person = first_of(columns, field_role::full);
     for (std::size_t c = 0; person >= 0 && c < columns.size(); ++c) {

@@ -156,8 +156,8 @@ bool western_code_page(std::string_view bytes, std::string& reason) {
         reason = counts;
         return only_western > only_central;
     }
-    if (language == export_language::german || language == export_language::western) {
-        reason = "the headers are " + std::string(language == export_language::german ? "German" : "western European") + ", and " + counts;
+    if (language == export_language::german || language == export_language::western || language == export_language::nordic) {
+        reason = "the headers are " + std::string(language_name(language)) + ", and " + counts;
         return true;
     }
     reason = "rowcard's own code page; " + counts + " (use --encoding cp1252 if accents look wrong)";

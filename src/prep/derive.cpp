@@ -178,6 +178,7 @@ export_plan make_plan(const layout_guess& layout) {
     export_plan plan;
     plan.single.fill(-1);
     plan.family_first = layout.language == export_language::hungarian;
+    plan.one_given = layout.language == export_language::western;
     plan.consumed.assign(layout.roles.size(), false);
     for (std::size_t c = 0; c < layout.roles.size(); ++c) {
         plan.consumed[c] = take_column(plan, layout.roles[c], static_cast<int>(c));

@@ -19,23 +19,6 @@ constexpr std::size_t OUTLOOK_HEADERS = 20;
 constexpr int WORK_GROUP = -1;
 constexpr int HOME_GROUP = -2;
 
-// Returns the language's name in English ("German"); empty for unknown.
-std::string_view language_name(export_language language) {
-    switch (language) {
-    case export_language::english: return "English";
-    case export_language::german: return "German";
-    case export_language::czech: return "Czech";
-    case export_language::slovak: return "Slovak";
-    case export_language::polish: return "Polish";
-    case export_language::hungarian: return "Hungarian";
-    case export_language::slovene: return "Slovene";
-    case export_language::croatian: return "Croatian";
-    case export_language::romanian: return "Romanian";
-    case export_language::western: return "western European";
-    case export_language::unknown: break;
-    }
-    return "";
-}
 
 // Returns the layout's name from the roles and keys it has; `words` are the
 // keys as the vocabulary splits them, where a machine's names differ.
@@ -66,6 +49,24 @@ std::string layout_name(const std::vector<std::string>& keys, const std::vector<
 }
 
 }  // namespace
+
+std::string_view language_name(export_language language) {
+    switch (language) {
+    case export_language::english: return "English";
+    case export_language::german: return "German";
+    case export_language::czech: return "Czech";
+    case export_language::slovak: return "Slovak";
+    case export_language::polish: return "Polish";
+    case export_language::hungarian: return "Hungarian";
+    case export_language::slovene: return "Slovene";
+    case export_language::croatian: return "Croatian";
+    case export_language::romanian: return "Romanian";
+    case export_language::western: return "western European";
+    case export_language::nordic: return "Nordic";
+    case export_language::unknown: break;
+    }
+    return "";
+}
 
 std::string header_key(std::string_view cleaned, bool keep_hyphen) {
     std::string key;

@@ -9,7 +9,10 @@
 namespace rowcard {
 
 // The language of an export's headers, as far as its words tell it.
-enum class export_language { unknown, english, german, czech, slovak, polish, hungarian, slovene, croatian, romanian, western };
+enum class export_language { unknown, english, german, czech, slovak, polish, hungarian, slovene, croatian, romanian, western, nordic };
+
+// Returns the language's name in English ("German", "Nordic"); empty for unknown.
+std::string_view language_name(export_language language);
 
 // What one column of an export holds; `ignored` is a known column the card
 // has no use for (an e-mail's display name, a phonetic name). `title` is a bare
@@ -87,8 +90,11 @@ std::string_view trimmed(std::string_view text);
 // Returns the parts of the name `full` written whole: academic and courtesy
 // titles before it (Ing., Mgr., Dr.) and after it (Ph.D., CSc., MBA), 'Family,
 // Given', several given names, and the family name first when `family_first`
-// (as Hungarian writes it). One word is a given name; empty input gives empty parts.
-name_parts split_full_name(std::string_view full, bool family_first);
+// (as Hungarian writes it); with `one_given`, the first word alone is the given
+// name and the rest family names, as Spanish, Portuguese and Dutch names are
+// written ('Lucía Martín Ortega', 'Jan van den Berg'). One word is a given
+// name; empty input gives empty parts.
+name_parts split_full_name(std::string_view full, bool family_first, bool one_given = false);
 
 // True when the name whose parts, read in the western order, are `western`
 // is a Hungarian name written family name first ("Kovács János" as given

@@ -81,7 +81,10 @@ constexpr std::string_view LEGAL_FORMS[] = {
     "S R O", "SRO", "A S", "V O S", "K S", "SPOL S R O", "GMBH", "AG", "KG", "OHG", "E V", "KFT", "ZRT", "NYRT",
     "BT", "KKT", "SP Z O O", "S A", "SA", "SP J", "SP K", "D O O", "DOO", "D D", "S R L", "SRL", "S C", "LTD", "LLC",
     "INC", "PLC", "CORP", "GMBH CO KG", "B V", "N V", "EG", "EGEN", "MBB", "PARTG", "UG", "SE", "S P A", "SPA",
-    "S P", "E U", "Z S", "O P", "J D O O", "OBRT", "OG", "KEG", "OEG", "PFA", "SRL D", "SNC"};
+    "S P", "E U", "Z S", "O P", "J D O O", "OBRT", "OG", "KEG", "OEG", "PFA", "SRL D", "SNC",
+    // The western languages' forms: Spanish, French, Italian, Dutch, Portuguese and Nordic.
+    "SL", "S L", "SLU", "SLP", "SLL", "SARL", "SAS", "SASU", "EURL", "SCI", "SRLS", "SAPA", "BVBA", "VOF", "LDA",
+    "ASA", "OY", "OYJ", "AB", "APS"};
 
 // Words that name an institution, a trade or a department, never a person, in the
 // languages of these exports ("Universitatea din București", "Metzgerei
@@ -124,7 +127,8 @@ constexpr std::string_view INSTITUTION_WORDS[] = {
     "IMPRIMERIE", "PAPETERIE", "TRANSPORTS", "MAIRIE", "CABINET", "BOULANGERIE", "PHARMACIE", "LIBRAIRIE",
     "ATELIER", "ECOLE", "TRATTORIA", "RISTORANTE", "PIZZERIA", "TIPOGRAFIA", "OFFICINA", "PANETTERIA", "PADARIA",
     "OFICINA", "PAPELARIA", "ESCOLA", "ESCUELA", "COLEGIO", "BAKKERIJ", "DRUKKERIJ", "STICHTING", "GEMEENTE",
-    "KOMMUNE", "KOMMUN", "TRYKKERI", "BAGERI",
+    "KOMMUNE", "KOMMUN", "TRYKKERI", "BAGERI", "CONDOMINIO", "ASSOCIAZIONE", "ASOCIACION", "ASSOCIACAO",
+    "VERENIGING", "PARROCCHIA", "PARISH", "PFARREI", "PFARRAMT", "FARNOST", "PARAFIA", "PAROHIA",
     // A firm's department, where a contact person's name would stand ('Nákupní oddělení').
     "DEPARTMENT", "ABTEILUNG", "ODDELENI", "ODDELENIE", "DZIAL", "OSZTALY", "ODDELEK", "ODJEL", "DEPARTAMENT"};
 
@@ -149,7 +153,7 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-name_parts split_full_name(std::string_view full, bool family_first) {
+name_parts split_full_name(std::string_view full, bool family_first, bool one_given) {
     name_parts parts;
     // Comma-separated pieces: titles after the name ('Jana Nová, Ph.D.'), or 'Family, Given'.
     std::vector<std::string_view> pieces;
@@ -189,7 +193,9 @@ name_parts split_full_name(std::string_view full, bool family_first) {
         }
     } else {
         take_titles(w, parts);
-        if (!family_first) {
+        if (!family_first && one_given && w.size() > 1) {
+            family_words = w.size() - 1;
+        } else if (!family_first) {
             while (family_words + 1 < w.size() && is_title(w[w.size() - family_words - 1], PARTICLES)) ++family_words;
         } else if (const std::string first = header_key(w[0]);
                    w.size() >= 3 && first.size() > MARRIED_MARK.size() + 2 && first.ends_with(MARRIED_MARK)) {

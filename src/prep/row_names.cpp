@@ -184,7 +184,7 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
         // A company in the name column: its card is the company's, with no person's name.
         if (row.single[ORG].empty()) row.single[ORG] = full;
     } else if (no_person && !full.empty()) {
-        name_parts parts = split_full_name(full, plan.family_first);
+        name_parts parts = split_full_name(full, plan.family_first, plan.one_given);
         // A Hungarian name in a layout of another language is written family name first too.
         if (!plan.family_first && !parts.reversed && written_family_first(parts)) parts = split_full_name(full, true);
         // A Slovak or Czech name in a Hungarian layout is written given name first.
@@ -197,6 +197,14 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
     }
     // The row's company again in the name column, beside the person's own names, is the firm's name.
     if (!no_person && !full.empty() && header_key(full) == header_key(row.single[ORG])) full.clear(), full_as_written = false;
+    // A display name of the person's own names, " - " and a firm ('Grzegorz Wójcik - Energoprojekt SA') names the firm.
+    for (std::string* shown : {&full, &row.single[ORG]}) {
+        const std::size_t dash = shown->find(" - ");
+        if (no_person || dash == std::string::npos || (shown == &full && !row.single[ORG].empty())) continue;
+        if (header_key(shown->substr(0, dash)) != header_key(row.single[GIVEN] + " " + row.single[FAMILY])) continue;
+        row.single[ORG] = shown->substr(dash + 3);
+        if (shown == &full) full.resize(dash);
+    }
     // A firm in the name column beside its owner's names is the company.
     if (row.single[ORG].empty() && !organisation && firm_of_owner(full, row)) {
         row.single[ORG] = std::exchange(full, std::string());

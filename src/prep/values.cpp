@@ -16,9 +16,14 @@ struct value_marks {
 };
 
 // Returns the text a spreadsheet's formula of text gives ('="0737 550 129"',
-// written so that the leading zero stays), noting it; any other value as it is.
+// written so that the leading zero stays), or a number after its text mark
+// ("'60200"), noting it; any other value ("'t Hart") as it is.
 std::string_view formula_text(std::string_view raw, std::size_t line, export_changes& changes) {
     const std::string_view t = trimmed(raw);
+    if (t.size() > 1 && t.front() == '\'' && ((t[1] >= '0' && t[1] <= '9') || t[1] == '+')) {
+        note(changes.formulas, line);
+        return t.substr(1);
+    }
     if (t.size() < 3 || !t.starts_with("=\"") || !t.ends_with('"') || t.substr(2, t.size() - 3).find('"') != std::string_view::npos) {
         return raw;
     }

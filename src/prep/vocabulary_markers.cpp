@@ -27,11 +27,14 @@ constexpr std::string_view CROATIAN[] = {"PREZIME", "GRAD", "TVRTKA", "TVRTKE", 
 constexpr std::string_view ROMANIAN[] = {"NUME", "PRENUME", "ORAS", "TARA", "JUDET", "CREARII", "MODIFICARE",
     "PRIVATA", "DENUMIREA", "COMPANIEI", "COMPANIE", "FURNIZOR", "STRADA", "SERVICIU", "DOMICILIU", "POLITETE",
     "MEMBRU", "FUNCTIA", "LOCALITATE"};
-// The western languages' own words, whose exports are written in code page 1252 where not in UTF-8.
+// The western languages' own words, whose exports are written in code page 1252 where not in UTF-8:
+// the Romance languages' and Dutch, and the Nordic ones', whose people often have two given names.
 constexpr std::string_view WESTERN[] = {"PRENOM", "NOM", "VILLE", "PAYS", "SOCIETE", "NOMBRE", "APELLIDO", "APELLIDOS",
     "CIUDAD", "DIRECCION", "TELEFONO", "NOME", "COGNOME", "INDIRIZZO", "CITTA", "VOORNAAM", "ACHTERNAAM",
-    "WOONPLAATS", "STRAAT", "SOBRENOME", "CIDADE", "ENDERECO", "MORADA", "FORNAVN", "ETTERNAVN", "FORNAMN",
-    "EFTERNAMN", "EFTERNAVN", "POSTSTED", "ETUNIMI", "SUKUNIMI", "COURRIEL", "PORTABLE", "CELLULARE", "TELEFONE"};
+    "WOONPLAATS", "STRAAT", "SOBRENOME", "CIDADE", "ENDERECO", "MORADA", "COURRIEL", "PORTABLE", "CELLULARE",
+    "TELEFONE"};
+constexpr std::string_view NORDIC[] = {"FORNAVN", "ETTERNAVN", "FORNAMN", "EFTERNAMN", "EFTERNAVN", "POSTSTED",
+    "POSTORT", "ETUNIMI", "SUKUNIMI", "NAVN", "NAMN", "EPOST"};
 
 // The words a column of record kinds writes for a person and for an organisation.
 constexpr kind_word KINDS[] = {
@@ -54,6 +57,10 @@ constexpr kind_word KINDS[] = {
     {"ORGANIZACIJA", record_kind::organisation}, {"TVRTKA", record_kind::organisation},
     {"PRAVNA OSOBA", record_kind::organisation}, {"ORGANIZATIE", record_kind::organisation},
     {"COMPANIE", record_kind::organisation}, {"PERSOANA JURIDICA", record_kind::organisation},
+    {"EMPRESA", record_kind::organisation}, {"SOCIEDAD", record_kind::organisation},
+    {"SOCIETE", record_kind::organisation}, {"BEDRIJF", record_kind::organisation},
+    {"FREELANCER", record_kind::person}, {"AUTONOMO", record_kind::person}, {"PARTICULAR", record_kind::person},
+    {"PARTICULIER", record_kind::person}, {"PRIVATO", record_kind::person}, {"PARTICULIERE", record_kind::person},
 };
 
 // Countries' two-letter codes the contacts of these exports live in, and
@@ -68,6 +75,7 @@ constexpr language_words MARKERS[] = {
     {export_language::slovak, SLOVAK}, {export_language::polish, POLISH}, {export_language::hungarian, HUNGARIAN},
     {export_language::slovene, SLOVENE}, {export_language::croatian, CROATIAN},
     {export_language::romanian, ROMANIAN}, {export_language::western, WESTERN},
+    {export_language::nordic, NORDIC},
 };
 
 }  // namespace

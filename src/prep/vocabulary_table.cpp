@@ -88,7 +88,7 @@ constexpr phrase_meaning PHRASES[] = {
     whole("EMPLOYER", org), whole("EMPLOYER NAME", org), whole("BUSINESS NAME", org), whole("ARBEITGEBER", org),
     whole("ZAMESTNAVATEL", org), whole("PRACODAWCA", org), whole("MUNKALTATO", org), whole("MUNKAHELY", org),
     whole("DELODAJALEC", org), whole("POSLODAVAC", org), whole("ANGAJATOR", org), whole("INSTITUTION", org),
-    whole("DENUMIRE", full), whole("DEN", full), whole("NAZWA", full),
+    whole("DENUMIRE", full), whole("DEN", full), whole("NAZWA", full), whole("NAZWA WYSWIETLANA", full),
     whole("CONTACT PERSON", contact), role("OSOBA", contact), whole("KONTAKTNI OSOBA", contact), whole("KONTAKTNA OSOBA", contact),
     whole("OSOBA KONTAKTOWA", contact), whole("ANSPRECHPARTNER", contact), whole("KAPCSOLATTARTO", contact),
     whole("KONTAKTNA OSEBA", contact), whole("KONTAKT OSOBA", contact), whole("PERSOANA DE CONTACT", contact),
@@ -134,6 +134,9 @@ constexpr phrase_meaning PHRASES[] = {
     role("NAZWA SKROCONA", ignored),
     role("TAX", company_fact), role("SALES TAX", count), role("ITEM TAX", count), role("SHIPPING TAX", count),
     role("TAX AMOUNT", count), role("STEUER", company_fact), role("STEUERNUMMER", company_fact),
+    // An order's sum ('Összeg' 12490) is no postal code.
+    role("AMOUNT", count), role("BETRAG", count), role("CASTKA", count), role("SUMA", count), role("KWOTA", count),
+    role("OSSZEG", count), role("IZNOS", count), role("ZNESEK", count), role("TOTAL", count), role("PRICE", count),
     role("UST ID", company_fact), role("COD FISCAL", company_fact), role("CIF", company_fact),
     role("REG COM", company_fact), role("IBAN", record_id), role("TRR", record_id), role("BANK ACCOUNT", record_id),
     role("CISLO UCTU", record_id), role("KONTONUMMER", record_id),
@@ -274,7 +277,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("BILLING CODE", postal, BILLING_PLACE, "POSTAL"), role("SHIPPING CODE", postal, SHIPPING_PLACE, "POSTAL"),
     role("CITY", city), role("TOWN", city), role("ORT", city), role("STADT", city), role("SUBURB", city), role("LOCALITY", city),
     role("MESTO", city), role("MIASTO", city), role("MIEJSCOWOSC", city), role("VAROS", city),
-    role("TELEPULES", city), role("OBEC", city), role("GRAD", city), role("ORAS", city), role("LOCALITATE", city),
+    role("TELEPULES", city), role("OBEC", city), role("IRSZ", postal), role("LOKALIZACJA", city), role("ORAS", city), role("LOCALITATE", city),
     role("MAIL CODE", postal), role("OBCINA", city), role("NASELJE", city), role("WOHNORT", city), role("MJESTO", city), role("LOC", city),
     role("KRAJ", region), role("STATE", region), role("REGION", region), role("BUNDESLAND", region),
     role("KANTON", region), role("CANTON", region), role("WOJEWODZTWO", region), role("MEGYE", region),
@@ -296,7 +299,7 @@ constexpr phrase_meaning PHRASES[] = {
     whole("LINE", street), whole("ADDRESS NAME", ignored),
     role("STREET", street), role("STRASSE", street), role("ULICE", street), role("STR", street),
     role("ULICA", street), role("UTCA", street), role("ADDRESS", street), role("ADDRESS LINE", street), role("ADRESSZEILE", street), role("ANSCHRIFT", street),
-    role("ADRESA", street), role("ADRESY", street), role("ADRES", street), role("ADRESSE", street), role("ADR", street),
+    role("ADRESA", street), role("ADRESY", street), role("ADRES", street), role("ADRESSE", street), role("ADR", street), whole("ADDR", street),
     role("BYDLISTE", street), role("BYDLISKO", street), role("MIEJSCE ZAMIESZKANIA", street), role("PREBIVALISCE", street),
     role("HELYSEG", city), role("HELYSEGNEV", city), role("ADRESS", street), role("CIM", street), role("LAKCIM", street, HOME_PLACE, "HOME"), role("NASLOV", street), role("STRADA", street), role("ROAD", street),
 };
@@ -307,6 +310,9 @@ constexpr phrase_meaning BOUND[] = {
     {"KRAJ", says::role, country, {}, 0, only(export_language::polish)},
     {"KRAJ", says::role, city, {}, 0, only(export_language::slovene)},
     {"POSTA", says::role, city, {}, 0, only(export_language::slovene)},  // Slovene 'Pošta' is the post office's town
+    // 'Grad' is the town in Croatian and Slovene, a rank in Romanian; 'An' a Romanian year.
+    {"GRAD", says::role, city, {}, 0, only(export_language::croatian) | only(export_language::slovene) | only(export_language::unknown)},
+    {"AN", says::role, date, {}, 0, only(export_language::romanian)},
 };
 
 constexpr auto joined() {

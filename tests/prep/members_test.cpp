@@ -47,6 +47,10 @@ TEST(PrepMembers, ItalianAndScandinavianHeadersAndCounts) {
                  // An orienteering entry's given name; a staff file's branch is the firm.
                  {"Jméno (křest.)", given}, {"Pobočka název", org}},
                 export_language::unknown);
+    // A Hungarian postal code abbreviated, an order's sum; a Romanian rank and year, a Croatian town.
+    expect_read({{"Irsz", postal, -4}, {"Összeg", count}, {"Amount", count}}, export_language::hungarian);
+    expect_read({{"Grad", none}, {"An Inscriere", date}}, export_language::romanian);
+    expect_read({{"Grad", city, -4}}, export_language::croatian);
     const contact_table t = made("Imię;Nazwisko;Adres;Liczba spotkań\nJan;Nowak;ul. Długa 5, 30-001 Kraków;7\n"
                                  "Ewa;Lis;ul. Krótka 2, 80-244 Gdańsk;3\n");
     EXPECT_TRUE(has_line(in_utf8(t.table), "Jan Nowak;Jan;Nowak;POSTAL;ul. Dluga 5;Kraków;30 001;7")) << t.table;

@@ -222,6 +222,29 @@ TEST(PrepPartners, OfficeSuitesAndShopsLoginsTypeLettersAndRooms) {
     EXPECT_TRUE(has_line(logins.table, "Petr Mal;Petr;Mal;pm@gym.sk;p.m@gym.sk")) << logins.table;
 }
 
+TEST(PrepPartners, ADisplayNameOfThePersonAndTheFirmAndPrivatePersonsAmongFirms) {
+    // 'Grzegorz Wójcik - Energoprojekt-Katowice SA': the person's names, then the firm's.
+    const contact_table shown = made("Imie;Nazwisko;Nazwa wyswietlana;Lokalizacja\n"
+                                     "Grzegorz;Wojcik;Grzegorz Wojcik - Energoprojekt SA;Katowice\n"
+                                     "Beata;Soltys;Beata Soltys;Katowice\n");
+    EXPECT_TRUE(has_line(shown.table, "Grzegorz Wojcik;Grzegorz;Wojcik;Energoprojekt SA;POSTAL;Katowice")) << shown.table;
+    EXPECT_TRUE(has_line(shown.table, "Beata Soltys;Beata;Soltys;;POSTAL;Katowice")) << shown.table;
+    const contact_table plain = made("Imie;Nazwisko;Nazwa wyswietlana\nGrzegorz;Wojcik;Grzegorz Wojcik - Energoprojekt\n"
+                                     "Beata;Soltys;Beata Soltys - Hutnik Katowice\n");
+    EXPECT_TRUE(has_line(plain.table, "Grzegorz Wojcik;Grzegorz;Wojcik;Energoprojekt")) << plain.table;
+    // Firms with their contact persons, and private persons with none, in one column: each row's own name.
+    const contact_table mixed = made("firma_name;kontakt_person;email\nBaumgartner Holzbau AG;Reto Baumgartner;r@b.ch\n"
+                                     "Lukas Scharer;;l@s.ch\nRochat Vins Sarl;Beatrice Rochat;b@r.ch\nUrs Imhof;;u@i.ch\n"
+                                     "Wyss AG;Fabian Wyss;f@w.ch\nNadine Keller;;n@k.ch\nEgli GmbH;Simon Egli;s@e.ch\n");
+    EXPECT_TRUE(has_line(mixed.table, "Lukas Scharer;Lukas;Scharer;;l@s.ch")) << mixed.table;
+    EXPECT_TRUE(has_line(mixed.table, "Reto Baumgartner;Reto;Baumgartner;Baumgartner Holzbau AG;r@b.ch")) << mixed.table;
+    // Where most rows without a legal form have a contact person, the column is the firms'.
+    const contact_table firms = made("firma_name;kontakt_person;email\nBaumgartner Holzbau AG;Reto Baumgartner;r@b.ch\n"
+                                     "Z Treuhand GmbH;Corinne Z;c@z.ch\nWyss AG;Fabian Wyss;f@w.ch\n"
+                                     "Frick Architektur;Andreas Frick;a@f.ch\nEgli Gartenbau;Simon Egli;s@e.ch\nUrs Imhof;;u@i.ch\n");
+    EXPECT_TRUE(has_line(firms.table, "Urs Imhof;;;Urs Imhof;u@i.ch")) << firms.table;
+}
+
 TEST(PrepPartners, WholeAddressesUnderAHeaderThatSaysNothing) {
     const std::string rows = "Matej Zupan;\"Dunajska cesta 21, 1000 Ljubljana, Slovenia\";\"Stammkunde, seit 2009\"\n"
                              "Ursa Kranjc;\"Trzaska cesta 40, 2000 Maribor, Slovenia\";\"neu, 2024\"\n";

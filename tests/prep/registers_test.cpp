@@ -52,9 +52,15 @@ TEST(PrepRegisters, AFirmBesideItsContactPerson) {
 }
 
 TEST(PrepRegisters, ASecondBirthdayAndACodeWithASpreadsheetsMark) {
-    // A second birthday column is kept as it is, off the card; a code a spreadsheet marked as text is dialled.
+    // A second birthday column is kept as it is, off the card; a code a spreadsheet marked as text is dialled,
+    // and kept without its mark.
     const contact_table t = made("Name;Birthday;Geburtstag;Phone;dialCode\nJan Novak;1985-04-12;12.4.1985;905123456;'421\n");
-    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;19850412;+421905123456;VOICE;12.4.1985;'421")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;19850412;+421905123456;VOICE;12.4.1985;421")) << t.table;
+    // So are a postal code and a phone (an orienteering club's directory writes "'60200").
+    const contact_table marked = made("Name;Adresa;Mesto;PSC;Telefon\nVit Adamek;Kotlarska 51;Brno;'60200;'603228117\n");
+    EXPECT_TRUE(has_line(marked.table, "Vit Adamek;Vit;Adamek;603228117;VOICE;POSTAL;Kotlarska 51;Brno;60200")) << marked.table;
+    // A name's apostrophe before a letter is the name's ('t Hart).
+    EXPECT_TRUE(has_line(made("Voornaam;Achternaam\nAnne;'t Hart\n").table, "Anne 't Hart;Anne;'t Hart")) << t.table;
     // A row with nothing the card takes shows the first value it has.
     const contact_table bare = made("Poznamka;Name;Email\nsoused;;\n;Eva Mala;eva@x.cz\n");
     EXPECT_TRUE(has_line(bare.table, "soused;;;soused;")) << bare.table;

@@ -97,5 +97,37 @@ TEST(PrepWestern, EachBlocksTitleAndItsHeaderAgainAreNoContacts) {
     EXPECT_EQ(one.records, 3u);
 }
 
+TEST(PrepWestern, OneGivenNameThenTheFamilyNamesButTwoGivenNamesUpNorth) {
+    // Spanish, Portuguese and Dutch names: the first word is the given name.
+    const contact_table es = made("Nombre;Correo;Ciudad\nLucia Martin Ortega;lucia@x.es;Valencia\n"
+                                  "Marta Soler i Puig;marta@y.es;Girona\n");
+    EXPECT_TRUE(has_line(es.table, "Lucia Martin Ortega;Lucia;Martin Ortega;lucia@x.es;POSTAL;Valencia")) << es.table;
+    EXPECT_TRUE(has_line(es.table, "Marta Soler i Puig;Marta;Soler i Puig;marta@y.es;POSTAL;Girona")) << es.table;
+    // A Norwegian's second given name stays a given name.
+    const contact_table no = made("Navn;E-post;Poststed\nLars Erik Haugen;lars@x.no;Bergen\n");
+    EXPECT_TRUE(has_line(no.table, "Lars Erik Haugen;Lars Erik;Haugen;lars@x.no;POSTAL;Bergen")) << no.table;
+    // A record kind of a freelancer or a company, and a Spanish firm's legal form.
+    const contact_table kinds = made("Nombre;Tipo de contacto;Correo\nCarlos Perez Blasco;freelancer;c@x.es\n"
+                                     "Imprenta La Safor SL;company;i@y.es\nEstudio Arquitectos SLP;company;e@z.es\n");
+    EXPECT_TRUE(has_line(kinds.table, "Estudio Arquitectos SLP;;;Estudio Arquitectos SLP;e@z.es")) << kinds.table;
+}
+
+TEST(PrepWestern, AnAddressWithItsCodeLastAsEnglishWritesIt) {
+    const contact_table t = made("Name;Address\nDeclan Fahy;Apt 7, The Elms, Oranmore, Co. Galway, H91 P6C2\n"
+                                 "Mary Smith;1 High Street, Leeds, LS1 4AB\nJohn Doe;5 Main St, Pittsburgh, PA 15213\n"
+                                 "Ann Lee;1 High Street, LS1 4AB\n");
+    EXPECT_TRUE(has_line(t.table, "Declan Fahy;Declan;Fahy;POSTAL;Apt 7, The Elms;Oranmore;Co. Galway;H91 P6C2")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Mary Smith;Mary;Smith;POSTAL;1 High Street;Leeds;;LS1 4AB")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "John Doe;John;Doe;POSTAL;5 Main St;Pittsburgh;PA;15213")) << t.table;
+    // A street and a code with no town between them: nothing tells which piece is which.
+    EXPECT_TRUE(has_line(t.table, "Ann Lee;Ann;Lee;POSTAL;1 High Street, LS1 4AB;;;")) << t.table;
+    // GnuCash's address lines, one part each, are read the same; a town and no code stays the street's.
+    const contact_table lines = made("name,addr1,addr2,addr3,addr4\nDeclan Fahy,Unit 4 Liosban Business Park,Galway,"
+                                     "Co. Galway,H91 K2F7\nAine Burke,14 Ashgrove,Oranmore,,\n");
+    EXPECT_TRUE(has_line(lines.table, "Declan Fahy;Declan;Fahy;POSTAL;Unit 4 Liosban Business Park;Galway;Co. Galway;H91 K2F7"))
+        << lines.table;
+    EXPECT_TRUE(has_line(lines.table, "Aine Burke;Aine;Burke;POSTAL;14 Ashgrove, Oranmore;;;")) << lines.table;
+}
+
 }  // namespace
 }  // namespace rowcard
