@@ -8,6 +8,11 @@
 namespace rowcard {
 namespace {
 
+// The ordinal indicators of Spanish, Portuguese and Italian addresses ('3.º Esq.', '6ª'),
+// spelled as their letters, as Unicode's compatibility decomposition spells them.
+constexpr char32_t ORDINAL_A = 0x00AA;
+constexpr char32_t ORDINAL_O = 0x00BA;
+
 // Which kinds of change one value underwent.
 struct value_marks {
     bool spaces = false;
@@ -79,6 +84,9 @@ void clean_value(std::string_view raw, std::size_t line, const folded_chart& cha
         if (length == 0 || c == REPLACEMENT_CHAR) continue;  // counted as invalid when decoded
         if (c < FOLDED_BELOW && chart.byte[c] != 0) {
             out.push_back(static_cast<char>(chart.byte[c]));
+        } else if (c == ORDINAL_A || c == ORDINAL_O) {
+            marks.base_letters = true;
+            out.push_back(c == ORDINAL_A ? 'a' : 'o');
         } else if (const char* plain = plain_spelling(c)) {
             if (plain[0] == ' ') {
                 marks.spaces = true;

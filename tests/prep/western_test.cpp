@@ -58,6 +58,11 @@ TEST(PrepWestern, APortuguesePostalCodeAndASurnameByTheWholeNamesItEnds) {
     const contact_table t = made(rows);
     EXPECT_TRUE(has_line(t.table, "FN;GIVEN;FAMILY;ADR1 TYPE;ADR1 CITY;ADR1 CODE")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Carlos Alberto Silva;Carlos;Silva;POSTAL;Lisboa;1000 001")) << t.table;
+    // An ordinal indicator is its letter, as compatibility decomposition spells it: "3.º Esq." is "3.o Esq.".
+    const contact_table floor = made("Nome;Morada\nAna Rita;Avenida da Boavista 1560, 3.\u00BA Esq.\n"
+                                     "Rui Costa;Calle de Sueca 42, 3\u00BA 6\u00AA\n");
+    EXPECT_TRUE(has_line(floor.table, "Ana Rita;Ana;Rita;POSTAL;Avenida da Boavista 1560, 3.o Esq.")) << floor.table;
+    EXPECT_TRUE(has_line(floor.table, "Rui Costa;Rui;Costa;POSTAL;Calle de Sueca 42, 3o 6a")) << floor.table;
     // A nickname ends no whole name: it stays off.
     const contact_table nick = made("Nome;Apelido\nRafael Moura;Rafa\nAna Souza;Aninha\n");
     EXPECT_TRUE(has_line(nick.table, "Rafael Moura;Rafael;Moura;Rafa")) << nick.table;
