@@ -42,9 +42,10 @@ twenty-fourth, whose sources are in twentyfourth_headers.py, as
 FOLDER/twentyfourth/exports/<name>.csv; the twenty-fifth, whose sources are
 in twentyfifth_headers.py, as FOLDER/twentyfifth/exports/<name>.csv; the
 twenty-sixth, whose sources are in twentysixth_headers.py, as
-FOLDER/twentysixth/exports/<name>.csv; and the twenty-seventh, whose sources
-are in twentyseventh_headers.py, as FOLDER/twentyseventh/exports/<name>.csv,
-each with its <name>.expected.json.
+FOLDER/twentysixth/exports/<name>.csv; the twenty-seventh, whose sources
+are in twentyseventh_headers.py, as FOLDER/twentyseventh/exports/<name>.csv;
+and the twenty-eighth, whose sources are in twentyeighth_headers.py, as
+FOLDER/twentyeighth/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -178,6 +179,8 @@ from twentyseventh_exports import (banktrack_contactos, dataweb_clientes, dealer
                                    freeagent_contacts, gnucash_customers, kanboard_users, kleisteen_relaties,
                                    pom_mittenti, quickbutik_kunder, yoursminc_contacten)
 from twentyseventh_headers import SOURCES as TWENTYSEVENTH_SOURCES  # noqa: E402
+from twentyeighth_exports import cobra_praxen, jverein_mitglieder, klienci_zamowienia, protel_gaeste  # noqa: E402
+from twentyeighth_headers import SOURCES as TWENTYEIGHTH_SOURCES  # noqa: E402
 
 EXPORTS = {
     "salesforce_contacts_dataloader": salesforce_contact_api,
@@ -498,6 +501,12 @@ TWENTYSEVENTH_EXPORTS = {
     "dataweb_clientes_es": dataweb_clientes, "quickbutik_kunder_no": quickbutik_kunder,
 }
 
+# The twenty-eighth held-out set, written apart from rowcard-prep's code like the others.
+TWENTYEIGHTH_EXPORTS = {
+    "jverein_mitglieder_de": jverein_mitglieder, "cobra_praxen_de": cobra_praxen,
+    "protel_gaeste_de": protel_gaeste, "klienci_zamowienia_pl": klienci_zamowienia,
+}
+
 
 def shuffled(made):
     """The same export with its columns in another order."""
@@ -610,7 +619,8 @@ def main():
                 ("twentyfourth", TWENTYFOURTH_EXPORTS, TWENTYFOURTH_SOURCES),
                 ("twentyfifth", TWENTYFIFTH_EXPORTS, TWENTYFIFTH_SOURCES),
                 ("twentysixth", TWENTYSIXTH_EXPORTS, TWENTYSIXTH_SOURCES),
-                ("twentyseventh", TWENTYSEVENTH_EXPORTS, TWENTYSEVENTH_SOURCES))
+                ("twentyseventh", TWENTYSEVENTH_EXPORTS, TWENTYSEVENTH_SOURCES),
+                ("twentyeighth", TWENTYEIGHTH_EXPORTS, TWENTYEIGHTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
