@@ -16,7 +16,8 @@ constexpr std::string_view PREFIX_TITLES[] = {
     "bc", "bca", "ing", "arch", "mgr", "mga", "mudr", "mddr", "mvdr", "phdr", "rndr", "judr", "paeddr", "pharmdr",
     "thdr", "thlic", "rsdr", "phmr", "dr", "prof", "doc", "dipl", "dipl-ing", "dipl-kfm", "mag", "univ-prof",
     "hab", "inz", "lek", "et", "mr", "mrs", "ms", "miss", "herr", "frau", "pan", "pani", "sir", "dipl-psych",
-    "dipl-pad", "dipl-paed", "psych", "phil", "paed", "rer", "soz"};
+    "dipl-pad", "dipl-paed", "psych", "phil", "paed", "rer", "soz", "med", "dent", "vet", "nat", "jur", "oec", "habil",
+    "techn", "sc", "pol"};
 // Titles written after a name.
 constexpr std::string_view SUFFIX_TITLES[] = {
     "phd", "csc", "drsc", "mba", "dis", "llm", "msc", "bsc", "mph", "jr", "sr", "ii", "iii", "iv", "drhc", "dsc",

@@ -163,6 +163,15 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
     std::string full = at(FN);
     for (const single s : {GIVEN, MIDDLE, FAMILY, PREFIX, SUFFIX, ORG, DEPT, JOB, NOTE, NICK}) row.single[s] = at(s);
     if (plan.given_is_full) full = std::exchange(row.single[GIVEN], std::string());
+    // A family name written with its titles ('Dr. Brandl', 'Dr. Novák, Ph.D.'): they go before and after the name.
+    if (const name_parts titled = split_full_name(row.single[FAMILY], false); !titled.prefix.empty()) {
+        for (const auto& [part, slot] : {std::pair{&titled.prefix, PREFIX}, std::pair{&titled.suffix, SUFFIX}}) {
+            if (header_key(row.single[slot]).find(header_key(*part)) == std::string::npos) join_words(row.single[slot], *part, " ");
+        }
+        row.single[FAMILY].clear();
+        join_words(row.single[FAMILY], titled.given, " ");
+        join_words(row.single[FAMILY], titled.family, " ");
+    }
     const bool firm_salutation = settle_row_names(plan, v, row, full);
     bool full_as_written = !full.empty();
     const bool no_person = row.single[GIVEN].empty() && row.single[FAMILY].empty();

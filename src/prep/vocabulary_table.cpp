@@ -88,7 +88,7 @@ constexpr phrase_meaning PHRASES[] = {
     whole("EMPLOYER", org), whole("EMPLOYER NAME", org), whole("BUSINESS NAME", org), whole("ARBEITGEBER", org),
     whole("ZAMESTNAVATEL", org), whole("PRACODAWCA", org), whole("MUNKALTATO", org), whole("MUNKAHELY", org),
     whole("DELODAJALEC", org), whole("POSLODAVAC", org), whole("ANGAJATOR", org), whole("INSTITUTION", org),
-    whole("DENUMIRE", full), whole("DEN", full), whole("NAZWA", full), whole("NAZWA WYSWIETLANA", full),
+    whole("DENUMIRE", full), whole("DEN", full), whole("NAZWA", full), whole("PRAXISNAME", org), whole("PRAXIS", org), whole("NAZWA WYSWIETLANA", full),
     whole("CONTACT PERSON", contact), role("OSOBA", contact), whole("KONTAKTNI OSOBA", contact), whole("KONTAKTNA OSOBA", contact),
     whole("OSOBA KONTAKTOWA", contact), whole("ANSPRECHPARTNER", contact), whole("KAPCSOLATTARTO", contact),
     whole("KONTAKTNA OSEBA", contact), whole("KONTAKT OSOBA", contact), whole("PERSOANA DE CONTACT", contact),
@@ -313,6 +313,7 @@ constexpr phrase_meaning BOUND[] = {
     // 'Grad' is the town in Croatian and Slovene, a rank in Romanian; 'An' a Romanian year.
     {"GRAD", says::role, city, {}, 0, only(export_language::croatian) | only(export_language::slovene) | only(export_language::unknown)},
     {"AN", says::role, date, {}, 0, only(export_language::romanian)},
+    {"ALT", says::stop, none, {}, 0, only(export_language::german)},  // German 'alt': a former name or number
 };
 
 constexpr auto joined() {

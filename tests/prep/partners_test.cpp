@@ -245,6 +245,19 @@ TEST(PrepPartners, ADisplayNameOfThePersonAndTheFirmAndPrivatePersonsAmongFirms)
     EXPECT_TRUE(has_line(firms.table, "Urs Imhof;;;Urs Imhof;u@i.ch")) << firms.table;
 }
 
+TEST(PrepPartners, ADoctorsTitlesInTheFamilyNameAndAPracticesFormerName) {
+    const contact_table t = made("Anrede;Nachname;Vorname;Praxisname;Praxisname_alt\n"
+                                 "Frau;Dr. Brandl;Christine;Zahnarztpraxis Dr. Brandl;\n"
+                                 "Herr;Dr. med. dent. Kaltenbach;Michael;Praxis Kaltenbach;Praxis Dr. Huber sen.\n");
+    EXPECT_TRUE(has_line(t.table, "Christine Brandl;Christine;Brandl;Frau Dr.;Zahnarztpraxis Dr. Brandl")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Michael Kaltenbach;Michael;Kaltenbach;Herr Dr. med. dent.;Praxis Kaltenbach")) << t.table;
+    EXPECT_NE(t.reading.find("'Praxisname_alt': left off (not for the card)"), std::string::npos) << t.reading;
+    // A particle stays with the family name; a title already in the prefix is not written twice.
+    const contact_table noble = made("Titel;Nachname;Vorname\nDr.;Dr. von Spee;Elisabeth\n;Dr. Novak, Ph.D.;Jan\n");
+    EXPECT_TRUE(has_line(noble.table, "Elisabeth von Spee;Elisabeth;von Spee;Dr.;")) << noble.table;
+    EXPECT_TRUE(has_line(noble.table, "Jan Novak;Jan;Novak;Dr.;Ph.D.")) << noble.table;
+}
+
 TEST(PrepPartners, WholeAddressesUnderAHeaderThatSaysNothing) {
     const std::string rows = "Matej Zupan;\"Dunajska cesta 21, 1000 Ljubljana, Slovenia\";\"Stammkunde, seit 2009\"\n"
                              "Ursa Kranjc;\"Trzaska cesta 40, 2000 Maribor, Slovenia\";\"neu, 2024\"\n";
