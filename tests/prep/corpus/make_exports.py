@@ -44,8 +44,10 @@ in twentyfifth_headers.py, as FOLDER/twentyfifth/exports/<name>.csv; the
 twenty-sixth, whose sources are in twentysixth_headers.py, as
 FOLDER/twentysixth/exports/<name>.csv; the twenty-seventh, whose sources
 are in twentyseventh_headers.py, as FOLDER/twentyseventh/exports/<name>.csv;
-and the twenty-eighth, whose sources are in twentyeighth_headers.py, as
-FOLDER/twentyeighth/exports/<name>.csv, each with its <name>.expected.json.
+the twenty-eighth, whose sources are in twentyeighth_headers.py, as
+FOLDER/twentyeighth/exports/<name>.csv; and the twenty-ninth, whose sources
+are in twentyninth_headers.py, as FOLDER/twentyninth/exports/<name>.csv, each
+with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -181,6 +183,11 @@ from twentyseventh_exports import (banktrack_contactos, dataweb_clientes, dealer
 from twentyseventh_headers import SOURCES as TWENTYSEVENTH_SOURCES  # noqa: E402
 from twentyeighth_exports import cobra_praxen, jverein_mitglieder, klienci_zamowienia, protel_gaeste  # noqa: E402
 from twentyeighth_headers import SOURCES as TWENTYEIGHTH_SOURCES  # noqa: E402
+from twentyninth_exports import (brp_kunder, everaccounting_customers, fiken_kunder,  # noqa: E402
+                                 freshbooks_clients, godaddy_clients, manifestations_chats, nordisk_kunder,
+                                 puzzel_kontakter, qhub_clienti, remonline_clientes, sevenoffice_kontakter,
+                                 twelve_leden)
+from twentyninth_headers import SOURCES as TWENTYNINTH_SOURCES  # noqa: E402
 
 EXPORTS = {
     "salesforce_contacts_dataloader": salesforce_contact_api,
@@ -507,6 +514,15 @@ TWENTYEIGHTH_EXPORTS = {
     "protel_gaeste_de": protel_gaeste, "klienci_zamowienia_pl": klienci_zamowienia,
 }
 
+# The twenty-ninth held-out set, written apart from rowcard-prep's code like the others.
+TWENTYNINTH_EXPORTS = {
+    "fiken_kunder_no": fiken_kunder, "puzzel_kontakter_no": puzzel_kontakter, "brp_kunder_sv": brp_kunder,
+    "nordisk_kunder_sv": nordisk_kunder, "sevenoffice_kontakter_sv": sevenoffice_kontakter,
+    "freshbooks_clients_ca": freshbooks_clients, "godaddy_clients_us": godaddy_clients,
+    "everaccounting_customers_ie": everaccounting_customers, "manifestations_chats_fr": manifestations_chats,
+    "remonline_clientes_es": remonline_clientes, "qhub_clienti_it": qhub_clienti, "twelve_leden_nl": twelve_leden,
+}
+
 
 def shuffled(made):
     """The same export with its columns in another order."""
@@ -620,7 +636,8 @@ def main():
                 ("twentyfifth", TWENTYFIFTH_EXPORTS, TWENTYFIFTH_SOURCES),
                 ("twentysixth", TWENTYSIXTH_EXPORTS, TWENTYSIXTH_SOURCES),
                 ("twentyseventh", TWENTYSEVENTH_EXPORTS, TWENTYSEVENTH_SOURCES),
-                ("twentyeighth", TWENTYEIGHTH_EXPORTS, TWENTYEIGHTH_SOURCES))
+                ("twentyeighth", TWENTYEIGHTH_EXPORTS, TWENTYEIGHTH_SOURCES),
+                ("twentyninth", TWENTYNINTH_EXPORTS, TWENTYNINTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
