@@ -186,6 +186,10 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
         if (row.single[ORG].empty()) row.single[ORG] = std::exchange(row.single[FAMILY], std::string());
         else if (firm_again) row.single[FAMILY].clear();
     }
+    // So is a given name with no family name that is a company's ('Taller Mecànic Gràcia S.L.' under 'Nombre').
+    if (row.single[FAMILY].empty() && full.empty() && row.single[ORG].empty() && company_name(row.single[GIVEN])) {
+        row.single[ORG] = std::exchange(row.single[GIVEN], std::string());
+    }
     // A whole name that is the row's company, where the export's name parts are empty, is the company's.
     const bool parts_kept = (plan.single[GIVEN] >= 0 && !plan.given_is_full) || plan.single[FAMILY] >= 0;
     const bool named_as_company = parts_kept && !full.empty() && header_key(full) == header_key(row.single[ORG]);

@@ -134,5 +134,18 @@ TEST(PrepWestern, AnAddressWithItsCodeLastAsEnglishWritesIt) {
     EXPECT_TRUE(has_line(lines.table, "Aine Burke;Aine;Burke;POSTAL;14 Ashgrove, Oranmore;;;")) << lines.table;
 }
 
+TEST(PrepWestern, NordicAddressPartsAndFirmsInAGivenNamesPlace) {
+    expect_read({{"Adressrad 1", street, -4}, {"Gatenavn", street, -4}, {"Gatenummer", house_number, -4},
+                 {"Sted", city, -4}, {"ContactAdressPostArea", city, -4}, {"Organisasjon", org}, {"Kundnr", record_id},
+                 {"Roepnaam", given}, {"Denominazione", org}},
+                export_language::unknown);
+    // A firm under the given name, with no family name, is the firm alone: Spanish 'S.L.', Norwegian 'AS'.
+    const contact_table t = made("Nombre;Apellidos;Email\nJordi;Puig Ferrer;j@x.es\nTaller Gracia S.L.;;t@y.es\n"
+                                 "Drammen Eiendom AS;;d@z.no\n");
+    EXPECT_TRUE(has_line(t.table, "Taller Gracia S.L.;;;Taller Gracia S.L.;t@y.es")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Drammen Eiendom AS;;;Drammen Eiendom AS;d@z.no")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Jordi Puig Ferrer;Jordi;Puig Ferrer;;j@x.es")) << t.table;
+}
+
 }  // namespace
 }  // namespace rowcard
