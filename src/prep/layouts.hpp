@@ -102,6 +102,10 @@ name_parts split_full_name(std::string_view full, bool family_first, bool one_gi
 // Hungarian given name last. Empty parts give false.
 bool written_family_first(const name_parts& western);
 
+// True when `words` are all a family name's particles ("van der", "de la",
+// "in 't"), written apart from it as Dutch exports do ('Tussenvoegsel'); false for none.
+bool only_particles(std::string_view words);
+
 // True when the name `full`, whose parts read family name first are
 // `hungarian`, is written given name first in a Hungarian layout: a letter
 // Hungarian never writes ("Ján Baláž"), a Czech or Slovak woman's family name

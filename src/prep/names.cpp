@@ -25,7 +25,7 @@ constexpr std::string_view SUFFIX_TITLES[] = {
 // Small words that belong to the family name after them ('van der Berg'), the
 // Irish ones as code page 1250 spells them ('Ó Conaire', 'Ní Bhriain').
 constexpr std::string_view PARTICLES[] = {"van", "von", "der", "den", "de", "la", "du", "di", "da", "ten", "ter", "zu",
-                                          "o", "\xF3", "\xD3", "ni", "n\xED", "ui", "u\xED"};
+                                          "o", "\xF3", "\xD3", "ni", "n\xED", "ui", "u\xED", "'t", "het", "op", "in"};
 
 // Returns `word` in small ASCII letters without dots and commas; other bytes stay.
 std::string bare(std::string_view word) {
@@ -129,7 +129,8 @@ constexpr std::string_view INSTITUTION_WORDS[] = {
     "ATELIER", "ECOLE", "TRATTORIA", "RISTORANTE", "PIZZERIA", "TIPOGRAFIA", "OFFICINA", "PANETTERIA", "PADARIA",
     "OFICINA", "PAPELARIA", "ESCOLA", "ESCUELA", "COLEGIO", "BAKKERIJ", "DRUKKERIJ", "STICHTING", "GEMEENTE",
     "KOMMUNE", "KOMMUN", "TRYKKERI", "BAGERI", "CONDOMINIO", "ASSOCIAZIONE", "ASOCIACION", "ASSOCIACAO",
-    "VERENIGING", "PARROCCHIA", "PARISH", "PFARREI", "PFARRAMT", "FARNOST", "PARAFIA", "PAROHIA",
+    "VERENIGING", "PARROCCHIA", "PARISH", "PFARREI", "PFARRAMT", "FARNOST", "PARAFIA", "PAROHIA", "BORETTSLAG",
+    "BORETTSLAGET", "SAMEIET", "BOSTADSRATTSFORENING", "BRF",
     // A firm's department, where a contact person's name would stand ('Nákupní oddělení').
     "DEPARTMENT", "ABTEILUNG", "ODDELENI", "ODDELENIE", "DZIAL", "OSZTALY", "ODDELEK", "ODJEL", "DEPARTAMENT"};
 
@@ -212,6 +213,11 @@ name_parts split_full_name(std::string_view full, bool family_first, bool one_gi
     const std::size_t split = family_at_front ? family_words : w.size() - family_words;
     for (std::size_t k = 0; k < w.size(); ++k) add_word((k < split) == family_at_front ? parts.family : parts.given, w[k]);
     return parts;
+}
+
+bool only_particles(std::string_view words) {
+    const std::vector<std::string_view> w = words_of(words);
+    return !w.empty() && std::all_of(w.begin(), w.end(), [](std::string_view x) { return is_title(x, PARTICLES); });
 }
 
 bool company_name(std::string_view name) {

@@ -172,6 +172,10 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
         join_words(row.single[FAMILY], titled.given, " ");
         join_words(row.single[FAMILY], titled.family, " ");
     }
+    // A middle name of particles alone ('Tussenvoegsel' "van der") opens the family name.
+    if (only_particles(row.single[MIDDLE]) && !row.single[FAMILY].empty()) {
+        row.single[FAMILY] = std::exchange(row.single[MIDDLE], std::string()) + " " + row.single[FAMILY];
+    }
     const bool firm_salutation = settle_row_names(plan, v, row, full);
     bool full_as_written = !full.empty();
     const bool no_person = row.single[GIVEN].empty() && row.single[FAMILY].empty();

@@ -54,7 +54,7 @@ inline constexpr phrase_meaning PHRASES[] = {
     role("DATA DE NASCIMENTO", birthday), role("GEBOORTEDATUM", birthday), role("FODSELSDATO", birthday),
     role("FODELSEDAG", birthday), role("FODSELSDAG", birthday), role("FODELSEDATUM", birthday),
     role("NETTSIDE", web), role("WEBBPLATS", web), role("HJEMMESIDE", web), role("SITO WEB", web),
-    whole("APODO", nickname), whole("SOPRANNOME", nickname), whole("ROEPNAAM", given), whole("DENOMINAZIONE", org),
+    whole("APODO", nickname), whole("SOPRANNOME", nickname), whole("ROEPNAAM", given), whole("TUSSENVOEGSEL", middle), whole("TUSSENVOEGSELS", middle), whole("DENOMINAZIONE", org),
     whole("TRATAMIENTO", prefix), whole("AANHEF", prefix), whole("TITOLO", title), whole("NUMERO", house_number),
     whole("CIVICO", house_number), whole("NUMERO CIVICO", house_number), role("COMPLEMENTO", street2),
     role("CEP", postal), role("POSTNR", postal), role("TELECOPIE", phone, 0, "FAX"), role("PROVINCIE", region),

@@ -145,6 +145,14 @@ TEST(PrepWestern, NordicAddressPartsAndFirmsInAGivenNamesPlace) {
     EXPECT_TRUE(has_line(t.table, "Taller Gracia S.L.;;;Taller Gracia S.L.;t@y.es")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Drammen Eiendom AS;;;Drammen Eiendom AS;d@z.no")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Jordi Puig Ferrer;Jordi;Puig Ferrer;;j@x.es")) << t.table;
+    // A Dutch family name's particles written apart open it; a housing co-operative is no person.
+    const contact_table dutch = made("Voorletters;Tussenvoegsel;Achternaam;Roepnaam\nJ.P.;van der;Linden;Jan\n"
+                                     "A.;in 't;Veld;Anna\nM.;;Kowalski;Mateusz\n");
+    EXPECT_TRUE(has_line(dutch.table, "Jan van der Linden;Jan;van der Linden;J.P.")) << dutch.table;
+    EXPECT_TRUE(has_line(dutch.table, "Anna in 't Veld;Anna;in 't Veld;A.")) << dutch.table;
+    EXPECT_TRUE(has_line(dutch.table, "Mateusz Kowalski;Mateusz;Kowalski;M.")) << dutch.table;
+    const contact_table coop = made("Navn;E-post\nBorettslaget Fjell Terrasse;styret@fjell.no\nKari Nordmann;kari@x.no\n");
+    EXPECT_TRUE(has_line(coop.table, "Borettslaget Fjell Terrasse;;;Borettslaget Fjell Terrasse;styret@fjell.no")) << coop.table;
 }
 
 }  // namespace
