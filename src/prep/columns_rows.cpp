@@ -152,6 +152,20 @@ void private_persons_among_firms(std::vector<column_reading>& columns, const std
     }
 }
 
+// Takes a family name column as the whole name where no column is a given or
+// a whole name and most of its values are names of several words ('Nom
+// contact' "Hélène Muller"): French 'Nom' is a name as often as a surname.
+void family_as_whole_name(std::vector<column_reading>& columns, const std::vector<std::vector<std::string_view>>& values) {
+    const int family = first_of(columns, field_role::family);
+    if (family < 0 || first_of(columns, field_role::given) >= 0 || first_of(columns, field_role::full) >= 0) return;
+    column_reading& r = columns[static_cast<std::size_t>(family)];
+    const auto& column = values[static_cast<std::size_t>(family)];
+    const auto several = static_cast<std::size_t>(std::count_if(column.begin(), column.end(), [](std::string_view v) {
+        return trimmed(v).find(' ') != std::string_view::npos;
+    }));
+    if (!r.overridden && share_at_least(several, r.evidence, MOST_SHARE)) r.role = {field_role::full, 0, {}};
+}
+
 }  // namespace
 
 void read_rows_together(std::vector<column_reading>& columns, const std::vector<std::vector<std::string_view>>& values) {
@@ -169,6 +183,7 @@ void read_rows_together(std::vector<column_reading>& columns, const std::vector<
     address_from_values(columns, values);
     town_from_street(columns, values);
     family_from_values(columns, values);
+    family_as_whole_name(columns, values);
     private_persons_among_firms(columns, values);
     // A second whole name that is the person's or a firm's is the firm's, and the person's own name there no firm's.
     const int person = first_of(columns, field_role::full);

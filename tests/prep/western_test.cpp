@@ -51,6 +51,14 @@ TEST(PrepWestern, NamesAfterASlashNameTheNumberedItemAgain) {
     EXPECT_TRUE(has_line(t.table, "Beata Kaminska;Beata;Kaminska;POSTAL;27 Stokes Croft, Flat 4;Bristol")) << t.table;
 }
 
+TEST(PrepWestern, AFamilyNameColumnOfWholeNamesAloneIsTheWholeName) {
+    const contact_table t = made("Nom contact;EMail contact\nHelene Muller;h@x.fr\nJan Novak;j@y.cz\n");
+    EXPECT_TRUE(has_line(t.table, "Helene Muller;Helene;Muller;h@x.fr")) << t.table;
+    // Beside a given name, or of single words, it stays the family name.
+    EXPECT_TRUE(has_line(made("Nom;Prénom\nDe la Tour;Anne\nVan Damme;Luc\n").table, "Anne De la Tour;Anne;De la Tour"));
+    EXPECT_TRUE(has_line(made("Nom;Email\nMuller;m@x.fr\nDupont;d@y.fr\n").table, "Muller;Muller;m@x.fr"));
+}
+
 TEST(PrepWestern, APortuguesePostalCodeAndASurnameByTheWholeNamesItEnds) {
     const std::string rows = "Nome;Apelido;Nome Completo;codigo_postal;localidade\n"
                              "Carlos;Silva;Carlos Alberto Silva;1000-001;Lisboa\n"
