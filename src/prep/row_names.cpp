@@ -150,6 +150,68 @@ std::string clear_own_name_as_firm(card_row& row) {
     return titled && !row.single[ORG].empty() ? std::exchange(row.single[ORG], std::string()) : std::string();
 }
 
+// Moves the titles written in the family name ('Dr. Brandl', 'Dr. Novák,
+// Ph.D.') before and after the name, and a middle name of particles alone
+// ('Tussenvoegsel' "van der") to the front of the family name. Empty parts stay empty.
+void tidy_name_parts(card_row& row) {
+    if (const name_parts titled = split_full_name(row.single[FAMILY], false); !titled.prefix.empty()) {
+        for (const auto& [part, slot] : {std::pair{&titled.prefix, PREFIX}, std::pair{&titled.suffix, SUFFIX}}) {
+            if (header_key(row.single[slot]).find(header_key(*part)) == std::string::npos) join_words(row.single[slot], *part, " ");
+        }
+        row.single[FAMILY].clear();
+        join_words(row.single[FAMILY], titled.given, " ");
+        join_words(row.single[FAMILY], titled.family, " ");
+    }
+    if (only_particles(row.single[MIDDLE]) && !row.single[FAMILY].empty()) {
+        row.single[FAMILY] = std::exchange(row.single[MIDDLE], std::string()) + " " + row.single[FAMILY];
+    }
+}
+
+// Takes a firm written in a name part's place as the company, in a row with
+// no whole name: a family name with no given name that is a company's, or in
+// a row its kind calls an organisation's (`organisation`), or the row's
+// company again ('Příjmení / Název'); a given name with no family name that is
+// a company's ('Taller Mecànic Gràcia S.L.' under 'Nombre').
+void firm_in_a_names_place(card_row& row, bool organisation) {
+    const bool firm_again = !row.single[ORG].empty() && header_key(row.single[FAMILY]) == header_key(row.single[ORG]);
+    if (row.single[GIVEN].empty() && (organisation || company_name(row.single[FAMILY]) || firm_again)) {
+        if (row.single[ORG].empty()) row.single[ORG] = std::exchange(row.single[FAMILY], std::string());
+        else if (firm_again) row.single[FAMILY].clear();
+    }
+    if (row.single[FAMILY].empty() && row.single[ORG].empty() && company_name(row.single[GIVEN])) {
+        row.single[ORG] = std::exchange(row.single[GIVEN], std::string());
+    }
+}
+
+// Takes the firm after the person's own names and " - " in the whole name
+// `full` or the company ('Grzegorz Wójcik - Energoprojekt SA') as the company,
+// and cuts the whole name to the person's. A name without the mark stays.
+void firm_after_the_names(card_row& row, std::string& full) {
+    for (std::string* shown : {&full, &row.single[ORG]}) {
+        const std::size_t dash = shown->find(" - ");
+        if (dash == std::string::npos || (shown == &full && !row.single[ORG].empty())) continue;
+        if (header_key(shown->substr(0, dash)) != header_key(row.single[GIVEN] + " " + row.single[FAMILY])) continue;
+        row.single[ORG] = shown->substr(dash + 3);
+        if (shown == &full) full.resize(dash);
+    }
+}
+
+// Returns the card's display name: `fn`, else the company, the first e-mail
+// or phone, the address's street or town, or the first value of the row `v`
+// that rowcard keeps; empty for a row of empty values.
+std::string_view shown_name(std::string_view fn, const card_row& row, const std::vector<std::string_view>& v) {
+    std::string_view shown = keepable_start(fn);
+    if (shown.empty()) shown = keepable_start(row.single[ORG]);
+    if (shown.empty() && !row.emails.empty()) shown = keepable_start(row.emails.front());
+    if (shown.empty() && !row.phones.empty()) shown = keepable_start(row.phones.front().first);
+    // A home with no one named in it ('null;null' beside a meter's number) is its address's, not its key's.
+    for (std::size_t p = STREET; shown.empty() && !row.addresses.empty() && p <= CITY; ++p) {
+        shown = keepable_start(row.addresses.front().second[p]);
+    }
+    for (std::size_t c = 0; shown.empty() && c < v.size(); ++c) shown = keepable_start(v[c]);
+    return shown;
+}
+
 }  // namespace
 
 // Fills the name parts and the display name of `row` from the row `v`, whose
@@ -163,19 +225,7 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
     std::string full = at(FN);
     for (const single s : {GIVEN, MIDDLE, FAMILY, PREFIX, SUFFIX, ORG, DEPT, JOB, NOTE, NICK}) row.single[s] = at(s);
     if (plan.given_is_full) full = std::exchange(row.single[GIVEN], std::string());
-    // A family name written with its titles ('Dr. Brandl', 'Dr. Novák, Ph.D.'): they go before and after the name.
-    if (const name_parts titled = split_full_name(row.single[FAMILY], false); !titled.prefix.empty()) {
-        for (const auto& [part, slot] : {std::pair{&titled.prefix, PREFIX}, std::pair{&titled.suffix, SUFFIX}}) {
-            if (header_key(row.single[slot]).find(header_key(*part)) == std::string::npos) join_words(row.single[slot], *part, " ");
-        }
-        row.single[FAMILY].clear();
-        join_words(row.single[FAMILY], titled.given, " ");
-        join_words(row.single[FAMILY], titled.family, " ");
-    }
-    // A middle name of particles alone ('Tussenvoegsel' "van der") opens the family name.
-    if (only_particles(row.single[MIDDLE]) && !row.single[FAMILY].empty()) {
-        row.single[FAMILY] = std::exchange(row.single[MIDDLE], std::string()) + " " + row.single[FAMILY];
-    }
+    tidy_name_parts(row);
     const bool firm_salutation = settle_row_names(plan, v, row, full);
     bool full_as_written = !full.empty();
     const bool no_person = row.single[GIVEN].empty() && row.single[FAMILY].empty();
@@ -183,17 +233,7 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
     const bool contact_named = plan.contact >= 0 && !full.empty() && full == first_item(v[static_cast<std::size_t>(plan.contact)]);
     const bool organisation = firm_salutation || (plan.kind >= 0 && kind_of_record(v[static_cast<std::size_t>(plan.kind)]) == record_kind::organisation) ||
                               company_row(plan, v);
-    // 'Příjmení / Název': a family name with no given name that is a company's,
-    // or in a row its kind calls an organisation's, or the row's company again, is the company.
-    const bool firm_again = !row.single[ORG].empty() && header_key(row.single[FAMILY]) == header_key(row.single[ORG]);
-    if (row.single[GIVEN].empty() && full.empty() && (organisation || company_name(row.single[FAMILY]) || firm_again)) {
-        if (row.single[ORG].empty()) row.single[ORG] = std::exchange(row.single[FAMILY], std::string());
-        else if (firm_again) row.single[FAMILY].clear();
-    }
-    // So is a given name with no family name that is a company's ('Taller Mecànic Gràcia S.L.' under 'Nombre').
-    if (row.single[FAMILY].empty() && full.empty() && row.single[ORG].empty() && company_name(row.single[GIVEN])) {
-        row.single[ORG] = std::exchange(row.single[GIVEN], std::string());
-    }
+    if (full.empty()) firm_in_a_names_place(row, organisation);
     // A whole name that is the row's company, where the export's name parts are empty, is the company's.
     const bool parts_kept = (plan.single[GIVEN] >= 0 && !plan.given_is_full) || plan.single[FAMILY] >= 0;
     const bool named_as_company = parts_kept && !full.empty() && header_key(full) == header_key(row.single[ORG]);
@@ -214,14 +254,7 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
     }
     // The row's company again in the name column, beside the person's own names, is the firm's name.
     if (!no_person && !full.empty() && header_key(full) == header_key(row.single[ORG])) full.clear(), full_as_written = false;
-    // A display name of the person's own names, " - " and a firm ('Grzegorz Wójcik - Energoprojekt SA') names the firm.
-    for (std::string* shown : {&full, &row.single[ORG]}) {
-        const std::size_t dash = shown->find(" - ");
-        if (no_person || dash == std::string::npos || (shown == &full && !row.single[ORG].empty())) continue;
-        if (header_key(shown->substr(0, dash)) != header_key(row.single[GIVEN] + " " + row.single[FAMILY])) continue;
-        row.single[ORG] = shown->substr(dash + 3);
-        if (shown == &full) full.resize(dash);
-    }
+    if (!no_person) firm_after_the_names(row, full);
     // A firm in the name column beside its owner's names is the company.
     if (row.single[ORG].empty() && !organisation && firm_of_owner(full, row)) {
         row.single[ORG] = std::exchange(full, std::string());
@@ -237,16 +270,7 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
         for (const single s : order) join_words(fn, row.single[s], " ");
     }
     if (std::string written = clear_own_name_as_firm(row); !written.empty() && !full_as_written) fn = std::move(written);
-    std::string_view shown = keepable_start(fn);
-    if (shown.empty()) shown = keepable_start(row.single[ORG]);
-    if (shown.empty() && !row.emails.empty()) shown = keepable_start(row.emails.front());
-    if (shown.empty() && !row.phones.empty()) shown = keepable_start(row.phones.front().first);
-    // A home with no one named in it ('null;null' beside a meter's number) is its address's, not its key's.
-    for (std::size_t p = STREET; shown.empty() && !row.addresses.empty() && p <= CITY; ++p) {
-        shown = keepable_start(row.addresses.front().second[p]);
-    }
-    for (std::size_t c = 0; shown.empty() && c < v.size(); ++c) shown = keepable_start(v[c]);
-    row.single[FN] = shown;
+    row.single[FN] = shown_name(fn, row, v);
 }
 
 }  // namespace rowcard
