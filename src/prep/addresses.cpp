@@ -27,15 +27,16 @@ void take_postal_city(std::string_view value, std::array<std::string, PARTS>& pa
 
 // True, with the street, town, county or state and code put into `found`,
 // where the last of three `pieces` or more is a code of letters and digits,
-// or a US state and ZIP, as English writes an address ("1 High St, Leeds, LS1
-// 4AB", "Apt 7, The Elms, Oranmore, Co. Galway, H91 P6C2", "5 Main St,
-// Pittsburgh, PA 15213"): the town before it, or before an Irish county.
+// or a US state and ZIP or a Canadian province and code, as English writes
+// an address ("1 High St, Leeds, LS1 4AB", "Apt 7, The Elms, Oranmore, Co.
+// Galway, H91 P6C2", "5 Main St, Pittsburgh, PA 15213", "100 King St W,
+// Toronto, ON M5X 1A9"): the town before it, or before an Irish county.
 bool code_last(const std::vector<std::string_view>& pieces, std::array<std::string, PARTS>& found) {
     if (pieces.size() < 3) return false;
     const std::string_view last = pieces.back();
     const auto capital = [](char c) { return c >= 'A' && c <= 'Z'; };
     const bool state = last.find(' ') == 2 && capital(last[0]) && capital(last[1]) &&
-                       shape_of(last.substr(3)) == value_shape::postal_code;
+                       (shape_of(last.substr(3)) == value_shape::postal_code || is_lettered_postal_code(last.substr(3)));
     if (!state && !is_lettered_postal_code(last)) return false;
     std::size_t town = pieces.size() - 2;
     const bool county = pieces[town].starts_with("Co. ") || pieces[town].starts_with("County ");

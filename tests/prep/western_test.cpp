@@ -132,6 +132,8 @@ TEST(PrepWestern, AnAddressWithItsCodeLastAsEnglishWritesIt) {
     EXPECT_TRUE(has_line(t.table, "Declan Fahy;Declan;Fahy;POSTAL;Apt 7, The Elms;Oranmore;Co. Galway;H91 P6C2")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Mary Smith;Mary;Smith;POSTAL;1 High Street;Leeds;;LS1 4AB")) << t.table;
     EXPECT_TRUE(has_line(t.table, "John Doe;John;Doe;POSTAL;5 Main St;Pittsburgh;PA;15213")) << t.table;
+    const contact_table ca = made("Name;Address\nPavel Svoboda;100 King St W, Toronto, ON M5X 1A9\n");
+    EXPECT_TRUE(has_line(ca.table, "Pavel Svoboda;Pavel;Svoboda;POSTAL;100 King St W;Toronto;ON;M5X 1A9")) << ca.table;
     // A street and a code with no town between them: nothing tells which piece is which.
     EXPECT_TRUE(has_line(t.table, "Ann Lee;Ann;Lee;POSTAL;1 High Street, LS1 4AB;;;")) << t.table;
     // GnuCash's address lines, one part each, are read the same; a town and no code stays the street's.
@@ -145,7 +147,8 @@ TEST(PrepWestern, AnAddressWithItsCodeLastAsEnglishWritesIt) {
 TEST(PrepWestern, NordicAddressPartsAndFirmsInAGivenNamesPlace) {
     expect_read({{"Adressrad 1", street, -4}, {"Gatenavn", street, -4}, {"Gatenummer", house_number, -4},
                  {"Sted", city, -4}, {"ContactAdressPostArea", city, -4}, {"Organisasjon", org}, {"Kundnr", record_id},
-                 {"Roepnaam", given}, {"Denominazione", org}},
+                 {"Roepnaam", given}, {"Denominazione", org}, {"Naam", full}, {"Gemeente", city, -4},
+                 {"Nome Contacto", contact}, {"TAV", contact}},
                 export_language::unknown);
     // A firm under the given name, with no family name, is the firm alone: Spanish 'S.L.', Norwegian 'AS'.
     const contact_table t = made("Nombre;Apellidos;Email\nJordi;Puig Ferrer;j@x.es\nTaller Gracia S.L.;;t@y.es\n"
