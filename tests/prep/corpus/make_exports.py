@@ -45,9 +45,10 @@ twenty-sixth, whose sources are in twentysixth_headers.py, as
 FOLDER/twentysixth/exports/<name>.csv; the twenty-seventh, whose sources
 are in twentyseventh_headers.py, as FOLDER/twentyseventh/exports/<name>.csv;
 the twenty-eighth, whose sources are in twentyeighth_headers.py, as
-FOLDER/twentyeighth/exports/<name>.csv; and the twenty-ninth, whose sources
-are in twentyninth_headers.py, as FOLDER/twentyninth/exports/<name>.csv, each
-with its <name>.expected.json.
+FOLDER/twentyeighth/exports/<name>.csv; the twenty-ninth, whose sources are
+in twentyninth_headers.py, as FOLDER/twentyninth/exports/<name>.csv; and the
+thirtieth, whose sources are in thirtieth_headers.py, as
+FOLDER/thirtieth/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -188,6 +189,9 @@ from twentyninth_exports import (brp_kunder, everaccounting_customers, fiken_kun
                                  puzzel_kontakter, qhub_clienti, remonline_clientes, sevenoffice_kontakter,
                                  twelve_leden)
 from twentyninth_headers import SOURCES as TWENTYNINTH_SOURCES  # noqa: E402
+from thirtieth_exports import (clenove_klubu, flexi_adresar, matownik_raport, osgtrade_kunden,  # noqa: E402
+                               portal_partnerek, pzla_startlista, tabor_registrace, xperttimer_kunden)
+from thirtieth_headers import SOURCES as THIRTIETH_SOURCES  # noqa: E402
 
 EXPORTS = {
     "salesforce_contacts_dataloader": salesforce_contact_api,
@@ -523,6 +527,14 @@ TWENTYNINTH_EXPORTS = {
     "remonline_clientes_es": remonline_clientes, "qhub_clienti_it": qhub_clienti, "twelve_leden_nl": twelve_leden,
 }
 
+# The thirtieth held-out set, written apart from rowcard-prep's code like the others.
+THIRTIETH_EXPORTS = {
+    "xperttimer_kunden_de": xperttimer_kunden, "osgtrade_kunden_de": osgtrade_kunden,
+    "flexi_adresar_cs": flexi_adresar, "clenove_klubu_cs": clenove_klubu, "tabor_registrace_cs": tabor_registrace,
+    "pzla_startlista_pl": pzla_startlista, "matownik_raport_pl": matownik_raport,
+    "portal_partnerek_hu": portal_partnerek,
+}
+
 
 def shuffled(made):
     """The same export with its columns in another order."""
@@ -637,7 +649,8 @@ def main():
                 ("twentysixth", TWENTYSIXTH_EXPORTS, TWENTYSIXTH_SOURCES),
                 ("twentyseventh", TWENTYSEVENTH_EXPORTS, TWENTYSEVENTH_SOURCES),
                 ("twentyeighth", TWENTYEIGHTH_EXPORTS, TWENTYEIGHTH_SOURCES),
-                ("twentyninth", TWENTYNINTH_EXPORTS, TWENTYNINTH_SOURCES))
+                ("twentyninth", TWENTYNINTH_EXPORTS, TWENTYNINTH_SOURCES),
+                ("thirtieth", THIRTIETH_EXPORTS, THIRTIETH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
