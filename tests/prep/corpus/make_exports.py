@@ -45,9 +45,10 @@ twenty-sixth, whose sources are in twentysixth_headers.py, as
 FOLDER/twentysixth/exports/<name>.csv; the twenty-seventh, whose sources
 are in twentyseventh_headers.py, as FOLDER/twentyseventh/exports/<name>.csv;
 the twenty-eighth, whose sources are in twentyeighth_headers.py, as
-FOLDER/twentyeighth/exports/<name>.csv; and the twenty-ninth, whose sources
-are in twentyninth_headers.py, as FOLDER/twentyninth/exports/<name>.csv, each
-with its <name>.expected.json.
+FOLDER/twentyeighth/exports/<name>.csv; the twenty-ninth, whose sources
+are in twentyninth_headers.py, as FOLDER/twentyninth/exports/<name>.csv; and the
+thirty-first, whose sources are in thirtyfirst_headers.py, as
+FOLDER/thirtyfirst/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -188,6 +189,9 @@ from twentyninth_exports import (brp_kunder, everaccounting_customers, fiken_kun
                                  puzzel_kontakter, qhub_clienti, remonline_clientes, sevenoffice_kontakter,
                                  twelve_leden)
 from twentyninth_headers import SOURCES as TWENTYNINTH_SOURCES  # noqa: E402
+from thirtyfirst_exports import (accessgranted_members, groupfire_members, moloni_clientes,  # noqa: E402
+                                 nmbrs_debiteuren, octopus_relaties, paytraq_clientes, veripath_patients)
+from thirtyfirst_headers import SOURCES as THIRTYFIRST_SOURCES  # noqa: E402
 
 EXPORTS = {
     "salesforce_contacts_dataloader": salesforce_contact_api,
@@ -523,6 +527,14 @@ TWENTYNINTH_EXPORTS = {
     "remonline_clientes_es": remonline_clientes, "qhub_clienti_it": qhub_clienti, "twelve_leden_nl": twelve_leden,
 }
 
+# The thirty-first held-out set, written apart from rowcard-prep's code like the others.
+THIRTYFIRST_EXPORTS = {
+    "nmbrs_debiteuren_nl": nmbrs_debiteuren, "octopus_relaties_be": octopus_relaties,
+    "accessgranted_members_us": accessgranted_members, "groupfire_members_ca": groupfire_members,
+    "moloni_clientes_pt": moloni_clientes, "veripath_patients_uk": veripath_patients,
+    "paytraq_clientes_pt": paytraq_clientes,
+}
+
 
 def shuffled(made):
     """The same export with its columns in another order."""
@@ -637,7 +649,8 @@ def main():
                 ("twentysixth", TWENTYSIXTH_EXPORTS, TWENTYSIXTH_SOURCES),
                 ("twentyseventh", TWENTYSEVENTH_EXPORTS, TWENTYSEVENTH_SOURCES),
                 ("twentyeighth", TWENTYEIGHTH_EXPORTS, TWENTYEIGHTH_SOURCES),
-                ("twentyninth", TWENTYNINTH_EXPORTS, TWENTYNINTH_SOURCES))
+                ("twentyninth", TWENTYNINTH_EXPORTS, TWENTYNINTH_SOURCES),
+                ("thirtyfirst", THIRTYFIRST_EXPORTS, THIRTYFIRST_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
