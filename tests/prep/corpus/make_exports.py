@@ -46,9 +46,11 @@ FOLDER/twentysixth/exports/<name>.csv; the twenty-seventh, whose sources
 are in twentyseventh_headers.py, as FOLDER/twentyseventh/exports/<name>.csv;
 the twenty-eighth, whose sources are in twentyeighth_headers.py, as
 FOLDER/twentyeighth/exports/<name>.csv; the twenty-ninth, whose sources are
-in twentyninth_headers.py, as FOLDER/twentyninth/exports/<name>.csv; and the
+in twentyninth_headers.py, as FOLDER/twentyninth/exports/<name>.csv; the
 thirtieth, whose sources are in thirtieth_headers.py, as
-FOLDER/thirtieth/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/thirtieth/exports/<name>.csv; and the thirty-first, whose sources are in
+thirtyfirst_headers.py, as FOLDER/thirtyfirst/exports/<name>.csv, each with its
+<name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -192,6 +194,9 @@ from twentyninth_headers import SOURCES as TWENTYNINTH_SOURCES  # noqa: E402
 from thirtieth_exports import (clenove_klubu, flexi_adresar, matownik_raport, osgtrade_kunden,  # noqa: E402
                                portal_partnerek, pzla_startlista, tabor_registrace, xperttimer_kunden)
 from thirtieth_headers import SOURCES as THIRTIETH_SOURCES  # noqa: E402
+from thirtyfirst_exports import (accessgranted_members, groupfire_members, moloni_clientes,  # noqa: E402
+                                 nmbrs_debiteuren, octopus_relaties, paytraq_clientes, veripath_patients)
+from thirtyfirst_headers import SOURCES as THIRTYFIRST_SOURCES  # noqa: E402
 
 EXPORTS = {
     "salesforce_contacts_dataloader": salesforce_contact_api,
@@ -535,6 +540,14 @@ THIRTIETH_EXPORTS = {
     "portal_partnerek_hu": portal_partnerek,
 }
 
+# The thirty-first held-out set, written apart from rowcard-prep's code like the others.
+THIRTYFIRST_EXPORTS = {
+    "nmbrs_debiteuren_nl": nmbrs_debiteuren, "octopus_relaties_be": octopus_relaties,
+    "accessgranted_members_us": accessgranted_members, "groupfire_members_ca": groupfire_members,
+    "moloni_clientes_pt": moloni_clientes, "veripath_patients_uk": veripath_patients,
+    "paytraq_clientes_pt": paytraq_clientes,
+}
+
 
 def shuffled(made):
     """The same export with its columns in another order."""
@@ -650,7 +663,8 @@ def main():
                 ("twentyseventh", TWENTYSEVENTH_EXPORTS, TWENTYSEVENTH_SOURCES),
                 ("twentyeighth", TWENTYEIGHTH_EXPORTS, TWENTYEIGHTH_SOURCES),
                 ("twentyninth", TWENTYNINTH_EXPORTS, TWENTYNINTH_SOURCES),
-                ("thirtieth", THIRTIETH_EXPORTS, THIRTIETH_SOURCES))
+                ("thirtieth", THIRTIETH_EXPORTS, THIRTIETH_SOURCES),
+                ("thirtyfirst", THIRTYFIRST_EXPORTS, THIRTYFIRST_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
