@@ -65,7 +65,7 @@ TEST(VocabLanguages, AnEmployerOrARegistersBodyIsTheOrganisationAndItsHeadThePer
     expect_read({{"Employer", org}, {"Business Name", org}, {"Institution", org}, {"Address Line 2", street2, -4}},
                 lang::english);
     expect_read({{"Arbeitgeber", org}, {"TelefonGeschaeft", phone, 0, "WORK"}, {"Ortsteil", city, -4}, {"Anschrift", street, -4}, {"Adresszeile 2", street2, -4}, {"Adresszusatz", street2, -4},
-                 {"Telefonvorwahl", dial_code}},
+                 {"Telefonvorwahl", dial_code}, {"Kundenname", full}, {"Praxisname", org}},
                 lang::german);
     expect_read({{"Zaměstnavatel", org}, {"Název školy", org}, {"LEKARNIK_PRIJMENI", family}, {"Jméno ředitele", given},
                  {"KOD_PRACOVISTE", code}, {"Kontakt v případě nouze (jméno a telefon)", ignored}},
