@@ -1,6 +1,8 @@
 // What a column means beside the others where their values tell: a record's
 // own name that is a company's in some rows and a person's in others, a login
-// beside the whole name, a residence of towns alone, a family name by the whole names it ends.
+// beside the whole name, a residence of towns alone, a family name by the
+// whole names it ends or a family name column of whole names, and private
+// persons among a column of firms.
 #include <algorithm>
 
 #include "prep/column_numbers.hpp"

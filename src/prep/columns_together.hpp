@@ -23,7 +23,9 @@ void read_together(std::vector<column_reading>& columns, bool headerless);
 // Settles what `columns` mean where their values, row by row, tell more than
 // each column's alone (`values`: one vector per column, in row order): a
 // company column that repeats another wherever that one is filled and names
-// private persons elsewhere is the row's name. Corrections the user gave stand.
+// private persons elsewhere is the row's name; so is a column of firms whose
+// other rows name persons with no contact person; a column whose values end
+// the whole names is the family name. Corrections the user gave stand.
 void read_rows_together(std::vector<column_reading>& columns, const std::vector<std::vector<std::string_view>>& values);
 
 }  // namespace rowcard
