@@ -85,7 +85,7 @@ constexpr std::string_view LEGAL_FORMS[] = {
     "S P", "E U", "Z S", "O P", "J D O O", "OBRT", "OG", "KEG", "OEG", "PFA", "SRL D", "SNC",
     // The western languages' forms: Spanish, French, Italian, Dutch, Portuguese and Nordic.
     "SL", "S L", "SLU", "SLP", "SLL", "SARL", "SAS", "SASU", "EURL", "SCI", "SRLS", "SAPA", "BVBA", "VOF", "LDA",
-    "ASA", "OY", "OYJ", "AB", "APS", "AS", "ANS", "ENK", "NUF", "HF", "IKS"};
+    "ASA", "OY", "OYJ", "AB", "APS", "AS", "ANS", "ENK", "NUF", "HF", "IKS", "VZW", "ASBL", "CVBA", "COMMV"};
 
 // Words that name an institution, a trade or a department, never a person, in the
 // languages of these exports ("Universitatea din București", "Metzgerei

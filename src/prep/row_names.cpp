@@ -150,10 +150,16 @@ std::string clear_own_name_as_firm(card_row& row) {
     return titled && !row.single[ORG].empty() ? std::exchange(row.single[ORG], std::string()) : std::string();
 }
 
-// Moves the titles written in the family name ('Dr. Brandl', 'Dr. Novák,
-// Ph.D.') before and after the name, and a middle name of particles alone
+// Takes a whole name `full` beside the row's given name that does not hold
+// it ('Naam' "De Smet" beside 'Voornaam' "Pieter") as the family name; moves
+// the titles written in the family name ('Dr. Brandl', 'Dr. Novák, Ph.D.')
+// before and after the name, and a middle name of particles alone
 // ('Tussenvoegsel' "van der") to the front of the family name. Empty parts stay empty.
-void tidy_name_parts(card_row& row) {
+void tidy_name_parts(card_row& row, std::string& full) {
+    if (!full.empty() && !row.single[GIVEN].empty() && row.single[FAMILY].empty() && !company_name(full) &&
+        header_key(full).find(header_key(row.single[GIVEN])) == std::string::npos) {
+        row.single[FAMILY] = std::exchange(full, std::string());
+    }
     if (const name_parts titled = split_full_name(row.single[FAMILY], false); !titled.prefix.empty()) {
         for (const auto& [part, slot] : {std::pair{&titled.prefix, PREFIX}, std::pair{&titled.suffix, SUFFIX}}) {
             if (header_key(row.single[slot]).find(header_key(*part)) == std::string::npos) join_words(row.single[slot], *part, " ");
@@ -225,7 +231,7 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
     std::string full = at(FN);
     for (const single s : {GIVEN, MIDDLE, FAMILY, PREFIX, SUFFIX, ORG, DEPT, JOB, NOTE, NICK}) row.single[s] = at(s);
     if (plan.given_is_full) full = std::exchange(row.single[GIVEN], std::string());
-    tidy_name_parts(row);
+    tidy_name_parts(row, full);
     const bool firm_salutation = settle_row_names(plan, v, row, full);
     bool full_as_written = !full.empty();
     const bool no_person = row.single[GIVEN].empty() && row.single[FAMILY].empty();

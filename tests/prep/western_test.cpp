@@ -162,6 +162,10 @@ TEST(PrepWestern, NordicAddressPartsAndFirmsInAGivenNamesPlace) {
     EXPECT_TRUE(has_line(dutch.table, "Jan van der Linden;Jan;van der Linden;J.P.")) << dutch.table;
     EXPECT_TRUE(has_line(dutch.table, "Anna in 't Veld;Anna;in 't Veld;A.")) << dutch.table;
     EXPECT_TRUE(has_line(dutch.table, "Mateusz Kowalski;Mateusz;Kowalski;M.")) << dutch.table;
+    // Belgian relations: 'Naam' is the family name where 'Voornaam' is filled and it does not hold it.
+    const contact_table rel = made("Naam;Voornaam;Gemeente\nDe Smet;Pieter;Gent\nPieter Claes;Pieter;Gent\n");
+    EXPECT_TRUE(has_line(rel.table, "Pieter De Smet;Pieter;De Smet;POSTAL;Gent")) << rel.table;
+    EXPECT_TRUE(has_line(rel.table, "Pieter Claes;Pieter;Claes;POSTAL;Gent")) << rel.table;
     const contact_table coop = made("Navn;E-post\nBorettslaget Fjell Terrasse;styret@fjell.no\nKari Nordmann;kari@x.no\n");
     EXPECT_TRUE(has_line(coop.table, "Borettslaget Fjell Terrasse;;;Borettslaget Fjell Terrasse;styret@fjell.no")) << coop.table;
 }
