@@ -1,5 +1,7 @@
 // Decoding an export: signatures, UTF-8 and UTF-16 checked as they are read,
 // and the two Windows code pages of Central and Western Europe told apart.
+#include <algorithm>
+#include <iterator>
 
 #include "prep/decode.hpp"
 #include "prep/layouts.hpp"
@@ -132,6 +134,9 @@ std::string header_words(std::string_view text) {
     return key;
 }
 
+// The languages whose exports are written in code page 1252 where not in UTF-8.
+constexpr export_language WESTERN_LANGUAGES[] = {export_language::german, export_language::western, export_language::nordic};
+
 // Returns whether the single-byte `bytes` are code page 1252 rather than 1250,
 // and says why in `reason`: the bytes that are letters in one code page only
 // decide; failing them, German headers point to 1252, and otherwise rowcard's
@@ -156,7 +161,7 @@ bool western_code_page(std::string_view bytes, std::string& reason) {
         reason = counts;
         return only_western > only_central;
     }
-    if (language == export_language::german || language == export_language::western || language == export_language::nordic) {
+    if (std::find(std::begin(WESTERN_LANGUAGES), std::end(WESTERN_LANGUAGES), language) != std::end(WESTERN_LANGUAGES)) {
         reason = "the headers are " + std::string(language_name(language)) + ", and " + counts;
         return true;
     }

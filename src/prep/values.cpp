@@ -2,6 +2,7 @@
 // counting what the cleaning changed.
 #include "prep/decode.hpp"
 #include "prep/layouts.hpp"
+#include "prep/value_text.hpp"
 #include "record/record.hpp"
 #include "text/text.hpp"
 
@@ -25,7 +26,7 @@ struct value_marks {
 // ("'60200"), noting it; any other value ("'t Hart") as it is.
 std::string_view formula_text(std::string_view raw, std::size_t line, export_changes& changes) {
     const std::string_view t = trimmed(raw);
-    if (t.size() > 1 && t.front() == '\'' && ((t[1] >= '0' && t[1] <= '9') || t[1] == '+')) {
+    if (t.size() > 1 && t.front() == '\'' && (values::is_digit(t[1]) || t[1] == '+')) {
         note(changes.formulas, line);
         return t.substr(1);
     }
