@@ -1,7 +1,8 @@
 // Whose a column is: a pupil's guardian's or parent's columns beside the
 // pupil's own are another person's; in a list of the guardians themselves they
-// are the contact's.
+// are the contact's. A firm's plain phone beside a private one is the office's.
 #include <algorithm>
+#include <string_view>
 
 #include "prep/columns_people.hpp"
 
@@ -30,6 +31,18 @@ void settle_other_people(std::vector<column_reading>& columns) {
         if (!own) continue;
         r.role = {};
         r.why = "another person's (a guardian's) beside the contact's own";
+    }
+}
+
+void settle_office_phones(std::vector<column_reading>& columns) {
+    const auto taken = [&columns](field_role what, std::string_view type) {
+        return std::any_of(columns.begin(), columns.end(), [what, type](const column_reading& o) {
+            return o.role.what == what && !o.role.other && (type.empty() || o.role.type == type);
+        });
+    };
+    if (!taken(field_role::org, "") || !taken(field_role::phone, "HOME") || taken(field_role::phone, "WORK")) return;
+    for (column_reading& r : columns) {
+        if (r.role.what == field_role::phone && !r.role.other && !r.overridden && r.role.type == "VOICE") r.role.type = "WORK";
     }
 }
 

@@ -14,4 +14,11 @@ namespace rowcard {
 // list of the guardians themselves keeps them. Corrections the user gave stand.
 void settle_other_people(std::vector<column_reading>& columns);
 
+// Types the plain phones of `columns` ('Telefon', 'Telefon2') as work phones
+// where the export names a firm and another phone of the contact's is a home
+// one ('Telefon privat') and none a work one: beside the private number, the
+// plain one is the office's. Mobiles and faxes keep their type; corrections
+// the user gave stand.
+void settle_office_phones(std::vector<column_reading>& columns);
+
 }  // namespace rowcard

@@ -258,6 +258,19 @@ TEST(PrepPartners, ADoctorsTitlesInTheFamilyNameAndAPracticesFormerName) {
     EXPECT_TRUE(has_line(noble.table, "Jan Novak;Jan;Novak;Dr.;Ph.D.")) << noble.table;
 }
 
+TEST(PrepPartners, AFirmsPlainPhoneBesideAPrivateOneIsTheOffices) {
+    const std::string rows = "Brandl;Christine;Praxis Brandl;089 331 2040;089 551 0001;0171 440 2190\n";
+    const contact_table t = made("Nachname;Vorname;Praxisname;Telefon;Telefon privat;Mobil\n" + rows);
+    EXPECT_TRUE(has_line(t.table, "Christine Brandl;Christine;Brandl;Praxis Brandl;089 331 2040;WORK;089 551 0001;HOME;0171 440 2190;CELL")) << t.table;
+    // No firm named: a plain number says nothing of whose it is.
+    const contact_table own = made("Nachname;Vorname;Telefon;Telefon privat\nBrandl;Christine;089 331 2040;089 551 0001\n");
+    EXPECT_TRUE(has_line(own.table, "Christine Brandl;Christine;Brandl;089 331 2040;VOICE;089 551 0001;HOME")) << own.table;
+    // A work number of its own beside the private one leaves the plain one untyped.
+    const contact_table both = made("Nachname;Vorname;Firma;Telefon;Telefon privat;Telefon geschäftlich\n"
+                                    "Brandl;Christine;Praxis Brandl;089 331 2040;089 551 0001;089 331 2042\n");
+    EXPECT_TRUE(has_line(both.table, "Christine Brandl;Christine;Brandl;Praxis Brandl;089 331 2040;VOICE;089 551 0001;HOME;089 331 2042;WORK")) << both.table;
+}
+
 TEST(PrepPartners, WholeAddressesUnderAHeaderThatSaysNothing) {
     const std::string rows = "Matej Zupan;\"Dunajska cesta 21, 1000 Ljubljana, Slovenia\";\"Stammkunde, seit 2009\"\n"
                              "Ursa Kranjc;\"Trzaska cesta 40, 2000 Maribor, Slovenia\";\"neu, 2024\"\n";
