@@ -85,7 +85,20 @@ constexpr std::string_view LEGAL_FORMS[] = {
     "S P", "E U", "Z S", "O P", "J D O O", "OBRT", "OG", "KEG", "OEG", "PFA", "SRL D", "SNC",
     // The western languages' forms: Spanish, French, Italian, Dutch, Portuguese and Nordic.
     "SL", "S L", "SLU", "SLP", "SLL", "SARL", "SAS", "SASU", "EURL", "SCI", "SRLS", "SAPA", "BVBA", "VOF", "LDA",
-    "ASA", "OY", "OYJ", "AB", "APS", "AS", "ANS", "ENK", "NUF", "HF", "IKS", "VZW", "ASBL", "CVBA", "COMMV"};
+    "ASA", "OY", "OYJ", "AB", "APS", "AS", "ANS", "ENK", "NUF", "HF", "IKS", "VZW", "ASBL", "CVBA", "COMMV",
+    "E K", "E KFM", "GBR", "KGAA", "S A R L", "S A S", "SPRL", "SCRL", "EIRL", "GIE"};
+
+// Legal forms written before a firm's name ('VZW Jeugdhuis De Kroon', 'PPHU
+// Marek Sowa'), as header_key writes them.
+constexpr std::string_view LEADING_FORMS[] = {"VZW", "ASBL", "PPHU", "P P H U", "PHU", "P H U", "FHU", "F H U", "FPHU"};
+
+// Heads of German compounds that name an institution or a trade ('Stadtwerke',
+// 'Zahnarztpraxis', 'Staatsoper'); a word ends in one with a word of its own before.
+constexpr std::string_view COMPOUND_HEADS[] = {"WERKE", "APOTHEKE", "PRAXIS", "KLINIK", "SCHULE", "VERLAG", "VEREIN",
+                                               "VERBAND", "OPER", "THEATER", "GESELLSCHAFT", "GEMEINDE", "HANDLUNG"};
+
+// Letters a word has at least before a compound's head: 'Cooper' ends in 'oper', 'Staatsoper' is one.
+constexpr std::size_t COMPOUND_LEAD = 4;
 
 // Words that name an institution, a trade or a department, never a person, in the
 // languages of these exports ("Universitatea din București", "Metzgerei
@@ -130,7 +143,10 @@ constexpr std::string_view INSTITUTION_WORDS[] = {
     "OFICINA", "PAPELARIA", "ESCOLA", "ESCUELA", "COLEGIO", "BAKKERIJ", "DRUKKERIJ", "STICHTING", "GEMEENTE",
     "KOMMUNE", "KOMMUN", "TRYKKERI", "BAGERI", "CONDOMINIO", "ASSOCIAZIONE", "ASOCIACION", "ASSOCIACAO",
     "VERENIGING", "PARROCCHIA", "PARISH", "PFARREI", "PFARRAMT", "FARNOST", "PARAFIA", "PAROHIA", "BORETTSLAG",
-    "BORETTSLAGET", "SAMEIET", "BOSTADSRATTSFORENING", "BRF",
+    "BORETTSLAGET", "SAMEIET", "BOSTADSRATTSFORENING", "BRF", "APOTHEEK", "JEUGDHUIS", "CAMARA", "MUNICIPAL",
+    "MUNICIPIO", "MUNICIPALITY", "MENIGHET", "KIRKE", "KYRKA", "FORSAMLING", "CHURCH", "EGLISE", "CHIESA", "IGREJA",
+    "KOSTEL", "KOSCIOL", "THEATER", "THEATRE", "TEATRO", "TEATR", "DIVADLO", "SZINHAZ", "OPERA", "KLINIK",
+    "CLINIC", "CLINIQUE", "CLINICA", "GEMEINDE", "MARKTGEMEINDE", "STADT",
     // A firm's department, where a contact person's name would stand ('Nákupní oddělení').
     "DEPARTMENT", "ABTEILUNG", "ODDELENI", "ODDELENIE", "DZIAL", "OSZTALY", "ODDELEK", "ODJEL", "DEPARTAMENT"};
 
@@ -141,6 +157,9 @@ bool institution_name(const std::string& key) {
         const std::string_view word = std::string_view(key).substr(at, end - at);
         for (const std::string_view w : INSTITUTION_WORDS) {
             if (word == w) return true;
+        }
+        for (const std::string_view head : COMPOUND_HEADS) {
+            if (word.size() >= head.size() + COMPOUND_LEAD && word.ends_with(head)) return true;
         }
         at = end + 1;
     }
@@ -227,6 +246,9 @@ bool company_name(std::string_view name) {
         // After a number the letters are a floor or a flat ('Hauptstraße 5, 2. OG'), not a firm's form.
         const std::size_t before = key.size() - form.size() - 1;
         if (!values::is_digit(key[before - 1])) return true;
+    }
+    for (const std::string_view form : LEADING_FORMS) {
+        if (key.size() > form.size() + 1 && key.starts_with(form) && key[form.size()] == ' ') return true;
     }
     // A name of one word may be a person's given name alone.
     return key.find(' ') != std::string::npos && institution_name(key);

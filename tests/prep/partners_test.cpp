@@ -271,6 +271,21 @@ TEST(PrepPartners, AFirmsPlainPhoneBesideAPrivateOneIsTheOffices) {
     EXPECT_TRUE(has_line(both.table, "Christine Brandl;Christine;Brandl;Praxis Brandl;089 331 2040;VOICE;089 551 0001;HOME;089 331 2042;WORK")) << both.table;
 }
 
+TEST(PrepPartners, FirmsByTheirFormBeforeOrAfterOrByACompoundsHead) {
+    const contact_table t = made("Name;E-Mail\nWeinhaus Pfeiffer e.K.;w@p.de\nStadtwerke Kelheim;s@k.de\n"
+                                 "VZW Jeugdhuis De Kroon;j@k.be\nPPHU Marek Sowa;m@s.pl\nLars Ek;l@e.se\n"
+                                 "Anna Cooper;a@c.uk\nPhuong Nguyen;p@n.vn\n");
+    for (const std::string_view firm : {"Weinhaus Pfeiffer e.K.;w@p.de", "Stadtwerke Kelheim;s@k.de",
+                                        "VZW Jeugdhuis De Kroon;j@k.be", "PPHU Marek Sowa;m@s.pl"}) {
+        const std::string name(firm.substr(0, firm.find(';')));
+        EXPECT_TRUE(has_line(t.table, name + ";;;" + std::string(firm))) << t.table;
+    }
+    // A Swedish 'Ek', an English name ending in a compound's head, a name opening with a form's letters.
+    EXPECT_TRUE(has_line(t.table, "Lars Ek;Lars;Ek;;l@e.se")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Anna Cooper;Anna;Cooper;;a@c.uk")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Phuong Nguyen;Phuong;Nguyen;;p@n.vn")) << t.table;
+}
+
 TEST(PrepPartners, WholeAddressesUnderAHeaderThatSaysNothing) {
     const std::string rows = "Matej Zupan;\"Dunajska cesta 21, 1000 Ljubljana, Slovenia\";\"Stammkunde, seit 2009\"\n"
                              "Ursa Kranjc;\"Trzaska cesta 40, 2000 Maribor, Slovenia\";\"neu, 2024\"\n";
