@@ -3,6 +3,7 @@
 // and a house number apart, each made the parts vCard's ADR keeps apart.
 #include <algorithm>
 
+#include "prep/column_numbers.hpp"
 #include "prep/derive.hpp"
 #include "prep/evidence.hpp"
 #include "prep/numbers.hpp"
@@ -48,6 +49,21 @@ bool code_last(const std::vector<std::string_view>& pieces, std::array<std::stri
     return true;
 }
 
+// True, with the street, town and region put into `found`, where the
+// `pieces` of a whole address hold no postal code because a column of its own
+// gives it: the street, with its house number as a piece of its own after it
+// ("Rua Augusta, 120"), then the town, then maybe the region. Fewer or more
+// pieces say no such thing.
+bool street_town_region(const std::vector<std::string_view>& pieces, std::array<std::string, PARTS>& found) {
+    const std::size_t town = pieces.size() > 2 && house_number_value(pieces[1]) ? 2 : 1;
+    if (pieces.size() < town + 1 || pieces.size() > town + 2) return false;
+    found[STREET] = pieces[0];
+    if (town == 2) join_words(found[STREET], pieces[1], ", ");
+    found[CITY] = pieces[town];
+    if (town + 1 < pieces.size()) found[REGION] = pieces[town + 1];
+    return true;
+}
+
 // Puts a whole address written in one value, `value`, into `parts`: where
 // double spaces (or else "; " or ", ") set its parts apart and one of them is a
 // postal code (alone or before its town), the street first, then the town
@@ -89,6 +105,9 @@ void take_formatted(std::string_view value, std::array<std::string, PARTS>& part
         found[CITY] = pieces[1], found[POSTAL] = pieces[2], rest = 3;
     } else if (code_last(pieces, found)) {
         parts = std::move(found);
+        return;
+    } else if (!parts[POSTAL].empty() && street_town_region(pieces, found)) {
+        for (const std::size_t p : {STREET, CITY, REGION}) parts[p] = std::move(found[p]);
         return;
     } else {
         parts[STREET] = value;
@@ -181,8 +200,9 @@ void derive_addresses(const export_plan& plan, const std::vector<std::string_vie
         // Where the export has no town column, a street ending in its house number and then a
         // town of words after ", " is both ("Str. Fabricii 46, Cluj-Napoca").
         if (a.part[CITY] < 0 && a.postal_city < 0 && parts[CITY].empty()) take_town_after_street(parts);
-        const bool empty = std::all_of(parts.begin(), parts.end(), [](const std::string& p) { return p.empty(); });
-        if (empty && a.formatted >= 0) take_formatted(first_item(v[static_cast<std::size_t>(a.formatted)]), parts);
+        // A whole address stands in for the parts its row lacks: all of them, or the street and town
+        // beside a code and a country of their own ('Endereço (Rua, Cidade, Região)', 'Código Postal').
+        if (parts[STREET].empty() && parts[CITY].empty() && a.formatted >= 0) take_formatted(first_item(v[static_cast<std::size_t>(a.formatted)]), parts);
         if (std::all_of(parts.begin(), parts.end(), [](const std::string& p) { return p.empty(); })) continue;
         // An address written twice (a shop's billing and delivery address alike) is one address.
         if (std::any_of(row.addresses.begin(), row.addresses.end(), [&](const auto& a) { return a.second == parts; })) continue;

@@ -45,13 +45,15 @@ bool mostly_dialled(const std::vector<std::string_view>& values, const column_ev
 // Characters of a house number at most ("1105/12a"); longer runs of digits are keys and numbers.
 constexpr std::size_t HOUSE_NUMBER_MAX = 8;
 
+bool house_number_value(std::string_view value) {
+    const std::string_view t = trimmed(value);
+    return !t.empty() && t.size() <= HOUSE_NUMBER_MAX && t.front() >= '1' && t.front() <= '9' &&
+           t.find(' ') == std::string_view::npos;
+}
+
 bool mostly_house_numbers(const std::vector<std::string_view>& values, const column_evidence& evidence) {
     std::size_t numbers = 0;
-    for (const std::string_view v : values) {
-        const std::string_view t = trimmed(v);
-        numbers += !t.empty() && t.size() <= HOUSE_NUMBER_MAX && t.front() >= '1' && t.front() <= '9' &&
-                   t.find(' ') == std::string_view::npos;
-    }
+    for (const std::string_view v : values) numbers += house_number_value(v);
     return share_at_least(numbers, evidence, MOST_SHARE);
 }
 

@@ -24,6 +24,10 @@ bool mostly_no_numbers(const std::vector<std::string_view>& column, const column
 // digits under a header that says nothing are keys and counts as often.
 bool mostly_dialled(const std::vector<std::string_view>& values, const column_evidence& evidence);
 
+// True when `value` is a house number: short, starting with a digit other
+// than 0, with no blank ("12", "5a", "1105/12"). Empty input is none.
+bool house_number_value(std::string_view value);
+
 // True when most filled values of `values` look like house numbers: short,
 // a digit first, no space; "0012" with its leading zero is a key.
 bool mostly_house_numbers(const std::vector<std::string_view>& values, const column_evidence& evidence);

@@ -3,6 +3,7 @@
 // column's role worked out from what its phrases say.
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <vector>
 
 #include "prep/vocabulary.hpp"
@@ -18,6 +19,8 @@ namespace {
 constexpr std::size_t NUMBER_DIGITS = 2;
 // A value of more words than this is no type label.
 constexpr std::size_t TYPE_WORDS = 3;
+// Parts of an address a header names at least to head the whole of it ('Endereço (Rua, Cidade, Região)').
+constexpr int WHOLE_ADDRESS_PARTS = 3;
 // The group of an address that names no place and no number.
 constexpr int NO_PLACE = -4;
 
@@ -112,7 +115,14 @@ struct reading {
     bool stop = false;
     bool other = false;
     bool numbered_item = false;  // the number follows the item's words, and more words follow it
+    unsigned parts = 0;          // the parts of an address named, a bit each
 };
+
+// Returns the bit of the address part `what` in reading::parts; 0 for what is none.
+unsigned part_bits(field_role what) {
+    if (what < field_role::street || what > field_role::country) return 0;
+    return 1U << (static_cast<unsigned>(what) - static_cast<unsigned>(field_role::street));
+}
 
 // Takes what the phrase `p` says into `r`.
 void take(const phrase_meaning& p, reading& r) {
@@ -122,6 +132,7 @@ void take(const phrase_meaning& p, reading& r) {
     r.other |= p.what == says::other;
     const bool names_role = p.what == says::role || (p.what == says::kind && p.role != field_role::none);
     if (names_role && (r.role == nullptr || rank(p.role) < rank(r.role->role))) r.role = &p;
+    if (names_role) r.parts |= part_bits(p.role);
     if (p.group != 0 && r.place == 0) r.place = p.group, r.place_type = p.type;
     if (type_rank(p.type) < type_rank(r.type)) r.type = p.type;
 }
@@ -167,7 +178,7 @@ column_role decide(const reading& r, int number) {
     if (r.stop) return {field_role::ignored, 0, {}};  // the record's owner or a chat name: never the contact's
     const bool own = r.place_type == "WORK" || r.place_type == "HOME";
     if (r.role == nullptr) return own ? column_role{field_role::none, r.place, r.place_type} : column_role{};  // 'Privatnr'
-    const field_role what = r.role->role;
+    const field_role what = std::popcount(r.parts) >= WHOLE_ADDRESS_PARTS ? field_role::formatted : r.role->role;
     if (what == field_role::phone) {
         if (r.label) return {field_role::phone_label, number, {}};
         return {field_role::phone, number, r.type.empty() ? "VOICE" : r.type};
@@ -326,14 +337,6 @@ std::string_view item_type_word(std::string_view cleaned_value) {
         at += size;
     }
     return type;
-}
-
-record_kind kind_of_record(std::string_view cleaned_value) {
-    const std::string key = header_key(cleaned_value);
-    for (const kind_word& k : record_kind_words()) {
-        if (k.words == key) return k.kind;
-    }
-    return record_kind::unknown;
 }
 
 std::string_view type_of_key(std::string_view key, bool address) {

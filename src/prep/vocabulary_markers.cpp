@@ -84,6 +84,14 @@ std::span<const language_words> language_markers() { return MARKERS; }
 
 std::span<const kind_word> record_kind_words() { return KINDS; }
 
+record_kind kind_of_record(std::string_view cleaned_value) {
+    const std::string key = header_key(cleaned_value);
+    for (const kind_word& k : KINDS) {
+        if (k.words == key) return k.kind;
+    }
+    return record_kind::unknown;
+}
+
 bool country_code_value(std::string_view cleaned_value) {
     for (const std::string_view code : COUNTRY_CODES) {
         if (cleaned_value == code) return true;

@@ -34,7 +34,7 @@ inline constexpr phrase_meaning PHRASES[] = {
     role("HUISNUMMER", house_number), role("WOONPLAATS", city), role("PLAATS", city), role("TELEFOON", phone),
     role("TELEFOONNUMMER", phone), role("MOBIEL", phone, 0, "CELL"), role("MAILADRES", email),
     whole("SOBRENOME", family), role("ENDERECO", street), role("CIDADE", city), role("TELEFONE", phone),
-    role("CELULAR", phone, 0, "CELL"), role("TELEMOVEL", phone, 0, "CELL"),
+    role("CELULAR", phone, 0, "CELL"), role("TELEMOVEL", phone, 0, "CELL"), role("RUA", street), role("REGIAO", region),
     whole("NOME COMPLETO", full), role("MORADA", street), role("LOCALIDADE", city), role("DISTRITO", region),
     whole("CIVILITE", prefix), whole("NOM ENTREPRISE", org), whole("RAISON SOCIALE", org), role("SURNOM", nickname),
     role("GATUADRESS", street), role("GATA", street), role("VEJ", street), whole("PROV", region),

@@ -101,6 +101,29 @@ TEST(PrepAddresses, AWholeAddressIsTakenApartInAnyOrderOfTownAndCode) {
     EXPECT_TRUE(has_line(street.table, "Urs Gerber;Urs;Gerber;POSTAL;Lyssachstrasse 91;Burgdorf, 3400 Burgdorf")) << street.table;
 }
 
+TEST(PrepAddresses, AHeaderNamingThePartsHeadsAWholeAddressBesideItsCode) {
+    // The parts in the header's own words: street, town and region, the code and country apart.
+    const contact_table t = made("Nome;Endereço (Rua, Cidade, Região);Código Postal;País\n"
+                                 "Beatriz Almeida;Rua Augusta, 120, Lisboa, Lisboa;1100-053;PT\n"
+                                 "Petr Svoboda;Rua da Prata 45, Porto;4000-001;PT\n"
+                                 "Ana Lima;Rua Nova, 7, Braga, Minho, Norte;4700-001;PT\n"
+                                 "Rui Paz;Travessa do Carmo;1200-001;PT\n"
+                                 "Eva Sousa;Rua Velha, Bairro Alto, Lisboa;1200-002;PT\n");
+    EXPECT_TRUE(has_line(t.table, "Beatriz Almeida;Beatriz;Almeida;POSTAL;Rua Augusta, 120;Lisboa;Lisboa;1100 053;PT"))
+        << t.table;
+    EXPECT_TRUE(has_line(t.table, "Petr Svoboda;Petr;Svoboda;POSTAL;Rua da Prata 45;Porto;;4000 001;PT")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Eva Sousa;Eva;Sousa;POSTAL;Rua Velha;Bairro Alto;Lisboa;1200 002;PT")) << t.table;
+    // More pieces than a street, its number, a town and a region, or one alone: the street, whole.
+    EXPECT_TRUE(has_line(t.table, "Ana Lima;Ana;Lima;POSTAL;Rua Nova, 7, Braga, Minho, Norte;;;4700 001;PT")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Rui Paz;Rui;Paz;POSTAL;Travessa do Carmo;;;1200 001;PT")) << t.table;
+    // A street beside a postal code and town named as one.
+    const contact_table de = made("Name;Anschrift (Straße, PLZ/Ort);E-Mail\nUrs Gerber;Hauptstr. 5, 10115 Berlin;u@g.de\n");
+    EXPECT_TRUE(has_line(de.table, "Urs Gerber;Urs;Gerber;u@g.de;POSTAL;Hauptstr. 5;Berlin;10115")) << de.table;
+    // Two parts named are no whole address: a town's column that may hold one.
+    const contact_table towns = made("Name;Ort / Adresse;PLZ\nUrs Gerber;Burgdorf;3400\n");
+    EXPECT_TRUE(has_line(towns.table, "Urs Gerber;Urs;Gerber;POSTAL;Burgdorf;3400")) << towns.table;
+}
+
 TEST(PrepAddresses, AStreetOfSeveralLinesLosesWhatItsRowRepeats) {
     // A CRM's street field is a box of lines; the town, code and country also have their own.
     const contact_table t = made(
