@@ -57,6 +57,18 @@ bool mostly_house_numbers(const std::vector<std::string_view>& values, const col
     return share_at_least(numbers, evidence, MOST_SHARE);
 }
 
+// Letters a street's name has at least; 'Nr. 5' and 'čp. 12' are a house number's.
+constexpr std::size_t STREET_LETTERS = 4;
+
+bool mostly_numbered_streets(const std::vector<std::string_view>& values, const column_evidence& evidence) {
+    std::size_t streets = 0;
+    for (const std::string_view v : values) {
+        const auto letters = static_cast<std::size_t>(std::count_if(v.begin(), v.end(), values::is_letter));
+        streets += letters >= STREET_LETTERS;
+    }
+    return share_at_least(streets, evidence, MOST_SHARE);
+}
+
 // Digits of a country's calling code at most ("421").
 constexpr std::size_t CALLING_CODE_MAX = 3;
 

@@ -32,6 +32,11 @@ bool house_number_value(std::string_view value);
 // a digit first, no space; "0012" with its leading zero is a key.
 bool mostly_house_numbers(const std::vector<std::string_view>& values, const column_evidence& evidence);
 
+// True when most filled values of `values` are a street and its number
+// ("Hauptstraße 5", "ul. Długa 5/3"), or a street alone: a name's letters. A
+// house number ("12a", "Nr. 5") has fewer.
+bool mostly_numbered_streets(const std::vector<std::string_view>& values, const column_evidence& evidence);
+
 // True when most filled values of `values` are a country's calling code for
 // the numbers beside them ("+48", "421"): small numbers written with '+', or
 // the same few in most rows, where a phone's extensions would differ from row to row.

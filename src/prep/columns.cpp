@@ -204,6 +204,8 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
     } else if (h.what == field_role::web) {
         if (mostly(e, {value_shape::url})) reading.role = h;
         else reading.why = "its header says web page, but its values are no web addresses", reading.disagrees = true;
+    } else if (h.what == field_role::house_number && mostly_numbered_streets(values, e)) {
+        reading.role = {field_role::street, h.group, h.type};  // 'Straße und Hausnummer': the street with its number
     } else if (h.what == field_role::house_number && running_numbers(values, e)) {
         reading.role = {field_role::record_id, 0, {}};  // 'Nr.' counting the rows
         reading.why = "a running number";

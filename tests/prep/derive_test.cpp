@@ -170,6 +170,14 @@ TEST(PrepAddresses, AHouseNumberApartAndACountrysCode) {
     EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;POSTAL;Opavsk\xE1 1105 12;Ostrava")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Eva Mala;Eva;Mala;POSTAL;Dlouh\xE1 5;Plze\xF2")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Petr Dvorak;Petr;Dvorak;POSTAL;27;Lhota")) << t.table;  // a village with no streets
+    // A header of the street and its number, whose values hold both, is the street.
+    const contact_table whole = made("Vorname;Nachname;Straße und Hausnummer;Ort\nJan;Kohl;Hauptstrasse 5;Wels\n"
+                                    "Eva;Berg;Ringstrasse 12a;Linz\nIda;Lang;Am Hang 3;Enns\n");
+    EXPECT_TRUE(has_line(whole.table, "Jan Kohl;Jan;Kohl;POSTAL;Hauptstrasse 5;Wels")) << whole.table;
+    EXPECT_TRUE(has_line(whole.table, "Eva Berg;Eva;Berg;POSTAL;Ringstrasse 12a;Linz")) << whole.table;
+    // Numbers with their sign ('Nr. 5') and letters ('12a') are house numbers still.
+    const contact_table signs = made("Strasse;Hausnummer;Name\nRing;Nr. 5;Jan Kohl\nHang;Nr. 12a;Eva Berg\nAu;No. 3;Ida Lang\n");
+    EXPECT_TRUE(has_line(signs.table, "Jan Kohl;Jan;Kohl;POSTAL;Ring Nr. 5")) << signs.table;
     // A country's code is the country where no name of it stands; beside one, or with no street or town, it goes.
     const contact_table code = made("Name;Street;City;Country Code\nJan Novak;Hlavni 5;Brno;CZ\n");
     EXPECT_TRUE(has_line(code.table, "Jan Novak;Jan;Novak;POSTAL;Hlavni 5;Brno;CZ")) << code.table;
