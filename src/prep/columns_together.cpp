@@ -11,8 +11,6 @@ namespace {
 // export numbers its own items with.
 constexpr int PAIRED_GROUPS = 1000;
 
-
-
 // Returns the group of the one address `columns` has parts of; 0 where none, or several.
 int one_address(const std::vector<column_reading>& columns) {
     int group = 0;
@@ -261,15 +259,16 @@ void department_in_address(std::vector<column_reading>& columns) {
 }
 
 // Leaves a salutation ('Anrede': Herr, Frau, Firma) off where a column of
-// titles ('Titel': Dr., Ing.) stands beside it: the titles are the name's
+// titles ('Titel', 'Titul před jménem': Dr., Ing.) stands beside it: the titles are the name's
 // prefix, the salutation only a letter's greeting.
 void titles_before_salutation(std::vector<column_reading>& columns) {
     const bool titles = std::any_of(columns.begin(), columns.end(), [](const column_reading& r) {
-        return r.role.what == field_role::prefix && r.header_role.what == field_role::title;
+        return r.role.what == field_role::prefix && (r.header_role.what == field_role::title || r.header_role.type == TITLES);
     });
     if (!titles) return;
     for (column_reading& r : columns) {
-        if (r.role.what != field_role::prefix || r.header_role.what != field_role::prefix || r.overridden) continue;
+        const bool salutation = r.header_role.what == field_role::prefix && r.header_role.type != TITLES;
+        if (r.role.what != field_role::prefix || !salutation || r.overridden) continue;
         r.role = {};
         r.why = "a salutation beside the titles";
     }

@@ -50,6 +50,10 @@ struct column_role {
     bool other = false;  // another person's (a guardian's), where the contact's own of its kind stands beside
 };
 
+// The type a name prefix's header gives where it names academic titles
+// ('Titul před jménem'), not a salutation ('Oslovení').
+inline constexpr std::string_view TITLES = "TITLES";
+
 // An export's layout: its name for the report, its language, and each column's role.
 struct layout_guess {
     std::string name;

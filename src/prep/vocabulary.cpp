@@ -19,7 +19,7 @@ namespace {
 constexpr std::size_t NUMBER_DIGITS = 2;
 // A value of more words than this is no type label.
 constexpr std::size_t TYPE_WORDS = 3;
-// Parts of an address a header names at least to head the whole of it ('Endereço (Rua, Cidade, Região)').
+// Parts of an address, a street and a town among them, a header names to head the whole ('Rua, Cidade, Região').
 constexpr int WHOLE_ADDRESS_PARTS = 3;
 // The group of an address that names no place and no number.
 constexpr int NO_PLACE = -4;
@@ -178,7 +178,9 @@ column_role decide(const reading& r, int number) {
     if (r.stop) return {field_role::ignored, 0, {}};  // the record's owner or a chat name: never the contact's
     const bool own = r.place_type == "WORK" || r.place_type == "HOME";
     if (r.role == nullptr) return own ? column_role{field_role::none, r.place, r.place_type} : column_role{};  // 'Privatnr'
-    const field_role what = std::popcount(r.parts) >= WHOLE_ADDRESS_PARTS ? field_role::formatted : r.role->role;
+    const unsigned street_and_town = part_bits(field_role::street) | part_bits(field_role::city);
+    const bool whole = (r.parts & street_and_town) == street_and_town && std::popcount(r.parts) >= WHOLE_ADDRESS_PARTS;
+    const field_role what = whole ? field_role::formatted : r.role->role;
     if (what == field_role::phone) {
         if (r.label) return {field_role::phone_label, number, {}};
         return {field_role::phone, number, r.type.empty() ? "VOICE" : r.type};

@@ -177,6 +177,9 @@ TEST(PrepRegisters, TitlesBeforeASalutationAndANumberWrittenTwiceOnce) {
     EXPECT_TRUE(has_line(t.table, "Joachim Reuter;Joachim;Reuter;;0341 2256 104;VOICE;0341 2256 105;VOICE;Herr"))
         << t.table;
     EXPECT_NE(t.left_off.find("'Anrede' (a salutation beside the titles)"), std::string::npos) << t.left_off;
+    // A Slovak register's titles before the name, beside its salutation.
+    const contact_table sk = made("Oslovenie;Titul pred menom;Meno;Priezvisko\nVazeny pan;Ing.;Jan;Balaz\n");
+    EXPECT_TRUE(has_line(sk.table, "Jan Balaz;Jan;Balaz;Ing.;Vazeny pan")) << sk.table;
     // Alone, the salutation is the prefix.
     EXPECT_TRUE(has_line(made("Anrede;Vorname;Name\nFrau;Eva;Mala\n").table, "Eva Mala;Eva;Mala;Frau"));
 }

@@ -74,7 +74,7 @@ TEST(VocabLanguages, AnEmployerOrARegistersBodyIsTheOrganisationAndItsHeadThePer
                  {"Kod pocztowy", postal, -4}},
                 lang::polish);
     expect_read({{"Munkáltató", org}}, lang::hungarian);
-    expect_read({{"ulična številka", house_number, -4}, {"prednaziv", prefix}}, lang::slovene);
+    expect_read({{"ulična številka", house_number, -4}, {"prednaziv", prefix, 0, "TITLES"}}, lang::slovene);
     // A person answering for a firm ('Osoba za obranu', 'Odgovorna osoba') is its contact person.
     expect_read({{"Osoba za obranu", contact}, {"Odgovorna osoba", contact}}, lang::croatian);
     // French and Dutch, where no language of these is told.
@@ -95,8 +95,12 @@ TEST(VocabLanguages, SlovakPolishAndHungarian) {
                  {"Kraj (práca)", region, -1, "WORK"}, {"Krajina (domov)", country, -2, "HOME"},
                  {"Telefón (práca)", phone, 0, "WORK"}, {"Mobilný telefón", phone, 0, "CELL"},
                  {"Iný telefón", phone, 0, "VOICE"}, {"Zobrazované meno e-mailu", ignored}, {"Súkromné", flag},
-                 {"Narodeniny", birthday}},
+                 {"Narodeniny", birthday}, {"Titul pred menom", prefix, 0, "TITLES"}, {"Orientačné číslo", house_number, -4},
+                 {"Telefón súkromný", phone, 0, "HOME"}, {"Telefón pracovný", phone, 0, "WORK"}},
                 lang::slovak);
+    expect_read({{"Titul před", prefix, 0, "TITLES"}, {"Titul za", suffix}, {"E-mail soukromý", email, 0, "HOME"},
+                 {"E-mail pracovní", email, 0, "WORK"}, {"Webové stránky", web}},
+                lang::czech);
     expect_read({{"Tytuł", title}, {"Imię", given}, {"Drugie imię", middle}, {"Nazwisko", family},
                  {"Stanowisko", job}, {"Dział", department}, {"Adres służbowy - ulica", street, -1, "WORK"},
                  {"Adres służbowy - ulica 2", street2, -1, "WORK"}, {"Adres domowy - miejscowość", city, -2, "HOME"},
@@ -106,7 +110,7 @@ TEST(VocabLanguages, SlovakPolishAndHungarian) {
                  {"Telefon komórkowy", phone, 0, "CELL"}, {"Faks służbowy", phone, 0, "FAX"},
                  {"Telefon domowy", phone, 0, "HOME"}, {"Inny telefon", phone, 0, "VOICE"}, {"Adres e-mail", email},
                  {"Typ e-mail", email_label}, {"Nazwa wyświetlana e-mail", ignored}, {"Urodziny", birthday},
-                 {"Prywatne", flag}, {"Notatki", note}},
+                 {"Prywatne", flag}, {"Notatki", note}, {"Strona internetowa", web}, {"E-mail prywatny", email, 0, "HOME"}},
                 lang::polish);
     expect_read({{"Megszólítás", prefix}, {"Utónév", given}, {"További utónevek", middle}, {"Vezetéknév", family},
                  {"Utótag", suffix}, {"Cég", org}, {"Részleg", department}, {"Beosztás", job}, {"Név", full},
@@ -118,7 +122,7 @@ TEST(VocabLanguages, SlovakPolishAndHungarian) {
                  {"Elektronikus levél 2 címe", email, 2}, {"Elektronikus levél típusa", email_label},
                  {"Elektronikus levél megjelenítendő neve", ignored}, {"Születésnap", birthday},
                  {"Kategóriák", category}, {"Magánjellegű", flag}, {"Jegyzetek", note},
-                 {"Telefontípus", phone_label}, {"E-mail cím", email}},
+                 {"Telefontípus", phone_label}, {"E-mail cím", email}, {"Előtag", prefix, 0, "TITLES"}},
                 lang::hungarian);
 }
 
