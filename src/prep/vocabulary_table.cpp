@@ -113,7 +113,10 @@ constexpr phrase_meaning PHRASES[] = {
     whole("POZNAMKA", note), whole("NOTATKI", note), whole("UWAGI", note), whole("JEGYZETEK", note),
     whole("MEGJEGYZES", note), whole("COMMENTS", note), whole("DESCRIPTION", note), whole("OPOMBE", note),
     whole("OPOMBA", note), whole("BILJESKE", note), whole("NAPOMENA", note), whole("NOTITE", note),
-    whole("OBSERVATII", note),
+    whole("OBSERVATII", note), whole("BEMERKUNG", note), whole("BEMERKUNGEN", note),
+    whole("ANMERKUNG", note), whole("ANMERKUNGEN", note), whole("KOMMENTAR", note), whole("COMMENT", note), whole("REMARK", note),
+    whole("REMARKS", note), whole("MEMO", note), whole("KOMENTAR", note), whole("KOMENTARZ", note), whole("UWAGA", note),
+    whole("MEGJEGYZESEK", note), whole("NAPOMENE", note), whole("MENTIUNI", note),
     // Whole headers of no contact value, and a bare place or type that is a phone.
     whole("PRIVATE", flag), whole("PRIVAT", flag), whole("SOUKROME", flag), whole("SUKROMNE", flag),
     whole("PRYWATNE", flag), whole("MAGANJELLEGU", flag), whole("ZASEBNI", flag), whole("PRIVATNO", flag),

@@ -99,7 +99,7 @@ TEST(VocabLanguages, SlovakPolishAndHungarian) {
                  {"Telefón súkromný", phone, 0, "HOME"}, {"Telefón pracovný", phone, 0, "WORK"}},
                 lang::slovak);
     expect_read({{"Titul před", prefix, 0, "TITLES"}, {"Titul za", suffix}, {"E-mail soukromý", email, 0, "HOME"},
-                 {"E-mail pracovní", email, 0, "WORK"}, {"Webové stránky", web}},
+                 {"E-mail pracovní", email, 0, "WORK"}, {"Webové stránky", web}, {"Komentář", note}, {"Bemerkung", note}, {"Remarks", note}},
                 lang::czech);
     expect_read({{"Tytuł", title}, {"Imię", given}, {"Drugie imię", middle}, {"Nazwisko", family},
                  {"Stanowisko", job}, {"Dział", department}, {"Adres służbowy - ulica", street, -1, "WORK"},
