@@ -158,6 +158,24 @@ void take_town_after_street(std::array<std::string, PARTS>& parts) {
     parts[STREET] = std::string(head);
 }
 
+// Letters a house number's addition has at most, written right after it ('Toevoeging' "a", "bis").
+constexpr std::size_t ADDITION_LETTERS = 3;
+
+// Returns the house number of the address `a` written apart from its street in the row `v`: two (a Czech
+// house's descriptive and orientation numbers) with '/' between them, an addition of letters right after
+// it ("7a"). Empty where the row has none.
+std::string house_number(const address_source& a, const std::vector<std::string_view>& v) {
+    std::string number;
+    for (const int c : a.numbers) {
+        const std::string_view n = first_item(v[static_cast<std::size_t>(c)]);
+        const bool addition = !n.empty() && n.size() <= ADDITION_LETTERS &&
+                              std::all_of(n.begin(), n.end(), values::is_letter);
+        if (addition) number += n;
+        else join_words(number, n, "/");
+    }
+    return number;
+}
+
 }  // namespace
 
 void derive_addresses(const export_plan& plan, const std::vector<std::string_view>& v, std::string_view joiner,
@@ -168,11 +186,7 @@ void derive_addresses(const export_plan& plan, const std::vector<std::string_vie
             if (a.part[p] >= 0) parts[p] = first_item(v[static_cast<std::size_t>(a.part[p])]);
             if (parts[p].empty() && a.second[p] >= 0) parts[p] = first_item(v[static_cast<std::size_t>(a.second[p])]);
         }
-        // A house number written apart goes after its street; two (a Czech house's
-        // descriptive and orientation numbers) with '/' between them.
-        std::string number;
-        for (const int c : a.numbers) join_words(number, first_item(v[static_cast<std::size_t>(c)]), "/");
-        join_words(parts[STREET], number, " ");
+        join_words(parts[STREET], house_number(a, v), " ");
         for (const int c : a.more_streets) join_words(parts[STREET], first_item(v[static_cast<std::size_t>(c)]), joiner);
         if (a.postal_city >= 0) take_postal_city(first_item(v[static_cast<std::size_t>(a.postal_city)]), parts);
         if (a.part[POSTAL] >= 0 && a.part[CITY] < 0) take_postal_city(std::string(parts[POSTAL]), parts);
@@ -202,8 +216,19 @@ void derive_addresses(const export_plan& plan, const std::vector<std::string_vie
         if (a.part[CITY] < 0 && a.postal_city < 0 && parts[CITY].empty()) take_town_after_street(parts);
         // A whole address stands in for the parts its row lacks: all of them, or the street and town
         // beside a code and a country of their own ('Endereço (Rua, Cidade, Região)', 'Código Postal').
-        if (parts[STREET].empty() && parts[CITY].empty() && a.formatted >= 0) take_formatted(first_item(v[static_cast<std::size_t>(a.formatted)]), parts);
-        if (std::all_of(parts.begin(), parts.end(), [](const std::string& p) { return p.empty(); })) continue;
+        if (parts[STREET].empty() && parts[CITY].empty() && a.formatted >= 0) {
+            take_formatted(first_item(v[static_cast<std::size_t>(a.formatted)]), parts);
+        }
+        // A country alone is no address, but where the row has none else: it is the country of the
+        // row's address that names none ('PostCodeLand' beside an address of its own).
+        const bool country_only = std::all_of(parts.begin(), parts.begin() + COUNTRY, [](const std::string& p) { return p.empty(); });
+        if (country_only && parts[COUNTRY].empty()) continue;
+        if (country_only && !row.addresses.empty()) {
+            const auto lacking = std::find_if(row.addresses.begin(), row.addresses.end(),
+                                              [](const auto& a) { return a.second[COUNTRY].empty(); });
+            if (lacking != row.addresses.end()) lacking->second[COUNTRY] = std::move(parts[COUNTRY]);
+            continue;
+        }
         // An address written twice (a shop's billing and delivery address alike) is one address.
         if (std::any_of(row.addresses.begin(), row.addresses.end(), [&](const auto& a) { return a.second == parts; })) continue;
         const std::string_view type = a.label >= 0 ? type_from_label(first_item(v[static_cast<std::size_t>(a.label)]), true)

@@ -56,8 +56,6 @@ bool wordy(field_role what) {
            (address_field(what) && what != field_role::postal && what != field_role::house_number);
 }
 
-// Half of a column's filled values, as a share in a hundred.
-constexpr std::size_t HALF_SHARE = 50;
 // The least share of each kind in a column of e-mails and phones mixed: one
 // in five, fewer being a stray value in a column of the other kind.
 constexpr std::size_t MIXED_SHARE = 20;

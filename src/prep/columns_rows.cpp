@@ -168,9 +168,30 @@ void family_as_whole_name(std::vector<column_reading>& columns, const std::vecto
     if (!r.overridden && share_at_least(several, r.evidence, MOST_SHARE)) r.role = {field_role::full, 0, {}};
 }
 
+// Leaves a column of attention lines ('FactuurTAV': "t.a.v. administratie")
+// off where a column of persons' names stands beside it: whom a letter is for
+// inside the firm, not the card's person.
+void attention_lines(std::vector<column_reading>& columns, const std::vector<std::vector<std::string_view>>& values) {
+    const bool names = std::any_of(columns.begin(), columns.end(), [](const column_reading& r) {
+        return (r.role.what == field_role::full && !r.companies) || r.role.what == field_role::given ||
+               r.role.what == field_role::family;
+    });
+    for (std::size_t c = 0; names && c < columns.size(); ++c) {
+        column_reading& r = columns[c];
+        if (r.role.what != field_role::contact || r.overridden) continue;
+        const auto marked = static_cast<std::size_t>(std::count_if(values[c].begin(), values[c].end(), [](std::string_view v) {
+            return !trimmed(v).empty() && contact_person(v) != v;
+        }));
+        if (!share_at_least(marked, r.evidence, HALF_SHARE)) continue;
+        r.role = {};
+        r.why = "attention lines beside the persons' names";
+    }
+}
+
 }  // namespace
 
 void read_rows_together(std::vector<column_reading>& columns, const std::vector<std::vector<std::string_view>>& values) {
+    attention_lines(columns, values);
     // A mail server's 'Name' of single words ('jnovak') beside its 'FullName' is a login.
     const auto names = [](const column_reading& r) {
         return r.role.what == field_role::full && mostly(r.evidence, {value_shape::words});

@@ -21,6 +21,9 @@ inline constexpr std::size_t SHAPE_COUNT = static_cast<std::size_t>(value_shape:
 // Share of a column's filled values, in percent, that must have a shape for the
 // column to be read as that shape: a few stray or damaged values do not decide.
 inline constexpr std::size_t MOST_SHARE = 80;
+// Half of a column's filled values, as a share in a hundred: enough where a
+// column's other values say nothing against it (firms beside private persons).
+inline constexpr std::size_t HALF_SHARE = 50;
 
 // Returns the shape of one cleaned value (rowcard-prep's reader has made it
 // ASCII plus the code page 1250 letters rowcard folds); empty input, or spaces

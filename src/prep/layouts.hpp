@@ -127,4 +127,10 @@ inline constexpr std::string_view MARRIED_MARK = "NE";
 // organisation's name, never a person's. Empty input is none.
 bool company_name(std::string_view name);
 
+// Returns `contact` without the mark of an attention line before it ('t.a.v.
+// J. Dvořák', 'z. Hd. Frau Berg', 'Attn: Accounts'); empty where what is left
+// is one word, a department or a role ('t.a.v. penningmeester'), no person's
+// name. Input without such a mark is returned as it is.
+std::string_view contact_person(std::string_view contact);
+
 }  // namespace rowcard

@@ -92,10 +92,11 @@ constexpr std::string_view LEGAL_FORMS[] = {
 // Marek Sowa'), as header_key writes them.
 constexpr std::string_view LEADING_FORMS[] = {"VZW", "ASBL", "PPHU", "P P H U", "PHU", "P H U", "FHU", "F H U", "FPHU"};
 
-// Heads of German compounds that name an institution or a trade ('Stadtwerke',
-// 'Zahnarztpraxis', 'Staatsoper'); a word ends in one with a word of its own before.
+// Heads of German and Dutch compounds that name an institution or a trade ('Stadtwerke',
+// 'Zahnarztpraxis', 'Schoonmaakbedrijf'); a word ends in one with a word of its own before.
 constexpr std::string_view COMPOUND_HEADS[] = {"WERKE", "APOTHEKE", "PRAXIS", "KLINIK", "SCHULE", "VERLAG", "VEREIN",
-                                               "VERBAND", "OPER", "THEATER", "GESELLSCHAFT", "GEMEINDE", "HANDLUNG"};
+                                               "VERBAND", "OPER", "THEATER", "GESELLSCHAFT", "GEMEINDE", "HANDLUNG",
+                                               "ZENTRUM", "CENTRUM", "HANDEL", "BEDRIJF", "PRAKTIJK"};
 
 // Letters a word has at least before a compound's head: 'Cooper' ends in 'oper', 'Staatsoper' is one.
 constexpr std::size_t COMPOUND_LEAD = 4;
@@ -147,10 +148,14 @@ constexpr std::string_view INSTITUTION_WORDS[] = {
     "MUNICIPIO", "MUNICIPALITY", "MENIGHET", "KIRKE", "KYRKA", "FORSAMLING", "CHURCH", "EGLISE", "CHIESA", "IGREJA",
     "EMBAIXADA", "EMBASSY", "BOTSCHAFT", "VELVYSLANECTVI", "VELVYSLANECTVO", "AMBASADA", "NAGYKOVETSEG",
     "VELEPOSLANSTVO", "AMBASSADE", "EMBAJADA", "AMBASCIATA", "KOSTEL", "KOSCIOL", "THEATER", "THEATRE", "TEATRO",
-    "TEATR", "DIVADLO", "SZINHAZ", "OPERA", "KLINIK", "CLINIC", "CLINIQUE", "CLINICA", "GEMEINDE", "MARKTGEMEINDE",
-    "STADT",
+    "TEATR", "DIVADLO", "BROUWERIJ", "KAPSALON", "SZINHAZ", "OPERA", "KLINIK", "CLINIC", "CLINIQUE", "CLINICA",
+    "GEMEINDE", "MARKTGEMEINDE", "STADT",
     // A firm's department, where a contact person's name would stand ('Nákupní oddělení').
     "DEPARTMENT", "ABTEILUNG", "ODDELENI", "ODDELENIE", "DZIAL", "OSZTALY", "ODDELEK", "ODJEL", "DEPARTAMENT"};
+
+// Marks that open an attention line ('t.a.v. J. Dvořák', 'z. Hd. Frau Berg', 'Attn: Accounts'), as header_key
+// writes them: the words after one name whom a letter is for.
+constexpr std::string_view ATTENTION_MARKS[] = {"T A V", "TAV", "Z HD", "ZHD", "Z H", "ATTN", "ATTENTION", "K RUKAM"};
 
 // True when a word of `key` (as header_key writes it) names an institution or a trade.
 bool institution_name(const std::string& key) {
@@ -239,6 +244,21 @@ name_parts split_full_name(std::string_view full, bool family_first, bool one_gi
 bool only_particles(std::string_view words) {
     const std::vector<std::string_view> w = words_of(words);
     return !w.empty() && std::all_of(w.begin(), w.end(), [](std::string_view x) { return is_title(x, PARTICLES); });
+}
+
+std::string_view contact_person(std::string_view contact) {
+    const std::string key = header_key(contact);
+    for (const std::string_view mark : ATTENTION_MARKS) {
+        if (!key.starts_with(mark) || (key.size() > mark.size() && key[mark.size()] != ' ')) continue;
+        // Past the mark's letters in the value, and the signs after them.
+        auto letters = std::count_if(mark.begin(), mark.end(), [](char c) { return c != ' '; });
+        std::size_t at = 0;
+        for (; at < contact.size() && letters > 0; ++at) letters -= values::is_letter(contact[at]) ? 1 : 0;
+        const std::size_t name = contact.find_first_not_of(" .:", at);
+        const std::string_view rest = name == std::string_view::npos ? std::string_view() : trimmed(contact.substr(name));
+        return rest.find(' ') == std::string_view::npos ? std::string_view() : rest;
+    }
+    return contact;
 }
 
 bool company_name(std::string_view name) {

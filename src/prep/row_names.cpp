@@ -101,7 +101,8 @@ bool firm_of_owner(const std::string& full, const card_row& row) {
 bool settle_row_names(const export_plan& plan, const std::vector<std::string_view>& v, card_row& row, std::string& full) {
     // A row with no person's name of its own is its contact person's card, at
     // the firm it names; with two people named, it stays the firm's.
-    const std::string_view contact = plan.contact < 0 ? std::string_view() : first_item(v[static_cast<std::size_t>(plan.contact)]);
+    const std::string_view contact =
+        plan.contact < 0 ? std::string_view() : contact_person(first_item(v[static_cast<std::size_t>(plan.contact)]));
     // A firm in the family name's place ('Co./Last Name'), named so or no part of the contact's name, is no
     // name of the row's own either.
     std::string family(1, ' ');

@@ -22,6 +22,7 @@ inline constexpr phrase_meaning MARK_PHRASES[] = {
     mark("LEAD", says::record), mark("ACCOUNT", says::record), mark("USER", says::record),
     mark("MEMBER", says::record), mark("RECORD", says::record), mark("ROW", says::record),
     mark("CUSTOMER", says::record), mark("CLIENT", says::record), mark("KUNDE", says::record), mark("KUNDEN", says::record),
+    mark("DEBITEUR", says::record), mark("DEBITEUREN", says::record), mark("KLANT", says::record), mark("RELATIE", says::record),
     mark("PARTNER", says::record), mark("PARTNERJA", says::record), mark("KONTRAHENT", says::record),
     mark("CONTRACTOR", says::record), mark("SUBSCRIBER", says::record), mark("ATTENDEE", says::record),
     mark("BUYER", says::record), mark("GUEST", says::record), mark("VISITOR", says::record),

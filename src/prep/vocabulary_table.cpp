@@ -265,7 +265,8 @@ constexpr phrase_meaning PHRASES[] = {
     place("RECHNUNGS", "POSTAL", BILLING_PLACE, false), place("FAKTURACNI", "POSTAL", BILLING_PLACE, false),
     place("DELIVERY", "POSTAL", SHIPPING_PLACE, false), place("DESTINATION", "POSTAL", SHIPPING_PLACE, false),
     place("DEL", "POSTAL", SHIPPING_PLACE, false), place("LIEFER", "POSTAL", SHIPPING_PLACE, false),
-    place("DODACI", "POSTAL", SHIPPING_PLACE, false),
+    place("DODACI", "POSTAL", SHIPPING_PLACE, false), place("FACTUUR", "POSTAL", BILLING_PLACE, false),
+    place("POST", "POSTAL", MAILING_PLACE, false),
     // The parts of an address, highest-ranked first where one header names two.
     role("PO BOX", pobox), role("POBOX", pobox), role("P O BOX", pobox), role("POSTFACH", pobox),
     role("SKRYTKA POCZTOWA", pobox), role("POSTAFIOK", pobox), role("FORMATTED", formatted),

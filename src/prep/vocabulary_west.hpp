@@ -43,7 +43,7 @@ inline constexpr phrase_meaning PHRASES[] = {
     role("KUNDNR", record_id), role("KUNDNUMMER", record_id), role("KORTNUMMER", record_id),
     role("EPOSTADRESS", email), whole("NAAM BEDRIJF", org), whole("CONTACTPERSOON", contact), whole("STATO", country),
     whole("NAAM", full), whole("TAV", contact), whole("CONTACTNAAM", contact), whole("NOME CONTACTO", contact),
-    whole("NOM CONTACT", contact), role("GEMEENTE", city), whole("PROVSTAAT", region),
+    whole("NOM CONTACT", contact), role("GEMEENTE", city), role("PROVSTAAT", region), role("PROV STAAT", region),
     role("POBLACION", city), role("LOCALIDAD", city), role("MUNICIPIO", city),
     role("COGNOME E NOME", full), role("STAD", city),
     // Departments, jobs, firms, notes, birthdays and web pages in the same languages.

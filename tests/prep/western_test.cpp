@@ -170,5 +170,44 @@ TEST(PrepWestern, NordicAddressPartsAndFirmsInAGivenNamesPlace) {
     EXPECT_TRUE(has_line(coop.table, "Borettslaget Fjell Terrasse;;;Borettslaget Fjell Terrasse;styret@fjell.no")) << coop.table;
 }
 
+TEST(PrepWestern, ADutchDebtorsFirmsTheirPeopleAttentionLinesAndPostBoxes) {
+    expect_read({{"DebiteurNaam", full}, {"FactuurAdres", street, -6, "POSTAL"}, {"PostAdres", street, -5, "POSTAL"},
+                 {"PostPlaats", city, -5, "POSTAL"}, {"FactuurProvStaat", region, -6, "POSTAL"}, {"Post Code", postal, -4},
+                 {"E-post", email}},
+                export_language::western);
+    const contact_table t = made(
+        "DebiteurNaam;FactuurTAV;FactuurAdres;FactuurHuisnummer;FactuurHuisnummerToev;FactuurPlaats;FactuurCodeLand;"
+        "PostAdres;PostPlaats;ContactNaam\n"
+        "Bakkerij De Korenschoof B.V.;t.a.v. administratie;Oudegracht;112;;Utrecht;NL;;;Marieke de Graaf\n"
+        "Novak Stucadoors;;Hoofdstraat;7;a;Driebergen;NL;Postbus 88;Driebergen;Tomas Novak\n"
+        "Zorgcentrum Het Baken;t.a.v. crediteuren;Bakenlaan;2;;Zeist;NL;;;\n"
+        "Schoonmaakbedrijf Glans;t.a.v. J. Dvorak;Amsterdamseweg;201;;Amersfoort;NL;;;Ilona Szabo\n");
+    // The firm is the organisation, the contact's own name the card's; the attention line is nobody's.
+    EXPECT_TRUE(has_line(t.table, "Marieke de Graaf;Marieke;de Graaf;Bakkerij De Korenschoof B.V.;POSTAL;Oudegracht 112;"
+                                  "Utrecht;NL;;;;;t.a.v. administratie"))
+        << t.table;
+    // A letter added to the house number joins it; the post box is a second address.
+    EXPECT_TRUE(has_line(t.table, "Tomas Novak;Tomas;Novak;Novak Stucadoors;POSTAL;Hoofdstraat 7a;Driebergen;NL;POSTAL;"
+                                  "Postbus 88;Driebergen;;"))
+        << t.table;
+    EXPECT_TRUE(has_line(t.table, "Zorgcentrum Het Baken;;;Zorgcentrum Het Baken;POSTAL;Bakenlaan 2;Zeist;NL;;;;;t.a.v. crediteuren"))
+        << t.table;
+    EXPECT_NE(t.left_off.find("'FactuurTAV' (attention lines beside the persons' names)"), std::string::npos) << t.left_off;
+    // Beside a firm's name alone, an attention line to a person names the card; to a department, no one.
+    const contact_table firms = made("Firma;z. Hd.\nGlans GmbH;z. Hd. Frau Eva Berg\nHaus Kft.;Attn: Accounts\n"
+                                     "Korn AG;z.H. Jan Kohl\nCafe SRL;Tavi Ursu\n");
+    EXPECT_TRUE(has_line(firms.table, "Frau Eva Berg;Eva;Berg;Frau;Glans GmbH")) << firms.table;
+    EXPECT_TRUE(has_line(firms.table, "Haus Kft.;;;;Haus Kft.")) << firms.table;
+    EXPECT_TRUE(has_line(firms.table, "Jan Kohl;Jan;Kohl;;Korn AG")) << firms.table;
+    EXPECT_TRUE(has_line(firms.table, "Tavi Ursu;Tavi;Ursu;;Cafe SRL")) << firms.table;  // no 't.a.v.' in 'Tavi'
+    // A column of contact persons with an attention line here and there is the contact persons' still.
+    const contact_table few = made("Firma;Name;Kontaktperson\nGlans GmbH;Ida Lang;Eva Berg\nKorn AG;;z. Hd. Jan Kohl\n"
+                                   "Haus Kft.;;Ota Kral\n");
+    EXPECT_TRUE(has_line(few.table, "Ota Kral;Ota;Kral;Haus Kft.")) << few.table;
+    // A country alone is no address beside the row's own, but its country.
+    const contact_table lone = made("Naam;FactuurAdres;FactuurPlaats;PostCodeLand\nJan de Vries;Dorpsstraat 1;Ede;NL\nEva Bos;;;NL\n");
+    EXPECT_TRUE(has_line(lone.table, "Jan de Vries;Jan;de Vries;POSTAL;Dorpsstraat 1;Ede;NL")) << lone.table;
+}
+
 }  // namespace
 }  // namespace rowcard
