@@ -192,7 +192,7 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
         reading.role = {field_role::dial_code, 0, {}};  // 'código país' of "+48": the numbers' country
     } else if (h.what == field_role::contact && mostly(e, {value_shape::email, value_shape::phone})) {
         decide_from_values(reading, values, type_words, odd);  // a 'Contact' of addresses or numbers: how to reach one
-    } else if (wordy(h.what) || h.what == field_role::formatted) {
+    } else if ((wordy(h.what) || h.what == field_role::formatted) && h.mark.empty()) {  // a block's "A1", a floor's "3"
         decide_words(reading, values, type_words, odd);
     } else if ((h.what == field_role::birth_month || h.what == field_role::birth_day) && mostly(e, {value_shape::date})) {
         reading.role = {field_role::birthday, 0, {}};  // 'birthDay' of whole dates is the birthday

@@ -94,7 +94,7 @@ bool take_column(export_plan& plan, const column_role& role, int c) {
     case field_role::formatted: address_of(plan, role).formatted = c; return true;
     case field_role::postal_city: address_of(plan, role).postal_city = c; return true;
     case field_role::address_label: address_of(plan, role).label = c; return true;
-    case field_role::street2: address_of(plan, role).more_streets.push_back(c); return true;
+    case field_role::street2: address_of(plan, role).more_streets.emplace_back(c, role.mark); return true;
     case field_role::house_number: address_of(plan, role).numbers.push_back(c); return true;
     case field_role::pobox: case field_role::street: case field_role::city: case field_role::region:
     case field_role::postal: case field_role::country: {

@@ -28,7 +28,8 @@ struct address_source {
     int group = 0;
     std::string_view type;  // from the header; empty: from the label, or POSTAL
     std::array<int, PARTS> part{-1, -1, -1, -1, -1, -1};
-    std::vector<int> more_streets;  // 'Street 2', 'Street 3', 'Extended Address'
+    // 'Street 2', 'Street 3', 'Extended Address', each with the mark written before its value ("bl.").
+    std::vector<std::pair<int, std::string_view>> more_streets;
     std::vector<int> numbers;       // the street's house number, or its numbers, apart from it
     int formatted = -1;
     int postal_city = -1;  // a postal code and town in one column

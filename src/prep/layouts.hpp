@@ -48,6 +48,7 @@ struct column_role {
     int group = 0;
     std::string_view type;
     bool other = false;  // another person's (a guardian's), where the contact's own of its kind stands beside
+    std::string_view mark = {};  // a street line's mark, written before its value ("bl." before a Romanian block "A1")
 };
 
 // The type a name prefix's header gives where it names academic titles

@@ -163,14 +163,14 @@ reading read_words(const word_list& w, export_language language) {
 // Returns the role of an address part `what` read as `r`, numbered `number`.
 column_role address_role(field_role what, const reading& r, int number) {
     const bool placed = r.place != 0;
-    if (r.label) {
-        what = field_role::address_label;
-    } else if (what == field_role::street && number >= 2 && (placed || !r.numbered_item)) {
-        what = field_role::street2;  // 'Street 2', 'Home Address 2': a second line
-    }
-    if (!placed) return {what, r.numbered_item && number > 0 ? number : NO_PLACE, {}};
+    if (r.label) what = field_role::address_label;
+    else if (what == field_role::street && number >= 2 && (placed || !r.numbered_item)) what = field_role::street2;  // 'Street 2'
     const bool own = r.place_type == "WORK" || r.place_type == "HOME";
-    return {what, r.place, own ? r.place_type : std::string_view("POSTAL")};
+    column_role out = placed ? column_role{what, r.place, own ? r.place_type : std::string_view("POSTAL")}
+                             : column_role{what, r.numbered_item && number > 0 ? number : NO_PLACE, {}};
+    // A part of a building ('Bloc', 'Scara') is written after its mark ("bl. A1").
+    if (what == field_role::street2 && r.role != nullptr && r.role->group == 0) out.mark = r.role->type;
+    return out;
 }
 
 // Returns the column's role from what its words say, `number` its item's number.

@@ -292,6 +292,9 @@ constexpr phrase_meaning PHRASES[] = {
     role("DEZELA", region), role("PROVINCA", region), role("ALLAM", region), role("TARTOMANY", region),
     role("JUD", region), role("DRZAVA PROVINCIJA", region), role("STAT PROVINCIE", region), role("ZUPANIJA", region),
     role("EXTENDED", street2), role("EXTENDED ADDRESS", street2), role("ADDITIONAL ADDRESS", street2), role("ADRESSZUSATZ", street2),
+    // A Romanian block of flats' parts, each written after its mark.
+    role("BLOC", street2, 0, "bl."), role("SCARA", street2, 0, "sc."), role("ETAJ", street2, 0, "et."),
+    role("APARTAMENT", street2, 0, "ap."), role("APARTAMENTUL", street2, 0, "ap."),
     role("HOUSE NUMBER", house_number), role("STREET NUMBER", house_number), role("DESCRIPTIVE NUMBER", house_number),
     role("ORIENTATION NUMBER", house_number), role("CISLO POPISNE", house_number),
     role("CISLO ORIENTACNI", house_number), role("SUPISNE CISLO", house_number), role("ORIENTACNE CISLO", house_number), role("HAUSNUMMER", house_number),

@@ -124,6 +124,19 @@ TEST(PrepAddresses, AHeaderNamingThePartsHeadsAWholeAddressBesideItsCode) {
     EXPECT_TRUE(has_line(towns.table, "Urs Gerber;Urs;Gerber;POSTAL;Burgdorf;3400")) << towns.table;
 }
 
+TEST(PrepAddresses, ABlockOfFlatsPartsFollowTheStreetEachAfterItsMark) {
+    const contact_table t = made("Nume;Prenume;Strada;Numar;Bloc;Scara;Etaj;Apartament;Localitate\n"
+                                 "Popescu;Ion;Str. Lunga;12;A1;B;3;14;Brasov\nIonescu;Maria;Str. Mica;5;;;;;Cluj\n"
+                                 "Pop;Ana;Calea Aradului;7;bl. C2;;;ap. 9;Timisoara\n");
+    EXPECT_TRUE(has_line(t.table, "Ion Popescu;Ion;Popescu;POSTAL;Str. Lunga 12, bl. A1, sc. B, et. 3, ap. 14;Brasov")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Maria Ionescu;Maria;Ionescu;POSTAL;Str. Mica 5;Cluj")) << t.table;
+    // A value written with its mark keeps it once.
+    EXPECT_TRUE(has_line(t.table, "Ana Pop;Ana;Pop;POSTAL;Calea Aradului 7, bl. C2, ap. 9;Timisoara")) << t.table;
+    // A second line of a placed address has no mark.
+    const contact_table hu = made("Név;Lakcím;Lakcím 2\nKiss Bence;Fo utca 1;2. emelet\n");
+    EXPECT_TRUE(has_line(hu.table, "Kiss Bence;Bence;Kiss;HOME;Fo utca 1, 2. emelet")) << hu.table;
+}
+
 TEST(PrepAddresses, AStreetOfSeveralLinesLosesWhatItsRowRepeats) {
     // A CRM's street field is a box of lines; the town, code and country also have their own.
     const contact_table t = made(
