@@ -72,6 +72,10 @@ inline constexpr phrase_meaning PHRASES[] = {
     role("PARTITA IVA", company_fact), whole("P IVA", company_fact), role("CNPJ", company_fact),
     role("SIRET", company_fact), role("SIREN", company_fact), role("TVA", company_fact), role("KVK", company_fact),
     role("ORGANISASJONSNUMMER", company_fact), role("ORGANISATIONSNUMMER", company_fact), role("ORGNR", company_fact),
+    // A flat's floor and door after the street ('3º B'), and remarks.
+    role("PISO", street2), role("PUERTA", street2), whole("OBSERVACIONES", note), whole("OBSERVACION", note),
+    whole("COMENTARIOS", note), whole("COMMENTAIRES", note), whole("COMMENTAIRE", note), whole("OPMERKING", note),
+    whole("ANMERKNINGAR", note), whole("MERKNADER", note),
 };
 
 }  // namespace vocabulary_west

@@ -22,7 +22,8 @@ TEST(PrepWestern, NationalAndTaxNumbersAreNoPhones) {
                  {"nif", record_id}, {"P.IVA", company_fact}, {"Partita IVA", company_fact}, {"Siret", company_fact},
                  {"Nome Completo", full}, {"Nom entreprise", org}, {"Civilité", prefix}, {"Surnom", nickname},
                  {"morada", street, -4}, {"localidade", city, -4}, {"distrito", region, -4}, {"Prov", region, -4},
-                 {"Gatuadress", street, -4}, {"Privatadr", street, -2, "HOME"}},
+                 {"Gatuadress", street, -4}, {"Privatadr", street, -2, "HOME"}, {"Piso", street2, -4},
+                 {"Observaciones", note}, {"Commentaires", note}, {"Merknader", note}},
                 export_language::unknown);
     // Formatted as a number to dial, they stay off the card all the same.
     const contact_table t = made("Nome;CPF;Telefone\nRafael Moura;529.982.247-25;(82) 99999-0000\n"
