@@ -75,7 +75,11 @@ inline constexpr phrase_meaning PHRASES[] = {
     // A flat's floor and door after the street ('3º B'), and remarks.
     role("PISO", street2), role("PUERTA", street2), whole("OBSERVACIONES", note), whole("OBSERVACION", note),
     whole("COMENTARIOS", note), whole("COMMENTAIRES", note), whole("COMMENTAIRE", note), whole("OPMERKING", note),
-    whole("ANMERKNINGAR", note), whole("MERKNADER", note),
+    whole("ANMERKNINGAR", note), whole("MERKNADER", note), whole("NOTAT", note),
+    // A second line of the address ('Complément d'adresse'), a house number's letter ('Toevoeging'), a web site.
+    role("COMPLEMENT", street2), role("COMPLEMENTO", street2), role("TOEVOEGING", house_number),
+    role("HUISNUMMERTOEVOEGING", house_number), role("SITE INTERNET", web), role("SITO INTERNET", web),
+    role("NETTSTED", web), role("HEMSIDA", web), role("WEBSTEK", web),
 };
 
 }  // namespace vocabulary_west

@@ -23,7 +23,8 @@ TEST(PrepWestern, NationalAndTaxNumbersAreNoPhones) {
                  {"Nome Completo", full}, {"Nom entreprise", org}, {"Civilité", prefix}, {"Surnom", nickname},
                  {"morada", street, -4}, {"localidade", city, -4}, {"distrito", region, -4}, {"Prov", region, -4},
                  {"Gatuadress", street, -4}, {"Privatadr", street, -2, "HOME"}, {"Piso", street2, -4},
-                 {"Observaciones", note}, {"Commentaires", note}, {"Merknader", note}},
+                 {"Observaciones", note}, {"Commentaires", note}, {"Merknader", note}, {"Notat", note},
+                 {"Complément d'adresse", street2, -4}, {"Toevoeging", house_number, -4}, {"Site internet", web}},
                 export_language::unknown);
     // Formatted as a number to dial, they stay off the card all the same.
     const contact_table t = made("Nome;CPF;Telefone\nRafael Moura;529.982.247-25;(82) 99999-0000\n"
