@@ -145,7 +145,8 @@ void add_phone(card_row& row, std::string number, std::string_view type) {
 
 // Adds `mail` to `row`: an address written twice (a login and the mail column
 // alike) is one address, whatever its letters' case.
-void add_email(card_row& row, std::string_view mail) {
+void add_email(card_row& row, std::string_view value) {
+    const std::string_view mail = values::mailbox(value);
     const auto same = [&](const std::string& m) { return values::same_folded(m, mail); };
     if (std::none_of(row.emails.begin(), row.emails.end(), same)) row.emails.emplace_back(mail);
 }

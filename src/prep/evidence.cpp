@@ -117,7 +117,8 @@ bool is_phone(std::string_view value) {
 
 // True for one e-mail address alone: one '@' with something before it, a
 // domain of dotted names after it ending in two letters or more, no space.
-bool is_email(std::string_view v) {
+bool is_email(std::string_view value) {
+    const std::string_view v = mailbox(value);  // "Jan Novák <jan@x.cz>", "mailto:jan@x.cz"
     const std::size_t at = v.find('@');
     if (at == 0 || at == std::string_view::npos || v.find('@', at + 1) != std::string_view::npos) return false;
     if (v.find_first_of(" ,;<>()[]\"") != std::string_view::npos) return false;
@@ -227,10 +228,7 @@ std::size_t separator_at(std::string_view v, std::size_t at) {
 
 }  // namespace
 
-bool says_yes(std::string_view value) {
-    const std::string_view v = trimmed(value);
-    return v == "1" || one_of(v, YES_WORDS);
-}
+bool says_yes(std::string_view value) { return trimmed(value) == "1" || one_of(trimmed(value), YES_WORDS); }
 
 value_shape shape_of(std::string_view value) {
     const std::string_view v = trimmed(value);

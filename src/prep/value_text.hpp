@@ -50,6 +50,17 @@ inline bool starts_folded(std::string_view text, std::string_view start) {
            });
 }
 
+// Returns the mailbox a value names: the address inside "Name <addr>" or
+// "<addr>", the one after "mailto:", else the value as it is.
+inline std::string_view mailbox(std::string_view v) {
+    if (const std::size_t open = v.rfind('<'); open != std::string_view::npos && v.ends_with('>')) {
+        v = v.substr(open + 1, v.size() - open - 2);
+    }
+    constexpr std::string_view SCHEME = "mailto:";
+    if (starts_folded(v, SCHEME)) v.remove_prefix(SCHEME.size());
+    return v;
+}
+
 inline bool all_digits(std::string_view s) { return !s.empty() && std::all_of(s.begin(), s.end(), is_digit); }
 
 // Returns the number the digits `s` (at most nine) spell.

@@ -66,6 +66,15 @@ TEST(PrepCompanies, ARowAColumnOfKindsCallsAnOrganisationIsACompanyCard) {
 
 // ---- addresses ----
 
+TEST(PrepMailboxes, TheAddressAloneGoesOnTheCard) {
+    // A mail program's display name with the address, a web page's link to it: the card carries the address.
+    const contact_table t = made("Name;E-mail\nJan Novak;\"Jan Novak <jan@x.cz>\"\nEva Mala;mailto:eva@y.cz\n"
+                                 "Ida Berg;IDA@Z.CZ\n");
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;jan@x.cz")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Eva Mala;Eva;Mala;eva@y.cz")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Ida Berg;Ida;Berg;IDA@Z.CZ")) << t.table;
+}
+
 TEST(PrepAddresses, AWholeAddressIsTakenApartInAnyOrderOfTownAndCode) {
     const contact_table t = made("Name;Adresa\n"
                                  "Jan Novak;Hlavná 12  Košice  040 01  Slovensko\n"

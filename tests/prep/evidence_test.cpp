@@ -51,7 +51,10 @@ TEST(EvidenceShapes, EmailsAreOneAddressAlone) {
         {"jan@firma..cz", vs::text},
         {"@firma.cz", vs::text},
         {"jan@@firma.cz", vs::text},
-        {"Jan Novak <jan@firma.cz>", vs::text},     // a display name with the address
+        {"Jan Novak <jan@firma.cz>", vs::email},    // a display name with the address: the address
+        {"mailto:jan@firma.cz", vs::email},         // a link to it
+        {"Jan Novak <jan@firma>", vs::text},
+        {"Jan <jan@firma.czz", vs::text},           // no closing sign
         {"jan@firma.cz, eva@firma.cz", vs::text},   // a list
         {"jan@firma.c1", vs::text},
     });
