@@ -139,6 +139,10 @@ std::string dialled(int code_column, const std::vector<std::string_view>& v, std
 // Adds `number` of type `type` to `row`: a number written twice (a shop's
 // customer and delivery phone alike) is one number, typed by its first.
 void add_phone(card_row& row, std::string number, std::string_view type) {
+    // A trunk zero in brackets after the country's code ('+49 (0)30 1234567') is never dialled with it.
+    if (const std::size_t zero = number.find("(0)"); zero != std::string::npos && (number.starts_with('+') || number.starts_with("00"))) {
+        number.erase(zero, number.compare(zero, 4, "(0) ") == 0 ? 4 : 3);
+    }
     if (std::any_of(row.phones.begin(), row.phones.end(), [&](const auto& p) { return p.first == number; })) return;
     row.phones.emplace_back(std::move(number), type);
 }

@@ -66,6 +66,12 @@ TEST(PrepCompanies, ARowAColumnOfKindsCallsAnOrganisationIsACompanyCard) {
 
 // ---- addresses ----
 
+TEST(PrepPhones, ATrunkZeroInBracketsIsNotDialledFromAbroad) {
+    const contact_table t = made("Name;Telefon\nJan Kohl;+49 (0)30 1234567\nEva Berg;0043 (0) 1 234 5678\n");
+    EXPECT_TRUE(has_line(t.table, "Jan Kohl;Jan;Kohl;+49 30 1234567;VOICE")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Eva Berg;Eva;Berg;0043 1 234 5678;VOICE")) << t.table;
+}
+
 TEST(PrepMailboxes, TheAddressAloneGoesOnTheCard) {
     // A mail program's display name with the address, a web page's link to it: the card carries the address.
     const contact_table t = made("Name;E-mail\nJan Novak;\"Jan Novak <jan@x.cz>\"\nEva Mala;mailto:eva@y.cz\n"
