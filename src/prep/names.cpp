@@ -63,6 +63,30 @@ void add_word(std::string& out, std::string_view word) {
     out.append(word);
 }
 
+// Letters a word written in capitals has at least to be a family name so written ('NOVÁK'); 'J.' is an initial.
+constexpr std::size_t CAPITAL_LETTERS = 2;
+
+// Returns how many words at the front of `w` are the family name written
+// before the given name: those in capitals before one that is not ('NOVÁK
+// Jan', 'DUPONT Jean-Pierre'), or a Czech or Slovak woman's before her given
+// name ('Svobodová Marie'); 0 for a name written as most are, or all in capitals.
+std::size_t family_written_first(const std::vector<std::string_view>& w) {
+    const auto capitals = [](std::string_view word) {
+        std::size_t letters = 0;
+        for (const char c : word) {
+            const char folded = clean_byte(static_cast<unsigned char>(c));
+            if (folded >= 'a' && folded <= 'z') return false;
+            letters += folded >= 'A' && folded <= 'Z';
+        }
+        return letters >= CAPITAL_LETTERS;
+    };
+    std::size_t caps = 0;
+    while (caps < w.size() && capitals(w[caps])) ++caps;
+    if (caps > 0 && caps < w.size()) return caps;
+    const bool wife_first = w.size() >= 2 && header_key(w[0]).ends_with("OVA");
+    return wife_first ? 1 : 0;
+}
+
 // Moves the titles at the front of `w` to `prefix` and those at its end to
 // `suffix`; at least one word stays when there is one.
 void take_titles(std::vector<std::string_view>& w, name_parts& parts) {
@@ -221,7 +245,10 @@ name_parts split_full_name(std::string_view full, bool family_first, bool one_gi
         }
     } else {
         take_titles(w, parts);
-        if (!family_first && one_given && w.size() > 1) {
+        if (const std::size_t front = family_first ? 0 : family_written_first(w); front > 0) {
+            parts.reversed = true;
+            family_words = front;
+        } else if (!family_first && one_given && w.size() > 1) {
             family_words = w.size() - 1;
         } else if (!family_first) {
             while (family_words + 1 < w.size() && is_title(w[w.size() - family_words - 1], PARTICLES)) ++family_words;

@@ -251,5 +251,20 @@ TEST(PrepMembers, AColumnOfMailboxesAndNumbersMixedGivesEachItsPlace) {
     EXPECT_EQ(std::count(mails.header.begin(), mails.header.end(), "TEL1"), 0) << mails.table;
 }
 
+TEST(PrepNames, AFamilyNameInCapitalsOrAWifesNameWrittenFirst) {
+    const contact_table t = made("Name;E-mail\nNOVAK Jan;jn@x.cz\nDUPONT Jean Pierre;jp@x.fr\nSvobodova Marie;ms@x.cz\n"
+                                 "JAN NOVAK;nj@x.cz\nJ. Novak;j@x.cz\nMarie Svobodova;sm@x.cz\nPetra Novakova;pn@x.cz\n"
+                                 "Novakova Jana Marie;nm@x.cz\n");
+    EXPECT_TRUE(has_line(t.table, "Jan NOVAK;Jan;NOVAK;jn@x.cz")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Jean Pierre DUPONT;Jean Pierre;DUPONT;jp@x.fr")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Marie Svobodova;Marie;Svobodova;ms@x.cz")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Jana Marie Novakova;Jana Marie;Novakova;nm@x.cz")) << t.table;
+    // All in capitals, an initial, or written given name first: as written.
+    EXPECT_TRUE(has_line(t.table, "JAN NOVAK;JAN;NOVAK;nj@x.cz")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "J. Novak;J.;Novak;j@x.cz")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Marie Svobodova;Marie;Svobodova;sm@x.cz")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Petra Novakova;Petra;Novakova;pn@x.cz")) << t.table;
+}
+
 }  // namespace
 }  // namespace rowcard
