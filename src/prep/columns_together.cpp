@@ -3,6 +3,7 @@
 #include "prep/columns_together.hpp"
 
 #include <algorithm>
+#include <array>
 
 namespace rowcard {
 namespace {
@@ -118,28 +119,26 @@ void settle_country_codes(std::vector<column_reading>& columns) {
 }
 
 // Joins an address that an export writes under two places: a street under
-// one ("Rechnungsadresse") and the town, code and country under none, where
-// these are its only addresses and each has what the other lacks.
+// one ("Rechnungsadresse") and the town, code and country under none, or the
+// street under none and the rest under one (Etsy's 'Street 1' beside 'Ship
+// City'), where these are its only addresses and each has what the other lacks.
 void join_split_address(std::vector<column_reading>& columns) {
     constexpr int NO_PLACE = -4;
     const auto street_part = [](field_role what) {
         return what == field_role::street || what == field_role::street2 || what == field_role::house_number;
     };
     int placed = 0;
-    bool placed_rest = false;  // the placed address has more than its street
-    bool loose_street = false;
+    std::array<bool, 2> placed_has{};  // its street, the rest
+    std::array<bool, 2> loose_has{};
     for (const column_reading& r : columns) {
         if (!address_field(r.role.what)) continue;
-        if (r.role.group == NO_PLACE) {
-            loose_street |= street_part(r.role.what);
-        } else if (placed == 0 || placed == r.role.group) {
-            placed = r.role.group;
-            placed_rest |= !street_part(r.role.what);
-        } else {
-            return;  // two placed addresses
-        }
+        const std::size_t part = street_part(r.role.what) ? 0 : 1;
+        if (r.role.group != NO_PLACE && placed != 0 && placed != r.role.group) return;  // two placed addresses
+        if (r.role.group != NO_PLACE) placed = r.role.group;
+        (r.role.group == NO_PLACE ? loose_has : placed_has)[part] = true;
     }
-    if (placed >= 0 || placed_rest || loose_street) return;
+    const bool apart = placed_has[0] != placed_has[1] && loose_has[0] != loose_has[1] && placed_has[0] == loose_has[1];
+    if (placed >= 0 || !apart) return;
     const auto at = std::find_if(columns.begin(), columns.end(), [&](const column_reading& r) { return r.role.group == placed; });
     for (column_reading& r : columns) {
         if (address_field(r.role.what) && r.role.group == NO_PLACE && !r.overridden) {

@@ -266,7 +266,7 @@ constexpr phrase_meaning PHRASES[] = {
     place("DELIVERY", "POSTAL", SHIPPING_PLACE, false), place("DESTINATION", "POSTAL", SHIPPING_PLACE, false),
     place("DEL", "POSTAL", SHIPPING_PLACE, false), place("LIEFER", "POSTAL", SHIPPING_PLACE, false),
     place("DODACI", "POSTAL", SHIPPING_PLACE, false), place("FACTUUR", "POSTAL", BILLING_PLACE, false),
-    place("POST", "POSTAL", MAILING_PLACE, false),
+    place("POST", "POSTAL", MAILING_PLACE, false), place("SHIP", "POSTAL", SHIPPING_PLACE, false),
     // The parts of an address, highest-ranked first where one header names two.
     role("PO BOX", pobox), role("POBOX", pobox), role("P O BOX", pobox), role("POSTFACH", pobox),
     role("SKRYTKA POCZTOWA", pobox), role("POSTAFIOK", pobox), role("FORMATTED", formatted),
@@ -309,7 +309,7 @@ constexpr phrase_meaning PHRASES[] = {
     whole("LINE", street), whole("ADDRESS NAME", ignored),
     role("STREET", street), role("STRASSE", street), role("ULICE", street), role("STR", street),
     role("ULICA", street), role("UTCA", street), role("ADDRESS", street), role("ADDRESS LINE", street), role("ADRESSZEILE", street), role("ANSCHRIFT", street),
-    role("ADRESA", street), role("ADRESY", street), role("ADRES", street), role("ADRESSE", street), role("ADR", street), whole("ADDR", street),
+    role("ADRESA", street), role("ADRESY", street), role("ADRES", street), role("ADRESSE", street), role("ADR", street), whole("ADDR", street), role("SHIPADDR", street, SHIPPING_PLACE, "POSTAL"),
     role("BYDLISTE", street), role("BYDLISKO", street), role("MIEJSCE ZAMIESZKANIA", street), role("PREBIVALISCE", street),
     role("HELYSEG", city), role("HELYSEGNEV", city), role("ADRESS", street), role("CIM", street), role("LAKCIM", street, HOME_PLACE, "HOME"), role("NASLOV", street), role("STRADA", street), role("ROAD", street),
 };

@@ -301,6 +301,11 @@ TEST(PrepShapes, WhatAColumnsValuesSayAgainstItsHeaderOrBeside) {
     EXPECT_TRUE(has_line(lines.table, "Jan Novak;Jan;Novak;POSTAL;Brno;2. patro")) << lines.table;
     const contact_table two = made("Name;Billing Street;Street;City\nJan Novak;Hlavni 5;Dlouha 1;Brno\n");
     EXPECT_TRUE(has_line(two.table, "Jan Novak;Jan;Novak;POSTAL;Hlavni 5;;POSTAL;Dlouha 1;Brno")) << two.table;
+    // The street under no place and the rest under one (a shop's orders) is one address too.
+    const contact_table shop = made("Full Name,Street 1,Street 2,Ship City,Ship State,Ship Zipcode\n"
+                                    "Helena Kowalczyk,2280 Pandosy St,Suite 104,Kelowna,BC,V1Y 1T4\n");
+    EXPECT_TRUE(has_line(shop.table, "Helena Kowalczyk;Helena;Kowalczyk;POSTAL;2280 Pandosy St, Suite 104;Kelowna;BC;V1Y 1T4"))
+        << shop.table;
 }
 
 TEST(PrepShapes, WordsOfEmployeeListsPostalFormsAndBankAccounts) {

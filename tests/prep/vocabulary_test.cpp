@@ -249,7 +249,8 @@ TEST(VocabPlaces, PlacesGroupAnAddressAndTypeAPhone) {
                  {"Other", phone, 0, "VOICE"}, {"Primary", phone, 0, "VOICE"}, {"Home Fax", phone, 0, "FAX"},
                  {"Work Fax", phone, 0, "FAX"}, {"Main Phone #", phone, 0, "VOICE"}, {"Main Fax #", phone, 0, "FAX"},
                  {"Assistant's Phone", phone, 0, "VOICE"}, {"Primary Email", email}, {"Secondary email", email},
-                 {"ZIP/City", postal_city, -4}, {"ZIP/Postal", postal, -4}, {"Street", street, -4}, {"Home Address", street, -2, "HOME"}},
+                 {"ZIP/City", postal_city, -4}, {"ZIP/Postal", postal, -4}, {"Street", street, -4}, {"Home Address", street, -2, "HOME"},
+                 {"Ship City", city, -7, "POSTAL"}, {"shipaddr2", street2, -7, "POSTAL"}},
                 lang::english);
 }
 
