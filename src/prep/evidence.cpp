@@ -223,6 +223,7 @@ std::size_t separator_at(std::string_view v, std::size_t at) {
     const std::string_view rest = v.substr(at);
     if (rest.starts_with(LIST_MARK)) return LIST_MARK.size();
     if (rest.starts_with(" / ")) return 3;
+    if (const std::size_t word = or_word_at(rest); word > 0) return word;  // '... nebo +420 777 ...'
     return rest.front() == ',' || rest.front() == ';' ? 1 : 0;
 }
 

@@ -50,6 +50,21 @@ inline bool starts_folded(std::string_view text, std::string_view start) {
            });
 }
 
+// Words for "or" between two numbers or mailboxes of one cell ('0171 1234567 oder 030 1234567'), in the
+// languages of the exports.
+inline constexpr std::string_view OR_WORDS[] = {"or", "oder", "nebo", "alebo", "lub", "albo", "vagy", "ali", "ili",
+                                                "sau", "ou", "o", "eller", "of", "tai"};
+
+// Returns the length of " or " (in any of OR_WORDS, any case) at the start of `rest`; 0 where none is.
+inline std::size_t or_word_at(std::string_view rest) {
+    for (const std::string_view w : OR_WORDS) {
+        if (rest.size() > w.size() + 1 && rest[0] == ' ' && rest[w.size() + 1] == ' ' && starts_folded(rest.substr(1), w)) {
+            return w.size() + 2;
+        }
+    }
+    return 0;
+}
+
 // Returns the mailbox a value names: the address inside "Name <addr>" or
 // "<addr>", the one after "mailto:", else the value as it is.
 inline std::string_view mailbox(std::string_view v) {

@@ -235,6 +235,12 @@ TEST(EvidenceSplits, ListsOfAddressesOrPhones) {
     EXPECT_EQ(split_items("jan@firma.cz ::: eva@firma.cz", vs::email), (items{"jan@firma.cz", "eva@firma.cz"}));
     EXPECT_EQ(split_items("a@b.cz / c@d.cz / e@f.cz", vs::email), (items{"a@b.cz", "c@d.cz", "e@f.cz"}));
     EXPECT_EQ(split_items("+420 777 123 456, 602 111 222", vs::phone), (items{"+420 777 123 456", "602 111 222"}));
+    // "or" written out between them, in any case; inside a word it joins nothing.
+    EXPECT_EQ(split_items("+420 603 123 456 nebo +420 777 111 222", vs::phone), (items{"+420 603 123 456", "+420 777 111 222"}));
+    EXPECT_EQ(split_items("0171 1234567 ODER 030 1234567", vs::phone), (items{"0171 1234567", "030 1234567"}));
+    EXPECT_EQ(split_items("jan@firma.cz or eva@firma.cz", vs::email), (items{"jan@firma.cz", "eva@firma.cz"}));
+    EXPECT_TRUE(split_items("0171 1234567 nebo", vs::phone).empty());
+    EXPECT_TRUE(split_items("jan@firma.cz vagyon eva@firma.cz", vs::email).empty());
     EXPECT_EQ(split_items("777 123 456 / 602 111 222", vs::phone), (items{"777 123 456", "602 111 222"}));
     EXPECT_EQ(split_items("777123456;602111222", vs::phone), (items{"777123456", "602111222"}));
     EXPECT_EQ(split_items(";jan@firma.cz;eva@firma.cz", vs::email), (items{"jan@firma.cz", "eva@firma.cz"}));
