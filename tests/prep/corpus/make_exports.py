@@ -48,9 +48,10 @@ the twenty-eighth, whose sources are in twentyeighth_headers.py, as
 FOLDER/twentyeighth/exports/<name>.csv; the twenty-ninth, whose sources are
 in twentyninth_headers.py, as FOLDER/twentyninth/exports/<name>.csv; the
 thirtieth, whose sources are in thirtieth_headers.py, as
-FOLDER/thirtieth/exports/<name>.csv; and the thirty-first, whose sources are in
-thirtyfirst_headers.py, as FOLDER/thirtyfirst/exports/<name>.csv, each with its
-<name>.expected.json.
+FOLDER/thirtieth/exports/<name>.csv; the thirty-first, whose sources are in
+thirtyfirst_headers.py, as FOLDER/thirtyfirst/exports/<name>.csv; and the
+thirty-second, whose sources are in thirtysecond_headers.py, as
+FOLDER/thirtysecond/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -197,6 +198,8 @@ from thirtieth_headers import SOURCES as THIRTIETH_SOURCES  # noqa: E402
 from thirtyfirst_exports import (accessgranted_members, groupfire_members, moloni_clientes,  # noqa: E402
                                  nmbrs_debiteuren, octopus_relaties, paytraq_clientes, veripath_patients)
 from thirtyfirst_headers import SOURCES as THIRTYFIRST_SOURCES  # noqa: E402
+from thirtysecond_exports import cuora_kontakte, hermes_versand, sokrates_schueler  # noqa: E402
+from thirtysecond_headers import SOURCES as THIRTYSECOND_SOURCES  # noqa: E402
 
 EXPORTS = {
     "salesforce_contacts_dataloader": salesforce_contact_api,
@@ -548,6 +551,12 @@ THIRTYFIRST_EXPORTS = {
     "paytraq_clientes_pt": paytraq_clientes,
 }
 
+THIRTYSECOND_EXPORTS = {
+    "hermes_versand_de": hermes_versand,
+    "sokrates_schueler_at": sokrates_schueler,
+    "cuora_kontakte_ch": cuora_kontakte,
+}
+
 
 def shuffled(made):
     """The same export with its columns in another order."""
@@ -664,7 +673,8 @@ def main():
                 ("twentyeighth", TWENTYEIGHTH_EXPORTS, TWENTYEIGHTH_SOURCES),
                 ("twentyninth", TWENTYNINTH_EXPORTS, TWENTYNINTH_SOURCES),
                 ("thirtieth", THIRTIETH_EXPORTS, THIRTIETH_SOURCES),
-                ("thirtyfirst", THIRTYFIRST_EXPORTS, THIRTYFIRST_SOURCES))
+                ("thirtyfirst", THIRTYFIRST_EXPORTS, THIRTYFIRST_SOURCES),
+                ("thirtysecond", THIRTYSECOND_EXPORTS, THIRTYSECOND_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
