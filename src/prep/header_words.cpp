@@ -89,6 +89,11 @@ bool lower(char c) { return c >= 'a' && c <= 'z'; }
 
 }  // namespace
 
+// The least field length an export writes in brackets after a name ('Hausnummer (5)'): below it, an item's number.
+constexpr int FIELD_LENGTH_LEAST = 4;
+// Digits of a field's length read at most; a longer run is as long.
+constexpr std::size_t LENGTH_DIGITS = 4;
+
 std::string split_header(std::string_view cleaned) {
     std::string out;
     std::string word;
@@ -97,6 +102,15 @@ std::string split_header(std::string_view cleaned) {
     // ('cVorname', 'dGeburtstag', 'fRabatt'), says nothing of the column.
     const bool typed = cleaned.size() > 2 && lower(folded(cleaned[0])) && upper(folded(cleaned[1])) && lower(folded(cleaned[2]));
     for (std::size_t k = typed ? 1 : 0; k < cleaned.size(); ++k) {
+        // A field's length in brackets ('Strasse (27)') says nothing of the column, and numbers no item;
+        // a small number ('Telefon (2)') is the item's.
+        if (const std::size_t close = cleaned.find_first_not_of("0123456789", k + 1);
+            cleaned[k] == '(' && close != std::string_view::npos && cleaned[close] == ')' &&
+            values::number(cleaned.substr(k + 1, std::min(close - k - 1, LENGTH_DIGITS))) >= FIELD_LENGTH_LEAST) {
+            end_word(word, out, known);
+            k = close;
+            continue;
+        }
         const char c = folded(cleaned[k]);
         const char next = k + 1 < cleaned.size() ? folded(cleaned[k + 1]) : '\0';
         if (!upper(c) && !lower(c) && !values::is_digit(c)) {

@@ -124,8 +124,10 @@ bool settle_row_names(const export_plan& plan, const std::vector<std::string_vie
         }
     }
     if (two_people(full) && !row.single[ORG].empty()) full.clear();
-    const bool firm_salutation = kind_of_record(row.single[PREFIX]) == record_kind::organisation;
-    if (firm_salutation) row.single[PREFIX].clear();
+    // 'Firma' or 'Verein' as the salutation: the firm's card; 'Familie': a household's, no one's prefix.
+    const record_kind salutation = kind_of_record(row.single[PREFIX]);
+    const bool firm_salutation = salutation == record_kind::organisation;
+    if (firm_salutation || salutation == record_kind::household) row.single[PREFIX].clear();
     // A given name beside the whole name: the family name is the rest of it ("Szalai Gábor", "Gábor").
     if (!row.single[GIVEN].empty() && row.single[FAMILY].empty() && !full.empty()) {
         row.single[FAMILY] = rest_of_name(full, row.single[GIVEN]);

@@ -49,7 +49,7 @@ std::string_view type_of_key(std::string_view key, bool address);
 
 // Whose record a row is, as a column of record kinds says ("Individual",
 // "Organization", "Firma").
-enum class record_kind { unknown, person, organisation };
+enum class record_kind { unknown, person, organisation, household /* a family: no one person */ };
 
 // Returns the kind of record that the cleaned value `cleaned_value` names;
 // unknown for any other value and for empty input.

@@ -46,7 +46,7 @@ constexpr phrase_meaning PHRASES[] = {
     whole("STREDNE MENO", middle), whole("DRUGIE IMIE", middle), whole("TOVABBI UTONEVEK", middle),
     whole("SREDNJE IME", middle), whole("AL DOILEA NUME", middle),
     whole("LAST NAME", family), whole("LAST", family), whole("FAMILY NAME", family), whole("SURNAME", family),
-    whole("NACHNAME", family), whole("PRIJMENI", family), whole("PRIEZVISKO", family),
+    whole("NACHNAME", family), whole("FAMILIENNAME", family), whole("PRIJMENI", family), whole("PRIEZVISKO", family),
     whole("NAZWISKO", family), whole("VEZETEKNEV", family), whole("CSALADNEV", family), whole("PRIIMEK", family),
     whole("PREZIME", family), whole("NUME", family), whole("NUMELE", family), whole("NUME DE FAMILIE", family),
     whole("TITLE", title), whole("TITEL", title), whole("TITUL", title), whole("TYTUL", title),
@@ -291,7 +291,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("OBLAST", region), role("PROVINCE", region), role("PROVINZ", region), role("COUNTY", region), role("JUDET", region),
     role("DEZELA", region), role("PROVINCA", region), role("ALLAM", region), role("TARTOMANY", region),
     role("JUD", region), role("DRZAVA PROVINCIJA", region), role("STAT PROVINCIE", region), role("ZUPANIJA", region),
-    role("EXTENDED", street2), role("EXTENDED ADDRESS", street2), role("ADDITIONAL ADDRESS", street2), role("ADRESSZUSATZ", street2),
+    role("EXTENDED", street2), role("EXTENDED ADDRESS", street2), role("ADDITIONAL ADDRESS", street2), role("ADRESSZUSATZ", street2), role("ZUSATZ", street2),
     // A Romanian block of flats' parts, each written after its mark.
     role("BLOC", street2, 0, "bl."), role("SCARA", street2, 0, "sc."), role("ETAJ", street2, 0, "et."),
     role("APARTAMENT", street2, 0, "ap."), role("APARTAMENTUL", street2, 0, "ap."),

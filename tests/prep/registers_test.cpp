@@ -243,5 +243,24 @@ TEST(PrepRegisters, ANameThatIsTheCompanyAndARecordsKindOfAddress) {
     EXPECT_TRUE(has_line(kind.table, "Anna Huber;Anna;Huber;HOME;Ring 2;Wien")) << kind.table;
 }
 
+TEST(PrepRegisters, FieldLengthsInTheHeadersAdditionsAndHouseholds) {
+    // A parcel service's field lengths in brackets number no item: 'Strasse (27)' is the street.
+    const contact_table parcel = made("Vorname (20);Nachname/Firmenname (30);Strasse (27);Hausnummer (5);PLZ (10);Ort (30)\n"
+                                      "Tomas;Dvorak;Karl-Liebknecht-Str.;112;04275;Leipzig\n");
+    EXPECT_TRUE(has_line(parcel.table, "Tomas Dvorak;Tomas;Dvorak;POSTAL;Karl Liebknecht Str. 112;Leipzig;04275"))
+        << parcel.table;
+    EXPECT_NE(parcel.reading.find("'Strasse (27)': street;"), std::string::npos) << parcel.reading;
+    // A school's 'Familienname'; a charity's additions before and after the street are no street of their own.
+    const contact_table school = made("Familienname;Vorname;Zusatz vor Strasse;Strasse;Hausnummer;Zusatz nach Strasse;Ort\n"
+                                      "Novak;Jakub;c/o Meier;Hohlstrasse;201;;Wien\n");
+    EXPECT_TRUE(has_line(school.table, "Jakub Novak;Jakub;Novak;POSTAL;Hohlstrasse 201, c o Meier;Wien")) << school.table;
+    // A club's or a family's salutation is no one's prefix.
+    const contact_table donors = made("Anrede;Name;Vorname;Firma\nVerein;;;Tschechischer Verein Zurich\n"
+                                      "Familie;Keller;;\nFrau;Novotna;Jana;\n");
+    EXPECT_TRUE(has_line(donors.table, "Tschechischer Verein Zurich;;;;Tschechischer Verein Zurich")) << donors.table;
+    EXPECT_TRUE(has_line(donors.table, "Keller;;Keller;;")) << donors.table;
+    EXPECT_TRUE(has_line(donors.table, "Jana Novotna;Jana;Novotna;Frau;")) << donors.table;
+}
+
 }  // namespace
 }  // namespace rowcard

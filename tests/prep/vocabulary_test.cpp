@@ -257,7 +257,8 @@ TEST(VocabPlaces, PlacesGroupAnAddressAndTypeAPhone) {
 // ---- items numbered ----
 
 TEST(VocabNumbers, NumbersNumberTheItemOrTheStreetLine) {
-    expect_read({{"E-mail 1 - Value", email, 1}, {"E-mail 1 - Label", email_label, 1}, {"E-mail 3 Address", email, 3},
+    expect_read({{"E-mail 1 - Value", email, 1}, {"Telefon (2)", phone, 2, "VOICE"}, {"Strasse (27)", street, -4}, {"Strasse (5)", street, -4},
+                 {"Hausnummer (5)", house_number, -4}, {"Ort (30)", city, -4}, {"E-mail 1 - Label", email_label, 1}, {"E-mail 3 Address", email, 3},
                  {"E-mail 2 - Type", email_label, 2}, {"Phone 2 - Value", phone, 2, "VOICE"},
                  {"Phone 1 - Type", phone_label, 1}, {"Phone 1 - Label", phone_label, 1}, {"Phone 2", phone, 2, "VOICE"},
                  {"Address 2 - City", city, 2}, {"Address 1 - Street", street, 1},
