@@ -49,9 +49,11 @@ FOLDER/twentyeighth/exports/<name>.csv; the twenty-ninth, whose sources are
 in twentyninth_headers.py, as FOLDER/twentyninth/exports/<name>.csv; the
 thirtieth, whose sources are in thirtieth_headers.py, as
 FOLDER/thirtieth/exports/<name>.csv; the thirty-first, whose sources are in
-thirtyfirst_headers.py, as FOLDER/thirtyfirst/exports/<name>.csv; and the
+thirtyfirst_headers.py, as FOLDER/thirtyfirst/exports/<name>.csv; the
 thirty-second, whose sources are in thirtysecond_headers.py, as
-FOLDER/thirtysecond/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/thirtysecond/exports/<name>.csv; and the thirty-fourth, whose sources are in thirtyfourth_headers.py, as
+FOLDER/thirtyfourth/exports/<name>.csv, each with its
+<name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -200,6 +202,9 @@ from thirtyfirst_exports import (accessgranted_members, groupfire_members, molon
 from thirtyfirst_headers import SOURCES as THIRTYFIRST_SOURCES  # noqa: E402
 from thirtysecond_exports import cuora_kontakte, hermes_versand, sokrates_schueler  # noqa: E402
 from thirtysecond_headers import SOURCES as THIRTYSECOND_SOURCES  # noqa: E402
+from thirtyfourth_exports import (anmeldung_schueler, aylocare_customers, elaisa_schueler,  # noqa: E402
+                                  eyecare_customers, portos_zakaznici, schulmanager_schueler)
+from thirtyfourth_headers import SOURCES as THIRTYFOURTH_SOURCES  # noqa: E402
 
 EXPORTS = {
     "salesforce_contacts_dataloader": salesforce_contact_api,
@@ -557,6 +562,12 @@ THIRTYSECOND_EXPORTS = {
     "cuora_kontakte_ch": cuora_kontakte,
 }
 
+THIRTYFOURTH_EXPORTS = {
+    "anmeldung_schueler_de": anmeldung_schueler, "elaisa_schueler_de": elaisa_schueler,
+    "schulmanager_schueler_de": schulmanager_schueler, "eyecare_customers_sg": eyecare_customers,
+    "aylocare_customers_uk": aylocare_customers, "portos_zakaznici_sk": portos_zakaznici,
+}
+
 
 def shuffled(made):
     """The same export with its columns in another order."""
@@ -674,7 +685,8 @@ def main():
                 ("twentyninth", TWENTYNINTH_EXPORTS, TWENTYNINTH_SOURCES),
                 ("thirtieth", THIRTIETH_EXPORTS, THIRTIETH_SOURCES),
                 ("thirtyfirst", THIRTYFIRST_EXPORTS, THIRTYFIRST_SOURCES),
-                ("thirtysecond", THIRTYSECOND_EXPORTS, THIRTYSECOND_SOURCES))
+                ("thirtysecond", THIRTYSECOND_EXPORTS, THIRTYSECOND_SOURCES),
+                ("thirtyfourth", THIRTYFOURTH_EXPORTS, THIRTYFOURTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
