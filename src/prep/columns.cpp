@@ -244,6 +244,9 @@ columns_reading read_columns(const std::vector<std::string>& header,
             continue;
         }
         decide(column, values[c]);
+        for (const named_role& r : NOT_ON_THE_CARD) {
+            if (column.why.empty() && r.what == column.role.what) column.why = r.why;  // a 'Country Code' of "+44"
+        }
         column.companies = mostly_companies(values[c], column.evidence);
         column.house_numbers = mostly_house_numbers(values[c], column.evidence);
         column.postal_codes = unordered_postal_codes(values[c], column.evidence);

@@ -9,10 +9,13 @@
 namespace rowcard {
 namespace {
 
+// The kind of a name's columns among value_kind's.
+constexpr int NAME_KIND = 1;
+
 // The kind of contact value `what` is, as far as whose it is goes: 0 for none.
 int value_kind(field_role what) {
     switch (what) {
-    case field_role::full: case field_role::given: case field_role::family: case field_role::contact: return 1;
+    case field_role::full: case field_role::given: case field_role::family: case field_role::contact: return NAME_KIND;
     case field_role::email: return 2;
     case field_role::phone: return 3;
     default: return address_field(what) ? 4 : 0;
@@ -22,13 +25,17 @@ int value_kind(field_role what) {
 }  // namespace
 
 void settle_other_people(std::vector<column_reading>& columns) {
+    const auto has = [&columns](int kind, bool other) {
+        return std::any_of(columns.begin(), columns.end(), [kind, other](const column_reading& o) {
+            return o.role.other == other && value_kind(o.role.what) == kind;
+        });
+    };
+    // The contact named: the other's number or mailbox is no one's on this card.
+    const bool named = has(NAME_KIND, false);
     for (column_reading& r : columns) {
         const int kind = value_kind(r.role.what);
         if (!r.role.other || r.overridden || kind == 0) continue;
-        const bool own = std::any_of(columns.begin(), columns.end(), [kind](const column_reading& o) {
-            return !o.role.other && value_kind(o.role.what) == kind;
-        });
-        if (!own) continue;
+        if (!has(kind, false) && !named) continue;
         r.role = {};
         r.why = "another person's (a guardian's) beside the contact's own";
     }

@@ -10,8 +10,9 @@ namespace rowcard {
 
 // Leaves off the columns of `columns` that name another person (a pupil's
 // guardian, 'e-mail opiekuna prawnego') where a column of the contact's own of
-// the same kind (names, e-mails, phones, address parts) stands beside them; a
-// list of the guardians themselves keeps them. Corrections the user gave stand.
+// the same kind (names, e-mails, phones, address parts) stands beside them, or
+// where the contact is named (a pupil's parents' numbers); a list of the
+// guardians themselves keeps them. Corrections the user gave stand.
 void settle_other_people(std::vector<column_reading>& columns);
 
 // Types the plain phones of `columns` ('Telefon', 'Telefon2') as work phones

@@ -57,7 +57,7 @@ inline constexpr phrase_meaning MARK_PHRASES[] = {
     mark("GUARDIAN", says::other), mark("OPIEKUN", says::other), mark("OPIEKUNA", says::other),
     mark("ZAKONNY ZASTUPCE", says::other), mark("ZAKONNEHO ZASTUPCE", says::other), mark("ZAKONNY ZASTUPCA", says::other),
     mark("ZAKONNEHO ZASTUPCU", says::other), mark("ERZIEHUNGSBERECHTIGTE", says::other),
-    mark("ERZIEHUNGSBERECHTIGTER", says::other), mark("ELTERN", says::other), mark("RODIC", says::other),
+    mark("ERZIEHUNGSBERECHTIGTER", says::other), mark("ELTERN", says::other), mark("ELTERNTEIL", says::other), mark("RODIC", says::other),
     mark("RODICE", says::other), mark("RODZIC", says::other), mark("RODZICA", says::other), mark("SZULO", says::other),
     mark("GONDVISELO", says::other), mark("SKRBNIK", says::other), mark("SKRBNIKA", says::other),
     mark("RODITELJ", says::other), mark("PARINTE", says::other), mark("TUTORE", says::other),

@@ -70,6 +70,11 @@ TEST(PrepPhones, ATrunkZeroInBracketsIsNotDialledFromAbroad) {
     const contact_table t = made("Name;Telefon\nJan Kohl;+49 (0)30 1234567\nEva Berg;0043 (0) 1 234 5678\n");
     EXPECT_TRUE(has_line(t.table, "Jan Kohl;Jan;Kohl;+49 30 1234567;VOICE")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Eva Berg;Eva;Berg;0043 1 234 5678;VOICE")) << t.table;
+    // A country's calling code apart goes before the number, and the reading says so.
+    const contact_table code = made("First Name,Last Name,Country Code,Phone Number\nMargaret,Evans,+44,7700900101\n");
+    EXPECT_TRUE(has_line(code.table, "Margaret Evans;Margaret;Evans;+447700900101;VOICE;+44")) << code.table;
+    EXPECT_NE(code.reading.find("'Country Code': left off (a dialling code, put before the row's numbers)"), std::string::npos)
+        << code.reading;
 }
 
 TEST(PrepMailboxes, TheAddressAloneGoesOnTheCard) {

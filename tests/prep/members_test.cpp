@@ -76,6 +76,12 @@ TEST(PrepMembers, AGuardiansColumnIsAnotherPersonsBesideThePupilsOwn) {
         << pupils.table;
     EXPECT_NE(pupils.left_off.find("(another person's (a guardian's) beside the contact's own)"), std::string::npos)
         << pupils.left_off;
+    // A school's pupils with their parents' numbers and no parent's name: the pupil's card has none of them.
+    const contact_table school = made("Rufname;Alle Vornamen;Nachname;Telefonnummer Elternteil 1;E-Mail-Adresse Elternteil 1\n"
+                                      "Sophie;Sophie Marie;Bauer;089 1234567;k.bauer@gmx.de\n");
+    EXPECT_TRUE(has_line(school.table, "Sophie Bauer;Sophie;Bauer;089 1234567;k.bauer@gmx.de")) << school.table;
+    EXPECT_NE(school.reading.find("'Telefonnummer Elternteil 1': left off (another person's"), std::string::npos)
+        << school.reading;
     // A list of the guardians themselves: their name, number and mailbox are the card's.
     const contact_table guardians = made("Tanuló neve;Gondviselő neve;Gondviselő telefonszáma;Gondviselő email címe\n"
                                          "Kiss Bence;Kiss Gábor;+36 30 412 5567;kiss.gabor@gmail.com\n");
