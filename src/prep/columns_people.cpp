@@ -1,4 +1,5 @@
-// Whose a column is: a pupil's guardian's or parent's columns beside the
+// Whose a column is: a pupil's guardian's or parent's columns, or a second
+// person's names after the contact's, beside the
 // pupil's own are another person's; in a list of the guardians themselves they
 // are the contact's. A firm's plain phone beside a private one is the office's.
 #include <algorithm>
@@ -15,16 +16,41 @@ constexpr int NAME_KIND = 1;
 // The kind of contact value `what` is, as far as whose it is goes: 0 for none.
 int value_kind(field_role what) {
     switch (what) {
-    case field_role::full: case field_role::given: case field_role::family: case field_role::contact: return NAME_KIND;
+    case field_role::full: case field_role::given: case field_role::family: case field_role::contact:
+    case field_role::middle: case field_role::prefix: case field_role::suffix: case field_role::title: return NAME_KIND;
     case field_role::email: return 2;
     case field_role::phone: return 3;
     default: return address_field(what) ? 4 : 0;
     }
 }
 
+// Marks as another person's a second given name column after the contact's
+// ('VORNAME_W' after 'VORNAME', a pupil's mother's) and the name columns right
+// around it ('TITEL_W', 'NAME_W'): a register of one person with a second one's names.
+void mark_second_names(std::vector<column_reading>& columns) {
+    const auto given = [](const column_reading& r) { return r.role.what == field_role::given && r.role.group == 0; };
+    const auto name_part = [](const column_reading& r) {
+        const bool part = value_kind(r.role.what) == NAME_KIND && r.role.what != field_role::given && r.role.what != field_role::contact;
+        return part && !r.role.other && !r.overridden;
+    };
+    const auto first = std::find_if(columns.begin(), columns.end(), given);
+    if (first == columns.end()) return;
+    const auto next = [&](auto from) { return std::find_if(from, columns.end(), given); };
+    for (auto it = next(first + 1); it != columns.end(); it = next(it + 1)) {
+        if (it->overridden) continue;
+        it->role.other = true;
+        // The name parts around it are the other person's, where the contact's own name stands before them.
+        for (auto before = it - 1; before > first && name_part(*before) && std::any_of(columns.begin(), before, name_part); --before) {
+            before->role.other = true;
+        }
+        for (auto after = it + 1; after != columns.end() && name_part(*after); ++after) after->role.other = true;
+    }
+}
+
 }  // namespace
 
 void settle_other_people(std::vector<column_reading>& columns) {
+    mark_second_names(columns);
     const auto has = [&columns](int kind, bool other) {
         return std::any_of(columns.begin(), columns.end(), [kind, other](const column_reading& o) {
             return o.role.other == other && value_kind(o.role.what) == kind;

@@ -82,6 +82,14 @@ TEST(PrepMembers, AGuardiansColumnIsAnotherPersonsBesideThePupilsOwn) {
     EXPECT_TRUE(has_line(school.table, "Sophie Bauer;Sophie;Bauer;089 1234567;k.bauer@gmx.de")) << school.table;
     EXPECT_NE(school.reading.find("'Telefonnummer Elternteil 1': left off (another person's"), std::string::npos)
         << school.reading;
+    // A school bus's pupils with their mother's names after their own: the second names are hers.
+    const contact_table bus = made("NAME;VORNAME;ORT;TITEL_W;NAME_W;VORNAME_W;TITEL_M;NAME_M;VORNAME_M\n"
+                                   "Meyer;Jonas;Peine;;Meyer;Sabine;;Meyer;Tom\nKaminska;Julia;Peine;;Kaminska;Anna;Dr.;Kaminski;Jan\n");
+    EXPECT_TRUE(has_line(bus.table, "Jonas Meyer;Jonas;Meyer;POSTAL;Peine;Meyer;Sabine;;Meyer;Tom")) << bus.table;
+    EXPECT_NE(bus.reading.find("'VORNAME_W': left off (another person's"), std::string::npos) << bus.reading;
+    // The contact's own family name right before the second given name stays the contact's; the title after is hers.
+    const contact_table own = made("VORNAME;NAME;VORNAME_W;NAME_W;TITEL_W\nJonas;Meyer;Sabine;Lang;\nJulia;Kaminska;Anna;Nowak;Dr.\n");
+    EXPECT_TRUE(has_line(own.table, "Jonas Meyer;Jonas;Meyer;Sabine;Lang;")) << own.table;
     // A list of the guardians themselves: their name, number and mailbox are the card's.
     const contact_table guardians = made("Tanuló neve;Gondviselő neve;Gondviselő telefonszáma;Gondviselő email címe\n"
                                          "Kiss Bence;Kiss Gábor;+36 30 412 5567;kiss.gabor@gmail.com\n");
