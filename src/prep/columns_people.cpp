@@ -1,7 +1,7 @@
-// Whose a column is: a pupil's guardian's or parent's columns, or a second
-// person's names after the contact's, beside the
-// pupil's own are another person's; in a list of the guardians themselves they
-// are the contact's. A firm's plain phone beside a private one is the office's.
+// Whose a column is: a pupil's guardian's or parent's columns beside the
+// pupil's own, and a second person's names after the contact's, are another
+// person's; in a list of the guardians themselves they are the contact's. A
+// firm's plain phone beside a private one is the office's.
 #include <algorithm>
 #include <string_view>
 
