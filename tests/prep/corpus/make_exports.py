@@ -48,9 +48,10 @@ the twenty-eighth, whose sources are in twentyeighth_headers.py, as
 FOLDER/twentyeighth/exports/<name>.csv; the twenty-ninth, whose sources are
 in twentyninth_headers.py, as FOLDER/twentyninth/exports/<name>.csv; the
 thirtieth, whose sources are in thirtieth_headers.py, as
-FOLDER/thirtieth/exports/<name>.csv; and the thirty-first, whose sources are in
-thirtyfirst_headers.py, as FOLDER/thirtyfirst/exports/<name>.csv, each with its
-<name>.expected.json.
+FOLDER/thirtieth/exports/<name>.csv; the thirty-first, whose sources are in
+thirtyfirst_headers.py, as FOLDER/thirtyfirst/exports/<name>.csv; and the
+thirty-third, whose sources are in thirtythird_headers.py, as
+FOLDER/thirtythird/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -197,6 +198,9 @@ from thirtieth_headers import SOURCES as THIRTIETH_SOURCES  # noqa: E402
 from thirtyfirst_exports import (accessgranted_members, groupfire_members, moloni_clientes,  # noqa: E402
                                  nmbrs_debiteuren, octopus_relaties, paytraq_clientes, veripath_patients)
 from thirtyfirst_headers import SOURCES as THIRTYFIRST_SOURCES  # noqa: E402
+from thirtythird_exports import (focus360_docenti, indy_clients, k3_customers, klubbadmin_medlemmer,  # noqa: E402
+                                 outputbooks_parties, sage_contacts, skolon_anvandare, sportrick_customers)
+from thirtythird_headers import SOURCES as THIRTYTHIRD_SOURCES  # noqa: E402
 
 EXPORTS = {
     "salesforce_contacts_dataloader": salesforce_contact_api,
@@ -548,6 +552,14 @@ THIRTYFIRST_EXPORTS = {
     "paytraq_clientes_pt": paytraq_clientes,
 }
 
+# The thirty-third held-out set, written apart from rowcard-prep's code like the others.
+THIRTYTHIRD_EXPORTS = {
+    "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
+    "outputbooks_parties_in": outputbooks_parties, "k3_customers_uk": k3_customers,
+    "klubbadmin_medlemmer_no": klubbadmin_medlemmer, "sportrick_customers_es": sportrick_customers,
+    "skolon_anvandare_se": skolon_anvandare, "focus360_docenti_it": focus360_docenti,
+}
+
 
 def shuffled(made):
     """The same export with its columns in another order."""
@@ -664,7 +676,8 @@ def main():
                 ("twentyeighth", TWENTYEIGHTH_EXPORTS, TWENTYEIGHTH_SOURCES),
                 ("twentyninth", TWENTYNINTH_EXPORTS, TWENTYNINTH_SOURCES),
                 ("thirtieth", THIRTIETH_EXPORTS, THIRTIETH_SOURCES),
-                ("thirtyfirst", THIRTYFIRST_EXPORTS, THIRTYFIRST_SOURCES))
+                ("thirtyfirst", THIRTYFIRST_EXPORTS, THIRTYFIRST_SOURCES),
+                ("thirtythird", THIRTYTHIRD_EXPORTS, THIRTYTHIRD_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
