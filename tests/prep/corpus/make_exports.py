@@ -51,9 +51,10 @@ thirtieth, whose sources are in thirtieth_headers.py, as
 FOLDER/thirtieth/exports/<name>.csv; the thirty-first, whose sources are in
 thirtyfirst_headers.py, as FOLDER/thirtyfirst/exports/<name>.csv; the
 thirty-second, whose sources are in thirtysecond_headers.py, as
-FOLDER/thirtysecond/exports/<name>.csv; and the thirty-fourth, whose sources are in thirtyfourth_headers.py, as
-FOLDER/thirtyfourth/exports/<name>.csv, each with its
-<name>.expected.json.
+FOLDER/thirtysecond/exports/<name>.csv; the thirty-third, whose sources are
+in thirtythird_headers.py, as FOLDER/thirtythird/exports/<name>.csv; and the
+thirty-fourth, whose sources are in thirtyfourth_headers.py, as
+FOLDER/thirtyfourth/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -205,6 +206,9 @@ from thirtysecond_headers import SOURCES as THIRTYSECOND_SOURCES  # noqa: E402
 from thirtyfourth_exports import (anmeldung_schueler, aylocare_customers, elaisa_schueler,  # noqa: E402
                                   eyecare_customers, portos_zakaznici, schulmanager_schueler)
 from thirtyfourth_headers import SOURCES as THIRTYFOURTH_SOURCES  # noqa: E402
+from thirtythird_exports import (focus360_docenti, indy_clients, k3_customers, klubbadmin_medlemmer,  # noqa: E402
+                                 outputbooks_parties, sage_contacts, skolon_anvandare, sportrick_customers)
+from thirtythird_headers import SOURCES as THIRTYTHIRD_SOURCES  # noqa: E402
 
 EXPORTS = {
     "salesforce_contacts_dataloader": salesforce_contact_api,
@@ -568,6 +572,14 @@ THIRTYFOURTH_EXPORTS = {
     "aylocare_customers_uk": aylocare_customers, "portos_zakaznici_sk": portos_zakaznici,
 }
 
+# The thirty-third held-out set, written apart from rowcard-prep's code like the others.
+THIRTYTHIRD_EXPORTS = {
+    "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
+    "outputbooks_parties_in": outputbooks_parties, "k3_customers_uk": k3_customers,
+    "klubbadmin_medlemmer_no": klubbadmin_medlemmer, "sportrick_customers_es": sportrick_customers,
+    "skolon_anvandare_se": skolon_anvandare, "focus360_docenti_it": focus360_docenti,
+}
+
 
 def shuffled(made):
     """The same export with its columns in another order."""
@@ -686,6 +698,7 @@ def main():
                 ("thirtieth", THIRTIETH_EXPORTS, THIRTIETH_SOURCES),
                 ("thirtyfirst", THIRTYFIRST_EXPORTS, THIRTYFIRST_SOURCES),
                 ("thirtysecond", THIRTYSECOND_EXPORTS, THIRTYSECOND_SOURCES),
+                ("thirtythird", THIRTYTHIRD_EXPORTS, THIRTYTHIRD_SOURCES),
                 ("thirtyfourth", THIRTYFOURTH_EXPORTS, THIRTYFOURTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
