@@ -31,8 +31,16 @@ void take_postal_city(std::string_view value, std::array<std::string, PARTS>& pa
 // or a US state and ZIP or a Canadian province and code, as English writes
 // an address ("1 High St, Leeds, LS1 4AB", "Apt 7, The Elms, Oranmore, Co.
 // Galway, H91 P6C2", "5 Main St, Pittsburgh, PA 15213", "100 King St W,
-// Toronto, ON M5X 1A9"): the town before it, or before an Irish county.
-bool code_last(const std::vector<std::string_view>& pieces, std::array<std::string, PARTS>& found) {
+// Toronto, ON M5X 1A9"): the town before it, or before an Irish county; a
+// country's name may follow the code.
+bool code_last(std::vector<std::string_view> pieces, std::array<std::string, PARTS>& found) {
+    // A country's name after the code ("14 Manningham Lane, Bradford, BD1 3EA, United Kingdom").
+    std::string_view country;
+    if (pieces.size() >= 2 && std::none_of(pieces.back().begin(), pieces.back().end(), values::is_digit) &&
+        is_lettered_postal_code(pieces[pieces.size() - 2])) {
+        country = pieces.back();
+        pieces.pop_back();
+    }
     if (pieces.size() < 3) return false;
     const std::string_view last = pieces.back();
     const auto capital = [](char c) { return c >= 'A' && c <= 'Z'; };
@@ -45,6 +53,7 @@ bool code_last(const std::vector<std::string_view>& pieces, std::array<std::stri
     if (state) found[REGION] = last.substr(0, 2);
     found[POSTAL] = state ? last.substr(3) : last;
     found[CITY] = pieces[town];
+    found[COUNTRY] = country;
     for (std::size_t k = 0; k < town; ++k) join_words(found[STREET], pieces[k], ", ");
     return true;
 }

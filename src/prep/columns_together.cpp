@@ -223,12 +223,15 @@ void parts_from_values(std::vector<column_reading>& columns) {
     if (address == 0 || (!has_part(columns, address, field_role::street) && !has_part(columns, address, field_role::city))) {
         return;  // a lone region or code is where a subscriber signed up, no address
     }
-    for (column_reading& r : columns) {
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        column_reading& r = columns[c];
         if (r.role.what != field_role::none || r.header_role.what != field_role::none || r.overridden) continue;
+        // Two letters name a country only beside the address ('Skolform' "GR" is a school's form).
+        const auto part = [&](std::size_t k) { return k < columns.size() && address_field(columns[k].role.what); };
         if (r.postal_codes && !has_part(columns, address, field_role::postal) &&
             !has_part(columns, address, field_role::postal_city)) {
             r.role = {field_role::postal, address, {}};
-        } else if (r.country_codes && !has_part(columns, address, field_role::country) &&
+        } else if (r.country_codes && (part(c - 1) || part(c + 1)) && !has_part(columns, address, field_role::country) &&
                    !has_part(columns, address, field_role::country_code)) {
             r.role = {field_role::country_code, address, {}};
         } else {

@@ -134,6 +134,10 @@ std::string header_words(std::string_view text) {
     return key;
 }
 
+// Code page 1252's ordinal indicators º and ª, which are 'ş' and 'Ş' in 1250.
+constexpr unsigned char ORDINAL_MASCULINE = 0xBA;
+constexpr unsigned char ORDINAL_FEMININE = 0xAA;
+
 // The languages whose exports are written in code page 1252 where not in UTF-8.
 constexpr export_language WESTERN_LANGUAGES[] = {export_language::german, export_language::western, export_language::nordic};
 
@@ -144,11 +148,13 @@ constexpr export_language WESTERN_LANGUAGES[] = {export_language::german, export
 bool western_code_page(std::string_view bytes, std::string& reason) {
     std::size_t only_central = 0;
     std::size_t only_western = 0;
-    for (const char byte : bytes) {
-        const auto b = static_cast<unsigned char>(byte);
+    for (std::size_t k = 0; k < bytes.size(); ++k) {
+        const auto b = static_cast<unsigned char>(bytes[k]);
         if (b < 0x80) continue;
-        const bool central = letter(cp1250_char(b));
-        const bool western = letter(cp1252_char(b));
+        // After a digit, 1252's ordinal signs ('3º', '5ª'), not 1250's 'ş' and 'Ş'.
+        const bool ordinal = (b == ORDINAL_MASCULINE || b == ORDINAL_FEMININE) && k > 0 && bytes[k - 1] >= '0' && bytes[k - 1] <= '9';
+        const bool central = letter(cp1250_char(b)) && !ordinal;
+        const bool western = letter(cp1252_char(b)) || ordinal;
         only_central += central && !western;
         only_western += western && !central;
     }

@@ -46,7 +46,7 @@ constexpr phrase_meaning PHRASES[] = {
     whole("STREDNE MENO", middle), whole("DRUGIE IMIE", middle), whole("TOVABBI UTONEVEK", middle),
     whole("SREDNJE IME", middle), whole("AL DOILEA NUME", middle),
     whole("LAST NAME", family), whole("LAST", family), whole("FAMILY NAME", family), whole("SURNAME", family),
-    whole("NACHNAME", family), whole("FAMILIENNAME", family), whole("RUFNAME", given), whole("ALLE VORNAMEN", ignored), whole("PRIJMENI", family), whole("PRIEZVISKO", family),
+    whole("NACHNAME", family), whole("FAMILIENNAME", family), whole("RUFNAME", given), whole("MAIN CONTACT NAME", contact), whole("MAIN CONTACT", contact), whole("ALLE VORNAMEN", ignored), whole("PRIJMENI", family), whole("PRIEZVISKO", family),
     whole("NAZWISKO", family), whole("VEZETEKNEV", family), whole("CSALADNEV", family), whole("PRIIMEK", family),
     whole("PREZIME", family), whole("NUME", family), whole("NUMELE", family), whole("NUME DE FAMILIE", family),
     whole("TITLE", title), whole("TITEL", title), whole("TITUL", title), whole("TYTUL", title),

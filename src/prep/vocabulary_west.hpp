@@ -79,7 +79,7 @@ inline constexpr phrase_meaning PHRASES[] = {
     // A second line of the address ('Complément d'adresse'), a house number's letter ('Toevoeging'), a web site.
     role("COMPLEMENT", street2), role("COMPLEMENTO", street2), role("TOEVOEGING", house_number),
     role("HUISNUMMERTOEVOEGING", house_number), role("SITE INTERNET", web), role("SITO INTERNET", web),
-    role("NETTSTED", web), role("HEMSIDA", web), role("WEBSTEK", web),
+    role("NETTSTED", web), role("HEMSIDA", web), role("WEBSTEK", web), whole("NOM DE FAMILLE", family),
 };
 
 }  // namespace vocabulary_west

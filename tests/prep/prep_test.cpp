@@ -273,6 +273,9 @@ TEST(PrepEncodings, CodePage1252ToldFrom1250ByBytesAndHeaders) {
     EXPECT_EQ(french.encoding, export_encoding::cp1252);
     EXPECT_NE(french.encoding_reason.find("western European"), std::string::npos) << french.encoding_reason;
     EXPECT_EQ(read("Nome;Cognome\nNicol\xF2;Ros\xEC\n").encoding, export_encoding::cp1252);
+    // English headers over a Spanish address: after a digit, 1252's ordinal signs, not 1250's 'ş'.
+    EXPECT_EQ(read("Name;Address\nMaria Lopez;Calle de Cuba 31, 3\xBA 5\xAA\n").encoding, export_encoding::cp1252);
+    EXPECT_EQ(read("Name;Address\nAyse Kaya;\xBA\xAA Sokak\n").encoding, export_encoding::cp1250);
     // A byte that is a letter in 1250 alone outweighs German headers: Ł, not £.
     const export_result polish = read("Vorname;Nachname\n\xA3ukasz;Nowak\n");
     EXPECT_EQ(polish.encoding, export_encoding::cp1250);

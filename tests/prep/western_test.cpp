@@ -23,7 +23,7 @@ TEST(PrepWestern, NationalAndTaxNumbersAreNoPhones) {
                  {"Nome Completo", full}, {"Nom entreprise", org}, {"Civilité", prefix}, {"Surnom", nickname},
                  {"morada", street, -4}, {"localidade", city, -4}, {"distrito", region, -4}, {"Prov", region, -4},
                  {"Gatuadress", street, -4}, {"Privatadr", street, -2, "HOME"}, {"Piso", street2, -4},
-                 {"Observaciones", note}, {"Commentaires", note}, {"Merknader", note}, {"Notat", note},
+                 {"Nom de famille", family}, {"Main Contact Name", contact}, {"Observaciones", note}, {"Commentaires", note}, {"Merknader", note}, {"Notat", note},
                  {"Complément d'adresse", street2, -4}, {"Toevoeging", house_number, -4}, {"Site internet", web}},
                 export_language::unknown);
     // Formatted as a number to dial, they stay off the card all the same.
@@ -136,6 +136,17 @@ TEST(PrepWestern, AnAddressWithItsCodeLastAsEnglishWritesIt) {
     EXPECT_TRUE(has_line(t.table, "John Doe;John;Doe;POSTAL;5 Main St;Pittsburgh;PA;15213")) << t.table;
     const contact_table ca = made("Name;Address\nPavel Svoboda;100 King St W, Toronto, ON M5X 1A9\n");
     EXPECT_TRUE(has_line(ca.table, "Pavel Svoboda;Pavel;Svoboda;POSTAL;100 King St W;Toronto;ON;M5X 1A9")) << ca.table;
+    // A country's name after the code (a till's 'Primary Billing Address').
+    const contact_table uk = made("Name;Address\nKatarzyna Nowak;14 Manningham Lane, Bradford, BD1 3EA, United Kingdom\n");
+    EXPECT_TRUE(has_line(uk.table, "Katarzyna Nowak;Katarzyna;Nowak;POSTAL;14 Manningham Lane;Bradford;BD1 3EA;United Kingdom"))
+        << uk.table;
+    // Two letters away from the address are no country ('Skolform' "GR"): a school's form.
+    const contact_table school = made("Fornamn;Efternamn;Adress;Stad;Postnummer;Fodelsedatum;Skolform\n"
+                                      "Elsa;Lindqvist;Foreningsgatan 12;Malmo;211 52;2012-03-04;GR\nOla;Berg;Storgatan 1;Lund;222 20;2009-01-02;GY\n");
+    EXPECT_TRUE(has_line(school.table, "Elsa Lindqvist;Elsa;Lindqvist;20120304;POSTAL;Foreningsgatan 12;Malmo;211 52;GR"))
+        << school.table;
+    const contact_table codes = made("Name;Street;City;x1\nJan Novak;Hlavni 5;Brno;CZ\nEva Berg;Ring 2;Wien;AT\n");
+    EXPECT_TRUE(has_line(codes.table, "Jan Novak;Jan;Novak;POSTAL;Hlavni 5;Brno;CZ")) << codes.table;
     // A street and a code with no town between them: nothing tells which piece is which.
     EXPECT_TRUE(has_line(t.table, "Ann Lee;Ann;Lee;POSTAL;1 High Street, LS1 4AB;;;")) << t.table;
     // GnuCash's address lines, one part each, are read the same; a town and no code stays the street's.
