@@ -164,11 +164,8 @@ void decide_from_values(column_reading& reading, const std::vector<std::string_v
 void decide(column_reading& reading, const std::vector<std::string_view>& values) {
     const column_role h = reading.header_role;
     const column_evidence& e = reading.evidence;
-    reading.role = {};
-    if (e.filled == 0) {
-        reading.role = h;
-        return;
-    }
+    reading.role = e.filled == 0 ? h : column_role{};  // a column with no value is as its header says
+    if (e.filled == 0) return;
     const bool type_words = mostly_type_words(values, e);
     const std::string_view odd = no_contact_value(e);
     // A login that is an e-mail address (an office suite's 'User Name') is the person's own.

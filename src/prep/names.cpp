@@ -205,15 +205,25 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-name_parts split_full_name(std::string_view full, bool family_first, bool one_given) {
-    name_parts parts;
-    // Comma-separated pieces: titles after the name ('Jana Nová, Ph.D.'), or 'Family, Given'.
+namespace {
+
+// Returns the pieces of `full` between commas, trimmed, empty ones left out.
+std::vector<std::string_view> comma_pieces(std::string_view full) {
     std::vector<std::string_view> pieces;
     for (std::size_t at = 0; at <= full.size();) {
         const std::size_t comma = std::min(full.find(',', at), full.size());
         if (const std::string_view piece = trimmed(full.substr(at, comma - at)); !piece.empty()) pieces.push_back(piece);
         at = comma + 1;
     }
+    return pieces;
+}
+
+}  // namespace
+
+name_parts split_full_name(std::string_view full, bool family_first, bool one_given) {
+    name_parts parts;
+    // Comma-separated pieces: titles after the name ('Jana Nová, Ph.D.'), or 'Family, Given'.
+    std::vector<std::string_view> pieces = comma_pieces(full);
     std::vector<std::string_view> after;  // the titles of the pieces after the name
     while (pieces.size() > 1) {
         const std::vector<std::string_view> w = words_of(pieces.back());
