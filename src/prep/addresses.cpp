@@ -2,6 +2,7 @@
 // town in one value, a whole address in one value, a street of several lines
 // and a house number apart, each made the parts vCard's ADR keeps apart.
 #include <algorithm>
+#include <span>
 
 #include "prep/column_numbers.hpp"
 #include "prep/derive.hpp"
@@ -33,13 +34,13 @@ void take_postal_city(std::string_view value, std::array<std::string, PARTS>& pa
 // Galway, H91 P6C2", "5 Main St, Pittsburgh, PA 15213", "100 King St W,
 // Toronto, ON M5X 1A9"): the town before it, or before an Irish county; a
 // country's name may follow the code.
-bool code_last(std::vector<std::string_view> pieces, std::array<std::string, PARTS>& found) {
+bool code_last(std::span<const std::string_view> pieces, std::array<std::string, PARTS>& found) {
     // A country's name after the code ("14 Manningham Lane, Bradford, BD1 3EA, United Kingdom").
     std::string_view country;
     if (pieces.size() >= 2 && std::none_of(pieces.back().begin(), pieces.back().end(), values::is_digit) &&
         is_lettered_postal_code(pieces[pieces.size() - 2])) {
         country = pieces.back();
-        pieces.pop_back();
+        pieces = pieces.first(pieces.size() - 1);
     }
     if (pieces.size() < 3) return false;
     const std::string_view last = pieces.back();
