@@ -186,11 +186,14 @@ std::string house_number(const address_source& a, const std::vector<std::string_
     return number;
 }
 
-// Returns `value` after `mark` ("bl. A1"), or as it is where it has no mark
-// or already opens with it ("bl. A1" under 'Bloc'); empty input stays empty.
-std::string marked(std::string_view mark, std::string_view value) {
-    if (mark.empty() || value.empty() || header_key(value).starts_with(header_key(mark))) return std::string(value);
-    return std::string(mark) + " " + std::string(value);
+// Joins `value` to `street` after `joiner`, with `mark` before it ("bl. A1")
+// where it has one and the value does not open with it already ("bl. A1"
+// under 'Bloc'). An empty value adds nothing.
+void join_line(std::string& street, std::string_view mark, std::string_view value, std::string_view joiner) {
+    if (value.empty()) return;
+    if (mark.empty() || header_key(value).starts_with(header_key(mark))) return join_words(street, value, joiner);
+    join_words(street, mark, joiner);
+    street.append(" ").append(value);
 }
 
 }  // namespace
@@ -204,7 +207,7 @@ void derive_addresses(const export_plan& plan, const std::vector<std::string_vie
             if (parts[p].empty() && a.second[p] >= 0) parts[p] = first_item(v[static_cast<std::size_t>(a.second[p])]);
         }
         join_words(parts[STREET], house_number(a, v), " ");
-        for (const auto& [c, mark] : a.more_streets) join_words(parts[STREET], marked(mark, first_item(v[static_cast<std::size_t>(c)])), joiner);
+        for (const auto& [c, mark] : a.more_streets) join_line(parts[STREET], mark, first_item(v[static_cast<std::size_t>(c)]), joiner);
         if (a.postal_city >= 0) take_postal_city(first_item(v[static_cast<std::size_t>(a.postal_city)]), parts);
         if (a.part[POSTAL] >= 0 && a.part[CITY] < 0) take_postal_city(std::string(parts[POSTAL]), parts);
         // A town's column that holds a whole address in some rows ('Ort / Adresse':

@@ -38,6 +38,14 @@ constexpr named_role NOT_ON_THE_CARD[] = {
     {field_role::dial_code, "a dialling code, put before the row's numbers"},
 };
 
+// Returns why a column taken as `what` is off the card; empty for a role the card takes.
+std::string_view off_the_card(field_role what) {
+    for (const named_role& r : NOT_ON_THE_CARD) {
+        if (r.what == what) return r.why;
+    }
+    return {};
+}
+
 // Shapes of values that are no date of any form.
 constexpr std::initializer_list<value_shape> NO_DATES = {value_shape::email, value_shape::phone, value_shape::url,
     value_shape::word, value_shape::words, value_shape::flag, value_shape::honorific};
@@ -205,9 +213,7 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
         reading.role = {field_role::record_id, 0, {}};  // 'Nr.' counting the rows
         reading.why = "a running number";
     } else if (h.what != field_role::none) {
-        for (const named_role& r : NOT_ON_THE_CARD) {
-            if (r.what == h.what) reading.why = r.why;
-        }
+        reading.why = off_the_card(h.what);
         // Labels and notes go as the header says; an e-mail's own label and what the card never uses are taken,
         // so that no raw column repeats them; a company's facts, a calling code and a record's key stay off the
         // card but tell, row by row, a company from a person, a number's country and a record of its own.
@@ -241,9 +247,7 @@ columns_reading read_columns(const std::vector<std::string>& header,
             continue;
         }
         decide(column, values[c]);
-        for (const named_role& r : NOT_ON_THE_CARD) {
-            if (column.why.empty() && r.what == column.role.what) column.why = r.why;  // a 'Country Code' of "+44"
-        }
+        if (column.why.empty()) column.why = off_the_card(column.role.what);  // a 'Country Code' of "+44"
         column.companies = mostly_companies(values[c], column.evidence);
         column.house_numbers = mostly_house_numbers(values[c], column.evidence);
         column.postal_codes = unordered_postal_codes(values[c], column.evidence);

@@ -122,6 +122,10 @@ bool written_given_first(std::string_view full, const name_parts& hungarian);
 // ('Kovácsné'), as header_key writes it.
 inline constexpr std::string_view MARRIED_MARK = "NE";
 
+// The ending of a Czech or Slovak woman's family name ('Nováková'), as
+// header_key writes it.
+inline constexpr std::string_view WIFE_ENDING = "OVA";
+
 // True when `name` ends in a company's legal form ("Stavby Brno s.r.o.",
 // "Muller GmbH"), or has two words or more one of which names an institution
 // or a trade ("Metzgerei Huber", "Universitatea din București"): an

@@ -79,7 +79,7 @@ bool written_given_first(std::string_view full, const name_parts& hungarian) {
     const std::string last = rest.substr(rest.rfind(' ') + 1);
     // A Czech or Slovak woman's family name ('Nováková'), or a Hungarian given name before a word that is
     // a family name and never a given name ('Pál Tóth'; not 'Balázs Gergely').
-    return last.ends_with("OVA") ||
+    return last.ends_with(WIFE_ENDING) ||
            (listed(first, GIVEN_NAMES) && listed(last, FAMILY_NAMES) && !listed(last, GIVEN_NAMES));
 }
 

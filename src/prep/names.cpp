@@ -83,7 +83,7 @@ std::size_t family_written_first(const std::vector<std::string_view>& w) {
     std::size_t caps = 0;
     while (caps < w.size() && capitals(w[caps])) ++caps;
     if (caps > 0 && caps < w.size()) return caps;
-    const bool wife_first = w.size() >= 2 && header_key(w[0]).ends_with("OVA");
+    const bool wife_first = w.size() >= 2 && header_key(w[0]).ends_with(WIFE_ENDING);
     return wife_first ? 1 : 0;
 }
 
