@@ -255,6 +255,8 @@ void derive_names(const export_plan& plan, const std::vector<std::string_view>& 
         if (!plan.family_first && !parts.reversed && written_family_first(parts)) parts = split_full_name(full, true);
         // A Slovak or Czech name in a Hungarian layout is written given name first.
         else if (plan.family_first && !parts.reversed && written_given_first(full, parts)) parts = split_full_name(full, false);
+        // One word after a title is whom one addresses so: 'Mrs Patel', 'Ing. Novák'.
+        if (parts.family.empty() && !parts.prefix.empty()) std::swap(parts.given, parts.family);
         row.single[GIVEN] = parts.given;
         row.single[FAMILY] = parts.family;
         if (row.single[PREFIX].empty()) row.single[PREFIX] = parts.prefix;

@@ -224,14 +224,18 @@ def field_errors(want, got, extended):
     if sorted(clean(m) for m in want["emails"]) != sorted(got["emails"]):
         wrong.append("emails")
 
-    # A second street line is either apart from the street or after it, as
-    # the layouts of the last round join it ('Křenová 12, 2. patro').
+    # Further street lines are either apart from the street or after it, as
+    # the layouts of the last round join them ('Křenová 12, 2. patro'), one
+    # line or several ('Arch 12 Granary Wharf Dark Neville Street').
     lines = {clean(c) for c in want["cells"]} - {""} - {clean(x) for a in want["adrs"] for x in a[2:]}
+
+    def of_lines(rest):
+        return rest in lines or any(rest.startswith(x + " ") and of_lines(rest[len(x) + 1:]) for x in lines)
 
     def adr_fits(w, g):
         kind, parts = w[0], [clean(x) for x in w[1:]]
         street = g[1][0]
-        if parts[0] and street.startswith(parts[0] + " ") and street[len(parts[0]) + 1:] in lines:
+        if parts[0] and street.startswith(parts[0] + " ") and of_lines(street[len(parts[0]) + 1:]):
             street = parts[0]
         return parts == [street] + g[1][1:] and (kind is None or kind in g[0])
     if not same_list(want["adrs"], got["adrs"], adr_fits):

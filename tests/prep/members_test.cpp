@@ -280,5 +280,15 @@ TEST(PrepNames, AFamilyNameInCapitalsOrAWifesNameWrittenFirst) {
     EXPECT_TRUE(has_line(t.table, "Petra Novakova;Petra;Novakova;pn@x.cz")) << t.table;
 }
 
+TEST(PrepNames, OneWordAfterATitleIsTheFamilyName) {
+    // A school's webmail names its staff as the pupils address them.
+    const contact_table t = made("Name,Email\nMrs Patel,rp@school.uk\nIng. Novak,in@x.cz\nDaniel Hughes,dh@school.uk\n"
+                                 "Anna,a@x.cz\n");
+    EXPECT_TRUE(has_line(t.table, "Mrs Patel;;Patel;Mrs;rp@school.uk")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Ing. Novak;;Novak;Ing.;in@x.cz")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Daniel Hughes;Daniel;Hughes;;dh@school.uk")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Anna;Anna;;;a@x.cz")) << t.table;  // one word alone may be a given name
+}
+
 }  // namespace
 }  // namespace rowcard
