@@ -54,7 +54,9 @@ thirty-second, whose sources are in thirtysecond_headers.py, as
 FOLDER/thirtysecond/exports/<name>.csv; the thirty-third, whose sources are
 in thirtythird_headers.py, as FOLDER/thirtythird/exports/<name>.csv; and the
 thirty-fourth, whose sources are in thirtyfourth_headers.py, as
-FOLDER/thirtyfourth/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/thirtyfourth/exports/<name>.csv; and the thirty-fifth, whose sources
+are in thirtyfifth_headers.py, as FOLDER/thirtyfifth/exports/<name>.csv, each
+with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -203,6 +205,9 @@ from thirtyfirst_exports import (accessgranted_members, groupfire_members, molon
 from thirtyfirst_headers import SOURCES as THIRTYFIRST_SOURCES  # noqa: E402
 from thirtysecond_exports import cuora_kontakte, hermes_versand, sokrates_schueler  # noqa: E402
 from thirtysecond_headers import SOURCES as THIRTYSECOND_SOURCES  # noqa: E402
+from thirtyfifth_exports import (cheaperdomains_webmail, jtel_dialler, netmanager_webmail,  # noqa: E402
+                                 plunk_contacts, thevoco_contacts, voca_contacts)
+from thirtyfifth_headers import SOURCES as THIRTYFIFTH_SOURCES  # noqa: E402
 from thirtyfourth_exports import (anmeldung_schueler, aylocare_customers, elaisa_schueler,  # noqa: E402
                                   eyecare_customers, portos_zakaznici, schulmanager_schueler)
 from thirtyfourth_headers import SOURCES as THIRTYFOURTH_SOURCES  # noqa: E402
@@ -572,6 +577,13 @@ THIRTYFOURTH_EXPORTS = {
     "aylocare_customers_uk": aylocare_customers, "portos_zakaznici_sk": portos_zakaznici,
 }
 
+# The thirty-fifth held-out set, written apart from rowcard-prep's code like the others.
+THIRTYFIFTH_EXPORTS = {
+    "cheaperdomains_webmail_au": cheaperdomains_webmail, "netmanager_webmail_uk": netmanager_webmail,
+    "thevoco_contacts_at": thevoco_contacts, "voca_contacts_cz": voca_contacts,
+    "jtel_dialler_de": jtel_dialler, "plunk_contacts_sk": plunk_contacts,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -699,7 +711,8 @@ def main():
                 ("thirtyfirst", THIRTYFIRST_EXPORTS, THIRTYFIRST_SOURCES),
                 ("thirtysecond", THIRTYSECOND_EXPORTS, THIRTYSECOND_SOURCES),
                 ("thirtythird", THIRTYTHIRD_EXPORTS, THIRTYTHIRD_SOURCES),
-                ("thirtyfourth", THIRTYFOURTH_EXPORTS, THIRTYFOURTH_SOURCES))
+                ("thirtyfourth", THIRTYFOURTH_EXPORTS, THIRTYFOURTH_SOURCES),
+                ("thirtyfifth", THIRTYFIFTH_EXPORTS, THIRTYFIFTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
