@@ -55,8 +55,9 @@ FOLDER/thirtysecond/exports/<name>.csv; the thirty-third, whose sources are
 in thirtythird_headers.py, as FOLDER/thirtythird/exports/<name>.csv; and the
 thirty-fourth, whose sources are in thirtyfourth_headers.py, as
 FOLDER/thirtyfourth/exports/<name>.csv; and the thirty-fifth, whose sources
-are in thirtyfifth_headers.py, as FOLDER/thirtyfifth/exports/<name>.csv, each
-with its <name>.expected.json.
+are in thirtyfifth_headers.py, as FOLDER/thirtyfifth/exports/<name>.csv; and
+the thirty-sixth, whose sources are in thirtysixth_headers.py, as
+FOLDER/thirtysixth/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -211,6 +212,9 @@ from thirtyfifth_headers import SOURCES as THIRTYFIFTH_SOURCES  # noqa: E402
 from thirtyfourth_exports import (anmeldung_schueler, aylocare_customers, elaisa_schueler,  # noqa: E402
                                   eyecare_customers, portos_zakaznici, schulmanager_schueler)
 from thirtyfourth_headers import SOURCES as THIRTYFOURTH_SOURCES  # noqa: E402
+from thirtysixth_exports import (idempiere_bpartner, invoicer_rejestr, mice_contacts, nexus_parteneri,  # noqa: E402
+                                 payday_vidskiptavinir, prim_contractors)
+from thirtysixth_headers import SOURCES as THIRTYSIXTH_SOURCES  # noqa: E402
 from thirtythird_exports import (focus360_docenti, indy_clients, k3_customers, klubbadmin_medlemmer,  # noqa: E402
                                  outputbooks_parties, sage_contacts, skolon_anvandare, sportrick_customers)
 from thirtythird_headers import SOURCES as THIRTYTHIRD_SOURCES  # noqa: E402
@@ -584,6 +588,13 @@ THIRTYFIFTH_EXPORTS = {
     "jtel_dialler_de": jtel_dialler, "plunk_contacts_sk": plunk_contacts,
 }
 
+# The thirty-sixth held-out set, written apart from rowcard-prep's code like the others.
+THIRTYSIXTH_EXPORTS = {
+    "nexus_parteneri_ro": nexus_parteneri, "idempiere_bpartner_at": idempiere_bpartner,
+    "payday_vidskiptavinir_is": payday_vidskiptavinir, "mice_contacts_nl": mice_contacts,
+    "invoicer_rejestr_pl": invoicer_rejestr, "prim_contractors_bg": prim_contractors,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -712,7 +723,8 @@ def main():
                 ("thirtysecond", THIRTYSECOND_EXPORTS, THIRTYSECOND_SOURCES),
                 ("thirtythird", THIRTYTHIRD_EXPORTS, THIRTYTHIRD_SOURCES),
                 ("thirtyfourth", THIRTYFOURTH_EXPORTS, THIRTYFOURTH_SOURCES),
-                ("thirtyfifth", THIRTYFIFTH_EXPORTS, THIRTYFIFTH_SOURCES))
+                ("thirtyfifth", THIRTYFIFTH_EXPORTS, THIRTYFIFTH_SOURCES),
+                ("thirtysixth", THIRTYSIXTH_EXPORTS, THIRTYSIXTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
