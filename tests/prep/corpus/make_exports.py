@@ -54,7 +54,9 @@ thirty-second, whose sources are in thirtysecond_headers.py, as
 FOLDER/thirtysecond/exports/<name>.csv; the thirty-third, whose sources are
 in thirtythird_headers.py, as FOLDER/thirtythird/exports/<name>.csv; and the
 thirty-fourth, whose sources are in thirtyfourth_headers.py, as
-FOLDER/thirtyfourth/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/thirtyfourth/exports/<name>.csv; and the thirty-seventh, whose
+sources are in thirtyseventh_headers.py, as
+FOLDER/thirtyseventh/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -206,6 +208,9 @@ from thirtysecond_headers import SOURCES as THIRTYSECOND_SOURCES  # noqa: E402
 from thirtyfourth_exports import (anmeldung_schueler, aylocare_customers, elaisa_schueler,  # noqa: E402
                                   eyecare_customers, portos_zakaznici, schulmanager_schueler)
 from thirtyfourth_headers import SOURCES as THIRTYFOURTH_SOURCES  # noqa: E402
+from thirtyseventh_exports import (aircall_contacts, alfio_attendees, mycashflow_customers,  # noqa: E402
+                                   royalmail_clickdrop, sendpro_addressbook, wwex_receivers)
+from thirtyseventh_headers import SOURCES as THIRTYSEVENTH_SOURCES  # noqa: E402
 from thirtythird_exports import (focus360_docenti, indy_clients, k3_customers, klubbadmin_medlemmer,  # noqa: E402
                                  outputbooks_parties, sage_contacts, skolon_anvandare, sportrick_customers)
 from thirtythird_headers import SOURCES as THIRTYTHIRD_SOURCES  # noqa: E402
@@ -572,6 +577,13 @@ THIRTYFOURTH_EXPORTS = {
     "aylocare_customers_uk": aylocare_customers, "portos_zakaznici_sk": portos_zakaznici,
 }
 
+# The thirty-seventh held-out set, written apart from rowcard-prep's code like the others.
+THIRTYSEVENTH_EXPORTS = {
+    "royalmail_clickdrop_uk": royalmail_clickdrop, "wwex_receivers_us": wwex_receivers,
+    "sendpro_addressbook_at": sendpro_addressbook, "mycashflow_customers_fi": mycashflow_customers,
+    "alfio_attendees_si": alfio_attendees, "aircall_contacts_hu": aircall_contacts,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -699,7 +711,8 @@ def main():
                 ("thirtyfirst", THIRTYFIRST_EXPORTS, THIRTYFIRST_SOURCES),
                 ("thirtysecond", THIRTYSECOND_EXPORTS, THIRTYSECOND_SOURCES),
                 ("thirtythird", THIRTYTHIRD_EXPORTS, THIRTYTHIRD_SOURCES),
-                ("thirtyfourth", THIRTYFOURTH_EXPORTS, THIRTYFOURTH_SOURCES))
+                ("thirtyfourth", THIRTYFOURTH_EXPORTS, THIRTYFOURTH_SOURCES),
+                ("thirtyseventh", THIRTYSEVENTH_EXPORTS, THIRTYSEVENTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
