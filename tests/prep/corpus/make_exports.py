@@ -57,7 +57,9 @@ thirty-fourth, whose sources are in thirtyfourth_headers.py, as
 FOLDER/thirtyfourth/exports/<name>.csv; and the thirty-fifth, whose sources
 are in thirtyfifth_headers.py, as FOLDER/thirtyfifth/exports/<name>.csv; and
 the thirty-sixth, whose sources are in thirtysixth_headers.py, as
-FOLDER/thirtysixth/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/thirtysixth/exports/<name>.csv; and the thirty-seventh, whose
+sources are in thirtyseventh_headers.py, as
+FOLDER/thirtyseventh/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -215,6 +217,9 @@ from thirtyfourth_headers import SOURCES as THIRTYFOURTH_SOURCES  # noqa: E402
 from thirtysixth_exports import (idempiere_bpartner, invoicer_rejestr, mice_contacts, nexus_parteneri,  # noqa: E402
                                  payday_vidskiptavinir, prim_contractors)
 from thirtysixth_headers import SOURCES as THIRTYSIXTH_SOURCES  # noqa: E402
+from thirtyseventh_exports import (aircall_contacts, alfio_attendees, mycashflow_customers,  # noqa: E402
+                                   royalmail_clickdrop, sendpro_addressbook, wwex_receivers)
+from thirtyseventh_headers import SOURCES as THIRTYSEVENTH_SOURCES  # noqa: E402
 from thirtythird_exports import (focus360_docenti, indy_clients, k3_customers, klubbadmin_medlemmer,  # noqa: E402
                                  outputbooks_parties, sage_contacts, skolon_anvandare, sportrick_customers)
 from thirtythird_headers import SOURCES as THIRTYTHIRD_SOURCES  # noqa: E402
@@ -595,6 +600,13 @@ THIRTYSIXTH_EXPORTS = {
     "invoicer_rejestr_pl": invoicer_rejestr, "prim_contractors_bg": prim_contractors,
 }
 
+# The thirty-seventh held-out set, written apart from rowcard-prep's code like the others.
+THIRTYSEVENTH_EXPORTS = {
+    "royalmail_clickdrop_uk": royalmail_clickdrop, "wwex_receivers_us": wwex_receivers,
+    "sendpro_addressbook_at": sendpro_addressbook, "mycashflow_customers_fi": mycashflow_customers,
+    "alfio_attendees_si": alfio_attendees, "aircall_contacts_hu": aircall_contacts,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -724,7 +736,8 @@ def main():
                 ("thirtythird", THIRTYTHIRD_EXPORTS, THIRTYTHIRD_SOURCES),
                 ("thirtyfourth", THIRTYFOURTH_EXPORTS, THIRTYFOURTH_SOURCES),
                 ("thirtyfifth", THIRTYFIFTH_EXPORTS, THIRTYFIFTH_SOURCES),
-                ("thirtysixth", THIRTYSIXTH_EXPORTS, THIRTYSIXTH_SOURCES))
+                ("thirtysixth", THIRTYSIXTH_EXPORTS, THIRTYSIXTH_SOURCES),
+                ("thirtyseventh", THIRTYSEVENTH_EXPORTS, THIRTYSEVENTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
