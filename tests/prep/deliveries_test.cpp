@@ -17,7 +17,8 @@ using enum field_role;
 
 TEST(PrepDeliveries, TheRecipientUnderADeliverysWords) {
     expect_read({{"deliveryName", full}, {"deliverySurname", family}, {"deliveryNameAndSurname", full},
-                 {"destinationAttention", contact}, {"Forename", given}, {"Contact1Forename", given, 1},
+                 {"destinationAttention", contact}, {"AttentionTo", contact}, {"Attention To", contact},
+                 {"Forename", given}, {"Contact1Forename", given, 1},
                  {"adresat", full}, {"Empfänger", full}, {"recipientName", full}, {"firm", org},
                  {"departureAddress", ignored}, {"Absender Ort", ignored}},
                 export_language::unknown);
