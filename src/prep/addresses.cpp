@@ -8,6 +8,7 @@
 #include "prep/derive.hpp"
 #include "prep/evidence.hpp"
 #include "prep/numbers.hpp"
+#include "prep/postal.hpp"
 #include "prep/value_text.hpp"
 
 namespace rowcard {

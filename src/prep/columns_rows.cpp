@@ -7,6 +7,7 @@
 
 #include "prep/column_numbers.hpp"
 #include "prep/columns_together.hpp"
+#include "prep/postal.hpp"
 #include "prep/value_text.hpp"
 
 namespace rowcard {

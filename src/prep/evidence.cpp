@@ -1,11 +1,12 @@
-// What an export's values look like: the rule of each shape, several items or a
-// postal code and town in one cell, and a column's values counted.
+// What an export's values look like: the rule of each shape, several items in
+// one cell, and a column's values counted.
 #include "prep/evidence.hpp"
 
 #include <algorithm>
 #include <string>
 
 #include "prep/numbers.hpp"
+#include "prep/postal.hpp"
 #include "prep/layouts.hpp"
 #include "prep/value_text.hpp"
 #include "prep/reading.hpp"
@@ -19,9 +20,6 @@ using namespace values;
 
 // A value of at most this many digits alone is a count: 4 to 6 are postal codes.
 constexpr std::size_t COUNT_MAX_DIGITS = 3;
-// Digits of a postal code written bare: 4 (AT, HU, SI, CH), 5 (CZ, SK, DE, HR), 6 (RO).
-constexpr std::size_t POSTAL_MIN_DIGITS = 4;
-constexpr std::size_t POSTAL_MAX_DIGITS = 6;
 // Four digits alone in these years are a year: no AT, HU or SI postal code lies there (2000 is Maribor's).
 constexpr int YEAR_ALONE_FIRST = 1900;
 constexpr int YEAR_ALONE_LAST = 1999;
@@ -39,8 +37,6 @@ constexpr std::size_t ID_MIN_LENGTH = 5;
 constexpr std::size_t HEX_ID_MIN_DIGITS = 16;
 // Words a value of titles holds at most ("Mgr. et Mgr." is three).
 constexpr std::size_t HONORIFIC_MAX_WORDS = 4;
-// Digits of a town's district at most ("Praha 10").
-constexpr std::size_t DISTRICT_MAX_DIGITS = 2;
 // MOST_SHARE is a share of this many.
 constexpr std::size_t WHOLE = 100;
 
@@ -49,34 +45,9 @@ constexpr std::string_view YES_WORDS[] = {"yes", "y", "x", "true", "on", "ano", 
                                           "pravda", "prawda", "igaz"};
 constexpr std::string_view NO_WORDS[] = {"no", "n", "false", "off", "ne", "nein", "nem", "nie", "nu", "falsch",
                                          "nepravda", "falsz", "hamis"};
-// Country marks written before a postal code ("D-50678", "SK-811 01"), small
-// letters here, capitals in a value.
-constexpr std::string_view COUNTRY_MARKS[] = {"a",  "at", "b",  "be", "ch", "cz", "d",  "de", "dk", "f",  "fr", "h",
-                                              "hr", "hu", "i",  "it", "l",  "lu", "md", "nl", "pl", "ro", "si", "sk", "slo"};
 // Words that open a phone's extension ("+420 221 123 456 kl. 25"), small letters.
 constexpr std::string_view EXTENSION_WORDS[] = {"ext", "x", "kl", "klapka", "linka", "wew", "dw", "durchwahl",
                                                 "mellek", "int"};
-
-// True for a postal code without a country mark: 4 to 6 digits, "602 00", "00-950", a US "15210-2613", a Portuguese "1000-001".
-bool postal_body(std::string_view s) {
-    if (all_digits(s)) return s.size() >= POSTAL_MIN_DIGITS && s.size() <= POSTAL_MAX_DIGITS;
-    if (s.size() == 10 && s[5] == '-' && all_digits(s.substr(0, 5)) && all_digits(s.substr(6))) return true;
-    if (s.size() == 8 && s[4] == '-' && all_digits(s.substr(0, 4)) && all_digits(s.substr(5))) return true;
-    cursor c{s};
-    const std::size_t first = take_digits(c).size();
-    const char sep = first == 3 ? ' ' : '-';
-    if ((first != 3 && first != 2) || !take(c, sep)) return false;
-    return take_digits(c).size() == 5 - first && at_end(c);
-}
-
-// True for a postal code, maybe with its country mark ("D-50678", "SK-811 01").
-bool is_postal_code(std::string_view s) {
-    if (postal_body(s)) return true;
-    const std::size_t dash = s.find('-');
-    return dash != std::string_view::npos && one_of(s.substr(0, dash), COUNTRY_MARKS) &&
-           std::all_of(s.begin(), s.begin() + static_cast<std::ptrdiff_t>(dash), [](char c) { return c >= 'A' && c <= 'Z'; }) &&
-           postal_body(s.substr(dash + 1));
-}
 
 // Returns `v` without an extension at its end ("kl. 25", "ext 12"); `v` itself without one.
 std::string_view without_extension(std::string_view v) {
@@ -195,29 +166,6 @@ value_shape words_shape(std::string_view v) {
     return v.find(' ') == std::string_view::npos ? value_shape::word : value_shape::words;
 }
 
-// True for a town's name: it starts with a letter, holds letters and the signs
-// of place names, and may end in a district's number ("Praha 10").
-bool is_town(std::string_view t) {
-    if (t.empty() || !is_letter(t.front())) return false;
-    std::size_t end = t.size();
-    while (end > 0 && is_digit(t[end - 1])) --end;
-    if (end < t.size()) {
-        if (t.size() - end > DISTRICT_MAX_DIGITS || t[end - 1] != ' ') return false;
-        --end;
-    }
-    return std::all_of(t.begin(), t.begin() + static_cast<std::ptrdiff_t>(end), [](char c) {
-        return is_letter(c) || c == ' ' || c == '-' || c == '.' || c == '\'' || c == '(' || c == ')';
-    });
-}
-
-// Returns `s` without spaces and one comma at either end.
-std::string_view without_comma(std::string_view s) {
-    s = trimmed(s);
-    if (!s.empty() && s.front() == ',') s = trimmed(s.substr(1));
-    if (!s.empty() && s.back() == ',') s = trimmed(s.substr(0, s.size() - 1));
-    return s;
-}
-
 // Returns the length of the item separator at `at` of `v`, or 0 when none starts there.
 std::size_t separator_at(std::string_view v, std::size_t at) {
     const std::string_view rest = v.substr(at);
@@ -271,42 +219,6 @@ std::vector<std::string_view> split_items(std::string_view value, value_shape it
         items.clear();
     }
     return items;
-}
-
-bool split_postal_city(std::string_view value, std::string_view& code, std::string_view& town) {
-    const std::string_view v = trimmed(value);
-    // The code is one word ("60200", "SK-811") or two ("602 00", "SK-811 01"), first or last.
-    for (std::size_t words = 2; words >= 1; --words) {
-        std::size_t cut = 0;
-        for (std::size_t k = 0; k < words && cut != std::string_view::npos; ++k) {
-            cut = v.find(' ', v.find_first_not_of(' ', cut));
-        }
-        if (cut == std::string_view::npos) continue;
-        const std::string_view first = without_comma(v.substr(0, cut));
-        const std::string_view rest = without_comma(v.substr(cut));
-        if (is_postal_code(first) && is_town(rest)) {
-            code = first;
-            town = rest;
-            return true;
-        }
-    }
-    for (std::size_t words = 2; words >= 1; --words) {
-        std::size_t cut = v.size();
-        // `v` is trimmed: a space is never its first byte, and no word is empty.
-        for (std::size_t k = 0; k < words && cut != std::string_view::npos; ++k) {
-            cut = v.rfind(' ', v.find_last_not_of(' ', cut - 1));
-        }
-        if (cut == std::string_view::npos) continue;
-        const std::string_view last = without_comma(v.substr(cut));
-        const std::string_view rest = without_comma(v.substr(0, cut));
-        // A town then four bare digits is a street and its house number.
-        if (is_postal_code(last) && !(all_digits(last) && last.size() == POSTAL_MIN_DIGITS) && is_town(rest)) {
-            code = last;
-            town = rest;
-            return true;
-        }
-    }
-    return false;
 }
 
 column_evidence weigh_column(const std::vector<std::string_view>& column) {

@@ -39,12 +39,6 @@ bool says_yes(std::string_view value);
 // as for any other `item`. "Novak, Jan" is no list.
 std::vector<std::string_view> split_items(std::string_view value, value_shape item);
 
-// A postal code and town in one cell: returns true with the two parts when
-// `value` is a postal code then a town ("602 00 Brno", "SK-811 01 Bratislava",
-// "50678 Köln", "110 00 Praha 1") or a town then a code ("Brno 602 00"), a comma
-// between them allowed; else false, the parts untouched. A town then a bare
-// four-digit number is a street and its house number ("Vinohradská 1511").
-bool split_postal_city(std::string_view value, std::string_view& code, std::string_view& town);
 
 // What a column's filled values look like, counted over all its rows.
 struct column_evidence {

@@ -94,7 +94,7 @@ constexpr phrase_meaning PHRASES[] = {
     whole("KONTAKTNA OSEBA", contact), whole("KONTAKT OSOBA", contact), whole("PERSOANA DE CONTACT", contact),
     whole("KONTAKTPERSON", contact), whole("NAME DER KONTAKTPERSON", contact), whole("CONTACT NAME", contact),
     whole("ADDRESS CONTACT", contact), whole("SITE CONTACT", contact), whole("NAME DES ANSPRECHPARTNERS", contact),
-    whole("KONTAKT PERSON", contact), whole("ATTENTION", contact), whole("ATTENTION LINE", contact), whole("ATTENTION TO", contact), whole("ATTN TO", contact), whole("FAO", contact), whole("CONTACT", contact), whole("ATTN", contact), whole("ZU HANDEN", contact), whole("Z HD", contact),
+    whole("KONTAKT PERSON", contact), whole("ATTENTION", contact), whole("ATTENTION LINE", contact), whole("ATTENTION TO", contact), whole("ATTN TO", contact), whole("FOR THE ATTENTION OF", contact), role("ATTENTION OF", ignored), whole("FAO", contact), whole("CONTACT", contact), whole("ATTN", contact), whole("ZU HANDEN", contact), whole("Z HD", contact),
     whole("DEPARTMENT", department), whole("ORGANIZATION DEPARTMENT", department), whole("ABTEILUNG", department),
     whole("ODDELENI", department), whole("ODDELENIE", department), whole("DZIAL", department),
     whole("RESZLEG", department), whole("OSZTALY", department), whole("ODDELEK", department),

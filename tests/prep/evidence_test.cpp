@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "prep/evidence.hpp"
+#include "prep/postal.hpp"
 #include "prep/numbers.hpp"
 
 namespace rowcard {
@@ -281,6 +282,10 @@ TEST(EvidenceSplits, PostalCodeAndTownInOneCell) {
         {"15230 Frankfurt (Oder)", "15230", "Frankfurt (Oder)"},
         {"400 01 \xDAst\xED n. L.", "400 01", "\xDAst\xED n. L."},
         {"  602 00   Brno  ", "602 00", "Brno"},
+        // Dutch and British codes of digits and letters.
+        {"1017 DK Amsterdam", "1017 DK", "Amsterdam"},
+        {"Leeds LS1 4BR", "LS1 4BR", "Leeds"},
+        {"London SW1A 1AA", "SW1A 1AA", "London"},
     };
     for (const split_case& c : cases) {
         std::string_view code = "unset", town = "unset";
@@ -293,6 +298,8 @@ TEST(EvidenceSplits, PostalCodeAndTownInOneCell) {
         "Vinohradsk\xE1 1511",     // a street and its house number
         "Hlavn\xED 12",  "Brno",  "602 00",  "602 00 12",  "Brno 602",  "602 00 Brno 123",  "Hlavn\xED 12, 602 00 Brno",
         "602 00 Brno1",  "C-10023 Brno",  "Praha1 110 00",  "1 110 00",  "602 00 Br#no",  "",  "602 00 ,",
+        "3521 CB",  "3521CB",  "LS1 4BR",  "M1 1AE",  // one code each, no town in it
+        "Leeds AB1 CDE",
     };
     for (const char* value : no_splits) {
         std::string_view code = "unset", town = "unset";

@@ -1,0 +1,27 @@
+// Inside rowcard-prep: postal codes and towns as exports write them, alone
+// or together in one cell.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace rowcard {
+
+// Digits of a postal code written bare: 4 (AT, HU, SI, CH), 5 (CZ, SK, DE, HR), 6 (RO).
+inline constexpr std::size_t POSTAL_MIN_DIGITS = 4;
+inline constexpr std::size_t POSTAL_MAX_DIGITS = 6;
+
+// True for a postal code, maybe with its country mark ("D-50678", "SK-811
+// 01"): 4 to 6 digits, "602 00", "00-950", a US "15210-2613", a Portuguese
+// "1000-001", a Dutch "1017 DK" or a British "LS1 4BR". Empty input is none.
+bool is_postal_code(std::string_view s);
+
+// A postal code and town in one cell: returns true with the two parts when
+// `value` is a postal code then a town ("602 00 Brno", "SK-811 01 Bratislava",
+// "50678 Köln", "110 00 Praha 1") or a town then a code ("Brno 602 00"), a comma
+// between them allowed; else false, the parts untouched. A town then a bare
+// four-digit number is a street and its house number ("Vinohradská 1511"); a
+// code alone ("1017 DK") holds no town.
+bool split_postal_city(std::string_view value, std::string_view& code, std::string_view& town);
+
+}  // namespace rowcard
