@@ -18,6 +18,7 @@ using enum field_role;
 TEST(PrepDeliveries, TheRecipientUnderADeliverysWords) {
     expect_read({{"deliveryName", full}, {"deliverySurname", family}, {"deliveryNameAndSurname", full},
                  {"destinationAttention", contact}, {"AttentionTo", contact}, {"Attention To", contact},
+                 {"For the attention of", contact}, {"Invoice address: for the attention of", ignored},
                  {"Forename", given}, {"Contact1Forename", given, 1},
                  {"adresat", full}, {"Empfänger", full}, {"recipientName", full}, {"firm", org},
                  {"departureAddress", ignored}, {"Absender Ort", ignored}},
