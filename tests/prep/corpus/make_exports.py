@@ -59,7 +59,9 @@ are in thirtyfifth_headers.py, as FOLDER/thirtyfifth/exports/<name>.csv; and
 the thirty-sixth, whose sources are in thirtysixth_headers.py, as
 FOLDER/thirtysixth/exports/<name>.csv; and the thirty-seventh, whose
 sources are in thirtyseventh_headers.py, as
-FOLDER/thirtyseventh/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/thirtyseventh/exports/<name>.csv; and the thirty-ninth, whose
+sources are in thirtyninth_headers.py, as
+FOLDER/thirtyninth/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -214,6 +216,9 @@ from thirtyfifth_headers import SOURCES as THIRTYFIFTH_SOURCES  # noqa: E402
 from thirtyfourth_exports import (anmeldung_schueler, aylocare_customers, elaisa_schueler,  # noqa: E402
                                   eyecare_customers, portos_zakaznici, schulmanager_schueler)
 from thirtyfourth_headers import SOURCES as THIRTYFOURTH_SOURCES  # noqa: E402
+from thirtyninth_exports import (agendor_chat_contatos, esendex_kontakte, mygovernance_utenti,  # noqa: E402
+                                 sisfox_contactos, sitepackage_verteiler, streamboxy_teilnehmer)
+from thirtyninth_headers import SOURCES as THIRTYNINTH_SOURCES  # noqa: E402
 from thirtysixth_exports import (idempiere_bpartner, invoicer_rejestr, mice_contacts, nexus_parteneri,  # noqa: E402
                                  payday_vidskiptavinir, prim_contractors)
 from thirtysixth_headers import SOURCES as THIRTYSIXTH_SOURCES  # noqa: E402
@@ -607,6 +612,13 @@ THIRTYSEVENTH_EXPORTS = {
     "alfio_attendees_si": alfio_attendees, "aircall_contacts_hu": aircall_contacts,
 }
 
+# The thirty-ninth held-out set, written apart from rowcard-prep's code like the others.
+THIRTYNINTH_EXPORTS = {
+    "sisfox_contactos_es": sisfox_contactos, "sitepackage_verteiler_de": sitepackage_verteiler,
+    "esendex_kontakte_de": esendex_kontakte, "mygovernance_utenti_it": mygovernance_utenti,
+    "streamboxy_teilnehmer_at": streamboxy_teilnehmer, "agendor_chat_contatos_br": agendor_chat_contatos,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -737,7 +749,8 @@ def main():
                 ("thirtyfourth", THIRTYFOURTH_EXPORTS, THIRTYFOURTH_SOURCES),
                 ("thirtyfifth", THIRTYFIFTH_EXPORTS, THIRTYFIFTH_SOURCES),
                 ("thirtysixth", THIRTYSIXTH_EXPORTS, THIRTYSIXTH_SOURCES),
-                ("thirtyseventh", THIRTYSEVENTH_EXPORTS, THIRTYSEVENTH_SOURCES))
+                ("thirtyseventh", THIRTYSEVENTH_EXPORTS, THIRTYSEVENTH_SOURCES),
+                ("thirtyninth", THIRTYNINTH_EXPORTS, THIRTYNINTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
