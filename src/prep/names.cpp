@@ -110,7 +110,9 @@ constexpr std::string_view LEGAL_FORMS[] = {
     // The western languages' forms: Spanish, French, Italian, Dutch, Portuguese and Nordic.
     "SL", "S L", "SLU", "SLP", "SLL", "SARL", "SAS", "SASU", "EURL", "SCI", "SRLS", "SAPA", "BVBA", "VOF", "LDA",
     "ASA", "OY", "OYJ", "AB", "APS", "AS", "ANS", "ENK", "NUF", "HF", "IKS", "VZW", "ASBL", "CVBA", "COMMV",
-    "E K", "E KFM", "GBR", "KGAA", "S A R L", "S A S", "SPRL", "SCRL", "EIRL", "GIE"};
+    "E K", "E KFM", "GBR", "KGAA", "S A R L", "S A S", "SPRL", "SCRL", "EIRL", "GIE",
+    // The Cyrillic forms, as their Latin spelling writes them: Bulgarian, Russian, Ukrainian.
+    "EOOD", "OOD", "EAD", "OOO", "ZAO", "OAO", "PAO", "TOV"};
 
 // Legal forms written before a firm's name ('VZW Jeugdhuis De Kroon', 'PPHU
 // Marek Sowa'), as header_key writes them.

@@ -1,6 +1,7 @@
 // Cleaning one value of an export into the bytes rowcard keeps or folds, and
 // counting what the cleaning changed.
 #include "prep/decode.hpp"
+#include "prep/latin.hpp"
 #include "prep/layouts.hpp"
 #include "prep/value_text.hpp"
 #include "record/record.hpp"
@@ -18,6 +19,7 @@ constexpr char32_t ORDINAL_O = 0x00BA;
 struct value_marks {
     bool spaces = false;
     bool base_letters = false;
+    bool latin = false;
     bool dropped = false;
 };
 
@@ -88,6 +90,13 @@ void clean_value(std::string_view raw, std::size_t line, const folded_chart& cha
         } else if (c == ORDINAL_A || c == ORDINAL_O) {
             marks.base_letters = true;
             out.push_back(c == ORDINAL_A ? 'a' : 'o');
+        } else if (const char32_t* latin = latin_spelling(c)) {
+            marks.latin = true;
+            // A Latin letter rowcard does not keep ('ć') is written as its base letter, as when the export has it.
+            for (; *latin != U'\0'; ++latin) {
+                if (*latin < 0x80 || chart.byte[*latin] != 0) out.push_back(static_cast<char>(*latin < 0x80 ? *latin : chart.byte[*latin]));
+                else out.append(plain_spelling(*latin));
+            }
         } else if (const char* plain = plain_spelling(c)) {
             if (plain[0] == ' ') {
                 marks.spaces = true;
@@ -103,6 +112,7 @@ void clean_value(std::string_view raw, std::size_t line, const folded_chart& cha
     while (out.size() > start && out.back() == ' ') out.pop_back();
     if (marks.spaces) note(changes.spaces, line);
     if (marks.base_letters) note(changes.base_letters, line);
+    if (marks.latin) note(changes.latin_letters, line);
     if (marks.dropped) note(changes.dropped, line);
 }
 

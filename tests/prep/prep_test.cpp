@@ -459,6 +459,19 @@ TEST(PrepCharacters, LettersFoldSpellOrDrop) {
     EXPECT_EQ(t.separators.lines, std::vector<std::size_t>{6});
 }
 
+TEST(PrepCharacters, CyrillicIsWrittenInLatinLettersTheCodePageHolds) {
+    // Ukrainian, Bulgarian and Serbian names, whose letters code page 1250 lacks, and a Greek one it drops.
+    const export_result r = read(
+        "h\n"
+        "\xD0\xA8\xD0\xB5\xD0\xB2\xD1\x87\xD0\xB5\xD0\xBD\xD0\xBA\xD0\xBE \xD0\x86\xD0\xB2\xD0\xB0\xD0\xBD\n"  // Шевченко Іван
+        "\xD0\xA9\xD0\xB5\xD1\x80\xD1\x8E \xD0\x90\xD0\x94\n"                        // Щерю АД
+        "\xD0\x88\xD0\xBE\xD0\xB2\xD0\xB0\xD0\xBD \xD0\x8B\xD0\xBE\xD1\x80\xD0\xB8\xD1\x9B \xD1\x9F\xD1\x99\n"  // Јован Ћорић џљ: no 'ć' in what rowcard keeps
+        "\xD0\x98\xD0\xB3\xD0\xBE\xD1\x80\xD1\x8C \xCE\xB1\n");                      // Игорь α
+    EXPECT_EQ(table_text(r), "h\n\x8A" "ev\xE8" "enko Ivan\n\x8A" "terju AD\nJovan Coric d\x9Elj\nIgor\n");
+    EXPECT_EQ(r.changes.latin_letters.lines, (std::vector<std::size_t>{2, 3, 4, 5}));
+    EXPECT_EQ(r.changes.dropped.lines, std::vector<std::size_t>{5});
+}
+
 TEST(PrepCharacters, ASpreadsheetsFormulaOfTextIsTheTextItGives) {
     // Written so that a number keeps its leading zero; any other formula, or quotes inside, stay as they are.
     const export_result r = read("h\n\"=\"\"0737 550 129\"\"\"\n \"=\"\"680412/1187\"\" \"\n=SUM(A1)\n"
