@@ -61,7 +61,9 @@ FOLDER/thirtysixth/exports/<name>.csv; and the thirty-seventh, whose
 sources are in thirtyseventh_headers.py, as
 FOLDER/thirtyseventh/exports/<name>.csv; and the thirty-ninth, whose
 sources are in thirtyninth_headers.py, as
-FOLDER/thirtyninth/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/thirtyninth/exports/<name>.csv; and the fortieth, whose sources are
+in fortieth_headers.py, as FOLDER/fortieth/exports/<name>.csv, each with its
+<name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -216,6 +218,9 @@ from thirtyfifth_headers import SOURCES as THIRTYFIFTH_SOURCES  # noqa: E402
 from thirtyfourth_exports import (anmeldung_schueler, aylocare_customers, elaisa_schueler,  # noqa: E402
                                   eyecare_customers, portos_zakaznici, schulmanager_schueler)
 from thirtyfourth_headers import SOURCES as THIRTYFOURTH_SOURCES  # noqa: E402
+from fortieth_exports import (fellowshipone_giving, galaxy_agencies, iteras_medlemmer, pcleden_leden,  # noqa: E402
+                              vome_volunteers, vtevents_people)
+from fortieth_headers import SOURCES as FORTIETH_SOURCES  # noqa: E402
 from thirtyninth_exports import (agendor_chat_contatos, esendex_kontakte, mygovernance_utenti,  # noqa: E402
                                  sisfox_contactos, sitepackage_verteiler, streamboxy_teilnehmer)
 from thirtyninth_headers import SOURCES as THIRTYNINTH_SOURCES  # noqa: E402
@@ -619,6 +624,13 @@ THIRTYNINTH_EXPORTS = {
     "streamboxy_teilnehmer_at": streamboxy_teilnehmer, "agendor_chat_contatos_br": agendor_chat_contatos,
 }
 
+# The fortieth held-out set, written apart from rowcard-prep's code like the others.
+FORTIETH_EXPORTS = {
+    "iteras_medlemmer_dk": iteras_medlemmer, "pcleden_leden_nl": pcleden_leden,
+    "galaxy_agencies_us": galaxy_agencies, "vome_volunteers_ca": vome_volunteers,
+    "vtevents_people_au": vtevents_people, "fellowshipone_giving_us": fellowshipone_giving,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -750,7 +762,8 @@ def main():
                 ("thirtyfifth", THIRTYFIFTH_EXPORTS, THIRTYFIFTH_SOURCES),
                 ("thirtysixth", THIRTYSIXTH_EXPORTS, THIRTYSIXTH_SOURCES),
                 ("thirtyseventh", THIRTYSEVENTH_EXPORTS, THIRTYSEVENTH_SOURCES),
-                ("thirtyninth", THIRTYNINTH_EXPORTS, THIRTYNINTH_SOURCES))
+                ("thirtyninth", THIRTYNINTH_EXPORTS, THIRTYNINTH_SOURCES),
+                ("fortieth", FORTIETH_EXPORTS, FORTIETH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
