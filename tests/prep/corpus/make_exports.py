@@ -64,6 +64,7 @@ sources are in thirtyninth_headers.py, as
 FOLDER/thirtyninth/exports/<name>.csv; and the fortieth, whose sources are
 in fortieth_headers.py, as FOLDER/fortieth/exports/<name>.csv, each with its
 <name>.expected.json.
+; and the forty-first, whose sources are in fortyfirst_headers.py, as FOLDER/fortyfirst/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -224,6 +225,9 @@ from fortieth_headers import SOURCES as FORTIETH_SOURCES  # noqa: E402
 from thirtyninth_exports import (agendor_chat_contatos, esendex_kontakte, mygovernance_utenti,  # noqa: E402
                                  sisfox_contactos, sitepackage_verteiler, streamboxy_teilnehmer)
 from thirtyninth_headers import SOURCES as THIRTYNINTH_SOURCES  # noqa: E402
+from fortyfirst_exports import (gympoint_members, nookal_clients, planaday_cursisten,  # noqa: E402
+                                tutorcruncher_clients, uniradio_clinics, vetdata_clients)
+from fortyfirst_headers import SOURCES as FORTYFIRST_SOURCES  # noqa: E402
 from thirtysixth_exports import (idempiere_bpartner, invoicer_rejestr, mice_contacts, nexus_parteneri,  # noqa: E402
                                  payday_vidskiptavinir, prim_contractors)
 from thirtysixth_headers import SOURCES as THIRTYSIXTH_SOURCES  # noqa: E402
@@ -631,6 +635,13 @@ FORTIETH_EXPORTS = {
     "vtevents_people_au": vtevents_people, "fellowshipone_giving_us": fellowshipone_giving,
 }
 
+# The forty-first held-out set, written apart from rowcard-prep's code like the others.
+FORTYFIRST_EXPORTS = {
+    "nookal_clients_au": nookal_clients, "vetdata_clients_us": vetdata_clients,
+    "gympoint_members_us": gympoint_members, "tutorcruncher_clients_uk": tutorcruncher_clients,
+    "planaday_cursisten_nl": planaday_cursisten, "uniradio_clinics_br": uniradio_clinics,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -763,7 +774,8 @@ def main():
                 ("thirtysixth", THIRTYSIXTH_EXPORTS, THIRTYSIXTH_SOURCES),
                 ("thirtyseventh", THIRTYSEVENTH_EXPORTS, THIRTYSEVENTH_SOURCES),
                 ("thirtyninth", THIRTYNINTH_EXPORTS, THIRTYNINTH_SOURCES),
-                ("fortieth", FORTIETH_EXPORTS, FORTIETH_SOURCES))
+                ("fortieth", FORTIETH_EXPORTS, FORTIETH_SOURCES),
+                ("fortyfirst", FORTYFIRST_EXPORTS, FORTYFIRST_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
