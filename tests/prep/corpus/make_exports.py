@@ -62,9 +62,9 @@ sources are in thirtyseventh_headers.py, as
 FOLDER/thirtyseventh/exports/<name>.csv; and the thirty-ninth, whose
 sources are in thirtyninth_headers.py, as
 FOLDER/thirtyninth/exports/<name>.csv; and the fortieth, whose sources are
-in fortieth_headers.py, as FOLDER/fortieth/exports/<name>.csv, each with its
-<name>.expected.json.
-; and the forty-first, whose sources are in fortyfirst_headers.py, as FOLDER/fortyfirst/exports/<name>.csv, each with its <name>.expected.json.
+in fortieth_headers.py, as FOLDER/fortieth/exports/<name>.csv; and the
+forty-first, whose sources are in fortyfirst_headers.py, as
+FOLDER/fortyfirst/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
