@@ -77,7 +77,7 @@ inline constexpr phrase_meaning MARK_PHRASES[] = {
     mark("KREIRAO", says::stop), mark("IZMIJENIO", says::stop), mark("VLASNIK", says::stop),
     mark("CREAT DE", says::stop), mark("MODIFICAT DE", says::stop), mark("PROPRIETAR", says::stop), mark("SKYPE", says::stop), mark("IM", says::stop),
     mark("MESSENGER", says::stop), mark("SCREEN NAME", says::stop), mark("TWITTER", says::stop),
-    mark("PHOTO", says::stop), mark("IMAGE", says::stop), mark("FORMAT", says::stop), mark("PREFERRED", says::stop),
+    mark("PHOTO", says::stop), mark("IMAGE", says::stop), mark("FORMAT", says::stop), mark("PREFERRED", says::filler),
     mark("OR", says::either), mark("ODER", says::either), mark("NEBO", says::either), mark("ALEBO", says::either),
     mark("LUB", says::either), mark("VAGY", says::either), mark("ALI", says::either), mark("SAU", says::either),
     mark("VALUE", says::filler), mark("CISLO", says::filler), mark("OF", says::filler), mark("AT", says::filler), mark("ON", says::filler),
