@@ -36,18 +36,21 @@ void take_postal_city(std::string_view value, std::array<std::string, PARTS>& pa
 // Toronto, ON M5X 1A9"): the town before it, or before an Irish county; a
 // country's name may follow the code.
 bool code_last(std::span<const std::string_view> pieces, std::array<std::string, PARTS>& found) {
+    const auto capital = [](char c) { return c >= 'A' && c <= 'Z'; };
+    const auto state_and_code = [&](std::string_view p) {
+        return p.find(' ') == 2 && capital(p[0]) && capital(p[1]) &&
+               (shape_of(p.substr(3)) == value_shape::postal_code || is_lettered_postal_code(p.substr(3)));
+    };
     // A country's name after the code ("14 Manningham Lane, Bradford, BD1 3EA, United Kingdom").
     std::string_view country;
     if (pieces.size() >= 2 && std::none_of(pieces.back().begin(), pieces.back().end(), values::is_digit) &&
-        is_lettered_postal_code(pieces[pieces.size() - 2])) {
+        (is_lettered_postal_code(pieces[pieces.size() - 2]) || state_and_code(pieces[pieces.size() - 2]))) {
         country = pieces.back();
         pieces = pieces.first(pieces.size() - 1);
     }
     if (pieces.size() < 3) return false;
     const std::string_view last = pieces.back();
-    const auto capital = [](char c) { return c >= 'A' && c <= 'Z'; };
-    const bool state = last.find(' ') == 2 && capital(last[0]) && capital(last[1]) &&
-                       (shape_of(last.substr(3)) == value_shape::postal_code || is_lettered_postal_code(last.substr(3)));
+    const bool state = state_and_code(last);
     if (!state && !is_lettered_postal_code(last)) return false;
     std::size_t town = pieces.size() - 2;
     const bool county = pieces[town].starts_with("Co. ") || pieces[town].starts_with("County ");
@@ -104,6 +107,12 @@ void take_formatted(std::string_view value, std::array<std::string, PARTS>& part
     std::size_t street = 0;
     std::string_view second_code;
     std::string_view second_town;
+    // An English address ends in its code, maybe with a state before it: its first piece's
+    // number is the house's ("4820 Rue Saint-Denis, Montréal, QC H2J 2L6, Canada").
+    if (code_last(pieces, found)) {
+        parts = std::move(found);
+        return;
+    }
     if (pieces.size() >= 2 && split_postal_city(pieces[0], code, town) &&
         !split_postal_city(pieces[1], second_code, second_town)) {
         // Code and town first, as Hungarians write it ("1138 Budapest, Dunavirág utca 2-6.").
@@ -114,9 +123,6 @@ void take_formatted(std::string_view value, std::array<std::string, PARTS>& part
         found[POSTAL] = pieces[1], found[CITY] = pieces[2], rest = 3;
     } else if (pieces.size() >= 3 && shape_of(pieces[2]) == value_shape::postal_code) {
         found[CITY] = pieces[1], found[POSTAL] = pieces[2], rest = 3;
-    } else if (code_last(pieces, found)) {
-        parts = std::move(found);
-        return;
     } else if (!parts[POSTAL].empty() && street_town_region(pieces, found)) {
         for (const std::size_t p : {STREET, CITY, REGION}) parts[p] = std::move(found[p]);
         return;

@@ -136,6 +136,10 @@ TEST(PrepWestern, AnAddressWithItsCodeLastAsEnglishWritesIt) {
     EXPECT_TRUE(has_line(t.table, "John Doe;John;Doe;POSTAL;5 Main St;Pittsburgh;PA;15213")) << t.table;
     const contact_table ca = made("Name;Address\nPavel Svoboda;100 King St W, Toronto, ON M5X 1A9\n");
     EXPECT_TRUE(has_line(ca.table, "Pavel Svoboda;Pavel;Svoboda;POSTAL;100 King St W;Toronto;ON;M5X 1A9")) << ca.table;
+    // The house's number first is no postal code, and the country may follow the province and code.
+    const contact_table qc = made("Name,Address\nJulie Tremblay,\"4820 Rue Saint-Denis, Montreal, QC H2J 2L6, Canada\"\n");
+    EXPECT_TRUE(has_line(qc.table, "Julie Tremblay;Julie;Tremblay;POSTAL;4820 Rue Saint Denis;Montreal;QC;H2J 2L6;Canada"))
+        << qc.table;
     // A country's name after the code (a till's 'Primary Billing Address').
     const contact_table uk = made("Name;Address\nKatarzyna Nowak;14 Manningham Lane, Bradford, BD1 3EA, United Kingdom\n");
     EXPECT_TRUE(has_line(uk.table, "Katarzyna Nowak;Katarzyna;Nowak;POSTAL;14 Manningham Lane;Bradford;BD1 3EA;United Kingdom"))
