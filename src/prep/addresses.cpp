@@ -214,7 +214,19 @@ void derive_addresses(const export_plan& plan, const std::vector<std::string_vie
             if (parts[p].empty() && a.second[p] >= 0) parts[p] = first_item(v[static_cast<std::size_t>(a.second[p])]);
         }
         join_words(parts[STREET], house_number(a, v), " ");
-        for (const auto& [c, mark] : a.more_streets) join_line(parts[STREET], mark, first_item(v[static_cast<std::size_t>(c)]), joiner);
+        // Numbered lines of an address with no code or town of their own ('Adresselinje 2': "2200
+        // København N"): the line of a postal code and town gives them.
+        for (const auto& [c, mark] : a.more_streets) {
+            const std::string_view line = first_item(v[static_cast<std::size_t>(c)]);
+            std::string_view code;
+            std::string_view town;
+            if (parts[POSTAL].empty() && parts[CITY].empty() && split_postal_city(line, code, town)) {
+                parts[POSTAL] = code;
+                parts[CITY] = town;
+            } else {
+                join_line(parts[STREET], mark, line, joiner);
+            }
+        }
         if (a.postal_city >= 0) take_postal_city(first_item(v[static_cast<std::size_t>(a.postal_city)]), parts);
         if (a.part[POSTAL] >= 0 && a.part[CITY] < 0) take_postal_city(std::string(parts[POSTAL]), parts);
         // A town's column that holds a whole address in some rows ('Ort / Adresse':

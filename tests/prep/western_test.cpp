@@ -173,6 +173,11 @@ TEST(PrepWestern, NordicAddressPartsAndFirmsInAGivenNamesPlace) {
     EXPECT_TRUE(has_line(t.table, "Taller Gracia S.L.;;;Taller Gracia S.L.;t@y.es")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Drammen Eiendom AS;;;Drammen Eiendom AS;d@z.no")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Jordi Puig Ferrer;Jordi;Puig Ferrer;;j@x.es")) << t.table;
+    // Numbered address lines with no code or town of their own: the line of the code and town gives them.
+    const contact_table lines = made("Navn;Adresselinje 1;Adresselinje 2;Adresselinje 3;Land\n"
+                                     "Mette Holm;Jagtvej 88;2200 Kobenhavn N;;DK\nIda Lind;Storgatan 3;Lgh 1102;211 42 Malmo;SE\n");
+    EXPECT_TRUE(has_line(lines.table, "Mette Holm;Mette;Holm;POSTAL;Jagtvej 88;Kobenhavn N;2200;DK")) << lines.table;
+    EXPECT_TRUE(has_line(lines.table, "Ida Lind;Ida;Lind;POSTAL;Storgatan 3, Lgh 1102;Malmo;211 42;SE")) << lines.table;
     // A Dutch family name's particles written apart open it; a housing co-operative is no person.
     const contact_table dutch = made("Voorletters;Tussenvoegsel;Achternaam;Roepnaam\nJ.P.;van der;Linden;Jan\n"
                                      "A.;in 't;Veld;Anna\nM.;;Kowalski;Mateusz\n");
