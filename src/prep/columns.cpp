@@ -36,6 +36,7 @@ constexpr named_role NOT_ON_THE_CARD[] = {
     {field_role::count, "a count"},            {field_role::email_label, "an e-mail's type"},
     {field_role::code, "a code"},              {field_role::company_fact, "about a company"},
     {field_role::dial_code, "a dialling code, put before the row's numbers"},
+    {field_role::none, "unknown"},  // a type column with no item of its own beside it
 };
 
 // Returns why a column taken as `what` is off the card; empty for a role the card takes.

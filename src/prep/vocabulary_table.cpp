@@ -138,6 +138,8 @@ constexpr phrase_meaning PHRASES[] = {
     role("TAX", company_fact), role("SALES TAX", count), role("ITEM TAX", count), role("SHIPPING TAX", count),
     role("TAX AMOUNT", count), role("STEUER", company_fact), role("STEUERNUMMER", company_fact),
     // An order's sum ('Összeg' 12490) is no postal code.
+    // A gift's fund and campaign (a church's 'General Fund') are no firm of the giver's.
+    whole("FUND", ignored), whole("FUND TYPE", ignored), whole("CAMPAIGN", ignored), whole("APPEAL", ignored),
     role("AMOUNT", count), role("BETRAG", count), role("CASTKA", count), role("SUMA", count), role("KWOTA", count),
     role("OSSZEG", count), role("IZNOS", count), role("ZNESEK", count), role("TOTAL", count), role("PRICE", count),
     role("UST ID", company_fact), role("COD FISCAL", company_fact), role("CIF", company_fact),

@@ -25,6 +25,8 @@ TEST(VocabNoContactValue, TheRecordsOwnersCodesAndCompanyFactsInEachLanguage) {
                 lang::unknown);
     // The contact's preferred phone and mailbox are the contact's own.
     expect_read({{"Preferred_Phone", phone, 0, "VOICE"}, {"Preferred_Email", email}}, lang::unknown);
+    // A gift's fund is the giver's cause, never the giver's firm.
+    expect_read({{"Fund", ignored}, {"Fund_Type", ignored}, {"Campaign", ignored}}, lang::unknown);
     // A country's code is an address part of its own, the country only where no name of it stands;
     // a dialling code or a language's code is none.
     expect_read({{"Country Code", country_code, -4}, {"Kód země", country_code, -4}, {"Kód krajiny", country_code, -4},
