@@ -203,6 +203,11 @@ TEST(PrepColumns, TheWholeReadingNamesEachColumnsFieldOrWhyItIsOff) {
     EXPECT_NE(t.reading.find("  2. 'Id': left off (an id); 2 filled\n"), std::string::npos) << t.reading;
     EXPECT_NE(t.reading.find("  3. 'Empty': left off (empty); 0 filled\n"), std::string::npos) << t.reading;
     EXPECT_NE(t.reading.find("  4. 'Firma': company, as asked; 1 filled\n"), std::string::npos) << t.reading;
+    // Every column left off with data says why, a row's kind and an unknown one among them.
+    const contact_table kinds = made("Name,Contributor_Type,Mood\nJan Novak,Individual,calm\nACME,Organization,busy\n");
+    EXPECT_NE(kinds.reading.find("'Contributor_Type': left off (whether a row is a person's or a firm's)"), std::string::npos)
+        << kinds.reading;
+    EXPECT_EQ(kinds.reading.find("()"), std::string::npos) << kinds.reading;
     const contact_table other = made("Name,Company\nJan Novak,ACME\n", {{"Company", "department"}});
     EXPECT_NE(other.reading.find("  2. 'Company': department, as asked; 1 filled, the header says company\n"),
               std::string::npos)
