@@ -37,7 +37,6 @@ constexpr named_role NOT_ON_THE_CARD[] = {
     {field_role::code, "a code"},              {field_role::company_fact, "about a company"},
     {field_role::dial_code, "a dialling code, put before the row's numbers"},
     {field_role::record_kind, "whether a row is a person's or a firm's"},
-    {field_role::none, "unknown"},  // a type column with no item of its own beside it
 };
 
 // Returns why a column taken as `what` is off the card; empty for a role the card takes.
@@ -221,7 +220,7 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
         // card but tell, row by row, a company from a person, a number's country and a record of its own.
         reading.role = reading.why.empty() || h.what == field_role::ignored || h.what == field_role::email_label ||
                                h.what == field_role::company_fact || h.what == field_role::dial_code ||
-                               h.what == field_role::record_id || h.what == field_role::record_kind
+                               h.what == field_role::record_id
                            ? h
                            : column_role{};
     } else {
