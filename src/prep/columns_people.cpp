@@ -1,7 +1,8 @@
 // Whose a column is: a pupil's guardian's or parent's columns beside the
 // pupil's own, and a second person's names after the contact's, are another
 // person's; in a list of the guardians themselves they are the contact's. A
-// firm's plain phone beside a private one is the office's.
+// firm's plain phone beside a private one is the office's. Initials beside a called
+// name are that name's.
 #include <algorithm>
 #include <string_view>
 
@@ -47,9 +48,22 @@ void mark_second_names(std::vector<column_reading>& columns) {
     }
 }
 
+// Leaves the initials off ('Voorletters' "J.P.") where a given name stands
+// beside them ('Roepnaam' "Jan"): they are that name's, no second person's.
+void initials_beside_given(std::vector<column_reading>& columns) {
+    const auto named = [](const column_reading& r) { return r.role.what == field_role::given && r.role.type != INITIALS; };
+    if (std::none_of(columns.begin(), columns.end(), named)) return;
+    for (column_reading& r : columns) {
+        if (r.role.what != field_role::given || r.role.type != INITIALS || r.overridden) continue;
+        r.role = {};
+        r.why = "initials beside the given name";
+    }
+}
+
 }  // namespace
 
 void settle_other_people(std::vector<column_reading>& columns) {
+    initials_beside_given(columns);
     mark_second_names(columns);
     const auto has = [&columns](int kind, bool other) {
         return std::any_of(columns.begin(), columns.end(), [kind, other](const column_reading& o) {

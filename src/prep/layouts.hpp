@@ -55,6 +55,10 @@ struct column_role {
 // ('Titul před jménem'), not a salutation ('Oslovení').
 inline constexpr std::string_view TITLES = "TITLES";
 
+// The type a given name's header gives where it names the initials alone
+// ('Voorletters'), which a called name beside it stands for.
+inline constexpr std::string_view INITIALS = "INITIALS";
+
 // An export's layout: its name for the report, its language, and each column's role.
 struct layout_guess {
     std::string name;

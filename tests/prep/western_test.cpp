@@ -165,7 +165,8 @@ TEST(PrepWestern, NordicAddressPartsAndFirmsInAGivenNamesPlace) {
     expect_read({{"Adressrad 1", street, -4}, {"Gatenavn", street, -4}, {"Gatenummer", house_number, -4},
                  {"Sted", city, -4}, {"ContactAdressPostArea", city, -4}, {"Organisasjon", org}, {"Kundnr", record_id},
                  {"Roepnaam", given}, {"Denominazione", org}, {"Naam", full}, {"Gemeente", city, -4},
-                 {"Nome Contacto", contact}, {"TAV", contact}},
+                 {"Nome Contacto", contact}, {"TAV", contact}, {"voorletters", given, 0, "INITIALS"}, {"titulatuur", prefix},
+                 {"mobielenummer", phone, 0, "CELL"}},
                 export_language::unknown);
     // A firm under the given name, with no family name, is the firm alone: Spanish 'S.L.', Norwegian 'AS'.
     const contact_table t = made("Nombre;Apellidos;Email\nJordi;Puig Ferrer;j@x.es\nTaller Gracia S.L.;;t@y.es\n"
@@ -173,6 +174,9 @@ TEST(PrepWestern, NordicAddressPartsAndFirmsInAGivenNamesPlace) {
     EXPECT_TRUE(has_line(t.table, "Taller Gracia S.L.;;;Taller Gracia S.L.;t@y.es")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Drammen Eiendom AS;;;Drammen Eiendom AS;d@z.no")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Jordi Puig Ferrer;Jordi;Puig Ferrer;;j@x.es")) << t.table;
+    // Initials alone are the given name; with a called name beside them they are left off.
+    const contact_table initials = made("voorletters;tussenvoegsel;naam;e-mail adres\nJ.A.;van der;Berg;j@x.nl\n");
+    EXPECT_TRUE(has_line(initials.table, "J.A. van der Berg;J.A.;van der Berg;j@x.nl")) << initials.table;
     // Numbered address lines with no code or town of their own: the line of the code and town gives them.
     const contact_table lines = made("Navn;Adresselinje 1;Adresselinje 2;Adresselinje 3;Land\n"
                                      "Mette Holm;Jagtvej 88;2200 Kobenhavn N;;DK\nIda Lind;Storgatan 3;Lgh 1102;211 42 Malmo;SE\n");
