@@ -8,6 +8,7 @@
 
 #include "prep/vocabulary.hpp"
 #include "prep/value_text.hpp"
+#include "prep/vocabulary_lookup.hpp"
 #include "prep/vocabulary_table.hpp"
 #include "record/record.hpp"
 #include "text/text.hpp"
@@ -15,8 +16,8 @@
 namespace rowcard {
 namespace {
 
-// A field number of an export has at most two digits.
-constexpr std::size_t NUMBER_DIGITS = 2;
+using namespace vocabulary_lookup;
+
 // A value of more words than this is no type label.
 constexpr std::size_t TYPE_WORDS = 3;
 // Parts of an address, a street and a town among them, a header names to head the whole ('Rua, Cidade, Região').
@@ -24,96 +25,13 @@ constexpr int WHOLE_ADDRESS_PARTS = 3;
 // The group of an address that names no place and no number.
 constexpr int NO_PLACE = -4;
 
-// The roles a header's words may name, the one that decides first: an e-mail
-// that the header says was opted out of is a flag, a street of a city no street.
-constexpr std::array RANKED = {
-    field_role::ignored, field_role::birthday, field_role::birth_year, field_role::birth_month, field_role::birth_day,
-    field_role::date, field_role::record_kind, field_role::company_fact, field_role::record_id, field_role::dial_code,
-    field_role::code, field_role::flag, field_role::count, field_role::category, field_role::nickname, field_role::web,
-    field_role::email, field_role::phone, field_role::pobox, field_role::formatted, field_role::country_code,
-    field_role::country, field_role::postal_city, field_role::postal, field_role::city, field_role::region,
-    field_role::house_number, field_role::street2, field_role::street};
-// Phone types, the one that decides first: a work fax is a fax.
-constexpr std::array<std::string_view, 8> TYPES = {"FAX", "CELL", "PAGER", "CAR", "ISDN", "WORK", "HOME", "VOICE"};
-
-using word_list = std::vector<std::string_view>;
-
-// Returns the position of `r` among RANKED; past its end for a role no word ranks.
-std::size_t rank(field_role r) {
-    return static_cast<std::size_t>(std::find(RANKED.begin(), RANKED.end(), r) - RANKED.begin());
-}
-
-// Returns the position of `type` among TYPES; past its end for empty input.
-std::size_t type_rank(std::string_view type) {
-    return static_cast<std::size_t>(std::find(TYPES.begin(), TYPES.end(), type) - TYPES.begin());
-}
-
-// Returns how many words of `phrase` stand in `w` from `at` on, all of them
-// in order; 0 when they do not (and for an empty phrase).
-std::size_t matched(std::string_view phrase, const word_list& w, std::size_t at) {
-    std::size_t count = 0;
-    while (!phrase.empty()) {
-        const std::size_t space = phrase.find(' ');
-        if (at + count >= w.size() || w[at + count] != phrase.substr(0, space)) return 0;
-        ++count;
-        phrase = space == std::string_view::npos ? std::string_view() : phrase.substr(space + 1);
-    }
-    return count;
-}
-
-// Returns the number among `w` (of at most two digits) and sets `at` to its
-// position; 0, and `at` past the end, when there is none.
-int item_number(const word_list& w, std::size_t& at) {
-    for (at = 0; at < w.size(); ++at) {
-        const std::string_view x = w[at];
-        if (x.size() <= NUMBER_DIGITS && std::all_of(x.begin(), x.end(), values::is_digit)) return std::stoi(std::string(x));
-    }
-    return 0;
-}
-
-// Returns the longest phrase (not a whole-header one) that `w` holds from
-// `at` on, the first of equal ones read in `language`, and its length in
-// `size`; null when none starts there.
-const phrase_meaning* longest_at(const word_list& w, std::size_t at, export_language language, std::size_t& size) {
-    const phrase_meaning* best = nullptr;
-    size = 0;
-    const unsigned bit = 1U << static_cast<unsigned>(language);
-    for (const phrase_meaning& p : header_phrases()) {
-        if (p.what == says::whole || (p.languages != 0 && (p.languages & bit) == 0)) continue;
-        const std::size_t count = matched(p.words, w, at);
-        if (count > size) best = &p, size = count;
-    }
-    return best;
-}
-
-// Returns the whole-header phrase that is all of `w` from `from` to `to`,
-// null when none is (and for an empty span).
-const phrase_meaning* whole_in(const word_list& w, std::size_t from, std::size_t to) {
-    for (const phrase_meaning& p : header_phrases()) {
-        if (p.what == says::whole && from < to && matched(p.words, w, from) == to - from) return &p;
-    }
-    return nullptr;
-}
-
-// Returns the whole-header phrase that is all of `w` from `from` on; null when none is.
-const phrase_meaning* whole_of(const word_list& w, std::size_t from) { return whole_in(w, from, w.size()); }
-
-// True when `word` joins two names for one column ("or" in any language).
-bool is_or_word(std::string_view word) {
-    return std::any_of(header_phrases().begin(), header_phrases().end(),
-                       [&](const phrase_meaning& p) { return p.what == says::either && p.words == word; });
-}
-
 // What the phrases of one header say.
 struct reading {
     const phrase_meaning* role = nullptr;  // the highest-ranked role named
     std::string_view type;                 // the highest-ranked type named, a place's included
     int place = 0;                         // the first place's group
     std::string_view place_type;
-    bool label = false;
-    bool display = false;
-    bool stop = false;
-    bool other = false;
+    bool label = false, display = false, stop = false, other = false;  // what says::label and the others said
     bool numbered_item = false;  // the number follows the item's words, and more words follow it
     unsigned parts = 0;          // the parts of an address named, a bit each
 };
@@ -259,26 +177,33 @@ bool read_whole(const word_list& plain, export_language language, int number, co
     return true;
 }
 
-}  // namespace
-
-column_role read_header(std::string_view cleaned, export_language language, std::string_view table,
-                        std::span<const std::string> suffixes) {
-    // A name in two languages ('Firstname_Vorname'): where the halves read alike, that is the column.
+// Returns true with `out` set where the header `cleaned` is two names of one
+// column: in two languages ('Firstname_Vorname') that read alike, or a
+// numbered item named again after a slash ('Address Line 2/District'); false
+// for any other header, as read_header reads it.
+bool read_halves(std::string_view cleaned, export_language language, std::string_view table,
+                 std::span<const std::string> suffixes, column_role& out) {
     if (const std::size_t under = cleaned.find('_');
         under != std::string_view::npos && cleaned.find('_', under + 1) == std::string_view::npos) {
         const column_role one = read_header(cleaned.substr(0, under), language, table, suffixes);
         const column_role other = read_header(cleaned.substr(under + 1), language, table, suffixes);
-        if (one.what != field_role::none && one.what == other.what && one.group == other.group &&
-            one.type == other.type) {
-            return one;
+        if (one.what != field_role::none && one.what == other.what && one.group == other.group && one.type == other.type) {
+            return out = one, true;
         }
     }
-    // 'Address Line 2/District/Neighborhood': the names after a slash name the numbered item again.
     if (const std::size_t slash = cleaned.find('/');
         slash != std::string_view::npos && std::any_of(cleaned.begin(), cleaned.begin() + static_cast<std::ptrdiff_t>(slash), values::is_digit)) {
         const column_role one = read_header(cleaned.substr(0, slash), language, table, suffixes);
-        if (one.what != field_role::none) return one;
+        if (one.what != field_role::none) return out = one, true;
     }
+    return false;
+}
+
+}  // namespace
+
+column_role read_header(std::string_view cleaned, export_language language, std::string_view table,
+                        std::span<const std::string> suffixes) {
+    if (column_role halves; read_halves(cleaned, language, table, suffixes, halves)) return halves;
     const std::string key = split_header(cleaned);
     const std::string table_key = split_header(table);
     word_list w = split_words(key);
@@ -301,6 +226,16 @@ column_role read_header(std::string_view cleaned, export_language language, std:
         const column_role phone = decide(read_words(word_list(w.begin() + 1, w.end()), language), number);
         const bool typed = phone.what == field_role::phone && phone.type != "VOICE";
         if (typed && is != nullptr && is->role == field_role::flag && size == 1) return {field_role::phone_label, number, phone.type};
+    }
+    // A person's name under a role of theirs the table names ('Agency Manager First Name'): words that say nothing
+    // before a given or family name, or a whole name of two words; 'Agency Name' and 'Card Last4' name no person.
+    for (std::size_t at = 0, size = 0; read.what == field_role::none && number_at == w.size() && at + 1 < plain.size() &&
+                                       longest_at(plain, at, language, size) == nullptr; ++at) {
+        const phrase_meaning* name = whole_of(plain, at + 1);
+        const field_role what = name == nullptr ? field_role::none : name->role;
+        if (what == field_role::given || what == field_role::family || (what == field_role::full && at + 2 < plain.size())) {
+            return {what, number, name->type};
+        }
     }
     // Two names for one column ("Post / Funkce", "TitleOrPosition"): the first that says something.
     if (read.what == field_role::none) {

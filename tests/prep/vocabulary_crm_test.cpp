@@ -25,6 +25,10 @@ TEST(VocabNoContactValue, TheRecordsOwnersCodesAndCompanyFactsInEachLanguage) {
                 lang::unknown);
     // The contact's preferred phone and mailbox are the contact's own.
     expect_read({{"Preferred_Phone", phone, 0, "VOICE"}, {"Preferred_Email", email}}, lang::unknown);
+    // A person's name under a role the table names; words that say something keep their say.
+    expect_read({{"Agency Manager First Name", given}, {"Agency Manager Last Name", family}, {"Agency Name", org},
+                 {"Volunteer Coordinator Surname", family}, {"Agency Manager Name", none}, {"Card Last4", none}},
+                lang::unknown);
     // A gift's fund is the giver's cause, never the giver's firm.
     expect_read({{"Fund", ignored}, {"Fund_Type", ignored}, {"Campaign", ignored}}, lang::unknown);
     // A country's code is an address part of its own, the country only where no name of it stands;
