@@ -81,7 +81,7 @@ inline constexpr phrase_meaning MARK_PHRASES[] = {
     mark("OR", says::either), mark("ODER", says::either), mark("NEBO", says::either), mark("ALEBO", says::either),
     mark("LUB", says::either), mark("VAGY", says::either), mark("ALI", says::either), mark("SAU", says::either),
     mark("VALUE", says::filler), mark("CISLO", says::filler), mark("OF", says::filler), mark("AT", says::filler), mark("ON", says::filler),
-    mark("DO", says::filler), mark("REASON", says::filler),
+    mark("DO", says::filler), mark("REASON", says::filler), mark("AS IS", says::filler),
     mark("SECONDARY", says::filler), mark("NUMBER", says::filler), mark("NUMMER", says::filler), mark("SOURCE", says::filler),
 };
 

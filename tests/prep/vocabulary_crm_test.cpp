@@ -24,7 +24,9 @@ TEST(VocabNoContactValue, TheRecordsOwnersCodesAndCompanyFactsInEachLanguage) {
                  {"Vlasnik", ignored}, {"Creat de", ignored}, {"Proprietar", ignored}},
                 lang::unknown);
     // The contact's preferred phone and mailbox are the contact's own.
-    expect_read({{"Preferred_Phone", phone, 0, "VOICE"}, {"Preferred_Email", email}}, lang::unknown);
+    expect_read({{"Preferred_Phone", phone, 0, "VOICE"}, {"Preferred_Email", email}, {"Phone1AsIs", phone, 1, "VOICE"},
+                 {"IsPhoneValid", flag}},
+                lang::unknown);
     // A person's name under a role the table names; words that say something keep their say.
     expect_read({{"Agency Manager First Name", given}, {"Agency Manager Last Name", family}, {"Agency Name", org},
                  {"Volunteer Coordinator Surname", family}, {"Agency Manager Name", none}, {"Card Last4", none}},
