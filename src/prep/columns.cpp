@@ -106,6 +106,18 @@ std::string_view no_contact_value(const column_evidence& evidence) {
     return "";
 }
 
+// True when most filled values of a column its header calls the postal code
+// are codes: of digits, with their town, of letters and digits ("SW1A 1AA"),
+// or of three digits, as Iceland's are ("101") and Norway's whose leading zero
+// a spreadsheet dropped ("465").
+bool postal_values(const std::vector<std::string_view>& values, const column_evidence& e) {
+    const auto three = [](std::string_view v) { return trimmed(v).size() == 3 && values::all_digits(trimmed(v)); };
+    const auto lettered = static_cast<std::size_t>(std::count_if(values.begin(), values.end(), is_lettered_postal_code));
+    const auto short_codes = static_cast<std::size_t>(std::count_if(values.begin(), values.end(), three));
+    return mostly(e, {value_shape::postal_code, value_shape::postal_city}) || share_at_least(lettered, e, MOST_SHARE) ||
+           share_at_least(short_codes, e, MOST_SHARE);
+}
+
 // Decides the column of words of a person, an organisation or an address
 // whose header says `reading.header_role`, from its values `values`: a
 // column of record kinds or of type words is those, one of no contact value
@@ -191,8 +203,7 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
     } else if (h.what == field_role::city && mostly(e, {value_shape::postal_code})) {
         reading.role = {field_role::postal, h.group, h.type};  // a 'Pošta' of numbers is the postal code
     } else if (h.what == field_role::postal) {
-        const auto lettered = static_cast<std::size_t>(std::count_if(values.begin(), values.end(), is_lettered_postal_code));
-        if (mostly(e, {value_shape::postal_code, value_shape::postal_city}) || share_at_least(lettered, e, MOST_SHARE)) reading.role = h;
+        if (postal_values(values, e)) reading.role = h;
         else reading.why = "its header says postal code, but its values are none", reading.disagrees = true;
     } else if ((h.what == field_role::country_code || h.what == field_role::country) && calling_codes(values, e)) {
         reading.role = {field_role::dial_code, 0, {}};  // 'código país' of "+48": the numbers' country

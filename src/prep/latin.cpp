@@ -1,4 +1,5 @@
-// Cyrillic written in Latin letters: the one table, by code point.
+// Cyrillic, and the Latin letters with no base letter ('ð', 'þ'), written in
+// the Latin letters rowcard keeps: the one table, by code point.
 #include "prep/latin.hpp"
 
 #include <array>
@@ -34,6 +35,14 @@ constexpr std::array<const char32_t*, 32> BASIC_LOWER = {
 }  // namespace
 
 const char32_t* latin_spelling(char32_t c) {
+    // Icelandic and Old English letters with no base letter to fold to.
+    switch (c) {
+    case U'\u00D0': return U"D";
+    case U'\u00F0': return U"d";
+    case U'\u00DE': return U"Th";
+    case U'\u00FE': return U"th";
+    default: break;
+    }
     if (c == GHE_UPTURN) return U"G";
     if (c == GHE_UPTURN + 1) return U"g";
     if (c < CYRILLIC_FIRST || c > CYRILLIC_LAST) return nullptr;

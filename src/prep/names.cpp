@@ -112,7 +112,9 @@ constexpr std::string_view LEGAL_FORMS[] = {
     "ASA", "OY", "OYJ", "AB", "APS", "AS", "ANS", "ENK", "NUF", "HF", "IKS", "VZW", "ASBL", "CVBA", "COMMV",
     "E K", "E KFM", "GBR", "KGAA", "S A R L", "S A S", "SPRL", "SCRL", "EIRL", "GIE",
     // The Cyrillic forms, as their Latin spelling writes them: Bulgarian, Russian, Ukrainian.
-    "EOOD", "OOD", "EAD", "OOO", "ZAO", "OAO", "PAO", "TOV"};
+    "EOOD", "OOD", "EAD", "OOO", "ZAO", "OAO", "PAO", "TOV",
+    // Icelandic: a private limited company, a public one's state-owned kind, a partnership.
+    "EHF", "OHF", "SF"};
 
 // Legal forms written before a firm's name ('VZW Jeugdhuis De Kroon', 'PPHU
 // Marek Sowa'), as header_key writes them.

@@ -26,6 +26,11 @@ inline constexpr phrase_meaning PHRASES[] = {
     whole("TITTEL", title), role("POSTNUMMER", postal), role("POSTSTED", city), role("GRUPPER", category),
     whole("NAVN", full), whole("FULLT NAVN", full), whole("NAMN", full), whole("FIRMANAVN", org),
     whole("FORETAK", org), role("E POST", email), role("EPOST", email),
+    // Icelandic, as its invoicing and club tools write it.
+    whole("NAFN", full), whole("FULLT NAFN", full), whole("FORNAFN", given), whole("EFTIRNAFN", family),
+    role("HEIMILISFANG", street), role("POSTNUMER", postal), role("STADUR", city), role("BAEJARFELAG", city),
+    whole("TENGILIDUR", contact), role("SIMI", phone), role("FARSIMI", phone, 0, "CELL"), role("NETFANG", email),
+    whole("ATHUGASEMD", note), whole("KENNITALA", record_id), whole("FYRIRTAEKI", org),
     // French, Dutch and Portuguese, as international tools write them in those languages.
     whole("PRENOM", given), whole("NOM", family), whole("NOM COMPLET", full), whole("ENTREPRISE", org),
     role("VILLE", city), role("CODE POSTAL", postal), role("PAYS", country), role("PORTABLE", phone, 0, "CELL"),

@@ -3,7 +3,18 @@ expect it: shared by vcards_test.py and layouts_test.py."""
 
 # Letters that keep a stroke or are ligatures: no decomposition drops them.
 SPELLED = {"ł": "l", "Ł": "L", "ß": "ss", "æ": "ae", "Æ": "AE", "ø": "o", "Ø": "O", "đ": "d", "Đ": "D", "ı": "i", "œ": "oe",
-           "Œ": "OE", "ħ": "h", "Ħ": "H"}
+           "Œ": "OE", "ħ": "h", "Ħ": "H", "ð": "d", "Ð": "D", "þ": "th", "Þ": "Th"}
+
+# Cyrillic as rowcard-prep writes it in Latin letters, the scholarly way with
+# carons (Bulgarian 'щ' "št", 'ъ' "a"; Serbian 'ђ' "đ", 'љ' "lj"); the soft sign
+# is left out. Read before the letters lose their marks, as 'й' is "j", not "i".
+_CYRILLIC_UPPER = dict(zip(
+    "АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯЀЁЂЃЄЅІЇЈЉЊЋЌЍЎЏҐ",
+    ["A", "B", "V", "G", "D", "E", "Ž", "Z", "I", "J", "K", "L", "M", "N", "O", "P", "R", "S", "T", "U", "F",
+     "H", "C", "Č", "Š", "Št", "A", "Y", "", "E", "Ju", "Ja", "E", "Ë", "Đ", "Gj", "Je", "Dz", "I", "Ji", "J",
+     "Lj", "Nj", "Ć", "Kj", "I", "U", "Dž", "G"]))
+CYRILLIC = dict(_CYRILLIC_UPPER)
+CYRILLIC.update({k.lower(): v.lower() for k, v in _CYRILLIC_UPPER.items()})
 
 
 def space_signs(plain):

@@ -17,7 +17,7 @@ import unicodedata
 
 import vobject
 
-from card_values import SPELLED, space_signs
+from card_values import CYRILLIC, SPELLED, space_signs
 
 try:
     import gi
@@ -35,6 +35,7 @@ def clean(value):
     then only letters, digits, spaces, '@', '+' and '.' (and '-', '_' in a
     value with '@'; elsewhere a sign between two words is a space)."""
     value = " ".join(value.replace("\r\n", "\n").split("\n")).strip()
+    value = "".join(CYRILLIC.get(ch, ch) for ch in value)
     plain = "".join(SPELLED.get(ch, ch) for ch in unicodedata.normalize("NFKD", value)
                     if not unicodedata.combining(ch))
     plain = space_signs(plain)

@@ -166,7 +166,8 @@ TEST(PrepWestern, NordicAddressPartsAndFirmsInAGivenNamesPlace) {
                  {"Sted", city, -4}, {"ContactAdressPostArea", city, -4}, {"Organisasjon", org}, {"Kundnr", record_id},
                  {"Roepnaam", given}, {"Denominazione", org}, {"Naam", full}, {"Gemeente", city, -4},
                  {"Nome Contacto", contact}, {"TAV", contact}, {"voorletters", given, 0, "INITIALS"}, {"titulatuur", prefix},
-                 {"mobielenummer", phone, 0, "CELL"}},
+                 {"mobielenummer", phone, 0, "CELL"}, {"Heimilisfang", street, -4}, {"Netfang", email},
+                 {"Kennitala", record_id}, {"Farsimi", phone, 0, "CELL"}},
                 export_language::unknown);
     // A firm under the given name, with no family name, is the firm alone: Spanish 'S.L.', Norwegian 'AS'.
     const contact_table t = made("Nombre;Apellidos;Email\nJordi;Puig Ferrer;j@x.es\nTaller Gracia S.L.;;t@y.es\n"
@@ -174,6 +175,12 @@ TEST(PrepWestern, NordicAddressPartsAndFirmsInAGivenNamesPlace) {
     EXPECT_TRUE(has_line(t.table, "Taller Gracia S.L.;;;Taller Gracia S.L.;t@y.es")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Drammen Eiendom AS;;;Drammen Eiendom AS;d@z.no")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Jordi Puig Ferrer;Jordi;Puig Ferrer;;j@x.es")) << t.table;
+    // Iceland's postal codes have three digits; its firms end in 'ehf.'.
+    const contact_table is = made("Nafn;Heimilisfang;Postnumer;Stadur;Netfang\nJon Gudmundsson;Hraunbaer 102;110;Reykjavik;j@s.is\n"
+                                  "Fiskvinnslan Hafid ehf.;Hafnargata 12;240;Grindavik;f@h.is\n");
+    EXPECT_TRUE(has_line(is.table, "Jon Gudmundsson;Jon;Gudmundsson;;j@s.is;POSTAL;Hraunbaer 102;Reykjavik;110")) << is.table;
+    EXPECT_TRUE(has_line(is.table, "Fiskvinnslan Hafid ehf.;;;Fiskvinnslan Hafid ehf.;f@h.is;POSTAL;Hafnargata 12;Grindavik;240"))
+        << is.table;
     // Initials alone are the given name; with a called name beside them they are left off.
     const contact_table initials = made("voorletters;tussenvoegsel;naam;e-mail adres\nJ.A.;van der;Berg;j@x.nl\n");
     EXPECT_TRUE(has_line(initials.table, "J.A. van der Berg;J.A.;van der Berg;j@x.nl")) << initials.table;
