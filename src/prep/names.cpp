@@ -114,7 +114,9 @@ constexpr std::string_view LEGAL_FORMS[] = {
     // The Cyrillic forms, as their Latin spelling writes them: Bulgarian, Russian, Ukrainian.
     "EOOD", "OOD", "EAD", "OOO", "ZAO", "OAO", "PAO", "TOV",
     // Icelandic: a private limited company, a public one's state-owned kind, a partnership.
-    "EHF", "OHF", "SF"};
+    "EHF", "OHF", "SF",
+    // Brazilian and Portuguese: a limited company, a one-person one.
+    "LTDA", "EIRELI"};
 
 // Legal forms written before a firm's name ('VZW Jeugdhuis De Kroon', 'PPHU
 // Marek Sowa'), as header_key writes them.
@@ -124,7 +126,7 @@ constexpr std::string_view LEADING_FORMS[] = {"VZW", "ASBL", "PPHU", "P P H U", 
 // 'Zahnarztpraxis', 'Schoonmaakbedrijf'); a word ends in one with a word of its own before.
 constexpr std::string_view COMPOUND_HEADS[] = {"WERKE", "APOTHEKE", "PRAXIS", "KLINIK", "SCHULE", "VERLAG", "VEREIN",
                                                "VERBAND", "OPER", "THEATER", "GESELLSCHAFT", "GEMEINDE", "HANDLUNG",
-                                               "ZENTRUM", "CENTRUM", "HANDEL", "BEDRIJF", "PRAKTIJK"};
+                                               "ZENTRUM", "CENTRUM", "HANDEL", "BEDRIJF", "PRAKTIJK", "KLINIKUM"};
 
 // Letters a word has at least before a compound's head: 'Cooper' ends in 'oper', 'Staatsoper' is one.
 constexpr std::size_t COMPOUND_LEAD = 4;
@@ -173,7 +175,7 @@ constexpr std::string_view INSTITUTION_WORDS[] = {
     "KOMMUNE", "KOMMUN", "TRYKKERI", "BAGERI", "CONDOMINIO", "ASSOCIAZIONE", "ASOCIACION", "ASSOCIACAO",
     "VERENIGING", "PARROCCHIA", "PARISH", "PFARREI", "PFARRAMT", "FARNOST", "PARAFIA", "PAROHIA", "BORETTSLAG",
     "BORETTSLAGET", "SAMEIET", "BOSTADSRATTSFORENING", "BRF", "APOTHEEK", "JEUGDHUIS", "CAMARA", "MUNICIPAL",
-    "MUNICIPIO", "MUNICIPALITY", "MENIGHET", "KIRKE", "KYRKA", "FORSAMLING", "CHURCH", "EGLISE", "CHIESA", "IGREJA",
+    "MUNICIPIO", "MUNICIPALITY", "BOROUGH", "MENIGHET", "KIRKE", "KYRKA", "FORSAMLING", "CHURCH", "EGLISE", "CHIESA", "IGREJA",
     "EMBAIXADA", "EMBASSY", "BOTSCHAFT", "VELVYSLANECTVI", "VELVYSLANECTVO", "AMBASADA", "NAGYKOVETSEG",
     "VELEPOSLANSTVO", "AMBASSADE", "EMBAJADA", "AMBASCIATA", "KOSTEL", "KOSCIOL", "THEATER", "THEATRE", "TEATRO",
     "TEATR", "DIVADLO", "BROUWERIJ", "KAPSALON", "SZINHAZ", "OPERA", "KLINIK", "CLINIC", "CLINIQUE", "CLINICA",
