@@ -145,7 +145,8 @@ constexpr phrase_meaning PHRASES[] = {
     role("UST ID", company_fact), role("COD FISCAL", company_fact), role("CIF", company_fact),
     role("REG COM", company_fact), role("IBAN", record_id), role("TRR", record_id), role("BANK ACCOUNT", record_id),
     role("CISLO UCTU", record_id), role("KONTONUMMER", record_id),
-    role("EXTENSION", ignored), role("INNER", ignored), role("DURCHWAHL", ignored), role("KLAPKA", ignored),
+    // An extension alone is a desk's line in the firm's phone system; beside a number ('Phone Extension') it is part of that one.
+    whole("EXTENSION", phone, "WORK"), whole("EXTENSION NUMBER", phone, "WORK"), role("EXTENSION", ignored), role("INNER", ignored), role("DURCHWAHL", ignored), role("KLAPKA", ignored),
     role("BIRTHDAY", birthday), role("BIRTHDATE", birthday), role("BIRTH DATE", birthday),
     role("DATE OF BIRTH", birthday), role("DOB", birthday), role("GEBURTSTAG", birthday),
     role("GEBURTSDATUM", birthday), role("NAROZENINY", birthday), role("DATUM NAROZENI", birthday),
