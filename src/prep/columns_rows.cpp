@@ -106,6 +106,28 @@ void town_from_street(std::vector<column_reading>& columns, const std::vector<st
     r.role.what = field_role::city;
 }
 
+// Takes a column whose header says nothing known, standing between two parts
+// of one address that has no town ('Postal code', 'Location', 'Country'), as
+// that town where no value holds a digit: a place's name inside its address.
+void town_between_parts(std::vector<column_reading>& columns, const std::vector<std::vector<std::string_view>>& values) {
+    const auto digit = [](std::string_view v) { return std::any_of(v.begin(), v.end(), values::is_digit); };
+    for (std::size_t c = 1; c + 1 < columns.size(); ++c) {
+        column_reading& r = columns[c];
+        const column_role& before = columns[c - 1].role;
+        const column_role& after = columns[c + 1].role;
+        if (r.role.what != field_role::none || r.header_role.what != field_role::none || r.overridden || r.evidence.filled == 0 ||
+            !address_field(before.what) || !address_field(after.what) || before.group != after.group) {
+            continue;
+        }
+        const bool has_town = std::any_of(columns.begin(), columns.end(), [&](const column_reading& o) {
+            return o.role.what == field_role::city && o.role.group == before.group;
+        });
+        if (has_town || std::any_of(values[c].begin(), values[c].end(), digit)) continue;
+        r.role = {field_role::city, before.group, before.type};
+        r.why.clear();
+    }
+}
+
 // True when most filled values of `column` end the whole name of their row
 // in `full` as its last words ('Silva' of "Carlos Alberto Silva"): a family
 // name, whatever the header calls it (Portuguese 'Apelido' is one; Brazilian a nickname).
@@ -206,6 +228,7 @@ void read_rows_together(std::vector<column_reading>& columns, const std::vector<
     }
     address_from_values(columns, values);
     town_from_street(columns, values);
+    town_between_parts(columns, values);
     family_from_values(columns, values);
     family_as_whole_name(columns, values);
     private_persons_among_firms(columns, values);

@@ -214,6 +214,19 @@ TEST(PrepColumns, TheWholeReadingNamesEachColumnsFieldOrWhyItIsOff) {
         << other.reading;
 }
 
+TEST(PrepColumns, AnUnknownColumnInsideAnAddressIsItsTown) {
+    // 'Location' between the code and the country is the town; away from the address, or of numbers, it is not.
+    const contact_table t = made("Name;Street;Postal code;Location;Country\nJan Novak;Oudlaan 4;3515 GA;Utrecht;Nederland\n");
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;POSTAL;Oudlaan 4;Utrecht;3515 GA;Nederland")) << t.table;
+    const contact_table away = made("Name;Location;Street;Postal code;Country\nJan Novak;Utrecht;Oudlaan 4;3515 GA;Nederland\n");
+    EXPECT_NE(away.reading.find("'Location': left off (unknown)"), std::string::npos) << away.reading;
+    const contact_table numbers = made("Name;Street;Postal code;Site;Country\nJan Novak;Oudlaan 4;3515 GA;Hall 7;Nederland\n");
+    EXPECT_NE(numbers.reading.find("'Site': left off"), std::string::npos) << numbers.reading;
+    // A column whose header says something else stays off, whatever stands around it.
+    const contact_table said = made("Name;Street;Postal code;Telefon;Country\nJan Novak;Oudlaan 4;3515 GA;Utrecht;Nederland\n");
+    EXPECT_NE(said.reading.find("'Telefon': left off"), std::string::npos) << said.reading;
+}
+
 TEST(PrepColumns, ATypeColumnBeforeItsPhoneAndAWholeAddressOfItsOwn) {
     // The type may come first; a column of types with no phone beside it goes.
     const contact_table t = made("Typ;Telefon;Name\nmobil;+420 777 123 456;Jan Novak\n");
