@@ -44,7 +44,16 @@ void mark_second_names(std::vector<column_reading>& columns) {
         for (auto before = it - 1; before > first && name_part(*before) && std::any_of(columns.begin(), before, name_part); --before) {
             before->role.other = true;
         }
-        for (auto after = it + 1; after != columns.end() && name_part(*after); ++after) after->role.other = true;
+        // After it, a family name is the other's only where the contact has one already ('NAME_W' after
+        // 'NAME'); after a legal and a preferred given name ('Legal_First', 'First_Name', 'Last_Name') it
+        // and the parts after it are the contact's.
+        const bool own_family = std::any_of(columns.begin(), it, [](const column_reading& r) {
+            return r.role.what == field_role::family && !r.role.other;
+        });
+        for (auto after = it + 1; after != columns.end() && name_part(*after) &&
+                                  (after->role.what != field_role::family || own_family); ++after) {
+            after->role.other = true;
+        }
     }
 }
 
