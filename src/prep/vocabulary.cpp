@@ -115,13 +115,17 @@ column_role decide(const reading& r, int number) {
 
 // Returns the name phrase after a place's words at the start of `plain`
 // ('deliveryName', 'destinationAttention', 'BillToContact.FirstName',
-// 'address_shipping_first_name'): the place, an address's word before it and
-// the record after it say nothing of a name. Null where no name follows.
+// 'address_shipping_first_name') or an address's word alone ('Address First
+// Name'): the place, an address's word before it and the record after it say
+// nothing of a name. Null where no name follows.
 const phrase_meaning* name_after_place(const word_list& plain, export_language language) {
     std::size_t at = 0, size = 0;
     const phrase_meaning* p = longest_at(plain, 0, language, size);
     if (p != nullptr && p->what == says::role && p->role == field_role::street) {
         at = size;
+        // A sheet of addresses names its own columns after its word ('Address First Name', 'Address Company').
+        const phrase_meaning* own = whole_of(plain, at);
+        if (own != nullptr && own->role >= field_role::given && own->role <= field_role::job) return own;
         p = longest_at(plain, at, language, size);
     }
     if (p == nullptr || p->what != says::place) return nullptr;

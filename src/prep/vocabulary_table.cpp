@@ -290,7 +290,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("TELEPULES", city), role("OBEC", city), role("IRSZ", postal), role("LOKALIZACJA", city), role("ORAS", city), role("LOCALITATE", city),
     role("MAIL CODE", postal), role("OBCINA", city), role("NASELJE", city), role("WOHNORT", city), role("MJESTO", city), role("LOC", city),
     role("KRAJ", region), role("STATE", region), role("REGION", region), role("BUNDESLAND", region),
-    role("KANTON", region), role("CANTON", region), role("WOJEWODZTWO", region), role("MEGYE", region),
+    role("KANTON", region), role("CANTON", region), whole("ZONE", region), whole("ADDRESS ZONE", region), role("WOJEWODZTWO", region), role("MEGYE", region),
     role("OBLAST", region), role("PROVINCE", region), role("PROVINZ", region), role("COUNTY", region), role("JUDET", region),
     role("DEZELA", region), role("PROVINCA", region), role("ALLAM", region), role("TARTOMANY", region),
     role("JUD", region), role("DRZAVA PROVINCIJA", region), role("STAT PROVINCIE", region), role("ZUPANIJA", region),

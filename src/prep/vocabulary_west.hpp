@@ -62,7 +62,8 @@ inline constexpr phrase_meaning PHRASES[] = {
     role("DATA DE NASCIMENTO", birthday), role("GEBOORTEDATUM", birthday), role("FODSELSDATO", birthday),
     role("FODELSEDAG", birthday), role("FODSELSDAG", birthday), role("FODELSEDATUM", birthday),
     role("NETTSIDE", web), role("WEBBPLATS", web), role("HJEMMESIDE", web), role("SITO WEB", web),
-    whole("APODO", nickname), whole("SOPRANNOME", nickname), whole("ROEPNAAM", given), whole("VOORLETTERS", given, INITIALS), whole("TITULATUUR", prefix), whole("TUSSENVOEGSEL", middle), whole("TUSSENVOEGSELS", middle), whole("DENOMINAZIONE", org),
+    whole("APODO", nickname), whole("SOPRANNOME", nickname), whole("ROEPNAAM", given), whole("VOORLETTERS", given, INITIALS), whole("INITIALEN", given, INITIALS), whole("VOORVOEGSEL", middle),
+    whole("PERSOON", full), whole("TITULATUUR", prefix), whole("TUSSENVOEGSEL", middle), whole("TUSSENVOEGSELS", middle), whole("DENOMINAZIONE", org),
     whole("TRATAMIENTO", prefix), whole("AANHEF", prefix), whole("TITOLO", title), whole("NUMERO", house_number),
     whole("CIVICO", house_number), whole("NUMERO CIVICO", house_number), role("COMPLEMENTO", street2),
     role("CEP", postal), role("POSTNR", postal), role("TELECOPIE", phone, 0, "FAX"), role("PROVINCIE", region),
@@ -76,7 +77,7 @@ inline constexpr phrase_meaning PHRASES[] = {
     role("BSN", record_id), role("CPF", record_id), role("NIF", record_id), role("DNI", record_id),
     role("NIE", record_id), whole("CF", record_id), role("CODICE FISCALE", record_id), role("NUMERO FISCAL", record_id),
     role("PARTITA IVA", company_fact), whole("P IVA", company_fact), role("CNPJ", company_fact),
-    role("SIRET", company_fact), role("SIREN", company_fact), role("TVA", company_fact), role("KVK", company_fact),
+    role("SIRET", company_fact), role("SIREN", company_fact), role("TVA", company_fact), role("KVK", company_fact), role("BTW", company_fact),
     role("ORGANISASJONSNUMMER", company_fact), role("ORGANISATIONSNUMMER", company_fact), role("ORGNR", company_fact),
     // A flat's floor and door after the street ('3º B'), and remarks.
     role("PISO", street2), role("PUERTA", street2), whole("OBSERVACIONES", note), whole("OBSERVACION", note),

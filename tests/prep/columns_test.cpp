@@ -214,6 +214,15 @@ TEST(PrepColumns, TheWholeReadingNamesEachColumnsFieldOrWhyItIsOff) {
         << other.reading;
 }
 
+TEST(PrepColumns, SingleLettersAreNoTitleJobOrFirm) {
+    // A shop's 'Titel' of M and V is a sex's code; 'Dr.' and a job of words stay what the header says.
+    const contact_table codes = made("Titel;Voornaam;Achternaam\nM;Jan;Dijk\nV;Anna;Berg\n");
+    EXPECT_NE(codes.reading.find("'Titel': left off (single letters: a code, such as a sex's)"), std::string::npos)
+        << codes.reading;
+    const contact_table job = made("Name;Job Title\nJan Dijk;Baker\nAnna Berg;X\n");
+    EXPECT_NE(job.reading.find("'Job Title': job title"), std::string::npos) << job.reading;
+}
+
 TEST(PrepColumns, AnUnknownColumnInsideAnAddressIsItsTown) {
     // 'Location' between the code and the country is the town; away from the address, or of numbers, it is not.
     const contact_table t = made("Name;Street;Postal code;Location;Country\nJan Novak;Oudlaan 4;3515 GA;Utrecht;Nederland\n");

@@ -29,7 +29,8 @@ TEST(VocabNoContactValue, TheRecordsOwnersCodesAndCompanyFactsInEachLanguage) {
                 lang::unknown);
     // A person's name under a role the table names; words that say something keep their say.
     expect_read({{"Agency Manager First Name", given}, {"Agency Manager Last Name", family}, {"Agency Name", org},
-                 {"Volunteer Coordinator Surname", family}, {"Agency Manager Name", none}, {"Card Last4", none}},
+                 {"Volunteer Coordinator Surname", family}, {"Agency Manager Name", none}, {"Card Last4", none},
+                 {"Address First Name", given}, {"Address Company", org}, {"Address Zone", region, -4}},
                 lang::unknown);
     // A gift's fund is the giver's cause, never the giver's firm.
     expect_read({{"Fund", ignored}, {"Fund_Type", ignored}, {"Campaign", ignored}}, lang::unknown);

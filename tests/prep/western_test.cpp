@@ -167,7 +167,8 @@ TEST(PrepWestern, NordicAddressPartsAndFirmsInAGivenNamesPlace) {
                  {"Roepnaam", given}, {"Denominazione", org}, {"Naam", full}, {"Gemeente", city, -4},
                  {"Nome Contacto", contact}, {"TAV", contact}, {"voorletters", given, 0, "INITIALS"}, {"titulatuur", prefix},
                  {"mobielenummer", phone, 0, "CELL"}, {"Heimilisfang", street, -4}, {"Netfang", email},
-                 {"Kennitala", record_id}, {"Farsimi", phone, 0, "CELL"}},
+                 {"Kennitala", record_id}, {"Farsimi", phone, 0, "CELL"}, {"Initialen", given, 0, "INITIALS"},
+                 {"Voorvoegsel", middle}, {"Persoon", full}, {"Telefoonnummer noodgeval", ignored}},
                 export_language::unknown);
     // A firm under the given name, with no family name, is the firm alone: Spanish 'S.L.', Norwegian 'AS'.
     const contact_table t = made("Nombre;Apellidos;Email\nJordi;Puig Ferrer;j@x.es\nTaller Gracia S.L.;;t@y.es\n"
