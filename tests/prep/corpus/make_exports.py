@@ -64,7 +64,9 @@ sources are in thirtyninth_headers.py, as
 FOLDER/thirtyninth/exports/<name>.csv; and the fortieth, whose sources are
 in fortieth_headers.py, as FOLDER/fortieth/exports/<name>.csv; and the
 forty-first, whose sources are in fortyfirst_headers.py, as
-FOLDER/fortyfirst/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/fortyfirst/exports/<name>.csv; and the forty-second, whose sources
+are in fortysecond_headers.py, as FOLDER/fortysecond/exports/<name>.csv, each
+with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -228,6 +230,9 @@ from thirtyninth_headers import SOURCES as THIRTYNINTH_SOURCES  # noqa: E402
 from fortyfirst_exports import (gympoint_members, nookal_clients, planaday_cursisten,  # noqa: E402
                                 tutorcruncher_clients, uniradio_clinics, vetdata_clients)
 from fortyfirst_headers import SOURCES as FORTYFIRST_SOURCES  # noqa: E402
+from fortysecond_exports import (easystorecreator_customers, opencart_addresses, proxycart_customers,  # noqa: E402
+                                 smithcart_customers, spryker_customers, webxpress_klanten)
+from fortysecond_headers import SOURCES as FORTYSECOND_SOURCES  # noqa: E402
 from thirtysixth_exports import (idempiere_bpartner, invoicer_rejestr, mice_contacts, nexus_parteneri,  # noqa: E402
                                  payday_vidskiptavinir, prim_contractors)
 from thirtysixth_headers import SOURCES as THIRTYSIXTH_SOURCES  # noqa: E402
@@ -642,6 +647,13 @@ FORTYFIRST_EXPORTS = {
     "planaday_cursisten_nl": planaday_cursisten, "uniradio_clinics_br": uniradio_clinics,
 }
 
+# The forty-second held-out set, written apart from rowcard-prep's code like the others.
+FORTYSECOND_EXPORTS = {
+    "smithcart_customers_us": smithcart_customers, "easystorecreator_customers_us": easystorecreator_customers,
+    "spryker_customers_de": spryker_customers, "opencart_addresses_uk": opencart_addresses,
+    "webxpress_klanten_nl": webxpress_klanten, "proxycart_customers_ca": proxycart_customers,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -775,7 +787,8 @@ def main():
                 ("thirtyseventh", THIRTYSEVENTH_EXPORTS, THIRTYSEVENTH_SOURCES),
                 ("thirtyninth", THIRTYNINTH_EXPORTS, THIRTYNINTH_SOURCES),
                 ("fortieth", FORTIETH_EXPORTS, FORTIETH_SOURCES),
-                ("fortyfirst", FORTYFIRST_EXPORTS, FORTYFIRST_SOURCES))
+                ("fortyfirst", FORTYFIRST_EXPORTS, FORTYFIRST_SOURCES),
+                ("fortysecond", FORTYSECOND_EXPORTS, FORTYSECOND_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
