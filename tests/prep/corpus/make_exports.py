@@ -64,7 +64,9 @@ sources are in thirtyninth_headers.py, as
 FOLDER/thirtyninth/exports/<name>.csv; and the fortieth, whose sources are
 in fortieth_headers.py, as FOLDER/fortieth/exports/<name>.csv; and the
 forty-first, whose sources are in fortyfirst_headers.py, as
-FOLDER/fortyfirst/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/fortyfirst/exports/<name>.csv; and the forty-third, whose sources
+are in fortythird_headers.py, as FOLDER/fortythird/exports/<name>.csv, each
+with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -228,6 +230,9 @@ from thirtyninth_headers import SOURCES as THIRTYNINTH_SOURCES  # noqa: E402
 from fortyfirst_exports import (gympoint_members, nookal_clients, planaday_cursisten,  # noqa: E402
                                 tutorcruncher_clients, uniradio_clinics, vetdata_clients)
 from fortyfirst_headers import SOURCES as FORTYFIRST_SOURCES  # noqa: E402
+from fortythird_exports import (alg24_uczniowie, clickboarding_candidates, deputy_team,  # noqa: E402
+                                portfolium_alumni, schulcloud_nutzer, traccloud_students)
+from fortythird_headers import SOURCES as FORTYTHIRD_SOURCES  # noqa: E402
 from thirtysixth_exports import (idempiere_bpartner, invoicer_rejestr, mice_contacts, nexus_parteneri,  # noqa: E402
                                  payday_vidskiptavinir, prim_contractors)
 from thirtysixth_headers import SOURCES as THIRTYSIXTH_SOURCES  # noqa: E402
@@ -642,6 +647,13 @@ FORTYFIRST_EXPORTS = {
     "planaday_cursisten_nl": planaday_cursisten, "uniradio_clinics_br": uniradio_clinics,
 }
 
+# The forty-third held-out set, written apart from rowcard-prep's code like the others.
+FORTYTHIRD_EXPORTS = {
+    "deputy_team_au": deputy_team, "traccloud_students_us": traccloud_students,
+    "portfolium_alumni_us": portfolium_alumni, "clickboarding_candidates_us": clickboarding_candidates,
+    "alg24_uczniowie_pl": alg24_uczniowie, "schulcloud_nutzer_de": schulcloud_nutzer,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -775,7 +787,8 @@ def main():
                 ("thirtyseventh", THIRTYSEVENTH_EXPORTS, THIRTYSEVENTH_SOURCES),
                 ("thirtyninth", THIRTYNINTH_EXPORTS, THIRTYNINTH_SOURCES),
                 ("fortieth", FORTIETH_EXPORTS, FORTIETH_SOURCES),
-                ("fortyfirst", FORTYFIRST_EXPORTS, FORTYFIRST_SOURCES))
+                ("fortyfirst", FORTYFIRST_EXPORTS, FORTYFIRST_SOURCES),
+                ("fortythird", FORTYTHIRD_EXPORTS, FORTYTHIRD_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
