@@ -66,6 +66,7 @@ in fortieth_headers.py, as FOLDER/fortieth/exports/<name>.csv; and the
 forty-first, whose sources are in fortyfirst_headers.py, as
 FOLDER/fortyfirst/exports/<name>.csv; and the forty-second, whose sources
 are in fortysecond_headers.py, as FOLDER/fortysecond/exports/<name>.csv, each
+; and the forty-third, whose sources are in fortythird_headers.py, as FOLDER/fortythird/exports/<name>.csv, each with its <name>.expected.json.
 with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
@@ -233,6 +234,9 @@ from fortyfirst_headers import SOURCES as FORTYFIRST_SOURCES  # noqa: E402
 from fortysecond_exports import (easystorecreator_customers, opencart_addresses, proxycart_customers,  # noqa: E402
                                  smithcart_customers, spryker_customers, webxpress_klanten)
 from fortysecond_headers import SOURCES as FORTYSECOND_SOURCES  # noqa: E402
+from fortythird_exports import (alg24_uczniowie, clickboarding_candidates, deputy_team,  # noqa: E402
+                                portfolium_alumni, schulcloud_nutzer, traccloud_students)
+from fortythird_headers import SOURCES as FORTYTHIRD_SOURCES  # noqa: E402
 from thirtysixth_exports import (idempiere_bpartner, invoicer_rejestr, mice_contacts, nexus_parteneri,  # noqa: E402
                                  payday_vidskiptavinir, prim_contractors)
 from thirtysixth_headers import SOURCES as THIRTYSIXTH_SOURCES  # noqa: E402
@@ -654,6 +658,13 @@ FORTYSECOND_EXPORTS = {
     "webxpress_klanten_nl": webxpress_klanten, "proxycart_customers_ca": proxycart_customers,
 }
 
+# The forty-third held-out set, written apart from rowcard-prep's code like the others.
+FORTYTHIRD_EXPORTS = {
+    "deputy_team_au": deputy_team, "traccloud_students_us": traccloud_students,
+    "portfolium_alumni_us": portfolium_alumni, "clickboarding_candidates_us": clickboarding_candidates,
+    "alg24_uczniowie_pl": alg24_uczniowie, "schulcloud_nutzer_de": schulcloud_nutzer,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -788,7 +799,8 @@ def main():
                 ("thirtyninth", THIRTYNINTH_EXPORTS, THIRTYNINTH_SOURCES),
                 ("fortieth", FORTIETH_EXPORTS, FORTIETH_SOURCES),
                 ("fortyfirst", FORTYFIRST_EXPORTS, FORTYFIRST_SOURCES),
-                ("fortysecond", FORTYSECOND_EXPORTS, FORTYSECOND_SOURCES))
+                ("fortysecond", FORTYSECOND_EXPORTS, FORTYSECOND_SOURCES),
+                ("fortythird", FORTYTHIRD_EXPORTS, FORTYTHIRD_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)

@@ -1,0 +1,152 @@
+"""The people of the forty-third held-out set, as each source holds them."""
+
+# A Sydney café group's team members (Deputy): given, family, preferred name, mobile, mailbox, main location,
+# its code, birth date, gender, address, city, postcode, state, country, emergency contact's name and phone,
+# user name, termination date, invitation flag.
+DEPUTY43 = [
+    ("Olivia", "Nguyen", "Liv", "0412345678", "olivia.nguyen@gmail.com", "Surry Hills", "SH", "1998-03-14", "Female",
+     "12 Foveaux Street", "Surry Hills", "2010", "NSW", "Australia", "Thanh Nguyen", "0298765432", "olivian", "",
+     "Y"),
+    ("Jakub", "Nowicki", "Kuba", "0423456789", "kuba.nowicki@outlook.com", "Surry Hills", "SH", "1995-11-02", "Male",
+     "4/88 Crown Street", "Darlinghurst", "2010", "NSW", "Australia", "Anna Nowicka", "+48 601 234 567", "jnowicki",
+     "", "Y"),
+    ("Charlotte", "Walsh", "", "0434567890", "charlotte.walsh@bigpond.com", "Bondi", "BO", "2002-07-21", "Female",
+     "7 Campbell Parade", "Bondi Beach", "2026", "NSW", "Australia", "", "", "cwalsh", "", "Y"),
+    ("Tomáš", "Kratochvíl", "Tom", "0445678901", "tomas.kratochvil@seznam.cz", "Bondi", "BO", "1999-01-30", "Male",
+     "15 Hall Street", "Bondi Beach", "2026", "NSW", "Australia", "", "", "tkratochvil", "", "N"),
+    ("Mia", "Thompson", "", "", "mia.t@icloud.com", "Newtown", "NT", "2004-05-09", "Female", "", "", "", "", "",
+     "Karen Thompson", "0411222333", "", "", "Y"),
+    ("Lachlan", "O'Brien", "Lachie", "0456789012", "lachie.obrien@gmail.com", "Newtown", "NT", "1997-09-17", "Male",
+     "221 King Street", "Newtown", "2042", "NSW", "Australia", "", "", "lobrien", "2026-02-28", "N"),
+    ("Zsófia", "Varga", "Zsofi", "0467890123", "zsofia.varga@freemail.hu", "Surry Hills", "SH", "2000-12-05",
+     "Female", "9 Bourke Street", "Woolloomooloo", "2011", "NSW", "Australia", "", "", "zvarga", "", "Y"),
+    ("Jack", "Henderson", "", "0478901234", "", "Bondi", "BO", "1993-04-26", "Male", "30 Glenayr Avenue",
+     "Bondi Beach", "2026", "NSW", "Australia", "Sarah Henderson", "0422333444", "jhenderson", "", "N"),
+    ("Petra", "Horvatová", "", "0489012345", "petra.horvatova@azet.sk", "Newtown", "NT", "", "", "", "", "", "", "",
+     "", "", "", "", "Y"),
+    ("Ethan", "Wilson", "", "0490123456", "ethan.wilson@gmail.com", "Parramatta", "PA", "2001-08-11", "Male",
+     "5/14 Church Street", "Parramatta", "2150", "NSW", "Australia", "", "", "ewilson", "", "Y"),
+    ("Ana", "Kovačić", "", "0401987654", "ana.kovacic@gmail.com", "Parramatta", "PA", "1996-06-18", "Female",
+     "62 Marsden Street", "Parramatta", "2150", "NSW", "Australia", "Ivan Kovačić", "+385 91 234 5678", "akovacic",
+     "", "Y"),
+    ("Grace", "Mitchell", "Gracie", "0413579246", "grace.mitchell@yahoo.com.au", "Surry Hills", "SH", "2003-10-03",
+     "Female", "18 Riley Street", "Surry Hills", "2010", "NSW", "Australia", "", "", "gmitchell", "", "Y"),
+]
+
+# A Chicago community college's tutoring centre students (TracCloud): id, other ids, barcode, status, legal and
+# preferred first name, last name, middle, street, apartment, city, state, zip, country, home, work and cell phone,
+# mailbox, preferred contact, user name, birth date, gender, ethnicity.
+TRACCLOUD43 = [
+    ("20251001", "A20251001", "", "A2609376001", "Active", "Registered", "Katarzyna", "Kasia", "Wójcik", "M.",
+     "5420 N Milwaukee Ave", "Apt 2F", "Chicago", "IL", "60630", "USA", "", "", "773-555-0101",
+     "kwojcik@student.wright.edu", "3", "kwojcik", "2005-04-12", "Female", "White"),
+    ("20251002", "A20251002", "", "A2609376002", "Active", "Registered", "Marcus", "Marcus", "Johnson", "",
+     "1130 W Belmont Ave", "", "Chicago", "IL", "60657", "USA", "773-555-0102", "", "312-555-0102",
+     "mjohnson@student.wright.edu", "1", "mjohnson", "2004-09-30", "Male", "Black or African American"),
+    ("20251003", "A20251003", "pkowal", "A2609376003", "Active", "", "Piotr", "Piotr", "Kowalczyk", "Jan",
+     "3901 N Harlem Ave", "#12", "Chicago", "IL", "60634", "USA", "", "", "773-555-0103",
+     "pkowalczyk@student.wright.edu", "3", "pkowalczyk", "2003-02-17", "Male", "White"),
+    ("20251004", "A20251004", "", "A2609376004", "Active", "Registered", "Guadalupe", "Lupe", "Hernández", "",
+     "2630 W 47th St", "", "Chicago", "IL", "60632", "USA", "773-555-0104", "", "773-555-1104",
+     "ghernandez@student.wright.edu", "3", "ghernandez", "2006-01-08", "Female", "Hispanic or Latino"),
+    ("20251005", "A20251005", "", "A2609376005", "Active", "Registered", "Oleksandr", "Sasha", "Kovalenko", "",
+     "6141 N Sheridan Rd", "Unit 904", "Chicago", "IL", "60660", "USA", "", "", "872-555-0105",
+     "okovalenko@student.wright.edu", "3", "okovalenko", "2002-11-23", "Male", ""),
+    ("20251006", "A20251006", "", "", "Active", "", "Emily", "Emily", "Brennan", "Rose", "7215 W Addison St", "",
+     "Chicago", "IL", "60634", "USA", "773-555-0106", "312-555-2106", "", "ebrennan@student.wright.edu", "1",
+     "ebrennan", "2005-07-04", "Female", "White"),
+    ("20251007", "A20251007", "", "A2609376007", "Active", "Registered", "Jan", "Jan", "Dvořák", "", "", "", "", "",
+     "", "", "", "", "", "jdvorak@student.wright.edu", "4", "jdvorak", "", "", ""),
+    ("20251008", "A20251008", "", "A2609376008", "Inactive", "", "DeShawn", "DeShawn", "Williams", "T.",
+     "401 N Central Ave", "Apt 3", "Chicago", "IL", "60644", "USA", "", "", "773-555-0108",
+     "dwilliams@student.wright.edu", "3", "dwilliams", "2004-03-15", "Male", "Black or African American"),
+    ("20251009", "A20251009", "", "A2609376009", "Active", "Registered", "Agnieszka", "Aga", "Zielińska", "",
+     "4812 N Austin Ave", "", "Chicago", "IL", "60630", "USA", "773-555-0109", "", "773-555-1109",
+     "azielinska@student.wright.edu", "3", "azielinska", "1999-10-28", "Female", "White"),
+    ("20251010", "A20251010", "", "A2609376010", "Active", "Registered", "Min-jun", "Min-jun", "Park", "",
+     "5050 N Lincoln Ave", "Apt 5B", "Chicago", "IL", "60625", "USA", "", "", "312-555-0110",
+     "mpark@student.wright.edu", "3", "mpark", "2006-06-01", "Male", "Asian"),
+    ("20251011", "A20251011", "", "A2609376011", "Active", "", "Zuzana", "Zuzka", "Horváthová", "",
+     "3300 N Narragansett Ave", "", "Chicago", "IL", "60634", "USA", "", "", "773-555-0111",
+     "zhorvathova@student.wright.edu", "4", "zhorvathova", "2001-12-19", "Female", "White"),
+    ("20251012", "A20251012", "", "A2609376012", "Active", "Registered", "Sarah", "Sarah", "O'Malley", "",
+     "6530 W Irving Park Rd", "#2", "Chicago", "IL", "60634", "USA", "773-555-0112", "", "",
+     "somalley@student.wright.edu", "1", "somalley", "2005-08-22", "Female", "White"),
+]
+
+# A Pittsburgh university's alumni for its Portfolium network: given, family, mailbox, graduation year, major,
+# degree, phone, student id.
+PORTFOLIUM43 = [
+    ("Andrew", "Kowalski", "andrew.kowalski@gmail.com", "2019", "Mechanical Engineering", "BS", "412-555-0142",
+     "P1900123"),
+    ("Jana", "Novotná", "jana.novotna@alumni.pitt.edu", "2021", "Computer Science", "MS", "+420 603 111 222",
+     "P2100456"),
+    ("Michael", "Sullivan", "msullivan88@yahoo.com", "2010", "Economics", "BA", "", "P1000789"),
+    ("Emily", "Chen", "emily.chen@alumni.pitt.edu", "2022", "Nursing", "BSN", "(412) 555-0177", ""),
+    ("Marek", "Baláž", "marek.balaz@gmail.com", "2016", "Civil Engineering", "BS", "412.555.0190", "P1600321"),
+    ("Olivia", "Davis", "olivia.davis@outlook.com", "2023", "Psychology", "BA", "724-555-0103", "P2300654"),
+    ("Tamás", "Kiss", "tamas.kiss@alumni.pitt.edu", "2018", "Chemistry", "PhD", "", "P1800987"),
+    ("Rachel", "Hughes", "rachel.hughes@gmail.com", "2020", "Communication", "BA", "412-555-0166", "P2000246"),
+    ("Dominik", "Wróbel", "dominik.wrobel@wp.pl", "2015", "Finance", "MBA", "+48 512 345 678", "P1500135"),
+    ("Brian", "Murphy", "brian.murphy@alumni.pitt.edu", "2012", "History", "BA", "412-555-0121", "P1200864"),
+]
+
+# A Cleveland manufacturer's new hires for Click Boarding: mailbox, given, family, middle, phone in digits only,
+# single-sign-on id, the HR system's id.
+CLICKBOARDING43 = [
+    ("jessica.miller@gmail.com", "Jessica", "Miller", "Ann", "2165550143", "jmiller", "EMP-40211"),
+    ("lukas.vesely@seznam.cz", "Lukáš", "Veselý", "", "420731456789", "lvesely", "EMP-40212"),
+    ("dwashington@yahoo.com", "Darnell", "Washington", "J", "4405550177", "dwashington", "EMP-40213"),
+    ("m.kaminska@onet.pl", "Magdalena", "Kamińska", "Maria", "2165550112", "", "EMP-40214"),
+    ("kevin.obrien@outlook.com", "Kevin", "O'Brien", "", "2165550198", "kobrien", "EMP-40215"),
+    ("ivana.babic@gmail.com", "Ivana", "Babić", "", "", "ibabic", "EMP-40216"),
+    ("tyler.ross@gmail.com", "Tyler", "Ross", "James", "3305550156", "tross", ""),
+    ("gabor.nemeth@freemail.hu", "Gábor", "Németh", "", "36301234567", "gnemeth", "EMP-40218"),
+    ("ashley.brooks@icloud.com", "Ashley", "Brooks", "", "2165550189", "abrooks", "EMP-40219"),
+    ("stefan.mlakar@gmail.com", "Stefan", "Mlakar", "Janez", "4405550124", "smlakar", "EMP-40220"),
+]
+
+# A Cieszyn primary school's pupils for ALG24 Sekretariat: sex, family, given, second given name, PESEL, birth
+# date, birthplace and its locative, class level and letter, register and book numbers, pupil card number, EU
+# and Polish citizenship.
+ALG24_43 = [
+    ("k", "Kowalska", "Zuzanna", "Maria", "15231204567", "04.03.2015", "Cieszyn", "Cieszynie", "4", "a", "7", "112/2021",
+     "4021", "t", "t"),
+    ("m", "Nowak", "Szymon", "", "14290912345", "12.09.2014", "Bielsko-Biała", "Bielsku-Białej", "5", "b", "14",
+     "98/2020", "3877", "t", "t"),
+    ("m", "Novák", "Tomáš", "", "", "27.05.2015", "Český Těšín", "Czeskim Cieszynie", "4", "a", "15", "140/2023", "",
+     "t", "n"),
+    ("k", "Kovalenko", "Sofiia", "", "", "08.11.2013", "Charków", "Charkowie", "6", "c", "9", "71/2022", "", "n", "n"),
+    ("k", "Wiśniewska", "Julia", "Anna", "13321507891", "15.12.2013", "Cieszyn", "Cieszynie", "6", "c", "21",
+     "55/2019", "3640", "t", "t"),
+    ("m", "Żak", "Franciszek", "Józef", "16220301234", "03.02.2016", "Skoczów", "Skoczowie", "3", "a", "20",
+     "167/2022", "4188", "t", "t"),
+    ("k", "Sikorová", "Ema", "", "", "19.06.2014", "Ostrava", "Ostrawie", "5", "b", "18", "101/2020", "3880", "t",
+     "n"),
+    ("m", "Lewandowski", "Antoni", "", "15281807654", "18.08.2015", "Cieszyn", "Cieszynie", "4", "a", "10",
+     "118/2021", "4027", "t", "t"),
+    ("k", "Hečková", "Lucia", "Mária", "", "02.04.2016", "Žilina", "Żylinie", "3", "a", "8", "171/2023", "", "t",
+     "n"),
+    ("m", "Bondarenko", "Maksym", "", "", "23.01.2014", "Lwów", "Lwowie", "5", "b", "3", "130/2022", "", "n", "n"),
+    ("k", "Ćwiklińska", "Hanna", "", "14270605432", "05.07.2014", "Ustroń", "Ustroniu", "5", "b", "4", "99/2020",
+     "3878", "t", "t"),
+    ("m", "Mroczek", "Wojciech", "Paweł", "13310109876", "01.11.2013", "Cieszyn", "Cieszynie", "6", "c", "13",
+     "57/2019", "3642", "t", "t"),
+]
+
+# A Frankfurt (Oder) secondary school's pupils and teachers for the Schul-Cloud: given, family, mailbox, classes
+# (several joined by '+'), birthday.
+SCHULCLOUD43 = [
+    ("Emma", "Schulze", "emma.schulze@gesamtschule-ffo.de", "7a", "14.03.2013"),
+    ("Maksymilian", "Kaczmarek", "maksymilian.kaczmarek@gesamtschule-ffo.de", "7a", "02.10.2012"),
+    ("Finn", "Lehmann", "finn.lehmann@gesamtschule-ffo.de", "7b", "27.06.2013"),
+    ("Amelia", "Wójtowicz", "amelia.wojtowicz@gesamtschule-ffo.de", "8a", "11.01.2012"),
+    ("Paul", "Richter", "paul.richter@gesamtschule-ffo.de", "8a", ""),
+    ("Karolína", "Dušková", "karolina.duskova@gesamtschule-ffo.de", "9c", "30.09.2010"),
+    ("Ben", "Neumann", "ben.neumann@gesamtschule-ffo.de", "9c", "19.04.2011"),
+    ("Sabine", "Krüger", "s.krueger@gesamtschule-ffo.de", "7a+8a+9c", ""),
+    ("Marta", "Zielińska-Braun", "m.zielinska-braun@gesamtschule-ffo.de", "7b+8a", ""),
+    ("Lea", "Hoffmann", "lea.hoffmann@gesamtschule-ffo.de", "10b", "08.08.2009"),
+    ("Noah", "Szabó", "noah.szabo@gesamtschule-ffo.de", "10b", "21.12.2009"),
+    ("Thomas", "Wendt", "t.wendt@gesamtschule-ffo.de", "9c+10b", ""),
+]
