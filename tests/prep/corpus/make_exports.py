@@ -65,9 +65,9 @@ FOLDER/thirtyninth/exports/<name>.csv; and the fortieth, whose sources are
 in fortieth_headers.py, as FOLDER/fortieth/exports/<name>.csv; and the
 forty-first, whose sources are in fortyfirst_headers.py, as
 FOLDER/fortyfirst/exports/<name>.csv; and the forty-second, whose sources
-are in fortysecond_headers.py, as FOLDER/fortysecond/exports/<name>.csv, each
-; and the forty-third, whose sources are in fortythird_headers.py, as FOLDER/fortythird/exports/<name>.csv, each with its <name>.expected.json.
-with its <name>.expected.json.
+are in fortysecond_headers.py, as FOLDER/fortysecond/exports/<name>.csv; and
+the forty-third, whose sources are in fortythird_headers.py, as
+FOLDER/fortythird/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
