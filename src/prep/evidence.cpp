@@ -29,6 +29,8 @@ constexpr std::size_t PHONE_MIN_DIGITS = 6;
 constexpr std::size_t PHONE_MAX_DIGITS = 15;
 // Digits after a phone's '/' at least: "1511/23" is a house number.
 constexpr std::size_t PHONE_MIN_AFTER_SLASH = 4;
+// Digits of a register's number before its year ("112/2021") at most.
+constexpr std::size_t YEAR_NUMBER_DIGITS = 4;
 // Digits of a phone's extension ("kl. 25") at most.
 constexpr std::size_t EXTENSION_MAX_DIGITS = 6;
 // A mixed code of letters and digits this long at least is an id; "2B" or "O2" is no record's key.
@@ -83,7 +85,10 @@ bool is_phone(std::string_view value) {
     const std::size_t slash = v.rfind('/');
     if (slash == std::string_view::npos) return true;
     const std::string_view after = v.substr(slash + 1);
-    return static_cast<std::size_t>(std::count_if(after.begin(), after.end(), is_digit)) >= PHONE_MIN_AFTER_SLASH;
+    // A register's number of its year ("112/2021") is no phone: a few digits, then a year alone.
+    const bool of_a_year = slash <= YEAR_NUMBER_DIGITS && all_digits(v.substr(0, slash)) && after.size() == 4 &&
+                           all_digits(after) && (after.starts_with("19") || after.starts_with("20"));
+    return !of_a_year && static_cast<std::size_t>(std::count_if(after.begin(), after.end(), is_digit)) >= PHONE_MIN_AFTER_SLASH;
 }
 
 // True for one e-mail address alone: one '@' with something before it, a

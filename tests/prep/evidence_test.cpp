@@ -94,6 +94,8 @@ TEST(EvidenceShapes, PhonesHaveSixToFifteenDigitsInAPhonesSigns) {
         {"777 123 456 room 25", vs::text},
         {"1511/23", vs::text},                       // a house number
         {"1511/2345", vs::phone},
+        {"112/2021", vs::text},                      // a register's number of its year
+        {"0221/2021999", vs::phone},
         {"777 123 456 (mobil)", vs::text},
         {"kl. 25", vs::text},                        // an extension without its number
         {"777 123 456 / 602 111 222", vs::text},     // two phones: a list
