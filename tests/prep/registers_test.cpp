@@ -234,12 +234,13 @@ TEST(PrepRegisters, ANameThatIsTheCompanyAndARecordsKindOfAddress) {
     // A town's office and a school group, in the languages beyond the first few.
     const contact_table office = made("Name,Email\nGmina Nowa Wies,ug@nowawies.pl\nAgrupamento de Escolas de Benfica,a@e.pt\nAnna Huber,anna@x.at\n"
                                       "Sofijski hlebni izdelija EOOD,s@h.bg\nLandesklinikum Wiener Neustadt,l@k.at\n"
-                                      "Marcenaria Kowalski Ltda,m@k.br\nLondon Borough of Ealing,e@e.uk\n");
+                                      "Marcenaria Kowalski Ltda,m@k.br\nLondon Borough of Ealing,e@e.uk\nLincoln Elementary PTA,p@l.us\n");
     EXPECT_TRUE(has_line(office.table, "Gmina Nowa Wies;;;Gmina Nowa Wies;ug@nowawies.pl")) << office.table;
     EXPECT_TRUE(has_line(office.table, "Agrupamento de Escolas de Benfica;;;Agrupamento de Escolas de Benfica;a@e.pt"))
         << office.table;
     EXPECT_TRUE(has_line(office.table, "Sofijski hlebni izdelija EOOD;;;Sofijski hlebni izdelija EOOD;s@h.bg")) << office.table;
-    for (const char* firm : {"Landesklinikum Wiener Neustadt", "Marcenaria Kowalski Ltda", "London Borough of Ealing"}) {
+    for (const char* firm : {"Landesklinikum Wiener Neustadt", "Marcenaria Kowalski Ltda", "London Borough of Ealing",
+                             "Lincoln Elementary PTA"}) {
         EXPECT_NE(office.table.find(std::string(firm) + ";;;" + firm + ";"), std::string::npos) << firm << office.table;
     }
     EXPECT_TRUE(has_line(trade.table, "Brauerei;Brauerei;;;b@x.de")) << trade.table;  // one word may be a given name
