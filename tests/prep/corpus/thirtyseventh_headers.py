@@ -16,7 +16,7 @@ SOURCES = {
     "royalmail_clickdrop": dict(
         source="Royal Mail Click & Drop (UK parcel carrier: orders and their recipients imported from a spreadsheet)",
         language="en", separator=",", encoding="utf-8", documented_as="field list",
-        where="the carrier's help 'Order Import spreadsheet field specifications' (help.parcel.royalmail.com/hc/"
+        where="the carrier's help page on the order import spreadsheet's fields (help.parcel.royalmail.com/hc/"
               "en-gb/articles/360000250093): under 'Address Book Information' and 'Shipping address': Address book"
               " reference, Address Line 1 (mandatory), Address Line 2, Address Line 3, City (mandatory), Company Name"
               " ('Yes if no First name or Last name fields are present'), Country ('Full name of country ... or"
@@ -56,9 +56,9 @@ SOURCES = {
     "alfio_attendees": dict(
         source="alf.io (open-source event ticketing: attendees uploaded for a ticket category)", language="en",
         separator=",", encoding="utf-8", documented_as="header row",
-        where="the admin's 'File Specifications' beside 'Attendees for Category' (alf.io 2.0-M2, as stored):"
+        where="the admin's file format notes beside 'Attendees for Category' (alf.io 2.0-M2, as stored):"
               " 'Please create a CSV file with header, using commas (,) as separator, double quotes (\") as quote"
-              " character', 'Header specification: firstName,lastName,email,lang,reference,additionalData':"
+              " character', the header it names: firstName,lastName,email,lang,reference,additionalData:"
               " firstName, lastName, email and lang required, reference 'the attendee ID in the existing system',"
               " additionalData named by each event, so left out; UTF-8 without a signature and CRLF taken",
         header=["firstName", "lastName", "email", "lang", "reference"]),
@@ -74,8 +74,7 @@ SOURCES = {
     "sendpro_addressbook": dict(
         source="Pitney Bowes SendPro Enterprise (multi-carrier parcel shipping: the address book import)",
         language="en", separator=",", encoding="utf-8", documented_as="field list",
-        where="the vendor's support article 'Address book and list management file import specifications for"
-              " SendPro Enterprise' (www.pitneybowes.com/us/support/article/000071393): 'Fields may be in any order"
+        where="the vendor's support article on the address book and list import files of SendPro Enterprise (www.pitneybowes.com/us/support/article/000071393): 'Fields may be in any order"
               " provided the column headers match exactly': CustomerReference, AttentionTo, Organization, Address1,"
               " Address2, Address3, City, Region, PostalCode, Country, Phone, AlternatePhone, one row whose name the"
               " stored copy has lost (left out), Notes, Residential ('true/false'); DUNS and the columns after it"
