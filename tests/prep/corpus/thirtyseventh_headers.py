@@ -74,7 +74,8 @@ SOURCES = {
     "sendpro_addressbook": dict(
         source="Pitney Bowes SendPro Enterprise (multi-carrier parcel shipping: the address book import)",
         language="en", separator=",", encoding="utf-8", documented_as="field list",
-        where="the vendor's support article on the address book and list import files of SendPro Enterprise (www.pitneybowes.com/us/support/article/000071393): 'Fields may be in any order"
+        where="the vendor's support article on the address book and list import files of SendPro Enterprise"
+              " (www.pitneybowes.com/us/support/article/000071393): 'Fields may be in any order"
               " provided the column headers match exactly': CustomerReference, AttentionTo, Organization, Address1,"
               " Address2, Address3, City, Region, PostalCode, Country, Phone, AlternatePhone, one row whose name the"
               " stored copy has lost (left out), Notes, Residential ('true/false'); DUNS and the columns after it"
