@@ -67,7 +67,9 @@ forty-first, whose sources are in fortyfirst_headers.py, as
 FOLDER/fortyfirst/exports/<name>.csv; and the forty-second, whose sources
 are in fortysecond_headers.py, as FOLDER/fortysecond/exports/<name>.csv; and
 the forty-third, whose sources are in fortythird_headers.py, as
-FOLDER/fortythird/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/fortythird/exports/<name>.csv; and the forty-fourth, whose sources
+are in fortyfourth_headers.py, as FOLDER/fortyfourth/exports/<name>.csv,
+each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -237,6 +239,9 @@ from fortysecond_headers import SOURCES as FORTYSECOND_SOURCES  # noqa: E402
 from fortythird_exports import (alg24_uczniowie, clickboarding_candidates, deputy_team,  # noqa: E402
                                 portfolium_alumni, schulcloud_nutzer, traccloud_students)
 from fortythird_headers import SOURCES as FORTYTHIRD_SOURCES  # noqa: E402
+from fortyfourth_exports import (eme_members, imageprepare_members, kluboffice_spillere,  # noqa: E402
+                                 rosterathletics_entries, sportlomo_members, sportsm8_members)
+from fortyfourth_headers import SOURCES as FORTYFOURTH_SOURCES  # noqa: E402
 from thirtysixth_exports import (idempiere_bpartner, invoicer_rejestr, mice_contacts, nexus_parteneri,  # noqa: E402
                                  payday_vidskiptavinir, prim_contractors)
 from thirtysixth_headers import SOURCES as THIRTYSIXTH_SOURCES  # noqa: E402
@@ -665,6 +670,13 @@ FORTYTHIRD_EXPORTS = {
     "alg24_uczniowie_pl": alg24_uczniowie, "schulcloud_nutzer_de": schulcloud_nutzer,
 }
 
+# The forty-fourth held-out set, written apart from rowcard-prep's code like the others.
+FORTYFOURTH_EXPORTS = {
+    "sportsm8_members_au": sportsm8_members, "eme_members_be": eme_members,
+    "imageprepare_members_uk": imageprepare_members, "rosterathletics_entries_pl": rosterathletics_entries,
+    "sportlomo_members_ca": sportlomo_members, "kluboffice_spillere_dk": kluboffice_spillere,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -800,7 +812,8 @@ def main():
                 ("fortieth", FORTIETH_EXPORTS, FORTIETH_SOURCES),
                 ("fortyfirst", FORTYFIRST_EXPORTS, FORTYFIRST_SOURCES),
                 ("fortysecond", FORTYSECOND_EXPORTS, FORTYSECOND_SOURCES),
-                ("fortythird", FORTYTHIRD_EXPORTS, FORTYTHIRD_SOURCES))
+                ("fortythird", FORTYTHIRD_EXPORTS, FORTYTHIRD_SOURCES),
+                ("fortyfourth", FORTYFOURTH_EXPORTS, FORTYFOURTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
