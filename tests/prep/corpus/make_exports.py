@@ -67,7 +67,9 @@ forty-first, whose sources are in fortyfirst_headers.py, as
 FOLDER/fortyfirst/exports/<name>.csv; and the forty-second, whose sources
 are in fortysecond_headers.py, as FOLDER/fortysecond/exports/<name>.csv; and
 the forty-third, whose sources are in fortythird_headers.py, as
-FOLDER/fortythird/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/fortythird/exports/<name>.csv; and the forty-fifth, whose sources are
+in fortyfifth_headers.py, as FOLDER/fortyfifth/exports/<name>.csv, each with
+its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -237,6 +239,9 @@ from fortysecond_headers import SOURCES as FORTYSECOND_SOURCES  # noqa: E402
 from fortythird_exports import (alg24_uczniowie, clickboarding_candidates, deputy_team,  # noqa: E402
                                 portfolium_alumni, schulcloud_nutzer, traccloud_students)
 from fortythird_headers import SOURCES as FORTYTHIRD_SOURCES  # noqa: E402
+from fortyfifth_exports import (canon_addressbook, nazwa_cloud_mail, ricoh_program_info,  # noqa: E402
+                                scansnap_mail_address_book, snep_contatos, topaccess_addressbook)
+from fortyfifth_headers import SOURCES as FORTYFIFTH_SOURCES  # noqa: E402
 from thirtysixth_exports import (idempiere_bpartner, invoicer_rejestr, mice_contacts, nexus_parteneri,  # noqa: E402
                                  payday_vidskiptavinir, prim_contractors)
 from thirtysixth_headers import SOURCES as THIRTYSIXTH_SOURCES  # noqa: E402
@@ -665,6 +670,13 @@ FORTYTHIRD_EXPORTS = {
     "alg24_uczniowie_pl": alg24_uczniowie, "schulcloud_nutzer_de": schulcloud_nutzer,
 }
 
+# The forty-fifth held-out set, written apart from rowcard-prep's code like the others.
+FORTYFIFTH_EXPORTS = {
+    "ricoh_program_info_cz": ricoh_program_info, "topaccess_addressbook_sk": topaccess_addressbook,
+    "scansnap_mail_address_book_at": scansnap_mail_address_book, "canon_addressbook_hu": canon_addressbook,
+    "snep_contatos_br": snep_contatos, "nazwa_cloud_mail_pl": nazwa_cloud_mail,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -800,7 +812,8 @@ def main():
                 ("fortieth", FORTIETH_EXPORTS, FORTIETH_SOURCES),
                 ("fortyfirst", FORTYFIRST_EXPORTS, FORTYFIRST_SOURCES),
                 ("fortysecond", FORTYSECOND_EXPORTS, FORTYSECOND_SOURCES),
-                ("fortythird", FORTYTHIRD_EXPORTS, FORTYTHIRD_SOURCES))
+                ("fortythird", FORTYTHIRD_EXPORTS, FORTYTHIRD_SOURCES),
+                ("fortyfifth", FORTYFIFTH_EXPORTS, FORTYFIFTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
