@@ -68,8 +68,7 @@ FOLDER/fortyfirst/exports/<name>.csv; and the forty-second, whose sources
 are in fortysecond_headers.py, as FOLDER/fortysecond/exports/<name>.csv; and
 the forty-third, whose sources are in fortythird_headers.py, as
 FOLDER/fortythird/exports/<name>.csv; and the forty-fourth, whose sources
-are in fortyfourth_headers.py, as FOLDER/fortyfourth/exports/<name>.csv,
-each with its <name>.expected.json.
+are in fortyfourth_headers.py, as FOLDER/fortyfourth/exports/<name>.csv; and the forty-fifth, whose sources are in fortyfifth_headers.py, as FOLDER/fortyfifth/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -242,6 +241,9 @@ from fortythird_headers import SOURCES as FORTYTHIRD_SOURCES  # noqa: E402
 from fortyfourth_exports import (eme_members, imageprepare_members, kluboffice_spillere,  # noqa: E402
                                  rosterathletics_entries, sportlomo_members, sportsm8_members)
 from fortyfourth_headers import SOURCES as FORTYFOURTH_SOURCES  # noqa: E402
+from fortyfifth_exports import (canon_addressbook, nazwa_cloud_mail, ricoh_program_info,  # noqa: E402
+                                scansnap_mail_address_book, snep_contatos, topaccess_addressbook)
+from fortyfifth_headers import SOURCES as FORTYFIFTH_SOURCES  # noqa: E402
 from thirtysixth_exports import (idempiere_bpartner, invoicer_rejestr, mice_contacts, nexus_parteneri,  # noqa: E402
                                  payday_vidskiptavinir, prim_contractors)
 from thirtysixth_headers import SOURCES as THIRTYSIXTH_SOURCES  # noqa: E402
@@ -677,6 +679,13 @@ FORTYFOURTH_EXPORTS = {
     "sportlomo_members_ca": sportlomo_members, "kluboffice_spillere_dk": kluboffice_spillere,
 }
 
+# The forty-fifth held-out set, written apart from rowcard-prep's code like the others.
+FORTYFIFTH_EXPORTS = {
+    "ricoh_program_info_cz": ricoh_program_info, "topaccess_addressbook_sk": topaccess_addressbook,
+    "scansnap_mail_address_book_at": scansnap_mail_address_book, "canon_addressbook_hu": canon_addressbook,
+    "snep_contatos_br": snep_contatos, "nazwa_cloud_mail_pl": nazwa_cloud_mail,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -813,7 +822,8 @@ def main():
                 ("fortyfirst", FORTYFIRST_EXPORTS, FORTYFIRST_SOURCES),
                 ("fortysecond", FORTYSECOND_EXPORTS, FORTYSECOND_SOURCES),
                 ("fortythird", FORTYTHIRD_EXPORTS, FORTYTHIRD_SOURCES),
-                ("fortyfourth", FORTYFOURTH_EXPORTS, FORTYFOURTH_SOURCES))
+                ("fortyfourth", FORTYFOURTH_EXPORTS, FORTYFOURTH_SOURCES),
+                ("fortyfifth", FORTYFIFTH_EXPORTS, FORTYFIFTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
