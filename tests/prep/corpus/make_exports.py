@@ -68,7 +68,9 @@ FOLDER/fortyfirst/exports/<name>.csv; and the forty-second, whose sources
 are in fortysecond_headers.py, as FOLDER/fortysecond/exports/<name>.csv; and
 the forty-third, whose sources are in fortythird_headers.py, as
 FOLDER/fortythird/exports/<name>.csv; and the forty-fourth, whose sources
-are in fortyfourth_headers.py, as FOLDER/fortyfourth/exports/<name>.csv; and the forty-fifth, whose sources are in fortyfifth_headers.py, as FOLDER/fortyfifth/exports/<name>.csv, each with its <name>.expected.json.
+are in fortyfourth_headers.py, as FOLDER/fortyfourth/exports/<name>.csv; and
+the forty-fifth, whose sources are in fortyfifth_headers.py, as
+FOLDER/fortyfifth/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
