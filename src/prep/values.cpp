@@ -110,6 +110,12 @@ void clean_value(std::string_view raw, std::size_t line, const folded_chart& cha
         }
     }
     while (out.size() > start && out.back() == ' ') out.pop_back();
+    // A device that writes every value in square brackets ("[jan@firma.cz]", "[]") means the value inside.
+    const std::string_view whole = std::string_view(out).substr(start);
+    if (whole.size() >= 2 && whole.front() == '[' && whole.back() == ']' && whole.find_first_of("[]", 1) == whole.size() - 1) {
+        out.pop_back();
+        out.erase(start, 1);
+    }
     if (marks.spaces) note(changes.spaces, line);
     if (marks.base_letters) note(changes.base_letters, line);
     if (marks.latin) note(changes.latin_letters, line);

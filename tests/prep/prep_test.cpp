@@ -473,6 +473,12 @@ TEST(PrepCharacters, CyrillicIsWrittenInLatinLettersTheCodePageHolds) {
     EXPECT_EQ(r.changes.dropped.lines, std::vector<std::size_t>{5});
 }
 
+TEST(PrepCharacters, AValueInSquareBracketsIsTheValueInside) {
+    // A network scanner's address list writes every value so; brackets inside a value stay.
+    const export_result r = read("h;g\n[jan@firma.cz];[]\n[a] [b]; [1] \n");
+    EXPECT_EQ(table_text(r), "h;g\njan@firma.cz;\n[a] [b];1\n");
+}
+
 TEST(PrepCharacters, ASpreadsheetsFormulaOfTextIsTheTextItGives) {
     // Written so that a number keeps its leading zero; any other formula, or quotes inside, stay as they are.
     const export_result r = read("h\n\"=\"\"0737 550 129\"\"\"\n \"=\"\"680412/1187\"\" \"\n=SUM(A1)\n"
