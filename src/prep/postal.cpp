@@ -40,12 +40,13 @@ bool lettered_postcode(std::string_view s) {
 }
 
 // True for a postal code without a country mark: 4 to 6 digits, "602 00", "00-950", a US "15210-2613", a Portuguese
-// "1000-001", a Dutch or British one of letters and digits.
+// "1000-001", a Brazilian "01310-100", a Dutch or British one of letters and digits.
 bool postal_body(std::string_view s) {
     if (lettered_postcode(s)) return true;
     if (all_digits(s)) return s.size() >= POSTAL_MIN_DIGITS && s.size() <= POSTAL_MAX_DIGITS;
     if (s.size() == 10 && s[5] == '-' && all_digits(s.substr(0, 5)) && all_digits(s.substr(6))) return true;
     if (s.size() == 8 && s[4] == '-' && all_digits(s.substr(0, 4)) && all_digits(s.substr(5))) return true;
+    if (s.size() == 9 && s[5] == '-' && all_digits(s.substr(0, 5)) && all_digits(s.substr(6))) return true;  // Brazil's CEP
     cursor c{s};
     const std::size_t first = take_digits(c).size();
     const char sep = first == 3 ? ' ' : '-';

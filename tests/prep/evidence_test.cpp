@@ -287,6 +287,7 @@ TEST(EvidenceSplits, PostalCodeAndTownInOneCell) {
         // Dutch and British codes of digits and letters.
         {"1017 DK Amsterdam", "1017 DK", "Amsterdam"},
         {"Leeds LS1 4BR", "LS1 4BR", "Leeds"},
+        {"01310-100 Sao Paulo", "01310-100", "Sao Paulo"},
         {"London SW1A 1AA", "SW1A 1AA", "London"},
     };
     for (const split_case& c : cases) {
