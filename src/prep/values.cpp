@@ -39,6 +39,15 @@ std::string_view formula_text(std::string_view raw, std::size_t line, export_cha
     return t.substr(2, t.size() - 3);
 }
 
+// Appends the Latin letter `c` of a transliteration to `out` as rowcard keeps
+// it: folded where it does, else as its base letter ('ć' "c"), as when the
+// export has it; a letter with neither adds nothing.
+void append_latin(char32_t c, const folded_chart& chart, std::string& out) {
+    if (c < 0x80) out.push_back(static_cast<char>(c));
+    else if (c < FOLDED_BELOW && chart.byte[c] != 0) out.push_back(static_cast<char>(chart.byte[c]));
+    else if (const char* plain = plain_spelling(c)) out.append(plain);
+}
+
 }  // namespace
 
 // Builds the chart from rowcard's own cleaning: a byte from 0x80 up that
@@ -92,11 +101,7 @@ void clean_value(std::string_view raw, std::size_t line, const folded_chart& cha
             out.push_back(c == ORDINAL_A ? 'a' : 'o');
         } else if (const char32_t* latin = latin_spelling(c)) {
             marks.latin = true;
-            // A Latin letter rowcard does not keep ('ć') is written as its base letter, as when the export has it.
-            for (; *latin != U'\0'; ++latin) {
-                if (*latin < 0x80 || chart.byte[*latin] != 0) out.push_back(static_cast<char>(*latin < 0x80 ? *latin : chart.byte[*latin]));
-                else out.append(plain_spelling(*latin));
-            }
+            for (; *latin != U'\0'; ++latin) append_latin(*latin, chart, out);
         } else if (const char* plain = plain_spelling(c)) {
             if (plain[0] == ' ') {
                 marks.spaces = true;
