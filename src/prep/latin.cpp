@@ -46,11 +46,14 @@ const char32_t* latin_spelling(char32_t c) {
     if (c == GHE_UPTURN) return U"G";
     if (c == GHE_UPTURN + 1) return U"g";
     if (c < CYRILLIC_FIRST || c > CYRILLIC_LAST) return nullptr;
-    const std::size_t at = c - CYRILLIC_FIRST;
-    if (at < 0x10) return EXTRA_UPPER[at];
-    if (at < 0x30) return BASIC_UPPER[at - 0x10];
-    if (at < 0x50) return BASIC_LOWER[at - 0x30];
-    return EXTRA_LOWER[at - 0x50];
+    // The block runs in the tables' order: the extra capitals, А to Я, а to я, the extra small letters.
+    std::size_t at = c - CYRILLIC_FIRST;
+    if (at < EXTRA_UPPER.size()) return EXTRA_UPPER[at];
+    at -= EXTRA_UPPER.size();
+    if (at < BASIC_UPPER.size()) return BASIC_UPPER[at];
+    at -= BASIC_UPPER.size();
+    if (at < BASIC_LOWER.size()) return BASIC_LOWER[at];
+    return EXTRA_LOWER[at - BASIC_LOWER.size()];
 }
 
 }  // namespace rowcard
