@@ -70,7 +70,9 @@ the forty-third, whose sources are in fortythird_headers.py, as
 FOLDER/fortythird/exports/<name>.csv; and the forty-fourth, whose sources
 are in fortyfourth_headers.py, as FOLDER/fortyfourth/exports/<name>.csv; and
 the forty-fifth, whose sources are in fortyfifth_headers.py, as
-FOLDER/fortyfifth/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/fortyfifth/exports/<name>.csv; and the forty-sixth, whose sources are
+in fortysixth_headers.py, as FOLDER/fortysixth/exports/<name>.csv, each with
+its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -246,6 +248,9 @@ from fortyfourth_headers import SOURCES as FORTYFOURTH_SOURCES  # noqa: E402
 from fortyfifth_exports import (canon_addressbook, nazwa_cloud_mail, ricoh_program_info,  # noqa: E402
                                 scansnap_mail_address_book, snep_contatos, topaccess_addressbook)
 from fortyfifth_headers import SOURCES as FORTYFIFTH_SOURCES  # noqa: E402
+from fortysixth_exports import (bird_contactos, movidesk_pessoas, rdstation_leads,  # noqa: E402
+                               splio_contacts, tray_usuarios, voipstudio_contactos)
+from fortysixth_headers import SOURCES as FORTYSIXTH_SOURCES  # noqa: E402
 from thirtysixth_exports import (idempiere_bpartner, invoicer_rejestr, mice_contacts, nexus_parteneri,  # noqa: E402
                                  payday_vidskiptavinir, prim_contractors)
 from thirtysixth_headers import SOURCES as THIRTYSIXTH_SOURCES  # noqa: E402
@@ -688,6 +693,13 @@ FORTYFIFTH_EXPORTS = {
     "snep_contatos_br": snep_contatos, "nazwa_cloud_mail_pl": nazwa_cloud_mail,
 }
 
+# The forty-sixth held-out set, written apart from rowcard-prep's code like the others.
+FORTYSIXTH_EXPORTS = {
+    "rdstation_leads_br": rdstation_leads, "movidesk_pessoas_br": movidesk_pessoas,
+    "splio_contacts_fr": splio_contacts, "voipstudio_contactos_mx": voipstudio_contactos,
+    "bird_contactos_es": bird_contactos, "tray_usuarios_br": tray_usuarios,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -825,7 +837,8 @@ def main():
                 ("fortysecond", FORTYSECOND_EXPORTS, FORTYSECOND_SOURCES),
                 ("fortythird", FORTYTHIRD_EXPORTS, FORTYTHIRD_SOURCES),
                 ("fortyfourth", FORTYFOURTH_EXPORTS, FORTYFOURTH_SOURCES),
-                ("fortyfifth", FORTYFIFTH_EXPORTS, FORTYFIFTH_SOURCES))
+                ("fortyfifth", FORTYFIFTH_EXPORTS, FORTYFIFTH_SOURCES),
+                ("fortysixth", FORTYSIXTH_EXPORTS, FORTYSIXTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
