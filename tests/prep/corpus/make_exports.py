@@ -70,7 +70,9 @@ the forty-third, whose sources are in fortythird_headers.py, as
 FOLDER/fortythird/exports/<name>.csv; and the forty-fourth, whose sources
 are in fortyfourth_headers.py, as FOLDER/fortyfourth/exports/<name>.csv; and
 the forty-fifth, whose sources are in fortyfifth_headers.py, as
-FOLDER/fortyfifth/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/fortyfifth/exports/<name>.csv; and the forty-seventh, whose sources
+are in fortyseventh_headers.py, as FOLDER/fortyseventh/exports/<name>.csv,
+each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -246,6 +248,9 @@ from fortyfourth_headers import SOURCES as FORTYFOURTH_SOURCES  # noqa: E402
 from fortyfifth_exports import (canon_addressbook, nazwa_cloud_mail, ricoh_program_info,  # noqa: E402
                                 scansnap_mail_address_book, snep_contatos, topaccess_addressbook)
 from fortyfifth_headers import SOURCES as FORTYFIFTH_SOURCES  # noqa: E402
+from fortyseventh_exports import (activedonor_donors, cantook_patrons, churchsocial_members,  # noqa: E402
+                                  parishsoft_members, pickatime_people, weblibrarian_patrons)
+from fortyseventh_headers import SOURCES as FORTYSEVENTH_SOURCES  # noqa: E402
 from thirtysixth_exports import (idempiere_bpartner, invoicer_rejestr, mice_contacts, nexus_parteneri,  # noqa: E402
                                  payday_vidskiptavinir, prim_contractors)
 from thirtysixth_headers import SOURCES as THIRTYSIXTH_SOURCES  # noqa: E402
@@ -688,6 +693,13 @@ FORTYFIFTH_EXPORTS = {
     "snep_contatos_br": snep_contatos, "nazwa_cloud_mail_pl": nazwa_cloud_mail,
 }
 
+# The forty-seventh held-out set, written apart from rowcard-prep's code like the others.
+FORTYSEVENTH_EXPORTS = {
+    "churchsocial_members_ca": churchsocial_members, "parishsoft_members_us": parishsoft_members,
+    "weblibrarian_patrons_us": weblibrarian_patrons, "pickatime_people_at": pickatime_people,
+    "cantook_patrons_ca": cantook_patrons, "activedonor_donors_za": activedonor_donors,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -825,7 +837,8 @@ def main():
                 ("fortysecond", FORTYSECOND_EXPORTS, FORTYSECOND_SOURCES),
                 ("fortythird", FORTYTHIRD_EXPORTS, FORTYTHIRD_SOURCES),
                 ("fortyfourth", FORTYFOURTH_EXPORTS, FORTYFOURTH_SOURCES),
-                ("fortyfifth", FORTYFIFTH_EXPORTS, FORTYFIFTH_SOURCES))
+                ("fortyfifth", FORTYFIFTH_EXPORTS, FORTYFIFTH_SOURCES),
+                ("fortyseventh", FORTYSEVENTH_EXPORTS, FORTYSEVENTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
