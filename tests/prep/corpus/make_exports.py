@@ -73,6 +73,7 @@ the forty-fifth, whose sources are in fortyfifth_headers.py, as
 FOLDER/fortyfifth/exports/<name>.csv; and the forty-sixth, whose sources are
 in fortysixth_headers.py, as FOLDER/fortysixth/exports/<name>.csv, each with
 its <name>.expected.json.
+; and the forty-seventh, whose sources are in fortyseventh_headers.py, as FOLDER/fortyseventh/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -251,6 +252,9 @@ from fortyfifth_headers import SOURCES as FORTYFIFTH_SOURCES  # noqa: E402
 from fortysixth_exports import (bird_contactos, movidesk_pessoas, rdstation_leads,  # noqa: E402
                                splio_contacts, tray_usuarios, voipstudio_contactos)
 from fortysixth_headers import SOURCES as FORTYSIXTH_SOURCES  # noqa: E402
+from fortyseventh_exports import (activedonor_donors, cantook_patrons, churchsocial_members,  # noqa: E402
+                                  parishsoft_members, pickatime_people, weblibrarian_patrons)
+from fortyseventh_headers import SOURCES as FORTYSEVENTH_SOURCES  # noqa: E402
 from thirtysixth_exports import (idempiere_bpartner, invoicer_rejestr, mice_contacts, nexus_parteneri,  # noqa: E402
                                  payday_vidskiptavinir, prim_contractors)
 from thirtysixth_headers import SOURCES as THIRTYSIXTH_SOURCES  # noqa: E402
@@ -700,6 +704,13 @@ FORTYSIXTH_EXPORTS = {
     "bird_contactos_es": bird_contactos, "tray_usuarios_br": tray_usuarios,
 }
 
+# The forty-seventh held-out set, written apart from rowcard-prep's code like the others.
+FORTYSEVENTH_EXPORTS = {
+    "churchsocial_members_ca": churchsocial_members, "parishsoft_members_us": parishsoft_members,
+    "weblibrarian_patrons_us": weblibrarian_patrons, "pickatime_people_at": pickatime_people,
+    "cantook_patrons_ca": cantook_patrons, "activedonor_donors_za": activedonor_donors,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -838,7 +849,8 @@ def main():
                 ("fortythird", FORTYTHIRD_EXPORTS, FORTYTHIRD_SOURCES),
                 ("fortyfourth", FORTYFOURTH_EXPORTS, FORTYFOURTH_SOURCES),
                 ("fortyfifth", FORTYFIFTH_EXPORTS, FORTYFIFTH_SOURCES),
-                ("fortysixth", FORTYSIXTH_EXPORTS, FORTYSIXTH_SOURCES))
+                ("fortysixth", FORTYSIXTH_EXPORTS, FORTYSIXTH_SOURCES),
+                ("fortyseventh", FORTYSEVENTH_EXPORTS, FORTYSEVENTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
