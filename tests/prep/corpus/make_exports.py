@@ -71,9 +71,9 @@ FOLDER/fortythird/exports/<name>.csv; and the forty-fourth, whose sources
 are in fortyfourth_headers.py, as FOLDER/fortyfourth/exports/<name>.csv; and
 the forty-fifth, whose sources are in fortyfifth_headers.py, as
 FOLDER/fortyfifth/exports/<name>.csv; and the forty-sixth, whose sources are
-in fortysixth_headers.py, as FOLDER/fortysixth/exports/<name>.csv, each with
-its <name>.expected.json.
-; and the forty-seventh, whose sources are in fortyseventh_headers.py, as FOLDER/fortyseventh/exports/<name>.csv, each with its <name>.expected.json.
+in fortysixth_headers.py, as FOLDER/fortysixth/exports/<name>.csv; and the
+forty-seventh, whose sources are in fortyseventh_headers.py, as
+FOLDER/fortyseventh/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
