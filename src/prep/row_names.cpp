@@ -5,6 +5,7 @@
 
 #include "config/config.hpp"
 #include "prep/derive.hpp"
+#include "prep/value_text.hpp"
 #include "prep/vocabulary.hpp"
 #include "record/record.hpp"
 
@@ -216,6 +217,11 @@ std::string_view shown_name(std::string_view fn, const card_row& row, const std:
     // A home with no one named in it ('null;null' beside a meter's number) is its address's, not its key's.
     for (std::size_t p = STREET; shown.empty() && !row.addresses.empty() && p <= CITY; ++p) {
         shown = keepable_start(row.addresses.front().second[p]);
+    }
+    // Else the first value of words in the row ('Nome fantasia' after 'Tipo' of "1"), else the first at all.
+    const auto worded = [](std::string_view x) { return std::any_of(x.begin(), x.end(), values::is_letter); };
+    for (std::size_t c = 0; shown.empty() && c < v.size(); ++c) {
+        if (worded(v[c])) shown = keepable_start(v[c]);
     }
     for (std::size_t c = 0; shown.empty() && c < v.size(); ++c) shown = keepable_start(v[c]);
     return shown;

@@ -214,6 +214,15 @@ TEST(PrepColumns, TheWholeReadingNamesEachColumnsFieldOrWhyItIsOff) {
         << other.reading;
 }
 
+TEST(PrepColumns, ARowNamedByNothingKnownShowsItsWordsNotItsCodes) {
+    // A help desk's people: the kind's code first, the name under a header no table knows.
+    const contact_table t = made("Tipo;Perfil;Nome fantasia;Razao social\n1;2;Ricardo Souza;\n2;2;Metal Sul;Metal Sul Ltda\n"
+                                 "1;2;;\n");
+    EXPECT_NE(t.table.find("\nRicardo Souza;"), std::string::npos) << t.table;
+    EXPECT_NE(t.table.find("\nMetal Sul Ltda;"), std::string::npos) << t.table;  // the firm before any other value
+    EXPECT_NE(t.table.find("\n1;"), std::string::npos) << t.table;  // a row of codes alone still has a name
+}
+
 TEST(PrepColumns, SingleLettersAreNoTitleJobOrFirm) {
     // A shop's 'Titel' of M and V is a sex's code; 'Dr.' and a job of words stay what the header says.
     const contact_table codes = made("Titel;Voornaam;Achternaam\nM;Jan;Dijk\nV;Anna;Berg\n");
