@@ -45,7 +45,7 @@ inline constexpr phrase_meaning MARK_PHRASES[] = {
     mark("SECONDARY CONTACT", says::stop), mark("SECOND CONTACT", says::stop), mark("ALTERNATE CONTACT", says::stop),
     mark("MOTHER", says::stop), mark("FATHER", says::stop), mark("PARENT", says::stop),
     mark("SPOUSE", says::stop), mark("EMERGENCY", says::stop), mark("MUTTER", says::stop), mark("VATER", says::stop),
-    mark("NOTFALL", says::stop), mark("NOODGEVAL", says::stop), mark("MATKA", says::stop), mark("MATKY", says::stop), mark("MATKI", says::stop),
+    mark("NOTFALL", says::stop), mark("NOODGEVAL", says::stop), mark("ISSUE", says::stop), mark("ISSUING", says::stop), mark("MATKA", says::stop), mark("MATKY", says::stop), mark("MATKI", says::stop),
     mark("OTEC", says::stop), mark("OTCE", says::stop), mark("OJCIEC", says::stop), mark("OJCA", says::stop),
     mark("ANYJA", says::stop), mark("APJA", says::stop), mark("MAJKE", says::stop), mark("OCA", says::stop),
     mark("NOUZE", says::stop), mark("NOUZOVY", says::stop), mark("NOUZOVA", says::stop), mark("NUDZE", says::stop),
