@@ -2,7 +2,7 @@
 // pupil's own, and a second person's names after the contact's, are another
 // person's; in a list of the guardians themselves they are the contact's. A
 // firm's plain phone beside a private one is the office's. Initials beside a called
-// name are that name's.
+// name are that name's; of several unnamed organisations none is the contact's.
 #include <algorithm>
 #include <string_view>
 
@@ -69,10 +69,26 @@ void initials_beside_given(std::vector<column_reading>& columns) {
     }
 }
 
+// Leaves off organisations read from their values alone where two columns
+// or more hold them and no header names one ('baptism_church' beside
+// 'profession_church'): none is plainly the contact's own.
+void unnamed_organisations(std::vector<column_reading>& columns) {
+    const auto unnamed = [](const column_reading& r) {
+        return r.role.what == field_role::org && r.header_role.what == field_role::none && !r.overridden;
+    };
+    if (std::count_if(columns.begin(), columns.end(), unnamed) < 2) return;
+    for (column_reading& r : columns) {
+        if (!unnamed(r)) continue;
+        r.role = {};
+        r.why = "one of several columns of organisations, none named the contact's";
+    }
+}
+
 }  // namespace
 
 void settle_other_people(std::vector<column_reading>& columns) {
     initials_beside_given(columns);
+    unnamed_organisations(columns);
     mark_second_names(columns);
     const auto has = [&columns](int kind, bool other) {
         return std::any_of(columns.begin(), columns.end(), [kind, other](const column_reading& o) {

@@ -223,6 +223,19 @@ TEST(PrepColumns, ARowNamedByNothingKnownShowsItsWordsNotItsCodes) {
     EXPECT_NE(t.table.find("\n1;"), std::string::npos) << t.table;  // a row of codes alone still has a name
 }
 
+TEST(PrepColumns, SeveralUnnamedColumnsOfOrganisationsAreNoneTheContacts) {
+    // A congregation's members: the churches of baptism and profession are other bodies.
+    const std::string text = "first_name,last_name,baptism_church,profession_church\n"
+                             "Pieter,Vandermeer,Kampen Reformed Church,Ancaster Reformed Church\n";
+    const contact_table two = made(text);
+    EXPECT_NE(two.reading.find("'baptism_church': left off (one of several columns of organisations"), std::string::npos)
+        << two.reading;
+    EXPECT_NE(two.reading.find("'profession_church': left off (one of several"), std::string::npos) << two.reading;
+    // One such column alone is the contact's organisation.
+    const contact_table one = made("first_name,last_name,workplace_x\nPieter,Vandermeer,Kampen Reformed Church\n");
+    EXPECT_NE(one.reading.find("'workplace_x': company"), std::string::npos) << one.reading;
+}
+
 TEST(PrepColumns, SingleLettersAreNoTitleJobOrFirm) {
     // A shop's 'Titel' of M and V is a sex's code; 'Dr.' and a job of words stay what the header says.
     const contact_table codes = made("Titel;Voornaam;Achternaam\nM;Jan;Dijk\nV;Anna;Berg\n");
