@@ -73,7 +73,9 @@ the forty-fifth, whose sources are in fortyfifth_headers.py, as
 FOLDER/fortyfifth/exports/<name>.csv; and the forty-sixth, whose sources are
 in fortysixth_headers.py, as FOLDER/fortysixth/exports/<name>.csv; and the
 forty-seventh, whose sources are in fortyseventh_headers.py, as
-FOLDER/fortyseventh/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/fortyseventh/exports/<name>.csv; and the forty-ninth, whose sources
+are in fortyninth_headers.py, as FOLDER/fortyninth/exports/<name>.csv, each
+with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -255,6 +257,9 @@ from fortysixth_headers import SOURCES as FORTYSIXTH_SOURCES  # noqa: E402
 from fortyseventh_exports import (activedonor_donors, cantook_patrons, churchsocial_members,  # noqa: E402
                                   parishsoft_members, pickatime_people, weblibrarian_patrons)
 from fortyseventh_headers import SOURCES as FORTYSEVENTH_SOURCES  # noqa: E402
+from fortyninth_exports import (billtobox_clients, btm_payers, dext_clients, keme_auxiliares,  # noqa: E402
+                                minuba_kunder, timerabbit_kunder)
+from fortyninth_headers import SOURCES as FORTYNINTH_SOURCES  # noqa: E402
 from thirtysixth_exports import (idempiere_bpartner, invoicer_rejestr, mice_contacts, nexus_parteneri,  # noqa: E402
                                  payday_vidskiptavinir, prim_contractors)
 from thirtysixth_headers import SOURCES as THIRTYSIXTH_SOURCES  # noqa: E402
@@ -711,6 +716,13 @@ FORTYSEVENTH_EXPORTS = {
     "cantook_patrons_ca": cantook_patrons, "activedonor_donors_za": activedonor_donors,
 }
 
+# The forty-ninth held-out set, written apart from rowcard-prep's code like the others.
+FORTYNINTH_EXPORTS = {
+    "keme_auxiliares_es": keme_auxiliares, "billtobox_clients_be": billtobox_clients,
+    "timerabbit_kunder_no": timerabbit_kunder, "minuba_kunder_no": minuba_kunder,
+    "dext_clients_fr": dext_clients, "btm_payers_au": btm_payers,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -850,7 +862,8 @@ def main():
                 ("fortyfourth", FORTYFOURTH_EXPORTS, FORTYFOURTH_SOURCES),
                 ("fortyfifth", FORTYFIFTH_EXPORTS, FORTYFIFTH_SOURCES),
                 ("fortysixth", FORTYSIXTH_EXPORTS, FORTYSIXTH_SOURCES),
-                ("fortyseventh", FORTYSEVENTH_EXPORTS, FORTYSEVENTH_SOURCES))
+                ("fortyseventh", FORTYSEVENTH_EXPORTS, FORTYSEVENTH_SOURCES),
+                ("fortyninth", FORTYNINTH_EXPORTS, FORTYNINTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
