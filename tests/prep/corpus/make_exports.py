@@ -74,9 +74,9 @@ FOLDER/fortyfifth/exports/<name>.csv; and the forty-sixth, whose sources are
 in fortysixth_headers.py, as FOLDER/fortysixth/exports/<name>.csv; and the
 forty-seventh, whose sources are in fortyseventh_headers.py, as
 FOLDER/fortyseventh/exports/<name>.csv; and the forty-eighth, whose sources
-are in fortyeighth_headers.py, as FOLDER/fortyeighth/exports/<name>.csv, each
-; and the forty-ninth, whose sources are in fortyninth_headers.py, as FOLDER/fortyninth/exports/<name>.csv, each with its <name>.expected.json.
-with its <name>.expected.json.
+are in fortyeighth_headers.py, as FOLDER/fortyeighth/exports/<name>.csv; and
+the forty-ninth, whose sources are in fortyninth_headers.py, as
+FOLDER/fortyninth/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
