@@ -327,6 +327,7 @@ constexpr phrase_meaning BOUND[] = {
     {"GRAD", says::role, city, {}, 0, only(export_language::croatian) | only(export_language::slovene) | only(export_language::unknown)},
     {"AN", says::role, date, {}, 0, only(export_language::romanian)},
     {"ALT", says::stop, none, {}, 0, only(export_language::german)},  // German 'alt': a former name or number
+    {"BY", says::role, city, {}, 0, only(export_language::nordic)},  // Danish and Norwegian 'By' is the town
 };
 
 constexpr auto joined() {

@@ -26,6 +26,15 @@ inline constexpr phrase_meaning PHRASES[] = {
     whole("TITTEL", title), role("POSTNUMMER", postal), role("POSTSTED", city), role("GRUPPER", category),
     whole("NAVN", full), whole("FULLT NAVN", full), whole("NAMN", full), whole("FIRMANAVN", org),
     whole("FORETAK", org), role("E POST", email), role("EPOST", email),
+    whole("POSTNUMMER OG BY", postal_city), whole("ATT", contact), role("DOMICILIO", street),
+    whole("NOMBRE RAZON SOCIAL", full), whole("LIBELLE", full), whole("LIBELLE DU CLIENT", full),
+    // Turkish and Estonian, as their CRMs and accounting tools write them.
+    whole("ISIM", full), whole("AD SOYAD", full), whole("ADI SOYADI", full), whole("SOYAD", family),
+    whole("SOYADI", family), whole("SIRKET", org), whole("FIRMA ADI", org), role("EPOSTA", email),
+    role("SEHIR", city), role("ULKE", country), role("POSTA KODU", postal), whole("NIMI", full),
+    whole("EESNIMI", given), whole("PEREKONNANIMI", family), role("AADRESS", street), role("LINN", city),
+    role("RIIK", country), role("POSTIINDEKS", postal), whole("ETTEVOTE", org), role("REGISTRIKOOD", company_fact),
+    role("KMKR", company_fact), whole("MARKMED", note),
     // Icelandic, as its invoicing and club tools write it.
     whole("NAFN", full), whole("FULLT NAFN", full), whole("FORNAFN", given), whole("EFTIRNAFN", family),
     role("HEIMILISFANG", street), role("POSTNUMER", postal), role("STADUR", city), role("BAEJARFELAG", city),

@@ -168,8 +168,14 @@ TEST(PrepWestern, NordicAddressPartsAndFirmsInAGivenNamesPlace) {
                  {"Nome Contacto", contact}, {"TAV", contact}, {"voorletters", given, 0, "INITIALS"}, {"titulatuur", prefix},
                  {"mobielenummer", phone, 0, "CELL"}, {"Heimilisfang", street, -4}, {"Netfang", email},
                  {"Kennitala", record_id}, {"Farsimi", phone, 0, "CELL"}, {"Initialen", given, 0, "INITIALS"},
-                 {"Voorvoegsel", middle}, {"Persoon", full}, {"Telefoonnummer noodgeval", ignored}},
+                 {"Voorvoegsel", middle}, {"Persoon", full}, {"Telefoonnummer noodgeval", ignored},
+                 {"Nombre/Razón social", full}, {"Domicilio", street, -4}, {"Libellé du client", full},
+                 {"isim", full}, {"sirket", org}, {"Soyadı", family}, {"Eesnimi", given}, {"Perekonnanimi", family},
+                 {"Postiindeks", postal, -4}, {"Registrikood", company_fact}},
                 export_language::unknown);
+    // Danish and Norwegian 'By' is the town; elsewhere 'by' is whoever made a record.
+    expect_read({{"By", city, -4}, {"Postnummer og by", postal_city, -4}}, export_language::nordic);
+    expect_read({{"Created by", ignored}}, export_language::unknown);
     // A firm under the given name, with no family name, is the firm alone: Spanish 'S.L.', Norwegian 'AS'.
     const contact_table t = made("Nombre;Apellidos;Email\nJordi;Puig Ferrer;j@x.es\nTaller Gracia S.L.;;t@y.es\n"
                                  "Drammen Eiendom AS;;d@z.no\n");
