@@ -1,8 +1,9 @@
-// Cyrillic, and the Latin letters with no base letter ('ð', 'þ'), written in
-// the Latin letters rowcard keeps: the one table, by code point.
+// Cyrillic, Greek, and the Latin letters with no base letter ('ð', 'þ'),
+// written in the Latin letters rowcard keeps: the one table, by code point.
 #include "prep/latin.hpp"
 
 #include <array>
+#include <utility>
 
 namespace rowcard {
 namespace {
@@ -32,9 +33,36 @@ constexpr std::array<const char32_t*, 32> BASIC_LOWER = {
     U"r", U"s", U"t", U"u", U"f", U"h", U"c", U"\u010D", U"\u0161", U"\u0161t", U"a", U"y", U"", U"e", U"ju",
     U"ja"};
 
+// U+0391 to U+03A9, Α to Ω (U+03A2 is unassigned), and U+03B1 to U+03C9, α to
+// ω with the final ς, as Greece's own transliteration writes them plainly.
+constexpr char32_t GREEK_UPPER_FIRST = 0x391;
+constexpr char32_t GREEK_LOWER_FIRST = 0x3B1;
+constexpr std::array<const char32_t*, 25> GREEK_UPPER = {
+    U"A", U"V", U"G", U"D", U"E", U"Z", U"I", U"Th", U"I", U"K", U"L", U"M", U"N", U"X", U"O", U"P", U"R", U"",
+    U"S", U"T", U"Y", U"F", U"Ch", U"Ps", U"O"};
+constexpr std::array<const char32_t*, 25> GREEK_LOWER = {
+    U"a", U"v", U"g", U"d", U"e", U"z", U"i", U"th", U"i", U"k", U"l", U"m", U"n", U"x", U"o", U"p", U"r", U"s",
+    U"s", U"t", U"y", U"f", U"ch", U"ps", U"o"};
+// Greek's accented vowels, each with the plain one it stands for.
+constexpr std::array<std::pair<char32_t, char32_t>, 20> GREEK_ACCENTED = {{
+    {0x386, 0x391}, {0x388, 0x395}, {0x389, 0x397}, {0x38A, 0x399}, {0x38C, 0x39F}, {0x38E, 0x3A5}, {0x38F, 0x3A9},
+    {0x390, 0x3B9}, {0x3AA, 0x399}, {0x3AB, 0x3A5}, {0x3AC, 0x3B1}, {0x3AD, 0x3B5}, {0x3AE, 0x3B7}, {0x3AF, 0x3B9},
+    {0x3B0, 0x3C5}, {0x3CA, 0x3B9}, {0x3CB, 0x3C5}, {0x3CC, 0x3BF}, {0x3CD, 0x3C5}, {0x3CE, 0x3C9}}};
+
+// Returns the Latin spelling of the Greek letter `c`; nullptr for any other character.
+const char32_t* greek_spelling(char32_t c) {
+    for (const auto& [accented, plain] : GREEK_ACCENTED) {
+        if (c == accented) c = plain;
+    }
+    if (c >= GREEK_UPPER_FIRST && c < GREEK_UPPER_FIRST + GREEK_UPPER.size()) return GREEK_UPPER[c - GREEK_UPPER_FIRST];
+    if (c >= GREEK_LOWER_FIRST && c < GREEK_LOWER_FIRST + GREEK_LOWER.size()) return GREEK_LOWER[c - GREEK_LOWER_FIRST];
+    return nullptr;
+}
+
 }  // namespace
 
 const char32_t* latin_spelling(char32_t c) {
+    if (const char32_t* greek = greek_spelling(c)) return greek;
     // Icelandic and Old English letters with no base letter to fold to.
     switch (c) {
     case U'\u00D0': return U"D";

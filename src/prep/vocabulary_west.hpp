@@ -35,6 +35,10 @@ inline constexpr phrase_meaning PHRASES[] = {
     whole("EESNIMI", given), whole("PEREKONNANIMI", family), role("AADRESS", street), role("LINN", city),
     role("RIIK", country), role("POSTIINDEKS", postal), whole("ETTEVOTE", org), role("REGISTRIKOOD", company_fact),
     role("KMKR", company_fact), whole("MARKMED", note),
+    // Greek, as its Latin spelling writes it ('Τηλέφωνο' "Tilefono").
+    role("TILEFONO", phone), role("KINITO", phone, 0, "CELL"), whole("ONOMA", given), whole("EPONYMO", family),
+    whole("EPITHETO", family), whole("SCHOLIA", note), whole("SCHOLIO", note), role("DIEFTHYNSI", street),
+    role("POLI", city), whole("ETAIREIA", org),
     // Icelandic, as its invoicing and club tools write it.
     whole("NAFN", full), whole("FULLT NAFN", full), whole("FORNAFN", given), whole("EFTIRNAFN", family),
     role("HEIMILISFANG", street), role("POSTNUMER", postal), role("STADUR", city), role("BAEJARFELAG", city),

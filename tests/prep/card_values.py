@@ -16,6 +16,17 @@ _CYRILLIC_UPPER = dict(zip(
 CYRILLIC = dict(_CYRILLIC_UPPER)
 CYRILLIC.update({k.lower(): v.lower() for k, v in _CYRILLIC_UPPER.items()})
 
+# Greek as Greece's plain transliteration writes it, accents dropped; read with
+# the Cyrillic, before the letters lose their marks.
+_GREEK_UPPER = dict(zip("ΑΒΓΔΕΖΗΘΙΚΛΜΝΞΟΠΡΣΤΥΦΧΨΩ",
+                        ["A", "V", "G", "D", "E", "Z", "I", "Th", "I", "K", "L", "M", "N", "X", "O", "P", "R",
+                         "S", "T", "Y", "F", "Ch", "Ps", "O"]))
+CYRILLIC.update(_GREEK_UPPER)
+CYRILLIC.update({k.lower(): v.lower() for k, v in _GREEK_UPPER.items()})
+CYRILLIC.update({"ς": "s", "Ά": "A", "Έ": "E", "Ή": "I", "Ί": "I", "Ό": "O", "Ύ": "Y", "Ώ": "O", "ά": "a", "έ": "e",
+                 "ή": "i", "ί": "i", "ό": "o", "ύ": "y", "ώ": "o", "ϊ": "i", "ϋ": "y", "ΐ": "i", "ΰ": "y", "Ϊ": "I",
+                 "Ϋ": "Y"})
+
 
 def space_signs(plain):
     """rowcard-prep's spacing of a value without '@': an ASCII sign that

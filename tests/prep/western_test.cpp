@@ -171,7 +171,8 @@ TEST(PrepWestern, NordicAddressPartsAndFirmsInAGivenNamesPlace) {
                  {"Voorvoegsel", middle}, {"Persoon", full}, {"Telefoonnummer noodgeval", ignored},
                  {"Nombre/Razón social", full}, {"Domicilio", street, -4}, {"Libellé du client", full},
                  {"isim", full}, {"sirket", org}, {"Soyadı", family}, {"Eesnimi", given}, {"Perekonnanimi", family},
-                 {"Postiindeks", postal, -4}, {"Registrikood", company_fact}},
+                 {"Postiindeks", postal, -4}, {"Registrikood", company_fact}, {"Tilefono", phone, 0, "VOICE"},
+                 {"Epitheto", family}, {"Onoma", given}},
                 export_language::unknown);
     // Danish and Norwegian 'By' is the town; elsewhere 'by' is whoever made a record.
     expect_read({{"By", city, -4}, {"Postnummer og by", postal_city, -4}}, export_language::nordic);
