@@ -31,7 +31,7 @@ struct export_changes {
     change_tally spaces;        // values whose line breaks, tabs or other spaces became plain spaces
     change_tally list_items;    // Google's ' ::: ' lists, each item of which gets a column of its own
     change_tally base_letters;  // values with letters written as their Latin base letter
-    change_tally latin_letters;  // values with Cyrillic letters written in Latin ones
+    change_tally latin_letters;  // values with Cyrillic, Greek, 'ð' or 'þ' written in Latin letters
     change_tally formulas;      // a spreadsheet's text marks ('="0737 550 129"', "'60200"), written as their text
     change_tally dropped;       // values that lost signs, emoji, other scripts or control bytes
     change_tally extra_fields;  // records with fields beyond the header's, which were dropped

@@ -110,8 +110,8 @@ std::string changes_report(const export_changes& changes, const contact_table& m
     text += tally_line(made.separators, "the table's separator inside a value made a space", "row");
     text += tally_line(changes.list_items, "items of ' ::: ' lists given columns of their own", "item");
     text += tally_line(changes.base_letters, "letters written as their base letter (a stroke or ring dropped)", "value");
-    text += tally_line(changes.latin_letters, "Cyrillic letters written in Latin ones (with carons), as rowcard's code"
-                                              " page holds no Cyrillic", "value");
+    text += tally_line(changes.latin_letters, "Cyrillic, Greek, 'ð' or 'þ' written in Latin letters, which rowcard's"
+                                              " code page holds", "value");
     text += tally_line(changes.formulas, "a spreadsheet's text marks (=\"...\" or ') written as the text they give", "value");
     text += tally_line(changes.dropped, "signs, emoji or letters of other scripts dropped", "value");
 
