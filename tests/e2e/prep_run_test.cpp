@@ -192,6 +192,17 @@ TEST_F(Prep, NeverWritesOverTheExport) {
     EXPECT_FALSE(fs::exists(root / "rowcard.ini"));
 }
 
+// A Ukrainian's name in Cyrillic reaches the card in Latin letters, and the report says so.
+TEST_F(Prep, CyrillicReachesTheCardInLatinLetters) {
+    write_file(root / "export.csv", "Name,Email\n\xD0\xA8\xD0\xB5\xD0\xB2\xD1\x87\xD0\xB5\xD0\xBD\xD0\xBA\xD0\xBE "
+                                    "\xD0\x86\xD0\xB2\xD0\xB0\xD0\xBD,iv@x.ua\n");
+    ASSERT_EQ(prep("export.csv"), 0) << err << out;
+    EXPECT_NE(out.find("Cyrillic, Greek, '\xC3\xB0' or '\xC3\xBE' written in Latin letters, which rowcard's code page holds: 1 value"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(read_file(root / "cards.vcf").find("FN:Sevcenko Ivan\r\n"), std::string::npos) << read_file(root / "cards.vcf");
+}
+
 // --columns shows the reading and writes nothing; --column corrects it, and
 // one that names no column or field is wrong usage with the choices.
 TEST_F(Prep, TheReadingOfTheColumnsIsShownAndCorrected) {
