@@ -118,9 +118,16 @@ constexpr std::string_view LEGAL_FORMS[] = {
     // Brazilian and Portuguese: a limited company, a one-person one.
     "LTDA", "EIRELI"};
 
+// Words of a Spanish name with two given names and two family names.
+constexpr std::size_t SPANISH_FOUR = 4;
+
+// The 'and' that joins two family names in Catalan, Spanish and Portuguese ('Soler i Puig'), as written.
+constexpr std::string_view NAME_JOINERS[] = {"i", "y", "e"};
+
 // Legal forms written before a firm's name ('VZW Jeugdhuis De Kroon', 'PPHU
 // Marek Sowa'), as header_key writes them.
-constexpr std::string_view LEADING_FORMS[] = {"VZW", "ASBL", "PPHU", "P P H U", "PHU", "P H U", "FHU", "F H U", "FPHU"};
+constexpr std::string_view LEADING_FORMS[] = {"VZW", "ASBL", "PPHU", "P P H U", "PHU", "P H U", "FHU", "F H U", "FPHU",
+                                              "SAS", "SARL", "EURL", "SELARL"};
 
 // Heads of German and Dutch compounds that name an institution or a trade ('Stadtwerke',
 // 'Zahnarztpraxis', 'Schoonmaakbedrijf'); a word ends in one with a word of its own before.
@@ -186,7 +193,7 @@ constexpr std::string_view INSTITUTION_WORDS[] = {
     "RENDORSEG", "FEUERWEHR", "HASICI", "STRAZ", "POMPIERI", "TUZOLTOSAG", "HOSPIC", "HOSPIZ", "HOSPICE", "DOMOV",
     "NAKLADATELSTVI", "VYDAVATELSTVO", "WYDAWNICTWO", "KIADO", "ZALOZBA", "NAKLADA", "EDITURA", "EGYHAZ", "PLEBANIA",
     "GIMNAZIJA", "COLEGIUL", "CLUBUL", "SOCIETATEA", "LIBRARY", "PHARMACY", "DENTAL", "VETERINARY", "INSURANCE",
-    "SCHOOLS", "SCHULEN", "SKOLY", "ESCOLAS", "ESCUELAS", "AGRUPAMENTO", "LYCEE", "BANKA", "ELEMENTARY", "PTA",
+    "SCHOOLS", "SCHULEN", "SKOLY", "ESCOLAS", "ESCUELAS", "AGRUPAMENTO", "LYCEE", "BANKA", "ELEMENTARY", "PTA", "AYUNTAMIENTO", "AJUNTAMENT", "CONCELLO", "DIPUTACION", "COMUNE",
     // A firm's department, where a contact person's name would stand ('Nákupní oddělení').
     "DEPARTMENT", "ABTEILUNG", "ODDELENI", "ODDELENIE", "DZIAL", "OSZTALY", "ODDELEK", "ODJEL", "DEPARTAMENT"};
 
@@ -272,7 +279,12 @@ name_parts split_full_name(std::string_view full, bool family_first, bool one_gi
             parts.reversed = true;
             family_words = front;
         } else if (!family_first && one_given && w.size() > 1) {
-            family_words = w.size() - 1;
+            // Four words of no particle or 'and' are two given names and two family names ('María José Sánchez
+            // Ruiz'); 'Marta Soler i Puig' has one given name.
+            const bool particles = std::any_of(w.begin(), w.end(), [](std::string_view x) {
+                return is_title(x, PARTICLES) || std::find(std::begin(NAME_JOINERS), std::end(NAME_JOINERS), x) != std::end(NAME_JOINERS);
+            });
+            family_words = w.size() == SPANISH_FOUR && !particles ? 2 : w.size() - 1;
         } else if (!family_first) {
             while (family_words + 1 < w.size() && is_title(w[w.size() - family_words - 1], PARTICLES)) ++family_words;
         } else if (const std::string first = header_key(w[0]);

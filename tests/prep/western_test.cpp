@@ -115,9 +115,15 @@ TEST(PrepWestern, EachBlocksTitleAndItsHeaderAgainAreNoContacts) {
 TEST(PrepWestern, OneGivenNameThenTheFamilyNamesButTwoGivenNamesUpNorth) {
     // Spanish, Portuguese and Dutch names: the first word is the given name.
     const contact_table es = made("Nombre;Correo;Ciudad\nLucia Martin Ortega;lucia@x.es;Valencia\n"
-                                  "Marta Soler i Puig;marta@y.es;Girona\n");
-    EXPECT_TRUE(has_line(es.table, "Lucia Martin Ortega;Lucia;Martin Ortega;lucia@x.es;POSTAL;Valencia")) << es.table;
-    EXPECT_TRUE(has_line(es.table, "Marta Soler i Puig;Marta;Soler i Puig;marta@y.es;POSTAL;Girona")) << es.table;
+                                  "Marta Soler i Puig;marta@y.es;Girona\nMaria Jose Sanchez Ruiz;mj@z.es;Murcia\n"
+                                  "Ayuntamiento de Molina de Segura;a@m.es;Molina\nSAS Rhone Medical;r@m.fr;Lyon\n");
+    EXPECT_TRUE(has_line(es.table, "Lucia Martin Ortega;Lucia;Martin Ortega;;lucia@x.es;POSTAL;Valencia")) << es.table;
+    EXPECT_TRUE(has_line(es.table, "Marta Soler i Puig;Marta;Soler i Puig;;marta@y.es;POSTAL;Girona")) << es.table;
+    // Four words: two given names and two family names, unless 'and' joins two family names.
+    EXPECT_TRUE(has_line(es.table, "Maria Jose Sanchez Ruiz;Maria Jose;Sanchez Ruiz;;mj@z.es;POSTAL;Murcia")) << es.table;
+    EXPECT_TRUE(has_line(es.table, "SAS Rhone Medical;;;SAS Rhone Medical;r@m.fr;POSTAL;Lyon")) << es.table;
+    EXPECT_TRUE(has_line(es.table, "Ayuntamiento de Molina de Segura;;;Ayuntamiento de Molina de Segura;a@m.es;POSTAL;Molina"))
+        << es.table;
     // A Norwegian's second given name stays a given name.
     const contact_table no = made("Navn;E-post;Poststed\nLars Erik Haugen;lars@x.no;Bergen\n");
     EXPECT_TRUE(has_line(no.table, "Lars Erik Haugen;Lars Erik;Haugen;lars@x.no;POSTAL;Bergen")) << no.table;
