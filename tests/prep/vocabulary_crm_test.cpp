@@ -32,6 +32,8 @@ TEST(VocabNoContactValue, TheRecordsOwnersCodesAndCompanyFactsInEachLanguage) {
                  {"Volunteer Coordinator Surname", family}, {"Agency Manager Name", none}, {"Card Last4", none},
                  {"Address First Name", given}, {"Address Company", org}, {"Address Zone", region, -4}},
                 lang::unknown);
+    // An Australian payer's 'Other name' is the name between the given and the family name.
+    expect_read({{"Other name", middle}, {"Other given names", middle}}, lang::unknown);
     // Where an identity document was issued is no address of the contact's.
     expect_read({{"Country of Issue", ignored}, {"Issuing Country", ignored}}, lang::unknown);
     // A gift's fund is the giver's cause, never the giver's firm.
