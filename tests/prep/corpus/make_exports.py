@@ -76,7 +76,9 @@ forty-seventh, whose sources are in fortyseventh_headers.py, as
 FOLDER/fortyseventh/exports/<name>.csv; and the forty-eighth, whose sources
 are in fortyeighth_headers.py, as FOLDER/fortyeighth/exports/<name>.csv; and
 the forty-ninth, whose sources are in fortyninth_headers.py, as
-FOLDER/fortyninth/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/fortyninth/exports/<name>.csv; and the fiftieth, whose sources are
+in fiftieth_headers.py, as FOLDER/fiftieth/exports/<name>.csv, each with its
+<name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -263,6 +265,9 @@ from fortyeighth_headers import SOURCES as FORTYEIGHTH_SOURCES  # noqa: E402
 from fortyninth_exports import (billtobox_clients, btm_payers, dext_clients, keme_auxiliares,  # noqa: E402
                                 minuba_kunder, timerabbit_kunder)
 from fortyninth_headers import SOURCES as FORTYNINTH_SOURCES  # noqa: E402
+from fiftieth_exports import (buyingbuddy_leads, deltek_leads, gemcar_customers, nexsure_policies,  # noqa: E402
+                              rms_guests, spms_master)
+from fiftieth_headers import SOURCES as FIFTIETH_SOURCES  # noqa: E402
 from thirtysixth_exports import (idempiere_bpartner, invoicer_rejestr, mice_contacts, nexus_parteneri,  # noqa: E402
                                  payday_vidskiptavinir, prim_contractors)
 from thirtysixth_headers import SOURCES as THIRTYSIXTH_SOURCES  # noqa: E402
@@ -732,6 +737,13 @@ FORTYNINTH_EXPORTS = {
     "dext_clients_fr": dext_clients, "btm_payers_au": btm_payers,
 }
 
+# The fiftieth held-out set, written apart from rowcard-prep's code like the others.
+FIFTIETH_EXPORTS = {
+    "rms_guests_au": rms_guests, "nexsure_policies_us": nexsure_policies,
+    "gemcar_customers_ca": gemcar_customers, "spms_master_mt": spms_master,
+    "buyingbuddy_leads_us": buyingbuddy_leads, "deltek_leads_us": deltek_leads,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -873,7 +885,8 @@ def main():
                 ("fortysixth", FORTYSIXTH_EXPORTS, FORTYSIXTH_SOURCES),
                 ("fortyseventh", FORTYSEVENTH_EXPORTS, FORTYSEVENTH_SOURCES),
                 ("fortyeighth", FORTYEIGHTH_EXPORTS, FORTYEIGHTH_SOURCES),
-                ("fortyninth", FORTYNINTH_EXPORTS, FORTYNINTH_SOURCES))
+                ("fortyninth", FORTYNINTH_EXPORTS, FORTYNINTH_SOURCES),
+                ("fiftieth", FIFTIETH_EXPORTS, FIFTIETH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
