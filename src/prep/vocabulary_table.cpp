@@ -85,7 +85,7 @@ constexpr phrase_meaning PHRASES[] = {
     whole("SCHULNAME", org), whole("NAME DER SCHULE", org), whole("ISKOLA NEVE", org), whole("NAZIV SKOLE", org),
     whole("IME SOLE", org), whole("DENUMIRE SCOALA", org), whole("NAZEV LEKARNY", org), whole("NAZWA APTEKI", org),
     // Where one works: the employer is the card's organisation.
-    whole("EMPLOYER", org), whole("EMPLOYER NAME", org), whole("BUSINESS NAME", org), whole("AGENCY NAME", org), whole("AGENCY", org), whole("ARBEITGEBER", org),
+    whole("EMPLOYER", org), whole("EMPLOYER NAME", org), whole("BUSINESS NAME", org), whole("AGENCY NAME", org), whole("ARBEITGEBER", org),
     whole("ZAMESTNAVATEL", org), whole("PRACODAWCA", org), whole("MUNKALTATO", org), whole("MUNKAHELY", org),
     whole("DELODAJALEC", org), whole("POSLODAVAC", org), whole("ANGAJATOR", org), whole("INSTITUTION", org),
     whole("DENUMIRE", full), whole("DEN", full), whole("NAZWA", full), whole("PRAXISNAME", org), whole("PRAXIS", org), whole("NAZWA WYSWIETLANA", full),

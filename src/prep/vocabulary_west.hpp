@@ -28,6 +28,9 @@ inline constexpr phrase_meaning PHRASES[] = {
     whole("FORETAK", org), role("E POST", email), role("EPOST", email),
     whole("POSTNUMMER OG BY", postal_city), whole("ATT", contact), role("DOMICILIO", street),
     whole("NOMBRE RAZON SOCIAL", full), whole("LIBELLE", full), whole("LIBELLE DU CLIENT", full),
+    // English names cut short, and Australia's after-hours and business-hours phones.
+    whole("GIVEN", given), whole("FNAME", given), whole("FSTN", given), whole("LNAME", family), whole("MNAME", middle),
+    whole("NAMED INSURED", full), role("AH PHONE", phone, 0, "HOME"), role("BH PHONE", phone, 0, "WORK"),
     // Turkish and Estonian, as their CRMs and accounting tools write them.
     whole("ISIM", full), whole("AD SOYAD", full), whole("ADI SOYADI", full), whole("SOYAD", family),
     whole("SOYADI", family), whole("SIRKET", org), whole("FIRMA ADI", org), role("EPOSTA", email),

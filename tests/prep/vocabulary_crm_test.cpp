@@ -32,6 +32,11 @@ TEST(VocabNoContactValue, TheRecordsOwnersCodesAndCompanyFactsInEachLanguage) {
                  {"Volunteer Coordinator Surname", family}, {"Agency Manager Name", none}, {"Card Last4", none},
                  {"Address First Name", given}, {"Address Company", org}, {"Address Zone", region, -4}},
                 lang::unknown);
+    // Names cut short, a cruise line's passenger columns, an insurer's named insured and its agency's producer.
+    expect_read({{"fname", given}, {"lname", family}, {"Given", given}, {"PAX_FSTN", given}, {"PAX_MNAME", middle},
+                 {"Named Insured", full}, {"Producer First Name", ignored}, {"Agency", none},
+                 {"AH Phone", phone, 0, "HOME"}, {"BH Phone", phone, 0, "WORK"}},
+                lang::unknown);
     // An Australian payer's 'Other name' is the name between the given and the family name.
     expect_read({{"Other name", middle}, {"Other given names", middle}}, lang::unknown);
     // Where an identity document was issued is no address of the contact's.
