@@ -116,7 +116,9 @@ constexpr std::string_view LEGAL_FORMS[] = {
     // Icelandic: a private limited company, a public one's state-owned kind, a partnership.
     "EHF", "OHF", "SF",
     // Brazilian and Portuguese: a limited company, a one-person one.
-    "LTDA", "EIRELI"};
+    "LTDA", "EIRELI",
+    // Québec's limited company, with its accent dropped.
+    "LTEE", "LIMITEE"};
 
 // Words of a Spanish name with two given names and two family names.
 constexpr std::size_t SPANISH_FOUR = 4;

@@ -240,7 +240,7 @@ TEST(PrepRegisters, ANameThatIsTheCompanyAndARecordsKindOfAddress) {
         << office.table;
     EXPECT_TRUE(has_line(office.table, "Sofijski hlebni izdelija EOOD;;;Sofijski hlebni izdelija EOOD;s@h.bg")) << office.table;
     for (const char* firm : {"Landesklinikum Wiener Neustadt", "Marcenaria Kowalski Ltda", "London Borough of Ealing",
-                             "Lincoln Elementary PTA"}) {
+                             "Lincoln Elementary PTA", "Plomberie Roy et Fils ltee"}) {
         EXPECT_NE(office.table.find(std::string(firm) + ";;;" + firm + ";"), std::string::npos) << firm << office.table;
     }
     EXPECT_TRUE(has_line(trade.table, "Brauerei;Brauerei;;;b@x.de")) << trade.table;  // one word may be a given name
