@@ -232,8 +232,9 @@ TEST(PrepRegisters, ANameThatIsTheCompanyAndARecordsKindOfAddress) {
         << trade.table;
     EXPECT_TRUE(has_line(trade.table, "Anna Huber;Anna;Huber;;anna@x.at")) << trade.table;
     // A town's office and a school group, in the languages beyond the first few.
-    const contact_table office = made("Name,Email\nGmina Nowa Wies,ug@nowawies.pl\nAgrupamento de Escolas de Benfica,a@e.pt\nAnna Huber,anna@x.at\n"
-                                      "Sofijski hlebni izdelija EOOD,s@h.bg\nLandesklinikum Wiener Neustadt,l@k.at\nPlomberie Roy et Fils ltee,p@r.ca\n"
+    const contact_table office = made("Name,Email\nGmina Nowa Wies,ug@nowawies.pl\nAgrupamento de Escolas de Benfica,a@e.pt\n"
+                                      "Anna Huber,anna@x.at\nSofijski hlebni izdelija EOOD,s@h.bg\n"
+                                      "Landesklinikum Wiener Neustadt,l@k.at\nPlomberie Roy et Fils ltee,p@r.ca\n"
                                       "Marcenaria Kowalski Ltda,m@k.br\nLondon Borough of Ealing,e@e.uk\nLincoln Elementary PTA,p@l.us\n");
     EXPECT_TRUE(has_line(office.table, "Gmina Nowa Wies;;;Gmina Nowa Wies;ug@nowawies.pl")) << office.table;
     EXPECT_TRUE(has_line(office.table, "Agrupamento de Escolas de Benfica;;;Agrupamento de Escolas de Benfica;a@e.pt"))
