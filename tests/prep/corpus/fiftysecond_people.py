@@ -1,0 +1,146 @@
+"""The people of the fifty-second held-out set, as each source holds them."""
+
+# A Chicago family-medicine clinic's new patients for Canvas: given, family, birth date, sex, mobile, middle
+# name, prefix, suffix, preferred name, two street lines, city, state, ZIP, country, the address's use, and
+# two contact slots (system, value, use).
+CANVAS52 = [
+    ("Agnieszka", "Kowalczyk", "1984-03-17", "F", "(773) 555-0142", "Maria", "Mrs.", "", "Aga",
+     "5420 N Milwaukee Ave", "Apt 2R", "Chicago", "IL", "60630", "US", "home",
+     "email", "aga.kowalczyk@gmail.com", "home", "phone", "3125550199", "work"),
+    ("Tomáš", "Novotný", "1979-11-02", "M", "312-555-0187", "", "Dr.", "", "",
+     "233 S Wacker Dr", "Suite 4400", "Chicago", "IL", "60606", "US", "work",
+     "email", "tomas.novotny@loop-eng.com", "work", "fax", "312-555-0188", "work"),
+    ("Marcus", "Johnson", "1961-06-30", "M", "7735550163", "Lee", "", "Jr.", "",
+     "8142 S Ellis Ave", "", "Chicago", "IL", "60619", "US", "home",
+     "email", "marcus.johnson61@yahoo.com", "home", "", "", ""),
+    ("Zuzana", "Hrušková", "1992-01-25", "F", "(872) 555-0110", "", "", "", "Zuzka",
+     "1845 W Cermak Rd", "", "Chicago", "IL", "60608", "US", "",
+     "email", "zuzana.hruskova@seznam.cz", "", "phone", "773-555-0121", "home"),
+    ("Emily", "Nguyen", "2001-09-09", "F", "312.555.0175", "Anh", "Ms.", "", "",
+     "", "", "", "", "", "", "",
+     "email", "emily.nguyen@uchicago.edu", "other", "", "", ""),
+    ("Piotr", "Wiśniewski", "1958-04-04", "M", "(708) 555-0133", "Jan", "Mr.", "", "",
+     "6612 W Belmont Ave", "", "Chicago", "IL", "60634", "US", "home",
+     "phone", "(708) 555-0134", "home", "email", "p.wisniewski@wp.pl", "home"),
+    ("Réka", "Szabó", "1987-12-12", "F", "773-555-0156", "", "", "", "",
+     "1000 N Lake Shore Dr", "Unit 1905", "Chicago", "IL", "60611", "US", "home",
+     "", "", "", "", "", ""),
+    ("Daniel", "O'Brien", "1973-08-21", "M", "(312) 555-0168", "Patrick", "", "III", "Danny",
+     "410 N Michigan Ave", "Floor 12", "Chicago", "IL", "60611", "US", "work",
+     "email", "dobrien@obrien-law.com", "work", "email", "danny.obrien@gmail.com", "home"),
+    ("Katarína", "Baláž", "1995-05-05", "F", "8725550114", "", "", "", "",
+     "3122 N Harlem Ave", "", "Chicago", "IL", "60634", "US", "home",
+     "email", "katka.balaz@azet.sk", "home", "", "", ""),
+    ("Stefan", "Bauer", "1968-02-29", "M", "(847) 555-0190", "", "Dr.", "MD", "",
+     "", "", "", "", "", "", "",
+     "phone", "847-555-0191", "mobile", "email", "s.bauer@nwmed.org", "work"),
+]
+
+# A Tampa chiropractor's patients for Cash Practice: the practice's client number, ChiroTouch's account
+# number, mailbox, given, family, street, city, state, ZIP, phone, work phone, cell.
+CASHPRACTICE52 = [
+    ("1001", "CT-20417", "linda.harper@gmail.com", "Linda", "Harper", "4712 W Kennedy Blvd", "Tampa", "FL", "33609",
+     "(813) 555-0101", "(813) 555-0177", "(813) 555-0102"),
+    ("1002", "CT-20418", "", "Jaroslav", "Kučera", "2209 N Florida Ave", "Tampa", "FL", "33602", "", "",
+     "(813) 555-0112"),
+    ("1003", "", "mgonzalez@verizon.net", "Miguel", "Gonzalez", "915 E Fowler Ave", "Tampa", "FL", "33612",
+     "(813) 555-0123", "", ""),
+    ("1004", "CT-20431", "ewa.mazur@outlook.com", "Ewa", "Mazur", "3301 Bayshore Blvd #1204", "Tampa", "FL",
+     "33629", "", "(813) 555-0166", "(727) 555-0134"),
+    ("1005", "CT-20440", "b.thompson@tampabay.rr.com", "Brian", "Thompson", "", "", "", "", "(813) 555-0145", "",
+     "(813) 555-0146"),
+    ("1006", "CT-20452", "zsofia.kiss@gmail.com", "Zsófia", "Kiss", "7420 Gunn Hwy", "Tampa", "FL", "33625", "",
+     "", "(813) 555-0157"),
+    ("1007", "CT-20455", "rpatel@baycare.org", "Raj", "Patel", "3001 W Dr Martin Luther King Jr Blvd", "Tampa",
+     "FL", "33607", "", "(813) 555-0170", "(813) 555-0168"),
+    ("1008", "", "jana.dvorakova@email.cz", "Jana", "Dvořáková", "1420 S Dale Mabry Hwy", "Tampa", "FL", "33629",
+     "(813) 555-0179", "", ""),
+    ("1009", "CT-20461", "sue.miller1955@aol.com", "Susan", "Miller", "102 Orange Blossom Ln", "Brandon", "FL",
+     "33511", "(813) 555-0181", "", ""),
+    ("1010", "CT-20466", "m.horvat@t-com.hr", "Marko", "Horvat", "5105 Ehrlich Rd", "Tampa", "FL", "33624", "",
+     "", "(813) 555-0193"),
+]
+
+# An Olomouc cardiology registry's patients for IMTM's batch import: given, family, sex, street, birth number,
+# mailbox, phone, insurer's code, town, postal code, birth date.
+IMTM52 = [
+    ("Jan", "Procházka", "M", "Třída Svobody 12", "580312/1234", "jan.prochazka@seznam.cz", "(+420)731111111", "111",
+     "Olomouc", "77900", "12/03/1958"),
+    ("Marie", "Svobodová", "F", "Hodolanská 34", "655708/2231", "", "(+420)602345678", "205", "Olomouc", "77900",
+     "08/07/1965"),
+    ("Petr", "Dvořák", "M", "Palackého 5", "720115/0045", "petr.dvorak@email.cz", "(+420)777888999", "111",
+     "Prostějov", "79601", "15/01/1972"),
+    ("Ludmila", "Černá", "F", "Masarykova 101", "485224/118", "", "", "207", "Přerov", "75002", "24/02/1948"),
+    ("Zdeněk", "Kratochvíl", "M", "U Botanické zahrady 8", "610930/3312", "z.kratochvil@volny.cz",
+     "(+420)585123456", "211", "Olomouc", "77900", "30/09/1961"),
+    ("Anna", "Nowak", "F", "Dolní náměstí 22", "775611/4410", "anna.nowak@wp.pl", "(+48)601234567", "111",
+     "Olomouc", "77900", "11/06/1977"),
+    ("Miroslav", "Holub", "M", "Nádražní 3", "530405/067", "", "(+420)608112233", "213", "Šternberk", "78501",
+     "05/04/1953"),
+    ("Jana", "Králová", "F", "Dlouhá 47", "825320/5521", "jana.kralova@centrum.cz", "(+420)739456123", "201",
+     "Litovel", "78401", "20/03/1982"),
+    ("Ľubomír", "Baláž", "M", "Wolkerova 19", "681008/7743", "lubo.balaz@azet.sk", "(+421)905123456", "111",
+     "Olomouc", "77900", "08/10/1968"),
+    ("Věra", "Pospíšilová", "F", "Husova 2", "406102/044", "", "(+420)585654321", "205", "Uničov", "78391",
+     "02/01/1940"),
+]
+
+# A Cleveland dental group's staff for Dentrix Ascend: given, family, user name, mailbox, phone, provider flag,
+# provider's short name, provider's work street and city.
+DENTRIX52 = [
+    ("Katherine", "Novak", "knovak", "katherine.novak@lakesidedental.com", "(216) 555-0104", "YES", "KNOV",
+     "12800 Shaker Blvd", "Cleveland"),
+    ("Michal", "Horváth", "mhorvath", "michal.horvath@lakesidedental.com", "(216) 555-0118", "YES", "MHORV",
+     "12800 Shaker Blvd", "Cleveland"),
+    ("Denise", "Washington", "dwashington", "denise.washington@lakesidedental.com", "(216) 555-0125", "NO", "", "",
+     ""),
+    ("Jolanta", "Zielińska", "jzielinska", "jolanta.zielinska@lakesidedental.com", "(440) 555-0137", "YES",
+     "JZIEL", "5001 Mayfield Rd", "Lyndhurst"),
+    ("Ryan", "Kowalski", "rkowalski", "ryan.kowalski@lakesidedental.com", "(216) 555-0149", "NO", "", "", ""),
+    ("Eszter", "Tóth", "etoth", "eszter.toth@lakesidedental.com", "(216) 555-0151", "YES", "ETOTH",
+     "7255 Old Oak Blvd", "Middleburg Heights"),
+    ("Ashley", "Brooks", "abrooks", "ashley.brooks@lakesidedental.com", "(216) 555-0163", "NO", "", "", ""),
+    ("Vladimír", "Šimek", "vsimek", "vladimir.simek@lakesidedental.com", "(216) 555-0172", "YES", "VSIME",
+     "12800 Shaker Blvd", "Cleveland"),
+    ("Maria", "Kovač", "mkovac", "maria.kovac@lakesidedental.com", "(440) 555-0186", "NO", "", "", ""),
+]
+
+# A regional hospital's patients from a tour-bus accident drill in EMTrack: tag id, given, middle, family,
+# alternate id, gender, ethnic background, birth date, age, age unit, triage, complaint.
+EMTRACK52 = [
+    ("T-0041", "Jakub", "", "Nowicki", "PL-BUS-07", "Male", "Not Hispanic or Latino", "1990-05-14", "35", "Years",
+     "Yellow", "Trauma"),
+    ("T-0042", "Hana", "Marie", "Veselá", "CZ-PAS-22", "Female", "Not Hispanic or Latino", "03/28/1956", "69",
+     "Years", "Red", "Chest Pain"),
+    ("T-0043", "Kevin", "", "Murphy", "", "Male", "Not Hispanic or Latino", "1978-10-01", "47", "Years", "Green",
+     "Laceration"),
+    ("T-0044", "Lucia", "", "Hernández", "", "Female", "Hispanic or Latino", "2009-07-19", "16", "Years", "Green",
+     "Trauma"),
+    ("T-0045", "Gábor", "", "Fekete", "HU-PAS-03", "Male", "Unknown", "", "60", "Years", "Yellow", "Fracture"),
+    ("T-0046", "Magdalena", "Anna", "Wójcik", "PL-BUS-11", "Female", "Not Hispanic or Latino", "1985-01-30", "40",
+     "Years", "Green", "Anxiety"),
+    ("T-0047", "Samuel", "", "Adeyemi", "", "Male", "Not Hispanic or Latino", "11/11/1999", "26", "Years",
+     "Yellow", "Head Injury"),
+    ("T-0048", "Ondřej", "", "Kolář", "CZ-PAS-25", "Male", "Not Hispanic or Latino", "2024-02-14", "20", "Months",
+     "Green", "Observation"),
+    ("T-0049", "Beata", "", "Szymańska", "PL-BUS-15", "Female", "Not Hispanic or Latino", "1962-09-03", "63",
+     "Years", "Red", "Shortness of Breath"),
+    ("T-0050", "Dragan", "", "Petrović", "", "Male", "Unknown", "1971-04-22", "54", "Years", "Black", "Trauma"),
+]
+
+# A Pittsburgh animal clinic's pet owners for OpenVPM: given, family, mailbox, phone, street, city, state, ZIP.
+OPENVPM52 = [
+    ("Heather", "Sullivan", "heather.sullivan@gmail.com", "412-555-0101", "4120 Butler St", "Pittsburgh", "PA",
+     "15201"),
+    ("Miroslav", "Kováč", "miro.kovac@gmail.com", "(412) 555-0112", "215 E Ohio St", "Pittsburgh", "PA", "15212"),
+    ("Dorota", "Lewandowska", "dorota.lew@onet.pl", "", "1812 Murray Ave Apt 3", "Pittsburgh", "PA", "15217"),
+    ("James", "Carter", "jcarter@pitt.edu", "412.555.0134", "", "", "", ""),
+    ("Ilona", "Farkas", "ilona.farkas@yahoo.com", "412-555-0145", "530 Greenfield Ave", "Pittsburgh", "PA",
+     "15207"),
+    ("Pavel", "Růžička", "pavel.ruzicka@seznam.cz", "724-555-0156", "88 Main St", "Canonsburg", "PA", "15317"),
+    ("Megan", "Russo", "megan.russo@comcast.net", "412-555-0167", "3401 Brighton Rd", "Pittsburgh", "PA",
+     "15212"),
+    ("Tadeusz", "Mazur", "t.mazur@verizon.net", "(412) 555-0178", "2907 Brownsville Rd", "Pittsburgh", "PA",
+     "15227"),
+    ("Olivia", "Baker", "olivia.baker@gmail.com", "4125550189", "610 Penn Ave", "Wilkinsburg", "PA", "15221"),
+]
