@@ -77,8 +77,9 @@ FOLDER/fortyseventh/exports/<name>.csv; and the forty-eighth, whose sources
 are in fortyeighth_headers.py, as FOLDER/fortyeighth/exports/<name>.csv; and
 the forty-ninth, whose sources are in fortyninth_headers.py, as
 FOLDER/fortyninth/exports/<name>.csv; and the fiftieth, whose sources are
-in fiftieth_headers.py, as FOLDER/fiftieth/exports/<name>.csv, each with its
-<name>.expected.json.
+in fiftieth_headers.py, as FOLDER/fiftieth/exports/<name>.csv; and the
+fifty-third, whose sources are in fiftythird_headers.py, as
+FOLDER/fiftythird/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -268,6 +269,9 @@ from fortyninth_headers import SOURCES as FORTYNINTH_SOURCES  # noqa: E402
 from fiftieth_exports import (buyingbuddy_leads, deltek_leads, gemcar_customers, nexsure_policies,  # noqa: E402
                               rms_guests, spms_master)
 from fiftieth_headers import SOURCES as FIFTIETH_SOURCES  # noqa: E402
+from fiftythird_exports import (fieldified_clients, hvacbizpro_customers, managecasa_contacts,  # noqa: E402
+                                prism_users, resvu_users, skynet_addresses)
+from fiftythird_headers import SOURCES as FIFTYTHIRD_SOURCES  # noqa: E402
 from thirtysixth_exports import (idempiere_bpartner, invoicer_rejestr, mice_contacts, nexus_parteneri,  # noqa: E402
                                  payday_vidskiptavinir, prim_contractors)
 from thirtysixth_headers import SOURCES as THIRTYSIXTH_SOURCES  # noqa: E402
@@ -744,6 +748,13 @@ FIFTIETH_EXPORTS = {
     "buyingbuddy_leads_us": buyingbuddy_leads, "deltek_leads_us": deltek_leads,
 }
 
+# The fifty-third held-out set, written apart from rowcard-prep's code like the others.
+FIFTYTHIRD_EXPORTS = {
+    "fieldified_clients_us": fieldified_clients, "skynet_addresses_uk": skynet_addresses,
+    "hvacbizpro_customers_us": hvacbizpro_customers, "managecasa_contacts_us": managecasa_contacts,
+    "prism_users_us": prism_users, "resvu_users_au": resvu_users,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -886,7 +897,8 @@ def main():
                 ("fortyseventh", FORTYSEVENTH_EXPORTS, FORTYSEVENTH_SOURCES),
                 ("fortyeighth", FORTYEIGHTH_EXPORTS, FORTYEIGHTH_SOURCES),
                 ("fortyninth", FORTYNINTH_EXPORTS, FORTYNINTH_SOURCES),
-                ("fiftieth", FIFTIETH_EXPORTS, FIFTIETH_SOURCES))
+                ("fiftieth", FIFTIETH_EXPORTS, FIFTIETH_SOURCES),
+                ("fiftythird", FIFTYTHIRD_EXPORTS, FIFTYTHIRD_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
