@@ -1,0 +1,135 @@
+"""The people of the fifty-third held-out set, as each source holds them."""
+
+# A Chicago plumbing and drain service's clients (Fieldified): given, family, title, firm, is-company flag, main,
+# mobile and work phones, mailboxes (several joined by commas), street, city, state, postal code, country,
+# balance, archived, note, tags, lead source.
+FIELDIFIED53 = [
+    ("Tomasz", "Wójcik", "Mr.", "", "FALSE", "(773) 555-0142", "(312) 555-0198", "", "tomasz.wojcik@gmail.com",
+     "5210 W Belmont Ave", "Chicago", "IL", "60641", "US", "0.00", "FALSE", "Dog in yard, gate code 1942",
+     "residential,drain", "Google"),
+    ("", "", "", "Avondale Bakery LLC", "TRUE", "(773) 555-0177", "", "", "office@avondalebakery.com",
+     "3011 N Milwaukee Ave", "Chicago", "IL", "60618", "US", "245.50", "FALSE", "Grease trap every 90 days",
+     "commercial", "Referral"),
+    ("Jana", "Horáková", "Ms.", "", "FALSE", "", "(708) 555-0123", "", "jana.horakova@seznam.cz, jhorakova@yahoo.com",
+     "6417 W 26th St", "Berwyn", "IL", "60402", "US", "0.00", "FALSE", "", "residential", "Facebook"),
+    ("Michael", "O'Brien", "Dr.", "Northside Family Dental", "FALSE", "(773) 555-0110", "(773) 555-0161",
+     "(773) 555-0111", "mobrien@northsidedental.com", "4740 N Western Ave", "Chicago", "IL", "60625", "US", "0.00",
+     "FALSE", "Water heater 2019", "commercial,water heater", "Google"),
+    ("Krystyna", "Nowakowska", "Mrs.", "", "FALSE", "(847) 555-0133", "", "", "", "1820 Ash St", "Des Plaines",
+     "IL", "60018", "US", "120.00", "FALSE", "Calls before noon only", "residential", "Flyer"),
+    ("Ferenc", "Balogh", "Mr.", "", "FALSE", "", "(630) 555-0188", "", "ferenc.balogh@outlook.com",
+     "905 S Elmhurst Rd", "Elmhurst", "IL", "60126", "", "0.00", "TRUE", "Moved away", "residential", "Other"),
+    ("", "", "", "Logan Square Lofts Condo Assn", "TRUE", "(773) 555-0190", "", "", "board@lsloftscondo.org",
+     "2600 N Kedzie Ave", "Chicago", "IL", "60647", "US", "1,180.00", "FALSE", "Boiler room key at front desk",
+     "commercial,hoa", "Referral"),
+    ("Patricia", "Nguyen", "", "", "FALSE", "(312) 555-0154", "(312) 555-0155", "", "pat.nguyen@icloud.com",
+     "1550 S State St Apt 1204", "Chicago", "IL", "60605", "US", "0.00", "FALSE", "", "residential", "Google"),
+    ("Miroslav", "Kučera", "Mr.", "Kučera Remodeling Inc.", "FALSE", "", "(224) 555-0147", "(224) 555-0140",
+     "mirek@kucera-remodeling.com", "455 Lake Cook Rd", "Deerfield", "IL", "60015", "US", "0.00", "FALSE",
+     "Subcontractor, net 30", "commercial,partner", "Referral"),
+    ("Agnieszka", "Zając", "Miss", "", "FALSE", "(773) 555-0166", "", "", "aga.zajac@wp.pl", "3324 N Oak Park Ave",
+     "Chicago", "IL", "60634", "US", "75.00", "FALSE", "", "residential,drain", "Vehicle Wrap"),
+]
+
+# A Midlands courier's customer delivery addresses (Skynet): account, delivery firm, phone, two address lines,
+# town, county, line 5, postcode, fax, active, default delivery and invoice flags, assigned contact, address name.
+SKYNET53 = [
+    ("ACC1042", "Brindley Engineering Ltd", "0121 496 0012", "Unit 4 Tameside Park", "Dudley Road",
+     "Tipton", "West Midlands", "", "DY4 7UF", "0121 496 0013", "1", "1", "1", "Gareth Pryce", "Main works"),
+    ("ACC1042", "Brindley Engineering Ltd", "0121 496 0044", "Bay 12 Black Country Trade Park", "", "Wednesbury",
+     "West Midlands", "", "WS10 8DL", "", "1", "0", "0", "Paweł Kamiński", "Goods in"),
+    ("ACC1057", "Severn Print & Pack", "01905 610 223", "18 Shire Business Park", "Warndon", "Worcester",
+     "Worcestershire", "", "WR4 9FA", "", "1", "1", "1", "Hannah Whitfield", "Head office"),
+    ("ACC1063", "Novák Glass UK Ltd", "01384 555 901", "Unit 9 Stourbridge Ind Est", "Mill Race Lane",
+     "Stourbridge", "West Midlands", "", "DY8 1JN", "01384 555 902", "1", "1", "1", "Petr Novák", "Warehouse"),
+    ("ACC1071", "Coventry Canal Cafe", "024 7622 0418", "Canal Basin", "St Nicholas Street", "Coventry", "", "",
+     "CV1 4LY", "", "1", "1", "1", "Siobhan Kelly", "Cafe"),
+    ("ACC1071", "Coventry Canal Cafe", "", "45 Holyhead Road", "", "Coventry", "", "", "CV1 3AA", "", "0", "0", "1",
+     "Siobhan Kelly", "Accounts (old)"),
+    ("ACC1088", "Lichfield Garden Rooms", "01543 250 777", "Fradley Park", "Wood End Lane", "Lichfield",
+     "Staffordshire", "", "WS13 8NE", "", "1", "1", "1", "Zoltán Kiss", "Yard"),
+    ("ACC1090", "Kowalczyk Logistics Ltd", "01827 300 415", "Plot 3 Birch Coppice", "Dordon", "Tamworth",
+     "Staffordshire", "", "B78 1SE", "01827 300 416", "1", "1", "1", "Marta Kowalczyk", "Cross dock"),
+    ("ACC1102", "Bromsgrove Bike Hub", "01527 871 004", "22 High Street", "", "Bromsgrove", "Worcestershire", "",
+     "B61 8HQ", "", "1", "1", "1", "Oliver Hughes", "Shop"),
+    ("ACC1115", "Redditch Medical Supplies", "01527 502 660", "Unit 2 Moons Moat Drive", "Moons Moat North",
+     "Redditch", "Worcestershire", "", "B98 9HA", "01527 502 661", "1", "1", "0", "Ewa Lis", "Stores"),
+]
+
+# A Florida HVAC contractor's customer list for HVAC Biz Pro: company id (mostly blank), customer name, address,
+# city, state, ZIP, phone.
+HVACBIZPRO53 = [
+    ("40817", "John Carter", "1423 Lake Mirror Dr", "Lakeland", "FL", "33801", "863-555-0147"),
+    ("40817", "Marek Dvorak", "2901 Edgewater Dr", "Orlando", "FL", "32804", "407-555-0188"),
+    ("40817", "Linda Alvarez", "617 E Colonial Dr", "Orlando", "FL", "32803", "407-555-0123"),
+    ("", "Zuzana Bielikova", "4512 Curry Ford Rd", "Orlando", "FL", "32812", "407-555-0109"),
+    ("", "Robert Miller", "88 W Pine St", "Kissimmee", "FL", "34741", "(407) 555-0172"),
+    ("", "Katarzyna Lewandowska", "1250 S Orange Blossom Trl", "Apopka", "FL", "32703", "407-555-0136"),
+    ("", "Gabor Toth", "305 N Park Ave", "Winter Park", "FL", "32789", "407.555.0154"),
+    ("", "Denise Washington", "7711 Sand Lake Rd", "Orlando", "FL", "32819", "407-555-0195"),
+    ("", "Anton Kovac", "210 S Woodland Blvd", "DeLand", "FL", "32720", ""),
+    ("", "Maria Schneider", "4403 N Dale Mabry Hwy", "Tampa", "FL", "33614", "813-555-0161"),
+]
+
+# A Philadelphia property manager's contacts (ManageCasa): type, given, family, firm, show-as-company, mailbox,
+# phone, its type, mailing street, city, state, ZIP, country.
+MANAGECASA53 = [
+    ("Tenant", "Aleksandra", "Mazur", "", "No", "ola.mazur@gmail.com", "215-555-0131", "Mobile",
+     "2120 Fitzwater St Unit 3", "Philadelphia", "PA", "19146", "United States"),
+    ("Property Owner", "Richard", "Feldman", "", "No", "rfeldman@comcast.net", "610-555-0178", "Home",
+     "14 Conestoga Rd", "Wayne", "PA", "19087", "United States"),
+    ("Service Pro", "Marek", "Kowalski", "Kowalski Plumbing & Heating LLC", "Yes", "dispatch@kowalskiplumbing.com",
+     "215-555-0150", "Work", "3100 Richmond St", "Philadelphia", "PA", "19134", "United States"),
+    ("Vendor", "", "", "Keystone Elevator Service Inc.", "Yes", "service@keystoneelevator.com", "215-555-0199",
+     "Work", "900 N Delaware Ave", "Philadelphia", "PA", "19123", "United States"),
+    ("Tenant", "Tereza", "Procházková", "", "No", "tereza.prochazkova@centrum.cz", "+420 737 555 012", "Mobile",
+     "", "", "", "", ""),
+    ("Landlord", "Imre", "Fekete", "Fekete Holdings LLC", "No", "imre@feketeholdings.com", "267-555-0117",
+     "Mobile", "1700 Market St Ste 1005", "Philadelphia", "PA", "19103", "United States"),
+    ("Occupant", "Daniel", "Reyes", "", "No", "", "215-555-0186", "Mobile", "", "", "", "", ""),
+    ("Service Pro", "Lukas", "Becker", "Becker HVAC Services", "Yes", "lukas@beckerhvac.com", "484-555-0163",
+     "Work", "250 W Lancaster Ave", "Paoli", "PA", "19301", "United States"),
+    ("Property Manager", "Joanna", "Wiśniewska", "", "No", "joanna@phillyrowmgmt.com", "215-555-0104", "Work",
+     "401 N Broad St Ste 720", "Philadelphia", "PA", "19108", "United States"),
+    ("Property Owner", "Stanislav", "Horák", "", "No", "s.horak@email.cz", "+420 603 555 218", "Home",
+     "Vinohradská 112", "Praha 3", "", "130 00", "Czech Republic"),
+    ("Vendor", "", "", "Center City Fire Protection", "Yes", "", "215-555-0140", "Fax", "1515 Arch St",
+     "Philadelphia", "PA", "19102", "United States"),
+]
+
+# A Boston office portfolio's Prism users: given, family, properties (one a line), mailbox, phone, title, job
+# function, firm, external key.
+PRISM53 = [
+    ("Kevin", "Walsh", "1 Post Office Sq,\n75 State St", "kwalsh@harborpm.com", "617-555-0121",
+     "Chief Engineer", "Engineer", "Harbor Property Management", "U-10021"),
+    ("Małgorzata", "Kubiak", "75 State St", "mkubiak@harborpm.com", "617-555-0145", "Property Manager",
+     "Property Manager", "Harbor Property Management", "U-10022"),
+    ("Erin", "Sullivan", "1 Post Office Sq", "erin.sullivan@pendantpub.com", "", "Office Manager",
+     "Tenant Admin", "Pendant Publishing", "U-10023"),
+    ("Jiří", "Beneš", "1 Post Office Sq,\n75 State St,\nPrudential Building", "jiri.benes@bostonhvac.com",
+     "781-555-0190", "Service Technician", "Vendor", "Boston Mechanical HVAC", "U-10024"),
+    ("Priya", "Raman", "Prudential Building", "praman@lumenlegal.com", "617-555-0166", "Facilities Coordinator",
+     "Tenant Admin", "Lumen Legal LLP", "U-10025"),
+    ("Dániel", "Szűcs", "75 State St", "daniel.szucs@securitas-boston.com", "617-555-0102", "Site Supervisor",
+     "Vendor", "Securitas Security Services", "U-10026"),
+    ("Brian", "McCarthy", "1 Post Office Sq", "bmccarthy@harborpm.com", "617-555-0178", "Building Engineer",
+     "Engineer", "Harbor Property Management", "U-10027"),
+    ("Veronika", "Straková", "Prudential Building", "veronika.strakova@novacloud.io", "", "",
+     "Tenant", "NovaCloud Inc.", "U-10028"),
+    ("Thomas", "Greene", "1 Post Office Sq,\n75 State St", "tgreene@cleanpro-ne.com", "508-555-0133",
+     "Account Manager", "Vendor", "CleanPro New England", "U-10029"),
+]
+
+# A Melbourne apartment building's residents (Resvu): given, family, unit, mailbox, user type, mobile.
+RESVU53 = [
+    ("Olivia", "Chen", "1203", "olivia.chen@gmail.com", "Owner Occupier", "0412 345 678"),
+    ("Jakub", "Nowicki", "804", "jakub.nowicki@outlook.com", "Tenant", "0423 556 901"),
+    ("Sarah", "Thompson", "1507", "sarah.t@bigpond.com", "Owner Occupier", "0401 998 213"),
+    ("Lucie", "Šimková", "302", "lucie.simkova@seznam.cz", "Tenant", "+61 431 220 118"),
+    ("James", "O'Connor", "PH2", "james.oconnor@iinet.net.au", "Investor Owner", "0438 771 045"),
+    ("Eszter", "Varga", "905", "eszter.varga@gmail.com", "Tenant", "0456 120 334"),
+    ("Mei", "Tanaka", "G03", "mei.tanaka@yahoo.com.au", "Tenant", "0499 004 512"),
+    ("Ryan", "Patel", "1110", "ryan.patel@optusnet.com.au", "Committee Member", "0422 310 876"),
+    ("Katarína", "Hudecová", "610", "katarina.hudecova@azet.sk", "Owner Occupier", "0407 662 193"),
+    ("Liam", "Walker", "210", "liam.walker@gmail.com", "Tenant", "0414 553 020"),
+]
