@@ -79,7 +79,9 @@ the forty-ninth, whose sources are in fortyninth_headers.py, as
 FOLDER/fortyninth/exports/<name>.csv; and the fiftieth, whose sources are
 in fiftieth_headers.py, as FOLDER/fiftieth/exports/<name>.csv; and the
 fifty-second, whose sources are in fiftysecond_headers.py, as
-FOLDER/fiftysecond/exports/<name>.csv; and the fifty-third, whose sources are in fiftythird_headers.py, as FOLDER/fiftythird/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/fiftysecond/exports/<name>.csv; and the fifty-third, whose sources
+are in fiftythird_headers.py, as FOLDER/fiftythird/exports/<name>.csv, each
+with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
