@@ -10,6 +10,7 @@
 #include "prep/columns_people.hpp"
 #include "prep/columns_together.hpp"
 #include "prep/numbers.hpp"
+#include "prep/postal.hpp"
 #include "prep/value_text.hpp"
 #include "prep/vocabulary.hpp"
 

@@ -49,8 +49,17 @@ constexpr std::array<std::pair<char32_t, char32_t>, 20> GREEK_ACCENTED = {{
     {0x390, 0x3B9}, {0x3AA, 0x399}, {0x3AB, 0x3A5}, {0x3AC, 0x3B1}, {0x3AD, 0x3B5}, {0x3AE, 0x3B7}, {0x3AF, 0x3B9},
     {0x3B0, 0x3C5}, {0x3CA, 0x3B9}, {0x3CB, 0x3C5}, {0x3CC, 0x3BF}, {0x3CD, 0x3C5}, {0x3CE, 0x3C9}}};
 
+// The Greek letters read, from the first accented capital to the last accented small letter.
+constexpr char32_t GREEK_FIRST = 0x386;
+constexpr char32_t GREEK_LAST = 0x3CE;
+
+// Latin letters with no base letter to fold to, Icelandic and Old English's, each with its spelling.
+constexpr std::array<std::pair<char32_t, const char32_t*>, 4> NO_BASE_LETTER = {{
+    {0xD0, U"D"}, {0xF0, U"d"}, {0xDE, U"Th"}, {0xFE, U"th"}}};
+
 // Returns the Latin spelling of the Greek letter `c`; nullptr for any other character.
 const char32_t* greek_spelling(char32_t c) {
+    if (c < GREEK_FIRST || c > GREEK_LAST) return nullptr;
     for (const auto& [accented, plain] : GREEK_ACCENTED) {
         if (c == accented) c = plain;
     }
@@ -63,13 +72,8 @@ const char32_t* greek_spelling(char32_t c) {
 
 const char32_t* latin_spelling(char32_t c) {
     if (const char32_t* greek = greek_spelling(c)) return greek;
-    // Icelandic and Old English letters with no base letter to fold to.
-    switch (c) {
-    case U'\u00D0': return U"D";
-    case U'\u00F0': return U"d";
-    case U'\u00DE': return U"Th";
-    case U'\u00FE': return U"th";
-    default: break;
+    for (const auto& [letter, spelling] : NO_BASE_LETTER) {
+        if (c == letter) return spelling;
     }
     if (c == GHE_UPTURN) return U"G";
     if (c == GHE_UPTURN + 1) return U"g";

@@ -108,20 +108,4 @@ bool is_ip_address(std::string_view v) {
     return at_end(c);
 }
 
-bool is_lettered_postal_code(std::string_view v) {
-    // Letters and digits of the shortest and longest such codes ("1234 AB", "SW1A 1AA").
-    constexpr std::size_t LEAST = 5;
-    constexpr std::size_t MOST = 7;
-    std::size_t letters = 0;
-    std::size_t digits = 0;
-    std::size_t gaps = 0;
-    for (const char c : trimmed(v)) {
-        letters += values::is_letter(c) && static_cast<unsigned char>(c) < 0x80;
-        digits += values::is_digit(c);
-        gaps += c == ' ' || c == '-';
-    }
-    return letters > 0 && digits > 0 && gaps <= 1 && letters + digits + gaps == trimmed(v).size() &&
-           letters + digits >= LEAST && letters + digits <= MOST;
-}
-
 }  // namespace rowcard

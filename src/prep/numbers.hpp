@@ -22,12 +22,6 @@ bool is_exponent_number(std::string_view v);
 // where a subscriber signed up: four numbers up to 255 set apart by dots.
 bool is_ip_address(std::string_view v);
 
-// True for a postal code of letters and digits, as Canada, Britain or the
-// Netherlands write one ("M6P 1Z2", "M6P1Z2", "SW1A 1AA", "1234 AB"): 5 to 7 of
-// them, both kinds, a space or a hyphen between at most. Said only under a
-// header that says postal code: alone, such a value is as likely an id.
-bool is_lettered_postal_code(std::string_view v);
-
 // True for a number with a sign or a decimal part ("-2", "3,5", "45292.41").
 bool is_signed_or_decimal(std::string_view v);
 

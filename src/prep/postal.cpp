@@ -83,8 +83,24 @@ bool is_postal_code(std::string_view s) {
     if (postal_body(s)) return true;
     const std::size_t dash = s.find('-');
     return dash != std::string_view::npos && one_of(s.substr(0, dash), COUNTRY_MARKS) &&
-           std::all_of(s.begin(), s.begin() + static_cast<std::ptrdiff_t>(dash), [](char c) { return c >= 'A' && c <= 'Z'; }) &&
+           capitals(s.substr(0, dash)) &&
            postal_body(s.substr(dash + 1));
+}
+
+bool is_lettered_postal_code(std::string_view v) {
+    // Letters and digits of the shortest and longest such codes ("1234 AB", "SW1A 1AA").
+    constexpr std::size_t LEAST = 5;
+    constexpr std::size_t MOST = 7;
+    std::size_t letters = 0;
+    std::size_t digits = 0;
+    std::size_t gaps = 0;
+    for (const char c : trimmed(v)) {
+        letters += is_letter(c) && static_cast<unsigned char>(c) < 0x80;
+        digits += is_digit(c);
+        gaps += c == ' ' || c == '-';
+    }
+    return letters > 0 && digits > 0 && gaps <= 1 && letters + digits + gaps == trimmed(v).size() &&
+           letters + digits >= LEAST && letters + digits <= MOST;
 }
 
 bool split_postal_city(std::string_view value, std::string_view& code, std::string_view& town) {

@@ -13,8 +13,15 @@ inline constexpr std::size_t POSTAL_MAX_DIGITS = 6;
 
 // True for a postal code, maybe with its country mark ("D-50678", "SK-811
 // 01"): 4 to 6 digits, "602 00", "00-950", a US "15210-2613", a Portuguese
-// "1000-001", a Dutch "1017 DK" or a British "LS1 4BR". Empty input is none.
+// "1000-001", a Dutch "1017 DK" or a British "LS1 4BR" in their exact shapes.
+// Empty input is none.
 bool is_postal_code(std::string_view s);
+
+// True for a postal code of letters and digits, as Canada, Britain or the
+// Netherlands write one ("M6P 1Z2", "M6P1Z2", "SW1A 1AA", "1234 AB"): 5 to 7 of
+// them, both kinds, a space or a hyphen between at most. Said only under a
+// header that says postal code: alone, such a value is as likely an id.
+bool is_lettered_postal_code(std::string_view v);
 
 // A postal code and town in one cell: returns true with the two parts when
 // `value` is a postal code then a town ("602 00 Brno", "SK-811 01 Bratislava",
