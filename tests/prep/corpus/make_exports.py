@@ -82,7 +82,7 @@ fifty-second, whose sources are in fiftysecond_headers.py, as
 FOLDER/fiftysecond/exports/<name>.csv; and the fifty-third, whose sources
 are in fiftythird_headers.py, as FOLDER/fiftythird/exports/<name>.csv; and
 the fifty-fourth, whose sources are in fiftyfourth_headers.py, as
-FOLDER/fiftyfourth/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/fiftyfourth/exports/<name>.csv; and the fifty-seventh, whose sources are in fiftyseventh_headers.py, as FOLDER/fiftyseventh/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -281,6 +281,9 @@ from fiftythird_headers import SOURCES as FIFTYTHIRD_SOURCES  # noqa: E402
 from fiftyfourth_exports import (digitalsamba_guests, grenadine_people, higherlogic_registrants,  # noqa: E402
                                  meetingapp_users, meetingpulse_attendees, zipdx_participants)
 from fiftyfourth_headers import SOURCES as FIFTYFOURTH_SOURCES  # noqa: E402
+from fiftyseventh_exports import (braintower_addressbook, dococab_adrform, lineworks_members,  # noqa: E402
+                                  rapidpro_contacts, swiftchats_contacts, wecom_chengyuan)
+from fiftyseventh_headers import SOURCES as FIFTYSEVENTH_SOURCES  # noqa: E402
 from thirtysixth_exports import (idempiere_bpartner, invoicer_rejestr, mice_contacts, nexus_parteneri,  # noqa: E402
                                  payday_vidskiptavinir, prim_contractors)
 from thirtysixth_headers import SOURCES as THIRTYSIXTH_SOURCES  # noqa: E402
@@ -778,6 +781,13 @@ FIFTYFOURTH_EXPORTS = {
     "meetingpulse_attendees_us": meetingpulse_attendees, "digitalsamba_guests_es": digitalsamba_guests,
 }
 
+# The fifty-seventh held-out set, written apart from rowcard-prep's code like the others.
+FIFTYSEVENTH_EXPORTS = {
+    "wecom_chengyuan_cn": wecom_chengyuan, "lineworks_members_jp": lineworks_members,
+    "braintower_addressbook_de": braintower_addressbook, "swiftchats_contacts_at": swiftchats_contacts,
+    "rapidpro_contacts_cz": rapidpro_contacts, "dococab_adrform_jp": dococab_adrform,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -923,7 +933,8 @@ def main():
                 ("fiftieth", FIFTIETH_EXPORTS, FIFTIETH_SOURCES),
                 ("fiftysecond", FIFTYSECOND_EXPORTS, FIFTYSECOND_SOURCES),
                 ("fiftythird", FIFTYTHIRD_EXPORTS, FIFTYTHIRD_SOURCES),
-                ("fiftyfourth", FIFTYFOURTH_EXPORTS, FIFTYFOURTH_SOURCES))
+                ("fiftyfourth", FIFTYFOURTH_EXPORTS, FIFTYFOURTH_SOURCES),
+                ("fiftyseventh", FIFTYSEVENTH_EXPORTS, FIFTYSEVENTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
