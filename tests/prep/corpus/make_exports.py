@@ -80,8 +80,9 @@ FOLDER/fortyninth/exports/<name>.csv; and the fiftieth, whose sources are
 in fiftieth_headers.py, as FOLDER/fiftieth/exports/<name>.csv; and the
 fifty-second, whose sources are in fiftysecond_headers.py, as
 FOLDER/fiftysecond/exports/<name>.csv; and the fifty-third, whose sources
-are in fiftythird_headers.py, as FOLDER/fiftythird/exports/<name>.csv, each
-with its <name>.expected.json.
+are in fiftythird_headers.py, as FOLDER/fiftythird/exports/<name>.csv; and
+the fifty-eighth, whose sources are in fiftyeighth_headers.py, as
+FOLDER/fiftyeighth/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -277,6 +278,9 @@ from fiftysecond_headers import SOURCES as FIFTYSECOND_SOURCES  # noqa: E402
 from fiftythird_exports import (fieldified_clients, hvacbizpro_customers, managecasa_contacts,  # noqa: E402
                                 prism_users, resvu_users, skynet_addresses)
 from fiftythird_headers import SOURCES as FIFTYTHIRD_SOURCES  # noqa: E402
+from fiftyeighth_exports import (epos_customers, guestbook247_bookings, hiboutik_clients,  # noqa: E402
+                                 ibookfishing_reservations, ivvy_bookings, jeyla_clients)
+from fiftyeighth_headers import SOURCES as FIFTYEIGHTH_SOURCES  # noqa: E402
 from thirtysixth_exports import (idempiere_bpartner, invoicer_rejestr, mice_contacts, nexus_parteneri,  # noqa: E402
                                  payday_vidskiptavinir, prim_contractors)
 from thirtysixth_headers import SOURCES as THIRTYSIXTH_SOURCES  # noqa: E402
@@ -767,6 +771,13 @@ FIFTYTHIRD_EXPORTS = {
     "prism_users_us": prism_users, "resvu_users_au": resvu_users,
 }
 
+# The fifty-eighth held-out set, written apart from rowcard-prep's code like the others.
+FIFTYEIGHTH_EXPORTS = {
+    "jeyla_clients_us": jeyla_clients, "hiboutik_clients_fr": hiboutik_clients,
+    "epos_customers_sg": epos_customers, "guestbook247_bookings_uk": guestbook247_bookings,
+    "ibookfishing_reservations_si": ibookfishing_reservations, "ivvy_bookings_au": ivvy_bookings,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -911,7 +922,8 @@ def main():
                 ("fortyninth", FORTYNINTH_EXPORTS, FORTYNINTH_SOURCES),
                 ("fiftieth", FIFTIETH_EXPORTS, FIFTIETH_SOURCES),
                 ("fiftysecond", FIFTYSECOND_EXPORTS, FIFTYSECOND_SOURCES),
-                ("fiftythird", FIFTYTHIRD_EXPORTS, FIFTYTHIRD_SOURCES))
+                ("fiftythird", FIFTYTHIRD_EXPORTS, FIFTYTHIRD_SOURCES),
+                ("fiftyeighth", FIFTYEIGHTH_EXPORTS, FIFTYEIGHTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
