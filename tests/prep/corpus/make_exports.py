@@ -82,7 +82,7 @@ fifty-second, whose sources are in fiftysecond_headers.py, as
 FOLDER/fiftysecond/exports/<name>.csv; and the fifty-third, whose sources
 are in fiftythird_headers.py, as FOLDER/fiftythird/exports/<name>.csv; and
 the fifty-fourth, whose sources are in fiftyfourth_headers.py, as
-FOLDER/fiftyfourth/exports/<name>.csv; and the fifty-seventh, whose sources are in fiftyseventh_headers.py, as FOLDER/fiftyseventh/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/fiftyfourth/exports/<name>.csv; and the fifty-seventh, whose sources are in fiftyseventh_headers.py, as FOLDER/fiftyseventh/exports/<name>.csv; and the fifty-eighth, whose sources are in fiftyeighth_headers.py, as FOLDER/fiftyeighth/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -284,6 +284,9 @@ from fiftyfourth_headers import SOURCES as FIFTYFOURTH_SOURCES  # noqa: E402
 from fiftyseventh_exports import (braintower_addressbook, dococab_adrform, lineworks_members,  # noqa: E402
                                   rapidpro_contacts, swiftchats_contacts, wecom_chengyuan)
 from fiftyseventh_headers import SOURCES as FIFTYSEVENTH_SOURCES  # noqa: E402
+from fiftyeighth_exports import (epos_customers, guestbook247_bookings, hiboutik_clients,  # noqa: E402
+                                 ibookfishing_reservations, ivvy_bookings, jeyla_clients)
+from fiftyeighth_headers import SOURCES as FIFTYEIGHTH_SOURCES  # noqa: E402
 from thirtysixth_exports import (idempiere_bpartner, invoicer_rejestr, mice_contacts, nexus_parteneri,  # noqa: E402
                                  payday_vidskiptavinir, prim_contractors)
 from thirtysixth_headers import SOURCES as THIRTYSIXTH_SOURCES  # noqa: E402
@@ -788,6 +791,13 @@ FIFTYSEVENTH_EXPORTS = {
     "rapidpro_contacts_cz": rapidpro_contacts, "dococab_adrform_jp": dococab_adrform,
 }
 
+# The fifty-eighth held-out set, written apart from rowcard-prep's code like the others.
+FIFTYEIGHTH_EXPORTS = {
+    "jeyla_clients_us": jeyla_clients, "hiboutik_clients_fr": hiboutik_clients,
+    "epos_customers_sg": epos_customers, "guestbook247_bookings_uk": guestbook247_bookings,
+    "ibookfishing_reservations_si": ibookfishing_reservations, "ivvy_bookings_au": ivvy_bookings,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -934,7 +944,8 @@ def main():
                 ("fiftysecond", FIFTYSECOND_EXPORTS, FIFTYSECOND_SOURCES),
                 ("fiftythird", FIFTYTHIRD_EXPORTS, FIFTYTHIRD_SOURCES),
                 ("fiftyfourth", FIFTYFOURTH_EXPORTS, FIFTYFOURTH_SOURCES),
-                ("fiftyseventh", FIFTYSEVENTH_EXPORTS, FIFTYSEVENTH_SOURCES))
+                ("fiftyseventh", FIFTYSEVENTH_EXPORTS, FIFTYSEVENTH_SOURCES),
+                ("fiftyeighth", FIFTYEIGHTH_EXPORTS, FIFTYEIGHTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
