@@ -82,7 +82,7 @@ fifty-second, whose sources are in fiftysecond_headers.py, as
 FOLDER/fiftysecond/exports/<name>.csv; and the fifty-third, whose sources
 are in fiftythird_headers.py, as FOLDER/fiftythird/exports/<name>.csv; and
 the fifty-fourth, whose sources are in fiftyfourth_headers.py, as
-FOLDER/fiftyfourth/exports/<name>.csv; and the fifty-seventh, whose sources are in fiftyseventh_headers.py, as FOLDER/fiftyseventh/exports/<name>.csv; and the fifty-eighth, whose sources are in fiftyeighth_headers.py, as FOLDER/fiftyeighth/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/fiftyfourth/exports/<name>.csv; and the fifty-seventh, whose sources are in fiftyseventh_headers.py, as FOLDER/fiftyseventh/exports/<name>.csv; and the fifty-eighth, whose sources are in fiftyeighth_headers.py, as FOLDER/fiftyeighth/exports/<name>.csv; and the fifty-ninth, whose sources are in fiftyninth_headers.py, as FOLDER/fiftyninth/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -287,6 +287,9 @@ from fiftyseventh_headers import SOURCES as FIFTYSEVENTH_SOURCES  # noqa: E402
 from fiftyeighth_exports import (epos_customers, guestbook247_bookings, hiboutik_clients,  # noqa: E402
                                  ibookfishing_reservations, ivvy_bookings, jeyla_clients)
 from fiftyeighth_headers import SOURCES as FIFTYEIGHTH_SOURCES  # noqa: E402
+from fiftyninth_exports import (applitrack_applicants, arcoro_applicants, brightmove_candidates,  # noqa: E402
+                                pobits_candidates, quickin_candidates, testpartnership_candidates)
+from fiftyninth_headers import SOURCES as FIFTYNINTH_SOURCES  # noqa: E402
 from thirtysixth_exports import (idempiere_bpartner, invoicer_rejestr, mice_contacts, nexus_parteneri,  # noqa: E402
                                  payday_vidskiptavinir, prim_contractors)
 from thirtysixth_headers import SOURCES as THIRTYSIXTH_SOURCES  # noqa: E402
@@ -798,6 +801,13 @@ FIFTYEIGHTH_EXPORTS = {
     "ibookfishing_reservations_si": ibookfishing_reservations, "ivvy_bookings_au": ivvy_bookings,
 }
 
+# The fifty-ninth held-out set, written apart from rowcard-prep's code like the others.
+FIFTYNINTH_EXPORTS = {
+    "brightmove_candidates_us": brightmove_candidates, "arcoro_applicants_us": arcoro_applicants,
+    "quickin_candidates_br": quickin_candidates, "applitrack_applicants_us": applitrack_applicants,
+    "testpartnership_candidates_uk": testpartnership_candidates, "pobits_candidates_us": pobits_candidates,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -945,7 +955,8 @@ def main():
                 ("fiftythird", FIFTYTHIRD_EXPORTS, FIFTYTHIRD_SOURCES),
                 ("fiftyfourth", FIFTYFOURTH_EXPORTS, FIFTYFOURTH_SOURCES),
                 ("fiftyseventh", FIFTYSEVENTH_EXPORTS, FIFTYSEVENTH_SOURCES),
-                ("fiftyeighth", FIFTYEIGHTH_EXPORTS, FIFTYEIGHTH_SOURCES))
+                ("fiftyeighth", FIFTYEIGHTH_EXPORTS, FIFTYEIGHTH_SOURCES),
+                ("fiftyninth", FIFTYNINTH_EXPORTS, FIFTYNINTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
