@@ -80,8 +80,9 @@ FOLDER/fortyninth/exports/<name>.csv; and the fiftieth, whose sources are
 in fiftieth_headers.py, as FOLDER/fiftieth/exports/<name>.csv; and the
 fifty-second, whose sources are in fiftysecond_headers.py, as
 FOLDER/fiftysecond/exports/<name>.csv; and the fifty-third, whose sources
-are in fiftythird_headers.py, as FOLDER/fiftythird/exports/<name>.csv, each
-with its <name>.expected.json.
+are in fiftythird_headers.py, as FOLDER/fiftythird/exports/<name>.csv; and
+the fifty-sixth, whose sources are in fiftysixth_headers.py, as
+FOLDER/fiftysixth/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -277,6 +278,9 @@ from fiftysecond_headers import SOURCES as FIFTYSECOND_SOURCES  # noqa: E402
 from fiftythird_exports import (fieldified_clients, hvacbizpro_customers, managecasa_contacts,  # noqa: E402
                                 prism_users, resvu_users, skynet_addresses)
 from fiftythird_headers import SOURCES as FIFTYTHIRD_SOURCES  # noqa: E402
+from fiftysixth_exports import (autohost_reservations, enso_guests, hostaway_reservations,  # noqa: E402
+                                rentyournest_tenants, sirvoy_bookings, wework_members)
+from fiftysixth_headers import SOURCES as FIFTYSIXTH_SOURCES  # noqa: E402
 from thirtysixth_exports import (idempiere_bpartner, invoicer_rejestr, mice_contacts, nexus_parteneri,  # noqa: E402
                                  payday_vidskiptavinir, prim_contractors)
 from thirtysixth_headers import SOURCES as THIRTYSIXTH_SOURCES  # noqa: E402
@@ -767,6 +771,13 @@ FIFTYTHIRD_EXPORTS = {
     "prism_users_us": prism_users, "resvu_users_au": resvu_users,
 }
 
+# The fifty-sixth held-out set, written apart from rowcard-prep's code like the others.
+FIFTYSIXTH_EXPORTS = {
+    "sirvoy_bookings_se": sirvoy_bookings, "rentyournest_tenants_it": rentyournest_tenants,
+    "autohost_reservations_ca": autohost_reservations, "wework_members_pl": wework_members,
+    "hostaway_reservations_at": hostaway_reservations, "enso_guests_hr": enso_guests,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -911,7 +922,8 @@ def main():
                 ("fortyninth", FORTYNINTH_EXPORTS, FORTYNINTH_SOURCES),
                 ("fiftieth", FIFTIETH_EXPORTS, FIFTIETH_SOURCES),
                 ("fiftysecond", FIFTYSECOND_EXPORTS, FIFTYSECOND_SOURCES),
-                ("fiftythird", FIFTYTHIRD_EXPORTS, FIFTYTHIRD_SOURCES))
+                ("fiftythird", FIFTYTHIRD_EXPORTS, FIFTYTHIRD_SOURCES),
+                ("fiftysixth", FIFTYSIXTH_EXPORTS, FIFTYSIXTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
