@@ -82,7 +82,7 @@ fifty-second, whose sources are in fiftysecond_headers.py, as
 FOLDER/fiftysecond/exports/<name>.csv; and the fifty-third, whose sources
 are in fiftythird_headers.py, as FOLDER/fiftythird/exports/<name>.csv; and
 the fifty-fourth, whose sources are in fiftyfourth_headers.py, as
-FOLDER/fiftyfourth/exports/<name>.csv; and the fifty-seventh, whose sources are in fiftyseventh_headers.py, as FOLDER/fiftyseventh/exports/<name>.csv; and the fifty-eighth, whose sources are in fiftyeighth_headers.py, as FOLDER/fiftyeighth/exports/<name>.csv; and the fifty-ninth, whose sources are in fiftyninth_headers.py, as FOLDER/fiftyninth/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/fiftyfourth/exports/<name>.csv; and the fifty-seventh, whose sources are in fiftyseventh_headers.py, as FOLDER/fiftyseventh/exports/<name>.csv; and the fifty-eighth, whose sources are in fiftyeighth_headers.py, as FOLDER/fiftyeighth/exports/<name>.csv; and the fifty-ninth, whose sources are in fiftyninth_headers.py, as FOLDER/fiftyninth/exports/<name>.csv; and the fifty-sixth, whose sources are in fiftysixth_headers.py, as FOLDER/fiftysixth/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -290,6 +290,9 @@ from fiftyeighth_headers import SOURCES as FIFTYEIGHTH_SOURCES  # noqa: E402
 from fiftyninth_exports import (applitrack_applicants, arcoro_applicants, brightmove_candidates,  # noqa: E402
                                 pobits_candidates, quickin_candidates, testpartnership_candidates)
 from fiftyninth_headers import SOURCES as FIFTYNINTH_SOURCES  # noqa: E402
+from fiftysixth_exports import (autohost_reservations, enso_guests, hostaway_reservations,  # noqa: E402
+                                rentyournest_tenants, sirvoy_bookings, wework_members)
+from fiftysixth_headers import SOURCES as FIFTYSIXTH_SOURCES  # noqa: E402
 from thirtysixth_exports import (idempiere_bpartner, invoicer_rejestr, mice_contacts, nexus_parteneri,  # noqa: E402
                                  payday_vidskiptavinir, prim_contractors)
 from thirtysixth_headers import SOURCES as THIRTYSIXTH_SOURCES  # noqa: E402
@@ -808,6 +811,13 @@ FIFTYNINTH_EXPORTS = {
     "testpartnership_candidates_uk": testpartnership_candidates, "pobits_candidates_us": pobits_candidates,
 }
 
+# The fifty-sixth held-out set, written apart from rowcard-prep's code like the others.
+FIFTYSIXTH_EXPORTS = {
+    "sirvoy_bookings_se": sirvoy_bookings, "rentyournest_tenants_it": rentyournest_tenants,
+    "autohost_reservations_ca": autohost_reservations, "wework_members_pl": wework_members,
+    "hostaway_reservations_at": hostaway_reservations, "enso_guests_hr": enso_guests,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -956,7 +966,8 @@ def main():
                 ("fiftyfourth", FIFTYFOURTH_EXPORTS, FIFTYFOURTH_SOURCES),
                 ("fiftyseventh", FIFTYSEVENTH_EXPORTS, FIFTYSEVENTH_SOURCES),
                 ("fiftyeighth", FIFTYEIGHTH_EXPORTS, FIFTYEIGHTH_SOURCES),
-                ("fiftyninth", FIFTYNINTH_EXPORTS, FIFTYNINTH_SOURCES))
+                ("fiftyninth", FIFTYNINTH_EXPORTS, FIFTYNINTH_SOURCES),
+                ("fiftysixth", FIFTYSIXTH_EXPORTS, FIFTYSIXTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
