@@ -80,8 +80,9 @@ FOLDER/fortyninth/exports/<name>.csv; and the fiftieth, whose sources are
 in fiftieth_headers.py, as FOLDER/fiftieth/exports/<name>.csv; and the
 fifty-second, whose sources are in fiftysecond_headers.py, as
 FOLDER/fiftysecond/exports/<name>.csv; and the fifty-third, whose sources
-are in fiftythird_headers.py, as FOLDER/fiftythird/exports/<name>.csv, each
-with its <name>.expected.json.
+are in fiftythird_headers.py, as FOLDER/fiftythird/exports/<name>.csv; and
+the fifty-fifth, whose sources are in fiftyfifth_headers.py, as
+FOLDER/fiftyfifth/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -277,6 +278,9 @@ from fiftysecond_headers import SOURCES as FIFTYSECOND_SOURCES  # noqa: E402
 from fiftythird_exports import (fieldified_clients, hvacbizpro_customers, managecasa_contacts,  # noqa: E402
                                 prism_users, resvu_users, skynet_addresses)
 from fiftythird_headers import SOURCES as FIFTYTHIRD_SOURCES  # noqa: E402
+from fiftyfifth_exports import (accounton_clients, casefleet_contacts, cchifirm_contacts,  # noqa: E402
+                                ignition_clients, pclaw_clients, pixie_clients)
+from fiftyfifth_headers import SOURCES as FIFTYFIFTH_SOURCES  # noqa: E402
 from thirtysixth_exports import (idempiere_bpartner, invoicer_rejestr, mice_contacts, nexus_parteneri,  # noqa: E402
                                  payday_vidskiptavinir, prim_contractors)
 from thirtysixth_headers import SOURCES as THIRTYSIXTH_SOURCES  # noqa: E402
@@ -767,6 +771,13 @@ FIFTYTHIRD_EXPORTS = {
     "prism_users_us": prism_users, "resvu_users_au": resvu_users,
 }
 
+# The fifty-fifth held-out set, written apart from rowcard-prep's code like the others.
+FIFTYFIFTH_EXPORTS = {
+    "pclaw_clients_ca": pclaw_clients, "cchifirm_contacts_ca": cchifirm_contacts,
+    "casefleet_contacts_us": casefleet_contacts, "pixie_clients_uk": pixie_clients,
+    "accounton_clients_be": accounton_clients, "ignition_clients_ie": ignition_clients,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -911,7 +922,8 @@ def main():
                 ("fortyninth", FORTYNINTH_EXPORTS, FORTYNINTH_SOURCES),
                 ("fiftieth", FIFTIETH_EXPORTS, FIFTIETH_SOURCES),
                 ("fiftysecond", FIFTYSECOND_EXPORTS, FIFTYSECOND_SOURCES),
-                ("fiftythird", FIFTYTHIRD_EXPORTS, FIFTYTHIRD_SOURCES))
+                ("fiftythird", FIFTYTHIRD_EXPORTS, FIFTYTHIRD_SOURCES),
+                ("fiftyfifth", FIFTYFIFTH_EXPORTS, FIFTYFIFTH_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
