@@ -271,7 +271,7 @@ void derive_addresses(const export_plan& plan, const std::vector<std::string_vie
         // An address written twice (a shop's billing and delivery address alike) is one address.
         if (std::any_of(row.addresses.begin(), row.addresses.end(), [&](const auto& a) { return a.second == parts; })) continue;
         const std::string_view type = a.label >= 0 ? type_from_label(first_item(v[static_cast<std::size_t>(a.label)]), true)
-                                      : a.type.empty() ? std::string_view("POSTAL") : a.type;
+                                      : a.type;
         row.addresses.emplace_back(type, parts);
     }
 }

@@ -214,6 +214,27 @@ export_plan make_plan(const layout_guess& layout) {
     return plan;
 }
 
+namespace {
+
+// Types the addresses and phones no column typed by whose card they are on: a firm's alone are its
+// work address and line, a private person's address is home. A person with a firm keeps the neutral
+// type, since a CRM's contact gives the firm's address and a club's member gives a home.
+void settle_untyped(card_row& row) {
+    const bool person = !row.single[GIVEN].empty() || !row.single[FAMILY].empty();
+    const bool firm = !row.single[ORG].empty();
+    const std::string_view kind = firm && !person ? "WORK" : person && !firm ? "HOME" : "POSTAL";
+    for (auto& a : row.addresses) {
+        if (a.first.empty()) a.first = kind;
+    }
+    if (firm && !person) {
+        for (auto& p : row.phones) {
+            if (p.second == "VOICE") p.second = "WORK";
+        }
+    }
+}
+
+}  // namespace
+
 card_row derive_row(const export_plan& plan, const std::vector<std::string_view>& v, std::string_view joiner) {
     card_row row;
     for (const auto& phone : plan.phones) {
@@ -255,6 +276,7 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
     derive_addresses(plan, v, joiner, row);
     derive_names(plan, v, row);
     derive_extras(plan, v, row);
+    settle_untyped(row);
     return row;
 }
 

@@ -69,7 +69,7 @@ TEST(PrepColumns, ValuesAloneAtTheirMarks) {
     EXPECT_TRUE(has_line(asked.table, "Jan Novak;Jan;Novak;541 000 111;VOICE")) << asked.table;
     // An 'other' address is one of its own, beside parts of no place.
     const contact_table other = made("Name,Jinde,Ulice,Mesto\nJan Novak,Kratka 2,Dlouha 1,Brno\n", {{"Jinde", "street:other"}});
-    EXPECT_TRUE(has_line(other.table, "Jan Novak;Jan;Novak;POSTAL;Kratka 2;;POSTAL;Dlouha 1;Brno")) << other.table;
+    EXPECT_TRUE(has_line(other.table, "Jan Novak;Jan;Novak;POSTAL;Kratka 2;;HOME;Dlouha 1;Brno")) << other.table;
 }
 
 TEST(PrepColumns, NumbersWithoutAHeaderAreNoPhonesUnlessWrittenForDialling) {
@@ -102,17 +102,17 @@ TEST(PrepColumns, SeveralValuesInOneCellAreSplit) {
 
 TEST(PrepColumns, APostalCodeAndTownInOneCellAreSplit) {
     const contact_table t = made("Name;Ulice;PSČ a obec\nJan Novak;Hlavní 5;602 00 Brno\n");
-    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;POSTAL;Hlavn\xED 5;Brno;602 00")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;HOME;Hlavn\xED 5;Brno;602 00")) << t.table;
 }
 
 TEST(PrepColumns, AWholeAddressIsUsedOnlyWithoutItsParts) {
     const contact_table beside = made("Name,Street,City,Formatted Address\nJan Novak,Severinstrasse 88,Koln,"
                                       "Severinstrasse 88 50678 Koln Deutschland\n");
-    EXPECT_TRUE(has_line(beside.table, "Jan Novak;Jan;Novak;POSTAL;Severinstrasse 88;Koln")) << beside.table;
+    EXPECT_TRUE(has_line(beside.table, "Jan Novak;Jan;Novak;HOME;Severinstrasse 88;Koln")) << beside.table;
     EXPECT_EQ(beside.table.find("50678"), std::string::npos) << beside.table;
     // Alone, its parts set apart by double spaces are taken apart.
     const contact_table alone = made("Name,Address\nJan Novak,Severinstrasse 88  50678 Koln  Deutschland\n");
-    EXPECT_TRUE(has_line(alone.table, "Jan Novak;Jan;Novak;POSTAL;Severinstrasse 88;Koln;50678;Deutschland"))
+    EXPECT_TRUE(has_line(alone.table, "Jan Novak;Jan;Novak;HOME;Severinstrasse 88;Koln;50678;Deutschland"))
         << alone.table;
 }
 
@@ -248,7 +248,7 @@ TEST(PrepColumns, SingleLettersAreNoTitleJobOrFirm) {
 TEST(PrepColumns, AnUnknownColumnInsideAnAddressIsItsTown) {
     // 'Location' between the code and the country is the town; away from the address, or of numbers, it is not.
     const contact_table t = made("Name;Street;Postal code;Location;Country\nJan Novak;Oudlaan 4;3515 GA;Utrecht;Nederland\n");
-    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;POSTAL;Oudlaan 4;Utrecht;3515 GA;Nederland")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;HOME;Oudlaan 4;Utrecht;3515 GA;Nederland")) << t.table;
     const contact_table away = made("Name;Location;Street;Postal code;Country\nJan Novak;Utrecht;Oudlaan 4;3515 GA;Nederland\n");
     EXPECT_NE(away.reading.find("'Location': left off (unknown)"), std::string::npos) << away.reading;
     const contact_table numbers = made("Name;Street;Postal code;Site;Country\nJan Novak;Oudlaan 4;3515 GA;Hall 7;Nederland\n");
@@ -281,17 +281,17 @@ TEST(PrepColumns, ACountersNumberIsNoHousesAndAPlaceAloneTypesWhatTheValuesSay) 
                              "1;Jan;Novak;Hauptweg;14;Bonn\n2;Eva;Mala;Am Hof;3;Bonn\n3;Ota;Bily;Ring;201a;Bonn\n"
                              "4;Ida;Cerna;Gasse;9;Bonn\n5;Petr;Maly;Allee;57;Bonn\n";
     const contact_table counted = made(rows);
-    EXPECT_TRUE(has_line(counted.table, "Jan Novak;Jan;Novak;POSTAL;Hauptweg 14;Bonn;1")) << counted.table;
+    EXPECT_TRUE(has_line(counted.table, "Jan Novak;Jan;Novak;HOME;Hauptweg 14;Bonn;1")) << counted.table;
     EXPECT_NE(counted.reading.find("'Nr.': left off (a running number)"), std::string::npos) << counted.reading;
     // Four rows may ascend by chance, and numbers that fall back are houses'.
     const contact_table few = made("Nr.;Name;Strasse\n1;Jan Novak;Hauptweg\n2;Eva Mala;Ring\n3;Ota Bily;Gasse\n4;Ida Cerna;Allee\n");
-    EXPECT_TRUE(has_line(few.table, "Jan Novak;Jan;Novak;POSTAL;Hauptweg 1")) << few.table;
+    EXPECT_TRUE(has_line(few.table, "Jan Novak;Jan;Novak;HOME;Hauptweg 1")) << few.table;
     const contact_table again = made("Nr.;Name;Strasse\n1;Jan Novak;Hauptweg\n2;Eva Mala;Ring\n2;Ota Bily;Gasse\n"
                                      "4;Ida Cerna;Allee\n5;Petr Maly;Dlouha\n");
-    EXPECT_TRUE(has_line(again.table, "Ota Bily;Ota;Bily;POSTAL;Gasse 2")) << again.table;
+    EXPECT_TRUE(has_line(again.table, "Ota Bily;Ota;Bily;HOME;Gasse 2")) << again.table;
     const contact_table back = made("Nr.;Name;Strasse\n1;Jan Novak;Hauptweg\n2;Eva Mala;Ring\n3;Ota Bily;Gasse\n"
                                     "40;Ida Cerna;Allee\n12;Petr Maly;Dlouha\n");
-    EXPECT_TRUE(has_line(back.table, "Petr Maly;Petr;Maly;POSTAL;Dlouha 12")) << back.table;
+    EXPECT_TRUE(has_line(back.table, "Petr Maly;Petr;Maly;HOME;Dlouha 12")) << back.table;
     // A place with no field ('Privatnr', 'Privatadr'): the values say which, the place its type.
     const contact_table home = made("Vorname;Nachname;Privatnr;Nr. dienstlich;Privatadr\n"
                                     "Lea;Brand;0551 3702218;0551 39 0;Weender Landstrasse 52, 37075 Goettingen\n");
@@ -308,7 +308,7 @@ TEST(PrepColumns, AResidenceOfTownsAloneIsTheTown) {
                                       "Ivan;Bily;Presov\nOta;Maly;Zilina\nJan;Cerny;Levice\nEva;Mala;Hlavna 5\n");
     EXPECT_TRUE(has_line(street.table, "FN;GIVEN;FAMILY;ADR1 TYPE;ADR1 STREET")) << street.table;
     const contact_table beside = made("Meno;Priezvisko;Bydlisko;Obec\nMarian;Stefanka;Pod hajom;Nitra\n");
-    EXPECT_TRUE(has_line(beside.table, "Marian Stefanka;Marian;Stefanka;POSTAL;Pod hajom;Nitra")) << beside.table;
+    EXPECT_TRUE(has_line(beside.table, "Marian Stefanka;Marian;Stefanka;HOME;Pod hajom;Nitra")) << beside.table;
 }
 
 }  // namespace

@@ -91,34 +91,34 @@ TEST(PrepAddresses, AWholeAddressIsTakenApartInAnyOrderOfTownAndCode) {
                                  "Jan Novak;Hlavná 12  Košice  040 01  Slovensko\n"
                                  "Eva Mala;Dlouhá 5  301 00  Plzeň\n"
                                  "Petr Dvorak;Dlouhá 5  Plzeň  Česko\n");
-    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;POSTAL;Hlavn\xE1 12;Ko\x9Aice;040 01;Slovensko")) << t.table;
-    EXPECT_TRUE(has_line(t.table, "Eva Mala;Eva;Mala;POSTAL;Dlouh\xE1 5;Plze\xF2;301 00;")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;HOME;Hlavn\xE1 12;Ko\x9Aice;040 01;Slovensko")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Eva Mala;Eva;Mala;HOME;Dlouh\xE1 5;Plze\xF2;301 00;")) << t.table;
     // Parts set apart by "; " or ", " where no double space does.
     const contact_table semi = made("Name,Adresa\nJan Novak,Hlavná 12; 040 01 Košice\n");
-    EXPECT_TRUE(has_line(semi.table, "Jan Novak;Jan;Novak;POSTAL;Hlavn\xE1 12;Ko\x9Aice;040 01")) << semi.table;
+    EXPECT_TRUE(has_line(semi.table, "Jan Novak;Jan;Novak;HOME;Hlavn\xE1 12;Ko\x9Aice;040 01")) << semi.table;
     const contact_table commas = made("Name;Adresa\nJan Novak;Hlavná 12, 040 01 Košice\n");
-    EXPECT_TRUE(has_line(commas.table, "Jan Novak;Jan;Novak;POSTAL;Hlavn\xE1 12;Ko\x9Aice;040 01")) << commas.table;
+    EXPECT_TRUE(has_line(commas.table, "Jan Novak;Jan;Novak;HOME;Hlavn\xE1 12;Ko\x9Aice;040 01")) << commas.table;
     // With no code among its parts it may be anything: it stays the street, whole.
-    EXPECT_TRUE(has_line(t.table, "Petr Dvorak;Petr;Dvorak;POSTAL;Dlouh\xE1 5  Plze\xF2  \xC8" "esko;;;")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Petr Dvorak;Petr;Dvorak;HOME;Dlouh\xE1 5  Plze\xF2  \xC8" "esko;;;")) << t.table;
     // A town's column with a whole address in some rows: the place alone elsewhere, or a town with a comma.
     const contact_table towns = made("Name;Ort / Adresse\nUrs Gerber;Oberburgstrasse 12, 3400 Burgdorf\n"
                                      "Eva Aebi;Langnau i.E.\nJan Kohl;Frankfurt, Main\n");
-    EXPECT_TRUE(has_line(towns.table, "Urs Gerber;Urs;Gerber;POSTAL;Oberburgstrasse 12;Burgdorf;3400")) << towns.table;
-    EXPECT_TRUE(has_line(towns.table, "Eva Aebi;Eva;Aebi;POSTAL;;Langnau i.E.;")) << towns.table;
-    EXPECT_TRUE(has_line(towns.table, "Jan Kohl;Jan;Kohl;POSTAL;;Frankfurt, Main;")) << towns.table;
+    EXPECT_TRUE(has_line(towns.table, "Urs Gerber;Urs;Gerber;HOME;Oberburgstrasse 12;Burgdorf;3400")) << towns.table;
+    EXPECT_TRUE(has_line(towns.table, "Eva Aebi;Eva;Aebi;HOME;;Langnau i.E.;")) << towns.table;
+    EXPECT_TRUE(has_line(towns.table, "Jan Kohl;Jan;Kohl;HOME;;Frankfurt, Main;")) << towns.table;
     // With no town column, a town of words after the street's house number is the town; a floor or a
     // street with no number stays the street.
     const contact_table ro = made("Denumire;Adresa\nRadu Pop;Str. Fabricii 46, Cluj-Napoca\nEva Mala;Dlouha 5, 2. patro\n"
                                   "Ota Kral;Na Prikope, Praha\n");
-    EXPECT_TRUE(has_line(ro.table, "Radu Pop;Radu;Pop;POSTAL;Str. Fabricii 46;Cluj Napoca")) << ro.table;
-    EXPECT_TRUE(has_line(ro.table, "Eva Mala;Eva;Mala;POSTAL;Dlouha 5, 2. patro;")) << ro.table;
-    EXPECT_TRUE(has_line(ro.table, "Ota Kral;Ota;Kral;POSTAL;Na Prikope, Praha;")) << ro.table;
+    EXPECT_TRUE(has_line(ro.table, "Radu Pop;Radu;Pop;HOME;Str. Fabricii 46;Cluj Napoca")) << ro.table;
+    EXPECT_TRUE(has_line(ro.table, "Eva Mala;Eva;Mala;HOME;Dlouha 5, 2. patro;")) << ro.table;
+    EXPECT_TRUE(has_line(ro.table, "Ota Kral;Ota;Kral;HOME;Na Prikope, Praha;")) << ro.table;
     const contact_table back = made("Name;Strasse;Ort\nJan Kohl;Hauptstrasse 5, Hinterhaus;Wels\nIda Berg;Ring 2, Hinterhaus;\n");
-    EXPECT_TRUE(has_line(back.table, "Jan Kohl;Jan;Kohl;POSTAL;Hauptstrasse 5, Hinterhaus;Wels")) << back.table;
-    EXPECT_TRUE(has_line(back.table, "Ida Berg;Ida;Berg;POSTAL;Ring 2, Hinterhaus;")) << back.table;
+    EXPECT_TRUE(has_line(back.table, "Jan Kohl;Jan;Kohl;HOME;Hauptstrasse 5, Hinterhaus;Wels")) << back.table;
+    EXPECT_TRUE(has_line(back.table, "Ida Berg;Ida;Berg;HOME;Ring 2, Hinterhaus;")) << back.table;
     // Beside a street of its own, the town is the town, whatever it holds.
     const contact_table street = made("Name;Strasse;Ort\nUrs Gerber;Lyssachstrasse 91;Burgdorf, 3400 Burgdorf\n");
-    EXPECT_TRUE(has_line(street.table, "Urs Gerber;Urs;Gerber;POSTAL;Lyssachstrasse 91;Burgdorf, 3400 Burgdorf")) << street.table;
+    EXPECT_TRUE(has_line(street.table, "Urs Gerber;Urs;Gerber;HOME;Lyssachstrasse 91;Burgdorf, 3400 Burgdorf")) << street.table;
 }
 
 TEST(PrepAddresses, AHeaderNamingThePartsHeadsAWholeAddressBesideItsCode) {
@@ -129,29 +129,29 @@ TEST(PrepAddresses, AHeaderNamingThePartsHeadsAWholeAddressBesideItsCode) {
                                  "Ana Lima;Rua Nova, 7, Braga, Minho, Norte;4700-001;PT\n"
                                  "Rui Paz;Travessa do Carmo;1200-001;PT\n"
                                  "Eva Sousa;Rua Velha, Bairro Alto, Lisboa;1200-002;PT\n");
-    EXPECT_TRUE(has_line(t.table, "Beatriz Almeida;Beatriz;Almeida;POSTAL;Rua Augusta, 120;Lisboa;Lisboa;1100 053;PT"))
+    EXPECT_TRUE(has_line(t.table, "Beatriz Almeida;Beatriz;Almeida;HOME;Rua Augusta, 120;Lisboa;Lisboa;1100 053;PT"))
         << t.table;
-    EXPECT_TRUE(has_line(t.table, "Petr Svoboda;Petr;Svoboda;POSTAL;Rua da Prata 45;Porto;;4000 001;PT")) << t.table;
-    EXPECT_TRUE(has_line(t.table, "Eva Sousa;Eva;Sousa;POSTAL;Rua Velha;Bairro Alto;Lisboa;1200 002;PT")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Petr Svoboda;Petr;Svoboda;HOME;Rua da Prata 45;Porto;;4000 001;PT")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Eva Sousa;Eva;Sousa;HOME;Rua Velha;Bairro Alto;Lisboa;1200 002;PT")) << t.table;
     // More pieces than a street, its number, a town and a region, or one alone: the street, whole.
-    EXPECT_TRUE(has_line(t.table, "Ana Lima;Ana;Lima;POSTAL;Rua Nova, 7, Braga, Minho, Norte;;;4700 001;PT")) << t.table;
-    EXPECT_TRUE(has_line(t.table, "Rui Paz;Rui;Paz;POSTAL;Travessa do Carmo;;;1200 001;PT")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Ana Lima;Ana;Lima;HOME;Rua Nova, 7, Braga, Minho, Norte;;;4700 001;PT")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Rui Paz;Rui;Paz;HOME;Travessa do Carmo;;;1200 001;PT")) << t.table;
     // A street beside a postal code and town named as one.
     const contact_table de = made("Name;Anschrift (Straße, PLZ/Ort);E-Mail\nUrs Gerber;Hauptstr. 5, 10115 Berlin;u@g.de\n");
-    EXPECT_TRUE(has_line(de.table, "Urs Gerber;Urs;Gerber;u@g.de;POSTAL;Hauptstr. 5;Berlin;10115")) << de.table;
+    EXPECT_TRUE(has_line(de.table, "Urs Gerber;Urs;Gerber;u@g.de;HOME;Hauptstr. 5;Berlin;10115")) << de.table;
     // Two parts named are no whole address: a town's column that may hold one.
     const contact_table towns = made("Name;Ort / Adresse;PLZ\nUrs Gerber;Burgdorf;3400\n");
-    EXPECT_TRUE(has_line(towns.table, "Urs Gerber;Urs;Gerber;POSTAL;Burgdorf;3400")) << towns.table;
+    EXPECT_TRUE(has_line(towns.table, "Urs Gerber;Urs;Gerber;HOME;Burgdorf;3400")) << towns.table;
 }
 
 TEST(PrepAddresses, ABlockOfFlatsPartsFollowTheStreetEachAfterItsMark) {
     const contact_table t = made("Nume;Prenume;Strada;Numar;Bloc;Scara;Etaj;Apartament;Localitate\n"
                                  "Popescu;Ion;Str. Lunga;12;A1;B;3;14;Brasov\nIonescu;Maria;Str. Mica;5;;;;;Cluj\n"
                                  "Pop;Ana;Calea Aradului;7;bl. C2;;;ap. 9;Timisoara\n");
-    EXPECT_TRUE(has_line(t.table, "Ion Popescu;Ion;Popescu;POSTAL;Str. Lunga 12, bl. A1, sc. B, et. 3, ap. 14;Brasov")) << t.table;
-    EXPECT_TRUE(has_line(t.table, "Maria Ionescu;Maria;Ionescu;POSTAL;Str. Mica 5;Cluj")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Ion Popescu;Ion;Popescu;HOME;Str. Lunga 12, bl. A1, sc. B, et. 3, ap. 14;Brasov")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Maria Ionescu;Maria;Ionescu;HOME;Str. Mica 5;Cluj")) << t.table;
     // A value written with its mark keeps it once.
-    EXPECT_TRUE(has_line(t.table, "Ana Pop;Ana;Pop;POSTAL;Calea Aradului 7, bl. C2, ap. 9;Timisoara")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Ana Pop;Ana;Pop;HOME;Calea Aradului 7, bl. C2, ap. 9;Timisoara")) << t.table;
     // A second line of a placed address has no mark.
     const contact_table hu = made("Név;Lakcím;Lakcím 2\nKiss Bence;Fo utca 1;2. emelet\n");
     EXPECT_TRUE(has_line(hu.table, "Kiss Bence;Bence;Kiss;HOME;Fo utca 1, 2. emelet")) << hu.table;
@@ -164,11 +164,11 @@ TEST(PrepAddresses, AStreetOfSeveralLinesLosesWhatItsRowRepeats) {
         "Jan Novak,\"Mlynské nivy 48\n821 09 Bratislava\nSlovensko\",Bratislava,821 09,Slovensko\n"
         "Eva Mala,\"Dlouhá 5\nPlzeň 301 00\",Plzeň,301 00,Česko\n"
         "Petr Dvorak,Brněnská Brno,Brno,,Česko\n");
-    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;POSTAL;Mlynsk\xE9 nivy 48;Bratislava;821 09;Slovensko"))
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;HOME;Mlynsk\xE9 nivy 48;Bratislava;821 09;Slovensko"))
         << t.table;
-    EXPECT_TRUE(has_line(t.table, "Eva Mala;Eva;Mala;POSTAL;Dlouh\xE1 5;Plze\xF2;301 00;\xC8" "esko")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Eva Mala;Eva;Mala;HOME;Dlouh\xE1 5;Plze\xF2;301 00;\xC8" "esko")) << t.table;
     // Without the code, a street that ends in its town's name keeps it.
-    EXPECT_TRUE(has_line(t.table, "Petr Dvorak;Petr;Dvorak;POSTAL;Brn\xECnsk\xE1 Brno;Brno;;\xC8" "esko")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Petr Dvorak;Petr;Dvorak;HOME;Brn\xECnsk\xE1 Brno;Brno;;\xC8" "esko")) << t.table;
 }
 
 TEST(PrepAddresses, ATownWrittenWithItsCodeWhereTheCodeColumnIsEmpty) {
@@ -176,9 +176,9 @@ TEST(PrepAddresses, ATownWrittenWithItsCodeWhereTheCodeColumnIsEmpty) {
                                  "Jan Novak,,Trubarjeva 15,1000 Ljubljana\n"
                                  "Eva Mala,8501,Šmarješka cesta 6,Novo mesto\n"
                                  "Petr Dvorak,160 00,Technická 2,Praha 6\n");
-    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;POSTAL;Trubarjeva 15;Ljubljana;1000")) << t.table;
-    EXPECT_TRUE(has_line(t.table, "Eva Mala;Eva;Mala;POSTAL;\x8Amarje\x9Ak\x61 cesta 6;Novo mesto;8501")) << t.table;
-    EXPECT_TRUE(has_line(t.table, "Petr Dvorak;Petr;Dvorak;POSTAL;Technick\xE1 2;Praha 6;160 00")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;HOME;Trubarjeva 15;Ljubljana;1000")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Eva Mala;Eva;Mala;HOME;\x8Amarje\x9Ak\x61 cesta 6;Novo mesto;8501")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Petr Dvorak;Petr;Dvorak;HOME;Technick\xE1 2;Praha 6;160 00")) << t.table;
 }
 
 TEST(PrepAddresses, ARegionAloneBesideAnAddressIsNoAddress) {
@@ -192,7 +192,7 @@ TEST(PrepAddresses, ARegionAloneBesideAnAddressIsNoAddress) {
     EXPECT_NE(alone.left_off.find("'Region' (a region with no address of its own)"), std::string::npos);
     // A region in its address stays.
     const contact_table own = made("Name,Street,City,Region\nJan Novak,Hlavni 5,Brno,Jihomoravsky kraj\n");
-    EXPECT_TRUE(has_line(own.table, "Jan Novak;Jan;Novak;POSTAL;Hlavni 5;Brno;Jihomoravsky kraj")) << own.table;
+    EXPECT_TRUE(has_line(own.table, "Jan Novak;Jan;Novak;HOME;Hlavni 5;Brno;Jihomoravsky kraj")) << own.table;
 }
 
 TEST(PrepAddresses, AHouseNumberApartAndACountrysCode) {
@@ -200,20 +200,20 @@ TEST(PrepAddresses, AHouseNumberApartAndACountrysCode) {
     const contact_table t = made("name;address_street;address_descriptive_number;address_orientation_number;address_city\n"
                                  "Jan Novak;Opavská;1105;12;Ostrava\nEva Mala;Dlouhá;5;;Plzeň\nPetr Dvorak;;27;;Lhota\n");
     // The "/" between them is a space, as rowcard would drop it and join the numbers.
-    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;POSTAL;Opavsk\xE1 1105 12;Ostrava")) << t.table;
-    EXPECT_TRUE(has_line(t.table, "Eva Mala;Eva;Mala;POSTAL;Dlouh\xE1 5;Plze\xF2")) << t.table;
-    EXPECT_TRUE(has_line(t.table, "Petr Dvorak;Petr;Dvorak;POSTAL;27;Lhota")) << t.table;  // a village with no streets
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;HOME;Opavsk\xE1 1105 12;Ostrava")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Eva Mala;Eva;Mala;HOME;Dlouh\xE1 5;Plze\xF2")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Petr Dvorak;Petr;Dvorak;HOME;27;Lhota")) << t.table;  // a village with no streets
     // A header of the street and its number, whose values hold both, is the street.
     const contact_table whole = made("Vorname;Nachname;Straße und Hausnummer;Ort\nJan;Kohl;Hauptstrasse 5;Wels\n"
                                     "Eva;Berg;Ringstrasse 12a;Linz\nIda;Lang;Am Hang 3;Enns\n");
-    EXPECT_TRUE(has_line(whole.table, "Jan Kohl;Jan;Kohl;POSTAL;Hauptstrasse 5;Wels")) << whole.table;
-    EXPECT_TRUE(has_line(whole.table, "Eva Berg;Eva;Berg;POSTAL;Ringstrasse 12a;Linz")) << whole.table;
+    EXPECT_TRUE(has_line(whole.table, "Jan Kohl;Jan;Kohl;HOME;Hauptstrasse 5;Wels")) << whole.table;
+    EXPECT_TRUE(has_line(whole.table, "Eva Berg;Eva;Berg;HOME;Ringstrasse 12a;Linz")) << whole.table;
     // Numbers with their sign ('Nr. 5') and letters ('12a') are house numbers still.
     const contact_table signs = made("Strasse;Hausnummer;Name\nRing;Nr. 5;Jan Kohl\nHang;Nr. 12a;Eva Berg\nAu;No. 3;Ida Lang\n");
-    EXPECT_TRUE(has_line(signs.table, "Jan Kohl;Jan;Kohl;POSTAL;Ring Nr. 5")) << signs.table;
+    EXPECT_TRUE(has_line(signs.table, "Jan Kohl;Jan;Kohl;HOME;Ring Nr. 5")) << signs.table;
     // A country's code is the country where no name of it stands; beside one, or with no street or town, it goes.
     const contact_table code = made("Name;Street;City;Country Code\nJan Novak;Hlavni 5;Brno;CZ\n");
-    EXPECT_TRUE(has_line(code.table, "Jan Novak;Jan;Novak;POSTAL;Hlavni 5;Brno;CZ")) << code.table;
+    EXPECT_TRUE(has_line(code.table, "Jan Novak;Jan;Novak;HOME;Hlavni 5;Brno;CZ")) << code.table;
     const contact_table both = made("Name;Street;Country;Country Code\nJan Novak;Hlavni 5;Česko;CZ\n");
     EXPECT_NE(both.left_off.find("'Country Code' (a country's code beside its name)"), std::string::npos) << both.left_off;
     const contact_table lone = made("E-mail;ZipCode;ISOCountryCode\njan@x.cz;1010;DE\n");
@@ -227,7 +227,7 @@ TEST(PrepCompanies, NamesAsDumpsAndOtherLanguagesWriteThem) {
     EXPECT_TRUE(has_line(t.table, "G\xFCnther Br\xFC\x63kner;G\xFCnther;Br\xFC\x63kner;+49 351 4567 890;VOICE")) << t.table;
     // A Croatian 'Naziv' of companies is the company, not a title.
     const contact_table naziv = made("Šifra;Naziv;Mjesto pošte\n1101;Končar d.d.;Zagreb\n1102;Podravka d.d.;Koprivnica\n");
-    EXPECT_TRUE(has_line(naziv.table, "Kon\xE8\x61r d.d.;Kon\xE8\x61r d.d.;POSTAL;Zagreb;1101")) << naziv.table;
+    EXPECT_TRUE(has_line(naziv.table, "Kon\xE8\x61r d.d.;Kon\xE8\x61r d.d.;WORK;Zagreb;1101")) << naziv.table;
     // A private person's own name in the company column is no company.
     const contact_table own = made("Imię;Nazwisko;Nazwa firmy\nJan;Kowalski;Jan Kowalski\nEwa;Nowak;Budimex S.A.\n");
     EXPECT_TRUE(has_line(own.table, "Jan Kowalski;Jan;Kowalski;")) << own.table;
@@ -235,7 +235,7 @@ TEST(PrepCompanies, NamesAsDumpsAndOtherLanguagesWriteThem) {
     // Each field named after its record ('_par', '_adr') is read without that name.
     const contact_table named = made("cod_par;den_par;loc_adr;str_adr;nr_adr;tel_par\n"
                                      "1598001;Dacia Automobile SA;Mioveni;Strada Uzinei;1;0248 500 000\n");
-    EXPECT_TRUE(has_line(named.table, "Dacia Automobile SA;Dacia Automobile SA;0248 500 000;VOICE;POSTAL;"
+    EXPECT_TRUE(has_line(named.table, "Dacia Automobile SA;Dacia Automobile SA;0248 500 000;WORK;WORK;"
                                       "Strada Uzinei 1;Mioveni;1598001"))
         << named.table;
 }
@@ -257,7 +257,7 @@ TEST(PrepShapes, AnExportWithNoHeaderLineIsReadFromItsValues) {
 TEST(PrepShapes, TheExportsOwnNamesAroundItsFields) {
     // A prefix shared by every field ('Kontr', a contractor's) and records named in English words.
     const contact_table t = made("KontrNazwa;KontrAdres;KontrAdresMiasto;KontrTel1\nBudimex S.A.;ul. Dluga 5;Warszawa;22 623 60 00\n");
-    EXPECT_TRUE(has_line(t.table, "Budimex S.A.;Budimex S.A.;22 623 60 00;VOICE;POSTAL;ul. Dluga 5;Warszawa")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Budimex S.A.;Budimex S.A.;22 623 60 00;WORK;WORK;ul. Dluga 5;Warszawa")) << t.table;
     const contact_table customer = made("Customer Email,Customer Name,Invoice Address,Delivery Address\n"
                                         "jan@x.cz,Jan Novak,Hlavni 5 Brno,Hlavni 5 Brno\n");
     // One address written twice is one address.
@@ -265,7 +265,7 @@ TEST(PrepShapes, TheExportsOwnNamesAroundItsFields) {
     // 'Name' beside 'Surname' is the given name; a Slovene 'Pošta' is a town, a Croatian one a postal code.
     EXPECT_TRUE(has_line(made("Name,Surname\nJohn,Smith\n").table, "John Smith;John;Smith")) << made("Name,Surname\nJohn,Smith\n").table;
     const contact_table sl = made("Ime;Priimek;Ulica;Poštna številka;Pošta\nJanez;Novak;Trubarjeva 15;1000;Ljubljana\n");
-    EXPECT_TRUE(has_line(sl.table, "Janez Novak;Janez;Novak;POSTAL;Trubarjeva 15;Ljubljana;1000")) << sl.table;
+    EXPECT_TRUE(has_line(sl.table, "Janez Novak;Janez;Novak;HOME;Trubarjeva 15;Ljubljana;1000")) << sl.table;
     // Two names for a column joined by a word for 'or'.
     EXPECT_TRUE(has_line(made("Name,TitleOrPosition\nJan Novak,Disponent\n").table, "Jan Novak;Jan;Novak;Disponent"));
 }
@@ -273,7 +273,7 @@ TEST(PrepShapes, TheExportsOwnNamesAroundItsFields) {
 TEST(PrepShapes, WhatAColumnsValuesSayAgainstItsHeaderOrBeside) {
     // 'Firma' holding Firma or Osoba tells each row's kind; the name column is the company's where it says Firma.
     const contact_table kinds = made("Nazwa;Firma;Telefon\nTatry Invest;Firma;+421 2 1\nJan Kowalski;Osoba;+48 601 1\n");
-    EXPECT_TRUE(has_line(kinds.table, "Tatry Invest;;;Tatry Invest;+421 2 1;VOICE")) << kinds.table;
+    EXPECT_TRUE(has_line(kinds.table, "Tatry Invest;;;Tatry Invest;+421 2 1;WORK")) << kinds.table;
     EXPECT_TRUE(has_line(kinds.table, "Jan Kowalski;Jan;Kowalski;;+48 601 1;VOICE")) << kinds.table;
     // An account manager's e-mail in every row of a column no header names is no contact's.
     const contact_table same = made("Name,E-mail,Field 2\nA B,a@x.cz,m@crm.cz\nC D,c@x.cz,m@crm.cz\nE F,e@x.cz,m@crm.cz\n"
@@ -305,7 +305,7 @@ TEST(PrepShapes, WhatAColumnsValuesSayAgainstItsHeaderOrBeside) {
     const contact_table lines = made("Name;Billing Street 2;City\nJan Novak;2. patro;Brno\n");
     EXPECT_TRUE(has_line(lines.table, "Jan Novak;Jan;Novak;POSTAL;Brno;2. patro")) << lines.table;
     const contact_table two = made("Name;Billing Street;Street;City\nJan Novak;Hlavni 5;Dlouha 1;Brno\n");
-    EXPECT_TRUE(has_line(two.table, "Jan Novak;Jan;Novak;POSTAL;Hlavni 5;;POSTAL;Dlouha 1;Brno")) << two.table;
+    EXPECT_TRUE(has_line(two.table, "Jan Novak;Jan;Novak;POSTAL;Hlavni 5;;HOME;Dlouha 1;Brno")) << two.table;
     // The street under no place and the rest under one (a shop's orders) is one address too.
     const contact_table shop = made("Full Name,Street 1,Street 2,Ship City,Ship State,Ship Zipcode\n"
                                     "Helena Kowalczyk,2280 Pandosy St,Suite 104,Kelowna,BC,V1Y 1T4\n");
@@ -321,9 +321,9 @@ TEST(PrepShapes, WordsOfEmployeeListsPostalFormsAndBankAccounts) {
     // A Czech post's addressee: 'Příjmení / Název' holds a company where no given name stands.
     const contact_table post = made("Jméno;Příjmení / Název;Ulice;Č. popisné;Obec;Pošta\n"
                                     "Jiří;Dvořák;Křenová;12;Brno;60200\n;Stavby Brno s.r.o.;Dlouhá;5;Plzeň;30100\n");
-    EXPECT_TRUE(has_line(post.table, "Ji\xF8\xED Dvo\xF8\xE1k;Ji\xF8\xED;Dvo\xF8\xE1k;;POSTAL;K\xF8" "enov\xE1 12;Brno;60200"))
+    EXPECT_TRUE(has_line(post.table, "Ji\xF8\xED Dvo\xF8\xE1k;Ji\xF8\xED;Dvo\xF8\xE1k;;HOME;K\xF8" "enov\xE1 12;Brno;60200"))
         << post.table;
-    EXPECT_TRUE(has_line(post.table, "Stavby Brno s.r.o.;;;Stavby Brno s.r.o.;POSTAL;Dlouh\xE1 5;Plze\xF2;30100"))
+    EXPECT_TRUE(has_line(post.table, "Stavby Brno s.r.o.;;;Stavby Brno s.r.o.;WORK;Dlouh\xE1 5;Plze\xF2;30100"))
         << post.table;
     // Fields written ", " apart, quoted after the space.
     const contact_table spaced = made("first name, last name, business address\nJanos, Kovacs, \"Fo utca 1, 1011 Budapest\"\n");
@@ -397,9 +397,9 @@ TEST(PrepExtras, AWebPageIsItsHostAndGroupsTheFirstOne) {
 TEST(PrepExtras, TypesAreWrittenAsTheVersionWritesThem) {
     const std::string_view text = "Name,Mobile Phone,E-mail,Home Street,Street\nJan Novak,+420 1,j@x.cz,Dlouha 5,Hlavni 1\n";
     const contact_table v40 = made_for(text, vcard_version::v40);
-    EXPECT_TRUE(has_line(v40.table, "Jan Novak;Jan;Novak;+420 1;cell;j@x.cz;home;Dlouha 5;;Hlavni 1")) << v40.table;
+    EXPECT_TRUE(has_line(v40.table, "Jan Novak;Jan;Novak;+420 1;cell;j@x.cz;home;Dlouha 5;home;Hlavni 1")) << v40.table;
     const contact_table v21 = made_for(text, vcard_version::v21);
-    EXPECT_TRUE(has_line(v21.table, "Jan Novak;Jan;Novak;+420 1;CELL;j@x.cz;HOME;Dlouha 5;POSTAL;Hlavni 1")) << v21.table;
+    EXPECT_TRUE(has_line(v21.table, "Jan Novak;Jan;Novak;+420 1;CELL;j@x.cz;HOME;Dlouha 5;HOME;Hlavni 1")) << v21.table;
 }
 
 }  // namespace

@@ -619,9 +619,21 @@ LAYOUTS = {
 }
 
 
+def typed_by_card(w):
+    """`w` with the type of an address or phone that no column types, as the
+    card it is on gives it: a firm alone has a work address and line, a person
+    alone a home address; a person at a firm keeps the neutral POSTAL."""
+    person, firm = bool(w["given"] or w["family"]), bool(w["org"])
+    kind = "WORK" if firm and not person else "HOME" if person and not firm else "POSTAL"
+    adrs = sorted((kind if a[0] == "POSTAL" else a[0],) + tuple(a[1:]) for a in w["adrs"])
+    tels = sorted(("WORK" if t == "VOICE" and firm and not person else t, n) for t, n in w["tels"])
+    return dict(w, adrs=adrs, tels=tels)
+
+
 def run_layout(name, make, prep, rowcard):
     """Returns the contacts right and the total for one layout, and what went wrong."""
     text, encoding, want = make()
+    want = [typed_by_card(w) for w in want]
     with tempfile.TemporaryDirectory() as folder:
         path = os.path.join(folder, "export.csv")
         with open(path, "wb") as out:

@@ -53,7 +53,7 @@ TEST(PrepMembers, ItalianAndScandinavianHeadersAndCounts) {
     expect_read({{"Grad", city, -4}}, export_language::croatian);
     const contact_table t = made("Imię;Nazwisko;Adres;Liczba spotkań\nJan;Nowak;ul. Długa 5, 30-001 Kraków;7\n"
                                  "Ewa;Lis;ul. Krótka 2, 80-244 Gdańsk;3\n");
-    EXPECT_TRUE(has_line(in_utf8(t.table), "Jan Nowak;Jan;Nowak;POSTAL;ul. Dluga 5;Kraków;30 001;7")) << t.table;
+    EXPECT_TRUE(has_line(in_utf8(t.table), "Jan Nowak;Jan;Nowak;HOME;ul. Dluga 5;Kraków;30 001;7")) << t.table;
 }
 
 TEST(PrepMembers, RelativesAndEmergencyContactsAreOtherPeople) {
@@ -85,7 +85,7 @@ TEST(PrepMembers, AGuardiansColumnIsAnotherPersonsBesideThePupilsOwn) {
     // A school bus's pupils with their mother's names after their own: the second names are hers.
     const contact_table bus = made("NAME;VORNAME;ORT;TITEL_W;NAME_W;VORNAME_W;TITEL_M;NAME_M;VORNAME_M\n"
                                    "Meyer;Jonas;Peine;;Meyer;Sabine;;Meyer;Tom\nKaminska;Julia;Peine;;Kaminska;Anna;Dr.;Kaminski;Jan\n");
-    EXPECT_TRUE(has_line(bus.table, "Jonas Meyer;Jonas;Meyer;POSTAL;Peine;Meyer;Sabine;;Meyer;Tom")) << bus.table;
+    EXPECT_TRUE(has_line(bus.table, "Jonas Meyer;Jonas;Meyer;HOME;Peine;Meyer;Sabine;;Meyer;Tom")) << bus.table;
     EXPECT_NE(bus.reading.find("'VORNAME_W': left off (another person's"), std::string::npos) << bus.reading;
     // The contact's own family name right before the second given name stays the contact's; the title after is hers.
     const contact_table own = made("VORNAME;NAME;VORNAME_W;NAME_W;TITEL_W\nJonas;Meyer;Sabine;Lang;\nJulia;Kaminska;Anna;Nowak;Dr.\n");
@@ -102,7 +102,7 @@ TEST(PrepMembers, ADepartmentInTheContactsPlaceLeavesTheFirmsCard) {
                                  "Glashaus Wachau GmbH;Nákupní oddělení;+43 2713 8200\n"
                                  "Herend Porcelánház Kft.;Kovácsné Tóth Mária;+36 88 523 190\n"
                                  "Galerie Bohemia Glass;Ondřej Malý;+420 224 213 509\n");
-    EXPECT_TRUE(has_line(t.table, "Glashaus Wachau GmbH;;;Glashaus Wachau GmbH;+43 2713 8200;VOICE")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Glashaus Wachau GmbH;;;Glashaus Wachau GmbH;+43 2713 8200;WORK")) << t.table;
     // A Hungarian wife's name: her husband's family name with '-né', then her own.
     EXPECT_TRUE(has_line(in_utf8(t.table), "Kovácsné Tóth Mária;Mária;Kovácsné Tóth;Herend Porcelánház Kft.;+36 88 523 190;VOICE"))
         << t.table;
@@ -146,7 +146,7 @@ TEST(PrepMembers, AFirmsContactIsAPersonAndASecondColumnFillsAnEmptyPart) {
         << t.table;
     EXPECT_TRUE(has_line(t.table, "Kevin Nakamura;Kevin;Nakamura;Pacific Marine LLC;POSTAL;Kapolei;HI;96707;99 1234567"))
         << t.table;
-    EXPECT_TRUE(has_line(t.table, "Semmelweis Egyetem;;;Semmelweis Egyetem;POSTAL;Budapest;Budapest;1085;HU15329735"))
+    EXPECT_TRUE(has_line(t.table, "Semmelweis Egyetem;;;Semmelweis Egyetem;WORK;Budapest;Budapest;1085;HU15329735"))
         << t.table;
 }
 
@@ -163,9 +163,9 @@ TEST(PrepMembers, ARowOfOnlyAnAddressIsAnotherAddressOfTheContactAbove) {
                                  ";;Hauptplatz 1;Graz\n"  // before any contact: a row of its own
                                  "Alfa s.r.o.;info@alfa.cz;Dlouha 5;Praha\n;;Skladova 9;Kladno\n;;Dlouha 5;Praha\n"
                                  "Beta a.s.;info@beta.cz;Kratka 2;Brno\nGama k.s.;info@gama.cz;Nova 7;Olomouc\n");
-    EXPECT_TRUE(has_line(t.table, "Alfa s.r.o.;Alfa s.r.o.;info@alfa.cz;POSTAL;Dlouha 5;Praha;POSTAL;Skladova 9;Kladno"))
+    EXPECT_TRUE(has_line(t.table, "Alfa s.r.o.;Alfa s.r.o.;info@alfa.cz;WORK;Dlouha 5;Praha;POSTAL;Skladova 9;Kladno"))
         << t.table;
-    EXPECT_TRUE(has_line(t.table, "Beta a.s.;Beta a.s.;info@beta.cz;POSTAL;Kratka 2;Brno;;;")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Beta a.s.;Beta a.s.;info@beta.cz;WORK;Kratka 2;Brno;;;")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Hauptplatz 1;;;POSTAL;Hauptplatz 1;Graz;;;")) << t.table;
     EXPECT_EQ(t.more_addresses.lines, (std::vector<std::size_t>{4, 5}));
     EXPECT_EQ(t.rows, 4U);  // one table line a card: six rows, two taken into the card above
@@ -233,10 +233,10 @@ TEST(PrepMembers, AHomeWithNoOneInItIsARecordOfItsOwn) {
                                  "23;(null);Werner;(null);Glacisstrasse;12\n31;Koehler;Sven;1607731940;Glacisstrasse;14\n"
                                  "41;Lang;Eva;N/A;none;3\n");
     EXPECT_EQ(t.more_addresses.count, 0U);
-    EXPECT_TRUE(has_line(t.table, "Helga Bergmann;Helga;Bergmann;3518041227;VOICE;POSTAL;Bautzner Strasse 41;17")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Helga Bergmann;Helga;Bergmann;3518041227;VOICE;HOME;Bautzner Strasse 41;17")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Bautzner Strasse 45;;;;;POSTAL;Bautzner Strasse 45;0")) << t.table;
-    EXPECT_TRUE(has_line(t.table, "Werner;Werner;;;;POSTAL;Glacisstrasse 12;23")) << t.table;
-    EXPECT_TRUE(has_line(t.table, "Eva Lang;Eva;Lang;;;POSTAL;3;41")) << t.table;  // 'N/A' and 'none' are no values
+    EXPECT_TRUE(has_line(t.table, "Werner;Werner;;;;HOME;Glacisstrasse 12;23")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Eva Lang;Eva;Lang;;;HOME;3;41")) << t.table;  // 'N/A' and 'none' are no values
 }
 
 TEST(PrepMembers, ABareContactIsTheFirmsPersonOrHowToReachIt) {

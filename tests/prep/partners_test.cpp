@@ -42,7 +42,7 @@ TEST(PrepPartners, ANameInTwoLanguagesIsReadWhereItsHalvesAgree) {
 
 TEST(PrepPartners, ARegionAndItsCountrysCodeAreAnAddress) {
     const contact_table t = made("Firstname;Lastname;CountryCode;Region\nMarkus;Obermaier;DE;BY\nStefan;Kogl;AT;T\n");
-    EXPECT_TRUE(has_line(t.table, "Markus Obermaier;Markus;Obermaier;POSTAL;BY;DE")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Markus Obermaier;Markus;Obermaier;HOME;BY;DE")) << t.table;
     // A country's code beside only a postal code is where a subscriber signed up.
     const contact_table signup = made("Email;ZipCode;ISOCountryCode\njan@firma.cz;1010;DE\neva@firma.cz;10435;DE\n");
     EXPECT_EQ(signup.header.back(), "ISOCountryCode") << signup.table;
@@ -107,12 +107,12 @@ TEST(PrepPartners, ALegalFormEndsAFirmsNameButNotAFloorsNumber) {
     const contact_table t = made("Name;Strasse;Ort\nSchreibwaren Wagner OG;Linzer Strasse 5;Wels\n"
                                  "Petra Aigner;Hauptplatz 3;Steyr\n");
     // Austria's partnership ('OG') is a firm; the same letters after a number are a floor.
-    EXPECT_TRUE(has_line(t.table, "Schreibwaren Wagner OG;;;Schreibwaren Wagner OG;POSTAL;Linzer Strasse 5;Wels")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Schreibwaren Wagner OG;;;Schreibwaren Wagner OG;WORK;Linzer Strasse 5;Wels")) << t.table;
     EXPECT_EQ(read_as({"Vorname", "Nachname", "Info"}, {{"Petra", "Aigner", "2. OG"}, {"Jonas", "Mayr", "3. OG"}})[2], none);
     // A floor or 'c/o' as the only line of an address that has no street is no street.
     const contact_table floors = made("Vorname;Nachname;Adresszusatz;PLZ;Ort\nPetra;Aigner;2. OG;4400;Steyr\n"
                                       "Jonas;Mayr;bei Huber;4470;Enns\n");
-    EXPECT_TRUE(has_line(floors.table, "Petra Aigner;Petra;Aigner;POSTAL;Steyr;4400;2. OG")) << floors.table;
+    EXPECT_TRUE(has_line(floors.table, "Petra Aigner;Petra;Aigner;HOME;Steyr;4400;2. OG")) << floors.table;
     // A society, a fund or a union is no person, though its name holds a family's.
     const contact_table donors = made("Name;Email\nKowalski Family Foundation;kff@example.org\n"
                                       "Dvorak Memorial Fund;fund@example.org\nJana Dvorak;jana@example.org\n");
@@ -149,7 +149,7 @@ TEST(PrepPartners, HeadersThatNameNothingAreReadByTheirValues) {
                                  "01714290335;Katrin Wimmer\n");
     EXPECT_TRUE(has_line(t.table, "Florian Huber;Florian;Huber;;015123348091;VOICE")) << t.table;
     // A doctor's practice is a firm, whatever titles its name holds.
-    EXPECT_TRUE(has_line(t.table, "Praxis Dr. Seidl;;;Praxis Dr. Seidl;08731321840;VOICE")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Praxis Dr. Seidl;;;Praxis Dr. Seidl;08731321840;WORK")) << t.table;
 }
 
 TEST(PrepPartners, APatronsAddressesAndABillToContactsName) {
@@ -159,7 +159,7 @@ TEST(PrepPartners, APatronsAddressesAndABillToContactsName) {
     // 'alternate' is a second address, not more of the first.
     const contact_table t = made("surname;firstname;streetnumber;address line;city;alternate streetnumber;"
                                  "alternate address line 1;alternate city\nKwiecien;Bartek;47;Dluga;Krakow;4;Rynek;Nowy Targ\n");
-    EXPECT_TRUE(has_line(t.table, "Bartek Kwiecien;Bartek;Kwiecien;POSTAL;Dluga 47;Krakow;POSTAL;Rynek 4;Nowy Targ")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Bartek Kwiecien;Bartek;Kwiecien;HOME;Dluga 47;Krakow;POSTAL;Rynek 4;Nowy Targ")) << t.table;
 }
 
 TEST(PrepPartners, AFlagTypesAPhoneAndWordsAreNoNumber) {
@@ -186,7 +186,7 @@ TEST(PrepPartners, ServiceAndFreightToolsSitesTownsAndCodes) {
     // Codes of letters and digits under a header that says postal code are postal codes.
     const contact_table t = made("ContactName;City;PostalCode\nKrystyna Nowicka;Toronto;M6P1Z2\n"
                                  "Jerzy Malinowski;Mississauga;L5E 1E9\nAnna Kowal;London;SW1A 1AA\n");
-    EXPECT_TRUE(has_line(t.table, "Krystyna Nowicka;Krystyna;Nowicka;POSTAL;Toronto;M6P1Z2")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Krystyna Nowicka;Krystyna;Nowicka;HOME;Toronto;M6P1Z2")) << t.table;
     const contact_table ids = made("ContactName;City;PostalCode\nKrystyna Nowicka;Toronto;AB12CD34\n"
                                    "Jerzy Malinowski;Mississauga;XY99ZZ11\n");
     EXPECT_EQ(ids.header.back(), "PostalCode") << ids.table;
@@ -228,7 +228,7 @@ TEST(PrepPartners, ADisplayNameOfThePersonAndTheFirmAndPrivatePersonsAmongFirms)
                                      "Grzegorz;Wojcik;Grzegorz Wojcik - Energoprojekt SA;Katowice\n"
                                      "Beata;Soltys;Beata Soltys;Katowice\n");
     EXPECT_TRUE(has_line(shown.table, "Grzegorz Wojcik;Grzegorz;Wojcik;Energoprojekt SA;POSTAL;Katowice")) << shown.table;
-    EXPECT_TRUE(has_line(shown.table, "Beata Soltys;Beata;Soltys;;POSTAL;Katowice")) << shown.table;
+    EXPECT_TRUE(has_line(shown.table, "Beata Soltys;Beata;Soltys;;HOME;Katowice")) << shown.table;
     const contact_table plain = made("Imie;Nazwisko;Nazwa wyswietlana\nGrzegorz;Wojcik;Grzegorz Wojcik - Energoprojekt\n"
                                      "Beata;Soltys;Beata Soltys - Hutnik Katowice\n");
     EXPECT_TRUE(has_line(plain.table, "Grzegorz Wojcik;Grzegorz;Wojcik;Energoprojekt")) << plain.table;
@@ -290,12 +290,12 @@ TEST(PrepPartners, WholeAddressesUnderAHeaderThatSaysNothing) {
     const std::string rows = "Matej Zupan;\"Dunajska cesta 21, 1000 Ljubljana, Slovenia\";\"Stammkunde, seit 2009\"\n"
                              "Ursa Kranjc;\"Trzaska cesta 40, 2000 Maribor, Slovenia\";\"neu, 2024\"\n";
     const contact_table t = made("contactName;shipAddr;remark\n" + rows);
-    EXPECT_TRUE(has_line(t.table, "Matej Zupan;Matej;Zupan;Stammkunde, seit 2009;POSTAL;Dunajska cesta 21;Ljubljana;1000;Slovenia"))
+    EXPECT_TRUE(has_line(t.table, "Matej Zupan;Matej;Zupan;Stammkunde, seit 2009;HOME;Dunajska cesta 21;Ljubljana;1000;Slovenia"))
         << t.table;
     // Beside an address's own parts it is no second address.
     const contact_table parts = made("contactName;shipAddr;remark;City\n" + std::string("Matej Zupan;\"Dunajska cesta 21, 1000 Ljubljana, "
                                      "Slovenia\";x;Kranj\nUrsa Kranjc;\"Trzaska cesta 40, 2000 Maribor, Slovenia\";y;Celje\n"));
-    EXPECT_TRUE(has_line(parts.table, "Matej Zupan;Matej;Zupan;x;POSTAL;Kranj;Dunajska cesta 21, 1000 Ljubljana, Slovenia"))
+    EXPECT_TRUE(has_line(parts.table, "Matej Zupan;Matej;Zupan;x;HOME;Kranj;Dunajska cesta 21, 1000 Ljubljana, Slovenia"))
         << parts.table;
 }
 

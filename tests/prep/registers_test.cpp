@@ -23,9 +23,9 @@ TEST(PrepRegisters, ANameOverNumberedColumnsIsOneName) {
     const contact_table t = made("Nr;Name1;Name2;Name3;Ort\n"
                                  "1;Brückner;Haustechnik;GmbH;Dresden\n"
                                  "2;Weiss;Consulting;;Rosenheim\n");
-    EXPECT_TRUE(has_line(t.table, "Br\xFC" "ckner Haustechnik GmbH;Br\xFC" "ckner Haustechnik GmbH;POSTAL;Dresden;1"))
+    EXPECT_TRUE(has_line(t.table, "Br\xFC" "ckner Haustechnik GmbH;Br\xFC" "ckner Haustechnik GmbH;WORK;Dresden;1"))
         << t.table;
-    EXPECT_TRUE(has_line(t.table, "Weiss Consulting;Weiss Consulting;POSTAL;Rosenheim;2")) << t.table;  // a trade's word
+    EXPECT_TRUE(has_line(t.table, "Weiss Consulting;Weiss Consulting;WORK;Rosenheim;2")) << t.table;  // a trade's word
     EXPECT_NE(t.left_off.find("'Nr' (a number with no street)"), std::string::npos) << t.left_off;
     // A company over two columns, its legal form in the second.
     const contact_table org = made("Vorname;Nachname;Firmenname1;Firmenname2\nJan;Novak;Siemens;AG\n");
@@ -44,7 +44,7 @@ TEST(PrepRegisters, AFirmBesideItsContactPerson) {
                                   "POSTAL;ul. Siedmiogrodzka 9"))
         << t.table;
     EXPECT_TRUE(has_line(t.table, "Chrzaszcz i Wsp\xF3lnicy sp. z o.o.;;;Chrzaszcz i Wsp\xF3lnicy sp. z o.o.;"
-                                  "+48 61 852 00 00;VOICE;POSTAL;ul. Swiety Marcin 29a"))
+                                  "+48 61 852 00 00;WORK;WORK;ul. Swiety Marcin 29a"))
         << t.table;
     // A count after a street whose values are no house numbers stays off.
     const contact_table count = made("Name;Street;Visits\nJan Novak;Hlavni;0012\nEva Mala;Dlouha;0003\n");
@@ -58,7 +58,7 @@ TEST(PrepRegisters, ASecondBirthdayAndACodeWithASpreadsheetsMark) {
     EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;19850412;+421905123456;VOICE;12.4.1985;421")) << t.table;
     // So are a postal code and a phone (an orienteering club's directory writes "'60200").
     const contact_table marked = made("Name;Adresa;Mesto;PSC;Telefon\nVit Adamek;Kotlarska 51;Brno;'60200;'603228117\n");
-    EXPECT_TRUE(has_line(marked.table, "Vit Adamek;Vit;Adamek;603228117;VOICE;POSTAL;Kotlarska 51;Brno;60200")) << marked.table;
+    EXPECT_TRUE(has_line(marked.table, "Vit Adamek;Vit;Adamek;603228117;VOICE;HOME;Kotlarska 51;Brno;60200")) << marked.table;
     // A name's apostrophe before a letter is the name's ('t Hart).
     EXPECT_TRUE(has_line(made("Voornaam;Achternaam\nAnne;'t Hart\n").table, "Anne 't Hart;Anne;'t Hart")) << t.table;
     // A row with nothing the card takes shows the first value it has.
@@ -84,10 +84,10 @@ TEST(PrepRegisters, AWholeAddressWithItsCodeAndTownFirst) {
     const contact_table t = made("Name;Address\nJanos Kovacs;1138 Budapest, Dunavirág utca 2-6., Magyarország\n"
                                  "Vasile Ceban;str. Ismail 88, MD-2001 Chișinău\n");
     // rowcard drops '-', so prep writes it a space already.
-    EXPECT_TRUE(has_line(t.table, "Janos Kovacs;Janos;Kovacs;POSTAL;Dunavir\xE1g utca 2 6.;Budapest;1138;"
+    EXPECT_TRUE(has_line(t.table, "Janos Kovacs;Janos;Kovacs;HOME;Dunavir\xE1g utca 2 6.;Budapest;1138;"
                                   "Magyarorsz\xE1g"))
         << t.table;
-    EXPECT_TRUE(has_line(t.table, "Vasile Ceban;Vasile;Ceban;POSTAL;str. Ismail 88;Chisinau;MD 2001;")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Vasile Ceban;Vasile;Ceban;HOME;str. Ismail 88;Chisinau;MD 2001;")) << t.table;
 }
 
 TEST(PrepRegisters, ARegistersOwnCodesBesideTheRealValues) {
@@ -106,7 +106,7 @@ TEST(PrepRegisters, ARegistersOwnCodesBesideTheRealValues) {
     // A department between a town and a country is the French 'département', a region.
     const contact_table region = made("FIRSTNAME;LASTNAME;TOWN;DEPARTMENT;COUNTRY;FUNCTION;DEPARTMENT\n"
                                       "Hana;Duskova;Jihlava;Kraj Vysocina;CZ;Referentka;Financni odbor\n");
-    EXPECT_TRUE(has_line(region.table, "Hana Duskova;Hana;Duskova;Financni odbor;Referentka;POSTAL;Jihlava;"
+    EXPECT_TRUE(has_line(region.table, "Hana Duskova;Hana;Duskova;Financni odbor;Referentka;HOME;Jihlava;"
                                        "Kraj Vysocina;CZ"))
         << region.table;
     // A register's abbreviations of a natural and a legal person tell a company's row.
@@ -207,8 +207,8 @@ TEST(PrepRegisters, AHungarianNameWrittenFamilyFirstInAnyLayout) {
 TEST(PrepRegisters, AFlatsNumberAfterTheHouses) {
     const contact_table t = made("Name;Address;No;Unit;City\nAttila Szucs;Baross ter;3;5;Gyor\nEva Mala;Dlha;12;;Nitra\n");
     // rowcard drops '/', so prep joins the numbers with a space already.
-    EXPECT_TRUE(has_line(t.table, "Attila Szucs;Attila;Szucs;POSTAL;Baross ter 3 5;Gyor")) << t.table;
-    EXPECT_TRUE(has_line(t.table, "Eva Mala;Eva;Mala;POSTAL;Dlha 12;Nitra")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Attila Szucs;Attila;Szucs;HOME;Baross ter 3 5;Gyor")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Eva Mala;Eva;Mala;HOME;Dlha 12;Nitra")) << t.table;
 }
 
 }  // namespace
@@ -260,13 +260,13 @@ TEST(PrepRegisters, FieldLengthsInTheHeadersAdditionsAndHouseholds) {
     // A parcel service's field lengths in brackets number no item: 'Strasse (27)' is the street.
     const contact_table parcel = made("Vorname (20);Nachname/Firmenname (30);Strasse (27);Hausnummer (5);PLZ (10);Ort (30)\n"
                                       "Tomas;Dvorak;Karl-Liebknecht-Str.;112;04275;Leipzig\n");
-    EXPECT_TRUE(has_line(parcel.table, "Tomas Dvorak;Tomas;Dvorak;POSTAL;Karl Liebknecht Str. 112;Leipzig;04275"))
+    EXPECT_TRUE(has_line(parcel.table, "Tomas Dvorak;Tomas;Dvorak;HOME;Karl Liebknecht Str. 112;Leipzig;04275"))
         << parcel.table;
     EXPECT_NE(parcel.reading.find("'Strasse (27)': street;"), std::string::npos) << parcel.reading;
     // A school's 'Familienname'; a charity's additions before and after the street are no street of their own.
     const contact_table school = made("Familienname;Vorname;Zusatz vor Strasse;Strasse;Hausnummer;Zusatz nach Strasse;Ort\n"
                                       "Novak;Jakub;c/o Meier;Hohlstrasse;201;;Wien\n");
-    EXPECT_TRUE(has_line(school.table, "Jakub Novak;Jakub;Novak;POSTAL;Hohlstrasse 201, c o Meier;Wien")) << school.table;
+    EXPECT_TRUE(has_line(school.table, "Jakub Novak;Jakub;Novak;HOME;Hohlstrasse 201, c o Meier;Wien")) << school.table;
     // A club's or a family's salutation is no one's prefix.
     const contact_table donors = made("Anrede;Name;Vorname;Firma\nVerein;;;Tschechischer Verein Zurich\n"
                                       "Familie;Keller;;\nFrau;Novotna;Jana;\n");

@@ -46,7 +46,7 @@ TEST(PrepLayouts, TitleKrajAndHomeMeanWhatTheirLayoutSays) {
               (std::vector<std::string>{"FN", "GIVEN", "FAMILY", "TEL1", "TEL1 TYPE"}));
     // Any column may be a part of an address, the first one too.
     EXPECT_EQ(made("Ort,Name\nWien,Jan Kos\n").table,
-              "FN;GIVEN;FAMILY;ADR1 TYPE;ADR1 CITY\nJan Kos;Jan;Kos;POSTAL;Wien\n");
+              "FN;GIVEN;FAMILY;ADR1 TYPE;ADR1 CITY\nJan Kos;Jan;Kos;HOME;Wien\n");
 }
 
 TEST(PrepLayouts, AWholeNameIsSplitIntoItsParts) {

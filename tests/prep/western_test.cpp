@@ -50,7 +50,7 @@ TEST(PrepWestern, NamesAfterASlashNameTheNumberedItemAgain) {
     const contact_table t = made("Name;Address Line 1;Address Line 2/District/Neighborhood;Town/City\n"
                                  "Beata Kaminska;27 Stokes Croft;Flat 4;Bristol\n");
     EXPECT_TRUE(has_line(t.table, "FN;GIVEN;FAMILY;ADR1 TYPE;ADR1 STREET;ADR1 CITY")) << t.table;
-    EXPECT_TRUE(has_line(t.table, "Beata Kaminska;Beata;Kaminska;POSTAL;27 Stokes Croft, Flat 4;Bristol")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Beata Kaminska;Beata;Kaminska;HOME;27 Stokes Croft, Flat 4;Bristol")) << t.table;
 }
 
 TEST(PrepWestern, AFamilyNameColumnOfWholeNamesAloneIsTheWholeName) {
@@ -67,12 +67,12 @@ TEST(PrepWestern, APortuguesePostalCodeAndASurnameByTheWholeNamesItEnds) {
                              "Ana;Ferreira;Ana Rita Ferreira;4100-114;Porto\n";
     const contact_table t = made(rows);
     EXPECT_TRUE(has_line(t.table, "FN;GIVEN;FAMILY;ADR1 TYPE;ADR1 CITY;ADR1 CODE")) << t.table;
-    EXPECT_TRUE(has_line(t.table, "Carlos Alberto Silva;Carlos;Silva;POSTAL;Lisboa;1000 001")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Carlos Alberto Silva;Carlos;Silva;HOME;Lisboa;1000 001")) << t.table;
     // An ordinal indicator is its letter, as compatibility decomposition spells it: "3.º Esq." is "3.o Esq.".
     const contact_table floor = made("Nome;Morada\nAna Rita;Avenida da Boavista 1560, 3.\u00BA Esq.\n"
                                      "Rui Costa;Calle de Sueca 42, 3\u00BA 6\u00AA\n");
-    EXPECT_TRUE(has_line(floor.table, "Ana Rita;Ana;Rita;POSTAL;Avenida da Boavista 1560, 3.o Esq.")) << floor.table;
-    EXPECT_TRUE(has_line(floor.table, "Rui Costa;Rui;Costa;POSTAL;Calle de Sueca 42, 3o 6a")) << floor.table;
+    EXPECT_TRUE(has_line(floor.table, "Ana Rita;Ana;Rita;HOME;Avenida da Boavista 1560, 3.o Esq.")) << floor.table;
+    EXPECT_TRUE(has_line(floor.table, "Rui Costa;Rui;Costa;HOME;Calle de Sueca 42, 3o 6a")) << floor.table;
     // A nickname ends no whole name: it stays off.
     const contact_table nick = made("Nome;Apelido\nRafael Moura;Rafa\nAna Souza;Aninha\n");
     EXPECT_TRUE(has_line(nick.table, "Rafael Moura;Rafael;Moura;Rafa")) << nick.table;
@@ -88,7 +88,7 @@ TEST(PrepWestern, AFirmsNameAgainInTheFamilyNamesPlaceIsTheFirmAlone) {
     EXPECT_TRUE(has_line(t.table, "Julien Garnier;Julien;Garnier;Garnier Architecture")) << t.table;
     // A trade before the owner's name makes a firm of a family name with no given name.
     const contact_table trade = made("Nom;Prénom;Ville\nDupuis;Martine;Toulouse\nPapeterie du Midi;;Toulouse\n");
-    EXPECT_TRUE(has_line(trade.table, "Papeterie du Midi;;;Papeterie du Midi;POSTAL;Toulouse")) << trade.table;
+    EXPECT_TRUE(has_line(trade.table, "Papeterie du Midi;;;Papeterie du Midi;WORK;Toulouse")) << trade.table;
 }
 
 TEST(PrepWestern, EachBlocksTitleAndItsHeaderAgainAreNoContacts) {
@@ -117,16 +117,16 @@ TEST(PrepWestern, OneGivenNameThenTheFamilyNamesButTwoGivenNamesUpNorth) {
     const contact_table es = made("Nombre;Correo;Ciudad\nLucia Martin Ortega;lucia@x.es;Valencia\n"
                                   "Marta Soler i Puig;marta@y.es;Girona\nMaria Jose Sanchez Ruiz;mj@z.es;Murcia\n"
                                   "Ayuntamiento de Molina de Segura;a@m.es;Molina\nSAS Rhone Medical;r@m.fr;Lyon\n");
-    EXPECT_TRUE(has_line(es.table, "Lucia Martin Ortega;Lucia;Martin Ortega;;lucia@x.es;POSTAL;Valencia")) << es.table;
-    EXPECT_TRUE(has_line(es.table, "Marta Soler i Puig;Marta;Soler i Puig;;marta@y.es;POSTAL;Girona")) << es.table;
+    EXPECT_TRUE(has_line(es.table, "Lucia Martin Ortega;Lucia;Martin Ortega;;lucia@x.es;HOME;Valencia")) << es.table;
+    EXPECT_TRUE(has_line(es.table, "Marta Soler i Puig;Marta;Soler i Puig;;marta@y.es;HOME;Girona")) << es.table;
     // Four words: two given names and two family names, unless 'and' joins two family names.
-    EXPECT_TRUE(has_line(es.table, "Maria Jose Sanchez Ruiz;Maria Jose;Sanchez Ruiz;;mj@z.es;POSTAL;Murcia")) << es.table;
-    EXPECT_TRUE(has_line(es.table, "SAS Rhone Medical;;;SAS Rhone Medical;r@m.fr;POSTAL;Lyon")) << es.table;
-    EXPECT_TRUE(has_line(es.table, "Ayuntamiento de Molina de Segura;;;Ayuntamiento de Molina de Segura;a@m.es;POSTAL;Molina"))
+    EXPECT_TRUE(has_line(es.table, "Maria Jose Sanchez Ruiz;Maria Jose;Sanchez Ruiz;;mj@z.es;HOME;Murcia")) << es.table;
+    EXPECT_TRUE(has_line(es.table, "SAS Rhone Medical;;;SAS Rhone Medical;r@m.fr;WORK;Lyon")) << es.table;
+    EXPECT_TRUE(has_line(es.table, "Ayuntamiento de Molina de Segura;;;Ayuntamiento de Molina de Segura;a@m.es;WORK;Molina"))
         << es.table;
     // A Norwegian's second given name stays a given name.
     const contact_table no = made("Navn;E-post;Poststed\nLars Erik Haugen;lars@x.no;Bergen\n");
-    EXPECT_TRUE(has_line(no.table, "Lars Erik Haugen;Lars Erik;Haugen;lars@x.no;POSTAL;Bergen")) << no.table;
+    EXPECT_TRUE(has_line(no.table, "Lars Erik Haugen;Lars Erik;Haugen;lars@x.no;HOME;Bergen")) << no.table;
     // A record kind of a freelancer or a company, and a Spanish firm's legal form.
     const contact_table kinds = made("Nombre;Tipo de contacto;Correo\nCarlos Perez Blasco;freelancer;c@x.es\n"
                                      "Imprenta La Safor SL;company;i@y.es\nEstudio Arquitectos SLP;company;e@z.es\n");
@@ -137,34 +137,34 @@ TEST(PrepWestern, AnAddressWithItsCodeLastAsEnglishWritesIt) {
     const contact_table t = made("Name;Address\nDeclan Fahy;Apt 7, The Elms, Oranmore, Co. Galway, H91 P6C2\n"
                                  "Mary Smith;1 High Street, Leeds, LS1 4AB\nJohn Doe;5 Main St, Pittsburgh, PA 15213\n"
                                  "Ann Lee;1 High Street, LS1 4AB\n");
-    EXPECT_TRUE(has_line(t.table, "Declan Fahy;Declan;Fahy;POSTAL;Apt 7, The Elms;Oranmore;Co. Galway;H91 P6C2")) << t.table;
-    EXPECT_TRUE(has_line(t.table, "Mary Smith;Mary;Smith;POSTAL;1 High Street;Leeds;;LS1 4AB")) << t.table;
-    EXPECT_TRUE(has_line(t.table, "John Doe;John;Doe;POSTAL;5 Main St;Pittsburgh;PA;15213")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Declan Fahy;Declan;Fahy;HOME;Apt 7, The Elms;Oranmore;Co. Galway;H91 P6C2")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Mary Smith;Mary;Smith;HOME;1 High Street;Leeds;;LS1 4AB")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "John Doe;John;Doe;HOME;5 Main St;Pittsburgh;PA;15213")) << t.table;
     const contact_table ca = made("Name;Address\nPavel Svoboda;100 King St W, Toronto, ON M5X 1A9\n");
-    EXPECT_TRUE(has_line(ca.table, "Pavel Svoboda;Pavel;Svoboda;POSTAL;100 King St W;Toronto;ON;M5X 1A9")) << ca.table;
+    EXPECT_TRUE(has_line(ca.table, "Pavel Svoboda;Pavel;Svoboda;HOME;100 King St W;Toronto;ON;M5X 1A9")) << ca.table;
     // The house's number first is no postal code, and the country may follow the province and code.
     const contact_table qc = made("Name,Address\nJulie Tremblay,\"4820 Rue Saint-Denis, Montreal, QC H2J 2L6, Canada\"\n");
-    EXPECT_TRUE(has_line(qc.table, "Julie Tremblay;Julie;Tremblay;POSTAL;4820 Rue Saint Denis;Montreal;QC;H2J 2L6;Canada"))
+    EXPECT_TRUE(has_line(qc.table, "Julie Tremblay;Julie;Tremblay;HOME;4820 Rue Saint Denis;Montreal;QC;H2J 2L6;Canada"))
         << qc.table;
     // A country's name after the code (a till's 'Primary Billing Address').
     const contact_table uk = made("Name;Address\nKatarzyna Nowak;14 Manningham Lane, Bradford, BD1 3EA, United Kingdom\n");
-    EXPECT_TRUE(has_line(uk.table, "Katarzyna Nowak;Katarzyna;Nowak;POSTAL;14 Manningham Lane;Bradford;BD1 3EA;United Kingdom"))
+    EXPECT_TRUE(has_line(uk.table, "Katarzyna Nowak;Katarzyna;Nowak;HOME;14 Manningham Lane;Bradford;BD1 3EA;United Kingdom"))
         << uk.table;
     // Two letters away from the address are no country ('Skolform' "GR"): a school's form.
     const contact_table school = made("Fornamn;Efternamn;Adress;Stad;Postnummer;Fodelsedatum;Skolform\n"
                                       "Elsa;Lindqvist;Foreningsgatan 12;Malmo;211 52;2012-03-04;GR\nOla;Berg;Storgatan 1;Lund;222 20;2009-01-02;GY\n");
-    EXPECT_TRUE(has_line(school.table, "Elsa Lindqvist;Elsa;Lindqvist;20120304;POSTAL;Foreningsgatan 12;Malmo;211 52;GR"))
+    EXPECT_TRUE(has_line(school.table, "Elsa Lindqvist;Elsa;Lindqvist;20120304;HOME;Foreningsgatan 12;Malmo;211 52;GR"))
         << school.table;
     const contact_table codes = made("Name;Street;City;x1\nJan Novak;Hlavni 5;Brno;CZ\nEva Berg;Ring 2;Wien;AT\n");
-    EXPECT_TRUE(has_line(codes.table, "Jan Novak;Jan;Novak;POSTAL;Hlavni 5;Brno;CZ")) << codes.table;
+    EXPECT_TRUE(has_line(codes.table, "Jan Novak;Jan;Novak;HOME;Hlavni 5;Brno;CZ")) << codes.table;
     // A street and a code with no town between them: nothing tells which piece is which.
-    EXPECT_TRUE(has_line(t.table, "Ann Lee;Ann;Lee;POSTAL;1 High Street, LS1 4AB;;;")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Ann Lee;Ann;Lee;HOME;1 High Street, LS1 4AB;;;")) << t.table;
     // GnuCash's address lines, one part each, are read the same; a town and no code stays the street's.
     const contact_table lines = made("name,addr1,addr2,addr3,addr4\nDeclan Fahy,Unit 4 Liosban Business Park,Galway,"
                                      "Co. Galway,H91 K2F7\nAine Burke,14 Ashgrove,Oranmore,,\n");
-    EXPECT_TRUE(has_line(lines.table, "Declan Fahy;Declan;Fahy;POSTAL;Unit 4 Liosban Business Park;Galway;Co. Galway;H91 K2F7"))
+    EXPECT_TRUE(has_line(lines.table, "Declan Fahy;Declan;Fahy;HOME;Unit 4 Liosban Business Park;Galway;Co. Galway;H91 K2F7"))
         << lines.table;
-    EXPECT_TRUE(has_line(lines.table, "Aine Burke;Aine;Burke;POSTAL;14 Ashgrove, Oranmore;;;")) << lines.table;
+    EXPECT_TRUE(has_line(lines.table, "Aine Burke;Aine;Burke;HOME;14 Ashgrove, Oranmore;;;")) << lines.table;
 }
 
 TEST(PrepWestern, NordicAddressPartsAndFirmsInAGivenNamesPlace) {
@@ -192,8 +192,8 @@ TEST(PrepWestern, NordicAddressPartsAndFirmsInAGivenNamesPlace) {
     // Iceland's postal codes have three digits; its firms end in 'ehf.'.
     const contact_table is = made("Nafn;Heimilisfang;Postnumer;Stadur;Netfang\nJon Gudmundsson;Hraunbaer 102;110;Reykjavik;j@s.is\n"
                                   "Fiskvinnslan Hafid ehf.;Hafnargata 12;240;Grindavik;f@h.is\n");
-    EXPECT_TRUE(has_line(is.table, "Jon Gudmundsson;Jon;Gudmundsson;;j@s.is;POSTAL;Hraunbaer 102;Reykjavik;110")) << is.table;
-    EXPECT_TRUE(has_line(is.table, "Fiskvinnslan Hafid ehf.;;;Fiskvinnslan Hafid ehf.;f@h.is;POSTAL;Hafnargata 12;Grindavik;240"))
+    EXPECT_TRUE(has_line(is.table, "Jon Gudmundsson;Jon;Gudmundsson;;j@s.is;HOME;Hraunbaer 102;Reykjavik;110")) << is.table;
+    EXPECT_TRUE(has_line(is.table, "Fiskvinnslan Hafid ehf.;;;Fiskvinnslan Hafid ehf.;f@h.is;WORK;Hafnargata 12;Grindavik;240"))
         << is.table;
     // Initials alone are the given name; with a called name beside them they are left off.
     const contact_table initials = made("voorletters;tussenvoegsel;naam;e-mail adres\nJ.A.;van der;Berg;j@x.nl\n");
@@ -201,8 +201,8 @@ TEST(PrepWestern, NordicAddressPartsAndFirmsInAGivenNamesPlace) {
     // Numbered address lines with no code or town of their own: the line of the code and town gives them.
     const contact_table lines = made("Navn;Adresselinje 1;Adresselinje 2;Adresselinje 3;Land\n"
                                      "Mette Holm;Jagtvej 88;2200 Kobenhavn N;;DK\nIda Lind;Storgatan 3;Lgh 1102;211 42 Malmo;SE\n");
-    EXPECT_TRUE(has_line(lines.table, "Mette Holm;Mette;Holm;POSTAL;Jagtvej 88;Kobenhavn N;2200;DK")) << lines.table;
-    EXPECT_TRUE(has_line(lines.table, "Ida Lind;Ida;Lind;POSTAL;Storgatan 3, Lgh 1102;Malmo;211 42;SE")) << lines.table;
+    EXPECT_TRUE(has_line(lines.table, "Mette Holm;Mette;Holm;HOME;Jagtvej 88;Kobenhavn N;2200;DK")) << lines.table;
+    EXPECT_TRUE(has_line(lines.table, "Ida Lind;Ida;Lind;HOME;Storgatan 3, Lgh 1102;Malmo;211 42;SE")) << lines.table;
     // A Dutch family name's particles written apart open it; a housing co-operative is no person.
     const contact_table dutch = made("Voorletters;Tussenvoegsel;Achternaam;Roepnaam\nJ.P.;van der;Linden;Jan\n"
                                      "A.;in 't;Veld;Anna\nM.;;Kowalski;Mateusz\n");
@@ -211,8 +211,8 @@ TEST(PrepWestern, NordicAddressPartsAndFirmsInAGivenNamesPlace) {
     EXPECT_TRUE(has_line(dutch.table, "Mateusz Kowalski;Mateusz;Kowalski;M.")) << dutch.table;
     // Belgian relations: 'Naam' is the family name where 'Voornaam' is filled and it does not hold it.
     const contact_table rel = made("Naam;Voornaam;Gemeente\nDe Smet;Pieter;Gent\nPieter Claes;Pieter;Gent\n");
-    EXPECT_TRUE(has_line(rel.table, "Pieter De Smet;Pieter;De Smet;POSTAL;Gent")) << rel.table;
-    EXPECT_TRUE(has_line(rel.table, "Pieter Claes;Pieter;Claes;POSTAL;Gent")) << rel.table;
+    EXPECT_TRUE(has_line(rel.table, "Pieter De Smet;Pieter;De Smet;HOME;Gent")) << rel.table;
+    EXPECT_TRUE(has_line(rel.table, "Pieter Claes;Pieter;Claes;HOME;Gent")) << rel.table;
     const contact_table coop = made("Navn;E-post\nBorettslaget Fjell Terrasse;styret@fjell.no\nKari Nordmann;kari@x.no\n");
     EXPECT_TRUE(has_line(coop.table, "Borettslaget Fjell Terrasse;;;Borettslaget Fjell Terrasse;styret@fjell.no")) << coop.table;
 }
