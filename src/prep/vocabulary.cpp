@@ -181,6 +181,13 @@ bool read_whole(const word_list& plain, export_language language, int number, co
     return true;
 }
 
+// True for no phrase, or one that names no role of its own: a type ('Main'),
+// the record's word, or another person's.
+bool names_no_role(const phrase_meaning* p) {
+    return p == nullptr || (p->role == field_role::none &&
+                            (p->what == says::kind || p->what == says::record || p->what == says::other));
+}
+
 // Returns true with `out` set where the header `cleaned` is two names of one
 // column: in two languages ('Firstname_Vorname') that read alike, or a
 // numbered item named again after a slash ('Address Line 2/District'); false
@@ -233,8 +240,9 @@ column_role read_header(std::string_view cleaned, export_language language, std:
     }
     // A person's name under a role of theirs the table names ('Agency Manager First Name'): words that say nothing
     // before a given or family name, or a whole name of two words; 'Agency Name' and 'Card Last4' name no person.
+    // A type or the record's word may stand among them ('MainGuestFirstname').
     for (std::size_t at = 0, size = 0; read.what == field_role::none && number_at == w.size() && at + 1 < plain.size() &&
-                                       longest_at(plain, at, language, size) == nullptr; ++at) {
+                                       names_no_role(longest_at(plain, at, language, size)); ++at) {
         const phrase_meaning* name = whole_of(plain, at + 1);
         const field_role what = name == nullptr ? field_role::none : name->role;
         if (what == field_role::given || what == field_role::family || (what == field_role::full && at + 2 < plain.size())) {

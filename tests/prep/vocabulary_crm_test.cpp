@@ -30,7 +30,8 @@ TEST(VocabNoContactValue, TheRecordsOwnersCodesAndCompanyFactsInEachLanguage) {
     // A person's name under a role the table names; words that say something keep their say.
     expect_read({{"Agency Manager First Name", given}, {"Agency Manager Last Name", family}, {"Agency Name", org},
                  {"Volunteer Coordinator Surname", family}, {"Agency Manager Name", none}, {"Card Last4", none},
-                 {"Address First Name", given}, {"Address Company", org}, {"Address Zone", region, -4}},
+                 {"Address First Name", given}, {"Address Company", org}, {"Address Zone", region, -4},
+                 {"MainGuestFirstname", given}, {"MainGuestSurname", family}, {"Primary Member Last Name", family}},
                 lang::unknown);
     // Names cut short, a cruise line's passenger columns, an insurer's named insured and its agency's producer.
     expect_read({{"fname", given}, {"lname", family}, {"Given", given}, {"PAX_FSTN", given}, {"PAX_MNAME", middle},
