@@ -150,10 +150,23 @@ layout_guess recognise_layout(const std::vector<std::string>& header) {
     // Yahoo's bare 'Title' is the job: its export has a column for nothing else.
     const bool yahoo = std::find(keys.begin(), keys.end(), "FIRST") != keys.end() &&
                        std::find(keys.begin(), keys.end(), "LAST") != keys.end();
+    std::vector<std::size_t> records_names;
     for (const std::string& cell : header) {
         column_role role = read_header(cell, guess.language, prefix, suffixes);
         if (yahoo && role.what == field_role::title) role.what = field_role::job;
+        // 'Booking Name' beside 'Booking Reference': a name only once the record's word is off.
+        if (role.what == field_role::full && !prefix.empty() && read_header(cell, guess.language, "", suffixes).what == field_role::none) {
+            records_names.push_back(guess.roles.size());
+        }
         guess.roles.push_back(role);
+    }
+    // The record's own name is a person's where no other column names one; beside a contact's
+    // name it names the booking or the event ('Booking Name', 'Contact - Full Name').
+    const auto person = [](const column_role& r) {
+        return r.what == field_role::full || r.what == field_role::given || r.what == field_role::family;
+    };
+    if (static_cast<std::size_t>(std::count_if(guess.roles.begin(), guess.roles.end(), person)) > records_names.size()) {
+        for (const std::size_t c : records_names) guess.roles[c] = column_role{};
     }
     guess.name = layout_name(keys, words, guess.roles, guess.language);
     return guess;

@@ -108,7 +108,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("POSITION", job), role("JOB TITLE", job), role("JOB POSITION", job), role("PRACOVNEJ POZICIE", job), role("PRACOVNI POZICE", job), whole("STELLUNG", job), whole("PRACOVNI ZARAZENI", job),
     whole("BERUF", job), whole("POVOLANI", job), whole("POVOLANIE", job), whole("ZAWOD", job), whole("FOGLALKOZAS", job),
     whole("POKLIC", job), whole("ZANIMANJE", job), whole("PROFESIE", job), whole("OCUPATIE", job),
-    whole("PROFESSION", job), whole("CARGO", job), whole("PUESTO", job),
+    whole("PROFESSION", job), whole("OCCUPATION", job), whole("CARGO", job), whole("PUESTO", job),
     whole("NOTES", note), whole("NOTE", note), whole("NOTIZEN", note), whole("NOTIZ", note), whole("POZNAMKY", note),
     whole("POZNAMKA", note), whole("NOTATKI", note), whole("UWAGI", note), whole("JEGYZETEK", note),
     whole("MEGJEGYZES", note), whole("COMMENTS", note), whole("DESCRIPTION", note), whole("OPOMBE", note),

@@ -248,5 +248,16 @@ TEST(PrepStarter, EachVersionWritesItsOwnForms) {
               "BEGIN:VCARD\nVERSION:4.0\nN:;;;;\nFN:{FN}%\nBDAY:--{BDAY NO YEAR}\nEND:VCARD\n");
 }
 
+TEST(PrepLayouts, TheRecordsOwnNameIsAPersonsOnlyWhereNoOtherColumnNamesOne) {
+    // A venue's bookings: 'Booking' heads three columns, and its 'Name' is the event's, not the contact's.
+    const contact_table booked = made("Booking Name,Booking Reference,Booking Status,Contact - Full Name\n"
+                                      "Board Dinner,MEL-1,Confirmed,Jan Novak\n");
+    EXPECT_NE(booked.table.find("\nJan Novak;Jan;Novak"), std::string::npos) << booked.table;
+    EXPECT_EQ(booked.table.find("\nBoard Dinner"), std::string::npos) << booked.table;
+    // Where the record's 'Name' is the only name, it is the contact's.
+    const contact_table alone = made("Gst Name,Gst Phone,Gst Email\nJan Novak,+420 602 1,j@x.cz\n");
+    EXPECT_NE(alone.table.find("\nJan Novak;Jan;Novak"), std::string::npos) << alone.table;
+}
+
 }  // namespace
 }  // namespace rowcard
