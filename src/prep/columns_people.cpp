@@ -102,7 +102,7 @@ void settle_other_people(std::vector<column_reading>& columns) {
         if (!r.role.other || r.overridden || kind == 0) continue;
         if (!has(kind, false) && !named) continue;
         r.role = {};
-        r.why = "another person's (a guardian's) beside the contact's own";
+        r.why = "another person's (a guardian's or guarantor's) beside the contact's own";
     }
 }
 

@@ -47,7 +47,7 @@ struct column_role {
     field_role what = field_role::none;
     int group = 0;
     std::string_view type;
-    bool other = false;  // another person's (a guardian's), where the contact's own of its kind stands beside
+    bool other = false;  // another person's (a guardian's or guarantor's), where the contact's own of its kind stands beside
     std::string_view mark = {};  // a street line's mark, written before its value ("bl." before a Romanian block "A1")
 };
 

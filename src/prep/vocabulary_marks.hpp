@@ -61,6 +61,9 @@ inline constexpr phrase_meaning MARK_PHRASES[] = {
     mark("RODICE", says::other), mark("RODZIC", says::other), mark("RODZICA", says::other), mark("SZULO", says::other),
     mark("GONDVISELO", says::other), mark("SKRBNIK", says::other), mark("SKRBNIKA", says::other),
     mark("RODITELJ", says::other), mark("PARINTE", says::other), mark("TUTORE", says::other),
+    // A tenant's guarantor, beside the tenant.
+    mark("GUARANTOR", says::other), mark("GARANTE", says::other), mark("BURGE", says::other), mark("RUCITEL", says::other),
+    mark("RUCITELE", says::other), mark("PORECZYCIEL", says::other), mark("KEZES", says::other),
     // Who made, changed or owns the record: the CRM's users, not the contact.
     // The sender of a parcel or a letter, beside its recipient.
     mark("DEPARTURE", says::stop), mark("SENDER", says::stop), mark("ORIGIN", says::stop),

@@ -19,7 +19,7 @@ enum class says : unsigned char {
     display,  // the column holds its item's display name
     record,   // a record's or table's name before the words that matter
     stop,     // the column holds no value of the contact's own
-    other,    // another person's (a guardian's), where the contact's own of its kind stands beside
+    other,    // another person's (a guardian's or guarantor's), where the contact's own of its kind stands beside
     filler,   // a word that says nothing by itself
     either,   // 'or': two names for one column stand on either side
 };

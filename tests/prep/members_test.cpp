@@ -74,8 +74,12 @@ TEST(PrepMembers, AGuardiansColumnIsAnotherPersonsBesideThePupilsOwn) {
                                       "Zuzanna;Wojcik;zw@lo5.pl;;\n");
     EXPECT_TRUE(has_line(pupils.table, "Jakub Kaminski;Jakub;Kaminski;jk@lo5.pl;m.kaminska@interia.pl;Maria Kaminska"))
         << pupils.table;
-    EXPECT_NE(pupils.left_off.find("(another person's (a guardian's) beside the contact's own)"), std::string::npos)
+    EXPECT_NE(pupils.left_off.find("(another person's (a guardian's or guarantor's) beside the contact's own)"), std::string::npos)
         << pupils.left_off;
+    // A student residence's tenants and their guarantors.
+    const contact_table tenants = made("Name;Surname;Phone;Guarantor Name;Guarantor Surname;Guarantor Phone\n"
+                                       "Giulia;Bianchi;+39 347 1;Marco;Rossi;+39 335 2\n");
+    EXPECT_TRUE(has_line(tenants.table, "Giulia Bianchi;Giulia;Bianchi;+39 347 1;VOICE;Marco;Rossi;+39 335 2")) << tenants.table;
     // A school's pupils with their parents' numbers and no parent's name: the pupil's card has none of them.
     const contact_table school = made("Rufname;Alle Vornamen;Nachname;Telefonnummer Elternteil 1;E-Mail-Adresse Elternteil 1\n"
                                       "Sophie;Sophie Marie;Bauer;089 1234567;k.bauer@gmx.de\n");
