@@ -280,7 +280,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("ZIP CITY", postal_city), role("PLZ ORT", postal_city), role("PLZ STADT", postal_city),
     role("POSTAL CODE CITY", postal_city), role("KOD POCZTOWY MIEJSCOWOSC", postal_city),
     role("POSTAL CODE", postal), role("POST CODE", postal), role("POSTCODE", postal), role("ZIP", postal),
-    role("ZIPCODE", postal), whole("POSTAL", postal), role("ZIP CODE", postal), role("ZIP POSTAL", postal), role("POSTAL ZIP", postal), role("POSTLEITZAHL", postal), role("PLZ", postal),
+    role("ZIPCODE", postal), whole("POSTAL", postal), role("ZIP CODE", postal), role("ZIP POSTAL", postal), role("POST ZIP", postal), role("POSTAL ZIP", postal), role("POSTLEITZAHL", postal), role("PLZ", postal),
     role("PSC", postal), role("POCZTOWY", postal), role("KOD POCZTOWY", postal), role("IRANYITOSZAM", postal),
     role("POSTA", postal), role("ADRES KOD", postal), role("ADRESA KOD", postal),
     role("POSTNA STEVILKA", postal), role("POSTANSKI BROJ", postal), role("COD POSTAL", postal),

@@ -98,7 +98,7 @@ TEST(VocabRegisters, AContactPersonTheRecordsNumberAndTheRecordNamedLast) {
                  {"Ime partnerja", given}, {"Priimek partnerja", family}, {"Guest Full Name", full},
                  {"Wohnungsnr", house_number, -4}, {"LINE1", street, -4}, {"ADDRESS_NAME1", ignored, 1}},
                 lang::unknown);
-    expect_read({{"Nationskennzeichen", country_code, -4}, {"Postal", postal, -4}, {"Provinz", region, -4}},
+    expect_read({{"Nationskennzeichen", country_code, -4}, {"Postal", postal, -4}, {"Post/Zip Code", postal, -4}, {"Provinz", region, -4}},
                 lang::unknown);
     // A delivery's job, and two names for one column with 'or' second.
     expect_read({{"deliveryJob", job}, {"Jméno nebo firma", given}}, lang::unknown);
