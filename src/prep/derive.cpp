@@ -85,7 +85,9 @@ bool take_column(export_plan& plan, const column_role& role, int c) {
     case field_role::contact: return plan.contact < 0 ? (plan.contact = c, true) : false;
     case field_role::company_fact: plan.company_facts.push_back(c); return false;  // the table keeps them
     case field_role::record_id: plan.record_ids.push_back(c); return false;
-    case field_role::dial_code: if (plan.dial_code < 0) plan.dial_code = c; return false;
+    case field_role::dial_code:
+        if (plan.dial_code < 0) plan.dial_code = c, plan.dial_area = role.type == "AREA";
+        return false;
     case field_role::birthday: return plan.birthday < 0 ? (plan.birthday = c, true) : false;
     case field_role::birth_year: case field_role::birth_month: case field_role::birth_day: {
         int& part = plan.birth_parts[role.what == field_role::birth_year ? 0 : role.what == field_role::birth_month ? 1 : 2];
@@ -116,16 +118,17 @@ bool take_column(export_plan& plan, const column_role& role, int c) {
 
 // Returns the phone number `number` with the code of column `code` of the row
 // `v` in front, where the export keeps that code apart: a country's calling
-// code ("+48" and "601234567") or an area code with its trunk '0' ("030" and
-// "227-71432"). A number with its own code or trunk '0', or a code column of
+// code ("+48" and "601234567"), an area code with its trunk '0' ("030" and
+// "227-71432") or one under an area code's header (`area_code`: "610" and
+// "555-0143"). A number with its own code or trunk '0', or a code column of
 // -1, empty or no code, leaves the number as it is.
-std::string dialled(int code_column, const std::vector<std::string_view>& v, std::string_view number) {
+std::string dialled(int code_column, bool area_code, const std::vector<std::string_view>& v, std::string_view number) {
     if (code_column < 0 || number.starts_with('+') || number.starts_with('0')) return std::string(number);
     std::string_view code = trimmed(v[static_cast<std::size_t>(code_column)]);
     if (code.starts_with('\'')) code.remove_prefix(1);  // a spreadsheet's mark of text
     if (code.starts_with('+')) code.remove_prefix(1);
     else if (code.starts_with("00")) code.remove_prefix(2);  // the international prefix
-    const bool area = code.starts_with('0');
+    const bool area = area_code || code.starts_with('0');
     if (code.empty() || code.size() > (area ? AREA_CODE_DIGITS : 3) ||
         code.find_first_not_of("0123456789") != std::string_view::npos) {
         return std::string(number);
@@ -192,11 +195,13 @@ export_plan make_plan(const layout_guess& layout) {
     // ('TelefonvorwahlWK' before 'TelefonnummerWK'), or else the export's first.
     for (auto& phone : plan.phones) {
         phone.dial = plan.dial_code;
+        phone.area = plan.dial_area;
         const int group = layout.roles[static_cast<std::size_t>(phone.column)].group;
         for (int c = phone.column - 1; c >= 0; --c) {
             const column_role& r = layout.roles[static_cast<std::size_t>(c)];
             if (r.what == field_role::dial_code && r.group == group) {
                 phone.dial = c;
+                phone.area = r.type == "AREA";
                 break;
             }
         }
@@ -260,7 +265,7 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
             const std::string_view label = k < labels.size() ? labels[k] : labels.empty() ? "" : labels.back();
             std::string_view type = phone.label < 0 ? phone.type : type_from_label(label, false);
             if (!phone.flag_type.empty()) type = says_yes(label) ? phone.flag_type : phone.type;
-            add_phone(row, dialled(phone.dial, v, numbers[k]), type);
+            add_phone(row, dialled(phone.dial, phone.area, v, numbers[k]), type);
         }
     }
     for (const int c : plan.emails) {
@@ -271,7 +276,7 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
         const std::string_view value = first_item(v[static_cast<std::size_t>(c)]);
         const value_shape shape = shape_of(value);
         if (shape == value_shape::email) add_email(row, value);
-        else if (shape == value_shape::phone) add_phone(row, dialled(plan.dial_code, v, value), "VOICE");
+        else if (shape == value_shape::phone) add_phone(row, dialled(plan.dial_code, plan.dial_area, v, value), "VOICE");
     }
     derive_addresses(plan, v, joiner, row);
     derive_names(plan, v, row);

@@ -53,6 +53,7 @@ struct export_plan {
     std::vector<int> company_facts;     // columns of what only a company has: its trade, revenue, tax number
     std::vector<int> record_ids;        // columns of the record's own keys: a row with one is a record of its own
     int dial_code = -1;                 // a calling or area code for the row's numbers, -1 where none
+    bool dial_area = false;             // it is an area code, written without a '+'
     int birthday = -1;                  // a birthday's column, -1 where none
     std::array<int, 3> birth_parts{-1, -1, -1};  // its year, month and day columns, where apart
     day_order birthday_order = day_order::day_first;  // how its dates day and month first are written
@@ -62,6 +63,7 @@ struct export_plan {
         std::string_view type;
         std::string_view flag_type;  // the type a label of yes and no flags gives where it says yes
         int dial = -1;               // its calling or area code's column: of its own place, or the export's first
+        bool area = false;           // that column holds area codes, dialled without a '+' ('Area Code': 610)
     };
     std::vector<phone_source> phones;
     std::vector<int> emails;

@@ -173,7 +173,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("POCET", count), role("ANZAHL", count), role("STEVILO", count),
     // Codes of a language, a currency or a telephone country: no place's name.
     role("ISO", code), role("LANGUAGE CODE", code), role("CURRENCY CODE", code), role("KOD", code), role("INDEX", code),
-    role("CALLING CODE", dial_code), role("DIAL CODE", dial_code), role("PHONE CODE", dial_code),
+    whole("AREA CODE", dial_code, "AREA"), role("CALLING CODE", dial_code), role("DIAL CODE", dial_code), role("PHONE CODE", dial_code),
     role("LANDESKENNZAHL", dial_code), role("VORWAHL", dial_code), role("HIVOSZAM", dial_code),
     role("HIVOSZAMA", dial_code), role("PREDVOLBA", dial_code), role("KIERUNKOWY", dial_code),
     role("IP", record_id), role("IP ADDRESS", record_id),

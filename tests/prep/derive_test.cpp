@@ -297,6 +297,10 @@ TEST(PrepShapes, WhatAColumnsValuesSayAgainstItsHeaderOrBeside) {
     // No code, or digits too many for a country's, leave the number as written.
     EXPECT_TRUE(has_line(area.table, "Ota Kral;Ota;Kral;602 111 222;VOICE;;;;;;")) << area.table;
     EXPECT_TRUE(has_line(area.table, "Iva Bila;Iva;Bila;777 000 111;VOICE;;;;;4711;")) << area.table;
+    // An American area code has no trunk '0', and is no country's code.
+    const contact_table us = made("Name;Area Code;7 digit Phone\nSarah Miller;610;555-0143\nJan Kos;;555-0150\n");
+    EXPECT_TRUE(has_line(us.table, "Sarah Miller;Sarah;Miller;610 555 0143;VOICE;610")) << us.table;
+    EXPECT_TRUE(has_line(us.table, "Jan Kos;Jan;Kos;555 0150;VOICE;")) << us.table;
     // A billing street with the town, code and country under no place is one address.
     const contact_table split = made("Name;Rechnungsadresse;Postleitzahl;Ort;country_id;Telefon;Typ\n"
                                      "Jan Novak;Hauptstr. 5;1010;Wien;at;+43 1 234;mobil\n");
