@@ -103,7 +103,7 @@ TEST(VocabRegisters, AContactPersonTheRecordsNumberAndTheRecordNamedLast) {
     // A delivery's job, and two names for one column with 'or' second.
     expect_read({{"deliveryJob", job}, {"Jméno nebo firma", given}}, lang::unknown);
     // A login is no name; an occupation is the job; Lotus Notes' mailbox; a few Spanish words.
-    expect_read({{"User name", ignored, 0, "LOGIN"}, {"Benutzername", ignored}, {"Beruf", job}, {"Occupation", job}, {"Zawód", job},
+    expect_read({{"User name", ignored, 0, "LOGIN"}, {"Benutzername", ignored}, {"Beruf", job}, {"Occupation", job}, {"Current Title", job}, {"Zawód", job},
                  {"Internet Address", email}, {"kontakt_person", contact}, {"nombre", given}, {"apellido", family},
                  {"empresa", org}, {"código país", country_code, -4}},
                 lang::unknown);
