@@ -110,13 +110,15 @@ std::string_view no_contact_value(const column_evidence& evidence) {
 // True when most filled values of a column its header calls the postal code
 // are codes: of digits, with their town, of letters and digits ("SW1A 1AA"),
 // or of three digits, as Iceland's are ("101") and Norway's whose leading zero
-// a spreadsheet dropped ("465").
+// a spreadsheet dropped ("465"); of several countries mixed ("H3T 1J4", "110 00").
 bool postal_values(const std::vector<std::string_view>& values, const column_evidence& e) {
-    const auto three = [](std::string_view v) { return trimmed(v).size() == 3 && values::all_digits(trimmed(v)); };
-    const auto lettered = static_cast<std::size_t>(std::count_if(values.begin(), values.end(), is_lettered_postal_code));
-    const auto short_codes = static_cast<std::size_t>(std::count_if(values.begin(), values.end(), three));
-    return mostly(e, {value_shape::postal_code, value_shape::postal_city}) || share_at_least(lettered, e, MOST_SHARE) ||
-           share_at_least(short_codes, e, MOST_SHARE);
+    const auto code = [](std::string_view v) {
+        const value_shape shape = shape_of(v);
+        const bool three = trimmed(v).size() == 3 && values::all_digits(trimmed(v));
+        return shape == value_shape::postal_code || shape == value_shape::postal_city || is_lettered_postal_code(v) || three;
+    };
+    const auto codes = static_cast<std::size_t>(std::count_if(values.begin(), values.end(), code));
+    return mostly(e, {value_shape::postal_code, value_shape::postal_city}) || share_at_least(codes, e, MOST_SHARE);
 }
 
 // Decides the column of words of a person, an organisation or an address
