@@ -188,6 +188,26 @@ bool names_no_role(const phrase_meaning* p) {
                             (p->what == says::kind || p->what == says::record || p->what == says::other));
 }
 
+// Returns the whole phrase that `plain` names around a joining word: two names
+// for one column ("Post / Funkce", "TitleOrPosition"), the first that says
+// something; or a field of its owner named after 'of' ('Name of the contact'
+// as 'Contact Name'). Null where there is none.
+const phrase_meaning* whole_around(const word_list& plain) {
+    for (std::size_t at = 1; at + 1 < plain.size(); ++at) {
+        if (is_or_word(plain[at])) {
+            const phrase_meaning* one = whole_in(plain, 0, at);
+            if (one == nullptr) one = whole_in(plain, at + 1, plain.size());
+            if (one != nullptr) return one;
+        } else if (plain[at] == "OF") {
+            const std::size_t owner = at + 1 + (plain[at + 1] == "THE" && at + 2 < plain.size());
+            word_list swapped(plain.begin() + static_cast<std::ptrdiff_t>(owner), plain.end());
+            swapped.insert(swapped.end(), plain.begin(), plain.begin() + static_cast<std::ptrdiff_t>(at));
+            if (const phrase_meaning* one = whole_in(swapped, 0, swapped.size()); one != nullptr) return one;
+        }
+    }
+    return nullptr;
+}
+
 // Returns true with `out` set where the header `cleaned` is two names of one
 // column: in two languages ('Firstname_Vorname') that read alike, or a
 // numbered item named again after a slash ('Address Line 2/District'); false
@@ -249,14 +269,8 @@ column_role read_header(std::string_view cleaned, export_language language, std:
             return {what, number, name->type};
         }
     }
-    // Two names for one column ("Post / Funkce", "TitleOrPosition"): the first that says something.
-    if (read.what == field_role::none) {
-        for (std::size_t at = 1; at + 1 < plain.size(); ++at) {
-            if (!is_or_word(plain[at])) continue;
-            const phrase_meaning* one = whole_in(plain, 0, at);
-            if (one == nullptr) one = whole_in(plain, at + 1, plain.size());
-            if (one != nullptr) return {one->role, number, one->type};
-        }
+    if (const phrase_meaning* one = read.what == field_role::none ? whole_around(plain) : nullptr; one != nullptr) {
+        return {one->role, number, one->type};
     }
     for (std::string_view rest = cleaned; read.what == field_role::none && rest.size() < cleaned.size() + 1;) {
         const std::size_t slash = rest.find('/');

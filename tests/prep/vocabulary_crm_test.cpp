@@ -64,6 +64,10 @@ TEST(VocabLanguages, TwoNamesForOneColumnAreReadOneByOne) {
                  {"Stát / Provincie", region, -4}, {"Nothing / Known", none}, {"Telefon / Fax", phone, 0, "FAX"},
                  {"Název společnosti", org}, {"Cég neve", org}},
                 lang::unknown);
+    // English names a field's owner after 'of': an SMS gateway's 'Name of the contact' is the contact's name.
+    expect_read({{"Name of the contact", contact}, {"Name of company", org}, {"E-mail of the contact", email},
+                 {"TitleOrPosition", job}, {"Name of the game", none}, {"Of Name", none}},
+                lang::unknown);
 }
 
 TEST(VocabTypeWords, AValueNamesARecordsKind) {
