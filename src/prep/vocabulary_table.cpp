@@ -34,7 +34,7 @@ constexpr phrase_meaning kind(std::string_view w, std::string_view type, bool ph
 
 constexpr phrase_meaning PHRASES[] = {
     // Names, organisation and notes: the whole header says it.
-    whole("FIRST NAME", given), whole("FIRST", given), whole("GIVEN NAME", given),
+    whole("FIRST NAME", given), whole("FIRST", given), whole("GIVEN NAME", given), whole("FIRST NAMES", given),
     whole("VORNAME", given), whole("JMENO", given), whole("KRESTNI JMENO", given), whole("JMENO KREST", given),
     whole("MENO", given), whole("POBOCKA", org), whole("POBOCKA NAZEV", org), whole("NAZEV POBOCKY", org),
     whole("KRSTNE MENO", given), whole("IMIE", given), whole("UTONEV", given), whole("KERESZTNEV", given),
@@ -45,7 +45,7 @@ constexpr phrase_meaning PHRASES[] = {
     whole("OTHER NAMES", middle), whole("OTHER GIVEN NAMES", middle), whole("WEITERE VORNAMEN", middle), whole("DRUHE JMENO", middle),
     whole("DRUHE MENO", middle), whole("STREDNE MENO", middle), whole("DRUGIE IMIE", middle), whole("TOVABBI UTONEVEK", middle),
     whole("SREDNJE IME", middle), whole("AL DOILEA NUME", middle),
-    whole("LAST NAME", family), whole("LAST", family), whole("FAMILY NAME", family), whole("SURNAME", family),
+    whole("LAST NAME", family), whole("LAST NAMES", family), whole("LAST", family), whole("FAMILY NAME", family), whole("SURNAME", family),
     whole("NACHNAME", family), whole("FAMILIENNAME", family), whole("RUFNAME", given), whole("MAIN CONTACT NAME", contact), whole("MAIN CONTACT", contact), whole("ALLE VORNAMEN", ignored), whole("PRIJMENI", family), whole("PRIEZVISKO", family),
     whole("NAZWISKO", family), whole("VEZETEKNEV", family), whole("CSALADNEV", family), whole("PRIIMEK", family),
     whole("PREZIME", family), whole("NUME", family), whole("NUMELE", family), whole("NUME DE FAMILIE", family),
@@ -312,7 +312,7 @@ constexpr phrase_meaning PHRASES[] = {
     whole("LINE", street), whole("ADDRESS NAME", ignored),
     role("STREET", street), role("STRASSE", street), role("ULICE", street), role("STR", street),
     role("ULICA", street), role("UTCA", street), role("ADDRESS", street), role("ADDRESS LINE", street), role("ADRESSZEILE", street), role("ANSCHRIFT", street),
-    role("ADRESA", street), role("ADRESY", street), role("ADRES", street), role("ADRESSE", street), role("ADR", street), whole("ADDR", street), role("SHIPADDR", street, SHIPPING_PLACE, "POSTAL"),
+    role("ADRESA", street), role("ADRESY", street), role("ADRES", street), role("ADRESSE", street), role("ADR", street), role("ADDR", street), role("SHIPADDR", street, SHIPPING_PLACE, "POSTAL"),
     role("BYDLISTE", street), role("BYDLISKO", street), role("MIEJSCE ZAMIESZKANIA", street), role("PREBIVALISCE", street),
     role("HELYSEG", city), role("HELYSEGNEV", city), role("ADRESS", street), role("CIM", street), role("LAKCIM", street, HOME_PLACE, "HOME"), role("NASLOV", street), role("STRADA", street), role("ROAD", street),
 };

@@ -102,12 +102,18 @@ TEST(VocabRegisters, AContactPersonTheRecordsNumberAndTheRecordNamedLast) {
                  {"Ime partnerja", given}, {"Priimek partnerja", family}, {"Guest Full Name", full},
                  {"Wohnungsnr", house_number, -4}, {"LINE1", street, -4}, {"ADDRESS_NAME1", ignored, 1}},
                 lang::unknown);
-    expect_read({{"Nationskennzeichen", country_code, -4}, {"Postal", postal, -4}, {"Post/Zip Code", postal, -4}, {"Provinz", region, -4}},
+    // Names cut short or in the plural, as accounting practices write them.
+    expect_read({{"Addr Line1", street, -4}, {"Home Addr", street, -2, "HOME"}, {"Email Addr", email},
+                 {"FirstNames", given}, {"LastNames", family}},
+                lang::unknown);
+    expect_read({{"Nationskennzeichen", country_code, -4}, {"Postal", postal, -4}, {"Post/Zip Code", postal, -4},
+                 {"Provinz", region, -4}},
                 lang::unknown);
     // A delivery's job, and two names for one column with 'or' second.
     expect_read({{"deliveryJob", job}, {"Jméno nebo firma", given}}, lang::unknown);
     // A login is no name; an occupation is the job; Lotus Notes' mailbox; a few Spanish words.
-    expect_read({{"User name", ignored, 0, "LOGIN"}, {"Benutzername", ignored}, {"Beruf", job}, {"Occupation", job}, {"Current Title", job}, {"Zawód", job},
+    expect_read({{"User name", ignored, 0, "LOGIN"}, {"Benutzername", ignored}, {"Beruf", job}, {"Occupation", job},
+                 {"Current Title", job}, {"Zawód", job},
                  {"Internet Address", email}, {"kontakt_person", contact}, {"nombre", given}, {"apellido", family},
                  {"empresa", org}, {"código país", country_code, -4}},
                 lang::unknown);
