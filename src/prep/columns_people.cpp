@@ -118,4 +118,16 @@ void settle_office_phones(std::vector<column_reading>& columns) {
     }
 }
 
+void settle_empty_twins(std::vector<column_reading>& columns) {
+    for (column_reading& r : columns) {
+        // A name, the firm, the job: one column each; numbered phones and addresses have their own places.
+        const bool single = r.role.what >= field_role::given && r.role.what <= field_role::birthday;
+        if (r.evidence.filled > 0 || r.overridden || !single) continue;
+        const bool twin = std::any_of(columns.begin(), columns.end(), [&r](const column_reading& o) {
+            return o.evidence.filled > 0 && o.role.what == r.role.what && o.role.other == r.role.other;
+        });
+        if (twin) r.role = {}, r.why = "empty, beside a filled column of its field";
+    }
+}
+
 }  // namespace rowcard

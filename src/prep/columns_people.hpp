@@ -22,4 +22,9 @@ void settle_other_people(std::vector<column_reading>& columns);
 // the user gave stand.
 void settle_office_phones(std::vector<column_reading>& columns);
 
+// Leaves off an empty column of `columns` where a filled one has its field
+// ('Occupation' with no value beside 'Organization 1 - Title'): the card's
+// field takes its first column, which must be the one that holds the values.
+void settle_empty_twins(std::vector<column_reading>& columns);
+
 }  // namespace rowcard

@@ -131,6 +131,15 @@ void put_line(std::string& table, const std::vector<std::string_view>& cells, ch
     if (spaced) note(*joiners, line);
 }
 
+// Returns the header cell `cell` of the table's column `position` (from 0). A
+// cell that cleaning left empty ('姓名') is named as its placeholder is
+// ("COLUMN 7"): rowcard reads a header that ends in an empty field as one
+// field shorter, which would shift the columns rowcard.ini lists.
+std::string named_cell(std::string_view cell, std::size_t position) {
+    if (!trimmed(cell).empty()) return std::string(cell);
+    return "COLUMN " + std::to_string(position + 1);
+}
+
 // Returns the table's header: the card's columns, then the export's own.
 std::vector<std::string> shape_header(const table_shape& shape, const std::vector<std::string>& export_header) {
     std::vector<std::string> header;
@@ -154,7 +163,7 @@ std::vector<std::string> shape_header(const table_shape& shape, const std::vecto
         }
     }
     for (std::size_t c = 0; c < export_header.size(); ++c) {
-        if (shape.source[c]) header.push_back(export_header[c]);
+        if (shape.source[c]) header.push_back(named_cell(export_header[c], header.size()));
     }
     return header;
 }
@@ -194,7 +203,7 @@ void export_as_it_is(const export_result& read, char separator, contact_table& o
     std::vector<std::string_view> v;
     std::vector<std::string_view> cells;
     for (std::size_t c = 0; c < keep.size(); ++c) {
-        if (keep[c]) out.header.push_back(read.header[c]);
+        if (keep[c]) out.header.push_back(named_cell(read.header[c], out.header.size()));
         out.dropped_columns += !keep[c];
     }
     cells.assign(out.header.begin(), out.header.end());

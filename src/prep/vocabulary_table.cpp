@@ -312,7 +312,7 @@ constexpr phrase_meaning PHRASES[] = {
     whole("LINE", street), whole("ADDRESS NAME", ignored),
     role("STREET", street), role("STRASSE", street), role("ULICE", street), role("STR", street),
     role("ULICA", street), role("UTCA", street), role("ADDRESS", street), role("ADDRESS LINE", street), role("ADRESSZEILE", street), role("ANSCHRIFT", street),
-    role("ADRESA", street), role("ADRESY", street), role("ADRES", street), role("ADRESSE", street), role("ADR", street), role("ADDR", street), role("SHIPADDR", street, SHIPPING_PLACE, "POSTAL"),
+    role("ADRESA", street), role("ADRESY", street), role("ADRES", street), role("ADRESSE", street), role("ADR", street), whole("ADDR", street), role("ADDR LINE", street), role("SHIPADDR", street, SHIPPING_PLACE, "POSTAL"),
     role("BYDLISTE", street), role("BYDLISKO", street), role("MIEJSCE ZAMIESZKANIA", street), role("PREBIVALISCE", street),
     role("HELYSEG", city), role("HELYSEGNEV", city), role("ADRESS", street), role("CIM", street), role("LAKCIM", street, HOME_PLACE, "HOME"), role("NASLOV", street), role("STRADA", street), role("ROAD", street),
 };

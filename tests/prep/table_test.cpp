@@ -259,5 +259,22 @@ TEST(PrepLayouts, TheRecordsOwnNameIsAPersonsOnlyWhereNoOtherColumnNamesOne) {
     EXPECT_NE(alone.table.find("\nJan Novak;Jan;Novak"), std::string::npos) << alone.table;
 }
 
+
+TEST(PrepLayouts, RegressionAnUnnamedLastColumnShiftedRowcardIni) {
+    // A note column with no header, last: the table's header ended in an empty
+    // field, which rowcard reads as one field fewer than rowcard.ini lists.
+    const contact_table note = made("Name,Email,\nJan Novak,j@x.cz,note 1\n");
+    EXPECT_EQ(note.table.substr(0, note.table.find('\n')), "FN;GIVEN;FAMILY;EMAIL1;COLUMN 5") << note.table;
+    // Headers in a script the code page has no letters for are named alike.
+    const contact_table han = made("\xE5\xA7\x93\xE5\x90\x8D,Email,\xE6\x89\x8B\xE6\x9C\xBA\nA,a@x.cz,1\n");
+    EXPECT_EQ(han.table.substr(0, han.table.find('\n')), "FN;EMAIL1;COLUMN 3;COLUMN 4") << han.table;
+}
+
+TEST(PrepLayouts, AnEmptyColumnLeavesItsFieldToAFilledOne) {
+    // Google's old export has an empty 'Occupation' before the organisation's title.
+    const contact_table t = made("Name,Occupation,Organization 1 - Title\nJan Novak,,Baker\nEva Mala,,\n");
+    EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;Baker")) << t.table;
+    EXPECT_NE(t.reading.find("'Occupation': left off (empty"), std::string::npos) << t.reading;
+}
 }  // namespace
 }  // namespace rowcard

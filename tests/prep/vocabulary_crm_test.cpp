@@ -103,7 +103,7 @@ TEST(VocabRegisters, AContactPersonTheRecordsNumberAndTheRecordNamedLast) {
                  {"Wohnungsnr", house_number, -4}, {"LINE1", street, -4}, {"ADDRESS_NAME1", ignored, 1}},
                 lang::unknown);
     // Names cut short or in the plural, as accounting practices write them.
-    expect_read({{"Addr Line1", street, -4}, {"Home Addr", street, -2, "HOME"}, {"Email Addr", email},
+    expect_read({{"Addr Line1", street, -4}, {"Home Addr Line", street, -2, "HOME"}, {"Email Addr", email},
                  {"FirstNames", given}, {"LastNames", family}},
                 lang::unknown);
     expect_read({{"Nationskennzeichen", country_code, -4}, {"Postal", postal, -4}, {"Post/Zip Code", postal, -4},
