@@ -82,7 +82,7 @@ fifty-second, whose sources are in fiftysecond_headers.py, as
 FOLDER/fiftysecond/exports/<name>.csv; and the fifty-third, whose sources
 are in fiftythird_headers.py, as FOLDER/fiftythird/exports/<name>.csv; and
 the fifty-fourth, whose sources are in fiftyfourth_headers.py, as
-FOLDER/fiftyfourth/exports/<name>.csv; and the fifty-seventh, whose sources are in fiftyseventh_headers.py, as FOLDER/fiftyseventh/exports/<name>.csv; and the fifty-eighth, whose sources are in fiftyeighth_headers.py, as FOLDER/fiftyeighth/exports/<name>.csv; and the fifty-ninth, whose sources are in fiftyninth_headers.py, as FOLDER/fiftyninth/exports/<name>.csv; and the fifty-sixth, whose sources are in fiftysixth_headers.py, as FOLDER/fiftysixth/exports/<name>.csv; and the fifty-fifth, whose sources are in fiftyfifth_headers.py, as FOLDER/fiftyfifth/exports/<name>.csv; and the sixtieth, whose sources are in sixtieth_headers.py, as FOLDER/sixtieth/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/fiftyfourth/exports/<name>.csv; and the fifty-seventh, whose sources are in fiftyseventh_headers.py, as FOLDER/fiftyseventh/exports/<name>.csv; and the fifty-eighth, whose sources are in fiftyeighth_headers.py, as FOLDER/fiftyeighth/exports/<name>.csv; and the fifty-ninth, whose sources are in fiftyninth_headers.py, as FOLDER/fiftyninth/exports/<name>.csv; and the fifty-sixth, whose sources are in fiftysixth_headers.py, as FOLDER/fiftysixth/exports/<name>.csv; and the fifty-fifth, whose sources are in fiftyfifth_headers.py, as FOLDER/fiftyfifth/exports/<name>.csv; and the sixtieth, whose sources are in sixtieth_headers.py, as FOLDER/sixtieth/exports/<name>.csv; and the sixty-first, whose sources are in sixtyfirst_headers.py, as FOLDER/sixtyfirst/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -299,6 +299,9 @@ from fiftyfifth_headers import SOURCES as FIFTYFIFTH_SOURCES  # noqa: E402
 from sixtieth_exports import (ispbills_customers, platimport_customers, utilmate_caf,  # noqa: E402
                               webeoc_recipients, zalpro_users, zalultra_subscribers)
 from sixtieth_headers import SOURCES as SIXTIETH_SOURCES  # noqa: E402
+from sixtyfirst_exports import (amn_deelnemers, bbsverwaltung_schueler, bjs_teilnehmer,  # noqa: E402
+                               fivaldi_yritykset, sacoche_eleves, testcorrect_klaslijst)
+from sixtyfirst_headers import SOURCES as SIXTYFIRST_SOURCES  # noqa: E402
 from thirtysixth_exports import (idempiere_bpartner, invoicer_rejestr, mice_contacts, nexus_parteneri,  # noqa: E402
                                  payday_vidskiptavinir, prim_contractors)
 from thirtysixth_headers import SOURCES as THIRTYSIXTH_SOURCES  # noqa: E402
@@ -838,6 +841,13 @@ SIXTIETH_EXPORTS = {
     "utilmate_caf_nz": utilmate_caf, "webeoc_recipients_us": webeoc_recipients,
 }
 
+# The sixty-first held-out set, written apart from rowcard-prep's code like the others.
+SIXTYFIRST_EXPORTS = {
+    "fivaldi_yritykset_fi": fivaldi_yritykset, "sacoche_eleves_cz": sacoche_eleves,
+    "amn_deelnemers_nl": amn_deelnemers, "testcorrect_klaslijst_nl": testcorrect_klaslijst,
+    "bjs_teilnehmer_de": bjs_teilnehmer, "bbsverwaltung_schueler_de": bbsverwaltung_schueler,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -989,7 +999,8 @@ def main():
                 ("fiftyninth", FIFTYNINTH_EXPORTS, FIFTYNINTH_SOURCES),
                 ("fiftysixth", FIFTYSIXTH_EXPORTS, FIFTYSIXTH_SOURCES),
                 ("fiftyfifth", FIFTYFIFTH_EXPORTS, FIFTYFIFTH_SOURCES),
-                ("sixtieth", SIXTIETH_EXPORTS, SIXTIETH_SOURCES))
+                ("sixtieth", SIXTIETH_EXPORTS, SIXTIETH_SOURCES),
+                ("sixtyfirst", SIXTYFIRST_EXPORTS, SIXTYFIRST_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
