@@ -173,7 +173,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("POCET", count), role("ANZAHL", count), role("STEVILO", count),
     // Codes of a language, a currency or a telephone country: no place's name.
     role("ISO", code), role("LANGUAGE CODE", code), role("CURRENCY CODE", code), role("KOD", code), role("INDEX", code),
-    whole("AREA CODE", dial_code, "AREA"), role("CALLING CODE", dial_code), role("DIAL CODE", dial_code), role("PHONE CODE", dial_code),
+    whole("AREA CODE", dial_code, "AREA"), role("STD", dial_code), role("CALLING CODE", dial_code), role("DIAL CODE", dial_code), role("PHONE CODE", dial_code),
     role("LANDESKENNZAHL", dial_code), role("VORWAHL", dial_code), role("HIVOSZAM", dial_code),
     role("HIVOSZAMA", dial_code), role("PREDVOLBA", dial_code), role("KIERUNKOWY", dial_code),
     role("IP", record_id), role("IP ADDRESS", record_id),
@@ -234,7 +234,7 @@ constexpr phrase_meaning PHRASES[] = {
     kind("MOBILFUNKNUMMER", "CELL"),
     kind("PAGER", "PAGER"), kind("SZEMELYHIVO", "PAGER"), kind("ISDN", "ISDN"), kind("AUTOTELEFON", "CAR"),
     kind("CAR", "CAR", false), kind("MAIN", "VOICE", false), kind("PRIMARY", "VOICE", false),
-    kind("HLAVNI", "VOICE", false), kind("GLAVNI", "VOICE", false),
+    kind("HLAVNI", "VOICE", false), kind("GLAVNI", "VOICE", false), kind("TEXT", "CELL", false),
     place("BUSINESS", "WORK", WORK_PLACE), place("WORK", "WORK", WORK_PLACE), place("OFFICE", "WORK", WORK_PLACE),
     place("GESCHAFTLICH", "WORK", WORK_PLACE), place("DIENSTLICH", "WORK", WORK_PLACE),
     place("GESCHAEFTLICH", "WORK", WORK_PLACE), place("GESCHAEFT", "WORK", WORK_PLACE), place("GESCHAFT", "WORK", WORK_PLACE),

@@ -23,6 +23,9 @@ TEST(VocabNoContactValue, TheRecordsOwnersCodesAndCompanyFactsInEachLanguage) {
                  {"Właściciel", ignored}, {"Létrehozta", ignored}, {"Tulajdonos", ignored}, {"Lastnik", ignored},
                  {"Vlasnik", ignored}, {"Creat de", ignored}, {"Proprietar", ignored}},
                 lang::unknown);
+    // A trunk's code written apart ('STD'), and a number for texts, as a utility's and a county's files keep them.
+    expect_read({{"Mobile STD", dial_code}, {"Phone STD", dial_code}, {"CONTACT_PHONE_NUMBER_TEXT", phone, 0, "CELL"}},
+                lang::unknown);
     // The contact's preferred phone and mailbox are the contact's own.
     expect_read({{"Preferred_Phone", phone, 0, "VOICE"}, {"Preferred_Email", email}, {"Phone1AsIs", phone, 1, "VOICE"},
                  {"IsPhoneValid", flag}, {"Extension number", phone, 0, "WORK"}, {"Phone Extension", ignored}},
