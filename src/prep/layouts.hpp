@@ -136,6 +136,11 @@ inline constexpr std::string_view WIFE_ENDING = "OVA";
 // organisation's name, never a person's. Empty input is none.
 bool company_name(std::string_view name);
 
+// True when `name` holds a company's legal form, last or, as French and
+// Finnish may write it, first ("SAS Dupont", "Oy Nordic Timber Ab"): a firm's
+// whole name. Empty input is none.
+bool legal_form_name(std::string_view name);
+
 // Returns `contact` without the mark of an attention line before it ('t.a.v.
 // J. Dvořák', 'z. Hd. Frau Berg', 'Attn: Accounts'); empty where what is left
 // is one word, a department or a role ('t.a.v. penningmeester'), no person's

@@ -325,7 +325,7 @@ std::string_view contact_person(std::string_view contact) {
     return contact;
 }
 
-bool company_name(std::string_view name) {
+bool legal_form_name(std::string_view name) {
     const std::string key = header_key(name);
     for (const std::string_view form : LEGAL_FORMS) {
         if (key.size() <= form.size() || !key.ends_with(form) || key[key.size() - form.size() - 1] != ' ') continue;
@@ -336,7 +336,13 @@ bool company_name(std::string_view name) {
     for (const std::string_view form : LEADING_FORMS) {
         if (key.size() > form.size() + 1 && key.starts_with(form) && key[form.size()] == ' ') return true;
     }
+    return false;
+}
+
+bool company_name(std::string_view name) {
+    if (legal_form_name(name)) return true;
     // A name of one word may be a person's given name alone.
+    const std::string key = header_key(name);
     return key.find(' ') != std::string::npos && institution_name(key);
 }
 

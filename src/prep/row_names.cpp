@@ -234,6 +234,8 @@ std::string_view shown_name(std::string_view fn, const card_row& row, const std:
 void derive_names(const export_plan& plan, const std::vector<std::string_view>& v, card_row& row) {
     const auto at = [&](single s) {
         std::string value(plan.single[s] < 0 ? std::string_view() : first_item(v[plan.single[s]]));
+        // A firm's whole name on the first line ('Virtanen Oy') leaves the next to a department or a 'c/o'.
+        if (legal_form_name(value)) return value;
         for (const int c : plan.more_lines[s]) join_words(value, first_item(v[static_cast<std::size_t>(c)]), " ");
         return value;
     };

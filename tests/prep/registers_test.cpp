@@ -33,6 +33,11 @@ TEST(PrepRegisters, ANameOverNumberedColumnsIsOneName) {
     // Two company columns apart are no lines of one name: the first is the company.
     const contact_table apart = made("Firmenname1;Vorname;Firmenname2\nSiemens;Jan;AG\n");
     EXPECT_EQ(apart.table.find("Siemens AG"), std::string::npos) << apart.table;
+    // A whole firm's name with its legal form on the first line: the next is a department or a 'c/o'.
+    const contact_table dept = made("NIMI1;NIMI2;PUHELIN\nRautakauppa Virtanen Oy;Ostoreskontra;03 4242 3000\n"
+                                    "Backerei Kohler;KG;07 1\nWeiss;Consulting;08 2\n");
+    EXPECT_TRUE(has_line(dept.table, "Rautakauppa Virtanen Oy;Rautakauppa Virtanen Oy;03 4242 3000;WORK")) << dept.table;
+    EXPECT_TRUE(has_line(dept.table, "Backerei Kohler KG;Backerei Kohler KG;07 1;WORK")) << dept.table;
 }
 
 TEST(PrepRegisters, AFirmBesideItsContactPerson) {
