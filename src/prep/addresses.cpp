@@ -193,6 +193,23 @@ std::string house_number(const address_source& a, const std::vector<std::string_
     return number;
 }
 
+// Countries that write the house number before the street, as header_key writes their names.
+constexpr std::string_view NUMBER_FIRST[] = {"UK", "GB", "UNITED KINGDOM", "ENGLAND", "SCOTLAND", "WALES", "IRELAND",
+                                             "IE", "US", "USA", "UNITED STATES", "CANADA", "CA", "AUSTRALIA", "AU",
+                                             "NEW ZEALAND", "NZ"};
+
+// True where the house number goes before the street ("14 Acacia Avenue"): an
+// English export that puts its number column first, for an address in a
+// country that writes it so, or with no country and a British or Canadian
+// postcode ("LS6 3AB"). A Polish address in an English export keeps the
+// number after the street ("Długa 47"), as Central Europe writes it.
+bool number_before_street(const export_plan& plan, const address_source& a, const std::array<std::string, PARTS>& parts) {
+    if (!plan.number_first || a.numbers.empty() || a.part[STREET] < 0 || a.numbers.back() > a.part[STREET]) return false;
+    const std::string country = header_key(parts[COUNTRY]);
+    if (country.empty()) return is_lettered_postal_code(parts[POSTAL]) && values::is_letter(parts[POSTAL].front());
+    return std::find(std::begin(NUMBER_FIRST), std::end(NUMBER_FIRST), country) != std::end(NUMBER_FIRST);
+}
+
 // Joins `value` to `street` after `joiner`, with `mark` before it ("bl. A1")
 // where it has one and the value does not open with it already ("bl. A1"
 // under 'Bloc'). An empty value adds nothing.
@@ -213,7 +230,13 @@ void derive_addresses(const export_plan& plan, const std::vector<std::string_vie
             if (a.part[p] >= 0) parts[p] = first_item(v[static_cast<std::size_t>(a.part[p])]);
             if (parts[p].empty() && a.second[p] >= 0) parts[p] = first_item(v[static_cast<std::size_t>(a.second[p])]);
         }
-        join_words(parts[STREET], house_number(a, v), " ");
+        if (number_before_street(plan, a, parts)) {
+            std::string number = house_number(a, v);
+            join_words(number, parts[STREET], " ");
+            parts[STREET] = std::move(number);
+        } else {
+            join_words(parts[STREET], house_number(a, v), " ");
+        }
         // Numbered lines of an address with no code or town of their own ('Adresselinje 2': "2200
         // København N"): the line of a postal code and town gives them.
         for (const auto& [c, mark] : a.more_streets) {

@@ -68,9 +68,9 @@ bool take_column(export_plan& plan, const column_role& role, int c) {
             plan.single[slot] = c;
             return true;
         }
-        // A name's next line is numbered on right beside its last one.
+        // A name's next line is numbered on right beside its last one; a second family name too ('Apellido 2').
         std::vector<int>& more = plan.more_lines[slot];
-        const bool next_line = (slot == FN || slot == ORG) && role.group >= 2 &&
+        const bool next_line = (slot == FN || slot == ORG || slot == FAMILY) && role.group >= 2 &&
                                c == (more.empty() ? plan.single[slot] : more.back()) + 1;
         if (next_line) more.push_back(c);
         return next_line;
@@ -187,6 +187,7 @@ export_plan make_plan(const layout_guess& layout) {
     plan.single.fill(-1);
     plan.family_first = layout.language == export_language::hungarian;
     plan.one_given = layout.language == export_language::western;
+    plan.number_first = layout.language == export_language::english;
     plan.consumed.assign(layout.roles.size(), false);
     for (std::size_t c = 0; c < layout.roles.size(); ++c) {
         plan.consumed[c] = take_column(plan, layout.roles[c], static_cast<int>(c));

@@ -48,6 +48,7 @@ struct export_plan {
     bool given_is_full = false;         // one name column holds whole names
     bool family_first = false;          // Hungarian order
     bool one_given = false;             // the western languages' order: one given name, then the family names
+    bool number_first = false;          // English writes the house number before the street ("14 Acacia Avenue")
     int contact = -1;                   // a firm's contact person: the name of a row with none of its own
     int kind = -1;                      // column saying whether a row is a person or an organisation
     std::vector<int> company_facts;     // columns of what only a company has: its trade, revenue, tax number

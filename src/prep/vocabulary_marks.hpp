@@ -53,6 +53,8 @@ inline constexpr phrase_meaning MARK_PHRASES[] = {
     mark("AWARYJNEGO", says::stop), mark("VESZHELYZET", says::stop), mark("VESZHELYZETI", says::stop),
     mark("ERTESITENDO", says::stop), mark("NUJNI", says::stop), mark("NUJNO", says::stop), mark("HITNI", says::stop),
     mark("HITNO", says::stop), mark("URGENTA", says::stop), mark("URGENTE", says::stop),
+    mark("PADRE", says::stop), mark("MADRE", says::stop), mark("PAI", says::stop), mark("MAE", says::stop),
+    mark("PERE", says::stop), mark("MERE", says::stop),
     // A pupil's guardians and parents: a class list's other people, or a list of the guardians themselves.
     mark("GUARDIAN", says::other), mark("OPIEKUN", says::other), mark("OPIEKUNA", says::other),
     mark("ZAKONNY ZASTUPCE", says::other), mark("ZAKONNEHO ZASTUPCE", says::other), mark("ZAKONNY ZASTUPCA", says::other),

@@ -261,5 +261,30 @@ TEST(PrepWestern, ADutchDebtorsFirmsTheirPeopleAttentionLinesAndPostBoxes) {
     EXPECT_TRUE(has_line(lone.table, "Jan de Vries;Jan;de Vries;POSTAL;Dorpsstraat 1;Ede;NL")) << lone.table;
 }
 
+
+TEST(PrepWestern, TheHouseNumberWhereTheAddressesCountryWritesIt) {
+    // An English nursery's children: the number first, before the street, by a British postcode.
+    const std::string header = "FirstName,LastName,AddressHouseNo,AddressLine1,Town,Postcode\n";
+    const contact_table uk = made(header + "Oliver,Smith,14,Acacia Avenue,Leeds,LS6 3AB\nJan,Kos,7,Dlouha,Brno,602 00\n");
+    EXPECT_TRUE(has_line(uk.table, "Oliver Smith;Oliver;Smith;HOME;14 Acacia Avenue;Leeds;LS6 3AB")) << uk.table;
+    EXPECT_TRUE(has_line(uk.table, "Jan Kos;Jan;Kos;HOME;Dlouha 7;Brno;602 00")) << uk.table;
+    // A country says it where it stands; a German export keeps the number after the street.
+    const contact_table us = made("Name,Street Number,Street,Country\nAnn Lee,5,Main St,USA\nEva Bila,47,Dluga,Polska\n");
+    EXPECT_TRUE(has_line(us.table, "Ann Lee;Ann;Lee;HOME;5 Main St;USA")) << us.table;
+    EXPECT_TRUE(has_line(us.table, "Eva Bila;Eva;Bila;HOME;Dluga 47;Polska")) << us.table;
+    const contact_table de = made("Name;Hausnummer;Strasse;PLZ\nUrs Gerber;5;Hauptstrasse;10115\n");
+    EXPECT_TRUE(has_line(de.table, "Urs Gerber;Urs;Gerber;HOME;Hauptstrasse 5;10115")) << de.table;
+}
+
+TEST(PrepWestern, SpanishSecondSurnamesAndAPupilsParents) {
+    // An academy's pupils: two family names, the postal code as 'CP', the parents' columns.
+    const contact_table t = made("Nombre;Apellido 1;Apellido 2;Direccion;CP;Telefono Padre;Email Madre\n"
+                                 "Lucia;Garcia;Lopez;Calle Mayor 5;28009;600 111 222;m@x.es\n");
+    EXPECT_TRUE(has_line(t.table, "Lucia Garcia Lopez;Lucia;Garcia Lopez;HOME;Calle Mayor 5;28009")) << t.table;
+    EXPECT_EQ(t.table.find("600 111 222"), std::string::npos) << t.table;
+    // A German course's participants, their names cut short.
+    const contact_table cut = made("Mail;NName;VName\na@web.de;Schafer;Anna\n");
+    EXPECT_TRUE(has_line(cut.table, "Anna Schafer;Anna;Schafer;a@web.de")) << cut.table;
+}
 }  // namespace
 }  // namespace rowcard
