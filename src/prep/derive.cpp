@@ -182,6 +182,29 @@ void join_words(std::string& out, std::string_view word, std::string_view joiner
     out.append(word);
 }
 
+// Ties each extension to the phone in the column right before it ('Phone1',
+// 'Phone1 Extension'): it is the end of that number. One with no number
+// before it is a desk's own line in the firm's phone system, a work phone.
+void tie_extensions(export_plan& plan) {
+    for (auto ext = plan.phones.begin(); ext != plan.phones.end();) {
+        if (ext->type != "EXT") {
+            ++ext;
+            continue;
+        }
+        const int column = ext->column;
+        const auto number = std::find_if(plan.phones.begin(), ext, [column](const export_plan::phone_source& p) {
+            return p.column + 1 == column && p.type != "EXT";
+        });
+        if (number == ext) {
+            ext->type = "WORK";
+            ++ext;
+            continue;
+        }
+        number->extension = column;
+        ext = plan.phones.erase(ext);
+    }
+}
+
 export_plan make_plan(const layout_guess& layout) {
     export_plan plan;
     plan.single.fill(-1);
@@ -192,6 +215,7 @@ export_plan make_plan(const layout_guess& layout) {
     for (std::size_t c = 0; c < layout.roles.size(); ++c) {
         plan.consumed[c] = take_column(plan, layout.roles[c], static_cast<int>(c));
     }
+    tie_extensions(plan);
     // Each phone takes the code written apart nearest before it in its place
     // ('TelefonvorwahlWK' before 'TelefonnummerWK'), or else the export's first.
     for (auto& phone : plan.phones) {
@@ -266,7 +290,13 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
             const std::string_view label = k < labels.size() ? labels[k] : labels.empty() ? "" : labels.back();
             std::string_view type = phone.label < 0 ? phone.type : type_from_label(label, false);
             if (!phone.flag_type.empty()) type = says_yes(label) ? phone.flag_type : phone.type;
-            add_phone(row, dialled(phone.dial, phone.area, v, numbers[k]), type);
+            std::string number = dialled(phone.dial, phone.area, v, numbers[k]);
+            // The extension goes after its number, as a desk dials it ("303-555-0142 x12").
+            if (const std::string_view ext = phone.extension < 0 || k > 0 ? "" : trimmed(v[static_cast<std::size_t>(phone.extension)]);
+                !ext.empty()) {
+                number.append(" x").append(ext);
+            }
+            add_phone(row, std::move(number), type);
         }
     }
     for (const int c : plan.emails) {

@@ -65,6 +65,7 @@ struct export_plan {
         std::string_view flag_type;  // the type a label of yes and no flags gives where it says yes
         int dial = -1;               // its calling or area code's column: of its own place, or the export's first
         bool area = false;           // that column holds area codes, dialled without a '+' ('Area Code': 610)
+        int extension = -1;          // the column of its extension, right after it ('Phone1 Extension'), -1 where none
     };
     std::vector<phone_source> phones;
     std::vector<int> emails;

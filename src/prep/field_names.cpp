@@ -102,6 +102,7 @@ std::string field_label(const column_role& role) {
         if (f.what != role.what || f.label.empty()) continue;
         std::string label(f.label);
         if (role.what == field_role::phone && !role.type.empty() && role.type != "VOICE") label = word("other") + " phone";
+        if (role.what == field_role::phone && role.type == "EXT") label = "a phone's extension";
         if (address_field(role.what) && !role.type.empty() && role.type != "POSTAL") {
             label += " (" + word("other") + " address)";
         }

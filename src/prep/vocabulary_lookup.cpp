@@ -22,8 +22,9 @@ constexpr std::array RANKED = {
     field_role::email, field_role::phone, field_role::pobox, field_role::formatted, field_role::country_code,
     field_role::country, field_role::postal_city, field_role::postal, field_role::city, field_role::region,
     field_role::house_number, field_role::street2, field_role::street};
-// Phone types, the one that decides first: a work fax is a fax.
-constexpr std::array<std::string_view, 8> TYPES = {"FAX", "CELL", "PAGER", "CAR", "ISDN", "WORK", "HOME", "VOICE"};
+// Phone types, the one that decides first: a work fax is a fax, and a phone's extension ('Phone1 Extension') is
+// no number of its own but the end of the one before it.
+constexpr std::array<std::string_view, 9> TYPES = {"EXT", "FAX", "CELL", "PAGER", "CAR", "ISDN", "WORK", "HOME", "VOICE"};
 
 // Returns how many words of `phrase` stand in `w` from `at` on, all of them
 // in order; 0 when they do not (and for an empty phrase).

@@ -146,7 +146,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("REG COM", company_fact), role("IBAN", record_id), role("TRR", record_id), role("BANK ACCOUNT", record_id),
     role("CISLO UCTU", record_id), role("KONTONUMMER", record_id),
     // An extension alone is a desk's line in the firm's phone system; beside a number ('Phone Extension') it is part of that one.
-    whole("EXTENSION", phone, "WORK"), whole("EXTENSION NUMBER", phone, "WORK"), role("EXTENSION", ignored), role("INNER", ignored), role("DURCHWAHL", ignored), role("KLAPKA", ignored),
+    whole("EXTENSION", phone, "EXT"), whole("EXTENSION NUMBER", phone, "EXT"), role("EXTENSION", phone, 0, "EXT"), role("INNER", ignored), role("DURCHWAHL", phone, 0, "EXT"), role("KLAPKA", phone, 0, "EXT"),
     role("BIRTHDAY", birthday), role("BIRTHDATE", birthday), role("BIRTH DATE", birthday),
     role("DATE OF BIRTH", birthday), role("DOB", birthday), role("GEBURTSTAG", birthday),
     role("GEBURTSDATUM", birthday), role("NAROZENINY", birthday), role("DATUM NAROZENI", birthday),

@@ -79,10 +79,15 @@ TEST(PrepRegisters, ACallingCodeUnderAPhonesHeader) {
     EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;+421905123456;VOICE;421")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Petr Dvorak;Petr;Dvorak;+420605222333;VOICE;420")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Ivan Kral;Ivan;Kral;0905111222;VOICE;421")) << t.table;  // dialled at home already
-    // Extensions differ from row to row: they are no calling code, and no phone either.
+    // Extensions differ from row to row: they are no calling code but the end of the number before them.
     const contact_table ext = made("Name;Phone;Phone Extension\nJan Novak;+420 541 000 111;12\n"
-                                   "Eva Mala;+420 541 000 222;31\nPetr Dvorak;+420 541 000 333;45\n");
-    EXPECT_TRUE(has_line(ext.table, "Jan Novak;Jan;Novak;+420 541 000 111;VOICE")) << ext.table;
+                                   "Eva Mala;+420 541 000 222;\nPetr Dvorak;;45\n");
+    EXPECT_TRUE(has_line(ext.table, "Jan Novak;Jan;Novak;+420 541 000 111 x12;VOICE")) << ext.table;
+    EXPECT_TRUE(has_line(ext.table, "Eva Mala;Eva;Mala;+420 541 000 222;VOICE")) << ext.table;
+    EXPECT_TRUE(has_line(ext.table, "Petr Dvorak;Petr;Dvorak;;")) << ext.table;  // an extension of no number
+    // An extension with no number before it is a desk's own line.
+    const contact_table desk = made("Name;Extension number\nJan Novak;2101\nEva Mala;2102\n");
+    EXPECT_TRUE(has_line(desk.table, "Jan Novak;Jan;Novak;2101;WORK")) << desk.table;
 }
 
 TEST(PrepRegisters, AWholeAddressWithItsCodeAndTownFirst) {

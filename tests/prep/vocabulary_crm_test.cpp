@@ -28,7 +28,7 @@ TEST(VocabNoContactValue, TheRecordsOwnersCodesAndCompanyFactsInEachLanguage) {
                 lang::unknown);
     // The contact's preferred phone and mailbox are the contact's own.
     expect_read({{"Preferred_Phone", phone, 0, "VOICE"}, {"Preferred_Email", email}, {"Phone1AsIs", phone, 1, "VOICE"},
-                 {"IsPhoneValid", flag}, {"Extension number", phone, 0, "WORK"}, {"Phone Extension", ignored}},
+                 {"IsPhoneValid", flag}, {"Extension number", phone, 0, "EXT"}, {"Phone Extension", phone, 0, "EXT"}},
                 lang::unknown);
     // A person's name under a role the table names; words that say something keep their say.
     expect_read({{"Agency Manager First Name", given}, {"Agency Manager Last Name", family}, {"Agency Name", org},
