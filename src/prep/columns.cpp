@@ -225,6 +225,9 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
     } else if (h.what == field_role::web) {
         if (mostly(e, {value_shape::url})) reading.role = h;
         else reading.why = "its header says web page, but its values are no web addresses", reading.disagrees = true;
+    } else if (h.what == field_role::flag && h.type == PARTY && mostly(e, {value_shape::words}) &&
+               e.distinct * SAME_FOR_ALL >= e.filled) {
+        reading.role = {field_role::org, 0, {}};  // a help desk's 'Customer' of firms' names, no yes or no
     } else if (h.what == field_role::house_number && mostly_numbered_streets(values, e)) {
         reading.role = {field_role::street, h.group, h.type};  // 'Straße und Hausnummer': the street with its number
     } else if (h.what == field_role::house_number && running_numbers(values, e)) {

@@ -54,6 +54,8 @@ struct column_role {
 // The type a name prefix's header gives where it names academic titles
 // ('Titul před jménem'), not a salutation ('Oslovení').
 inline constexpr std::string_view TITLES = "TITLES";
+// The type of a trading party's flag ('Customer': yes or no); where its values are words, they name that party.
+inline constexpr std::string_view PARTY = "PARTY";
 
 // The type a given name's header gives where it names the initials alone
 // ('Voorletters'), which a called name beside it stands for.

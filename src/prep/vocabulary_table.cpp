@@ -120,9 +120,9 @@ constexpr phrase_meaning PHRASES[] = {
     // Whole headers of no contact value, and a bare place or type that is a phone.
     whole("PRIVATE", flag), whole("PRIVAT", flag), whole("SOUKROME", flag), whole("SUKROMNE", flag),
     whole("PRYWATNE", flag), whole("MAGANJELLEGU", flag), whole("ZASEBNI", flag), whole("PRIVATNO", flag),
-    whole("PRIVATA", flag), whole("ACTIVE", flag), whole("CUSTOMER", flag), whole("SUPPLIER", flag),
-    whole("KUPEC", flag), whole("DOBAVITELJ", flag), whole("KUPAC", flag), whole("DOBAVLJAC", flag),
-    whole("CLIENT", flag), whole("FURNIZOR", flag), whole("ACCOUNT NUMBER", record_id),
+    whole("PRIVATA", flag), whole("ACTIVE", flag), whole("CUSTOMER", flag, PARTY), whole("SUPPLIER", flag, PARTY),
+    whole("KUPEC", flag, PARTY), whole("DOBAVITELJ", flag, PARTY), whole("KUPAC", flag, PARTY), whole("DOBAVLJAC", flag, PARTY),
+    whole("CLIENT", flag, PARTY), whole("FURNIZOR", flag, PARTY), whole("ACCOUNT NUMBER", record_id),
     whole("HOME", phone, "HOME"), whole("WORK", phone, "WORK"), whole("OTHER", phone, "VOICE"),
     whole("PRIMARY", phone, "VOICE"),
     // Roles wherever the words stand.
@@ -160,7 +160,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("CREATION", date), role("MODIFIED", date), role("UPDATED", date), role("LAST ACTIVITY", date),
     role("ANNIVERSARY", date), role("JAHRESTAG", date), role("VYROCI", date), role("CONNECTED ON", date),
     role("ID", record_id), role("IDENTIFIER", record_id), role("PK", record_id), role("UID", record_id),
-    role("UUID", record_id), role("GUID", record_id), role("NHS", record_id),
+    role("UUID", record_id), role("GUID", record_id), role("NHS", record_id), role("CARD NUMBER", record_id),
     // A person's national number: no number to call ('680412/1187').
     role("RODNE CISLO", record_id), role("PESEL", record_id), role("CNP", record_id), role("EMSO", record_id),
     role("SSN", record_id), role("SOCIAL SECURITY", record_id), role("NATIONAL ID", record_id),

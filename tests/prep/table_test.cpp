@@ -276,5 +276,18 @@ TEST(PrepLayouts, AnEmptyColumnLeavesItsFieldToAFilledOne) {
     EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;Baker")) << t.table;
     EXPECT_NE(t.reading.find("'Occupation': left off (empty"), std::string::npos) << t.reading;
 }
+
+TEST(PrepLayouts, ACustomerOfWordsNamesTheFirmAndOneOfYesOrNoIsAFlag) {
+    // A help desk's end users, each under the firm it serves.
+    const contact_table users = made("Name,Email,Customer\nAoife Byrne,a@l.ie,Liffey Accountants\nJan Kos,j@x.cz,Acme Ltd\n"
+                                     "Eva Mala,e@x.cz,Liffey Accountants\nOta Bily,o@b.cz,Brno Steel\n");
+    EXPECT_TRUE(has_line(users.table, "Aoife Byrne;Aoife;Byrne;Liffey Accountants;a@l.ie")) << users.table;
+    const contact_table flags = made("Name,Email,Customer\nJan Kos,j@x.cz,yes\nEva Mala,e@x.cz,no\n");
+    EXPECT_NE(flags.reading.find("'Customer': left off (a flag)"), std::string::npos) << flags.reading;
+    // One practice's name in every row is the export's own, no patient's firm.
+    const contact_table one = made("Name,Email,Client\nJan Kos,j@x.cz,Park Medicine\nEva Mala,e@x.cz,Park Medicine\n"
+                                   "Ota Bily,o@b.cz,Park Medicine\nIva Bila,i@b.cz,Park Medicine\nAna Pop,a@p.ro,Park Medicine\n");
+    EXPECT_TRUE(has_line(one.table, "Jan Kos;Jan;Kos;j@x.cz;Park Medicine")) << one.table;  // kept as it is, off the card
+}
 }  // namespace
 }  // namespace rowcard

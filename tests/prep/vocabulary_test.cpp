@@ -133,7 +133,7 @@ TEST(VocabLanguages, SloveneCroatianAndRomanianExports) {
                  {"Dežela/Provinca", region, -4}, {"Država", country, -4}, {"Koda države", country_code, -4},
                  {"Telefon", phone, 0, "VOICE"}, {"Faks", phone, 0, "FAX"}, {"E-pošta", email},
                  {"ID podjetja", record_id}, {"Ime podjetja", org}, {"Status", flag}, {"Koda kupca", none},
-                 {"Kupec", flag}, {"Dobavitelj", flag}, {"Kraj", city, -4}, {"Mobilni telefon", phone, 0, "CELL"},
+                 {"Kupec", flag, 0, "PARTY"}, {"Dobavitelj", flag, 0, "PARTY"}, {"Kraj", city, -4}, {"Mobilni telefon", phone, 0, "CELL"},
                  {"Telefon (služba)", phone, 0, "WORK"}, {"Ulica (doma)", street, -2, "HOME"},
                  {"Rojstni dan", birthday}, {"Spletna stran", web}, {"Opombe", note}, {"Vrsta e-pošte", email_label}},
                 lang::slovene);
@@ -143,7 +143,7 @@ TEST(VocabLanguages, SloveneCroatianAndRomanianExports) {
                  {"Država/provincija", region, -4}, {"Država", country, -4}, {"Šifra države", country_code, -4},
                  {"Telefon:", phone, 0, "VOICE"}, {"Faks", phone, 0, "FAX"}, {"E-pošta", email},
                  {"ID Tvrtke", record_id}, {"Naziv tvrtke", org}, {"Stanje", flag}, {"Kod kupca", code},
-                 {"Kupac", flag}, {"Dobavljač", flag}, {"Mobitel", phone, 0, "CELL"},
+                 {"Kupac", flag, 0, "PARTY"}, {"Dobavljač", flag, 0, "PARTY"}, {"Mobitel", phone, 0, "CELL"},
                  {"Telefon (posao)", phone, 0, "WORK"}, {"Kućni telefon", phone, 0, "HOME"}, {"Rođendan", birthday},
                  {"Adresa e-pošte", email}},
                 lang::croatian);
@@ -152,8 +152,8 @@ TEST(VocabLanguages, SloveneCroatianAndRomanianExports) {
                  {"Privata", flag}, {"Adresă", street, -4}, {"Cod postal", postal, -4}, {"Oraş", city, -4},
                  {"Membru / Canton", region, -4}, {"Ţară", country, -4}, {"Cod ţară", country_code, -4},
                  {"Telefon", phone, 0, "VOICE"}, {"Fax", phone, 0, "FAX"}, {"Id-ul de companie", record_id},
-                 {"Denumirea companiei", org}, {"Statut", flag}, {"Cod Client", none}, {"Client", flag},
-                 {"Furnizor", flag}, {"Telefon mobil", phone, 0, "CELL"}, {"Telefon serviciu", phone, 0, "WORK"},
+                 {"Denumirea companiei", org}, {"Statut", flag}, {"Cod Client", none}, {"Client", flag, 0, "PARTY"},
+                 {"Furnizor", flag, 0, "PARTY"}, {"Telefon mobil", phone, 0, "CELL"}, {"Telefon serviciu", phone, 0, "WORK"},
                  {"Telefon acasă", phone, 0, "HOME"}, {"Stradă domiciliu", street, -2, "HOME"}, {"Județ", region, -4},
                  {"Zi de naștere", birthday}, {"Adresă de e-mail", email}},
                 lang::romanian);
