@@ -208,6 +208,24 @@ const phrase_meaning* whole_around(const word_list& plain) {
     return nullptr;
 }
 
+// Returns the address part that the last word of `plain` names after words
+// that name no role or place of their own ('bill_postal', 'bill_addr1'); null
+// where there is none. A place's word before it ('shipAddr') says more: the
+// header is read as a whole.
+const phrase_meaning* address_part_last(const word_list& plain, export_language language) {
+    const phrase_meaning* part = plain.size() < 2 ? nullptr : whole_of(plain, plain.size() - 1);
+    // A bare 'Nr' or 'Unit' after other words counts or measures something else ('AnredeNr', 'Age Unit').
+    if (part == nullptr || part->role < field_role::pobox || part->role == field_role::house_number ||
+        part->role == field_role::street2) {
+        return nullptr;
+    }
+    for (std::size_t at = 0, size = 0; at + 1 < plain.size(); at += std::max<std::size_t>(size, 1)) {
+        const phrase_meaning* p = longest_at(plain, at, language, size);
+        if (!names_no_role(p)) return nullptr;
+    }
+    return part;
+}
+
 // Returns true with `out` set where the header `cleaned` is two names of one
 // column: in two languages ('Firstname_Vorname') that read alike, or a
 // numbered item named again after a slash ('Address Line 2/District'); false
@@ -268,6 +286,9 @@ column_role read_header(std::string_view cleaned, export_language language, std:
         if (what == field_role::given || what == field_role::family || (what == field_role::full && at + 2 < plain.size())) {
             return {what, number, name->type};
         }
+    }
+    if (const phrase_meaning* part = read.what == field_role::none ? address_part_last(plain, language) : nullptr) {
+        return address_role(part->role, reading{}, number);
     }
     if (const phrase_meaning* one = read.what == field_role::none ? whole_around(plain) : nullptr; one != nullptr) {
         return {one->role, number, one->type};

@@ -108,6 +108,7 @@ TEST(VocabRegisters, AContactPersonTheRecordsNumberAndTheRecordNamedLast) {
                 lang::unknown);
     // Names cut short or in the plural, as accounting practices write them.
     expect_read({{"Addr Line1", street, -4}, {"Home Addr Line", street, -2, "HOME"}, {"Email Addr", email},
+                 {"bill_addr1", street, -4}, {"bill_addr2", street2, -4}, {"bill_postal", postal, -4}, {"AnredeNr", none},
                  {"FirstNames", given}, {"LastNames", family}},
                 lang::unknown);
     expect_read({{"Nationskennzeichen", country_code, -4}, {"Postal", postal, -4}, {"Post/Zip Code", postal, -4},
