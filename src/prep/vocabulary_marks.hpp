@@ -55,6 +55,10 @@ inline constexpr phrase_meaning MARK_PHRASES[] = {
     mark("HITNO", says::stop), mark("URGENTA", says::stop), mark("URGENTE", says::stop),
     mark("PADRE", says::stop), mark("MADRE", says::stop), mark("PAI", says::stop), mark("MAE", says::stop),
     mark("PERE", says::stop), mark("MERE", says::stop),
+    // Where a person was born and whose citizen they are: no address of theirs.
+    mark("COUNTRY OF BIRTH", says::stop), mark("BIRTH COUNTRY", says::stop), mark("PLACE OF BIRTH", says::stop),
+    mark("BIRTH PLACE", says::stop), mark("BIRTHPLACE", says::stop), mark("CITY OF BIRTH", says::stop),
+    mark("CITIZENSHIP", says::stop), mark("NATIONALITY", says::stop),
     // A pupil's guardians and parents: a class list's other people, or a list of the guardians themselves.
     mark("GUARDIAN", says::other), mark("OPIEKUN", says::other), mark("OPIEKUNA", says::other),
     mark("ZAKONNY ZASTUPCE", says::other), mark("ZAKONNEHO ZASTUPCE", says::other), mark("ZAKONNY ZASTUPCA", says::other),
