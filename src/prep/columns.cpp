@@ -69,6 +69,8 @@ bool wordy(field_role what) {
 // The least share of each kind in a column of e-mails and phones mixed: one
 // in five, fewer being a stray value in a column of the other kind.
 constexpr std::size_t MIXED_SHARE = 20;
+// Percent of a login column's values that must be e-mail addresses for the others to be bare user names.
+constexpr std::size_t LOGIN_MAIL_SHARE = 50;
 
 // True when most filled values of `values` are type words ("mobil", "Home").
 bool mostly_type_words(const std::vector<std::string_view>& values, const column_evidence& evidence) {
@@ -176,6 +178,9 @@ void decide_from_values(column_reading& reading, const std::vector<std::string_v
                share_at_least(e.shapes[static_cast<std::size_t>(value_shape::email)], e, MIXED_SHARE) &&
                share_at_least(e.shapes[static_cast<std::size_t>(value_shape::phone)], e, MIXED_SHARE)) {
         reading.role = {field_role::reach, 0, {}};  // 'Kontakt': an e-mail here, a number there
+    } else if (share_at_least(e.shapes[static_cast<std::size_t>(value_shape::email)], e, LOGIN_MAIL_SHARE) &&
+               e.shapes[static_cast<std::size_t>(value_shape::phone)] == 0 && e.distinct == e.filled) {
+        reading.role = {field_role::reach, 0, {}};  // logins, one per person: an e-mail address, or a bare user name
     } else if (type_words) {
         reading.role = {field_role::phone_label, 0, {}};  // tied to its neighbour below, or dropped
     } else if (mostly_record_kinds(values, e)) {

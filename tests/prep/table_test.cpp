@@ -289,5 +289,17 @@ TEST(PrepLayouts, ACustomerOfWordsNamesTheFirmAndOneOfYesOrNoIsAFlag) {
                                    "Ota Bily,o@b.cz,Park Medicine\nIva Bila,i@b.cz,Park Medicine\nAna Pop,a@p.ro,Park Medicine\n");
     EXPECT_TRUE(has_line(one.table, "Jan Kos;Jan;Kos;j@x.cz;Park Medicine")) << one.table;  // kept as it is, off the card
 }
+
+TEST(PrepLayouts, LoginsOfMailboxesAndUserNamesGiveTheMailboxes) {
+    // A fleet app's drivers: most log in with their mailbox, some with a bare name.
+    const contact_table t = made("First Name,Last Name,App Username\nSean,Murphy,sean@vans.ie\nPiotr,Kos,Piotr.Kos\n"
+                                 "Aoife,Byrne,aoife@vans.ie\nMarek,Horvath,Marek.Horvath\n");
+    EXPECT_TRUE(has_line(t.table, "Sean Murphy;Sean;Murphy;sean@vans.ie")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Piotr Kos;Piotr;Kos;")) << t.table;
+    // One accountant's login in most rows is hers, no client's.
+    const contact_table one = made("Name,Default user\nJan Kos,kadri@arv.ee\nEva Mala,kadri@arv.ee\nOta Bily,ota@b.cz\n"
+                                   "Iva Bila,Iva.Bila\n");
+    EXPECT_EQ(one.table.find("EMAIL1"), std::string::npos) << one.table;
+}
 }  // namespace
 }  // namespace rowcard
