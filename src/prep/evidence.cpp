@@ -216,7 +216,11 @@ std::vector<std::string_view> split_items(std::string_view value, value_shape it
             ++at;
             continue;
         }
-        if (const std::string_view piece = trimmed(value.substr(start, at - start)); !piece.empty()) items.push_back(piece);
+        std::string_view piece = trimmed(value.substr(start, at - start));
+        // Each item in a spreadsheet's text marks ("'+420377123456';'+420377123457'"), the first one's taken already.
+        if (piece.starts_with('\'')) piece.remove_prefix(1);
+        if (piece.ends_with('\'')) piece.remove_suffix(1);
+        if (!piece.empty()) items.push_back(piece);
         at += std::max<std::size_t>(mark, 1);
         start = at;
     }

@@ -301,5 +301,11 @@ TEST(PrepLayouts, LoginsOfMailboxesAndUserNamesGiveTheMailboxes) {
                                    "Iva Bila,Iva.Bila\n");
     EXPECT_EQ(one.table.find("EMAIL1"), std::string::npos) << one.table;
 }
+
+TEST(PrepLayouts, TwoNumbersEachInItsTextMarksAreTwoPhones) {
+    // A sync service's export: a spreadsheet's text mark around each of two numbers in one cell.
+    const contact_table t = made("given_name,family_name,phone_work\nPavel,Horak,'+420377123456';'+420377123457'\n");
+    EXPECT_TRUE(has_line(t.table, "Pavel Horak;Pavel;Horak;+420377123456;WORK;+420377123457;WORK")) << t.table;
+}
 }  // namespace
 }  // namespace rowcard
