@@ -241,6 +241,10 @@ TEST(PrepRegisters, ANameThatIsTheCompanyAndARecordsKindOfAddress) {
     EXPECT_TRUE(has_line(trade.table, "Universitatea din Bucuresti;;;Universitatea din Bucuresti;rector@unibuc.ro"))
         << trade.table;
     EXPECT_TRUE(has_line(trade.table, "Anna Huber;Anna;Huber;;anna@x.at")) << trade.table;
+    // An American broker's insureds: 'Co.' and a family's 'Brothers' name firms.
+    const contact_table us = made("Name,Zip Code\nGreat Lakes Tool & Die Co.,44114\nNovak Brothers Masonry,44102\nAnn Lee,44103\n");
+    EXPECT_TRUE(has_line(us.table, "Great Lakes Tool & Die Co.;;;Great Lakes Tool & Die Co.;WORK;44114")) << us.table;
+    EXPECT_TRUE(has_line(us.table, "Novak Brothers Masonry;;;Novak Brothers Masonry;WORK;44102")) << us.table;
     // A town's office and a school group, in the languages beyond the first few.
     const contact_table office = made("Name,Email\nGmina Nowa Wies,ug@nowawies.pl\nAgrupamento de Escolas de Benfica,a@e.pt\n"
                                       "Anna Huber,anna@x.at\nSofijski hlebni izdelija EOOD,s@h.bg\n"
