@@ -201,7 +201,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("CATEGORY", category), role("CATEGORIES", category), role("KATEGORIE", category),
     role("KATEGORIEN", category), role("KATEGORIA", category), role("KATEGORIAK", category),
     role("KATEGORIJA", category), role("KATEGORIJE", category), role("CATEGORIE", category),
-    role("CATEGORII", category), role("GROUP", category), role("GROUPS", category), role("LABELS", category),
+    role("CATEGORII", category), role("GROUP", category), role("GROUPS", category), whole("CLUBS", category), role("LABELS", category),
     role("TAGS", category), role("SKUPINY", category), role("GRUPPEN", category), role("GRUPY", category),
     role("CSOPORTOK", category), role("SKUPINE", category), role("GRUPE", category), role("GRUPURI", category),
     role("DISTRIBUTION LISTS", category),
