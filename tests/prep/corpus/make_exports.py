@@ -82,7 +82,7 @@ fifty-second, whose sources are in fiftysecond_headers.py, as
 FOLDER/fiftysecond/exports/<name>.csv; and the fifty-third, whose sources
 are in fiftythird_headers.py, as FOLDER/fiftythird/exports/<name>.csv; and
 the fifty-fourth, whose sources are in fiftyfourth_headers.py, as
-FOLDER/fiftyfourth/exports/<name>.csv; and the fifty-seventh, whose sources are in fiftyseventh_headers.py, as FOLDER/fiftyseventh/exports/<name>.csv; and the fifty-eighth, whose sources are in fiftyeighth_headers.py, as FOLDER/fiftyeighth/exports/<name>.csv; and the fifty-ninth, whose sources are in fiftyninth_headers.py, as FOLDER/fiftyninth/exports/<name>.csv; and the fifty-sixth, whose sources are in fiftysixth_headers.py, as FOLDER/fiftysixth/exports/<name>.csv; and the fifty-fifth, whose sources are in fiftyfifth_headers.py, as FOLDER/fiftyfifth/exports/<name>.csv; and the sixtieth, whose sources are in sixtieth_headers.py, as FOLDER/sixtieth/exports/<name>.csv; and the sixty-first, whose sources are in sixtyfirst_headers.py, as FOLDER/sixtyfirst/exports/<name>.csv; and the sixty-second, whose sources are in sixtysecond_headers.py, as FOLDER/sixtysecond/exports/<name>.csv; and the sixty-third, whose sources are in sixtythird_headers.py, as FOLDER/sixtythird/exports/<name>.csv; and the sixty-fourth, whose sources are in sixtyfourth_headers.py, as FOLDER/sixtyfourth/exports/<name>.csv; and the sixty-fifth, whose sources are in sixtyfifth_headers.py, as FOLDER/sixtyfifth/exports/<name>.csv; and the sixty-sixth, whose sources are in sixtysixth_headers.py, as FOLDER/sixtysixth/exports/<name>.csv; and the sixty-seventh, whose sources are in sixtyseventh_headers.py, as FOLDER/sixtyseventh/exports/<name>.csv; and the sixty-eighth, whose sources are in sixtyeighth_headers.py, as FOLDER/sixtyeighth/exports/<name>.csv; and the seventieth, whose sources are in seventieth_headers.py, as FOLDER/seventieth/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/fiftyfourth/exports/<name>.csv; and the fifty-seventh, whose sources are in fiftyseventh_headers.py, as FOLDER/fiftyseventh/exports/<name>.csv; and the fifty-eighth, whose sources are in fiftyeighth_headers.py, as FOLDER/fiftyeighth/exports/<name>.csv; and the fifty-ninth, whose sources are in fiftyninth_headers.py, as FOLDER/fiftyninth/exports/<name>.csv; and the fifty-sixth, whose sources are in fiftysixth_headers.py, as FOLDER/fiftysixth/exports/<name>.csv; and the fifty-fifth, whose sources are in fiftyfifth_headers.py, as FOLDER/fiftyfifth/exports/<name>.csv; and the sixtieth, whose sources are in sixtieth_headers.py, as FOLDER/sixtieth/exports/<name>.csv; and the sixty-first, whose sources are in sixtyfirst_headers.py, as FOLDER/sixtyfirst/exports/<name>.csv; and the sixty-second, whose sources are in sixtysecond_headers.py, as FOLDER/sixtysecond/exports/<name>.csv; and the sixty-third, whose sources are in sixtythird_headers.py, as FOLDER/sixtythird/exports/<name>.csv; and the sixty-fourth, whose sources are in sixtyfourth_headers.py, as FOLDER/sixtyfourth/exports/<name>.csv; and the sixty-fifth, whose sources are in sixtyfifth_headers.py, as FOLDER/sixtyfifth/exports/<name>.csv; and the sixty-sixth, whose sources are in sixtysixth_headers.py, as FOLDER/sixtysixth/exports/<name>.csv; and the sixty-seventh, whose sources are in sixtyseventh_headers.py, as FOLDER/sixtyseventh/exports/<name>.csv; and the sixty-eighth, whose sources are in sixtyeighth_headers.py, as FOLDER/sixtyeighth/exports/<name>.csv; and the seventieth, whose sources are in seventieth_headers.py, as FOLDER/seventieth/exports/<name>.csv; and the seventy-first, whose sources are in seventyfirst_headers.py, as FOLDER/seventyfirst/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -329,6 +329,9 @@ from sixtyeighth_headers import SOURCES as SIXTYEIGHTH_SOURCES  # noqa: E402
 from seventieth_exports import (dutyman_members, electionbuddy_voters, frontcover_members,  # noqa: E402
                                organizer_canvassing, uniontrack_personnel, uschamber_roster)
 from seventieth_headers import SOURCES as SEVENTIETH_SOURCES  # noqa: E402
+from seventyfirst_exports import (conbop_attendees, cyql_members, dreamplan_guests,  # noqa: E402
+                                  polaris_empfaenger, sio_nauczyciele, youareinvited_guests)
+from seventyfirst_headers import SOURCES as SEVENTYFIRST_SOURCES  # noqa: E402
 from thirtysixth_exports import (idempiere_bpartner, invoicer_rejestr, mice_contacts, nexus_parteneri,  # noqa: E402
                                  payday_vidskiptavinir, prim_contractors)
 from thirtysixth_headers import SOURCES as THIRTYSIXTH_SOURCES  # noqa: E402
@@ -932,6 +935,13 @@ SEVENTIETH_EXPORTS = {
     "electionbuddy_voters_ca": electionbuddy_voters, "organizer_canvassing_us": organizer_canvassing,
 }
 
+# The seventy-first held-out set, written apart from rowcard-prep's code like the others.
+SEVENTYFIRST_EXPORTS = {
+    "conbop_attendees_uk": conbop_attendees, "polaris_empfaenger_ch": polaris_empfaenger,
+    "cyql_members_dk": cyql_members, "dreamplan_guests_uk": dreamplan_guests,
+    "youareinvited_guests_cz": youareinvited_guests, "sio_nauczyciele_pl": sio_nauczyciele,
+}
+
 # The thirty-third held-out set, written apart from rowcard-prep's code like the others.
 THIRTYTHIRD_EXPORTS = {
     "indy_clients_fr": indy_clients, "sage_contacts_ie": sage_contacts,
@@ -1092,7 +1102,8 @@ def main():
                 ("sixtysixth", SIXTYSIXTH_EXPORTS, SIXTYSIXTH_SOURCES),
                 ("sixtyseventh", SIXTYSEVENTH_EXPORTS, SIXTYSEVENTH_SOURCES),
                 ("sixtyeighth", SIXTYEIGHTH_EXPORTS, SIXTYEIGHTH_SOURCES),
-                ("seventieth", SEVENTIETH_EXPORTS, SEVENTIETH_SOURCES))
+                ("seventieth", SEVENTIETH_EXPORTS, SEVENTIETH_SOURCES),
+                ("seventyfirst", SEVENTYFIRST_EXPORTS, SEVENTYFIRST_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
