@@ -1,0 +1,150 @@
+"""The people of the sixty-ninth held-out set, as each source holds them."""
+
+# A Leipzig second-hand camera shop's eBay order report: order, site, the shop's own order number, created, user
+# ID, mailbox, buyer's name, given, family, address id.
+EBAY69 = [
+    ("03-11842-55201", "EBAY_DE", "KK-2026-0141", "2026-02-03T09:14:22.000Z", "analog_andi", "andreas.keller@web.de",
+     "Andreas Keller", "Andreas", "Keller", "6041183009"),
+    ("14-11850-20377", "EBAY_AT", "", "2026-02-04T18:02:51.000Z", "wienerfotografin", "m.gruber@gmx.at",
+     "Magdalena Gruber", "Magdalena", "Gruber", "6041190215"),
+    ("21-11861-73012", "EBAY_PL", "KK-2026-0143", "2026-02-05T07:45:10.000Z", "zenit_kolekcjoner",
+     "piotr.zielinski@wp.pl", "piotr zielinski", "Piotr", "Zieliński", "6041201777"),
+    ("05-11870-99104", "EBAY_DE", "", "2026-02-06T21:30:00.000Z", "praktica_fan", "8c1f2d4e7a9b@members.ebay.com",
+     "Jiří Dvořák", "Jiří", "Dvořák", "6041219080"),
+    ("12-11877-31558", "EBAY_DE", "KK-2026-0145", "2026-02-07T12:12:12.000Z", "k.huber.muc",
+     "katharina.huber@t-online.de", "KATHARINA HUBER", "Katharina", "Huber", "6041220341"),
+    ("19-11883-04426", "EBAY_GB", "", "2026-02-08T16:40:05.000Z", "fotoklub_brno", "tomas.svoboda@seznam.cz",
+     "Tomáš Svoboda", "Tomáš", "Svoboda", "6041231196"),
+    ("08-11890-66213", "EBAY_DE", "KK-2026-0147", "2026-02-09T08:03:44.000Z", "leica_lotte", "lotte.schneider@posteo.de",
+     "Lotte Schneider", "Lotte", "Schneider", "6041240058"),
+    ("17-11902-48870", "EBAY_AT", "", "2026-02-10T19:55:31.000Z", "szabo.gergely", "szabo.gergely@freemail.hu",
+     "Gergely Szabó", "Gergely", "Szabó", "6041252903"),
+    ("02-11911-70035", "EBAY_DE", "KK-2026-0150", "2026-02-11T11:27:18.000Z", "ostalgie_olaf", "olaf.richter@freenet.de",
+     "Olaf Richter", "Olaf", "Richter", "6041263374"),
+    ("23-11920-15592", "EBAY_PL", "", "2026-02-12T06:58:02.000Z", "marta_foto_krk", "marta.nowakowska@onet.pl",
+     "Marta Nowakowska-Lis", "Marta", "Nowakowska-Lis", "6041270861"),
+    ("11-11934-82760", "EBAY_DE", "KK-2026-0152", "2026-02-13T22:14:50.000Z", "martin_kovac_sk", "martin.kovac@azet.sk",
+     "Martin Kováč", "Martin", "Kováč", "6041288420"),
+    ("06-11947-30018", "EBAY_AT", "KK-2026-0153", "2026-02-14T13:36:27.000Z", "dunkelkammer_ried", "s.pichler@aon.at",
+     "Stefan Pichler", "Stefan", "Pichler", "6041296635"),
+]
+
+# A Santiago yarn shop's customers for Jumpseller: mailbox, phone, category, language, password, marketing, billing
+# country, region, municipality, name, surname, address, city, postal code.
+JUMPSELLER69 = [
+    ("camila.rojas@gmail.com", "+56 9 8765 4321", "VIP", "es", "", "yes", "Chile", "Región Metropolitana",
+     "Providencia", "Camila", "Rojas", "Av. Providencia 1234, depto 502", "Santiago", "7500000"),
+    ("ewa.kowalska@gmail.com", "+56 9 5512 3390", "", "es", "", "yes", "Chile", "Región Metropolitana", "Ñuñoa", "Ewa",
+     "Kowalska", "Irarrázaval 2871", "Santiago", "7750000"),
+    ("hans.mueller@gmx.de", "", "", "de", "", "no", "Germany", "Bayern", "", "Hans", "Müller", "Leopoldstraße 44",
+     "München", "80802"),
+    ("info@hostalaleman.cl", "+56 65 225 1122", "Mayorista", "es", "", "no", "Chile", "Región de Los Lagos",
+     "Puerto Varas", "Hostal Alemán Ltda.", "", "San José 415", "Puerto Varas", "5550000"),
+    ("jana.novakova@seznam.cz", "+420 731 245 118", "", "en", "", "yes", "Czech Republic", "", "", "Jana", "Nováková",
+     "Vinohradská 112", "Praha 3", "130 00"),
+    ("valentina.munoz@hotmail.com", "9 7788 1020", "", "es", "", "no", "Chile", "Región de Valparaíso", "Viña del Mar",
+     "Valentina", "Muñoz", "5 Norte 655", "Viña del Mar", "2520000"),
+    ("tomas.horvath@gmail.com", "+56 9 6120 4455", "VIP", "es", "", "yes", "Chile", "Región del Biobío", "Concepción",
+     "Tomás", "Horváth", "Barros Arana 1068, of. 31", "Concepción", "4030000"),
+    ("ignacio.soto@uc.cl", "+56 2 2354 4000", "", "es", "", "no", "Chile", "Región Metropolitana", "Santiago",
+     "Ignacio", "Soto", "Av. Libertador Bernardo O'Higgins 340", "Santiago", "8320000"),
+    ("katarina.babic@gmail.com", "", "", "en", "", "yes", "Chile", "Región de Magallanes", "Punta Arenas", "Katarina",
+     "Babić", "Croacia 912", "Punta Arenas", "6200000"),
+    ("agnieszka.lis@o2.pl", "+48 601 223 998", "", "en", "", "no", "Poland", "małopolskie", "", "Agnieszka", "Lis",
+     "ul. Karmelicka 27/4", "Kraków", "31-128"),
+    ("patricia.schmidt@vtr.net", "+56 9 9011 2233", "", "de", "", "yes", "Chile", "Región de La Araucanía",
+     "Villarrica", "Patricia", "Schmidt", "Camino Villarrica-Pucón km 3", "Villarrica", "4930000"),
+]
+
+# A Kyoto tea shop's parcels for Ship&co: order, currency, province, country code, ZIP, first and last name, phone,
+# address 1, city, company, date, mailbox, address 2.
+SHIPANDCO69 = [
+    ("#1201", "EUR", "", "CZ", "602 00", "Lucie", "Marková", "777123456", "Údolní 53", "Brno", "", "2026/03/01",
+     "lucie.markova@email.cz", ""),
+    ("#1202", "EUR", "", "DE", "10435", "Felix", "Braun", "01701234567", "Kastanienallee 77", "Berlin", "",
+     "2026/03/01", "felix.braun@posteo.de", "Hinterhaus, 3. OG"),
+    ("#1203", "JPY", "京都府", "JP", "604-8005", "結衣", "田中", "0752110000", "河原町通三条上る恵比須町427",
+     "京都市中京区", "", "2026/03/01", "yui.tanaka@docomo.ne.jp", ""),
+    ("#1204", "EUR", "", "PL", "00-695", "Krzysztof", "Wróbel", "501234567", "ul. Nowogrodzka 31", "Warszawa",
+     "Herbaciarnia Czajnik sp. z o.o.", "2026/03/02", "zakupy@czajnik.pl", "lok. 4"),
+    ("#1205", "EUR", "", "AT", "1070", "", "", "015223344", "Neubaugasse 12", "Wien", "Teehaus Neubau KG",
+     "2026/03/02", "office@teehaus-neubau.at", ""),
+    ("#1206", "EUR", "", "HU", "1052", "Réka", "Kiss", "301234567", "Váci utca 19", "Budapest", "", "2026/03/03",
+     "kiss.reka@gmail.com", "2. em. 5."),
+    ("#1207", "USD", "CA", "US", "94110", "Marek", "Novotny", "4155550142", "2810 Mission St", "San Francisco", "",
+     "2026/03/03", "marek.novotny@gmail.com", "Apt 6"),
+    ("#1208", "EUR", "", "SK", "811 01", "Zuzana", "Kučerová", "905111222", "Panská 27", "Bratislava", "",
+     "2026/03/04", "", ""),
+    ("#1209", "JPY", "東京都", "JP", "150-0041", "Tomasz", "Lewandowski", "09012345678", "神南1-19-11", "渋谷区", "",
+     "2026/03/04", "tomasz.lewandowski@gmail.com", "Parkside Jinnan 804"),
+    ("#1210", "EUR", "", "SI", "1000", "Maja", "Zupan", "041555666", "Trubarjeva cesta 40", "Ljubljana", "",
+     "2026/03/05", "maja.zupan@siol.net", ""),
+    ("#1211", "EUR", "", "DE", "80331", "", "", "089245678", "Sendlinger Straße 8", "München",
+     "Teeladen am Sendlinger Tor GmbH", "2026/03/06", "", ""),
+    ("#1212", "AUD", "NSW", "AU", "2010", "Ana", "Perić", "0412345678", "45 Crown Street", "Surry Hills", "",
+     "2026/03/06", "ana.peric@outlook.com", ""),
+]
+
+# A Chicago polka band's merchandise orders for Missing Ink: order, label name, attention, mailbox, phone, two
+# address lines, city, state, ZIP, country, SKU, quantity, product.
+MISSINGINK69 = [
+    ("10231", "Dorota Nowicki", "", "dorota.nowicki@gmail.com", "773-555-0181", "5120 W Belmont Ave", "", "Chicago",
+     "IL", "60641", "US", "tee-eagle-m", "1", "Eagle Tee (M)"),
+    ("10232", "Kevin O'Brien", "", "kobrien@comcast.net", "", "88 Maple St", "Apt 2", "Buffalo", "NY", "14206", "US",
+     "cd-live-2025", "2", "Live in Buffalo CD"),
+    ("10233", "Polish Heritage Center", "Agnieszka Sobczak", "asobczak@polishheritage.org", "(414) 555-0199",
+     "6941 S 68th St", "", "Franklin", "WI", "53132", "US", "poster-tour", "5", "Tour Poster"),
+    ("10234", "St. Stanislaus Parish Gift Shop", "", "giftshop@ststan.org", "216-555-0120", "3649 E 65th St", "",
+     "Cleveland", "OH", "44105", "US", "mug-logo", "12", "Logo Mug"),
+    ("10235", "Jan Kowalczyk", "", "", "", "210 Meadow Ln", "", "Hamtramck", "MI", "48212", "US", "tee-eagle-l", "1",
+     "Eagle Tee (L)"),
+    ("10236", "Ivana Horvat", "", "ivana.horvat@gmail.com", "412-555-0107", "1800 Penn Ave", "Unit 4B", "Pittsburgh",
+     "PA", "15222", "US", "hoodie-black-s", "1", "Black Hoodie (S)"),
+    ("10237", "Michael Schwartz", "", "mschwartz@yahoo.com", "+1 312 555 0163", "33 E Chestnut St", "", "Chicago",
+     "IL", "60611", "US", "vinyl-polka-party", "1", "Polka Party LP"),
+    ("10238", "Miroslav Hruška", "", "mhruska@icloud.com", "", "4411 Lakeshore Rd", "", "Burlington", "ON", "L7L 1A9",
+     "CA", "cd-live-2025", "1", "Live in Buffalo CD"),
+    ("10239", "Krakowski Dom Kultury", "Anna Baran", "anna.baran@kdk.pl", "+48 12 421 00 00", "ul. Floriańska 3", "",
+     "Kraków", "", "31-019", "PL", "poster-tour", "10", "Tour Poster"),
+    ("10240", "Emily Nowak", "", "emily.nowak@gmail.com", "262.555.0144", "915 N 2nd St", "", "Milwaukee", "WI",
+     "53203", "US", "tee-eagle-s", "2", "Eagle Tee (S)"),
+]
+
+# A Seoul delicatessen's web shop members (Cafe24): name, grade, age, mailbox, mobile, points used, points left,
+# joined.
+CAFE2469 = [
+    ("김민준", "일반회원", "34", "minjun.kim@naver.com", "010-2345-6789", "3000", "1500", "2023-05-14 10:22:31"),
+    ("Jana Horáková", "VIP", "29", "jana.horakova@gmail.com", "010-8123-4567", "12000", "4300", "2022-11-02 21:05:40"),
+    ("이서연", "우수회원", "41", "seoyeon.lee@daum.net", "010-5555-0123", "8500", "0", "2021-07-19 08:47:12"),
+    ("Tomasz Nowak", "일반회원", "", "tomasz.nowak@gmail.com", "", "0", "2000", "2025-01-08 17:30:05"),
+    ("박지훈", "일반회원", "27", "", "010-9876-5432", "500", "700", "2024-09-30 12:01:59"),
+    ("Katarína Šimková", "우수회원", "36", "katarina.simkova@gmail.com", "010-3344-2211", "6200", "1800",
+     "2023-02-27 19:44:18"),
+    ("최유나", "VIP", "52", "yuna.choi@hanmail.net", "010-7766-5544", "21000", "5600", "2020-12-11 09:15:00"),
+    ("Lukas Becker", "일반회원", "31", "lukas.becker@gmx.de", "+49 151 2345 6789", "0", "0", "2025-06-21 23:02:47"),
+    ("정다은", "일반회원", "23", "daeun.jung@kakao.com", "010-1212-3434", "1200", "300", "2024-04-03 14:38:26"),
+    ("Bence Tóth", "일반회원", "38", "bence.toth@gmail.com", "010-4545-6767", "4000", "900", "2022-08-16 11:11:11"),
+]
+
+# A Bristol yarn shop's orders from its ExpressionEngine Store template: order, mailbox, shipping name, two address
+# lines, city, state, postcode, country, items.
+EESTORE69 = [
+    ("1041", "hana.dvorakova@gmail.com", "Hana Dvořáková", "14 Gloucester Road", "", "Bristol", "Bristol", "BS7 8AE",
+     "United Kingdom", "SOCK-04 x 2 "),
+    ("1042", "g.evans@btinternet.com", "Gareth Evans", "Flat 3", "22 Cathedral Road", "Cardiff", "", "CF11 9LJ",
+     "United Kingdom", "YARN-MER x 4 KIT-HAT x 1 "),
+    ("1043", "p.wisniewska@o2.pl", "Paulina Wiśniewska", "ul. Długa 12/3", "", "Gdańsk", "", "80-827", "Poland",
+     "KIT-HAT x 1 "),
+    ("1044", "ilona.meszaros@gmail.com", "Ilona Mészáros", "7 Victoria Street", "", "Edinburgh", "City of Edinburgh",
+     "EH1 2HE", "United Kingdom", "YARN-MER x 6 "),
+    ("1045", "tom@thewoollyfox.co.uk", "The Woolly Fox Ltd", "Unit 5 Riverside Works", "Mill Lane", "Hebden Bridge",
+     "West Yorkshire", "HX7 8AD", "United Kingdom", "YARN-ALP x 20 YARN-MER x 20 "),
+    ("1046", "jakub.prochazka@centrum.cz", "Jakub Procházka", "Nerudova 17", "", "Praha 1", "", "118 00",
+     "Czech Republic", "NEEDLE-5 x 1 "),
+    ("1047", "sarah.mitchell@gmail.com", "Sarah Mitchell", "41 Church Lane", "Little Bookham", "Leatherhead", "Surrey",
+     "KT23 3AA", "United Kingdom", "PATTERN-12 x 1 "),
+    ("1048", "m.lindner@gmx.at", "Martina Lindner", "Mariahilfer Straße 88", "Top 14", "Wien", "Wien", "1070",
+     "Austria", "SOCK-04 x 3 "),
+    ("1049", "andrej.kralj@gmail.com", "Andrej Kralj", "2 Harbour View", "", "Cobh", "Cork", "P24 XR28", "Ireland",
+     "KIT-SCARF x 1 "),
+]
