@@ -122,7 +122,7 @@ constexpr phrase_meaning PHRASES[] = {
     whole("PRYWATNE", flag), whole("MAGANJELLEGU", flag), whole("ZASEBNI", flag), whole("PRIVATNO", flag),
     whole("PRIVATA", flag), whole("ACTIVE", flag), whole("CUSTOMER", flag, PARTY), whole("SUPPLIER", flag, PARTY),
     whole("KUPEC", flag, PARTY), whole("DOBAVITELJ", flag, PARTY), whole("KUPAC", flag, PARTY), whole("DOBAVLJAC", flag, PARTY),
-    whole("CLIENT", flag, PARTY), whole("FURNIZOR", flag, PARTY), whole("ACCOUNT NUMBER", record_id),
+    whole("CLIENT", flag, PARTY), whole("FURNIZOR", flag, PARTY), whole("ACCOUNT NUMBER", record_id), whole("MEMBER NUMBER", record_id), whole("MEMBERSHIP NUMBER", record_id),
     whole("HOME", phone, "HOME"), whole("WORK", phone, "WORK"), whole("OTHER", phone, "VOICE"),
     whole("PRIMARY", phone, "VOICE"),
     // Roles wherever the words stand.
@@ -280,7 +280,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("ZIP CITY", postal_city), role("PLZ ORT", postal_city), role("PLZ STADT", postal_city),
     role("POSTAL CODE CITY", postal_city), role("KOD POCZTOWY MIEJSCOWOSC", postal_city),
     role("POSTAL CODE", postal), role("POST CODE", postal), role("POSTCODE", postal), role("ZIP", postal),
-    role("ZIPCODE", postal), role("CP", postal), whole("POSTAL", postal), role("ZIP CODE", postal), role("ZIP POSTAL", postal), role("POST ZIP", postal), role("POSTAL ZIP", postal), role("POSTLEITZAHL", postal), role("PLZ", postal),
+    role("ZIPCODE", postal), role("CP", postal), role("ZIP EXTENSION", ignored), whole("POSTAL", postal), role("ZIP CODE", postal), role("ZIP POSTAL", postal), role("POST ZIP", postal), role("POSTAL ZIP", postal), role("POSTLEITZAHL", postal), role("PLZ", postal),
     role("PSC", postal), role("POCZTOWY", postal), role("KOD POCZTOWY", postal), role("IRANYITOSZAM", postal),
     role("POSTA", postal), role("ADRES KOD", postal), role("ADRESA KOD", postal),
     role("POSTNA STEVILKA", postal), role("POSTANSKI BROJ", postal), role("COD POSTAL", postal),
