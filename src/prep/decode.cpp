@@ -1,5 +1,5 @@
 // Decoding an export: signatures, UTF-8 and UTF-16 checked as they are read,
-// and the two Windows code pages of Central and Western Europe told apart.
+// and the Windows code pages of Central and Western Europe and of Cyrillic told apart.
 #include <algorithm>
 #include <iterator>
 
@@ -21,6 +21,33 @@ constexpr std::size_t HEADER_LINES = 3;
 // only by chance (a capital letter before a sign or one of a few letters, as
 // 'RÓŻA' does), and then beside far more high bytes that make none.
 constexpr std::size_t UTF8_ODDS = 4;
+
+// Percent of an export's bytes beyond ASCII that must stand in runs of
+// CYRILLIC_RUN for it to be Cyrillic in code page 1251: a Russian word is all
+// such bytes, a Czech or Polish one holds one or two together ('ří') among
+// plain letters.
+constexpr std::size_t CYRILLIC_SHARE = 60;
+constexpr std::size_t CYRILLIC_RUN = 3;
+// Bytes beyond ASCII fewer than a few words' letters tell no code page from another.
+constexpr std::size_t CYRILLIC_LEAST = 12;
+
+// Code page 1251's characters for the bytes 0x80 to 0xBF: the Cyrillic letters
+// of Serbian, Macedonian, Ukrainian and Belarusian, and signs; 0 where it has
+// none. From 0xC0 on its letters are А to я in order.
+constexpr char16_t CP1251_LOW[] = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C,
+    0x040B, 0x040F, 0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x0000, 0x2122, 0x0459, 0x203A,
+    0x045A, 0x045C, 0x045B, 0x045F, 0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7, 0x0401, 0x00A9,
+    0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407, 0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457};
+
+// Returns the character of the byte `b` in the single-byte code page `page`; 0 where it has none.
+char32_t code_page_char(export_encoding page, unsigned char b) {
+    if (b < 0x80) return b;
+    if (page == export_encoding::cp1252) return cp1252_char(b);
+    if (page != export_encoding::cp1251) return cp1250_char(b);
+    return b >= 0xC0 ? U'\u0410' + (b - 0xC0) : CP1251_LOW[b - 0x80];
+}
 
 // True when the byte at `at` ends a line: a line feed, or a CR that no line
 // feed follows, as the field reader counts them.
@@ -49,9 +76,8 @@ std::string mend_utf8(std::string_view text, change_tally& invalid) {
     return out;
 }
 
-// Returns the single-byte `text` as UTF-8, read as code page 1252 when
-// `western`, else 1250; the undefined bytes are invalid.
-std::string from_code_page(std::string_view text, bool western, change_tally& invalid) {
+// Returns the single-byte `text` as UTF-8, read as the code page `page`; the undefined bytes are invalid.
+std::string from_code_page(std::string_view text, export_encoding page, change_tally& invalid) {
     std::string out;
     out.reserve(text.size() + text.size() / 8);
     std::size_t line = 1;
@@ -61,7 +87,7 @@ std::string from_code_page(std::string_view text, bool western, change_tally& in
         if (b < 0x80) {
             out.push_back(byte);
             line += ends_line(text, at);
-        } else if (const char32_t c = western ? cp1252_char(b) : cp1250_char(b); c != 0) {
+        } else if (const char32_t c = code_page_char(page, b); c != 0) {
             append_utf8(out, c);
         } else {
             note(invalid, line);
@@ -159,7 +185,8 @@ bool western_code_page(std::string_view bytes, std::string& reason) {
         only_western += western && !central;
     }
     change_tally ignored;
-    const std::string first_lines = from_code_page(bytes.substr(0, std::min(bytes.size(), READ_BLOCK)), false, ignored);
+    const std::string first_lines =
+        from_code_page(bytes.substr(0, std::min(bytes.size(), READ_BLOCK)), export_encoding::cp1250, ignored);
     const export_language language = guess_language({header_words(first_lines)});
     const std::string counts = std::to_string(only_central) + " bytes are letters only in code page 1250, " +
                                std::to_string(only_western) + " only in 1252";
@@ -173,6 +200,24 @@ bool western_code_page(std::string_view bytes, std::string& reason) {
     }
     reason = "rowcard's own code page; " + counts + " (use --encoding cp1252 if accents look wrong)";
     return false;
+}
+
+// True when most bytes of `bytes` beyond ASCII stand in runs of three or
+// more, as the letters of Cyrillic words in code page 1251 do; a text of fewer
+// than CYRILLIC_LEAST such bytes (and empty input) is none.
+bool cyrillic_code_page(std::string_view bytes) {
+    std::size_t beyond = 0;
+    std::size_t in_runs = 0;
+    std::size_t run = 0;
+    for (std::size_t k = 0; k <= bytes.size(); ++k) {
+        if (k < bytes.size() && static_cast<unsigned char>(bytes[k]) >= 0x80) {
+            ++beyond, ++run;
+            continue;
+        }
+        if (run >= CYRILLIC_RUN) in_runs += run;
+        run = 0;
+    }
+    return beyond >= CYRILLIC_LEAST && in_runs * 100 >= CYRILLIC_SHARE * beyond;
 }
 
 // What the bytes of an export that is no valid UTF-8 throughout say for UTF-8.
@@ -232,6 +277,9 @@ decoded_text decode(std::string_view bytes, std::optional<export_encoding> chose
         out.reason = counted(weight.sequences, "character") + " beyond ASCII are valid UTF-8 against " +
                      counted(weight.invalid, "stray byte") + ", which the reading dropped (mend the lines named below)";
         valid = false;
+    } else if (cyrillic_code_page(bytes)) {
+        chosen = export_encoding::cp1251;
+        out.reason = "most bytes beyond ASCII stand in runs, as the letters of Cyrillic words do in code page 1251";
     } else {
         chosen = western_code_page(bytes, out.reason) ? export_encoding::cp1252 : export_encoding::cp1250;
         if (weight.sequences > 0) {
@@ -263,7 +311,8 @@ decoded_text decode(std::string_view bytes, std::optional<export_encoding> chose
     }
     case export_encoding::cp1250:
     case export_encoding::cp1252:
-        out.converted = from_code_page(bytes, *chosen == export_encoding::cp1252, invalid);
+    case export_encoding::cp1251:
+        out.converted = from_code_page(bytes, *chosen, invalid);
         break;
     }
     out.text = out.converted;

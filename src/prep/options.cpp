@@ -87,6 +87,8 @@ bool parse_encoding(std::string_view name, export_encoding& encoding) {
         encoding = export_encoding::cp1250;
     } else if (key == "cp1252" || key == "windows-1252") {
         encoding = export_encoding::cp1252;
+    } else if (key == "cp1251" || key == "windows-1251") {
+        encoding = export_encoding::cp1251;
     } else {
         return false;
     }
@@ -112,10 +114,10 @@ bool parse_separator(std::string_view text, char& separator) {
 // given), to `options`. Returns an empty string, or what is wrong with it.
 std::string apply_option(std::string_view name, const std::optional<std::string>& value, prep_options& options) {
     if (name == "--encoding") {
-        if (!value) return "--encoding needs a value: utf-8, utf-16le, utf-16be, cp1250 or cp1252";
+        if (!value) return "--encoding needs a value: utf-8, utf-16le, utf-16be, cp1250, cp1252 or cp1251";
         export_encoding encoding;
         if (!parse_encoding(*value, encoding)) {
-            return "unknown encoding '" + *value + "': use utf-8, utf-16le, utf-16be, cp1250 or cp1252";
+            return "unknown encoding '" + *value + "': use utf-8, utf-16le, utf-16be, cp1250, cp1252 or cp1251";
         }
         options.reading.encoding = encoding;
         return "";

@@ -11,7 +11,7 @@
 namespace rowcard {
 
 // How an export's bytes stand for characters.
-enum class export_encoding { utf8, utf8_signed, utf16le, utf16be, cp1250, cp1252 };
+enum class export_encoding { utf8, utf8_signed, utf16le, utf16be, cp1250, cp1252, cp1251 };
 
 // Google's way of putting several values into one field.
 inline constexpr std::string_view LIST_MARK = " ::: ";

@@ -20,6 +20,7 @@ std::string encoding_name(export_encoding encoding) {
     case export_encoding::utf16be: return "UTF-16 BE";
     case export_encoding::cp1250: return "code page 1250";
     case export_encoding::cp1252: return "code page 1252";
+    case export_encoding::cp1251: return "code page 1251";
     }
     return "";
 }

@@ -287,6 +287,11 @@ TEST(PrepEncodings, CodePage1252ToldFrom1250ByBytesAndHeaders) {
     export_reading western;
     western.encoding = export_encoding::cp1252;
     EXPECT_EQ(table_text(read("x\n\xF8\xE8\x8D\n", western)), "x\noe\n");
+    // A Russian warehouse's contractors: whole words of bytes beyond ASCII are Cyrillic in code page 1251.
+    const export_result russian = read("\xd4\xe0\xec\xe8\xeb\xe8\xff;\xc8\xec\xff;\xd2\xe5\xeb\xe5\xf4\xee\xed\n"
+                                       "\xc8\xe2\xe0\xed\xee\xe2;\xcf\xb8\xf2\xf0;+7 495 1\n");
+    EXPECT_EQ(russian.encoding, export_encoding::cp1251);
+    EXPECT_EQ(table_text(russian), "Familija;Imja;Telefon\nIvanov;Petr;+7 495 1\n");
 }
 
 TEST(PrepEncodings, StrayBytesInUtf8AreDroppedNotTakenForACodePage) {
