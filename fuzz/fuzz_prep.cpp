@@ -21,7 +21,7 @@ constexpr std::size_t SETUP_BYTES = 1;
 // The encodings tried, detection first.
 constexpr std::optional<export_encoding> ENCODINGS[] = {
     std::nullopt, export_encoding::utf8, export_encoding::utf16le, export_encoding::utf16be, export_encoding::cp1250,
-    export_encoding::cp1252};
+    export_encoding::cp1252, export_encoding::cp1251};
 // The export separators tried ('\0': detect) and the table separators written.
 constexpr char SEPARATORS_TRIED[] = {'\0', ',', ';', '\t', '|'};
 constexpr char TABLE_SEPARATORS[] = {';', ',', '|'};
