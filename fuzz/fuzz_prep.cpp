@@ -84,8 +84,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const unsigned setup = data[0];
     export_reading how;
     how.encoding = ENCODINGS[setup % std::size(ENCODINGS)];
-    if (const char c = SEPARATORS_TRIED[(setup / 6) % std::size(SEPARATORS_TRIED)]; c != '\0') how.separator = c;
-    const char table_separator = TABLE_SEPARATORS[(setup / 30) % std::size(TABLE_SEPARATORS)];
+    if (const char c = SEPARATORS_TRIED[(setup / std::size(ENCODINGS)) % std::size(SEPARATORS_TRIED)]; c != '\0') how.separator = c;
+    const std::size_t tried = std::size(ENCODINGS) * std::size(SEPARATORS_TRIED);
+    const char table_separator = TABLE_SEPARATORS[(setup / tried) % std::size(TABLE_SEPARATORS)];
     const std::string bytes = bytes_of(data + SETUP_BYTES, size - SETUP_BYTES);
 
     const export_result read = read_export(bytes, how);
