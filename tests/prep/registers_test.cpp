@@ -85,9 +85,11 @@ TEST(PrepRegisters, ACallingCodeUnderAPhonesHeader) {
     EXPECT_TRUE(has_line(ext.table, "Jan Novak;Jan;Novak;+420 541 000 111 x12;VOICE")) << ext.table;
     EXPECT_TRUE(has_line(ext.table, "Eva Mala;Eva;Mala;+420 541 000 222;VOICE")) << ext.table;
     EXPECT_TRUE(has_line(ext.table, "Petr Dvorak;Petr;Dvorak;;")) << ext.table;  // an extension of no number
-    // An extension with no number before it is a desk's own line.
+    // An extension with no number right before it is a desk's own line.
     const contact_table desk = made("Name;Extension number\nJan Novak;2101\nEva Mala;2102\n");
     EXPECT_TRUE(has_line(desk.table, "Jan Novak;Jan;Novak;2101;WORK")) << desk.table;
+    const contact_table apart = made("Name;Phone;Email;Extension\nJan Novak;+420 541 000 111;j@x.cz;2101\n");
+    EXPECT_TRUE(has_line(apart.table, "Jan Novak;Jan;Novak;+420 541 000 111;VOICE;2101;WORK;j@x.cz")) << apart.table;
 }
 
 TEST(PrepRegisters, AWholeAddressWithItsCodeAndTownFirst) {
