@@ -299,8 +299,11 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
             add_phone(row, std::move(number), type);
         }
     }
+    // A value with no '@' in a column of addresses is none ('m.kaminska' among logins that mostly are).
     for (const int c : plan.emails) {
-        for (const std::string_view mail : items(v[static_cast<std::size_t>(c)], value_shape::email)) add_email(row, mail);
+        for (const std::string_view mail : items(v[static_cast<std::size_t>(c)], value_shape::email)) {
+            if (mail.find('@') != std::string_view::npos) add_email(row, mail);
+        }
     }
     // Each value of a column of both goes where its shape says; another shape is no contact value.
     for (const int c : plan.reaches) {

@@ -129,7 +129,8 @@ constexpr std::string_view NAME_JOINERS[] = {"i", "y", "e"};
 // Legal forms written before a firm's name ('VZW Jeugdhuis De Kroon', 'PPHU
 // Marek Sowa'), as header_key writes them.
 constexpr std::string_view LEADING_FORMS[] = {"VZW", "ASBL", "PPHU", "P P H U", "PHU", "P H U", "FHU", "F H U", "FPHU",
-                                              "SAS", "SARL", "EURL", "SELARL", "OOO", "ZAO", "OAO", "PAO", "TOV"};
+                                              "SAS", "SARL", "EURL", "SELARL", "OOO", "ZAO", "OAO", "PAO", "TOV",
+                                              "UAB", "MB"};
 
 // Heads of German and Dutch compounds that name an institution or a trade ('Stadtwerke',
 // 'Zahnarztpraxis', 'Schoonmaakbedrijf'); a word ends in one with a word of its own before.

@@ -16,8 +16,9 @@ using namespace values;
 constexpr std::size_t DISTRICT_MAX_DIGITS = 2;
 // Country marks written before a postal code ("D-50678", "SK-811 01"), small
 // letters here, capitals in a value.
-constexpr std::string_view COUNTRY_MARKS[] = {"a",  "at", "b",  "be", "ch", "cz", "d",  "de", "dk", "f",  "fr", "h",
-                                              "hr", "hu", "i",  "it", "l",  "lu", "md", "nl", "pl", "ro", "si", "sk", "slo"};
+constexpr std::string_view COUNTRY_MARKS[] = {"a",  "at", "b",  "be", "ch", "cz", "d",  "de", "dk", "ee", "f",  "fr",
+                                              "h",  "hr", "hu", "i",  "it", "l",  "lt", "lu", "lv", "md", "nl", "pl",
+                                              "ro", "si", "sk", "slo"};
 // True for `s` of capital letters A to Z alone; empty input is none.
 bool capitals(std::string_view s) {
     return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= 'A' && c <= 'Z'; });

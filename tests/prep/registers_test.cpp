@@ -247,6 +247,11 @@ TEST(PrepRegisters, ANameThatIsTheCompanyAndARecordsKindOfAddress) {
     const contact_table us = made("Name,Zip Code\nGreat Lakes Tool & Die Co.,44114\nNovak Brothers Masonry,44102\nAnn Lee,44103\n");
     EXPECT_TRUE(has_line(us.table, "Great Lakes Tool & Die Co.;;;Great Lakes Tool & Die Co.;WORK;44114")) << us.table;
     EXPECT_TRUE(has_line(us.table, "Novak Brothers Masonry;;;Novak Brothers Masonry;WORK;44102")) << us.table;
+    // Lithuanian and Russian forms lead the name; a Lithuanian code carries its country's mark.
+    const contact_table lead = made("Name;Address\nUAB Baltijos medis;Savanoriu pr. 176, LT-50179 Kaunas\n"
+                                    "OOO Baltstroj;Lenina 5, 236000 Kaliningrad\n");
+    EXPECT_TRUE(has_line(lead.table, "UAB Baltijos medis;UAB Baltijos medis;WORK;Savanoriu pr. 176;Kaunas;LT 50179")) << lead.table;
+    EXPECT_TRUE(has_line(lead.table, "OOO Baltstroj;OOO Baltstroj;WORK;Lenina 5;Kaliningrad;236000")) << lead.table;
     // A town's office and a school group, in the languages beyond the first few.
     const contact_table office = made("Name,Email\nGmina Nowa Wies,ug@nowawies.pl\nAgrupamento de Escolas de Benfica,a@e.pt\n"
                                       "Anna Huber,anna@x.at\nSofijski hlebni izdelija EOOD,s@h.bg\n"

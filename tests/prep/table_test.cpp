@@ -296,6 +296,11 @@ TEST(PrepLayouts, LoginsOfMailboxesAndUserNamesGiveTheMailboxes) {
                                  "Aoife,Byrne,aoife@vans.ie\nMarek,Horvath,Marek.Horvath\n");
     EXPECT_TRUE(has_line(t.table, "Sean Murphy;Sean;Murphy;sean@vans.ie")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Piotr Kos;Piotr;Kos;")) << t.table;
+    // A 'Login' of mailboxes but for one: the bare user name is no e-mail.
+    const contact_table hr = made("Login,Imie,Nazwisko\na@k.pl,Anna,Nowak\nb@k.pl,Jan,Kos\nc@k.pl,Eva,Bila\n"
+                                  "d@k.pl,Ota,Maly\nm.kaminska,Magda,Kaminska\n");
+    EXPECT_TRUE(has_line(hr.table, "Magda Kaminska;Magda;Kaminska;")) << hr.table;
+    EXPECT_EQ(hr.table.find("m.kaminska"), std::string::npos) << hr.table;
     // One accountant's login in most rows is hers, no client's.
     const contact_table one = made("Name,Default user\nJan Kos,kadri@arv.ee\nEva Mala,kadri@arv.ee\nOta Bily,ota@b.cz\n"
                                    "Iva Bila,Iva.Bila\n");
