@@ -105,7 +105,7 @@ void take_titles(std::vector<std::string_view>& w, name_parts& parts) {
 constexpr std::string_view LEGAL_FORMS[] = {
     "S R O", "SRO", "A S", "V O S", "K S", "SPOL S R O", "GMBH", "AG", "KG", "OHG", "E V", "KFT", "ZRT", "NYRT",
     "BT", "KKT", "SP Z O O", "S A", "SA", "SP J", "SP K", "D O O", "DOO", "D D", "S R L", "SRL", "S C", "LTD", "LLC",
-    "INC", "PLC", "CORP", "CO", "GMBH CO KG", "B V", "N V", "EG", "EGEN", "MBB", "PARTG", "UG", "SE", "S P A", "SPA",
+    "INC", "PLC", "CORP", "CO", "LLP", "PLLC", "GMBH CO KG", "B V", "N V", "EG", "EGEN", "MBB", "PARTG", "UG", "SE", "S P A", "SPA",
     "S P", "E U", "Z S", "O P", "J D O O", "OBRT", "OG", "KEG", "OEG", "PFA", "SRL D", "SNC",
     // The western languages' forms: Spanish, French, Italian, Dutch, Portuguese and Nordic.
     "SL", "S L", "SLU", "SLP", "SLL", "SARL", "SAS", "SASU", "EURL", "SCI", "SRLS", "SAPA", "BVBA", "VOF", "LDA",

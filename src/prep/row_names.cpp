@@ -172,6 +172,15 @@ void tidy_name_parts(card_row& row, std::string& full) {
         join_words(row.single[FAMILY], titled.given, " ");
         join_words(row.single[FAMILY], titled.family, " ");
     }
+    // A title written before the given name ('Dr. Linda') is the name's prefix.
+    if (const name_parts titled = split_full_name(row.single[GIVEN], false); !titled.prefix.empty()) {
+        if (header_key(row.single[PREFIX]).find(header_key(titled.prefix)) == std::string::npos) {
+            join_words(row.single[PREFIX], titled.prefix, " ");
+        }
+        row.single[GIVEN].clear();
+        join_words(row.single[GIVEN], titled.given, " ");
+        join_words(row.single[GIVEN], titled.family, " ");
+    }
     if (only_particles(row.single[MIDDLE]) && !row.single[FAMILY].empty()) {
         row.single[FAMILY] = std::exchange(row.single[MIDDLE], std::string()) + " " + row.single[FAMILY];
     }

@@ -292,6 +292,10 @@ TEST(PrepNames, OneWordAfterATitleIsTheFamilyName) {
     EXPECT_TRUE(has_line(t.table, "Ing. Novak;;Novak;Ing.;in@x.cz")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Daniel Hughes;Daniel;Hughes;;dh@school.uk")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Anna;Anna;;;a@x.cz")) << t.table;  // one word alone may be a given name
+    // A litigation file's contacts: a title before the given name is the prefix; 'LLP' is a firm's form.
+    const contact_table law = made("first_name,last_name,company\nDr. Linda,Park,\nJan,Kos,\n,,Headingley Physio LLP\n");
+    EXPECT_TRUE(has_line(law.table, "Linda Park;Linda;Park;Dr.;")) << law.table;
+    EXPECT_TRUE(has_line(law.table, "Headingley Physio LLP;;;;Headingley Physio LLP")) << law.table;
 }
 
 }  // namespace
