@@ -112,15 +112,17 @@ std::string_view no_contact_value(const column_evidence& evidence) {
 // True when most filled values of a column its header calls the postal code
 // are codes: of digits, with their town, of letters and digits ("SW1A 1AA"),
 // or of three digits, as Iceland's are ("101") and Norway's whose leading zero
-// a spreadsheet dropped ("465"), or Japan's ("701-0192"); of several countries mixed ("H3T 1J4", "110 00").
+// a spreadsheet dropped ("465"), of seven (Israel's "9434007", Chile's), or
+// Japan's ("701-0192"); of several countries mixed ("H3T 1J4", "110 00").
 bool postal_values(const std::vector<std::string_view>& values, const column_evidence& e) {
     const auto code = [](std::string_view v) {
         const value_shape shape = shape_of(v);
         const std::string_view t = trimmed(v);
-        const bool three = t.size() == 3 && values::all_digits(t);
+        // Iceland's three digits, Israel's and Chile's seven: digits of no other code's length.
+        const bool odd_length = (t.size() == 3 || t.size() == 7) && values::all_digits(t);
         // Japan's "701-0192", which only a postal code's header tells from a local phone number.
         const bool japanese = t.size() == 8 && t[3] == '-' && values::all_digits(t.substr(0, 3)) && values::all_digits(t.substr(4));
-        return shape == value_shape::postal_code || shape == value_shape::postal_city || is_lettered_postal_code(v) || three ||
+        return shape == value_shape::postal_code || shape == value_shape::postal_city || is_lettered_postal_code(v) || odd_length ||
                japanese;
     };
     const auto codes = static_cast<std::size_t>(std::count_if(values.begin(), values.end(), code));

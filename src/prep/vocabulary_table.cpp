@@ -141,7 +141,7 @@ constexpr phrase_meaning PHRASES[] = {
     // A gift's fund and campaign (a church's 'General Fund') are no firm of the giver's.
     whole("FUND", ignored), whole("FUND TYPE", ignored), whole("CAMPAIGN", ignored), whole("APPEAL", ignored),
     role("AMOUNT", count), role("BETRAG", count), role("CASTKA", count), role("SUMA", count), role("KWOTA", count),
-    role("OSSZEG", count), role("IZNOS", count), role("ZNESEK", count), role("TOTAL", count), role("PRICE", count),
+    role("OSSZEG", count), role("IZNOS", count), role("ZNESEK", count), role("TOTAL", count), role("PRICE", count), role("LIMIT", count),
     role("UST ID", company_fact), role("COD FISCAL", company_fact), role("CIF", company_fact),
     role("REG COM", company_fact), role("IBAN", record_id), role("TRR", record_id), role("BANK ACCOUNT", record_id),
     role("CISLO UCTU", record_id), role("KONTONUMMER", record_id),

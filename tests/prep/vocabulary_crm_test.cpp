@@ -27,7 +27,7 @@ TEST(VocabNoContactValue, TheRecordsOwnersCodesAndCompanyFactsInEachLanguage) {
     expect_read({{"Mobile STD", dial_code}, {"Phone STD", dial_code}, {"CONTACT_PHONE_NUMBER_TEXT", phone, 0, "CELL"},
                  {"CardNumber", record_id}, {"Country of Birth", ignored}, {"Country of citizenship", ignored},
                  {"Nationality", ignored}, {"Date of Birth", birthday}, {"Country of residence", country, -4},
-                 {"clubs", category}, {"ZIP extension", ignored}, {"Member Number", record_id}},
+                 {"clubs", category}, {"ZIP extension", ignored}, {"Member Number", record_id}, {"Credit Limit", count}},
                 lang::unknown);
     // The contact's preferred phone and mailbox are the contact's own.
     expect_read({{"Preferred_Phone", phone, 0, "VOICE"}, {"Preferred_Email", email}, {"Phone1AsIs", phone, 1, "VOICE"},

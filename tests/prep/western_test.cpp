@@ -195,13 +195,14 @@ TEST(PrepWestern, NordicAddressPartsAndFirmsInAGivenNamesPlace) {
     EXPECT_TRUE(has_line(is.table, "Jon Gudmundsson;Jon;Gudmundsson;;j@s.is;HOME;Hraunbaer 102;Reykjavik;110")) << is.table;
     EXPECT_TRUE(has_line(is.table, "Fiskvinnslan Hafid ehf.;;;Fiskvinnslan Hafid ehf.;f@h.is;WORK;Hafnargata 12;Grindavik;240"))
         << is.table;
-    // A conference's people from several countries: Canadian, Czech, German and Japanese codes in one column.
+    // A conference's people from several countries: Canadian, Czech, German, Japanese and Israeli codes in one column.
     const contact_table mixed = made("first_name,last_name,city,postcode\nIsabelle,Tremblay,Montreal,H3T 1J4\n"
                                      "Marc,Gagnon,Laval,J7R 5A5\nJan,Kos,Praha,110 00\nUrs,Maier,Munchen,81739\n"
-                                     "Naoki,Okada,Kurashiki,701-0192\n");
+                                     "Naoki,Okada,Kurashiki,701-0192\nDana,Levi,Jerusalem,9434007\n");
     EXPECT_TRUE(has_line(mixed.table, "Isabelle Tremblay;Isabelle;Tremblay;HOME;Montreal;H3T 1J4")) << mixed.table;
     EXPECT_TRUE(has_line(mixed.table, "Jan Kos;Jan;Kos;HOME;Praha;110 00")) << mixed.table;
     EXPECT_TRUE(has_line(mixed.table, "Naoki Okada;Naoki;Okada;HOME;Kurashiki;701 0192")) << mixed.table;
+    EXPECT_TRUE(has_line(mixed.table, "Dana Levi;Dana;Levi;HOME;Jerusalem;9434007")) << mixed.table;
     // Initials alone are the given name; with a called name beside them they are left off.
     const contact_table initials = made("voorletters;tussenvoegsel;naam;e-mail adres\nJ.A.;van der;Berg;j@x.nl\n");
     EXPECT_TRUE(has_line(initials.table, "J.A. van der Berg;J.A.;van der Berg;j@x.nl")) << initials.table;
