@@ -289,7 +289,7 @@ columns_reading read_columns(const std::vector<std::string>& header,
     read_together(reading.columns, headerless);
     read_rows_together(reading.columns, values);
     settle_office_phones(reading.columns);
-    settle_empty_twins(reading.columns);
+    settle_twins(reading.columns);
     for (std::size_t c = 0; c < header.size(); ++c) reading.layout.roles[c] = reading.columns[c].role;
     return reading;
 }

@@ -118,15 +118,24 @@ void settle_office_phones(std::vector<column_reading>& columns) {
     }
 }
 
-void settle_empty_twins(std::vector<column_reading>& columns) {
+void settle_twins(std::vector<column_reading>& columns) {
     for (column_reading& r : columns) {
         // A name, the firm, the job: one column each; numbered phones and addresses have their own places.
         const bool single = r.role.what >= field_role::given && r.role.what <= field_role::birthday;
-        if (r.evidence.filled > 0 || r.overridden || !single) continue;
-        const bool twin = std::any_of(columns.begin(), columns.end(), [&r](const column_reading& o) {
-            return o.evidence.filled > 0 && o.role.what == r.role.what && o.role.other == r.role.other;
-        });
-        if (twin) r.role = {}, r.why = "empty, beside a filled column of its field";
+        const bool code = r.role.what == field_role::postal;
+        if (r.overridden || (!single && !code)) continue;
+        // Another filled column of the field (of the same address, for a code), its header naming it where `named`.
+        const auto twin = [&r, &columns, code](bool named) {
+            return std::any_of(columns.begin(), columns.end(), [&r, code, named](const column_reading& o) {
+                return &o != &r && o.evidence.filled > 0 && o.role.what == r.role.what && o.role.other == r.role.other &&
+                       (!code || o.role.group == r.role.group) && (!named || o.header_role.what == o.role.what);
+            });
+        };
+        if (r.evidence.filled == 0 && single && twin(false)) {
+            r.role = {}, r.why = "empty, beside a filled column of its field";
+        } else if (r.evidence.filled > 0 && r.header_role.what != r.role.what && twin(true)) {
+            r.role = {}, r.why = "what its values say, beside a column whose header says so";
+        }
     }
 }
 

@@ -22,9 +22,13 @@ void settle_other_people(std::vector<column_reading>& columns);
 // the user gave stand.
 void settle_office_phones(std::vector<column_reading>& columns);
 
-// Leaves off an empty column of `columns` where a filled one has its field
-// ('Occupation' with no value beside 'Organization 1 - Title'): the card's
-// field takes its first column, which must be the one that holds the values.
-void settle_empty_twins(std::vector<column_reading>& columns);
+// Leaves off a column of `columns` that another stands beside with the same
+// field of the card (a name part, the firm, the job; a postal code of the
+// same address): an empty one beside a filled one ('Occupation' with no value
+// beside 'Organization 1 - Title'), and one its values alone gave the field
+// beside one its header names so (a town's official code 'code_ville' beside
+// 'code_postal_ville', a school's name beside 'Company'). The card's field
+// takes its first column, which must be the right one.
+void settle_twins(std::vector<column_reading>& columns);
 
 }  // namespace rowcard

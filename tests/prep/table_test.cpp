@@ -270,11 +270,21 @@ TEST(PrepLayouts, RegressionAnUnnamedLastColumnShiftedRowcardIni) {
     EXPECT_EQ(han.table.substr(0, han.table.find('\n')), "FN;EMAIL1;COLUMN 3;COLUMN 4") << han.table;
 }
 
-TEST(PrepLayouts, AnEmptyColumnLeavesItsFieldToAFilledOne) {
+TEST(PrepLayouts, AColumnLeavesItsFieldToABetterOne) {
     // Google's old export has an empty 'Occupation' before the organisation's title.
     const contact_table t = made("Name,Occupation,Organization 1 - Title\nJan Novak,,Baker\nEva Mala,,\n");
     EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;Baker")) << t.table;
     EXPECT_NE(t.reading.find("'Occupation': left off (empty"), std::string::npos) << t.reading;
+    // A field its values alone give yields to a column whose header names it: a French commune's
+    // official code beside its postal code, a school's name beside the employer's.
+    const contact_table code = made("nom,prenom,adresse,code_ville,code_postal_ville\nMuller,Odile,12 rue Haute,67482,67000\n"
+                                    "Kos,Jan,5 rue Basse,67218,67100\n");
+    EXPECT_TRUE(has_line(code.table, "Odile Muller;Odile;Muller;HOME;12 rue Haute;67000;67482")) << code.table;
+    EXPECT_NE(code.reading.find("'code_ville': left off (what its values say, beside a column whose header says so)"),
+              std::string::npos) << code.reading;
+    const contact_table firm = made("FirstName,LastName,School,Company\nMarek,Kos,,Stelco Inc.\nEva,Bila,Mohawk College,Stelco Inc.\n"
+                                    "Jan,Maly,,Stelco Inc.\n");
+    EXPECT_TRUE(has_line(firm.table, "Eva Bila;Eva;Bila;Stelco Inc.;Mohawk College")) << firm.table;
 }
 
 TEST(PrepLayouts, ACustomerOfWordsNamesTheFirmAndOneOfYesOrNoIsAFlag) {
