@@ -16,7 +16,8 @@ inline constexpr phrase_meaning PHRASES[] = {
     whole("NOMBRE", given), whole("APELLIDO", family), whole("APELLIDOS", family), whole("EMPRESA", org),
     whole("NOMBRE COMPLETO", full), role("DIRECCION", street), role("CIUDAD", city), role("PROVINCIA", region),
     role("PAIS", country), role("CODIGO POSTAL", postal), role("TELEFONO", phone), role("CODIGO PAIS", country_code),
-    role("MOVIL", phone, 0, "CELL"),
+    role("MOVIL", phone, 0, "CELL"), whole("RAZON SOCIAL", org), role("CALLE", street), whole("EXTERIOR", house_number),
+    role("NUMERO EXTERIOR", house_number),
     // Italian, and Norwegian, Danish and Swedish, as their exports write them most.
     whole("NOME", given), whole("COGNOME", family), whole("NOME E COGNOME", full), whole("NOMINATIVO", full),
     whole("RAGIONE SOCIALE", org), whole("AZIENDA", org), role("INDIRIZZO", street), role("CAP", postal),
