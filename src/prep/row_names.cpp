@@ -154,12 +154,34 @@ std::string clear_own_name_as_firm(card_row& row) {
     return titled && !row.single[ORG].empty() ? std::exchange(row.single[ORG], std::string()) : std::string();
 }
 
+// Desks of a firm that an export names where a person's name stands, as header_key writes them.
+constexpr std::string_view DESKS[] = {
+    "ACCOUNTS PAYABLE", "ACCOUNTS RECEIVABLE", "ACCOUNTS", "ACCOUNTING", "BILLING", "INVOICES", "RECEPTION",
+    "FRONT DESK", "SALES", "SUPPORT", "OFFICE", "BUCHHALTUNG", "EMPFANG", "SEKRETARIAT", "UCTARNA", "RECEPCE",
+    "FAKTURACE", "KSIEGOWOSC", "RECEPCJA", "RECEPCIA", "RECEPCIO", "KONYVELES", "RACUNOVODSTVO", "RECEPCIJA"};
+
+// Takes a desk named where a firm's person stands ('Accounts Payable',
+// 'Reception') as the firm's department: the card is the firm's.
+void desk_as_department(card_row& row, std::string& full) {
+    std::string said = row.single[GIVEN];
+    join_words(said, row.single[FAMILY], " ");
+    const std::string& name = said.empty() ? full : said;
+    const std::string key = header_key(name);
+    if (row.single[ORG].empty() || std::find(std::begin(DESKS), std::end(DESKS), key) == std::end(DESKS)) return;
+    if (row.single[DEPT].empty()) row.single[DEPT] = name;
+    row.single[GIVEN].clear();
+    row.single[FAMILY].clear();
+    full.clear();
+}
+
 // Takes a whole name `full` beside the row's given name that does not hold
 // it ('Naam' "De Smet" beside 'Voornaam' "Pieter") as the family name; moves
 // the titles written in the family name ('Dr. Brandl', 'Dr. Novák, Ph.D.')
 // before and after the name, and a middle name of particles alone
-// ('Tussenvoegsel' "van der") to the front of the family name. Empty parts stay empty.
+// ('Tussenvoegsel' "van der") to the front of the family name; a firm's desk
+// in a person's place is the firm's department. Empty parts stay empty.
 void tidy_name_parts(card_row& row, std::string& full) {
+    desk_as_department(row, full);
     if (!full.empty() && !row.single[GIVEN].empty() && row.single[FAMILY].empty() && !company_name(full) &&
         header_key(full).find(header_key(row.single[GIVEN])) == std::string::npos) {
         row.single[FAMILY] = std::exchange(full, std::string());

@@ -296,6 +296,12 @@ TEST(PrepNames, OneWordAfterATitleIsTheFamilyName) {
     const contact_table law = made("first_name,last_name,company\nDr. Linda,Park,\nJan,Kos,\n,,Headingley Physio LLP\n");
     EXPECT_TRUE(has_line(law.table, "Linda Park;Linda;Park;Dr.;")) << law.table;
     EXPECT_TRUE(has_line(law.table, "Headingley Physio LLP;;;;Headingley Physio LLP")) << law.table;
+    // A firm's desk where its person's name stands: the card is the firm's, the desk its department.
+    const contact_table desk = made("First Name,Last Name,Company,Email\nAccounts,Payable,Nordlicht GmbH,ap@n.de\n"
+                                    "Reception,,Kensington Hotel,r@k.uk\nJan,Kos,Acme,j@a.cz\nSales,,,s@x.cz\n");
+    EXPECT_TRUE(has_line(desk.table, "Nordlicht GmbH;;;Nordlicht GmbH;Accounts Payable;ap@n.de")) << desk.table;
+    EXPECT_TRUE(has_line(desk.table, "Kensington Hotel;;;Kensington Hotel;Reception;r@k.uk")) << desk.table;
+    EXPECT_TRUE(has_line(desk.table, "Sales;Sales;;;;s@x.cz")) << desk.table;  // with no firm, a name as written
 }
 
 }  // namespace
