@@ -220,36 +220,45 @@ void join_line(std::string& street, std::string_view mark, std::string_view valu
     street.append(" ").append(value);
 }
 
+// Returns the parts of the address `a` as the row `v` writes them in its own
+// columns: each part, the house number with the street, and the numbered
+// street lines after `joiner`. Empty columns give empty parts.
+std::array<std::string, PARTS> parts_of(const export_plan& plan, const address_source& a, const std::vector<std::string_view>& v,
+                                        std::string_view joiner) {
+    std::array<std::string, PARTS> parts;
+    for (std::size_t p = 0; p < PARTS; ++p) {
+        if (a.part[p] >= 0) parts[p] = first_item(v[static_cast<std::size_t>(a.part[p])]);
+        if (parts[p].empty() && a.second[p] >= 0) parts[p] = first_item(v[static_cast<std::size_t>(a.second[p])]);
+    }
+    if (number_before_street(plan, a, parts)) {
+        std::string number = house_number(a, v);
+        join_words(number, parts[STREET], " ");
+        parts[STREET] = std::move(number);
+    } else {
+        join_words(parts[STREET], house_number(a, v), " ");
+    }
+    // Numbered lines of an address with no code or town of their own ('Adresselinje 2': "2200
+    // København N"): the line of a postal code and town gives them.
+    for (const auto& [c, mark] : a.more_streets) {
+        const std::string_view line = first_item(v[static_cast<std::size_t>(c)]);
+        std::string_view code;
+        std::string_view town;
+        if (parts[POSTAL].empty() && parts[CITY].empty() && split_postal_city(line, code, town)) {
+            parts[POSTAL] = code;
+            parts[CITY] = town;
+        } else {
+            join_line(parts[STREET], mark, line, joiner);
+        }
+    }
+    return parts;
+}
+
 }  // namespace
 
 void derive_addresses(const export_plan& plan, const std::vector<std::string_view>& v, std::string_view joiner,
                       card_row& row) {
     for (const address_source& a : plan.addresses) {
-        std::array<std::string, PARTS> parts;
-        for (std::size_t p = 0; p < PARTS; ++p) {
-            if (a.part[p] >= 0) parts[p] = first_item(v[static_cast<std::size_t>(a.part[p])]);
-            if (parts[p].empty() && a.second[p] >= 0) parts[p] = first_item(v[static_cast<std::size_t>(a.second[p])]);
-        }
-        if (number_before_street(plan, a, parts)) {
-            std::string number = house_number(a, v);
-            join_words(number, parts[STREET], " ");
-            parts[STREET] = std::move(number);
-        } else {
-            join_words(parts[STREET], house_number(a, v), " ");
-        }
-        // Numbered lines of an address with no code or town of their own ('Adresselinje 2': "2200
-        // København N"): the line of a postal code and town gives them.
-        for (const auto& [c, mark] : a.more_streets) {
-            const std::string_view line = first_item(v[static_cast<std::size_t>(c)]);
-            std::string_view code;
-            std::string_view town;
-            if (parts[POSTAL].empty() && parts[CITY].empty() && split_postal_city(line, code, town)) {
-                parts[POSTAL] = code;
-                parts[CITY] = town;
-            } else {
-                join_line(parts[STREET], mark, line, joiner);
-            }
-        }
+        std::array<std::string, PARTS> parts = parts_of(plan, a, v, joiner);
         if (a.postal_city >= 0) take_postal_city(first_item(v[static_cast<std::size_t>(a.postal_city)]), parts);
         if (a.part[POSTAL] >= 0 && a.part[CITY] < 0) take_postal_city(std::string(parts[POSTAL]), parts);
         // A town's column that holds a whole address in some rows ('Ort / Adresse':
