@@ -258,18 +258,25 @@ std::string_view shown_name(std::string_view fn, const card_row& row, const std:
     return shown;
 }
 
+// Returns the value of the card's field `s` in the row `v`: its column's first
+// item, with the lines numbered on after it ('Name1' 'Name2'); empty where the
+// export has no column for it.
+std::string single_value(const export_plan& plan, const std::vector<std::string_view>& v, single s) {
+    std::string value(plan.single[s] < 0 ? std::string_view() : first_item(v[plan.single[s]]));
+    // A name in two spellings ('Янис Берзиньш|Jānis Bērziņš') is its first: no name holds a '|'.
+    if (const std::size_t bar = value.find('|'); bar != std::string::npos && s <= SUFFIX) value = trimmed(value.substr(0, bar));
+    // A firm's whole name on the first line ('Virtanen Oy') leaves the next to a department or a 'c/o'.
+    if (legal_form_name(value)) return value;
+    for (const int c : plan.more_lines[s]) join_words(value, first_item(v[static_cast<std::size_t>(c)]), " ");
+    return value;
+}
+
 }  // namespace
 
 // Fills the name parts and the display name of `row` from the row `v`, whose
 // phones and e-mails `row` holds already; a row of empty values leaves them empty.
 void derive_names(const export_plan& plan, const std::vector<std::string_view>& v, card_row& row) {
-    const auto at = [&](single s) {
-        std::string value(plan.single[s] < 0 ? std::string_view() : first_item(v[plan.single[s]]));
-        // A firm's whole name on the first line ('Virtanen Oy') leaves the next to a department or a 'c/o'.
-        if (legal_form_name(value)) return value;
-        for (const int c : plan.more_lines[s]) join_words(value, first_item(v[static_cast<std::size_t>(c)]), " ");
-        return value;
-    };
+    const auto at = [&](single s) { return single_value(plan, v, s); };
     std::string full = at(FN);
     for (const single s : {GIVEN, MIDDLE, FAMILY, PREFIX, SUFFIX, ORG, DEPT, JOB, NOTE, NICK}) row.single[s] = at(s);
     if (plan.given_is_full) full = std::exchange(row.single[GIVEN], std::string());

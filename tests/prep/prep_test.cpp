@@ -294,6 +294,13 @@ TEST(PrepEncodings, CodePage1252ToldFrom1250ByBytesAndHeaders) {
     EXPECT_EQ(table_text(russian), "Familija;Imja;Telefon\nIvanov;Petr;+7 495 1\n");
 }
 
+TEST(PrepNames, RussianHeadersAndANameInTwoSpellings) {
+    // A help desk's staff, its headers in Russian, each name in Cyrillic and in Latin letters.
+    const contact_table t = made("\xD0\x98\xD0\xBC\xD1\x8F \xD0\xB8 \xD1\x84\xD0\xB0\xD0\xBC\xD0\xB8\xD0\xBB\xD0\xB8\xD1\x8F,"
+                                 "Email\nAnna Kowalska|Anna Kowalska,a@x.lv\n");
+    EXPECT_TRUE(has_line(t.table, "Anna Kowalska;Anna;Kowalska;a@x.lv")) << t.table;
+}
+
 TEST(PrepEncodings, StrayBytesInUtf8AreDroppedNotTakenForACodePage) {
     // 200 Czech rows in UTF-8, and one no-break space pasted from code page
     // 1252 on line 102: the names stay whole, the one byte goes and is named.
