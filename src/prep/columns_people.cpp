@@ -134,7 +134,7 @@ void settle_twins(std::vector<column_reading>& columns) {
         if (r.evidence.filled == 0 && single && twin(false)) {
             r.role = {}, r.why = "empty, beside a filled column of its field";
         } else if (r.evidence.filled > 0 && r.header_role.what != r.role.what && twin(true)) {
-            r.role = {}, r.why = "what its values say, beside a column whose header says so";
+            r.role = {}, r.why = "its values alone say what a column beside it is headed";
         }
     }
 }

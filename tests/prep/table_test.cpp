@@ -280,7 +280,7 @@ TEST(PrepLayouts, AColumnLeavesItsFieldToABetterOne) {
     const contact_table code = made("nom,prenom,adresse,code_ville,code_postal_ville\nMuller,Odile,12 rue Haute,67482,67000\n"
                                     "Kos,Jan,5 rue Basse,67218,67100\n");
     EXPECT_TRUE(has_line(code.table, "Odile Muller;Odile;Muller;HOME;12 rue Haute;67000;67482")) << code.table;
-    EXPECT_NE(code.reading.find("'code_ville': left off (what its values say, beside a column whose header says so)"),
+    EXPECT_NE(code.reading.find("'code_ville': left off (its values alone say what a column beside it is headed)"),
               std::string::npos) << code.reading;
     const contact_table firm = made("FirstName,LastName,School,Company\nMarek,Kos,,Stelco Inc.\nEva,Bila,Mohawk College,Stelco Inc.\n"
                                     "Jan,Maly,,Stelco Inc.\n");
