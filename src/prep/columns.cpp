@@ -117,13 +117,8 @@ std::string_view no_contact_value(const column_evidence& evidence) {
 bool postal_values(const std::vector<std::string_view>& values, const column_evidence& e) {
     const auto code = [](std::string_view v) {
         const value_shape shape = shape_of(v);
-        const std::string_view t = trimmed(v);
-        // Iceland's three digits, Israel's and Chile's seven: digits of no other code's length.
-        const bool odd_length = (t.size() == 3 || t.size() == 7) && values::all_digits(t);
-        // Japan's "701-0192", which only a postal code's header tells from a local phone number.
-        const bool japanese = t.size() == 8 && t[3] == '-' && values::all_digits(t.substr(0, 3)) && values::all_digits(t.substr(4));
-        return shape == value_shape::postal_code || shape == value_shape::postal_city || is_lettered_postal_code(v) || odd_length ||
-               japanese;
+        return shape == value_shape::postal_code || shape == value_shape::postal_city || is_lettered_postal_code(v) ||
+               is_headed_postal_code(v);
     };
     const auto codes = static_cast<std::size_t>(std::count_if(values.begin(), values.end(), code));
     return mostly(e, {value_shape::postal_code, value_shape::postal_city}) || share_at_least(codes, e, MOST_SHARE);

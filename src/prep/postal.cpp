@@ -88,6 +88,15 @@ bool is_postal_code(std::string_view s) {
            postal_body(s.substr(dash + 1));
 }
 
+bool is_headed_postal_code(std::string_view v) {
+    // Digits of Iceland's codes, and of Israel's and Chile's.
+    constexpr std::size_t SHORT_CODE = 3;
+    constexpr std::size_t LONG_CODE = 7;
+    const std::string_view t = trimmed(v);
+    if ((t.size() == SHORT_CODE || t.size() == LONG_CODE) && all_digits(t)) return true;
+    return t.size() == 8 && t[3] == '-' && all_digits(t.substr(0, 3)) && all_digits(t.substr(4));  // Japan's NNN-NNNN
+}
+
 bool is_lettered_postal_code(std::string_view v) {
     // Letters and digits of the shortest and longest such codes ("1234 AB", "SW1A 1AA").
     constexpr std::size_t LEAST = 5;

@@ -23,6 +23,11 @@ bool is_postal_code(std::string_view s);
 // header that says postal code: alone, such a value is as likely an id.
 bool is_lettered_postal_code(std::string_view v);
 
+// True for a postal code of digits that only a postal code's header tells
+// from a count or a phone number: Iceland's three ("101"), Israel's and
+// Chile's seven ("9434007"), Japan's "701-0192". Empty input is none.
+bool is_headed_postal_code(std::string_view v);
+
 // A postal code and town in one cell: returns true with the two parts when
 // `value` is a postal code then a town ("602 00 Brno", "SK-811 01 Bratislava",
 // "50678 Köln", "110 00 Praha 1") or a town then a code ("Brno 602 00"), a comma
