@@ -72,7 +72,7 @@ TEST(VocabLanguages, TwoNamesForOneColumnAreReadOneByOne) {
                 lang::unknown);
     // English names a field's owner after 'of': an SMS gateway's 'Name of the contact' is the contact's name.
     expect_read({{"Name of the contact", contact}, {"Name of company", org}, {"E-mail of the contact", email},
-                 {"TitleOrPosition", job}, {"Xyz or Position", job}, {"Name of the game", none}, {"Of Name", none}},
+                 {"TitleOrPosition", job}, {"Xyz or Surname", family}, {"Name of the game", none}, {"Of Name", none}},
                 lang::unknown);
 }
 
