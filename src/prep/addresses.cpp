@@ -198,15 +198,27 @@ constexpr std::string_view NUMBER_FIRST[] = {"UK", "GB", "UNITED KINGDOM", "ENGL
                                              "IE", "US", "USA", "UNITED STATES", "CANADA", "CA", "AUSTRALIA", "AU",
                                              "NEW ZEALAND", "NZ"};
 
+// The states of the United States and Canada's provinces as their post writes them: with no country, an
+// address in one of them writes its house number first.
+constexpr std::string_view NUMBER_FIRST_STATES[] = {
+    "AL", "AK", "AZ", "AR", "CA", "CO", "CT", "DE", "DC", "FL", "GA", "HI", "ID", "IL", "IN", "IA", "KS", "KY", "LA",
+    "ME", "MD", "MA", "MI", "MN", "MS", "MO", "MT", "NE", "NV", "NH", "NJ", "NM", "NY", "NC", "ND", "OH", "OK", "OR",
+    "PA", "RI", "SC", "SD", "TN", "TX", "UT", "VT", "VA", "WA", "WV", "WI", "WY", "PR", "AB", "BC", "MB", "NB", "NL",
+    "NS", "NT", "NU", "ON", "PE", "QC", "SK", "YT"};
+
 // True where the house number goes before the street ("14 Acacia Avenue"): an
 // English export that puts its number column first, for an address in a
 // country that writes it so, or with no country and a British or Canadian
-// postcode ("LS6 3AB"). A Polish address in an English export keeps the
-// number after the street ("Długa 47"), as Central Europe writes it.
+// postcode ("LS6 3AB") or an American state's code ("MI"). A Polish address
+// in an English export keeps the number after the street ("Długa 47"), as
+// Central Europe writes it.
 bool number_before_street(const export_plan& plan, const address_source& a, const std::array<std::string, PARTS>& parts) {
     if (!plan.number_first || a.numbers.empty() || a.part[STREET] < 0 || a.numbers.back() > a.part[STREET]) return false;
     const std::string country = header_key(parts[COUNTRY]);
-    if (country.empty()) return is_lettered_postal_code(parts[POSTAL]) && values::is_letter(parts[POSTAL].front());
+    if (country.empty()) {
+        return (is_lettered_postal_code(parts[POSTAL]) && values::is_letter(parts[POSTAL].front())) ||
+               std::find(std::begin(NUMBER_FIRST_STATES), std::end(NUMBER_FIRST_STATES), parts[REGION]) != std::end(NUMBER_FIRST_STATES);
+    }
     return std::find(std::begin(NUMBER_FIRST), std::end(NUMBER_FIRST), country) != std::end(NUMBER_FIRST);
 }
 

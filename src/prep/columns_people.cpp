@@ -95,8 +95,10 @@ void settle_other_people(std::vector<column_reading>& columns) {
             return o.role.other == other && value_kind(o.role.what) == kind;
         });
     };
-    // The contact named: the other's number or mailbox is no one's on this card.
-    const bool named = has(NAME_KIND, false);
+    // The contact named, or the firm: the other's number or mailbox is no one's on this card.
+    const bool named = has(NAME_KIND, false) || std::any_of(columns.begin(), columns.end(), [](const column_reading& o) {
+                           return o.role.what == field_role::org && !o.role.other;
+                       });
     for (column_reading& r : columns) {
         const int kind = value_kind(r.role.what);
         if (!r.role.other || r.overridden || kind == 0) continue;

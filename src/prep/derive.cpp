@@ -216,6 +216,7 @@ export_plan make_plan(const layout_guess& layout) {
         plan.consumed[c] = take_column(plan, layout.roles[c], static_cast<int>(c));
     }
     tie_extensions(plan);
+    if (plan.single[FN] >= 0 && layout.roles[static_cast<std::size_t>(plan.single[FN])].type == FAMILY_FIRST) plan.family_first = true;
     // Each phone takes the code written apart nearest before it in its place
     // ('TelefonvorwahlWK' before 'TelefonnummerWK'), or else the export's first.
     for (auto& phone : plan.phones) {

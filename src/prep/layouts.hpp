@@ -61,6 +61,10 @@ inline constexpr std::string_view PARTY = "PARTY";
 // ('Voorletters'), which a called name beside it stands for.
 inline constexpr std::string_view INITIALS = "INITIALS";
 
+// The type a whole name's header gives where its own words put the family
+// name first ('Nazwisko i imię', 'Last First Name'): its names are so written.
+inline constexpr std::string_view FAMILY_FIRST = "FAMILY_FIRST";
+
 // An export's layout: its name for the report, its language, and each column's role.
 struct layout_guess {
     std::string name;

@@ -209,9 +209,9 @@ const phrase_meaning* whole_around(const word_list& plain) {
 }
 
 // Returns the address part that the last word of `plain` names after words
-// that name no role or place of their own ('bill_postal', 'bill_addr1'); null
-// where there is none. A place's word before it ('shipAddr') says more: the
-// header is read as a whole.
+// that name no role of their own ('bill_postal', 'bill_addr1') or a place
+// ('ship_addr1', whose place the caller reads from all its words); null where
+// there is none.
 const phrase_meaning* address_part_last(const word_list& plain, export_language language) {
     const phrase_meaning* part = plain.size() < 2 ? nullptr : whole_of(plain, plain.size() - 1);
     // A bare 'Nr' or 'Unit' after other words counts or measures something else ('AnredeNr', 'Age Unit').
@@ -221,7 +221,7 @@ const phrase_meaning* address_part_last(const word_list& plain, export_language 
     }
     for (std::size_t at = 0, size = 0; at + 1 < plain.size(); at += std::max<std::size_t>(size, 1)) {
         const phrase_meaning* p = longest_at(plain, at, language, size);
-        if (!names_no_role(p)) return nullptr;
+        if (!names_no_role(p) && p->what != says::place) return nullptr;  // 'ship_addr1': the place's
     }
     return part;
 }
@@ -288,7 +288,7 @@ column_role read_header(std::string_view cleaned, export_language language, std:
         }
     }
     if (const phrase_meaning* part = read.what == field_role::none ? address_part_last(plain, language) : nullptr) {
-        return address_role(part->role, reading{}, number);
+        return address_role(part->role, read_words(word_list(plain.begin(), plain.end() - 1), language), number);
     }
     if (const phrase_meaning* one = read.what == field_role::none ? whole_around(plain) : nullptr; one != nullptr) {
         return {one->role, number, one->type};

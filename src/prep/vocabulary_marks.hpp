@@ -70,12 +70,15 @@ inline constexpr phrase_meaning MARK_PHRASES[] = {
     // A tenant's guarantor, beside the tenant.
     mark("GUARANTOR", says::other), mark("GARANTE", says::other), mark("BURGE", says::other), mark("RUCITEL", says::other),
     mark("RUCITELE", says::other), mark("PORECZYCIEL", says::other), mark("KEZES", says::other),
-    // Who made, changed or owns the record: the CRM's users, not the contact.
     // The sender of a parcel or a letter, beside its recipient.
     mark("DEPARTURE", says::stop), mark("SENDER", says::stop), mark("ORIGIN", says::stop),
-    mark("ABSENDER", says::stop), mark("ODESILATEL", says::stop), mark("ODOSIELATEL", says::stop),
+    mark("ABSENDER", says::stop), mark("ODESILATEL", says::stop), mark("ODOSIELATEL", says::stop), mark("SHIPPER", says::stop),
     mark("NADAWCA", says::stop), mark("FELADO", says::stop), mark("POSILJATELJ", says::stop), mark("EXPEDITOR", says::stop),
-    mark("BY", says::stop), mark("OWNER", says::stop), mark("ASSIGNED", says::stop), mark("ASSIGNED TO", says::stop),
+    // Who owns a record is a CRM's user where the contact is named beside, and a register's owner (a flat's,
+    // a unit's) where no one else is.
+    mark("OWNER", says::other),
+    // Who made, changed or handles the record: the CRM's users, not the contact.
+    mark("BY", says::stop), mark("ASSIGNED", says::stop), mark("ASSIGNED TO", says::stop),
     mark("MAIN USER", says::stop), mark("RESPONSIBLE", says::stop), mark("ACCOUNT MANAGER", says::stop), mark("PRODUCER", says::stop),
     mark("SALES REP", says::stop), mark("BETREUER", says::stop), mark("SACHBEARBEITER", says::stop),
     mark("ERSTELLT VON", says::stop), mark("GEANDERT VON", says::stop), mark("BESITZER", says::stop),

@@ -47,7 +47,7 @@ inline constexpr phrase_meaning PHRASES[] = {
     whole("IMJA", given), whole("FAMILIJA", family), whole("OTCESTVO", middle), whole("IMJA I FAMILIJA", full),
     whole("FAMILIJA I IMJA", full), whole("FIO", full), role("GOROD", city), role("INDEKS", postal),
     role("STRANA", country), whole("DOLZNOST", job), whole("ORGANIZACIJA", org), whole("KOMPANIJA", org),
-    role("INN", company_fact), whole("PRIMECANIE", note), whole("KOMMENTARIJ", note), role("MOBILNYJ", phone, 0, "CELL"),
+    role("INN", company_fact), role("BIK", company_fact), role("KPP", company_fact), role("OGRN", company_fact), whole("PRIMECANIE", note), whole("KOMMENTARIJ", note), role("MOBILNYJ", phone, 0, "CELL"),
     // Icelandic, as its invoicing and club tools write it.
     whole("NAFN", full), whole("FULLT NAFN", full), whole("FORNAFN", given), whole("EFTIRNAFN", family),
     role("HEIMILISFANG", street), role("POSTNUMER", postal), role("STADUR", city), role("BAEJARFELAG", city),

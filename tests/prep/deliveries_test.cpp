@@ -1,6 +1,7 @@
 // rowcard-prep on the exports of parcel, delivery and order tools: the
 // recipient's name under a delivery's words, the sender's address beside the
-// recipient's, a calling code apart, and address parts its header misspells.
+// recipient's, a calling code apart, address parts its header misspells or
+// places, and whose a record's owner is.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -56,6 +57,35 @@ TEST(PrepDeliveries, ACallingCodeWithItsPlusAndPartsFromTheirValues) {
     const contact_table same = made("Name;Street;City;Account\nJan Novak;Hlavni 5;Brno;4111\nEva Mala;Dlouha 2;Plzen;4111\n"
                                     "Petr Kral;Kratka 1;Praha;4111\nIvan Bily;Dlha 3;Nitra;4111\n");
     EXPECT_EQ(same.header.back(), "Account");
+}
+
+TEST(PrepDeliveries, TheReceiversNameAndThePlaceBeforeAnAddressPart) {
+    expect_read({{"Receiver name", full}, {"to_name", full}, {"Consignee", full}, {"Shipper Name", ignored},
+                 {"ship_addr1", street, -7, "POSTAL"}, {"ship_addr2", street2, -7, "POSTAL"}, {"ship_postal", postal, -7, "POSTAL"},
+                 {"bill_postal", postal, -4}, {"Street Name and Type", street, -4}, {"BIK banka", company_fact}},
+                export_language::unknown);
+    // The shipping address is a second one beside the billing address, each whole.
+    const contact_table t = made("name_first;name_last;bill_addr1;bill_city;bill_postal;ship_addr1;ship_city;ship_postal\n"
+                                 "Anna;Novak;2 Vine Dr;Reno;89501;5 Oak Ave;Boise;83701\n");
+    EXPECT_TRUE(has_line(t.table, "Anna Novak;Anna;Novak;HOME;2 Vine Dr;Reno;89501;POSTAL;5 Oak Ave;Boise;83701")) << t.table;
+    // A street's name and type after its number, as US voter files write them.
+    // With no country, a state's code says the number goes first.
+    const contact_table us = made("First Name;Last Name;Street Number;Street Name and Type;City;State\n"
+                                  "Jan;Dvorak;2931;Yemans St;Hamtramck;MI\nEva;Mala;12;Dlouha;Brno;\n");
+    EXPECT_TRUE(has_line(us.table, "Jan Dvorak;Jan;Dvorak;HOME;2931 Yemans St;Hamtramck;MI")) << us.table;
+    EXPECT_TRUE(has_line(us.table, "Eva Mala;Eva;Mala;HOME;Dlouha 12;Brno;")) << us.table;
+}
+
+TEST(PrepDeliveries, AnOwnersColumnsAreTheContactsOnlyWhereNoOneElseIsNamed) {
+    // A homeowners' register names the owner alone: the owner is the contact.
+    const contact_table hoa = made("Unit Id;Owner Name;Owner Email\n12;Petra Novak;petra@n.cz\n14;Karel Maly;karel@m.cz\n");
+    EXPECT_TRUE(has_line(hoa.table, "Petra Novak;Petra;Novak;petra@n.cz;12")) << hoa.table;
+    // A CRM's owner is its user: beside the contact's name, or a firm's, the owner's mailbox is no one's on the card.
+    // They stay in the table under their own headers, off the card.
+    const contact_table crm = made("First Name;Last Name;Contact Owner;Owner Email\nJan;Kral;Eva Mala;eva@crm.cz\n");
+    EXPECT_EQ(crm.header, (std::vector<std::string>{"FN", "GIVEN", "FAMILY", "Contact Owner", "Owner Email"}));
+    const contact_table firm = made("Account Name;Owner Name;Owner Email\nHolzbau AG;Eva Mala;eva@crm.cz\n");
+    EXPECT_EQ(firm.header, (std::vector<std::string>{"FN", "ORG", "Owner Name", "Owner Email"}));
 }
 
 TEST(PrepDeliveries, MembersAndGuestsOfOtherTools) {

@@ -214,6 +214,15 @@ TEST(PrepRegisters, AHungarianNameWrittenFamilyFirstInAnyLayout) {
     EXPECT_TRUE(has_line(t.table, "Martin Peter;Martin;Peter;;m@x.sk")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Peter Nagy;Peter;Nagy;;p@x.sk")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Simon Berger;Simon;Berger;;b@x.de")) << t.table;
+    // A header whose own words put the family name first says so for every name under it.
+    for (const char* header : {"Nazwisko i imię", "Příjmení a jméno", "last_first_name", "Name, Vorname"}) {
+        const contact_table first = made(std::string(header) + ";Email\nNowak Anna;a@x.pl\nMartin Peter;m@x.sk\n");
+        EXPECT_TRUE(has_line(first.table, "Nowak Anna;Anna;Nowak;a@x.pl")) << header << "\n" << first.table;
+        EXPECT_TRUE(has_line(first.table, "Martin Peter;Peter;Martin;m@x.sk")) << header << "\n" << first.table;
+    }
+    // Given names apart ('Imiona'), beside the family name.
+    const contact_table given = made("Nazwisko;Imiona\nKowalski;Jan\n");
+    EXPECT_TRUE(has_line(given.table, "Jan Kowalski;Jan;Kowalski")) << given.table;
 }
 
 TEST(PrepRegisters, AFlatsNumberAfterTheHouses) {

@@ -214,7 +214,7 @@ TEST(VocabMachineForms, SalesforceZohoCventAndMappNames) {
                  {"first_name", given}, {"Mailing_Street", street, -5, "POSTAL"}, {"Other_Street", street, -3, "POSTAL"},
                  {"Email_Opt_Out", flag}, {"Date_of_Birth", birthday}, {"Asst_Phone", phone, 0, "VOICE"},
                  {"do_not_email", flag}, {"nick_name", nickname}, {"billing_code", postal, -6, "POSTAL"},
-                 {"created_by_email", ignored}, {"owner_email", ignored}, {"image_URL", ignored},
+                 {"created_by_email", ignored}, {"image_URL", ignored},
                  {"external_identifier", record_id}, {"display_name", full}, {"Last_Activity_Time", date},
                  {"Unsubscribed_Time", date}, {"user.FirstName", given}, {"user.Email", email},
                  {"User.DateOfBirth", birthday}, {"user.ZipCode", postal, -4}, {"user.MobileNumber", phone, 0, "CELL"},
@@ -286,7 +286,7 @@ TEST(VocabNoContactValue, FlagsDatesIdsCountsAndCategories) {
                  {"Birth Year", birth_year}, {"Birth Month", birth_month}, {"Birth Day", birth_day},
                  {"Date of birth", birthday}, {"Phonetic First Name", ignored}, {"Given Name Yomi", ignored},
                  {"Skype ID", ignored}, {"Messenger ID", ignored}, {"Diver Grade", ignored}, {"Modified by Email Address", ignored},
-                 {"Contact owner", ignored}, {"Screen Name", ignored}, {"Photo", ignored}, {"", none}, {"Custom 1", none}},
+                 {"Screen Name", ignored}, {"Photo", ignored}, {"", none}, {"Custom 1", none}},
                 lang::english);
 }
 
