@@ -122,17 +122,17 @@ void settle_country_codes(std::vector<column_reading>& columns) {
 // one ("Rechnungsadresse") and the town, code and country under none, or the
 // street under none and the rest under one (Etsy's 'Street 1' beside 'Ship
 // City'), where these are its only addresses and each has what the other lacks.
+// A second line under none goes with the street it follows ('BusinessAddress', 'AddressLine2').
 void join_split_address(std::vector<column_reading>& columns) {
     constexpr int NO_PLACE = -4;
-    const auto street_part = [](field_role what) {
-        return what == field_role::street || what == field_role::street2 || what == field_role::house_number;
-    };
+    const auto street_part = [](field_role what) { return what == field_role::street || what == field_role::house_number; };
     int placed = 0;
     std::array<bool, 2> placed_has{};  // its street, the rest
     std::array<bool, 2> loose_has{};
     for (const column_reading& r : columns) {
         if (!address_field(r.role.what)) continue;
-        const std::size_t part = street_part(r.role.what) ? 0 : 1;
+        if (r.role.what == field_role::street2 && r.role.group == NO_PLACE) continue;
+        const std::size_t part = street_part(r.role.what) || r.role.what == field_role::street2 ? 0 : 1;
         if (r.role.group != NO_PLACE && placed != 0 && placed != r.role.group) return;  // two placed addresses
         if (r.role.group != NO_PLACE) placed = r.role.group;
         (r.role.group == NO_PLACE ? loose_has : placed_has)[part] = true;

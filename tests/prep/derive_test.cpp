@@ -315,6 +315,11 @@ TEST(PrepShapes, WhatAColumnsValuesSayAgainstItsHeaderOrBeside) {
                                     "Helena Kowalczyk,2280 Pandosy St,Suite 104,Kelowna,BC,V1Y 1T4\n");
     EXPECT_TRUE(has_line(shop.table, "Helena Kowalczyk;Helena;Kowalczyk;POSTAL;2280 Pandosy St, Suite 104;Kelowna;BC;V1Y 1T4"))
         << shop.table;
+    // A loose second line goes with the placed street it follows, and the town with them.
+    const contact_table work = made("FirstName;LastName;BusinessAddress;City;ZipCode;AddressLine2\n"
+                                    "Katarzyna;Mazur;1200 W Wisconsin Ave;Milwaukee;53233;Suite 300\n");
+    EXPECT_TRUE(has_line(work.table, "Katarzyna Mazur;Katarzyna;Mazur;WORK;1200 W Wisconsin Ave, Suite 300;Milwaukee;53233"))
+        << work.table;
 }
 
 TEST(PrepShapes, WordsOfEmployeeListsPostalFormsAndBankAccounts) {
