@@ -31,6 +31,16 @@ int only_address(const std::vector<column_reading>& columns) {
     return typed ? 0 : one_address(columns);
 }
 
+// Ties the phone type column `label` of `columns` to the export's one phone
+// column, where it has exactly one; with none or several, nothing changes.
+void pair_with_only_phone(std::vector<column_reading>& columns, std::size_t label) {
+    const auto phone = [](const column_reading& r) { return r.role.what == field_role::phone; };
+    const auto first = std::find_if(columns.begin(), columns.end(), phone);
+    if (first == columns.end() || std::find_if(first + 1, columns.end(), phone) != columns.end()) return;
+    first->role.group = PAIRED_GROUPS + static_cast<int>(first - columns.begin());
+    columns[label].role.group = first->role.group;
+}
+
 // Ties each type column to the phone or address beside it (the next column
 // first, then the one before), each pair under a group of its own; a type
 // column with neither beside it is left off.
@@ -49,9 +59,12 @@ void pair_type_columns(std::vector<column_reading>& columns) {
                 break;
             }
         }
-        // Far from any item, it types the export's one address: a record's
-        // kind, business or private ('Typ': geschäftlich, privat).
-        const int address = only_address(columns);
+        // Far from any phone, a phone's type is the export's one phone's ('Phone type', 'Is US phone', 'Phone number').
+        const bool phone_said = columns[c].header_role.what == field_role::phone_label;
+        if (phone_said && type.group == 0) pair_with_only_phone(columns, c);
+        // Far from any item, another type column types the export's one address: a
+        // record's kind, business or private ('Typ': geschäftlich, privat).
+        const int address = phone_said ? 0 : only_address(columns);
         if (type.group == 0 && address != 0) {
             type = {field_role::address_label, address, {}};
         } else if (type.group == 0) {

@@ -84,6 +84,11 @@ TEST(PrepColumns, ATypeColumnGivesThePhoneBesideItsType) {
     const contact_table t = made("Name;Telefon;Typ\nJan Novak;+420 777 123 456;mobil\nEva Mala;+420 541 000 111;Work\n");
     EXPECT_TRUE(has_line(t.table, "Jan Novak;Jan;Novak;+420 777 123 456;CELL")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Eva Mala;Eva;Mala;+420 541 000 111;WORK")) << t.table;
+    // A phone's type a flag away from the export's one phone is still its type, never an address's.
+    const contact_table apart = made("Name;City;Phone type;Is US phone;Phone number\nJan Novak;Chicago;Mobile;True;7735550142\n"
+                                     "Eva Mala;Chicago;Home;True;3125550199\n");
+    EXPECT_TRUE(has_line(apart.table, "Jan Novak;Jan;Novak;7735550142;CELL;HOME;Chicago;True")) << apart.table;
+    EXPECT_TRUE(has_line(apart.table, "Eva Mala;Eva;Mala;3125550199;HOME;HOME;Chicago;True")) << apart.table;
 }
 
 TEST(PrepColumns, ATitleIsAnHonorificOrAJobByItsValues) {
