@@ -285,6 +285,7 @@ columns_reading read_columns(const std::vector<std::string>& header,
     read_rows_together(reading.columns, values);
     settle_office_phones(reading.columns);
     settle_twins(reading.columns);
+    repeated_addresses(reading.columns, header, values);
     for (std::size_t c = 0; c < header.size(); ++c) reading.layout.roles[c] = reading.columns[c].role;
     return reading;
 }

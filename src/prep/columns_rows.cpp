@@ -1,8 +1,8 @@
 // What a column means beside the others where their values tell: a record's
 // own name that is a company's in some rows and a person's in others, a login
 // beside the whole name, a residence of towns alone, a family name by the
-// whole names it ends or a family name column of whole names, and private
-// persons among a column of firms.
+// whole names it ends or a family name column of whole names, private
+// persons among a column of firms, and addresses whose parts repeat.
 #include <algorithm>
 
 #include "prep/column_numbers.hpp"
@@ -211,7 +211,56 @@ void attention_lines(std::vector<column_reading>& columns, const std::vector<std
     }
 }
 
+// True when columns `a` and `b` hold two different values in some one row.
+bool differ_in_a_row(const std::vector<std::string_view>& a, const std::vector<std::string_view>& b) {
+    for (std::size_t row = 0; row < a.size() && row < b.size(); ++row) {
+        const std::string_view x = trimmed(a[row]);
+        const std::string_view y = trimmed(b[row]);
+        if (!x.empty() && !y.empty() && x != y) return true;
+    }
+    return false;
+}
+
+// Returns the number the header `h` holds (the first run of its digits), -1 where it holds none.
+int header_number(std::string_view h) {
+    const std::size_t at = h.find_first_of("0123456789");
+    if (at == std::string_view::npos) return -1;
+    int n = 0;
+    for (std::size_t i = at; i < h.size() && values::is_digit(h[i]) && n < 1000; ++i) n = n * 10 + (h[i] - '0');
+    return n;
+}
+
 }  // namespace
+
+void repeated_addresses(std::vector<column_reading>& columns, const std::vector<std::string>& header,
+                        const std::vector<std::vector<std::string_view>>& values) {
+    constexpr int NO_PLACE = -4;
+    constexpr int REPEATED_GROUPS = 2000;  // apart from the items an export numbers and the pairs of a type and its phone
+    std::vector<std::size_t> loose;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        if (address_field(columns[c].role.what) && columns[c].role.group == NO_PLACE && !columns[c].overridden) loose.push_back(c);
+    }
+    const auto numbered_twins = [&](std::size_t a, std::size_t b) {
+        const field_role what = columns[b].role.what;
+        const int n = header_number(header[b]);
+        return columns[a].role.what == what && columns[a].header_role.what == what && columns[b].header_role.what == what &&
+               n >= 0 && header_number(header[a]) >= 0 && header_number(header[a]) != n && differ_in_a_row(values[a], values[b]);
+    };
+    std::size_t block = 0;
+    for (std::size_t j = 1; j < loose.size() && block == 0; ++j) {
+        const field_role what = columns[loose[j]].role.what;
+        if (what != field_role::city && what != field_role::postal) continue;
+        for (std::size_t i = 0; i < j && block == 0; ++i) {
+            if (j - i >= 2 && numbered_twins(loose[i], loose[j])) block = j - i;
+        }
+    }
+    if (block == 0) return;
+    for (std::size_t k = 0; k < loose.size(); ++k) {
+        column_role& role = columns[loose[k]].role;
+        if (k >= block && k % block == 0 && role.what == field_role::street2) role.what = field_role::street;
+        role.group = REPEATED_GROUPS + static_cast<int>(k / block);
+    }
+}
 
 void read_rows_together(std::vector<column_reading>& columns, const std::vector<std::vector<std::string_view>>& values) {
     attention_lines(columns, values);

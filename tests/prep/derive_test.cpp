@@ -181,6 +181,18 @@ TEST(PrepAddresses, ATownWrittenWithItsCodeWhereTheCodeColumnIsEmpty) {
     EXPECT_TRUE(has_line(t.table, "Petr Dvorak;Petr;Dvorak;HOME;Technick\xE1 2;Praha 6;160 00")) << t.table;
 }
 
+TEST(PrepAddresses, RegressionASecondTownAndCodeUnderNoPlaceWereDropped) {
+    // 'city2' and 'zip2' filled beside 'city1' and 'zip1' were lost: the second column of a part only
+    // stood in for an empty first. Each numbered block is an address, its second line its street.
+    const contact_table t = made("Given Name;Surname;street1;city1;zip1;street2;city2;zip2\n"
+                                 "Anna;Novak;12 Main St;Reno;89501;1 Elm;Boise;83701\nJan;Kos;5 Oak;Reno;89502;;;\n");
+    EXPECT_TRUE(has_line(t.table, "Anna Novak;Anna;Novak;HOME;12 Main St;Reno;89501;HOME;1 Elm;Boise;83701")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Jan Kos;Jan;Kos;HOME;5 Oak;Reno;89502;;;;")) << t.table;
+    // Where no row fills both, the second still stands in for an empty first.
+    const contact_table in = made("Name;street1;city1;street2;city2\nAnna Novak;12 Main St;Reno;Apt 2;\nJan Kos;5 Oak;;;Boise\n");
+    EXPECT_TRUE(has_line(in.table, "Jan Kos;Jan;Kos;HOME;5 Oak;Boise")) << in.table;
+}
+
 TEST(PrepAddresses, ARegionAloneBesideAnAddressIsNoAddress) {
     // An account's sales region beside its billing address.
     const contact_table t = made("Account Name,Region,Billing Street,Billing City\nFirma s.r.o.,East,Hlavni 5,Brno\n");
