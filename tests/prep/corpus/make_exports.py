@@ -82,7 +82,7 @@ fifty-second, whose sources are in fiftysecond_headers.py, as
 FOLDER/fiftysecond/exports/<name>.csv; and the fifty-third, whose sources
 are in fiftythird_headers.py, as FOLDER/fiftythird/exports/<name>.csv; and
 the fifty-fourth, whose sources are in fiftyfourth_headers.py, as
-FOLDER/fiftyfourth/exports/<name>.csv; and the fifty-seventh, whose sources are in fiftyseventh_headers.py, as FOLDER/fiftyseventh/exports/<name>.csv; and the fifty-eighth, whose sources are in fiftyeighth_headers.py, as FOLDER/fiftyeighth/exports/<name>.csv; and the fifty-ninth, whose sources are in fiftyninth_headers.py, as FOLDER/fiftyninth/exports/<name>.csv; and the fifty-sixth, whose sources are in fiftysixth_headers.py, as FOLDER/fiftysixth/exports/<name>.csv; and the fifty-fifth, whose sources are in fiftyfifth_headers.py, as FOLDER/fiftyfifth/exports/<name>.csv; and the sixtieth, whose sources are in sixtieth_headers.py, as FOLDER/sixtieth/exports/<name>.csv; and the sixty-first, whose sources are in sixtyfirst_headers.py, as FOLDER/sixtyfirst/exports/<name>.csv; and the sixty-second, whose sources are in sixtysecond_headers.py, as FOLDER/sixtysecond/exports/<name>.csv; and the sixty-third, whose sources are in sixtythird_headers.py, as FOLDER/sixtythird/exports/<name>.csv; and the sixty-fourth, whose sources are in sixtyfourth_headers.py, as FOLDER/sixtyfourth/exports/<name>.csv; and the sixty-fifth, whose sources are in sixtyfifth_headers.py, as FOLDER/sixtyfifth/exports/<name>.csv; and the sixty-sixth, whose sources are in sixtysixth_headers.py, as FOLDER/sixtysixth/exports/<name>.csv; and the sixty-seventh, whose sources are in sixtyseventh_headers.py, as FOLDER/sixtyseventh/exports/<name>.csv; and the sixty-eighth, whose sources are in sixtyeighth_headers.py, as FOLDER/sixtyeighth/exports/<name>.csv; and the seventieth, whose sources are in seventieth_headers.py, as FOLDER/seventieth/exports/<name>.csv; and the seventy-first, whose sources are in seventyfirst_headers.py, as FOLDER/seventyfirst/exports/<name>.csv; and the sixty-ninth, whose sources are in sixtyninth_headers.py, as FOLDER/sixtyninth/exports/<name>.csv, and the seventy-second, whose sources are in seventysecond_headers.py, as FOLDER/seventysecond/exports/<name>.csv; and the seventy-fifth, whose sources are in seventyfifth_headers.py, as FOLDER/seventyfifth/exports/<name>.csv; and the seventy-third, whose sources are in seventythird_headers.py, as FOLDER/seventythird/exports/<name>.csv; and the seventy-fourth, whose sources are in seventyfourth_headers.py, as FOLDER/seventyfourth/exports/<name>.csv; and the seventy-sixth, whose sources are in seventysixth_headers.py, as FOLDER/seventysixth/exports/<name>.csv; and the seventy-seventh, whose sources are in seventyseventh_headers.py, as FOLDER/seventyseventh/exports/<name>.csv; and the seventy-eighth, whose sources are in seventyeighth_headers.py, as FOLDER/seventyeighth/exports/<name>.csv; and the seventy-ninth, whose sources are in seventyninth_headers.py, as FOLDER/seventyninth/exports/<name>.csv, each with its <name>.expected.json.
+FOLDER/fiftyfourth/exports/<name>.csv; and the fifty-seventh, whose sources are in fiftyseventh_headers.py, as FOLDER/fiftyseventh/exports/<name>.csv; and the fifty-eighth, whose sources are in fiftyeighth_headers.py, as FOLDER/fiftyeighth/exports/<name>.csv; and the fifty-ninth, whose sources are in fiftyninth_headers.py, as FOLDER/fiftyninth/exports/<name>.csv; and the fifty-sixth, whose sources are in fiftysixth_headers.py, as FOLDER/fiftysixth/exports/<name>.csv; and the fifty-fifth, whose sources are in fiftyfifth_headers.py, as FOLDER/fiftyfifth/exports/<name>.csv; and the sixtieth, whose sources are in sixtieth_headers.py, as FOLDER/sixtieth/exports/<name>.csv; and the sixty-first, whose sources are in sixtyfirst_headers.py, as FOLDER/sixtyfirst/exports/<name>.csv; and the sixty-second, whose sources are in sixtysecond_headers.py, as FOLDER/sixtysecond/exports/<name>.csv; and the sixty-third, whose sources are in sixtythird_headers.py, as FOLDER/sixtythird/exports/<name>.csv; and the sixty-fourth, whose sources are in sixtyfourth_headers.py, as FOLDER/sixtyfourth/exports/<name>.csv; and the sixty-fifth, whose sources are in sixtyfifth_headers.py, as FOLDER/sixtyfifth/exports/<name>.csv; and the sixty-sixth, whose sources are in sixtysixth_headers.py, as FOLDER/sixtysixth/exports/<name>.csv; and the sixty-seventh, whose sources are in sixtyseventh_headers.py, as FOLDER/sixtyseventh/exports/<name>.csv; and the sixty-eighth, whose sources are in sixtyeighth_headers.py, as FOLDER/sixtyeighth/exports/<name>.csv; and the seventieth, whose sources are in seventieth_headers.py, as FOLDER/seventieth/exports/<name>.csv; and the seventy-first, whose sources are in seventyfirst_headers.py, as FOLDER/seventyfirst/exports/<name>.csv; and the sixty-ninth, whose sources are in sixtyninth_headers.py, as FOLDER/sixtyninth/exports/<name>.csv, and the seventy-second, whose sources are in seventysecond_headers.py, as FOLDER/seventysecond/exports/<name>.csv; and the seventy-fifth, whose sources are in seventyfifth_headers.py, as FOLDER/seventyfifth/exports/<name>.csv; and the seventy-third, whose sources are in seventythird_headers.py, as FOLDER/seventythird/exports/<name>.csv; and the seventy-fourth, whose sources are in seventyfourth_headers.py, as FOLDER/seventyfourth/exports/<name>.csv; and the seventy-sixth, whose sources are in seventysixth_headers.py, as FOLDER/seventysixth/exports/<name>.csv; and the seventy-seventh, whose sources are in seventyseventh_headers.py, as FOLDER/seventyseventh/exports/<name>.csv; and the seventy-eighth, whose sources are in seventyeighth_headers.py, as FOLDER/seventyeighth/exports/<name>.csv; and the seventy-ninth, whose sources are in seventyninth_headers.py, as FOLDER/seventyninth/exports/<name>.csv; and the eighty-third, whose sources are in eightythird_headers.py, as FOLDER/eightythird/exports/<name>.csv, each with its <name>.expected.json.
 
 --check writes nothing and fails when a committed file differs from what this
 script makes, so the exports and their expectations never drift apart.
@@ -338,6 +338,9 @@ from seventyfourth_headers import SOURCES as SEVENTYFOURTH_SOURCES  # noqa: E402
 from seventyninth_exports import (adracare_clients, aestheticc_clients, beefree_clients,  # noqa: E402
                                   hint_patients, inform_lab_vendors, konexus_users)
 from seventyninth_headers import SOURCES as SEVENTYNINTH_SOURCES  # noqa: E402
+from eightythird_exports import (clock_guests, planyo_users, resmio_gaeste, roomkey_guests,  # noqa: E402
+                                 stays_contacts, wavepm_reservations)
+from eightythird_headers import SOURCES as EIGHTYTHIRD_SOURCES  # noqa: E402
 from sixtyninth_exports import (cafe24_members, ebay_orders, eestore_orders, jumpseller_customers,  # noqa: E402
                                missingink_orders, shipandco_orders)
 from sixtyninth_headers import SOURCES as SIXTYNINTH_SOURCES  # noqa: E402
@@ -983,6 +986,13 @@ SEVENTYNINTH_EXPORTS = {
     "adracare_clients_ca": adracare_clients, "konexus_users_us": konexus_users,
 }
 
+# The eighty-third held-out set, written apart from rowcard-prep's code like the others.
+EIGHTYTHIRD_EXPORTS = {
+    "wavepm_reservations_us": wavepm_reservations, "planyo_users_sk": planyo_users,
+    "resmio_gaeste_at": resmio_gaeste, "clock_guests_sk": clock_guests,
+    "roomkey_guests_ca": roomkey_guests, "stays_contacts_br": stays_contacts,
+}
+
 # The sixty-ninth held-out set, written apart from rowcard-prep's code like the others.
 SIXTYNINTH_EXPORTS = {
     "ebay_orders_de": ebay_orders, "jumpseller_customers_cl": jumpseller_customers,
@@ -1202,7 +1212,8 @@ def main():
                 ("seventysixth", SEVENTYSIXTH_EXPORTS, SEVENTYSIXTH_SOURCES),
                 ("seventyseventh", SEVENTYSEVENTH_EXPORTS, SEVENTYSEVENTH_SOURCES),
                 ("seventyeighth", SEVENTYEIGHTH_EXPORTS, SEVENTYEIGHTH_SOURCES),
-                ("seventyninth", SEVENTYNINTH_EXPORTS, SEVENTYNINTH_SOURCES))
+                ("seventyninth", SEVENTYNINTH_EXPORTS, SEVENTYNINTH_SOURCES),
+                ("eightythird", EIGHTYTHIRD_EXPORTS, EIGHTYTHIRD_SOURCES))
     for folder_name, makers, sources in held_out:
         for name, make in makers.items():
             data, expected = render(make(), sources)
