@@ -144,6 +144,8 @@ void decide_words(column_reading& reading, const std::vector<std::string_view>& 
     } else if (e.max_length <= 1 && (h.what == field_role::title || h.what == field_role::prefix || h.what == field_role::job ||
                                      h.what == field_role::department || h.what == field_role::org)) {
         reading.why = "single letters: a code, such as a sex's";  // a shop's 'Titel' of M and V
+    } else if ((h.what == field_role::prefix || h.what == field_role::title) && mostly_letter_openings(values, e)) {
+        reading.why = "a letter's salutation";  // 'Salutation': "Dear Margaret"
     } else if (h.what == field_role::title) {
         // 'Title' is an honorific, a job, or in some languages a company's name ("Naziv").
         // Half of it honorifics is a prefix: the rest are a register's own words ("UNDEFINED").

@@ -69,6 +69,21 @@ void initials_beside_given(std::vector<column_reading>& columns) {
     }
 }
 
+// Leaves an addressee's line off ('Addressee' "Mrs. Margaret Novak") where
+// given and family name columns stand beside it: it is how letters are
+// addressed, which the name's parts already give.
+void addressee_beside_parts(std::vector<column_reading>& columns) {
+    const auto has = [&columns](field_role what) {
+        return std::any_of(columns.begin(), columns.end(), [what](const column_reading& r) { return r.role.what == what; });
+    };
+    if (!has(field_role::given) || !has(field_role::family)) return;
+    for (column_reading& r : columns) {
+        if (r.role.what != field_role::full || r.role.type != ADDRESSED || r.overridden) continue;
+        r.role = {};
+        r.why = "an addressee's line beside the name's parts";
+    }
+}
+
 // Leaves off organisations read from their values alone where two columns
 // or more hold them and no header names one ('baptism_church' beside
 // 'profession_church'): none is plainly the contact's own.
@@ -88,6 +103,7 @@ void unnamed_organisations(std::vector<column_reading>& columns) {
 
 void settle_other_people(std::vector<column_reading>& columns) {
     initials_beside_given(columns);
+    addressee_beside_parts(columns);
     unnamed_organisations(columns);
     mark_second_names(columns);
     const auto has = [&columns](int kind, bool other) {

@@ -12,7 +12,8 @@ namespace rowcard {
 // guardian, 'e-mail opiekuna prawnego') where a column of the contact's own of
 // the same kind (names, e-mails, phones, address parts) stands beside them, or
 // where the contact is named (a pupil's parents' numbers); a list of the
-// guardians themselves keeps them. Corrections the user gave stand.
+// guardians themselves keeps them; so do initials beside a given name and an
+// addressee's line beside the name's parts. Corrections the user gave stand.
 void settle_other_people(std::vector<column_reading>& columns);
 
 // Types the plain phones of `columns` ('Telefon', 'Telefon2') as work phones

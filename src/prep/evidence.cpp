@@ -256,6 +256,28 @@ column_evidence weigh_column(const std::vector<std::string_view>& column) {
     return e;
 }
 
+namespace {
+
+// The words a letter opens with before the name ("Dear Margaret", "Sehr geehrte Frau Huber", "Vážený pane
+// Nováku"), as header_key writes them: a letter's salutation, no title of the name.
+constexpr std::string_view LETTER_OPENINGS[] = {
+    "DEAR", "DEAREST", "GEACHTE", "BESTE", "LIEBE", "LIEBER", "SEHR", "VAZENY", "VAZENA", "VAZENI", "MILY", "MILA",
+    "DRAHY", "DRAHA", "SZANOWNY", "SZANOWNA", "SZANOWNI", "DROGI", "DROGA", "KEDVES", "TISZTELT", "SPOSTOVANI",
+    "SPOSTOVANA", "POSTOVANI", "POSTOVANA", "DRAGI", "DRAGA", "STIMATE", "STIMATA", "CHER", "CHERE", "ESTIMADO",
+    "ESTIMADA", "QUERIDO", "QUERIDA", "CARO", "CARA", "GENTILE", "EGREGIO", "KAERE", "KARE", "HI", "HELLO", "HALLO"};
+
+}  // namespace
+
+bool mostly_letter_openings(const std::vector<std::string_view>& values, const column_evidence& evidence) {
+    std::size_t openings = 0;
+    for (const std::string_view v : values) {
+        const std::string key = header_key(v);
+        const std::string_view first = std::string_view(key).substr(0, key.find(' '));
+        openings += std::find(std::begin(LETTER_OPENINGS), std::end(LETTER_OPENINGS), first) != std::end(LETTER_OPENINGS);
+    }
+    return openings * WHOLE >= evidence.filled * HALF_SHARE && openings > 0;
+}
+
 bool mostly(const column_evidence& evidence, std::initializer_list<value_shape> shapes) {
     if (evidence.filled == 0) return false;
     std::array<bool, SHAPE_COUNT> asked{};

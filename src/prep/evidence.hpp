@@ -69,4 +69,9 @@ column_evidence weigh_column(const std::vector<std::string_view>& column);
 // a column with no filled value, and for no shapes.
 bool mostly(const column_evidence& evidence, std::initializer_list<value_shape> shapes);
 
+// True when half the filled values of `values` at least open a letter
+// ("Dear Margaret", "Geachte heer Van der Berg"): a salutation to write,
+// no title of the name. No filled value gives false.
+bool mostly_letter_openings(const std::vector<std::string_view>& values, const column_evidence& evidence);
+
 }  // namespace rowcard

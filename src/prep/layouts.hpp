@@ -65,6 +65,10 @@ inline constexpr std::string_view INITIALS = "INITIALS";
 // name first ('Nazwisko i imię', 'Last First Name'): its names are so written.
 inline constexpr std::string_view FAMILY_FIRST = "FAMILY_FIRST";
 
+// The type a whole name's header gives where it names how letters are
+// addressed ('Addressee'): beside the name's parts, no name of its own.
+inline constexpr std::string_view ADDRESSED = "ADDRESSED";
+
 // An export's layout: its name for the report, its language, and each column's role.
 struct layout_guess {
     std::string name;

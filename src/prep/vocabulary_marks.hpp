@@ -27,7 +27,7 @@ inline constexpr phrase_meaning MARK_PHRASES[] = {
     mark("CONTRACTOR", says::record), mark("SUBSCRIBER", says::record), mark("ATTENDEE", says::record),
     mark("BUYER", says::record), mark("PAX", says::record), mark("GUEST", says::record), mark("VISITOR", says::record),
     mark("PARTICIPANT", says::record), mark("TEILNEHMER", says::record), mark("GAST", says::record),
-    mark("DONOR", says::record), mark("BIDDER", says::record), mark("UCZESTNIK", says::record),
+    mark("DONOR", says::record), mark("GIVER", says::record), mark("BIDDER", says::record), mark("UCZESTNIK", says::record),
     mark("UCASTNIK", says::record), mark("PATIENT", says::record), mark("PACIENT", says::record),
     mark("PACJENT", says::record), mark("TENANT", says::record), mark("RESIDENT", says::record),
     mark("STUDENT", says::record), mark("ATHLETE", says::record), mark("SPORTOLO", says::record),

@@ -72,7 +72,7 @@ constexpr phrase_meaning PHRASES[] = {
     whole("NAME VORNAME", full, FAMILY_FIRST), whole("NACHNAME VORNAME", full, FAMILY_FIRST), whole("PREZIME I IME", full, FAMILY_FIRST),
     whole("LAST FIRST NAME", full, FAMILY_FIRST), whole("LAST NAME FIRST NAME", full, FAMILY_FIRST), whole("SURNAME AND FIRST NAME", full, FAMILY_FIRST),
     whole("SURNAME FIRST NAME", full, FAMILY_FIRST), whole("SURNAME FORENAME", full, FAMILY_FIRST), whole("PRIIMEK IN IME", full, FAMILY_FIRST),
-    whole("ADDRESSEE", full), whole("RECIPIENT", full), whole("RECEIVER", full), whole("RECEIVER NAME", full), whole("TO NAME", full),
+    whole("ADDRESSEE", full, ADDRESSED), whole("RECIPIENT", full), whole("RECEIVER", full), whole("RECEIVER NAME", full), whole("TO NAME", full),
     whole("CONSIGNEE", full), whole("CONSIGNEE NAME", full), whole("POINT OF CONTACT", contact), whole("IMIONA", given), whole("PC", postal), whole("RECIPIENT NAME", full), whole("EMPFANGER", full),
     whole("ODBIORCA", full), whole("PRIJEMCE", full), whole("PRIJEMCA", full), whole("CIMZETT", full),
     whole("DESTINATAR", full), whole("NASLOVNIK", full), whole("PREJEMNIK", full),
@@ -304,7 +304,7 @@ constexpr phrase_meaning PHRASES[] = {
     // A Romanian block of flats' parts, each written after its mark.
     role("BLOC", street2, 0, "bl."), role("SCARA", street2, 0, "sc."), role("ETAJ", street2, 0, "et."),
     role("APARTAMENT", street2, 0, "ap."), role("APARTAMENTUL", street2, 0, "ap."),
-    whole("STREET NAME AND TYPE", street), role("HOUSE NUMBER", house_number), role("HOUSE NO", house_number), role("STREET NUMBER", house_number), role("DESCRIPTIVE NUMBER", house_number),
+    whole("STREET NAME AND TYPE", street), role("LANDLINE", phone), role("HOUSE NUMBER", house_number), role("HOUSE NO", house_number), role("STREET NUMBER", house_number), role("DESCRIPTIVE NUMBER", house_number),
     role("ORIENTATION NUMBER", house_number), role("CISLO POPISNE", house_number),
     role("CISLO ORIENTACNI", house_number), role("SUPISNE CISLO", house_number), role("ORIENTACNE CISLO", house_number), role("HAUSNUMMER", house_number),
     whole("NR", house_number), role("HNR", house_number), role("HAUSNR", house_number), role("NUMAR", house_number),

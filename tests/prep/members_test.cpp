@@ -67,6 +67,22 @@ TEST(PrepMembers, RelativesAndEmergencyContactsAreOtherPeople) {
     EXPECT_TRUE(has_line(in_utf8(t.table), "Kovács Péter;Péter;Kovács;kp@freemail.hu")) << t.table;
 }
 
+TEST(PrepMembers, ADonorsLetterLinesAreNoName) {
+    // A donor database's 'Salutation' opens a letter, and its 'Addressee' heads one: beside the name's parts, neither
+    // goes on the card. Alone, an addressee is the name, as a post's tools write it.
+    const contact_table t = made("First Name;Last Name;Addressee;Salutation;Giver Name\n"
+                                 "Margaret;Novak;Mrs. Margaret Novak;Dear Margaret;\nPetr;Kral;Mr. Petr Kral;Dear Petr;\n");
+    EXPECT_TRUE(has_line(t.table, "Margaret Novak;Margaret;Novak;Mrs. Margaret Novak;Dear Margaret")) << t.table;
+    EXPECT_NE(t.left_off.find("'Salutation' (a letter's salutation)"), std::string::npos) << t.left_off;
+    const contact_table dutch = made("Achternaam;Voorletters;Aanhef\nBerg;J.H.;Geachte heer Van der Berg\nKos;P.;Beste Petr\n");
+    EXPECT_TRUE(has_line(dutch.table, "J.H. Berg;J.H.;Berg;Geachte heer Van der Berg")) << dutch.table;
+    const contact_table alone = made("Addressee;Email\nMrs. Margaret Novak;m@n.us\n");
+    EXPECT_TRUE(has_line(alone.table, "Mrs. Margaret Novak;Margaret;Novak;Mrs.;m@n.us")) << alone.table;
+    // A giver is the record's person, as a donor is; a landline is a phone, no country.
+    const contact_table giver = made("Giver Name;Landline\nJoseph Baca;030 1234567\n");
+    EXPECT_TRUE(has_line(giver.table, "Joseph Baca;Joseph;Baca;030 1234567;VOICE")) << giver.table;
+}
+
 TEST(PrepMembers, AGuardiansColumnIsAnotherPersonsBesideThePupilsOwn) {
     // A class list: the pupil's own e-mail, and the guardian's beside it.
     const contact_table pupils = made("imię;nazwisko;e-mail;e-mail opiekuna prawnego;Guardian name\n"
