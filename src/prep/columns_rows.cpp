@@ -243,22 +243,23 @@ void repeated_addresses(std::vector<column_reading>& columns, const std::vector<
     const auto numbered_twins = [&](std::size_t a, std::size_t b) {
         const field_role what = columns[b].role.what;
         const int n = header_number(header[b]);
-        return columns[a].role.what == what && columns[a].header_role.what == what && columns[b].header_role.what == what &&
-               n >= 0 && header_number(header[a]) >= 0 && header_number(header[a]) != n && differ_in_a_row(values[a], values[b]);
+        return (what == field_role::city || what == field_role::postal) && columns[a].role.what == what &&
+               columns[a].header_role.what == what && columns[b].header_role.what == what && n >= 0 &&
+               header_number(header[a]) >= 0 && header_number(header[a]) != n && differ_in_a_row(values[a], values[b]);
     };
-    std::size_t block = 0;
-    for (std::size_t j = 1; j < loose.size() && block == 0; ++j) {
-        const field_role what = columns[loose[j]].role.what;
-        if (what != field_role::city && what != field_role::postal) continue;
-        for (std::size_t i = 0; i < j && block == 0; ++i) {
-            if (j - i >= 2 && numbered_twins(loose[i], loose[j])) block = j - i;
-        }
+    bool twins = false;
+    int first = -1;
+    for (std::size_t j = 0; j < loose.size(); ++j) {
+        for (std::size_t i = 0; i < j && !twins; ++i) twins = numbered_twins(loose[i], loose[j]);
+        const int n = header_number(header[loose[j]]);
+        if (n >= 0 && (first < 0 || n < first)) first = n;
     }
-    if (block == 0) return;
-    for (std::size_t k = 0; k < loose.size(); ++k) {
-        column_role& role = columns[loose[k]].role;
-        if (k >= block && k % block == 0 && role.what == field_role::street2) role.what = field_role::street;
-        role.group = REPEATED_GROUPS + static_cast<int>(k / block);
+    if (!twins) return;
+    for (const std::size_t c : loose) {
+        column_role& role = columns[c].role;
+        const int n = header_number(header[c]);
+        if (n > first && role.what == field_role::street2) role.what = field_role::street;  // 'street2' beside 'city2'
+        role.group = REPEATED_GROUPS + (n < 0 ? first : n);
     }
 }
 

@@ -28,13 +28,14 @@ void read_together(std::vector<column_reading>& columns, bool headerless);
 // the whole names is the family name. Corrections the user gave stand.
 void read_rows_together(std::vector<column_reading>& columns, const std::vector<std::vector<std::string_view>>& values);
 
-// Splits the address parts under no place into the addresses they repeat
-// ('street1' 'city1' 'zip1' 'street2' 'city2' 'zip2', `header` their
-// headers): where a town or postal code is headed twice under two numbers, of
-// two or more parts apart, and some row fills both differently, each
-// repetition of the block of parts is an address of its own, and a second
-// street line opening one is its street. Elsewhere a second column of a part
-// only stands in for an empty first (a US state beside an international province).
+// Splits the address parts under no place into the numbered addresses they
+// repeat ('street1' 'city1' 'zip1' 'street2' 'city2' 'zip2', or 'Address1'
+// 'Address2' 'City1' 'City2' in the alphabet's order; `header` their
+// headers): where a town or postal code is headed twice under two numbers and
+// some row fills both differently, each number is an address of its own, its
+// second street line its street, and a part with no number the first's.
+// Elsewhere a second column of a part only stands in for an empty first (a US
+// state beside an international province).
 void repeated_addresses(std::vector<column_reading>& columns, const std::vector<std::string>& header,
                         const std::vector<std::vector<std::string_view>>& values);
 

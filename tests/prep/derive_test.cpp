@@ -188,6 +188,11 @@ TEST(PrepAddresses, RegressionASecondTownAndCodeUnderNoPlaceWereDropped) {
                                  "Anna;Novak;12 Main St;Reno;89501;1 Elm;Boise;83701\nJan;Kos;5 Oak;Reno;89502;;;\n");
     EXPECT_TRUE(has_line(t.table, "Anna Novak;Anna;Novak;HOME;12 Main St;Reno;89501;HOME;1 Elm;Boise;83701")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Jan Kos;Jan;Kos;HOME;5 Oak;Reno;89502;;;;")) << t.table;
+    // In the alphabet's order, as an API's fields come, the numbers tell the addresses apart.
+    const contact_table abc = made("Address1;Address2;City1;City2;FirstName;LastName;Zip1;Zip2\n"
+                                   "Dlouha 12;Vaclavske namesti 19;Praha 1;Brno;Vojtech;Kral;110 00;602 00\n");
+    EXPECT_TRUE(has_line(abc.table, "Vojtech Kral;Vojtech;Kral;HOME;Dlouha 12;Praha 1;110 00;HOME;Vaclavske namesti 19;Brno;602 00"))
+        << abc.table;
     // Where no row fills both, the second still stands in for an empty first.
     const contact_table in = made("Name;street1;city1;street2;city2\nAnna Novak;12 Main St;Reno;Apt 2;\nJan Kos;5 Oak;;;Boise\n");
     EXPECT_TRUE(has_line(in.table, "Jan Kos;Jan;Kos;HOME;5 Oak;Boise")) << in.table;
