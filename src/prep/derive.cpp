@@ -217,12 +217,23 @@ export_plan make_plan(const layout_guess& layout) {
     }
     tie_extensions(plan);
     if (plan.single[FN] >= 0 && layout.roles[static_cast<std::size_t>(plan.single[FN])].type == FAMILY_FIRST) plan.family_first = true;
-    // Each phone takes the code written apart nearest before it in its place
-    // ('TelefonvorwahlWK' before 'TelefonnummerWK'), or else the export's first.
+    // Each phone takes the code written apart nearest before it in its place ('TelefonvorwahlWK' before
+    // 'TelefonnummerWK'), or else the export's first; where the export writes each code right after its
+    // number, as its first phone shows ('phone', 'phone country code'), the one right after it.
+    const auto dial_at = [&](int c) {
+        return c >= 0 && static_cast<std::size_t>(c) < layout.roles.size() &&
+               layout.roles[static_cast<std::size_t>(c)].what == field_role::dial_code;
+    };
+    const bool code_after = !plan.phones.empty() && !dial_at(plan.phones.front().column - 1) && dial_at(plan.phones.front().column + 1);
     for (auto& phone : plan.phones) {
         phone.dial = plan.dial_code;
         phone.area = plan.dial_area;
         const int group = layout.roles[static_cast<std::size_t>(phone.column)].group;
+        if (const int next = phone.column + 1; code_after && dial_at(next)) {
+            phone.dial = next;
+            phone.area = layout.roles[static_cast<std::size_t>(next)].type == "AREA";
+            continue;
+        }
         for (int c = phone.column - 1; c >= 0; --c) {
             const column_role& r = layout.roles[static_cast<std::size_t>(c)];
             if (r.what == field_role::dial_code && r.group == group) {

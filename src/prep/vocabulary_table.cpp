@@ -179,7 +179,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("POCET", count), role("ANZAHL", count), role("STEVILO", count),
     // Codes of a language, a currency or a telephone country: no place's name.
     role("ISO", code), role("LANGUAGE CODE", code), role("CURRENCY CODE", code), role("KOD", code), role("INDEX", code),
-    whole("AREA CODE", dial_code, "AREA"), role("STD", dial_code), role("CALLING CODE", dial_code), role("DIAL CODE", dial_code), role("PHONE CODE", dial_code),
+    whole("AREA CODE", dial_code, "AREA"), role("STD", dial_code), role("CALLING CODE", dial_code), role("DIAL CODE", dial_code), role("PHONE CODE", dial_code), role("PHONE COUNTRY CODE", dial_code), role("MOBILE COUNTRY CODE", dial_code),
     role("LANDESKENNZAHL", dial_code), role("VORWAHL", dial_code), role("HIVOSZAM", dial_code),
     role("HIVOSZAMA", dial_code), role("PREDVOLBA", dial_code), role("KIERUNKOWY", dial_code),
     role("IP", record_id), role("IP ADDRESS", record_id),

@@ -318,6 +318,12 @@ TEST(PrepShapes, WhatAColumnsValuesSayAgainstItsHeaderOrBeside) {
     const contact_table us = made("Name;Area Code;7 digit Phone\nSarah Miller;610;555-0143\nJan Kos;;555-0150\n");
     EXPECT_TRUE(has_line(us.table, "Sarah Miller;Sarah;Miller;610 555 0143;VOICE;610")) << us.table;
     EXPECT_TRUE(has_line(us.table, "Jan Kos;Jan;Kos;555 0150;VOICE;")) << us.table;
+    // Each code right after its number, as the first phone shows; or right before it, as the first phone shows.
+    const contact_table after = made("First name;phone;phone country code;mobile number;mobile country code\n"
+                                     "Martin;52 772 1130;421;905 412 338;420\n");
+    EXPECT_TRUE(has_line(after.table, "Martin;Martin;+421 52 772 1130;VOICE;+420 905 412 338;CELL;421;420")) << after.table;
+    const contact_table before = made("Name;phone_std;phone_no;mobile_std;mobile_no\nAroha Ngata;03;4771234;021;5550123\n");
+    EXPECT_TRUE(has_line(before.table, "Aroha Ngata;Aroha;Ngata;03 4771234;VOICE;021 5550123;CELL;03;021")) << before.table;
     // A billing street with the town, code and country under no place is one address.
     const contact_table split = made("Name;Rechnungsadresse;Postleitzahl;Ort;country_id;Telefon;Typ\n"
                                      "Jan Novak;Hauptstr. 5;1010;Wien;at;+43 1 234;mobil\n");
