@@ -69,6 +69,16 @@ bool mostly_numbered_streets(const std::vector<std::string_view>& values, const 
     return share_at_least(streets, evidence, MOST_SHARE);
 }
 
+bool mostly_streets_with_numbers(const std::vector<std::string_view>& values, const column_evidence& evidence) {
+    std::size_t streets = 0;
+    for (const std::string_view v : values) {
+        const auto letters = static_cast<std::size_t>(std::count_if(v.begin(), v.end(), values::is_letter));
+        streets += letters >= STREET_LETTERS && std::any_of(v.begin(), v.end(), values::is_digit) &&
+                   v.find('@') == std::string_view::npos;
+    }
+    return share_at_least(streets, evidence, MOST_SHARE);
+}
+
 // Digits of a country's calling code at most ("421").
 constexpr std::size_t CALLING_CODE_MAX = 3;
 

@@ -37,6 +37,11 @@ bool mostly_house_numbers(const std::vector<std::string_view>& values, const col
 // house number ("12a", "Nr. 5") has fewer.
 bool mostly_numbered_streets(const std::vector<std::string_view>& values, const column_evidence& evidence);
 
+// True when most filled values of `values` are streets with their numbers
+// and no mailbox ("2100 Ross Ave", "PO Box 2418"): a 'MailAddress' that is a
+// letter's. No filled value gives false.
+bool mostly_streets_with_numbers(const std::vector<std::string_view>& values, const column_evidence& evidence);
+
 // True when most filled values of `values` are a country's calling code for
 // the numbers beside them ("+48", "421"): small numbers written with '+', or
 // the same few in most rows, where a phone's extensions would differ from row to row.

@@ -66,9 +66,9 @@ bool wordy(field_role what) {
            (address_field(what) && what != field_role::postal && what != field_role::house_number);
 }
 
-// The least share of each kind in a column of e-mails and phones mixed: one
-// in five, fewer being a stray value in a column of the other kind.
-constexpr std::size_t MIXED_SHARE = 20;
+// The least share of each kind in a column of e-mails and phones mixed: about
+// one in seven (two of a dozen), one in ten being a stray value in a column of the other kind.
+constexpr std::size_t MIXED_SHARE = 15;
 // Percent of a login column's values that must be e-mail addresses for the others to be bare user names.
 constexpr std::size_t LOGIN_MAIL_SHARE = 50;
 
@@ -168,15 +168,15 @@ void decide_from_values(column_reading& reading, const std::vector<std::string_v
     const column_evidence& e = reading.evidence;
     if (mostly(e, {value_shape::email, value_shape::phone}) && e.distinct * SAME_FOR_ALL < e.filled) {
         reading.why = "the same few values in every row";  // a CRM's own address or number, no contact's
+    } else if (mostly(e, {value_shape::email, value_shape::phone}) &&
+               share_at_least(e.shapes[static_cast<std::size_t>(value_shape::email)], e, MIXED_SHARE) &&
+               share_at_least(e.shapes[static_cast<std::size_t>(value_shape::phone)], e, MIXED_SHARE)) {
+        reading.role = {field_role::reach, 0, {}};  // 'Kontakt': an e-mail here, a number there
     } else if (mostly(e, {value_shape::email})) {
         reading.role = {field_role::email, 0, {}};
     } else if (mostly(e, {value_shape::phone}) && mostly_dialled(values, e)) {
         const std::string_view own = reading.header_role.type;
         reading.role = {field_role::phone, 0, own == "HOME" || own == "WORK" ? own : "VOICE"};
-    } else if (mostly(e, {value_shape::email, value_shape::phone}) &&
-               share_at_least(e.shapes[static_cast<std::size_t>(value_shape::email)], e, MIXED_SHARE) &&
-               share_at_least(e.shapes[static_cast<std::size_t>(value_shape::phone)], e, MIXED_SHARE)) {
-        reading.role = {field_role::reach, 0, {}};  // 'Kontakt': an e-mail here, a number there
     } else if (share_at_least(e.shapes[static_cast<std::size_t>(value_shape::email)], e, LOGIN_MAIL_SHARE) &&
                e.shapes[static_cast<std::size_t>(value_shape::phone)] == 0 && e.distinct == e.filled) {
         reading.role = {field_role::reach, 0, {}};  // logins, one per person: an e-mail address, or a bare user name
@@ -206,6 +206,7 @@ void decide(column_reading& reading, const std::vector<std::string_view>& values
     // A login that is an e-mail address (an office suite's 'User Name') is the person's own.
     if (h.what == field_role::email || (h.type == "LOGIN" && mostly(e, {value_shape::email}))) {
         if (mostly(e, {value_shape::email})) reading.role = h.what == field_role::email ? h : column_role{field_role::email, 0, {}};
+        else if (h.what == field_role::email && mostly_streets_with_numbers(values, e)) reading.role = {field_role::street, MAILING_GROUP, "POSTAL"};
         else reading.why = "its header says e-mail, but its values are no addresses", reading.disagrees = true;
     } else if (h.what == field_role::phone) {
         // Digits among a phone's signs are a number, however short; words, addresses, flags or dates are not.

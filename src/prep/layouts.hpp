@@ -41,6 +41,9 @@ enum class field_role : unsigned char {
 // True when `what` is a part of an address (the formatted whole and the type are not).
 bool address_field(field_role what);
 
+// The group of a mailing address's parts ('Mailing City', 'MailZip').
+inline constexpr int MAILING_GROUP = -5;
+
 // One column's role; `group` ties a Google label to its value and the parts of
 // one address together; `type` is the vCard type the header itself gives.
 struct column_role {

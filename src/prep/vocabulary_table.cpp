@@ -18,7 +18,7 @@ using enum field_role;
 constexpr int WORK_PLACE = -1;
 constexpr int HOME_PLACE = -2;
 constexpr int OTHER_PLACE = -3;
-constexpr int MAILING_PLACE = -5;
+constexpr int MAILING_PLACE = MAILING_GROUP;
 constexpr int BILLING_PLACE = -6;
 constexpr int SHIPPING_PLACE = -7;
 
@@ -219,7 +219,11 @@ constexpr phrase_meaning PHRASES[] = {
     role("WWW", web), role("STRONA WWW", web), role("STRONA INTERNETOWA", web), role("WEBOLDAL", web), role("HONLAP", web),
     role("SPLETNA STRAN", web), role("WEB STRANICA", web), role("PAGINA WEB", web), role("SITE WEB", web),
     // E-mails.
-    role("EMAIL", email), role("E MAIL", email), role("MAIL", email), role("EMAILADRESSE", email),
+    role("EMAIL", email), role("E MAIL", email), role("MAIL", email),
+    // A county's or an assessor's mailing address, its parts after a bare 'Mail' ('MailCity', 'MAILADD1').
+    role("MAIL CITY", city, MAILING_PLACE, "POSTAL"), role("MAIL STATE", region, MAILING_PLACE, "POSTAL"),
+    role("MAIL ZIP", postal, MAILING_PLACE, "POSTAL"), role("MAIL STREET", street, MAILING_PLACE, "POSTAL"),
+    role("MAILADD", street, MAILING_PLACE, "POSTAL"), role("MAIL COUNTRY", country, MAILING_PLACE, "POSTAL"), whole("PO NAME", city), role("EMAILADRESSE", email),
     role("E MAILOVA", email), role("E MAILU", email), role("E POSTA", email), role("E POSTE", email),
     role("ELEKTRONSKA POSTA", email), role("ELEKTRONICKA POSTA", email), role("POCZTA ELEKTRONICZNA", email),
     role("E NASLOV", email), role("E POSTNI", email), role("EPOSTA", email), role("ELEKTRONIKUS", email), role("ELEKTRONIKUS LEVEL", email),
@@ -233,7 +237,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("OFFICE NUMBER", phone, WORK_PLACE, "WORK"), role("OFFICE PHONE", phone, WORK_PLACE, "WORK"),
     role("CALLBACK", phone), role("HAUPTTELEFON", phone, 0, "VOICE"),
     kind("FAX", "FAX"), kind("FAKS", "FAX"), kind("TELEFAX", "FAX"),
-    kind("MOBILE", "CELL"), kind("MOBIL", "CELL"), kind("MOBILNI", "CELL"), kind("MOBILNY", "CELL"),
+    kind("EVENING", "HOME"), kind("DAYTIME", "VOICE"), kind("MOBILE", "CELL"), kind("MOBIL", "CELL"), kind("MOBILNI", "CELL"), kind("MOBILNY", "CELL"),
     kind("MOBILNE", "CELL"),
     kind("MOBILTELEFON", "CELL"), kind("MOBITEL", "CELL"), kind("CELL", "CELL"), kind("CELLULAR", "CELL"),
     kind("HANDY", "CELL"), kind("KOMORKA", "CELL"), kind("KOMORKOWY", "CELL"), kind("MOBILFUNK", "CELL"),
@@ -254,7 +258,7 @@ constexpr phrase_meaning PHRASES[] = {
     place("SOUKROMY", "HOME", HOME_PLACE), place("SOUKROMA", "HOME", HOME_PLACE), place("SUKROMNY", "HOME", HOME_PLACE),
     place("SUKROMNA", "HOME", HOME_PLACE), place("PRYWATNY", "HOME", HOME_PLACE), place("PRYWATNA", "HOME", HOME_PLACE),
     place("PERSONAL", "HOME", HOME_PLACE), place("OSOBNI", "HOME", HOME_PLACE), place("PRIVATNI", "HOME", HOME_PLACE),
-    place("HOME", "HOME", HOME_PLACE), place("PRIVAT", "HOME", HOME_PLACE), place("DOMU", "HOME", HOME_PLACE),
+    place("HOME", "HOME", HOME_PLACE), place("PRIVAT", "HOME", HOME_PLACE), place("PRIVATES", "HOME", HOME_PLACE), place("DOMU", "HOME", HOME_PLACE),
     place("DOMOV", "HOME", HOME_PLACE), place("DOMOWY", "HOME", HOME_PLACE), place("DOMOWA", "HOME", HOME_PLACE),
     place("OTTHONI", "HOME", HOME_PLACE), place("DOMA", "HOME", HOME_PLACE), place("DOMACI", "HOME", HOME_PLACE),
     place("KUCA", "HOME", HOME_PLACE), place("KUCNI", "HOME", HOME_PLACE), place("ACASA", "HOME", HOME_PLACE),

@@ -279,7 +279,12 @@ TEST(PrepMembers, AColumnOfMailboxesAndNumbersMixedGivesEachItsPlace) {
     // Said so by a correction, a column of either is read the same way.
     const contact_table said = made("Prijmeni;Jmeno;Spojeni\n" + rows, {column_override{"Spojeni", "email-or-phone"}});
     EXPECT_TRUE(has_line(said.table, "Karel Bily;Karel;Bily;777 219 804;VOICE;")) << said.table;
-    // One number in ten is a stray value: no column of both.
+    // Two numbers of a dozen make a column of both; one number in ten is a stray value: no column of both.
+    const contact_table two = made("Client Name;Contact Info\nA B;a@x.cz\nC D;+420 602 555 184\nE F;e@x.cz\nG H;g@x.cz\n"
+                                   "I J;i@x.cz\nK L;k@x.cz\nM N;m@x.cz\nO P;o@x.cz\nQ R;q@x.cz\nS T;s@x.cz\nU V;u@x.cz\n"
+                                   "W X;+420 777 555 902\n");
+    EXPECT_TRUE(has_line(two.table, "C D;C;D;+420 602 555 184;VOICE;")) << two.table;
+    EXPECT_TRUE(has_line(two.table, "A B;A;B;;;a@x.cz")) << two.table;
     const contact_table mails = made("Prijmeni;Jmeno;Kontakt\nA;Jan;a@x.cz\nB;Jan;b@x.cz\nC;Jan;c@x.cz\nD;Jan;d@x.cz\n"
                                      "E;Jan;e@x.cz\nF;Jan;f@x.cz\nG;Jan;g@x.cz\nH;Jan;777 219 804\nI;Jan;viz web\nJ;Jan;neuvedeno\n");
     EXPECT_EQ(std::count(mails.header.begin(), mails.header.end(), "TEL1"), 0) << mails.table;

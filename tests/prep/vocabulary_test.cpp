@@ -11,6 +11,7 @@
 #include "prep/reading.hpp"
 #include "prep/table.hpp"
 #include "prep/vocabulary.hpp"
+#include "made_table.hpp"
 #include "read_header_cases.hpp"
 
 namespace rowcard {
@@ -250,7 +251,8 @@ TEST(VocabPlaces, PlacesGroupAnAddressAndTypeAPhone) {
                  {"Work Fax", phone, 0, "FAX"}, {"Main Phone #", phone, 0, "VOICE"}, {"Main Fax #", phone, 0, "FAX"},
                  {"Assistant's Phone", phone, 0, "VOICE"}, {"Primary Email", email}, {"Secondary email", email},
                  {"ZIP/City", postal_city, -4}, {"ZIP/Postal", postal, -4}, {"Street", street, -4}, {"Home Address", street, -2, "HOME"},
-                 {"Ship City", city, -7, "POSTAL"}, {"shipaddr2", street2, -7, "POSTAL"}},
+                 {"Ship City", city, -7, "POSTAL"}, {"shipaddr2", street2, -7, "POSTAL"}, {"eveningPhone", phone, 0, "HOME"},
+                 {"daytimePhone", phone, 0, "VOICE"}, {"Privates Telefon", phone, 0, "HOME"}, {"Landline", phone, 0, "VOICE"}},
                 lang::english);
 }
 
@@ -294,8 +296,16 @@ TEST(VocabNoContactValue, WhereTheOldPrefixRuleWentWrong) {
     // A word starting 'MAIL' made every one of these an e-mail.
     expect_read({{"Mailing Street", street, -5, "POSTAL"}, {"MailingCity", city, -5, "POSTAL"},
                  {"MAILINGSTATE", region, -5, "POSTAL"}, {"Email Opt Out", flag}, {"EMAILBOUNCEDREASON", flag},
-                 {"Mail", email}},
+                 {"Mail", email}, {"MailCity", city, -5, "POSTAL"}, {"MailState", region, -5, "POSTAL"},
+                 {"MailZip", postal, -5, "POSTAL"}, {"MAILADD1", street, -5, "POSTAL"}, {"MAILADD2", street2, -5, "POSTAL"},
+                 {"PO_NAME", city, -4}},
                 lang::english);
+    // A 'MailAddress' of streets is the letter's address; of mailboxes, the e-mail.
+    const contact_table t = made("Owner_ID;NameofOwner;MailAddress;MailCity;MailZip\n1;Lone Star LLC;2100 Ross Ave Ste 3300;Dallas;75201\n"
+                                 "2;Gulf Coast Inc.;PO Box 2418;Corpus Christi;78403\n");
+    EXPECT_TRUE(has_line(t.table, "Lone Star LLC;Lone Star LLC;POSTAL;2100 Ross Ave Ste 3300;Dallas;75201;1")) << t.table;
+    const contact_table mail = made("Name;Mail Address\nJan Kos;jan@k.cz\n");
+    EXPECT_TRUE(has_line(mail.table, "Jan Kos;Jan;Kos;jan@k.cz")) << mail.table;
 }
 
 // ---- type words of values ----
