@@ -158,6 +158,21 @@ void add_email(card_row& row, std::string_view value) {
     if (std::none_of(row.emails.begin(), row.emails.end(), same)) row.emails.emplace_back(mail);
 }
 
+// Adds the value `value` of a column of e-mails and phones mixed to `row`
+// where its shape says; a cell of both ("peter@azet.sk  +421 905 555 276")
+// gives its mailboxes and the number the rest writes. A value of neither adds nothing.
+void take_reach(const export_plan& plan, const std::vector<std::string_view>& v, std::string_view value, card_row& row) {
+    std::string rest;
+    for (std::size_t at = 0; at < value.size();) {
+        const std::size_t end = std::min(value.find_first_of(" ,;", at), value.size());
+        const std::string_view word = value.substr(at, end - at);
+        if (shape_of(word) == value_shape::email) add_email(row, word);
+        else if (!word.empty()) join_words(rest, word, " ");
+        at = end + 1;
+    }
+    if (shape_of(rest) == value_shape::phone) add_phone(row, dialled(plan.dial_code, plan.dial_area, v, rest), "VOICE");
+}
+
 }  // namespace
 
 bool only_an_address(const export_plan& plan, const std::vector<std::string_view>& v, const card_row& row) {
@@ -318,12 +333,7 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
         }
     }
     // Each value of a column of both goes where its shape says; another shape is no contact value.
-    for (const int c : plan.reaches) {
-        const std::string_view value = first_item(v[static_cast<std::size_t>(c)]);
-        const value_shape shape = shape_of(value);
-        if (shape == value_shape::email) add_email(row, value);
-        else if (shape == value_shape::phone) add_phone(row, dialled(plan.dial_code, plan.dial_area, v, value), "VOICE");
-    }
+    for (const int c : plan.reaches) take_reach(plan, v, first_item(v[static_cast<std::size_t>(c)]), row);
     derive_addresses(plan, v, joiner, row);
     derive_names(plan, v, row);
     derive_extras(plan, v, row);

@@ -285,6 +285,10 @@ TEST(PrepMembers, AColumnOfMailboxesAndNumbersMixedGivesEachItsPlace) {
                                    "W X;+420 777 555 902\n");
     EXPECT_TRUE(has_line(two.table, "C D;C;D;+420 602 555 184;VOICE;")) << two.table;
     EXPECT_TRUE(has_line(two.table, "A B;A;B;;;a@x.cz")) << two.table;
+    const contact_table both = made("Client Name;Contact Info\nA B;a@x.cz\nC D;\"c@x.sk; +421 905 555 276\"\nE F;+420 777 555 902\n"
+                                    "G H;g@x.cz\nI J;i@x.cz\nK L;k@x.cz\nM N;m@x.cz\nO P;o@x.cz\nQ R;q@x.cz\nS T;s@x.cz\n"
+                                    "U V;u@x.cz\nW X;+420 602 555 184\n");
+    EXPECT_TRUE(has_line(both.table, "C D;C;D;+421 905 555 276;VOICE;c@x.sk")) << both.table;
     const contact_table mails = made("Prijmeni;Jmeno;Kontakt\nA;Jan;a@x.cz\nB;Jan;b@x.cz\nC;Jan;c@x.cz\nD;Jan;d@x.cz\n"
                                      "E;Jan;e@x.cz\nF;Jan;f@x.cz\nG;Jan;g@x.cz\nH;Jan;777 219 804\nI;Jan;viz web\nJ;Jan;neuvedeno\n");
     EXPECT_EQ(std::count(mails.header.begin(), mails.header.end(), "TEL1"), 0) << mails.table;
