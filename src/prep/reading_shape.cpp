@@ -3,6 +3,8 @@
 // block's title over it.
 #include "prep/reading_shape.hpp"
 
+#include <algorithm>
+
 #include "prep/decode.hpp"
 #include "prep/layouts.hpp"
 
@@ -18,19 +20,37 @@ constexpr std::size_t GAPPED_FOOTER_RECORDS = 6;
 // How a table line at the end may belong to a report's footer.
 enum class tail { data, gap, line, words };
 
+// The words a totals line opens with, as header_key writes them ("Total Hours:", "Celkem", "Summe").
+constexpr std::string_view TOTAL_WORDS[] = {"TOTAL", "TOTALS", "SUM", "SUMA", "SUMME", "GESAMT", "CELKEM", "SPOLU",
+                                            "RAZEM", "OSSZESEN", "SKUPAJ", "UKUPNO", "TOTAL GENERAL", "GRAND TOTAL"};
+
+// True when the values `values` of a row are a totals line: a label that
+// ends in ':' or opens with a totals word, then numbers alone ("Total Hours
+// (Paid & Pro Bono):", "87,5", "13"). Fewer than two values give false.
+bool totals_line(const std::vector<std::string_view>& values) {
+    if (values.size() < 2) return false;
+    const std::string key = header_key(values.front());
+    const std::string_view first_word = std::string_view(key).substr(0, key.find(' '));
+    const bool label = values.front().ends_with(':') ||
+                       std::find(std::begin(TOTAL_WORDS), std::end(TOTAL_WORDS), first_word) != std::end(TOTAL_WORDS);
+    return label && std::all_of(values.begin() + 1, values.end(), [](std::string_view v) {
+               return v.find_first_not_of("0123456789,.- ") == std::string_view::npos;
+           });
+}
+
 // Returns what row `row` of `rows` is at the end of an export: a gap when it
 // holds no value; a footer line when it holds one value that is no contact's
 // (no e-mail, and a digit or a ':' as "Total: 23" or "Exported 12.4.2024"
-// have and names never do); words when its one value has neither, a footer
-// only below a gap; else data.
+// have and names never do), or is a totals line; words when its one value
+// has neither, a footer only below a gap; else data.
 tail tail_of(const field_rows& rows, std::size_t row) {
-    std::string_view found;
+    std::vector<std::string_view> held;
     for (std::size_t c = 0; c < rows.columns; ++c) {
-        const std::string_view value = trimmed(value_at(rows, row, c));
-        if (value.empty()) continue;
-        if (!found.empty()) return tail::data;
-        found = value;
+        if (const std::string_view value = trimmed(value_at(rows, row, c)); !value.empty()) held.push_back(value);
     }
+    if (totals_line(held)) return tail::line;
+    if (held.size() > 1) return tail::data;
+    const std::string_view found = held.empty() ? std::string_view() : held.front();
     if (found.empty()) return tail::gap;
     if (found.find('@') != std::string_view::npos) return tail::data;
     return found.find_first_of("0123456789:") != std::string_view::npos ? tail::line : tail::words;

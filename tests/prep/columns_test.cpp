@@ -332,6 +332,13 @@ TEST(PrepShape, ATitleAboveTheHeaderAndAFooterBelowTheDataAreNoContacts) {
     EXPECT_EQ(r.records, 2u);
     EXPECT_EQ(table_text(r), "Name;E-mail;Phone\nJan Novak;jan@x.cz;+421 2 1\n;info@firma.sk;\n");
     EXPECT_EQ(r.changes.footer_lines.lines, (std::vector<std::size_t>{5, 6}));
+    // A totals line of a label and numbers is a footer too; a contact whose only values are numbers is none.
+    const export_result totals = read_export("No;Client Name;Paid Hours;Pro-bono Hours\n1;Jana Novak;12;0\n"
+                                             "Total Hours (Paid & Pro Bono):;;87,5;13\nCelkem;;3;1\n", utf8);
+    EXPECT_EQ(totals.records, 1u);
+    EXPECT_EQ(totals.changes.footer_lines.lines, (std::vector<std::size_t>{3, 4}));
+    const export_result numbers = read_export("Name;Phone;Fax\nJana Novak;602 555 184;602 555 185\n", utf8);
+    EXPECT_EQ(numbers.records, 1u);
     // A last row of one name, with no digit, is a contact.
     const export_result name = read_export("Name,E-mail\nJan Novak,jan@x.cz\nEva Mala,\n", utf8);
     EXPECT_EQ(name.records, 2u);
