@@ -136,6 +136,35 @@ void settle_office_phones(std::vector<column_reading>& columns) {
     }
 }
 
+namespace {
+
+// Leaves off a second person's items where a register numbers its people
+// ('Owner Name 1' 'Owner Email 1' ... 'Owner Name 2' 'Owner Email 2'): the
+// name under a number past the first's, and the e-mails and phones under
+// that number, are no one's on the first person's card.
+void second_persons(std::vector<column_reading>& columns) {
+    const auto name = [](field_role what) { return what == field_role::full || what == field_role::given || what == field_role::family; };
+    for (column_reading& second : columns) {
+        const int n = second.role.group;
+        if (!name(second.role.what) || n < 2 || second.overridden || second.evidence.filled == 0) continue;
+        const bool first = std::any_of(columns.begin(), columns.end(), [&](const column_reading& o) {
+            return o.role.what == second.role.what && o.role.group < n && o.evidence.filled > 0;
+        });
+        // A name's second line ('Name2', 'Apellido 2') has no mailbox or number of its own.
+        const bool own_items = std::any_of(columns.begin(), columns.end(), [&](const column_reading& o) {
+            return (o.role.what == field_role::email || o.role.what == field_role::phone) && o.role.group == n;
+        });
+        if (!first || !own_items) continue;
+        for (column_reading& r : columns) {
+            const bool item = r.role.what == field_role::email || r.role.what == field_role::phone || &r == &second;
+            if (!item || r.role.group != n || r.overridden) continue;
+            r.role = {}, r.why = "a second person's, as the number of their name says";
+        }
+    }
+}
+
+}  // namespace
+
 void settle_twins(std::vector<column_reading>& columns) {
     for (column_reading& r : columns) {
         // A name, the firm, the job: one column each; numbered phones and addresses have their own places.
@@ -155,6 +184,7 @@ void settle_twins(std::vector<column_reading>& columns) {
             r.role = {}, r.why = "its values alone say what a column beside it is headed";
         }
     }
+    second_persons(columns);
 }
 
 }  // namespace rowcard

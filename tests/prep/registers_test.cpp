@@ -225,6 +225,17 @@ TEST(PrepRegisters, AHungarianNameWrittenFamilyFirstInAnyLayout) {
     EXPECT_TRUE(has_line(given.table, "Jan Kowalski;Jan;Kowalski")) << given.table;
 }
 
+TEST(PrepRegisters, ASecondNumberedPersonsItemsAreNotTheFirsts) {
+    // A homeowners' register numbers its owners: the second's mailbox and phone are no one's on the first's card.
+    const contact_table t = made("Unit Id;Owner Name 1;Owner Email 1;Owner Phone 1;Owner Name 2;Owner Email 2;Owner Phone 2\n"
+                                 "6780;John Haley;jhaley@x.net;7178906178;Paula Haley;phaley@x.net;7178906179\n");
+    EXPECT_TRUE(has_line(t.table, "John Haley;John;Haley;7178906178;VOICE;jhaley@x.net;6780;Paula Haley;phaley@x.net;7178906179"))
+        << t.table;
+    // A name's second part has no items of its own: it is the same person's ('Apellido 1' 'Apellido 2').
+    const contact_table lines = made("Nombre;Apellido 1;Apellido 2;Email\nLucia;Garcia;Lopez;l@g.es\n");
+    EXPECT_TRUE(has_line(lines.table, "Lucia Garcia Lopez;Lucia;Garcia Lopez;l@g.es")) << lines.table;
+}
+
 TEST(PrepRegisters, AFlatsNumberAfterTheHouses) {
     const contact_table t = made("Name;Address;No;Unit;City\nAttila Szucs;Baross ter;3;5;Gyor\nEva Mala;Dlha;12;;Nitra\n");
     // rowcard drops '/', so prep joins the numbers with a space already.
