@@ -160,9 +160,10 @@ bool read_whole(const word_list& plain, export_language language, int number, co
         }
         const phrase_meaning* named = whole == nullptr ? name_after_place(plain, language) : nullptr;
         if (named != nullptr) return out = {named->role, number, named->type}, true;
-        // The record named after the field, as Slovene and Croatian write it ('Ime partnerja').
+        // The record or another person named after the field, as Slovene, Croatian and Italian write it
+        // ('Ime partnerja', 'Cognome tutore').
         const phrase_meaning* last = longest_at(plain, plain.size() - 1, language, size);
-        if (whole == nullptr && last != nullptr && last->what == says::record) {
+        if (whole == nullptr && last != nullptr && (last->what == says::record || last->what == says::other)) {
             whole = whole_in(plain, 0, plain.size() - 1);
         }
     }

@@ -67,6 +67,8 @@ inline constexpr phrase_meaning MARK_PHRASES[] = {
     mark("RODICE", says::other), mark("RODZIC", says::other), mark("RODZICA", says::other), mark("SZULO", says::other),
     mark("GONDVISELO", says::other), mark("SKRBNIK", says::other), mark("SKRBNIKA", says::other),
     mark("RODITELJ", says::other), mark("PARINTE", says::other), mark("TUTORE", says::other),
+    // Whom a member's invoices go to, beside the member: a parent's name, mailbox and address ('Faktura Epost').
+    mark("FAKTURA", says::other),
     // A tenant's guarantor, beside the tenant.
     mark("GUARANTOR", says::other), mark("GARANTE", says::other), mark("BURGE", says::other), mark("RUCITEL", says::other),
     mark("RUCITELE", says::other), mark("PORECZYCIEL", says::other), mark("KEZES", says::other),

@@ -5,6 +5,7 @@
 // and the header again.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,19 @@ TEST(PrepWestern, NationalAndTaxNumbersAreNoPhones) {
     const contact_table t = made("Nome;CPF;Telefone\nRafael Moura;529.982.247-25;(82) 99999-0000\n"
                                  "Ana Souza;318.440.902-61;(82) 98812-4430\n");
     EXPECT_TRUE(has_line(t.table, "Rafael Moura;Rafael;Moura;(82) 99999 0000;VOICE;529.982.247 25")) << t.table;
+}
+
+TEST(PrepWestern, AGuardiansNamesAfterTheirWordsAndTheRegistersOwnNumbers) {
+    expect_read({{"Apellido razón social", family}, {"NomeOutorgado", full}, {"COGNOME TUTORE *", family},
+                 {"NOME TUTORE", given}, {"Postort", city, -4}, {"Landskod", country_code, -4}, {"Orgnummer", company_fact}},
+                export_language::unknown);
+    // An Italian register of the guardians alone names them after their word: they are the contacts.
+    const contact_table t = made("CODICE FISCALE ALUNNO;EMAIL TUTORE;COGNOME TUTORE *;NOME TUTORE *\n"
+                                 "RSSGLI80A01H501U;giulia.russo@libero.it;RUSSO;GIULIA\n");
+    EXPECT_TRUE(has_line(t.table, "GIULIA RUSSO;GIULIA;RUSSO;giulia.russo@libero.it;RSSGLI80A01H501U")) << t.table;
+    // A member's invoices going to a parent: the parent's mailbox is no one's on the member's card.
+    const contact_table inv = made("Förnamn;Efternamn;Epost;Faktura Förnamn;Faktura Epost\nElsa;Lind;;Karin;karin@t.se\n");
+    EXPECT_EQ(std::count(inv.header.begin(), inv.header.end(), "EMAIL1"), 0) << inv.table;
 }
 
 TEST(PrepWestern, TheCommonestHeadersOfEachLanguage) {
