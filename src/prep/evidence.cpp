@@ -47,6 +47,10 @@ constexpr std::string_view YES_WORDS[] = {"yes", "y", "x", "true", "on", "ano", 
                                           "pravda", "prawda", "igaz"};
 constexpr std::string_view NO_WORDS[] = {"no", "n", "false", "off", "ne", "nein", "nem", "nie", "nu", "falsch",
                                          "nepravda", "falsz", "hamis"};
+// A record's state as CRMs write it ('Estado': Activo), small letters: a flag's kind of value, no region's.
+constexpr std::string_view STATUS_WORDS[] = {"active", "inactive", "activo", "inactivo", "ativo", "inativo", "attivo",
+                                             "inattivo", "actif", "inactif", "aktiv", "inaktiv", "aktivni", "neaktivni",
+                                             "pending", "pendiente", "blocked", "bloqueado"};
 // Words that open a phone's extension ("+420 221 123 456 kl. 25"), small letters.
 constexpr std::string_view EXTENSION_WORDS[] = {"ext", "x", "kl", "klapka", "linka", "wew", "dw", "durchwahl",
                                                 "mellek", "int"};
@@ -198,7 +202,7 @@ value_shape shape_of(std::string_view value) {
     // Two phones set apart by " / " make a list, which is text.
     if (is_phone(v)) return split_items(v, value_shape::phone).empty() ? value_shape::phone : value_shape::text;
     // 'ON' in capitals is Ontario's code, where 'NO', 'NE' or 'JA' in capitals are flags as often as codes.
-    if (v != "ON" && (one_of(v, YES_WORDS) || one_of(v, NO_WORDS))) return value_shape::flag;
+    if (v != "ON" && (one_of(v, YES_WORDS) || one_of(v, NO_WORDS) || one_of(v, STATUS_WORDS))) return value_shape::flag;
     if (is_id(v)) return value_shape::id;
     std::string_view code, town;
     if (split_postal_city(v, code, town)) return value_shape::postal_city;

@@ -109,14 +109,14 @@ constexpr std::string_view LEGAL_FORMS[] = {
     "S P", "E U", "Z S", "O P", "J D O O", "OBRT", "OG", "KEG", "OEG", "PFA", "SRL D", "SNC",
     // The western languages' forms: Spanish, French, Italian, Dutch, Portuguese and Nordic.
     "SL", "S L", "SLU", "SLP", "SLL", "SARL", "SAS", "SASU", "EURL", "SCI", "SRLS", "SAPA", "BVBA", "VOF", "LDA",
-    "ASA", "OY", "OYJ", "AB", "APS", "AS", "ANS", "ENK", "NUF", "HF", "IKS", "VZW", "ASBL", "CVBA", "COMMV",
+    "ASA", "OY", "OYJ", "AB", "APS", "AS", "ANS", "ENK", "NUF", "HF", "IKS", "VZW", "ASBL", "CVBA", "COMMV", "OU", "SIA",
     "E K", "E KFM", "GBR", "KGAA", "S A R L", "S A S", "SPRL", "SCRL", "EIRL", "GIE",
     // The Cyrillic forms, as their Latin spelling writes them: Bulgarian, Russian, Ukrainian.
     "EOOD", "OOD", "EAD", "OOO", "ZAO", "OAO", "PAO", "TOV",
     // Icelandic: a private limited company, a public one's state-owned kind, a partnership.
     "EHF", "OHF", "SF",
-    // Brazilian and Portuguese: a limited company, a one-person one.
-    "LTDA", "EIRELI",
+    // Brazilian and Portuguese: a limited company, a one-person one; Mexican companies and associations.
+    "LTDA", "EIRELI", "S A DE C V", "S DE R L DE C V", "S DE R L", "S A P I DE C V", "S A B DE C V", "A C",
     // Québec's limited company, with its accent dropped.
     "LTEE", "LIMITEE"};
 

@@ -14,9 +14,9 @@ using enum field_role;
 inline constexpr phrase_meaning PHRASES[] = {
     // Spanish.
     whole("NOMBRE", given), whole("APELLIDO", family), whole("APELLIDOS", family), whole("EMPRESA", org),
-    whole("NOMBRE COMPLETO", full), role("DIRECCION", street), role("CIUDAD", city), role("PROVINCIA", region),
+    whole("NOMBRE COMPLETO", full), role("DIRECCION", street), role("CIUDAD", city), role("PROVINCIA", region), role("ESTADO", region),
     role("PAIS", country), role("CODIGO POSTAL", postal), role("TELEFONO", phone), role("CODIGO PAIS", country_code),
-    role("MOVIL", phone, 0, "CELL"), whole("RAZON SOCIAL", org), role("CALLE", street), whole("EXTERIOR", house_number),
+    role("MOVIL", phone, 0, "CELL"), whole("RAZON SOCIAL", full), role("CALLE", street), whole("EXTERIOR", house_number),
     role("NUMERO EXTERIOR", house_number), whole("APELLIDO RAZON SOCIAL", family), whole("NOME OUTORGADO", full),
     // Italian, and Norwegian, Danish and Swedish, as their exports write them most.
     whole("NOME", given), whole("COGNOME", family), whole("NOME E COGNOME", full), whole("NOMINATIVO", full),

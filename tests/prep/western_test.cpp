@@ -46,6 +46,20 @@ TEST(PrepWestern, AGuardiansNamesAfterTheirWordsAndTheRegistersOwnNumbers) {
     EXPECT_EQ(std::count(inv.header.begin(), inv.header.end(), "EMAIL1"), 0) << inv.table;
 }
 
+TEST(PrepWestern, AMexicanRazonSocialIsAFirmsOrAPersonsAndEstadoAState) {
+    // An invoicing tool's legal name is a firm's, by its form after a comma, or a private person's.
+    const contact_table t = made("Razón social;Calle;Localidad;Estado\n\"Editorial Jacarandá, S.A. de C.V.\";Av. Obregón 121;"
+                                 "Ciudad de México;Ciudad de México\nJosé Hernández;Av. Chapultepec 480;Guadalajara;Jalisco\n"
+                                 "Tallinna Metall OÜ;Pärnu mnt 10;Tallinn;\n");
+    EXPECT_TRUE(has_line(t.table, "Editorial Jacarand\xE1, S.A. de C.V.;;;Editorial Jacarand\xE1, S.A. de C.V.;WORK;Av. Obreg\xF3n 121;"
+                                  "Ciudad de M\xE9xico;Ciudad de M\xE9xico")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Jos\xE9 Hern\xE1ndez;Jos\xE9;Hern\xE1ndez;;HOME;Av. Chapultepec 480;Guadalajara;Jalisco")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Tallinna Metall O\xDC;;;Tallinna Metall O\xDC;WORK;P\xE4rnu mnt 10;Tallinn;")) << t.table;
+    // A CRM's 'Estado' of Activo and Inactivo is a record's state, no region.
+    const contact_table state = made("Nombre;Calle;Ciudad;Estado\nJan;Hlavni 1;Brno;Activo\nEva;Dlouha 2;Praha;Inactivo\n");
+    EXPECT_NE(state.left_off.find("'Estado' (its header says region, but its values are a flag)"), std::string::npos) << state.left_off;
+}
+
 TEST(PrepWestern, TheCommonestHeadersOfEachLanguage) {
     expect_read({{"Departamento", department}, {"Fecha de nacimiento", birthday}, {"Apodo", nickname},
                  {"Tratamiento", prefix}, {"Número", house_number, -4}, {"Notas", note}, {"Società", org},
