@@ -122,7 +122,7 @@ TEST(VocabRegisters, AContactPersonTheRecordsNumberAndTheRecordNamedLast) {
     expect_read({{"User name", ignored, 0, "LOGIN"}, {"Benutzername", ignored}, {"Beruf", job}, {"Occupation", job},
                  {"Current Title", job}, {"Zawód", job},
                  {"Internet Address", email}, {"kontakt_person", contact}, {"nombre", given}, {"apellido", family},
-                 {"Razón social", org}, {"Calle", street, -4}, {"Exterior", house_number, -4},
+                 {"Razón social", full}, {"Calle", street, -4}, {"Exterior", house_number, -4},
                  {"empresa", org}, {"código país", country_code, -4}},
                 lang::unknown);
 }
