@@ -40,6 +40,11 @@ inline constexpr phrase_meaning PHRASES[] = {
     whole("EESNIMI", given), whole("PEREKONNANIMI", family), role("AADRESS", street), role("LINN", city),
     role("RIIK", country), role("POSTIINDEKS", postal), whole("ETTEVOTE", org), role("REGISTRIKOOD", company_fact),
     role("KMKR", company_fact), whole("MARKMED", note),
+    // Indonesian and Malay, and the tax numbers of South and South-East Asia's invoices.
+    whole("NAMA", full), whole("NAMA LENGKAP", full), whole("NAMA DEPAN", given), whole("NAMA BELAKANG", family),
+    role("ALAMAT", street), role("KOTA", city), role("KODE POS", postal), role("TELEPON", phone), role("PONSEL", phone, 0, "CELL"),
+    whole("JABATAN", job), whole("PERUSAHAAN", org), whole("HUBUNGAN DENGAN", contact), role("NPWP", company_fact),
+    role("TIN", company_fact), role("GSTIN", company_fact),
     // Greek, as its Latin spelling writes it ('Τηλέφωνο' "Tilefono").
     role("TILEFONO", phone), role("KINITO", phone, 0, "CELL"), whole("ONOMA", given), whole("EPONYMO", family),
     whole("EPITHETO", family), whole("SCHOLIA", note), whole("SCHOLIO", note), role("DIEFTHYNSI", street),

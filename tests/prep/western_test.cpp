@@ -60,6 +60,18 @@ TEST(PrepWestern, AMexicanRazonSocialIsAFirmsOrAPersonsAndEstadoAState) {
     EXPECT_NE(state.left_off.find("'Estado' (its header says region, but its values are a flag)"), std::string::npos) << state.left_off;
 }
 
+TEST(PrepWestern, IndonesianHeadersAndAsiasTaxNumbersAreNoPhones) {
+    expect_read({{"Nama Customer", full}, {"Alamat", street, -4}, {"Telepon", phone, 0, "VOICE"}, {"HubunganDengan", contact},
+                 {"Jabatan", job}, {"NPWP", company_fact}, {"TIN", company_fact}, {"GSTIN", company_fact}},
+                export_language::unknown);
+    const contact_table t = made("Nama Customer;NPWP;Telepon;HubunganDengan;Jabatan\n"
+                                 "PT Sinar Mas Abadi;01.234.567.8-073.000;021-6345678;Budi Santoso;Manajer Pembelian\n"
+                                 "Toko Roti Makmur;;0274 512 345;;\n");
+    EXPECT_TRUE(has_line(t.table, "Budi Santoso;Budi;Santoso;PT Sinar Mas Abadi;Manajer Pembelian;021 6345678;VOICE;01.234.567.8 073.000"))
+        << t.table;
+    EXPECT_TRUE(has_line(t.table, "Toko Roti Makmur;;;Toko Roti Makmur;;0274 512 345;WORK;")) << t.table;
+}
+
 TEST(PrepWestern, TheCommonestHeadersOfEachLanguage) {
     expect_read({{"Departamento", department}, {"Fecha de nacimiento", birthday}, {"Apodo", nickname},
                  {"Tratamiento", prefix}, {"Número", house_number, -4}, {"Notas", note}, {"Società", org},
