@@ -89,11 +89,12 @@ bool is_postal_code(std::string_view s) {
 }
 
 bool is_headed_postal_code(std::string_view v) {
-    // Digits of Iceland's codes, and of Israel's and Chile's.
+    // Digits of Iceland's codes, of Israel's and Chile's, and of Brazil's CEP written without its '-'.
     constexpr std::size_t SHORT_CODE = 3;
     constexpr std::size_t LONG_CODE = 7;
+    constexpr std::size_t CEP_DIGITS = 8;
     const std::string_view t = trimmed(v);
-    if ((t.size() == SHORT_CODE || t.size() == LONG_CODE) && all_digits(t)) return true;
+    if ((t.size() == SHORT_CODE || t.size() == LONG_CODE || t.size() == CEP_DIGITS) && all_digits(t)) return true;
     return t.size() == 8 && t[3] == '-' && all_digits(t.substr(0, 3)) && all_digits(t.substr(4));  // Japan's NNN-NNNN
 }
 

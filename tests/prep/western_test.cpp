@@ -72,6 +72,15 @@ TEST(PrepWestern, IndonesianHeadersAndAsiasTaxNumbersAreNoPhones) {
     EXPECT_TRUE(has_line(t.table, "Toko Roti Makmur;;;Toko Roti Makmur;;0274 512 345;WORK;")) << t.table;
 }
 
+TEST(PrepWestern, ABrazilianAddressWithItsCepWithoutItsDash) {
+    expect_read({{"Logradouro", street, -4}, {"RG", record_id},
+                 {"Nom et numéro de la rue", street, -4}, {"Nom et prénom", full, 0, "FAMILY_FIRST"}},
+                export_language::unknown);
+    const contact_table t = made("Nome;CEP;Logradouro;Número;Cidade\nFernanda Alves;01310100;Avenida Paulista;1578;São Paulo\n"
+                                 "Marek Novotny;04538133;Rua Funchal;418;São Paulo\n");
+    EXPECT_TRUE(has_line(t.table, "Fernanda Alves;Fernanda;Alves;HOME;Avenida Paulista 1578;Sao Paulo;01310100")) << t.table;
+}
+
 TEST(PrepWestern, TheCommonestHeadersOfEachLanguage) {
     expect_read({{"Departamento", department}, {"Fecha de nacimiento", birthday}, {"Apodo", nickname},
                  {"Tratamiento", prefix}, {"Número", house_number, -4}, {"Notas", note}, {"Società", org},
