@@ -1,0 +1,145 @@
+"""The people of the ninety-seventh held-out set, as each source holds them."""
+
+# A Bristol yoga studio's members and corporate clients paying by Direct Debit (GoCardless): id, created,
+# mailbox, given, family, company, three address lines, city, region, postal code, country, language, Swedish
+# identity number, active mandates.
+GOCARDLESS97 = [
+    ("CU000R3K8T2WQ1", "2024-09-02T08:14:51.000Z", "hannah.price@gmail.com", "Hannah", "Price", "",
+     "14 Cotham Brow", "", "", "Bristol", "", "BS6 6AR", "GB", "en", "", "1"),
+    ("CU000R3M1ZP7XA", "2024-09-05T17:40:03.000Z", "tomas.kral@seznam.cz", "Tomáš", "Král", "",
+     "Flat 3", "22 Whiteladies Road", "Clifton", "Bristol", "", "BS8 2LG", "GB", "en", "", "1"),
+    ("CU000R4B6HD2LM", "2024-10-11T09:02:17.000Z", "accounts@harbourside-dental.co.uk", "", "",
+     "Harbourside Dental Ltd", "Unit 4, Wapping Wharf", "Gaol Ferry Steps", "", "Bristol", "", "BS1 6WP", "GB",
+     "en", "", "1"),
+    ("CU000R5C0QY9VN", "2024-11-20T12:31:44.000Z", "agnieszka.wojcik@outlook.com", "Agnieszka", "Wójcik", "",
+     "7 Mina Road", "", "St Werburghs", "Bristol", "", "BS2 9TA", "GB", "en", "", "0"),
+    ("CU000R5F2NB4KD", "2024-11-28T19:05:09.000Z", "j.oconnell@brightwire.io", "James", "O'Connell",
+     "Brightwire Studio", "3rd Floor, Paintworks", "Bath Road", "", "Bristol", "", "BS4 3EH", "GB", "en", "", "1"),
+    ("CU000R6A8WE1TS", "2025-01-06T07:58:30.000Z", "lena.hoffmann@web.de", "Lena", "Hoffmann", "",
+     "Sedanstraße 19", "", "", "München", "Bayern", "81667", "DE", "de", "", "1"),
+    ("CU000R6D3MR5GH", "2025-01-09T14:22:12.000Z", "peter.szabo@freemail.hu", "Péter", "Szabó", "",
+     "38 North Street", "Bedminster", "", "Bristol", "", "BS3 1HW", "GB", "en", "", "1"),
+    ("CU000R7H9LK6PC", "2025-02-14T10:10:10.000Z", "office@mayfield-physio.co.uk", "", "",
+     "Mayfield Physiotherapy LLP", "101 Gloucester Road", "", "Bishopston", "Bristol", "", "BS7 8AT", "GB", "en",
+     "", "1"),
+    ("CU000R8J4XS7FB", "2025-03-03T16:47:58.000Z", "sophie.turner86@hotmail.co.uk", "Sophie", "Turner", "",
+     "2 Leigh Woods Cottages", "Abbots Leigh Road", "", "Bristol", "North Somerset", "BS8 3PX", "GB", "en", "", "1"),
+    ("CU000R8N7TU2DW", "2025-03-10T08:03:21.000Z", "marek.horvath@gmail.com", "Marek", "Horváth",
+     "Horváth Carpentry", "Workshop 6, Bristol Sculpture Shed", "", "", "Bristol", "", "BS4 4NQ", "GB", "en", "",
+     "1"),
+    ("CU000R9Q5YV8EJ", "2025-04-01T11:29:37.000Z", "eva.gruber@aon.at", "Eva", "Gruber", "",
+     "Mariahilfer Straße 45/12", "", "", "Wien", "", "1060", "AT", "de", "", "0"),
+    ("CU000RAS2CW3HN", "2025-04-22T18:15:05.000Z", "rhys.morgan@btinternet.com", "Rhys", "Morgan", "",
+     "55 Picton Street", "Montpelier", "", "Bristol", "", "BS6 5QA", "GB", "en", "", "1"),
+]
+
+# A London events firm's payments to its crew and suppliers across Europe (Centtrip): amount, reason,
+# reference, bank country, currency, given, family, company, address, city, postal code, state, account
+# number, IBAN, CLABE, sort code, BIC, ABA, default reason.
+CENTTRIP97 = [
+    ("1850.00", "Services", "INV-0412 Stage crew", "GB", "GBP", "Oliver", "Bennett", "", "18 Leyton Park Road",
+     "London", "E10 5RL", "", "41263518", "", "", "20-45-77", "", "", "Freelance fees"),
+    ("3200.00", "Goods", "PO 2025-118", "CZ", "EUR", "", "", "Světla Praha s.r.o.", "Holešovická 1422/14",
+     "Praha 7", "170 00", "", "", "CZ6508000000192000145399", "", "", "GIBACZPX", "", "Supplier"),
+    ("640.50", "Services", "Rigging 03/25", "PL", "EUR", "Mikołaj", "Zieliński", "", "ul. Kościuszki 88 m. 4",
+     "Kraków", "30-114", "", "", "PL61109010140000071219812874", "", "", "WBKPPLPP", "", "Freelance fees"),
+    ("12400.00", "Goods", "LED wall hire", "DE", "EUR", "", "", "Bühnentechnik Krause GmbH", "Am Mühlgraben 7",
+     "Leipzig", "04229", "", "", "DE89370400440532013000", "", "", "COBADEFFXXX", "", "Supplier"),
+    ("980.00", "Services", "INV 77 catering", "GB", "GBP", "", "", "Spice Lane Kitchen Ltd", "Unit 9, 41 Brick Lane",
+     "London", "E1 6PU", "", "73110254", "", "", "60-83-71", "", "", "Supplier"),
+    ("450.00", "Services", "Photography day 2", "HU", "EUR", "Zsófia", "Kiss", "", "Király utca 26.", "Budapest",
+     "1061", "", "", "HU42117730161111101800000000", "", "", "OTPVHUHB", "", ""),
+    ("2750.00", "Services", "Sound desk hire", "US", "USD", "", "", "Hudson Audio LLC", "315 W 36th Street",
+     "New York", "10018", "NY", "000123456789", "", "", "", "", "021000021", "Supplier"),
+    ("1200.00", "Services", "Travel advance", "SK", "EUR", "Jana", "Kováčiková", "", "Obchodná 12", "Bratislava",
+     "811 06", "", "", "SK3112000000198742637541", "", "", "TATRSKBX", "", "Freelance fees"),
+    ("385.00", "Services", "Venue security", "GB", "GBP", "Daniel", "Okafor", "", "Flat 12, Rowan Court",
+     "Manchester", "M14 5QS", "", "55779911", "", "", "30-96-26", "", "", ""),
+    ("5600.00", "Goods", "Marquee 2025-07", "AT", "EUR", "", "", "Zeltverleih Bauer KG", "Industriestraße 3",
+     "Graz", "8020", "", "", "AT611904300234573201", "", "", "BKAUATWW", "", "Supplier"),
+    ("720.00", "Services", "Lighting op 3 days", "SI", "EUR", "Luka", "Potočnik", "", "Celovška cesta 150",
+     "Ljubljana", "1000", "", "", "SI56191000000123438", "", "", "DBSSSI2X", "", "Freelance fees"),
+]
+
+# A Berlin design studio's payees uploaded to Qonto: name, IBAN, mailbox.
+QONTO97 = [
+    ("Katarzyna Nowak", "PL27114020040000300201355387", "k.nowak@illustra.pl"),
+    ("Druckerei Schmidt & Söhne GmbH", "DE44500105175407324931", "rechnung@druckerei-schmidt.de"),
+    ("Jonas Weber", "DE12500105170648489890", "jonas.weber@posteo.de"),
+    ("Typo Praha s.r.o.", "CZ5508000000001234567899", "fakturace@typopraha.cz"),
+    ("Anna Maria Kowalska", "PL10105000997603123456789123", ""),
+    ("Fotostudio Lindner UG (haftungsbeschränkt)", "DE91100000000123456789", "info@fotostudio-lindner.de"),
+    ("Dávid Molnár", "HU93116000060000000012345676", "molnar.david@gmail.com"),
+    ("Clara Fischer", "DE75512108001245126199", "clara@fischer-texte.de"),
+    ("Papierwerk Kft.", "HU42117730161111101800000000", ""),
+    ("Matej Horvat", "SI56263300012039086", "matej.horvat@gmail.com"),
+    ("Lukas Becker", "DE02120300000000202051", "lukas.becker@gmx.net"),
+]
+
+# A Cape Town guesthouse's payment links for deposits (Peach Payments): invoice, amount, family, given,
+# currency, mailbox, mobile, WhatsApp number.
+PEACH97 = [
+    ("INV2025030101", "1850.00", "van der Merwe", "Annelie", "ZAR", "annelie.vdm@gmail.com", "+27821234567",
+     "+27821234567"),
+    ("INV2025030102", "4200.00", "Dvořák", "Ondřej", "ZAR", "ondrej.dvorak@seznam.cz", "+420602123456",
+     "+420602123456"),
+    ("INV2025030103", "960.00", "Nkosi", "Thandiwe", "ZAR", "thandi.nkosi@outlook.com", "+27731112233", ""),
+    ("INV2025030104", "310.00", "Schneider", "Katrin", "EUR", "katrin.schneider@t-online.de", "+491701234567",
+     "+4915209876543"),
+    ("INV2025030105", "2750.00", "Botha", "Pieter", "ZAR", "", "+27834445566", "+27834445566"),
+    ("INV2025030106", "1475.00", "Wiśniewska", "Magdalena", "ZAR", "magda.wisniewska@wp.pl", "+48601234567",
+     "+48601234567"),
+    ("INV2025030107", "5300.00", "Naidoo", "Kavitha", "ZAR", "kavitha@naidoo-events.co.za", "+27845556677", ""),
+    ("INV2025030108", "890.00", "Tóth", "Bence", "EUR", "toth.bence@freemail.hu", "", "+36301234567"),
+    ("INV2025030109", "2100.00", "Smith", "Lerato", "ZAR", "lerato.smith@mweb.co.za", "+27796667788",
+     "+27796667788"),
+    ("INV2025030110", "640.00", "Novak", "Maja", "EUR", "maja.novak@gmail.com", "+38641555666", ""),
+    ("INV2025030111", "3900.00", "Jacobs", "Ryan", "ZAR", "ryan.jacobs@icloud.com", "+27617778899",
+     "+27617778899"),
+    ("INV2025030112", "1250.00", "Müller", "Stefan", "EUR", "stefan.mueller@gmx.ch", "+41791234567", ""),
+]
+
+# A Brno board game's backers brought into Indiegogo's pledge manager: backer number, name, mailbox, reward.
+INDIEGOGO97 = [
+    ("1", "Petr Navrátil", "petr.navratil@email.cz", "Early Bird – Base Game"),
+    ("2", "Emily Johnson", "emily.j.games@gmail.com", "Deluxe Edition"),
+    ("3", "Michał Lewandowski", "michal.lewandowski@onet.pl", "Base Game"),
+    ("4", "Anna-Lena Schäfer", "annalena.schaefer@gmx.de", "Deluxe Edition + Playmat"),
+    ("", "Jan van der Berg", "jan.vdberg@ziggo.nl", "Base Game"),
+    ("6", "Chris O'Brien", "chris.obrien@yahoo.com", "Retailer Pack (6 copies)"),
+    ("7", "Lucie Šimková", "lucie.simkova@centrum.cz", "Early Bird – Base Game"),
+    ("8", "Gergő Varga", "varga.gergo@gmail.com", "Deluxe Edition"),
+    ("9", "Tyler Brooks", "tbrooks@outlook.com", "Base Game"),
+    ("", "Ivana Marković", "ivana.markovic@t-com.hr", "Deluxe Edition + Playmat"),
+    ("11", "Martin Kováč", "martin.kovac@azet.sk", "Base Game"),
+    ("12", "Sarah Lee", "sarah.lee.boardgames@gmail.com", "Early Bird – Base Game"),
+]
+
+# A Dresden bakery chain's payees in Multivia: name, id, street, city (some with the postal code before it),
+# country, phone, mailbox, account country, IBAN, BIC, then the bank's details and a description. Names as
+# the bank data holds them: Czech and Polish letters written plain, as SEPA files take them.
+MULTIVIA97 = [
+    ("Mühle Rüdiger GmbH", "LIEF-1001", "Mühlenweg 4", "01744 Dippoldiswalde", "DE", "+49 3504 61230",
+     "buchhaltung@muehle-ruediger.de", "DE", "DE27850503000221045007", "OSDDDE81XXX", "Mehl Mai"),
+    ("Schulze, Andreas", "LIEF-1002", "Bautzner Straße 118", "Dresden", "DE", "0351 8026611", "", "DE",
+     "DE68850400000150002020", "COBADEFFXXX", "Reinigung Filialen"),
+    ("Zemedelske druzstvo Krasna Lipa", "LIEF-1003", "Nadrazni 12", "407 46 Krasna Lipa", "CZ", "+420 412 383 111",
+     "obchod@zdkrasnalipa.cz", "CZ", "CZ6508000000192000145399", "GIBACZPX", "Eier Juni"),
+    ("Elektro Wagner e.K.", "LIEF-1004", "Königsbrücker Landstraße 61", "Dresden", "DE", "0351 2170540",
+     "info@elektro-wagner-dresden.de", "DE", "DE12850503000020251234", "OSDDDE81XXX", "Wartung Öfen"),
+    ("Katrin Vogel", "LIEF-1005", "Am Lindenhof 3", "01445 Radebeul", "DE", "", "katrin.vogel@web.de", "DE",
+     "DE89370400440532013000", "COBADEFFXXX", "Miete Lager Radebeul"),
+    ("Mleczarnia Zgorzelec Sp. z o.o.", "LIEF-1006", "ul. Warszawska 31", "59-900 Zgorzelec", "PL",
+     "+48 75 775 22 10", "zamowienia@mleczarnia-zgorzelec.pl", "PL", "PL61109010140000071219812874", "WBKPPLPP",
+     "Butter Quark"),
+    ("Novak, Jiri", "LIEF-1007", "Lipova 8", "Decin", "CZ", "+420 603 445 112", "jiri.novak@seznam.cz", "CZ",
+     "CZ5508000000001234567899", "GIBACZPX", "Holz Backofen"),
+    ("Verpackungen Lehmann GmbH & Co. KG", "LIEF-1008", "Gewerbering 22", "Freital", "DE", "0351 6493300",
+     "auftrag@lehmann-verpackungen.de", "DE", "DE02850400610000102030", "COBADEFFXXX", "Tüten und Kartons"),
+    ("Monika Schäfer", "LIEF-1009", "Hauptstraße 7", "01833 Stolpen", "DE", "035973 2811", "", "DE",
+     "DE75850503000120001234", "OSDDDE81XXX", "Hausmeister"),
+    ("Wisniewski, Mikolaj", "LIEF-1010", "ul. Daszynskiego 5", "Zgorzelec", "PL", "+48 601 777 888",
+     "m.wisniewski@wp.pl", "PL", "PL10105000997603123456789123", "INGBPLPW", "Fahrer Aushilfe"),
+    ("Imkerei Horn", "LIEF-1011", "Dorfstraße 40", "Moritzburg", "DE", "035207 81544", "honig@imkerei-horn.de",
+     "DE", "DE44850503000221000555", "OSDDDE81XXX", "Honig"),
+]
