@@ -292,11 +292,16 @@ void titles_before_salutation(std::vector<column_reading>& columns) {
 // Leaves a house number or a second street line off where its address has no
 // street: a bare 'Nr' first in a table counts the rows, and a floor or 'c/o'
 // alone is no street ('Adresszusatz' of an export that leaves the street out).
+// A house's name or number beside its postcode is the address's first line.
 void drop_numbers_without_street(std::vector<column_reading>& columns) {
     for (column_reading& r : columns) {
         const bool number = r.role.what == field_role::house_number;
         if ((!number && r.role.what != field_role::street2) || r.overridden) continue;
         if (has_part(columns, r.role.group, field_role::street)) continue;
+        if (number && r.header_role.type == HOUSE_NAMED && has_part(columns, r.role.group, field_role::postal)) {
+            r.role = {field_role::street, r.role.group, {}};
+            continue;
+        }
         r.role = {};
         r.why = number ? "a number with no street" : "a second line with no street";
     }

@@ -41,6 +41,11 @@ enum class field_role : unsigned char {
 // True when `what` is a part of an address (the formatted whole and the type are not).
 bool address_field(field_role what);
 
+// The type a house number's header gives where a house's name may stand in
+// its place ('House name or number', as British forms ask): with no street
+// beside it, it is the address's first line.
+inline constexpr std::string_view HOUSE_NAMED = "HOUSE_NAMED";
+
 // The group of a mailing address's parts ('Mailing City', 'MailZip').
 inline constexpr int MAILING_GROUP = -5;
 

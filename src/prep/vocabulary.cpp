@@ -179,6 +179,7 @@ bool read_whole(const word_list& plain, export_language language, int number, co
     if (whole == nullptr) return false;
     out = whole->role >= field_role::pobox ? address_role(whole->role, reading{}, number)
                                            : column_role{whole->role, number, whole->type};
+    if (whole->role == field_role::house_number) out.type = whole->type;  // a house's name in its place
     return true;
 }
 

@@ -27,7 +27,8 @@ inline constexpr phrase_meaning MARK_PHRASES[] = {
     mark("CONTRACTOR", says::record), mark("SUBSCRIBER", says::record), mark("ATTENDEE", says::record),
     mark("BUYER", says::record), mark("PAX", says::record), mark("GUEST", says::record), mark("VISITOR", says::record),
     mark("PARTICIPANT", says::record), mark("TEILNEHMER", says::record), mark("GAST", says::record),
-    mark("DONOR", says::record), mark("GIVER", says::record), mark("BIDDER", says::record), mark("UCZESTNIK", says::record),
+    mark("DONOR", says::record), mark("GIVER", says::record), mark("BACKER", says::record), mark("SUPPORTER", says::record),
+    mark("BIDDER", says::record), mark("UCZESTNIK", says::record),
     mark("UCASTNIK", says::record), mark("PATIENT", says::record), mark("PACIENT", says::record),
     mark("PACJENT", says::record), mark("TENANT", says::record), mark("RESIDENT", says::record),
     mark("STUDENT", says::record), mark("ATHLETE", says::record), mark("SPORTOLO", says::record),
@@ -79,6 +80,8 @@ inline constexpr phrase_meaning MARK_PHRASES[] = {
     // Who owns a record is a CRM's user where the contact is named beside, and a register's owner (a flat's,
     // a unit's) where no one else is.
     mark("OWNER", says::other),
+    // A payee's bank: its name and place are the bank's, not the contact's ('BANK_NAME', 'BANK_CITY').
+    mark("BANK", says::stop),
     // Who made, changed or handles the record: the CRM's users, not the contact.
     mark("BY", says::stop), mark("ASSIGNED", says::stop), mark("ASSIGNED TO", says::stop),
     mark("MAIN USER", says::stop), mark("RESPONSIBLE", says::stop), mark("ACCOUNT MANAGER", says::stop), mark("PRODUCER", says::stop),

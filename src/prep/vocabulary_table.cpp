@@ -184,7 +184,7 @@ constexpr phrase_meaning PHRASES[] = {
     role("HIVOSZAMA", dial_code), role("PREDVOLBA", dial_code), role("KIERUNKOWY", dial_code),
     role("IP", record_id), role("IP ADDRESS", record_id),
     // A country as its code: the country where no name of it stands beside.
-    role("COUNTRY CODE", country_code), role("ISO COUNTRY CODE", country_code), role("ISO COUNTRY", country_code),
+    role("COUNTRY CODE", country_code), role("ISO COUNTRY CODE", country_code), role("COUNTRY CODE ISO", country_code), role("ISO COUNTRY", country_code),
     role("COUNTRY ISO", country_code), role("LANDERCODE", country_code), role("ISO LANDERCODE", country_code), role("LANDERKENNZEICHEN", country_code),
     role("NATIONSKENNZEICHEN", country_code), role("LANDESKENNZEICHEN", country_code),
     role("KOD ZEME", country_code), role("KOD STATU", country_code), role("KOD KRAJINY", country_code),
@@ -308,7 +308,7 @@ constexpr phrase_meaning PHRASES[] = {
     // A Romanian block of flats' parts, each written after its mark.
     role("BLOC", street2, 0, "bl."), role("SCARA", street2, 0, "sc."), role("ETAJ", street2, 0, "et."),
     role("APARTAMENT", street2, 0, "ap."), role("APARTAMENTUL", street2, 0, "ap."),
-    whole("STREET NAME AND TYPE", street), role("LANDLINE", phone), role("HOUSE NUMBER", house_number), role("HOUSE NO", house_number), role("STREET NUMBER", house_number), role("DESCRIPTIVE NUMBER", house_number),
+    whole("STREET NAME AND TYPE", street), whole("HOUSE NAME OR NUMBER", house_number, HOUSE_NAMED), role("LANDLINE", phone), role("HOUSE NUMBER", house_number), role("HOUSE NO", house_number), role("STREET NUMBER", house_number), role("DESCRIPTIVE NUMBER", house_number),
     role("ORIENTATION NUMBER", house_number), role("CISLO POPISNE", house_number),
     role("CISLO ORIENTACNI", house_number), role("SUPISNE CISLO", house_number), role("ORIENTACNE CISLO", house_number), role("HAUSNUMMER", house_number),
     whole("NR", house_number), role("HNR", house_number), role("HAUSNR", house_number), role("NUMAR", house_number),

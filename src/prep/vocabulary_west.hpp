@@ -31,7 +31,7 @@ inline constexpr phrase_meaning PHRASES[] = {
     whole("POSTNUMMER OG BY", postal_city), whole("ATT", contact), role("DOMICILIO", street),
     whole("NOMBRE RAZON SOCIAL", full), whole("LIBELLE", full), whole("LIBELLE DU CLIENT", full),
     // English names cut short, and Australia's after-hours and business-hours phones.
-    whole("GIVEN", given), whole("FNAME", given), whole("FSTN", given), whole("LNAME", family), whole("MNAME", middle),
+    whole("GIVEN", given), whole("FNAME", given), whole("F NAME", given), whole("L NAME", family), whole("FSTN", given), whole("LNAME", family), whole("MNAME", middle),
     whole("NAMED INSURED", full), role("AH PHONE", phone, 0, "HOME"), role("BH PHONE", phone, 0, "WORK"),
     // Turkish and Estonian, as their CRMs and accounting tools write them.
     whole("ISIM", full), whole("AD SOYAD", full), whole("ADI SOYADI", full), whole("SOYAD", family),

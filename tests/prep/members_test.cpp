@@ -83,6 +83,20 @@ TEST(PrepMembers, ADonorsLetterLinesAreNoName) {
     EXPECT_TRUE(has_line(giver.table, "Joseph Baca;Joseph;Baca;030 1234567;VOICE")) << giver.table;
 }
 
+TEST(PrepMembers, ABackersNameAPayeesBankAndAHouseNamedInItsNumbersPlace) {
+    expect_read({{"Backer name", full}, {"Supporter Name", full}, {"BANK_NAME", ignored}, {"Bank City", ignored},
+                 {"RECIPIENT_COUNTRY_CODE_ISO", country_code, -4}, {"FName", given}, {"Lname", family}},
+                export_language::unknown);
+    // A payee's bank is no firm of the payee's.
+    const contact_table bank = made("RECIPIENT_NAME;RECIPIENT_STREET;BANK_NAME;BANK_CITY\nMuhle GmbH;Muhlenweg 4;Sparkasse Dresden;Dresden\n");
+    EXPECT_TRUE(has_line(bank.table, "Muhle GmbH;Muhle GmbH;WORK;Muhlenweg 4")) << bank.table;
+    // A British form asks for the house's name or number beside the postcode: the address's first line.
+    const contact_table gift = made("Title;First name;Last name;House name or number;Postcode\nMrs;Margaret;Holroyd;14;BD9 4RN\n"
+                                    "Mr;Jan;Kos;Rose Cottage;LS6 3AB\n");
+    EXPECT_TRUE(has_line(gift.table, "Margaret Holroyd;Margaret;Holroyd;Mrs;HOME;14;BD9 4RN")) << gift.table;
+    EXPECT_TRUE(has_line(gift.table, "Jan Kos;Jan;Kos;Mr;HOME;Rose Cottage;LS6 3AB")) << gift.table;
+}
+
 TEST(PrepMembers, AGuardiansColumnIsAnotherPersonsBesideThePupilsOwn) {
     // A class list: the pupil's own e-mail, and the guardian's beside it.
     const contact_table pupils = made("imię;nazwisko;e-mail;e-mail opiekuna prawnego;Guardian name\n"
