@@ -10,10 +10,11 @@
 namespace rowcard {
 namespace {
 
-// Shapes of values that hold no phone number at all.
+// Shapes of values that hold no phone number at all: a code of letters and digits ("AB1234") is a pager's or
+// a card's id, never a number to dial.
 constexpr std::initializer_list<value_shape> NO_NUMBERS = {
     value_shape::email, value_shape::word, value_shape::words, value_shape::flag, value_shape::date, value_shape::url,
-    value_shape::honorific};
+    value_shape::honorific, value_shape::id};
 
 }  // namespace
 

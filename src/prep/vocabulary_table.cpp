@@ -242,7 +242,7 @@ constexpr phrase_meaning PHRASES[] = {
     kind("MOBILTELEFON", "CELL"), kind("MOBITEL", "CELL"), kind("CELL", "CELL"), kind("CELLULAR", "CELL"),
     kind("HANDY", "CELL"), kind("KOMORKA", "CELL"), kind("KOMORKOWY", "CELL"), kind("MOBILFUNK", "CELL"),
     kind("MOBILFUNKNUMMER", "CELL"),
-    kind("PAGER", "PAGER"), kind("SZEMELYHIVO", "PAGER"), kind("ISDN", "ISDN"), kind("AUTOTELEFON", "CAR"),
+    kind("PAGER", "PAGER"), kind("BEEPER", "PAGER"), kind("SZEMELYHIVO", "PAGER"), kind("ISDN", "ISDN"), kind("AUTOTELEFON", "CAR"),
     kind("CAR", "CAR", false), kind("MAIN", "VOICE", false), kind("PRIMARY", "VOICE", false),
     kind("HLAVNI", "VOICE", false), kind("GLAVNI", "VOICE", false), kind("TEXT", "CELL", false),
     place("BUSINESS", "WORK", WORK_PLACE), place("WORK", "WORK", WORK_PLACE), place("OFFICE", "WORK", WORK_PLACE),

@@ -77,6 +77,17 @@ TEST(PrepPhones, ATrunkZeroInBracketsIsNotDialledFromAbroad) {
         << code.reading;
 }
 
+TEST(PrepPhones, ACodeOfLettersAndDigitsInAPhonesSlotIsNoNumber) {
+    // A dealer system's pager slot holds a pager's id among numbers; the id goes on no card as a phone.
+    const contact_table t = made("FirstName;LastName;MobilePhone;BeeperPhone\nMichael;Kovalchik;412-555-0198;AB1234\n"
+                                 "Eva;Mala;412-555-0111;412-555-0112 x12\n");
+    EXPECT_TRUE(has_line(t.table, "Michael Kovalchik;Michael;Kovalchik;412 555 0198;CELL;;")) << t.table;
+    EXPECT_TRUE(has_line(t.table, "Eva Mala;Eva;Mala;412 555 0111;CELL;412 555 0112 x12;PAGER")) << t.table;
+    // A column of such ids alone is no phone at all.
+    const contact_table ids = made("Name;Pager\nJan Kos;AB1234\nEva Mala;CD5678\n");
+    EXPECT_NE(ids.left_off.find("'Pager' (its header says"), std::string::npos) << ids.left_off;
+}
+
 TEST(PrepMailboxes, TheAddressAloneGoesOnTheCard) {
     // A mail program's display name with the address, a web page's link to it: the card carries the address.
     const contact_table t = made("Name;E-mail\nJan Novak;\"Jan Novak <jan@x.cz>\"\nEva Mala;mailto:eva@y.cz\n"
