@@ -3,6 +3,7 @@
 // person's; in a list of the guardians themselves they are the contact's. A
 // firm's plain phone beside a private one is the office's. Initials beside a called
 // name are that name's; of several unnamed organisations none is the contact's.
+// The names read beside each other: a part's other part, a firms' column, a contact person.
 #include <algorithm>
 #include <string_view>
 
@@ -99,6 +100,56 @@ void unnamed_organisations(std::vector<column_reading>& columns) {
     }
 }
 
+// True when some column of `columns` is taken as `what`.
+bool has_role(const std::vector<column_reading>& columns, field_role what) {
+    return std::any_of(columns.begin(), columns.end(), [&](const column_reading& r) { return r.role.what == what; });
+}
+
+// Takes a whole-name column of single words as the other part of a name
+// where a given or a family name column stands beside it alone: a German
+// 'Name' beside 'Vorname' is the family name, an English 'Name' beside
+// 'Surname' the given one.
+void name_beside_part(std::vector<column_reading>& columns) {
+    const bool given = has_role(columns, field_role::given);
+    if (given == has_role(columns, field_role::family)) return;
+    for (column_reading& r : columns) {
+        if (r.role.what == field_role::full && !r.overridden && mostly(r.evidence, {value_shape::word})) {
+            r.role.what = given ? field_role::family : field_role::given;
+            return;
+        }
+    }
+}
+
+// Takes a contact person's column as the name where no other column holds a
+// person's name or the company's; beside one, it names the person of a row
+// that has none, at the firm of the row.
+void settle_contact_person(std::vector<column_reading>& columns) {
+    const bool person = std::any_of(columns.begin(), columns.end(), [](const column_reading& r) {
+        return (r.role.what == field_role::full && !r.companies) || r.role.what == field_role::given ||
+               r.role.what == field_role::family || r.role.what == field_role::org;
+    });
+    for (column_reading& r : columns) {
+        if (r.role.what == field_role::contact && !r.overridden && !person) r.role.what = field_role::full;
+    }
+}
+
+// Takes a whole-name column of companies as the company where another column
+// holds persons' names and no column is the company: a register of firms
+// with its contact person ('NAZWA' beside 'OSOBA KONTAKTOWA').
+void companies_beside_person(std::vector<column_reading>& columns) {
+    if (has_role(columns, field_role::org)) return;
+    column_reading* firms = nullptr;
+    bool person = false;
+    for (column_reading& r : columns) {
+        const field_role what = r.role.what;
+        if (what == field_role::full && r.companies && firms == nullptr && !r.overridden) firms = &r;
+        // A name's second line ('Name2') is no person's name beside it.
+        else person |= (what == field_role::full && !r.companies && r.role.group < 2) || what == field_role::given ||
+                       what == field_role::family || what == field_role::contact;
+    }
+    if (firms != nullptr && person) firms->role = {field_role::org, 0, {}};
+}
+
 }  // namespace
 
 void settle_other_people(std::vector<column_reading>& columns) {
@@ -185,6 +236,12 @@ void settle_twins(std::vector<column_reading>& columns) {
         }
     }
     second_persons(columns);
+}
+
+void settle_names_beside(std::vector<column_reading>& columns) {
+    name_beside_part(columns);
+    companies_beside_person(columns);
+    settle_contact_person(columns);
 }
 
 }  // namespace rowcard

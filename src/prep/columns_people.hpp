@@ -32,4 +32,11 @@ void settle_office_phones(std::vector<column_reading>& columns);
 // takes its first column, which must be the right one.
 void settle_twins(std::vector<column_reading>& columns);
 
+// Settles the names of `columns` read beside each other: a whole-name column
+// of single words beside a lone given or family name is the other part; a
+// whole-name column of companies beside persons' names is the company; and a
+// contact person's column is the name where no other names a person or a
+// firm. Corrections the user gave stand.
+void settle_names_beside(std::vector<column_reading>& columns);
+
 }  // namespace rowcard

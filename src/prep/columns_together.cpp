@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 
+#include "prep/columns_people.hpp"
+
 namespace rowcard {
 namespace {
 
@@ -165,51 +167,6 @@ bool has_role(const std::vector<column_reading>& columns, field_role what) {
     return std::any_of(columns.begin(), columns.end(), [&](const column_reading& r) { return r.role.what == what; });
 }
 
-// Takes a whole-name column of single words as the other part of a name
-// where a given or a family name column stands beside it alone: a German
-// 'Name' beside 'Vorname' is the family name, an English 'Name' beside
-// 'Surname' the given one.
-void name_beside_part(std::vector<column_reading>& columns) {
-    const bool given = has_role(columns, field_role::given);
-    if (given == has_role(columns, field_role::family)) return;
-    for (column_reading& r : columns) {
-        if (r.role.what == field_role::full && !r.overridden && mostly(r.evidence, {value_shape::word})) {
-            r.role.what = given ? field_role::family : field_role::given;
-            return;
-        }
-    }
-}
-
-// Takes a contact person's column as the name where no other column holds a
-// person's name or the company's; beside one, it names the person of a row
-// that has none, at the firm of the row.
-void settle_contact_person(std::vector<column_reading>& columns) {
-    const bool person = std::any_of(columns.begin(), columns.end(), [](const column_reading& r) {
-        return (r.role.what == field_role::full && !r.companies) || r.role.what == field_role::given ||
-               r.role.what == field_role::family || r.role.what == field_role::org;
-    });
-    for (column_reading& r : columns) {
-        if (r.role.what == field_role::contact && !r.overridden && !person) r.role.what = field_role::full;
-    }
-}
-
-// Takes a whole-name column of companies as the company where another column
-// holds persons' names and no column is the company: a register of firms
-// with its contact person ('NAZWA' beside 'OSOBA KONTAKTOWA').
-void companies_beside_person(std::vector<column_reading>& columns) {
-    if (has_role(columns, field_role::org)) return;
-    column_reading* firms = nullptr;
-    bool person = false;
-    for (column_reading& r : columns) {
-        const field_role what = r.role.what;
-        if (what == field_role::full && r.companies && firms == nullptr && !r.overridden) firms = &r;
-        // A name's second line ('Name2') is no person's name beside it.
-        else person |= (what == field_role::full && !r.companies && r.role.group < 2) || what == field_role::given ||
-                       what == field_role::family || what == field_role::contact;
-    }
-    if (firms != nullptr && person) firms->role = {field_role::org, 0, {}};
-}
-
 // Takes a column whose header says nothing known, or says street over
 // numbers, as the house number of the street right before it, where its
 // values are house numbers ('ULICA', 'NUMER'; 'adresse_strasse', 'adresse_nr').
@@ -350,9 +307,7 @@ void read_together(std::vector<column_reading>& columns, bool headerless) {
     department_in_address(columns);
     drop_lone_regions(columns);
     settle_country_codes(columns);
-    name_beside_part(columns);
-    companies_beside_person(columns);
-    settle_contact_person(columns);
+    settle_names_beside(columns);
     number_after_street(columns);
     drop_numbers_without_street(columns);
     drop_same_values(columns);
