@@ -416,7 +416,7 @@ from seventysixth_exports import (boxscore_athletes, clubspark_members, epegboar
                                   hytek_rosters, judoshiai_meldungen, wodguru_members)
 from seventysixth_headers import SOURCES as SEVENTYSIXTH_SOURCES  # noqa: E402
 from seventyseventh_exports import (bazawiedzy365_lokale, dlsn_tenants, homeherald_roster,  # noqa: E402
-                                    runhoa_owners, spectora_contractors, spherelos_providers)
+                                    runhoa_owners, recommended_contractors, spherelos_providers)
 from seventyseventh_headers import SOURCES as SEVENTYSEVENTH_SOURCES  # noqa: E402
 from seventyeighth_exports import (canadapost_sdc, devega_adressen, instantlabels_batch,  # noqa: E402
                                    sendit_receivers, speedi_contacts, transdirect_orders)
@@ -1226,7 +1226,7 @@ SEVENTYSIXTH_EXPORTS = {
 # The seventy-seventh held-out set, written apart from rowcard-prep's code like the others.
 SEVENTYSEVENTH_EXPORTS = {
     "runhoa_owners_us": runhoa_owners, "homeherald_roster_us": homeherald_roster,
-    "bazawiedzy365_lokale_pl": bazawiedzy365_lokale, "spectora_contractors_us": spectora_contractors,
+    "bazawiedzy365_lokale_pl": bazawiedzy365_lokale, "recommended_contractors_us": recommended_contractors,
     "dlsn_tenants_us": dlsn_tenants, "spherelos_providers_us": spherelos_providers,
 }
 

@@ -90,14 +90,14 @@ def bazawiedzy365_lokale():
     return dict(source="bazawiedzy365_lokale", rows=rows, want=want, bom=True)
 
 
-def spectora_contractors():
+def recommended_contractors():
     """A Chicago home inspector's recommended contractors for Spectora:
     contractor types split by semicolons, firms with their owner, three
     firms and two tradesmen alone, phones as '312-555-0148', '(630)
     555-0177' and ten digits, web pages with and without a scheme, a
     Toronto firm with 'CA', one without any address, 'active' and
     'inactive'; Polish, Czech and Hungarian tradespeople."""
-    s = SOURCES["spectora_contractors"]
+    s = SOURCES["recommended_contractors"]
     rows, want = [s["header"]], []
     for row in SPECTORA77:
         (_, given, family, firm, mail, phone, web, street, city, state, code, country, _, _) = row
@@ -109,7 +109,7 @@ def spectora_contractors():
         p = person(given, family, org=firm, emails=[mail], url=web)
         adrs = [(None, street, city, state, code, country)] if street or city or code else []
         want.append(card(p, tels=[(ANY, phone)], adrs=adrs, url=True))
-    return dict(source="spectora_contractors", rows=rows, want=want)
+    return dict(source="recommended_contractors", rows=rows, want=want)
 
 
 def dlsn_tenants():

@@ -46,7 +46,7 @@ SOURCES = {
               " a Polish Excel's 'CSV UTF-8' taken (';' beside the decimal comma, a signature, CRLF)",
         header=["Budynek", "Klatka", "Piętro", "Lokal", "Licznik", "Mianownik", "KW", "Nazwa", "Nazwisko", "Imiona",
                 "Osób", "Powierzchnia"]),
-    "spectora_contractors": dict(
+    "recommended_contractors": dict(
         source="Spectora (home inspection software: 'Importing Multiple Contractors', the recommended contractors)",
         language="en", separator=",", encoding="utf-8", documented_as="field list",
         where="the vendor's help article 'Importing Multiple Contractors' (support.spectora.com/en/articles/"
