@@ -3,6 +3,7 @@
 // corrections on top. The stage between reading the export and the card rows.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +34,11 @@ struct column_reading {
     bool country_codes = false;  // most filled values are countries' two-letter codes ("CZ", "de")
     bool overridden = false;   // the user said what it is
 };
+
+// True when some column of `columns` is taken as `what`; none for no columns.
+inline bool has_role(const std::vector<column_reading>& columns, field_role what) {
+    return std::any_of(columns.begin(), columns.end(), [&](const column_reading& r) { return r.role.what == what; });
+}
 
 // The reading of every column of an export.
 struct columns_reading {

@@ -74,10 +74,7 @@ void initials_beside_given(std::vector<column_reading>& columns) {
 // given and family name columns stand beside it: it is how letters are
 // addressed, which the name's parts already give.
 void addressee_beside_parts(std::vector<column_reading>& columns) {
-    const auto has = [&columns](field_role what) {
-        return std::any_of(columns.begin(), columns.end(), [what](const column_reading& r) { return r.role.what == what; });
-    };
-    if (!has(field_role::given) || !has(field_role::family)) return;
+    if (!has_role(columns, field_role::given) || !has_role(columns, field_role::family)) return;
     for (column_reading& r : columns) {
         if (r.role.what != field_role::full || r.role.type != ADDRESSED || r.overridden) continue;
         r.role = {};
@@ -98,11 +95,6 @@ void unnamed_organisations(std::vector<column_reading>& columns) {
         r.role = {};
         r.why = "one of several columns of organisations, none named the contact's";
     }
-}
-
-// True when some column of `columns` is taken as `what`.
-bool has_role(const std::vector<column_reading>& columns, field_role what) {
-    return std::any_of(columns.begin(), columns.end(), [&](const column_reading& r) { return r.role.what == what; });
 }
 
 // Takes a whole-name column of single words as the other part of a name

@@ -162,11 +162,6 @@ void join_split_address(std::vector<column_reading>& columns) {
     }
 }
 
-// True when some column of `columns` is taken as `what`.
-bool has_role(const std::vector<column_reading>& columns, field_role what) {
-    return std::any_of(columns.begin(), columns.end(), [&](const column_reading& r) { return r.role.what == what; });
-}
-
 // Takes a column whose header says nothing known, or says street over
 // numbers, as the house number of the street right before it, where its
 // values are house numbers ('ULICA', 'NUMER'; 'adresse_strasse', 'adresse_nr').
