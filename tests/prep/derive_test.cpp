@@ -199,6 +199,9 @@ TEST(PrepAddresses, RegressionASecondTownAndCodeUnderNoPlaceWereDropped) {
                                  "Anna;Novak;12 Main St;Reno;89501;1 Elm;Boise;83701\nJan;Kos;5 Oak;Reno;89502;;;\n");
     EXPECT_TRUE(has_line(t.table, "Anna Novak;Anna;Novak;HOME;12 Main St;Reno;89501;HOME;1 Elm;Boise;83701")) << t.table;
     EXPECT_TRUE(has_line(t.table, "Jan Kos;Jan;Kos;HOME;5 Oak;Reno;89502;;;;")) << t.table;
+    // Numbered from 0, as an API counts.
+    const contact_table zero = made("Name;street0;city0;street1;city1\nAnna Novak;12 Main St;Reno;1 Elm;Boise\n");
+    EXPECT_TRUE(has_line(zero.table, "Anna Novak;Anna;Novak;HOME;12 Main St;Reno;HOME;1 Elm;Boise")) << zero.table;
     // A part with no number, after them, is the first address's.
     const contact_table shared = made("Name;street1;city1;street2;city2;Country\nAnna Novak;12 Main St;Reno;1 Elm;Boise;US\n");
     EXPECT_TRUE(has_line(shared.table, "Anna Novak;Anna;Novak;HOME;12 Main St;Reno;US;HOME;1 Elm;Boise;")) << shared.table;
