@@ -76,6 +76,8 @@ TEST(PrepMembers, ADonorsLetterLinesAreNoName) {
     EXPECT_NE(t.left_off.find("'Salutation' (a letter's salutation)"), std::string::npos) << t.left_off;
     const contact_table dutch = made("Achternaam;Voorletters;Aanhef\nBerg;J.H.;Geachte heer Van der Berg\nKos;P.;Beste Petr\n");
     EXPECT_TRUE(has_line(dutch.table, "J.H. Berg;J.H.;Berg;Geachte heer Van der Berg")) << dutch.table;
+    const contact_table given = made("First Name;Addressee;Email\nMargaret;Mrs. Margaret Novak;m@n.us\n");
+    EXPECT_TRUE(has_line(given.table, "Mrs. Margaret Novak;Margaret;m@n.us")) << given.table;  // a given name alone names no whole
     const contact_table alone = made("Addressee;Email\nMrs. Margaret Novak;m@n.us\n");
     EXPECT_TRUE(has_line(alone.table, "Mrs. Margaret Novak;Margaret;Novak;Mrs.;m@n.us")) << alone.table;
     // A giver is the record's person, as a donor is; a landline is a phone, no country.
