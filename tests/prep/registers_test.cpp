@@ -231,6 +231,9 @@ TEST(PrepRegisters, ASecondNumberedPersonsItemsAreNotTheFirsts) {
                                  "6780;John Haley;jhaley@x.net;7178906178;Paula Haley;phaley@x.net;7178906179\n");
     EXPECT_TRUE(has_line(t.table, "John Haley;John;Haley;7178906178;VOICE;jhaley@x.net;6780;Paula Haley;phaley@x.net;7178906179"))
         << t.table;
+    // Numbered phones and mailboxes of one person, with no second name, are all the person's.
+    const contact_table one = made("Name;Phone 1;Phone 2;E-mail 1;E-mail 2\nJan Kos;602 111 222;602 333 444;a@k.cz;b@k.cz\n");
+    EXPECT_TRUE(has_line(one.table, "Jan Kos;Jan;Kos;602 111 222;VOICE;602 333 444;VOICE;a@k.cz;b@k.cz")) << one.table;
     // A name's second part has no items of its own: it is the same person's ('Apellido 1' 'Apellido 2').
     const contact_table lines = made("Nombre;Apellido 1;Apellido 2;Email\nLucia;Garcia;Lopez;l@g.es\n");
     EXPECT_TRUE(has_line(lines.table, "Lucia Garcia Lopez;Lucia;Garcia Lopez;l@g.es")) << lines.table;
