@@ -231,6 +231,9 @@ TEST(PrepRegisters, ASecondNumberedPersonsItemsAreNotTheFirsts) {
                                  "6780;John Haley;jhaley@x.net;7178906178;Paula Haley;phaley@x.net;7178906179\n");
     EXPECT_TRUE(has_line(t.table, "John Haley;John;Haley;7178906178;VOICE;jhaley@x.net;6780;Paula Haley;phaley@x.net;7178906179"))
         << t.table;
+    // Where the first owner's name is empty in every row, the second is the only one named: the contact.
+    const contact_table only = made("Unit;Owner Name 1;Owner Name 2;Owner Email 2\n1;;Jan Kos;j@k.cz\n2;;Eva Mala;e@m.cz\n");
+    EXPECT_TRUE(has_line(only.table, "Jan Kos;Jan;Kos;j@k.cz;1")) << only.table;
     // Numbered phones and mailboxes of one person, with no second name, are all the person's.
     const contact_table one = made("Name;Phone 1;Phone 2;E-mail 1;E-mail 2\nJan Kos;602 111 222;602 333 444;a@k.cz;b@k.cz\n");
     EXPECT_TRUE(has_line(one.table, "Jan Kos;Jan;Kos;602 111 222;VOICE;602 333 444;VOICE;a@k.cz;b@k.cz")) << one.table;
