@@ -61,22 +61,24 @@ bool mostly_house_numbers(const std::vector<std::string_view>& values, const col
 // Letters a street's name has at least; 'Nr. 5' and 'čp. 12' are a house number's.
 constexpr std::size_t STREET_LETTERS = 4;
 
+namespace {
+
+// True when `v` holds a street's name: enough letters for one, not only a house number's mark.
+bool street_named(std::string_view v) {
+    return static_cast<std::size_t>(std::count_if(v.begin(), v.end(), values::is_letter)) >= STREET_LETTERS;
+}
+
+}  // namespace
+
 bool mostly_numbered_streets(const std::vector<std::string_view>& values, const column_evidence& evidence) {
-    std::size_t streets = 0;
-    for (const std::string_view v : values) {
-        const auto letters = static_cast<std::size_t>(std::count_if(v.begin(), v.end(), values::is_letter));
-        streets += letters >= STREET_LETTERS;
-    }
+    const auto streets = static_cast<std::size_t>(std::count_if(values.begin(), values.end(), street_named));
     return share_at_least(streets, evidence, MOST_SHARE);
 }
 
 bool mostly_streets_with_numbers(const std::vector<std::string_view>& values, const column_evidence& evidence) {
-    std::size_t streets = 0;
-    for (const std::string_view v : values) {
-        const auto letters = static_cast<std::size_t>(std::count_if(v.begin(), v.end(), values::is_letter));
-        streets += letters >= STREET_LETTERS && std::any_of(v.begin(), v.end(), values::is_digit) &&
-                   v.find('@') == std::string_view::npos;
-    }
+    const auto streets = static_cast<std::size_t>(std::count_if(values.begin(), values.end(), [](std::string_view v) {
+        return street_named(v) && std::any_of(v.begin(), v.end(), values::is_digit) && v.find('@') == std::string_view::npos;
+    }));
     return share_at_least(streets, evidence, MOST_SHARE);
 }
 

@@ -75,7 +75,6 @@ bool whole_address(std::string_view value) {
 // Takes a column whose header says nothing known, of whole addresses in
 // most of its filled values, as the address where no column is part of one.
 void address_from_values(std::vector<column_reading>& columns, const std::vector<std::vector<std::string_view>>& values) {
-    constexpr int NO_PLACE = -4;
     const auto part = [](const column_reading& r) { return address_field(r.role.what) || r.role.what == field_role::formatted; };
     if (std::any_of(columns.begin(), columns.end(), part)) return;
     for (std::size_t c = 0; c < columns.size(); ++c) {
@@ -83,7 +82,7 @@ void address_from_values(std::vector<column_reading>& columns, const std::vector
         if (r.role.what != field_role::none || r.header_role.what != field_role::none || r.overridden) continue;
         const auto whole = static_cast<std::size_t>(std::count_if(values[c].begin(), values[c].end(), whole_address));
         if (r.evidence.filled == 0 || whole * 100 < r.evidence.filled * MOST_SHARE) continue;
-        r.role = {field_role::formatted, NO_PLACE, {}};
+        r.role = {field_role::formatted, NO_PLACE_GROUP, {}};
         r.why.clear();
         return;
     }
@@ -234,11 +233,10 @@ int header_number(std::string_view h) {
 
 void repeated_addresses(std::vector<column_reading>& columns, const std::vector<std::string>& header,
                         const std::vector<std::vector<std::string_view>>& values) {
-    constexpr int NO_PLACE = -4;
     constexpr int REPEATED_GROUPS = 2000;  // apart from the items an export numbers and the pairs of a type and its phone
     std::vector<std::size_t> loose;
     for (std::size_t c = 0; c < columns.size(); ++c) {
-        if (address_field(columns[c].role.what) && columns[c].role.group == NO_PLACE && !columns[c].overridden) loose.push_back(c);
+        if (address_field(columns[c].role.what) && columns[c].role.group == NO_PLACE_GROUP && !columns[c].overridden) loose.push_back(c);
     }
     const auto numbered_twins = [&](std::size_t a, std::size_t b) {
         const field_role what = columns[b].role.what;

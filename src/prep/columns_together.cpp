@@ -139,24 +139,23 @@ void settle_country_codes(std::vector<column_reading>& columns) {
 // City'), where these are its only addresses and each has what the other lacks.
 // A second line under none goes with the street it follows ('BusinessAddress', 'AddressLine2').
 void join_split_address(std::vector<column_reading>& columns) {
-    constexpr int NO_PLACE = -4;
     const auto street_part = [](field_role what) { return what == field_role::street || what == field_role::house_number; };
     int placed = 0;
     std::array<bool, 2> placed_has{};  // its street, the rest
     std::array<bool, 2> loose_has{};
     for (const column_reading& r : columns) {
         if (!address_field(r.role.what)) continue;
-        if (r.role.what == field_role::street2 && r.role.group == NO_PLACE) continue;
+        if (r.role.what == field_role::street2 && r.role.group == NO_PLACE_GROUP) continue;
         const std::size_t part = street_part(r.role.what) || r.role.what == field_role::street2 ? 0 : 1;
-        if (r.role.group != NO_PLACE && placed != 0 && placed != r.role.group) return;  // two placed addresses
-        if (r.role.group != NO_PLACE) placed = r.role.group;
-        (r.role.group == NO_PLACE ? loose_has : placed_has)[part] = true;
+        if (r.role.group != NO_PLACE_GROUP && placed != 0 && placed != r.role.group) return;  // two placed addresses
+        if (r.role.group != NO_PLACE_GROUP) placed = r.role.group;
+        (r.role.group == NO_PLACE_GROUP ? loose_has : placed_has)[part] = true;
     }
     const bool apart = placed_has[0] != placed_has[1] && loose_has[0] != loose_has[1] && placed_has[0] == loose_has[1];
     if (placed >= 0 || !apart) return;
     const auto at = std::find_if(columns.begin(), columns.end(), [&](const column_reading& r) { return r.role.group == placed; });
     for (column_reading& r : columns) {
-        if (address_field(r.role.what) && r.role.group == NO_PLACE && !r.overridden) {
+        if (address_field(r.role.what) && r.role.group == NO_PLACE_GROUP && !r.overridden) {
             r.role.group = placed, r.role.type = at->role.type;
         }
     }

@@ -71,7 +71,7 @@ bool field_by_name(std::string_view name, column_role& role) {
     const auto known = std::find_if(std::begin(FIELDS), std::end(FIELDS), [&](const named_field& f) { return f.name == field; });
     if (known == std::end(FIELDS)) return false;
     role = {known->what, 0, known->what == field_role::phone ? "VOICE" : ""};
-    if (address_field(known->what)) role.group = -4;
+    if (address_field(known->what)) role.group = NO_PLACE_GROUP;
     if (place.empty()) return colon == std::string_view::npos;
     const auto at = std::find_if(std::begin(PLACES), std::end(PLACES), [&](const named_place& p) { return p.name == place; });
     if (at == std::end(PLACES)) return false;

@@ -46,6 +46,8 @@ bool address_field(field_role what);
 // beside it, it is the address's first line.
 inline constexpr std::string_view HOUSE_NAMED = "HOUSE_NAMED";
 
+// The group of an address's parts that name no place and no number ('Street', 'City').
+inline constexpr int NO_PLACE_GROUP = -4;
 // The group of a mailing address's parts ('Mailing City', 'MailZip').
 inline constexpr int MAILING_GROUP = -5;
 

@@ -22,8 +22,6 @@ using namespace vocabulary_lookup;
 constexpr std::size_t TYPE_WORDS = 3;
 // Parts of an address, a street and a town among them, a header names to head the whole ('Rua, Cidade, Região').
 constexpr int WHOLE_ADDRESS_PARTS = 3;
-// The group of an address that names no place and no number.
-constexpr int NO_PLACE = -4;
 
 // What the phrases of one header say.
 struct reading {
@@ -85,7 +83,7 @@ column_role address_role(field_role what, const reading& r, int number) {
     else if (what == field_role::street && number >= 2 && (placed || !r.numbered_item)) what = field_role::street2;  // 'Street 2'
     const bool own = r.place_type == "WORK" || r.place_type == "HOME";
     column_role out = placed ? column_role{what, r.place, own ? r.place_type : std::string_view("POSTAL")}
-                             : column_role{what, r.numbered_item && number > 0 ? number : NO_PLACE, {}};
+                             : column_role{what, r.numbered_item && number > 0 ? number : NO_PLACE_GROUP, {}};
     // A part of a building ('Bloc', 'Scara') is written after its mark ("bl. A1").
     if (what == field_role::street2 && r.role != nullptr && r.role->group == 0) out.mark = r.role->type;
     return out;

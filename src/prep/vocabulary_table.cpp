@@ -14,7 +14,7 @@ namespace {
 
 using enum field_role;
 
-// The address group of each place; -4, an address of no place, is the reader's.
+// The address group of each place; NO_PLACE_GROUP, an address of no place, is the reader's.
 constexpr int WORK_PLACE = -1;
 constexpr int HOME_PLACE = -2;
 constexpr int OTHER_PLACE = -3;
