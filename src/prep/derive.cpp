@@ -303,9 +303,9 @@ card_row derive_row(const export_plan& plan, const std::vector<std::string_view>
         numbers.erase(damaged, numbers.end());
         // '0' or '-1' for no number, as a table of integers writes it; a code of letters and digits ("AB1234") is none.
         std::erase_if(numbers, [](std::string_view n) {
-            return (std::count_if(n.begin(), n.end(), values::is_digit) < SHORTEST_NUMBER_DIGITS &&
-                    shape_of(n) != value_shape::email) ||
-                   shape_of(n) == value_shape::id;
+            const value_shape shape = shape_of(n);
+            return shape == value_shape::id ||
+                   (std::count_if(n.begin(), n.end(), values::is_digit) < SHORTEST_NUMBER_DIGITS && shape != value_shape::email);
         });
         const std::vector<std::string_view> labels =
             phone.label < 0 ? std::vector<std::string_view>() : items(v[static_cast<std::size_t>(phone.label)]);
